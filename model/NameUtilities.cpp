@@ -499,6 +499,11 @@ bool HasMenuSpecialCharacters(const CString& text)
                   { return (IsPunctuation(c) && c != '_') || IsControlCharacter(c); });
 }
 
+bool HasControlCharacters(const CString& text)
+{
+    return HasAny(text, IsControlCharacter);
+}
+
 bool HasBlanks(const CString& text)
 {
     return HasAny(text, [](unsigned char c) { return c == ' ' || c == '\t'; });
@@ -529,7 +534,7 @@ CString RefuseReadName(const CString& name)
         return "it is empty";
     if (!IsValidUtf8(bytes))
         return "it holds bytes that are not UTF-8 text";
-    if (HasAny(name, IsControlCharacter))
+    if (HasControlCharacters(name))
         return "it holds control characters";
     return "";
 }
@@ -620,7 +625,7 @@ const CString& GetProjectFileExtension()
 
 bool HasInvalidNameCharacter(const CString& name)
 {
-    return name.FindOneOf("*|/\\<>?:") >= 0 || HasAny(name, IsControlCharacter);
+    return name.FindOneOf("*|/\\<>?:") >= 0 || HasControlCharacters(name);
 }
 
 bool IsValidLocation(const CString& path)

@@ -25,6 +25,8 @@ bool IsSqlKeyword(CString name);
 bool HasSpecialCharacters(const CString& text);
 // The set above and the hyphen: what a menu name may not hold.
 bool HasMenuSpecialCharacters(const CString& text);
+// True when the text holds a control character: a byte below the blank, or DEL.
+bool HasControlCharacters(const CString& text);
 // True when the text holds a blank or a tab.
 bool HasBlanks(const CString& text);
 // True when the first character is a digit.

@@ -250,6 +250,8 @@ CString RefuseDesignedPageName(const ForgeonProject& project, const FormInterfac
 
 CString RefuseDesignedPageName(const Module* module, const FormInterface& page, const CString& name)
 {
+    if (HasControlCharacters(name))
+        return NameRefusal(name, "it holds control characters");
     const std::optional<SitePageKind> kind = SitePageKindOf(page);
     const auto* form = dynamic_cast<const Form*>(&page);
     if (!kind || module == nullptr || (form != nullptr && !form->IsCopy()))

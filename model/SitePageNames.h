@@ -49,7 +49,8 @@ bool IsReportNameTaken(const ForgeonProject& project, const CString& name,
 
 // The designers' check of a new name for the page in the module that holds it or will hold it:
 // the message that refuses it, empty when it is taken or there is no module. A table form's
-// files keep its table's name whatever its own.
+// files keep its table's name whatever its own. A name with control characters is refused
+// whatever the page.
 CString RefuseDesignedPageName(const Module* module, const FormInterface& page,
                                const CString& name);
 // The same in the module that holds the page, else the project's current module.

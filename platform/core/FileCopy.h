@@ -16,7 +16,6 @@ BOOL CopyFile(const char* existingPath, const char* newPath, BOOL failIfExists);
 // (FileReplacementAt): a copy that replaces something is made there under a temporary name and
 // renamed over the name, so a symbolic link at the name is replaced, never followed, and a file
 // with other names keeps its other names unchanged; a new one is made at the name and removed
-// again when it fails. Like
-// the generated files written beside it, a new copy is not synced: a power loss may lose it, and
-// leaves a file it replaced as it was or the whole copy.
+// again when it fails. Like the generated files written beside it, a new copy is not synced: a
+// power loss may lose it, and leaves a file it replaced as it was or the whole copy.
 BOOL CopyFileAt(const char* existingPath, int folder, const std::string& name, BOOL failIfExists);

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -73,9 +72,6 @@ TEST(TraceFolderFiles, AFileOrFolderOfAnotherUserIsRefused)
     if (::geteuid() != 0)
         GTEST_SKIP() << "making another user's file needs the superuser";
     TempFolder temp("WeavoSharedTemp");
-    const char* before = std::getenv("TMPDIR");
-    const std::string previous = before != nullptr ? before : "";
-    ::setenv("TMPDIR", temp.Path().c_str(), 1);
     WriteHostFile(temp.Path() / "Theirs.txt", "");
     ::chmod((temp.Path() / "Theirs.txt").c_str(), 0666);
     ASSERT_EQ(0, ::chown((temp.Path() / "Theirs.txt").c_str(), 65534, 65534));
@@ -83,13 +79,10 @@ TEST(TraceFolderFiles, AFileOrFolderOfAnotherUserIsRefused)
     ::chmod((temp.Path() / "KestraneWeavo").c_str(), 0777);
     ASSERT_EQ(0, ::chown((temp.Path() / "KestraneWeavo").c_str(), 65534, 65534));
 
+    const TempFolderOverride tempFolder(temp.Path());
     TextFile theirs("C:\\temp\\Theirs.txt", true, '=', 60, false, false);
     TextFile inTheirFolder("C:\\temp\\KestraneWeavo\\merging.txt", true, '=', 60, false, false);
     TextFile own("C:\\temp\\Own.txt", true, '=', 60, false, false);
-    if (before != nullptr)
-        ::setenv("TMPDIR", previous.c_str(), 1);
-    else
-        ::unsetenv("TMPDIR");
 
     EXPECT_FALSE(theirs.IsOpen());
     EXPECT_EQ(CString((temp.Path() / "Theirs.txt").string().c_str()) + " belongs to another user",

@@ -103,6 +103,38 @@ TEST(GenerationReportBoxText, ALongReportKeepsEveryLineInTheLogTheBoxNames)
     EXPECT_EQ(written, expected.str());
 }
 
+// A link or a file with other names planted at the log is replaced by the log, never written
+// through: the file it leads to keeps its text.
+TEST(GenerationReportBoxText, ALinkAtTheLogIsReplacedNotWrittenThrough)
+{
+    const std::function<void(const std::filesystem::path&, const std::filesystem::path&)> plants[] =
+        {[](const auto& target, const auto& at) { std::filesystem::create_symlink(target, at); },
+         [](const auto& target, const auto& at) { std::filesystem::create_hard_link(target, at); }};
+    for (const auto& plant : plants)
+    {
+        TempFolder temp;
+        const TempFolderOverride tempFolder(temp.Path());
+        const std::filesystem::path log = temp.Path() / "WriteAll.txt";
+        const std::filesystem::path target = temp.Path() / "kept" / "notes.txt";
+        std::filesystem::create_directory(target.parent_path());
+        std::ofstream(target, std::ios::binary) << "the user's notes";
+        plant(target, log);
+        const GenerationReport cut = ReportOf(430, 2, 0);
+
+        EXPECT_EQ(cut.GetBoxText("C:\\temp\\WriteAll.txt"),
+                  cut.GetText() + "\nEvery line is in " + log.c_str());
+
+        std::ifstream kept(target, std::ios::binary);
+        EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), "the user's notes");
+        ASSERT_FALSE(std::filesystem::is_symlink(log));
+        EXPECT_EQ(std::filesystem::hard_link_count(log), 1u);
+        std::ifstream in(log, std::ios::binary);
+        CString expected = cut.GetFullText();
+        expected.Replace("\n", "\r\n");
+        EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), expected.str());
+    }
+}
+
 // The output root of a temp folder "Shop" beside "Shop2", with "Shop/Linked" a link to "Shop2".
 class OutputRootAdmission : public ::testing::Test
 {

@@ -315,6 +315,25 @@ TEST_F(TransactionEditorTest, OkAddsTheTransactionWithTheFilesOfTheProjectsPageK
     }
 }
 
+// A pasted line end or control character in the name is refused as the other designers refuse it.
+TEST_F(TransactionEditorTest, OkRefusesANameWithControlCharacters)
+{
+    for (const char* name : {"Sa\nles", "Sales\r\n", "Sa\x01les", "Sales\x7f", "Sa\tles"})
+    {
+        editor.LoadTransaction(nullptr);
+        AddMaster("order_basic");
+        AddDetail("order_detail");
+        editor.States().SetText(TransactionEditor::IDC_NAME, name);
+        ScriptedMessageBoxes boxes;
+        editor.Ok();
+        ASSERT_EQ(1u, boxes.Shown().size()) << name;
+        EXPECT_NE(std::string::npos, Texts(boxes).front().find("it holds control characters"))
+            << Texts(boxes).front();
+        EXPECT_TRUE(editor.IsNew());
+    }
+    EXPECT_TRUE(open.Current().GetTransactions().empty());
+}
+
 TEST_F(TransactionEditorTest, AStoredTransactionIsRenamedOnLeavingTheNameAndItsFilesOpen)
 {
     auto* stored = NewPage<Transaction>("Orders");
