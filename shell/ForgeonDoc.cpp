@@ -39,6 +39,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -231,6 +232,12 @@ bool ForgeonDoc::IsUnchangedSinceSaved()
     if (m_savedBytes.empty())
         return GetProject()->GetModuleCount() == 0;
     return ProjectBytes(GetProject()) == m_savedBytes;
+}
+
+bool ForgeonDoc::IsCheaplyKnownUnchanged()
+{
+    constexpr std::size_t cheapestCompared = std::size_t{4} << 20;
+    return m_savedBytes.size() <= cheapestCompared && IsUnchangedSinceSaved();
 }
 
 bool ForgeonDoc::SaveChangesOrCancel()

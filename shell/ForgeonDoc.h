@@ -54,6 +54,9 @@ public:
     // Written as it was made, opened or last saved; true for the empty project of a store before
     // any was made or opened.
     bool IsUnchangedSinceSaved();
+    // IsUnchangedSinceSaved where telling costs little: false for a project whose file passes
+    // a few megabytes, whose serialising would slow every command that asks.
+    bool IsCheaplyKnownUnchanged();
 
     // The open project (an empty one before any is made or read).
     ForgeonProject* GetProject();

@@ -329,7 +329,8 @@ void MainFrame::ShowSavedStatus(const char* text)
 void MainFrame::ClearStaleStatus()
 {
     ForgeonDoc* doc = GetDoc();
-    if (m_savedStatusShown && doc != nullptr && !doc->IsUnchangedSinceSaved())
+    // Past a size where the look would slow each command, the message goes at the next one.
+    if (m_savedStatusShown && doc != nullptr && !doc->IsCheaplyKnownUnchanged())
         SetStatusText("");
 }
 
