@@ -723,7 +723,6 @@ bool Module::DeleteClassFunction(Function* function)
         if (std::ranges::find(dataClass->GetFunctions(), function) !=
             dataClass->GetFunctions().end())
         {
-            TheProjectDiagnostics().ForgetFreed(function);
             dataClass->DeleteFunction(function);
             return true;
         }
