@@ -3,6 +3,7 @@
 #include "entities/Function.h"
 #include "model/ArchiveIO.h"
 #include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
 #include "model/ReferenceList.h"
 #include "model/Table.h"
 
@@ -49,6 +50,9 @@ Function* Class::FindFunctionByName(const CString& name) const
 
 void Class::DeleteFunction(Function* function)
 {
+    if (std::ranges::find(m_functions, function) == m_functions.end())
+        return;
+    TheProjectDiagnostics().ForgetFreed(function);
     EraseAndDelete(m_functions, function);
 }
 

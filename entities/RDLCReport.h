@@ -52,9 +52,9 @@ public:
     void SetMode(int mode) { m_mode = mode; }
     Table* GetTable() const { return m_table; }
     void SetTable(Table* table) { m_table = table; }
-    // Its table is the table; a report not made for a table of its own (mode 0) also when its
-    // data set (its own, or one its definition's entries name) is the one written for the table
-    // (DataSetNameOf), whatever its case.
+    // Its table is the table; a report of the user's (not mode 0, which is made for its table),
+    // or one without a table, also when its data set (its own, or one its definition's entries
+    // name) is the one written for the table (DataSetNameOf), whatever its case.
     bool IsBuiltOnTable(const Table* table) const;
     // The table's name + "_SelectAllRecords": the data set and report definition written for it.
     static CString DataSetNameOf(const Table& table);

@@ -311,7 +311,7 @@ void RecordUnrecorded(const std::vector<Page*>& pages,
     }
 }
 
-// Deletes each of the pages that the module still lists, in a usage set of its own.
+// Deletes each of the pages that the module still lists.
 template <class Page>
 void DeleteStillListed(const std::vector<Page*>& pages, const std::vector<Page*>& listed,
                        bool (ForgeonProject::*erase)(Page*))
@@ -320,10 +320,7 @@ void DeleteStillListed(const std::vector<Page*>& pages, const std::vector<Page*>
     for (Page* page : pages)
     {
         if (project != nullptr && std::ranges::find(listed, page) != listed.end())
-        {
-            UsageSetScope nested;
             (project->*erase)(page);
-        }
     }
 }
 } // namespace
@@ -723,7 +720,6 @@ bool Module::DeleteClassFunction(Function* function)
         if (std::ranges::find(dataClass->GetFunctions(), function) !=
             dataClass->GetFunctions().end())
         {
-            TheProjectDiagnostics().ForgetFreed(function);
             dataClass->DeleteFunction(function);
             return true;
         }

@@ -133,8 +133,16 @@ TEST_F(ProjectDeletionTest, AnEntityADeletionFreesIsInNoUsageSet)
     Menu* item = AddMainMenuItem();
     auto* role = new Designation;
     m_module->Append(role);
+    // A class function that a module outside the open project deletes itself.
+    auto* dataClass = new Class;
+    dataClass->SetTable(m_customer);
+    auto* function = new Function;
+    function->SetClass(dataClass);
+    dataClass->AddFunction(function);
+    m_module->Append(dataClass);
     const auto record = [&](EntityUsageSet& set)
     {
+        set.AddFunction(function);
         set.AddFormInterface(form);
         set.AddProcedure(procedure);
         set.AddMenuItem(item);
@@ -151,6 +159,11 @@ TEST_F(ProjectDeletionTest, AnEntityADeletionFreesIsInNoUsageSet)
             [&] { return m_project.DeleteProcedure(procedure); },
             [&] { return m_project.DeleteMenu(item); },
             [&] { return m_project.DeleteDesignation(role); },
+            [&]
+            {
+                dataClass->DeleteFunction(function);
+                return dataClass->GetFunctions().empty();
+            },
             [&] { return m_project.DeleteTable(m_orders); },
         };
         for (const auto& deletion : deletions)

@@ -5,8 +5,10 @@
 #include "entities/ApplicationReport.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
+#include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -137,6 +139,50 @@ TEST(TableCascadeReportsTest, TheNextTableTakesItsSearchReportAfterItsKeyWentWit
         EXPECT_EQ(module.FindReportByName("table_11 Report"), nullptr) << sequence;
         EXPECT_EQ(module.GetReports().size(), module.GetMasterForms().size()) << sequence;
         EXPECT_EQ(module.GetRDLCReports().size(), 18u) << sequence;
+    }
+}
+
+// A report without calls is built on the table whose fields all its shown columns are: one
+// that shows a field of the table among another table's fields stays.
+TEST(TableCascadeReportsTest, AReportWithoutCallsGoesOnlyWhenItShowsNoOtherTablesFields)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<const char*> shownTables;
+        bool goes;
+    };
+    const std::vector<Case> cases = {
+        {"the table's field only", {"book"}, true},
+        {"the table's field among another's", {"shelf", "book"}, false},
+        {"the table's field first, another's after", {"book", "shelf"}, false},
+        {"another table's field only", {"shelf"}, false},
+    };
+    for (const Case& test : cases)
+    {
+        ScriptedMessageBoxes boxes;
+        OpenBaseModuleProject open;
+        ForgeonProject& project = open.Project();
+        Module& module = open.Base();
+        for (const char* name : {"book", "shelf"})
+            module.AddTable(NewTable(name, Table::masterKind, {"title"}));
+        auto* report = new ApplicationReport;
+        report->SetName("shown");
+        auto* group = new ReportGroup(report, nullptr);
+        for (const char* name : test.shownTables)
+        {
+            auto* column = new ReportField;
+            column->AdoptFieldInfo(
+                new ProcedureFieldInfo(TableNamed(module, name)->FindFieldByName("title"),
+                                       ProcedureFieldInfo::noAggregate));
+            group->AddReportField(column);
+        }
+        report->AddReportGroup(group);
+        module.AddReport(report, true);
+
+        EXPECT_TRUE(project.DeleteTable(TableNamed(module, "book"))) << test.name;
+
+        EXPECT_EQ(module.FindReportByName("shown") == nullptr, test.goes) << test.name;
     }
 }
 } // namespace
