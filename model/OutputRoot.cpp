@@ -65,10 +65,34 @@ bool StartsWith(const std::vector<std::string>& components, const std::vector<st
 std::string NormalHostPath(const CString& modelPath)
 {
     const std::string hostPath = ToHostPath(modelPath);
-    const NormalPath normal = SplitNormal(hostPath);
-    std::string path = normal.absolute ? "/" : "";
-    for (const std::string& name : normal.components)
-        path += (path.empty() || path.back() == '/' ? "" : "/") + name;
+    const bool absolute = hostPath.starts_with('/');
+    std::string path = absolute ? "/" : "";
+    path.reserve(hostPath.size());
+    // The names kept in path; the first `climbs` of them are "..".
+    std::size_t names = 0;
+    std::size_t climbs = 0;
+    for (std::string_view rest = hostPath; !rest.empty();)
+    {
+        const std::size_t end = std::min(rest.find('/'), rest.size());
+        const std::string_view name = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (name.empty() || name == ".")
+            continue;
+        if (name == ".." && names > climbs)
+        {
+            const std::size_t slash = path.rfind('/');
+            path.resize(slash == std::string::npos ? 0 : std::max<std::size_t>(slash, absolute));
+            --names;
+            continue;
+        }
+        if (name == ".." && absolute)
+            continue;
+        if (name == "..")
+            ++climbs;
+        if (names++ > 0)
+            path += '/';
+        path += name;
+    }
     return path.empty() && !hostPath.empty() ? "." : path;
 }
 
