@@ -399,9 +399,10 @@ void CodeBehindFragments::WriteKeptMessage(int indent)
                         "UtilHandler().TakePageMessage(this));\n");
 }
 
-void CodeBehindFragments::WriteKeepSavedUploads(int indent)
+void CodeBehindFragments::WriteKeepSavedUploads(int indent, bool inSave)
 {
-    m_out.Write(indent, "new UtilHandler().KeepSavedUploads();\n");
+    m_out.Write(indent, inSave ? "new UtilHandler().HoldSavedUploads();\n"
+                               : "new UtilHandler().KeepSavedUploads();\n");
 }
 
 void CodeBehindFragments::WriteHandlerFinally(int indent, bool savesUploads, bool endsSave)
@@ -423,9 +424,11 @@ void CodeBehindFragments::WriteSaveBegin(int indent, const CString& lockString)
     m_out.Write(indent, "new DBHandler().BeginSave(%s);\n", lockString);
 }
 
-void CodeBehindFragments::WriteSaveCommit(int indent)
+void CodeBehindFragments::WriteSaveCommit(int indent, bool keepsHeldUploads)
 {
     m_out.Write(indent, "new DBHandler().CommitSave();\n");
+    if (keepsHeldUploads)
+        m_out.Write(indent, "new UtilHandler().KeepHeldUploads();\n");
 }
 
 void CodeBehindFragments::WriteSaveEnd(int indent)

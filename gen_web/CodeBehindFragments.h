@@ -62,15 +62,17 @@ public:
     void WriteRequestLimitReply(int indent, const CString& pageFileName, const CString& keyName);
     // The message label shows the message that the page's last answer kept for it.
     void WriteKeptMessage(int indent);
-    // Once the record that holds the request's uploads is saved: the files stay.
-    void WriteKeepSavedUploads(int indent);
+    // Once the record that holds the request's uploads is written: the files stay, at once
+    // or, written in the request's open save (inSave), once it commits.
+    void WriteKeepSavedUploads(int indent, bool inSave);
     // After the handler's catch block, a finally block: with savesUploads the files of a record
     // not saved are removed, with endsSave a save still open is dropped; none without either.
     void WriteHandlerFinally(int indent, bool savesUploads, bool endsSave);
     // The request's save opens, in one transaction that the C# expression lockString (a
     // statement, or null for none) begins; it is committed before the answer.
     void WriteSaveBegin(int indent, const CString& lockString);
-    void WriteSaveCommit(int indent);
+    // keepsHeldUploads: the files that the save's records hold stay once it commits.
+    void WriteSaveCommit(int indent, bool keepsHeldUploads);
     // The save is dropped, as a failed statement leaves it, before the answer says so.
     void WriteSaveEnd(int indent);
 

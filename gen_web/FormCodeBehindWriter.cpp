@@ -276,7 +276,7 @@ void FormCodeBehindWriter::WriteHandleAdd(int indent)
     else
         WriteConfirmedDataObjectCall(i + 2, "Add", "Added", ConfirmedPassword("password"));
     if (SavesAccounts())
-        m_fragments.WriteSaveCommit(i + 2);
+        m_fragments.WriteSaveCommit(i + 2, IsUploadPage());
     WriteActionReply(i + 2, IsUploadPage());
     WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts());
 }
@@ -306,7 +306,7 @@ void FormCodeBehindWriter::WriteHandleUpdate(int indent)
         WriteConfirmedDataObjectCall(i + 3, "Update", "Updated", ConfirmedPassword("new_password"));
     m_textFile.Write(i + 2, "}\n");
     if (SavesAccounts())
-        m_fragments.WriteSaveCommit(i + 2);
+        m_fragments.WriteSaveCommit(i + 2, IsUploadPage());
     WriteActionReply(i + 2, IsUploadPage());
     WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts());
 }
@@ -356,7 +356,7 @@ void FormCodeBehindWriter::WriteDataObjectCall(int indent, const char* action, c
     m_textFile.Write(indent, "{\n");
     m_textFile.Write(indent + 1, "%s.Handle%s();\n", m_dataObject, action);
     if (IsUploadPage() && CString(action) != "Delete")
-        m_fragments.WriteKeepSavedUploads(indent + 1);
+        m_fragments.WriteKeepSavedUploads(indent + 1, SavesAccounts());
     m_textFile.Write(indent + 1, "%s.HandlePost%s();\n", m_dataObject, action);
     m_textFile.Write(indent + 1, "m_messageString = \"Record %s Successfully!\";\n", done);
     m_textFile.Write(indent, "}\n");

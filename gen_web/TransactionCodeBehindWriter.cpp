@@ -329,7 +329,7 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
     m_textFile.Write(i, "{\n");
     m_textFile.Write(i + 1, "DataTable dbTable = %s.HandleAdd();\n", m_dataObject);
     if (IsUploadPage())
-        m_fragments.WriteKeepSavedUploads(i + 1);
+        m_fragments.WriteKeepSavedUploads(i + 1, /*inSave=*/true);
     m_textFile.Write(i + 1, "String basicId = dbTable.Rows[0][\"basicId\"].ToString();\n");
     m_textFile.Write(i + 1, "%s.HandlePostAdd();\n", m_dataObject);
     for (const Table* table : m_transaction.GetDetailTables())
@@ -337,9 +337,9 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
     m_textFile.Write(i, "}\n");
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i + 1, "m_messageString = \"Can not Add Basic Record!\";\n");
-    m_fragments.WriteSaveCommit(i);
+    m_fragments.WriteSaveCommit(i, IsUploadPage());
     WriteReply(i);
-    WriteCatch(indent, /*savesUploads=*/IsUploadPage());
+    WriteCatch(indent, /*savesUploads=*/IsUploadPage(), /*refusesRows=*/true);
 }
 
 // The walk over a grid's rows of the record "basicId": rows 1, 2, ... up to the first without its
@@ -398,26 +398,27 @@ void TransactionCodeBehindWriter::WriteDetailCall(const CString& dataObject, con
     m_textFile.Write(indent + 1, "%s.HandlePost%s();\n", dataObject, action);
     m_textFile.Write(indent, "}\n");
     m_textFile.Write(indent, "else\n");
-    m_textFile.Write(indent + 1, "m_messageString = \"%s\";\n", message);
+    WriteSaveRefusal(message, indent + 1);
+}
+
+// A row that the save cannot write ends the whole save: nothing of it is kept.
+void TransactionCodeBehindWriter::WriteSaveRefusal(const char* message, int indent)
+{
+    m_textFile.Write(indent, "throw new SaveRefusedException(\"%s\");\n", message);
 }
 
 void TransactionCodeBehindWriter::WriteOwnedDetailCall(const Table& table, const char* action,
                                                        const char* message, int indent)
 {
     m_textFile.Write(indent, "if (!%s)\n", DetailOwnedTest(table));
-    m_textFile.Write(indent + 1, "m_messageString = \"%s\";\n", message);
-    m_textFile.Write(indent, "else\n");
-    m_textFile.Write(indent, "{\n");
-    WriteDetailCall("m_" + table.GetTableName(), action, message, indent + 1);
-    m_textFile.Write(indent, "}\n");
+    WriteSaveRefusal(message, indent + 1);
+    WriteDetailCall("m_" + table.GetTableName(), action, message, indent);
 }
 
 CString TransactionCodeBehindWriter::DetailOwnedTest(const Table& table) const
 {
-    const Field* link = table.FindForeignKeyFieldTo(m_transaction.GetBasicTable());
-    return "new UtilHandler().IsDetailOf(m_" + table.GetTableName() +
-           ".SelectRecord(detailId), \"" + (link != nullptr ? link->GetFieldName() : CString()) +
-           "\", basicId)";
+    return "new UtilHandler().IsDetailOf(" + DetailTableArguments(table, /*withKey=*/true) +
+           ", detailId, basicId)";
 }
 
 void TransactionCodeBehindWriter::WriteAddDetails(const Table& table, int indent)
@@ -453,16 +454,16 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     m_textFile.Write(i, "{\n");
     m_textFile.Write(i + 1, "%s.HandleUpdate();\n", m_dataObject);
     if (IsUploadPage())
-        m_fragments.WriteKeepSavedUploads(i + 1);
+        m_fragments.WriteKeepSavedUploads(i + 1, /*inSave=*/true);
     m_textFile.Write(i + 1, "%s.HandlePostUpdate();\n", m_dataObject);
     for (const Table* table : m_transaction.GetDetailTables())
         m_textFile.Write(i + 1, "update%s();\n", table->GetTableName());
     m_textFile.Write(i, "}\n");
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i + 1, "m_messageString = \"Can not Update Basic Record\";\n");
-    m_fragments.WriteSaveCommit(i);
+    m_fragments.WriteSaveCommit(i, IsUploadPage());
     WriteReply(i);
-    WriteCatch(indent, /*savesUploads=*/IsUploadPage());
+    WriteCatch(indent, /*savesUploads=*/IsUploadPage(), /*refusesRows=*/true);
 }
 
 // An update of a record that is gone, a combo value that the page never offered, of the master
@@ -617,9 +618,9 @@ void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
     m_textFile.Write(i + 1, "%s.SetPrimaryKey(id);\n", m_dataObject);
     m_textFile.Write(i + 1, "%s.HandleDelete();\n", m_dataObject);
     m_textFile.Write(i, "}\n");
-    m_fragments.WriteSaveCommit(i);
+    m_fragments.WriteSaveCommit(i, /*keepsHeldUploads=*/false);
     WriteReply(i);
-    WriteCatch(indent, /*savesUploads=*/false);
+    WriteCatch(indent, /*savesUploads=*/false, /*refusesRows=*/false);
 }
 
 void TransactionCodeBehindWriter::WriteDeleteDetails(const Table& table, int indent)
@@ -771,22 +772,30 @@ void TransactionCodeBehindWriter::WriteReply(int indent)
                                });
 }
 
-void TransactionCodeBehindWriter::WriteCatch(int indent, bool savesUploads)
+void TransactionCodeBehindWriter::WriteCatch(int indent, bool savesUploads, bool refusesRows)
 {
-    WriteCodeLines(m_textFile, {
-                                   {indent + 1, "}"},
-                                   {indent + 1, "catch (SqlException e)"},
-                                   {indent + 1, "{"},
-                               });
-    m_fragments.WriteSaveEnd(indent + 2);
-    // The XML answer carries the server's text as element content.
-    m_textFile.Write(indent + 2, IsUploadPage()
-                                     ? "m_messageString = e.Errors[0].Message;\n"
-                                     : "m_messageString = new "
-                                       "UtilHandler().ConvertToXML(e.Errors[0].Message);\n");
-    WriteReply(indent + 2);
     m_textFile.Write(indent + 1, "}\n");
+    if (refusesRows)
+        WriteCatchBlock(indent + 1, "SaveRefusedException", "e.Message");
+    WriteCatchBlock(indent + 1, "SqlException", "e.Errors[0].Message");
     m_fragments.WriteHandlerFinally(indent + 1, savesUploads, /*endsSave=*/true);
+    m_textFile.Write(indent, "}\n");
+}
+
+// The save is dropped and the answer carries the exception's text, in the XML answer as element
+// content.
+void TransactionCodeBehindWriter::WriteCatchBlock(int indent, const char* exception,
+                                                  const char* message)
+{
+    m_textFile.Write(indent, "catch (%s e)\n", exception);
+    m_textFile.Write(indent, "{\n");
+    m_fragments.WriteSaveEnd(indent + 1);
+    if (IsUploadPage())
+        m_textFile.Write(indent + 1, "m_messageString = %s;\n", message);
+    else
+        m_textFile.Write(indent + 1, "m_messageString = new UtilHandler().ConvertToXML(%s);\n",
+                         message);
+    WriteReply(indent + 1);
     m_textFile.Write(indent, "}\n");
 }
 

@@ -67,14 +67,17 @@ private:
     // The row's request values under the table's grid row names: rowNo, with withId detailId,
     // and with withDelete isDelete.
     void WriteRowParams(const Table& table, int indent, bool withId, bool withDelete);
-    // The Pre hook, the action and the Post hook of a detail row, or the message.
+    // The Pre hook, the action and the Post hook of a detail row, or the save's refusal.
     void WriteDetailCall(const CString& dataObject, const char* action, const char* message,
                          int indent);
+    // The statement that ends the whole save with the message.
+    void WriteSaveRefusal(const char* message, int indent);
     // The same for the posted row detailId, refused with the message unless the stored row's
     // link field holds the master key basicId.
     void WriteOwnedDetailCall(const Table& table, const char* action, const char* message,
                               int indent);
-    // The generated test that the stored row detailId of the table belongs to basicId.
+    // The generated test that the stored row detailId of the table belongs to basicId, which
+    // locks the row for the save.
     CString DetailOwnedTest(const Table& table) const;
     // The posted values of the table's controls and the "values" array handed to SetValues.
     void WriteValuesArray(const Table& table, int indent, bool update);
@@ -85,9 +88,11 @@ private:
     void WriteRequestKey(const char* local, int indent);
     // The handler's answer: a redirect on an upload page, else the grids and the message as XML.
     void WriteReply(int indent);
-    // The catch block with the server's message, answered like the try block.
-    // savesUploads: the handler saves uploaded files, removed when its record is not saved.
-    void WriteCatch(int indent, bool savesUploads);
+    // The catch blocks with the refusal's (refusesRows) and the server's message, answered like
+    // the try block. savesUploads: the handler saves uploaded files, removed when its record is
+    // not saved.
+    void WriteCatch(int indent, bool savesUploads, bool refusesRows);
+    void WriteCatchBlock(int indent, const char* exception, const char* message);
 
     void WriteHandleRecompute(int indent);
     void WriteRecomputeMethods(int indent);

@@ -34,6 +34,7 @@ void UtilHandlerWriter::Write()
     WritePrintedReports();
     m_file.Write(1, "}\n");
     WriteFieldValues();
+    WriteSaveRefusedException();
     WriteApplicationModule();
     m_file.Write(0, "}\n");
     WriteUploadedFileHandler();
@@ -232,12 +233,47 @@ void UtilHandlerWriter::WriteIsExecutableFile()
                                    "fileName.Trim().TrimEnd('.', ' ').ToLowerInvariant();"},
                                {3, "if (name.IndexOf(':') >= 0 || name.IndexOf(';') >= 0)"},
                                {4, "return true;"},
+                               {3, "String alias = ShortExtension(name);"},
                                {3, "foreach (String extension in refused)"},
                                {3, "{"},
-                               {4, "if (name.EndsWith(extension))"},
+                               {4, "if (name.EndsWith(extension) || alias == extension)"},
                                {5, "return true;"},
                                {3, "}"},
                                {3, "return false;"},
+                               {2, "}"},
+                               {2, "//The extension of the short name that the server's file "
+                                   "system gives a long one: the first"},
+                               {2, "//three characters of its own, blanks left out; \"\" without "
+                                   "one"},
+                               {2, "String ShortExtension(String name)"},
+                               {2, "{"},
+                               {3, "int dot = name.LastIndexOf('.');"},
+                               {3, "if (dot < 0)"},
+                               {4, "return \"\";"},
+                               {3, "String extension = name.Substring(dot + 1).Replace(\" \", "
+                                   "\"\");"},
+                               {3, "return \".\" + (extension.Length > 3 ? "
+                                   "extension.Substring(0, 3) : extension);"},
+                               {2, "}"},
+                               {2, "//True for a name that the server's file system cannot store "
+                                   "as it stands: a device's"},
+                               {2, "//name, with or without an extension, or one ending in a dot "
+                                   "or a blank, which it drops"},
+                               {2, "public bool IsUnstorableFileName(String name)"},
+                               {2, "{"},
+                               {3, "if (name.EndsWith(\".\") || name.EndsWith(\" \"))"},
+                               {4, "return true;"},
+                               {3, "int dot = name.IndexOf('.');"},
+                               {3, "String stem = (dot < 0 ? name : name.Substring(0, "
+                                   "dot)).TrimEnd(' ').ToUpperInvariant();"},
+                               {3, "String[] devices = { \"CON\", \"PRN\", \"AUX\", "
+                                   "\"NUL\", \"CONIN$\", \"CONOUT$\" };"},
+                               {3, "if (Array.IndexOf(devices, stem) >= 0)"},
+                               {4, "return true;"},
+                               {3, "return stem.Length == 4 && (stem.StartsWith(\"COM\") || "
+                                   "stem.StartsWith(\"LPT\")) &&"},
+                               {4, "\"0123456789\\u00b9\\u00b2\\u00b3\".IndexOf(stem[3]) "
+                                   ">= 0;"},
                                {2, "}"},
                            });
 }
@@ -303,6 +339,20 @@ void UtilHandlerWriter::WriteFieldValues()
                                {1, "{"},
                                {2, "public String m_fieldName;"},
                                {2, "public String m_value;"},
+                               {1, "}"},
+                           });
+}
+
+void UtilHandlerWriter::WriteSaveRefusedException()
+{
+    WriteCodeLines(m_file, {
+                               {1, "//Ends a save that cannot be done whole: the page drops all "
+                                   "of it and shows the message"},
+                               {1, "public class SaveRefusedException : Exception"},
+                               {1, "{"},
+                               {2, "public SaveRefusedException(String message) : base(message)"},
+                               {2, "{"},
+                               {2, "}"},
                                {1, "}"},
                            });
 }
@@ -588,12 +638,19 @@ void UtilHandlerWriter::WriteDetailCheck()
     WriteCodeLines(
         m_file,
         {
-            {2, "//True when the record is one row whose link field holds the master key"},
-            {2, "public bool IsDetailOf(DataTable record, String linkField, String masterKey)"},
+            {2, "//True when the row detailId of the table is one whose link field holds the "
+                "master key; the"},
+            {2, "//request's save then holds the row locked, so that it stays until the save "
+                "ends"},
+            {2, "public bool IsDetailOf(String table, String key, String linkField, String "
+                "detailId, String masterKey)"},
             {2, "{"},
-            {3, "String key = ToSqlNumber(masterKey, null);"},
-            {3, "return key != null && record.Rows.Count == 1 && "
-                "record.Rows[0][linkField].ToString() == key;"},
+            {3, "String lockString = RecordLockString(table, key, detailId);"},
+            {3, "String master = ToSqlNumber(masterKey, null);"},
+            {3, "if (lockString == null || master == null)"},
+            {4, "return false;"},
+            {3, "return new DBHandler().ExecuteQuery(lockString + \" AND \" + linkField + \" = "
+                "\" + master).Rows.Count == 1;"},
             {2, "}"},
         });
 }
@@ -626,7 +683,8 @@ void UtilHandlerWriter::WriteUploadStore()
                 "could run, a name"},
             {2, "//of no file (none, or dots and blanks only), one too long for the file system "
                 "or, with its folder,"},
-            {2, "//for the column that stores it (a column length of 0 holds any)"},
+            {2, "//for the column that stores it (a column length of 0 holds any), or one that "
+                "the file system cannot store"},
             {2, "public String UploadRefusal(String name, int columnLength)"},
             {2, "{"},
             {3, "if (IsExecutableFile(name))"},
@@ -638,6 +696,9 @@ void UtilHandlerWriter::WriteUploadStore()
             {4, "(columnLength > 0 && UPLOAD_FOLDER_LENGTH + 1 + safe.Length > columnLength))"},
             {4, "return \"The file was not uploaded: its name is missing, made of dots only or "
                 "too long.\";"},
+            {3, "if (IsUnstorableFileName(name))"},
+            {4, "return \"The file \" + name + \" was not uploaded: the server cannot store a "
+                "file of this name.\";"},
             {3, "return null;"},
             {2, "}"},
             {2, "//True when the request is larger than the server takes: its form cannot be "
@@ -674,6 +735,20 @@ void UtilHandlerWriter::WriteUploadStore()
             {2, "public void KeepSavedUploads()"},
             {2, "{"},
             {3, "SavedUploads().Clear();"},
+            {3, "System.Web.HttpContext.Current.Items.Remove(\"held_uploads\");"},
+            {2, "}"},
+            {2, "//The files of this request's uploads are held by a record that the request's "
+                "open save wrote:"},
+            {2, "//KeepHeldUploads keeps them once the save commits, else they are removed"},
+            {2, "public void HoldSavedUploads()"},
+            {2, "{"},
+            {3, "System.Web.HttpContext.Current.Items[\"held_uploads\"] = true;"},
+            {2, "}"},
+            {2, "//The request's save committed: the files that its records hold are kept"},
+            {2, "public void KeepHeldUploads()"},
+            {2, "{"},
+            {3, "if (System.Web.HttpContext.Current.Items[\"held_uploads\"] != null)"},
+            {4, "KeepSavedUploads();"},
             {2, "}"},
             {2, "//Removes the files that this request saved for a record it did not save, with "
                 "their folders"},
@@ -685,7 +760,7 @@ void UtilHandlerWriter::WriteUploadStore()
             {5, "System.IO.File.Delete(path);"},
             {4, "System.IO.Directory.Delete(System.IO.Path.GetDirectoryName(path));"},
             {3, "}"},
-            {3, "SavedUploads().Clear();"},
+            {3, "KeepSavedUploads();"},
             {2, "}"},
             {2, "ArrayList SavedUploads()"},
             {2, "{"},

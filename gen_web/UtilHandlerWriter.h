@@ -27,7 +27,8 @@ private:
     void WriteGetValueOfField();
     void WriteGetValueOfVariable();
     void WriteGetFileName();
-    // Uploads the server could run are refused.
+    // Uploads the server could run, by their names or their short names, are refused, and so are
+    // names that the file system cannot store.
     void WriteIsExecutableFile();
     void WriteHashPassword();
     void WritePageGuard();
@@ -46,6 +47,8 @@ private:
     void WriteUploadedFileHandler();
     void WriteUploadColumns();
     void WriteFieldValues();
+    // The exception that ends a save which cannot be done whole.
+    void WriteSaveRefusedException();
 
     const ForgeonProject& m_project;
     TextFile& m_file;

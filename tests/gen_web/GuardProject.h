@@ -6,6 +6,7 @@
 #include "entities/Form.h"
 #include "entities/Menu.h"
 #include "entities/RDLCReport.h"
+#include "entities/Transaction.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -59,6 +60,23 @@ public:
     }
 
     ForgeonProject& Project() { return m_project; }
+
+    // "ship" over "ship_basic" (a note and an uploaded scan) and "ship_detail" (an item), made as
+    // the master-detail creator makes them: a page that saves a file with its rows.
+    void AddShips()
+    {
+        Module& base = *m_project.GetBaseModule();
+        Table* ships = NewTable("ship_basic", Table::masterDetailKind, {"note", "scan"});
+        base.AddTable(ships);
+        TransactionDataCreator creator(
+            ships, NewTable("ship_detail", Table::masterDetailKind, {"item"}), &m_project, nullptr);
+        creator.CreateDetailTable();
+        creator.CreateTransaction();
+        creator.AddClassFunctions();
+        for (FieldRep* control : base.GetTransactions().back()->GetFieldReps())
+            if (control->GetField()->GetFieldName() == "scan")
+                control->GetFieldRepData()->SetControlKind(FieldRepData::FileUpload);
+    }
     const std::filesystem::path& Root() const { return m_temp.Path(); }
 
 private:

@@ -1220,6 +1220,7 @@ await secondRoundRefused();
 await accountsInTheBrowser();
 await recordsKeepTheirOwnFilesAndRows();
 await savesAtOnceAndUploadsHold();
+await savesAreWholeAndNamesStorable();
 
 for (const failure of failures)
     console.log(failure);
@@ -1445,4 +1446,134 @@ async function savesAtOnceAndUploadsHold() {
         await browser.close();
         fs.rmSync(big, { force: true });
     }
+}
+
+// The order's note and its rows' items in order, as stored.
+function orderState(orderId) {
+    return runOnDatabase(`SELECT note || ': ' || COALESCE((SELECT string_agg(item, ', ' ORDER BY order_detail_id) ` +
+        `FROM order_detail WHERE order_id = ${orderId}), '') FROM order_basic WHERE order_basic_id = ${orderId}`);
+}
+
+// A master-detail save is whole: one that names a row another session deleted while its page
+// still showed it (in Chromium), or a row of another order, keeps nothing and says so. A save of
+// the ship pages whose detail row fails in the database leaves no new file. Uploads whose short
+// names have a mapped extension, devices' names and names ending in a dot or a blank are refused
+// with the page's message, on a form's and a master-detail page, and in Chromium.
+async function savesAreWholeAndNamesStorable() {
+    const [first, second] = await sessionsOf("admin", passwords.admin, 2);
+    const token = await first.token(`${ui}/orderAdd.aspx`);
+    for (const [note, items] of [["whole", ["kept", "doomed"]], ["elsewhere", ["foreign"]]])
+        await first.request(`${ui}/orderAdd.aspx`, { form: { ACTION: "ADD", note, REQUEST_TOKEN: token,
+            ...Object.fromEntries(items.flatMap((item, n) => [[`inp${n + 1}`, `${n + 1}`], [`id${n + 1}`, "0"], [`item${n + 1}`, item]])) } });
+    const orderId = runOnDatabase("SELECT order_basic_id FROM order_basic WHERE note = 'whole'");
+    const rowOf = (item) => runOnDatabase(`SELECT order_detail_id FROM order_detail WHERE item = '${item}'`);
+    const [kept, doomed, foreign] = ["kept", "doomed", "foreign"].map(rowOf);
+    check(orderState(orderId) === "whole: kept, doomed" && /^\d+$/.test(foreign), `the order "whole" holds "${orderState(orderId)}"`);
+
+    const browser = await launchChromium();
+    try {
+        const problems = [];
+        const tab = await loggedInTab(browser.browser, problems, "admin", passwords.admin);
+        await tab.goto(`${base}/${ui}/orderUpdate.aspx?order_basic_id=${orderId}`, { waitUntil: "networkidle0" });
+        const deleted = await first.request(`${ui}/orderUpdate.aspx`, { form: { ACTION: "UPDATE", order_basic_id: orderId, note: "whole",
+            inp1: "1", id1: kept, item1: "kept", inp2: "2", id2: doomed, item2: "doomed", delete2: "on", REQUEST_TOKEN: token } });
+        check(deleted.status === 200 && orderState(orderId) === "whole: kept", `another session's delete of a row left "${orderState(orderId)}"`);
+        await tab.evaluate(() => {
+            document.getElementById("ctl00_KestraneWeavoContent_note").value = "whole changed";
+            for (const [name, value] of [["item1", "kept changed"], ["item2", "doomed changed"]])
+                document.getElementsByName(name)[0].value = value;
+        });
+        const [answer] = await Promise.all([
+            tab.waitForResponse((response) => response.url().includes("orderUpdate.aspx") && response.request().method() === "POST"),
+            tab.evaluate(() => HandleAction("UPDATE"))]);
+        const text = await answer.text();
+        check(text.includes("Can not Update Detail Record!") && orderState(orderId) === "whole: kept",
+            `a save in Chromium naming a row deleted meanwhile answers ${plainText(text).slice(0, 200)} and leaves "${orderState(orderId)}"`);
+        await tab.waitForNetworkIdle({ idleTime: 500 });
+        await settledScreenshot(tab, `${shots}-DeletedRowSave.png`);
+        failures.push(...problems.map((problem) => `in Chromium, a save naming a deleted row: ${problem}`));
+    } catch (error) {
+        failures.push(`in Chromium, a save naming a deleted row: ${error.stack || error}`);
+    } finally {
+        await browser.close();
+    }
+    for (const [what, rows, message] of [
+        ["the deleted row", { inp2: "2", id2: doomed, item2: "back" }, "Can not Update Detail Record!"],
+        ["another order's row", { inp2: "2", id2: foreign, item2: "taken" }, "Can not Update Detail Record!"],
+        ["another order's row deleted", { inp2: "2", id2: foreign, item2: "foreign", delete2: "on" }, "Can not Delete Detail Record!"],
+    ]) {
+        const answer = await second.request(`${ui}/orderUpdate.aspx`, { form: { ACTION: "UPDATE", order_basic_id: orderId,
+            note: "changed", inp1: "1", id1: kept, item1: "changed", ...rows, inp3: "3", id3: "0", item3: "new row",
+            REQUEST_TOKEN: await second.token(`${ui}/orderUpdate.aspx?order_basic_id=${orderId}`) } });
+        expectMessage(`a save naming ${what}`, answer, message);
+        check(orderState(orderId) === "whole: kept" && rowOf("foreign") === foreign,
+            `a save naming ${what} leaves "${orderState(orderId)}", the foreign row ${rowOf("foreign")}`);
+    }
+
+    const editor = new Client();
+    await login(editor, "editor", passwords.editor);
+    const mapped = (name) => `The file ${name} was not uploaded: files of this type are not accepted.`;
+    const unstorable = (name) => `The file ${name} was not uploaded: the server cannot store a file of this name.`;
+    const names = [...["x9.aspq", "x9.asa_", "x9.cerx", "x9.idcx"].map((name) => [name, mapped(name)]),
+        ...["CON", "con.jpg", "NUL.txt", "COM1.jpg", "LPT1", "aux.txt", "CONIN$", "x9.txt."].map((name) => [name, unstorable(name)])];
+    for (const [client, page, fields] of [[editor, `${ui}/documentAdd.aspx`, "ACTION=ADD&title=aliased"],
+        [admin, `${ui}/shipAdd.aspx`, "ACTION=ADD&note=aliased&inp1=1&id1=0&item1=row"]]) {
+        for (const [name, message] of names) {
+            const { answer, ran } = await postUpload(client, page, fields, name, "<% %>");
+            const shown = pageMessage((await client.request(page)).text);
+            check(answer.status === 302 && ran.length === 0 && shown === message,
+                `the upload "${name}" on ${page}: ${answer.status}, "${shown}", ran ${ran.join(" | ")}`);
+        }
+    }
+
+    // A detail row too long for its column fails in the database after the ship's file was saved.
+    const shipsFolder = () => filesIn("uploadedData").sort().join(", ");
+    const before = shipsFolder();
+    await postUpload(admin, `${ui}/shipAdd.aspx`, `ACTION=ADD&note=sunk&inp1=1&id1=0&item1=${"x".repeat(60)}`, "sunk.txt", "sunk");
+    check(runOnDatabase("SELECT COUNT(*) FROM ship_basic WHERE note = 'sunk'") === "0" && shipsFolder() === before,
+        `a ship added with a failing row is stored or leaves files: ${shipsFolder()}`);
+    await postUpload(admin, `${ui}/shipAdd.aspx`, "ACTION=ADD&note=afloat&inp1=1&id1=0&item1=afloat%20row", "afloat.txt", "afloat");
+    const shipId = runOnDatabase("SELECT ship_basic_id FROM ship_basic WHERE note = 'afloat'");
+    const scan = () => runOnDatabase(`SELECT scan FROM ship_basic WHERE ship_basic_id = ${shipId}`);
+    const [afloat, saved] = [scan(), shipsFolder()];
+    check(/^\d+$/.test(shipId) && afloat.endsWith("/afloat.txt"), `the ship "afloat" was not added with its file: "${afloat}"`);
+    const row = runOnDatabase("SELECT ship_detail_id FROM ship_detail WHERE item = 'afloat row'");
+    await postUpload(admin, `${ui}/shipUpdate.aspx?ship_basic_id=${shipId}`,
+        `ACTION=UPDATE&note=sinking&inp1=1&id1=${row}&item1=${"x".repeat(60)}`, "sinking.txt", "sinking");
+    check(scan() === afloat && runOnDatabase(`SELECT note FROM ship_basic WHERE ship_basic_id = ${shipId}`) === "afloat" &&
+        shipsFolder() === saved && fs.existsSync(applicationFile("uploadedData", ...afloat.split("/"))),
+    `a ship updated with a failing row holds "${scan()}" beside ${shipsFolder()}`);
+
+    const folder = fs.mkdtempSync(path.join(os.tmpdir(), "weavo-names-"));
+    const uploads = browserUploadsOf(folder, ["x9.aspq", "con.jpg", "x9.txt."]);
+    const refusing = await launchChromium();
+    try {
+        const problems = [];
+        const tab = await loggedInTab(refusing.browser, problems, "editor", passwords.editor);
+        for (const [name, file] of uploads) {
+            await tab.goto(`${base}/${ui}/documentAdd.aspx`, { waitUntil: "networkidle0" });
+            await tab.type("#ctl00_KestraneWeavoContent_title", "named");
+            await (await tab.$("#ctl00_KestraneWeavoContent_scan")).uploadFile(file);
+            await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#AddButton")]);
+            const shown = await tab.$eval("#ctl00_KestraneWeavoContent_MessageLabel", (label) => label.textContent);
+            check(shown === (name === "x9.aspq" ? mapped(name) : unstorable(name)), `in Chromium the upload "${name}" shows "${shown}"`);
+            await settledScreenshot(tab, `${shots}-Refused-${name.replace(/[^a-z0-9]/gi, "_")}.png`);
+        }
+        check(runOnDatabase("SELECT COUNT(*) FROM document WHERE title = 'named'") === "0", "a refused upload in Chromium added a document");
+        failures.push(...problems.map((problem) => `in Chromium, refused uploads: ${problem}`));
+    } catch (error) {
+        failures.push(`in Chromium, refused uploads: ${error.stack || error}`);
+    } finally {
+        await refusing.close();
+        fs.rmSync(folder, { recursive: true, force: true });
+    }
+}
+
+// Files of the names in the folder, for the browser to upload: each name and its path.
+function browserUploadsOf(folder, names) {
+    return names.map((name) => {
+        const file = path.join(folder, name);
+        fs.writeFileSync(file, "<% %>");
+        return [name, file];
+    });
 }

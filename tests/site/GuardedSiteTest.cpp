@@ -26,6 +26,7 @@ TEST(GuardedSite, AttacksChangeNothingAndReachablePagesWork)
 {
     ASSERT_FALSE(Environment("WEAVO_PG_ODBC").empty()) << "runs beside with_pg_cluster.sh";
     GuardProject fixture;
+    fixture.AddShips();
     served_site::GeneratedSite site(fixture.Project(), fixture.Root());
     site.Write();
     ASSERT_FALSE(testing::Test::HasFatalFailure());

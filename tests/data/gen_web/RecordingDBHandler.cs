@@ -5,21 +5,29 @@ using System.Data;
 
 namespace Shop
 {
-    // Stands in for the generated DBHandler: records the statements; an insert's identity is 7,
-    // a query finds the rows of the first answer whose text it holds, else none.
+    // Stands in for the generated DBHandler: records the statements, those of a save once it
+    // commits; an insert's identity is 7, a query finds the rows of the first answer whose text
+    // it holds, else none.
     public partial class DBHandler
     {
         public static List<string> Statements = new List<string>();
         public static Dictionary<string, DataTable> Answers = new Dictionary<string, DataTable>();
+        // The statements of the open save, null when none is open.
+        static List<string> s_save = null;
+
+        static void Record(String statement)
+        {
+            (s_save != null ? s_save : Statements).Add(statement);
+        }
 
         public void ExecuteNonQueryOnMaster(String queryString)
         {
-            Statements.Add(queryString);
+            Record(queryString);
         }
 
         public DataTable ExecuteQuery(String queryString)
         {
-            Statements.Add(queryString);
+            Record(queryString);
             foreach (KeyValuePair<string, DataTable> answer in Answers)
                 if (queryString.Contains(answer.Key))
                     return answer.Value;
@@ -32,29 +40,34 @@ namespace Shop
         // run in the insert's transaction.
         public String InsertSelectThenUpdate(String queryString, String selectString, KeyedStatement update)
         {
-            Statements.Add(queryString);
-            Statements.Add("(in the insert's transaction) " + update("7"));
+            Record(queryString);
+            Record("(in the insert's transaction) " + update("7"));
             return "7";
         }
 
-        // A save's lock is recorded as a statement; the save itself changes nothing here.
+        // A save's lock is recorded as its first statement; a save dropped records nothing.
         public void BeginSave(String lockString)
         {
+            s_save = new List<string>();
             if (lockString != null)
-                Statements.Add(lockString);
+                Record(lockString);
         }
 
         public void CommitSave()
         {
+            if (s_save != null)
+                Statements.AddRange(s_save);
+            s_save = null;
         }
 
         public void EndSave()
         {
+            s_save = null;
         }
 
         public DataTable InsertSelect(String queryString, String selectString)
         {
-            Statements.Add(queryString);
+            Record(queryString);
             DataTable identity = new DataTable();
             foreach (string column in new string[] { "primaryKey", "basicId", "detailId" })
                 identity.Columns.Add(column);

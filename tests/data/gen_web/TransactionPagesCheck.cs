@@ -73,6 +73,8 @@ public class TransactionPagesCheck
         row.Columns.Add("qty");
         row.Rows.Add(new object[] { master, "3" });
         DBHandler.Answers["FROM " + table + " WHERE " + table + "_id = " + key] = row;
+        DBHandler.Answers["FROM " + table + " WITH (UPDLOCK, ROWLOCK) WHERE " + table + "_id = " + key +
+                          " AND " + link + " = " + master] = row;
     }
 
     static string Message(object page)
@@ -149,15 +151,23 @@ public class TransactionPagesCheck
             Check("handleUpdate of master " + key, "Can not Update Record!|", Message(missing) + "|" + Changes());
         }
 
-        // Rows 4 and 6 are master 5's, rows 8 and 9 master 2's: only master 5's rows change.
+        // Rows 4 and 6 are master 5's, rows 8 and 9 master 2's, row 10 none's: a save that names
+        // a row not master 5's, to update or delete, saves nothing and says so.
         StoreRow("sale_basic", "5", "remark", "x");
         StoreRow("sale_line", "4", "sale_id", "5");
         StoreRow("sale_line", "6", "sale_id", "5");
         StoreRow("sale_line", "8", "sale_id", "2");
         StoreRow("sale_line", "9", "sale_id", "2");
-        Call(NewPage(typeof(saleUpdate),
-                     "ACTION=UPDATE&sale_basic_id=5&remark=x&inp1=1&id1=4&inp2=2&id2=8&inp3=3&id3=6&delete3=3" +
-                     "&inp4=4&id4=9&delete4=4"),
+        string[,] foreign = { { "&inp2=2&id2=8", "Can not Update Detail Record!" }, { "&inp2=2&id2=10", "Can not Update Detail Record!" },
+                              { "&inp2=2&id2=9&delete2=2", "Can not Delete Detail Record!" } };
+        for (int i = 0; i < foreign.GetLength(0); i++)
+        {
+            object refused = NewPage(typeof(saleUpdate), "ACTION=UPDATE&sale_basic_id=5&remark=x&inp1=1&id1=4" + foreign[i, 0] +
+                                     "&inp3=3&id3=6&delete3=3&inp4=4&id4=0&qty4=1");
+            Call(refused, "handleUpdate");
+            Check("handleUpdate with " + foreign[i, 0], foreign[i, 1] + "|", Message(refused) + "|" + Changes());
+        }
+        Call(NewPage(typeof(saleUpdate), "ACTION=UPDATE&sale_basic_id=5&remark=x&inp1=1&id1=4&inp2=2&id2=6&delete2=2"),
              "handleUpdate");
         Check("handleUpdate",
               "UPDATE sale_basic SET customer_id = null,sdate = N'',remark = N'x' WHERE sale_basic_id = 5\n" +

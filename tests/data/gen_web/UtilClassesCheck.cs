@@ -50,7 +50,17 @@ public class UtilClassesCheck
             Check("upload name [" + name + "]", unnamed, util.UploadRefusal(name, 0));
         Check("upload of a page", "The file a.aspx was not uploaded: files of this type are not accepted.",
               util.UploadRefusal("a.aspx", 0));
-        foreach (string name in new string[] { "notes.txt", ".profile", new string('x', 200), new string('\u00e9', 100) })
+        // A long extension whose short name's would be a mapped one; a device's name, with or
+        // without an extension; a name ending in a dot or a blank.
+        foreach (string name in new string[] { "x9.aspq", "x9.asa_", "x9.cerx", "x9.idcx", "X9.ASPQ", "x9.as px", "x9.html5" })
+            Check("upload name [" + name + "]", "The file " + name + " was not uploaded: files of this type are not accepted.",
+                  util.UploadRefusal(name, 0));
+        foreach (string name in new string[] { "CON", "con.jpg", "NUL.txt", "COM1.jpg", "LPT1", "aux.txt", "CONIN$", "conout$.log",
+                                               "prn.tar.gz", "con .txt", "com\u00b9.png", "LPT0", "x9.txt.", "x9.txt " })
+            Check("upload name [" + name + "]", "The file " + name + " was not uploaded: the server cannot store a file of this name.",
+                  util.UploadRefusal(name, 0));
+        foreach (string name in new string[] { "notes.txt", ".profile", new string('x', 200), new string('\u00e9', 100), "x.csv", "x9.as",
+                                               "console.txt", "com10.txt", "conx.jpg", "lpt.txt", "my con.txt" })
             Check("upload name [" + name + "]", null, util.UploadRefusal(name, 0));
         // A column of 100 holds the folder of 8, "/" and 91 characters of the name made safe.
         object[,] columns = {

@@ -137,7 +137,7 @@ namespace Shop
 				else if(m_order_entry.HandlePreAdd())
 				{
 					DataTable dbTable = m_order_entry.HandleAdd();
-					new UtilHandler().KeepSavedUploads();
+					new UtilHandler().HoldSavedUploads();
 					String basicId = dbTable.Rows[0]["basicId"].ToString();
 					m_order_entry.HandlePostAdd();
 					addDetailsFororder_line(basicId);
@@ -146,6 +146,14 @@ namespace Shop
 				else
 					m_messageString = "Can not Add Basic Record!";
 				new DBHandler().CommitSave();
+				new UtilHandler().KeepHeldUploads();
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("order_entryAdd.aspx");
+			}
+			catch (SaveRefusedException e)
+			{
+				new DBHandler().EndSave();
+				m_messageString = e.Message;
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("order_entryAdd.aspx");
 			}
@@ -212,7 +220,7 @@ namespace Shop
 						m_order_line.HandlePostAdd();
 					}
 					else
-						m_messageString = "Can not Add Detail Record!";
+						throw new SaveRefusedException("Can not Add Detail Record!");
 				}
 			}
 		}
@@ -278,7 +286,7 @@ namespace Shop
 						m_order_payment.HandlePostAdd();
 					}
 					else
-						m_messageString = "Can not Add Detail Record!";
+						throw new SaveRefusedException("Can not Add Detail Record!");
 				}
 			}
 		}

@@ -135,7 +135,7 @@ namespace Shop
 				else if(m_order_entry.HandlePreUpdate())
 				{
 					m_order_entry.HandleUpdate();
-					new UtilHandler().KeepSavedUploads();
+					new UtilHandler().HoldSavedUploads();
 					m_order_entry.HandlePostUpdate();
 					updateorder_line();
 					updateorder_payment();
@@ -143,6 +143,14 @@ namespace Shop
 				else
 					m_messageString = "Can not Update Basic Record";
 				new DBHandler().CommitSave();
+				new UtilHandler().KeepHeldUploads();
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("order_entryAdd.aspx");
+			}
+			catch (SaveRefusedException e)
+			{
+				new DBHandler().EndSave();
+				m_messageString = e.Message;
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("order_entryAdd.aspx");
 			}
@@ -216,39 +224,33 @@ namespace Shop
 						m_order_line.HandlePostAdd();
 					}
 					else
-						m_messageString = "Can not Add Record!";
+						throw new SaveRefusedException("Can not Add Record!");
 				}
 				else if (detailId != null && detailId != "0" && isDelete == null)
 				{
 					m_order_line.SetPrimaryKey(detailId);
-					if (!new UtilHandler().IsDetailOf(m_order_line.SelectRecord(detailId), "order_id", basicId))
-						m_messageString = "Can not Update Detail Record!";
-					else
+					if (!new UtilHandler().IsDetailOf("order_line", "order_line_id", "order_id", detailId, basicId))
+						throw new SaveRefusedException("Can not Update Detail Record!");
+					if(m_order_line.HandlePreUpdate())
 					{
-						if(m_order_line.HandlePreUpdate())
-						{
-							m_order_line.HandleUpdate();
-							m_order_line.HandlePostUpdate();
-						}
-						else
-							m_messageString = "Can not Update Detail Record!";
+						m_order_line.HandleUpdate();
+						m_order_line.HandlePostUpdate();
 					}
+					else
+						throw new SaveRefusedException("Can not Update Detail Record!");
 				}
 				else if (detailId != null && detailId != "0" && isDelete != null)
 				{
 					m_order_line.SetPrimaryKey(detailId);
-					if (!new UtilHandler().IsDetailOf(m_order_line.SelectRecord(detailId), "order_id", basicId))
-						m_messageString = "Can not Delete Detail Record!";
-					else
+					if (!new UtilHandler().IsDetailOf("order_line", "order_line_id", "order_id", detailId, basicId))
+						throw new SaveRefusedException("Can not Delete Detail Record!");
+					if(m_order_line.HandlePreDelete())
 					{
-						if(m_order_line.HandlePreDelete())
-						{
-							m_order_line.HandleDelete();
-							m_order_line.HandlePostDelete();
-						}
-						else
-							m_messageString = "Can not Delete Detail Record!";
+						m_order_line.HandleDelete();
+						m_order_line.HandlePostDelete();
 					}
+					else
+						throw new SaveRefusedException("Can not Delete Detail Record!");
 				}
 			}
 		}
@@ -321,39 +323,33 @@ namespace Shop
 						m_order_payment.HandlePostAdd();
 					}
 					else
-						m_messageString = "Can not Add Record!";
+						throw new SaveRefusedException("Can not Add Record!");
 				}
 				else if (detailId != null && detailId != "0" && isDelete == null)
 				{
 					m_order_payment.SetPrimaryKey(detailId);
-					if (!new UtilHandler().IsDetailOf(m_order_payment.SelectRecord(detailId), "order_id", basicId))
-						m_messageString = "Can not Update Detail Record!";
-					else
+					if (!new UtilHandler().IsDetailOf("order_payment", "order_payment_id", "order_id", detailId, basicId))
+						throw new SaveRefusedException("Can not Update Detail Record!");
+					if(m_order_payment.HandlePreUpdate())
 					{
-						if(m_order_payment.HandlePreUpdate())
-						{
-							m_order_payment.HandleUpdate();
-							m_order_payment.HandlePostUpdate();
-						}
-						else
-							m_messageString = "Can not Update Detail Record!";
+						m_order_payment.HandleUpdate();
+						m_order_payment.HandlePostUpdate();
 					}
+					else
+						throw new SaveRefusedException("Can not Update Detail Record!");
 				}
 				else if (detailId != null && detailId != "0" && isDelete != null)
 				{
 					m_order_payment.SetPrimaryKey(detailId);
-					if (!new UtilHandler().IsDetailOf(m_order_payment.SelectRecord(detailId), "order_id", basicId))
-						m_messageString = "Can not Delete Detail Record!";
-					else
+					if (!new UtilHandler().IsDetailOf("order_payment", "order_payment_id", "order_id", detailId, basicId))
+						throw new SaveRefusedException("Can not Delete Detail Record!");
+					if(m_order_payment.HandlePreDelete())
 					{
-						if(m_order_payment.HandlePreDelete())
-						{
-							m_order_payment.HandleDelete();
-							m_order_payment.HandlePostDelete();
-						}
-						else
-							m_messageString = "Can not Delete Detail Record!";
+						m_order_payment.HandleDelete();
+						m_order_payment.HandlePostDelete();
 					}
+					else
+						throw new SaveRefusedException("Can not Delete Detail Record!");
 				}
 			}
 		}
@@ -407,7 +403,7 @@ namespace Shop
 				if (detailId != null && detailId != "0")
 				{
 					m_order_line.SetPrimaryKey(detailId);
-					if (new UtilHandler().IsDetailOf(m_order_line.SelectRecord(detailId), "order_id", basicId))
+					if (new UtilHandler().IsDetailOf("order_line", "order_line_id", "order_id", detailId, basicId))
 						m_order_line.HandleDelete();
 				}
 			}
@@ -429,7 +425,7 @@ namespace Shop
 				if (detailId != null && detailId != "0")
 				{
 					m_order_payment.SetPrimaryKey(detailId);
-					if (new UtilHandler().IsDetailOf(m_order_payment.SelectRecord(detailId), "order_id", basicId))
+					if (new UtilHandler().IsDetailOf("order_payment", "order_payment_id", "order_id", detailId, basicId))
 						m_order_payment.HandleDelete();
 				}
 			}

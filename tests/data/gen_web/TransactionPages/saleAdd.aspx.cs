@@ -127,6 +127,19 @@ namespace Shop
 				Response.Write(strReport);
 				Response.End();
 			}
+			catch (SaveRefusedException e)
+			{
+				new DBHandler().EndSave();
+				m_messageString = new UtilHandler().ConvertToXML(e.Message);
+				Response.CacheControl = "no-cache";
+				Response.ContentType = "text/xml";
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGrid(w);
+				w.WriteMessageString(m_messageString);
+				string strReport = w.Close();
+				Response.Write(strReport);
+				Response.End();
+			}
 			catch (SqlException e)
 			{
 				new DBHandler().EndSave();
@@ -194,7 +207,7 @@ namespace Shop
 						m_sale_line.HandlePostAdd();
 					}
 					else
-						m_messageString = "Can not Add Detail Record!";
+						throw new SaveRefusedException("Can not Add Detail Record!");
 				}
 			}
 		}

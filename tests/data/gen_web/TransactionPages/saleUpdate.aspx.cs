@@ -122,6 +122,19 @@ namespace Shop
 				Response.Write(strReport);
 				Response.End();
 			}
+			catch (SaveRefusedException e)
+			{
+				new DBHandler().EndSave();
+				m_messageString = new UtilHandler().ConvertToXML(e.Message);
+				Response.CacheControl = "no-cache";
+				Response.ContentType = "text/xml";
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGrid(w);
+				w.WriteMessageString(m_messageString);
+				string strReport = w.Close();
+				Response.Write(strReport);
+				Response.End();
+			}
 			catch (SqlException e)
 			{
 				new DBHandler().EndSave();
@@ -198,39 +211,33 @@ namespace Shop
 						m_sale_line.HandlePostAdd();
 					}
 					else
-						m_messageString = "Can not Add Record!";
+						throw new SaveRefusedException("Can not Add Record!");
 				}
 				else if (detailId != null && detailId != "0" && isDelete == null)
 				{
 					m_sale_line.SetPrimaryKey(detailId);
-					if (!new UtilHandler().IsDetailOf(m_sale_line.SelectRecord(detailId), "sale_id", basicId))
-						m_messageString = "Can not Update Detail Record!";
-					else
+					if (!new UtilHandler().IsDetailOf("sale_line", "sale_line_id", "sale_id", detailId, basicId))
+						throw new SaveRefusedException("Can not Update Detail Record!");
+					if(m_sale_line.HandlePreUpdate())
 					{
-						if(m_sale_line.HandlePreUpdate())
-						{
-							m_sale_line.HandleUpdate();
-							m_sale_line.HandlePostUpdate();
-						}
-						else
-							m_messageString = "Can not Update Detail Record!";
+						m_sale_line.HandleUpdate();
+						m_sale_line.HandlePostUpdate();
 					}
+					else
+						throw new SaveRefusedException("Can not Update Detail Record!");
 				}
 				else if (detailId != null && detailId != "0" && isDelete != null)
 				{
 					m_sale_line.SetPrimaryKey(detailId);
-					if (!new UtilHandler().IsDetailOf(m_sale_line.SelectRecord(detailId), "sale_id", basicId))
-						m_messageString = "Can not Delete Detail Record!";
-					else
+					if (!new UtilHandler().IsDetailOf("sale_line", "sale_line_id", "sale_id", detailId, basicId))
+						throw new SaveRefusedException("Can not Delete Detail Record!");
+					if(m_sale_line.HandlePreDelete())
 					{
-						if(m_sale_line.HandlePreDelete())
-						{
-							m_sale_line.HandleDelete();
-							m_sale_line.HandlePostDelete();
-						}
-						else
-							m_messageString = "Can not Delete Detail Record!";
+						m_sale_line.HandleDelete();
+						m_sale_line.HandlePostDelete();
 					}
+					else
+						throw new SaveRefusedException("Can not Delete Detail Record!");
 				}
 			}
 		}
@@ -320,7 +327,7 @@ namespace Shop
 				if (detailId != null && detailId != "0")
 				{
 					m_sale_line.SetPrimaryKey(detailId);
-					if (new UtilHandler().IsDetailOf(m_sale_line.SelectRecord(detailId), "sale_id", basicId))
+					if (new UtilHandler().IsDetailOf("sale_line", "sale_line_id", "sale_id", detailId, basicId))
 						m_sale_line.HandleDelete();
 				}
 			}
