@@ -1,4 +1,5 @@
 #include "gen_web/ProjectWriterSet.h"
+#include "model/DefaultNames.h"
 
 #include "tests/gen_web/FormProject.h"
 #include "tests/gen_web/GoldenFiles.h"
@@ -48,6 +49,27 @@ TEST(FormCodeBehind, AccountPageTakesTheUserFromTheSession)
     const std::size_t remove = page.find("void handleDelete()");
     ASSERT_NE(std::string::npos, remove);
     EXPECT_EQ(std::string::npos, page.find("HandleDelete", remove));
+}
+
+// A form of the account table saves in one transaction: its new upload is held by the record
+// written in it and kept only once the save commits, on the Add and the Update page.
+TEST(FormCodeBehind, AccountUploadStaysOnlyOnceTheSaveCommits)
+{
+    FormProject fixture;
+    fixture.DocumentForm().GetTable()->SetTableName(userAccountTableName);
+    ProjectWriterSet(fixture.Project(), fixture.Report())
+        .WriteFormCodeBehind(fixture.DocumentForm());
+    for (const char* name : {"useraccountAdd.aspx.cs", "useraccountUpdate.aspx.cs"})
+    {
+        const std::string page = ReadHostFile(fixture.PageFolder() / name);
+        const std::size_t held = page.find("new UtilHandler().HoldSavedUploads();");
+        const std::size_t commit = page.find("new DBHandler().CommitSave();\r\n");
+        EXPECT_LT(held, commit) << name;
+        EXPECT_EQ(commit, page.find("new DBHandler().CommitSave();\r\n\t\t\t\tnew "
+                                    "UtilHandler().KeepHeldUploads();"))
+            << name;
+        EXPECT_EQ(std::string::npos, page.find("KeepSavedUploads")) << name;
+    }
 }
 
 // The pages compile with their designer files, the data classes and the Util classes. Run under
