@@ -33,7 +33,8 @@ private:
     void WriteHashPassword();
     void WritePageGuard();
     void WriteAccountChecks();
-    // Whether a posted detail row belongs to the master record being saved.
+    // Whether a posted detail row belongs to the master record being saved, held locked by the
+    // save once found.
     void WriteDetailCheck();
     // The message an answer leaves in the session for the page it redirects to.
     void WritePageMessage();
