@@ -87,7 +87,9 @@ void TransactionScriptWriter::WriteRecomputeReplies(const std::vector<FieldRep*>
 
 void TransactionScriptWriter::WriteSaveAnswer(int indent)
 {
-    m_out.Write(indent, "window.location = \"%s\";\n", AddPageName());
+    // A refused or rolled-back save stays on the page with its message.
+    m_out.Write(indent, "if(!getMessageString(doc, 'messageDiv', 'messageDiv'))\n");
+    m_out.Write(indent + 1, "window.location = \"%s\";\n", AddPageName());
 }
 
 bool TransactionScriptWriter::IsUpdatePage() const

@@ -68,7 +68,8 @@
 									formName.action = url;
 									formName.submit();
 								}
-								window.location = "order_entryAdd.aspx";
+								if(!getMessageString(doc, 'messageDiv', 'messageDiv'))
+									window.location = "order_entryAdd.aspx";
 							}
 						}
 					}

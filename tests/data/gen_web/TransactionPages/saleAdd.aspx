@@ -67,7 +67,8 @@
 									formName.action = url;
 									formName.submit();
 								}
-								window.location = "saleAdd.aspx";
+								if(!getMessageString(doc, 'messageDiv', 'messageDiv'))
+									window.location = "saleAdd.aspx";
 							}
 						}
 					}

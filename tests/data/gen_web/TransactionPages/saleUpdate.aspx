@@ -53,7 +53,8 @@
 								if(recomputeParentControlName == 'customer_id')
 								{
 								}
-								window.location = "saleAdd.aspx";
+								if(!getMessageString(doc, 'messageDiv', 'messageDiv'))
+									window.location = "saleAdd.aspx";
 							}
 						}
 					}
