@@ -149,8 +149,8 @@ Descriptor OpenUserTempFolder(std::string& refusal)
     const std::string name = path.substr(slash + 1);
     const Descriptor temp(::open(slash == 0 ? "/" : path.substr(0, slash).c_str(),
                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    // Another user's folder made or taken away meanwhile is looked at once more.
-    for (int look = 0; temp.IsOpen() && look < 3; ++look)
+    // The name is looked at again after each folder made or link taken away, a few times at most.
+    for (int look = 0; temp.IsOpen() && look < 4; ++look)
     {
         struct stat info;
         if (::fstatat(temp.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
@@ -181,6 +181,8 @@ Descriptor OpenUserTempFolder(std::string& refusal)
             return {};
         return folder;
     }
+    if (temp.IsOpen())
+        errno = EAGAIN;
     return {};
 }
 
