@@ -134,6 +134,9 @@ SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds
         if (((linked && error == 0) || (strange && (error == 0 || IsHeldElsewhere(error)))) &&
             IsAtName(lock.m_path, opened) && ::unlink(lock.m_path.c_str()) == 0)
             continue;
+        // One of this user's that lets in fewer than may write the file now lets them in.
+        if (!made && !strange && !linked && opened.st_uid == ::geteuid())
+            GiveAccess(fd.Get(), access);
         while (IsHeldElsewhere(error) && std::chrono::steady_clock::now() < deadline)
         {
             if (whileWaiting)
