@@ -364,8 +364,8 @@ void AspWriteAll::OpenWriteErrorsLog()
     // Outside the output folder; a folder not made shows in the open's failure.
     if (last > 0)
         m_report.MakeFolderChain(path.Left(last));
-    if (m_writeErrorsLog.Open(path) == nullptr)
-        m_report.AddUnwrittenFile(path, m_writeErrorsLog.GetOpenError());
+    // A log not opened is named at the end, as no file of the output.
+    m_writeErrorsLog.Open(path);
 }
 
 void AspWriteAll::Finish()
@@ -373,9 +373,10 @@ void AspWriteAll::Finish()
     const CString fullText = m_report.GetFullText();
     m_writeErrorsLog.Write(0, "%s", fullText);
     m_writeErrorsLog.Close();
-    CString text = m_report.GetText();
-    if (text != fullText)
-        text += CString("\nEvery line is in ") + ToHostPath(m_writeErrorsLogPath).c_str();
+    const CString shown = m_report.GetText();
+    const CString text = GenerationReport::WithLogLine(shown, m_writeErrorsLogPath,
+                                                       /*linesLeftOut=*/shown != fullText,
+                                                       m_writeErrorsLog.GetFailure());
     if (m_report.IsEmpty())
     {
         m_services.SetStatusText("Writing completed");

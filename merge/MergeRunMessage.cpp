@@ -6,7 +6,7 @@
 CString MergeRunMessage(const MergeReportFiles& files)
 {
     CString message = "The merge report and logs are in ";
-    message += HostTempFolder().c_str();
+    message += UserTempFolder().c_str();
     message += ".";
     const std::vector<const MergeReportFiles::File*> failed = files.GetFailedFiles();
     if (failed.empty())

@@ -227,11 +227,23 @@ CString GenerationReport::GetBoxText(const CString& logPath) const
     TextFile log(logPath, /*flush=*/false, '=', 60, /*disabled=*/false, /*append=*/false);
     log.Write(0, "%s", fullText);
     log.Close();
+    return WithLogLine(text, logPath, /*linesLeftOut=*/true, log.GetFailure());
+}
+
+CString GenerationReport::WithLogLine(const CString& text, const CString& logPath,
+                                      bool linesLeftOut, const CString& failure)
+{
     const CString where = ToHostPath(logPath).c_str();
-    if (log.GetFailure().IsEmpty())
-        return text + "\nEvery line is in " + where;
-    return text + "\nThe list of every line could not be written to " + where + ": " +
-           log.GetFailure();
+    CString line;
+    if (!failure.IsEmpty())
+        line = linesLeftOut
+                   ? "The list of every line could not be written to " + where + ": " + failure
+                   : "The log " + where + " could not be written: " + failure;
+    else if (linesLeftOut)
+        line = "Every line is in " + where;
+    if (line.IsEmpty() || text.IsEmpty())
+        return text + line;
+    return text + "\n" + line;
 }
 
 CString GenerationReport::Text(std::size_t limit) const

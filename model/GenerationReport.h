@@ -63,6 +63,11 @@ public:
     // GetText for the run's closing box; when it leaves lines out, every line is in the log at
     // logPath, which the text then names (or why it could not be written).
     CString GetBoxText(const CString& logPath) const;
+    // The text of a closing box with a line after it that names the run's log at logPath: where
+    // every line is when the box leaves lines out, or the reason the log could not be written
+    // (failure); the text alone otherwise.
+    static CString WithLogLine(const CString& text, const CString& logPath, bool linesLeftOut,
+                               const CString& failure);
     static constexpr std::size_t shownEntries = 10;
 
     // From here on only files and folders below this folder are written (see OutputRoot).

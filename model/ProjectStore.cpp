@@ -409,6 +409,8 @@ bool IsEmptyPath(const char* path)
 std::chrono::milliseconds saveLockWait{5000};
 // What runs while a save waits for another instance.
 std::function<void()> saveLockWaiting;
+// What Cancel does while another instance saves the file, for a project that stays open.
+constexpr const char* projectUnsaved = "leave the project unsaved for now";
 
 // The file whose save lock a save of the model path takes: the one its links lead to.
 std::string LockedTarget(const char* path)
@@ -468,7 +470,12 @@ BOOL ProjectStore::ArchiveProject(ForgeonProject* project, const char* path, BOO
     std::optional<FileStamp> written;
     std::optional<SaveFailure> failure;
     {
-        const std::optional<SaveLock> lock = LockForSave(path);
+        // A merge's result that is not saved goes with the merge inputs.
+        const std::optional<SaveLock> lock =
+            LockForSave(path, project != nullptr && project == m_firstMergeProject
+                                  ? "drop the merged project without saving it; merging again "
+                                    "makes it anew"
+                                  : projectUnsaved);
         if (!lock)
             return FALSE;
         const CommitCheck check =
@@ -506,7 +513,7 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
         std::optional<SaveFailure> failure;
         bool saved = false;
         {
-            const std::optional<SaveLock> lock = LockForSave(path);
+            const std::optional<SaveLock> lock = LockForSave(path, projectUnsaved);
             if (!lock)
                 return FALSE;
             const std::optional<FileStamp> now = FileStamp::Of(path);
@@ -557,7 +564,7 @@ void ProjectStore::SetSaveLockWaiting(std::function<void()> waiting)
     saveLockWaiting = std::move(waiting);
 }
 
-std::optional<SaveLock> ProjectStore::LockForSave(const char* path)
+std::optional<SaveLock> ProjectStore::LockForSave(const char* path, const char* onCancel)
 {
     const std::string target = LockedTarget(path);
     for (;;)
@@ -565,11 +572,11 @@ std::optional<SaveLock> ProjectStore::LockForSave(const char* path)
         SaveLock lock = SaveLock::Take(target, saveLockWait, saveLockWaiting);
         if (lock.GetState() != SaveLock::State::Busy)
             return lock;
-        const CString text =
-            CString(ToHostPath(path).c_str()) +
-            "\nis being saved by another instance of the program, which has not finished; it may "
-            "be stopped or waiting.\nRetry to wait for it again, or Cancel to leave the project "
-            "unsaved for now.";
+        const CString text = CString(ToHostPath(path).c_str()) +
+                             "\nis being saved by another instance of the program, which has "
+                             "not finished; it may be stopped or waiting.\nRetry to wait for it "
+                             "again, or Cancel to " +
+                             onCancel + ".";
         if (AfxMessageBox(text, MB_RETRYCANCEL | MB_ICONWARNING) != IDRETRY)
             return std::nullopt;
     }

@@ -151,9 +151,10 @@ private:
                                     const CommitCheck& beforeCommit = {},
                                     std::optional<FileStamp>* written = nullptr);
     // The save lock of the file at the model path (SaveLock). While another instance holds it
-    // past the wait, asks whether to wait again; nothing when the user cancelled. A lock that
-    // cannot be had is given as it is: UnlockedCommitCheck then asks.
-    static std::optional<SaveLock> LockForSave(const char* path);
+    // past the wait, asks whether to wait again, onCancel saying what Cancel does ("Cancel to
+    // <onCancel>."); nothing when the user cancelled. A lock that cannot be had is given as it
+    // is: UnlockedCommitCheck then asks.
+    static std::optional<SaveLock> LockForSave(const char* path, const char* onCancel);
     // Names the attributes the last save lost, when it lost any.
     void ShowLostAttributes(const char* path) const;
     // Without the lock, right before the rename: a file changed since it was found (agreed)

@@ -176,9 +176,9 @@ FILE* TextFile::Open(const char* path)
     const std::optional<std::string> traced = TraceFolderRelativePath(path);
     if (!traced)
         return Open(CreateOwnFile(ToHostPath(path), removed));
-    // The temp folder is shared: only the user's own folders and files are written there.
+    // The trace folder lies in the shared temp folder: only the user's own is written.
     std::string refusal;
-    FILE* opened = Open(CreateUserFileBelow(HostTempFolder(), *traced, refusal));
+    FILE* opened = Open(CreateUserTempFile(*traced, refusal));
     if (!refusal.empty())
         m_openError = refusal.c_str();
     return opened;

@@ -37,9 +37,9 @@ public:
 
     // Opens the path ("a" or "w" by the append flag) unless disabled, closing a file already
     // open; returns the file, null when disabled or when the open failed. A symbolic link or a
-    // file with other names at the path is replaced by a file of its own. In the trace folder,
-    // which other users share, only folders and a file of the user's own are taken
-    // (CreateUserFileBelow). The stored path stays.
+    // file with other names at the path is replaced by a file of its own. The trace folder is
+    // the user's own folder in the shared temp folder, where only folders and a file of the
+    // user's own are taken (CreateUserTempFile). The stored path stays.
     FILE* Open(const char* path);
     // Open with a file already open for writing, which this writer takes over: it is emptied
     // first unless appending. An invalid descriptor fails the open with errno's reason.

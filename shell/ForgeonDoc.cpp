@@ -43,6 +43,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <system_error>
@@ -284,7 +285,8 @@ void ForgeonDoc::TellOfUnfinishedSaves() const
     for (const FileReplacement::LeftTemporary& file : left)
         text += CString("\n") + file.path.c_str();
     text += "\nEach may hold work that the project lacks. Save keeps each in " +
-            CString(ToHostPath(BackupPlace(m_strPath).BackupFolder()).c_str()) + ".";
+            CString(ToHostPath(BackupPlace(m_strPath).BackupFolder()).c_str()) +
+            ", or beside the project when that folder cannot take it.";
     AfxMessageBox(text, MB_OK | MB_ICONWARNING);
 }
 
@@ -294,34 +296,72 @@ void ForgeonDoc::KeepUnfinishedSaves() const
     if (left.empty())
         return;
     const BackupPlace place(m_strPath);
-    const CString folder = ToHostPath(place.BackupFolder()).c_str();
+    const CString backupFolder = ToHostPath(place.BackupFolder()).c_str();
     CString text = "Saves of " + CString(ToHostPath(m_strPath).c_str()) +
                    " and its backup copies that did not finish had left these files:";
-    const bool made = EnsureFolderExists(folder);
+    const bool made = EnsureFolderExists(backupFolder);
+    const int folderError = errno;
     for (const FileReplacement::LeftTemporary& file : left)
     {
         text += CString("\n") + file.path.c_str();
-        // "Shop.wvt.weavo-123-4" is kept as "Shop~unfinished-123-4.wvt", or "...-4-2.wvt" when
-        // an earlier one took that name.
-        bool kept = false;
-        errno = 0;
-        for (int n = 1; made && !kept && n <= kKeptNameTries; ++n)
+        std::optional<CString> kept;
+        int error = folderError;
+        if (made)
         {
-            CString keptPath = folder + "/" + place.name + "~unfinished-" + file.tag.c_str();
-            if (n > 1)
-                keptPath += "-" + CString(std::to_string(n).c_str());
-            keptPath += ".wvt";
-            kept = ProjectStore::KeepUnfinishedSave(file.path, keptPath, kUnfinishedSaveAge);
-            if (kept)
-                text += "\n    kept as " + keptPath;
-            else if (errno != EEXIST)
-                break;
+            kept = KeepUnfinishedSaveIn(backupFolder, place.name, file);
+            error = errno;
         }
-        if (!kept)
-            text += CString("\n    left where it is: ") + std::strerror(errno);
+        // Where the backup folder cannot take it, it is kept beside the project, so that no
+        // later Save or Open finds it again.
+        if (!kept && error != EBUSY)
+            kept = KeepUnfinishedSaveIn(ProjectFolder(), place.name, file);
+        if (kept)
+            text += "\n    kept as " + *kept;
+        else
+            text += CString("\n    left where it is: ") + std::strerror(error);
     }
     text += "\nEach may hold work that the project lacks: open it to see.";
     AfxMessageBox(text, MB_OK | MB_ICONWARNING);
+}
+
+std::optional<CString> ForgeonDoc::KeepUnfinishedSaveIn(const CString& folder, const CString& name,
+                                                        const FileReplacement::LeftTemporary& file)
+{
+    CString inFolder = folder;
+    if (!inFolder.IsEmpty() && inFolder.Right(1) != "/")
+        inFolder += "/";
+    // "Shop.wvt.weavo-123-4" is kept as "Shop~unfinished-123-4.wvt", or "...-4-2.wvt" when an
+    // earlier one took that name.
+    for (int n = 1; n <= kKeptNameTries; ++n)
+    {
+        CString keptPath = inFolder + name + "~unfinished-" + file.tag.c_str();
+        if (n > 1)
+            keptPath += "-" + CString(std::to_string(n).c_str());
+        keptPath += ".wvt";
+        if (ProjectStore::KeepUnfinishedSave(file.path, keptPath, kUnfinishedSaveAge))
+            return keptPath;
+        if (errno != EEXIST)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+void ForgeonDoc::TellOfOtherNames() const
+{
+    const std::string file = ToHostPath(m_strPath);
+    struct stat info;
+    if (::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink < 2)
+        return;
+    CString names;
+    names.Format("%d", static_cast<int>(info.st_nlink - 1));
+    AfxMessageBox(
+        CString(file.c_str()) + "\nhas " + names +
+            " more name(s) (hard links). A save replaces the file under this name only: the "
+            "other names keep the file as it was, and instances of the program that opened it "
+            "under another name do not wait for one another's saves, so that each saves a "
+            "project of its own.\nOpen a shared project under one name, or reach it through a "
+            "symbolic link.",
+        MB_OK | MB_ICONWARNING);
 }
 
 void ForgeonDoc::OfferUnfinishedFirstSaves(const CString& path)
@@ -438,6 +478,7 @@ bool ForgeonDoc::OpenProjectFile(const CString& given)
     AdoptPath(path);
     RememberSavedState();
     TellOfUnfinishedSaves();
+    TellOfOtherNames();
     OfferUnfinishedFirstSaves(path);
     ForgeonProject* project = GetProject();
     if (const ProjectSettings* settings = project->GetProjectSettings())

@@ -161,9 +161,16 @@ private:
     std::vector<FileReplacement::LeftTemporary> UnfinishedSaves() const;
     // Names them; a Save keeps them (KeepUnfinishedSaves).
     void TellOfUnfinishedSaves() const;
-    // Moves them into the backup folder, under names no file has, and names each where it was
-    // kept.
+    // Names a project file with more than one name (hard links): saves replace it under one of
+    // them and instances that opened it under others are not ordered with them.
+    void TellOfOtherNames() const;
+    // Moves them into the backup folder, or beside the project when that folder cannot be made
+    // or take one, under names no file has, and names each where it was kept or why it was not.
     void KeepUnfinishedSaves() const;
+    // Moves the left file into the host folder under a kept name of the project's name that no
+    // file has; the path it was kept at, or nothing with errno set.
+    static std::optional<CString> KeepUnfinishedSaveIn(const CString& folder, const CString& name,
+                                                       const FileReplacement::LeftTemporary& file);
     // The first saves of projects never saved that did not finish in the folder of the file at
     // the path: each temporary left, which may be the only copy of its project, is offered to be
     // kept under the name its save was to give it.

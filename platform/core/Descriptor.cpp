@@ -1,5 +1,7 @@
 #include "platform/core/Descriptor.h"
 
+#include "platform/core/HostPath.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -27,6 +29,13 @@ void Descriptor::Close()
     const int error = errno;
     ::close(std::exchange(m_fd, -1));
     errno = error;
+}
+
+mode_t CurrentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
 }
 
 Descriptor Duplicate(int fd)
@@ -132,13 +141,55 @@ bool IsUsersOwn(int descriptor, const std::string& hostPath, std::string& refusa
 }
 } // namespace
 
-Descriptor CreateUserFileBelow(const std::string& hostFolder, const std::string& relative,
-                               std::string& refusal)
+Descriptor OpenUserTempFolder(std::string& refusal)
 {
     refusal.clear();
-    Descriptor folder(
-        ::open(hostFolder.empty() ? "/" : hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    std::string hostPath = hostFolder;
+    const std::string path = UserTempFolder();
+    const std::size_t slash = path.rfind('/');
+    const std::string name = path.substr(slash + 1);
+    const Descriptor temp(::open(slash == 0 ? "/" : path.substr(0, slash).c_str(),
+                                 O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // The name is looked at again after each folder made or link taken away, a few times at most.
+    for (int look = 0; temp.IsOpen() && look < 4; ++look)
+    {
+        struct stat info;
+        if (::fstatat(temp.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        {
+            if (errno != ENOENT)
+                return {};
+            if (::mkdirat(temp.Get(), name.c_str(), S_IRWXU) != 0 && errno != EEXIST)
+                return {};
+            continue;
+        }
+        // A link or a file at the name is no folder: it goes where the temp folder lets it.
+        const bool removed = !S_ISDIR(info.st_mode) &&
+                             (::unlinkat(temp.Get(), name.c_str(), 0) == 0 || errno == ENOENT);
+        if (removed)
+            continue;
+        if (info.st_uid != ::geteuid())
+        {
+            refusal = path + " belongs to another user";
+            errno = EACCES;
+            return {};
+        }
+        if (!S_ISDIR(info.st_mode))
+            return {};
+        Descriptor folder = OpenFolderAt(temp.Get(), name, /*make=*/false, /*follow=*/false);
+        if (!folder.IsOpen() || !IsUsersOwn(folder.Get(), path, refusal))
+            return {};
+        if ((info.st_mode & 07777) != S_IRWXU && ::fchmod(folder.Get(), S_IRWXU) != 0)
+            return {};
+        return folder;
+    }
+    if (temp.IsOpen())
+        errno = EAGAIN;
+    return {};
+}
+
+Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal)
+{
+    Descriptor folder = OpenUserTempFolder(refusal);
+    std::string hostPath = UserTempFolder();
     std::size_t start = 0;
     for (std::size_t slash = relative.find('/'); folder.IsOpen() && slash != std::string::npos;
          slash = relative.find('/', start))

@@ -35,6 +35,9 @@ private:
     int m_fd = -1;
 };
 
+// The process's file mode creation mask.
+mode_t CurrentUmask();
+
 // A second descriptor of the same open folder or file; invalid with errno set.
 Descriptor Duplicate(int fd);
 
@@ -70,11 +73,16 @@ Descriptor CreateOwnFileAt(int folder, const std::string& name, std::string& rem
 // inside it. Invalid with errno set.
 Descriptor CreateOwnFile(const std::string& hostPath, std::string& removed);
 
-// Opens for writing the file at relative ("a/b.txt") below the host folder, which others may
-// share (the temp folder): the folders on the way and the file are opened without following a
-// link and taken only when the user owns them, and the file is made readable by the user only. A
+// Opens the user's own trace folder (UserTempFolder), made mode 0700 when missing and given that
+// mode when it has another. A symbolic link or a file at its name is taken away and the folder
+// made; a folder or a link that another user owns is refused: refusal names it and errno is
+// EACCES. Invalid with errno set.
+Descriptor OpenUserTempFolder(std::string& refusal);
+
+// Opens for writing the file at relative ("a/b.txt") in the user's own trace folder
+// (OpenUserTempFolder): the folders on the way and the file are opened without following a link
+// and taken only when the user owns them, and the file is made readable by the user only. A
 // link or a file with other names at the file's name is taken away first (CreateOwnFileAt). A
-// folder or file another user owns fails with EACCES, and refusal names it. The file's bytes stay.
-// Invalid with errno set.
-Descriptor CreateUserFileBelow(const std::string& hostFolder, const std::string& relative,
-                               std::string& refusal);
+// folder or file another user owns fails with EACCES, and refusal names it. The file's bytes
+// stay. Invalid with errno set.
+Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal);

@@ -61,13 +61,6 @@ std::optional<std::string> TemporaryTargetName(const std::string& entry)
     return entry.substr(0, infix);
 }
 
-mode_t CurrentUmask()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
 // A rename reaches the disk with its folder. A folder that cannot be synced leaves the file in
 // place all the same.
 void SyncFolder(const std::string& folder)
@@ -88,7 +81,13 @@ void SyncFolder(const std::string& folder)
 Descriptor OpenLeftBehind(int folder, const char* entry, std::string_view header,
                           std::time_t minimumAge, struct stat& info)
 {
-    Descriptor fd(::openat(folder, entry, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    Descriptor fd(::openat(folder, entry, O_RDWR | flags));
+    // On a file system mounted read-only it is read, and locked for reading, which a live
+    // writer's lock stops as well.
+    const bool readOnly = !fd.IsOpen() && errno == EROFS;
+    if (readOnly)
+        fd = Descriptor(::openat(folder, entry, O_RDONLY | flags));
     if (!fd.IsOpen())
         return fd;
     std::string start(header.size(), '\0');
@@ -98,7 +97,7 @@ Descriptor OpenLeftBehind(int folder, const char* entry, std::string_view header
         start == header;
     if (ours)
     {
-        const int lock = LockWholeFile(fd.Get());
+        const int lock = LockWholeFile(fd.Get(), /*forReading=*/readOnly);
         ours = lock == 0 ||
                (!IsHeldElsewhere(lock) && info.st_mtime <= std::time(nullptr) - minimumAge);
     }

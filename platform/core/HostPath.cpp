@@ -1,5 +1,7 @@
 #include "platform/core/HostPath.h"
 
+#include "platform/core/Descriptor.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -9,6 +11,8 @@
 #include <string>
 #include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
+#include <unordered_set>
 #include <utility>
 
 namespace
@@ -113,12 +117,35 @@ bool EnsureHostFolderChain(const std::string& path, std::unordered_set<std::stri
     }
     return true;
 }
+
+// Makes or checks the user's own temp folder when the model path lies in the trace folder;
+// known as in EnsureHostFolderChain.
+bool EnsureUserTempFolderFor(const char* modelPath, std::unordered_set<std::string>* known)
+{
+    if (!TraceFolderRelativePath(modelPath))
+        return true;
+    const std::string folder = UserTempFolder();
+    if (known != nullptr && known->contains(folder))
+        return true;
+    std::string refusal;
+    if (!OpenUserTempFolder(refusal).IsOpen())
+        return false;
+    if (known != nullptr)
+        known->insert(folder);
+    return true;
+}
 } // namespace
 
 std::string HostTempFolder()
 {
     const char* tmpdir = std::getenv("TMPDIR");
     return WithoutTrailingSlashes(tmpdir != nullptr && *tmpdir != '\0' ? tmpdir : "/tmp");
+}
+
+std::string UserTempFolder()
+{
+    const std::string folder = HostTempFolder();
+    return (folder == "/" ? "" : folder) + "/KestraneWeavo-" + std::to_string(::geteuid());
 }
 
 std::optional<std::string> TraceFolderRelativePath(const char* modelPath)
@@ -140,9 +167,7 @@ std::string ToHostPath(const char* modelPath)
     const std::string path(modelPath);
     if (const std::size_t prefix = TraceFolderPrefixLength(path))
     {
-        const std::string folder = HostTempFolder();
-        const std::string rest = WithForwardSlashes(path.substr(prefix));
-        return folder == "/" && !rest.empty() ? rest : folder + rest;
+        return UserTempFolder() + WithForwardSlashes(path.substr(prefix));
     }
     return WithForwardSlashes(HasDrive(path) ? path.substr(2) : path);
 }
@@ -185,13 +210,15 @@ std::string AbsolutePath(const char* path)
 
 bool EnsureFolderChain(const char* modelPath)
 {
-    return EnsureHostFolderChain(ToHostPath(modelPath), nullptr);
+    return EnsureUserTempFolderFor(modelPath, nullptr) &&
+           EnsureHostFolderChain(ToHostPath(modelPath), nullptr);
 }
 
 bool FolderChainCache::Ensure(const char* modelPath)
 {
     const std::string path = WithoutTrailingSlashes(ToHostPath(modelPath));
-    return m_folders.contains(path) || EnsureHostFolderChain(path, &m_folders);
+    return m_folders.contains(path) || (EnsureUserTempFolderFor(modelPath, &m_folders) &&
+                                        EnsureHostFolderChain(path, &m_folders));
 }
 
 void SetFolderProbeObserver(std::function<void(const std::string& hostFolder)> observer)

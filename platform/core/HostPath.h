@@ -11,7 +11,7 @@
 // Mapping rules of ToHostPath:
 // - a null or empty path gives "";
 // - "C:\temp" and "C:\temp\..." (drive letter and "temp" in any case, either separator)
-//   map to HostTempFolder() followed by the rest;
+//   map to UserTempFolder() followed by the rest;
 // - any other leading drive letter "X:" is dropped, so an absolute "D:\Work\a.wvt" becomes
 //   "/Work/a.wvt" and a drive-relative "D:rel\x" becomes the relative "rel/x";
 // - a UNC path "\\server\share\x" becomes "//server/share/x";
@@ -38,13 +38,17 @@ std::string AbsolutePath(const char* path);
 
 // $TMPDIR when set and non-empty, else "/tmp"; without a trailing slash.
 std::string HostTempFolder();
+// The trace folder of this user: "KestraneWeavo-<user id>" in HostTempFolder(), so that users
+// who share the temp folder never share its files. OpenUserTempFolder makes it.
+std::string UserTempFolder();
 // The part of a model path below the fixed trace folder, "/"-separated, without a leading "/"
 // ("" for the folder itself); nothing when the path does not lie in that folder.
 std::optional<std::string> TraceFolderRelativePath(const char* modelPath);
 
 // Maps the path and creates every missing folder of it, like mkdir -p (mode 0777 under the
-// umask). True when the folder exists at the end; false with errno kept when a folder cannot
-// be made or a component is not a folder.
+// umask); in the trace folder the user's own folder is made or checked first
+// (OpenUserTempFolder). True when the folder exists at the end; false with errno kept when a
+// folder cannot be made or a component is not a folder.
 bool EnsureFolderChain(const char* modelPath);
 
 // EnsureFolderChain for the many files of one run of writes: each folder found or made is

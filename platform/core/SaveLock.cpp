@@ -1,9 +1,14 @@
 #include "platform/core/SaveLock.h"
 
+#include "platform/core/Descriptor.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
+#include <string>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -21,14 +26,52 @@ bool IsAtName(const std::string& path, const struct stat& file)
     return ::lstat(path.c_str(), &named) == 0 && named.st_dev == file.st_dev &&
            named.st_ino == file.st_ino;
 }
+
+// Who may open a lock file: read and write for each class of users that may write the file it
+// locks, as a read lock stops a save as a write lock does, in the group of that file.
+struct LockFileAccess
+{
+    mode_t mode;
+    std::optional<gid_t> group;
+};
+
+LockFileAccess LockFileAccessOf(const std::string& target)
+{
+    struct stat info;
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    // A new file gets the mode of files made there, and the group they get.
+    const mode_t mode = exists ? info.st_mode : 0666 & ~CurrentUmask();
+    const mode_t writers = mode & (S_IWUSR | S_IWGRP | S_IWOTH);
+    return {static_cast<mode_t>(S_IRUSR | S_IWUSR | writers | (writers << 1)),
+            exists ? std::optional<gid_t>(info.st_gid) : std::nullopt};
+}
+
+// Gives a lock file just made its mode and group; without that group it opens to no group.
+void GiveAccess(int fd, const LockFileAccess& access)
+{
+    struct stat made;
+    const bool grouped = !access.group ||
+                         (::fstat(fd, &made) == 0 && made.st_gid == *access.group) ||
+                         ::fchown(fd, static_cast<uid_t>(-1), *access.group) == 0;
+    ::fchmod(fd, grouped ? access.mode : access.mode & ~S_IRWXG);
+}
+
+// The lock file lets in users that access does not: others, or a group, that may not write.
+bool GrantsStrangers(const struct stat& lockFile, const LockFileAccess& access)
+{
+    const mode_t outsiders = S_IRWXG | S_IRWXO;
+    if ((lockFile.st_mode & outsiders & ~access.mode) != 0)
+        return true;
+    return (lockFile.st_mode & S_IRWXG) != 0 && access.group && lockFile.st_gid != *access.group;
+}
 } // namespace
 
-int LockWholeFile(int fd)
+int LockWholeFile(int fd, bool forReading)
 {
     struct flock whole
     {
     };
-    whole.l_type = F_WRLCK;
+    whole.l_type = forReading ? F_RDLCK : F_WRLCK;
     whole.l_whence = SEEK_SET;
     for (;;)
     {
@@ -48,14 +91,17 @@ SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds
                         const std::function<void()>& whileWaiting)
 {
     SaveLock lock(hostTarget + lockSuffix, State::Unavailable);
+    const LockFileAccess access = LockFileAccessOf(hostTarget);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;)
     {
         constexpr int flags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
         // A file made here that cannot be locked goes again; one found stays its maker's.
         bool made = true;
-        Descriptor fd(::open(lock.m_path.c_str(), flags | O_CREAT | O_EXCL, 0666));
-        if (!fd.IsOpen() && errno == EEXIST)
+        Descriptor fd(::open(lock.m_path.c_str(), flags | O_CREAT | O_EXCL, access.mode));
+        if (fd.IsOpen())
+            GiveAccess(fd.Get(), access);
+        else if (errno == EEXIST)
         {
             made = false;
             fd = Descriptor(::open(lock.m_path.c_str(), flags));
@@ -79,16 +125,18 @@ SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds
             lock.m_reason = lock.m_path + " is not a regular file";
             return lock;
         }
-        // A file of other names is no lock file: its mode stays and it is not locked.
-        if (opened.st_nlink > 1)
-        {
-            lock.m_reason = lock.m_path + " is a hard link";
-            return lock;
-        }
-        // Every user who saves in the folder can lock it, also when a killed instance left it.
-        if (opened.st_uid == ::geteuid() && (opened.st_mode & 0777) != 0666)
-            ::fchmod(fd.Get(), 0666);
         int error = LockWholeFile(fd.Get());
+        // A lock file found with other names goes when no instance holds it; one that those who
+        // may not write the file could open goes even so, as they may be the ones holding it.
+        // A new one is made in its place.
+        const bool strange = !made && GrantsStrangers(opened, access);
+        const bool linked = !made && opened.st_nlink > 1;
+        if (((linked && error == 0) || (strange && (error == 0 || IsHeldElsewhere(error)))) &&
+            IsAtName(lock.m_path, opened) && ::unlink(lock.m_path.c_str()) == 0)
+            continue;
+        // One of this user's that lets in fewer than may write the file now lets them in.
+        if (!made && !strange && !linked && opened.st_uid == ::geteuid())
+            GiveAccess(fd.Get(), access);
         while (IsHeldElsewhere(error) && std::chrono::steady_clock::now() < deadline)
         {
             if (whileWaiting)
@@ -140,9 +188,12 @@ void SaveLock::Release()
 {
     if (!m_fd.IsOpen())
         return;
-    // Removed while still held, so that whoever takes the lock next takes it at a new file.
+    // Removed while still held, so that whoever takes the lock next takes it at a new file; a
+    // file that took its place after a takeover stays.
     const int error = errno;
-    ::unlink(m_path.c_str());
+    struct stat held;
+    if (::fstat(m_fd.Get(), &held) == 0 && IsAtName(m_path, held))
+        ::unlink(m_path.c_str());
     m_fd.Close();
     errno = error;
 }

@@ -9,18 +9,22 @@
 // Takes an exclusive lock of the whole open file without waiting: an open-file-description
 // record lock (fcntl F_OFD_SETLK), which network file systems pass on to their server as they
 // do no other lock, and which belongs to the open file, not to the process, so that closing
-// another descriptor of the file keeps it. 0 when taken; otherwise the errno: EAGAIN or EACCES
-// when another open file holds it, ENOLCK, EOPNOTSUPP or EINVAL where the file system has no
-// locks.
-int LockWholeFile(int fd);
+// another descriptor of the file keeps it. forReading takes a shared lock instead, for a file
+// open for reading only, which no exclusive lock of another open file lets it have. 0 when
+// taken; otherwise the errno: EAGAIN or EACCES when another open file holds it, ENOLCK,
+// EOPNOTSUPP or EINVAL where the file system has no locks.
+int LockWholeFile(int fd, bool forReading = false);
 // The errno of LockWholeFile says another open file holds the lock.
 bool IsHeldElsewhere(int lockError);
 
 // The lock of the saves of one file, so that instances replacing it do so one after another
 // and saves of other files never wait for it. It is held on "<file>.weavo-lock" beside the file,
-// made for writing when missing (mode 0666, so that every user saving there can lock it) and
-// removed again when the lock is let go; a lock file left by an instance that was killed is taken
-// over, as the lock went with the instance.
+// made when missing and removed again when the lock is let go. Only those who may write the file
+// can open it: it is readable and writable by each class of users that has the file's write bit,
+// in the file's group, as any lock on it, a read lock too, stops a save. A lock file left by an
+// instance that was killed is taken over, as the lock went with the instance; one left with other
+// names is made anew when no instance holds it, and one that others could open is made anew
+// whoever holds it.
 class SaveLock
 {
 public:
@@ -29,8 +33,8 @@ public:
         Held,
         // Another instance held it for the whole wait.
         Busy,
-        // No lock can be had here: the lock file cannot be made, a link stands at its name (it is
-        // neither followed nor changed) or the file system cannot lock.
+        // No lock can be had here: the lock file cannot be made or opened, a symbolic link stands
+        // at its name (it is neither followed nor changed) or the file system cannot lock.
         Unavailable,
     };
 

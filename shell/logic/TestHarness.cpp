@@ -150,7 +150,7 @@ TestHarness::TestHarness(std::string workFolder, std::ostream& out)
 
 void TestHarness::RunFixedPath()
 {
-    // In the trace folder, which other users share, its files are taken only when the user's own.
+    // In the user's own trace folder, where its files are taken only when the user's own.
     const std::string workFolder = "C:\\temp\\KestraneWeavo";
     if (EnsureFolderChain(workFolder.c_str()))
         TestHarness(workFolder).RunRegressionTests("F:\\temp_testing\\tg\\Master");

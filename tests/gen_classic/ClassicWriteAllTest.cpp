@@ -355,6 +355,23 @@ TEST_F(ClassicWriteAllTest, FailuresEndTheRunWithTheirCountTheMessageAndTheLog)
     EXPECT_EQ(log, text) << "every module's failures stay in the log";
 }
 
+// A log that cannot be written is named with the reason and counts as no error of the run: the
+// fixture's two chart pages without a procedure are its only errors.
+TEST_F(ClassicWriteAllTest, ALogThatCannotBeWrittenIsNamedAndIsNoErrorOfTheRun)
+{
+    std::filesystem::create_directories(Path("ForgeonWriteErrors.txt"));
+    AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services);
+    Isolate(writeAll);
+    writeAll.Run(nullptr);
+    EXPECT_TRUE(writeAll.GetReport().GetUnwrittenFiles().empty());
+    ASSERT_EQ(writeAll.GetReport().GetSkippedPages().size(), 2u);
+    EXPECT_EQ(m_services.statusTexts.back(), "Writing completed with 2 errors");
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_EQ(m_boxes.Shown()[0].text, writeAll.GetReport().GetText().str() + "\nThe log " +
+                                           Path("ForgeonWriteErrors.txt").string() +
+                                           " could not be written: Is a directory");
+}
+
 TEST_F(ClassicWriteAllTest, AMessageOfManyFailuresShowsTheFirstLinesAndWhereTheLogHoldsThemAll)
 {
     for (int index = 0; index < 30; ++index)

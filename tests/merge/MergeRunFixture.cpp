@@ -101,7 +101,7 @@ std::string DescribeModule(const Module& module)
 MergeRun::MergeRun()
 {
     // The project files' model paths lie under the host temp folder too.
-    std::filesystem::create_directory(m_hostTemp.Path() / m_folder.Path().filename());
+    std::filesystem::create_directory(m_tempOverride.Own() / m_folder.Path().filename());
     m_previousSink = MainFrameAccess::SetStatusTextSink([this](const char* text)
                                                         { m_statusTexts.emplace_back(text); });
 }
@@ -119,12 +119,12 @@ bool MergeRun::RunStoreMerge(MergeSelection& selection)
 
 std::string MergeRun::TempText(const char* relative) const
 {
-    return MergeFileText(m_hostTemp.Path() / relative);
+    return MergeFileText(m_tempOverride.Own() / relative);
 }
 
 bool MergeRun::TempFileExists(const char* relative) const
 {
-    return std::filesystem::exists(m_hostTemp.Path() / relative);
+    return std::filesystem::exists(m_tempOverride.Own() / relative);
 }
 
 std::string MergeRun::SavedBytes(ForgeonProject* project, const char* file)

@@ -13,13 +13,13 @@ TEST(MergeRunMessageTest, NamesTheFolderAndEachFileNotWrittenWithItsReason)
     TempFolder temp;
     TempFolderOverride override(temp.Path());
     // A file where the folder of the logs should be.
-    std::ofstream(temp.Path() / "KestraneWeavo").put('x');
+    std::ofstream(override.Own() / "KestraneWeavo").put('x');
     struct Case
     {
         std::vector<const char*> paths;
         std::string message;
     };
-    const std::string folder = temp.Path().string();
+    const std::string folder = override.Own().string();
     const Case cases[] = {
         {{}, "The merge report and logs are in " + folder + "."},
         {{"C:\\temp\\Report.txt", "C:\\temp\\Report_ .txt"},

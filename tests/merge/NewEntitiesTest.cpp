@@ -182,7 +182,8 @@ protected:
 
     std::string Log(const char* name) const
     {
-        return ReadHostFile(m_hostTemp.Path() / (std::string("Merge_NewEntities") + name + ".txt"));
+        return ReadHostFile(m_tempOverride.Own() /
+                            (std::string("Merge_NewEntities") + name + ".txt"));
     }
 
     TempFolder m_hostTemp{"WeavoMergeTemp"};
@@ -461,14 +462,14 @@ TEST_F(NewEntitiesRunTest, ACollectionOverStoredProjectsWritesItsTenLogs)
     for (const char* log : logs)
     {
         const std::filesystem::path path =
-            hostTemp.Path() / (std::string("Merge_NewEntities") + log + ".txt");
+            temp.Own() / (std::string("Merge_NewEntities") + log + ".txt");
         EXPECT_TRUE(std::filesystem::exists(path)) << log;
         const MergeReportFiles::File* file =
             files.FindFile(CString("C:\\temp\\Merge_NewEntities") + log + ".txt");
         ASSERT_NE(file, nullptr) << log;
         EXPECT_TRUE(file->written) << log;
     }
-    EXPECT_EQ(ReadHostFile(hostTemp.Path() / "Merge_NewEntities_Table.txt"), "FIELD : phone\r\n");
+    EXPECT_EQ(ReadHostFile(temp.Own() / "Merge_NewEntities_Table.txt"), "FIELD : phone\r\n");
 }
 
 namespace

@@ -303,15 +303,17 @@ TEST_P(OverwriteReferencesTest, ReleasesEveryReferenceThenSavesAndLoadsAgain)
     const OverwriteCase& test = GetParam();
     ForgeonProject& first = *First();
     ReferenceList::Targets freed;
+    std::filesystem::path own;
     {
         const TempFolderOverride temp(m_hostTemp.Path());
+        own = temp.Own();
         MergeOverwriteSet set(First(), m_files);
         set.OpenReport("refs");
         freed = test.list(set, first);
         set.ApplyDeletions();
     }
     EXPECT_TRUE(test.isGone(first));
-    std::string report = ReadHostFile(m_hostTemp.Path() / "Merge_OverwriteReport_refs.txt");
+    std::string report = ReadHostFile(own / "Merge_OverwriteReport_refs.txt");
     std::erase(report, '\r');
     EXPECT_NE(report.find(test.reportLines), std::string::npos) << report;
 

@@ -277,7 +277,7 @@ TEST_F(OverwriteSetTest, WithEveryListEmptyTheReportHoldsTheHeadingsAlone)
     MergeOverwriteSet set(First(), m_files);
     set.OpenReport("empty run");
     set.ApplyDeletions();
-    const std::filesystem::path written = m_hostTemp.Path() / "Merge_OverwriteReport_empty run.txt";
+    const std::filesystem::path written = temp.Own() / "Merge_OverwriteReport_empty run.txt";
     EXPECT_EQ(ReadHostFile(written), WithCrLf(ReportOf(FixtureSections(""), false)));
     ASSERT_EQ(m_files.GetFiles().size(), 1u);
     EXPECT_EQ(m_files.GetFiles().front().hostPath, written.string());
@@ -288,7 +288,7 @@ TEST_F(OverwriteSetTest, WithEveryListEmptyTheReportHoldsTheHeadingsAlone)
 TEST_F(OverwriteSetTest, AReportThatCannotBeOpenedKeepsItsTextAndTheRunGoesOn)
 {
     const TempFolderOverride temp(m_hostTemp.Path());
-    std::filesystem::create_directory(m_hostTemp.Path() / "Merge_OverwriteReport_blocked.txt");
+    std::filesystem::create_directory(temp.Own() / "Merge_OverwriteReport_blocked.txt");
     MergeOverwriteSet set(First(), m_files);
     set.OpenReport("blocked");
     set.GetMenuList().push_back(FirstSales()->FindMenuByName("StockMenu"));
@@ -314,7 +314,7 @@ TEST_F(OverwriteSetTest, EachListedObjectLeavesItsOwnOwnerAndSameNamedOnesStay)
     const std::string variableName = set.GetVariableList().front()->GetFieldName().GetString();
     set.ApplyDeletions();
 
-    EXPECT_EQ(ReadHostFile(m_hostTemp.Path() / "Merge_OverwriteReport_baseMODULE.txt"),
+    EXPECT_EQ(ReadHostFile(temp.Own() / "Merge_OverwriteReport_baseMODULE.txt"),
               WithCrLf(ReportOf(FixtureSections(variableName), true)));
 
     struct Outcome

@@ -72,26 +72,28 @@ TEST(TraceFolderFiles, AFileOrFolderOfAnotherUserIsRefused)
     if (::geteuid() != 0)
         GTEST_SKIP() << "making another user's file needs the superuser";
     TempFolder temp("WeavoSharedTemp");
-    WriteHostFile(temp.Path() / "Theirs.txt", "");
-    ::chmod((temp.Path() / "Theirs.txt").c_str(), 0666);
-    ASSERT_EQ(0, ::chown((temp.Path() / "Theirs.txt").c_str(), 65534, 65534));
-    fs::create_directory(temp.Path() / "KestraneWeavo");
-    ::chmod((temp.Path() / "KestraneWeavo").c_str(), 0777);
-    ASSERT_EQ(0, ::chown((temp.Path() / "KestraneWeavo").c_str(), 65534, 65534));
-
     const TempFolderOverride tempFolder(temp.Path());
+    ASSERT_TRUE(EnsureFolderChain("C:\\temp"));
+    const fs::path own = UserTempFolder();
+    WriteHostFile(own / "Theirs.txt", "");
+    ::chmod((own / "Theirs.txt").c_str(), 0666);
+    ASSERT_EQ(0, ::chown((own / "Theirs.txt").c_str(), 65534, 65534));
+    fs::create_directory(own / "KestraneWeavo");
+    ::chmod((own / "KestraneWeavo").c_str(), 0777);
+    ASSERT_EQ(0, ::chown((own / "KestraneWeavo").c_str(), 65534, 65534));
+
     TextFile theirs("C:\\temp\\Theirs.txt", true, '=', 60, false, false);
     TextFile inTheirFolder("C:\\temp\\KestraneWeavo\\merging.txt", true, '=', 60, false, false);
-    TextFile own("C:\\temp\\Own.txt", true, '=', 60, false, false);
+    TextFile ours("C:\\temp\\Own.txt", true, '=', 60, false, false);
 
     EXPECT_FALSE(theirs.IsOpen());
-    EXPECT_EQ(CString((temp.Path() / "Theirs.txt").string().c_str()) + " belongs to another user",
+    EXPECT_EQ(CString((own / "Theirs.txt").string().c_str()) + " belongs to another user",
               theirs.GetOpenError());
     EXPECT_FALSE(inTheirFolder.IsOpen());
-    EXPECT_FALSE(fs::exists(temp.Path() / "KestraneWeavo/merging.txt"));
-    ASSERT_TRUE(own.IsOpen());
+    EXPECT_FALSE(fs::exists(own / "KestraneWeavo/merging.txt"));
+    ASSERT_TRUE(ours.IsOpen());
     struct stat info;
-    ASSERT_EQ(0, ::stat((temp.Path() / "Own.txt").c_str(), &info));
+    ASSERT_EQ(0, ::stat((own / "Own.txt").c_str(), &info));
     EXPECT_EQ(0600u, info.st_mode & 07777);
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "model/GenerationReport.h"
 #include "model/OutputRoot.h"
+#include "platform/core/HostPath.h"
 
 #include "tests/support/TempFolder.h"
 
@@ -89,7 +90,7 @@ TEST(GenerationReportBoxText, ALongReportKeepsEveryLineInTheLogTheBoxNames)
     TempFolder temp;
     const TempFolderOverride tempFolder(temp.Path());
     const CString logPath = "C:\\temp\\WriteAll.txt";
-    const std::filesystem::path log = temp.Path() / "WriteAll.txt";
+    const std::filesystem::path log = std::filesystem::path(UserTempFolder()) / "WriteAll.txt";
     const GenerationReport whole = ReportOf(3, 1, 0);
     EXPECT_EQ(whole.GetBoxText(logPath), whole.GetText());
     EXPECT_FALSE(std::filesystem::exists(log));
@@ -114,7 +115,8 @@ TEST(GenerationReportBoxText, ALinkAtTheLogIsReplacedNotWrittenThrough)
     {
         TempFolder temp;
         const TempFolderOverride tempFolder(temp.Path());
-        const std::filesystem::path log = temp.Path() / "WriteAll.txt";
+        ASSERT_TRUE(EnsureFolderChain("C:\\temp"));
+        const std::filesystem::path log = std::filesystem::path(UserTempFolder()) / "WriteAll.txt";
         const std::filesystem::path target = temp.Path() / "kept" / "notes.txt";
         std::filesystem::create_directory(target.parent_path());
         std::ofstream(target, std::ios::binary) << "the user's notes";

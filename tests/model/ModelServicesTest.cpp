@@ -21,6 +21,7 @@
 #include "model/Module.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/support/HostFiles.h"
@@ -128,7 +129,9 @@ TEST_F(ModelServicesTest, DuplicateNamesAcrossKindsAndModulesAreShownAndReplaceT
 {
     const TempFolder folder("WeavoDuplicates");
     const TempFolderOverride override(folder.Path());
-    const std::filesystem::path report = folder.Path() / "KestraneWeavoReport.txt";
+    ASSERT_TRUE(EnsureFolderChain("C:\\temp"));
+    const std::filesystem::path report =
+        std::filesystem::path(UserTempFolder()) / "KestraneWeavoReport.txt";
     ScriptedMessageBoxes boxes;
     m_base->AddTable(NewTable("Customer"));
     m_base->AddTable(NewTable("Orders"));

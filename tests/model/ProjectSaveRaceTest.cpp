@@ -1,6 +1,7 @@
 #include "model/ForgeonProject.h"
 #include "model/ProjectStore.h"
 #include "platform/core/FileStamp.h"
+#include "platform/core/SaveLock.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/support/TempFolder.h"
 
@@ -8,10 +9,12 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -92,5 +95,42 @@ TEST(ProjectSaveRaceTest, OfTwoInstancesSavingAtOnceTheSecondIsAsked)
         ASSERT_TRUE(saved.ArchiveProject(nullptr, path.c_str(), TRUE));
         EXPECT_EQ(saved.GetProject()->GetModuleCount(), modules + 1);
     }
+}
+
+// While another instance saves the file, the box says what Cancel does: the open project stays
+// unsaved, a merge's result goes.
+TEST(ProjectSaveRaceTest, TheBoxOfASaveThatWaitsSaysWhatCancelDoes)
+{
+    TempFolder folder;
+    const std::string path = (folder.Path() / "Shop.wvt").string();
+    const std::string merged = (folder.Path() / "Shop_merged.wvt").string();
+    ProjectStore store;
+    ASSERT_TRUE(store.ArchiveProject(store.GetProject(), path.c_str(), FALSE));
+    ASSERT_TRUE(store.LoadFirstMergeProject(path.c_str()));
+    const SaveLock other = SaveLock::Take(merged, std::chrono::milliseconds(0));
+    ASSERT_TRUE(other.IsHeld());
+    ProjectStore::SetSaveLockWait(std::chrono::milliseconds(0));
+    const std::string waiting = merged + "\nis being saved by another instance of the program, "
+                                         "which has not finished; it may be stopped or waiting."
+                                         "\nRetry to wait for it again, or Cancel to ";
+    struct Case
+    {
+        const char* name;
+        ForgeonProject* project;
+        std::string cancel;
+    };
+    const Case cases[] = {
+        {"project", store.GetProject(), "leave the project unsaved for now."},
+        {"merged", store.GetFirstMergeProject(),
+         "drop the merged project without saving it; merging again makes it anew."},
+    };
+    for (const Case& each : cases)
+    {
+        SCOPED_TRACE(each.name);
+        ScriptedMessageBoxes boxes{IDCANCEL};
+        EXPECT_FALSE(store.ArchiveProject(each.project, merged.c_str(), FALSE));
+        EXPECT_EQ(boxes.ShownTexts(), std::vector<std::string>{waiting + each.cancel});
+    }
+    ProjectStore::SetSaveLockWait(std::chrono::milliseconds(5000));
 }
 } // namespace

@@ -127,11 +127,12 @@ TEST(MainMenuTest, TheWindowWithItsFileMenuOpenIsWrittenIntoTheBuildFolder)
 TEST(MainMenuTest, TheHiddenRegressionCommandWritesItsReportInTheTempFolder)
 {
     RunningProgram program;
+    std::filesystem::path own;
     {
         const TempFolderOverride temp(program.folder.Path());
+        own = temp.Own();
         program.Command(ID_REGRESSION_TESTS);
     }
-    const std::string report =
-        ReadHostFile(program.folder.Path() / "KestraneWeavo" / "tgsreport.txt");
+    const std::string report = ReadHostFile(own / "KestraneWeavo" / "tgsreport.txt");
     EXPECT_NE(report.find("Total Number Of Test Files = 0\r\n"), std::string::npos) << report;
 }

@@ -103,9 +103,9 @@ TEST_F(MergeProjectCommandTest, AFileIsMergedWholeSavedAsANewFileAndTheInputsAre
     EXPECT_EQ(program.boxes.ShownTexts(),
               (std::vector<std::string>{
                   "Do you really want to merge?", "A new module will be created in the merged WVT.",
-                  "The merge report and logs are in " + program.folder.Path().string() + "."}));
+                  "The merge report and logs are in " + temp.Own().string() + "."}));
     EXPECT_EQ(program.boxes.PendingAnswers(), 0u);
-    EXPECT_TRUE(std::filesystem::exists(program.folder.Path() / "Report_ .txt"));
+    EXPECT_TRUE(std::filesystem::exists(temp.Own() / "Report_ .txt"));
 
     // Both inputs are freed; the open project and its path are as they were.
     EXPECT_EQ(program.Doc().GetStore().GetFirstMergeProject(), nullptr);
@@ -129,9 +129,9 @@ TEST_F(MergeProjectCommandTest, AFileIsMergedWholeSavedAsANewFileAndTheInputsAre
 TEST_F(MergeProjectCommandTest, TheLastMessageListsTheLogsThatCouldNotBeWritten)
 {
     // A file where the folder of the phase log and the master-form log should be.
-    std::ofstream(program.folder.Path() / "KestraneWeavo").put('x');
+    std::ofstream(temp.Own() / "KestraneWeavo").put('x');
     MergeStockWhole();
-    const std::string folder = program.folder.Path().string();
+    const std::string folder = temp.Own().string();
     EXPECT_EQ(program.boxes.ShownTexts().back(),
               "The merge report and logs are in " + folder +
                   ".\nThese files could not be written:\n" + folder +

@@ -127,6 +127,52 @@ TEST(ProjectFileSavingTest, AProtectedProjectAndEveryFileItsSavesAndBackupsMakeS
         << program.boxes.Shown().back().text;
     EXPECT_TRUE(fs::exists(program.PathOf(live.c_str())));
 }
+
+// What a killed save left, where the backup folder cannot be made, is kept beside the project
+// under a kept name, with the reason; no later Save or Open names it again. A project file of
+// more than one name is named at Open.
+TEST(ProjectFileSavingTest, ALeftFileTheBackupFolderCannotTakeIsKeptBesideTheProject)
+{
+    RunningProgram program;
+    const std::string path = program.PathOf("Shop.wvt");
+    program.files.Answer(path.c_str());
+    ASSERT_TRUE(program.Doc().Save());
+    const std::string dead = "Shop.wvt.weavo-" + std::to_string(EndedProcess()) + "-7";
+    fs::copy_file(path, program.PathOf(dead.c_str()));
+    const timespec old[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, program.PathOf(dead.c_str()).c_str(), old, 0), 0);
+    // A file stands where the backup folder would be made.
+    std::ofstream(program.PathOf("Shop_backup")) << "not a folder";
+
+    const std::size_t before = program.boxes.Shown().size();
+    ASSERT_TRUE(program.Doc().Save());
+    ASSERT_EQ(program.boxes.Shown().size(), before + 1);
+    const std::string kept =
+        program.PathOf(("Shop~unfinished-" + dead.substr(15) + ".wvt").c_str());
+    EXPECT_EQ(program.boxes.Shown().back().text,
+              "Saves of " + path +
+                  " and its backup copies that did not finish had left these "
+                  "files:\n" +
+                  program.PathOf(dead.c_str()) + "\n    kept as " + kept +
+                  "\nEach may hold work that the project lacks: open it to see.");
+    EXPECT_FALSE(fs::exists(program.PathOf(dead.c_str())));
+    EXPECT_TRUE(fs::exists(kept));
+    ASSERT_TRUE(program.Doc().Save());
+    ASSERT_TRUE(program.Doc().OpenProjectFile(path.c_str()));
+    EXPECT_EQ(program.boxes.Shown().size(), before + 1);
+
+    // Opened under one of two names.
+    fs::create_hard_link(path, program.PathOf("Shared.wvt"));
+    ASSERT_TRUE(program.Doc().OpenProjectFile(path.c_str()));
+    ASSERT_EQ(program.boxes.Shown().size(), before + 2);
+    EXPECT_EQ(program.boxes.Shown().back().text,
+              path + "\nhas 1 more name(s) (hard links). A save replaces the file under this "
+                     "name only: the other names keep the file as it was, and instances of the "
+                     "program that opened it under another name do not wait for one another's "
+                     "saves, so that each saves a project of its own.\nOpen a shared project "
+                     "under one name, or reach it through a symbolic link.");
+    EXPECT_EQ(program.boxes.Shown().back().type, MB_OK | MB_ICONWARNING);
+}
 } // namespace
 
 namespace

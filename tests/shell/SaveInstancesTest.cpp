@@ -178,7 +178,11 @@ TEST(SaveInstancesTest, AStoppedInstanceNeverFreezesASaveOfItsProjectAndNoneOfAn
     const std::string before = ReadHostFile(path);
     struct stat lockFile;
     ASSERT_EQ(::stat((path + ".weavo-lock").c_str(), &lockFile), 0);
-    EXPECT_EQ(lockFile.st_mode & 07777, 0666u) << "every user saving there can lock it";
+    struct stat project;
+    ASSERT_EQ(::stat(path.c_str(), &project), 0);
+    const mode_t writers = project.st_mode & 0222;
+    EXPECT_EQ(lockFile.st_mode & 07777, 0600u | writers | writers << 1)
+        << "those who may write the project can lock it, and no one else";
 
     // A project beside it saves without waiting.
     const std::string other = program.PathOf("Other.wvt");

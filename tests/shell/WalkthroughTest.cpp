@@ -889,11 +889,11 @@ TEST(WalkthroughTest, DeletesAndAMergeOfACaseDifferingTableSaveReopenAndWriteThe
                                 " in your Microsoft Visual Studio. \nPlease ensure that you have "
                                 "SP1 installed if you are using Visual Studio 2005";
     const std::string question = "Do you really want to delete the selected entity?";
-    EXPECT_EQ((std::vector<std::string>{success, question, "Do you really want to delete field?",
-                                        question, "Do you really want to merge?",
-                                        "The merge report and logs are in " +
-                                            w.program.folder.Path().string() + ".",
-                                        success, success}),
-              w.program.boxes.ShownTexts());
+    EXPECT_EQ(
+        (std::vector<std::string>{success, question, "Do you really want to delete field?",
+                                  question, "Do you really want to merge?",
+                                  "The merge report and logs are in " + temp.Own().string() + ".",
+                                  success, success}),
+        w.program.boxes.ShownTexts());
     EXPECT_EQ(0u, w.program.dialogs.UnscriptedCount());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/Descriptor.h"
 #include "platform/core/HostPath.h"
 #include "tests/support/ScopedEnvironment.h"
 
@@ -11,15 +12,16 @@
 #include <stdlib.h>
 #include <string>
 
-// A fresh folder under the host temp folder, removed with everything in it at the end (also
-// where a test took away the write permission of a folder inside it).
+// A fresh folder in the user's trace folder (UserTempFolder), removed with everything in it at
+// the end (also where a test took away the write permission of a folder inside it).
 class TempFolder
 {
 public:
     explicit TempFolder(const std::string& prefix = "Weavo")
     {
-        std::string pattern = HostTempFolder() + "/" + prefix + "XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr)
+        std::string refusal;
+        std::string pattern = UserTempFolder() + "/" + prefix + "XXXXXX";
+        if (!OpenUserTempFolder(refusal).IsOpen() || ::mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("cannot make a temp folder");
         m_path = pattern;
     }
@@ -55,12 +57,18 @@ private:
     std::filesystem::path m_path;
 };
 
-// Points TMPDIR, and so the fixed report folder, at a folder of the test's own.
+// Points TMPDIR at a folder of the test's own, in which the user's trace folder is made.
 class TempFolderOverride : public ScopedEnvironment
 {
 public:
     explicit TempFolderOverride(const std::filesystem::path& folder)
         : ScopedEnvironment("TMPDIR", folder.c_str())
     {
+        std::string refusal;
+        if (!OpenUserTempFolder(refusal).IsOpen())
+            throw std::runtime_error("cannot make the trace folder");
     }
+
+    // The user's trace folder in it, where "C:\temp\" leads.
+    std::filesystem::path Own() const { return UserTempFolder(); }
 };

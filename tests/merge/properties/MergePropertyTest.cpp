@@ -653,7 +653,7 @@ TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
             first->GetBaseModule()->GetLoginPage()->AddPostLink(help);
             Load(std::move(first), std::move(second));
             const std::filesystem::path report =
-                m_hostTemp.Path() /
+                m_tempOverride.Own() /
                 (std::string("Merge_OverwriteReport_") + test.nameText + ".txt");
             std::filesystem::remove(report);
             ScriptedMergeSelection selection =

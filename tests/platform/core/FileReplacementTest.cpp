@@ -1,4 +1,5 @@
 #include "platform/core/FileReplacement.h"
+#include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -109,5 +111,32 @@ TEST(FileReplacementTest, WhatASaveLeftBehindIsFoundAndKept)
     EXPECT_TRUE(fs::is_symlink(linked));
     EXPECT_EQ(ReadAll(target), std::string(kHeader) + "project");
     writing.Release();
+}
+
+// On a folder mounted read-only a file a save left is found as well, and one a save still
+// writes is not.
+TEST(FileReplacementTest, WhatASaveLeftOnAReadOnlyFolderIsFound)
+{
+    TempFolder folder;
+    const fs::path target = folder.Path() / "Shop.wvt";
+    std::ofstream(target) << kHeader << "project";
+    const std::string left = "Shop.wvt.weavo-999999999-1";
+    std::ofstream(folder.Path() / left) << kHeader << "rest";
+    FileReplacement writing(target.string());
+    ASSERT_TRUE(writing.CreateTemporary());
+    ASSERT_EQ(::write(writing.GetDescriptor(), kHeader, 4), 4);
+    const std::optional<std::string> found = OnReadOnlyFolder(
+        folder.Path(),
+        [&]
+        {
+            std::string names;
+            for (const FileReplacement::LeftTemporary& each :
+                 FileReplacement(target.string()).FindLeftTemporaries(kHeader, 300))
+                names += fs::path(each.path).filename().string() + ";";
+            return names;
+        });
+    if (!found)
+        GTEST_SKIP() << "no read-only mount can be made here";
+    EXPECT_EQ(*found, left + ";");
 }
 } // namespace

@@ -151,11 +151,12 @@ TEST_F(FileTest, ModelPathIsMappedToTheHost)
 {
     const std::string name = "weavo-file-test-" + std::to_string(::getpid()) + ".bin";
     const std::string modelPath = "C:\\temp\\" + name;
+    ASSERT_TRUE(EnsureFolderChain("C:\\temp"));
     CFile file(modelPath.c_str(), CFile::modeCreate | CFile::modeWrite);
     file.Write("z", 1);
     file.Close();
     EXPECT_EQ(modelPath, file.GetFilePath().str());
-    const std::string hostPath = HostTempFolder() + "/" + name;
+    const std::string hostPath = UserTempFolder() + "/" + name;
     EXPECT_EQ("z", ReadHostFile(hostPath));
     fs::remove(hostPath);
 }

@@ -68,33 +68,38 @@ TEST(HostPathTest, EmptyOrNullPathGivesEmpty)
     EXPECT_EQ(ToHostPath(""), "");
 }
 
-TEST(HostPathTest, TraceFolderMapsToTmpdir)
+// The trace folder is the user's own folder in the temp folder.
+TEST(HostPathTest, TraceFolderMapsToTheUsersFolderInTmpdir)
 {
+    const std::string own = "/KestraneWeavo-" + std::to_string(::geteuid());
     TmpdirOverride tmpdir("/var/scratch/");
     EXPECT_EQ(HostTempFolder(), "/var/scratch");
-    EXPECT_EQ(ToHostPath("C:\\temp\\trace.txt"), "/var/scratch/trace.txt");
-    EXPECT_EQ(ToHostPath("c:/TEMP\\sub\\log.txt"), "/var/scratch/sub/log.txt");
-    EXPECT_EQ(ToHostPath("C:\\Temp"), "/var/scratch");
-    EXPECT_EQ(ToHostPath("C:\\temp\\"), "/var/scratch/");
+    EXPECT_EQ(UserTempFolder(), "/var/scratch" + own);
+    EXPECT_EQ(ToHostPath("C:\\temp\\trace.txt"), "/var/scratch" + own + "/trace.txt");
+    EXPECT_EQ(ToHostPath("c:/TEMP\\sub\\log.txt"), "/var/scratch" + own + "/sub/log.txt");
+    EXPECT_EQ(ToHostPath("C:\\Temp"), "/var/scratch" + own);
+    EXPECT_EQ(ToHostPath("C:\\temp\\"), "/var/scratch" + own + "/");
 }
 
 TEST(HostPathTest, TraceFolderFallsBackToTmpWhenTmpdirUnsetOrEmpty)
 {
+    const std::string own = "/KestraneWeavo-" + std::to_string(::geteuid());
     {
         TmpdirOverride tmpdir(nullptr);
         EXPECT_EQ(HostTempFolder(), "/tmp");
-        EXPECT_EQ(ToHostPath("C:\\temp\\a.txt"), "/tmp/a.txt");
+        EXPECT_EQ(ToHostPath("C:\\temp\\a.txt"), "/tmp" + own + "/a.txt");
     }
     TmpdirOverride tmpdir("");
     EXPECT_EQ(HostTempFolder(), "/tmp");
-    EXPECT_EQ(ToHostPath("C:\\temp\\a.txt"), "/tmp/a.txt");
+    EXPECT_EQ(ToHostPath("C:\\temp\\a.txt"), "/tmp" + own + "/a.txt");
 }
 
 TEST(HostPathTest, TraceFolderUnderRootTmpdirHasNoDoubleSlash)
 {
+    const std::string own = "/KestraneWeavo-" + std::to_string(::geteuid());
     TmpdirOverride tmpdir("/");
-    EXPECT_EQ(ToHostPath("C:\\temp\\a.txt"), "/a.txt");
-    EXPECT_EQ(ToHostPath("C:\\temp"), "/");
+    EXPECT_EQ(ToHostPath("C:\\temp\\a.txt"), own + "/a.txt");
+    EXPECT_EQ(ToHostPath("C:\\temp"), own);
 }
 
 TEST(HostPathTest, FoldersOnlyStartingLikeTempAreOrdinaryPaths)
@@ -181,7 +186,12 @@ TEST_F(EnsureFolderChainTest, MapsTheModelPath)
 {
     TmpdirOverride tmpdir(m_root.c_str());
     EXPECT_TRUE(EnsureFolderChain("C:\\temp\\trace\\run"));
-    EXPECT_TRUE(fs::is_directory(m_root / "trace" / "run"));
+    const fs::path own = UserTempFolder();
+    EXPECT_TRUE(fs::is_directory(own / "trace" / "run"));
+    // The user's own folder is made for the user only.
+    struct stat info;
+    ASSERT_EQ(::stat(own.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
 }
 
 TEST_F(EnsureFolderChainTest, AcceptsExistingFolder)
