@@ -1,6 +1,7 @@
 #include "database/ConstraintQueries.h"
 
 #include "database/SqlText.h"
+#include "model/NameUtilities.h"
 #include "platform/odbc/CDatabase.h"
 
 #include <algorithm>
@@ -105,12 +106,14 @@ void SysObjectsConstraints::FindReferring(const CString& table, bool selfToo, Co
         });
 }
 
-// Rows without an owning table are left out: no statement could drop them.
+// Rows without an owning table are left out: no statement could drop them; and so are rows whose
+// names hold control characters, which would cut the script's lines.
 void SysObjectsConstraints::Run(
     const CString& where, ConstraintList& out,
     const std::function<bool(const CString& name, const CString& owner)>& keep)
 {
     for (const auto& row : QueryTextRows(m_database, selectNameAndOwner + where, 2))
-        if (row[0] && row[1] && keep(*row[0], *row[1]))
+        if (row[0] && row[1] && !HasControlCharacters(*row[0]) && !HasControlCharacters(*row[1]) &&
+            keep(*row[0], *row[1]))
             out.Add(*row[0], *row[1]);
 }

@@ -37,7 +37,7 @@ public:
 
 // The constraint queries on the sysobjects catalogue of an open connection. Names reach the
 // query texts with their quotes doubled and, in patterns, "\", "%", "_" and "[" escaped; a
-// statement that fails adds nothing.
+// statement that fails adds nothing, nor does a name with control characters.
 class SysObjectsConstraints : public ConstraintQueries
 {
 public:

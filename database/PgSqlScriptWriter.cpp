@@ -77,7 +77,7 @@ void PgSqlScriptWriter::WriteModuleTables(const Module& module)
 
 void PgSqlScriptWriter::WriteTableSection(const Table& table)
 {
-    m_scriptFile.Write(0, "/****** Queries For %s ******/\n", table.GetTableName());
+    m_scriptFile.Write(0, "/****** Queries For %s ******/\n", SqlCommentName(table.GetTableName()));
     WriteCreateTable(table);
     WritePrimaryKey(table);
     WriteDefaults(table);
@@ -90,14 +90,15 @@ void PgSqlScriptWriter::WriteUniqueUserName(const Table& table)
     const Field* name = UniqueUserNameField(m_project);
     if (name == nullptr || name->GetTable() != &table)
         return;
-    m_scriptFile.Write(0, "CREATE UNIQUE INDEX UX_%s_%s ON %s (%s) WHERE %s = 'N';\n\n",
-                       table.GetTableName(), name->GetFieldName(), table.GetTableName(),
-                       name->GetFieldName(), Field::deletedFlagName);
+    m_scriptFile.Write(0, "CREATE UNIQUE INDEX %s ON %s (%s) WHERE %s = 'N';\n\n",
+                       PgSqlName("UX_" + table.GetTableName() + "_" + name->GetFieldName()),
+                       PgSqlName(table.GetTableName()), PgSqlName(name->GetFieldName()),
+                       PgSqlName(Field::deletedFlagName));
 }
 
 void PgSqlScriptWriter::WriteCreateTable(const Table& table)
 {
-    m_scriptFile.Write(0, "CREATE TABLE %s (\n", table.GetTableName());
+    m_scriptFile.Write(0, "CREATE TABLE %s (\n", PgSqlName(table.GetTableName()));
     for (const Field* field : table.GetFields())
     {
         if (field != table.GetFields().front())
@@ -109,7 +110,7 @@ void PgSqlScriptWriter::WriteCreateTable(const Table& table)
 
 void PgSqlScriptWriter::WriteColumn(const Field& field)
 {
-    m_scriptFile.Write(1, "%s ", field.GetFieldName());
+    m_scriptFile.Write(1, "%s ", PgSqlName(field.GetFieldName()));
     if (field.IsKey())
         m_scriptFile.Write(0, "SERIAL ");
     else
@@ -165,9 +166,9 @@ void PgSqlScriptWriter::WritePrimaryKey(const Table& table)
     const Field* key = table.GetPrimaryKeyField();
     if (key == nullptr)
         return;
-    m_scriptFile.Write(0, "ALTER TABLE %s ADD\n\tCONSTRAINT PK_%s PRIMARY KEY\n(\n",
-                       table.GetTableName(), table.GetTableName());
-    m_scriptFile.Write(1, "%s\n", key->GetFieldName());
+    m_scriptFile.Write(0, "ALTER TABLE %s ADD\n\tCONSTRAINT %s PRIMARY KEY\n(\n",
+                       PgSqlName(table.GetTableName()), PgSqlName("PK_" + table.GetTableName()));
+    m_scriptFile.Write(1, "%s\n", PgSqlName(key->GetFieldName()));
     m_scriptFile.Write(0, ");\n\n");
 }
 
@@ -176,12 +177,12 @@ void PgSqlScriptWriter::WriteDefaults(const Table& table)
     const std::vector<const Field*> fields = FieldsWithDefaults(table);
     if (fields.empty())
         return;
-    m_scriptFile.Write(0, "ALTER TABLE %s\n", table.GetTableName());
+    m_scriptFile.Write(0, "ALTER TABLE %s\n", PgSqlName(table.GetTableName()));
     for (const Field* field : fields)
     {
         if (field != fields.front())
             m_scriptFile.Write(0, ",\n");
-        m_scriptFile.Write(1, "ALTER %s SET DEFAULT ", field->GetFieldName());
+        m_scriptFile.Write(1, "ALTER %s SET DEFAULT ", PgSqlName(field->GetFieldName()));
         if (IsCharacterType(field->GetTypeCode()))
             m_scriptFile.Write(0, "'%s'", QuotedSqlText(TrimmedDefault(*field)));
         else
@@ -200,7 +201,7 @@ void PgSqlScriptWriter::WriteForeignKeys(const Table& table)
     const std::vector<const Field*> keys = ForeignKeysOf(table);
     if (keys.empty())
         return;
-    m_scriptFile.Write(0, "ALTER TABLE %s\n", table.GetTableName());
+    m_scriptFile.Write(0, "ALTER TABLE %s\n", PgSqlName(table.GetTableName()));
     for (const Field* field : keys)
     {
         if (field != keys.front())
@@ -214,13 +215,14 @@ void PgSqlScriptWriter::WriteForeignKey(const Table& table, const Field& field)
 {
     const Field& referenced = *field.GetForeignField();
     const CString referencedTable = referenced.GetTable()->GetTableName();
-    m_scriptFile.Write(1, "ADD CONSTRAINT FK_%s_%s%s FOREIGN KEY\n", table.GetTableName(),
-                       referencedTable, ForeignKeyNameSuffix(table, field));
+    m_scriptFile.Write(1, "ADD CONSTRAINT %s FOREIGN KEY\n",
+                       PgSqlName("FK_" + table.GetTableName() + "_" + referencedTable +
+                                 ForeignKeyNameSuffix(table, field)));
     m_scriptFile.Write(1, "(\n");
-    m_scriptFile.Write(2, "%s\n", field.GetFieldName());
+    m_scriptFile.Write(2, "%s\n", PgSqlName(field.GetFieldName()));
     m_scriptFile.Write(1, ")");
-    m_scriptFile.Write(0, " REFERENCES %s (\n", referencedTable);
-    m_scriptFile.Write(2, "%s\n", referenced.GetFieldName());
+    m_scriptFile.Write(0, " REFERENCES %s (\n", PgSqlName(referencedTable));
+    m_scriptFile.Write(2, "%s\n", PgSqlName(referenced.GetFieldName()));
     m_scriptFile.Write(1, ")");
 }
 

@@ -4,7 +4,12 @@
 #include "database/SQLColumn.h"
 #include "database/SQLTable.h"
 #include "database/SqlText.h"
+#include "model/NameUtilities.h"
+#include "model/ProjectNameCheck.h"
 #include "platform/core/MessageBox.h"
+
+#include <memory>
+#include <vector>
 
 namespace
 {
@@ -14,7 +19,24 @@ CString AsLines(const CString& text)
     return text.IsEmpty() || text.Right(1) == "\n" ? text : text + "\n";
 }
 
-void ReadColumns(const SQLTable& tables, DbTable& table)
+// True when the catalogue's name is taken; else it is listed in skipped, as what of where, with
+// the reason.
+bool TakeName(const CString& name, const char* what, const CString& where,
+              std::vector<CString>& skipped)
+{
+    const CString refusal = RefuseCatalogueName(name);
+    if (refusal.IsEmpty())
+        return true;
+    skipped.push_back(CString(what) + " " + QuotedName(name) + where + ": " + refusal);
+    return false;
+}
+
+CString OfTable(const DbTable& table)
+{
+    return " of table " + QuotedName(table.GetName());
+}
+
+void ReadColumns(const SQLTable& tables, DbTable& table, std::vector<CString>& skipped)
 {
     SQLColumn columns(tables.m_pDatabase);
     columns.m_strQualifierParam = tables.m_table_qualifier;
@@ -22,32 +44,33 @@ void ReadColumns(const SQLTable& tables, DbTable& table)
     columns.m_strTableNameParam = tables.m_table_name;
     columns.Open(CRecordset::forwardOnly, nullptr, CRecordset::readOnly);
     for (; !columns.IsEOF(); columns.MoveNext())
-        table.AddColumn(columns.m_column_name, columns.m_type_name,
-                        static_cast<int>(columns.m_length), columns.m_nullable != 0);
+        if (TakeName(columns.m_column_name, "column", OfTable(table), skipped))
+            table.AddColumn(columns.m_column_name, columns.m_type_name,
+                            static_cast<int>(columns.m_length), columns.m_nullable != 0);
     columns.Close();
 }
 
-void ReadTriggers(const SQLTable& tables, DbTable& table)
+void ReadTriggers(const SQLTable& tables, DbTable& table, std::vector<CString>& skipped)
 {
     const CString sql = "SELECT name FROM sysobjects WHERE type = 'TR' and ((select id from "
                         "sysobjects WHERE name = '" +
                         QuotedSqlText(tables.m_table_name) + "') =  parent_obj)";
     for (const auto& row : QueryTextRows(*tables.m_pDatabase, sql, 1))
-        if (row[0])
+        if (row[0] && TakeName(*row[0], "trigger", OfTable(table), skipped))
             table.AddTrigger(*row[0]);
 }
 
-void LoadTables(SQLTable& tables, DbSchema& schema)
+void LoadTables(SQLTable& tables, DbSchema& schema, std::vector<CString>& skipped)
 {
     for (tables.MoveFirst(); !tables.IsEOF(); tables.MoveNext())
     {
         // Names keep their case: "Mixed_CASE" and "mixed_case" are two tables.
         const CString name = tables.m_table_name;
-        if (name.CompareNoCase("dtproperties") == 0)
+        if (name.CompareNoCase("dtproperties") == 0 || !TakeName(name, "table", "", skipped))
             continue;
         auto table = std::make_unique<DbTable>(name);
-        ReadColumns(tables, *table);
-        ReadTriggers(tables, *table);
+        ReadColumns(tables, *table, skipped);
+        ReadTriggers(tables, *table, skipped);
         schema.AddTable(std::move(table));
     }
     tables.MoveFirst();
@@ -65,6 +88,18 @@ const char* NoDataSourceReason()
     return "No data source was chosen, so no connection was made.\n";
 }
 
+CString SkippedNamesText(const std::vector<CString>& skipped)
+{
+    if (skipped.empty())
+        return "";
+    CString text = "These names of the database were skipped and are not in the lists: no name "
+                   "of the project may hold a control character, a line break, a path separator "
+                   "or a quoting character.\n";
+    for (const CString& each : skipped)
+        text += each + "\n";
+    return text;
+}
+
 DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnly,
                           const std::optional<CString>& lostReason)
 {
@@ -79,13 +114,14 @@ DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnl
         tables.MoveLast();
         tables.MoveFirst();
         if (!connectionOnly)
-            LoadTables(tables, schema);
+            LoadTables(tables, schema, load.skipped);
         load.catalogue = tables.m_table_qualifier;
         load.loaded = true;
     }
     catch (const CDBException& failure)
     {
         schema.Clear();
+        load.skipped.clear();
         const bool lost = lostReason.has_value() ||
                           (tables.m_pDatabase != nullptr && tables.m_pDatabase->IsConnectionDead());
         const CString reason = chosen ? failure.m_strError : CString(NoDataSourceReason());

@@ -1,5 +1,6 @@
 #include "database/SqlProcedureWriter.h"
 
+#include "database/SqlText.h"
 #include "entities/Form.h"
 #include "entities/FormInterface.h"
 #include "entities/MapForm.h"
@@ -223,7 +224,7 @@ void SqlProcedureWriter::WriteBasicInsert(const Procedure& procedure, const Tabl
     m_procedureFile.Write(0, "SET @%s = @@IDENTITY\r\n", key);
     m_procedureFile.Write(0, "\n");
     m_procedureFile.Write(0, "SET @sInfo = ''\r\n");
-    m_procedureFile.Write(0, "SELECT @%s AS %s, @sInfo AS sInfo\r\n", key, key);
+    m_procedureFile.Write(0, "SELECT @%s AS %s, @sInfo AS sInfo\r\n", key, SqlServerName(key));
     m_procedureFile.Write(0, "\r\ncommit transaction\r\n");
     m_procedureFile.Write(0, "GO\r\n");
 }
@@ -259,9 +260,10 @@ void SqlProcedureWriter::WritePlainUpdate(const Procedure& procedure, const Tabl
 void SqlProcedureWriter::WriteMapUpdate(const Procedure& procedure, const Table& table,
                                         const Table& master)
 {
-    const CString main = table.GetTableName();
-    const CString masterName = master.GetTableName();
+    const CString main = SqlServerName(table.GetTableName());
+    const CString masterName = SqlServerName(master.GetTableName());
     const CString masterKey = KeyName(master);
+    const CString quotedMasterKey = SqlServerName(masterKey);
     const MapForm* mapForm = m_project.FindMapFormByTable(&table);
     const CString bottomField = NameOf(mapForm->GetBottomFieldAt(0));
     const CString keyVariable = NameOf(ParameterVariable(procedure, table.GetPrimaryKeyField()));
@@ -273,11 +275,12 @@ void SqlProcedureWriter::WriteMapUpdate(const Procedure& procedure, const Table&
     m_procedureFile.Write(0,
                           "SET @%s = (SELECT %s.%s FROM %s INNER JOIN %s ON %s.%s = dbo.%s.%s "
                           "WHERE %s.Is_Deleted = 'N' AND %s.%s = @%s)\r\n",
-                          masterKey, masterName, masterKey, main, masterName, main, masterKey,
-                          masterName, bottomField, main, main, KeyName(table), keyVariable);
+                          masterKey, masterName, quotedMasterKey, main, masterName, main,
+                          quotedMasterKey, masterName, SqlServerName(bottomField), main, main,
+                          SqlServerName(KeyName(table)), keyVariable);
     WriteUpdateStatement(procedure, master);
     m_procedureFile.Write(0, "\n");
-    m_procedureFile.Write(0, "WHERE %s.%s=@%s \n", masterName, masterKey, masterKey);
+    m_procedureFile.Write(0, "WHERE %s.%s=@%s \n", masterName, quotedMasterKey, masterKey);
     WriteInfoResult();
 }
 
@@ -314,7 +317,7 @@ void SqlProcedureWriter::WriteSelect(const Procedure& procedure)
     m_procedureFile.Write(0, "AS\r\n");
     WriteSelectList(procedure, table);
     if (table != nullptr)
-        m_procedureFile.Write(0, "FROM %s\r\n", table->GetTableName());
+        m_procedureFile.Write(0, "FROM %s\r\n", SqlServerName(table->GetTableName()));
     WriteJoins(procedure);
     m_procedureFile.Write(0, "WHERE ");
     if (table != nullptr)
@@ -328,8 +331,8 @@ void SqlProcedureWriter::WriteSelect(const Procedure& procedure)
 void SqlProcedureWriter::WriteHead(const Procedure& procedure)
 {
     const CString name = ProcedureName(procedure);
-    m_procedureFile.Write(0, "\n/****** %s ******/\r\n", name);
-    m_procedureFile.Write(0, "CREATE PROCEDURE %s\r\n", name);
+    m_procedureFile.Write(0, "\n/****** %s ******/\r\n", SqlCommentName(name));
+    m_procedureFile.Write(0, "CREATE PROCEDURE %s\r\n", SqlServerName(name));
 }
 
 // One list over all blocks: every parameter but the procedure's last is followed by a comma.
@@ -363,20 +366,20 @@ void SqlProcedureWriter::WriteInsertStatement(const Procedure& procedure, const 
 {
     const Table* master = BottomMasterTable(table);
     std::vector<CString> values;
-    m_procedureFile.Write(1, "INSERT INTO %s\r\n", table.GetTableName());
+    m_procedureFile.Write(1, "INSERT INTO %s\r\n", SqlServerName(table.GetTableName()));
     m_procedureFile.Write(2, "(\r\n");
     for (const Parameter& parameter : ParametersOf(procedure, table, false))
     {
         if (!values.empty())
             m_procedureFile.Write(0, ",\r\n");
-        m_procedureFile.Write(2, "%s", parameter.field->GetFieldName());
+        m_procedureFile.Write(2, "%s", SqlServerName(parameter.field->GetFieldName()));
         values.push_back(NameOf(parameter.variable));
     }
     if (master != nullptr)
     {
         if (!values.empty())
             m_procedureFile.Write(0, ", \n");
-        m_procedureFile.Write(2, "%s", KeyName(*master));
+        m_procedureFile.Write(2, "%s", SqlServerName(KeyName(*master)));
         values.push_back(KeyName(*master));
     }
     m_procedureFile.Write(0, "\r\n");
@@ -395,13 +398,13 @@ void SqlProcedureWriter::WriteInsertStatement(const Procedure& procedure, const 
 
 void SqlProcedureWriter::WriteUpdateStatement(const Procedure& procedure, const Table& table)
 {
-    m_procedureFile.Write(1, "UPDATE %s SET\r\n", table.GetTableName());
+    m_procedureFile.Write(1, "UPDATE %s SET\r\n", SqlServerName(table.GetTableName()));
     bool first = true;
     for (const Parameter& parameter : ParametersOf(procedure, table, false))
     {
         if (!first)
             m_procedureFile.Write(0, ",\r\n");
-        m_procedureFile.Write(3, "%s = @%s", parameter.field->GetFieldName(),
+        m_procedureFile.Write(3, "%s = @%s", SqlServerName(parameter.field->GetFieldName()),
                               NameOf(parameter.variable));
         first = false;
     }
@@ -410,7 +413,7 @@ void SqlProcedureWriter::WriteUpdateStatement(const Procedure& procedure, const 
     if (HasParameterFor(procedure, key))
     {
         m_procedureFile.Write(0, "\r\n");
-        m_procedureFile.Write(2, "WHERE %s = @%s ", key->GetFieldName(),
+        m_procedureFile.Write(2, "WHERE %s = @%s ", SqlServerName(key->GetFieldName()),
                               NameOf(ParameterVariable(procedure, key)));
     }
 }
@@ -437,7 +440,7 @@ void SqlProcedureWriter::WriteSoftDelete(const Table& table, const CString& colu
                                          const CString& variable)
 {
     m_procedureFile.Write(1, "UPDATE %s SET Is_Deleted = 'Y' WHERE %s = @%s\r\n",
-                          table.GetTableName(), column, variable);
+                          SqlServerName(table.GetTableName()), SqlServerName(column), variable);
 }
 
 void SqlProcedureWriter::WriteDeleteEnd()
@@ -458,12 +461,13 @@ void SqlProcedureWriter::WriteSelectList(const Procedure& procedure, const Table
         m_procedureFile.Write(0, "\r\nSELECT * ");
         return;
     }
-    const CString main = table->GetTableName();
+    const CString main = SqlServerName(table->GetTableName());
+    const CString masterName = SqlServerName(master->GetTableName());
     if (procedure.IsSelectAllProcedure())
-        m_procedureFile.Write(0, " SELECT %s.%s, %s.*, %s.* ", main, KeyName(*table), main,
-                              master->GetTableName());
+        m_procedureFile.Write(0, " SELECT %s.%s, %s.*, %s.* ", main, SqlServerName(KeyName(*table)),
+                              main, masterName);
     else if (procedure.IsSelectRecordProcedure())
-        m_procedureFile.Write(0, " SELECT %s.*, %s.* ", main, master->GetTableName());
+        m_procedureFile.Write(0, " SELECT %s.*, %s.* ", main, masterName);
 }
 
 // The main table stands in the FROM line already: a relation that starts at it joins its other
@@ -477,14 +481,14 @@ void SqlProcedureWriter::WriteJoins(const Procedure& procedure)
         if (first == nullptr || second == nullptr)
             continue;
         const Table* joined = first == procedure.GetMainTable() ? second : first;
-        m_procedureFile.Write(0, "INNER JOIN %s ON %s\r\n", joined->GetTableName(),
-                              relation->GetJoinCondition());
+        m_procedureFile.Write(0, "INNER JOIN %s ON %s\r\n", SqlServerName(joined->GetTableName()),
+                              relation->GetJoinCondition(SqlServerName));
     }
 }
 
 void SqlProcedureWriter::WriteWhereClause(const Procedure& procedure, const Table& table)
 {
-    const CString name = table.GetTableName();
+    const CString name = SqlServerName(table.GetTableName());
     switch (procedure.GetRowStatusFilter())
     {
     case Procedure::deletedRowsOnly:
@@ -502,7 +506,7 @@ void SqlProcedureWriter::WriteWhereClause(const Procedure& procedure, const Tabl
         procedure.GetName().Find("SelectRecord") >= 0 && !parameters.empty())
     {
         m_procedureFile.Write(0, " AND ");
-        m_procedureFile.Write(0, "%s.%s=@%s ", name, KeyName(table),
+        m_procedureFile.Write(0, "%s.%s=@%s ", name, SqlServerName(KeyName(table)),
                               NameOf(parameters.front().variable));
     }
     const std::vector<FieldFilter*>& filters = procedure.GetFilters();
@@ -514,9 +518,9 @@ void SqlProcedureWriter::WriteWhereClause(const Procedure& procedure, const Tabl
         if (filter != filters.front())
             m_procedureFile.Write(0, "AND ");
         const Field* field = filter->GetField();
-        m_procedureFile.Write(0, "%s.%s%s@%s ",
-                              NameOf(field != nullptr ? field->GetTable() : nullptr), NameOf(field),
-                              filter->GetOperatorText(), NameOf(filter->GetVariable()));
+        m_procedureFile.Write(
+            0, "%s.%s%s@%s ", SqlServerName(NameOf(field != nullptr ? field->GetTable() : nullptr)),
+            SqlServerName(NameOf(field)), filter->GetOperatorText(), NameOf(filter->GetVariable()));
     }
 }
 

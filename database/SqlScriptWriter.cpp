@@ -88,14 +88,14 @@ void SqlScriptWriter::WriteCreateDatabase()
 {
     const CString name = m_project.EnsureDatabaseName();
     m_scriptFile.Write(0, "/****** CREATE DATABASE******/\n");
-    m_scriptFile.Write(0, "CREATE DATABASE [%s]\n", name);
+    m_scriptFile.Write(0, "CREATE DATABASE %s\n", SqlServerName(name));
     m_scriptFile.Write(0, "GO\n\n");
     WriteUseDatabase();
 }
 
 void SqlScriptWriter::WriteUseDatabase()
 {
-    m_scriptFile.Write(0, "USE [%s]\n", m_project.GetDatabaseName());
+    m_scriptFile.Write(0, "USE %s\n", SqlServerName(m_project.GetDatabaseName()));
     m_scriptFile.Write(0, "GO\n\n");
 }
 
@@ -109,13 +109,13 @@ void SqlScriptWriter::WriteAllTables()
 
 void SqlScriptWriter::WriteModuleTables(const Module& module)
 {
-    m_scriptFile.Write(0, "/****** MODULE NAME = %s ******/\n", module.GetName());
+    m_scriptFile.Write(0, "/****** MODULE NAME = %s ******/\n", SqlCommentName(module.GetName()));
     ForEachScriptTable(module, [this](const Table& table) { WriteTableScript(table); });
 }
 
 void SqlScriptWriter::WriteTableScript(const Table& table)
 {
-    m_scriptFile.Write(0, "/****** Queries For %s ******/\n", table.GetTableName());
+    m_scriptFile.Write(0, "/****** Queries For %s ******/\n", SqlCommentName(table.GetTableName()));
     WriteCreateTable(table);
     WritePrimaryKey(table);
     WriteDefaults(table);
@@ -128,16 +128,18 @@ void SqlScriptWriter::WriteUniqueUserName(const Table& table)
     const Field* name = UniqueUserNameField(m_project);
     if (name == nullptr || name->GetTable() != &table)
         return;
+    const CString column = SqlServerName(name->GetFieldName());
     m_scriptFile.Write(0,
-                       "CREATE UNIQUE NONCLUSTERED INDEX [UX_%s_%s] ON [dbo].[%s]([%s])\nWHERE "
-                       "[%s] = 'N' AND [%s] IS NOT NULL\nGO\n\n",
-                       table.GetTableName(), name->GetFieldName(), table.GetTableName(),
-                       name->GetFieldName(), Field::deletedFlagName, name->GetFieldName());
+                       "CREATE UNIQUE NONCLUSTERED INDEX %s ON [dbo].%s(%s)\nWHERE %s = 'N' AND "
+                       "%s IS NOT NULL\nGO\n\n",
+                       SqlServerName("UX_" + table.GetTableName() + "_" + name->GetFieldName()),
+                       SqlServerName(table.GetTableName()), column,
+                       SqlServerName(Field::deletedFlagName), column);
 }
 
 void SqlScriptWriter::WriteCreateTable(const Table& table)
 {
-    m_scriptFile.Write(0, "CREATE TABLE [dbo].[%s] (\n", table.GetTableName());
+    m_scriptFile.Write(0, "CREATE TABLE [dbo].%s (\n", SqlServerName(table.GetTableName()));
     const std::vector<Field*>& fields = table.GetFields();
     for (const Field* field : fields)
     {
@@ -149,7 +151,8 @@ void SqlScriptWriter::WriteCreateTable(const Table& table)
 
 void SqlScriptWriter::WriteColumn(const Field& field)
 {
-    m_scriptFile.Write(1, "[%s][%s]", field.GetFieldName(), field.GetTypeName());
+    m_scriptFile.Write(1, "%s%s", SqlServerName(field.GetFieldName()),
+                       SqlServerName(field.GetTypeName()));
     WriteSizePart(field);
     if (field.IsKey())
         m_scriptFile.Write(0, "IDENTITY (1, 1)");
@@ -182,10 +185,9 @@ void SqlScriptWriter::WritePrimaryKey(const Table& table)
     if (key == nullptr)
         return;
     m_scriptFile.Write(
-        0,
-        "ALTER TABLE [dbo].[%s] WITH NOCHECK ADD\nCONSTRAINT [PK_%s] PRIMARY KEY  CLUSTERED \n(\n",
-        table.GetTableName(), table.GetTableName());
-    m_scriptFile.Write(1, "[%s]", key->GetFieldName());
+        0, "ALTER TABLE [dbo].%s WITH NOCHECK ADD\nCONSTRAINT %s PRIMARY KEY  CLUSTERED \n(\n",
+        SqlServerName(table.GetTableName()), SqlServerName("PK_" + table.GetTableName()));
+    m_scriptFile.Write(1, "%s", SqlServerName(key->GetFieldName()));
     m_scriptFile.Write(0, "\n) ON [PRIMARY]\nGO\n\n");
 }
 
@@ -194,19 +196,21 @@ void SqlScriptWriter::WriteDefaults(const Table& table)
     const std::vector<const Field*> fields = FieldsWithDefaults(table);
     if (fields.empty())
         return;
-    m_scriptFile.Write(0, "ALTER TABLE [dbo].[%s] WITH NOCHECK ADD\n", table.GetTableName());
+    m_scriptFile.Write(0, "ALTER TABLE [dbo].%s WITH NOCHECK ADD\n",
+                       SqlServerName(table.GetTableName()));
     for (const Field* field : fields)
     {
         const CString value = TrimmedDefault(*field);
-        m_scriptFile.Write(1, "CONSTRAINT [DF_%s_%s] DEFAULT (", table.GetTableName(),
-                           field->GetFieldName());
+        m_scriptFile.Write(
+            1, "CONSTRAINT %s DEFAULT (",
+            SqlServerName("DF_" + table.GetTableName() + "_" + field->GetFieldName()));
         if (IsQuotedType(field->GetTypeCode()))
             m_scriptFile.Write(0, "'%s'", QuotedSqlText(value));
         else if (IsUnicodeType(field->GetTypeCode()))
             m_scriptFile.Write(0, "N'%s'", QuotedSqlText(value));
         else
             m_scriptFile.Write(0, "%s", value);
-        m_scriptFile.Write(0, ") FOR [%s]", field->GetFieldName());
+        m_scriptFile.Write(0, ") FOR %s", SqlServerName(field->GetFieldName()));
         if (field != fields.back())
             m_scriptFile.Write(0, ",\n");
     }
@@ -216,7 +220,7 @@ void SqlScriptWriter::WriteDefaults(const Table& table)
 void SqlScriptWriter::WriteModuleForeignKeys(const Module& module)
 {
     m_scriptFile.Write(0, "/****** Foreign keys for all tables for \"%s\" ******/\n",
-                       module.GetName());
+                       SqlCommentName(module.GetName()));
     ForEachScriptTable(module, [this](const Table& table) { WriteForeignKeys(table); });
 }
 
@@ -225,7 +229,7 @@ void SqlScriptWriter::WriteForeignKeys(const Table& table)
     const std::vector<const Field*> keys = ForeignKeysOf(table);
     if (keys.empty())
         return;
-    m_scriptFile.Write(0, "ALTER TABLE [dbo].[%s] ADD\n", table.GetTableName());
+    m_scriptFile.Write(0, "ALTER TABLE [dbo].%s ADD\n", SqlServerName(table.GetTableName()));
     for (const Field* field : keys)
     {
         WriteForeignKey(table, *field);
@@ -241,11 +245,12 @@ void SqlScriptWriter::WriteForeignKey(const Table& table, const Field& field)
 {
     const Field& referenced = *field.GetForeignField();
     const CString referencedTable = referenced.GetTable()->GetTableName();
-    m_scriptFile.Write(0, "\tCONSTRAINT [FK_%s_%s%s] FOREIGN KEY\n\t(\n\t\t[%s]\n\t)",
-                       table.GetTableName(), referencedTable, ForeignKeyNameSuffix(table, field),
-                       field.GetFieldName());
-    m_scriptFile.Write(0, "\n\tREFERENCES [dbo].[%s]\n\t(\n\t\t[%s]\n\t)", referencedTable,
-                       referenced.GetFieldName());
+    m_scriptFile.Write(0, "\tCONSTRAINT %s FOREIGN KEY\n\t(\n\t\t%s\n\t)",
+                       SqlServerName("FK_" + table.GetTableName() + "_" + referencedTable +
+                                     ForeignKeyNameSuffix(table, field)),
+                       SqlServerName(field.GetFieldName()));
+    m_scriptFile.Write(0, "\n\tREFERENCES [dbo].%s\n\t(\n\t\t%s\n\t)",
+                       SqlServerName(referencedTable), SqlServerName(referenced.GetFieldName()));
 }
 
 void SqlScriptWriter::WriteRoles()
@@ -286,24 +291,26 @@ void SqlScriptWriter::WriteDropConstraints(const ConstraintList& constraints)
     m_scriptFile.Write(0, "/****** Queries For droping constraints ******/\n");
     for (int index = 0; index < constraints.names.GetSize(); ++index)
     {
-        m_scriptFile.Write(0, "ALTER TABLE [%s] DROP CONSTRAINT [%s]\n", constraints.tables[index],
-                           constraints.names[index]);
+        m_scriptFile.Write(0, "ALTER TABLE %s DROP CONSTRAINT %s\n",
+                           SqlServerName(constraints.tables[index]),
+                           SqlServerName(constraints.names[index]));
         m_scriptFile.Write(0, "GO\n\n");
     }
 }
 
 void SqlScriptWriter::WriteDropTable(const CString& tableName)
 {
-    m_scriptFile.Write(0, "/****** Queries For droping table %s ******/\n", tableName);
-    m_scriptFile.Write(0, "DROP TABLE [%s]\n", tableName);
+    m_scriptFile.Write(0, "/****** Queries For droping table %s ******/\n",
+                       SqlCommentName(tableName));
+    m_scriptFile.Write(0, "DROP TABLE %s\n", SqlServerName(tableName));
     m_scriptFile.Write(0, "GO\n\n");
 }
 
 void SqlScriptWriter::WriteAlterColumnHead(const CString& tableName, const char* action,
                                            const Field& field)
 {
-    m_scriptFile.Write(0, "ALTER TABLE [dbo].[%s] %s [%s] [%s]", tableName, action,
-                       field.GetFieldName(), field.GetTypeName());
+    m_scriptFile.Write(0, "ALTER TABLE [dbo].%s %s %s %s", SqlServerName(tableName), action,
+                       SqlServerName(field.GetFieldName()), SqlServerName(field.GetTypeName()));
     WriteSizePart(field);
 }
 
@@ -314,7 +321,8 @@ void SqlScriptWriter::WriteNewColumns(const CString& tableName,
 {
     if (fields.empty())
         return;
-    m_scriptFile.Write(0, "/****** Queries For Inserting new columns in %s ******/\n\n", tableName);
+    m_scriptFile.Write(0, "/****** Queries For Inserting new columns in %s ******/\n\n",
+                       SqlCommentName(tableName));
     for (const Field* field : fields)
     {
         WriteAlterColumnHead(tableName, "ADD", *field);
@@ -333,7 +341,8 @@ void SqlScriptWriter::WriteAlteredColumns(const CString& tableName,
 {
     if (fields.empty())
         return;
-    m_scriptFile.Write(0, "/****** Queries For alter columns in %s ******/\n\n", tableName);
+    m_scriptFile.Write(0, "/****** Queries For alter columns in %s ******/\n\n",
+                       SqlCommentName(tableName));
     for (const Field* field : fields)
     {
         if (IsLargeObjectType(field->GetTypeCode()))
@@ -353,11 +362,12 @@ void SqlScriptWriter::WriteDroppedColumns(const CString& tableName,
 {
     if (columns.empty())
         return;
-    m_scriptFile.Write(0, "/****** Queries For droping columns from %s ******/\n\n", tableName);
+    m_scriptFile.Write(0, "/****** Queries For droping columns from %s ******/\n\n",
+                       SqlCommentName(tableName));
     for (const DbColumn* column : columns)
     {
-        m_scriptFile.Write(0, "ALTER TABLE [dbo].[%s] DROP COLUMN [%s]", tableName,
-                           column->GetName());
+        m_scriptFile.Write(0, "ALTER TABLE [dbo].%s DROP COLUMN %s", SqlServerName(tableName),
+                           SqlServerName(column->GetName()));
         m_scriptFile.Write(0, "\nGO\n\n");
     }
 }

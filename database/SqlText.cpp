@@ -7,13 +7,41 @@
 #include "model/Module.h"
 #include "model/Table.h"
 
+#include "platform/core/TextBytes.h"
+
 #include <algorithm>
+#include <string>
 
 CString QuotedSqlText(const CString& text)
 {
     CString quoted = text;
     quoted.Replace("'", "''");
     return quoted;
+}
+
+CString SqlServerName(const CString& name)
+{
+    CString quoted = name;
+    quoted.Replace("]", "]]");
+    return "[" + quoted + "]";
+}
+
+CString PgSqlName(const CString& name)
+{
+    std::string folded = name.str();
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    CString quoted(folded);
+    quoted.Replace("\"", "\"\"");
+    return "\"" + quoted + "\"";
+}
+
+CString SqlCommentName(const CString& name)
+{
+    CString shown(PrintableBytes(name.str()));
+    shown.Replace("*/", "* /");
+    return shown;
 }
 
 CString ForeignKeyNameSuffix(const Table& table, const Field& field)

@@ -37,6 +37,15 @@ inline constexpr const char* defaultAccountInsert =
 // The text with every "'" doubled, for a literal written inside '...'.
 CString QuotedSqlText(const CString& text);
 
+// The name as a SQL Server identifier: in brackets, each "]" doubled.
+CString SqlServerName(const CString& name);
+// The name as a PostgreSQL identifier: in double quotes, each '"' doubled, and ASCII letters in
+// lower case, as PostgreSQL folds a name written without quotes.
+CString PgSqlName(const CString& name);
+// The name for a /* */ comment: on one line (control characters shown as \xNN), with no "*/"
+// that would end the comment.
+CString SqlCommentName(const CString& name);
+
 // "" for the first field of the table referring to the field's referenced field, else "_" and
 // the number of earlier fields referring to it, so that constraint names stay unique.
 CString ForeignKeyNameSuffix(const Table& table, const Field& field);

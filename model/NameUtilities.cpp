@@ -557,6 +557,18 @@ CString RefuseReadTableName(const CString& name)
     return "";
 }
 
+CString RefuseCatalogueName(const CString& name)
+{
+    const CString refusal = RefuseReadName(name);
+    if (!refusal.IsEmpty())
+        return refusal;
+    if (name.FindOneOf("/\\") >= 0)
+        return "it holds a path separator";
+    if (name.FindOneOf("[]\"'`") >= 0)
+        return "it holds a quoting character";
+    return "";
+}
+
 CString RefuseReadDesignedName(const CString& name)
 {
     const CString refusal = RefuseReadName(name);

@@ -48,6 +48,10 @@ TableNameFaults FindTableNameFaults(const CString& name);
 // in the table designer follows (not empty, no special character, no SQL reserved word, no blank,
 // no digit first), and well-formed UTF-8 without control characters.
 CString RefuseReadTableName(const CString& name);
+// Why a name read from a database's catalogue (a table, column, trigger or constraint) is
+// refused, empty when it is taken: well-formed UTF-8 without control characters (line breaks among
+// them), and none of the path separators / \ nor the quoting characters [ ] " ' `. Blanks pass.
+CString RefuseCatalogueName(const CString& name);
 // Why a page or dashboard name read from a file is refused, empty when it is kept: what the
 // report, form and dashboard designers take (not empty, no special character), well-formed UTF-8
 // without control characters.

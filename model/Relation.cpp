@@ -11,21 +11,31 @@ IMPLEMENT_SERIAL(Relation, CObject, 0)
 
 namespace
 {
-// "table.field" of a field; the table part is empty when the field has no table.
-CString QualifiedName(const Field* field)
+using Quote = CString (*)(const CString& name);
+
+CString Quoted(const CString& name, Quote quote)
 {
-    const Table* table = field->GetTable();
-    return (table != nullptr ? table->GetTableName() : CString()) + "." + field->GetFieldName();
+    return quote != nullptr ? quote(name) : name;
+}
+
+// "table.field" of a field; the table part is empty when the field has no table.
+CString QualifiedName(const Field& field, Quote quote)
+{
+    const Table* table = field.GetTable();
+    return (table != nullptr ? Quoted(table->GetTableName(), quote) : CString()) + "." +
+           Quoted(field.GetFieldName(), quote);
 }
 
 // "referenced.key=referencing.foreignkey" when referencing has a foreign key to referenced.
-CString ForeignKeyCondition(const Table* referencing, const Table* referenced)
+CString ForeignKeyCondition(const Table* referencing, const Table* referenced, Quote quote)
 {
     if (referencing == nullptr || referenced == nullptr ||
         !referencing->HasForeignKeyTo(referenced))
         return CString();
     const Field* foreignKey = referencing->FindForeignKeyFieldTo(referenced);
-    return foreignKey->GetForeignReference() + "=" + QualifiedName(foreignKey);
+    const Field* key = foreignKey->GetForeignField();
+    return (key != nullptr ? QualifiedName(*key, quote) : CString()) + "=" +
+           QualifiedName(*foreignKey, quote);
 }
 
 CString TablePart(const Relation& relation, const Table* table)
@@ -75,11 +85,11 @@ CString Relation::GetDescription() const
     return text;
 }
 
-CString Relation::GetJoinCondition() const
+CString Relation::GetJoinCondition(Quote quote) const
 {
-    CString text = ForeignKeyCondition(m_secondTable, m_firstTable);
+    CString text = ForeignKeyCondition(m_secondTable, m_firstTable, quote);
     if (text.IsEmpty())
-        text = ForeignKeyCondition(m_firstTable, m_secondTable);
+        text = ForeignKeyCondition(m_firstTable, m_secondTable, quote);
     return text;
 }
 

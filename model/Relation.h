@@ -39,8 +39,9 @@ public:
     // "first.field AND second.field", each part only when its table is set.
     CString GetDescription() const;
     // "referenced.key=referencing.foreignkey" along the foreign key from either table to the
-    // other; empty when neither refers to the other.
-    CString GetJoinCondition() const;
+    // other, each name as quote gives it (as it is without one); empty when neither refers to
+    // the other.
+    CString GetJoinCondition(CString (*quote)(const CString& name) = nullptr) const;
 
     void Serialize(CArchive& ar) override;
 

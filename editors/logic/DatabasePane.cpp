@@ -210,6 +210,8 @@ bool DatabasePane::LoadDatabase(bool connectionOnly)
     FillModules();
     FillTableList();
     UpdateControls();
+    if (!load.skipped.empty())
+        AfxMessageBox(SkippedNamesText(load.skipped), MB_ICONEXCLAMATION);
     return true;
 }
 

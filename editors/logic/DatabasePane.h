@@ -105,7 +105,7 @@ public:
     ~DatabasePane();
 
     // Resets the pane, then connects and, unless only the connection is asked for, reads the
-    // database. True when it was loaded.
+    // database; the names the load skipped are named in a message. True when it was loaded.
     bool LoadDatabase(bool connectionOnly);
     // Lists emptied, schema and connection dropped, no database.
     void ResetDatabase();

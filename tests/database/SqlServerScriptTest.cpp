@@ -77,10 +77,11 @@ TEST_F(SqlServerScriptTest, RelationJoinsTheTableThatIsNotTheMainTable)
         writer.WriteProcedure(procedure);
 
         const std::string text(writer.GetProcedureText());
-        EXPECT_NE(text.find("SELECT * FROM orders\r\n"
-                            "INNER JOIN customer ON customer.customer_id=orders.bill_to\r\n"
-                            "WHERE orders.Is_Deleted = 'N'\r\n"),
-                  std::string::npos)
+        EXPECT_NE(
+            text.find("SELECT * FROM [orders]\r\n"
+                      "INNER JOIN [customer] ON [customer].[customer_id]=[orders].[bill_to]\r\n"
+                      "WHERE [orders].Is_Deleted = 'N'\r\n"),
+            std::string::npos)
             << "main table first: " << mainTableFirst << "\n"
             << text;
     }

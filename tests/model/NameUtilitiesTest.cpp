@@ -103,3 +103,29 @@ TEST(NameChecksTest, EveryPrintableAsciiCharacterFallsInTheSetItBelongsTo)
             << c;
     }
 }
+
+TEST(RefuseCatalogueNameTest, LineBreaksSeparatorsAndQuotesAreRefusedBlanksTaken)
+{
+    const struct
+    {
+        const char* name;
+        const char* refusal;
+    } cases[] = {
+        {"customer", ""},
+        {"full name", ""},
+        {"Prix_€", ""},
+        {"", "it is empty"},
+        {"line\nbreak", "it holds control characters"},
+        {"tab\there", "it holds control characters"},
+        {"bad\xC3", "it holds bytes that are not UTF-8 text"},
+        {"a/b", "it holds a path separator"},
+        {"a\\b", "it holds a path separator"},
+        {"x]y", "it holds a quoting character"},
+        {"[x", "it holds a quoting character"},
+        {"say\"so", "it holds a quoting character"},
+        {"O'Brien", "it holds a quoting character"},
+        {"back`tick", "it holds a quoting character"},
+    };
+    for (const auto& each : cases)
+        EXPECT_EQ(RefuseCatalogueName(each.name), each.refusal) << each.name;
+}

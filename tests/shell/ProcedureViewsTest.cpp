@@ -101,7 +101,7 @@ TEST(ProcedureViewsTest, AProcedureIsBuiltInTheViewAndStoredWithItsTreeItem)
     shown.Remove('\r');
     kept.Remove('\r');
     EXPECT_EQ(kept, shown);
-    EXPECT_NE(-1, shown.Find("CREATE PROCEDURE PRC_AuthorSearch")) << shown.GetString();
+    EXPECT_NE(-1, shown.Find("CREATE PROCEDURE [PRC_AuthorSearch]")) << shown.GetString();
     EXPECT_NE(-1, text.Find("@PRC_born_Var")) << text.GetString();
     EXPECT_EQ("", user.GetText(ProcedureEditor::IDC_NAME));
 

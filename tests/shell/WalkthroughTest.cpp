@@ -569,10 +569,10 @@ TEST(WalkthroughTest, ANewUserMakesEveryKindThroughTheTreeAndWritesBothApplicati
     }
     Procedure* login = user.Current().FindProcedureByName("PRC_Login");
     ASSERT_NE(nullptr, login);
-    EXPECT_EQ("\n/****** PRC_Login ******/\r\nCREATE PROCEDURE PRC_Login\r\n"
+    EXPECT_EQ("\n/****** PRC_Login ******/\r\nCREATE PROCEDURE [PRC_Login]\r\n"
               "\t@PRC_username_Var nvarchar(50),\r\n\t@PRC_password_Var nvarchar(50)\r\n"
-              "AS\r\n\r\nSELECT * FROM useraccount\r\nWHERE useraccount.Is_Deleted = 'N'\r\n"
-              "GO\r\n\n",
+              "AS\r\n\r\nSELECT * FROM [useraccount]\r\nWHERE [useraccount].Is_Deleted = "
+              "'N'\r\nGO\r\n\n",
               login->GetProcedureText());
     EXPECT_EQ("Procedures(1)", user.Tree().GetItemText(user.Category(TreeSlot::UserProcedures)));
     EXPECT_EQ(RightPane::ProcedureView,

@@ -1,218 +1,218 @@
 /****** Queries For personnel_role ******/
-CREATE TABLE personnel_role (
-	personnel_role_id SERIAL NOT NULL,
-	Is_Deleted char (1) NOT NULL,
-	role_name varchar (50) NULL,
-	role_no int NULL
+CREATE TABLE "personnel_role" (
+	"personnel_role_id" SERIAL NOT NULL,
+	"is_deleted" char (1) NOT NULL,
+	"role_name" varchar (50) NULL,
+	"role_no" int NULL
 );
 
-ALTER TABLE personnel_role ADD
-	CONSTRAINT PK_personnel_role PRIMARY KEY
+ALTER TABLE "personnel_role" ADD
+	CONSTRAINT "pk_personnel_role" PRIMARY KEY
 (
-	personnel_role_id
+	"personnel_role_id"
 );
 
-ALTER TABLE personnel_role
-	ALTER Is_Deleted SET DEFAULT 'N'
+ALTER TABLE "personnel_role"
+	ALTER "is_deleted" SET DEFAULT 'N'
 ;
 
 /****** Queries For useraccount ******/
-CREATE TABLE useraccount (
-	useraccount_id SERIAL NOT NULL,
-	Is_Deleted char (1) NOT NULL,
-	username varchar (50) NULL,
-	password varchar (50) NULL,
-	personnel_role_id int NULL
+CREATE TABLE "useraccount" (
+	"useraccount_id" SERIAL NOT NULL,
+	"is_deleted" char (1) NOT NULL,
+	"username" varchar (50) NULL,
+	"password" varchar (50) NULL,
+	"personnel_role_id" int NULL
 );
 
-ALTER TABLE useraccount ADD
-	CONSTRAINT PK_useraccount PRIMARY KEY
+ALTER TABLE "useraccount" ADD
+	CONSTRAINT "pk_useraccount" PRIMARY KEY
 (
-	useraccount_id
+	"useraccount_id"
 );
 
-ALTER TABLE useraccount
-	ALTER Is_Deleted SET DEFAULT 'N'
+ALTER TABLE "useraccount"
+	ALTER "is_deleted" SET DEFAULT 'N'
 ;
 
-CREATE UNIQUE INDEX UX_useraccount_username ON useraccount (username) WHERE Is_Deleted = 'N';
+CREATE UNIQUE INDEX "ux_useraccount_username" ON "useraccount" ("username") WHERE "is_deleted" = 'N';
 
 /****** Queries For customer ******/
-CREATE TABLE customer (
-	customer_id SERIAL NOT NULL,
-	Is_Deleted char (1) NOT NULL,
-	name varchar (50) NOT NULL,
-	credit numeric (10, 0) NULL,
-	joined date NULL,
-	note varchar (40) NULL,
-	photo bytea NULL
+CREATE TABLE "customer" (
+	"customer_id" SERIAL NOT NULL,
+	"is_deleted" char (1) NOT NULL,
+	"name" varchar (50) NOT NULL,
+	"credit" numeric (10, 0) NULL,
+	"joined" date NULL,
+	"note" varchar (40) NULL,
+	"photo" bytea NULL
 );
 
-ALTER TABLE customer ADD
-	CONSTRAINT PK_customer PRIMARY KEY
+ALTER TABLE "customer" ADD
+	CONSTRAINT "pk_customer" PRIMARY KEY
 (
-	customer_id
+	"customer_id"
 );
 
-ALTER TABLE customer
-	ALTER Is_Deleted SET DEFAULT 'N',
-	ALTER name SET DEFAULT 'O''Neil',
-	ALTER credit SET DEFAULT 0,
-	ALTER joined SET DEFAULT '2020-01-31',
-	ALTER note SET DEFAULT 'it''s'
+ALTER TABLE "customer"
+	ALTER "is_deleted" SET DEFAULT 'N',
+	ALTER "name" SET DEFAULT 'O''Neil',
+	ALTER "credit" SET DEFAULT 0,
+	ALTER "joined" SET DEFAULT '2020-01-31',
+	ALTER "note" SET DEFAULT 'it''s'
 ;
 
 /****** Queries For orders ******/
-CREATE TABLE orders (
-	orders_id SERIAL NOT NULL,
-	Is_Deleted char (1) NOT NULL,
-	bill_to int NOT NULL,
-	ship_to int NULL,
-	product_id int NULL,
-	parent_id int NULL
+CREATE TABLE "orders" (
+	"orders_id" SERIAL NOT NULL,
+	"is_deleted" char (1) NOT NULL,
+	"bill_to" int NOT NULL,
+	"ship_to" int NULL,
+	"product_id" int NULL,
+	"parent_id" int NULL
 );
 
-ALTER TABLE orders ADD
-	CONSTRAINT PK_orders PRIMARY KEY
+ALTER TABLE "orders" ADD
+	CONSTRAINT "pk_orders" PRIMARY KEY
 (
-	orders_id
+	"orders_id"
 );
 
-ALTER TABLE orders
-	ALTER Is_Deleted SET DEFAULT 'N'
+ALTER TABLE "orders"
+	ALTER "is_deleted" SET DEFAULT 'N'
 ;
 
 /****** Queries For invoice_basic ******/
-CREATE TABLE invoice_basic (
-	invoice_basic_id SERIAL NOT NULL,
-	customer_id int NOT NULL,
-	total money NULL
+CREATE TABLE "invoice_basic" (
+	"invoice_basic_id" SERIAL NOT NULL,
+	"customer_id" int NOT NULL,
+	"total" money NULL
 );
 
-ALTER TABLE invoice_basic ADD
-	CONSTRAINT PK_invoice_basic PRIMARY KEY
+ALTER TABLE "invoice_basic" ADD
+	CONSTRAINT "pk_invoice_basic" PRIMARY KEY
 (
-	invoice_basic_id
+	"invoice_basic_id"
 );
 
 /****** Queries For invoice_detail ******/
-CREATE TABLE invoice_detail (
-	invoice_detail_id SERIAL NOT NULL,
-	invoice_basic_id int NOT NULL,
-	qty bigint NULL,
-	remark Text NULL
+CREATE TABLE "invoice_detail" (
+	"invoice_detail_id" SERIAL NOT NULL,
+	"invoice_basic_id" int NOT NULL,
+	"qty" bigint NULL,
+	"remark" Text NULL
 );
 
-ALTER TABLE invoice_detail ADD
-	CONSTRAINT PK_invoice_detail PRIMARY KEY
+ALTER TABLE "invoice_detail" ADD
+	CONSTRAINT "pk_invoice_detail" PRIMARY KEY
 (
-	invoice_detail_id
+	"invoice_detail_id"
 );
 
 /****** Queries For product ******/
-CREATE TABLE product (
-	product_id SERIAL NOT NULL,
-	Is_Deleted char (1) NOT NULL,
-	title char (20) NOT NULL,
-	description text NULL,
-	price money NULL,
-	weight float NULL,
-	code char (5) NULL
+CREATE TABLE "product" (
+	"product_id" SERIAL NOT NULL,
+	"is_deleted" char (1) NOT NULL,
+	"title" char (20) NOT NULL,
+	"description" text NULL,
+	"price" money NULL,
+	"weight" float NULL,
+	"code" char (5) NULL
 );
 
-ALTER TABLE product ADD
-	CONSTRAINT PK_product PRIMARY KEY
+ALTER TABLE "product" ADD
+	CONSTRAINT "pk_product" PRIMARY KEY
 (
-	product_id
+	"product_id"
 );
 
-ALTER TABLE product
-	ALTER Is_Deleted SET DEFAULT 'N',
-	ALTER price SET DEFAULT 0,
-	ALTER code SET DEFAULT 'A''1'
+ALTER TABLE "product"
+	ALTER "is_deleted" SET DEFAULT 'N',
+	ALTER "price" SET DEFAULT 0,
+	ALTER "code" SET DEFAULT 'A''1'
 ;
 
 /****** Queries For product_customer_map ******/
-CREATE TABLE product_customer_map (
-	product_customer_map_id SERIAL NOT NULL,
-	Is_Deleted char (1) NOT NULL,
-	product_id int NOT NULL,
-	customer_id int NOT NULL
+CREATE TABLE "product_customer_map" (
+	"product_customer_map_id" SERIAL NOT NULL,
+	"is_deleted" char (1) NOT NULL,
+	"product_id" int NOT NULL,
+	"customer_id" int NOT NULL
 );
 
-ALTER TABLE product_customer_map ADD
-	CONSTRAINT PK_product_customer_map PRIMARY KEY
+ALTER TABLE "product_customer_map" ADD
+	CONSTRAINT "pk_product_customer_map" PRIMARY KEY
 (
-	product_customer_map_id
+	"product_customer_map_id"
 );
 
-ALTER TABLE product_customer_map
-	ALTER Is_Deleted SET DEFAULT 'N'
+ALTER TABLE "product_customer_map"
+	ALTER "is_deleted" SET DEFAULT 'N'
 ;
 
 /****** Foreign keys for all tables ******/
-ALTER TABLE useraccount
-	ADD CONSTRAINT FK_useraccount_personnel_role FOREIGN KEY
+ALTER TABLE "useraccount"
+	ADD CONSTRAINT "fk_useraccount_personnel_role" FOREIGN KEY
 	(
-		personnel_role_id
-	) REFERENCES personnel_role (
-		personnel_role_id
+		"personnel_role_id"
+	) REFERENCES "personnel_role" (
+		"personnel_role_id"
 	);
 
-ALTER TABLE orders
-	ADD CONSTRAINT FK_orders_customer FOREIGN KEY
+ALTER TABLE "orders"
+	ADD CONSTRAINT "fk_orders_customer" FOREIGN KEY
 	(
-		bill_to
-	) REFERENCES customer (
-		customer_id
+		"bill_to"
+	) REFERENCES "customer" (
+		"customer_id"
 	),
-	ADD CONSTRAINT FK_orders_customer_1 FOREIGN KEY
+	ADD CONSTRAINT "fk_orders_customer_1" FOREIGN KEY
 	(
-		ship_to
-	) REFERENCES customer (
-		customer_id
+		"ship_to"
+	) REFERENCES "customer" (
+		"customer_id"
 	),
-	ADD CONSTRAINT FK_orders_product FOREIGN KEY
+	ADD CONSTRAINT "fk_orders_product" FOREIGN KEY
 	(
-		product_id
-	) REFERENCES product (
-		product_id
+		"product_id"
+	) REFERENCES "product" (
+		"product_id"
 	),
-	ADD CONSTRAINT FK_orders_orders FOREIGN KEY
+	ADD CONSTRAINT "fk_orders_orders" FOREIGN KEY
 	(
-		parent_id
-	) REFERENCES orders (
-		orders_id
+		"parent_id"
+	) REFERENCES "orders" (
+		"orders_id"
 	);
 
-ALTER TABLE invoice_basic
-	ADD CONSTRAINT FK_invoice_basic_customer FOREIGN KEY
+ALTER TABLE "invoice_basic"
+	ADD CONSTRAINT "fk_invoice_basic_customer" FOREIGN KEY
 	(
-		customer_id
-	) REFERENCES customer (
-		customer_id
+		"customer_id"
+	) REFERENCES "customer" (
+		"customer_id"
 	);
 
-ALTER TABLE invoice_detail
-	ADD CONSTRAINT FK_invoice_detail_invoice_basic FOREIGN KEY
+ALTER TABLE "invoice_detail"
+	ADD CONSTRAINT "fk_invoice_detail_invoice_basic" FOREIGN KEY
 	(
-		invoice_basic_id
-	) REFERENCES invoice_basic (
-		invoice_basic_id
+		"invoice_basic_id"
+	) REFERENCES "invoice_basic" (
+		"invoice_basic_id"
 	);
 
-ALTER TABLE product_customer_map
-	ADD CONSTRAINT FK_product_customer_map_product FOREIGN KEY
+ALTER TABLE "product_customer_map"
+	ADD CONSTRAINT "fk_product_customer_map_product" FOREIGN KEY
 	(
-		product_id
-	) REFERENCES product (
-		product_id
+		"product_id"
+	) REFERENCES "product" (
+		"product_id"
 	),
-	ADD CONSTRAINT FK_product_customer_map_customer FOREIGN KEY
+	ADD CONSTRAINT "fk_product_customer_map_customer" FOREIGN KEY
 	(
-		customer_id
-	) REFERENCES customer (
-		customer_id
+		"customer_id"
+	) REFERENCES "customer" (
+		"customer_id"
 	);
 
 /******INSERT/UPDATE PERSONAL ROLES******/

@@ -1,16 +1,16 @@
 
 /****** PRC_customer_Insert ******/
-CREATE PROCEDURE PRC_customer_Insert
+CREATE PROCEDURE [PRC_customer_Insert]
 	@PRC_name_Var varchar(50),
 	@PRC_credit_Var Decimal
 AS
 SET NOCOUNT ON
 begin transaction
 DECLARE @sInfo		varchar(100)
-	INSERT INTO customer
+	INSERT INTO [customer]
 		(
-		name,
-		credit
+		[name],
+		[credit]
 		)
 	VALUES
 		(
@@ -25,7 +25,7 @@ commit transaction
 GO
 
 /****** PRC_customer_Update ******/
-CREATE PROCEDURE PRC_customer_Update
+CREATE PROCEDURE [PRC_customer_Update]
 	@PRC_customer_id_Var int,
 	@PRC_name_Var varchar(50),
 	@PRC_credit_Var Decimal,
@@ -34,12 +34,12 @@ AS
 SET NOCOUNT ON
 begin transaction
 DECLARE @sInfo		varchar(100)
-	UPDATE customer SET
-			name = @PRC_name_Var,
-			credit = @PRC_credit_Var,
-			note = @PRC_note_Var
+	UPDATE [customer] SET
+			[name] = @PRC_name_Var,
+			[credit] = @PRC_credit_Var,
+			[note] = @PRC_note_Var
 
-		WHERE customer_id = @PRC_customer_id_Var 
+		WHERE [customer_id] = @PRC_customer_id_Var 
 SET @sInfo = ''
 SELECT @sInfo AS sInfo
 
@@ -47,13 +47,13 @@ commit transaction
 GO
 
 /****** PRC_customer_Delete ******/
-CREATE PROCEDURE PRC_customer_Delete
+CREATE PROCEDURE [PRC_customer_Delete]
 	@PRC_customer_id_Var		int
 AS
 SET NOCOUNT ON
 begin transaction
 DECLARE @sInfo		varchar(100)
-	UPDATE customer SET Is_Deleted = 'Y' WHERE customer_id = @PRC_customer_id_Var
+	UPDATE [customer] SET Is_Deleted = 'Y' WHERE [customer_id] = @PRC_customer_id_Var
 
 SET @sInfo = ''
 SELECT @sInfo AS sInfo
@@ -61,21 +61,21 @@ commit transaction
 GO
 
 /****** PRC_customer_SelectAll ******/
-CREATE PROCEDURE PRC_customer_SelectAll
+CREATE PROCEDURE [PRC_customer_SelectAll]
 
 AS
 
-SELECT * FROM customer
-WHERE customer.Is_Deleted = 'Y'
+SELECT * FROM [customer]
+WHERE [customer].Is_Deleted = 'Y'
 GO
 
 
 /****** PRC_customer_SelectRecord ******/
-CREATE PROCEDURE PRC_customer_SelectRecord
+CREATE PROCEDURE [PRC_customer_SelectRecord]
 	@PRC_customer_id_Var int
 AS
 
-SELECT * FROM customer
-WHERE customer.Is_Deleted = 'N' AND customer.customer_id=@PRC_customer_id_Var  AND customer.customer_id=@PRC_customer_id_Var 
+SELECT * FROM [customer]
+WHERE [customer].Is_Deleted = 'N' AND [customer].[customer_id]=@PRC_customer_id_Var  AND [customer].[customer_id]=@PRC_customer_id_Var 
 GO
 

@@ -125,7 +125,7 @@ TEST(DesignedProcedures, TheEditorsTextIsInTheTableProcedureFile)
     const Procedure* built = module.FindProcedureByName("PRC_AuthorSearch");
     ASSERT_NE(nullptr, built);
     ASSERT_EQ(1u, built->GetRelations().size());
-    EXPECT_NE(-1, text.Find("CREATE PROCEDURE PRC_AuthorSearch"));
+    EXPECT_NE(-1, text.Find("CREATE PROCEDURE [PRC_AuthorSearch]"));
 
     fs::create_directories(folder.Path() / "Scripts");
     GenerationReport report;
