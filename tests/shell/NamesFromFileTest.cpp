@@ -31,12 +31,17 @@ std::string ArchiveString(const std::string& text)
     return std::string(bytes.begin(), bytes.end());
 }
 
-// The bytes with the first string of the archive that spells from spelt to.
+// The bytes with each string of the archive that spells from spelt to: a field's name and the
+// names of the page variables made for it.
 std::string Renamed(std::string bytes, const std::string& from, const std::string& to)
 {
-    const std::size_t at = bytes.find(ArchiveString(from));
+    const std::string found = ArchiveString(from);
+    const std::string replacement = ArchiveString(to);
+    std::size_t at = bytes.find(found);
     EXPECT_NE(at, std::string::npos) << from;
-    return at == std::string::npos ? bytes : bytes.replace(at, from.size() + 1, ArchiveString(to));
+    for (; at != std::string::npos; at = bytes.find(found, at + replacement.size()))
+        bytes.replace(at, found.size(), replacement);
+    return bytes;
 }
 
 void WriteFile(const std::string& path, const std::string& bytes)
