@@ -54,9 +54,9 @@ std::vector<Table*> TablesOf(const Module& module)
     return distinct;
 }
 
-// The names of the module that no page file is named after but the generated code and its menus
-// show: menus with their sub-menus, procedures with their parameters, roles and page variables,
-// each as "the menu name "x"".
+// The names of the module that no file is named after but the generated code and the site's
+// menus show, each with its kind ("menu", "procedure", "parameter", "role", "variable"): menus
+// with their sub-menus, procedures with their parameters, roles and page variables.
 std::vector<std::pair<CString, CString>> ShownNamesOf(const Module& module)
 {
     std::vector<std::pair<CString, CString>> names;
@@ -206,8 +206,7 @@ std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)
                     !reason.IsEmpty())
                     found.push_back({module, nullptr, nullptr,
                                      FieldText(*field, *table, *module) + ": " + reason +
-                                         ", which the generated code cannot take: rename it in "
-                                         "the table designer"});
+                                         ": rename it in the table designer"});
             }
         }
     }

@@ -137,8 +137,7 @@ TEST(NamesFromFileTest, AFieldNameAnEarlierBuildTookIsRefusedByWriteAllUntilItIs
     const std::string names = "Earlier versions took these names, which no file of the site can "
                               "take:\nthe field name \"born on" +
                               fieldOfAuthor +
-                              ": it holds blanks, which the generated code cannot take: rename "
-                              "it in the table designer\n";
+                              ": it holds blanks: rename it in the table designer\n";
     program.files.Answer(path.c_str());
     program.Command(ID_FILE_OPEN);
     ASSERT_EQ(Texts(program),

@@ -42,4 +42,40 @@ TEST(TextBytesTest, MalformedUtf8IsFoundAndShownEscaped)
         EXPECT_EQ(each.shown, PrintableBytes(each.bytes));
     }
 }
+
+// The characters that end a line or turn the text around, read from their UTF-8 bytes, and the
+// characters beside them, which are text.
+TEST(TextBytesTest, ControlCharactersAreFoundAsCharactersAndShownEscaped)
+{
+    const struct
+    {
+        std::string bytes;
+        bool control;
+        std::string shown;
+    } cases[] = {
+        {"a\u0085b", true, "a\\xC2\\x85b"},
+        {"\u0080", true, "\\xC2\\x80"},
+        {"\u009F", true, "\\xC2\\x9F"},
+        {"\u00A0", false, "\u00A0"},
+        {"\u061B\u061C", true, "\u061B\\xD8\\x9C"},
+        {"\u200D\u200E\u200F\u2010", true, "\u200D\\xE2\\x80\\x8E\\xE2\\x80\\x8F\u2010"},
+        {"\u2027", false, "\u2027"},
+        {"\u2028", true, "\\xE2\\x80\\xA8"},
+        {"\u2029", true, "\\xE2\\x80\\xA9"},
+        {"\u202A", true, "\\xE2\\x80\\xAA"},
+        {"admin\u202Etxt.exe", true, "admin\\xE2\\x80\\xAEtxt.exe"},
+        {"\u202F\u2065\u206A", false, "\u202F\u2065\u206A"},
+        {"\u2066", true, "\\xE2\\x81\\xA6"},
+        {"\u2069", true, "\\xE2\\x81\\xA9"},
+        {"\xF0\x9F\x98\x80", false, "\xF0\x9F\x98\x80"},
+        // A stray byte is no character: it is escaped, not taken for C1.
+        {"\x85", false, "\\x85"},
+    };
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(each.shown);
+        EXPECT_EQ(each.control, HasControlCharacter(each.bytes));
+        EXPECT_EQ(each.shown, PrintableBytes(each.bytes));
+    }
+}
 } // namespace
