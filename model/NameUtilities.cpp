@@ -589,7 +589,7 @@ CString RefuseFolderName(const CString& name)
 }
 } // namespace
 
-CString RefuseReadFolderName(const CString& name)
+CString RefuseReadModuleName(const CString& name)
 {
     const CString refusal = RefuseReadName(name);
     if (!refusal.IsEmpty())

@@ -61,10 +61,11 @@ CString RefuseReadFieldName(const CString& name);
 // report, form and dashboard designers take (not empty, no special character), well-formed UTF-8
 // without control characters.
 CString RefuseReadDesignedName(const CString& name);
-// Why a module or project name read from a file is refused, empty when it is kept: what Rename
-// Module and Project Properties take (not empty, no blank, none of the characters no file or
-// folder name may hold, neither "." nor ".."), well-formed UTF-8 without control characters.
-CString RefuseReadFolderName(const CString& name);
+// Why a module name read from a file is refused, empty when it is kept: what Rename Module takes
+// (not empty, no blank, none of the characters no file or folder name may hold, neither "." nor
+// ".."), well-formed UTF-8 without control characters. Project Properties takes a project name,
+// which names the project's folder, by the same rule.
+CString RefuseReadModuleName(const CString& name);
 // Why a theme or colour-scheme name read from a file is refused, empty when it is kept: none (no
 // theme chosen), or the name of one folder as the program's themes folder holds them (well-formed
 // UTF-8 without control characters, none of * | / \ < > ? :, neither "." nor ".."), never a path.

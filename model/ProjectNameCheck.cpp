@@ -118,7 +118,7 @@ CString RefuseProjectAndDatabaseNames(const ProjectSettings& settings)
     const CString project = settings.GetProjectName();
     if (!project.IsEmpty())
     {
-        if (const CString reason = RefuseReadFolderName(project); !reason.IsEmpty())
+        if (const CString reason = RefuseReadModuleName(project); !reason.IsEmpty())
             return Refused("the project name " + QuotedName(project), reason);
     }
     const CString database = settings.GetDatabaseName();
@@ -143,7 +143,7 @@ CString RefuseProjectNames(const ForgeonProject& project)
     for (const Module* module : project.GetModules())
     {
         const CString moduleName = module->GetName();
-        if (const CString reason = RefuseReadFolderName(moduleName); !reason.IsEmpty())
+        if (const CString reason = RefuseReadModuleName(moduleName); !reason.IsEmpty())
             return Refused(ModuleText(*module), reason);
         // Modules alike but in case, which merges of earlier versions made, are left to Write All.
         const auto [sameModule, newModule] = modules.emplace(moduleName.str(), module);

@@ -19,7 +19,7 @@ class ProjectSettings;
 // (FindNamesToRename). The first name refused, as "the table name "x" of module "y" is
 // refused: <reason>"; empty when every name is taken.
 CString RefuseProjectNames(const ForgeonProject& project);
-// The project name (none, or RefuseReadFolderName) and the database name (RefuseReadDatabaseName)
+// The project name (none, or RefuseReadModuleName) and the database name (RefuseReadDatabaseName)
 // of the settings: as "the project name "x" is refused: <reason>"; empty when both are taken.
 CString RefuseProjectAndDatabaseNames(const ProjectSettings& settings);
 // The theme and colour-scheme names of the settings as folder names of the program's themes
