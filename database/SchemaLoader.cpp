@@ -24,7 +24,7 @@ CString AsLines(const CString& text)
 bool TakeName(const CString& name, const char* what, const CString& where,
               std::vector<CString>& skipped)
 {
-    const CString refusal = RefuseCatalogueName(name);
+    const CString refusal = RefuseReadFieldName(name);
     if (refusal.IsEmpty())
         return true;
     skipped.push_back(CString(what) + " " + QuotedName(name) + where + ": " + refusal);

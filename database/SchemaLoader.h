@@ -22,7 +22,7 @@ struct DatabaseLoad
     // The catalogue name of the first table row, for the database caption.
     CString catalogue;
     // The tables, columns and triggers left out of the schema because their names are refused
-    // (RefuseCatalogueName), each named with the reason, in catalogue order.
+    // (RefuseReadFieldName), each named with the reason, in catalogue order.
     std::vector<CString> skipped;
 };
 

@@ -473,12 +473,6 @@ bool IsPunctuation(unsigned char c)
            (c >= 0x7B && c <= 0x7E);
 }
 
-// What no name of any door may hold: a byte below the blank, or DEL.
-bool IsControlCharacter(unsigned char c)
-{
-    return c < 0x20 || c == 0x7F;
-}
-
 template <class Refused> bool HasAny(const CString& text, Refused refused)
 {
     const char* bytes = text.GetString();
@@ -489,19 +483,20 @@ template <class Refused> bool HasAny(const CString& text, Refused refused)
 
 bool HasSpecialCharacters(const CString& text)
 {
-    return HasAny(text, [](unsigned char c)
-                  { return (IsPunctuation(c) && c != '-' && c != '_') || IsControlCharacter(c); });
+    return HasAny(text, [](unsigned char c) { return IsPunctuation(c) && c != '-' && c != '_'; }) ||
+           HasControlCharacters(text);
 }
 
 bool HasMenuSpecialCharacters(const CString& text)
 {
-    return HasAny(text, [](unsigned char c)
-                  { return (IsPunctuation(c) && c != '_') || IsControlCharacter(c); });
+    return HasAny(text, [](unsigned char c) { return IsPunctuation(c) && c != '_'; }) ||
+           HasControlCharacters(text);
 }
 
 bool HasControlCharacters(const CString& text)
 {
-    return HasAny(text, IsControlCharacter);
+    return HasControlCharacter(
+        std::string_view(text.GetString(), static_cast<std::size_t>(text.GetLength())));
 }
 
 bool HasBlanks(const CString& text)
@@ -540,11 +535,8 @@ CString RefuseReadName(const CString& name)
 }
 } // namespace
 
-CString RefuseReadTableName(const CString& name)
+CString RefuseDesignedTableName(const CString& name)
 {
-    const CString refusal = RefuseReadName(name);
-    if (!refusal.IsEmpty())
-        return refusal;
     const TableNameFaults faults = FindTableNameFaults(name);
     if (faults.specialCharacters)
         return "it holds special characters";
@@ -557,7 +549,13 @@ CString RefuseReadTableName(const CString& name)
     return "";
 }
 
-CString RefuseCatalogueName(const CString& name)
+CString RefuseReadTableName(const CString& name)
+{
+    const CString refusal = RefuseReadName(name);
+    return refusal.IsEmpty() ? RefuseDesignedTableName(name) : refusal;
+}
+
+CString RefuseReadFieldName(const CString& name)
 {
     const CString refusal = RefuseReadName(name);
     if (!refusal.IsEmpty())
@@ -587,7 +585,7 @@ CString RefuseFolderName(const CString& name)
 {
     if (HasInvalidNameCharacter(name))
         return "it holds one of * | / \\ < > ? :";
-    if (name == "." || name == "..")
+    if (IsDotName(name))
         return "it names no folder of its own";
     return "";
 }
@@ -611,6 +609,16 @@ CString RefuseReadThemeName(const CString& name)
     return refusal.IsEmpty() ? RefuseFolderName(name) : refusal;
 }
 
+CString RefuseReadDatabaseName(const CString& name)
+{
+    if (name.IsEmpty())
+        return "";
+    const CString refusal = RefuseReadName(name);
+    if (!refusal.IsEmpty())
+        return refusal;
+    return HasInvalidNameCharacter(name) ? CString("it holds one of * | / \\ < > ? :") : CString();
+}
+
 bool IsReservedDeviceName(const CString& name)
 {
     const int dot = name.Find('.');
@@ -627,6 +635,11 @@ CString DeviceNameRefusal(const CString& name)
     return "\"" + name +
            "\" is a name that Windows keeps for a device: no file of the site can take it. Please "
            "enter another name.";
+}
+
+bool IsDotName(const CString& name)
+{
+    return name == "." || name == "..";
 }
 
 const CString& GetProjectFileExtension()

@@ -20,12 +20,13 @@ bool IsSqlKeyword(CString name);
 
 // The name checks the editors compose, each with its own messages.
 // True when a character is one of ! " # $ % & ' ( ) * + , . / ; < = > ? @ [ \ ] ^ ` { | } ~ or a
-// control character (a tab, a line end, DEL); the hyphen, colon, underscore, blank and bytes above
-// 127 pass.
+// control character (HasControlCharacters); the hyphen, colon, underscore, blank and other
+// characters above 127 pass.
 bool HasSpecialCharacters(const CString& text);
 // The set above and the hyphen: what a menu name may not hold.
 bool HasMenuSpecialCharacters(const CString& text);
-// True when the text holds a control character: a byte below the blank, or DEL.
+// True when the text, read as UTF-8, holds a control character: C0, DEL, C1, a line or paragraph
+// separator or a bidirectional format (IsControlCharacter of platform/core/TextBytes).
 bool HasControlCharacters(const CString& text);
 // True when the text holds a blank or a tab.
 bool HasBlanks(const CString& text);
@@ -34,7 +35,7 @@ bool StartsWithDigit(const CString& text);
 
 // The rules of a table name typed in the table designer, each found on its own: every name must
 // hold no special character and be no SQL reserved word; a new table's name also no blank and
-// no digit first.
+// no digit first. A field name typed there follows all four.
 struct TableNameFaults
 {
     bool specialCharacters = false;
@@ -48,22 +49,33 @@ TableNameFaults FindTableNameFaults(const CString& name);
 // in the table designer follows (not empty, no special character, no SQL reserved word, no blank,
 // no digit first), and well-formed UTF-8 without control characters.
 CString RefuseReadTableName(const CString& name);
-// Why a name read from a database's catalogue (a table, column, trigger or constraint) is
-// refused, empty when it is taken: well-formed UTF-8 without control characters (line breaks among
-// them), and none of the path separators / \ nor the quoting characters [ ] " ' `. Blanks pass.
-CString RefuseCatalogueName(const CString& name);
+// Why a table or field name breaks those four rules ("it holds blanks", ...), empty when it keeps
+// them.
+CString RefuseDesignedTableName(const CString& name);
+// Why a field name read from a file, or any name read from a database's catalogue (a table,
+// column, trigger or constraint), is refused, empty when it is kept: not empty, well-formed UTF-8
+// without control characters (line breaks among them), none of the path separators / \ nor the
+// quoting characters [ ] " ' `, which no build took. Blanks pass. A name that
+// breaks the table designer's field rule besides (RefuseDesignedTableName), as earlier builds
+// took, is kept for Write All to refuse until it is renamed.
+CString RefuseReadFieldName(const CString& name);
 // Why a page or dashboard name read from a file is refused, empty when it is kept: what the
 // report, form and dashboard designers take (not empty, no special character), well-formed UTF-8
 // without control characters.
 CString RefuseReadDesignedName(const CString& name);
 // Why a module name read from a file is refused, empty when it is kept: what Rename Module takes
 // (not empty, no blank, none of the characters no file or folder name may hold, neither "." nor
-// ".."), well-formed UTF-8 without control characters.
+// ".."), well-formed UTF-8 without control characters. Project Properties takes a project name,
+// which names the project's folder, by the same rule.
 CString RefuseReadModuleName(const CString& name);
 // Why a theme or colour-scheme name read from a file is refused, empty when it is kept: none (no
 // theme chosen), or the name of one folder as the program's themes folder holds them (well-formed
 // UTF-8 without control characters, none of * | / \ < > ? :, neither "." nor ".."), never a path.
 CString RefuseReadThemeName(const CString& name);
+// Why a database name read from a file is refused, empty when it is kept: none, or what Project
+// Properties takes (none of the characters no file or folder name may hold), well-formed UTF-8
+// without control characters.
+CString RefuseReadDatabaseName(const CString& name);
 
 // True when Windows keeps the name for a device, so that no file of a site on a Windows host can
 // take it: CON, PRN, AUX, NUL, COM1 to COM9 or LPT1 to LPT9, in any case, alone or before an
@@ -71,6 +83,12 @@ CString RefuseReadThemeName(const CString& name);
 bool IsReservedDeviceName(const CString& name);
 // What the designers say when a new name is one that Windows keeps for a device.
 CString DeviceNameRefusal(const CString& name);
+
+// True for "." and "..", which name no folder of their own.
+bool IsDotName(const CString& name);
+// What Rename Module and Project Properties say of such a name.
+inline constexpr const char* dotNameRefusal =
+    "\".\" and \"..\" name no folder of their own.\nPlease enter valid name";
 
 // The extension of project files, without the dot.
 const CString& GetProjectFileExtension();

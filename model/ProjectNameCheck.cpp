@@ -1,5 +1,11 @@
 #include "model/ProjectNameCheck.h"
 
+#include "entities/Designation.h"
+#include "entities/FormInterface.h"
+#include "entities/Menu.h"
+#include "entities/Procedure.h"
+#include "entities/Variable.h"
+#include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
@@ -10,6 +16,7 @@
 #include "platform/core/TextBytes.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -27,6 +34,12 @@ CString TableText(const Table& table, const Module& module)
            QuotedName(module.GetName());
 }
 
+CString FieldText(const Field& field, const Table& table, const Module& module)
+{
+    return "the field name " + QuotedName(field.GetFieldName()) + " of table " +
+           QuotedName(table.GetTableName()) + " of module " + QuotedName(module.GetName());
+}
+
 // Each table of the module once, in list order: master, transaction, map tables.
 std::vector<Table*> TablesOf(const Module& module)
 {
@@ -39,6 +52,43 @@ std::vector<Table*> TablesOf(const Module& module)
             distinct.push_back(table);
     }
     return distinct;
+}
+
+// The names of the module that no file is named after but the generated code and the site's
+// menus show, each with its kind ("menu", "procedure", "parameter", "role", "variable"): menus
+// with their sub-menus, procedures with their parameters, roles and page variables.
+std::vector<std::pair<CString, CString>> ShownNamesOf(const Module& module)
+{
+    std::vector<std::pair<CString, CString>> names;
+    std::vector<const Menu*> menus(module.GetMenus().begin(), module.GetMenus().end());
+    for (std::size_t i = 0; i < menus.size(); ++i)
+    {
+        names.emplace_back("menu", menus[i]->GetName());
+        menus.insert(menus.end(), menus[i]->GetSubMenus().begin(), menus[i]->GetSubMenus().end());
+    }
+    for (const Procedure* procedure : module.GetProcedures())
+    {
+        names.emplace_back("procedure", procedure->GetName());
+        for (const FieldVariableMap& parameter : procedure->GetFieldParameters())
+        {
+            if (parameter.variable != nullptr)
+                names.emplace_back("parameter", parameter.variable->GetFieldName());
+        }
+        for (const Variable* variable : procedure->GetVariationVariables())
+            names.emplace_back("parameter", variable->GetFieldName());
+    }
+    for (const Designation* role : module.GetDesignations())
+        names.emplace_back("role", role->GetName());
+    std::vector<FormInterface*> pages;
+    module.GetEveryPage(pages);
+    for (const FormInterface* page : pages)
+    {
+        std::vector<Variable*> variables;
+        page->GetVariables(variables, true);
+        for (const Variable* variable : variables)
+            names.emplace_back("variable", variable->GetFieldName());
+    }
+    return names;
 }
 
 const char* const namesToRenameHeading =
@@ -63,12 +113,30 @@ CString RefuseThemeNames(const ProjectSettings& settings)
     return "";
 }
 
+CString RefuseProjectAndDatabaseNames(const ProjectSettings& settings)
+{
+    const CString project = settings.GetProjectName();
+    if (!project.IsEmpty())
+    {
+        if (const CString reason = RefuseReadModuleName(project); !reason.IsEmpty())
+            return Refused("the project name " + QuotedName(project), reason);
+    }
+    const CString database = settings.GetDatabaseName();
+    if (const CString reason = RefuseReadDatabaseName(database); !reason.IsEmpty())
+        return Refused("the database name " + QuotedName(database), reason);
+    return "";
+}
+
 CString RefuseProjectNames(const ForgeonProject& project)
 {
     if (const ProjectSettings* settings = project.GetProjectSettings())
     {
-        if (const CString refusal = RefuseThemeNames(*settings); !refusal.IsEmpty())
-            return refusal;
+        for (const CString& refusal :
+             {RefuseProjectAndDatabaseNames(*settings), RefuseThemeNames(*settings)})
+        {
+            if (!refusal.IsEmpty())
+                return refusal;
+        }
     }
     std::unordered_map<std::string, const Module*> modules;
     std::unordered_map<std::string, std::pair<const Table*, const Module*>> tables;
@@ -95,9 +163,22 @@ CString RefuseProjectNames(const ForgeonProject& project)
                                "the table " + QuotedName(same->second.first->GetTableName()) +
                                    " of module " + QuotedName(same->second.second->GetName()) +
                                    " has that name");
+            for (const Field* field : table->GetFields())
+            {
+                if (const CString reason = RefuseReadFieldName(field->GetFieldName());
+                    !reason.IsEmpty())
+                    return Refused(FieldText(*field, *table, *module), reason);
+            }
         }
         if (const CString refusal = RefuseModulePageNames(*module); !refusal.IsEmpty())
             return refusal;
+        for (const auto& [kind, name] : ShownNamesOf(*module))
+        {
+            if (HasControlCharacters(name))
+                return Refused("the " + kind + " name " + QuotedName(name) + " of module " +
+                                   QuotedName(module->GetName()),
+                               "it holds control characters");
+        }
     }
     return "";
 }
@@ -117,6 +198,17 @@ std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)
                                  "both as one: rename one of them with Rename Module"});
         for (const LongPageFile& page : FindLongPageFiles(*module))
             found.push_back({module, nullptr, page.page, page.text});
+        for (const Table* table : TablesOf(*module))
+        {
+            for (const Field* field : table->GetFields())
+            {
+                if (const CString reason = RefuseDesignedTableName(field->GetFieldName());
+                    !reason.IsEmpty())
+                    found.push_back({module, nullptr, nullptr,
+                                     FieldText(*field, *table, *module) + ": " + reason +
+                                         ": rename it in the table designer"});
+            }
+        }
     }
     return found;
 }

@@ -9,29 +9,36 @@ class ForgeonProject;
 class Module;
 class ProjectSettings;
 
-// The module and table names of a project as the table designer and Rename Module take typed
-// names, for every door that reads a project file: the theme and colour-scheme names first
-// (RefuseThemeNames); each name passes the rules of its kind, no two tables of the whole project
-// share a name compared ignoring case, no two modules share a name; the page names pass the
-// designers' rules (RefuseModulePageNames). Names that earlier versions took are left to Write
-// All (FindNamesToRename). The first name refused, as "the table name "x" of module "y" is
+// The module, table and field names of a project as the table designer and Rename Module take
+// typed names, for every door that reads a project file: the project and database names as
+// Project Properties takes them (RefuseProjectAndDatabaseNames) and the theme and colour-scheme
+// names (RefuseThemeNames) first; each name passes the rules of its kind (a field's those of
+// RefuseReadFieldName), no two tables of the whole project share a name compared ignoring case,
+// no two modules share a name; the page names pass the designers' rules
+// (RefuseModulePageNames). Names that earlier versions took are left to Write All
+// (FindNamesToRename). The first name refused, as "the table name "x" of module "y" is
 // refused: <reason>"; empty when every name is taken.
 CString RefuseProjectNames(const ForgeonProject& project);
+// The project name (none, or RefuseReadModuleName) and the database name (RefuseReadDatabaseName)
+// of the settings: as "the project name "x" is refused: <reason>"; empty when both are taken.
+CString RefuseProjectAndDatabaseNames(const ProjectSettings& settings);
 // The theme and colour-scheme names of the settings as folder names of the program's themes
 // folder (RefuseReadThemeName), never paths: as "the theme name "x" is refused: <reason>"; empty
 // when both are taken.
 CString RefuseThemeNames(const ProjectSettings& settings);
 
 // A name that earlier versions took and no file of the site can take: a module named as another
-// but in case (their merges compared names exactly), or a page whose longest file would be
-// longer than a file system holds (their designers took such names). A file holding one loads
+// but in case (their merges compared names exactly), a page whose longest file would be longer
+// than a file system holds (their designers took such names), or a field name that breaks the
+// table designer's field rule (their table designer and Import Tables took such names, which
+// the generated code cannot take). A file holding one loads
 // with a warning; the writers refuse it until it is renamed.
 struct NameToRename
 {
     const Module* module;
     // The module of that name in another case; null for a page.
     const Module* namesake;
-    // Null for a module.
+    // Null for a module or a field.
     const FormInterface* page;
     // The name, why and what to do, as the messages show it.
     CString text;

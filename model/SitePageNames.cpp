@@ -250,8 +250,8 @@ CString RefuseDesignedPageName(const ForgeonProject& project, const FormInterfac
 
 CString RefuseDesignedPageName(const Module* module, const FormInterface& page, const CString& name)
 {
-    if (HasControlCharacters(name))
-        return NameRefusal(name, "it holds control characters");
+    if (const CString refusal = RefuseControlCharacters(name); !refusal.IsEmpty())
+        return refusal;
     const std::optional<SitePageKind> kind = SitePageKindOf(page);
     const auto* form = dynamic_cast<const Form*>(&page);
     if (!kind || module == nullptr || (form != nullptr && !form->IsCopy()))
@@ -265,6 +265,11 @@ CString NameRefusal(const CString& name, const CString& reason)
         return "";
     return "The name " + QuotedName(Elided(name)) + " cannot be taken: " + reason +
            ".\nPlease enter another name.";
+}
+
+CString RefuseControlCharacters(const CString& name)
+{
+    return NameRefusal(name, HasControlCharacters(name) ? "it holds control characters" : "");
 }
 
 CString RefuseTablePageNames(const CString& tableName)

@@ -59,6 +59,9 @@ CString RefuseDesignedPageName(const ForgeonProject& project, const FormInterfac
 
 // The message that refuses the name for the reason; empty when the reason is.
 CString NameRefusal(const CString& name, const CString& reason);
+// The message that refuses a typed name holding control characters (HasControlCharacters);
+// empty when it holds none.
+CString RefuseControlCharacters(const CString& name);
 // The table designer's check of a table name: the message that refuses it when a file of a page
 // it makes for the table (form, search report, RDLC report) would be longer than a file system
 // holds, empty otherwise.

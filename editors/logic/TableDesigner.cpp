@@ -555,6 +555,11 @@ bool TableDesigner::CheckField()
         AfxMessageBox("Gap(s) in field name. Please check.");
         failed = true;
     }
+    if (HasSpecialCharacters(name))
+    {
+        AfxMessageBox("Special character in field name. Please check.");
+        return false;
+    }
     if (IsSqlKeyword(name))
     {
         AfxMessageBox("SQL keyword is used as field name. Please check");

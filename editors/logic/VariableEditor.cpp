@@ -5,6 +5,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
+#include "model/SitePageNames.h"
 #include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
@@ -75,6 +76,11 @@ void VariableEditor::AddOrUpdate()
     if (name.IsEmpty())
     {
         AfxMessageBox("Please enter valid variable name.");
+        return;
+    }
+    if (const CString refusal = RefuseControlCharacters(name); !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
         return;
     }
     const CString value = m_states.GetText(IDC_DEFAULT_VALUE);

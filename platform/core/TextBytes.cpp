@@ -41,6 +41,39 @@ std::size_t SequenceLength(std::string_view bytes)
 }
 } // namespace
 
+DecodedCharacter FirstCharacter(std::string_view bytes)
+{
+    const std::size_t length = bytes.empty() ? 0 : SequenceLength(bytes);
+    if (length == 0)
+        return {};
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    // The lead byte keeps 7, 5, 4 or 3 bits by the length; each next byte 6.
+    constexpr unsigned char leadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t code = lead & leadBits[length];
+    for (std::size_t i = 1; i < length; ++i)
+        code = (code << 6) | (static_cast<unsigned char>(bytes[i]) & 0x3F);
+    return {code, length};
+}
+
+bool IsControlCharacter(char32_t code)
+{
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x061C || code == 0x200E ||
+           code == 0x200F || code == 0x2028 || code == 0x2029 ||
+           (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+}
+
+bool HasControlCharacter(std::string_view bytes)
+{
+    while (!bytes.empty())
+    {
+        const DecodedCharacter character = FirstCharacter(bytes);
+        if (character.length != 0 && IsControlCharacter(character.code))
+            return true;
+        bytes.remove_prefix(character.length != 0 ? character.length : 1);
+    }
+    return false;
+}
+
 bool IsValidUtf8(std::string_view bytes)
 {
     while (!bytes.empty())
@@ -58,17 +91,19 @@ std::string PrintableBytes(std::string_view bytes)
     std::string text;
     while (!bytes.empty())
     {
-        const std::size_t length = SequenceLength(bytes);
-        const auto lead = static_cast<unsigned char>(bytes[0]);
-        if (length == 0 || lead < 0x20 || lead == 0x7F)
+        const DecodedCharacter character = FirstCharacter(bytes);
+        const std::size_t length = character.length != 0 ? character.length : 1;
+        if (character.length == 0 || IsControlCharacter(character.code))
         {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", lead);
-            text += escaped;
-            bytes.remove_prefix(1);
-            continue;
+            for (const char byte : bytes.substr(0, length))
+            {
+                char escaped[5];
+                std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(byte));
+                text += escaped;
+            }
         }
-        text.append(bytes.substr(0, length));
+        else
+            text.append(bytes.substr(0, length));
         bytes.remove_prefix(length);
     }
     return text;

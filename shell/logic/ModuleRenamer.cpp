@@ -58,8 +58,8 @@ CString ModuleRenamer::Check(const CString& name) const
         return "Please enter Module Name without space";
     if (HasInvalidNameCharacter(trimmed))
         return kNameCharacterRefusal;
-    if (trimmed == "." || trimmed == "..")
-        return "\".\" and \"..\" name no folder of their own.\nPlease enter valid name";
+    if (IsDotName(trimmed))
+        return dotNameRefusal;
     if (IsReservedDeviceName(trimmed) && trimmed.CompareNoCase(m_module.GetName()) != 0)
         return DeviceNameRefusal(trimmed);
     for (const Module* other : m_project.GetModules())

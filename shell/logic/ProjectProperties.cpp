@@ -295,6 +295,8 @@ CString ProjectProperties::Refusal() const
                "Please enter valid name";
     if (name.FindOneOf(" \t") >= 0)
         return "Please enter Project Name without space/s in between";
+    if (IsDotName(name))
+        return dotNameRefusal;
     const ProjectSettings& settings = *m_project->GetProjectSettings();
     const CString path = StoredLocation(m_state.projectPath, settings.GetProjectPath());
     if (path.IsEmpty())

@@ -5,6 +5,7 @@
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
+#include "model/SitePageNames.h"
 #include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
@@ -127,6 +128,8 @@ bool RoleManager::AddOrUpdate()
     bool taken = false;
     if (m_state.name.IsEmpty())
         AfxMessageBox("Please enter the role");
+    else if (const CString refusal = RefuseControlCharacters(m_state.name); !refusal.IsEmpty())
+        AfxMessageBox(refusal);
     else if (std::ranges::any_of(Roles(), [this](const Designation* role)
                                  { return role != m_edited && role->GetName() == m_state.name; }))
         AfxMessageBox("This designation already exists.");

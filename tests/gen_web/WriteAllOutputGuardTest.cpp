@@ -1,5 +1,7 @@
 #include "gen_web/AspxWriteAll.h"
 
+#include "model/Field.h"
+#include "model/Table.h"
 #include "model/TableFormCreator.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/ScriptedMessageBoxes.h"
@@ -34,6 +36,9 @@ struct GuardedShop
     void AddTableWithPages(const char* name)
     {
         Table* table = NewTable(name, Table::masterKind, {"name"});
+        // A plain key name, which Write All's check of field names takes, so that the run
+        // reaches the guard of the output folder.
+        table->GetPrimaryKeyField()->SetFieldName("escaped_id");
         shop.Project().GetBaseModule()->AddTable(table);
         TableFormCreator creator(table, &shop.Project());
         creator.CreateForm();

@@ -104,7 +104,7 @@ TEST(NameChecksTest, EveryPrintableAsciiCharacterFallsInTheSetItBelongsTo)
     }
 }
 
-TEST(RefuseCatalogueNameTest, LineBreaksSeparatorsAndQuotesAreRefusedBlanksTaken)
+TEST(RefuseReadFieldNameTest, LineBreaksSeparatorsAndQuotesAreRefusedBlanksTaken)
 {
     const struct
     {
@@ -127,5 +127,5 @@ TEST(RefuseCatalogueNameTest, LineBreaksSeparatorsAndQuotesAreRefusedBlanksTaken
         {"back`tick", "it holds a quoting character"},
     };
     for (const auto& each : cases)
-        EXPECT_EQ(RefuseCatalogueName(each.name), each.refusal) << each.name;
+        EXPECT_EQ(RefuseReadFieldName(each.name), each.refusal) << each.name;
 }

@@ -55,6 +55,11 @@ TEST(VariableEditorTest, AddAndUpdateMakeInputVariablesAndAnEmptyNameIsRefused)
     ScriptedMessageBoxes boxes;
     editor.AddOrUpdate();
     EXPECT_EQ(std::vector<std::string>{"Please enter valid variable name."}, Texts(boxes));
+    editor.States().SetText(VariableEditor::IDC_NAME, "q\u202E");
+    editor.AddOrUpdate();
+    EXPECT_EQ(Texts(boxes).back(), "The name \"q\\xE2\\x80\\xAE\" cannot be taken: it holds "
+                                   "control characters.\nPlease enter another name.");
+    EXPECT_EQ(editor.GetRows().size(), 1u);
     editor.States().SetText(VariableEditor::IDC_NAME, "q");
     editor.States().SetText(VariableEditor::IDC_DEFAULT_VALUE, "1");
     editor.AddOrUpdate();

@@ -1,10 +1,19 @@
+#include "entities/Designation.h"
+#include "entities/Menu.h"
+#include "entities/Procedure.h"
+#include "model/Field.h"
 #include "model/NameUtilities.h"
 #include "model/ProjectNameCheck.h"
 #include "model/ProjectSettings.h"
+#include "platform/core/TextBytes.h"
 #include "shell/logic/ModuleRenamer.h"
+#include "shell/logic/RoleManager.h"
 #include "tests/shell/logic/TreeFixture.h"
 
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -78,4 +87,108 @@ TEST_F(TreeFixture, EveryNameDoorRefusesControlCharactersAndThemeNamesArePlainFo
     settings.SetColorSchemeName("..");
     EXPECT_EQ(RefuseProjectNames(project),
               "the colour-scheme name \"..\" is refused: it names no folder of its own");
+}
+
+// Each kind of name at each door, one row a name: 'x' refused, 'w' read with the warning of
+// names to rename (Write All refuses it until it is renamed), '-' taken. The doors that read a
+// project file (Open, the command line, Import Tables, Merge Project, a save's read-back) all
+// read through RefuseProjectNames and the warning of FindNamesToRename.
+TEST_F(TreeFixture, EveryKindOfNameFollowsOneRuleAtEveryDoor)
+{
+    Module& base = Base();
+    Module* second = project.AddNewModule();
+    Table* table = NewTable("shelf", Table::masterKind, {"title"});
+    base.AppendMasterTable(table);
+    Field& field = *table->FindFieldByName("title");
+    Menu* menu = NewMenu("Main");
+    base.Append(menu);
+    auto* procedure = new Procedure;
+    procedure->SetName("PRC_shelf_SelectAll");
+    base.Append(procedure);
+    auto* role = new Designation;
+    role->SetName("Clerk");
+    base.Append(role);
+    ProjectSettings& settings = *project.GetProjectSettings();
+    settings.SetProjectName("Shop");
+    settings.SetDatabaseName("ShopData");
+
+    // A name placed where a file holds it, then the name it had back.
+    const auto fromFile = [&](const std::function<void(const CString&)>& place, const CString& kept,
+                              const CString& name)
+    {
+        place(name);
+        const bool refused = !RefuseProjectNames(project).IsEmpty();
+        const bool warned = !FindNamesToRename(project).empty();
+        place(kept);
+        return refused ? 'x' : warned ? 'w' : '-';
+    };
+    const std::vector<std::pair<const char*, std::function<char(const CString&)>>> doors = {
+        {"Rename Module", [&](const CString& name)
+         { return ModuleRenamer(project, *second).Check(name).IsEmpty() ? '-' : 'x'; }},
+        {"table designer",
+         [](const CString& name) { return RefuseDesignedTableName(name).IsEmpty() ? '-' : 'x'; }},
+        {"page designers",
+         [](const CString& name) { return HasSpecialCharacters(name) ? 'x' : '-'; }},
+        {"menu editor",
+         [](const CString& name) { return HasMenuSpecialCharacters(name) ? 'x' : '-'; }},
+        {"Manage Roles",
+         [&](const CString& name)
+         {
+             RoleManager roles(project);
+             roles.Load();
+             roles.SetName(name);
+             return roles.AddOrUpdate() ? '-' : 'x';
+         }},
+        {"module from a file", [&](const CString& name)
+         { return fromFile([&](const CString& n) { second->SetName(n); }, "Second", name); }},
+        {"table from a file", [&](const CString& name)
+         { return fromFile([&](const CString& n) { table->SetTableName(n); }, "shelf", name); }},
+        {"field from a file", [&](const CString& name)
+         { return fromFile([&](const CString& n) { field.SetFieldName(n); }, "title", name); }},
+        {"menu from a file", [&](const CString& name)
+         { return fromFile([&](const CString& n) { menu->SetName(n); }, "Main", name); }},
+        {"procedure from a file",
+         [&](const CString& name)
+         {
+             return fromFile([&](const CString& n) { procedure->SetName(n); },
+                             "PRC_shelf_SelectAll", name);
+         }},
+        {"role from a file", [&](const CString& name)
+         { return fromFile([&](const CString& n) { role->SetName(n); }, "Clerk", name); }},
+        {"project from a file", [&](const CString& name)
+         { return fromFile([&](const CString& n) { settings.SetProjectName(n); }, "Shop", name); }},
+        {"database from a file",
+         [&](const CString& name) {
+             return fromFile([&](const CString& n) { settings.SetDatabaseName(n); }, "ShopData",
+                             name);
+         }},
+        {"theme from a file", [&](const CString& name)
+         { return fromFile([&](const CString& n) { settings.SetThemeName(n); }, "theme1", name); }},
+    };
+    second->SetName("Second");
+    settings.SetThemeName("theme1");
+    ASSERT_EQ(RefuseProjectNames(project), "");
+    // The columns in the order of the doors above.
+    const std::pair<std::string, std::string> cases[] = {
+        {"Sales", "--------------"},       {"Sale\xC5\x9B", "--------------"},
+        {"Sales-2", "---x----------"},     {"Blue Sky", "xx---xxw---x--"},
+        {"select", "-x----xw------"},      {"a.b", "-xxx--xw------"},
+        {"..", "xxxx-xxw---x-x"},          {"a/b", "xxxx-xxx---xxx"},
+        {"\"]--;", "-xxx--xx------"},      {"..\\..\\evil", "xxxx-xxx---xxx"},
+        {"Sa\nles", "xxxxxxxxxxxxxx"},     {"Sa\x01les", "xxxxxxxxxxxxxx"},
+        {"Sales\x7f", "xxxxxxxxxxxxxx"},   {"Sa\u0085les", "xxxxxxxxxxxxxx"},
+        {"Sa\u2028les", "xxxxxxxxxxxxxx"}, {"Sa\u2029les", "xxxxxxxxxxxxxx"},
+        {"Sa\u200Eles", "xxxxxxxxxxxxxx"}, {"Sa\u200Fles", "xxxxxxxxxxxxxx"},
+        {"Sa\u202Ales", "xxxxxxxxxxxxxx"}, {"Sa\u202Eles", "xxxxxxxxxxxxxx"},
+        {"Sa\u2066les", "xxxxxxxxxxxxxx"}, {"Sa\u2069les", "xxxxxxxxxxxxxx"},
+        {"Sa\u061Cles", "xxxxxxxxxxxxxx"},
+    };
+    for (const auto& [name, expected] : cases)
+    {
+        std::string found;
+        for (const auto& [door, verdict] : doors)
+            found += verdict(name.c_str());
+        EXPECT_EQ(found, expected) << PrintableBytes(name);
+    }
+    EXPECT_EQ(RefuseProjectNames(project), "");
 }

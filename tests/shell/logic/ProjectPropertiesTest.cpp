@@ -1,4 +1,6 @@
 #include "shell/logic/ProjectProperties.h"
+
+#include "model/NameUtilities.h"
 #include "tests/shell/logic/ProgramFolderFixture.h"
 #include "tests/support/FileSizeLimit.h"
 
@@ -220,11 +222,16 @@ TEST_F(ProjectPropertiesTest, TheFirstFaultOfTheValuesIsShownAndNothingIsStored)
         {"  ", "", "", "Please enter database name."},
         {"Shop\\Data", "", "", kDatabaseCharacters},
         {"Shop:Data", "", "", kDatabaseCharacters},
+        {"..\\..\\evil_db", "", "", kDatabaseCharacters},
         {"ShopData", " ", "", "Please enter Project Name"},
         {"ShopData", "Sh\\op", "", kProjectCharacters},
         {"ShopData", "Sh:op", "", kProjectCharacters},
         {"ShopData", "Sh*op", "", kProjectCharacters},
         {"ShopData", " My Shop ", "", "Please enter Project Name without space/s in between"},
+        {"ShopData", "..", "", dotNameRefusal},
+        {"ShopData", ".", "", dotNameRefusal},
+        {"ShopData", "Shop\u2028Two", "", kProjectCharacters},
+        {"Shop\u202EataD", "Shop", "", kDatabaseCharacters},
         {"ShopData", "Shop", "", "Directory name can not be null"},
         {"ShopData", "Shop", "\\\\server\\share\\", kLocation},
         {"ShopData", "Shop", "Projects\\", kLocation},

@@ -70,6 +70,8 @@ TEST_F(RoleManagerTest, AddRefusesAnEmptyOrTakenNameAndAcceptsAnotherCase)
         {"", "Please enter the role"},
         {"admin", "This designation already exists."},
         {"Admin", nullptr},
+        {"Cl\u2028erk", "The name \"Cl\\xE2\\x80\\xA8erk\" cannot be taken: it holds control "
+                        "characters.\nPlease enter another name."},
         {"clerk", nullptr},
     };
     for (const auto& each : cases)
