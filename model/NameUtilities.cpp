@@ -599,6 +599,17 @@ CString RefuseReadThemeName(const CString& name)
     return refusal.IsEmpty() ? RefuseFolderName(name) : refusal;
 }
 
+CString RefuseReadThemePath(const CString& name)
+{
+    if (name.IsEmpty())
+        return "";
+    if (const CString refusal = RefuseReadName(name); !refusal.IsEmpty())
+        return refusal;
+    if (name.FindOneOf("/\\") >= 0 || name == "." || name == "..")
+        return RefuseFolderName(name);
+    return "";
+}
+
 bool IsReservedDeviceName(const CString& name)
 {
     const int dot = name.Find('.');

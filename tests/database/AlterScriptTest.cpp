@@ -474,7 +474,7 @@ const ColumnChangeCase columnChangeCases[] = {
      true,
      {{"f", "int", 8, true}},
      {"f"},
-     "USE []\nGO\n\n/******INSERT",
+     "USE [Sample_db]\nGO\n\n/******INSERT",
      "ALTER"},
     {"Text of another type is never altered",
      FieldTypeText,
@@ -489,7 +489,7 @@ const ColumnChangeCase columnChangeCases[] = {
      true,
      {{"customer_id", "int", 8, true}, {"Is_Deleted", "varchar", 2, true}},
      {"customer_id", "Is_Deleted"},
-     "USE []\nGO\n\nALTER TABLE [dbo].[customer] WITH NOCHECK",
+     "USE [Sample_db]\nGO\n\nALTER TABLE [dbo].[customer] WITH NOCHECK",
      "COLUMN"},
 };
 
@@ -574,5 +574,24 @@ TEST(AlterScriptFailureTest, NothingIsWrittenWithoutADatabaseOrWhenTheFileCannot
                   false);
         EXPECT_TRUE(constraints.asked.empty());
     }
+}
+// As the database script: without a database name the alter script is named as not written
+// and no file is left at its name.
+TEST(AlterScriptFailureTest, WithoutADatabaseNameNoFileIsLeft)
+{
+    SampleProjectFolder project;
+    project.sample.Project().SetProjectName("");
+    project.sample.Project().SetDatabaseName("");
+    DbSchema schema;
+    CannedConstraints constraints;
+    AlterScriptBuilder builder(project.sample.Project(), &schema, &constraints);
+    CString failure;
+
+    EXPECT_FALSE(builder.WriteProjectAlterScript(failure));
+
+    EXPECT_NE(failure.Find("neither the project nor its database has a name"), -1)
+        << failure.GetString();
+    EXPECT_FALSE(std::filesystem::exists(project.folder.Path() / "scripts" /
+                                         "KestraneWeavo__AlterScript.sql"));
 }
 } // namespace

@@ -5,7 +5,10 @@
 #include "tests/database/SampleProject.h"
 #include "tests/database/ScriptFiles.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace
 {
@@ -19,21 +22,41 @@ TEST_F(SqlServerScriptTest, DatabaseScriptOfTheSampleProject)
 
     EXPECT_TRUE(report.IsEmpty());
     EXPECT_EQ(ReadHostFile(ScriptPath()), Expected("KestraneWeavo_Sample_Script.sql"));
-    EXPECT_EQ(sample.Project().GetDatabaseName(), "Sample_db");
+    // The name the script gives the database is not stored.
+    EXPECT_EQ(sample.Project().GetDatabaseName(), "");
 }
 
-// A project without a name names no database after it: nothing is stored and the script is
-// named as not written.
+// A project without a name names no database after it: nothing is stored, the script is named
+// as not written, no file is made at its name nor counted, and a script an earlier run wrote
+// stays as it was.
 TEST_F(SqlServerScriptTest, WithoutAProjectNameNoDatabaseNameIsDerivedAndTheScriptIsNotWritten)
 {
     sample.Project().SetProjectName("");
     sample.Project().SetDatabaseName("");
-    SqlScriptWriter(sample.Project(), nullptr, report).WriteDatabaseScript();
+    const std::filesystem::path scripts = folder.Path() / "scripts";
+    const std::filesystem::path path = scripts / "KestraneWeavo__Script.sql";
+    std::filesystem::create_directories(scripts);
+    for (const char* earlier : {"", "an earlier script"})
+    {
+        SCOPED_TRACE(earlier);
+        std::filesystem::remove(path);
+        if (*earlier != '\0')
+            std::ofstream(path, std::ios::binary) << earlier;
+        GenerationReport refused;
+        SqlScriptWriter(sample.Project(), nullptr, refused).WriteDatabaseScript();
 
-    EXPECT_EQ(sample.Project().GetDatabaseName(), "");
-    EXPECT_EQ(report.GetUnwrittenFiles().size(), 1u) << report.GetText();
-    EXPECT_NE(report.GetText().Find("neither the project nor its database has a name"), -1)
-        << report.GetText();
+        EXPECT_EQ(sample.Project().GetDatabaseName(), "");
+        EXPECT_EQ(refused.GetUnwrittenFiles().size(), 1u) << refused.GetText();
+        EXPECT_NE(refused.GetText().Find("neither the project nor its database has a name"), -1)
+            << refused.GetText();
+        EXPECT_EQ(refused.GetWrittenCount(), 0u);
+        EXPECT_EQ(std::filesystem::exists(path), *earlier != '\0');
+        if (*earlier != '\0')
+            EXPECT_EQ(ReadHostFile(path), earlier);
+        // No temporary is left beside it either.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scripts), {}),
+                  *earlier != '\0' ? 1 : 0);
+    }
 }
 
 // What Write All writes for one module.
