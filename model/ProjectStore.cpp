@@ -774,6 +774,25 @@ BOOL ProjectStore::LoadInto(const char* path)
     return loaded;
 }
 
+BOOL ProjectStore::RestoreProject(const std::vector<BYTE>& bytes)
+{
+    const int version = TheVersionHistory().GetArchiveVersion();
+    const BOOL restored = Guarded(
+        [&]
+        {
+            LargeStack::Run(
+                [&]
+                {
+                    CMemFile file(bytes);
+                    CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete);
+                    SerializeProject(nullptr, ar);
+                    ar.Close();
+                });
+        });
+    TheVersionHistory().SetArchiveVersion(version);
+    return restored;
+}
+
 void ProjectStore::SerializeProject(ForgeonProject* project, CArchive& ar)
 {
     if (ar.IsStoring())

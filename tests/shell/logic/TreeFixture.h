@@ -84,6 +84,11 @@ public:
     void EditLabel(TreeHandle item) override { labelEdited = item; }
     void ShowRenameModuleDialog() override { ++renameDialogs; }
     void RefreshTree() override { ++refreshes; }
+    bool PrepareAndSave() override
+    {
+        ++saves;
+        return saveAnswer;
+    }
 
     struct Opened
     {
@@ -98,6 +103,8 @@ public:
     int rebinds = 0;
     TreeHandle labelEdited = nullptr;
     int renameDialogs = 0;
+    int saves = 0;
+    bool saveAnswer = true;
     int refreshes = 0;
 };
 
