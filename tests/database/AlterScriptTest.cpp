@@ -575,23 +575,4 @@ TEST(AlterScriptFailureTest, NothingIsWrittenWithoutADatabaseOrWhenTheFileCannot
         EXPECT_TRUE(constraints.asked.empty());
     }
 }
-// As the database script: without a database name the alter script is named as not written
-// and no file is left at its name.
-TEST(AlterScriptFailureTest, WithoutADatabaseNameNoFileIsLeft)
-{
-    SampleProjectFolder project;
-    project.sample.Project().SetProjectName("");
-    project.sample.Project().SetDatabaseName("");
-    DbSchema schema;
-    CannedConstraints constraints;
-    AlterScriptBuilder builder(project.sample.Project(), &schema, &constraints);
-    CString failure;
-
-    EXPECT_FALSE(builder.WriteProjectAlterScript(failure));
-
-    EXPECT_NE(failure.Find("neither the project nor its database has a name"), -1)
-        << failure.GetString();
-    EXPECT_FALSE(std::filesystem::exists(project.folder.Path() / "scripts" /
-                                         "KestraneWeavo__AlterScript.sql"));
-}
 } // namespace

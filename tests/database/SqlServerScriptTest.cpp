@@ -1,3 +1,4 @@
+#include "database/DbSchema.h"
 #include "database/DesignationScriptWriter.h"
 #include "database/SqlProcedureWriter.h"
 #include "database/SqlScriptWriter.h"
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <string>
 
 namespace
 {
@@ -26,36 +28,43 @@ TEST_F(SqlServerScriptTest, DatabaseScriptOfTheSampleProject)
     EXPECT_EQ(sample.Project().GetDatabaseName(), "");
 }
 
-// A project without a name names no database after it: nothing is stored, the script is named
-// as not written, no file is made at its name nor counted, and a script an earlier run wrote
-// stays as it was.
+// A project without a name names no database after it: nothing is stored, the database script
+// and the alter script are named as not written, no file is made at their names nor counted,
+// and a script an earlier run wrote stays as it was.
 TEST_F(SqlServerScriptTest, WithoutAProjectNameNoDatabaseNameIsDerivedAndTheScriptIsNotWritten)
 {
     sample.Project().SetProjectName("");
     sample.Project().SetDatabaseName("");
     const std::filesystem::path scripts = folder.Path() / "scripts";
-    const std::filesystem::path path = scripts / "KestraneWeavo__Script.sql";
-    std::filesystem::create_directories(scripts);
-    for (const char* earlier : {"", "an earlier script"})
-    {
-        SCOPED_TRACE(earlier);
-        std::filesystem::remove(path);
-        if (*earlier != '\0')
-            std::ofstream(path, std::ios::binary) << earlier;
-        GenerationReport refused;
-        SqlScriptWriter(sample.Project(), nullptr, refused).WriteDatabaseScript();
+    const DbSchema schema;
+    for (const DbSchema* alter : {static_cast<const DbSchema*>(nullptr), &schema})
+        for (const char* earlier : {"", "an earlier script"})
+        {
+            SCOPED_TRACE(std::string(alter != nullptr ? "alter script " : "script ") + earlier);
+            const std::filesystem::path path =
+                scripts /
+                (alter != nullptr ? "KestraneWeavo__AlterScript.sql" : "KestraneWeavo__Script.sql");
+            std::filesystem::remove_all(scripts);
+            std::filesystem::create_directories(scripts);
+            if (*earlier != '\0')
+                std::ofstream(path, std::ios::binary) << earlier;
+            GenerationReport refused;
+            {
+                SqlScriptWriter writer(sample.Project(), alter, refused);
+                alter != nullptr ? writer.WriteUseDatabase() : writer.WriteDatabaseScript();
+            }
 
-        EXPECT_EQ(sample.Project().GetDatabaseName(), "");
-        EXPECT_EQ(refused.GetUnwrittenFiles().size(), 1u) << refused.GetText();
-        EXPECT_NE(refused.GetText().Find("neither the project nor its database has a name"), -1)
-            << refused.GetText();
-        EXPECT_EQ(refused.GetWrittenCount(), 0u);
-        EXPECT_EQ(std::filesystem::exists(path), *earlier != '\0');
-        EXPECT_EQ(ReadHostFileIfAny(path), earlier);
-        // No temporary is left beside it either.
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scripts), {}),
-                  *earlier != '\0' ? 1 : 0);
-    }
+            EXPECT_EQ(sample.Project().GetDatabaseName(), "");
+            ASSERT_EQ(refused.GetUnwrittenFiles().size(), 1u) << refused.GetText();
+            EXPECT_EQ(refused.GetUnwrittenFiles()[0].reason,
+                      "neither the project nor its database has a name: set one in Project "
+                      "Properties");
+            EXPECT_EQ(refused.GetWrittenCount(), 0u);
+            EXPECT_EQ(ReadHostFileIfAny(path), earlier);
+            // Nothing else is left in the folder, no temporary either.
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scripts), {}),
+                      *earlier != '\0' ? 1 : 0);
+        }
 }
 
 // What Write All writes for one module.

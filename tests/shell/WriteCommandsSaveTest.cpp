@@ -1,6 +1,6 @@
+#include "editors/WarningDlg.h"
 #include "editors/WriteAllDlg.h"
 #include "entities/AspFile.h"
-#include "entities/Form.h"
 #include "model/TableFormCreator.h"
 #include "platform/ui/ScriptedPopupMenus.h"
 #include "shell/ForgeonView.h"
@@ -11,144 +11,102 @@
 #include "tests/shell/ShellTestSupport.h"
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
 namespace
 {
-// A project "Shop" saved as Shop.wvt, opened from it and saved again, writing into the temp folder:
-// a second module "Sales", current, whose table "member" has its pages with empty page titles (as a
-// merge brings them) beside a master-detail pair, a table "guest" in the base module that refers to
-// it, with a form but no data class, and no database name: every write command finds something that
-// Write All prepares.
-struct SavedShop
-{
-    SavedShop()
-    {
-        ForgeonProject& project = program.Project();
-        project.SetProjectName("Shop");
-        project.SetProjectPath(program.folder.Path().c_str());
-        PrepareProjectFolder(project);
-        Module* base = project.GetBaseModule();
-        Module* sales = project.AddNewModule();
-        project.SetCurrentModule(sales);
-        Table* member = NewTable("member", Table::masterKind, {"name"});
-        sales->AddTable(member);
-        TableFormCreator(member, &project).CreateAll();
-        for (const Form* form : sales->GetMasterForms())
-            for (AspFile* file : form->GetAspFiles())
-                file->SetTitle("");
-        Table* order = NewTable("orders", Table::masterDetailKind, {"note"});
-        Table* line = NewTable("orderline", Table::masterDetailKind, {"qty"});
-        AddVarcharField(line, "orders", order->GetFields().front());
-        AddVarcharField(line, "member", member->GetFields().front());
-        sales->AddTable(order);
-        sales->AddTable(line);
-        sales->AddTransaction(NewTransaction("order", order, line), true);
-        Table* guest = NewTable("guest", Table::masterKind, {"name"});
-        AddVarcharField(guest, "member", member->GetFields().front());
-        base->AddTable(guest);
-        AddFormWithoutDefaults(*base, guest, "guest_form");
-        project.SetDatabaseName("");
-        program.files.Answer(path.c_str());
-        program.Command(ID_FILE_SAVE);
-        // Saved again as the load leaves it.
-        opened = program.Doc().OpenProjectFile(path.c_str()) && program.Doc().Save();
-    }
-
-    Module& Sales() const { return *program.Project().GetModuleAt(1); }
-    Module::TreeItemHandle SalesItem() const
-    {
-        return program.Frame().GetTreeView()->GetProjectTree().GetModuleItem(1);
-    }
-
-    // The command of the item's context menu.
-    void TreeCommand(Module::TreeItemHandle item, UINT command) const
-    {
-        ScriptedPopupMenus menus;
-        menus.Answer(command);
-        program.Frame().GetTreeView()->ShowContextMenu(static_cast<HTREEITEM>(item), CPoint(0, 0));
-    }
-    // The first item under the category node of the module.
-    Module::TreeItemHandle FirstUnder(Module& module, int slot) const
-    {
-        return program.Frame().GetTreeView()->GetTreeCtrl().GetChildItem(
-            static_cast<HTREEITEM>(CategoryNode(module, slot)));
-    }
-
-    RunningProgram program;
-    const std::string path = program.PathOf("Shop.wvt");
-    bool opened = false;
-};
-
 // After every write command the open project is its file, and the file loads and saves to the
 // same bytes: the commands that write pages prepare and save the project as Write All does, the
-// script commands leave it as it was, and a save that fails leaves it as it was before.
+// script commands leave it as it was, and a save that fails leaves it as it was before. The
+// project "Shop" is saved, opened and saved again; its module "Sales", current, has a table with
+// pages whose titles are empty (as a merge brings them), its base module a table with a form but
+// no data class, and it has no database name.
 TEST(WriteCommandsSaveTest, EveryWriteCommandLeavesTheProjectAsSaved)
 {
     const struct
     {
         const char* name;
-        std::function<void(SavedShop&)> run;
+        UINT docCommand;
+        // The context menu of the module item (0) or of a category's first item or node.
+        int slot;
+        UINT treeCommand;
         bool saves;
+        bool readOnly = false;
     } commands[] = {
-        {"Write All",
-         [](SavedShop& shop)
-         {
-             shop.program.dialogs.Answer(
-                 [](CDialog&, DialogDriver& user)
-                 {
-                     user.SetCheck(WriteAllDlg::IDC_MODIFIED_FILES, false);
-                     user.PressOk();
-                 });
-             shop.program.Command(ID_WRITE_ALL);
-         },
-         true},
-        {"classic Write All",
-         [](SavedShop& shop)
-         {
-             shop.program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressCancel(); });
-             shop.program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
-             shop.program.Command(ID_CLASSIC_WRITE_ALL);
-         },
-         true},
-        {"Write Module", [](SavedShop& shop) { shop.TreeCommand(shop.SalesItem(), 20); }, true},
-        {"Write Form",
-         [](SavedShop& shop)
-         { shop.TreeCommand(shop.FirstUnder(shop.Sales(), TreeSlot::MasterForms), 10); },
-         true},
-        {"Write Menu",
-         [](SavedShop& shop) { shop.TreeCommand(CategoryNode(shop.Sales(), TreeSlot::Menus), 20); },
-         false},
-        {"Write Table Script",
-         [](SavedShop& shop)
-         { shop.TreeCommand(shop.FirstUnder(shop.Sales(), TreeSlot::MasterTables), 70); },
-         false},
-        {"SQL script", [](SavedShop& shop) { shop.program.Command(ID_SQL_QUERY); }, false},
-        {"SQL scripts of the project",
-         [](SavedShop& shop) { shop.program.Command(ID_PROJECT_SQL_SCRIPTS); }, false},
-        {"Write Module with a read-only file",
-         [](SavedShop& shop)
-         {
-             std::filesystem::permissions(shop.path, std::filesystem::perms::owner_read);
-             shop.TreeCommand(shop.SalesItem(), 20);
-             std::filesystem::permissions(shop.path, std::filesystem::perms::owner_all);
-         },
-         false},
+        {"Write All", ID_WRITE_ALL, 0, 0, true},
+        {"classic Write All", ID_CLASSIC_WRITE_ALL, 0, 0, true},
+        {"Write Module", 0, 0, 20, true},
+        {"Write Form", 0, TreeSlot::MasterForms, 10, true},
+        {"Write Menu", 0, TreeSlot::Menus, 20, false},
+        {"Write Table Script", 0, TreeSlot::MasterTables, 70, false},
+        {"SQL script", ID_SQL_QUERY, 0, 0, false},
+        {"SQL scripts of the project", ID_PROJECT_SQL_SCRIPTS, 0, 0, false},
+        {"Write Module with a read-only file", 0, 0, 20, false, true},
     };
     for (const auto& command : commands)
     {
         SCOPED_TRACE(command.name);
-        SavedShop shop;
-        ASSERT_TRUE(shop.opened);
-        const std::string before = ReadHostFile(shop.path);
+        RunningProgram program;
+        ForgeonProject& project = program.Project();
+        project.SetProjectName("Shop");
+        project.SetProjectPath(program.folder.Path().c_str());
+        PrepareProjectFolder(project);
+        Module* sales = project.AddNewModule();
+        project.SetCurrentModule(sales);
+        Table* member = NewTable("member", Table::masterKind, {"name"});
+        sales->AddTable(member);
+        TableFormCreator(member, &project).CreateAll();
+        for (AspFile* file : sales->GetMasterForms().at(0)->GetAspFiles())
+            file->SetTitle("");
+        Table* guest = NewTable("guest", Table::masterKind, {"name"});
+        AddVarcharField(guest, "member", member->GetFields().front());
+        project.GetBaseModule()->AddTable(guest);
+        AddFormWithoutDefaults(*project.GetBaseModule(), guest, "guest_form");
+        project.SetDatabaseName("");
+        const std::string path = program.PathOf("Shop.wvt");
+        program.files.Answer(path.c_str());
+        program.Command(ID_FILE_SAVE);
+        ASSERT_TRUE(program.Doc().OpenProjectFile(path.c_str()) && program.Doc().Save());
+        const std::string before = ReadHostFile(path);
+        if (command.readOnly)
+            std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+        // The alter question is declined, every other dialog accepted.
+        for (int dialog = 0; dialog < 2; ++dialog)
+            program.dialogs.Answer(
+                [](CDialog& shown, DialogDriver& user)
+                {
+                    if (shown.GetTemplateId() == WarningDlg::IDD)
+                    {
+                        user.PressCancel();
+                        return;
+                    }
+                    if (shown.GetTemplateId() == WriteAllDlg::IDD)
+                        user.SetCheck(WriteAllDlg::IDC_MODIFIED_FILES, false);
+                    user.PressOk();
+                });
 
-        command.run(shop);
+        if (command.docCommand != 0)
+            program.Command(command.docCommand);
+        else
+        {
+            ForgeonView& tree = *program.Frame().GetTreeView();
+            Module& module = *program.Project().GetModuleAt(1);
+            auto item =
+                static_cast<HTREEITEM>(command.slot == 0 ? tree.GetProjectTree().GetModuleItem(1)
+                                                         : CategoryNode(module, command.slot));
+            if (command.slot != TreeSlot::Menus && command.slot != 0)
+                item = tree.GetTreeCtrl().GetChildItem(item);
+            ScriptedPopupMenus menus;
+            menus.Answer(command.treeCommand);
+            tree.ShowContextMenu(item, CPoint(0, 0));
+        }
 
-        EXPECT_TRUE(shop.program.Doc().IsUnchangedSinceSaved());
-        EXPECT_EQ(ReadHostFile(shop.path) != before, command.saves);
-        EXPECT_TRUE(ReadHostFile(shop.path) == SavedAfterLoad(shop.path));
-        EXPECT_EQ(shop.program.Project().GetDatabaseName(), command.saves ? "Shop_db" : "");
+        if (command.readOnly)
+            std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+        EXPECT_TRUE(program.Doc().IsUnchangedSinceSaved());
+        EXPECT_EQ(ReadHostFile(path) != before, command.saves);
+        EXPECT_TRUE(ReadHostFile(path) == SavedAfterLoad(path));
+        EXPECT_EQ(program.Project().GetDatabaseName(), command.saves ? "Shop_db" : "");
     }
 }
 } // namespace

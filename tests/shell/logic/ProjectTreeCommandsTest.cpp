@@ -681,32 +681,6 @@ long FilesBelow(const std::filesystem::path& folder)
 // Names that earlier versions took are refused by the tree's writes of what bears them, named,
 // and nothing of it is written: a report whose files would be too long (the module's other pages
 // are written), a module named as another but in case (the pages of both are refused).
-// The page writes and Write Module have the project prepared and saved first, and write nothing
-// when that save is refused; the script writes leave the project as it is and ask for no save.
-TEST_F(CommandFixture, PageWritesWriteOnlyAProjectSavedFirst)
-{
-    TempFolder folder;
-    project.SetProjectName("Shop");
-    project.SetProjectPath((folder.Path().string() + "/").c_str());
-    tree.BuildTree(&project);
-    host.saveAnswer = false;
-    Choose(Item(Base(), TreeSlot::MasterForms, "customer_form"), 10);
-    Choose(Item(Base(), TreeSlot::DashBoardPages, "BaseModule_Dashboard"), 20);
-    Choose(tree.GetModuleItem(1), 20);
-    EXPECT_EQ(host.saves, 3);
-    EXPECT_EQ(FilesBelow(folder.Path()), 0);
-
-    Choose(Item(Base(), TreeSlot::MasterTables, "customer"), 70);
-    Choose(Node(Base(), TreeSlot::Menus), 20);
-    EXPECT_EQ(host.saves, 3);
-    EXPECT_GT(FilesBelow(folder.Path()), 0);
-    host.saveAnswer = true;
-    Choose(Item(Base(), TreeSlot::MasterForms, "customer_form"), 10);
-    EXPECT_EQ(host.saves, 4);
-    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Shop" / "Shop" / "BaseModule" / "UI" /
-                                        "customerAdd.aspx"));
-}
-
 TEST_F(CommandFixture, TreeWritesRefuseNamesToRename)
 {
     TempFolder folder;

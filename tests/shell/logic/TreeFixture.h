@@ -84,11 +84,7 @@ public:
     void EditLabel(TreeHandle item) override { labelEdited = item; }
     void ShowRenameModuleDialog() override { ++renameDialogs; }
     void RefreshTree() override { ++refreshes; }
-    bool PrepareAndSave() override
-    {
-        ++saves;
-        return saveAnswer;
-    }
+    bool PrepareAndSave() override { return true; }
 
     struct Opened
     {
@@ -103,8 +99,6 @@ public:
     int rebinds = 0;
     TreeHandle labelEdited = nullptr;
     int renameDialogs = 0;
-    int saves = 0;
-    bool saveAnswer = true;
     int refreshes = 0;
 };
 
