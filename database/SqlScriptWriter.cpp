@@ -71,12 +71,8 @@ void SqlScriptWriter::CloseScriptFile()
 
 void SqlScriptWriter::WriteDatabaseScript()
 {
-    if (m_project.EnsureDatabaseName().IsEmpty())
-    {
-        m_report.AddUnwrittenFile(m_path, "neither the project nor its database has a name: set "
-                                          "one in Project Properties");
+    if (RefusedWithoutDatabaseName())
         return;
-    }
     WriteCreateDatabase();
     WriteAllTables();
     WriteRoles();
@@ -84,18 +80,34 @@ void SqlScriptWriter::WriteDatabaseScript()
     CloseScriptFile();
 }
 
+// Nothing is left at the script's name nor counted; later text collects in memory.
+bool SqlScriptWriter::RefusedWithoutDatabaseName()
+{
+    if (!m_project.GetDatabaseNameOrDefault().IsEmpty())
+        return false;
+    if (m_scriptFile.IsOpen())
+    {
+        m_report.DropFile(m_scriptFile);
+        m_report.AddUnwrittenFile(m_path, "neither the project nor its database has a name: set "
+                                          "one in Project Properties");
+    }
+    return true;
+}
+
 void SqlScriptWriter::WriteCreateDatabase()
 {
-    const CString name = m_project.EnsureDatabaseName();
     m_scriptFile.Write(0, "/****** CREATE DATABASE******/\n");
-    m_scriptFile.Write(0, "CREATE DATABASE %s\n", SqlServerName(name));
+    m_scriptFile.Write(0, "CREATE DATABASE %s\n",
+                       SqlServerName(m_project.GetDatabaseNameOrDefault()));
     m_scriptFile.Write(0, "GO\n\n");
     WriteUseDatabase();
 }
 
 void SqlScriptWriter::WriteUseDatabase()
 {
-    m_scriptFile.Write(0, "USE %s\n", SqlServerName(m_project.GetDatabaseName()));
+    if (RefusedWithoutDatabaseName())
+        return;
+    m_scriptFile.Write(0, "USE %s\n", SqlServerName(m_project.GetDatabaseNameOrDefault()));
     m_scriptFile.Write(0, "GO\n\n");
 }
 

@@ -29,7 +29,7 @@ public:
     SqlScriptWriter(const SqlScriptWriter&) = delete;
     SqlScriptWriter& operator=(const SqlScriptWriter&) = delete;
 
-    // The whole script, then the file is closed.
+    // The whole script, then the file is closed. The project is left as it is.
     void WriteDatabaseScript();
     // The tables of every module, then the foreign keys of every module.
     void WriteAllTables();
@@ -42,6 +42,7 @@ public:
     // The unique index of the account table's user name over its live accounts
     // (UniqueUserNameField); nothing for another table.
     void WriteUniqueUserName(const Table& table);
+    // Refuses the script without a database name, as WriteDatabaseScript does.
     void WriteUseDatabase();
     void WriteRoles();
 
@@ -57,6 +58,9 @@ public:
 
 private:
     void CloseScriptFile();
+    // Without a database name (GetDatabaseNameOrDefault) the script is not written: its file is
+    // dropped and named with the reason, once. True then.
+    bool RefusedWithoutDatabaseName();
     void WriteCreateDatabase();
     void WriteCreateTable(const Table& table);
     void WriteColumn(const Field& field);

@@ -161,6 +161,8 @@ bool AspWriteAll::Run(Module* module)
     OpenWriteErrorsLog();
     m_report.SetOutputRoot(path);
     WriteDatabaseScript();
+    // The current module comes back, so that the project stays as it was saved.
+    Module* const wasCurrent = m_project->GetCurrentModule();
     for (int index = 0; index < m_project->GetModuleCount(); ++index)
     {
         Module* current = m_project->GetModuleAt(index);
@@ -170,6 +172,7 @@ bool AspWriteAll::Run(Module* module)
         current->RenameAllVariablesAfterFields();
         WriteModule(*current);
     }
+    m_project->SetCurrentModule(wasCurrent);
     if (m_copyModifiedFiles)
         CopyModifiedFiles("Login");
     Finish();

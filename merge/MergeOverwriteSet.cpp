@@ -35,6 +35,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_set>
 
 namespace
 {
@@ -442,12 +443,57 @@ void MergeOverwriteSet::DeleteFunctionTables()
     }
 }
 
+bool MergeOverwriteSet::MoveKeptMenuItemsOut()
+{
+    bool moved = false;
+    for (Module* module : m_first->GetModules())
+    {
+        std::vector<Menu*> menus;
+        module->CollectMenus(menus, nullptr);
+        for (Menu* item : menus)
+        {
+            if (!Holds(m_kept.dashBoardMenus, item))
+                continue;
+            // The topmost menu deleted above the item, and the one above that, which stays.
+            Menu* deleted = nullptr;
+            Menu* staying = nullptr;
+            std::unordered_set<const Menu*> met{item};
+            for (Menu* above = item->GetParent(); above != nullptr && met.insert(above).second;
+                 above = above->GetParent())
+            {
+                if (Holds(m_menus, above))
+                {
+                    deleted = above;
+                    staying = nullptr;
+                }
+                else if (deleted != nullptr && staying == nullptr)
+                    staying = above;
+            }
+            if (deleted == nullptr)
+                continue;
+            item->GetParent()->RemoveSubMenu(item);
+            if (staying != nullptr)
+                staying->AddSubMenu(item);
+            else
+                module->AddMenu(item);
+            moved = true;
+        }
+    }
+    return moved;
+}
+
 void MergeOverwriteSet::DeleteMenus()
 {
+    const bool moved = MoveKeptMenuItemsOut();
     DeleteHeld(
         "\nDELETED MENUS: \n", m_menus, [](const Menu* menu) { return menu->GetName(); },
         [this](const Menu* menu) { return HoldsMenu(m_first, menu); },
         [this](Menu* menu) { m_first->DeleteMenu(menu); });
+    // The page files map the moved items as a load maps them.
+    if (!moved)
+        return;
+    for (Module* module : m_first->GetModules())
+        module->CleanUpPageFiles();
 }
 
 void MergeOverwriteSet::DeletePages()

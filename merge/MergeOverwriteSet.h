@@ -113,6 +113,10 @@ private:
     void DeleteProcedureDetailTables();
     void DeleteFunctionTables();
     void DeleteMenus();
+    // The kept items that open the project's own objects leave the menus about to be deleted for
+    // the nearest menu above them that stays, or the top level of their module; true when one
+    // moved.
+    bool MoveKeptMenuItemsOut();
     void DeletePages();
     void DeleteReportDescriptions();
     void DeleteTableAdapterMaps(const std::vector<CString>& adapterNames);

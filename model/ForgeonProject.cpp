@@ -669,10 +669,16 @@ void ForgeonProject::SetDatabaseName(CString name)
     m_settings->SetDatabaseName(name);
 }
 
-CString ForgeonProject::EnsureDatabaseName()
+CString ForgeonProject::GetDatabaseNameOrDefault() const
 {
     if (GetDatabaseName().IsEmpty() && !GetProjectName().IsEmpty())
-        SetDatabaseName(GetProjectName() + "_db");
+        return GetProjectName() + "_db";
+    return GetDatabaseName();
+}
+
+CString ForgeonProject::EnsureDatabaseName()
+{
+    SetDatabaseName(GetDatabaseNameOrDefault());
     return GetDatabaseName();
 }
 

@@ -167,8 +167,10 @@ public:
     void SetDateFormat(CString format);
     CString GetDatabaseName() const;
     void SetDatabaseName(CString name);
-    // The database name; a project without one takes the project name followed by "_db", one
-    // without a project name stays without (empty).
+    // The database name, or for a project without one the project name followed by "_db"; empty
+    // without either. The project is left as it is.
+    CString GetDatabaseNameOrDefault() const;
+    // Stores GetDatabaseNameOrDefault as the database name and returns it.
     CString EnsureDatabaseName();
     CString GetServerName() const;
     void SetServerName(CString name);

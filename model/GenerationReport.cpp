@@ -84,6 +84,13 @@ bool GenerationReport::RecordFile(const CString& path, const TextFile& file)
     return false;
 }
 
+void GenerationReport::DropFile(TextFile& file)
+{
+    file.Close();
+    // The replacement's destructor removes the file made.
+    m_replacements.erase(&file);
+}
+
 void GenerationReport::KeepFile(const CString& path)
 {
     m_accounted.insert(NormalHostPath(path));

@@ -40,6 +40,9 @@ public:
     // it as written; true when it was written. A file opened by OpenFile takes its name only
     // here, whole; a failed one leaves the file that stood there as it was.
     bool RecordFile(const CString& path, const TextFile& file);
+    // Closes a file opened by OpenFile that the run decided not to write: the file that stood
+    // at its name stays as it was, a new one is removed, and nothing is counted.
+    void DropFile(TextFile& file);
 
     // A file this run leaves as the user has it (a partial class that exists): accounted for as
     // a file written.

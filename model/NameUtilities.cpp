@@ -619,6 +619,17 @@ CString RefuseReadDatabaseName(const CString& name)
     return HasInvalidNameCharacter(name) ? CString("it holds one of * | / \\ < > ? :") : CString();
 }
 
+CString RefuseReadThemePath(const CString& name)
+{
+    if (name.IsEmpty())
+        return "";
+    if (const CString refusal = RefuseReadName(name); !refusal.IsEmpty())
+        return refusal;
+    if (name.FindOneOf("/\\") >= 0 || name == "." || name == "..")
+        return RefuseFolderName(name);
+    return "";
+}
+
 bool IsReservedDeviceName(const CString& name)
 {
     const int dot = name.Find('.');

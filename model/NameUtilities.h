@@ -68,14 +68,20 @@ CString RefuseReadDesignedName(const CString& name);
 // ".."), well-formed UTF-8 without control characters. Project Properties takes a project name,
 // which names the project's folder, by the same rule.
 CString RefuseReadModuleName(const CString& name);
-// Why a theme or colour-scheme name read from a file is refused, empty when it is kept: none (no
-// theme chosen), or the name of one folder as the program's themes folder holds them (well-formed
-// UTF-8 without control characters, none of * | / \ < > ? :, neither "." nor ".."), never a path.
+// Why a theme or colour-scheme name is no folder of the program's themes folder, empty when it is
+// one: none (no theme chosen), or the name of one folder as the themes folder holds them
+// (well-formed UTF-8 without control characters, none of * | / \ < > ? :, neither "." nor ".."),
+// never a path.
 CString RefuseReadThemeName(const CString& name);
 // Why a database name read from a file is refused, empty when it is kept: none, or what Project
 // Properties takes (none of the characters no file or folder name may hold), well-formed UTF-8
 // without control characters.
 CString RefuseReadDatabaseName(const CString& name);
+// Why a theme or colour-scheme name read from a file refuses the file: it is no well-formed UTF-8
+// without control characters, or it is a path or "." or "..", which lead out of the themes
+// folder. Other names RefuseReadThemeName refuses, which earlier versions took from folder
+// names, are read.
+CString RefuseReadThemePath(const CString& name);
 
 // True when Windows keeps the name for a device, so that no file of a site on a Windows host can
 // take it: CON, PRN, AUX, NUL, COM1 to COM9 or LPT1 to LPT9, in any case, alone or before an

@@ -98,19 +98,36 @@ CString Refused(const CString& what, const CString& reason)
 {
     return what + " is refused: " + reason;
 }
-} // namespace
 
-CString RefuseThemeNames(const ProjectSettings& settings)
+// The first of the theme and colour-scheme names that the rule refuses.
+CString RefuseThemeNamesBy(const ProjectSettings& settings, CString (*refuse)(const CString&))
 {
     const std::pair<const char*, CString> names[] = {
         {"the theme name ", settings.GetThemeName()},
         {"the colour-scheme name ", settings.GetColorSchemeName()}};
     for (const auto& [what, name] : names)
     {
-        if (const CString reason = RefuseReadThemeName(name); !reason.IsEmpty())
+        if (const CString reason = refuse(name); !reason.IsEmpty())
             return Refused(what + QuotedName(name), reason);
     }
     return "";
+}
+} // namespace
+
+CString RefuseThemeNames(const ProjectSettings& settings)
+{
+    return RefuseThemeNamesBy(settings, RefuseReadThemeName);
+}
+
+CString TakeAwayUnusableThemeNames(ProjectSettings& settings)
+{
+    const CString refusal = RefuseThemeNames(settings);
+    if (refusal.IsEmpty())
+        return "";
+    settings.SetThemeName("");
+    settings.SetColorSchemeName("");
+    return "Earlier versions took a theme that no folder of the themes can hold:\n" + refusal +
+           "\nThe default theme is used instead.";
 }
 
 CString RefuseProjectAndDatabaseNames(const ProjectSettings& settings)
@@ -131,8 +148,8 @@ CString RefuseProjectNames(const ForgeonProject& project)
 {
     if (const ProjectSettings* settings = project.GetProjectSettings())
     {
-        for (const CString& refusal :
-             {RefuseProjectAndDatabaseNames(*settings), RefuseThemeNames(*settings)})
+        for (const CString& refusal : {RefuseProjectAndDatabaseNames(*settings),
+                                       RefuseThemeNamesBy(*settings, RefuseReadThemePath)})
         {
             if (!refusal.IsEmpty())
                 return refusal;

@@ -12,10 +12,10 @@ class ProjectSettings;
 // The module, table and field names of a project as the table designer and Rename Module take
 // typed names, for every door that reads a project file: the project and database names as
 // Project Properties takes them (RefuseProjectAndDatabaseNames) and the theme and colour-scheme
-// names (RefuseThemeNames) first; each name passes the rules of its kind (a field's those of
-// RefuseReadFieldName), no two tables of the whole project share a name compared ignoring case,
-// no two modules share a name; the page names pass the designers' rules
-// (RefuseModulePageNames). Names that earlier versions took are left to Write All
+// names, which refuse the file only where they are paths (RefuseReadThemePath), first; each name
+// passes the rules of its kind (a field's those of RefuseReadFieldName), no two tables of the whole
+// project share a name compared ignoring case, no two modules share a name; the page names pass the
+// designers' rules (RefuseModulePageNames). Names that earlier versions took are left to Write All
 // (FindNamesToRename). The first name refused, as "the table name "x" of module "y" is
 // refused: <reason>"; empty when every name is taken.
 CString RefuseProjectNames(const ForgeonProject& project);
@@ -26,6 +26,10 @@ CString RefuseProjectAndDatabaseNames(const ProjectSettings& settings);
 // folder (RefuseReadThemeName), never paths: as "the theme name "x" is refused: <reason>"; empty
 // when both are taken.
 CString RefuseThemeNames(const ProjectSettings& settings);
+// A project read whose theme or colour-scheme name RefuseThemeNames refuses, which earlier
+// versions took from folder names, is left without a theme, so that the default theme is
+// applied: the warning that names it; empty when both names are kept.
+CString TakeAwayUnusableThemeNames(ProjectSettings& settings);
 
 // A name that earlier versions took and no file of the site can take: a module named as another
 // but in case (their merges compared names exactly), a page whose longest file would be longer

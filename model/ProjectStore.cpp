@@ -14,6 +14,7 @@
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectMerger.h"
 #include "model/ProjectNameCheck.h"
+#include "model/ProjectSettings.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/CException.h"
@@ -763,19 +764,40 @@ BOOL ProjectStore::LoadInto(const char* path)
                         m_fileStamp = std::move(stamp);
                 });
         });
-    const ForgeonProject* read = !m_mergeRead        ? m_project
-                                 : m_firstMergeInput ? m_firstMergeProject
-                                                     : m_secondMergeProject;
+    ForgeonProject* read = !m_mergeRead        ? m_project
+                           : m_firstMergeInput ? m_firstMergeProject
+                                               : m_secondMergeProject;
     if (loaded && read != nullptr)
     {
+        ProjectSettings* settings = read->GetProjectSettings();
         for (const CString& warning :
-             {DeviceNameWarning(*read), PageFileClashWarning(*read), NamesToRenameWarning(*read)})
+             {settings != nullptr ? TakeAwayUnusableThemeNames(*settings) : CString(),
+              DeviceNameWarning(*read), PageFileClashWarning(*read), NamesToRenameWarning(*read)})
         {
             if (!warning.IsEmpty())
                 AfxMessageBox(warning, MB_OK | MB_ICONWARNING);
         }
     }
     return loaded;
+}
+
+BOOL ProjectStore::RestoreProject(const std::vector<BYTE>& bytes)
+{
+    const int version = TheVersionHistory().GetArchiveVersion();
+    const BOOL restored = Guarded(
+        [&]
+        {
+            LargeStack::Run(
+                [&]
+                {
+                    CMemFile file(bytes);
+                    CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete);
+                    SerializeProject(nullptr, ar);
+                    ar.Close();
+                });
+        });
+    TheVersionHistory().SetArchiveVersion(version);
+    return restored;
 }
 
 void ProjectStore::SerializeProject(ForgeonProject* project, CArchive& ar)

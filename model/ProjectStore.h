@@ -65,6 +65,10 @@ public:
     // which has been reported. A save goes through a symbolic link to the file it leads to,
     // keeps the old file's permission bits and refuses a file the user made read-only.
     BOOL ArchiveProject(ForgeonProject* project, const char* path, BOOL load);
+    // Reads the project the bytes hold, as a save writes them, into the open project's place as
+    // opening a file does; the archive version the open project was read with stays. FALSE after
+    // a reported failure, which leaves the open project.
+    BOOL RestoreProject(const std::vector<BYTE>& bytes);
     // Saves the project over the file the document knows, as ArchiveProject does, holding the
     // save lock of the file (LockForSave) from a look at the file to the rename, so that two
     // instances saving at once save one after the other. When the file is not the writing known

@@ -3,6 +3,7 @@
 #include "gen_classic/AspWriteAll.h"
 #include "gen_classic/ReviewReportWriter.h"
 #include "model/ForgeonProject.h"
+#include "model/ProjectNameCheck.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/CmdTarget.h"
 #include "shell/ForgeonDoc.h"
@@ -71,8 +72,13 @@ void ForgeonDoc::OnClassicWriteAll()
         if (alterScript.DoModal() != IDOK)
             schema = nullptr;
     }
+    // A project with a file is saved as the run leaves it; one never saved is asked for by the
+    // run's backup.
+    if (!m_strPath.IsEmpty() &&
+        (!CheckNamesBeforeWrite(*project, nullptr, nullptr) || !PrepareAndSave()))
+        return;
     DocumentWriteServices services(*this, Frame());
-    AspWriteAll(project, schema, services).Run(nullptr);
+    AspWriteAll(GetProject(), schema, services).Run(nullptr);
 }
 
 void ForgeonDoc::OnReviewReport()

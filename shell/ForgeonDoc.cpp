@@ -515,6 +515,29 @@ bool ForgeonDoc::Save()
     return true;
 }
 
+bool ForgeonDoc::PrepareAndSave()
+{
+    ForgeonProject* project = GetProject();
+    const std::vector<BYTE> before = ProjectBytes(project);
+    project->PrepareForWriteAll();
+    if (Save())
+        return true;
+    if (!before.empty() && ProjectBytes(project) != before)
+        RestoreProject(before);
+    return false;
+}
+
+void ForgeonDoc::RestoreProject(const std::vector<BYTE>& bytes)
+{
+    if (MainFrame* frame = Frame())
+    {
+        frame->ClearCurrentPage();
+        frame->ClearTree();
+    }
+    m_pStore->RestoreProject(bytes);
+    ShowOpenProject();
+}
+
 bool ForgeonDoc::SaveAs(ForgeonProject* project, bool merged)
 {
     // The project's own file name is proposed; a merge's result is named after it.
@@ -666,8 +689,7 @@ void ForgeonDoc::OnWriteAll()
     if (dialog.DoModal() != IDOK)
         return;
     // Saved as Write All leaves it, so that the file and the written site agree.
-    project->PrepareForWriteAll();
-    if (!Save())
+    if (!PrepareAndSave())
         return;
     CWaitCursor wait;
     // The driver names what it could not write or copy, the set-up of the folder included.

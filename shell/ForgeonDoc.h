@@ -75,6 +75,10 @@ public:
     // was opened or last saved here, also another instance saving at the same time, is replaced
     // only when the user says so (ProjectStore::SaveOver).
     bool Save();
+    // Brings the project to what the writers write (ForgeonProject::PrepareForWriteAll) and saves
+    // it, so that the open project is the file the writers read; a save cancelled or failed
+    // leaves the project as it was before. True when saved.
+    bool PrepareAndSave();
     // Asks for a file and writes the project there; unless merged, the file becomes the
     // project's. False when cancelled or not written.
     bool SaveAs(ForgeonProject* project, bool merged);
@@ -179,6 +183,8 @@ private:
     void RememberSavedState();
     // The tree and the start page of the open project, with an empty status bar.
     void ShowOpenProject();
+    // Puts the project the bytes hold in place of the open project, whose editor and tree go.
+    void RestoreProject(const std::vector<BYTE>& bytes);
     // The title shows the project's file as the host writes it, or "Untitled" without one.
     void ShowFileInTitle();
     // Copies the tables of the current module of the loaded project that the open module does

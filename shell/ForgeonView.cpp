@@ -396,6 +396,12 @@ void ForgeonView::ShowRenameModuleDialog()
     RenameModule();
 }
 
+bool ForgeonView::PrepareAndSave()
+{
+    ForgeonDoc* doc = GetForgeonDoc();
+    return doc != nullptr && doc->PrepareAndSave();
+}
+
 void ForgeonView::OnBeginDrag(NMHDR* header, LRESULT* result)
 {
     *result = 0;

@@ -93,6 +93,7 @@ private:
     void RebindCurrentEditor() override;
     void EditLabel(TreeHandle item) override;
     void ShowRenameModuleDialog() override;
+    bool PrepareAndSave() override;
 
     std::unique_ptr<TreeCtrlTarget> m_pControl;
     std::unique_ptr<ProjectTree> m_pTree;

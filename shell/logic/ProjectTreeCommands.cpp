@@ -451,7 +451,8 @@ void ProjectTreeCommands::CreateModule()
 void ProjectTreeCommands::WriteModule()
 {
     Module* module = CurrentModule();
-    if (module == nullptr || !CheckNamesBeforeWrite(Project(), module, nullptr))
+    if (module == nullptr || !CheckNamesBeforeWrite(Project(), module, nullptr) ||
+        !m_host.PrepareAndSave())
         return;
     AspxWriteAll writeAll(&Project());
     CompleteProjectFolder(Project(), ProgramFolder().c_str(), writeAll.GetReport());
@@ -618,7 +619,7 @@ void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
     if (form == nullptr || !CheckNamesBeforeWrite(Project(), form->GetModule(), form))
         return;
     const CString path = WritableOutputPath();
-    if (path.IsEmpty())
+    if (path.IsEmpty() || !m_host.PrepareAndSave())
         return;
     RunWriter("Map form " + form->GetFormName() + " was written", path,
               [&](GenerationReport& report)
@@ -662,7 +663,7 @@ void ProjectTreeCommands::WritePage(FormInterface* page, const char* what,
                                     void (AspxObjectWriter::*write)())
 {
     if (page == nullptr || !CheckNamesBeforeWrite(Project(), page->GetModule(), page) ||
-        WritableOutputPath().IsEmpty())
+        WritableOutputPath().IsEmpty() || !m_host.PrepareAndSave())
         return;
     ForgeonProject& project = Project();
     RunWriter(CString(what) + " " + page->GetFormName() + " was written", GetOutputRoot(project),

@@ -29,6 +29,10 @@ public:
     virtual void ShowRenameModuleDialog() = 0;
     // Builds the whole tree again.
     virtual void RefreshTree() = 0;
+    // Before a write: the project is brought to what the writers write and saved, as Write All
+    // saves it; false, the project as it was, when the save was cancelled or failed. The tree
+    // may have been built again then.
+    virtual bool PrepareAndSave() = 0;
 };
 
 // Opens the editor of the pane empty, to make a new entity (the tree's create commands and the

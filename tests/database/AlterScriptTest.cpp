@@ -502,7 +502,7 @@ const ColumnChangeCase columnChangeCases[] = {
      true,
      {{"f", "int", 8, true}},
      {"f"},
-     "USE []\nGO\n\n/******INSERT",
+     "USE [Sample_db]\nGO\n\n/******INSERT",
      "ALTER"},
     {"Text of another type is never altered",
      FieldTypeText,
@@ -517,7 +517,7 @@ const ColumnChangeCase columnChangeCases[] = {
      true,
      {{"customer_id", "int", 8, true}, {"Is_Deleted", "varchar", 2, true}},
      {"customer_id", "Is_Deleted"},
-     "USE []\nGO\n\nALTER TABLE [dbo].[customer] WITH NOCHECK",
+     "USE [Sample_db]\nGO\n\nALTER TABLE [dbo].[customer] WITH NOCHECK",
      "COLUMN"},
 };
 

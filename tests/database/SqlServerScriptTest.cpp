@@ -1,3 +1,4 @@
+#include "database/DbSchema.h"
 #include "database/DesignationScriptWriter.h"
 #include "database/SqlProcedureWriter.h"
 #include "database/SqlScriptWriter.h"
@@ -5,7 +6,11 @@
 #include "tests/database/SampleProject.h"
 #include "tests/database/ScriptFiles.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <string>
 
 namespace
 {
@@ -19,21 +24,47 @@ TEST_F(SqlServerScriptTest, DatabaseScriptOfTheSampleProject)
 
     EXPECT_TRUE(report.IsEmpty());
     EXPECT_EQ(ReadHostFile(ScriptPath()), Expected("KestraneWeavo_Sample_Script.sql"));
-    EXPECT_EQ(sample.Project().GetDatabaseName(), "Sample_db");
+    // The name the script gives the database is not stored.
+    EXPECT_EQ(sample.Project().GetDatabaseName(), "");
 }
 
-// A project without a name names no database after it: nothing is stored and the script is
-// named as not written.
+// A project without a name names no database after it: nothing is stored, the database script
+// and the alter script are named as not written, no file is made at their names nor counted,
+// and a script an earlier run wrote stays as it was.
 TEST_F(SqlServerScriptTest, WithoutAProjectNameNoDatabaseNameIsDerivedAndTheScriptIsNotWritten)
 {
     sample.Project().SetProjectName("");
     sample.Project().SetDatabaseName("");
-    SqlScriptWriter(sample.Project(), nullptr, report).WriteDatabaseScript();
+    const std::filesystem::path scripts = folder.Path() / "scripts";
+    const DbSchema schema;
+    for (const DbSchema* alter : {static_cast<const DbSchema*>(nullptr), &schema})
+        for (const char* earlier : {"", "an earlier script"})
+        {
+            SCOPED_TRACE(std::string(alter != nullptr ? "alter script " : "script ") + earlier);
+            const std::filesystem::path path =
+                scripts /
+                (alter != nullptr ? "KestraneWeavo__AlterScript.sql" : "KestraneWeavo__Script.sql");
+            std::filesystem::remove_all(scripts);
+            std::filesystem::create_directories(scripts);
+            if (*earlier != '\0')
+                std::ofstream(path, std::ios::binary) << earlier;
+            GenerationReport refused;
+            {
+                SqlScriptWriter writer(sample.Project(), alter, refused);
+                alter != nullptr ? writer.WriteUseDatabase() : writer.WriteDatabaseScript();
+            }
 
-    EXPECT_EQ(sample.Project().GetDatabaseName(), "");
-    EXPECT_EQ(report.GetUnwrittenFiles().size(), 1u) << report.GetText();
-    EXPECT_NE(report.GetText().Find("neither the project nor its database has a name"), -1)
-        << report.GetText();
+            EXPECT_EQ(sample.Project().GetDatabaseName(), "");
+            ASSERT_EQ(refused.GetUnwrittenFiles().size(), 1u) << refused.GetText();
+            EXPECT_EQ(refused.GetUnwrittenFiles()[0].reason,
+                      "neither the project nor its database has a name: set one in Project "
+                      "Properties");
+            EXPECT_EQ(refused.GetWrittenCount(), 0u);
+            EXPECT_EQ(ReadHostFileIfAny(path), earlier);
+            // Nothing else is left in the folder, no temporary either.
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scripts), {}),
+                      *earlier != '\0' ? 1 : 0);
+        }
 }
 
 // What Write All writes for one module.

@@ -71,6 +71,18 @@ inline Form* NewForm(const char* name, Table* table)
     return form;
 }
 
+// The module's form of the table with its variables and controls, made without the table's
+// defaults, so that the table has no data class.
+inline Form* AddFormWithoutDefaults(Module& module, Table* table, const char* name)
+{
+    Form* form = module.GetMasterFormForTable(table, true);
+    form->SetName(name);
+    form->AddVariablesForTable(table);
+    form->CreateFieldRepsForTable(table);
+    module.AddMasterForm(form, true);
+    return form;
+}
+
 // A transaction page over the basic table and, when given, the detail table.
 inline Transaction* NewTransaction(const char* name, Table* basic, Table* detail = nullptr)
 {

@@ -563,24 +563,50 @@ TEST_F(ProjectStoreTest, SaveThatDoesNotReadBackKeepsTheOldFileAndTheNewBytesBes
 }
 
 // A project file whose theme name climbs out of the themes folder is refused at Open, naming it.
-TEST_F(ProjectStoreTest, AThemeNameThatIsAPathRefusesTheFile)
+// One whose theme name holds a character no folder name may hold, which earlier versions took
+// from their themes folder's folder names, opens with one warning that names it and is left
+// without a theme, so that the default theme is applied.
+TEST_F(ProjectStoreTest, AThemeNameThatIsAPathRefusesTheFileAndOneNoFolderTakesIsDropped)
 {
-    EveryClassProject built;
-    built.GetProject()->GetProjectSettings()->SetThemeName("theme1");
-    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("crafted.wvt"), FALSE));
-    std::vector<BYTE> bytes = HostFileBytes(HostPathOf("crafted.wvt"));
-    const std::string name = "\x06theme1";
-    const auto found = std::search(bytes.begin(), bytes.end(), name.begin(), name.end());
-    ASSERT_NE(found, bytes.end());
-    std::ranges::copy(std::string("\x06..\\..\\"), found);
-    WriteFileBytes(HostPathOf("crafted.wvt"), bytes);
+    const struct
+    {
+        std::string name;
+        bool opens;
+        std::string box;
+    } cases[] = {
+        {"..\\..\\", false, "the theme name \"..\\..\\\" is refused"},
+        {"th:me1", true,
+         "Earlier versions took a theme that no folder of the themes can hold:\nthe theme name "
+         "\"th:me1\" is refused: it holds one of * | / \\ < > ? :\nThe default theme is used "
+         "instead."},
+    };
+    for (const auto& test : cases)
+    {
+        SCOPED_TRACE(test.name);
+        EveryClassProject built;
+        built.GetProject()->GetProjectSettings()->SetThemeName("theme1");
+        ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("crafted.wvt"), FALSE));
+        std::vector<BYTE> bytes = HostFileBytes(HostPathOf("crafted.wvt"));
+        const std::string name = "\x06theme1";
+        const auto found = std::search(bytes.begin(), bytes.end(), name.begin(), name.end());
+        ASSERT_NE(found, bytes.end());
+        ASSERT_EQ(test.name.size(), 6u);
+        std::ranges::copy("\x06" + test.name, found);
+        WriteFileBytes(HostPathOf("crafted.wvt"), bytes);
+        const std::size_t shown = m_boxes.Shown().size();
 
-    EXPECT_FALSE(m_store.ArchiveProject(nullptr, PathOf("crafted.wvt"), TRUE));
+        EXPECT_EQ(m_store.ArchiveProject(nullptr, PathOf("crafted.wvt"), TRUE) != FALSE,
+                  test.opens);
 
-    ASSERT_FALSE(m_boxes.Shown().empty());
-    EXPECT_NE(std::string::npos,
-              m_boxes.Shown().back().text.find("the theme name \"..\\..\\\" is refused"))
-        << LastBox();
+        ASSERT_EQ(m_boxes.Shown().size(), shown + 1);
+        EXPECT_NE(std::string::npos, m_boxes.Shown().back().text.find(test.box)) << LastBox();
+        if (test.opens)
+        {
+            const ProjectSettings& settings = *m_store.GetProject()->GetProjectSettings();
+            EXPECT_EQ(settings.GetThemeName(), "");
+            EXPECT_EQ(settings.GetColorSchemeName(), "");
+        }
+    }
 }
 
 // A save keeps the extended attributes of the file it replaces.

@@ -203,6 +203,8 @@ TEST(LargeStackDoorsTest, EveryDoorReadsWritesAndWalksTheProjectOnTheLargeStack)
          [](DoorProgram& t)
          {
              t.BlockOutput();
+             // A page is written only from a project saved as Write All saves it.
+             t.SaveAsShop();
              t.TreeCommand(TreeSlot::MasterForms, "useraccount_form", 10);
              return t.stacks.OnLargeStack("These files could not be written:") == true;
          }},

@@ -322,11 +322,7 @@ TEST_F(WriteAllCommandTest, ATableWithAPageGetsItsDataClassBeforeTheSave)
     Module* base = project.GetBaseModule();
     Table* guest = NewTable("guest", Table::masterKind, {"name"});
     base->AddTable(guest);
-    Form* form = base->GetMasterFormForTable(guest, true);
-    form->SetName("guest_form");
-    form->AddVariablesForTable(guest);
-    form->CreateFieldRepsForTable(guest);
-    base->AddMasterForm(form, true);
+    AddFormWithoutDefaults(*base, guest, "guest_form");
     ASSERT_EQ(project.GetClassForTable(guest, false), nullptr);
 
     AnswerWithoutModifiedFiles();

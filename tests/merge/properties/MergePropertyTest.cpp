@@ -8,9 +8,11 @@
 #include "entities/GridCell.h"
 #include "entities/LinkControl.h"
 #include "entities/LoginPage.h"
+#include "entities/Menu.h"
 #include "gen_web/AspxWriteAll.h"
 #include "merge/MergeDependencyCollector.h"
 #include "merge/MergeEntityNames.h"
+#include "merge/ProjectOwnObjects.h"
 #include "merge/SelectiveMerge.h"
 #include "model/LoginPageCreator.h"
 #include "platform/core/HostPath.h"
@@ -552,10 +554,23 @@ std::string LoginPageLinks(const Module& module)
                : "none";
 }
 
+// The full names of the module's menu items that open the project dashboard; "none" without.
+std::string ProjectDashboardItems(const ProjectOwnObjects& own, const Module& module)
+{
+    std::vector<Menu*> menus;
+    module.CollectMenus(menus, nullptr);
+    std::string names;
+    for (const Menu* item : menus)
+        if (own.Holds(item))
+            names += (names.empty() ? "" : ", ") + std::string(item->GetFullName());
+    return names.empty() ? "none" : names;
+}
+
 // Each module's entity counts and the project's report descriptions.
 std::string DescribeCounts(const ForgeonProject& project)
 {
     std::ostringstream out;
+    const ProjectOwnObjects own = FindProjectOwnObjects(project);
     for (const Module* module : project.GetModules())
     {
         std::vector<Table*> tables;
@@ -571,7 +586,8 @@ std::string DescribeCounts(const ForgeonProject& project)
             << "\n functions " << CountFunctions(*module) << "\n roles "
             << module->GetDesignations().size() << "\n menus " << CountMenus(*module)
             << "\n login page links " << LoginPageLinks(*module) << "\n page files "
-            << CountPageFiles(*module) << "\n";
+            << CountPageFiles(*module) << "\n project dashboard items "
+            << ProjectDashboardItems(own, *module) << "\n";
     }
     out << "rdlc infos " << project.GetRDLCInfos().size() << "\nxsd infos "
         << project.GetXSDInfos().size() << "\n";
@@ -594,6 +610,9 @@ TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
         capitals,
         // The variant's module renamed after the base module, whose name is another.
         baseModuleName,
+        // The same, its top menu named otherwise than the base module's: the overwrite deletes
+        // the base module's menu tree.
+        baseModuleNameOwnMenu,
         copy
     };
     struct Case
@@ -619,6 +638,8 @@ TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
         {"rdlc-report", "Sales", {{Kind::RDLCReport, "supplier_rdlc"}}, Second::variant},
         {"module-in-capitals", "SALES", std::nullopt, Second::capitals},
         {"module-named-as-the-base-module", "BaseModule", std::nullopt, Second::baseModuleName},
+        {"module-named-as-the-base-module-own-menu", "BaseModule", std::nullopt,
+         Second::baseModuleNameOwnMenu},
         {"copy-sales", "Sales", std::nullopt, Second::copy},
         {"copy-base-module", "BaseModule", std::nullopt, Second::copy},
         {"copy-base-module-named", "BaseModule", std::nullopt, Second::copy, "BaseModule"},
@@ -638,7 +659,8 @@ TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
                 Module* sales = second->FindModuleByName("Sales");
                 CString supplier = "supplier";
                 sales->Append(NewProcedure("PRC_supplier_list", sales->FindTableByName(supplier)));
-                if (test.second == Second::baseModuleName)
+                if (test.second == Second::baseModuleName ||
+                    test.second == Second::baseModuleNameOwnMenu)
                     RenameBaseModule(*second, "Main");
                 if (test.second != Second::variant)
                 {
@@ -646,6 +668,8 @@ TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
                     sales->SetName(test.module);
                     second->UpdateProjectDashboard();
                 }
+                if (test.second == Second::baseModuleNameOwnMenu)
+                    sales->FindMenuByName("BaseModuleMenu")->SetName("ShopMenu");
             }
             auto first = BuildSalesFixture("First", Path("a"));
             auto* help = new LinkControl;

@@ -84,6 +84,7 @@ public:
     void EditLabel(TreeHandle item) override { labelEdited = item; }
     void ShowRenameModuleDialog() override { ++renameDialogs; }
     void RefreshTree() override { ++refreshes; }
+    bool PrepareAndSave() override { return true; }
 
     struct Opened
     {
