@@ -887,8 +887,26 @@ void ProjectTreeCommands::DeleteProcedure(Procedure* procedure, TreeHandle item)
             module->GetLoginPage()->GetLoginProcedure() == procedure)
             loginCallers.push_back(module);
     }
-    DeleteEntity(procedure, &ForgeonProject::DeleteProcedure, item, RightPane::ProcedureView,
-                 {TreeSlot::UserProcedures, TreeSlot::DefaultProcedures});
+    const bool feedsReports =
+        procedure != nullptr &&
+        std::ranges::any_of(Project().GetModules(),
+                            [procedure](const Module* module)
+                            {
+                                return std::ranges::any_of(
+                                    module->GetReports(),
+                                    [procedure](const ApplicationReport* report)
+                                    { return report->IsProcedureUsed(procedure, FALSE); });
+                            });
+    if (procedure == nullptr || !Project().DeleteProcedure(procedure))
+        return;
+    // The report designer lets go of the groups and reports that went with the procedure.
+    if (feedsReports)
+    {
+        m_host.ResetEditor(RightPane::ReportView);
+        RemoveStaleItems({TreeSlot::SearchReports});
+    }
+    AfterDelete(item, RightPane::ProcedureView,
+                {TreeSlot::UserProcedures, TreeSlot::DefaultProcedures, TreeSlot::SearchReports});
     for (const Module* module : loginCallers)
     {
         if (module->GetLoginPage() != nullptr &&
