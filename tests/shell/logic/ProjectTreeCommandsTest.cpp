@@ -8,6 +8,7 @@
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureInvokation.h"
+#include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "model/Field.h"
 #include "model/MainFrameAccess.h"
@@ -889,6 +890,31 @@ TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNod
     EXPECT_EQ(text(TreeSlot::MapTables), "Map Tables");
     EXPECT_EQ(answers.Shown().size(), 7u);
     EXPECT_EQ(answers.Shown()[6].text, kConfirmDelete);
+}
+
+// A report that only the procedure fed goes with it, out of the tree, and the report designer
+// lets go of it.
+TEST_F(CommandFixture, DeletingAReportsOnlyProcedureTakesTheReportOutOfTheTree)
+{
+    const OtherKinds kinds(Base());
+    auto* report = new ApplicationReport;
+    report->SetName("searched");
+    auto* group = new ReportGroup(report, nullptr);
+    auto* call = new ProcedureInvokation;
+    call->SetProcedure(kinds.search);
+    group->SetProcedureCall(call);
+    report->AddReportGroup(group);
+    Base().AddReport(report, true);
+    tree.BuildTree(&project);
+    ASSERT_NE(Item(Base(), TreeSlot::SearchReports, "searched"), nullptr);
+    ScriptedMessageBoxes answers({IDOK, IDOK});
+
+    Delete(Item(Base(), TreeSlot::UserProcedures, "PRC_OrderSearch"));
+
+    EXPECT_EQ(Base().FindReportByName("searched"), nullptr);
+    EXPECT_EQ(Item(Base(), TreeSlot::SearchReports, "searched"), nullptr);
+    EXPECT_EQ(host.reset,
+              (std::vector<RightPane>{RightPane::ReportView, RightPane::ProcedureView}));
 }
 
 TEST_F(CommandFixture, DeletingTheLoginPagesProcedureSaysThatThePageHasNoneLeft)
