@@ -30,6 +30,7 @@
 #include "model/OutputRoot.h"
 #include "model/ProjectFolders.h"
 #include "model/ProjectNameCheck.h"
+#include "model/ReferenceList.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
@@ -961,9 +962,13 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
             usedByTransactions ||
             std::ranges::any_of(each->GetTransactions(), [table](const Transaction* transaction)
                                 { return transaction->UsesTable(table); });
-        ownsReports = ownsReports || std::ranges::any_of(each->GetReports(),
-                                                         [table](const ApplicationReport* report)
-                                                         { return report->IsBuiltOnTable(table); });
+        // A report that stays may lose groups to the table.
+        ownsReports =
+            ownsReports || std::ranges::any_of(each->GetReports(),
+                                               [table](ApplicationReport* report) {
+                                                   return report->IsBuiltOnTable(table) ||
+                                                          ReferenceList::Reaches(*report, {table});
+                                               });
         ownsRDLCReports =
             ownsRDLCReports ||
             std::ranges::any_of(each->GetRDLCReports(), [table](const RDLCReport* report)

@@ -7,7 +7,9 @@
 #include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
+#include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "model/Field.h"
@@ -744,6 +746,34 @@ TEST_F(CommandFixture, DeletingATableResetsTheEditorsOfWhatItTookOrChanged)
     Delete(Item(Base(), TreeSlot::DetailTables, "order_basic"));
     EXPECT_EQ(host.reset,
               (std::vector<RightPane>{RightPane::TransactionView, RightPane::TableView}));
+}
+
+// A report that keeps a group on another table loses the table's group: the report designer
+// lets go of it as well.
+TEST_F(CommandFixture, DeletingATableResetsTheReportDesignerOfAReportThatLosesAGroup)
+{
+    ScriptedMessageBoxes answers({IDOK, IDOK});
+    Table* other = NewTable("supplier", Table::masterKind, {"name"});
+    Base().AddTable(other);
+    auto* report = new ApplicationReport;
+    report->SetName("mixed");
+    for (const Table* table : {customer, other})
+    {
+        auto* group = new ReportGroup(report, nullptr);
+        auto* column = new ReportField;
+        column->AdoptFieldInfo(new ProcedureFieldInfo(table->FindFieldByName("name"),
+                                                      ProcedureFieldInfo::noAggregate));
+        group->AddReportField(column);
+        report->AddReportGroup(group);
+    }
+    Base().AddReport(report, true);
+    tree.BuildTree(&project);
+
+    Delete(Item(Base(), TreeSlot::MasterTables, "supplier"));
+
+    ASSERT_EQ(Base().FindReportByName("mixed"), report);
+    EXPECT_EQ(report->GetReportGroups().size(), 1u);
+    EXPECT_EQ(host.reset, (std::vector<RightPane>{RightPane::ReportView, RightPane::TableView}));
 }
 
 TEST_F(CommandFixture, ProceduresMapFormsAndReportPagesHaveTheirMenusAndOpenInTheirEditors)
