@@ -8,6 +8,7 @@
 #include "entities/GraphData.h"
 #include "entities/LinkControl.h"
 #include "entities/PieChartData.h"
+#include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/ReportField.h"
@@ -27,6 +28,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 IMPLEMENT_SERIAL(ApplicationReport, FormInterface, 0)
 
@@ -86,6 +88,79 @@ bool DataProcedureCalls(const FieldRep* filter, const Procedure* procedure)
 {
     return filter->GetFieldRepData() != nullptr &&
            Calls(filter->GetFieldRepData()->GetDataProcedure(), procedure);
+}
+
+// The call's class is bound to the table, or its function is the table's.
+bool CallIsOnTable(const ClassInvokation& call, const Table* table)
+{
+    return (call.GetClass() != nullptr && call.GetClass()->GetTable() == table) ||
+           (call.GetFunction() != nullptr && call.GetFunction()->GetTable() == table);
+}
+
+// The group's class call when it has a class or function.
+const ClassInvokation* ClassCallOf(const ReportGroup& group)
+{
+    const ClassInvokation* call = group.GetClassCall();
+    return call != nullptr && (call->GetClass() != nullptr || call->GetFunction() != nullptr)
+               ? call
+               : nullptr;
+}
+
+// The procedure of the group's procedure call.
+const Procedure* ProcedureOf(const ReportGroup& group)
+{
+    return group.GetProcedureCall() != nullptr ? group.GetProcedureCall()->GetProcedure() : nullptr;
+}
+
+// The tables whose fields the group's columns show, each once.
+std::vector<const Table*> TablesShown(const ReportGroup& group)
+{
+    std::vector<const Table*> tables;
+    for (const ReportField* column : group.GetReportFields())
+    {
+        const Field* field =
+            column->GetFieldInfo() != nullptr ? column->GetFieldInfo()->GetField() : nullptr;
+        if (field != nullptr && std::ranges::find(tables, field->GetTable()) == tables.end())
+            tables.push_back(field->GetTable());
+    }
+    return tables;
+}
+
+// What the groups come to once what goes has gone.
+enum class Feeding
+{
+    // No group calls or shows anything.
+    none,
+    // Every group that calls or shows something goes.
+    goes,
+    // A group stays.
+    stays,
+};
+
+// A group with calls goes when each of its calls goes; one without calls, when its columns
+// show the fields of one table only and that table goes.
+template <class ClassCallGoes, class ProcedureGoes, class TableGoes>
+Feeding FeedingOf(const std::vector<ReportGroup*>& groups, const ClassCallGoes& classCallGoes,
+                  const ProcedureGoes& procedureGoes, const TableGoes& tableGoes)
+{
+    Feeding feeding = Feeding::none;
+    for (const ReportGroup* group : groups)
+    {
+        const ClassInvokation* call = ClassCallOf(*group);
+        const Procedure* procedure = ProcedureOf(*group);
+        bool goes = true;
+        if (call != nullptr || procedure != nullptr)
+            goes = (call == nullptr || classCallGoes(*call)) &&
+                   (procedure == nullptr || procedureGoes(*procedure));
+        else if (const std::vector<const Table*> shown = TablesShown(*group); !shown.empty())
+            goes = shown.size() == 1 && tableGoes(shown.front());
+        else
+            continue;
+        if (!goes)
+            return Feeding::stays;
+        feeding = Feeding::goes;
+    }
+    return feeding;
 }
 
 } // namespace
@@ -343,7 +418,12 @@ void ApplicationReport::ListTableUses(ReferenceList& list)
                                         m_classCall = nullptr;
                                     });
     for (ReportGroup* group : m_groups)
+    {
+        // A group whose class call goes with a table goes with it, as one whose procedure goes.
+        ClassInvokation::ListTablesHeld(list, group->GetClassCall(),
+                                        [this, group] { EraseAndDelete(m_groups, group); });
         group->ListTableUses(list);
+    }
 }
 
 bool ApplicationReport::IsFunctionFieldUsedAsFrontBack(Function* function, Table* table)
@@ -439,16 +519,6 @@ bool ApplicationReport::HasGroupForClass(Class* dataClass) const
                                });
 }
 
-namespace
-{
-// The call's class is bound to the table, or its function is the table's.
-bool CallIsOnTable(const ClassInvokation& call, const Table* table)
-{
-    return (call.GetClass() != nullptr && call.GetClass()->GetTable() == table) ||
-           (call.GetFunction() != nullptr && call.GetFunction()->GetTable() == table);
-}
-} // namespace
-
 bool ApplicationReport::IsSearchReportOfTable(const Table* table) const
 {
     if (table == nullptr || m_table != nullptr)
@@ -461,29 +531,35 @@ bool ApplicationReport::IsBuiltOnTable(const Table* table) const
 {
     if (table == nullptr || m_table != nullptr)
         return m_table == table;
-    // The report's data call, else the population function: its first group's call.
-    const ReportGroup* first = m_groups.empty() ? nullptr : m_groups.front();
-    const ClassInvokation* call = m_classCall;
-    if (call == nullptr && first != nullptr)
-        call = first->GetClassCall();
-    if (call != nullptr)
-        return CallIsOnTable(*call, table);
-    // A report whose calls went with a table its function joined still shows the table's
-    // output: every column of its first group that shows a field shows one of the table.
-    if (first == nullptr)
-        return false;
-    bool shown = false;
-    for (const ReportField* column : first->GetReportFields())
-    {
-        const Field* field =
-            column->GetFieldInfo() != nullptr ? column->GetFieldInfo()->GetField() : nullptr;
-        if (field == nullptr)
-            continue;
-        if (field->GetTable() != table)
-            return false;
-        shown = true;
-    }
-    return shown;
+    const Feeding feeding = FeedingOf(
+        m_groups, [table](const ClassInvokation& call) { return CallIsOnTable(call, table); },
+        [table](const Procedure& procedure) { return procedure.GetMainTable() == table; },
+        [table](const Table* shown) { return shown == table; });
+    if (feeding != Feeding::none)
+        return feeding == Feeding::goes;
+    // Nothing in its groups: the data call it was made with.
+    return m_classCall != nullptr && CallIsOnTable(*m_classCall, table);
+}
+
+void ApplicationReport::DeleteGroupsShowingOnly(const Table* table)
+{
+    std::erase_if(m_groups,
+                  [table](ReportGroup* group)
+                  {
+                      if (ClassCallOf(*group) != nullptr || ProcedureOf(*group) != nullptr ||
+                          TablesShown(*group) != std::vector<const Table*>{table})
+                          return false;
+                      delete group;
+                      return true;
+                  });
+}
+
+bool ApplicationReport::IsFedOnlyBy(const Procedure* procedure) const
+{
+    return FeedingOf(
+               m_groups, [](const ClassInvokation&) { return false; },
+               [procedure](const Procedure& called) { return &called == procedure; },
+               [](const Table*) { return false; }) == Feeding::goes;
 }
 
 void ApplicationReport::AddMissingFieldsToGroups()

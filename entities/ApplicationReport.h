@@ -10,6 +10,7 @@
 class Class;
 class ClassInvokation;
 class GraphData;
+class Procedure;
 class ProcedureInvokation;
 class ReportField;
 class ReportGroup;
@@ -52,7 +53,8 @@ public:
     bool CollectMenuLinkUsage(Menu* menu) override;
     void CollectVariableMappingUsage(Variable* variable, CString& list) override;
     void VisitDefaultEventRecmpFields() override;
-    // The tables its controls, its class call and its groups reach.
+    // The tables its controls, its class call and its groups reach; a group goes with the table
+    // its class call goes with.
     void ListTableUses(ReferenceList& list) override;
     bool IsFunctionFieldUsedAsFrontBack(Function* function, Table* table) override;
     void ClearFunctionFieldFrontBack(Function* function, Table* table) override;
@@ -120,10 +122,16 @@ public:
     // The report's own table is the table; a report without one is built on the table whose
     // data class its own data call calls, as the search report made for a table is.
     bool IsSearchReportOfTable(const Table* table) const;
-    // The report's own table is the table; a report without one is built on the table whose
-    // class or function its data call calls, else its population function (the first group's
-    // call) does; without calls, on the table whose fields its first group's columns show.
+    // The report's own table is the table. A report without one is judged by what its groups
+    // call now: it goes with the table when nothing of it stays, every group that calls or shows
+    // something going: one with calls when each is on the table (the table's class or function,
+    // a procedure whose main table it is), one without when its columns show fields of the
+    // table only. With nothing in its groups, when its own data call is on the table.
     bool IsBuiltOnTable(const Table* table) const;
+    // The groups without calls whose columns show fields of the table only go.
+    void DeleteGroupsShowingOnly(const Table* table);
+    // The same for the procedure: every group that calls or shows something calls it only.
+    bool IsFedOnlyBy(const Procedure* procedure) const;
     CString GetTitle() const { return m_header; }
     void SetTitle(CString header) { m_header = std::move(header); }
     int GetColumnLayout() const { return m_columnLayout; }

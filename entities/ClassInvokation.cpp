@@ -142,10 +142,14 @@ void ClassInvokation::ListTablesHeld(ReferenceList& list, const ClassInvokation*
         return;
     if (call->m_class != nullptr)
         list.Add(call->m_class->GetTable(), dropCall);
-    if (call->m_function != nullptr)
+    if (call->m_function == nullptr)
+        return;
+    list.Add(call->m_function->GetTable(), dropCall);
+    // A table the function only joins leaves the function, which stays callable.
+    for (const Table* table : call->m_function->GetUsedTables())
     {
-        for (const Table* table : call->m_function->GetUsedTables())
-            list.Add(table, dropCall);
+        if (table != call->m_function->GetTable())
+            list.AddUse(table);
     }
 }
 

@@ -59,8 +59,8 @@ public:
     // As ListReferences for a call its holder lets go of through dropCall (nothing for none).
     static void ListHeld(ReferenceList& list, ClassInvokation* call,
                          const std::function<void()>& dropCall);
-    // Lists the table of the class and the tables the function uses, for a call its holder lets
-    // go of through dropCall (nothing for none).
+    // Lists the table of the class and the function's own table, for a call its holder lets go
+    // of through dropCall, and as uses the other tables the function uses (nothing for none).
     static void ListTablesHeld(ReferenceList& list, const ClassInvokation* call,
                                const std::function<void()>& dropCall);
 

@@ -67,3 +67,9 @@ void RDLCInfo::RemoveDataSetFileEntries(const CString& dataSetFileName)
     std::erase_if(m_entries, [&dataSetFileName](const RDLCDataSetEntry& entry)
                   { return entry.IsInDataSetFile(dataSetFileName); });
 }
+
+void RDLCInfo::RemoveDataSet(const CString& name)
+{
+    std::erase_if(m_entries,
+                  [&name](const RDLCDataSetEntry& entry) { return entry.IsDataSet(name); });
+}

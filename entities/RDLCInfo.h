@@ -16,6 +16,8 @@ struct RDLCDataSetEntry
 
     // The dataset file's name holds "\" + dataset name + ".xsd".
     bool IsInDataSetFile(const CString& dataSetFileName) const;
+    // The dataset name is the name, whatever its case.
+    bool IsDataSet(const CString& name) const { return m_dataSetName.CompareNoCase(name) == 0; }
 };
 
 // One report definition file: its path relative to the generated project folder and the
@@ -49,6 +51,8 @@ public:
     bool UsesDataSetFile(const CString& dataSetFileName) const;
     // Erases every entry whose dataset lies in the dataset file of that name.
     void RemoveDataSetFileEntries(const CString& dataSetFileName);
+    // Erases every entry of the dataset (IsDataSet).
+    void RemoveDataSet(const CString& name);
     int GetStatus() const { return m_status; }
     void SetStatus(int status) { m_status = status; }
     // A mark of the report generator's; not stored.

@@ -293,12 +293,27 @@ bool RDLCReport::IsBuiltOnTable(const Table* table) const
     // A report made for its table writes its files under its table's names.
     if (table == nullptr || m_table == table || (m_mode == 0 && m_table != nullptr))
         return m_table == table;
+    // Another report goes when no data set of it is left.
     const CString dataSet = DataSetNameOf(*table);
+    const bool named =
+        m_xsdInfo != nullptr || (m_rdlcInfo != nullptr && !m_rdlcInfo->GetEntries().empty());
+    return named && (m_xsdInfo == nullptr || IsFileNamed(m_xsdInfo->GetName(), dataSet + ".xsd")) &&
+           (m_rdlcInfo == nullptr ||
+            std::ranges::all_of(m_rdlcInfo->GetEntries(), [&dataSet](const RDLCDataSetEntry& entry)
+                                { return entry.IsDataSet(dataSet); }));
+}
+
+void RDLCReport::DropDataSet(const CString& dataSet, const std::vector<XSDInfo*>& files)
+{
+    for (const XSDInfo* file : files)
+        RemoveXSDInfoTableAdapterMaps(file);
     if (m_xsdInfo != nullptr && IsFileNamed(m_xsdInfo->GetName(), dataSet + ".xsd"))
-        return true;
-    return m_rdlcInfo != nullptr &&
-           std::ranges::any_of(m_rdlcInfo->GetEntries(), [&dataSet](const RDLCDataSetEntry& entry)
-                               { return entry.m_dataSetName.CompareNoCase(dataSet) == 0; });
+    {
+        RemoveXSDInfoTableAdapterMaps(m_xsdInfo);
+        m_xsdInfo = nullptr;
+    }
+    if (m_rdlcInfo != nullptr)
+        m_rdlcInfo->RemoveDataSet(dataSet);
 }
 
 void RDLCReport::SetDefaultRDLCInfo()

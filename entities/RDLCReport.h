@@ -53,9 +53,13 @@ public:
     Table* GetTable() const { return m_table; }
     void SetTable(Table* table) { m_table = table; }
     // Its table is the table; a report of the user's (not mode 0, which is made for its table),
-    // or one without a table, also when its data set (its own, or one its definition's entries
-    // name) is the one written for the table (DataSetNameOf), whatever its case.
+    // or one without a table, also when it names data sets (its own, those its definition's
+    // entries name) and each is the one written for the table (DataSetNameOf), whatever its
+    // case.
     bool IsBuiltOnTable(const Table* table) const;
+    // The data set leaves the report: the maps of the adapters of its files, its own data set
+    // when it is that one, and its definition's entries of it.
+    void DropDataSet(const CString& dataSet, const std::vector<XSDInfo*>& files);
     // The table's name + "_SelectAllRecords": the data set and report definition written for it.
     static CString DataSetNameOf(const Table& table);
     // The path's last part is the file name, whatever its case.

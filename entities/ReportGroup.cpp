@@ -313,12 +313,6 @@ void ReportGroup::SyncColumnsWithFunction()
 
 void ReportGroup::ListTableUses(ReferenceList& list)
 {
-    ClassInvokation::ListTablesHeld(list, m_classCall,
-                                    [this]
-                                    {
-                                        delete m_classCall;
-                                        m_classCall = nullptr;
-                                    });
     // A filter on a field of the table goes after it let go of the tables it reaches.
     SetReportUse(list, "fieldRepresentation", FormInterface::controlUseWeight);
     for (FieldRep* filter : m_filters)

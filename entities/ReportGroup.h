@@ -100,10 +100,9 @@ public:
     void SyncColumnsWithFunction();
 
     // Usage and reference removal.
-    // Lists the tables the class call's class and function reach (the call going with them),
-    // those its filters reach and are on (a filter
-    // going with the table of its field), and the tables of the fields its columns show or
-    // refer to (each column going with them).
+    // Lists the tables its filters reach and are on (a filter going with the table of its
+    // field), and the tables of the fields its columns show or refer to (each column going with
+    // them); the report lists those its class call reaches.
     void ListTableUses(ReferenceList& list);
     // The class call or a filter's data call invokes the class / the function / maps the
     // parameter.

@@ -504,6 +504,17 @@ public:
     // takes the references out of the recorded users. They answer true.
     bool RemoveFieldUsages(Field* field);
     bool RemoveTableUsages(Table* table);
+    // The reports and RDLC reports of the modules built on the table.
+    struct ReportsOnTable
+    {
+        std::vector<ApplicationReport*> reports;
+        std::vector<RDLCReport*> rdlcReports;
+    };
+    static ReportsOnTable FindReportsOnTable(const std::vector<Module*>& modules,
+                                             const Table* table);
+    // RemoveTableUsages with the reports on the table found before any module let go of it:
+    // those of this module go with it.
+    bool RemoveTableUsages(Table* table, const ReportsOnTable& onTable);
     // Entities of the module, by address.
     using AskedEntities = std::unordered_set<const void*>;
     bool RemoveFormUsages(Form* form);

@@ -288,12 +288,15 @@ Module::AskedEntities Module::FieldUsersOf(const std::vector<Field*>& fields) co
 
 namespace
 {
-template <class Page> std::vector<Page*> BuiltOnTable(const std::vector<Page*>& pages, Table* table)
+// The pages of the list that are among the given ones.
+template <class Page>
+std::vector<Page*> ListedAmong(const std::vector<Page*>& pages, const std::vector<Page*>& listed)
 {
-    std::vector<Page*> built;
-    std::ranges::copy_if(pages, std::back_inserter(built),
-                         [table](const Page* page) { return page->IsBuiltOnTable(table); });
-    return built;
+    std::vector<Page*> among;
+    std::ranges::copy_if(pages, std::back_inserter(among),
+                         [&listed](const Page* page)
+                         { return std::ranges::find(listed, page) != listed.end(); });
+    return among;
 }
 
 // Names and records those of the pages that the set does not hold yet.
@@ -325,12 +328,41 @@ void DeleteStillListed(const std::vector<Page*>& pages, const std::vector<Page*>
 }
 } // namespace
 
+Module::ReportsOnTable Module::FindReportsOnTable(const std::vector<Module*>& modules,
+                                                  const Table* table)
+{
+    ReportsOnTable onTable;
+    for (const Module* module : modules)
+    {
+        std::ranges::copy_if(module->m_reports, std::back_inserter(onTable.reports),
+                             [table](const ApplicationReport* report)
+                             { return report->IsBuiltOnTable(table); });
+        std::ranges::copy_if(module->m_rdlcReports, std::back_inserter(onTable.rdlcReports),
+                             [table](const RDLCReport* report)
+                             { return report->IsBuiltOnTable(table); });
+    }
+    return onTable;
+}
+
 bool Module::RemoveTableUsages(Table* table)
+{
+    return RemoveTableUsages(table, FindReportsOnTable({this}, table));
+}
+
+bool Module::RemoveTableUsages(Table* table, const ReportsOnTable& onTable)
 {
     UsageSetScope scope;
     // The reports built on the table go with it, whatever its fields' removal leaves of them.
-    const std::vector<ApplicationReport*> reportsOnTable = BuiltOnTable(m_reports, table);
-    const std::vector<RDLCReport*> rdlcReportsOnTable = BuiltOnTable(m_rdlcReports, table);
+    const std::vector<ApplicationReport*> reportsOnTable = ListedAmong(onTable.reports, m_reports);
+    const std::vector<RDLCReport*> rdlcReportsOnTable =
+        ListedAmong(onTable.rdlcReports, m_rdlcReports);
+    // The others keep what is not on the table, a group without calls showing its fields alone
+    // going at once.
+    for (ApplicationReport* report : m_reports)
+    {
+        if (std::ranges::find(reportsOnTable, report) == reportsOnTable.end())
+            report->DeleteGroupsShowingOnly(table);
+    }
     const std::vector<Field*> fields = table->GetFields();
     // Only what refers to one of the fields is asked about each; the table's list below lets go
     // of what the recorded users do not reach.
@@ -469,9 +501,15 @@ bool Module::RemoveProcedureUsages(Procedure* procedure)
         if (parameter.variable != nullptr)
             variables.push_back(parameter.variable);
     }
+    // The reports that only the procedure feeds are left without a group: they go with it.
+    std::vector<ApplicationReport*> fed;
+    std::ranges::copy_if(m_reports, std::back_inserter(fed),
+                         [procedure](const ApplicationReport* report)
+                         { return report->IsFedOnlyBy(procedure); });
     ReleaseUsers(PagesOf(m_masterForms, m_mapForms, m_transactions, m_dashBoards, m_reports,
                          m_multiPageReports, m_dashBoardPages, m_rdlcReports, m_reportCollectors),
                  procedure->GetName(), procedure->FreedWithIt(), AspFile::MenuMapsFor(variables));
+    DeleteStillListed(fed, m_reports, &ForgeonProject::DeleteApplicationReport);
     return true;
 }
 

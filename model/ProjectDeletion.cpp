@@ -168,14 +168,32 @@ bool ForgeonProject::DeleteTable(Table* table)
     const AspFile::PairlessMapsScope pairless;
     TheProjectDiagnostics().ClearErrorsAndWarnings();
     const CString dataSet = table != nullptr ? RDLCReport::DataSetNameOf(*table) : CString();
-    const bool deleted =
-        RemoveThenDelete(m_modules, table, &Module::RemoveTableUsages, &Module::DeleteTable);
+    // Every module's reports are judged before a module lets go of what they call.
+    const Module::ReportsOnTable onTable =
+        table != nullptr ? Module::FindReportsOnTable(m_modules, table) : Module::ReportsOnTable{};
+    const bool deleted = RemoveThenDelete(
+        m_modules, table,
+        [&onTable](Module* module, Table* gone)
+        { return module->RemoveTableUsages(gone, onTable); },
+        &Module::DeleteTable);
     // The classes the table took with it, in any module.
     for (Module* module : m_modules)
         module->SetAsideUnboundClasses();
-    // The report definition and data set written for the table go once no report is on them.
     if (deleted)
     {
+        // The RDLC reports left with other data sets drop the table's.
+        std::vector<XSDInfo*> files;
+        std::ranges::copy_if(m_xsdInfos, std::back_inserter(files),
+                             [&dataSet](const XSDInfo* file) {
+                                 return RDLCReport::IsFileNamed(file->GetName(), dataSet + ".xsd");
+                             });
+        for (Module* module : m_modules)
+        {
+            for (RDLCReport* report : module->GetRDLCReports())
+                report->DropDataSet(dataSet, files);
+        }
+        // The report definition and data set written for the table go once no report is on
+        // them.
         EraseUnused(m_rdlcInfos, dataSet + ".rdlc",
                     [this](const RDLCInfo* layout)
                     { return !IsRDLCInfoUsedByOtherReport(layout, nullptr); });

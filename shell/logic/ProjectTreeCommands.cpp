@@ -30,6 +30,7 @@
 #include "model/OutputRoot.h"
 #include "model/ProjectFolders.h"
 #include "model/ProjectNameCheck.h"
+#include "model/ReferenceList.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
@@ -888,8 +889,26 @@ void ProjectTreeCommands::DeleteProcedure(Procedure* procedure, TreeHandle item)
             module->GetLoginPage()->GetLoginProcedure() == procedure)
             loginCallers.push_back(module);
     }
-    DeleteEntity(procedure, &ForgeonProject::DeleteProcedure, item, RightPane::ProcedureView,
-                 {TreeSlot::UserProcedures, TreeSlot::DefaultProcedures});
+    const bool feedsReports =
+        procedure != nullptr &&
+        std::ranges::any_of(Project().GetModules(),
+                            [procedure](const Module* module)
+                            {
+                                return std::ranges::any_of(
+                                    module->GetReports(),
+                                    [procedure](const ApplicationReport* report)
+                                    { return report->IsProcedureUsed(procedure, FALSE); });
+                            });
+    if (procedure == nullptr || !Project().DeleteProcedure(procedure))
+        return;
+    // The report designer lets go of the groups and reports that went with the procedure.
+    if (feedsReports)
+    {
+        m_host.ResetEditor(RightPane::ReportView);
+        RemoveStaleItems({TreeSlot::SearchReports});
+    }
+    AfterDelete(item, RightPane::ProcedureView,
+                {TreeSlot::UserProcedures, TreeSlot::DefaultProcedures, TreeSlot::SearchReports});
     for (const Module* module : loginCallers)
     {
         if (module->GetLoginPage() != nullptr &&
@@ -944,9 +963,13 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
             usedByTransactions ||
             std::ranges::any_of(each->GetTransactions(), [table](const Transaction* transaction)
                                 { return transaction->UsesTable(table); });
-        ownsReports = ownsReports || std::ranges::any_of(each->GetReports(),
-                                                         [table](const ApplicationReport* report)
-                                                         { return report->IsBuiltOnTable(table); });
+        // A report that stays may lose groups to the table.
+        ownsReports =
+            ownsReports || std::ranges::any_of(each->GetReports(),
+                                               [table](ApplicationReport* report) {
+                                                   return report->IsBuiltOnTable(table) ||
+                                                          ReferenceList::Reaches(*report, {table});
+                                               });
         ownsRDLCReports =
             ownsRDLCReports ||
             std::ranges::any_of(each->GetRDLCReports(), [table](const RDLCReport* report)

@@ -1121,7 +1121,10 @@ const ClassCallHolder classCallHolders[] = {
          report->AddReportGroup(new ReportGroup(report, call));
          return report;
      },
-     [](FormInterface& page) { return FirstGroup(page)->GetClassCall() == nullptr; }, "Sales\r\n"},
+     // The group goes with its call.
+     [](FormInterface& page)
+     { return dynamic_cast<ApplicationReport&>(page).GetReportGroups().empty(); },
+     "Sales\r\n"},
     {"ReportGroupFilter",
      [](Module& module, Table* orders, ClassInvokation* call) -> FormInterface*
      {

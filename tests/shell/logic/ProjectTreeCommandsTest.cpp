@@ -7,7 +7,10 @@
 #include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
+#include "entities/ReportField.h"
+#include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "model/Field.h"
 #include "model/MainFrameAccess.h"
@@ -745,6 +748,34 @@ TEST_F(CommandFixture, DeletingATableResetsTheEditorsOfWhatItTookOrChanged)
               (std::vector<RightPane>{RightPane::TransactionView, RightPane::TableView}));
 }
 
+// A report that keeps a group on another table loses the table's group: the report designer
+// lets go of it as well.
+TEST_F(CommandFixture, DeletingATableResetsTheReportDesignerOfAReportThatLosesAGroup)
+{
+    ScriptedMessageBoxes answers({IDOK, IDOK});
+    Table* other = NewTable("supplier", Table::masterKind, {"name"});
+    Base().AddTable(other);
+    auto* report = new ApplicationReport;
+    report->SetName("mixed");
+    for (const Table* table : {customer, other})
+    {
+        auto* group = new ReportGroup(report, nullptr);
+        auto* column = new ReportField;
+        column->AdoptFieldInfo(new ProcedureFieldInfo(table->FindFieldByName("name"),
+                                                      ProcedureFieldInfo::noAggregate));
+        group->AddReportField(column);
+        report->AddReportGroup(group);
+    }
+    Base().AddReport(report, true);
+    tree.BuildTree(&project);
+
+    Delete(Item(Base(), TreeSlot::MasterTables, "supplier"));
+
+    ASSERT_EQ(Base().FindReportByName("mixed"), report);
+    EXPECT_EQ(report->GetReportGroups().size(), 1u);
+    EXPECT_EQ(host.reset, (std::vector<RightPane>{RightPane::ReportView, RightPane::TableView}));
+}
+
 TEST_F(CommandFixture, ProceduresMapFormsAndReportPagesHaveTheirMenusAndOpenInTheirEditors)
 {
     const OtherKinds kinds(Base());
@@ -889,6 +920,31 @@ TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNod
     EXPECT_EQ(text(TreeSlot::MapTables), "Map Tables");
     EXPECT_EQ(answers.Shown().size(), 7u);
     EXPECT_EQ(answers.Shown()[6].text, kConfirmDelete);
+}
+
+// A report that only the procedure fed goes with it, out of the tree, and the report designer
+// lets go of it.
+TEST_F(CommandFixture, DeletingAReportsOnlyProcedureTakesTheReportOutOfTheTree)
+{
+    const OtherKinds kinds(Base());
+    auto* report = new ApplicationReport;
+    report->SetName("searched");
+    auto* group = new ReportGroup(report, nullptr);
+    auto* call = new ProcedureInvokation;
+    call->SetProcedure(kinds.search);
+    group->SetProcedureCall(call);
+    report->AddReportGroup(group);
+    Base().AddReport(report, true);
+    tree.BuildTree(&project);
+    ASSERT_NE(Item(Base(), TreeSlot::SearchReports, "searched"), nullptr);
+    ScriptedMessageBoxes answers({IDOK, IDOK});
+
+    Delete(Item(Base(), TreeSlot::UserProcedures, "PRC_OrderSearch"));
+
+    EXPECT_EQ(Base().FindReportByName("searched"), nullptr);
+    EXPECT_EQ(Item(Base(), TreeSlot::SearchReports, "searched"), nullptr);
+    EXPECT_EQ(host.reset,
+              (std::vector<RightPane>{RightPane::ReportView, RightPane::ProcedureView}));
 }
 
 TEST_F(CommandFixture, DeletingTheLoginPagesProcedureSaysThatThePageHasNoneLeft)

@@ -1,0 +1,242 @@
+// Each table, then each procedure, of a project whose reports are fed every way (a class call, a
+// procedure, nothing, groups on several tables, a second module calling the first's class, a
+// generated report re-pointed to another class, an RDLC report on two data sets) deleted alone
+// from the saved fixture leaves the reports, procedures and report descriptions of the expected
+// file. WEAVO_WRITE_DELETION_FIXTURE names a folder that takes a new fixture and expected file.
+#include "bench/store/BenchTables.h"
+#include "entities/ApplicationReport.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Function.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/RDLCInfo.h"
+#include "entities/RDLCReport.h"
+#include "entities/ReportField.h"
+#include "entities/ReportGroup.h"
+#include "entities/XSDInfo.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/ProjectStore.h"
+#include "model/Table.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/support/HostFiles.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+const std::filesystem::path fixtureFolder = std::filesystem::path(WEAVO_TEST_DATA) / "model";
+constexpr const char* fixtureName = "report-feeding.wvt";
+constexpr const char* expectedName = "report-feeding-survivors.txt";
+const char* const procedureTables[] = {"table_2", "table_3", "table_4", "table_6"};
+
+Table* TableNamed(const Module& module, const char* name)
+{
+    CString text(name);
+    return module.FindTableByName(text);
+}
+
+Procedure* ProcedureOf(const Module& module, const char* table)
+{
+    return module.FindProcedureByName(CString("PRC_") + table + "_SelectAll");
+}
+
+// A group calling the table's SelectAllRecords, with a column for each of its outputs.
+ReportGroup* ClassGroup(Module& module, ApplicationReport* report, const char* table)
+{
+    Class* dataClass = module.GetClassForTable(TableNamed(module, table), false);
+    auto* call = new ClassInvokation;
+    call->SetFunction(dataClass, dataClass->FindFunctionByName("SelectAllRecords"));
+    auto* group = new ReportGroup(report, call);
+    report->AddReportGroup(group);
+    group->SyncColumnsWithFunction();
+    return group;
+}
+
+// A group calling the procedure, with a column for each of its outputs.
+ReportGroup* ProcedureGroup(ApplicationReport* report, Procedure* procedure)
+{
+    auto* call = new ProcedureInvokation;
+    call->SetProcedure(procedure);
+    auto* group = new ReportGroup(report, nullptr);
+    group->SetProcedureCall(call);
+    for (ProcedureFieldInfo* output : procedure->GetOutputColumns())
+        group->AddReportField(new ReportField(output));
+    report->AddReportGroup(group);
+    return group;
+}
+
+// A column of a text field of the table other than its front field.
+void AddColumnOf(ReportGroup* group, const Table* table)
+{
+    auto* column = new ReportField;
+    column->AdoptFieldInfo(new ProcedureFieldInfo(table->FindFieldByName("column_2"),
+                                                  ProcedureFieldInfo::noAggregate));
+    group->AddReportField(column);
+}
+
+ApplicationReport* AddReport(Module& module, const char* name)
+{
+    auto* report = NewPage<ApplicationReport>(name);
+    module.AddReport(report, true);
+    return report;
+}
+
+void BuildFixture(const std::filesystem::path& path)
+{
+    ForgeonProject project;
+    ScopedOpenProject open(&project);
+    project.InitNewProject();
+    AddGeneratedBenchTables(project, 8);
+    Module& base = *project.GetCurrentModule();
+    for (const char* table : procedureTables)
+        base.AddProcedure(new Procedure(TableNamed(base, table), true));
+    ClassGroup(base, AddReport(base, "by_class"), "table_1");
+    ProcedureGroup(AddReport(base, "by_procedure"), ProcedureOf(base, "table_2"));
+    ApplicationReport* twoProcedures = AddReport(base, "two_procedures");
+    ProcedureGroup(twoProcedures, ProcedureOf(base, "table_3"));
+    ProcedureGroup(twoProcedures, ProcedureOf(base, "table_4"));
+    ApplicationReport* noCallThenClass = AddReport(base, "no_call_then_class");
+    auto* columnsOnly = new ReportGroup(noCallThenClass, nullptr);
+    AddColumnOf(columnsOnly, TableNamed(base, "table_4"));
+    noCallThenClass->AddReportGroup(columnsOnly);
+    ClassGroup(base, noCallThenClass, "table_5");
+    AddColumnOf(
+        ProcedureGroup(AddReport(base, "procedure_showing_parent"), ProcedureOf(base, "table_6")),
+        TableNamed(base, "table_5"));
+    ApplicationReport* noCall = AddReport(base, "no_call");
+    auto* noCallGroup = new ReportGroup(noCall, nullptr);
+    AddColumnOf(noCallGroup, TableNamed(base, "table_7"));
+    noCall->AddReportGroup(noCallGroup);
+    ApplicationReport* classAndProcedure = AddReport(base, "class_and_procedure");
+    ClassGroup(base, classAndProcedure, "table_1");
+    ProcedureGroup(classAndProcedure, ProcedureOf(base, "table_2"));
+    // The generated report of table_3 re-pointed to table_6's class, as Assign Function does.
+    ClassInvokation* repointed =
+        base.FindReportByName("table_3 Report")->GetReportGroups()[0]->GetClassCall();
+    Class* table6 = base.GetClassForTable(TableNamed(base, "table_6"), false);
+    repointed->SetFunction(table6, table6->FindFunctionByName("SelectAllRecords"));
+
+    Module* second = NewModule("Module2", 2);
+    project.AddModule(second);
+    ClassGroup(base, AddReport(*second, "search_in_module2"), "table_2");
+    ProcedureGroup(AddReport(*second, "procedure_in_module2"), ProcedureOf(base, "table_3"));
+
+    auto* layout = new RDLCInfo;
+    layout->SetName("BaseModule\\RDLCs\\two_data_sets.rdlc");
+    for (const char* table : {"table_0", "table_1"})
+        layout->AddDataSet(CString(table) + "_SelectAllRecords", CString(table) + "TableAdapter",
+                           table);
+    project.AddRDLCInfo(layout);
+    auto* rdlc = NewPage<RDLCReport>("two_data_sets");
+    rdlc->SetRDLCInfo(layout);
+    base.AddRDLCReport(rdlc, true);
+
+    ProjectStore store;
+    ASSERT_TRUE(store.ArchiveProject(&project, path.string().c_str(), FALSE));
+}
+
+std::string CallText(const ReportGroup& group)
+{
+    if (const ClassInvokation* call = group.GetClassCall())
+    {
+        const Class* dataClass = call->GetClass();
+        const Function* function = call->GetFunction();
+        return std::string(dataClass != nullptr ? dataClass->GetFieldName().GetString() : "") +
+               "." + (function != nullptr ? function->GetFieldName().GetString() : "");
+    }
+    if (const ProcedureInvokation* call = group.GetProcedureCall())
+        return call->GetProcedure() != nullptr ? call->GetProcedure()->GetName().GetString() : "?";
+    return "-";
+}
+
+// Per module its reports with each group's call and column count, its RDLC reports with their
+// data sets, and its procedures; then the project's report descriptions.
+std::string Survivors(const ForgeonProject& project)
+{
+    std::ostringstream out;
+    for (const Module* module : project.GetModules())
+    {
+        out << " " << module->GetName().GetString() << "\n";
+        for (const ApplicationReport* report : module->GetReports())
+        {
+            out << "  report " << report->GetFormName().GetString() << ":";
+            for (const ReportGroup* group : report->GetReportGroups())
+                out << " " << CallText(*group) << "/" << group->GetReportFields().size();
+            out << "\n";
+        }
+        for (const RDLCReport* report : module->GetRDLCReports())
+        {
+            out << "  rdlc " << report->GetFormName().GetString() << ":";
+            if (report->GetRDLCInfo() != nullptr)
+            {
+                for (const RDLCDataSetEntry& entry : report->GetRDLCInfo()->GetEntries())
+                    out << " " << entry.m_dataSetName.GetString();
+            }
+            out << "\n";
+        }
+        for (const Procedure* procedure : module->GetProcedures())
+            out << "  procedure " << procedure->GetName().GetString() << "\n";
+    }
+    out << " descriptions " << project.GetRDLCInfos().size() << " rdlc, "
+        << project.GetXSDInfos().size() << " xsd\n";
+    return out.str();
+}
+
+TEST(ReportFeedingDeletionTest, EachTableAndProcedureDeletedAloneLeavesTheExpectedReports)
+{
+    ScriptedMessageBoxes boxes;
+    TempFolder temp;
+    const char* renewed = std::getenv("WEAVO_WRITE_DELETION_FIXTURE");
+    const std::filesystem::path fixture =
+        (renewed != nullptr ? std::filesystem::path(renewed) : fixtureFolder) / fixtureName;
+    if (renewed != nullptr)
+        BuildFixture(fixture);
+    struct Deletion
+    {
+        std::string name;
+        std::function<bool(ForgeonProject&, Module&)> remove;
+    };
+    std::vector<Deletion> deletions;
+    for (int number = 0; number < 8; ++number)
+    {
+        const std::string table = "table_" + std::to_string(number);
+        deletions.push_back({table, [table](ForgeonProject& project, Module& base)
+                             { return project.DeleteTable(TableNamed(base, table.c_str())); }});
+    }
+    for (const char* table : procedureTables)
+    {
+        deletions.push_back({std::string("PRC_") + table + "_SelectAll",
+                             [table](ForgeonProject& project, Module& base)
+                             { return project.DeleteProcedure(ProcedureOf(base, table)); }});
+    }
+    std::string outcome;
+    for (const Deletion& deletion : deletions)
+    {
+        ProjectStore store;
+        ScopedOpenProject open(store);
+        ASSERT_TRUE(store.ArchiveProject(nullptr, fixture.string().c_str(), TRUE));
+        ForgeonProject& project = *store.GetProject();
+        EXPECT_TRUE(deletion.remove(project, *project.GetBaseModule())) << deletion.name;
+        outcome += deletion.name + " deleted\n" + Survivors(project);
+        // What is left saves.
+        EXPECT_TRUE(store.ArchiveProject(&project, (temp.Path() / "after.wvt").c_str(), FALSE))
+            << deletion.name;
+    }
+    if (renewed != nullptr)
+        std::ofstream(std::filesystem::path(renewed) / expectedName, std::ios::binary) << outcome;
+    EXPECT_EQ(outcome, ReadHostFile(fixtureFolder / expectedName));
+}
+} // namespace
