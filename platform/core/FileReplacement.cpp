@@ -115,6 +115,18 @@ int RenameKeepingExisting(const char* from, const char* to)
 }
 } // namespace
 
+bool GiveOwnerOf(const struct stat& replaced, int to)
+{
+    static const uid_t user = ::geteuid();
+    static const gid_t group = ::getegid();
+    if ((replaced.st_uid == user && replaced.st_gid == group) ||
+        ::fchown(to, replaced.st_uid, replaced.st_gid) == 0)
+        return true;
+    if (::fchown(to, static_cast<uid_t>(-1), replaced.st_gid) != 0)
+        errno = 0;
+    return false;
+}
+
 std::optional<std::string> LinkText(const std::string& hostPath)
 {
     struct stat info;
@@ -261,13 +273,7 @@ bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMod
     const bool replacing = ::lstat(m_target.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
                            (m_followLinks || old.st_nlink == 1);
     if (replacing)
-    {
-        // The owner first: a change of owner clears bits that the mode then sets again. Only
-        // the superuser may give a file away, so a refusal leaves it the user's.
-        if (::fchown(m_descriptor, old.st_uid, old.st_gid) != 0 &&
-            ::fchown(m_descriptor, static_cast<uid_t>(-1), old.st_gid) != 0)
-            errno = 0;
-    }
+        GiveOwnerOf(old, m_descriptor);
     const mode_t mode = m_mode        ? *m_mode
                         : replacing   ? old.st_mode
                         : newFileMode ? *newFileMode

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <ctime>
@@ -96,6 +97,12 @@ private:
     std::optional<mode_t> m_mode;
     std::vector<std::string> m_lostAttributes;
 };
+
+// Gives the open file the owner and group of the replaced file, whose status is given, as far as
+// the host allows: only the superuser may give a file away, so a refusal keeps the group where
+// the user may. Done before the mode, since a change of owner clears bits the mode sets again.
+// False when the owner could not be given.
+bool GiveOwnerOf(const struct stat& replaced, int to);
 
 // The text of the symbolic link at the host path; nothing when the path is not a link or the
 // link cannot be read.

@@ -1,6 +1,7 @@
 #include "platform/core/FileReplacementAt.h"
 
 #include "platform/core/ExtendedAttributes.h"
+#include "platform/core/FileReplacement.h"
 #include "platform/core/TemporaryName.h"
 
 #include <algorithm>
@@ -31,19 +32,6 @@ int RenameKeepingExistingAt(int folder, const std::string& from, const std::stri
     if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0)
         return -1;
     return ::unlinkat(folder, from.c_str(), 0);
-}
-
-// The process's user and group, asked once: the program never changes them.
-uid_t ProcessUser()
-{
-    static const uid_t user = ::geteuid();
-    return user;
-}
-
-gid_t ProcessGroup()
-{
-    static const gid_t group = ::getegid();
-    return group;
 }
 
 // Writes all the bytes at the offset; false with errno set.
@@ -180,7 +168,7 @@ bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFil
         return false;
     }
     // The owner with the write bit may write; for anyone else the host is asked.
-    const bool ownerWrites = info.st_uid == ProcessUser() && (info.st_mode & S_IWUSR) != 0;
+    const bool ownerWrites = info.st_uid == ::geteuid() && (info.st_mode & S_IWUSR) != 0;
     if (S_ISREG(info.st_mode) &&
         ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
          (!ownerWrites && ::faccessat(folder, name.c_str(), W_OK, AT_SYMLINK_NOFOLLOW) != 0)))
@@ -235,13 +223,7 @@ Descriptor FileReplacementAt::OpenReplaced() const
 
 bool FileReplacementAt::TakeWhatItHad(int replaced)
 {
-    // Only the superuser may give a file away; the owner goes first, since a change of owner
-    // clears bits that the mode then sets again.
-    const bool ownersDiffer =
-        m_replaced.st_uid != ProcessUser() || m_replaced.st_gid != ProcessGroup();
-    bool kept = !ownersDiffer || ::fchown(m_file.Get(), m_replaced.st_uid, m_replaced.st_gid) == 0;
-    if (!kept && ::fchown(m_file.Get(), static_cast<uid_t>(-1), m_replaced.st_gid) != 0)
-        errno = 0;
+    bool kept = GiveOwnerOf(m_replaced, m_file.Get());
     // After the mode, which an access control list refines.
     kept = ::fchmod(m_file.Get(), m_replaced.st_mode & 07777) == 0 && kept;
     return replaced >= 0 && CopyExtendedAttributes(replaced, m_file.Get()).empty() && kept;
