@@ -283,9 +283,8 @@ bool FileReplacementAt::CommitWhole(std::string_view bytes)
     }
     if (inPlace)
     {
+        m_folderRefusal = false;
         const bool done = WriteInPlace(bytes);
-        if (done)
-            m_folderRefusal = false;
         Abandon();
         return done;
     }
