@@ -1,6 +1,6 @@
 // Write All over the tree of an earlier run: files of long names are written again, files that
-// did not change are left as they are with all they had, and the temporaries of a run killed
-// part way do not stay in the site.
+// did not change are left as they are, and the temporaries of a run killed part way do not stay
+// in the site.
 #include "gen_web/AspxWriteAll.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
@@ -17,7 +17,6 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace
@@ -59,18 +58,11 @@ TEST(WriteAllOverEarlierTree, WritesEveryFileAgainAndLeavesNoTemporary)
     const std::string tag = ".weavo-" + std::to_string(ended) + "-4";
     std::ofstream(dataSets / ("customer.xsd" + tag)) << "part";
     std::ofstream(dataSets / (std::string(240, 't') + tag)) << "part";
-    const fs::path page = written.rbegin()->first;
-    const bool attributed = ::setxattr((shop.ApplicationFolder() / page).c_str(),
-                                       "user.weavo.served", "yes", 3, 0) == 0;
 
     AspxWriteAll second(&project);
     EXPECT_TRUE(second.Run(nullptr)) << second.GetReport().GetText();
 
     // Nothing changed: every file is the one the first run wrote, and no other stands there.
     EXPECT_EQ(written, FilesBelow(shop.ApplicationFolder()));
-    char value[8] = {};
-    if (attributed)
-        EXPECT_EQ(3, ::getxattr((shop.ApplicationFolder() / page).c_str(), "user.weavo.served",
-                                value, sizeof value));
 }
 } // namespace

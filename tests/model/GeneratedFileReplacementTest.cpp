@@ -163,27 +163,6 @@ pid_t EndedProcess()
     return child;
 }
 
-// The same site written again and again: names of any length take their files every time, and
-// no temporary stays.
-TEST(GeneratedFileReplacement, FilesOfAnyNameAreWrittenEveryTime)
-{
-    TempFolder site("WeavoLongNames");
-    std::string accented;
-    while (accented.size() < 250)
-        accented += "\xC3\xA9";
-    for (const std::string& name : {std::string(255, 'T'), std::string(244, 'T') + ".aspx.cs",
-                                    accented + ".cs", std::string(241, 'T')})
-    {
-        for (const char* text : {"first", "second", "second"})
-        {
-            EXPECT_EQ("", Write(site, name, text)) << name.size() << " " << text;
-            EXPECT_EQ(text, ReadHostFile(site.Path() / name));
-        }
-        EXPECT_EQ(std::set<std::string>{name}, NameSetIn(site.Path()));
-        fs::remove(site.Path() / name);
-    }
-}
-
 // A file whose text is unchanged is left as it is: its inode, time and other names stay.
 TEST(GeneratedFileReplacement, AnUnchangedFileIsLeftAlone)
 {

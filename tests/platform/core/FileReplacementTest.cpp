@@ -118,8 +118,11 @@ TEST(FileReplacementTest, WhatASaveLeftBehindIsFoundAndKept)
 TEST(FileReplacementTest, LongNamesAreReplacedAndTheirLeftTemporariesFound)
 {
     TempFolder folder;
-    for (const std::string& name :
-         {std::string(241, 'S') + ".wvt", std::string(251, 'S') + ".wvt", std::string(255, 'S')})
+    std::string accented;
+    while (accented.size() < 250)
+        accented += "\xC3\xA9";
+    for (const std::string& name : {std::string(241, 'S') + ".wvt", std::string(251, 'S') + ".wvt",
+                                    std::string(255, 'S'), accented + ".wvt"})
     {
         const std::string target = (folder.Path() / name).string();
         std::ofstream(target) << "old";
