@@ -1,14 +1,18 @@
 #include "model/GenerationReport.h"
 
+#include "model/ProjectStore.h"
 #include "model/TextFile.h"
 #include "platform/core/FileCopy.h"
 #include "platform/core/FileReplacementAt.h"
+#include "platform/core/TemporaryName.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits>
+#include <optional>
 #include <sys/stat.h>
 #include <utility>
 
@@ -69,9 +73,11 @@ bool GenerationReport::RecordFile(const CString& path, const TextFile& file)
         FileReplacementAt replacement = std::move(pending->second);
         m_replacements.erase(pending);
         // The file that stood there stays unless the whole new one takes its place.
-        if (failure.IsEmpty() && !replacement.Commit())
-            failure = std::strerror(errno);
-        if (failure.IsEmpty())
+        if (failure.IsEmpty() && !replacement.CommitWhole(file.GetCollected()))
+            failure = replacement.IsFolderRefusal() ? CString(std::strerror(errno)) +
+                                                          ": its folder lets no file be made in it"
+                                                    : CString(std::strerror(errno));
+        if (failure.IsEmpty() && !replacement.WasUnchanged())
             NoteReplacedLink(path, replacement.GetReplacedLink());
     }
     if (failure.IsEmpty())
@@ -119,7 +125,41 @@ OutputRoot::Folder GenerationReport::OpenFolderOfFile(const CString& path, std::
     OutputRoot::Folder folder = m_root.OpenFolderOfFile(path, name);
     if (!folder.refusal.IsEmpty())
         AddUnwrittenFile(path, folder.refusal);
+    else
+        RemoveLeftTemporaries(folder.descriptor, path);
     return folder;
+}
+
+void GenerationReport::RemoveLeftTemporaries(int folder, const CString& path)
+{
+    struct stat info;
+    if (::fstat(folder, &info) != 0 || !m_swept.insert({info.st_dev, info.st_ino}).second)
+        return;
+    const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* entries = listed >= 0 ? ::fdopendir(listed) : nullptr;
+    if (entries == nullptr)
+    {
+        if (listed >= 0)
+            ::close(listed);
+        return;
+    }
+    const std::string hostPath = NormalHostPath(path);
+    const std::string hostFolder = hostPath.substr(0, hostPath.rfind('/') + 1);
+    while (const dirent* entry = ::readdir(entries))
+    {
+        const std::optional<TemporaryName> name = ReadTemporaryName(entry->d_name);
+        if (!name || IsProgramProcess(name->pid))
+            continue;
+        const Descriptor file(::openat(::dirfd(entries), entry->d_name,
+                                       O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+            ProjectStore::IsProjectFile(file.Get()))
+            continue;
+        if (::unlinkat(::dirfd(entries), entry->d_name, 0) != 0)
+            AddNote("These files that writes killed part way left could not be removed:",
+                    (hostFolder + entry->d_name).c_str(), std::strerror(errno));
+    }
+    ::closedir(entries);
 }
 
 bool GenerationReport::TakeLinkAway(const OutputRoot::Folder& folder, const std::string& name,
@@ -169,23 +209,27 @@ bool GenerationReport::OpenFile(TextFile& file, const CString& path,
     // A run over the output of an earlier one finds most names taken.
     const auto expected = m_lastFileReplaced ? FileReplacementAt::NameExpected::taken
                                              : FileReplacementAt::NameExpected::free;
-    const bool begun = replacement.Begin(folder.descriptor, name, 0666, hold, expected);
+    const bool begun = replacement.Begin(folder.descriptor, name, 0666, hold, expected,
+                                         FileReplacementAt::Bytes::whole);
     m_lastFileReplaced = begun && replacement.IsReplacing();
     if (!begun && errno != EINVAL)
     {
         AddUnwrittenFile(path, std::strerror(errno));
         return false;
     }
+    if (replacement.IsBegun())
+    {
+        // The whole text is compared with the file there before anything is written.
+        file.Collect();
+        m_replacements.insert_or_assign(&file, std::move(replacement));
+        return true;
+    }
     // A device or a pipe at the name is written through, as it stands.
-    Descriptor opened = replacement.GetDescriptor() >= 0 ? replacement.TakeDescriptor()
-                                                         : CreateFileAt(folder.descriptor, name);
-    if (file.Open(std::move(opened)) == nullptr)
+    if (file.Open(CreateFileAt(folder.descriptor, name)) == nullptr)
     {
         RecordFile(path, file);
         return false;
     }
-    if (replacement.IsBegun())
-        m_replacements.insert_or_assign(&file, std::move(replacement));
     return true;
 }
 

@@ -6,9 +6,12 @@
 #include "platform/core/HostPath.h"
 
 #include <cstddef>
+#include <set>
 #include <string>
+#include <sys/types.h>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 class TextFile;
@@ -104,7 +107,11 @@ public:
         AddNote("These entries were not copied:", path, reason);
     }
     // Forgets the folders made, for a new run.
-    void ForgetFolders() { m_folders.Clear(); }
+    void ForgetFolders()
+    {
+        m_folders.Clear();
+        m_swept.clear();
+    }
 
 private:
     CString Text(std::size_t limit) const;
@@ -114,6 +121,10 @@ private:
     // Takes a link at the file's name away (noted); a failure is recorded.
     bool TakeLinkAway(const OutputRoot::Folder& folder, const std::string& name,
                       const CString& path);
+    // Removes, once a run, the temporaries that writes of files killed part way left in the
+    // open folder (those whose process is no live one of this program); a project file's are
+    // left to its save. One that stays is noted.
+    void RemoveLeftTemporaries(int folder, const CString& path);
     // Notes what was taken away from the file's name; nothing when it is empty.
     void NoteReplacedLink(const CString& path, const std::string& removed);
 
@@ -127,6 +138,8 @@ private:
     bool m_lastFileReplaced = false;
     // The files open for writing under a temporary name, until RecordFile.
     std::unordered_map<const TextFile*, FileReplacementAt> m_replacements;
+    // The folders (device and inode) whose temporaries this run removed.
+    std::set<std::pair<dev_t, ino_t>> m_swept;
     // The normal host paths of the files written, copied or kept.
     std::unordered_set<std::string> m_accounted;
 };

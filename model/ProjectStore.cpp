@@ -621,6 +621,15 @@ ProjectStore::FindUnfinishedSavesIn(const char* folder,
                                                   minimumAge);
 }
 
+bool ProjectStore::IsProjectFile(int descriptor)
+{
+    static const std::string header = ProjectFileHeader();
+    std::string start(header.size(), '\0');
+    return ::pread(descriptor, start.data(), start.size(), 0) ==
+               static_cast<ssize_t>(start.size()) &&
+           start == header;
+}
+
 bool ProjectStore::KeepUnfinishedSave(const std::string& temporary, const CString& keptPath,
                                       std::time_t minimumAge)
 {

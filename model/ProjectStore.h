@@ -102,6 +102,8 @@ public:
     FindUnfinishedSavesIn(const char* folder,
                           const std::function<bool(const std::string& target)>& ofTarget,
                           std::time_t minimumAge);
+    // The open file begins as every project file does.
+    static bool IsProjectFile(int descriptor);
     // Moves one of them to keptPath (a model path), replacing nothing; false with errno set.
     static bool KeepUnfinishedSave(const std::string& temporary, const CString& keptPath,
                                    std::time_t minimumAge);

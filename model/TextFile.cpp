@@ -211,11 +211,25 @@ FILE* TextFile::Attach(int descriptor)
     m_openError = m_file == nullptr ? CString(std::strerror(errno)) : CString();
     m_writeError.Empty();
     m_fileEndsWithCarriageReturn = false;
+    m_pending.clear();
     return m_file;
+}
+
+void TextFile::Collect()
+{
+    if (m_disabled)
+        return;
+    Close();
+    m_collecting = true;
+    m_openError.Empty();
+    m_writeError.Empty();
+    m_fileEndsWithCarriageReturn = false;
+    m_pending.clear();
 }
 
 void TextFile::Close()
 {
+    m_collecting = false;
     if (m_file == nullptr)
         return;
     WritePending();
@@ -245,7 +259,7 @@ void TextFile::WriteFormatted(int indent, const char* format, std::span<const Fo
 
 void TextFile::Emit(std::string_view text)
 {
-    if (m_file == nullptr)
+    if (!IsOpen())
     {
         // Appended in place: a CString of the text first would copy it twice.
         const int length = m_buffer.GetLength();
@@ -255,7 +269,7 @@ void TextFile::Emit(std::string_view text)
         return;
     }
     AppendFileBytes(m_pending, text, m_fileEndsWithCarriageReturn);
-    if (m_flush || m_pending.size() >= pendingLimit)
+    if (!m_collecting && (m_flush || m_pending.size() >= pendingLimit))
         WritePending();
 }
 

@@ -44,6 +44,9 @@ public:
     // Open with a file already open for writing, which this writer takes over: it is emptied
     // first unless appending. An invalid descriptor fails the open with errno's reason.
     FILE* Open(Descriptor descriptor);
+    // Opens no file: the file's bytes, line ends translated, collect whole until Close, for the
+    // caller to write out (GetCollected). Unless disabled.
+    void Collect();
     // Closes the file; further writes go to the buffer again.
     void Close();
     // Empties the collected text.
@@ -59,7 +62,7 @@ public:
         WriteFormatted(indent, format, list);
     }
 
-    bool IsOpen() const { return m_file != nullptr; }
+    bool IsOpen() const { return m_file != nullptr || m_collecting; }
     // The host's reason why the last open failed; empty after a successful open.
     const CString& GetOpenError() const { return m_openError; }
     // The host's reason why the file opened last did not open, or why a write or close of it
@@ -70,6 +73,8 @@ public:
     const CString& GetPath() const { return m_path; }
     // The text written while no file was open, as written.
     const CString& GetBuffer() const { return m_buffer; }
+    // The bytes collected since Collect, also after Close.
+    std::string_view GetCollected() const { return m_pending; }
 
 private:
     // Writes to the descriptor, which it takes over, from now on; -1 records errno as the
@@ -77,7 +82,7 @@ private:
     FILE* Attach(int descriptor);
     void WriteFormatted(int indent, const char* format, std::span<const FormatArg> args);
     // Text for the file collects in m_pending and is written on Close, when it reaches
-    // pendingLimit, or at once when each write is to be flushed.
+    // pendingLimit, or at once when each write is to be flushed; while collecting, it stays.
     void Emit(std::string_view text);
     void WritePending();
     // Keeps the first failure's reason.
@@ -91,6 +96,7 @@ private:
     bool m_flush;
     bool m_disabled;
     bool m_append;
+    bool m_collecting = false;
     CString m_openError;
     CString m_writeError;
     static constexpr std::size_t pendingLimit = std::size_t{1} << 20;

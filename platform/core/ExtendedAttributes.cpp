@@ -29,16 +29,13 @@ template <class Call> bool ReadSized(Call call, std::vector<char>& bytes)
     }
     return false;
 }
-} // namespace
 
-std::vector<std::string> CopyExtendedAttributes(const std::string& fromHostPath, int to)
+// Copies the attributes that list and get read to the open file.
+template <class List, class Get> std::vector<std::string> CopyAttributes(List list, Get get, int to)
 {
     std::vector<std::string> lost;
-    const char* path = fromHostPath.c_str();
     std::vector<char> names;
-    if (!ReadSized([path](char* buffer, std::size_t size)
-                   { return ::llistxattr(path, buffer, size); },
-                   names))
+    if (!ReadSized(list, names))
     {
         if (errno != ENOTSUP && errno != ENOENT)
             lost.push_back(std::string("the list of attributes (") + std::strerror(errno) + ")");
@@ -51,12 +48,32 @@ std::vector<std::string> CopyExtendedAttributes(const std::string& fromHostPath,
         if (name.empty())
             continue;
         std::vector<char> value;
-        const bool copied = ReadSized([path, &name](char* buffer, std::size_t size)
-                                      { return ::lgetxattr(path, name.c_str(), buffer, size); },
+        const bool copied = ReadSized([&get, &name](char* buffer, std::size_t size)
+                                      { return get(name.c_str(), buffer, size); },
                                       value) &&
                             ::fsetxattr(to, name.c_str(), value.data(), value.size(), 0) == 0;
         if (!copied)
             lost.push_back(name + " (" + std::strerror(errno) + ")");
     }
     return lost;
+}
+} // namespace
+
+std::vector<std::string> CopyExtendedAttributes(const std::string& fromHostPath, int to)
+{
+    const char* path = fromHostPath.c_str();
+    return CopyAttributes([path](char* buffer, std::size_t size)
+                          { return ::llistxattr(path, buffer, size); },
+                          [path](const char* name, char* buffer, std::size_t size)
+                          { return ::lgetxattr(path, name, buffer, size); },
+                          to);
+}
+
+std::vector<std::string> CopyExtendedAttributes(int from, int to)
+{
+    return CopyAttributes([from](char* buffer, std::size_t size)
+                          { return ::flistxattr(from, buffer, size); },
+                          [from](const char* name, char* buffer, std::size_t size)
+                          { return ::fgetxattr(from, name, buffer, size); },
+                          to);
 }

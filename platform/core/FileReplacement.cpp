@@ -4,6 +4,7 @@
 #include "platform/core/ExtendedAttributes.h"
 #include "platform/core/FileSync.h"
 #include "platform/core/SaveLock.h"
+#include "platform/core/TemporaryName.h"
 
 #include <algorithm>
 #include <atomic>
@@ -25,7 +26,6 @@ namespace
 // As many links as the kernel follows in one path.
 constexpr int maxLinkHops = 40;
 constexpr int maxTemporaryNameTries = 100;
-constexpr const char* temporaryInfix = ".weavo-";
 
 std::string FolderPart(const std::string& path)
 {
@@ -39,26 +39,6 @@ std::string NamePart(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool IsDigits(const std::string& text)
-{
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
-// The name of the file that a temporary name "<name>.weavo-<pid>-<n>" replaces; nothing when the
-// entry is not one.
-std::optional<std::string> TemporaryTargetName(const std::string& entry)
-{
-    const std::size_t infix = entry.rfind(temporaryInfix);
-    if (infix == std::string::npos || infix == 0)
-        return std::nullopt;
-    const std::string rest = entry.substr(infix + std::strlen(temporaryInfix));
-    const std::size_t dash = rest.find('-');
-    if (dash == std::string::npos || !IsDigits(rest.substr(0, dash)) ||
-        !IsDigits(rest.substr(dash + 1)))
-        return std::nullopt;
-    return entry.substr(0, infix);
 }
 
 // A rename reaches the disk with its folder. A folder that cannot be synced leaves the file in
@@ -134,6 +114,18 @@ int RenameKeepingExisting(const char* from, const char* to)
 }
 } // namespace
 
+bool GiveOwnerOf(const struct stat& replaced, int to)
+{
+    static const uid_t user = ::geteuid();
+    static const gid_t group = ::getegid();
+    if ((replaced.st_uid == user && replaced.st_gid == group) ||
+        ::fchown(to, replaced.st_uid, replaced.st_gid) == 0)
+        return true;
+    if (::fchown(to, static_cast<uid_t>(-1), replaced.st_gid) != 0)
+        errno = 0;
+    return false;
+}
+
 std::optional<std::string> LinkText(const std::string& hostPath)
 {
     struct stat info;
@@ -173,14 +165,28 @@ std::vector<FileReplacement::LeftTemporary>
 FileReplacement::FindLeftTemporaries(std::string_view header, std::time_t minimumAge) const
 {
     const std::string name = NamePart(m_target);
-    return FindLeftTemporariesIn(
-        FolderPart(m_target), [&name](const std::string& target) { return target == name; }, header,
-        minimumAge);
+    std::vector<LeftTemporary> found = FindLeftIn(
+        FolderPart(m_target), [&name](const TemporaryName& entry) { return entry.Replaces(name); },
+        header, minimumAge);
+    // A name cut short names its target in part only.
+    for (LeftTemporary& left : found)
+        left.target = m_target;
+    return found;
 }
 
 std::vector<FileReplacement::LeftTemporary> FileReplacement::FindLeftTemporariesIn(
     const std::string& folder, const std::function<bool(const std::string& target)>& ofTarget,
     std::string_view header, std::time_t minimumAge)
+{
+    return FindLeftIn(
+        folder, [&ofTarget](const TemporaryName& entry) { return ofTarget(entry.stem); }, header,
+        minimumAge);
+}
+
+std::vector<FileReplacement::LeftTemporary>
+FileReplacement::FindLeftIn(const std::string& folder,
+                            const std::function<bool(const TemporaryName& entry)>& taken,
+                            std::string_view header, std::time_t minimumAge)
 {
     std::vector<LeftTemporary> found;
     const int error = errno;
@@ -190,13 +196,12 @@ std::vector<FileReplacement::LeftTemporary> FileReplacement::FindLeftTemporaries
     const std::string prefix = folder.empty() ? "" : folder + "/";
     while (const dirent* entry = ::readdir(entries))
     {
-        const std::optional<std::string> target = TemporaryTargetName(entry->d_name);
+        const std::optional<TemporaryName> name = ReadTemporaryName(entry->d_name);
         struct stat info;
-        if (target && ofTarget(*target) &&
+        if (name && taken(*name) &&
             OpenLeftBehind(::dirfd(entries), entry->d_name, header, minimumAge, info).IsOpen())
-            found.push_back({prefix + entry->d_name, info.st_mtime,
-                             entry->d_name + target->size() + std::strlen(temporaryInfix),
-                             prefix + *target});
+            found.push_back(
+                {prefix + entry->d_name, info.st_mtime, name->tag, prefix + name->stem});
     }
     ::closedir(entries);
     errno = error;
@@ -238,8 +243,9 @@ bool FileReplacement::CreateTemporary()
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < maxTemporaryNameTries; ++attempt)
     {
-        const std::string name = m_target + temporaryInfix + std::to_string(::getpid()) + "-" +
-                                 std::to_string(counter.fetch_add(1));
+        const std::string target = NamePart(m_target);
+        const std::string name = m_target.substr(0, m_target.size() - target.size()) +
+                                 TemporaryNameFor(target, counter.fetch_add(1));
         const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                               S_IRUSR | S_IWUSR);
         if (fd >= 0)
@@ -266,13 +272,7 @@ bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMod
     const bool replacing = ::lstat(m_target.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
                            (m_followLinks || old.st_nlink == 1);
     if (replacing)
-    {
-        // The owner first: a change of owner clears bits that the mode then sets again. Only
-        // the superuser may give a file away, so a refusal leaves it the user's.
-        if (::fchown(m_descriptor, old.st_uid, old.st_gid) != 0 &&
-            ::fchown(m_descriptor, static_cast<uid_t>(-1), old.st_gid) != 0)
-            errno = 0;
-    }
+        GiveOwnerOf(old, m_descriptor);
     const mode_t mode = m_mode        ? *m_mode
                         : replacing   ? old.st_mode
                         : newFileMode ? *newFileMode

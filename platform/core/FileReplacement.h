@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <ctime>
@@ -8,6 +9,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+struct TemporaryName;
 
 // A file written under a temporary name beside the file it replaces and renamed over it once
 // complete, so that a failed write leaves the old file, or no file, and never a part of one.
@@ -41,13 +44,14 @@ public:
     // The target exists and the user protected it: it is not writable for this user, or none
     // of its write bits is set (which also counts for the superuser, whom access() lets write).
     bool IsTargetProtected() const;
-    // The temporary files of the target ("<target>.weavo-<pid>-<n>") that a save left behind,
+    // The temporary files of the target (TemporaryNameFor) that a save left behind,
     // oldest first: regular files of this user that begin with the header and whose lock no
     // process holds, whatever process number their names give; where the file system has no
     // locks, those unchanged for at least minimumAge seconds.
     std::vector<LeftTemporary> FindLeftTemporaries(std::string_view header,
                                                    std::time_t minimumAge) const;
-    // The same of every target in the host folder whose name (without the folder) ofTarget takes.
+    // The same of every target in the host folder whose name (without the folder) ofTarget takes;
+    // a name cut short is given and found as its start.
     static std::vector<LeftTemporary>
     FindLeftTemporariesIn(const std::string& folder,
                           const std::function<bool(const std::string& target)>& ofTarget,
@@ -78,6 +82,9 @@ public:
     void Release();
 
 private:
+    static std::vector<LeftTemporary>
+    FindLeftIn(const std::string& folder, const std::function<bool(const TemporaryName&)>& taken,
+               std::string_view header, std::time_t minimumAge);
     void CloseDescriptor();
     void RemoveTemporary();
 
@@ -90,6 +97,12 @@ private:
     std::optional<mode_t> m_mode;
     std::vector<std::string> m_lostAttributes;
 };
+
+// Gives the open file the owner and group of the replaced file, whose status is given, as far as
+// the host allows: only the superuser may give a file away, so a refusal keeps the group where
+// the user may. Done before the mode, since a change of owner clears bits the mode sets again.
+// False when the owner could not be given.
+bool GiveOwnerOf(const struct stat& replaced, int to);
 
 // The text of the symbolic link at the host path; nothing when the path is not a link or the
 // link cannot be read.

@@ -1,11 +1,19 @@
 #include "platform/core/FileReplacementAt.h"
 
+#include "platform/core/ExtendedAttributes.h"
+#include "platform/core/FileReplacement.h"
+#include "platform/core/TemporaryName.h"
+
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -26,29 +34,45 @@ int RenameKeepingExistingAt(int folder, const std::string& from, const std::stri
     return ::unlinkat(folder, from.c_str(), 0);
 }
 
-// The process's user and group, asked once: the program never changes them.
-uid_t ProcessUser()
+// Writes all the bytes at the offset; false with errno set.
+bool WriteBytesAt(int file, std::string_view bytes, off_t offset)
 {
-    static const uid_t user = ::geteuid();
-    return user;
+    while (!bytes.empty())
+    {
+        const ssize_t written = ::pwrite(file, bytes.data(), bytes.size(), offset);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
+    }
+    return true;
 }
 
-gid_t ProcessGroup()
+// The open file holds exactly the bytes.
+bool HoldsBytes(int file, std::string_view bytes)
 {
-    static const gid_t group = ::getegid();
-    return group;
+    std::vector<char> buffer(std::min<std::size_t>(bytes.size(), std::size_t{1} << 16));
+    off_t offset = 0;
+    while (!bytes.empty())
+    {
+        const ssize_t read =
+            ::pread(file, buffer.data(), std::min(buffer.size(), bytes.size()), offset);
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read <= 0 || std::memcmp(buffer.data(), bytes.data(), static_cast<std::size_t>(read)))
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(read));
+        offset += read;
+    }
+    char past = 0;
+    return ::pread(file, &past, 1, offset) == 0;
 }
 
-// The replaced file's owner and mode go to the new one. Only the superuser may give a file away,
-// so a refusal of the owner leaves it the user's; the owner goes first, since a change of owner
-// clears bits that the mode then sets again.
-bool TakeOwnerAndMode(int file, const struct stat& replaced)
+bool IsRefusal(int error)
 {
-    const bool ownersDiffer = replaced.st_uid != ProcessUser() || replaced.st_gid != ProcessGroup();
-    if (ownersDiffer && ::fchown(file, replaced.st_uid, replaced.st_gid) != 0 &&
-        ::fchown(file, static_cast<uid_t>(-1), replaced.st_gid) != 0)
-        errno = 0;
-    return ::fchmod(file, replaced.st_mode & 07777) == 0;
+    return error == EACCES || error == EPERM;
 }
 } // namespace
 
@@ -71,6 +95,10 @@ FileReplacementAt& FileReplacementAt::operator=(FileReplacementAt&& other) noexc
     m_replaced = other.m_replaced;
     m_replacesFile = other.m_replacesFile;
     m_replacedLink = std::move(other.m_replacedLink);
+    m_newFileMode = other.m_newFileMode;
+    m_begun = std::exchange(other.m_begun, false);
+    m_unchanged = other.m_unchanged;
+    m_folderRefusal = other.m_folderRefusal;
     return *this;
 }
 
@@ -87,12 +115,15 @@ bool FileReplacementAt::HoldFolder(int folder, FolderHold hold)
 }
 
 bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFileMode,
-                              FolderHold hold, NameExpected expected)
+                              FolderHold hold, NameExpected expected, Bytes bytes)
 {
     Abandon();
     m_name = name;
     m_replacesFile = false;
     m_replacedLink.clear();
+    m_newFileMode = newFileMode;
+    m_unchanged = false;
+    m_folderRefusal = false;
     constexpr int flags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
     struct stat info;
     bool exists = false;
@@ -110,12 +141,14 @@ bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFil
         {
             m_madeAtName = true;
             m_temporary = name;
+            m_begun = true;
             if (HoldFolder(folder, hold))
                 return true;
             const int error = errno;
             m_file.Close();
             ::unlinkat(folder, name.c_str(), 0);
             m_temporary.clear();
+            m_begun = false;
             errno = error;
             return false;
         }
@@ -135,7 +168,7 @@ bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFil
         return false;
     }
     // The owner with the write bit may write; for anyone else the host is asked.
-    const bool ownerWrites = info.st_uid == ProcessUser() && (info.st_mode & S_IWUSR) != 0;
+    const bool ownerWrites = info.st_uid == ::geteuid() && (info.st_mode & S_IWUSR) != 0;
     if (S_ISREG(info.st_mode) &&
         ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
          (!ownerWrites && ::faccessat(folder, name.c_str(), W_OK, AT_SYMLINK_NOFOLLOW) != 0)))
@@ -145,35 +178,132 @@ bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFil
     }
     if (!HoldFolder(folder, hold))
         return false;
-    static const std::string infix = ".weavo-" + std::to_string(::getpid()) + "-";
+    m_replacesFile = S_ISREG(info.st_mode) && info.st_nlink == 1;
+    m_replaced = info;
+    m_begun = true;
+    if (bytes == Bytes::whole)
+        return true;
+    if (!MakeTemporary(newFileMode))
+    {
+        Abandon();
+        return false;
+    }
+    // A copy streamed over a file keeps what it can of it.
+    if (m_replacesFile)
+        TakeWhatItHad(OpenReplaced().Get());
+    return true;
+}
+
+bool FileReplacementAt::MakeTemporary(mode_t mode)
+{
+    constexpr int flags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < temporaryNameTries && !m_file.IsOpen(); ++attempt)
     {
-        m_temporary = name + infix + std::to_string(counter.fetch_add(1));
-        m_file = Descriptor(::openat(m_folder, m_temporary.c_str(), flags, newFileMode));
+        m_temporary = TemporaryNameFor(m_name, counter.fetch_add(1));
+        m_file = Descriptor(::openat(m_folder, m_temporary.c_str(), flags, mode));
         if (!m_file.IsOpen() && errno != EEXIST)
             break;
     }
     if (!m_file.IsOpen())
-    {
         m_temporary.clear();
+    return m_file.IsOpen();
+}
+
+Descriptor FileReplacementAt::OpenReplaced() const
+{
+    Descriptor file(::openat(m_folder, m_name.c_str(),
+                             O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat info;
+    if (file.IsOpen() && (::fstat(file.Get(), &info) != 0 || info.st_dev != m_replaced.st_dev ||
+                          info.st_ino != m_replaced.st_ino))
+        file.Close();
+    return file;
+}
+
+bool FileReplacementAt::TakeWhatItHad(int replaced)
+{
+    bool kept = GiveOwnerOf(m_replaced, m_file.Get());
+    // After the mode, which an access control list refines.
+    kept = ::fchmod(m_file.Get(), m_replaced.st_mode & 07777) == 0 && kept;
+    return replaced >= 0 && CopyExtendedAttributes(replaced, m_file.Get()).empty() && kept;
+}
+
+bool FileReplacementAt::WriteInPlace(std::string_view bytes)
+{
+    const Descriptor file(::openat(m_folder, m_name.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info;
+    if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0)
+        return false;
+    if (info.st_dev != m_replaced.st_dev || info.st_ino != m_replaced.st_ino)
+    {
+        errno = EBUSY;
+        return false;
+    }
+    return WriteBytesAt(file.Get(), bytes, 0) &&
+           ::ftruncate(file.Get(), static_cast<off_t>(bytes.size())) == 0;
+}
+
+bool FileReplacementAt::CommitWhole(std::string_view bytes)
+{
+    if (!m_begun)
+    {
+        errno = EBADF;
+        return false;
+    }
+    m_folderRefusal = false;
+    if (m_madeAtName)
+    {
+        if (WriteBytesAt(m_file.Get(), bytes, 0))
+            return Commit();
         Abandon();
         return false;
     }
-    m_replacesFile = S_ISREG(info.st_mode) && info.st_nlink == 1;
-    m_replaced = info;
-    if (m_replacesFile && !TakeOwnerAndMode(m_file.Get(), m_replaced))
+    const Descriptor replaced = S_ISREG(m_replaced.st_mode) ? OpenReplaced() : Descriptor();
+    if (replaced.IsOpen() && m_replaced.st_size == static_cast<off_t>(bytes.size()) &&
+        HoldsBytes(replaced.Get(), bytes))
+    {
+        m_unchanged = true;
+        Finish();
+        return true;
+    }
+    bool inPlace = false;
+    if (!MakeTemporary(m_replacesFile ? S_IRUSR | S_IWUSR : m_newFileMode))
+    {
+        m_folderRefusal = IsRefusal(errno);
+        inPlace = m_folderRefusal && m_replacesFile;
+    }
+    else if (m_replacesFile && !TakeWhatItHad(replaced.Get()))
+    {
+        // Written in place, the file keeps its owner and attributes.
+        ::unlinkat(m_folder, m_temporary.c_str(), 0);
+        m_temporary.clear();
+        m_file.Close();
+        inPlace = true;
+    }
+    if (inPlace)
+    {
+        m_folderRefusal = false;
+        const bool done = WriteInPlace(bytes);
+        Abandon();
+        return done;
+    }
+    if (!m_file.IsOpen())
     {
         Abandon();
         return false;
     }
-    return true;
+    if (WriteBytesAt(m_file.Get(), bytes, 0))
+        return Commit();
+    Abandon();
+    return false;
 }
 
 bool FileReplacementAt::Commit(bool keepExisting)
 {
     if (m_temporary.empty())
     {
+        Abandon();
         errno = EBADF;
         return false;
     }
@@ -188,9 +318,15 @@ bool FileReplacementAt::Commit(bool keepExisting)
         return false;
     }
     m_temporary.clear();
+    Finish();
+    return true;
+}
+
+void FileReplacementAt::Finish()
+{
+    m_begun = false;
     m_ownFolder.Close();
     m_folder = -1;
-    return true;
 }
 
 void FileReplacementAt::Abandon()
@@ -203,6 +339,5 @@ void FileReplacementAt::Abandon()
         errno = error;
     }
     m_temporary.clear();
-    m_ownFolder.Close();
-    m_folder = -1;
+    Finish();
 }

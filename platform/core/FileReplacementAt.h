@@ -3,14 +3,16 @@
 #include "platform/core/Descriptor.h"
 
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/types.h>
 
 // A file written inside an open folder under a temporary name beside its name and renamed over
 // the name once complete, so that a failed write leaves the file that stood there, or none, and
 // never a part of one. A symbolic link or a file with other names at the name is replaced, never
-// written through; a regular file replaced lends the new file its owner (where the host allows)
-// and mode. The temporary is removed unless it was committed.
+// written through; a regular file replaced lends the new file its owner (where the host allows),
+// mode and extended attributes (access control lists among them). The temporary is named by
+// TemporaryNameFor and removed unless it was committed.
 class FileReplacementAt
 {
 public:
@@ -37,17 +39,27 @@ public:
         taken
     };
 
+    // How the file's bytes come: written to the descriptor as they come, or given whole to
+    // CommitWhole, which may then leave the file that stands there as it is.
+    enum class Bytes
+    {
+        streamed,
+        whole
+    };
+
     // Makes the file open for reading and writing, with the mode given (under the umask): at the
     // name itself when nothing stands there (removed again unless committed), else as a temporary
-    // beside it, which takes the replaced file's mode. Refuses a name the user protected (a
-    // regular file without a write bit, or not writable for this user) with EACCES, a folder with
-    // EISDIR and whatever else is no regular file nor link with EINVAL. False with errno set.
+    // beside it, which takes the replaced file's mode; for whole bytes the temporary waits for
+    // CommitWhole. Refuses a name the user protected (a regular file without a write bit, or not
+    // writable for this user) with EACCES, a folder with EISDIR and whatever else is no regular
+    // file nor link with EINVAL. False with errno set.
     bool Begin(int folder, const std::string& name, mode_t newFileMode,
-               FolderHold hold = FolderHold::duplicate, NameExpected expected = NameExpected::free);
+               FolderHold hold = FolderHold::duplicate, NameExpected expected = NameExpected::free,
+               Bytes bytes = Bytes::streamed);
     // Something stood at the name: the file replaces it through a temporary.
     bool IsReplacing() const { return !m_madeAtName; }
-    // A file was made and is neither committed nor abandoned.
-    bool IsBegun() const { return !m_temporary.empty(); }
+    // A file was begun and is neither committed nor abandoned.
+    bool IsBegun() const { return m_begun; }
     // The open temporary; it stays this object's unless taken.
     int GetDescriptor() const { return m_file.Get(); }
     Descriptor TakeDescriptor() { return std::move(m_file); }
@@ -60,12 +72,31 @@ public:
     // keepExisting, only to a free name (EEXIST otherwise). False with errno set; the temporary
     // is then removed.
     bool Commit(bool keepExisting = false);
+    // Puts the bytes at the name, for a file begun with whole bytes. A regular file that holds
+    // them already stays as it is. A file replaced whose owner or attributes the new one could
+    // not take, or beside which no temporary can be made, is written in place when it has no
+    // other name: what it had stays, but a failed write leaves it cut. False with errno set;
+    // IsFolderRefusal tells whether the folder refused the temporary.
+    bool CommitWhole(std::string_view bytes);
+    // The file at the name held the bytes and was left as it was.
+    bool WasUnchanged() const { return m_unchanged; }
+    // The last commit failed because the folder let no temporary be made in it.
+    bool IsFolderRefusal() const { return m_folderRefusal; }
     // Removes the temporary when it was not committed.
     void Abandon();
 
 private:
     // Keeps the folder as asked; false with errno set.
     bool HoldFolder(int folder, FolderHold hold);
+    // Makes the temporary beside the name; false with errno set.
+    bool MakeTemporary(mode_t mode);
+    // The file that stands at the name, open for reading, when it is still the one Begin saw.
+    Descriptor OpenReplaced() const;
+    // Gives the temporary what the replaced file has; false when something could not be given.
+    bool TakeWhatItHad(int replaced);
+    // Writes the bytes over the replaced file itself.
+    bool WriteInPlace(std::string_view bytes);
+    void Finish();
 
     Descriptor m_ownFolder;
     int m_folder = -1;
@@ -77,4 +108,8 @@ private:
     struct stat m_replaced = {};
     bool m_replacesFile = false;
     std::string m_replacedLink;
+    mode_t m_newFileMode = 0;
+    bool m_begun = false;
+    bool m_unchanged = false;
+    bool m_folderRefusal = false;
 };

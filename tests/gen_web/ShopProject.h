@@ -61,7 +61,7 @@ public:
     // The application folder Shop\Shop on the host.
     std::filesystem::path ApplicationFolder() const { return m_temp.Path() / "Shop" / "Shop"; }
 
-private:
+    // A master table of the current module with its default form and search report.
     Table* AddTableWithPages(const char* name, std::initializer_list<const char*> fields)
     {
         Table* table = NewTable(name, Table::masterKind, fields);
@@ -72,6 +72,7 @@ private:
         return table;
     }
 
+private:
     void AddRDLCReport(Module& module, Table* table)
     {
         auto* report = new RDLCReport;

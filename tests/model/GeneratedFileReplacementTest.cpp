@@ -1,3 +1,4 @@
+#include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/TextFile.h"
 #include "platform/core/HostPath.h"
@@ -8,10 +9,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <grp.h>
+#include <set>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
 
@@ -95,5 +104,172 @@ TEST(TraceFolderFiles, AFileOrFolderOfAnotherUserIsRefused)
     struct stat info;
     ASSERT_EQ(0, ::stat((own / "Own.txt").c_str(), &info));
     EXPECT_EQ(0600u, info.st_mode & 07777);
+}
+constexpr uid_t otherUser = 65534;
+
+std::set<std::string> NameSetIn(const fs::path& folder)
+{
+    const std::vector<std::string> names = NamesIn(folder);
+    return {names.begin(), names.end()};
+}
+
+struct stat StatOf(const fs::path& path)
+{
+    struct stat info = {};
+    EXPECT_EQ(0, ::lstat(path.c_str(), &info)) << path;
+    return info;
+}
+
+// What the run says of the files it could not write, or "" when it wrote them all.
+std::string Write(const TempFolder& site, const std::string& name, const std::string& text)
+{
+    GenerationReport report;
+    report.SetOutputRoot(site.ModelPath());
+    SaveTextFile(site.ModelPath(name.c_str()), text.c_str(), report);
+    return std::string(report.GetFullText());
+}
+
+// The answer of the call made by another user (uid and gid otherUser), in a process of its own.
+std::string AsOtherUser(const std::function<std::string()>& call)
+{
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0)
+    {
+        ::close(pipe[0]);
+        const bool became = ::setgroups(0, nullptr) == 0 &&
+                            ::setresgid(otherUser, otherUser, otherUser) == 0 &&
+                            ::setresuid(otherUser, otherUser, otherUser) == 0;
+        const std::string answer = became ? call() : "could not become another user";
+        ::_exit(::write(pipe[1], answer.data(), answer.size()) < 0 ? 1 : 0);
+    }
+    ::close(pipe[1]);
+    std::string answer;
+    char buffer[4096];
+    for (ssize_t read; (read = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, static_cast<std::size_t>(read));
+    ::close(pipe[0]);
+    ::waitpid(child, nullptr, 0);
+    return answer;
+}
+
+// A number of no process: that of a child that has ended.
+pid_t EndedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+// A file whose text is unchanged is left as it is: its inode, time and other names stay.
+TEST(GeneratedFileReplacement, AnUnchangedFileIsLeftAlone)
+{
+    TempFolder site("WeavoUnchanged");
+    WriteHostFile(site.Path() / "Page.aspx", "same\r\n");
+    fs::create_hard_link(site.Path() / "Page.aspx", site.Path() / "Served.aspx");
+    const timespec old[2] = {{1000, 0}, {1000, 0}};
+    ASSERT_EQ(0, ::utimensat(AT_FDCWD, (site.Path() / "Page.aspx").c_str(), old, 0));
+    const struct stat before = StatOf(site.Path() / "Page.aspx");
+
+    EXPECT_EQ("", Write(site, "Page.aspx", "same\n"));
+
+    const struct stat after = StatOf(site.Path() / "Page.aspx");
+    EXPECT_EQ(before.st_ino, after.st_ino);
+    EXPECT_EQ(2u, after.st_nlink);
+    EXPECT_EQ(1000, after.st_mtim.tv_sec);
+
+    // A changed one with other names is replaced by a file of its own, as before.
+    EXPECT_EQ("These links were replaced by the files written:\n" +
+                  (site.Path() / "Page.aspx").string() + " (it was a hard link)",
+              Write(site, "Page.aspx", "changed\n"));
+    EXPECT_EQ("changed\r\n", ReadHostFile(site.Path() / "Page.aspx"));
+    EXPECT_EQ("same\r\n", ReadHostFile(site.Path() / "Served.aspx"));
+}
+
+// A changed file keeps its extended attributes (access control lists travel as such).
+TEST(GeneratedFileReplacement, AReplacedFileKeepsItsExtendedAttributes)
+{
+    TempFolder site("WeavoAttributes");
+    const fs::path page = site.Path() / "Page.aspx";
+    WriteHostFile(page, "old");
+    ::chmod(page.c_str(), 0640);
+    if (::setxattr(page.c_str(), "user.weavo.served", "yes", 3, 0) != 0)
+        GTEST_SKIP() << "no user attributes here: " << std::strerror(errno);
+
+    EXPECT_EQ("", Write(site, "Page.aspx", "new"));
+
+    char value[8] = {};
+    EXPECT_EQ(3, ::getxattr(page.c_str(), "user.weavo.served", value, sizeof value));
+    EXPECT_EQ(std::string("yes"), value);
+    EXPECT_EQ(0640u, StatOf(page).st_mode & 07777);
+    EXPECT_EQ("new", ReadHostFile(page));
+}
+
+// Written by a user who cannot give a file away, another user's writable file keeps its owner;
+// in a folder where the user may make no file, the user's own files are written in place, and
+// a file that cannot be (a hard link) names the folder as the cause.
+TEST(GeneratedFileReplacement, FilesAUserCannotReplaceAreWrittenInPlace)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "making another user's files needs the superuser";
+    TempFolder shared("WeavoShared");
+    ::chmod(shared.Path().c_str(), 0777);
+    WriteHostFile(shared.Path() / "Theirs.aspx", "old");
+    ::chmod((shared.Path() / "Theirs.aspx").c_str(), 0666);
+    ASSERT_EQ(0, ::chown((shared.Path() / "Theirs.aspx").c_str(), 0, 0));
+
+    TempFolder closed("WeavoClosed");
+    ::chmod(closed.Path().c_str(), 0755);
+    for (const char* name : {"Own.aspx", "Linked.aspx"})
+    {
+        WriteHostFile(closed.Path() / name, "old");
+        ASSERT_EQ(0, ::chown((closed.Path() / name).c_str(), otherUser, otherUser));
+    }
+    fs::create_hard_link(closed.Path() / "Linked.aspx", closed.Path() / "Other.aspx");
+    ASSERT_EQ(0, ::chown(closed.Path().c_str(), otherUser, otherUser));
+    ::chmod(closed.Path().c_str(), 0555);
+
+    EXPECT_EQ("", AsOtherUser([&] { return Write(shared, "Theirs.aspx", "new"); }));
+    EXPECT_EQ("new", ReadHostFile(shared.Path() / "Theirs.aspx"));
+    EXPECT_EQ(0u, StatOf(shared.Path() / "Theirs.aspx").st_uid);
+
+    EXPECT_EQ("", AsOtherUser([&] { return Write(closed, "Own.aspx", "new"); }));
+    EXPECT_EQ("new", ReadHostFile(closed.Path() / "Own.aspx"));
+    EXPECT_EQ("These files could not be written:\n" + (closed.Path() / "Linked.aspx").string() +
+                  " (Permission denied: its folder lets no file be made in it)",
+              AsOtherUser([&] { return Write(closed, "Linked.aspx", "new"); }));
+    EXPECT_EQ("old", ReadHostFile(closed.Path() / "Linked.aspx"));
+    EXPECT_EQ((std::set<std::string>{"Linked.aspx", "Other.aspx", "Own.aspx"}),
+              NameSetIn(closed.Path()));
+}
+
+// The temporaries that runs killed part way left are removed by the next run that writes in
+// their folder, old names and names cut short alike; those of a live run of the program and
+// those of a project file's save stay.
+TEST(GeneratedFileReplacement, TemporariesOfKilledRunsAreRemoved)
+{
+    TempFolder site("WeavoLeft");
+    const std::string dead = std::to_string(EndedProcess());
+    const std::string live = std::to_string(::getpid());
+    const std::string name = RUNTIME_CLASS(ForgeonProject)->m_lpszClassName;
+    const std::string projectHeader =
+        std::string("\xFF\xFF\0\0", 4) + static_cast<char>(name.size()) + '\0' + name;
+    const std::set<std::string> kept = {"Page.aspx", "Page.aspx.weavo-" + live + "-7",
+                                        "Shop.wvt.weavo-" + dead + "-1", "Notes.weavo-x-1"};
+    // The parent process runs another program.
+    for (const std::string& entry : std::vector<std::string>{
+             "Page.aspx.weavo-" + dead + "-3", std::string(240, 'T') + ".weavo-" + dead + "-12",
+             "Grid.cs.weavo-" + std::to_string(::getppid()) + "-2",
+             "Page.aspx.weavo-" + live + "-7", "Notes.weavo-x-1"})
+        WriteHostFile(site.Path() / entry, "part");
+    WriteHostFile(site.Path() / ("Shop.wvt.weavo-" + dead + "-1"), projectHeader);
+
+    EXPECT_EQ("", Write(site, "Page.aspx", "new"));
+
+    EXPECT_EQ(kept, NameSetIn(site.Path()));
 }
 } // namespace

@@ -626,6 +626,21 @@ TEST_F(ProjectStoreTest, SaveKeepsTheExtendedAttributesOfTheFile)
     EXPECT_TRUE(m_boxes.Shown().empty()) << LastBox();
 }
 
+// Project files of names up to the longest a folder takes are saved, a first time and over
+// themselves.
+TEST_F(ProjectStoreTest, ProjectFilesOfLongNamesAreSaved)
+{
+    EveryClassProject built;
+    for (const std::size_t length : {242u, 250u, 255u})
+    {
+        const std::string name = std::string(length - 4, 'S') + ".wvt";
+        for (int save = 0; save < 2; ++save)
+            EXPECT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf(name.c_str()), FALSE))
+                << length << ": " << LastBox();
+        EXPECT_TRUE(std::filesystem::exists(HostPathOf(name.c_str())));
+    }
+}
+
 // A huge file, sparse here, is no project file: the load says so instead of running out of
 // memory.
 TEST_F(ProjectStoreTest, AHugeSparseFileIsRefusedWithoutRunningOutOfMemory)

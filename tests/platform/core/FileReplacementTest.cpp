@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -138,5 +140,39 @@ TEST(FileReplacementTest, WhatASaveLeftOnAReadOnlyFolderIsFound)
     if (!found)
         GTEST_SKIP() << "no read-only mount can be made here";
     EXPECT_EQ(*found, left + ";");
+}
+
+// Files of names up to the longest a folder takes are replaced, and what a save of one left is
+// found as that file's, not as that of another long name of the same start.
+TEST(FileReplacementTest, LongNamesAreReplacedAndTheirLeftTemporariesFound)
+{
+    TempFolder folder;
+    std::string accented;
+    while (accented.size() < 250)
+        accented += "\xC3\xA9";
+    for (const std::string& name : {std::string(241, 'S') + ".wvt", std::string(251, 'S') + ".wvt",
+                                    std::string(255, 'S'), accented + ".wvt"})
+    {
+        const std::string target = (folder.Path() / name).string();
+        std::ofstream(target) << "old";
+        FileReplacement replacement(target);
+        ASSERT_TRUE(replacement.CreateTemporary()) << name.size() << ": " << std::strerror(errno);
+        ASSERT_EQ(::write(replacement.GetDescriptor(), kHeader, 4), 4);
+        ASSERT_TRUE(replacement.Commit(false));
+        EXPECT_EQ(ReadAll(target), kHeader);
+
+        FileReplacement left(target);
+        ASSERT_TRUE(left.CreateTemporary());
+        ASSERT_EQ(::write(left.GetDescriptor(), kHeader, 4), 4);
+        const std::string temporary = left.GetTemporary();
+        left.Release();
+        const std::string sibling = target.substr(0, target.size() - 1) + "x";
+        const auto found = FileReplacement(target).FindLeftTemporaries(kHeader, 0);
+        ASSERT_EQ(found.size(), 1u) << name.size();
+        EXPECT_EQ(found[0].path, temporary);
+        EXPECT_EQ(found[0].target, target);
+        EXPECT_TRUE(FileReplacement(sibling).FindLeftTemporaries(kHeader, 0).empty());
+        fs::remove(temporary);
+    }
 }
 } // namespace
