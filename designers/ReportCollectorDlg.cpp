@@ -82,7 +82,7 @@ ReportCollectorDlg::ReportCollectorDlg()
                         if (!m_showing)
                             Run([](ReportCollectorDesigner& c) { c.ColumnCountChanged(); });
                     });
-    MapNotify(NM_CLICK, ReportCollectorDesigner::IDC_ENTRY_LIST, &ReportCollectorDlg::OnEntryClick);
+    MapRowSelection(ReportCollectorDesigner::IDC_ENTRY_LIST, &ReportCollectorDlg::OnEntrySelected);
 }
 
 ReportCollectorDlg::~ReportCollectorDlg() = default;
@@ -182,9 +182,7 @@ void ReportCollectorDlg::Show()
     m_showing = false;
 }
 
-void ReportCollectorDlg::OnEntryClick(NMHDR* header, LRESULT* result)
+void ReportCollectorDlg::OnEntrySelected(int row)
 {
-    *result = 0;
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
     Run([row](ReportCollectorDesigner& c) { c.ClickEntryRow(row); });
 }

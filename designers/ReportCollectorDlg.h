@@ -36,7 +36,7 @@ private:
     void Run(const std::function<void(ReportCollectorDesigner&)>& command);
     void ReadControls();
     void Show();
-    void OnEntryClick(NMHDR* header, LRESULT* result);
+    void OnEntrySelected(int row);
 
     ProjectController<ReportCollectorDesigner> m_designer;
     ControlStatesView m_view;

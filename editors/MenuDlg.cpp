@@ -313,7 +313,7 @@ public:
         MapControlRange(BN_CLICKED, MenuCreation::IDC_DELETE, MenuCreation::IDC_DELETE,
                         [this] { Run(&MenuCreation::Delete); });
         MapNotify(NM_CLICK, IDC_TREE, &MenuCreationPage::OnTreeClick);
-        MapNotify(TVN_SELCHANGED, IDC_TREE, &MenuCreationPage::OnSelChanged);
+        MapItemSelection(IDC_TREE, &MenuCreationPage::Select);
     }
 
     BOOL OnInitDialog() override
@@ -378,13 +378,7 @@ private:
         editor->Menus().Click(m_treeView.IndexOf(item));
         Show();
     }
-    // The selection moves by click or key; a click on empty space or on the item already
-    // selected still counts.
-    void OnSelChanged(NMHDR*, LRESULT* result)
-    {
-        *result = 0;
-        Select(m_tree.GetSelectedItem());
-    }
+    // A click on empty space or on the item already selected still counts.
     void OnTreeClick(NMHDR*, LRESULT* result)
     {
         *result = 0;
@@ -421,7 +415,7 @@ public:
             CBN_SELCHANGE, MenuDesignation::IDC_DESTINATION, MenuDesignation::IDC_DESTINATION,
             [this]
             { Choose(&MenuDesignation::ChooseDestination, MenuDesignation::IDC_DESTINATION); });
-        MapNotify(NM_CLICK, IDC_ROLE_LIST, &MenuDesignationPage::OnRowClick);
+        MapRowSelection(IDC_ROLE_LIST, &MenuDesignationPage::OnRowSelected);
     }
 
     BOOL OnInitDialog() override
@@ -466,11 +460,10 @@ private:
         (editor->Roles().*choose)(SelectionOf(*this, id));
         Show();
     }
-    void OnRowClick(NMHDR* header, LRESULT* result)
+    void OnRowSelected(int row)
     {
-        *result = 0;
         if (MenuEditor* editor = Editor())
-            editor->Roles().SelectRow(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+            editor->Roles().SelectRow(row);
     }
 
     // Only rows that differ from those shown go out to the list.
@@ -764,7 +757,7 @@ AssignMenuParamDlg::AssignMenuParamDlg(AspFile& file, bool top, CWnd* owner)
                     [this] { Run(&MenuParameterMapping::Unmap); });
     MapControlRange(BN_CLICKED, IDC_HELP_BUTTON, IDC_HELP_BUTTON,
                     [this] { ShowContextHelp(this, IDD); });
-    MapNotify(NM_CLICK, IDC_LIST, &AssignMenuParamDlg::OnRowClick);
+    MapRowSelection(IDC_LIST, &AssignMenuParamDlg::OnRowSelected);
 }
 
 BOOL AssignMenuParamDlg::OnInitDialog()
@@ -805,10 +798,9 @@ void AssignMenuParamDlg::Run(void (MenuParameterMapping::*command)())
     }
 }
 
-void AssignMenuParamDlg::OnRowClick(NMHDR* header, LRESULT* result)
+void AssignMenuParamDlg::OnRowSelected(int row)
 {
-    *result = 0;
-    m_mapping.SelectRow(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+    m_mapping.SelectRow(row);
 }
 
 MenuDlg::MenuDlg() : CFormView(IDD), m_tabs(std::make_unique<MenuDlgTabCtrl>(*this))

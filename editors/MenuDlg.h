@@ -116,7 +116,7 @@ public:
 
 private:
     void Run(void (MenuParameterMapping::*command)());
-    void OnRowClick(NMHDR* header, LRESULT* result);
+    void OnRowSelected(int row);
 
     MenuParameterMapping m_mapping;
     CCellListCtrl m_list;

@@ -53,7 +53,7 @@ private:
     void OnApply() { Run(&ProcedureEditor::Apply); }
     void OnAddProcedure() { Run(&ProcedureEditor::AddProcedure); }
     void OnCancelProcedure() { Run(&ProcedureEditor::Cancel); }
-    void OnParameterClick(NMHDR* header, LRESULT* result);
+    void OnParameterSelected(int row);
 
     ProjectController<ProcedureEditor> m_editor;
     ControlStatesView m_view;

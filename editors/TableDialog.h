@@ -63,7 +63,7 @@ private:
         RunChoice(&TableDesigner::ChooseForeignTable, m_foreignTableCombo);
     }
     void OnFrontFieldChanged();
-    void OnGridClick(NMHDR* header, LRESULT* result);
+    void OnGridSelected(int row);
     void OnHelp();
 
     std::unique_ptr<TableDesigner> m_designer;

@@ -80,7 +80,7 @@ DesignationDlg::DesignationDlg(ForgeonProject& project, CWnd* parent)
     for (const auto& each : commands)
         MapControlRange(each.code, each.id, each.id,
                         [this, command = each.command] { Run(command); });
-    MapNotify(NM_CLICK, IDC_ROLES, &DesignationDlg::OnRowClicked);
+    MapRowSelection(IDC_ROLES, &DesignationDlg::OnRowSelected);
     MapControl(BN_CLICKED, IDC_HELP_BUTTON, &DesignationDlg::OnHelp);
 }
 
@@ -142,9 +142,8 @@ void DesignationDlg::OnOK()
         CDialog::OnOK();
 }
 
-void DesignationDlg::OnRowClicked(NMHDR* header, LRESULT*)
+void DesignationDlg::OnRowSelected(int row)
 {
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
     Run([this, row] { m_roles.ChooseRow(row); });
 }
 

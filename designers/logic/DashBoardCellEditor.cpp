@@ -16,6 +16,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
+#include "model/NamedQuestion.h"
 #include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
@@ -164,7 +165,9 @@ void DashBoardCellEditor::DeleteMapsAndDisplayFields()
 void DashBoardCellEditor::OfferMenuRemoval()
 {
     if (m_panel->GetMenu() != nullptr &&
-        AfxMessageBox("Do you want to remove the menu?", MB_YESNO) == IDYES)
+        AfxMessageBox(
+            NamedQuestion("Do you want to remove the menu?", m_panel->GetMenu()->GetName()),
+            MB_YESNO) == IDYES)
         m_panel->SetMenu(nullptr);
     DeleteMapsAndDisplayFields();
 }
@@ -193,7 +196,9 @@ void DashBoardCellEditor::DisplayFieldMode()
 {
     m_panel->SetStaticText(FALSE);
     if (m_panel->GetMenu() != nullptr &&
-        AfxMessageBox("Do you want to remove the menu?", MB_YESNO) == IDYES)
+        AfxMessageBox(
+            NamedQuestion("Do you want to remove the menu?", m_panel->GetMenu()->GetName()),
+            MB_YESNO) == IDYES)
     {
         m_panel->SetMenu(nullptr);
         DeleteMapsAndDisplayFields();
@@ -217,7 +222,9 @@ void DashBoardCellEditor::AssignMenu()
 void DashBoardCellEditor::RemoveMenu()
 {
     if (m_panel->GetMenu() == nullptr ||
-        AfxMessageBox("Do you want to remove the menu?", MB_YESNO) != IDYES)
+        AfxMessageBox(
+            NamedQuestion("Do you want to remove the menu?", m_panel->GetMenu()->GetName()),
+            MB_YESNO) != IDYES)
         return;
     m_panel->SetMenu(nullptr);
     DeleteMapsAndDisplayFields();

@@ -63,6 +63,8 @@ public:
     const std::vector<ListRow>& GetRows() const { return m_rows; }
     // Raised whenever the rows are rebuilt.
     int GetRowsRevision() const { return m_rowsRevision; }
+    // The row the panel shows, -1 for none.
+    int GetSelectedRow() const { return m_selectedRow; }
     UINT GetBitmap() const { return m_bitmap; }
     // The control that takes the focus after the last command, or 0.
     int TakeFocusRequest();
@@ -127,6 +129,8 @@ private:
     bool CheckField();
     // A field typed and not added (or not updated) is asked about; false to stay.
     bool TakeTypedField();
+    // The boxes that show the selected field.
+    static const std::vector<int>& PanelBoxes();
     void AddField();
     void UpdateField(Field* field);
     void StoreField(Field* field, bool keyFlag, bool keyColumnMark, bool frontFieldFlag);
@@ -156,6 +160,8 @@ private:
     std::vector<ListRow> m_rows;
     int m_rowsRevision = 0;
     int m_selectedRow = -1;
+    // What the panel's boxes showed when the selected field was loaded.
+    std::vector<ControlStates::Shown> m_loadedPanel;
     UINT m_bitmap = masterBitmap;
     int m_focus = 0;
 

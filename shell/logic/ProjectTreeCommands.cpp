@@ -27,6 +27,7 @@
 #include "model/GenerationReport.h"
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "model/OutputRoot.h"
 #include "model/ProjectFolders.h"
 #include "model/ProjectNameCheck.h"
@@ -801,7 +802,9 @@ void ProjectTreeCommands::DeleteSelectedItem()
             break;
         }
     }
-    if (AfxMessageBox("Do you really want to delete the selected entity?", MB_OKCANCEL) != IDOK)
+    if (AfxMessageBox(NamedQuestion("Do you really want to delete the selected entity?",
+                                    m_tree.Control().GetItemText(item)),
+                      MB_OKCANCEL) != IDOK)
         return;
     for (Module* module : Project().GetModules())
     {

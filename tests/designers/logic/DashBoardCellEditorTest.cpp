@@ -214,7 +214,8 @@ TEST_F(CellEditorTest, StaticTextOverAMenuAsksAndAlwaysDropsMapsAndFields)
         EXPECT_FALSE(editor.States().IsChecked(DashBoardCellEditor::IDC_MENU));
         EXPECT_TRUE(EnabledIds(editor.States(), kMenuControls).empty());
     }
-    EXPECT_EQ(Texts(boxes), std::vector<std::string>(2, "Do you want to remove the menu?"));
+    EXPECT_EQ(Texts(boxes),
+              std::vector<std::string>(2, "Do you want to remove the menu \"Orders\"?"));
 }
 
 TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)

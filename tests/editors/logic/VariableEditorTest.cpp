@@ -83,17 +83,21 @@ TEST(VariableEditorTest, DeleteAsksAndNeverDeletesAGlobalOrAShownVariable)
         bool deleted;
     };
     const Case cases[] = {
-        {Variable::pageKind, false, {IDOK}, {"Do you want to delete variable?"}, true},
-        {Variable::pageKind, false, {IDCANCEL}, {"Do you want to delete variable?"}, false},
+        {Variable::pageKind, false, {IDOK}, {"Do you want to delete variable \"city\"?"}, true},
+        {Variable::pageKind,
+         false,
+         {IDCANCEL},
+         {"Do you want to delete variable \"city\"?"},
+         false},
         {Variable::sharedKind,
          false,
          {IDOK, IDOK},
-         {"Do you want to delete variable?", "Variable not free for deletion"},
+         {"Do you want to delete variable \"city\"?", "Variable not free for deletion"},
          false},
         {Variable::pageKind,
          true,
          {IDOK, IDOK},
-         {"Do you want to delete variable?", "Variable not free for deletion"},
+         {"Do you want to delete variable \"city\"?", "Variable not free for deletion"},
          false},
     };
     for (const Case& c : cases)

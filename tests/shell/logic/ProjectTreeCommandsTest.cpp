@@ -40,7 +40,11 @@ const void* Entity(CObject* entity)
 
 constexpr const char* kModuleHoldsData = "Cannot delete a selected module as it contains data.\n"
                                          "For Deletion you need to clean the data mannualy.";
-constexpr const char* kConfirmDelete = "Do you really want to delete the selected entity?";
+// The tree's delete question about the item named so.
+std::string ConfirmDelete(const std::string& name)
+{
+    return "Do you really want to delete the selected entity \"" + name + "\"?";
+}
 } // namespace
 
 TEST(TreeMenuTest, EveryMenuHasItsEntriesInOrder)
@@ -186,11 +190,11 @@ TEST_F(CommandFixture, DeleteGuardsRefuseWithTheirMessages)
     const Case cases[] = {
         {useraccount, {"Can not delete Default Table"}},
         {control.Child(useraccount, "username"),
-         {kConfirmDelete, "Can not Delete Fields from default table"}},
+         {ConfirmDelete("username"), "Can not Delete Fields from default table"}},
         {control.Child(customerItem, "customer_id"),
-         {kConfirmDelete, "Can not delete default fields"}},
+         {ConfirmDelete("customer_id"), "Can not delete default fields"}},
         {control.Child(customerItem, "Is_Deleted"),
-         {kConfirmDelete, "Can not delete default fields"}},
+         {ConfirmDelete("Is_Deleted"), "Can not delete default fields"}},
         {tree.GetModuleItem(0),
          {kModuleHoldsData + std::string("\nThe module holds:\n"
                                          "master tables: customer, personnel_role, useraccount\n"
@@ -264,7 +268,7 @@ TEST_F(CommandFixture, ADefaultTableOutsideTheBaseModuleIsAskedForAndDeleted)
     ScriptedMessageBoxes answers({IDOK});
     Delete(Item(*second, TreeSlot::MasterTables, "useraccount"));
     ASSERT_EQ(answers.Shown().size(), 1u);
-    EXPECT_EQ(answers.Shown()[0].text, kConfirmDelete);
+    EXPECT_EQ(answers.Shown()[0].text, ConfirmDelete("useraccount"));
     EXPECT_TRUE(second->GetMasterTables().empty());
     EXPECT_EQ(control.GetItemText(Node(*second, TreeSlot::MasterTables)), "Master Tables");
 }
@@ -888,7 +892,7 @@ TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNod
     EXPECT_TRUE(Base().GetMapTables().empty());
     EXPECT_EQ(text(TreeSlot::MapTables), "Map Tables");
     EXPECT_EQ(answers.Shown().size(), 7u);
-    EXPECT_EQ(answers.Shown()[6].text, kConfirmDelete);
+    EXPECT_EQ(answers.Shown()[6].text, ConfirmDelete("orders_region"));
 }
 
 TEST_F(CommandFixture, DeletingTheLoginPagesProcedureSaysThatThePageHasNoneLeft)
@@ -903,7 +907,7 @@ TEST_F(CommandFixture, DeletingTheLoginPagesProcedureSaysThatThePageHasNoneLeft)
     Delete(Item(Base(), TreeSlot::UserProcedures, "PRC_OrderSearch"));
     EXPECT_EQ(Base().FindProcedureByName("PRC_OrderSearch"), nullptr);
     ASSERT_FALSE(answers.Shown().empty());
-    EXPECT_EQ(answers.Shown().front().text, kConfirmDelete);
+    EXPECT_EQ(answers.Shown().front().text, ConfirmDelete("PRC_OrderSearch"));
     EXPECT_EQ(answers.Shown().back().text,
               "The Login Page of module BaseModule no longer has a procedure.");
 
@@ -911,5 +915,5 @@ TEST_F(CommandFixture, DeletingTheLoginPagesProcedureSaysThatThePageHasNoneLeft)
     const std::size_t shown = answers.Shown().size();
     Delete(Item(Base(), TreeSlot::SelectAllProcedures, "PRC_orders_SelectAll"));
     ASSERT_EQ(answers.Shown().size(), shown + 1);
-    EXPECT_EQ(answers.Shown().back().text, kConfirmDelete);
+    EXPECT_EQ(answers.Shown().back().text, ConfirmDelete("PRC_orders_SelectAll"));
 }
