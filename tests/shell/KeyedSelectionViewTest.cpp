@@ -1,0 +1,150 @@
+#include "designers/DashBoadCellInfoDlg.h"
+#include "designers/DashBoardDlg.h"
+#include "designers/GridDlgs.h"
+#include "designers/logic/DashBoardDesigner.h"
+#include "editors/TableDialog.h"
+#include "editors/ViewEditorHost.h"
+#include "editors/logic/TableDesigner.h"
+#include "editors/logic/VariableEditor.h"
+#include "entities/Form.h"
+#include "entities/Variable.h"
+#include "model/Table.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace
+{
+// What a list's command acted on once a key moved the highlight from the row clicked first.
+struct Seen
+{
+    CString panel;
+    std::vector<std::string> questions;
+};
+
+// A master table "customer" with the fields name, city and phone after its key and flag, shown
+// in the table designer.
+void TableDesignerDeletes(RunningProgram& program, Seen& seen)
+{
+    program.Frame().EditTable(nullptr, Table::masterKind);
+    auto& view =
+        dynamic_cast<TableDialog&>(*program.Frame().GetRightPaneView(RightPane::TableView));
+    DialogDriver user(view);
+    ASSERT_TRUE(user.SetText(TableDesigner::IDC_TABLE_NAME, "Customer"));
+    for (const char* name : {"name\n", "city\n", "phone\n"})
+        ASSERT_TRUE(user.TypeKeys(TableDesigner::IDC_FIELD_NAME, name));
+    ASSERT_TRUE(user.Click(TableDesigner::IDC_OK));
+    program.Frame().EditTable(program.Project().FindTableByName("customer"), Table::masterKind);
+    ASSERT_TRUE(user.ClickListRow(TableDesigner::IDC_GRID, 3, 1));
+    ASSERT_TRUE(user.PressKey(TableDesigner::IDC_GRID, VK_DOWN));
+    seen.panel = user.GetText(TableDesigner::IDC_FIELD_NAME);
+    program.boxes.Answer(IDCANCEL);
+    ASSERT_TRUE(user.Click(TableDesigner::IDC_DELETE));
+    seen.questions = program.boxes.ShownTexts();
+}
+
+// A page's variables "title", "city" and "zip" in Manage Variables.
+void VariablesDelete(RunningProgram& program, Seen& seen)
+{
+    Form page;
+    for (const char* name : {"title", "city", "zip"})
+    {
+        auto* variable = new Variable();
+        variable->SetName(name);
+        variable->SetKind(Variable::pageKind);
+        page.AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
+    }
+    program.dialogs.Answer(
+        [&program, &seen](CDialog&, DialogDriver& user)
+        {
+            ASSERT_TRUE(user.ClickListRow(VariableEditor::IDC_LIST, 0, 1));
+            ASSERT_TRUE(user.PressKey(VariableEditor::IDC_LIST, VK_DOWN));
+            seen.panel = user.GetText(VariableEditor::IDC_NAME);
+            program.boxes.Answer(IDCANCEL);
+            ASSERT_TRUE(user.Click(VariableEditor::IDC_DELETE));
+            seen.questions = program.boxes.ShownTexts();
+            ASSERT_TRUE(user.PressOk());
+        });
+    ViewEditorHost::Get().EditVariables(page.EditFieldVariableMaps(), &page);
+}
+
+// A 1 x 2 grid whose cells hold the captions "Masters" and "Hello" in the dashboard designer.
+void DashBoardRemovesData(RunningProgram& program, Seen& seen)
+{
+    auto& start = *program.Frame().GetRightPaneView(RightPane::StartPage);
+    DialogDriver(start).Click(1531);
+    auto& view =
+        dynamic_cast<DashBoardDlg&>(*program.Frame().GetRightPaneView(RightPane::DashBoardView));
+    DialogDriver user(view);
+    CTreeCtrl& tree = view.GetTree();
+    program.dialogs.Answer(
+        [](CDialog&, DialogDriver& size)
+        {
+            ASSERT_TRUE(size.SetText(GridSizeInput::IDC_NUM_ROWS, "1"));
+            ASSERT_TRUE(size.SetText(GridSizeInput::IDC_NUM_COLUMNS, "2"));
+            ASSERT_TRUE(size.PressOk());
+        });
+    ASSERT_TRUE(user.Click(DashBoardDesigner::IDC_ADD));
+    // The tree is filled again after each change.
+    const auto cell = [&tree](int index)
+    {
+        HTREEITEM item = tree.GetChildItem(tree.GetChildItem(tree.GetRootItem()));
+        for (int skipped = 0; skipped < index && item != nullptr; ++skipped)
+            item = tree.GetNextSiblingItem(item);
+        return item;
+    };
+    for (int index : {0, 1})
+    {
+        const char* caption = index == 0 ? "Masters" : "Hello";
+        program.dialogs.Answer(
+            [caption](CDialog&, DialogDriver& editor)
+            {
+                ASSERT_TRUE(editor.SetText(DashBoardCellEditor::IDC_CAPTION, caption));
+                ASSERT_TRUE(editor.PressOk());
+            });
+        ASSERT_TRUE(user.RightClickTreeItem(DashBoardDesigner::IDC_TREE, cell(index),
+                                            DashBoardDesigner::kAddMenu));
+    }
+    ASSERT_TRUE(user.ClickTreeItem(DashBoardDesigner::IDC_TREE, cell(0)));
+    ASSERT_TRUE(user.PressKey(DashBoardDesigner::IDC_TREE, VK_DOWN));
+    seen.panel = user.GetText(DashBoardDesigner::IDC_SELECTED_COLUMN);
+    program.boxes.Answer(IDNO);
+    ASSERT_TRUE(user.Click(DashBoardDesigner::IDC_REMOVE_DATA));
+    seen.questions = program.boxes.ShownTexts();
+}
+} // namespace
+
+TEST(KeyedSelectionViewTest, ACommandActsOnTheRowAKeyHighlightedAndItsQuestionNamesIt)
+{
+    const struct
+    {
+        const char* list;
+        std::function<void(RunningProgram&, Seen&)> run;
+        CString panel;
+        std::vector<std::string> questions;
+    } cases[] = {
+        {"table designer",
+         TableDesignerDeletes,
+         "phone",
+         {"Do you really want to delete field \"phone\"?"}},
+        {"Manage Variables", VariablesDelete, "city", {"Do you want to delete variable \"city\"?"}},
+        {"dashboard designer",
+         DashBoardRemovesData,
+         "Hello",
+         {"Do you really want to erase the data \"TD_(TR0,TD1)_Hello\"?"}},
+    };
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(each.list);
+        RunningProgram program;
+        ASSERT_TRUE(program.started);
+        Seen seen;
+        each.run(program, seen);
+        EXPECT_EQ(each.panel, seen.panel);
+        EXPECT_EQ(each.questions, seen.questions);
+    }
+}
