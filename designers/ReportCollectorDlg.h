@@ -24,6 +24,7 @@ public:
     void OnInitialUpdate() override;
     void ClearPage() override;
     void ReloadPage() override;
+    bool MayLeave() override;
     BOOL PreTranslateMessage(MSG* msg) override;
 
     // Shows the collector; null starts a new one.

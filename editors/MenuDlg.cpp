@@ -266,11 +266,11 @@ public:
         MapControl(BN_CLICKED, helpId, &MenuPage::OnHelp);
     }
     virtual void Show() = 0;
+    // The page is left (OK, another tab, another view) unless the user keeps text typed there.
+    virtual bool MayLeave() { return true; }
 
 protected:
     MenuEditor* Editor() { return m_owner.GetEditor(); }
-    // OK may be refused by a page with typed text the user wants to keep.
-    virtual bool MayLeave() { return true; }
     void OnOk()
     {
         if (Editor() != nullptr && MayLeave())
@@ -346,15 +346,29 @@ public:
         }
     }
 
-private:
+    // Enter in the name box updates the menu's name.
+    BOOL PreTranslateMessage(MSG* msg) override
+    {
+        if (IsEnterKeyIn(*msg, *this, MenuCreation::IDC_NAME))
+        {
+            Run(&MenuCreation::Update);
+            return TRUE;
+        }
+        return MenuPage::PreTranslateMessage(msg);
+    }
+
     bool MayLeave() override
     {
         MenuEditor* editor = Editor();
+        if (editor == nullptr)
+            return true;
         Read(editor->Menus());
         const bool close = editor->Menus().Close();
         Show();
         return close;
     }
+
+private:
     void Read(MenuCreation& page)
     {
         m_treeView.Read(m_tree, page.Tree());
@@ -847,6 +861,12 @@ void MenuDlg::ReloadPage()
     }
 }
 
+bool MenuDlg::MayLeave()
+{
+    auto* page = dynamic_cast<MenuPage*>(m_tabs->GetPage(m_tabs->GetCurrentPage()));
+    return page == nullptr || page->MayLeave();
+}
+
 void MenuDlg::LoadMenu(Menu* menu)
 {
     if (MenuEditor* editor = GetEditor())
@@ -875,6 +895,12 @@ void MenuDlgTabCtrl::ShowPages()
     for (int index = 0; index < GetPageCount(); ++index)
         if (auto* page = dynamic_cast<MenuPage*>(GetPage(index)))
             page->Show();
+}
+
+bool MenuDlgTabCtrl::MayLeavePage(CWnd* page)
+{
+    auto* menuPage = dynamic_cast<MenuPage*>(page);
+    return menuPage == nullptr || menuPage->MayLeave();
 }
 
 void MenuDlgTabCtrl::OnPageSelected(CWnd*)

@@ -19,6 +19,7 @@ public:
     void OnInitialUpdate() override;
     void ClearPage() override;
     void ReloadPage() override;
+    bool MayLeave() override;
     BOOL PreTranslateMessage(MSG* msg) override;
 
     // Shows the procedure; null starts a new one.

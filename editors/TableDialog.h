@@ -23,6 +23,7 @@ public:
     void OnInitialUpdate() override;
     void ClearPage() override;
     void ReloadPage() override;
+    bool MayLeave() override;
 
     // Shows the table; null starts a new table of the kind.
     void LoadTable(Table* table, int kind);

@@ -472,8 +472,17 @@ void TableDesigner::LoadRow(int row)
     // The panel shows the row already, with what was typed since.
     if (field == nullptr || row == m_selectedRow || !TakeTypedField())
         return;
-    // Taking a typed field may have changed the rows.
-    field = m_table->GetFieldAt(row);
+    ShowField(row);
+}
+
+bool TableDesigner::MayLeave()
+{
+    return m_table == nullptr || TakeTypedField();
+}
+
+void TableDesigner::ShowField(int row)
+{
+    const Field* field = m_table->GetFieldAt(row);
     if (field == nullptr)
         return;
     m_selectedRow = row;
@@ -822,13 +831,20 @@ bool TableDesigner::TakeTypedField()
     // Every box of the panel still shows what the selected field holds.
     if (field != nullptr && m_states.ShownIn(PanelBoxes()) == m_loadedPanel)
         return true;
-    return TakeOrDropTypedText("field", name, field != nullptr,
-                               [this]
-                               {
-                                   AddOrUpdate(/*controlsRead=*/true);
-                                   // The editors are emptied once the field is taken.
-                                   return m_states.GetText(IDC_FIELD_NAME).IsEmpty();
-                               });
+    if (!TakeOrDropTypedText("field", name, field != nullptr,
+                             [this]
+                             {
+                                 AddOrUpdate(/*controlsRead=*/true);
+                                 // The editors are emptied once the field is taken.
+                                 return m_states.GetText(IDC_FIELD_NAME).IsEmpty();
+                             }))
+        return false;
+    // Dropped: the panel shows the selected field again, or an empty one.
+    if (SelectedField() != nullptr)
+        ShowField(m_selectedRow);
+    else
+        ClearFieldEditors();
+    return true;
 }
 
 void TableDesigner::Ok(bool controlsRead)

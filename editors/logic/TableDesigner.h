@@ -97,7 +97,12 @@ public:
     void AssignFrontField();
     void RemoveFrontField();
     void ToggleGenerate();
+    // The panel shows the field of the row, once what was typed for the one shown before is
+    // taken or dropped.
     void LoadRow(int row);
+    // Before the designer lets go of its table: a field typed and not taken is asked about;
+    // false to stay.
+    bool MayLeave();
     void Ok(bool controlsRead);
     void Cancel();
 
@@ -129,6 +134,7 @@ private:
     bool CheckField();
     // A field typed and not added (or not updated) is asked about; false to stay.
     bool TakeTypedField();
+    void ShowField(int row);
     // The boxes that show the selected field.
     static const std::vector<int>& PanelBoxes();
     void AddField();

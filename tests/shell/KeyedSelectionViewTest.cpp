@@ -2,12 +2,15 @@
 #include "designers/DashBoardDlg.h"
 #include "designers/GridDlgs.h"
 #include "designers/logic/DashBoardDesigner.h"
+#include "editors/MenuDlg.h"
 #include "editors/TableDialog.h"
 #include "editors/ViewEditorHost.h"
 #include "editors/logic/TableDesigner.h"
 #include "editors/logic/VariableEditor.h"
 #include "entities/Form.h"
+#include "entities/Menu.h"
 #include "entities/Variable.h"
+#include "model/Module.h"
 #include "model/Table.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -146,5 +149,69 @@ TEST(KeyedSelectionViewTest, ACommandActsOnTheRowAKeyHighlightedAndItsQuestionNa
         each.run(program, seen);
         EXPECT_EQ(each.panel, seen.panel);
         EXPECT_EQ(each.questions, seen.questions);
+    }
+}
+
+namespace
+{
+// What was typed in an editor, and how the user then leaves it.
+struct Leaving
+{
+    const char* how;
+    // Types into the editor and leaves it; the typed text shown afterwards.
+    std::function<CString(RunningProgram&)> typeAndLeave;
+    std::string question;
+};
+
+CString TypeSizeThenOpenAnotherTable(RunningProgram& program)
+{
+    Table* customer = program.Project().GetBaseModule()->GetMasterTables().front();
+    program.Frame().EditTable(customer, Table::masterKind);
+    auto& view =
+        dynamic_cast<TableDialog&>(*program.Frame().GetRightPaneView(RightPane::TableView));
+    DialogDriver user(view);
+    EXPECT_TRUE(user.ClickListRow(TableDesigner::IDC_GRID, 2, 1));
+    EXPECT_TRUE(user.SetText(TableDesigner::IDC_SIZE, "120"));
+    program.Frame().EditTable(program.Project().GetBaseModule()->GetMasterTables().back(),
+                              Table::masterKind);
+    return user.GetText(TableDesigner::IDC_SIZE);
+}
+
+CString TypeMenuNameThenSwitchTab(RunningProgram& program)
+{
+    program.Frame().EditMenu(program.Project().GetBaseModule()->GetMenuAt(0));
+    auto& view = dynamic_cast<MenuDlg&>(*program.Frame().GetRightPaneView(RightPane::MenuView));
+    CWnd& menus = *view.Tabs().GetPage(0);
+    DialogDriver user(menus);
+    const auto& tree = dynamic_cast<const CTreeCtrl&>(*menus.GetDlgItem(MenuCreation::IDC_TREE));
+    EXPECT_TRUE(user.ClickTreeItem(MenuCreation::IDC_TREE,
+                                   FindTreeItem(tree, tree.GetRootItem(), "Masters")));
+    EXPECT_TRUE(user.SetText(MenuCreation::IDC_NAME, "Lists"));
+    // The click on the tab is refused: the page stays.
+    EXPECT_FALSE(DialogDriver(view).SelectTab(MenuDlg::IDC_TABS, 1));
+    EXPECT_EQ(0, view.Tabs().GetCurrentPage());
+    return user.GetText(MenuCreation::IDC_NAME);
+}
+} // namespace
+
+TEST(KeyedSelectionViewTest, TextTypedInAnEditorIsAskedAboutHoweverTheEditorIsLeft)
+{
+    const Leaving cases[] = {
+        {"another table opened", TypeSizeThenOpenAnotherTable,
+         "The field \"role_name\" has not been updated. Update it?"},
+        {"another tab", TypeMenuNameThenSwitchTab,
+         "The menu name \"Lists\" has not been updated. Update it?"},
+    };
+    for (const Leaving& each : cases)
+    {
+        SCOPED_TRACE(each.how);
+        RunningProgram program;
+        ASSERT_TRUE(program.started);
+        const RightPane before = program.Frame().GetCurrentRightPane();
+        program.boxes.Answer(IDCANCEL);
+        const CString shown = each.typeAndLeave(program);
+        EXPECT_EQ(std::vector<std::string>{each.question}, program.boxes.ShownTexts());
+        EXPECT_NE(before, program.Frame().GetCurrentRightPane());
+        EXPECT_TRUE(shown == "120" || shown == "Lists") << shown.GetString();
     }
 }
