@@ -90,16 +90,17 @@ TEST_F(CommandFixture, ARightClickChoosesTheMenuOfTheItemAndItsModule)
     const Case cases[] = {
         {tree.GetRootItem(), TreeMenu::ProjectRoot, {}},
         {tree.GetModuleItem(1), TreeMenu::Module, {}},
-        {Node(Base(), TreeSlot::MasterTables), TreeMenu::TableCategory, {}},
-        {Node(Base(), TreeSlot::DetailTables), TreeMenu::TableCategory, {}},
+        // Nothing was copied: the paste entries are grayed.
+        {Node(Base(), TreeSlot::MasterTables), TreeMenu::TableCategory, {30}},
+        {Node(Base(), TreeSlot::DetailTables), TreeMenu::TableCategory, {30}},
         {Item(Base(), TreeSlot::MasterTables, "customer"), TreeMenu::TableItem, {}},
         {control.GetChildItem(Node(Base(), TreeSlot::DetailTables)), TreeMenu::TableItem, {}},
-        {Node(Base(), TreeSlot::MasterForms), TreeMenu::MasterFormsNode, {}},
+        {Node(Base(), TreeSlot::MasterForms), TreeMenu::MasterFormsNode, {10}},
         {Item(Base(), TreeSlot::MasterForms, "customer_form"), TreeMenu::FormItem, {}},
-        {Node(Base(), TreeSlot::DetailForms), TreeMenu::MasterDetail, {20, 40}},
+        {Node(Base(), TreeSlot::DetailForms), TreeMenu::MasterDetail, {20, 40, 30}},
         {transaction, TreeMenu::MasterDetail, {10, 30}},
         {Node(Base(), TreeSlot::Dashboards), TreeMenu::DashboardsNode, {}},
-        {Node(Base(), TreeSlot::SearchReports), TreeMenu::SearchReportsNode, {}},
+        {Node(Base(), TreeSlot::SearchReports), TreeMenu::SearchReportsNode, {20}},
         {control.GetChildItem(Node(Base(), TreeSlot::SearchReports)),
          TreeMenu::SearchReportItem,
          {}},
@@ -125,6 +126,10 @@ TEST_F(CommandFixture, ARightClickChoosesTheMenuOfTheItemAndItsModule)
         EXPECT_EQ(choice.menu, each.menu) << control.GetItemText(each.item).GetString();
         EXPECT_EQ(choice.grayed, each.grayed) << control.GetItemText(each.item).GetString();
     }
+    // A copy waiting enables its paste entry until it is pasted.
+    Base().SetPastedReport(Base().GetReports().front());
+    EXPECT_TRUE(commands.ChooseMenu(Node(Base(), TreeSlot::SearchReports)).grayed.empty());
+    Base().SetPastedReport(nullptr);
     // The click made the item's module current.
     commands.SelectModuleOfItem(Node(*second, TreeSlot::Menus));
     EXPECT_EQ(project.GetCurrentModule(), second);
@@ -660,7 +665,7 @@ TEST_F(CommandFixture, EveryWriteCommandSaysWhatItWroteAndWhere)
             " was written under " + site,
         "Dashboard page BaseModule_Dashboard was written under " + site,
         "The menu scripts were written under " + js,
-        "The script of table customer was written under " + script,
+        "The script of table customer was written to " + script,
     };
     ASSERT_EQ(statuses.size(), said.size());
     for (std::size_t index = 0; index < said.size(); ++index)
