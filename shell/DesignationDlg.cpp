@@ -110,7 +110,10 @@ BOOL DesignationDlg::OnInitDialog()
                        {IDC_ASSIGN, "Assign"},
                        {IDC_REMOVE, "Remove"},
                    });
-    return TRUE;
+    // The user starts with a role's name.
+    if (CWnd* role = GetDlgItem(IDC_NAME))
+        role->SetFocus();
+    return FALSE;
 }
 
 void DesignationDlg::Run(const std::function<void()>& command)

@@ -175,6 +175,11 @@ void MainFrame::ShowSQLView()
         view->LoadDatabase(false);
 }
 
+namespace
+{
+constexpr UINT kLookAtSavedStatus = WM_USER + 0x51;
+} // namespace
+
 int MainFrame::OnCreate(LPCREATESTRUCT createStruct)
 {
     if (CFrameWnd::OnCreate(createStruct) == -1)
@@ -196,6 +201,21 @@ int MainFrame::OnCreate(LPCREATESTRUCT createStruct)
     m_toolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_toolBar);
+    // A click or key anywhere in the window may change the project (an editor's command does):
+    // the save message is looked at once it has been handled.
+    MapMessageHandler(kLookAtSavedStatus,
+                      [this](WPARAM, LPARAM)
+                      {
+                          ClearStaleStatus();
+                          return LRESULT{0};
+                      });
+    AddInputRelay(this,
+                  [this](MSG* msg)
+                  {
+                      if (m_savedStatusShown &&
+                          (msg->message == WM_LBUTTONUP || msg->message == WM_KEYUP))
+                          PostMessage(kLookAtSavedStatus);
+                  });
     return 0;
 }
 

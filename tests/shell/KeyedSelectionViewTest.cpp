@@ -14,6 +14,9 @@
 #include "model/Table.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <QApplication>
+#include <QTreeWidget>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -214,4 +217,53 @@ TEST(KeyedSelectionViewTest, TextTypedInAnEditorIsAskedAboutHoweverTheEditorIsLe
         EXPECT_NE(before, program.Frame().GetCurrentRightPane());
         EXPECT_TRUE(shown == "120" || shown == "Lists") << shown.GetString();
     }
+}
+
+TEST(KeyedSelectionViewTest, CancelOnTheMenuNameQuestionHighlightsTheMenuShownAgain)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    program.Frame().EditMenu(program.Project().GetBaseModule()->GetMenuAt(0));
+    auto& view = dynamic_cast<MenuDlg&>(*program.Frame().GetRightPaneView(RightPane::MenuView));
+    CWnd& menus = *view.Tabs().GetPage(0);
+    DialogDriver user(menus);
+    const auto& tree = dynamic_cast<const CTreeCtrl&>(*menus.GetDlgItem(MenuCreation::IDC_TREE));
+    const HTREEITEM masters = FindTreeItem(tree, tree.GetRootItem(), "Masters");
+    const HTREEITEM next = tree.GetNextSiblingItem(masters);
+    ASSERT_NE(next, nullptr);
+    ASSERT_TRUE(user.ClickTreeItem(MenuCreation::IDC_TREE, masters));
+    ASSERT_TRUE(user.SetText(MenuCreation::IDC_NAME, "Lists"));
+    program.boxes.Answer(IDCANCEL);
+    ASSERT_TRUE(user.ClickTreeItem(MenuCreation::IDC_TREE, next));
+    QApplication::processEvents();
+    auto* widget = static_cast<QTreeWidget*>(tree.GetSafeHwnd());
+    ASSERT_EQ(1, widget->selectedItems().size());
+    EXPECT_EQ("Masters", widget->selectedItems().front()->text(0).toStdString());
+    EXPECT_EQ(masters, tree.GetSelectedItem());
+    EXPECT_EQ("Lists", user.GetText(MenuCreation::IDC_NAME));
+}
+
+TEST(KeyedSelectionViewTest, TheSaveMessageGoesOnceAnEditorChangesTheProject)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    ASSERT_TRUE(program.Doc().Save());
+    const CString saved = program.Frame().GetStatusBar()->GetPaneText(0);
+    ASSERT_NE("", saved);
+    program.Frame().EditMenu(program.Project().GetBaseModule()->GetMenuAt(0));
+    auto& view = dynamic_cast<MenuDlg&>(*program.Frame().GetRightPaneView(RightPane::MenuView));
+    CWnd& menus = *view.Tabs().GetPage(0);
+    DialogDriver user(menus);
+    const auto& tree = dynamic_cast<const CTreeCtrl&>(*menus.GetDlgItem(MenuCreation::IDC_TREE));
+    ASSERT_TRUE(user.ClickTreeItem(MenuCreation::IDC_TREE,
+                                   FindTreeItem(tree, tree.GetRootItem(), "Masters")));
+    QApplication::processEvents();
+    EXPECT_EQ(saved, program.Frame().GetStatusBar()->GetPaneText(0));
+    // Enter in the name box updates the menu.
+    ASSERT_TRUE(user.SetText(MenuCreation::IDC_NAME, "Lists"));
+    ASSERT_TRUE(user.TypeKeys(MenuCreation::IDC_NAME, "\n"));
+    QApplication::processEvents();
+    EXPECT_NE(nullptr, FindTreeItem(tree, tree.GetRootItem(), "Lists"));
+    EXPECT_EQ("", program.Frame().GetStatusBar()->GetPaneText(0));
 }

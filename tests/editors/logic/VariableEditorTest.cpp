@@ -166,3 +166,20 @@ TEST(VariableEditorTest, OkAsksAboutAVariableTypedAndNotAddedOrUpdated)
         EXPECT_EQ(Texts(boxes), each.asked) << each.name;
     }
 }
+
+TEST(VariableEditorTest, AVariableAddedEmptiesTheBoxesSoThatASecondAddAddsNothing)
+{
+    OpenNewProject open;
+    Form page;
+    VariableEditor editor(open.project, page.EditFieldVariableMaps(), &page);
+    editor.Open();
+    editor.States().SetText(VariableEditor::IDC_NAME, "city");
+    editor.States().SetText(VariableEditor::IDC_DEFAULT_VALUE, "Oslo");
+    ScriptedMessageBoxes boxes;
+    editor.AddOrUpdate();
+    EXPECT_EQ("", editor.States().GetText(VariableEditor::IDC_NAME));
+    EXPECT_EQ("", editor.States().GetText(VariableEditor::IDC_DEFAULT_VALUE));
+    editor.AddOrUpdate();
+    EXPECT_EQ(std::vector<CString>{"city"}, Names(page));
+    EXPECT_EQ(std::vector<std::string>{"Please enter valid variable name."}, Texts(boxes));
+}
