@@ -180,13 +180,28 @@ CString TypeSizeThenOpenAnotherTable(RunningProgram& program)
     return user.GetText(TableDesigner::IDC_SIZE);
 }
 
+// The menu editor of the base module's top menu, on its "Menus" page.
+struct MenusPage
+{
+    explicit MenusPage(RunningProgram& program)
+        : view((program.Frame().EditMenu(program.Project().GetBaseModule()->GetMenuAt(0)),
+                dynamic_cast<MenuDlg&>(*program.Frame().GetRightPaneView(RightPane::MenuView)))),
+          menus(*view.Tabs().GetPage(0)), user(menus),
+          tree(dynamic_cast<const CTreeCtrl&>(*menus.GetDlgItem(MenuCreation::IDC_TREE)))
+    {
+    }
+    HTREEITEM Item(const char* text) const { return FindTreeItem(tree, tree.GetRootItem(), text); }
+
+    MenuDlg& view;
+    CWnd& menus;
+    DialogDriver user;
+    const CTreeCtrl& tree;
+};
+
 CString TypeMenuNameThenSwitchTab(RunningProgram& program)
 {
-    program.Frame().EditMenu(program.Project().GetBaseModule()->GetMenuAt(0));
-    auto& view = dynamic_cast<MenuDlg&>(*program.Frame().GetRightPaneView(RightPane::MenuView));
-    CWnd& menus = *view.Tabs().GetPage(0);
-    DialogDriver user(menus);
-    const auto& tree = dynamic_cast<const CTreeCtrl&>(*menus.GetDlgItem(MenuCreation::IDC_TREE));
+    MenusPage page(program);
+    auto& [view, menus, user, tree] = page;
     EXPECT_TRUE(user.ClickTreeItem(MenuCreation::IDC_TREE,
                                    FindTreeItem(tree, tree.GetRootItem(), "Masters")));
     EXPECT_TRUE(user.SetText(MenuCreation::IDC_NAME, "Lists"));
@@ -223,11 +238,8 @@ TEST(KeyedSelectionViewTest, CancelOnTheMenuNameQuestionHighlightsTheMenuShownAg
 {
     RunningProgram program;
     ASSERT_TRUE(program.started);
-    program.Frame().EditMenu(program.Project().GetBaseModule()->GetMenuAt(0));
-    auto& view = dynamic_cast<MenuDlg&>(*program.Frame().GetRightPaneView(RightPane::MenuView));
-    CWnd& menus = *view.Tabs().GetPage(0);
-    DialogDriver user(menus);
-    const auto& tree = dynamic_cast<const CTreeCtrl&>(*menus.GetDlgItem(MenuCreation::IDC_TREE));
+    MenusPage page(program);
+    auto& [view, menus, user, tree] = page;
     const HTREEITEM masters = FindTreeItem(tree, tree.GetRootItem(), "Masters");
     const HTREEITEM next = tree.GetNextSiblingItem(masters);
     ASSERT_NE(next, nullptr);
@@ -251,11 +263,8 @@ TEST(KeyedSelectionViewTest, TheSaveMessageGoesOnceAnEditorChangesTheProject)
     ASSERT_TRUE(program.Doc().Save());
     const CString saved = program.Frame().GetStatusBar()->GetPaneText(0);
     ASSERT_NE("", saved);
-    program.Frame().EditMenu(program.Project().GetBaseModule()->GetMenuAt(0));
-    auto& view = dynamic_cast<MenuDlg&>(*program.Frame().GetRightPaneView(RightPane::MenuView));
-    CWnd& menus = *view.Tabs().GetPage(0);
-    DialogDriver user(menus);
-    const auto& tree = dynamic_cast<const CTreeCtrl&>(*menus.GetDlgItem(MenuCreation::IDC_TREE));
+    MenusPage page(program);
+    auto& [view, menus, user, tree] = page;
     ASSERT_TRUE(user.ClickTreeItem(MenuCreation::IDC_TREE,
                                    FindTreeItem(tree, tree.GetRootItem(), "Masters")));
     QApplication::processEvents();
