@@ -306,7 +306,13 @@ void CCellListCtrl::FreeRecords()
 
 void CCellListCtrl::SetCurSel(int row)
 {
-    SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (row >= 0)
+    {
+        SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        return;
+    }
+    for (int selected = GetCurSel(); selected >= 0; selected = GetNextItem(selected, LVNI_SELECTED))
+        SetItemState(selected, 0, LVIS_SELECTED);
 }
 
 int CCellListCtrl::GetCurSel() const

@@ -49,6 +49,7 @@ public:
     int GetCheckbox(int row, int column) const;
     BOOL DeleteItem(int row);
     BOOL DeleteAllItems();
+    // -1 leaves no row selected.
     void SetCurSel(int row);
     int GetCurSel() const;
     void GetSelectedItems(std::vector<int>& rows) const;

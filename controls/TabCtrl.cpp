@@ -52,6 +52,11 @@ void TabCtrl::OnLButtonDown(UINT flags, CPoint point)
     const int focused = GetCurFocus();
     if (focused != m_currentPage && GetPage(focused) != nullptr)
     {
+        if (!MayLeavePage(GetPage(m_currentPage)))
+        {
+            SetCurFocus(m_currentPage);
+            return;
+        }
         if (CWnd* leaving = GetPage(m_currentPage))
         {
             leaving->ShowWindow(SW_HIDE);

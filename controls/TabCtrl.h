@@ -25,6 +25,8 @@ public:
 protected:
     // Called with the page shown after a click on the tabs.
     virtual void OnPageSelected(CWnd* page) = 0;
+    // Asked before a click on another tab hides the page; false keeps it shown.
+    virtual bool MayLeavePage(CWnd*) { return true; }
     // Appends a tab with the text and its page, a child window of this control; the control
     // owns the page from now on.
     void AddPage(LPCTSTR text, std::unique_ptr<CWnd> page);

@@ -262,12 +262,12 @@ ApplicationReportDlg::ApplicationReportDlg()
                         const std::vector<int> rows = SelectedRows(m_columns);
                         RunWith([&rows](ReportDesigner& r) { r.RemoveFromReport(rows); });
                     });
-    MapNotify(NM_CLICK, ReportDesigner::IDC_GROUP_LIST, &ApplicationReportDlg::OnGroupClick);
+    MapRowSelection(ReportDesigner::IDC_GROUP_LIST, &ApplicationReportDlg::OnGroupSelected);
     MapNotify(NM_DBLCLK, ReportDesigner::IDC_GROUP_LIST, &ApplicationReportDlg::OnGroupDoubleClick);
-    MapNotify(NM_CLICK, ReportDesigner::IDC_FILTER_LIST, &ApplicationReportDlg::OnFilterClick);
+    MapRowSelection(ReportDesigner::IDC_FILTER_LIST, &ApplicationReportDlg::OnFilterSelected);
     MapNotify(NM_DBLCLK, ReportDesigner::IDC_FILTER_LIST,
               &ApplicationReportDlg::OnFilterDoubleClick);
-    MapNotify(NM_CLICK, ReportDesigner::IDC_COLUMN_LIST, &ApplicationReportDlg::OnColumnClick);
+    MapRowSelection(ReportDesigner::IDC_COLUMN_LIST, &ApplicationReportDlg::OnColumnSelected);
     MapNotify(NM_DBLCLK, ReportDesigner::IDC_COLUMN_LIST,
               &ApplicationReportDlg::OnColumnDoubleClick);
 }
@@ -400,10 +400,8 @@ void ApplicationReportDlg::Show()
     m_showing = false;
 }
 
-void ApplicationReportDlg::OnGroupClick(NMHDR* header, LRESULT* result)
+void ApplicationReportDlg::OnGroupSelected(int row)
 {
-    *result = 0;
-    const int row = RowOf(header);
     RunWith([row](ReportDesigner& r) { r.ClickGroupRow(row); });
 }
 
@@ -419,10 +417,8 @@ void ApplicationReportDlg::OnGroupDoubleClick(NMHDR* header, LRESULT* result)
         });
 }
 
-void ApplicationReportDlg::OnFilterClick(NMHDR* header, LRESULT* result)
+void ApplicationReportDlg::OnFilterSelected(int row)
 {
-    *result = 0;
-    const int row = RowOf(header);
     RunWith([row](ReportDesigner& r) { r.SelectFilterRow(row); });
 }
 
@@ -433,10 +429,8 @@ void ApplicationReportDlg::OnFilterDoubleClick(NMHDR* header, LRESULT* result)
     RunWith([row](ReportDesigner& r) { r.EditFilterSettings(row); });
 }
 
-void ApplicationReportDlg::OnColumnClick(NMHDR* header, LRESULT* result)
+void ApplicationReportDlg::OnColumnSelected(int row)
 {
-    *result = 0;
-    const int row = RowOf(header);
     RunWith([row](ReportDesigner& r) { r.SelectColumnRow(row); });
 }
 

@@ -37,11 +37,11 @@ private:
     void ReadControls();
     void Show();
     std::vector<int> SelectedRows(const CCellListCtrl& list) const;
-    void OnGroupClick(NMHDR* header, LRESULT* result);
+    void OnGroupSelected(int row);
     void OnGroupDoubleClick(NMHDR* header, LRESULT* result);
-    void OnFilterClick(NMHDR* header, LRESULT* result);
+    void OnFilterSelected(int row);
     void OnFilterDoubleClick(NMHDR* header, LRESULT* result);
-    void OnColumnClick(NMHDR* header, LRESULT* result);
+    void OnColumnSelected(int row);
     void OnColumnDoubleClick(NMHDR* header, LRESULT* result);
 
     ProjectController<ReportDesigner> m_designer;

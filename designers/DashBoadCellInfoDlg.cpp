@@ -151,6 +151,12 @@ BOOL DashBoadCellInfoDlg::PreTranslateMessage(MSG* msg)
         Run(&DashBoardCellEditor::EmptyDisplayCaption);
         return TRUE;
     }
+    // Enter in the display-name box sets it rather than closing the dialog.
+    if (IsEnterKeyIn(*msg, *this, DashBoardCellEditor::IDC_DISPLAY_NAME))
+    {
+        Run(&DashBoardCellEditor::SetDisplayName);
+        return TRUE;
+    }
     return CDialog::PreTranslateMessage(msg);
 }
 
@@ -171,14 +177,18 @@ void DashBoadCellInfoDlg::OnTreeDoubleClick(NMHDR*, LRESULT* result)
 void DashBoadCellInfoDlg::OnOK()
 {
     ReadSelections();
-    m_editor.Ok();
-    EndDialog(IDOK);
+    const bool close = m_editor.Ok();
+    Show();
+    if (close)
+        EndDialog(IDOK);
 }
 
 void DashBoadCellInfoDlg::OnCancel()
 {
     ReadSelections();
-    if (const int result = m_editor.Cancel(); result != 0)
+    const int result = m_editor.Cancel();
+    Show();
+    if (result != 0)
         EndDialog(result);
 }
 

@@ -165,7 +165,7 @@ DashBoardDlg::DashBoardDlg()
     MapControl(BN_CLICKED, DashBoardDesigner::IDC_MOVE_GRID, &DashBoardDlg::OnMoveGrid);
     MapControl(BN_CLICKED, DashBoardDesigner::IDC_HELP_BUTTON, &DashBoardDlg::OnHelp);
     MapControl(CBN_SELCHANGE, DashBoardDesigner::IDC_GRIDS, &DashBoardDlg::OnGrid);
-    MapNotify(NM_CLICK, DashBoardDesigner::IDC_TREE, &DashBoardDlg::OnTreeClick);
+    MapItemSelection(DashBoardDesigner::IDC_TREE, &DashBoardDlg::OnTreeSelected);
     MapNotify(NM_RCLICK, DashBoardDesigner::IDC_TREE, &DashBoardDlg::OnTreeRightClick);
 }
 
@@ -325,13 +325,9 @@ void DashBoardDlg::ClickItem(HTREEITEM item, bool right)
     Show();
 }
 
-void DashBoardDlg::OnTreeClick(NMHDR*, LRESULT* result)
+void DashBoardDlg::OnTreeSelected(HTREEITEM item)
 {
-    *result = 0;
-    CPoint point;
-    GetCursorPos(&point);
-    m_tree.ScreenToClient(&point);
-    ClickItem(m_tree.HitTest(point), false);
+    ClickItem(item, false);
 }
 
 void DashBoardDlg::OnTreeRightClick(NMHDR*, LRESULT* result)

@@ -49,7 +49,7 @@ private:
     // The tree's items made again, the expanded ones kept.
     void FillTree(const std::vector<TreeRow>& rows);
     int RowOf(HTREEITEM item) const;
-    void OnTreeClick(NMHDR* header, LRESULT* result);
+    void OnTreeSelected(HTREEITEM item);
     void OnTreeRightClick(NMHDR* header, LRESULT* result);
     void OnGrid();
     void OnMoveGrid();

@@ -96,7 +96,7 @@ MultiPageReportDlg::MultiPageReportDlg() : CFormView(MultiPageReportDesigner::ID
         MapControlRange(BN_CLICKED, id, id,
                         [this, command]
                         { Run([command](MultiPageReportDesigner& m) { (m.*command)(); }); });
-    MapNotify(NM_CLICK, MultiPageReportDesigner::IDC_PAGE_LIST, &MultiPageReportDlg::OnPageClick);
+    MapRowSelection(MultiPageReportDesigner::IDC_PAGE_LIST, &MultiPageReportDlg::OnPageSelected);
 }
 
 MultiPageReportDlg::~MultiPageReportDlg() = default;
@@ -184,9 +184,7 @@ void MultiPageReportDlg::Show()
     m_view.Show(designer->States());
 }
 
-void MultiPageReportDlg::OnPageClick(NMHDR* header, LRESULT* result)
+void MultiPageReportDlg::OnPageSelected(int row)
 {
-    *result = 0;
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
     Run([row](MultiPageReportDesigner& m) { m.ClickPageRow(row); });
 }

@@ -34,7 +34,7 @@ private:
     void Run(const std::function<void(MultiPageReportDesigner&)>& command);
     void ReadControls();
     void Show();
-    void OnPageClick(NMHDR* header, LRESULT* result);
+    void OnPageSelected(int row);
 
     ProjectController<MultiPageReportDesigner> m_designer;
     ControlStatesView m_view;

@@ -82,7 +82,7 @@ ReportCollectorDlg::ReportCollectorDlg()
                         if (!m_showing)
                             Run([](ReportCollectorDesigner& c) { c.ColumnCountChanged(); });
                     });
-    MapNotify(NM_CLICK, ReportCollectorDesigner::IDC_ENTRY_LIST, &ReportCollectorDlg::OnEntryClick);
+    MapRowSelection(ReportCollectorDesigner::IDC_ENTRY_LIST, &ReportCollectorDlg::OnEntrySelected);
 }
 
 ReportCollectorDlg::~ReportCollectorDlg() = default;
@@ -130,6 +130,13 @@ void ReportCollectorDlg::ClearPage()
 
 void ReportCollectorDlg::ReloadPage() {}
 
+bool ReportCollectorDlg::MayLeave()
+{
+    bool leave = true;
+    Run([&leave](ReportCollectorDesigner& c) { leave = c.MayLeave(); });
+    return leave;
+}
+
 BOOL ReportCollectorDlg::PreTranslateMessage(MSG* msg)
 {
     if (IsDeleteKeyFor(*msg, m_entries))
@@ -142,6 +149,13 @@ BOOL ReportCollectorDlg::PreTranslateMessage(MSG* msg)
         Run([](ReportCollectorDesigner& c) { c.DeleteFilter(); });
         return TRUE;
     }
+    // A size box takes Enter as Update.
+    for (int id : {ReportCollectorDesigner::IDC_HEIGHT, ReportCollectorDesigner::IDC_WIDTH})
+        if (IsEnterKeyIn(*msg, *this, id))
+        {
+            Run([](ReportCollectorDesigner& c) { c.Update(); });
+            return TRUE;
+        }
     return CFormView::PreTranslateMessage(msg);
 }
 
@@ -182,9 +196,7 @@ void ReportCollectorDlg::Show()
     m_showing = false;
 }
 
-void ReportCollectorDlg::OnEntryClick(NMHDR* header, LRESULT* result)
+void ReportCollectorDlg::OnEntrySelected(int row)
 {
-    *result = 0;
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
     Run([row](ReportCollectorDesigner& c) { c.ClickEntryRow(row); });
 }

@@ -24,6 +24,7 @@ public:
     void OnInitialUpdate() override;
     void ClearPage() override;
     void ReloadPage() override;
+    bool MayLeave() override;
     BOOL PreTranslateMessage(MSG* msg) override;
 
     // Shows the collector; null starts a new one.
@@ -36,7 +37,7 @@ private:
     void Run(const std::function<void(ReportCollectorDesigner&)>& command);
     void ReadControls();
     void Show();
-    void OnEntryClick(NMHDR* header, LRESULT* result);
+    void OnEntrySelected(int row);
 
     ProjectController<ReportCollectorDesigner> m_designer;
     ControlStatesView m_view;

@@ -61,8 +61,8 @@ AdjustFieldRepsDlg::AdjustFieldRepsDlg(ForgeonProject& project, std::vector<Fiel
                     [this] { OnHeaderLeft(); });
     MapControlRange(BN_CLICKED, FormControlsEditor::HelpButton, FormControlsEditor::HelpButton,
                     [this] { ShowContextHelp(this, IDD); });
-    MapNotify(NM_CLICK, FormControlsEditor::FieldList, &AdjustFieldRepsDlg::OnFieldClick);
-    MapNotify(NM_CLICK, FormControlsEditor::ControlList, &AdjustFieldRepsDlg::OnControlClick);
+    MapRowSelection(FormControlsEditor::FieldList, &AdjustFieldRepsDlg::OnFieldSelected);
+    MapRowSelection(FormControlsEditor::ControlList, &AdjustFieldRepsDlg::OnControlSelected);
     MapNotify(NM_DBLCLK, FormControlsEditor::ControlList,
               &AdjustFieldRepsDlg::OnControlDoubleClick);
 }
@@ -98,16 +98,14 @@ void AdjustFieldRepsDlg::Run(void (FormControlsEditor::*command)())
     Show();
 }
 
-void AdjustFieldRepsDlg::OnFieldClick(NMHDR* header, LRESULT* result)
+void AdjustFieldRepsDlg::OnFieldSelected(int row)
 {
-    m_editor.SelectField(ClickedRow(header));
-    *result = 0;
+    m_editor.SelectField(row);
 }
 
-void AdjustFieldRepsDlg::OnControlClick(NMHDR* header, LRESULT* result)
+void AdjustFieldRepsDlg::OnControlSelected(int row)
 {
-    m_editor.SelectControl(ClickedRow(header));
-    *result = 0;
+    m_editor.SelectControl(row);
 }
 
 void AdjustFieldRepsDlg::OnControlDoubleClick(NMHDR* header, LRESULT* result)

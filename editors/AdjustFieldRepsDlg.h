@@ -29,8 +29,8 @@ public:
 
 private:
     void Run(void (FormControlsEditor::*command)());
-    void OnFieldClick(NMHDR* header, LRESULT* result);
-    void OnControlClick(NMHDR* header, LRESULT* result);
+    void OnFieldSelected(int row);
+    void OnControlSelected(int row);
     void OnControlDoubleClick(NMHDR* header, LRESULT* result);
     void OnProperties();
     void OnHeaderLeft();

@@ -44,11 +44,6 @@ const DialogTemplateRegistration assignFunctionTemplate{{
         Lay::Buttons({IDOK, FunctionAssignment::IDC_HELP_BUTTON}),
     }),
 }};
-
-int RowOf(NMHDR* header)
-{
-    return reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
-}
 } // namespace
 
 AssignFunctionDlg::AssignFunctionDlg(const ForgeonProject& project, FormInterface& page,
@@ -74,8 +69,8 @@ AssignFunctionDlg::AssignFunctionDlg(const ForgeonProject& project, FormInterfac
         CBN_SELCHANGE, FunctionAssignment::IDC_FUNCTION, FunctionAssignment::IDC_FUNCTION,
         [this]
         { RunChoice(&FunctionAssignment::ChooseFunction, FunctionAssignment::IDC_FUNCTION); });
-    MapNotify(NM_CLICK, FunctionAssignment::IDC_FIELDS, &AssignFunctionDlg::OnFieldClick);
-    MapNotify(NM_CLICK, FunctionAssignment::IDC_PARAMETERS, &AssignFunctionDlg::OnParameterClick);
+    MapRowSelection(FunctionAssignment::IDC_FIELDS, &AssignFunctionDlg::OnFieldSelected);
+    MapRowSelection(FunctionAssignment::IDC_PARAMETERS, &AssignFunctionDlg::OnParameterSelected);
 }
 
 BOOL AssignFunctionDlg::OnInitDialog()
@@ -115,16 +110,14 @@ void AssignFunctionDlg::RunChoice(void (FunctionAssignment::*command)(int), int 
     Show();
 }
 
-void AssignFunctionDlg::OnFieldClick(NMHDR* header, LRESULT* result)
+void AssignFunctionDlg::OnFieldSelected(int row)
 {
-    m_assignment.SelectField(RowOf(header));
-    *result = 0;
+    m_assignment.SelectField(row);
 }
 
-void AssignFunctionDlg::OnParameterClick(NMHDR* header, LRESULT* result)
+void AssignFunctionDlg::OnParameterSelected(int row)
 {
-    m_assignment.SelectParameter(RowOf(header));
-    *result = 0;
+    m_assignment.SelectParameter(row);
 }
 
 void AssignFunctionDlg::Show()

@@ -23,8 +23,8 @@ public:
 private:
     void Run(void (FunctionAssignment::*command)());
     void RunChoice(void (FunctionAssignment::*command)(int), int combo);
-    void OnFieldClick(NMHDR* header, LRESULT* result);
-    void OnParameterClick(NMHDR* header, LRESULT* result);
+    void OnFieldSelected(int row);
+    void OnParameterSelected(int row);
     void Show();
 
     FunctionAssignment m_assignment;

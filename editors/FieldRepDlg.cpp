@@ -221,8 +221,8 @@ FieldRepDlg::FieldRepDlg(ForgeonProject& project, FormInterface& page, FieldRep&
                     ControlPropertiesEditor::AdvancedButton, [this] { OnAdvanced(); });
     MapControlRange(BN_CLICKED, ControlPropertiesEditor::HelpButton,
                     ControlPropertiesEditor::HelpButton, [this] { ShowContextHelp(this, IDD); });
-    MapNotify(NM_CLICK, ControlPropertiesEditor::RecomputeList, &FieldRepDlg::OnRecomputeClick);
-    MapNotify(NM_CLICK, ControlPropertiesEditor::LinkList, &FieldRepDlg::OnLinkClick);
+    MapRowSelection(ControlPropertiesEditor::RecomputeList, &FieldRepDlg::OnRecomputeSelected);
+    MapRowSelection(ControlPropertiesEditor::LinkList, &FieldRepDlg::OnLinkSelected);
     MapMessage(WM_COLLAPSE_PROPERTIES, &FieldRepDlg::OnCollapse);
 }
 
@@ -350,16 +350,14 @@ void FieldRepDlg::OnRemoveLink()
     Show();
 }
 
-void FieldRepDlg::OnRecomputeClick(NMHDR* header, LRESULT* result)
+void FieldRepDlg::OnRecomputeSelected(int row)
 {
-    m_clickedRecompute = ClickedRow(header);
-    *result = 0;
+    m_clickedRecompute = row;
 }
 
-void FieldRepDlg::OnLinkClick(NMHDR* header, LRESULT* result)
+void FieldRepDlg::OnLinkSelected(int row)
 {
-    m_clickedLink = ClickedRow(header);
-    *result = 0;
+    m_clickedLink = row;
 }
 
 void FieldRepDlg::OnAdvanced()

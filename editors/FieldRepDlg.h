@@ -55,8 +55,8 @@ private:
     void OnRemoveRecompute();
     void OnRemoveLink();
     void OnAdvanced();
-    void OnRecomputeClick(NMHDR* header, LRESULT* result);
-    void OnLinkClick(NMHDR* header, LRESULT* result);
+    void OnRecomputeSelected(int row);
+    void OnLinkSelected(int row);
     LRESULT OnCollapse(WPARAM, LPARAM);
     // Hides or shows the part below "Advanced>>"; a hosted page lets its owner fit it.
     void ShowAdvanced();

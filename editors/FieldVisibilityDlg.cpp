@@ -67,7 +67,7 @@ FieldVisibilityDlg::FieldVisibilityDlg(FormInterface& page, AspFile* file, CWnd*
                     [this] { OnTitleLeft(); });
     MapControlRange(BN_CLICKED, FieldVisibilityEditor::HelpButton,
                     FieldVisibilityEditor::HelpButton, [this] { ShowContextHelp(this, IDD); });
-    MapNotify(NM_CLICK, FieldVisibilityEditor::FieldList, &FieldVisibilityDlg::OnRowClick);
+    MapRowSelection(FieldVisibilityEditor::FieldList, &FieldVisibilityDlg::OnRowSelected);
 }
 
 BOOL FieldVisibilityDlg::OnInitDialog()
@@ -108,15 +108,13 @@ void FieldVisibilityDlg::OnTitleLeft()
     m_editor.LeaveTitle(title);
 }
 
-void FieldVisibilityDlg::OnRowClick(NMHDR* header, LRESULT* result)
+void FieldVisibilityDlg::OnRowSelected(int row)
 {
-    const int row = ClickedRow(header);
     if (row >= 0)
     {
         m_editor.SelectRow(row);
         Show();
     }
-    *result = 0;
 }
 
 void FieldVisibilityDlg::OnOK()

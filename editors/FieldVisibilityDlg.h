@@ -24,7 +24,7 @@ private:
     void Run(void (FieldVisibilityEditor::*command)());
     void OnRadio(int id);
     void OnTitleLeft();
-    void OnRowClick(NMHDR* header, LRESULT* result);
+    void OnRowSelected(int row);
     void Show();
 
     FieldVisibilityEditor m_editor;

@@ -207,9 +207,9 @@ LinkDialogView::LinkDialogView(UINT templateId, CWnd* parent, std::unique_ptr<Li
                     [this] { OnAdvanced(); });
     MapControlRange(BN_CLICKED, LinkEditor::IDC_HELP_BUTTON, LinkEditor::IDC_HELP_BUTTON,
                     [this] { OnHelp(); });
-    MapNotify(NM_CLICK, LinkEditor::IDC_LINKS, &LinkDialogView::OnLinkClick);
-    MapNotify(NM_CLICK, LinkEditor::IDC_MENU_VARIABLES, &LinkDialogView::OnMenuVariableClick);
-    MapNotify(NM_CLICK, LinkEditor::IDC_FORM_VARIABLES, &LinkDialogView::OnFormVariableClick);
+    MapRowSelection(LinkEditor::IDC_LINKS, &LinkDialogView::OnLinkSelected);
+    MapRowSelection(LinkEditor::IDC_MENU_VARIABLES, &LinkDialogView::OnMenuVariableSelected);
+    MapRowSelection(LinkEditor::IDC_FORM_VARIABLES, &LinkDialogView::OnFormVariableSelected);
     MapMessage(WM_COLLAPSE_LINKS, &LinkDialogView::OnCollapse);
 }
 
@@ -271,24 +271,21 @@ void LinkDialogView::Show()
     m_view.Show(m_editor->States());
 }
 
-void LinkDialogView::OnLinkClick(NMHDR* header, LRESULT* result)
+void LinkDialogView::OnLinkSelected(int row)
 {
     ReadControls();
-    m_editor->ClickLink(RowOf(header));
+    m_editor->ClickLink(row);
     Show();
-    *result = 0;
 }
 
-void LinkDialogView::OnMenuVariableClick(NMHDR* header, LRESULT* result)
+void LinkDialogView::OnMenuVariableSelected(int row)
 {
-    m_editor->SelectMenuVariable(RowOf(header));
-    *result = 0;
+    m_editor->SelectMenuVariable(row);
 }
 
-void LinkDialogView::OnFormVariableClick(NMHDR* header, LRESULT* result)
+void LinkDialogView::OnFormVariableSelected(int row)
 {
-    m_editor->SelectFormVariable(RowOf(header));
-    *result = 0;
+    m_editor->SelectFormVariable(row);
 }
 
 void LinkDialogView::ShowParameterArea(bool shown)

@@ -57,9 +57,9 @@ protected:
     ControlStatesView m_view;
 
 private:
-    void OnLinkClick(NMHDR* header, LRESULT* result);
-    void OnMenuVariableClick(NMHDR* header, LRESULT* result);
-    void OnFormVariableClick(NMHDR* header, LRESULT* result);
+    void OnLinkSelected(int row);
+    void OnMenuVariableSelected(int row);
+    void OnFormVariableSelected(int row);
     void OnAdvanced();
     void OnHelp();
     LRESULT OnCollapse(WPARAM, LPARAM);

@@ -117,8 +117,8 @@ MapFormDlg::MapFormDlg()
     MapControlRange(EN_KILLFOCUS, MapFormEditor::IDC_HEADER, MapFormEditor::IDC_HEADER,
                     [this] { Run(&MapFormEditor::LeaveHeader); });
     MapControl(CBN_SELCHANGE, MapFormEditor::IDC_MASTER_FORMS, &MapFormDlg::OnMasterForm);
-    MapNotify(NM_CLICK, MapFormEditor::IDC_FIELD_LIST, &MapFormDlg::OnFieldClick);
-    MapNotify(NM_CLICK, MapFormEditor::IDC_INPUT_LIST, &MapFormDlg::OnInputClick);
+    MapRowSelection(MapFormEditor::IDC_FIELD_LIST, &MapFormDlg::OnFieldSelected);
+    MapRowSelection(MapFormEditor::IDC_INPUT_LIST, &MapFormDlg::OnInputSelected);
     MapNotify(NM_DBLCLK, MapFormEditor::IDC_INPUT_LIST, &MapFormDlg::OnInputDoubleClick);
 }
 
@@ -209,18 +209,16 @@ void MapFormDlg::OnMasterForm()
     Show();
 }
 
-void MapFormDlg::OnFieldClick(NMHDR* header, LRESULT* result)
+void MapFormDlg::OnFieldSelected(int row)
 {
-    *result = 0;
     if (GetEditor() != nullptr)
-        m_editor.Current()->SelectField(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+        m_editor.Current()->SelectField(row);
 }
 
-void MapFormDlg::OnInputClick(NMHDR* header, LRESULT* result)
+void MapFormDlg::OnInputSelected(int row)
 {
-    *result = 0;
     if (GetEditor() != nullptr)
-        m_editor.Current()->SelectInput(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+        m_editor.Current()->SelectInput(row);
 }
 
 void MapFormDlg::OnInputDoubleClick(NMHDR* header, LRESULT* result)

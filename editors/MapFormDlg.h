@@ -33,8 +33,8 @@ private:
     void ReadControls();
     void Show();
     void OnMasterForm();
-    void OnFieldClick(NMHDR* header, LRESULT* result);
-    void OnInputClick(NMHDR* header, LRESULT* result);
+    void OnFieldSelected(int row);
+    void OnInputSelected(int row);
     void OnInputDoubleClick(NMHDR* header, LRESULT* result);
 
     ProjectController<MapFormEditor> m_editor;

@@ -266,11 +266,11 @@ public:
         MapControl(BN_CLICKED, helpId, &MenuPage::OnHelp);
     }
     virtual void Show() = 0;
+    // The page is left (OK, another tab, another view) unless the user keeps text typed there.
+    virtual bool MayLeave() { return true; }
 
 protected:
     MenuEditor* Editor() { return m_owner.GetEditor(); }
-    // OK may be refused by a page with typed text the user wants to keep.
-    virtual bool MayLeave() { return true; }
     void OnOk()
     {
         if (Editor() != nullptr && MayLeave())
@@ -313,7 +313,7 @@ public:
         MapControlRange(BN_CLICKED, MenuCreation::IDC_DELETE, MenuCreation::IDC_DELETE,
                         [this] { Run(&MenuCreation::Delete); });
         MapNotify(NM_CLICK, IDC_TREE, &MenuCreationPage::OnTreeClick);
-        MapNotify(TVN_SELCHANGED, IDC_TREE, &MenuCreationPage::OnSelChanged);
+        MapItemSelection(IDC_TREE, &MenuCreationPage::Select);
     }
 
     BOOL OnInitDialog() override
@@ -346,15 +346,29 @@ public:
         }
     }
 
-private:
+    // Enter in the name box updates the menu's name.
+    BOOL PreTranslateMessage(MSG* msg) override
+    {
+        if (IsEnterKeyIn(*msg, *this, MenuCreation::IDC_NAME))
+        {
+            Run(&MenuCreation::Update);
+            return TRUE;
+        }
+        return MenuPage::PreTranslateMessage(msg);
+    }
+
     bool MayLeave() override
     {
         MenuEditor* editor = Editor();
+        if (editor == nullptr)
+            return true;
         Read(editor->Menus());
         const bool close = editor->Menus().Close();
         Show();
         return close;
     }
+
+private:
     void Read(MenuCreation& page)
     {
         m_treeView.Read(m_tree, page.Tree());
@@ -378,13 +392,7 @@ private:
         editor->Menus().Click(m_treeView.IndexOf(item));
         Show();
     }
-    // The selection moves by click or key; a click on empty space or on the item already
-    // selected still counts.
-    void OnSelChanged(NMHDR*, LRESULT* result)
-    {
-        *result = 0;
-        Select(m_tree.GetSelectedItem());
-    }
+    // A click on empty space or on the item already selected still counts.
     void OnTreeClick(NMHDR*, LRESULT* result)
     {
         *result = 0;
@@ -421,7 +429,7 @@ public:
             CBN_SELCHANGE, MenuDesignation::IDC_DESTINATION, MenuDesignation::IDC_DESTINATION,
             [this]
             { Choose(&MenuDesignation::ChooseDestination, MenuDesignation::IDC_DESTINATION); });
-        MapNotify(NM_CLICK, IDC_ROLE_LIST, &MenuDesignationPage::OnRowClick);
+        MapRowSelection(IDC_ROLE_LIST, &MenuDesignationPage::OnRowSelected);
     }
 
     BOOL OnInitDialog() override
@@ -466,11 +474,10 @@ private:
         (editor->Roles().*choose)(SelectionOf(*this, id));
         Show();
     }
-    void OnRowClick(NMHDR* header, LRESULT* result)
+    void OnRowSelected(int row)
     {
-        *result = 0;
         if (MenuEditor* editor = Editor())
-            editor->Roles().SelectRow(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+            editor->Roles().SelectRow(row);
     }
 
     // Only rows that differ from those shown go out to the list.
@@ -764,7 +771,7 @@ AssignMenuParamDlg::AssignMenuParamDlg(AspFile& file, bool top, CWnd* owner)
                     [this] { Run(&MenuParameterMapping::Unmap); });
     MapControlRange(BN_CLICKED, IDC_HELP_BUTTON, IDC_HELP_BUTTON,
                     [this] { ShowContextHelp(this, IDD); });
-    MapNotify(NM_CLICK, IDC_LIST, &AssignMenuParamDlg::OnRowClick);
+    MapRowSelection(IDC_LIST, &AssignMenuParamDlg::OnRowSelected);
 }
 
 BOOL AssignMenuParamDlg::OnInitDialog()
@@ -805,10 +812,9 @@ void AssignMenuParamDlg::Run(void (MenuParameterMapping::*command)())
     }
 }
 
-void AssignMenuParamDlg::OnRowClick(NMHDR* header, LRESULT* result)
+void AssignMenuParamDlg::OnRowSelected(int row)
 {
-    *result = 0;
-    m_mapping.SelectRow(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+    m_mapping.SelectRow(row);
 }
 
 MenuDlg::MenuDlg() : CFormView(IDD), m_tabs(std::make_unique<MenuDlgTabCtrl>(*this))
@@ -855,6 +861,12 @@ void MenuDlg::ReloadPage()
     }
 }
 
+bool MenuDlg::MayLeave()
+{
+    auto* page = dynamic_cast<MenuPage*>(m_tabs->GetPage(m_tabs->GetCurrentPage()));
+    return page == nullptr || page->MayLeave();
+}
+
 void MenuDlg::LoadMenu(Menu* menu)
 {
     if (MenuEditor* editor = GetEditor())
@@ -883,6 +895,12 @@ void MenuDlgTabCtrl::ShowPages()
     for (int index = 0; index < GetPageCount(); ++index)
         if (auto* page = dynamic_cast<MenuPage*>(GetPage(index)))
             page->Show();
+}
+
+bool MenuDlgTabCtrl::MayLeavePage(CWnd* page)
+{
+    auto* menuPage = dynamic_cast<MenuPage*>(page);
+    return menuPage == nullptr || menuPage->MayLeave();
 }
 
 void MenuDlgTabCtrl::OnPageSelected(CWnd*)

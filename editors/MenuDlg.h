@@ -116,7 +116,7 @@ public:
 
 private:
     void Run(void (MenuParameterMapping::*command)());
-    void OnRowClick(NMHDR* header, LRESULT* result);
+    void OnRowSelected(int row);
 
     MenuParameterMapping m_mapping;
     CCellListCtrl m_list;
@@ -144,6 +144,7 @@ public:
     void OnInitialUpdate() override;
     void ClearPage() override {}
     void ReloadPage() override;
+    bool MayLeave() override;
 
     // Shows the "Menus" tab with the menu's item expanded; null for none.
     void LoadMenu(Menu* menu);
@@ -170,6 +171,7 @@ public:
 
 protected:
     void OnPageSelected(CWnd* page) override;
+    bool MayLeavePage(CWnd* page) override;
 
 private:
     MenuDlg& m_owner;

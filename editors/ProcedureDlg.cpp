@@ -95,7 +95,7 @@ ProcedureDlg::ProcedureDlg() : CFormView(ProcedureEditor::IDD), m_view(*this)
     MapControl(BN_CLICKED, ProcedureEditor::IDC_APPLY, &ProcedureDlg::OnApply);
     MapControl(BN_CLICKED, ProcedureEditor::IDC_ADD_PROCEDURE, &ProcedureDlg::OnAddProcedure);
     MapControl(BN_CLICKED, ProcedureEditor::IDC_CANCEL, &ProcedureDlg::OnCancelProcedure);
-    MapNotify(NM_CLICK, ProcedureEditor::IDC_PARAMETER_LIST, &ProcedureDlg::OnParameterClick);
+    MapRowSelection(ProcedureEditor::IDC_PARAMETER_LIST, &ProcedureDlg::OnParameterSelected);
 }
 
 ProcedureDlg::~ProcedureDlg() = default;
@@ -149,6 +149,16 @@ void ProcedureDlg::ClearPage()
         return;
     m_editor.Current()->ClearPage();
     Show();
+}
+
+bool ProcedureDlg::MayLeave()
+{
+    if (GetEditor() == nullptr)
+        return true;
+    ReadControls();
+    const bool leave = m_editor.Current()->MayLeave();
+    Show();
+    return leave;
 }
 
 void ProcedureDlg::ReloadPage()
@@ -230,12 +240,11 @@ void ProcedureDlg::Show()
     m_view.Show(m_editor.Current()->States());
 }
 
-void ProcedureDlg::OnParameterClick(NMHDR* header, LRESULT* result)
+void ProcedureDlg::OnParameterSelected(int row)
 {
-    *result = 0;
     if (GetEditor() == nullptr)
         return;
     ReadControls();
-    m_editor.Current()->ClickParameterRow(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+    m_editor.Current()->ClickParameterRow(row);
     Show();
 }

@@ -19,6 +19,7 @@ public:
     void OnInitialUpdate() override;
     void ClearPage() override;
     void ReloadPage() override;
+    bool MayLeave() override;
     BOOL PreTranslateMessage(MSG* msg) override;
 
     // Shows the procedure; null starts a new one.
@@ -53,7 +54,7 @@ private:
     void OnApply() { Run(&ProcedureEditor::Apply); }
     void OnAddProcedure() { Run(&ProcedureEditor::AddProcedure); }
     void OnCancelProcedure() { Run(&ProcedureEditor::Cancel); }
-    void OnParameterClick(NMHDR* header, LRESULT* result);
+    void OnParameterSelected(int row);
 
     ProjectController<ProcedureEditor> m_editor;
     ControlStatesView m_view;

@@ -49,7 +49,7 @@ RefFieldDialog::RefFieldDialog(FormInterface& page, Table* table, CWnd* parent)
                     [this] { Run(&RefFieldEditor::ToggleValidate); });
     MapControlRange(BN_CLICKED, RefFieldEditor::HelpButton, RefFieldEditor::HelpButton,
                     [this] { ShowContextHelp(this, IDD); });
-    MapNotify(NM_CLICK, RefFieldEditor::FieldList, &RefFieldDialog::OnRowClick);
+    MapRowSelection(RefFieldEditor::FieldList, &RefFieldDialog::OnRowSelected);
 }
 
 BOOL RefFieldDialog::OnInitDialog()
@@ -86,14 +86,12 @@ void RefFieldDialog::Run(void (RefFieldEditor::*command)())
     Show();
 }
 
-void RefFieldDialog::OnRowClick(NMHDR* header, LRESULT* result)
+void RefFieldDialog::OnRowSelected(int row)
 {
-    const int row = ClickedRow(header);
     if (row >= 0)
     {
         ReadControls();
         m_editor.SelectRow(row);
         Show();
     }
-    *result = 0;
 }

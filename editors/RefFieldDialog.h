@@ -20,7 +20,7 @@ public:
 private:
     void Run(void (RefFieldEditor::*command)());
     void ReadControls();
-    void OnRowClick(NMHDR* header, LRESULT* result);
+    void OnRowSelected(int row);
     void Show();
 
     RefFieldEditor m_editor;

@@ -53,7 +53,7 @@ RelationDlg::RelationDlg(Procedure& procedure, CWnd* parent)
     MapControl(CBN_SELCHANGE, RelationEditor::IDC_RIGHT_TABLE, &RelationDlg::OnRightTable);
     MapControl(BN_CLICKED, RelationEditor::IDC_ADD, &RelationDlg::OnAdd);
     MapControl(BN_CLICKED, RelationEditor::IDC_HELP_BUTTON, &RelationDlg::OnHelp);
-    MapNotify(NM_CLICK, RelationEditor::IDC_RELATIONS, &RelationDlg::OnListClick);
+    MapRowSelection(RelationEditor::IDC_RELATIONS, &RelationDlg::OnListSelected);
     MapNotify(TVN_ITEMCHANGED, RelationEditor::IDC_LEFT_TREE, &RelationDlg::OnTreeCheck);
     MapNotify(TVN_ITEMCHANGED, RelationEditor::IDC_RIGHT_TREE, &RelationDlg::OnTreeCheck);
 }
@@ -131,10 +131,9 @@ void RelationDlg::OnAdd()
     Show();
 }
 
-void RelationDlg::OnListClick(NMHDR* header, LRESULT* result)
+void RelationDlg::OnListSelected(int row)
 {
-    *result = 0;
-    m_editor.ClickRelation(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+    m_editor.ClickRelation(row);
     Show();
 }
 

@@ -26,7 +26,7 @@ private:
     void OnLeftTable();
     void OnRightTable();
     void OnAdd();
-    void OnListClick(NMHDR* header, LRESULT* result);
+    void OnListSelected(int row);
     void OnTreeCheck(NMHDR* header, LRESULT* result);
     void OnHelp();
 

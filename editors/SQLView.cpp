@@ -115,7 +115,7 @@ SQLView::SQLView()
     MapControl(BN_CLICKED, DatabasePane::IDC_OK, &SQLView::OnOk);
     MapControl(BN_CLICKED, DatabasePane::IDC_HELP_BUTTON, &SQLView::OnHelp);
     MapControl(CBN_SELCHANGE, DatabasePane::IDC_MODULES, &SQLView::OnModuleChanged);
-    MapNotify(NM_CLICK, DatabasePane::IDC_TABLE_LIST, &SQLView::OnTableClick);
+    MapRowSelection(DatabasePane::IDC_TABLE_LIST, &SQLView::OnTableSelected);
 }
 
 SQLView::~SQLView()
@@ -225,12 +225,11 @@ void SQLView::OnModuleChanged()
     Show();
 }
 
-void SQLView::OnTableClick(NMHDR* header, LRESULT* result)
+void SQLView::OnTableSelected(int row)
 {
-    *result = 0;
     if (GetPane() == nullptr)
         return;
-    m_pane->SelectTable(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+    m_pane->SelectTable(row);
     Show();
 }
 

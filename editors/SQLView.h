@@ -46,7 +46,7 @@ private:
     void OnProjectAlterScript() { Run(&DatabasePane::OnProjectAlterScript); }
     void OnCopyFields() { Run(&DatabasePane::CopyFields); }
     void OnModuleChanged();
-    void OnTableClick(NMHDR* header, LRESULT* result);
+    void OnTableSelected(int row);
     void OnOk();
     void OnHelp();
 

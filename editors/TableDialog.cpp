@@ -97,8 +97,7 @@ TableDialog::TableDialog() : CFormView(TableDesigner::IDD), m_view(*this)
     MapControl(CBN_SELCHANGE, TableDesigner::IDC_FOREIGN_TABLE,
                &TableDialog::OnForeignTableChanged);
     MapControl(CBN_SELCHANGE, TableDesigner::IDC_FRONT_FIELDS, &TableDialog::OnFrontFieldChanged);
-    MapNotify(NM_CLICK, TableDesigner::IDC_GRID, &TableDialog::OnGridClick);
-    MapNotify(NM_DBLCLK, TableDesigner::IDC_GRID, &TableDialog::OnGridClick);
+    MapRowSelection(TableDesigner::IDC_GRID, &TableDialog::OnGridSelected);
 }
 
 TableDialog::~TableDialog() = default;
@@ -183,6 +182,16 @@ void TableDialog::ClearPage()
     Show();
 }
 
+bool TableDialog::MayLeave()
+{
+    if (m_designer == nullptr)
+        return true;
+    ReadTexts();
+    const bool leave = m_designer->MayLeave();
+    Show();
+    return leave;
+}
+
 void TableDialog::ReloadPage()
 {
     if (TableDesigner* designer = GetDesigner())
@@ -248,6 +257,8 @@ void TableDialog::Show()
         ShowListRows(m_grid, m_designer->GetRows());
         m_shownRowsRevision = m_designer->GetRowsRevision();
     }
+    if (m_grid.GetSafeHwnd() != nullptr && m_grid.GetCurSel() != m_designer->GetSelectedRow())
+        m_grid.SetCurSel(m_designer->GetSelectedRow());
     m_view.Show(m_designer->States());
     if (m_picture.GetSafeHwnd() != nullptr && m_shownBitmap != m_designer->GetBitmap())
     {
@@ -278,10 +289,8 @@ void TableDialog::OnFrontFieldChanged()
         m_designer->States().Select(TableDesigner::IDC_FRONT_FIELDS, m_frontFieldCombo.GetCurSel());
 }
 
-void TableDialog::OnGridClick(NMHDR* header, LRESULT* result)
+void TableDialog::OnGridSelected(int row)
 {
-    *result = 0;
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
     if (GetDesigner() == nullptr || row < 0)
         return;
     ReadTexts();

@@ -23,6 +23,7 @@ public:
     void OnInitialUpdate() override;
     void ClearPage() override;
     void ReloadPage() override;
+    bool MayLeave() override;
 
     // Shows the table; null starts a new table of the kind.
     void LoadTable(Table* table, int kind);
@@ -63,7 +64,7 @@ private:
         RunChoice(&TableDesigner::ChooseForeignTable, m_foreignTableCombo);
     }
     void OnFrontFieldChanged();
-    void OnGridClick(NMHDR* header, LRESULT* result);
+    void OnGridSelected(int row);
     void OnHelp();
 
     std::unique_ptr<TableDesigner> m_designer;

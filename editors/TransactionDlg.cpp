@@ -131,7 +131,7 @@ TransactionDlg::TransactionDlg()
     MapControlRange(EN_KILLFOCUS, TransactionEditor::IDC_NAME, TransactionEditor::IDC_NAME,
                     [this] { Run(&TransactionEditor::LeaveName); });
     MapControl(CBN_SELCHANGE, TransactionEditor::IDC_MODULE, &TransactionDlg::OnModule);
-    MapNotify(NM_CLICK, TransactionEditor::IDC_TABLES, &TransactionDlg::OnTableClick);
+    MapRowSelection(TransactionEditor::IDC_TABLES, &TransactionDlg::OnTableSelected);
     MapNotify(NM_DBLCLK, TransactionEditor::IDC_FILES, &TransactionDlg::OnFileDoubleClick);
 }
 
@@ -217,11 +217,10 @@ void TransactionDlg::OnModule()
     Show();
 }
 
-void TransactionDlg::OnTableClick(NMHDR* header, LRESULT* result)
+void TransactionDlg::OnTableSelected(int row)
 {
-    *result = 0;
     if (GetEditor() != nullptr)
-        m_editor.Current()->SelectTable(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+        m_editor.Current()->SelectTable(row);
 }
 
 void TransactionDlg::OnFileDoubleClick(NMHDR*, LRESULT* result)

@@ -33,7 +33,7 @@ private:
     void ReadControls();
     void Show();
     void OnModule();
-    void OnTableClick(NMHDR* header, LRESULT* result);
+    void OnTableSelected(int row);
     void OnFileDoubleClick(NMHDR* header, LRESULT* result);
 
     ProjectController<TransactionEditor> m_editor;

@@ -114,7 +114,7 @@ UserFunctionDlg::UserFunctionDlg() : CFormView(UserFunctionEditor::IDD), m_view(
     for (const auto& [id, command] : choices)
         MapControlRange(CBN_SELCHANGE, id, id,
                         [this, command, id = id] { RunChoice(command, id); });
-    MapNotify(NM_CLICK, UserFunctionEditor::IDC_DEPENDENT_TABLES, &UserFunctionDlg::OnTableClick);
+    MapRowSelection(UserFunctionEditor::IDC_DEPENDENT_TABLES, &UserFunctionDlg::OnTableSelected);
 }
 
 UserFunctionDlg::~UserFunctionDlg() = default;
@@ -187,11 +187,10 @@ void UserFunctionDlg::RunChoice(void (UserFunctionEditor::*command)(int), int co
     Show();
 }
 
-void UserFunctionDlg::OnTableClick(NMHDR* header, LRESULT* result)
+void UserFunctionDlg::OnTableSelected(int row)
 {
-    *result = 0;
     if (GetEditor() != nullptr)
-        m_editor.Current()->SelectTableRow(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+        m_editor.Current()->SelectTableRow(row);
 }
 
 void UserFunctionDlg::Show()

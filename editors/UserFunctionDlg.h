@@ -32,7 +32,7 @@ public:
 private:
     void Run(void (UserFunctionEditor::*command)());
     void RunChoice(void (UserFunctionEditor::*command)(int), int combo);
-    void OnTableClick(NMHDR* header, LRESULT* result);
+    void OnTableSelected(int row);
     void Show();
 
     ProjectController<UserFunctionEditor> m_editor;

@@ -45,7 +45,7 @@ VariableDlg::VariableDlg(ForgeonProject& project, std::vector<FieldVariableMap*>
     MapControl(BN_CLICKED, VariableEditor::IDC_DELETE, &VariableDlg::OnDelete);
     MapControl(BN_CLICKED, VariableEditor::IDC_CLEAR, &VariableDlg::OnClear);
     MapControl(BN_CLICKED, VariableEditor::IDC_HELP_BUTTON, &VariableDlg::OnHelp);
-    MapNotify(NM_CLICK, VariableEditor::IDC_LIST, &VariableDlg::OnListClick);
+    MapRowSelection(VariableEditor::IDC_LIST, &VariableDlg::OnListSelected);
 }
 
 BOOL VariableDlg::OnInitDialog()
@@ -78,13 +78,11 @@ void VariableDlg::Show()
     m_view.Show(m_editor.States());
 }
 
-void VariableDlg::OnListClick(NMHDR* header, LRESULT* result)
+void VariableDlg::OnListSelected(int row)
 {
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
     Read();
     m_editor.ClickRow(row);
     m_view.Show(m_editor.States());
-    *result = 0;
 }
 
 BOOL VariableDlg::PreTranslateMessage(MSG* msg)

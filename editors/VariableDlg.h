@@ -28,7 +28,7 @@ private:
     void OnAdd() { Run(&VariableEditor::AddOrUpdate); }
     void OnDelete() { Run(&VariableEditor::Delete); }
     void OnClear() { Run(&VariableEditor::Clear); }
-    void OnListClick(NMHDR* header, LRESULT* result);
+    void OnListSelected(int row);
     void OnHelp();
 
     VariableEditor m_editor;

@@ -12,4 +12,7 @@ public:
     virtual void ClearPage() = 0;
     // Rebinds the view after a change of the project.
     virtual void ReloadPage() = 0;
+    // Before the view lets go of what it shows: what was typed and not taken is asked about;
+    // false when the user stays.
+    virtual bool MayLeave() { return true; }
 };

@@ -285,6 +285,11 @@ public:
     ApplicationReport* TakePastedReport();
     Transaction* TakePastedTransaction();
     Form* TakePastedForm();
+    // Whether a Copy left an entity of the kind to paste.
+    bool HasPastedTable() const { return m_pastedTable != nullptr; }
+    bool HasPastedReport() const { return m_pastedReport != nullptr; }
+    bool HasPastedTransaction() const { return m_pastedTransaction != nullptr; }
+    bool HasPastedForm() const { return m_pastedForm != nullptr; }
 
     // The default search report of the table, built on its data class's "SelectAllRecords" and
     // linked from its first column to the table's page; added with its page files when the

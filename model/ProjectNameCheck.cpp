@@ -94,6 +94,15 @@ std::vector<std::pair<CString, CString>> ShownNamesOf(const Module& module)
 const char* const namesToRenameHeading =
     "Earlier versions took these names, which no file of the site can take:";
 
+// The heading, each name on a line of its own that a dash starts, and the closing line.
+CString NamesList(const CString& heading, const std::vector<CString>& names, const char* closing)
+{
+    CString text = heading + "\n";
+    for (const CString& each : names)
+        text += "- " + each + "\n";
+    return text + closing;
+}
+
 CString Refused(const CString& what, const CString& reason)
 {
     return what + " is refused: " + reason;
@@ -241,16 +250,16 @@ CString NamesToRenameWarning(const ForgeonProject& project)
 CString RefuseWritingNamesToRename(const ForgeonProject& project, const Module* module,
                                    const FormInterface* page)
 {
-    CString text;
+    std::vector<CString> texts;
     for (const NameToRename& each : FindNamesToRename(project))
     {
         const bool ofModule = module == nullptr || each.module == module || each.namesake == module;
         if (ofModule && (page == nullptr || each.page == nullptr || each.page == page))
-            text += each.text + "\n";
+            texts.push_back(each.text);
     }
-    if (text.IsEmpty())
+    if (texts.empty())
         return "";
-    return CString(namesToRenameHeading) + "\n" + text + "Nothing was written. Rename them first.";
+    return NamesList(namesToRenameHeading, texts, "Nothing was written. Rename them first.");
 }
 
 bool CheckNamesBeforeWrite(const ForgeonProject& project, const Module* module,
@@ -295,8 +304,5 @@ CString RenameBeforeWriteAllWarning(const CString& heading, const std::vector<CS
 {
     if (found.empty())
         return "";
-    CString text = heading + "\n";
-    for (const CString& each : found)
-        text += each + "\n";
-    return text + "Rename them before the next Write All.";
+    return NamesList(heading, found, "Rename them before the next Write All.");
 }

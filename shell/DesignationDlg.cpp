@@ -80,7 +80,7 @@ DesignationDlg::DesignationDlg(ForgeonProject& project, CWnd* parent)
     for (const auto& each : commands)
         MapControlRange(each.code, each.id, each.id,
                         [this, command = each.command] { Run(command); });
-    MapNotify(NM_CLICK, IDC_ROLES, &DesignationDlg::OnRowClicked);
+    MapRowSelection(IDC_ROLES, &DesignationDlg::OnRowSelected);
     MapControl(BN_CLICKED, IDC_HELP_BUTTON, &DesignationDlg::OnHelp);
 }
 
@@ -110,7 +110,10 @@ BOOL DesignationDlg::OnInitDialog()
                        {IDC_ASSIGN, "Assign"},
                        {IDC_REMOVE, "Remove"},
                    });
-    return TRUE;
+    // The user starts with a role's name.
+    if (CWnd* role = GetDlgItem(IDC_NAME))
+        role->SetFocus();
+    return FALSE;
 }
 
 void DesignationDlg::Run(const std::function<void()>& command)
@@ -142,9 +145,8 @@ void DesignationDlg::OnOK()
         CDialog::OnOK();
 }
 
-void DesignationDlg::OnRowClicked(NMHDR* header, LRESULT*)
+void DesignationDlg::OnRowSelected(int row)
 {
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
     Run([this, row] { m_roles.ChooseRow(row); });
 }
 

@@ -40,7 +40,7 @@ private:
     void Show();
     // Runs the command with the name typed and shows the result.
     void Run(const std::function<void()>& command);
-    void OnRowClicked(NMHDR* header, LRESULT* result);
+    void OnRowSelected(int row);
     void OnHelp();
 
     RoleManager m_roles;

@@ -297,7 +297,8 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
     }
     else if (MainFrame* frame = MainFrame::Get())
     {
-        frame->ShowRightPane(pane);
+        if (!frame->ShowRightPane(pane))
+            return;
         CWnd* view = frame->GetRightPaneView(pane);
         if (auto* procedureView = dynamic_cast<ProcedureDlg*>(view))
             procedureView->LoadProcedure(dynamic_cast<Procedure*>(entity));

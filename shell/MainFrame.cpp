@@ -119,28 +119,32 @@ MainFrame* MainFrame::Get()
 
 void MainFrame::EditTable(Table* table, int kind)
 {
-    ShowRightPane(RightPane::TableView);
+    if (!ShowRightPane(RightPane::TableView))
+        return;
     if (auto* editor = dynamic_cast<TableDialog*>(GetRightPaneView(RightPane::TableView)))
         editor->LoadTable(table, kind);
 }
 
 void MainFrame::EditForm(Form* form)
 {
-    ShowRightPane(RightPane::FormEditor);
+    if (!ShowRightPane(RightPane::FormEditor))
+        return;
     if (auto* editor = dynamic_cast<FormEditorDialog*>(GetRightPaneView(RightPane::FormEditor)))
         editor->LoadForm(form);
 }
 
 void MainFrame::EditTransaction(Transaction* transaction)
 {
-    ShowRightPane(RightPane::TransactionView);
+    if (!ShowRightPane(RightPane::TransactionView))
+        return;
     if (auto* editor = dynamic_cast<TransactionDlg*>(GetRightPaneView(RightPane::TransactionView)))
         editor->LoadTransaction(transaction);
 }
 
 void MainFrame::EditMapForm(Table* mapTable)
 {
-    ShowRightPane(RightPane::MapFormView);
+    if (!ShowRightPane(RightPane::MapFormView))
+        return;
     if (auto* editor = dynamic_cast<MapFormDlg*>(GetRightPaneView(RightPane::MapFormView));
         editor != nullptr && mapTable != nullptr)
         editor->LoadTable(mapTable);
@@ -148,14 +152,16 @@ void MainFrame::EditMapForm(Table* mapTable)
 
 void MainFrame::EditMenu(Menu* menu)
 {
-    ShowRightPane(RightPane::MenuView);
+    if (!ShowRightPane(RightPane::MenuView))
+        return;
     if (auto* editor = dynamic_cast<MenuDlg*>(GetRightPaneView(RightPane::MenuView)))
         editor->LoadMenu(menu);
 }
 
 void MainFrame::EditUserFunction(Function* function)
 {
-    ShowRightPane(RightPane::UserFunctionView);
+    if (!ShowRightPane(RightPane::UserFunctionView))
+        return;
     if (auto* editor =
             dynamic_cast<UserFunctionDlg*>(GetRightPaneView(RightPane::UserFunctionView)))
         editor->LoadFunction(function);
@@ -163,10 +169,16 @@ void MainFrame::EditUserFunction(Function* function)
 
 void MainFrame::ShowSQLView()
 {
-    ShowRightPane(RightPane::SQLView);
+    if (!ShowRightPane(RightPane::SQLView))
+        return;
     if (auto* view = dynamic_cast<SQLView*>(GetRightPaneView(RightPane::SQLView)))
         view->LoadDatabase(false);
 }
+
+namespace
+{
+constexpr UINT kLookAtSavedStatus = WM_USER + 0x51;
+} // namespace
 
 int MainFrame::OnCreate(LPCREATESTRUCT createStruct)
 {
@@ -189,6 +201,21 @@ int MainFrame::OnCreate(LPCREATESTRUCT createStruct)
     m_toolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_toolBar);
+    // A click or key anywhere in the window may change the project (an editor's command does):
+    // the save message is looked at once it has been handled.
+    MapMessageHandler(kLookAtSavedStatus,
+                      [this](WPARAM, LPARAM)
+                      {
+                          ClearStaleStatus();
+                          return LRESULT{0};
+                      });
+    AddInputRelay(this,
+                  [this](MSG* msg)
+                  {
+                      if (m_savedStatusShown &&
+                          (msg->message == WM_LBUTTONUP || msg->message == WM_KEYUP))
+                          PostMessage(kLookAtSavedStatus);
+                  });
     return 0;
 }
 
@@ -277,15 +304,18 @@ RightPane MainFrame::GetCurrentRightPane() const
     return RightPane::StartPage;
 }
 
-void MainFrame::ShowRightPane(RightPane pane)
+bool MainFrame::ShowRightPane(RightPane pane)
 {
     const int index = ViewIndexOf(pane);
     if (index < 0)
-        return;
+        return false;
+    if (WvpDialog* editor = GetCurrentWvpDialog(); editor != nullptr && !editor->MayLeave())
+        return false;
     ClearCurrentPage();
     m_pSplitter->ShowView(kEditorPane, index);
     ClearStaleStatus();
     AutomaticBackupStep();
+    return true;
 }
 
 void MainFrame::ClearCurrentPage()

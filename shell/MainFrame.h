@@ -48,8 +48,9 @@ public:
     RightPane GetCurrentRightPane() const;
 
     // Switches the right pane: the view left lets go of its entity, the chosen one shows, and the
-    // automatic backup step runs.
-    void ShowRightPane(RightPane pane);
+    // automatic backup step runs. False when the view left keeps its entity, as the user stays
+    // with what was typed there.
+    bool ShowRightPane(RightPane pane);
     void ShowStartPage() { ShowRightPane(RightPane::StartPage); }
     // The database pane, loading the database.
     void ShowSQLView();

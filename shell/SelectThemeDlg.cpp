@@ -37,18 +37,13 @@ std::vector<ThemePicture> AsList(const std::optional<ThemePicture>& picture)
 {
     return picture ? std::vector<ThemePicture>{*picture} : std::vector<ThemePicture>{};
 }
-
-int ClickedItem(NMHDR* header)
-{
-    return reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
-}
 } // namespace
 
 SelectThemeDlg::SelectThemeDlg(ForgeonProject& project, CWnd* parent)
     : ToolTipDialog(IDD, parent), m_selection(project, GetProgramFolder())
 {
-    MapNotify(NM_CLICK, IDC_THEMES, &SelectThemeDlg::OnThemeClicked);
-    MapNotify(NM_CLICK, IDC_SCHEMES, &SelectThemeDlg::OnSchemeClicked);
+    MapRowSelection(IDC_THEMES, &SelectThemeDlg::OnThemeSelected);
+    MapRowSelection(IDC_SCHEMES, &SelectThemeDlg::OnSchemeSelected);
     MapControl(BN_CLICKED, IDC_SELECT, &SelectThemeDlg::OnSelect);
     MapControl(BN_CLICKED, IDC_HELP_BUTTON, &SelectThemeDlg::OnHelp);
 }
@@ -103,18 +98,17 @@ void SelectThemeDlg::ShowSchemes()
     ShowPictures(m_selected, AsList(m_selection.Current()));
 }
 
-void SelectThemeDlg::OnThemeClicked(NMHDR* header, LRESULT*)
+void SelectThemeDlg::OnThemeSelected(int row)
 {
-    const int item = ClickedItem(header);
-    if (item < 0)
+    if (row < 0)
         return;
-    m_selection.SelectTheme(item);
+    m_selection.SelectTheme(row);
     ShowSchemes();
 }
 
-void SelectThemeDlg::OnSchemeClicked(NMHDR* header, LRESULT*)
+void SelectThemeDlg::OnSchemeSelected(int row)
 {
-    m_selection.SelectScheme(ClickedItem(header));
+    m_selection.SelectScheme(row);
     ShowPictures(m_preview, AsList(m_selection.Preview()));
 }
 

@@ -29,8 +29,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
-    void OnThemeClicked(NMHDR* header, LRESULT* result);
-    void OnSchemeClicked(NMHDR* header, LRESULT* result);
+    void OnThemeSelected(int row);
+    void OnSchemeSelected(int row);
     void OnSelect();
     void OnHelp();
     void ShowSchemes();

@@ -16,6 +16,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
+#include "model/NamedQuestion.h"
 #include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
@@ -164,7 +165,9 @@ void DashBoardCellEditor::DeleteMapsAndDisplayFields()
 void DashBoardCellEditor::OfferMenuRemoval()
 {
     if (m_panel->GetMenu() != nullptr &&
-        AfxMessageBox("Do you want to remove the menu?", MB_YESNO) == IDYES)
+        AfxMessageBox(
+            NamedQuestion("Do you want to remove the menu?", m_panel->GetMenu()->GetName()),
+            MB_YESNO) == IDYES)
         m_panel->SetMenu(nullptr);
     DeleteMapsAndDisplayFields();
 }
@@ -193,7 +196,9 @@ void DashBoardCellEditor::DisplayFieldMode()
 {
     m_panel->SetStaticText(FALSE);
     if (m_panel->GetMenu() != nullptr &&
-        AfxMessageBox("Do you want to remove the menu?", MB_YESNO) == IDYES)
+        AfxMessageBox(
+            NamedQuestion("Do you want to remove the menu?", m_panel->GetMenu()->GetName()),
+            MB_YESNO) == IDYES)
     {
         m_panel->SetMenu(nullptr);
         DeleteMapsAndDisplayFields();
@@ -217,7 +222,9 @@ void DashBoardCellEditor::AssignMenu()
 void DashBoardCellEditor::RemoveMenu()
 {
     if (m_panel->GetMenu() == nullptr ||
-        AfxMessageBox("Do you want to remove the menu?", MB_YESNO) != IDYES)
+        AfxMessageBox(
+            NamedQuestion("Do you want to remove the menu?", m_panel->GetMenu()->GetName()),
+            MB_YESNO) != IDYES)
         return;
     m_panel->SetMenu(nullptr);
     DeleteMapsAndDisplayFields();
@@ -400,17 +407,43 @@ void DashBoardCellEditor::EmptyDisplayCaption()
     if (!IsIndexIn(m_selectedDisplay, m_panel->GetDisplayFields().size()))
         return;
     m_panel->SetDisplayFieldCaption(m_selectedDisplay, CString());
+    m_states.SetText(IDC_DISPLAY_NAME, CString());
     FillDisplayFields();
 }
 
-void DashBoardCellEditor::Ok()
+bool DashBoardCellEditor::TakeTypedDisplayName()
 {
+    const CString name = m_states.GetText(IDC_DISPLAY_NAME);
+    const bool selected = IsIndexIn(m_selectedDisplay, m_panel->GetDisplayFields().size());
+    const CString caption =
+        selected ? m_panel->GetDisplayFields()[static_cast<std::size_t>(m_selectedDisplay)].caption
+                 : CString();
+    if (name == caption)
+        return true;
+    if (!TakeOrDropTypedText("display name", name, !caption.IsEmpty(),
+                             [this]
+                             {
+                                 SetDisplayName();
+                                 return m_states.GetText(IDC_DISPLAY_NAME).IsEmpty();
+                             }))
+        return false;
+    m_states.SetText(IDC_DISPLAY_NAME, CString());
+    return true;
+}
+
+bool DashBoardCellEditor::Ok()
+{
+    if (!TakeTypedDisplayName())
+        return false;
     m_panel->SetCaption(m_states.GetText(IDC_CAPTION));
     DropEmptyPanel();
+    return true;
 }
 
 int DashBoardCellEditor::Cancel()
 {
+    if (!TakeTypedDisplayName())
+        return 0;
     const CString caption = m_states.GetText(IDC_CAPTION);
     if (caption != m_panel->GetCaption())
     {

@@ -85,12 +85,16 @@ public:
     // A double click on the menu tree.
     void ShowMenuFile();
     // OK and Cancel (Escape): a panel this editor made that is left empty leaves the cell
-    // empty. Cancel asks about a caption typed and not taken; it answers IDOK when the caption
-    // was taken, IDCANCEL when dropped and 0 when the dialog stays open.
-    void Ok();
+    // empty. Both ask about a display name typed and not set; Cancel asks about a caption typed
+    // and not taken as well. Ok answers false when the dialog stays open; Cancel answers IDOK
+    // when the caption was taken, IDCANCEL when dropped and 0 when the dialog stays open.
+    bool Ok();
     int Cancel();
 
 private:
+    // Yes sets the display name typed for the selected field, No empties the box; false on
+    // Cancel or when the name was not set.
+    bool TakeTypedDisplayName();
     void DropEmptyPanel();
     void EnableMenuControls(bool enabled);
     void CheckMode(int radio);

@@ -14,6 +14,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/NamedQuestion.h"
 #include "model/ProjectFolders.h"
 #include "model/TextFile.h"
 #include "platform/core/HostPath.h"
@@ -309,7 +310,8 @@ void DashBoardDesigner::EraseData()
     if (m_selectedCell->GetSubGrid() == nullptr &&
         m_selectedCell->GetDashBoardCellInfo() == nullptr)
         return;
-    if (!AskYesNo("Do you really want to erase the data?"))
+    if (!AskYesNo(NamedQuestion("Do you really want to erase the data?",
+                                m_treeRows[static_cast<std::size_t>(GetSelectedRow())].label)))
         return;
     m_selectedCell->Clear();
     RebuildTree();

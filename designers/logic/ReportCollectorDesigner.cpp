@@ -12,6 +12,8 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -268,8 +270,42 @@ void ReportCollectorDesigner::AddReport()
     EvaluateFilters();
 }
 
+bool ReportCollectorDesigner::TakeTypedSize()
+{
+    if (m_collector == nullptr || m_selectedEntry < 0 ||
+        static_cast<std::size_t>(m_selectedEntry) >= m_collector->GetEntries().size())
+        return true;
+    const ReportCollectorEntry& entry = m_collector->GetEntries()[m_selectedEntry];
+    if (m_states.GetText(IDC_HEIGHT) == Number(entry.m_height) &&
+        m_states.GetText(IDC_WIDTH) == Number(entry.m_width))
+        return true;
+    const int selected = m_selectedEntry;
+    if (!TakeOrDropTypedText("size of the report", m_states.GetText(IDC_ENTRY_NAME),
+                             /*update=*/true,
+                             [this]
+                             {
+                                 Update();
+                                 return true;
+                             }))
+        return false;
+    // Dropped: the boxes show the entry's size again.
+    if (m_selectedEntry == selected)
+    {
+        m_states.SetText(IDC_HEIGHT, Number(entry.m_height));
+        m_states.SetText(IDC_WIDTH, Number(entry.m_width));
+    }
+    return true;
+}
+
+bool ReportCollectorDesigner::MayLeave()
+{
+    return TakeTypedSize();
+}
+
 void ReportCollectorDesigner::ClickEntryRow(int row)
 {
+    if (row == m_selectedEntry || !TakeTypedSize())
+        return;
     if (m_collector == nullptr || row < 0 ||
         static_cast<std::size_t>(row) >= m_collector->GetEntries().size())
     {
@@ -291,7 +327,8 @@ void ReportCollectorDesigner::DeleteEntry()
     if (m_collector == nullptr || m_selectedEntry < 0 ||
         static_cast<std::size_t>(m_selectedEntry) >= m_collector->GetEntries().size())
         return;
-    if (!m_host.ConfirmWarning("Do you want to remove the report?"))
+    if (!m_host.ConfirmWarning(
+            NamedQuestion("Do you want to remove the report?", m_states.GetText(IDC_ENTRY_NAME))))
         return;
     m_collector->RemoveReportAt(m_selectedEntry);
     RefreshEntries();
@@ -379,7 +416,7 @@ void ReportCollectorDesigner::DeleteFilter()
 void ReportCollectorDesigner::AddCollector()
 {
     Module* module = m_project.GetCurrentModule();
-    if (m_collector == nullptr || module == nullptr)
+    if (m_collector == nullptr || module == nullptr || !TakeTypedSize())
         return;
     const CString name = m_states.GetText(IDC_NAME);
     const ReportCollector* named = module->FindReportCollectorByName(name);

@@ -78,8 +78,13 @@ public:
     void SelectFilterRow(int row) { m_selectedFilter = row; }
     void DeleteFilter();
     void AddCollector();
+    // Before the designer lets go of its collector: a size typed and not updated is asked
+    // about; false to stay.
+    bool MayLeave();
 
 private:
+    // Yes updates the selected entry's size, No shows it again; false on Cancel.
+    bool TakeTypedSize();
     void RefreshEntries();
     void RefreshCommonFields();
     void RefreshFilters();

@@ -6,6 +6,7 @@
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "model/ForgeonProject.h"
+#include "model/NamedQuestion.h"
 #include "platform/core/MessageBox.h"
 
 ReportColumnEditor::ReportColumnEditor(ReportGroup& group, ForgeonProject& project,
@@ -42,7 +43,9 @@ void ReportColumnEditor::AddEntry(ProcedureFieldInfo& output)
 void ReportColumnEditor::Remove()
 {
     if (ItemAt(m_group.GetReportFields(), GetSelectedEntry()) == nullptr ||
-        AfxMessageBox("Do you really want to remove the column?", MB_YESNO) != IDYES)
+        AfxMessageBox(NamedQuestion("Do you really want to remove the column?",
+                                    EntryNames()[static_cast<std::size_t>(GetSelectedEntry())]),
+                      MB_YESNO) != IDYES)
         return;
     m_group.RemoveReportFieldAt(GetSelectedEntry());
     SelectEntry(-1);

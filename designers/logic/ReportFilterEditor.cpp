@@ -10,6 +10,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/NamedQuestion.h"
 #include "platform/core/MessageBox.h"
 
 ReportFilterEditor::ReportFilterEditor(ReportGroup& group, ReportDialogsHost& host)
@@ -72,7 +73,9 @@ void ReportFilterEditor::Remove()
 {
     FieldRep* filter = m_group.GetFilterAt(GetSelectedEntry());
     if (filter == nullptr ||
-        AfxMessageBox("Do you really want to remove the filter?", MB_YESNO) != IDYES)
+        AfxMessageBox(NamedQuestion("Do you really want to remove the filter?",
+                                    EntryNames()[static_cast<std::size_t>(GetSelectedEntry())]),
+                      MB_YESNO) != IDYES)
         return;
     const ApplicationReport* report = m_group.GetReport();
     if (report != nullptr && report->HasRecomputeForFieldRep(filter))

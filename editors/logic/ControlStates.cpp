@@ -78,3 +78,11 @@ std::vector<ToolTip> WithToolTipStrings(std::vector<ToolTip> tips)
     RegisterToolTipStrings(tips);
     return tips;
 }
+
+std::vector<ControlStates::Shown> ControlStates::ShownIn(const std::vector<int>& ids) const
+{
+    std::vector<Shown> shown;
+    for (int id : ids)
+        shown.push_back({GetText(id), IsChecked(id), GetSelection(id)});
+    return shown;
+}

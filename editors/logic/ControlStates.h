@@ -30,6 +30,17 @@ public:
     // Every control touched, in the order first touched.
     const std::vector<int>& GetIds() const { return m_order; }
 
+    // What the boxes ids show (text, check and selection), to be told later whether the user
+    // changed any of them.
+    struct Shown
+    {
+        CString text;
+        bool checked;
+        int selection;
+        bool operator==(const Shown&) const = default;
+    };
+    std::vector<Shown> ShownIn(const std::vector<int>& ids) const;
+
 private:
     struct State
     {

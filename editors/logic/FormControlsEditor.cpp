@@ -8,6 +8,7 @@
 #include "model/FieldRepData.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/NamedQuestion.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -130,7 +131,9 @@ void FormControlsEditor::CreateControl()
 void FormControlsEditor::RemoveControl()
 {
     FieldRep* rep = GetSelectedFieldRep();
-    if (rep == nullptr || !m_host.ConfirmWarning("Do you really want to remove the Form Control?"))
+    if (rep == nullptr ||
+        !m_host.ConfirmWarning(NamedQuestion("Do you really want to remove the Form Control?",
+                                             rep->GetField()->GetFieldName())))
         return;
     if (m_module != nullptr && !m_module->CanRemoveFieldRep(rep, &m_page))
         return;

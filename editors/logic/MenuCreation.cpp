@@ -47,6 +47,8 @@ void MenuCreation::ResetSelection()
 {
     m_controls.SetText(IDC_NAME, "Menu not selected.");
     m_controls.SetText(IDC_FILE_NAME, fileNotAssigned);
+    // No menu: no parent of one either.
+    m_controls.SetText(IDC_PARENT_NAME, "");
     m_selected = nullptr;
     m_clicked = -1;
     m_tree.Select(-1);

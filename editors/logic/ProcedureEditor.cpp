@@ -534,13 +534,22 @@ bool ProcedureEditor::TakeTypedParameter()
     if (update &&
         m_procedure->GetFieldParameterVariableAt(m_selectedParameter)->GetFieldName() == name)
         return true;
-    return TakeOrDropTypedText("parameter", name, update,
-                               [this]
-                               {
-                                   AddOrUpdateParameter();
-                                   // The parameter's box is emptied once it is taken.
-                                   return m_states.GetText(IDC_PARAMETER_NAME).IsEmpty();
-                               });
+    if (!TakeOrDropTypedText("parameter", name, update,
+                             [this]
+                             {
+                                 AddOrUpdateParameter();
+                                 // The parameter's box is emptied once it is taken.
+                                 return m_states.GetText(IDC_PARAMETER_NAME).IsEmpty();
+                             }))
+        return false;
+    // Taken or dropped: nothing typed is left to ask about again.
+    ResetParameterInput();
+    return true;
+}
+
+bool ProcedureEditor::MayLeave()
+{
+    return m_procedure == nullptr || TakeTypedParameter();
 }
 
 void ProcedureEditor::AddProcedure()

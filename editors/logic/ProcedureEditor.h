@@ -64,6 +64,9 @@ public:
     // Shows the procedure; null starts a new one.
     void LoadProcedure(Procedure* procedure);
     // Deletes a procedure still new, forgets the procedure and empties the controls.
+    // Before the editor lets go of its procedure: a parameter typed and not taken is asked
+    // about; false to stay.
+    bool MayLeave();
     void ClearPage();
     // The procedure goes away elsewhere: it is not deleted, and a new one is started.
     void ForgetProcedure(Procedure* procedure);

@@ -10,6 +10,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "model/TableFormCreator.h"
@@ -457,9 +458,31 @@ void TableDesigner::ChooseForeignTable(int index)
         m_states.SetText(IDC_FIELD_NAME, m_foreignField->GetFieldName());
 }
 
+const std::vector<int>& TableDesigner::PanelBoxes()
+{
+    static const std::vector<int> boxes = {
+        IDC_FIELD_NAME, IDC_DISPLAY_NAME, IDC_DEFAULT_VALUE, IDC_SIZE,           IDC_PRECISION,
+        IDC_TYPE,       IDC_ALLOW_NULL,   IDC_FOREIGN_KEY,   IDC_FOREIGN_MODULE, IDC_FOREIGN_TABLE};
+    return boxes;
+}
+
 void TableDesigner::LoadRow(int row)
 {
     const Field* field = m_table != nullptr ? m_table->GetFieldAt(row) : nullptr;
+    // The panel shows the row already, with what was typed since.
+    if (field == nullptr || row == m_selectedRow || !TakeTypedField())
+        return;
+    ShowField(row);
+}
+
+bool TableDesigner::MayLeave()
+{
+    return m_table == nullptr || TakeTypedField();
+}
+
+void TableDesigner::ShowField(int row)
+{
+    const Field* field = m_table->GetFieldAt(row);
     if (field == nullptr)
         return;
     m_selectedRow = row;
@@ -483,6 +506,7 @@ void TableDesigner::LoadRow(int row)
     }
     m_states.SetText(IDC_ADD, "Update");
     m_states.Enable(IDC_DELETE, true);
+    m_loadedPanel = m_states.ShownIn(PanelBoxes());
 }
 
 void TableDesigner::FillGrid()
@@ -702,7 +726,8 @@ void TableDesigner::DeleteField()
 {
     Field* field = SelectedField();
     if (field == nullptr ||
-        AfxMessageBox("Do you really want to delete field?", MB_OKCANCEL) != IDOK)
+        AfxMessageBox(NamedQuestion("Do you really want to delete field?", field->GetFieldName()),
+                      MB_OKCANCEL) != IDOK)
         return;
     if (!m_project.DeleteField(field))
         return;
@@ -735,8 +760,9 @@ void TableDesigner::AssignFrontField()
 void TableDesigner::RemoveFrontField()
 {
     Field* front = m_table != nullptr ? m_table->GetFrontField() : nullptr;
-    if (front == nullptr ||
-        AfxMessageBox("Do you really want to remove front field?", MB_YESNO) != IDYES)
+    if (front == nullptr || AfxMessageBox(NamedQuestion("Do you really want to remove front field?",
+                                                        front->GetFieldName()),
+                                          MB_YESNO) != IDYES)
         return;
     m_project.UpdateFrontFieldReferences(m_table, front);
     front->SetFrontField(false);
@@ -807,15 +833,23 @@ bool TableDesigner::TakeTypedField()
     CString name = m_states.GetText(IDC_FIELD_NAME);
     name.Trim();
     const Field* field = IsUpdateMode() ? SelectedField() : nullptr;
-    if (field != nullptr && field->GetFieldName() == name)
+    // Every box of the panel still shows what the selected field holds.
+    if (field != nullptr && m_states.ShownIn(PanelBoxes()) == m_loadedPanel)
         return true;
-    return TakeOrDropTypedText("field", name, field != nullptr,
-                               [this]
-                               {
-                                   AddOrUpdate(/*controlsRead=*/true);
-                                   // The editors are emptied once the field is taken.
-                                   return m_states.GetText(IDC_FIELD_NAME).IsEmpty();
-                               });
+    if (!TakeOrDropTypedText("field", name, field != nullptr,
+                             [this]
+                             {
+                                 AddOrUpdate(/*controlsRead=*/true);
+                                 // The editors are emptied once the field is taken.
+                                 return m_states.GetText(IDC_FIELD_NAME).IsEmpty();
+                             }))
+        return false;
+    // Dropped: the panel shows the selected field again, or an empty one.
+    if (SelectedField() != nullptr)
+        ShowField(m_selectedRow);
+    else
+        ClearFieldEditors();
+    return true;
 }
 
 void TableDesigner::Ok(bool controlsRead)

@@ -63,6 +63,8 @@ public:
     const std::vector<ListRow>& GetRows() const { return m_rows; }
     // Raised whenever the rows are rebuilt.
     int GetRowsRevision() const { return m_rowsRevision; }
+    // The row the panel shows, -1 for none.
+    int GetSelectedRow() const { return m_selectedRow; }
     UINT GetBitmap() const { return m_bitmap; }
     // The control that takes the focus after the last command, or 0.
     int TakeFocusRequest();
@@ -95,7 +97,12 @@ public:
     void AssignFrontField();
     void RemoveFrontField();
     void ToggleGenerate();
+    // The panel shows the field of the row, once what was typed for the one shown before is
+    // taken or dropped.
     void LoadRow(int row);
+    // Before the designer lets go of its table: a field typed and not taken is asked about;
+    // false to stay.
+    bool MayLeave();
     void Ok(bool controlsRead);
     void Cancel();
 
@@ -127,6 +134,9 @@ private:
     bool CheckField();
     // A field typed and not added (or not updated) is asked about; false to stay.
     bool TakeTypedField();
+    void ShowField(int row);
+    // The boxes that show the selected field.
+    static const std::vector<int>& PanelBoxes();
     void AddField();
     void UpdateField(Field* field);
     void StoreField(Field* field, bool keyFlag, bool keyColumnMark, bool frontFieldFlag);
@@ -156,6 +166,8 @@ private:
     std::vector<ListRow> m_rows;
     int m_rowsRevision = 0;
     int m_selectedRow = -1;
+    // What the panel's boxes showed when the selected field was loaded.
+    std::vector<ControlStates::Shown> m_loadedPanel;
     UINT m_bitmap = masterBitmap;
     int m_focus = 0;
 

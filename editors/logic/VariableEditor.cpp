@@ -5,6 +5,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
+#include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
@@ -105,6 +106,9 @@ void VariableEditor::AddOrUpdate()
     }
     ResetButtons();
     SetScope(/*local=*/false, /*input=*/true);
+    // Taken: a second Enter has nothing to add again.
+    m_states.SetText(IDC_NAME, "");
+    m_states.SetText(IDC_DEFAULT_VALUE, "");
 }
 
 bool VariableEditor::IsReferenced(FieldVariableMap* map, bool report)
@@ -120,7 +124,9 @@ void VariableEditor::Release(FieldVariableMap* map)
 void VariableEditor::Delete()
 {
     if (m_selectedRow < 0 || m_rows.empty() ||
-        AfxMessageBox("Do you want to delete variable?", MB_OKCANCEL) != IDOK)
+        AfxMessageBox(
+            NamedQuestion("Do you want to delete variable?", m_rows[m_selectedRow].cells[1]),
+            MB_OKCANCEL) != IDOK)
         return;
     if (m_project.DeletePageVariable(m_page, m_maps, m_rowMaps[m_selectedRow]))
     {
@@ -148,6 +154,10 @@ void VariableEditor::ClickRow(int row)
         m_states.SetCheck(IDC_INPUT, true);
         return;
     }
+    // The boxes show the row already, with what was typed since; another row is loaded once
+    // what was typed is taken or dropped.
+    if (row == m_selectedRow || !TakeTypedVariable())
+        return;
     m_selectedRow = row;
     const Variable* variable = m_rowMaps[row]->variable;
     m_states.SetText(IDC_NAME, variable->GetFieldName());
@@ -161,6 +171,11 @@ void VariableEditor::ClickRow(int row)
 }
 
 bool VariableEditor::Close()
+{
+    return TakeTypedVariable();
+}
+
+bool VariableEditor::TakeTypedVariable()
 {
     const CString name = m_states.GetText(IDC_NAME);
     const CString value = m_states.GetText(IDC_DEFAULT_VALUE);

@@ -47,6 +47,8 @@ public:
 
 private:
     bool IsUpdateMode() const;
+    // A variable typed and not added (or not updated) is asked about; false to stay.
+    bool TakeTypedVariable();
     static ListRow RowOf(const FieldVariableMap& map);
     // The page's controls show the variable, or the project's pages use the mapping.
     bool IsReferenced(FieldVariableMap* map, bool report);

@@ -3,6 +3,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/TreeItems.h"
+#include "platform/ui/VirtualKeys.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -321,6 +322,21 @@ bool DialogDriver::TypeKeys(const char* keys)
     if (focused == nullptr || !focused->isEnabled())
         return false;
     TypeInto(focused, keys);
+    return true;
+}
+
+bool DialogDriver::PressKey(int id, UINT virtualKey)
+{
+    QWidget* widget = Usable(m_window, id);
+    if (widget == nullptr)
+        return false;
+    widget->setFocus();
+    const QPointer<QWidget> alive(widget);
+    QKeyEvent press(QEvent::KeyPress, QtKeyOf(virtualKey), Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, QtKeyOf(virtualKey), Qt::NoModifier);
+    if (!alive.isNull())
+        QApplication::sendEvent(widget, &release);
     return true;
 }
 

@@ -49,6 +49,8 @@ public:
     // is Enter, "\t" Tab, "\b" Backspace, "\x1b" Escape. False when there is no such control.
     bool TypeKeys(int id, const char* keys);
     bool TypeKeys(const char* keys);
+    // Presses a key of no character (VK_DOWN, VK_UP, VK_HOME, ...) in the control, given focus.
+    bool PressKey(int id, UINT virtualKey);
     // Clicks IDOK or IDCANCEL, or sends the command when the dialog has no such button.
     bool PressOk();
     bool PressCancel();

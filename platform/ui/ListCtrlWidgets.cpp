@@ -8,12 +8,16 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QItemSelection>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -310,6 +314,18 @@ void NotifyListItemChanged(QTreeWidget* list, QTreeWidgetItem* item, UINT oldSta
     change.lParam = static_cast<LPARAM>(item->data(0, Qt::UserRole).toULongLong());
     CWnd::NotifyOwner(list, LVN_ITEMCHANGED, &change.hdr);
 }
+
+// One notification per row of the selection, whichever of its columns it names.
+void NotifyRowsChanged(QTreeWidget* list, const QItemSelection& rows, UINT oldState, UINT newState)
+{
+    std::vector<QPersistentModelIndex> told;
+    for (const QModelIndex& index : rows.indexes())
+        if (index.column() == 0)
+            told.emplace_back(index);
+    for (const QPersistentModelIndex& index : told)
+        if (index.isValid())
+            NotifyListItemChanged(list, list->topLevelItem(index.row()), oldState, newState);
+}
 } // namespace
 
 LRESULT NotifyListItemChanging(QTreeWidget* list, int row)
@@ -340,13 +356,15 @@ QTreeWidget* CreateListWidget(QWidget* parent)
     auto* delegate = new CustomDrawDelegate(list);
     list->setItemDelegate(delegate);
     new ViewportWatcher(list, delegate);
-    QObject::connect(list, &QTreeWidget::currentItemChanged, list,
-                     [list](QTreeWidgetItem* current, QTreeWidgetItem* previous)
+    // Every change of a row's selection is told, whatever made it: a row that was current and
+    // not selected may be selected again without the current row moving.
+    QObject::connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, list,
+                     [list](const QItemSelection& selected, const QItemSelection& deselected)
                      {
-                         if (previous != nullptr)
-                             NotifyListItemChanged(list, previous, LVIS_SELECTED | LVIS_FOCUSED, 0);
-                         if (current != nullptr)
-                             NotifyListItemChanged(list, current, 0, LVIS_SELECTED | LVIS_FOCUSED);
+                         if (list->signalsBlocked())
+                             return;
+                         NotifyRowsChanged(list, deselected, LVIS_SELECTED | LVIS_FOCUSED, 0);
+                         NotifyRowsChanged(list, selected, 0, LVIS_SELECTED | LVIS_FOCUSED);
                      });
     QObject::connect(list->header(), &QHeaderView::sectionClicked, list,
                      [list](int section)

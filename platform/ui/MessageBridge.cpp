@@ -325,12 +325,29 @@ bool WantsKey(CWnd& wnd, const QKeyEvent& key)
     return (code & DLGC_WANTALLKEYS) != 0 || (tab && (code & DLGC_WANTTAB) != 0);
 }
 
+// The windows whose PreTranslateMessage runs, outermost first.
+std::vector<const QWidget*>& Translating()
+{
+    static std::vector<const QWidget*> windows;
+    return windows;
+}
+
+class TranslatingScope
+{
+public:
+    explicit TranslatingScope(const QWidget* window) { Translating().push_back(window); }
+    ~TranslatingScope() { Translating().pop_back(); }
+    TranslatingScope(const TranslatingScope&) = delete;
+    TranslatingScope& operator=(const TranslatingScope&) = delete;
+};
+
 // Relays the message and offers it to the window and its parents, innermost first.
 bool PreTranslate(CWnd* wnd, MSG& msg)
 {
     MessageBridge::RelayInput(wnd, msg);
     for (CWnd* handle = wnd; handle != nullptr; handle = handle->GetParent())
     {
+        const TranslatingScope scope(handle->GetSafeHwnd());
         if (handle->PreTranslateMessage(&msg))
             return true;
     }
@@ -401,6 +418,17 @@ const QEvent* MessageBridge::CurrentEvent()
 QWidget* MessageBridge::CurrentWidget()
 {
     return Dispatches().empty() ? nullptr : Dispatches().back()->msg.hwnd;
+}
+
+bool MessageBridge::IsHandling(const QWidget* window)
+{
+    const auto& dispatches = Dispatches();
+    const bool dispatching =
+        dispatches.size() > 1 &&
+        std::any_of(dispatches.begin(), dispatches.end() - 1,
+                    [window](const Dispatch* dispatch) { return dispatch->msg.hwnd == window; });
+    return dispatching ||
+           std::find(Translating().begin(), Translating().end(), window) != Translating().end();
 }
 
 namespace

@@ -25,6 +25,9 @@ public:
     static const QEvent* CurrentEvent();
     // The widget of the message being dispatched; null outside of one.
     static QWidget* CurrentWidget();
+    // True while the window handles a message under the innermost one, or offers one to its
+    // PreTranslateMessage: what happens now was caused by the window's own handler.
+    static bool IsHandling(const QWidget* window);
     // True while the window handles a paint: a paint that reaches it again meanwhile (a copy of
     // it made from its own paint) gets Qt's handling only.
     static bool IsPainting(const QWidget* window);

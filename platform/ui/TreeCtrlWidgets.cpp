@@ -355,6 +355,20 @@ void NotifyTreeSelection(QTreeWidget* tree, QTreeWidgetItem* previous, QTreeWidg
     change.itemOld = TreeItemOf(previous);
     change.itemNew = TreeItemOf(current);
     CWnd::NotifyOwner(tree, TVN_SELCHANGED, &change.hdr);
+    // The owner put the selection elsewhere (a move it refused): a click highlights the item it
+    // hit after this, so the item the owner chose is highlighted again once the click is done.
+    if (tree->currentItem() != current)
+    {
+        const QPointer<QTreeWidget> alive(tree);
+        QTimer::singleShot(0, tree,
+                           [alive]
+                           {
+                               if (alive.isNull() || alive->currentItem() == nullptr)
+                                   return;
+                               const QSignalBlocker silent(alive.data());
+                               alive->setCurrentItem(alive->currentItem());
+                           });
+    }
 }
 
 QTreeWidget* CreateTreeWidget(QWidget* parent)

@@ -1,8 +1,10 @@
 #include "platform/ui/Wnd.h"
 
 #include "platform/ui/Button.h"
+#include "platform/ui/ListCtrl.h"
 #include "platform/ui/MessageBridge.h"
 #include "platform/ui/QtText.h"
+#include "platform/ui/TreeCtrl.h"
 #include "platform/ui/WndState.h"
 
 #include <QAbstractButton>
@@ -664,6 +666,39 @@ void CWnd::MapNotifyRange(int code, UINT firstId, UINT lastId,
                           std::function<void(NMHDR*, LRESULT*)> handler)
 {
     m_state->notifies.push_back({code, firstId, lastId, std::move(handler)});
+}
+
+void CWnd::MapRowSelection(UINT id, std::function<void(int row)> handler)
+{
+    auto shared = std::make_shared<std::function<void(int)>>(std::move(handler));
+    MapNotifyRange(LVN_ITEMCHANGED, id, id,
+                   [this, shared](NMHDR* header, LRESULT* result)
+                   {
+                       *result = 0;
+                       const auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+                       if ((change->uNewState & LVIS_SELECTED) != 0 &&
+                           (change->uOldState & LVIS_SELECTED) == 0 &&
+                           !MessageBridge::IsHandling(GetSafeHwnd()))
+                           (*shared)(change->iItem);
+                   });
+    MapNotifyRange(NM_CLICK, id, id,
+                   [shared](NMHDR* header, LRESULT* result)
+                   {
+                       *result = 0;
+                       if (reinterpret_cast<NMITEMACTIVATE*>(header)->iItem < 0)
+                           (*shared)(-1);
+                   });
+}
+
+void CWnd::MapItemSelection(UINT id, std::function<void(TreeItem* item)> handler)
+{
+    MapNotifyRange(TVN_SELCHANGED, id, id,
+                   [this, handler = std::move(handler)](NMHDR* header, LRESULT* result)
+                   {
+                       *result = 0;
+                       if (!MessageBridge::IsHandling(GetSafeHwnd()))
+                           handler(reinterpret_cast<NMTREEVIEW*>(header)->itemNew.hItem);
+                   });
 }
 
 void CWnd::MapMessageHandler(UINT message, std::function<LRESULT(WPARAM, LPARAM)> handler)

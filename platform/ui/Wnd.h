@@ -87,6 +87,7 @@ class CDataExchange;
 class CBrush;
 class CDC;
 struct TOOLINFO;
+struct TreeItem;
 class CFont;
 class CMenu;
 struct DRAWITEMSTRUCT;
@@ -329,6 +330,12 @@ protected:
     void MapNotifyRange(int code, UINT firstId, UINT lastId,
                         std::function<void(NMHDR*, LRESULT*)> handler);
     void MapMessageHandler(UINT message, std::function<LRESULT(WPARAM, LPARAM)> handler);
+    // The selection of list control id moved to a row (LVN_ITEMCHANGED), by a click, a key or
+    // code, or a click left no row (-1, NM_CLICK); of tree control id, to an item or none
+    // (TVN_SELCHANGED). A move made while this window handles another message (a handler
+    // showing its rows again) is its own and not told.
+    void MapRowSelection(UINT id, std::function<void(int row)> handler);
+    void MapItemSelection(UINT id, std::function<void(TreeItem* item)> handler);
 
     template <typename T> void MapControl(int code, UINT id, void (T::*handler)())
     {
@@ -341,6 +348,16 @@ protected:
         MapNotifyRange(code, id, id,
                        [self, handler](NMHDR* hdr, LRESULT* result)
                        { (self->*handler)(hdr, result); });
+    }
+    template <typename T> void MapRowSelection(UINT id, void (T::*handler)(int row))
+    {
+        T* self = static_cast<T*>(this);
+        MapRowSelection(id, [self, handler](int row) { (self->*handler)(row); });
+    }
+    template <typename T> void MapItemSelection(UINT id, void (T::*handler)(TreeItem* item))
+    {
+        T* self = static_cast<T*>(this);
+        MapItemSelection(id, [self, handler](TreeItem* item) { (self->*handler)(item); });
     }
     template <typename T> void MapMessage(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM))
     {

@@ -27,6 +27,7 @@
 #include "model/GenerationReport.h"
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "model/OutputRoot.h"
 #include "model/ProjectFolders.h"
 #include "model/ProjectNameCheck.h"
@@ -134,6 +135,12 @@ CString ModuleHoldings(const Module& module)
     return text;
 }
 
+// The paste entry is grayed while no copy waits to be pasted.
+std::vector<UINT> NothingToPaste(bool pasted, UINT paste)
+{
+    return pasted ? std::vector<UINT>{} : std::vector<UINT>{paste};
+}
+
 // Nothing is typed where a copy is pasted: the refusal of its name asks for no other one.
 CString PasteRefusal(CString refusal)
 {
@@ -141,12 +148,13 @@ CString PasteRefusal(CString refusal)
     return refusal;
 }
 
-// "<what was written> under <folder> (files written: n)", as the status bar tells it.
-void ShowWritten(const CString& written, const CString& folder, std::size_t count)
+// "<what was written> under <folder> (files written: n)", or "to <file>", as the status bar
+// tells it.
+void ShowWritten(const CString& written, const char* where, const CString& place, std::size_t count)
 {
     CString status;
-    status.Format("%s under %s (files written: %d)", written.GetString(),
-                  NormalHostPath(folder).c_str(), static_cast<int>(count));
+    status.Format("%s %s %s (files written: %d)", written.GetString(), where,
+                  NormalHostPath(place).c_str(), static_cast<int>(count));
     MainFrameAccess::SetStatusText(status);
 }
 
@@ -161,7 +169,7 @@ void RunWriter(const CString& written, const CString& folder, const Write& write
         {
             GenerationReport report;
             write(report);
-            ShowWritten(written, folder, report.GetWrittenCount());
+            ShowWritten(written, "under", folder, report.GetWrittenCount());
             if (!report.IsEmpty())
                 AfxMessageBox(report.GetText());
         });
@@ -265,7 +273,7 @@ TreeMenuChoice ProjectTreeCommands::ChooseMenu(TreeHandle item) const
     {
     case TreeSlot::MasterTables:
     case TreeSlot::DetailTables:
-        return {TreeMenu::TableCategory, {}};
+        return {TreeMenu::TableCategory, NothingToPaste(module->HasPastedTable(), kThird)};
     case TreeSlot::MapTables:
         // A map table is made in the table designer; forms and pastes are for the other kinds.
         return {TreeMenu::TableCategory, {kSecond, kThird}};
@@ -279,13 +287,18 @@ TreeMenuChoice ProjectTreeCommands::ChooseMenu(TreeHandle item) const
     case TreeSlot::ReportCollectors:
         return {TreeMenu::ReportCollector, {}};
     case TreeSlot::MasterForms:
-        return {TreeMenu::MasterFormsNode, {}};
+        return {TreeMenu::MasterFormsNode, NothingToPaste(module->HasPastedForm(), kFirst)};
     case TreeSlot::DetailForms:
-        return {TreeMenu::MasterDetail, {kSecond, kFourth}};
+    {
+        std::vector<UINT> grayed = {kSecond, kFourth};
+        if (!module->HasPastedTransaction())
+            grayed.push_back(kThird);
+        return {TreeMenu::MasterDetail, grayed};
+    }
     case TreeSlot::Dashboards:
         return {TreeMenu::DashboardsNode, {}};
     case TreeSlot::SearchReports:
-        return {TreeMenu::SearchReportsNode, {}};
+        return {TreeMenu::SearchReportsNode, NothingToPaste(module->HasPastedReport(), kSecond)};
     case TreeSlot::Reports:
         return {TreeMenu::ReportsNode, {}};
     case TreeSlot::Menus:
@@ -459,7 +472,7 @@ void ProjectTreeCommands::WriteModule()
     CompleteProjectFolder(Project(), ProgramFolder().c_str(), writeAll.GetReport());
     // A failed run has shown its report; a run that wrote everything shows its notes.
     const bool written = writeAll.Run(module);
-    ShowWritten("Module " + module->GetName() + " was written", GetOutputRoot(Project()),
+    ShowWritten("Module " + module->GetName() + " was written", "under", GetOutputRoot(Project()),
                 writeAll.GetReport().GetWrittenCount());
     if (written && !writeAll.GetReport().GetNotes().empty())
         AfxMessageBox(writeAll.GetReportText());
@@ -592,7 +605,7 @@ void ProjectTreeCommands::WriteTableScript(TreeHandle item)
     GenerationReport report;
     GuardProjectFolder(report, Project());
     SqlScriptWriter(Project(), path, report).WriteTableScript(*table);
-    ShowWritten("The script of table " + table->GetTableName() + " was written", path,
+    ShowWritten("The script of table " + table->GetTableName() + " was written", "to", path,
                 report.GetWrittenCount());
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
@@ -803,7 +816,9 @@ void ProjectTreeCommands::DeleteSelectedItem()
             break;
         }
     }
-    if (AfxMessageBox("Do you really want to delete the selected entity?", MB_OKCANCEL) != IDOK)
+    if (AfxMessageBox(NamedQuestion("Do you really want to delete the selected entity?",
+                                    m_tree.Control().GetItemText(item)),
+                      MB_OKCANCEL) != IDOK)
         return;
     for (Module* module : Project().GetModules())
     {

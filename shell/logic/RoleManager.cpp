@@ -5,6 +5,7 @@
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
@@ -191,7 +192,9 @@ void RoleManager::Remove()
 {
     if (m_edited == nullptr || m_edited->GetDashBoardPage() == nullptr)
         return;
-    if (AfxMessageBox("Do you want to remove the dashboard page?", MB_OKCANCEL) != IDOK)
+    if (AfxMessageBox(NamedQuestion("Do you want to remove the dashboard page?",
+                                    m_edited->GetDashBoardPage()->GetFormName()),
+                      MB_OKCANCEL) != IDOK)
         return;
     m_edited->SetDashBoardPage(nullptr);
     ShowEditedRole();

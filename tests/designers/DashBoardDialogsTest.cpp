@@ -200,4 +200,23 @@ TEST(DashBoardDialogsTest, EnterInTheCaptionTakesItAndEscapeLeavesAnEmptyCellEmp
         EXPECT_EQ(boxes.ShownTexts(), each.asked) << each.keys;
     }
 }
+TEST(DashBoardDialogsTest, EnterInTheDisplayNameSetsItAndEscapeAsksAboutIt)
+{
+    ScriptedMessageBoxes boxes{IDOK, IDNO};
+    OneCellDashBoard board;
+    board.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& user)
+        {
+            ASSERT_TRUE(user.Click(DashBoardCellEditor::IDC_DISPLAY_FIELDS));
+            ASSERT_TRUE(user.TypeKeys(DashBoardCellEditor::IDC_DISPLAY_NAME, "Total\n"));
+            EXPECT_TRUE(dialog.GetSafeHwnd()->isVisible());
+            ASSERT_TRUE(user.TypeKeys(DashBoardCellEditor::IDC_DISPLAY_NAME, "\x1b"));
+        });
+    DashBoadCellInfoDlg dialog(board.page, board.Cell(), board.host);
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_EQ(boxes.ShownTexts(),
+              (std::vector<std::string>{"Please select a field.",
+                                        "The display name \"Total\" has not been added. Add it?"}));
+}
+
 } // namespace

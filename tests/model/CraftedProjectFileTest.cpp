@@ -371,7 +371,7 @@ TEST_F(CraftedProjectFileTest, DeviceNamesLoadWithAWarningNamingThem)
                                       ArchiveString("SecondMod"), ArchiveString("Lpt1.x")));
     const std::string warning =
         "Windows keeps these names for devices, so no file of the site can take them on a "
-        "Windows host:\nthe table name \"con\" of module \"BaseModule\"\nthe module name "
+        "Windows host:\n- the table name \"con\" of module \"BaseModule\"\n- the module name "
         "\"Lpt1.x\"\nRename them before the next Write All.";
     ProjectStore store;
     ASSERT_TRUE(store.ArchiveProject(nullptr, PathOf("devices.wvt"), TRUE)) << LastBox();
@@ -520,7 +520,7 @@ TEST_F(CraftedProjectFileTest, PageNamesAreTakenAsTheDesignersTakeThemAtEveryDoo
             cases.push_back({tooLong, ""});
             const std::string stem = tooLong + kind.ending;
             warning = "Earlier versions took these names, which no file of the site can take:\n"
-                      "the " +
+                      "- the " +
                       std::string(kind.text) + " name \"" + tooLong.substr(0, 20) + "..." +
                       tooLong.substr(tooLong.size() - 12) +
                       "\" of module \"BaseModule\": its file " + stem.substr(0, 20) + "..." +
@@ -584,11 +584,12 @@ TEST_F(CraftedProjectFileTest, PageNamesAreTakenAsTheDesignersTakeThemAtEveryDoo
         ASSERT_EQ(shown + 3, m_boxes.Shown().size());
         for (std::size_t box = shown; box < shown + 3; ++box)
         {
-            EXPECT_EQ("These pages write files of one name in one folder, names compared ignoring "
-                      "case as a Windows folder compares them, so that one replaces the other:\n" +
-                          clash.named +
-                          " in module \"BaseModule\"\nRename them before the next Write All.",
-                      m_boxes.Shown()[box].text);
+            EXPECT_EQ(
+                "These pages write files of one name in one folder, names compared ignoring "
+                "case as a Windows folder compares them, so that one replaces the other:\n- " +
+                    clash.named +
+                    " in module \"BaseModule\"\nRename them before the next Write All.",
+                m_boxes.Shown()[box].text);
             EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONWARNING), m_boxes.Shown()[box].type);
         }
     }

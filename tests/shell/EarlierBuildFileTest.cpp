@@ -25,12 +25,13 @@ const std::string longName(240, 'r');
 
 const std::string names =
     "Earlier versions took these names, which no file of the site can take:\n"
-    "the report name \"" +
+    "- the report name \"" +
     longName.substr(0, 20) + "..." + longName.substr(longName.size() - 12) +
     "\" of module \"BaseModule\": its file rrrrrrrrrrrrrrrrrrrr...rrrrr_report.aspx.designer.cs "
     "would be 264 bytes long, longer than the 255 bytes a file name may hold: rename it in the "
     "report designer\n"
-    "the module name \"basemodule\" is the name of the module \"BaseModule\" in another case, and "
+    "- the module name \"basemodule\" is the name of the module \"BaseModule\" in another case, "
+    "and "
     "a Windows folder holds the folders of both as one: rename one of them with Rename Module\n";
 const std::string warning = names + "Rename them before the next Write All.";
 const std::string refusal = names + "Nothing was written. Rename them first.";

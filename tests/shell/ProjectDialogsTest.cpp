@@ -209,6 +209,9 @@ TEST_F(ProjectDialogsTest, ManageRolesAddsRenamesAndDeactivatesRolesOfTheBaseMod
     program.dialogs.Answer(
         [&](CDialog& dialog, DialogDriver& user)
         {
+            // The dialog opens on the role's name.
+            EXPECT_EQ(dialog.GetSafeHwnd()->focusWidget(),
+                      dialog.GetDlgItem(DesignationDlg::IDC_NAME)->GetSafeHwnd());
             CListCtrl& roles = List(dialog, DesignationDlg::IDC_ROLES);
             ASSERT_EQ(roles.GetItemCount(), 1);
             EXPECT_EQ(roles.GetItemText(0, 0), "admin");

@@ -444,11 +444,14 @@ TEST(WalkthroughTest, EveryViewOpensFromTheTreeTakesAChangeAndTheProjectSavesAnd
     // third, has no filter in common with the first, and the question of each deletion.
     const std::string noCommonFields =
         "There are no common fields in above reports. Filters can not be assigned.";
-    const std::string question = "Do you really want to delete the selected entity?";
+    const auto question = [](const std::string& name)
+    { return "Do you really want to delete the selected entity \"" + name + "\"?"; };
     std::vector<std::string> expected = {noCommonFields};
-    expected.insert(expected.end(), std::size(deletions) + 1, question);
+    for (const Deletion& deletion : deletions)
+        expected.push_back(question(deletion.name));
+    expected.push_back(question("product Report"));
     expected.push_back(noCommonFields);
-    expected.push_back(question);
+    expected.push_back(question("customer"));
     EXPECT_EQ(expected, w.program.boxes.ShownTexts());
     EXPECT_EQ(0u, w.program.dialogs.UnscriptedCount());
 
@@ -888,10 +891,11 @@ TEST(WalkthroughTest, DeletesAndAMergeOfACaseDifferingTableSaveReopenAndWriteThe
                                 (w.program.folder.Path() / "Shop" / "Shop.sln").string() +
                                 " in your Microsoft Visual Studio. \nPlease ensure that you have "
                                 "SP1 installed if you are using Visual Studio 2005";
-    const std::string question = "Do you really want to delete the selected entity?";
+    const std::string question = "Do you really want to delete the selected entity ";
     EXPECT_EQ(
-        (std::vector<std::string>{success, question, "Do you really want to delete field?",
-                                  question, "Do you really want to merge?",
+        (std::vector<std::string>{success, question + "\"ListCustomers\"?",
+                                  "Do you really want to delete field \"email\"?",
+                                  question + "\"customer_form\"?", "Do you really want to merge?",
                                   "The merge report and logs are in " + temp.Own().string() + ".",
                                   success, success}),
         w.program.boxes.ShownTexts());

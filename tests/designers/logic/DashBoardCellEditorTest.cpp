@@ -214,7 +214,8 @@ TEST_F(CellEditorTest, StaticTextOverAMenuAsksAndAlwaysDropsMapsAndFields)
         EXPECT_FALSE(editor.States().IsChecked(DashBoardCellEditor::IDC_MENU));
         EXPECT_TRUE(EnabledIds(editor.States(), kMenuControls).empty());
     }
-    EXPECT_EQ(Texts(boxes), std::vector<std::string>(2, "Do you want to remove the menu?"));
+    EXPECT_EQ(Texts(boxes),
+              std::vector<std::string>(2, "Do you want to remove the menu \"Orders\"?"));
 }
 
 TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
@@ -265,5 +266,59 @@ TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
     editor.Ok();
     EXPECT_EQ(editor.GetPanel().GetCaption(), "Totals");
     EXPECT_EQ(CellLabel(Cell()), "TD_(TR0,TD0)_Totals");
+}
+TEST_F(CellEditorTest, ADisplayNameTypedAndNotSetIsAskedAboutAtOkAndEscape)
+{
+    const struct
+    {
+        bool escape;
+        int selected;
+        int answer;
+        bool closes;
+        std::vector<std::string> boxes;
+        std::string rows;
+    } cases[] = {
+        {false,
+         0,
+         IDYES,
+         true,
+         {"The display name \"Total\" has not been added. Add it?"},
+         "Amount|Total"},
+        {false,
+         0,
+         IDNO,
+         true,
+         {"The display name \"Total\" has not been added. Add it?"},
+         "Amount|"},
+        {true,
+         0,
+         IDCANCEL,
+         false,
+         {"The display name \"Total\" has not been added. Add it?"},
+         "Amount|"},
+        {true,
+         -1,
+         IDYES,
+         false,
+         {"The display name \"Total\" has not been added. Add it?", "Please select a field."},
+         "Amount|"},
+    };
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(::testing::Message() << each.escape << " " << each.answer);
+        Cell().Clear();
+        DashBoardCellEditor cellEditor{*page, Cell(), dash};
+        cellEditor.Open();
+        cellEditor.DisplayFieldMode();
+        cellEditor.SelectSource(0);
+        cellEditor.AddDisplayField();
+        cellEditor.SelectDisplayField(each.selected);
+        cellEditor.States().SetText(DashBoardCellEditor::IDC_DISPLAY_NAME, "Total");
+        ScriptedMessageBoxes answers{each.answer, IDOK};
+        const bool closes = each.escape ? cellEditor.Cancel() != 0 : cellEditor.Ok();
+        EXPECT_EQ(each.closes, closes);
+        EXPECT_EQ(each.boxes, Texts(answers));
+        EXPECT_EQ((std::vector<std::string>{each.rows}), RowTexts(cellEditor.GetDisplayRows()));
+    }
 }
 } // namespace

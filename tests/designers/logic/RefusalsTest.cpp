@@ -123,7 +123,7 @@ TEST_F(RefusalsTest, EachRefusalSaysWhyAndChangesNothing)
              editor.SelectEntry(1);
              editor.Remove();
          },
-         {"Do you really want to remove the filter?",
+         {"Do you really want to remove the filter \"region\"?",
           " Cannot Remove the filter. It is being used for recomputation."}},
         {"column without a page file",
          {},

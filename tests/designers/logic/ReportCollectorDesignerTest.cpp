@@ -204,7 +204,7 @@ TEST(ReportCollectorDesignerTest, FiltersAreMadeOncePerFieldAndGoWheneverTheFlag
     d.designer.DeleteEntry();
     EXPECT_FALSE(d.designer.AreFiltersOn());
     EXPECT_TRUE(collector->GetFieldReps().empty());
-    EXPECT_EQ("warning Do you want to remove the report?", d.host.calls.back());
+    EXPECT_EQ("warning Do you want to remove the report \"Stock\"?", d.host.calls.back());
     EXPECT_EQ(std::vector<std::string>{"Please select reports before defining filters."},
               boxes.ShownTexts());
 }
@@ -242,3 +242,31 @@ TEST(ReportCollectorDesignerTest, AddCollectorRefusesAnotherOfTheNameButNotItsel
     EXPECT_EQ("page item Panel", d.host.calls.back());
 }
 } // namespace
+
+TEST(ReportCollectorDesignerTest, ASizeTypedAndNotUpdatedIsAskedAboutBeforeAddCollectorOrAnotherRow)
+{
+    const struct
+    {
+        int answer;
+        bool added;
+        CString height;
+    } cases[] = {{IDCANCEL, false, "250"}, {IDNO, true, "250"}, {IDYES, true, "300"}};
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(each.answer);
+        CollectorDesignerFixture d;
+        d.Report("Sales", {"book.title"});
+        d.designer.LoadReportCollector(nullptr);
+        d.Add("Sales");
+        ReportCollector* collector = d.designer.GetCollector();
+        d.designer.ClickEntryRow(0);
+        d.designer.States().SetText(ReportCollectorDesigner::IDC_HEIGHT, "300");
+        ScriptedMessageBoxes boxes{each.answer};
+        d.designer.AddCollector();
+        EXPECT_EQ(std::vector<std::string>{"The size of the report \"Sales\" has not been "
+                                           "updated. Update it?"},
+                  boxes.ShownTexts());
+        EXPECT_EQ(each.added, d.designer.GetCollector() != collector);
+        EXPECT_EQ(each.height, collector->GetEntries().front().m_height == 300 ? "300" : "250");
+    }
+}

@@ -118,10 +118,10 @@ TEST_F(ReportSubDialogsTest, FilterUsedByARecomputationIsRefusedAfterTheConfirma
     EXPECT_EQ(FilterNames(), (std::vector<CString>{"region"}));
     EXPECT_EQ(
         boxes.ShownTexts(),
-        (std::vector<std::string>{"Do you really want to remove the filter?",
+        (std::vector<std::string>{"Do you really want to remove the filter \"region\"?",
                                   " Cannot Remove the filter. It is being used for recomputation.",
-                                  "Do you really want to remove the filter?",
-                                  "Do you really want to remove the filter?"}));
+                                  "Do you really want to remove the filter \"total\"?",
+                                  "Do you really want to remove the filter \"total\"?"}));
     EXPECT_EQ(boxes.Shown()[0].type & 0xF, static_cast<UINT>(MB_YESNO));
 }
 

@@ -128,8 +128,10 @@ TEST(FormControlsEditorTest, RemoveAfterTheWarningUnlessUsed)
         editor.Load();
         editor.SelectControl(row);
         editor.RemoveControl();
-        EXPECT_EQ(fixture.host.calls,
-                  std::vector<CString>{"warning Do you really want to remove the Form Control?"});
+        const CString question =
+            row == 0 ? "warning Do you really want to remove the Form Control \"Name\"?"
+                     : "warning Do you really want to remove the Form Control \"Code\"?";
+        EXPECT_EQ(fixture.host.calls, std::vector<CString>{question});
         EXPECT_EQ(Controls(editor), row == 0 ? "Name;Code;" : "Name;") << row;
     }
 }

@@ -600,8 +600,8 @@ TEST(TableDesignerTest, FrontFieldAssignAndRemoveAndTheGridTexts)
     d.designer.RemoveFrontField(); // Yes
     EXPECT_EQ("Front field not assigned.", d.states.GetText(TableDesigner::IDC_FRONT_LABEL));
     EXPECT_EQ((Boxes{"Please select table field for assigning front field.",
-                     "Do you really want to remove front field?",
-                     "Do you really want to remove front field?"}),
+                     "Do you really want to remove front field \"name\"?",
+                     "Do you really want to remove front field \"name\"?"}),
               Texts(boxes));
 
     // A foreign key shows its reference.
@@ -640,7 +640,7 @@ TEST(TableDesignerTest, DeleteAsksFirstAndRefreshesTheTree)
     d.designer.DeleteField();
     EXPECT_FALSE(shows(city));
     EXPECT_EQ((std::vector<CString>{"customer_id", "Is_Deleted", "name"}), FieldNames(*customer));
-    EXPECT_EQ(Boxes(2, "Do you really want to delete field?"), Texts(boxes));
+    EXPECT_EQ(Boxes(2, "Do you really want to delete field \"city\"?"), Texts(boxes));
     EXPECT_EQ(std::vector<CString>{"refresh tree"}, d.host.calls);
     EXPECT_FALSE(d.states.IsEnabled(TableDesigner::IDC_DELETE));
 }
@@ -749,5 +749,52 @@ TEST(TableDesignerTest, OkAsksAboutAFieldTypedAndNotAdded)
             for (const Field* field : table->GetFields())
                 fields.push_back(field->GetFieldName());
         EXPECT_EQ(fields, each.fields) << each.typed;
+    }
+}
+
+TEST(TableDesignerTest, EveryBoxOfThePanelChangedIsAskedAboutBeforeItIsLeft)
+{
+    const struct
+    {
+        const char* box;
+        std::function<void(Designer&)> change;
+        std::function<bool(const Field&)> taken;
+    } cases[] = {
+        {"none", [](Designer&) {}, [](const Field&) { return true; }},
+        {"size", [](Designer& d) { d.states.SetText(TableDesigner::IDC_SIZE, "120"); },
+         [](const Field& f) { return f.GetSize() == 120; }},
+        {"allow null", [](Designer& d) { d.states.SetCheck(TableDesigner::IDC_ALLOW_NULL, true); },
+         [](const Field& f) { return f.IsAllowNull(); }},
+        {"display name",
+         [](Designer& d) { d.states.SetText(TableDesigner::IDC_DISPLAY_NAME, "Town"); },
+         [](const Field& f) { return f.GetDisplayName() == "Town"; }},
+        {"default value",
+         [](Designer& d) { d.states.SetText(TableDesigner::IDC_DEFAULT_VALUE, "Rome"); },
+         [](const Field& f) { return f.GetDefaultValue() == "Rome"; }},
+        {"type", [](Designer& d) { d.designer.ChooseType(1); },
+         [](const Field& f) { return f.GetTypeCode() == 1; }},
+    };
+    const Boxes question = {"The field \"city\" has not been updated. Update it?"};
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(each.box);
+        const bool changed = std::string(each.box) != "none";
+        Designer d;
+        Table* customer = d.StoreCustomer();
+        d.designer.LoadTable(customer, customer->GetKind());
+        d.designer.LoadRow(3);
+        each.change(d);
+        {
+            // Another row is not loaded over the change on Cancel.
+            ScriptedMessageBoxes boxes{IDCANCEL};
+            d.designer.LoadRow(2);
+            EXPECT_EQ(changed ? question : Boxes{}, Texts(boxes));
+            EXPECT_EQ(changed ? 3 : 2, d.designer.GetSelectedRow());
+            d.designer.LoadRow(3);
+        }
+        ScriptedMessageBoxes boxes{IDYES};
+        d.designer.Ok(true);
+        EXPECT_EQ(changed ? question : Boxes{}, Texts(boxes));
+        EXPECT_TRUE(each.taken(*customer->GetFieldAt(3)));
     }
 }

@@ -88,17 +88,21 @@ TEST(VariableEditorTest, DeleteAsksAndNeverDeletesAGlobalOrAShownVariable)
         bool deleted;
     };
     const Case cases[] = {
-        {Variable::pageKind, false, {IDOK}, {"Do you want to delete variable?"}, true},
-        {Variable::pageKind, false, {IDCANCEL}, {"Do you want to delete variable?"}, false},
+        {Variable::pageKind, false, {IDOK}, {"Do you want to delete variable \"city\"?"}, true},
+        {Variable::pageKind,
+         false,
+         {IDCANCEL},
+         {"Do you want to delete variable \"city\"?"},
+         false},
         {Variable::sharedKind,
          false,
          {IDOK, IDOK},
-         {"Do you want to delete variable?", "Variable not free for deletion"},
+         {"Do you want to delete variable \"city\"?", "Variable not free for deletion"},
          false},
         {Variable::pageKind,
          true,
          {IDOK, IDOK},
-         {"Do you want to delete variable?", "Variable not free for deletion"},
+         {"Do you want to delete variable \"city\"?", "Variable not free for deletion"},
          false},
     };
     for (const Case& c : cases)
@@ -166,4 +170,21 @@ TEST(VariableEditorTest, OkAsksAboutAVariableTypedAndNotAddedOrUpdated)
         EXPECT_EQ(Names(page), each.names) << each.name;
         EXPECT_EQ(Texts(boxes), each.asked) << each.name;
     }
+}
+
+TEST(VariableEditorTest, AVariableAddedEmptiesTheBoxesSoThatASecondAddAddsNothing)
+{
+    OpenNewProject open;
+    Form page;
+    VariableEditor editor(open.project, page.EditFieldVariableMaps(), &page);
+    editor.Open();
+    editor.States().SetText(VariableEditor::IDC_NAME, "city");
+    editor.States().SetText(VariableEditor::IDC_DEFAULT_VALUE, "Oslo");
+    ScriptedMessageBoxes boxes;
+    editor.AddOrUpdate();
+    EXPECT_EQ("", editor.States().GetText(VariableEditor::IDC_NAME));
+    EXPECT_EQ("", editor.States().GetText(VariableEditor::IDC_DEFAULT_VALUE));
+    editor.AddOrUpdate();
+    EXPECT_EQ(std::vector<CString>{"city"}, Names(page));
+    EXPECT_EQ(std::vector<std::string>{"Please enter valid variable name."}, Texts(boxes));
 }

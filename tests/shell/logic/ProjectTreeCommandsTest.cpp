@@ -43,7 +43,11 @@ const void* Entity(CObject* entity)
 
 constexpr const char* kModuleHoldsData = "Cannot delete a selected module as it contains data.\n"
                                          "For Deletion you need to clean the data mannualy.";
-constexpr const char* kConfirmDelete = "Do you really want to delete the selected entity?";
+// The tree's delete question about the item named so.
+std::string ConfirmDelete(const std::string& name)
+{
+    return "Do you really want to delete the selected entity \"" + name + "\"?";
+}
 } // namespace
 
 TEST(TreeMenuTest, EveryMenuHasItsEntriesInOrder)
@@ -89,16 +93,17 @@ TEST_F(CommandFixture, ARightClickChoosesTheMenuOfTheItemAndItsModule)
     const Case cases[] = {
         {tree.GetRootItem(), TreeMenu::ProjectRoot, {}},
         {tree.GetModuleItem(1), TreeMenu::Module, {}},
-        {Node(Base(), TreeSlot::MasterTables), TreeMenu::TableCategory, {}},
-        {Node(Base(), TreeSlot::DetailTables), TreeMenu::TableCategory, {}},
+        // Nothing was copied: the paste entries are grayed.
+        {Node(Base(), TreeSlot::MasterTables), TreeMenu::TableCategory, {30}},
+        {Node(Base(), TreeSlot::DetailTables), TreeMenu::TableCategory, {30}},
         {Item(Base(), TreeSlot::MasterTables, "customer"), TreeMenu::TableItem, {}},
         {control.GetChildItem(Node(Base(), TreeSlot::DetailTables)), TreeMenu::TableItem, {}},
-        {Node(Base(), TreeSlot::MasterForms), TreeMenu::MasterFormsNode, {}},
+        {Node(Base(), TreeSlot::MasterForms), TreeMenu::MasterFormsNode, {10}},
         {Item(Base(), TreeSlot::MasterForms, "customer_form"), TreeMenu::FormItem, {}},
-        {Node(Base(), TreeSlot::DetailForms), TreeMenu::MasterDetail, {20, 40}},
+        {Node(Base(), TreeSlot::DetailForms), TreeMenu::MasterDetail, {20, 40, 30}},
         {transaction, TreeMenu::MasterDetail, {10, 30}},
         {Node(Base(), TreeSlot::Dashboards), TreeMenu::DashboardsNode, {}},
-        {Node(Base(), TreeSlot::SearchReports), TreeMenu::SearchReportsNode, {}},
+        {Node(Base(), TreeSlot::SearchReports), TreeMenu::SearchReportsNode, {20}},
         {control.GetChildItem(Node(Base(), TreeSlot::SearchReports)),
          TreeMenu::SearchReportItem,
          {}},
@@ -124,6 +129,10 @@ TEST_F(CommandFixture, ARightClickChoosesTheMenuOfTheItemAndItsModule)
         EXPECT_EQ(choice.menu, each.menu) << control.GetItemText(each.item).GetString();
         EXPECT_EQ(choice.grayed, each.grayed) << control.GetItemText(each.item).GetString();
     }
+    // A copy waiting enables its paste entry until it is pasted.
+    Base().SetPastedReport(Base().GetReports().front());
+    EXPECT_TRUE(commands.ChooseMenu(Node(Base(), TreeSlot::SearchReports)).grayed.empty());
+    Base().SetPastedReport(nullptr);
     // The click made the item's module current.
     commands.SelectModuleOfItem(Node(*second, TreeSlot::Menus));
     EXPECT_EQ(project.GetCurrentModule(), second);
@@ -189,11 +198,11 @@ TEST_F(CommandFixture, DeleteGuardsRefuseWithTheirMessages)
     const Case cases[] = {
         {useraccount, {"Can not delete Default Table"}},
         {control.Child(useraccount, "username"),
-         {kConfirmDelete, "Can not Delete Fields from default table"}},
+         {ConfirmDelete("username"), "Can not Delete Fields from default table"}},
         {control.Child(customerItem, "customer_id"),
-         {kConfirmDelete, "Can not delete default fields"}},
+         {ConfirmDelete("customer_id"), "Can not delete default fields"}},
         {control.Child(customerItem, "Is_Deleted"),
-         {kConfirmDelete, "Can not delete default fields"}},
+         {ConfirmDelete("Is_Deleted"), "Can not delete default fields"}},
         {tree.GetModuleItem(0),
          {kModuleHoldsData + std::string("\nThe module holds:\n"
                                          "master tables: customer, personnel_role, useraccount\n"
@@ -267,7 +276,7 @@ TEST_F(CommandFixture, ADefaultTableOutsideTheBaseModuleIsAskedForAndDeleted)
     ScriptedMessageBoxes answers({IDOK});
     Delete(Item(*second, TreeSlot::MasterTables, "useraccount"));
     ASSERT_EQ(answers.Shown().size(), 1u);
-    EXPECT_EQ(answers.Shown()[0].text, kConfirmDelete);
+    EXPECT_EQ(answers.Shown()[0].text, ConfirmDelete("useraccount"));
     EXPECT_TRUE(second->GetMasterTables().empty());
     EXPECT_EQ(control.GetItemText(Node(*second, TreeSlot::MasterTables)), "Master Tables");
 }
@@ -659,7 +668,7 @@ TEST_F(CommandFixture, EveryWriteCommandSaysWhatItWroteAndWhere)
             " was written under " + site,
         "Dashboard page BaseModule_Dashboard was written under " + site,
         "The menu scripts were written under " + js,
-        "The script of table customer was written under " + script,
+        "The script of table customer was written to " + script,
     };
     ASSERT_EQ(statuses.size(), said.size());
     for (std::size_t index = 0; index < said.size(); ++index)
@@ -919,7 +928,7 @@ TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNod
     EXPECT_TRUE(Base().GetMapTables().empty());
     EXPECT_EQ(text(TreeSlot::MapTables), "Map Tables");
     EXPECT_EQ(answers.Shown().size(), 7u);
-    EXPECT_EQ(answers.Shown()[6].text, kConfirmDelete);
+    EXPECT_EQ(answers.Shown()[6].text, ConfirmDelete("orders_region"));
 }
 
 // A report that only the procedure fed goes with it, out of the tree, and the report designer
@@ -959,7 +968,7 @@ TEST_F(CommandFixture, DeletingTheLoginPagesProcedureSaysThatThePageHasNoneLeft)
     Delete(Item(Base(), TreeSlot::UserProcedures, "PRC_OrderSearch"));
     EXPECT_EQ(Base().FindProcedureByName("PRC_OrderSearch"), nullptr);
     ASSERT_FALSE(answers.Shown().empty());
-    EXPECT_EQ(answers.Shown().front().text, kConfirmDelete);
+    EXPECT_EQ(answers.Shown().front().text, ConfirmDelete("PRC_OrderSearch"));
     EXPECT_EQ(answers.Shown().back().text,
               "The Login Page of module BaseModule no longer has a procedure.");
 
@@ -967,5 +976,5 @@ TEST_F(CommandFixture, DeletingTheLoginPagesProcedureSaysThatThePageHasNoneLeft)
     const std::size_t shown = answers.Shown().size();
     Delete(Item(Base(), TreeSlot::SelectAllProcedures, "PRC_orders_SelectAll"));
     ASSERT_EQ(answers.Shown().size(), shown + 1);
-    EXPECT_EQ(answers.Shown().back().text, kConfirmDelete);
+    EXPECT_EQ(answers.Shown().back().text, ConfirmDelete("PRC_orders_SelectAll"));
 }

@@ -125,7 +125,7 @@ TEST_F(RoleManagerTest, AssignAndRemoveChangeTheEditedRolesPage)
     EXPECT_NE(Roles()[0]->GetDashBoardPage(), nullptr);
     boxes.Answer(IDOK);
     roles.Remove();
-    EXPECT_EQ(Messages().back(), "Do you want to remove the dashboard page?");
+    EXPECT_EQ(Messages().back(), "Do you want to remove the dashboard page \"Module2_Dashboard\"?");
     EXPECT_EQ(Roles()[0]->GetDashBoardPage(), nullptr);
     EXPECT_FALSE(roles.State().removeEnabled);
     EXPECT_EQ(roles.State().rows[0].page, "");
