@@ -123,9 +123,11 @@ struct stat StatOf(const fs::path& path)
 // What the run says of the files it could not write, or "" when it wrote them all.
 std::string Write(const TempFolder& site, const std::string& name, const std::string& text)
 {
+    // By its host path: another user's trace folder is another folder.
+    const std::string root = ToModelPath(site.Path().string().c_str());
     GenerationReport report;
-    report.SetOutputRoot(site.ModelPath());
-    SaveTextFile(site.ModelPath(name.c_str()), text.c_str(), report);
+    report.SetOutputRoot(root.c_str());
+    SaveTextFile((root + "\\" + name).c_str(), text.c_str(), report);
     return std::string(report.GetFullText());
 }
 
@@ -232,6 +234,13 @@ TEST(GeneratedFileReplacement, FilesAUserCannotReplaceAreWrittenInPlace)
     fs::create_hard_link(closed.Path() / "Linked.aspx", closed.Path() / "Other.aspx");
     ASSERT_EQ(0, ::chown(closed.Path().c_str(), otherUser, otherUser));
     ::chmod(closed.Path().c_str(), 0555);
+    // The other user passes through the user's own temp folder to the two folders.
+    struct Traversable
+    {
+        std::string folder = UserTempFolder();
+        Traversable() { ::chmod(folder.c_str(), 0711); }
+        ~Traversable() { ::chmod(folder.c_str(), 0700); }
+    } traversable;
 
     EXPECT_EQ("", AsOtherUser([&] { return Write(shared, "Theirs.aspx", "new"); }));
     EXPECT_EQ("new", ReadHostFile(shared.Path() / "Theirs.aspx"));

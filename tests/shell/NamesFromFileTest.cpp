@@ -135,7 +135,7 @@ TEST(NamesFromFileTest, AFieldNameAnEarlierBuildTookIsRefusedByWriteAllUntilItIs
     const std::string path = program.PathOf("Library.wvt");
     WriteFile(path, Renamed(SaveDesignedProject(program, path), "born", "born on"));
     const std::string names = "Earlier versions took these names, which no file of the site can "
-                              "take:\nthe field name \"born on" +
+                              "take:\n- the field name \"born on" +
                               fieldOfAuthor +
                               ": it holds blanks: rename it in the table designer\n";
     program.files.Answer(path.c_str());
