@@ -26,6 +26,7 @@
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/TemporaryName.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
@@ -334,10 +335,11 @@ std::optional<CString> ForgeonDoc::KeepUnfinishedSaveIn(const CString& folder, c
     // earlier one took that name.
     for (int n = 1; n <= kKeptNameTries; ++n)
     {
-        CString keptPath = inFolder + name + "~unfinished-" + file.tag.c_str();
+        std::string suffix = "~unfinished-" + file.tag;
         if (n > 1)
-            keptPath += "-" + CString(std::to_string(n).c_str());
-        keptPath += ".wvt";
+            suffix += "-" + std::to_string(n);
+        const CString keptPath =
+            inFolder + NameWithSuffix(std::string(name), suffix + ".wvt").c_str();
         if (ProjectStore::KeepUnfinishedSave(file.path, keptPath, kUnfinishedSaveAge))
             return keptPath;
         if (errno != EEXIST)

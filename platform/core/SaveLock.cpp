@@ -1,6 +1,7 @@
 #include "platform/core/SaveLock.h"
 
 #include "platform/core/Descriptor.h"
+#include "platform/core/TemporaryName.h"
 
 #include <cerrno>
 #include <cstring>
@@ -90,7 +91,11 @@ bool IsHeldElsewhere(int lockError)
 SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds wait,
                         const std::function<void()>& whileWaiting)
 {
-    SaveLock lock(hostTarget + lockSuffix, State::Unavailable);
+    const std::size_t slash = hostTarget.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    SaveLock lock(hostTarget.substr(0, nameStart) +
+                      NameWithSuffix(hostTarget.substr(nameStart), lockSuffix),
+                  State::Unavailable);
     const LockFileAccess access = LockFileAccessOf(hostTarget);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;)

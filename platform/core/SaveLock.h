@@ -18,13 +18,13 @@ int LockWholeFile(int fd, bool forReading = false);
 bool IsHeldElsewhere(int lockError);
 
 // The lock of the saves of one file, so that instances replacing it do so one after another
-// and saves of other files never wait for it. It is held on "<file>.weavo-lock" beside the file,
-// made when missing and removed again when the lock is let go. Only those who may write the file
-// can open it: it is readable and writable by each class of users that has the file's write bit,
-// in the file's group, as any lock on it, a read lock too, stops a save. A lock file left by an
-// instance that was killed is taken over, as the lock went with the instance; one left with other
-// names is made anew when no instance holds it, and one that others could open is made anew
-// whoever holds it.
+// and saves of other files never wait for it. It is held on "<file>.weavo-lock" beside the file (a
+// long name cut as a temporary's is), made when missing and removed again when the lock is let go.
+// Only those who may write the file can open it: it is readable and writable by each class of users
+// that has the file's write bit, in the file's group, as any lock on it, a read lock too, stops a
+// save. A lock file left by an instance that was killed is taken over, as the lock went with the
+// instance; one left with other names is made anew when no instance holds it, and one that others
+// could open is made anew whoever holds it.
 class SaveLock
 {
 public:

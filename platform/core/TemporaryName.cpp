@@ -53,7 +53,11 @@ std::string CutName(const std::string& name, std::size_t suffixLength)
 
 std::string TemporaryNameFor(const std::string& name, unsigned number)
 {
-    const std::string suffix = infix + std::to_string(::getpid()) + "-" + std::to_string(number);
+    return NameWithSuffix(name, infix + std::to_string(::getpid()) + "-" + std::to_string(number));
+}
+
+std::string NameWithSuffix(const std::string& name, const std::string& suffix)
+{
     return CutName(name, suffix.size()) + suffix;
 }
 

@@ -8,6 +8,9 @@
 // name cut short where the whole would pass the longest name a folder takes (its start and "~"
 // with a hash of the whole), so that a file of any name can be replaced.
 std::string TemporaryNameFor(const std::string& name, unsigned number);
+// The name followed by the suffix, the name cut short as a temporary's where the whole would
+// pass the longest name a folder takes: the names of files kept beside a file of any name.
+std::string NameWithSuffix(const std::string& name, const std::string& suffix);
 
 // A folder entry read as such a temporary name.
 struct TemporaryName

@@ -5,6 +5,7 @@
 
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/HostFiles.h"
+#include "tests/support/OtherUser.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +15,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <grp.h>
 #include <set>
 #include <string>
 #include <sys/stat.h>
@@ -121,40 +120,13 @@ struct stat StatOf(const fs::path& path)
 }
 
 // What the run says of the files it could not write, or "" when it wrote them all.
-std::string Write(const TempFolder& site, const std::string& name, const std::string& text)
+std::string Write(const fs::path& site, const std::string& name, const std::string& text)
 {
-    // By its host path: another user's trace folder is another folder.
-    const std::string root = ToModelPath(site.Path().string().c_str());
+    const std::string root = ToModelPath(site.string().c_str());
     GenerationReport report;
     report.SetOutputRoot(root.c_str());
     SaveTextFile((root + "\\" + name).c_str(), text.c_str(), report);
     return std::string(report.GetFullText());
-}
-
-// The answer of the call made by another user (uid and gid otherUser), in a process of its own.
-std::string AsOtherUser(const std::function<std::string()>& call)
-{
-    int pipe[2];
-    if (::pipe(pipe) != 0)
-        return "no pipe";
-    const pid_t child = ::fork();
-    if (child == 0)
-    {
-        ::close(pipe[0]);
-        const bool became = ::setgroups(0, nullptr) == 0 &&
-                            ::setresgid(otherUser, otherUser, otherUser) == 0 &&
-                            ::setresuid(otherUser, otherUser, otherUser) == 0;
-        const std::string answer = became ? call() : "could not become another user";
-        ::_exit(::write(pipe[1], answer.data(), answer.size()) < 0 ? 1 : 0);
-    }
-    ::close(pipe[1]);
-    std::string answer;
-    char buffer[4096];
-    for (ssize_t read; (read = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
-        answer.append(buffer, static_cast<std::size_t>(read));
-    ::close(pipe[0]);
-    ::waitpid(child, nullptr, 0);
-    return answer;
 }
 
 // A number of no process: that of a child that has ended.
@@ -177,7 +149,7 @@ TEST(GeneratedFileReplacement, AnUnchangedFileIsLeftAlone)
     ASSERT_EQ(0, ::utimensat(AT_FDCWD, (site.Path() / "Page.aspx").c_str(), old, 0));
     const struct stat before = StatOf(site.Path() / "Page.aspx");
 
-    EXPECT_EQ("", Write(site, "Page.aspx", "same\n"));
+    EXPECT_EQ("", Write(site.Path(), "Page.aspx", "same\n"));
 
     const struct stat after = StatOf(site.Path() / "Page.aspx");
     EXPECT_EQ(before.st_ino, after.st_ino);
@@ -187,7 +159,7 @@ TEST(GeneratedFileReplacement, AnUnchangedFileIsLeftAlone)
     // A changed one with other names is replaced by a file of its own, as before.
     EXPECT_EQ("These links were replaced by the files written:\n" +
                   (site.Path() / "Page.aspx").string() + " (it was a hard link)",
-              Write(site, "Page.aspx", "changed\n"));
+              Write(site.Path(), "Page.aspx", "changed\n"));
     EXPECT_EQ("changed\r\n", ReadHostFile(site.Path() / "Page.aspx"));
     EXPECT_EQ("same\r\n", ReadHostFile(site.Path() / "Served.aspx"));
 }
@@ -202,7 +174,7 @@ TEST(GeneratedFileReplacement, AReplacedFileKeepsItsExtendedAttributes)
     if (::setxattr(page.c_str(), "user.weavo.served", "yes", 3, 0) != 0)
         GTEST_SKIP() << "no user attributes here: " << std::strerror(errno);
 
-    EXPECT_EQ("", Write(site, "Page.aspx", "new"));
+    EXPECT_EQ("", Write(site.Path(), "Page.aspx", "new"));
 
     char value[8] = {};
     EXPECT_EQ(3, ::getxattr(page.c_str(), "user.weavo.served", value, sizeof value));
@@ -218,42 +190,38 @@ TEST(GeneratedFileReplacement, FilesAUserCannotReplaceAreWrittenInPlace)
 {
     if (::geteuid() != 0)
         GTEST_SKIP() << "making another user's files needs the superuser";
-    TempFolder shared("WeavoShared");
-    ::chmod(shared.Path().c_str(), 0777);
-    WriteHostFile(shared.Path() / "Theirs.aspx", "old");
-    ::chmod((shared.Path() / "Theirs.aspx").c_str(), 0666);
-    ASSERT_EQ(0, ::chown((shared.Path() / "Theirs.aspx").c_str(), 0, 0));
+    const PassableFolder folders;
+    const fs::path shared = folders.Path() / "shared";
+    fs::create_directory(shared);
+    ::chmod(shared.c_str(), 0777);
+    WriteHostFile(shared / "Theirs.aspx", "old");
+    ::chmod((shared / "Theirs.aspx").c_str(), 0666);
+    ASSERT_EQ(0, ::chown((shared / "Theirs.aspx").c_str(), 0, 0));
 
-    TempFolder closed("WeavoClosed");
-    ::chmod(closed.Path().c_str(), 0755);
+    const fs::path closed = folders.Path() / "closed";
+    fs::create_directory(closed);
+    ::chmod(closed.c_str(), 0755);
     for (const char* name : {"Own.aspx", "Linked.aspx"})
     {
-        WriteHostFile(closed.Path() / name, "old");
-        ASSERT_EQ(0, ::chown((closed.Path() / name).c_str(), otherUser, otherUser));
+        WriteHostFile(closed / name, "old");
+        ASSERT_EQ(0, ::chown((closed / name).c_str(), otherUser, otherUser));
     }
-    fs::create_hard_link(closed.Path() / "Linked.aspx", closed.Path() / "Other.aspx");
-    ASSERT_EQ(0, ::chown(closed.Path().c_str(), otherUser, otherUser));
-    ::chmod(closed.Path().c_str(), 0555);
-    // The other user passes through the user's own temp folder to the two folders.
-    struct Traversable
-    {
-        std::string folder = UserTempFolder();
-        Traversable() { ::chmod(folder.c_str(), 0711); }
-        ~Traversable() { ::chmod(folder.c_str(), 0700); }
-    } traversable;
+    fs::create_hard_link(closed / "Linked.aspx", closed / "Other.aspx");
+    ASSERT_EQ(0, ::chown(closed.c_str(), otherUser, otherUser));
+    ::chmod(closed.c_str(), 0555);
 
-    EXPECT_EQ("", AsOtherUser([&] { return Write(shared, "Theirs.aspx", "new"); }));
-    EXPECT_EQ("new", ReadHostFile(shared.Path() / "Theirs.aspx"));
-    EXPECT_EQ(0u, StatOf(shared.Path() / "Theirs.aspx").st_uid);
+    EXPECT_EQ("",
+              AsUser(otherUser, otherUser, [&] { return Write(shared, "Theirs.aspx", "new"); }));
+    EXPECT_EQ("new", ReadHostFile(shared / "Theirs.aspx"));
+    EXPECT_EQ(0u, StatOf(shared / "Theirs.aspx").st_uid);
 
-    EXPECT_EQ("", AsOtherUser([&] { return Write(closed, "Own.aspx", "new"); }));
-    EXPECT_EQ("new", ReadHostFile(closed.Path() / "Own.aspx"));
-    EXPECT_EQ("These files could not be written:\n" + (closed.Path() / "Linked.aspx").string() +
+    EXPECT_EQ("", AsUser(otherUser, otherUser, [&] { return Write(closed, "Own.aspx", "new"); }));
+    EXPECT_EQ("new", ReadHostFile(closed / "Own.aspx"));
+    EXPECT_EQ("These files could not be written:\n" + (closed / "Linked.aspx").string() +
                   " (Permission denied: its folder lets no file be made in it)",
-              AsOtherUser([&] { return Write(closed, "Linked.aspx", "new"); }));
-    EXPECT_EQ("old", ReadHostFile(closed.Path() / "Linked.aspx"));
-    EXPECT_EQ((std::set<std::string>{"Linked.aspx", "Other.aspx", "Own.aspx"}),
-              NameSetIn(closed.Path()));
+              AsUser(otherUser, otherUser, [&] { return Write(closed, "Linked.aspx", "new"); }));
+    EXPECT_EQ("old", ReadHostFile(closed / "Linked.aspx"));
+    EXPECT_EQ((std::set<std::string>{"Linked.aspx", "Other.aspx", "Own.aspx"}), NameSetIn(closed));
 }
 
 // The temporaries that runs killed part way left are removed by the next run that writes in
@@ -277,7 +245,7 @@ TEST(GeneratedFileReplacement, TemporariesOfKilledRunsAreRemoved)
         WriteHostFile(site.Path() / entry, "part");
     WriteHostFile(site.Path() / ("Shop.wvt.weavo-" + dead + "-1"), projectHeader);
 
-    EXPECT_EQ("", Write(site, "Page.aspx", "new"));
+    EXPECT_EQ("", Write(site.Path(), "Page.aspx", "new"));
 
     EXPECT_EQ(kept, NameSetIn(site.Path()));
 }

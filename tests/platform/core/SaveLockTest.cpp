@@ -196,4 +196,16 @@ TEST(SaveLockTest, AThirdUserCannotHoldTheLockOfAProjectTheyMayNotWrite)
     };
     EXPECT_EQ(AsUser(kFirstUser, kSharedGroup, save), "held, mode 384");
 }
+// A project file of the longest name a folder takes has a lock as any other: a second save
+// waits for the first.
+TEST(SaveLockTest, AFileOfTheLongestNameIsLocked)
+{
+    TempFolder folder;
+    const fs::path target = folder.Path() / (std::string(251, 'S') + ".wvt");
+    std::ofstream(target) << "project";
+    const SaveLock held = SaveLock::Take(target.string(), std::chrono::milliseconds(0));
+    ASSERT_TRUE(held.IsHeld()) << held.GetReason();
+    EXPECT_EQ(SaveLock::Take(target.string(), std::chrono::milliseconds(0)).GetState(),
+              SaveLock::State::Busy);
+}
 } // namespace
