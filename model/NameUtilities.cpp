@@ -533,11 +533,9 @@ CString RefuseReadName(const CString& name)
         return "it holds control characters";
     return "";
 }
-} // namespace
 
-CString RefuseDesignedTableName(const CString& name)
+CString FaultText(const TableNameFaults& faults)
 {
-    const TableNameFaults faults = FindTableNameFaults(name);
     if (faults.specialCharacters)
         return "it holds special characters";
     if (faults.sqlKeyword)
@@ -547,6 +545,19 @@ CString RefuseDesignedTableName(const CString& name)
     if (faults.digitFirst)
         return "it starts with a digit";
     return "";
+}
+} // namespace
+
+CString RefuseDesignedTableName(const CString& name)
+{
+    return FaultText(FindTableNameFaults(name));
+}
+
+CString RefuseWrittenFieldName(const CString& name)
+{
+    TableNameFaults faults = FindTableNameFaults(name);
+    faults.sqlKeyword = false;
+    return FaultText(faults);
 }
 
 CString RefuseReadTableName(const CString& name)

@@ -52,11 +52,15 @@ CString RefuseReadTableName(const CString& name);
 // Why a table or field name breaks those four rules ("it holds blanks", ...), empty when it keeps
 // them.
 CString RefuseDesignedTableName(const CString& name);
+// Why the generated code cannot take a field name that breaks those rules, empty when it can:
+// all but an SQL keyword, which the scripts quote and which projects keep as their databases'
+// column names.
+CString RefuseWrittenFieldName(const CString& name);
 // Why a field name read from a file, or any name read from a database's catalogue (a table,
 // column, trigger or constraint), is refused, empty when it is kept: not empty, well-formed UTF-8
 // without control characters (line breaks among them), none of the path separators / \ nor the
 // quoting characters [ ] " ' `, which no build took. Blanks pass. A name that
-// breaks the table designer's field rule besides (RefuseDesignedTableName), as earlier builds
+// breaks the generated code's field rule besides (RefuseWrittenFieldName), as earlier builds
 // took, is kept for Write All to refuse until it is renamed.
 CString RefuseReadFieldName(const CString& name);
 // Why a page or dashboard name read from a file is refused, empty when it is kept: what the

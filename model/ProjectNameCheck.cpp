@@ -228,7 +228,7 @@ std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)
         {
             for (const Field* field : table->GetFields())
             {
-                if (const CString reason = RefuseDesignedTableName(field->GetFieldName());
+                if (const CString reason = RefuseWrittenFieldName(field->GetFieldName());
                     !reason.IsEmpty())
                     found.push_back({module, nullptr, nullptr,
                                      FieldText(*field, *table, *module) + ": " + reason +

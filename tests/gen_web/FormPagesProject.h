@@ -65,8 +65,8 @@ public:
         // The kinds that older project files hold and the editor no longer offers.
         AddControl("order_button", FieldTypeVarchar, FieldRepData::Button, "Order", false);
         AddControl("stamp", FieldTypeDateTime, FieldRepData::DateTime, "Stamp", false);
-        AddControl("sale_month", FieldTypeInt, FieldRepData::Month, "Month", false);
-        AddControl("sale_year", FieldTypeInt, FieldRepData::Year, "Year", false);
+        AddControl("month", FieldTypeInt, FieldRepData::Month, "Month", false);
+        AddControl("year", FieldTypeInt, FieldRepData::Year, "Year", false);
         AddControl("grade", FieldTypeVarchar, FieldRepData::EditableTextBox, "Grade", false);
         AddControl("skipped", FieldTypeVarchar, FieldRepData::TextBox, "Skipped", true)
             ->GetFieldRepData()

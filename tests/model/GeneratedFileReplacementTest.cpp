@@ -3,6 +3,7 @@
 #include "model/TextFile.h"
 #include "platform/core/HostPath.h"
 
+#include "tests/support/EndedProcess.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/HostFiles.h"
 #include "tests/support/OtherUser.h"
@@ -18,7 +19,6 @@
 #include <set>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
@@ -127,16 +127,6 @@ std::string Write(const fs::path& site, const std::string& name, const std::stri
     report.SetOutputRoot(root.c_str());
     SaveTextFile((root + "\\" + name).c_str(), text.c_str(), report);
     return std::string(report.GetFullText());
-}
-
-// A number of no process: that of a child that has ended.
-pid_t EndedProcess()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
 }
 
 // A file whose text is unchanged is left as it is: its inode, time and other names stay.

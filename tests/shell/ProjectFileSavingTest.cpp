@@ -4,6 +4,7 @@
 #include "shell/ForgeonView.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
+#include "tests/support/EndedProcess.h"
 
 #include <algorithm>
 #include <ctime>
@@ -11,7 +12,6 @@
 #include <map>
 #include <sys/stat.h>
 #include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace
@@ -29,16 +29,6 @@ std::map<std::string, mode_t> ModesBelow(const fs::path& folder)
             modes[fs::relative(entry.path(), folder).string()] = info.st_mode & 07777;
     }
     return modes;
-}
-
-// The id of a process that has ended.
-pid_t EndedProcess()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
 }
 
 // The umask of a user who lets everyone read the files made, for the test's time.

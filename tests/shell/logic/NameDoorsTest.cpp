@@ -172,7 +172,7 @@ TEST_F(TreeFixture, EveryKindOfNameFollowsOneRuleAtEveryDoor)
     const std::pair<std::string, std::string> cases[] = {
         {"Sales", "--------------"},       {"Sale\xC5\x9B", "--------------"},
         {"Sales-2", "---x----------"},     {"Blue Sky", "xx---xxw---x--"},
-        {"select", "-x----xw------"},      {"a.b", "-xxx--xw------"},
+        {"select", "-x----x-------"},      {"a.b", "-xxx--xw------"},
         {"..", "xxxx-xxw---x-x"},          {"a/b", "xxxx-xxx---xxx"},
         {"\"]--;", "-xxx--xx------"},      {"..\\..\\evil", "xxxx-xxx---xxx"},
         {"Sa\nles", "xxxxxxxxxxxxxx"},     {"Sa\x01les", "xxxxxxxxxxxxxx"},

@@ -131,8 +131,8 @@
 			var dt = new Date();
 			var currentDate = (dt.getMonth()+1) +"/"+ dt.getDate() +"/"+ dt.getFullYear();
 			formName.ctl00_KestraneWeavoContent_stamp.value = currentDate;
-			formName.ctl00_KestraneWeavoContent_sale_month.value = "";
-			formName.ctl00_KestraneWeavoContent_sale_year.value = "";
+			formName.ctl00_KestraneWeavoContent_month.value = "";
+			formName.ctl00_KestraneWeavoContent_year.value = "";
 			formName.ctl00_KestraneWeavoContent_grade.value = null;
 			formName.ctl00_KestraneWeavoContent_agent_id.value = null;
 			formName.ctl00_KestraneWeavoContent_agent_id_editable.value = "None";
@@ -320,11 +320,11 @@
 	<tr>
 		<td class = "TDClassLabel"> Month </td>
 		<td class = "TDClassControl">
-			<asp:TextBox CssClass ="TextControl" id="sale_month" maxlength = "0" runat="server"></asp:TextBox>
+			<asp:TextBox CssClass ="TextControl" id="month" maxlength = "0" runat="server"></asp:TextBox>
 		</td>
 		<td class = "TDClassLabel"> Year </td>
 		<td class = "TDClassControl">
-			<asp:TextBox CssClass ="TextControl" id="sale_year" maxlength = "0" runat="server"></asp:TextBox>
+			<asp:TextBox CssClass ="TextControl" id="year" maxlength = "0" runat="server"></asp:TextBox>
 		</td>
 	</tr>
 	<tr>

@@ -301,13 +301,13 @@
 	<tr>
 		<td class = "TDClassLabel"> Month </td>
 		<td class = "TDClassControl">
-			<asp:TextBox CssClass ="TextControl" id="sale_month" maxlength = "0" runat="server"></asp:TextBox>
+			<asp:TextBox CssClass ="TextControl" id="month" maxlength = "0" runat="server"></asp:TextBox>
 		</td>
 	</tr>
 	<tr>
 		<td class = "TDClassLabel"> Year </td>
 		<td class = "TDClassControl">
-			<asp:TextBox CssClass ="TextControl" id="sale_year" maxlength = "0" runat="server"></asp:TextBox>
+			<asp:TextBox CssClass ="TextControl" id="year" maxlength = "0" runat="server"></asp:TextBox>
 		</td>
 	</tr>
 	<tr>
