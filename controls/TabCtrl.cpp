@@ -46,27 +46,43 @@ void TabCtrl::ShowPage(int index)
     SetCurSel(index);
 }
 
+bool TabCtrl::SwitchTo(int index)
+{
+    if (index == m_currentPage || GetPage(index) == nullptr)
+        return true;
+    if (!MayLeavePage(GetPage(m_currentPage)))
+    {
+        SetCurFocus(m_currentPage);
+        return false;
+    }
+    if (CWnd* leaving = GetPage(m_currentPage))
+    {
+        leaving->ShowWindow(SW_HIDE);
+        leaving->UpdateData();
+    }
+    m_currentPage = index;
+    CWnd* shown = GetPage(m_currentPage);
+    shown->ShowWindow(SW_SHOW);
+    SetCurFocus(m_currentPage);
+    shown->UpdateData();
+    return true;
+}
+
 void TabCtrl::OnLButtonDown(UINT flags, CPoint point)
 {
+    m_clicking = true;
     CTabCtrl::OnLButtonDown(flags, point);
-    const int focused = GetCurFocus();
-    if (focused != m_currentPage && GetPage(focused) != nullptr)
-    {
-        if (!MayLeavePage(GetPage(m_currentPage)))
-        {
-            SetCurFocus(m_currentPage);
-            return;
-        }
-        if (CWnd* leaving = GetPage(m_currentPage))
-        {
-            leaving->ShowWindow(SW_HIDE);
-            leaving->UpdateData();
-        }
-        m_currentPage = focused;
-        CWnd* shown = GetPage(m_currentPage);
-        shown->ShowWindow(SW_SHOW);
-        SetCurFocus(m_currentPage);
-        shown->UpdateData();
-    }
-    OnPageSelected(GetPage(m_currentPage));
+    m_clicking = false;
+    if (SwitchTo(GetCurFocus()))
+        OnPageSelected(GetPage(m_currentPage));
+}
+
+BOOL TabCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    // A tab chosen by key: the page follows as after a click.
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (message == WM_NOTIFY && header != nullptr && header->code == TCN_SELCHANGE && !m_clicking &&
+        GetCurSel() != m_currentPage && SwitchTo(GetCurSel()))
+        OnPageSelected(GetPage(m_currentPage));
+    return CTabCtrl::OnChildNotify(message, wParam, lParam, result);
 }

@@ -23,17 +23,23 @@ public:
     CWnd* GetPage(int index) const;
 
 protected:
-    // Called with the page shown after a click on the tabs.
+    // Called with the page shown after a click on the tabs or a key that chose another tab.
     virtual void OnPageSelected(CWnd* page) = 0;
-    // Asked before a click on another tab hides the page; false keeps it shown.
+    // Asked before a click or a key on another tab hides the page; false keeps it shown.
     virtual bool MayLeavePage(CWnd*) { return true; }
     // Appends a tab with the text and its page, a child window of this control; the control
     // owns the page from now on.
     void AddPage(LPCTSTR text, std::unique_ptr<CWnd> page);
 
     void OnLButtonDown(UINT flags, CPoint point) override;
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
+    // Shows the page of the tab once the page shown may be left; false, with the tab of the page
+    // shown chosen again, when it may not.
+    bool SwitchTo(int index);
+
     std::vector<std::unique_ptr<CWnd>> m_pages;
     int m_currentPage = 0;
+    bool m_clicking = false;
 };

@@ -213,6 +213,14 @@ TEST(TabControlTest, AClickOnAnotherTabSwitchesPagesAndSavesTheirData)
     EXPECT_TRUE(tabs.Page(0).IsWindowVisible());
     EXPECT_FALSE(tabs.Page(1).IsWindowVisible());
     EXPECT_EQ(tabs.m_selected.back(), &tabs.Page(0));
+
+    // A key that chooses another tab shows its page, as a click does.
+    ASSERT_TRUE(user.PressKey(IDC_TABS, VK_RIGHT));
+    EXPECT_EQ(tabs.GetCurSel(), 1);
+    EXPECT_EQ(tabs.GetCurrentPage(), 1);
+    EXPECT_TRUE(tabs.Page(1).IsWindowVisible());
+    EXPECT_FALSE(tabs.Page(0).IsWindowVisible());
+    EXPECT_EQ(tabs.m_selected.back(), &tabs.Page(1));
 }
 
 TEST(PictureControlTest, LightGreyPixelsTakeTheFaceColour)
