@@ -303,6 +303,14 @@ bool RDLCReport::IsBuiltOnTable(const Table* table) const
                                 { return entry.IsDataSet(dataSet); }));
 }
 
+bool RDLCReport::NamesDataSet(const CString& dataSet) const
+{
+    return (m_xsdInfo != nullptr && IsFileNamed(m_xsdInfo->GetName(), dataSet + ".xsd")) ||
+           (m_rdlcInfo != nullptr &&
+            std::ranges::any_of(m_rdlcInfo->GetEntries(), [&dataSet](const RDLCDataSetEntry& entry)
+                                { return entry.IsDataSet(dataSet); }));
+}
+
 void RDLCReport::DropDataSet(const CString& dataSet, const std::vector<XSDInfo*>& files)
 {
     for (const XSDInfo* file : files)

@@ -57,6 +57,8 @@ public:
     // entries name) and each is the one written for the table (DataSetNameOf), whatever its
     // case.
     bool IsBuiltOnTable(const Table* table) const;
+    // The report names the data set: its own, or one its definition's entries name.
+    bool NamesDataSet(const CString& dataSet) const;
     // The data set leaves the report: the maps of the adapters of its files, its own data set
     // when it is that one, and its definition's entries of it.
     void DropDataSet(const CString& dataSet, const std::vector<XSDInfo*>& files);

@@ -987,8 +987,13 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
                                                });
         ownsRDLCReports =
             ownsRDLCReports ||
-            std::ranges::any_of(each->GetRDLCReports(), [table](const RDLCReport* report)
-                                { return report->IsBuiltOnTable(table); });
+            std::ranges::any_of(each->GetRDLCReports(),
+                                [table](const RDLCReport* report)
+                                {
+                                    // One that stays may lose the table's data set.
+                                    return report->IsBuiltOnTable(table) ||
+                                           report->NamesDataSet(RDLCReport::DataSetNameOf(*table));
+                                });
         std::vector<Function*> functions;
         each->GetUserFunctionsOfTable(table, functions);
         ownsFunctions = ownsFunctions || !functions.empty();

@@ -9,6 +9,8 @@
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
+#include "entities/RDLCInfo.h"
+#include "entities/RDLCReport.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
@@ -776,13 +778,28 @@ TEST_F(CommandFixture, DeletingATableResetsTheReportDesignerOfAReportThatLosesAG
         report->AddReportGroup(group);
     }
     Base().AddReport(report, true);
+
+    // An RDLC report on both tables loses the table's data set: its designer lets go too.
+    auto* layout = new RDLCInfo;
+    layout->SetName("BaseModule\\RDLCs\\both.rdlc");
+    for (const char* name : {"customer", "supplier"})
+        layout->AddDataSet(CString(name) + "_SelectAllRecords", CString(name) + "TableAdapter",
+                           name);
+    project.AddRDLCInfo(layout);
+    auto* rdlc = new RDLCReport;
+    rdlc->SetName("both");
+    rdlc->SetRDLCInfo(layout);
+    Base().AddRDLCReport(rdlc, true);
     tree.BuildTree(&project);
 
     Delete(Item(Base(), TreeSlot::MasterTables, "supplier"));
 
     ASSERT_EQ(Base().FindReportByName("mixed"), report);
     EXPECT_EQ(report->GetReportGroups().size(), 1u);
-    EXPECT_EQ(host.reset, (std::vector<RightPane>{RightPane::ReportView, RightPane::TableView}));
+    ASSERT_EQ(layout->GetEntries().size(), 1u);
+    EXPECT_EQ(layout->GetEntries()[0].m_dataSetName, "customer_SelectAllRecords");
+    EXPECT_EQ(host.reset, (std::vector<RightPane>{RightPane::ReportView, RightPane::RDLCReportView,
+                                                  RightPane::TableView}));
 }
 
 TEST_F(CommandFixture, ProceduresMapFormsAndReportPagesHaveTheirMenusAndOpenInTheirEditors)
