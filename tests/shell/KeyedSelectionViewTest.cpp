@@ -32,6 +32,17 @@ struct Seen
     std::vector<std::string> questions;
 };
 
+// Down moves the highlight of the list; the panel is read and the command answered with answer.
+void KeyThenCommand(RunningProgram& program, DialogDriver& user, int list, int panel, int command,
+                    int answer, Seen& seen)
+{
+    ASSERT_TRUE(user.PressKey(list, VK_DOWN));
+    seen.panel = user.GetText(panel);
+    program.boxes.Answer(answer);
+    ASSERT_TRUE(user.Click(command));
+    seen.questions = program.boxes.ShownTexts();
+}
+
 // A master table "customer" with the fields name, city and phone after its key and flag, shown
 // in the table designer.
 void TableDesignerDeletes(RunningProgram& program, Seen& seen)
@@ -46,11 +57,8 @@ void TableDesignerDeletes(RunningProgram& program, Seen& seen)
     ASSERT_TRUE(user.Click(TableDesigner::IDC_OK));
     program.Frame().EditTable(program.Project().FindTableByName("customer"), Table::masterKind);
     ASSERT_TRUE(user.ClickListRow(TableDesigner::IDC_GRID, 3, 1));
-    ASSERT_TRUE(user.PressKey(TableDesigner::IDC_GRID, VK_DOWN));
-    seen.panel = user.GetText(TableDesigner::IDC_FIELD_NAME);
-    program.boxes.Answer(IDCANCEL);
-    ASSERT_TRUE(user.Click(TableDesigner::IDC_DELETE));
-    seen.questions = program.boxes.ShownTexts();
+    KeyThenCommand(program, user, TableDesigner::IDC_GRID, TableDesigner::IDC_FIELD_NAME,
+                   TableDesigner::IDC_DELETE, IDCANCEL, seen);
 }
 
 // A page's variables "title", "city" and "zip" in Manage Variables.
@@ -68,11 +76,8 @@ void VariablesDelete(RunningProgram& program, Seen& seen)
         [&program, &seen](CDialog&, DialogDriver& user)
         {
             ASSERT_TRUE(user.ClickListRow(VariableEditor::IDC_LIST, 0, 1));
-            ASSERT_TRUE(user.PressKey(VariableEditor::IDC_LIST, VK_DOWN));
-            seen.panel = user.GetText(VariableEditor::IDC_NAME);
-            program.boxes.Answer(IDCANCEL);
-            ASSERT_TRUE(user.Click(VariableEditor::IDC_DELETE));
-            seen.questions = program.boxes.ShownTexts();
+            KeyThenCommand(program, user, VariableEditor::IDC_LIST, VariableEditor::IDC_NAME,
+                           VariableEditor::IDC_DELETE, IDCANCEL, seen);
             ASSERT_TRUE(user.PressOk());
         });
     ViewEditorHost::Get().EditVariables(page.EditFieldVariableMaps(), &page);
@@ -116,11 +121,9 @@ void DashBoardRemovesData(RunningProgram& program, Seen& seen)
                                             DashBoardDesigner::kAddMenu));
     }
     ASSERT_TRUE(user.ClickTreeItem(DashBoardDesigner::IDC_TREE, cell(0)));
-    ASSERT_TRUE(user.PressKey(DashBoardDesigner::IDC_TREE, VK_DOWN));
-    seen.panel = user.GetText(DashBoardDesigner::IDC_SELECTED_COLUMN);
-    program.boxes.Answer(IDNO);
-    ASSERT_TRUE(user.Click(DashBoardDesigner::IDC_REMOVE_DATA));
-    seen.questions = program.boxes.ShownTexts();
+    KeyThenCommand(program, user, DashBoardDesigner::IDC_TREE,
+                   DashBoardDesigner::IDC_SELECTED_COLUMN, DashBoardDesigner::IDC_REMOVE_DATA, IDNO,
+                   seen);
 }
 } // namespace
 
