@@ -152,7 +152,7 @@ BOOL DashBoadCellInfoDlg::PreTranslateMessage(MSG* msg)
         return TRUE;
     }
     // Enter in the display-name box sets it rather than closing the dialog.
-    if (IsEnterKeyIn(*msg, *this, DashBoardCellEditor::IDC_DISPLAY_NAME))
+    if (IsEnterKeyIn(*msg, *this, {DashBoardCellEditor::IDC_DISPLAY_NAME}))
     {
         Run(&DashBoardCellEditor::SetDisplayName);
         return TRUE;

@@ -150,12 +150,12 @@ BOOL ReportCollectorDlg::PreTranslateMessage(MSG* msg)
         return TRUE;
     }
     // A size box takes Enter as Update.
-    for (int id : {ReportCollectorDesigner::IDC_HEIGHT, ReportCollectorDesigner::IDC_WIDTH})
-        if (IsEnterKeyIn(*msg, *this, id))
-        {
-            Run([](ReportCollectorDesigner& c) { c.Update(); });
-            return TRUE;
-        }
+    if (IsEnterKeyIn(*msg, *this,
+                     {ReportCollectorDesigner::IDC_HEIGHT, ReportCollectorDesigner::IDC_WIDTH}))
+    {
+        Run([](ReportCollectorDesigner& c) { c.Update(); });
+        return TRUE;
+    }
     return CFormView::PreTranslateMessage(msg);
 }
 

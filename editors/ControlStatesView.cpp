@@ -7,6 +7,8 @@
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Messages.h"
 
+#include <algorithm>
+
 void ControlStatesView::Show(const ControlStates& states)
 {
     for (int id : states.GetIds())
@@ -108,11 +110,16 @@ bool IsDeleteKeyFor(const MSG& msg, const CWnd& control)
     return msg.message == WM_KEYDOWN && msg.wParam == VK_DELETE && CWnd::GetFocus() == &control;
 }
 
-bool IsEnterKeyIn(const MSG& msg, const CWnd& window, int id)
+bool IsEnterKeyIn(const MSG& msg, const CWnd& window, std::initializer_list<int> ids)
 {
-    const CWnd* control = window.GetDlgItem(id);
-    return msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && control != nullptr &&
-           msg.hwnd == control->GetSafeHwnd();
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN)
+        return false;
+    return std::ranges::any_of(ids,
+                               [&](int id)
+                               {
+                                   const CWnd* control = window.GetDlgItem(id);
+                                   return control != nullptr && msg.hwnd == control->GetSafeHwnd();
+                               });
 }
 
 int ClickedRow(const NMHDR* header)

@@ -42,5 +42,5 @@ void AddToolTips(CRichToolTipCtrl& tips, CWnd& window, const std::vector<ToolTip
 int ClickedRow(const NMHDR* header);
 // The message is the Delete key pressed while the control has the focus.
 bool IsDeleteKeyFor(const MSG& msg, const CWnd& control);
-// Enter pressed in the window's control of that id.
-bool IsEnterKeyIn(const MSG& msg, const CWnd& window, int id);
+// Enter pressed in the window's control of one of the ids.
+bool IsEnterKeyIn(const MSG& msg, const CWnd& window, std::initializer_list<int> ids);

@@ -145,7 +145,7 @@ void FormEditorDialog::ReloadPage()
 
 BOOL FormEditorDialog::PreTranslateMessage(MSG* msg)
 {
-    if (GetEditor() != nullptr && IsEnterKeyIn(*msg, *this, FormEditor::IDC_NAME))
+    if (GetEditor() != nullptr && IsEnterKeyIn(*msg, *this, {FormEditor::IDC_NAME}))
     {
         ReadControls();
         m_editor.Current()->CheckName();

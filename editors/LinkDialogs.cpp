@@ -253,6 +253,16 @@ void LinkDialogView::ReadControls()
         m_editor->States().Select(LinkEditor::IDC_ALIGN, align->GetCurSel());
 }
 
+BOOL LinkDialogView::PreTranslateMessage(MSG* msg)
+{
+    if (IsEnterKeyIn(*msg, *this, {LinkEditor::IDC_CAPTION}))
+    {
+        Run(&LinkEditor::AddOrUpdate);
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
 void LinkDialogView::Run(void (LinkEditor::*command)())
 {
     ReadControls();

@@ -39,6 +39,8 @@ class LinkDialogView : public CDialog
 {
 public:
     BOOL OnInitDialog() override;
+    // Enter in the value box runs Add/Update.
+    BOOL PreTranslateMessage(MSG* msg) override;
     LinkEditor& Editor() { return *m_editor; }
 
 protected:

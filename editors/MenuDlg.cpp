@@ -349,7 +349,7 @@ public:
     // Enter in the name box updates the menu's name.
     BOOL PreTranslateMessage(MSG* msg) override
     {
-        if (IsEnterKeyIn(*msg, *this, MenuCreation::IDC_NAME))
+        if (IsEnterKeyIn(*msg, *this, {MenuCreation::IDC_NAME}))
         {
             Run(&MenuCreation::Update);
             return TRUE;

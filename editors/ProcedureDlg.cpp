@@ -168,7 +168,7 @@ void ProcedureDlg::ReloadPage()
 
 BOOL ProcedureDlg::PreTranslateMessage(MSG* msg)
 {
-    if (IsEnterKeyIn(*msg, *this, ProcedureEditor::IDC_PARAMETER_NAME))
+    if (IsEnterKeyIn(*msg, *this, {ProcedureEditor::IDC_PARAMETER_NAME}))
     {
         Run(&ProcedureEditor::AddOrUpdateParameter);
         return TRUE;

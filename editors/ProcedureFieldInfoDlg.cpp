@@ -122,6 +122,16 @@ void ProcedureFieldInfoDlg::ReadControls()
         m_fields.States().Select(FunctionOutputFields::IDC_ALIAS_TYPE, type->GetCurSel());
 }
 
+BOOL ProcedureFieldInfoDlg::PreTranslateMessage(MSG* msg)
+{
+    if (IsEnterKeyIn(*msg, *this, {FunctionOutputFields::IDC_ALIAS_NAME}))
+    {
+        Run(&FunctionOutputFields::AddOrUpdateAlias);
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
 void ProcedureFieldInfoDlg::Run(void (FunctionOutputFields::*command)())
 {
     ReadControls();

@@ -15,6 +15,8 @@ public:
     ProcedureFieldInfoDlg(ForgeonProject& project, Function& function, CWnd* parent = nullptr);
 
     BOOL OnInitDialog() override;
+    // Enter in the value box runs Add/Update.
+    BOOL PreTranslateMessage(MSG* msg) override;
     FunctionOutputFields& Fields() { return m_fields; }
 
 private:

@@ -79,6 +79,16 @@ void RefFieldDialog::Show()
     m_view.Show(m_editor.GetStates());
 }
 
+BOOL RefFieldDialog::PreTranslateMessage(MSG* msg)
+{
+    if (IsEnterKeyIn(*msg, *this, {RefFieldEditor::NameBox}))
+    {
+        Run(&RefFieldEditor::AddOrUpdate);
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
 void RefFieldDialog::Run(void (RefFieldEditor::*command)())
 {
     ReadControls();

@@ -15,6 +15,8 @@ public:
     RefFieldDialog(FormInterface& page, Table* table, CWnd* parent = nullptr);
 
     BOOL OnInitDialog() override;
+    // Enter in the value box runs Add/Update.
+    BOOL PreTranslateMessage(MSG* msg) override;
     RefFieldEditor& Editor() { return m_editor; }
 
 private:

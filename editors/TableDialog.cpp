@@ -203,14 +203,13 @@ void TableDialog::ReloadPage()
 
 BOOL TableDialog::PreTranslateMessage(MSG* msg)
 {
-    for (int id : {TableDesigner::IDC_FIELD_NAME, TableDesigner::IDC_DISPLAY_NAME,
-                   TableDesigner::IDC_SIZE, TableDesigner::IDC_DEFAULT_VALUE})
+    if (IsEnterKeyIn(*msg, *this,
+                     {TableDesigner::IDC_FIELD_NAME, TableDesigner::IDC_DISPLAY_NAME,
+                      TableDesigner::IDC_SIZE, TableDesigner::IDC_PRECISION,
+                      TableDesigner::IDC_DEFAULT_VALUE}))
     {
-        if (IsEnterKeyIn(*msg, *this, id))
-        {
-            OnAdd();
-            return TRUE;
-        }
+        OnAdd();
+        return TRUE;
     }
     return CFormView::PreTranslateMessage(msg);
 }

@@ -87,13 +87,10 @@ void VariableDlg::OnListSelected(int row)
 
 BOOL VariableDlg::PreTranslateMessage(MSG* msg)
 {
-    for (int id : {VariableEditor::IDC_NAME, VariableEditor::IDC_DEFAULT_VALUE})
+    if (IsEnterKeyIn(*msg, *this, {VariableEditor::IDC_NAME, VariableEditor::IDC_DEFAULT_VALUE}))
     {
-        if (IsEnterKeyIn(*msg, *this, id))
-        {
-            Run(&VariableEditor::AddOrUpdate);
-            return TRUE;
-        }
+        Run(&VariableEditor::AddOrUpdate);
+        return TRUE;
     }
     return CDialog::PreTranslateMessage(msg);
 }

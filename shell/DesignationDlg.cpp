@@ -129,7 +129,7 @@ void DesignationDlg::Run(const std::function<void()>& command)
 
 BOOL DesignationDlg::PreTranslateMessage(MSG* msg)
 {
-    if (IsEnterKeyIn(*msg, *this, IDC_NAME))
+    if (IsEnterKeyIn(*msg, *this, {IDC_NAME}))
     {
         Run([this] { m_roles.AddOrUpdate(); });
         return TRUE;

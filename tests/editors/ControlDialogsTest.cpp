@@ -337,9 +337,10 @@ TEST_F(ControlDialogsTest, ReferenceFieldsAreAddedUpdatedAndDeleted)
                       (std::vector<std::string>{"Total|Decimal", "city|int"}));
             EXPECT_TRUE(user.ClickListRow(R::FieldList, 1, 1));
             EXPECT_EQ(user.GetText(R::AddButton), "Update");
-            user.SetText(R::NameBox, "Region");
             EXPECT_TRUE(user.Select(R::TypeCombo, 4));
-            EXPECT_TRUE(user.Click(R::AddButton));
+            // Enter in the name box updates as the Update button does.
+            user.SetText(R::NameBox, "Region");
+            EXPECT_TRUE(user.PressKey(R::NameBox, VK_RETURN));
             EXPECT_EQ(user.GetText(R::AddButton), "Add");
             EXPECT_TRUE(user.ClickListRow(R::FieldList, 0, 1));
             EXPECT_TRUE(user.Click(R::DeleteButton));

@@ -110,7 +110,9 @@ TEST_F(LinkDialogsTest, PageLinksAreAddedMovedMappedAndDeleted)
                 user.Select(LinkEditor::IDC_ALIGN, caption[0] == 'F' ? 0 : 2);
                 if (caption[0] == 'S')
                     user.Click(PageLinkEditor::IDC_POST_LINK);
-                EXPECT_TRUE(user.Click(LinkEditor::IDC_ADD));
+                // Enter in the caption box adds as the Add button does.
+                EXPECT_TRUE(caption[0] == 'F' ? user.Click(LinkEditor::IDC_ADD)
+                                              : user.PressKey(LinkEditor::IDC_CAPTION, VK_RETURN));
             }
             EXPECT_EQ(Rows(dialog, LinkEditor::IDC_LINKS),
                       (std::vector<std::string>{"First|PRE", "Second|POST"}));

@@ -70,7 +70,8 @@ TEST(UserFunctionViewTest, AHookOfTheWrittenClassFileIsRegisteredWithItsOutputFi
             ASSERT_TRUE(fields.Click(FunctionOutputFields::IDC_ALIAS_MODE));
             ASSERT_TRUE(fields.SetText(FunctionOutputFields::IDC_ALIAS_NAME, "Books"));
             ASSERT_TRUE(fields.Select(FunctionOutputFields::IDC_ALIAS_TYPE, 0));
-            ASSERT_TRUE(fields.Click(FunctionOutputFields::IDC_ALIAS_ADD));
+            // Enter in the name box adds the alias as the Add button does.
+            ASSERT_TRUE(fields.PressKey(FunctionOutputFields::IDC_ALIAS_NAME, VK_RETURN));
             ASSERT_TRUE(fields.PressOk());
         });
     ASSERT_TRUE(user.Click(UserFunctionEditor::IDC_ADD_OUTPUT_FIELDS));
