@@ -131,13 +131,13 @@ SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds
             return lock;
         }
         int error = LockWholeFile(fd.Get());
-        // A lock file found with other names goes when no instance holds it; one that those who
-        // may not write the file could open goes even so, as they may be the ones holding it.
-        // A new one is made in its place.
+        // A lock file found with other names, or one that those who may not write the file could
+        // open, goes when no instance holds it (one held may be another instance's save), and a
+        // new one is made in its place.
         const bool strange = !made && GrantsStrangers(opened, access);
         const bool linked = !made && opened.st_nlink > 1;
-        if (((linked && error == 0) || (strange && (error == 0 || IsHeldElsewhere(error)))) &&
-            IsAtName(lock.m_path, opened) && ::unlink(lock.m_path.c_str()) == 0)
+        if ((linked || strange) && error == 0 && IsAtName(lock.m_path, opened) &&
+            ::unlink(lock.m_path.c_str()) == 0)
             continue;
         // One of this user's that lets in fewer than may write the file now lets them in.
         if (!made && !strange && !linked && opened.st_uid == ::geteuid())

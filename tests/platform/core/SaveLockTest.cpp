@@ -174,18 +174,9 @@ TEST(SaveLockTest, AThirdUserCannotHoldTheLockOfAProjectTheyMayNotWrite)
     EXPECT_EQ(AsUser(kStranger, kStrangerGroup, strangerTries),
               "Permission denied;Permission denied;");
 
-    // A lock file everyone may open, which the stranger holds for reading.
+    // A lock file everyone may open, which the stranger holds for reading: the save waits, as
+    // the holder may as well be another instance saving; once let go, it is made anew.
     ASSERT_EQ(::chmod(lockPath.c_str(), 0666), 0);
-    OtherUserProcess stranger(
-        kStranger, kStrangerGroup,
-        [&]
-        {
-            const int fd = ::open(lockPath.c_str(), O_RDONLY);
-            return std::string(fd >= 0 && LockWholeFile(fd, /*forReading=*/true) == 0 ? "holding"
-                                                                                      : "failed");
-        },
-        /*keepRunning=*/true);
-    ASSERT_EQ(stranger.Text(), "holding");
     const auto save = [&]
     {
         const SaveLock lock = SaveLock::Take(target.string(), std::chrono::milliseconds(0));
@@ -194,8 +185,22 @@ TEST(SaveLockTest, AThirdUserCannotHoldTheLockOfAProjectTheyMayNotWrite)
             return std::string("not held");
         return "held, mode " + std::to_string(info.st_mode & 07777);
     };
+    {
+        OtherUserProcess stranger(
+            kStranger, kStrangerGroup,
+            [&]
+            {
+                const int fd = ::open(lockPath.c_str(), O_RDONLY);
+                return std::string(
+                    fd >= 0 && LockWholeFile(fd, /*forReading=*/true) == 0 ? "holding" : "failed");
+            },
+            /*keepRunning=*/true);
+        ASSERT_EQ(stranger.Text(), "holding");
+        EXPECT_EQ(AsUser(kFirstUser, kSharedGroup, save), "not held");
+    }
     EXPECT_EQ(AsUser(kFirstUser, kSharedGroup, save), "held, mode 384");
 }
+
 // A project file of the longest name a folder takes has a lock as any other: a second save
 // waits for the first.
 TEST(SaveLockTest, AFileOfTheLongestNameIsLocked)
