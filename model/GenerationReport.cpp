@@ -152,8 +152,9 @@ void GenerationReport::RemoveLeftTemporaries(int folder, const CString& path)
             continue;
         const Descriptor file(::openat(::dirfd(entries), entry->d_name,
                                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        // Another user's runs are theirs to clean up.
         if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-            ProjectStore::IsProjectFile(file.Get()))
+            info.st_uid != ::geteuid() || ProjectStore::IsProjectFile(file.Get()))
             continue;
         if (::unlinkat(::dirfd(entries), entry->d_name, 0) != 0)
             AddNote("These files that writes killed part way left could not be removed:",

@@ -231,11 +231,14 @@ bool FileReplacementAt::TakeWhatItHad(int replaced)
 
 bool FileReplacementAt::WriteInPlace(std::string_view bytes)
 {
-    const Descriptor file(::openat(m_folder, m_name.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    const Descriptor file(::openat(m_folder, m_name.c_str(),
+                                   O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat info;
     if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0)
         return false;
-    if (info.st_dev != m_replaced.st_dev || info.st_ino != m_replaced.st_ino)
+    // Only the file found at the start, and never through another name.
+    if (!S_ISREG(info.st_mode) || info.st_nlink != 1 || info.st_dev != m_replaced.st_dev ||
+        info.st_ino != m_replaced.st_ino)
     {
         errno = EBUSY;
         return false;

@@ -60,9 +60,8 @@ public:
     bool IsReplacing() const { return !m_madeAtName; }
     // A file was begun and is neither committed nor abandoned.
     bool IsBegun() const { return m_begun; }
-    // The open temporary; it stays this object's unless taken.
+    // The open temporary; it stays this object's.
     int GetDescriptor() const { return m_file.Get(); }
-    Descriptor TakeDescriptor() { return std::move(m_file); }
     // The regular file of the name, when one stood there; null otherwise.
     const struct stat* GetReplaced() const { return m_replacesFile ? &m_replaced : nullptr; }
     // What stood at the name and is replaced without being written through ("it led to ...",

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace
@@ -27,11 +28,17 @@ bool IsContinuationByte(char byte)
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
+// The program's path, also when an upgrade replaced its file since it started.
 std::string ProgramOf(const std::string& procEntry)
 {
     char buffer[PATH_MAX];
     const ssize_t length = ::readlink((procEntry + "/exe").c_str(), buffer, sizeof buffer);
-    return length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
+    std::string program =
+        length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
+    constexpr std::string_view replaced = " (deleted)";
+    if (program.ends_with(replaced))
+        program.resize(program.size() - replaced.size());
+    return program;
 }
 // The name, or where it is too long for the suffix, its start (cut at a character's start) and
 // "~" with a hash of the whole name, which tells names of the same start apart.
