@@ -13,6 +13,7 @@
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/SitePageNames.h"
 #include "platform/core/MessageBox.h"
 
 #include <memory>
@@ -348,6 +349,11 @@ void MultiPageReportDesigner::AddMultiPageReport()
     if (name.IsEmpty())
     {
         AfxMessageBox("Please enter the Alert Page name.");
+        return;
+    }
+    if (const CString refusal = RefuseControlCharacters(name); !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
         return;
     }
     m_page->SetName(name);

@@ -13,6 +13,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NamedQuestion.h"
+#include "model/SitePageNames.h"
 #include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
@@ -239,6 +240,11 @@ void ReportCollectorDesigner::NameLostFocus()
     if (m_collector == nullptr)
         return;
     const CString name = m_states.GetText(IDC_NAME);
+    if (const CString refusal = RefuseControlCharacters(name); !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return;
+    }
     m_collector->SetName(name);
     if (!m_isNew)
         m_host.UpdateFormItemText(*m_collector);
@@ -419,6 +425,11 @@ void ReportCollectorDesigner::AddCollector()
     if (m_collector == nullptr || module == nullptr || !TakeTypedSize())
         return;
     const CString name = m_states.GetText(IDC_NAME);
+    if (const CString refusal = RefuseControlCharacters(name); !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return;
+    }
     const ReportCollector* named = module->FindReportCollectorByName(name);
     if (named != nullptr && named != m_collector)
     {

@@ -7,6 +7,7 @@
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
@@ -116,6 +117,11 @@ void FunctionOutputFields::AddOrUpdateAlias()
     const int type = m_states.GetSelection(IDC_ALIAS_TYPE);
     if (name.IsEmpty() || type < 0)
         return;
+    if (const CString refusal = RefuseControlCharacters(name); !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return;
+    }
     if (m_states.GetText(IDC_ALIAS_ADD) == "Update")
     {
         const ProcedureFieldInfo* selected = m_function.GetProcedureFieldInfoAt(m_selectedRow);

@@ -3,6 +3,7 @@
 #include "entities/FormInterface.h"
 #include "model/Field.h"
 #include "model/RefField.h"
+#include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
@@ -105,6 +106,11 @@ void RefFieldEditor::AddOrUpdate()
     const int type = m_states.GetSelection(TypeCombo);
     if (name.IsEmpty() || type < 0)
         return;
+    if (const CString refusal = RefuseControlCharacters(name); !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return;
+    }
     if (RefField* refField = SelectedRefField())
     {
         Field* field = refField->GetField();

@@ -189,6 +189,11 @@ TEST(MultiPageReportDesignerTest, AddStoresANewPageOnceAndCancelDiscardsIt)
     ScriptedMessageBoxes boxes;
     d.designer.AddMultiPageReport();
     EXPECT_EQ(std::vector<std::string>{"Please enter the Alert Page name."}, boxes.ShownTexts());
+    d.designer.States().SetText(MultiPageReportDesigner::IDC_NAME, "Over\u202Eview");
+    d.designer.AddMultiPageReport();
+    EXPECT_EQ(boxes.ShownTexts().back(), "The name \"Over\\xE2\\x80\\xAEview\" cannot be taken: it "
+                                         "holds control characters.\nPlease enter another name.");
+    EXPECT_TRUE(d.fixture.Current().GetMultiPageReports().empty());
     d.designer.States().SetText(MultiPageReportDesigner::IDC_NAME, "Overview");
     MultiPageReport* page = d.designer.GetPage();
     d.designer.AddMultiPageReport();

@@ -219,6 +219,17 @@ TEST(ReportCollectorDesignerTest, AddCollectorRefusesAnotherOfTheNameButNotItsel
     EXPECT_EQ("collector item BaseModule Board", d.host.calls.back());
     EXPECT_TRUE(d.designer.IsNew());
 
+    {
+        // A name with a line break is refused when the box is left and at Add Collector.
+        ScriptedMessageBoxes refused;
+        d.designer.States().SetText(ReportCollectorDesigner::IDC_NAME, "Bo\nard");
+        d.designer.NameLostFocus();
+        d.designer.AddCollector();
+        EXPECT_EQ(std::vector<std::string>(2, "The name \"Bo\\x0Aard\" cannot be taken: it holds "
+                                              "control characters.\nPlease enter another name."),
+                  refused.ShownTexts());
+        EXPECT_EQ("Board", board->GetFormName());
+    }
     ScriptedMessageBoxes boxes;
     d.designer.States().SetText(ReportCollectorDesigner::IDC_NAME, "Board");
     d.designer.AddCollector();

@@ -88,6 +88,10 @@ TEST(RefFieldEditorTest, AddAndUpdateByName)
         {"no type", -1, "Qty", -1, "", "Total:Decimal;Price:float;"},
         {"renamed and retyped", 1, "Cost", 6, "", "Total:Decimal;Cost:text;"},
         {"taken name kept silently", 1, "Total", 5, "", "Total:Decimal;Price:DateTime;"},
+        {"a line separator", -1, "Q\u2028ty", 0,
+         "The name \"Q\\xE2\\x80\\xA8ty\" cannot be taken: it holds control characters.\nPlease "
+         "enter another name.",
+         "Total:Decimal;Price:float;"},
     };
     for (const AddCase& test : cases)
     {
