@@ -1,7 +1,9 @@
 #include "model/ProjectNameCheck.h"
 
+#include "entities/Class.h"
 #include "entities/Designation.h"
 #include "entities/FormInterface.h"
+#include "entities/Function.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/Variable.h"
@@ -10,6 +12,7 @@
 #include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/ProjectSettings.h"
+#include "model/RefField.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
@@ -55,8 +58,10 @@ std::vector<Table*> TablesOf(const Module& module)
 }
 
 // The names of the module that no file is named after but the generated code and the site's
-// menus show, each with its kind ("menu", "procedure", "parameter", "role", "variable"): menus
-// with their sub-menus, procedures with their parameters, roles and page variables.
+// menus show, each with its kind ("menu", "procedure", "parameter", "role", "variable",
+// "function", "alias field", "reference field"): menus with their sub-menus, procedures with their
+// parameters, roles, the data classes' functions with their alias fields, and the pages'
+// variables and reference fields.
 std::vector<std::pair<CString, CString>> ShownNamesOf(const Module& module)
 {
     std::vector<std::pair<CString, CString>> names;
@@ -79,6 +84,15 @@ std::vector<std::pair<CString, CString>> ShownNamesOf(const Module& module)
     }
     for (const Designation* role : module.GetDesignations())
         names.emplace_back("role", role->GetName());
+    for (const Class* dataClass : module.GetClasses())
+    {
+        for (const Function* function : dataClass->GetFunctions())
+        {
+            names.emplace_back("function", function->GetFieldName());
+            for (const Field* alias : function->GetAliasFields())
+                names.emplace_back("alias field", alias->GetFieldName());
+        }
+    }
     std::vector<FormInterface*> pages;
     module.GetEveryPage(pages);
     for (const FormInterface* page : pages)
@@ -87,6 +101,11 @@ std::vector<std::pair<CString, CString>> ShownNamesOf(const Module& module)
         page->GetVariables(variables, true);
         for (const Variable* variable : variables)
             names.emplace_back("variable", variable->GetFieldName());
+        for (const RefField* refField : page->GetRefFields())
+        {
+            if (refField->GetField() != nullptr)
+                names.emplace_back("reference field", refField->GetField()->GetFieldName());
+        }
     }
     return names;
 }

@@ -290,7 +290,11 @@ CString RefuseReadPageName(const FormInterface& page)
     const bool designed =
         kind ? *kind != SitePageKind::transaction && *kind != SitePageKind::loginPage
              : dynamic_cast<const DashBoard*>(&page) != nullptr;
-    return designed ? RefuseReadDesignedName(page.GetFormName()) : CString();
+    if (designed)
+        return RefuseReadDesignedName(page.GetFormName());
+    // The other pages' names are shown in the site's menus and titles.
+    return HasControlCharacters(page.GetFormName()) ? CString("it holds control characters")
+                                                    : CString();
 }
 
 CString RefuseModulePageNames(const Module& module)

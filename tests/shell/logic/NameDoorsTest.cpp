@@ -1,4 +1,6 @@
+#include "entities/Class.h"
 #include "entities/Designation.h"
+#include "entities/Function.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "model/Field.h"
@@ -191,4 +193,29 @@ TEST_F(TreeFixture, EveryKindOfNameFollowsOneRuleAtEveryDoor)
         EXPECT_EQ(found, expected) << PrintableBytes(name);
     }
     EXPECT_EQ(RefuseProjectNames(project), "");
+}
+
+// The names a file holds that no file of the site is named after, a data class's function and
+// its alias fields among them, pass the control-character rule too.
+TEST_F(TreeFixture, AFunctionOrAliasNameFromAFileRefusesControlCharacters)
+{
+    Table* table = NewTable("shelf", Table::masterKind, {"title"});
+    Base().AppendMasterTable(table);
+    auto* function = new Function;
+    function->SetName("Shelves");
+    auto* alias = new Field;
+    alias->SetFieldName("Total");
+    function->AddAliasField(alias);
+    Base().GetClassForTable(table, /*create=*/true)->AddFunction(function);
+    ASSERT_EQ(RefuseProjectNames(project), "");
+    for (const auto& [kind, rename] :
+         std::vector<std::pair<std::string, std::function<void(const CString&)>>>{
+             {"function", [&](const CString& name) { function->SetName(name); }},
+             {"alias field", [&](const CString& name) { alias->SetFieldName(name); }}})
+    {
+        rename("Sa\u2028les");
+        EXPECT_NE(RefuseProjectNames(project).Find(kind.c_str()), -1) << kind;
+        rename("Sales");
+        EXPECT_EQ(RefuseProjectNames(project), "") << kind;
+    }
 }
