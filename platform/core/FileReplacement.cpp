@@ -116,9 +116,7 @@ int RenameKeepingExisting(const char* from, const char* to)
 
 bool GiveOwnerOf(const struct stat& replaced, int to)
 {
-    static const uid_t user = ::geteuid();
-    static const gid_t group = ::getegid();
-    if ((replaced.st_uid == user && replaced.st_gid == group) ||
+    if ((replaced.st_uid == ::geteuid() && replaced.st_gid == ::getegid()) ||
         ::fchown(to, replaced.st_uid, replaced.st_gid) == 0)
         return true;
     if (::fchown(to, static_cast<uid_t>(-1), replaced.st_gid) != 0)
