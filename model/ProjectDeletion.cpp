@@ -40,9 +40,8 @@ namespace
 {
 // Every module removes its references to the entity; then the modules are asked in order to
 // delete it, up to the first that owns it.
-template <class T, class Remove>
-bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove,
-                      bool (Module::*erase)(T*))
+template <class T, class Remove, class Erase>
+bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove, Erase erase)
 {
     const UsageSetScope scope;
     // The walks over menu trees recurse as deep as the trees nest.
@@ -51,8 +50,8 @@ bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove rem
         {
             for (Module* module : modules)
                 std::invoke(remove, module, entity);
-            return std::ranges::any_of(modules, [entity, erase](Module* module)
-                                       { return (module->*erase)(entity); });
+            return std::ranges::any_of(modules, [entity, &erase](Module* module)
+                                       { return std::invoke(erase, module, entity); });
         });
 }
 
@@ -280,17 +279,11 @@ bool ForgeonProject::DeleteMenu(Menu* menu)
 {
     if (menu == nullptr)
         return false;
-    const UsageSetScope scope;
     // A page file may show a menu tree of another module: the owner erases the maps of every
     // module's page files.
-    return LargeStack::Run(
-        [&]
-        {
-            for (Module* module : m_modules)
-                module->RemoveMenuUsages(menu);
-            return std::ranges::any_of(m_modules, [this, menu](Module* module)
-                                       { return module->DeleteMenu(menu, m_modules); });
-        });
+    return RemoveThenDelete(m_modules, menu, &Module::RemoveMenuUsages,
+                            [this](Module* module, Menu* gone)
+                            { return module->DeleteMenu(gone, m_modules); });
 }
 
 bool ForgeonProject::DeleteDesignation(Designation* designation)
@@ -319,11 +312,8 @@ bool ForgeonProject::DeleteFunction(Function* function)
 {
     if (function == nullptr)
         return false;
-    const UsageSetScope scope;
-    for (Module* module : m_modules)
-        module->RemoveFunctionUsages(function);
-    return std::ranges::any_of(m_modules, [function](Module* module)
-                               { return module->DeleteClassFunction(function); });
+    return RemoveThenDelete(m_modules, function, &Module::RemoveFunctionUsages,
+                            &Module::DeleteClassFunction);
 }
 
 void ForgeonProject::RemoveFunctionDependentTableReferences(Function* function, Table* table)
