@@ -102,6 +102,32 @@ CString SelectAllRecordsStatement(const Table& table, TableAdapter& adapter,
     return "SELECT " + selectList + fromPart + wherePart;
 }
 
+// The data sets the report names (its own file, its definition's entries) and how many of them
+// are the data set.
+struct DataSetCount
+{
+    std::size_t named = 0;
+    std::size_t matching = 0;
+};
+
+DataSetCount CountDataSet(const RDLCReport& report, const CString& dataSet)
+{
+    DataSetCount count;
+    if (const XSDInfo* file = report.GetXSDInfo())
+    {
+        ++count.named;
+        count.matching += RDLCReport::IsDataSetFile(file, dataSet) ? 1 : 0;
+    }
+    if (const RDLCInfo* layout = report.GetRDLCInfo())
+    {
+        count.named += layout->GetEntries().size();
+        count.matching += static_cast<std::size_t>(
+            std::ranges::count_if(layout->GetEntries(), [&dataSet](const RDLCDataSetEntry& entry)
+                                  { return entry.IsDataSet(dataSet); }));
+    }
+    return count;
+}
+
 } // namespace
 
 int RDLCReport::s_idCounter = 0;
@@ -288,38 +314,37 @@ bool RDLCReport::IsFileNamed(const CString& path, const CString& fileName)
                               { return std::tolower(a) == std::tolower(b); });
 }
 
+bool RDLCReport::IsDataSetFile(const XSDInfo* file, const CString& dataSet)
+{
+    return file != nullptr && IsFileNamed(file->GetName(), dataSet + ".xsd");
+}
+
 bool RDLCReport::IsBuiltOnTable(const Table* table) const
 {
     // A report made for its table writes its files under its table's names.
     if (table == nullptr || m_table == table || (m_mode == 0 && m_table != nullptr))
         return m_table == table;
     // Another report goes when no data set of it is left.
-    const CString dataSet = DataSetNameOf(*table);
-    const bool named =
-        m_xsdInfo != nullptr || (m_rdlcInfo != nullptr && !m_rdlcInfo->GetEntries().empty());
-    return named && (m_xsdInfo == nullptr || IsFileNamed(m_xsdInfo->GetName(), dataSet + ".xsd")) &&
-           (m_rdlcInfo == nullptr ||
-            std::ranges::all_of(m_rdlcInfo->GetEntries(), [&dataSet](const RDLCDataSetEntry& entry)
-                                { return entry.IsDataSet(dataSet); }));
+    const DataSetCount count = CountDataSet(*this, DataSetNameOf(*table));
+    return count.named > 0 && count.matching == count.named;
 }
 
 bool RDLCReport::NamesDataSet(const CString& dataSet) const
 {
-    return (m_xsdInfo != nullptr && IsFileNamed(m_xsdInfo->GetName(), dataSet + ".xsd")) ||
-           (m_rdlcInfo != nullptr &&
-            std::ranges::any_of(m_rdlcInfo->GetEntries(), [&dataSet](const RDLCDataSetEntry& entry)
-                                { return entry.IsDataSet(dataSet); }));
+    return CountDataSet(*this, dataSet).matching > 0;
 }
 
 void RDLCReport::DropDataSet(const CString& dataSet, const std::vector<XSDInfo*>& files)
 {
-    for (const XSDInfo* file : files)
-        RemoveXSDInfoTableAdapterMaps(file);
-    if (m_xsdInfo != nullptr && IsFileNamed(m_xsdInfo->GetName(), dataSet + ".xsd"))
+    if (IsDataSetFile(m_xsdInfo, dataSet))
     {
-        RemoveXSDInfoTableAdapterMaps(m_xsdInfo);
+        // Its own file is as a rule one of the files.
+        if (!Contains(files, m_xsdInfo))
+            RemoveXSDInfoTableAdapterMaps(m_xsdInfo);
         m_xsdInfo = nullptr;
     }
+    for (const XSDInfo* file : files)
+        RemoveXSDInfoTableAdapterMaps(file);
     if (m_rdlcInfo != nullptr)
         m_rdlcInfo->RemoveDataSet(dataSet);
 }

@@ -66,6 +66,8 @@ public:
     static CString DataSetNameOf(const Table& table);
     // The path's last part is the file name, whatever its case.
     static bool IsFileNamed(const CString& path, const CString& fileName);
+    // The dataset file is the data set's: its path's last part is the data set + ".xsd".
+    static bool IsDataSetFile(const XSDInfo* file, const CString& dataSet);
     const std::vector<TableAdapterMap>& GetTableAdapterMaps() const { return m_tableAdapterMaps; }
     void AddTableAdapterMap(const TableAdapterMap& map) { m_tableAdapterMaps.push_back(map); }
 

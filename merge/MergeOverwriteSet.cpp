@@ -49,17 +49,6 @@ template <class T, class List> auto HeldByAnyModule(const ForgeonProject* projec
     };
 }
 
-bool HoldsMenu(const ForgeonProject* project, const Menu* menu)
-{
-    return std::ranges::any_of(project->GetModules(),
-                               [menu](const Module* module)
-                               {
-                                   std::vector<Menu*> menus;
-                                   module->CollectMenus(menus, nullptr);
-                                   return Holds(menus, menu);
-                               });
-}
-
 // The first page of the first project (modules in order, pages of each by GetAllPages) that
 // the test accepts, or null.
 template <class Test> FormInterface* FirstPage(const ForgeonProject* project, Test test)
@@ -171,6 +160,11 @@ void MergeOverwriteSet::WriteName(const CString& name)
     m_report.Write(0, "%s\n", name);
 }
 
+template <class T, class Held> bool MergeOverwriteSet::Deletes(const T* entity, Held held) const
+{
+    return entity != nullptr && !m_kept.Holds(entity) && held(entity);
+}
+
 template <class T, class Name, class Held, class Remove>
 void MergeOverwriteSet::DeleteHeld(const char* heading, const std::vector<T*>& list, Name name,
                                    Held held, Remove remove)
@@ -178,7 +172,7 @@ void MergeOverwriteSet::DeleteHeld(const char* heading, const std::vector<T*>& l
     m_report.Write(0, heading);
     for (T* entity : list)
     {
-        if (entity == nullptr || m_kept.Holds(entity) || !held(entity))
+        if (!Deletes(entity, held))
             continue;
         WriteName(name(entity));
         remove(entity);
@@ -443,7 +437,7 @@ void MergeOverwriteSet::DeleteFunctionTables()
     }
 }
 
-bool MergeOverwriteSet::MoveKeptMenuItemsOut()
+template <class Held> bool MergeOverwriteSet::MoveKeptMenuItemsOut(Held held)
 {
     bool moved = false;
     for (Module* module : m_first->GetModules())
@@ -461,7 +455,7 @@ bool MergeOverwriteSet::MoveKeptMenuItemsOut()
             for (Menu* above = item->GetParent(); above != nullptr && met.insert(above).second;
                  above = above->GetParent())
             {
-                if (Holds(m_menus, above))
+                if (Holds(m_menus, above) && Deletes(above, held))
                 {
                     deleted = above;
                     staying = nullptr;
@@ -484,10 +478,16 @@ bool MergeOverwriteSet::MoveKeptMenuItemsOut()
 
 void MergeOverwriteSet::DeleteMenus()
 {
-    const bool moved = MoveKeptMenuItemsOut();
+    const auto held = HeldByAnyModule<Menu>(m_first,
+                                            [](const Module& module)
+                                            {
+                                                std::vector<Menu*> menus;
+                                                module.CollectMenus(menus, nullptr);
+                                                return menus;
+                                            });
+    const bool moved = MoveKeptMenuItemsOut(held);
     DeleteHeld(
-        "\nDELETED MENUS: \n", m_menus, [](const Menu* menu) { return menu->GetName(); },
-        [this](const Menu* menu) { return HoldsMenu(m_first, menu); },
+        "\nDELETED MENUS: \n", m_menus, [](const Menu* menu) { return menu->GetName(); }, held,
         [this](Menu* menu) { m_first->DeleteMenu(menu); });
     // The page files map the moved items as a load maps them.
     if (!moved)

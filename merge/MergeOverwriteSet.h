@@ -115,8 +115,8 @@ private:
     void DeleteMenus();
     // The kept items that open the project's own objects leave the menus about to be deleted for
     // the nearest menu above them that stays, or the top level of their module; true when one
-    // moved.
-    bool MoveKeptMenuItemsOut();
+    // moved. The menus deleted are those DeleteMenus deletes (Deletes with held).
+    template <class Held> bool MoveKeptMenuItemsOut(Held held);
     void DeletePages();
     void DeleteReportDescriptions();
     void DeleteTableAdapterMaps(const std::vector<CString>& adapterNames);
@@ -127,8 +127,11 @@ private:
     void DeleteFunctions();
     void DeleteTables();
 
-    // The removals of one kind under its heading: each entity held by the first project is
-    // written with the name it gives, then deleted.
+    // Whether the removals of a kind take the entity of their list: it is there, the first
+    // project holds it (held) and does not keep it for itself.
+    template <class T, class Held> bool Deletes(const T* entity, Held held) const;
+    // The removals of one kind under its heading: each entity Deletes takes is written with the
+    // name it gives, then deleted.
     template <class T, class Name, class Holds, class Remove>
     void DeleteHeld(const char* heading, const std::vector<T*>& list, Name name, Holds holds,
                     Remove remove);

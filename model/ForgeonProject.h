@@ -342,6 +342,8 @@ private:
     // One more than the highest module number, at least 1.
     int NextModuleNumber() const;
     bool HoldsModule(const Module* module) const;
+    // Erases and frees the descriptions among these that no report uses any more.
+    void EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts, std::vector<XSDInfo*> dataSets);
     // -1 when there is no current module or the list does not hold it.
     int IndexOfCurrentModule() const;
     // The first non-null answer of the modules in list order, or null.

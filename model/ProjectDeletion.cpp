@@ -33,15 +33,15 @@
 #include <functional>
 #include <iterator>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace
 {
 // Every module removes its references to the entity; then the modules are asked in order to
 // delete it, up to the first that owns it.
-template <class T, class Remove>
-bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove,
-                      bool (Module::*erase)(T*))
+template <class T, class Remove, class Erase>
+bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove, Erase erase)
 {
     const UsageSetScope scope;
     // The walks over menu trees recurse as deep as the trees nest.
@@ -50,8 +50,8 @@ bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove rem
         {
             for (Module* module : modules)
                 std::invoke(remove, module, entity);
-            return std::ranges::any_of(modules, [entity, erase](Module* module)
-                                       { return (module->*erase)(entity); });
+            return std::ranges::any_of(modules, [entity, &erase](Module* module)
+                                       { return std::invoke(erase, module, entity); });
         });
 }
 
@@ -95,17 +95,14 @@ bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remov
     return RemoveThenDelete(modules, page, remove, erase);
 }
 
-// Erases and frees the descriptions of the file name that no report uses.
+// Erases and frees the descriptions among the candidates that no report uses, each judged
+// before any goes.
 template <class Info, class Unused>
-void EraseUnused(std::vector<Info*>& infos, const CString& fileName, const Unused& unused)
+void EraseUnused(std::vector<Info*>& infos, std::vector<Info*> candidates, const Unused& unused)
 {
-    std::vector<Info*> gone;
-    std::ranges::copy_if(infos, std::back_inserter(gone),
-                         [&fileName, &unused](const Info* info) {
-                             return RDLCReport::IsFileNamed(info->GetName(), fileName) &&
-                                    unused(info);
-                         });
-    for (Info* info : gone)
+    std::erase_if(candidates,
+                  [&unused](const Info* info) { return info == nullptr || !unused(info); });
+    for (Info* info : candidates)
     {
         EraseFirst(infos, info);
         delete info;
@@ -184,9 +181,8 @@ bool ForgeonProject::DeleteTable(Table* table)
         // The RDLC reports left with other data sets drop the table's.
         std::vector<XSDInfo*> files;
         std::ranges::copy_if(m_xsdInfos, std::back_inserter(files),
-                             [&dataSet](const XSDInfo* file) {
-                                 return RDLCReport::IsFileNamed(file->GetName(), dataSet + ".xsd");
-                             });
+                             [&dataSet](const XSDInfo* file)
+                             { return RDLCReport::IsDataSetFile(file, dataSet); });
         for (Module* module : m_modules)
         {
             for (RDLCReport* report : module->GetRDLCReports())
@@ -194,11 +190,12 @@ bool ForgeonProject::DeleteTable(Table* table)
         }
         // The report definition and data set written for the table go once no report is on
         // them.
-        EraseUnused(m_rdlcInfos, dataSet + ".rdlc",
-                    [this](const RDLCInfo* layout)
-                    { return !IsRDLCInfoUsedByOtherReport(layout, nullptr); });
-        EraseUnused(m_xsdInfos, dataSet + ".xsd",
-                    [this](const XSDInfo* data) { return !IsXSDInfoUsedByAReport(data); });
+        std::vector<RDLCInfo*> layouts;
+        std::ranges::copy_if(
+            m_rdlcInfos, std::back_inserter(layouts),
+            [&dataSet](const RDLCInfo* layout)
+            { return RDLCReport::IsFileNamed(layout->GetName(), dataSet + ".rdlc"); });
+        EraseUnusedReportFiles(layouts, files);
     }
     return deleted;
 }
@@ -221,17 +218,18 @@ bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
     if (!RemovePageThenDelete(m_modules, report, &Module::RemoveRDLCReportUsages,
                               &Module::DeleteRDLCReport))
         return false;
-    if (ownLayout != nullptr && !IsRDLCInfoUsedByOtherReport(ownLayout, nullptr))
-    {
-        EraseFirst(m_rdlcInfos, ownLayout);
-        delete ownLayout;
-    }
-    if (ownDataSet != nullptr && !IsXSDInfoUsedByAReport(ownDataSet))
-    {
-        EraseFirst(m_xsdInfos, ownDataSet);
-        delete ownDataSet;
-    }
+    EraseUnusedReportFiles({ownLayout}, {ownDataSet});
     return true;
+}
+
+void ForgeonProject::EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts,
+                                            std::vector<XSDInfo*> dataSets)
+{
+    EraseUnused(m_rdlcInfos, std::move(layouts),
+                [this](const RDLCInfo* layout)
+                { return !IsRDLCInfoUsedByOtherReport(layout, nullptr); });
+    EraseUnused(m_xsdInfos, std::move(dataSets),
+                [this](const XSDInfo* dataSet) { return !IsXSDInfoUsedByAReport(dataSet); });
 }
 
 bool ForgeonProject::IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const
@@ -281,17 +279,11 @@ bool ForgeonProject::DeleteMenu(Menu* menu)
 {
     if (menu == nullptr)
         return false;
-    const UsageSetScope scope;
     // A page file may show a menu tree of another module: the owner erases the maps of every
     // module's page files.
-    return LargeStack::Run(
-        [&]
-        {
-            for (Module* module : m_modules)
-                module->RemoveMenuUsages(menu);
-            return std::ranges::any_of(m_modules, [this, menu](Module* module)
-                                       { return module->DeleteMenu(menu, m_modules); });
-        });
+    return RemoveThenDelete(m_modules, menu, &Module::RemoveMenuUsages,
+                            [this](Module* module, Menu* gone)
+                            { return module->DeleteMenu(gone, m_modules); });
 }
 
 bool ForgeonProject::DeleteDesignation(Designation* designation)
@@ -320,11 +312,8 @@ bool ForgeonProject::DeleteFunction(Function* function)
 {
     if (function == nullptr)
         return false;
-    const UsageSetScope scope;
-    for (Module* module : m_modules)
-        module->RemoveFunctionUsages(function);
-    return std::ranges::any_of(m_modules, [function](Module* module)
-                               { return module->DeleteClassFunction(function); });
+    return RemoveThenDelete(m_modules, function, &Module::RemoveFunctionUsages,
+                            &Module::DeleteClassFunction);
 }
 
 void ForgeonProject::RemoveFunctionDependentTableReferences(Function* function, Table* table)

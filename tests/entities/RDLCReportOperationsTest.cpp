@@ -7,6 +7,7 @@
 #include "entities/TableAdapter.h"
 #include "entities/XSDInfo.h"
 #include "model/EventRecmpFields.h"
+#include "model/Table.h"
 #include "tests/entities/PageOperationsSupport.h"
 #include "tests/support/ListedRelease.h"
 #include "tests/support/PageReferences.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -266,6 +268,112 @@ TEST_F(RDLCReportOperationsTest, DatasetRemovalErasesItsMapsAndEntries)
     m_report.SetRDLCInfo(nullptr);
     m_report.RemoveXSDInfoEntries(&m_dataSet);
     m_report.RemoveXSDInfoTableAdapterMaps(nullptr);
+    EXPECT_EQ(m_report.GetTableAdapterMaps().size(), 2u);
+}
+
+// A report of the user's is on a table when every data set it names, its own dataset file (the
+// last part of its path, whatever its case) and its definition's entries, is the table's, and it
+// names the table's data set when any is.
+TEST_F(RDLCReportOperationsTest, AUsersReportIsOnTheTableWhoseDataSetIsEveryOneItNames)
+{
+    struct Case
+    {
+        const char* name;
+        const char* file;
+        bool withLayout;
+        std::vector<const char*> entries;
+        bool onTable;
+        bool namesDataSet;
+    };
+    const Case cases[] = {
+        {"nothing", nullptr, false, {}, false, false},
+        {"a definition without entries", nullptr, true, {}, false, false},
+        {"its own file", "Shop\\DataSets\\orders_selectallrecords.XSD", false, {}, true, true},
+        {"its file and an empty definition", "Orders_SelectAllRecords.xsd", true, {}, true, true},
+        {"a file named so only at its end",
+         "Shop\\DataSets\\MyOrders_SelectAllRecords.xsd",
+         false,
+         {},
+         false,
+         false},
+        {"entries of the table's",
+         nullptr,
+         true,
+         {"Orders_SelectAllRecords", "ORDERS_SELECTALLRECORDS"},
+         true,
+         true},
+        {"an entry of another",
+         nullptr,
+         true,
+         {"Orders_SelectAllRecords", "Lines_SelectAllRecords"},
+         false,
+         true},
+        {"another file",
+         "Shop\\DataSets\\Lines_SelectAllRecords.xsd",
+         true,
+         {"Orders_SelectAllRecords"},
+         false,
+         true},
+        {"the file and other entries",
+         "Shop\\DataSets\\Orders_SelectAllRecords.xsd",
+         true,
+         {"Lines_SelectAllRecords"},
+         false,
+         true},
+    };
+    Table orders;
+    orders.SetTableName("Orders");
+    for (const Case& test : cases)
+    {
+        XSDInfo file;
+        RDLCInfo layout;
+        RDLCReport report;
+        if (test.file != nullptr)
+        {
+            file.SetFilePath(test.file);
+            report.SetXSDInfo(&file);
+        }
+        for (const char* entry : test.entries)
+            layout.AddEntry({entry, "", ""});
+        if (test.withLayout)
+            report.SetRDLCInfo(&layout);
+
+        EXPECT_EQ(report.IsBuiltOnTable(&orders), test.onTable) << test.name;
+        EXPECT_EQ(report.NamesDataSet(RDLCReport::DataSetNameOf(orders)), test.namesDataSet)
+            << test.name;
+    }
+}
+
+// The data set leaves the report: the maps of the adapters of the files given and of its own
+// file of the data set, which need not be among them, that file and the entries of the data set.
+TEST_F(RDLCReportOperationsTest, ADroppedDataSetTakesItsFilesMapsItsOwnFileAndItsEntries)
+{
+    XSDInfo listed;
+    listed.SetFilePath("Shop\\DataSets\\Orders_SelectAllRecords.xsd");
+    listed.AddTableAdapter(new TableAdapter);
+    m_dataSet.SetFilePath("Old\\DataSets\\orders_selectallrecords.xsd");
+    m_report.SetXSDInfo(&m_dataSet);
+    m_rdlcInfo.AddEntry({"ORDERS_SelectAllRecords", "OrdersTableAdapter", "Orders"});
+    m_report.SetRDLCInfo(&m_rdlcInfo);
+    m_report.AddTableAdapterColumnMap(m_dataSet.GetTableAdapters()[0], {"@Id", nullptr});
+    m_report.AddTableAdapterColumnMap(&m_lines, {"@Id", nullptr});
+    m_report.AddTableAdapterColumnMap(listed.GetTableAdapters()[0], {"@Id", nullptr});
+
+    m_report.DropDataSet("Orders_SelectAllRecords", {&listed});
+
+    ASSERT_EQ(m_report.GetTableAdapterMaps().size(), 1u);
+    EXPECT_EQ(m_report.GetTableAdapterMapAt(0)->m_tableAdapter, &m_lines);
+    EXPECT_EQ(m_report.GetXSDInfo(), nullptr);
+    ASSERT_EQ(m_rdlcInfo.GetEntries().size(), 2u);
+    EXPECT_EQ(m_rdlcInfo.GetEntries()[0].m_dataSetName, "Orders_Set");
+    EXPECT_EQ(m_rdlcInfo.GetEntries()[1].m_dataSetName, "Lines_Set");
+
+    // Its own file of another data set stays with the maps of its adapters.
+    m_report.SetXSDInfo(&m_dataSet);
+    m_dataSet.SetFilePath("Shop\\DataSets\\Lines_SelectAllRecords.xsd");
+    m_report.AddTableAdapterColumnMap(m_dataSet.GetTableAdapters()[0], {"@Id", nullptr});
+    m_report.DropDataSet("Orders_SelectAllRecords", {});
+    EXPECT_EQ(m_report.GetXSDInfo(), &m_dataSet);
     EXPECT_EQ(m_report.GetTableAdapterMaps().size(), 2u);
 }
 
