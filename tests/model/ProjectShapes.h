@@ -2,6 +2,7 @@
 
 #include "entities/AspFile.h"
 #include "entities/Form.h"
+#include "model/DefaultNames.h"
 #include "model/ForgeonProject.h"
 #include "model/LoginPageCreator.h"
 #include "model/Module.h"
@@ -106,6 +107,32 @@ inline std::vector<ProjectShape> ProjectShapes()
              RDLCCreator(sale, &project).CreateReport();
              for (AspFile* file : sales->GetMasterForms().at(0)->GetAspFiles())
                  file->SetTitle("");
+         }},
+        {"map table with its pages, the tables it maps without classes",
+         [](ForgeonProject& project)
+         {
+             Module& base = *project.GetBaseModule();
+             Table* dept = NewTable("dept", Table::masterKind, {"title"});
+             Table* staff = NewTable("staff", Table::masterKind, {"name"});
+             Table* map = NewTable("dept_staff", Table::mapKind);
+             AddVarcharField(map, "dept_id", dept->GetPrimaryKeyField());
+             AddVarcharField(map, "staff_id", staff->GetPrimaryKeyField());
+             for (Table* table : {dept, staff, map})
+                 base.AddTable(table);
+             AddFormWithoutDefaults(base, dept, "dept_form");
+             base.AddDefaultClassFunctions(base.GetClassForTable(map, true));
+             TableFormCreator(map, &project).CreateMapPages();
+         }},
+        {"form without a class referring to the user accounts",
+         [](ForgeonProject& project)
+         {
+             Module& base = *project.GetBaseModule();
+             Table* note = NewTable("note", Table::masterKind, {"text"});
+             AddVarcharField(note, "writer",
+                             TableNamed(base, userAccountTableName)->GetPrimaryKeyField());
+             base.AddTable(note);
+             AddFormWithoutDefaults(base, note, "note_form");
+             RDLCCreator(note, &project).CreateReport();
          }},
         {"base module's table with a form in the second module",
          [](ForgeonProject& project)
