@@ -464,16 +464,8 @@ void ForgeonProject::PrepareForWriteAll()
 {
     if (m_settings != nullptr)
         EnsureDatabaseName();
-    Module* current = m_currentModule;
-    for (Module* module : m_modules)
-    {
-        // The writers take the current module for the names they make, as Write All sets it.
-        m_currentModule = module;
-        module->PrepareForWriteAll();
-    }
-    m_currentModule = current;
     // The classes that the writers of the data classes would make otherwise, after the save;
-    // filled as a load fills a class.
+    // filled as a load fills a class. First: the data sets of the RDLC reports read them.
     for (Module* module : m_modules)
     {
         std::vector<Table*> tables;
@@ -485,6 +477,14 @@ void ForgeonProject::PrepareForWriteAll()
                 module->AddDefaultClassFunctions(GetClassForTable(table, true));
         }
     }
+    Module* current = m_currentModule;
+    for (Module* module : m_modules)
+    {
+        // The writers take the current module for the names they make, as Write All sets it.
+        m_currentModule = module;
+        module->PrepareForWriteAll();
+    }
+    m_currentModule = current;
 }
 
 bool ForgeonProject::HasPageOnTable(const Table* table) const

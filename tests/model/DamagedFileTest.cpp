@@ -4,12 +4,12 @@
 #include "tests/model/ModelBuilders.h"
 #include "tests/model/TreePages.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/RecordBytes.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -29,14 +29,7 @@ std::vector<char> ReadFileChars(const fs::path& path)
 // The damaged files and the seed projects of the fuzz target, by path.
 std::vector<fs::path> FuzzFiles()
 {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(WEAVO_TEST_DATA "/fuzz"))
-    {
-        if (entry.path().extension() == ".wvt")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
+    return ProjectFilesBelow(WEAVO_TEST_DATA "/fuzz");
 }
 
 // Saved projects and files whose repairs the load keeps must load; damaged ones may be refused.

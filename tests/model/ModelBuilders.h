@@ -35,6 +35,13 @@ inline Field* AddVarcharField(Table* table, const char* name, Field* foreign = n
     return field;
 }
 
+// The module's table of that name, or null.
+inline Table* TableNamed(const Module& module, const char* name)
+{
+    CString text(name);
+    return module.FindTableByName(text);
+}
+
 // An int field of no table, as a page's reference or derived field holds.
 inline Field* NewLooseField(const char* name)
 {

@@ -42,12 +42,6 @@ constexpr const char* fixtureName = "report-feeding.wvt";
 constexpr const char* expectedName = "report-feeding-survivors.txt";
 const char* const procedureTables[] = {"table_2", "table_3", "table_4", "table_6"};
 
-Table* TableNamed(const Module& module, const char* name)
-{
-    CString text(name);
-    return module.FindTableByName(text);
-}
-
 Procedure* ProcedureOf(const Module& module, const char* table)
 {
     return module.FindProcedureByName(CString("PRC_") + table + "_SelectAll");

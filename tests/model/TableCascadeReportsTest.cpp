@@ -24,12 +24,6 @@
 
 namespace
 {
-Table* TableNamed(const Module& module, const char* name)
-{
-    CString text(name);
-    return module.FindTableByName(text);
-}
-
 // A report as the report designer makes it: its population function is the class's
 // SelectAllRecords, called by its first group.
 ApplicationReport* AddDesignedReport(Module& module, Table* table, const char* name)

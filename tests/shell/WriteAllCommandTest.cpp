@@ -7,16 +7,19 @@
 #include "entities/Parameter.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
+#include "entities/TableAdapter.h"
 #include "entities/XSDInfo.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ProjectSettings.h"
+#include "model/RDLCCreator.h"
 #include "model/TableFormCreator.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <fstream>
+#include <vector>
 
 namespace
 {
@@ -314,8 +317,9 @@ TEST_F(WriteAllCommandTest, TheProjectIsSavedAsWriteAllLeavesIt)
 }
 
 // A table with a form but no data class (the form made without the table's defaults) gets its
-// class, with the functions a load gives a class, before Write All saves: after the run New
-// asks nothing, and the file loads and saves to the same bytes.
+// class, with the functions a load gives a class, before Write All saves, and its RDLC report's
+// data set reads the class: after the run New asks nothing, and the file loads and saves to the
+// same bytes.
 TEST_F(WriteAllCommandTest, ATableWithAPageGetsItsDataClassBeforeTheSave)
 {
     ForgeonProject& project = program.Project();
@@ -323,6 +327,7 @@ TEST_F(WriteAllCommandTest, ATableWithAPageGetsItsDataClassBeforeTheSave)
     Table* guest = NewTable("guest", Table::masterKind, {"name"});
     base->AddTable(guest);
     AddFormWithoutDefaults(*base, guest, "guest_form");
+    RDLCCreator(guest, &project).CreateReport();
     ASSERT_EQ(project.GetClassForTable(guest, false), nullptr);
 
     AnswerWithoutModifiedFiles();
@@ -331,6 +336,9 @@ TEST_F(WriteAllCommandTest, ATableWithAPageGetsItsDataClassBeforeTheSave)
     const Class* dataClass = project.GetClassForTable(guest, false);
     ASSERT_NE(dataClass, nullptr);
     EXPECT_NE(dataClass->FindFunctionByName("SelectAllRecords"), nullptr);
+    const TableAdapter* adapter =
+        base->GetRDLCReports().back()->GetXSDInfo()->GetTableAdapters().at(0);
+    EXPECT_EQ(adapter->GetColumnNames(), (std::vector<CString>{"guest_id", "name"}));
     program.Command(ID_FILE_NEW);
     EXPECT_EQ(Texts(), std::vector<std::string>{success}) << "New asks nothing";
 

@@ -1,6 +1,7 @@
 #include "editors/WarningDlg.h"
 #include "editors/WriteAllDlg.h"
 #include "entities/AspFile.h"
+#include "model/RDLCCreator.h"
 #include "model/TableFormCreator.h"
 #include "platform/ui/ScriptedPopupMenus.h"
 #include "shell/ForgeonView.h"
@@ -19,8 +20,8 @@ namespace
 // same bytes: the commands that write pages prepare and save the project as Write All does, the
 // script commands leave it as it was, and a save that fails leaves it as it was before. The
 // project "Shop" is saved, opened and saved again; its module "Sales", current, has a table with
-// pages whose titles are empty (as a merge brings them), its base module a table with a form but
-// no data class, and it has no database name.
+// pages whose titles are empty (as a merge brings them), its base module a table with a form and
+// an RDLC report but no data class, and it has no database name.
 TEST(WriteCommandsSaveTest, EveryWriteCommandLeavesTheProjectAsSaved)
 {
     const struct
@@ -62,6 +63,9 @@ TEST(WriteCommandsSaveTest, EveryWriteCommandLeavesTheProjectAsSaved)
         AddVarcharField(guest, "member", member->GetFields().front());
         project.GetBaseModule()->AddTable(guest);
         AddFormWithoutDefaults(*project.GetBaseModule(), guest, "guest_form");
+        project.SetCurrentModule(project.GetBaseModule());
+        RDLCCreator(guest, &project).CreateReport();
+        project.SetCurrentModule(sales);
         project.SetDatabaseName("");
         const std::string path = program.PathOf("Shop.wvt");
         program.files.Answer(path.c_str());

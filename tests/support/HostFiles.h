@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 // The whole file; a test failure, and "", when it cannot be read.
 inline std::string ReadHostFile(const std::filesystem::path& path)
@@ -48,5 +50,18 @@ FilesAndLinksBelow(const std::filesystem::path& folder, const std::filesystem::p
         else if (it->is_regular_file())
             files[it->path().string()] = ReadHostFile(it->path());
     }
+    return files;
+}
+
+// The project files below the folder, sorted by path.
+inline std::vector<std::filesystem::path> ProjectFilesBelow(const std::filesystem::path& folder)
+{
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    {
+        if (entry.path().extension() == ".wvt")
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
     return files;
 }
