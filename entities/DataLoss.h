@@ -31,6 +31,12 @@ struct DataLoss
         return procedureCall && procedureCall(call);
     }
     bool TakesTable(const Table* shown) const { return table && table(shown); }
+    // It takes one of the calls, either of which may be null.
+    bool TakesAny(const ClassInvokation* call, const ProcedureInvokation* procedureCall) const
+    {
+        return (call != nullptr && Takes(*call)) ||
+               (procedureCall != nullptr && Takes(*procedureCall));
+    }
 };
 
 // What data comes to once a loss is taken.
