@@ -355,6 +355,18 @@ void ReportGroup::LetGoOf(const DataLoss& loss)
     }
     if (m_classCall != nullptr && loss.Takes(*m_classCall))
     {
+        // The columns that only the call's function fed go with it.
+        const Function* function = m_classCall->GetFunction();
+        Procedure* procedure =
+            m_procedureCall != nullptr ? m_procedureCall->GetProcedure() : nullptr;
+        DeleteMatching(m_reportFields,
+                       [function, procedure](const ReportField* column)
+                       {
+                           Field* field = OutputFieldOf(column);
+                           return field != nullptr && function != nullptr &&
+                                  function->HasOutputField(field) &&
+                                  (procedure == nullptr || !procedure->HasOutputField(field));
+                       });
         delete m_classCall;
         m_classCall = nullptr;
     }
