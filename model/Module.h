@@ -534,7 +534,8 @@ public:
     // The pages whose listed references reach the procedure, its columns, computed fields or
     // parameters are named in this order, and let go of them: master forms, map forms,
     // transactions, dashboards, reports, multi-page reports (named with "_multiReport"),
-    // dashboard pages, RDLC reports, report collectors, the login page.
+    // dashboard pages, RDLC reports, report collectors, the login page. The reports and graphs
+    // that the procedure alone fed then go.
     bool RemoveProcedureUsages(Procedure* procedure);
     // The pages of GetAllPages, then the report collectors and the login page.
     void GetEveryPage(std::vector<FormInterface*>& out) const;
@@ -569,7 +570,7 @@ public:
     // The pages whose listed references reach the function, its output or its parameters are
     // named in this order, and let go of them: master forms, transactions, reports, RDLC
     // reports, dashboards, map forms, multi-page reports, dashboard pages, report collectors,
-    // the login page.
+    // the login page. The reports and graphs that the function alone fed then go.
     bool RemoveFunctionUsages(Function* function);
     // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
     bool RemoveMenuUsages(Menu* menu);
