@@ -90,79 +90,6 @@ bool DataProcedureCalls(const FieldRep* filter, const Procedure* procedure)
            Calls(filter->GetFieldRepData()->GetDataProcedure(), procedure);
 }
 
-// The call's class is bound to the table, or its function is the table's.
-bool CallIsOnTable(const ClassInvokation& call, const Table* table)
-{
-    return (call.GetClass() != nullptr && call.GetClass()->GetTable() == table) ||
-           (call.GetFunction() != nullptr && call.GetFunction()->GetTable() == table);
-}
-
-// The group's class call when it has a class or function.
-const ClassInvokation* ClassCallOf(const ReportGroup& group)
-{
-    const ClassInvokation* call = group.GetClassCall();
-    return call != nullptr && (call->GetClass() != nullptr || call->GetFunction() != nullptr)
-               ? call
-               : nullptr;
-}
-
-// The procedure of the group's procedure call.
-const Procedure* ProcedureOf(const ReportGroup& group)
-{
-    return group.GetProcedureCall() != nullptr ? group.GetProcedureCall()->GetProcedure() : nullptr;
-}
-
-// The tables whose fields the group's columns show, each once.
-std::vector<const Table*> TablesShown(const ReportGroup& group)
-{
-    std::vector<const Table*> tables;
-    for (const ReportField* column : group.GetReportFields())
-    {
-        const Field* field =
-            column->GetFieldInfo() != nullptr ? column->GetFieldInfo()->GetField() : nullptr;
-        if (field != nullptr && std::ranges::find(tables, field->GetTable()) == tables.end())
-            tables.push_back(field->GetTable());
-    }
-    return tables;
-}
-
-// What the groups come to once what goes has gone.
-enum class Feeding
-{
-    // No group calls or shows anything.
-    none,
-    // Every group that calls or shows something goes.
-    goes,
-    // A group stays.
-    stays,
-};
-
-// A group with calls goes when each of its calls goes; one without calls, when its columns
-// show the fields of one table only and that table goes.
-template <class ClassCallGoes, class ProcedureGoes, class TableGoes>
-Feeding FeedingOf(const std::vector<ReportGroup*>& groups, const ClassCallGoes& classCallGoes,
-                  const ProcedureGoes& procedureGoes, const TableGoes& tableGoes)
-{
-    Feeding feeding = Feeding::none;
-    for (const ReportGroup* group : groups)
-    {
-        const ClassInvokation* call = ClassCallOf(*group);
-        const Procedure* procedure = ProcedureOf(*group);
-        bool goes = true;
-        if (call != nullptr || procedure != nullptr)
-            goes = (call == nullptr || classCallGoes(*call)) &&
-                   (procedure == nullptr || procedureGoes(*procedure));
-        else if (const std::vector<const Table*> shown = TablesShown(*group); !shown.empty())
-            goes = shown.size() == 1 && tableGoes(shown.front());
-        else
-            continue;
-        if (!goes)
-            return Feeding::stays;
-        feeding = Feeding::goes;
-    }
-    return feeding;
-}
-
 } // namespace
 
 ApplicationReport::ApplicationReport() : m_id(++s_idCounter) {}
@@ -418,12 +345,7 @@ void ApplicationReport::ListTableUses(ReferenceList& list)
                                         m_classCall = nullptr;
                                     });
     for (ReportGroup* group : m_groups)
-    {
-        // A group whose class call goes with a table goes with it, as one whose procedure goes.
-        ClassInvokation::ListTablesHeld(list, group->GetClassCall(),
-                                        [this, group] { EraseAndDelete(m_groups, group); });
         group->ListTableUses(list);
-    }
 }
 
 bool ApplicationReport::IsFunctionFieldUsedAsFrontBack(Function* function, Table* table)
@@ -498,6 +420,16 @@ void ApplicationReport::DeleteReportGroupAt(int index)
     delete group;
 }
 
+void ApplicationReport::DeleteReportGroup(ReportGroup* group)
+{
+    EraseAndDelete(m_groups, group);
+}
+
+bool ApplicationReport::HoldsReportGroup(const ReportGroup* group) const
+{
+    return std::ranges::find(m_groups, group) != m_groups.end();
+}
+
 void ApplicationReport::DeleteAllReportGroups()
 {
     DeleteAll(m_groups);
@@ -531,35 +463,36 @@ bool ApplicationReport::IsBuiltOnTable(const Table* table) const
 {
     if (table == nullptr || m_table != nullptr)
         return m_table == table;
-    const Feeding feeding = FeedingOf(
-        m_groups, [table](const ClassInvokation& call) { return CallIsOnTable(call, table); },
-        [table](const Procedure& procedure) { return procedure.GetMainTable() == table; },
-        [table](const Table* shown) { return shown == table; });
-    if (feeding != Feeding::none)
-        return feeding == Feeding::goes;
+    return GoesWith(DataLoss::OfTable(table));
+}
+
+bool ApplicationReport::GoesWith(const DataLoss& loss) const
+{
+    DataFate fate = DataFate::unfed;
+    for (const ReportGroup* group : m_groups)
+    {
+        switch (group->FateWhen(loss))
+        {
+        case DataFate::stays:
+            return false;
+        case DataFate::goes:
+            fate = DataFate::goes;
+            break;
+        case DataFate::unfed:
+            break;
+        }
+    }
+    if (fate == DataFate::goes)
+        return true;
     // Nothing in its groups: the data call it was made with.
-    return m_classCall != nullptr && CallIsOnTable(*m_classCall, table);
+    return m_classCall != nullptr && m_classCall->IsAssigned() && loss.Takes(*m_classCall);
 }
 
 void ApplicationReport::DeleteGroupsShowingOnly(const Table* table)
 {
-    std::erase_if(m_groups,
-                  [table](ReportGroup* group)
-                  {
-                      if (ClassCallOf(*group) != nullptr || ProcedureOf(*group) != nullptr ||
-                          TablesShown(*group) != std::vector<const Table*>{table})
-                          return false;
-                      delete group;
-                      return true;
-                  });
-}
-
-bool ApplicationReport::IsFedOnlyBy(const Procedure* procedure) const
-{
-    return FeedingOf(
-               m_groups, [](const ClassInvokation&) { return false; },
-               [procedure](const Procedure& called) { return &called == procedure; },
-               [](const Table*) { return false; }) == Feeding::goes;
+    const DataLoss shown{{}, {}, [table](const Table* each) { return each == table; }};
+    DeleteMatching(m_groups, [&shown](const ReportGroup* group)
+                   { return group->FateWhen(shown) == DataFate::goes; });
 }
 
 void ApplicationReport::AddMissingFieldsToGroups()
@@ -672,11 +605,5 @@ void ApplicationReport::ListReferences(ReferenceList& list)
                                   });
     ClassInvokation::ListReferences(list, m_classCall);
     for (ReportGroup* group : m_groups)
-    {
-        // A group goes with the procedure it calls.
-        if (group->GetProcedureCall() != nullptr)
-            list.Add(group->GetProcedureCall()->GetProcedure(),
-                     [this, group] { EraseAndDelete(m_groups, group); });
         group->ListReferences(list);
-    }
 }

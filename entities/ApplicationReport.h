@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entities/DataLoss.h"
 #include "entities/FormInterface.h"
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
@@ -76,6 +77,9 @@ public:
     void SetReportKind(int kind);
     // Nothing for a bad index.
     void DeleteReportGroupAt(int index);
+    // Erases and deletes the group; nothing for one the report does not hold.
+    void DeleteReportGroup(ReportGroup* group);
+    bool HoldsReportGroup(const ReportGroup* group) const;
     void DeleteAllReportGroups();
     // Deletes the chart data; chart type 0.
     void DeleteGraphData();
@@ -122,16 +126,16 @@ public:
     // The report's own table is the table; a report without one is built on the table whose
     // data class its own data call calls, as the search report made for a table is.
     bool IsSearchReportOfTable(const Table* table) const;
-    // The report's own table is the table. A report without one is judged by what its groups
-    // call now: it goes with the table when nothing of it stays, every group that calls or shows
-    // something going: one with calls when each is on the table (the table's class or function,
-    // a procedure whose main table it is), one without when its columns show fields of the
-    // table only. With nothing in its groups, when its own data call is on the table.
+    // The report's own table is the table. A report without one goes with the table when
+    // nothing of it stays (GoesWith the table's loss).
     bool IsBuiltOnTable(const Table* table) const;
-    // The groups without calls whose columns show fields of the table only go.
+    // Nothing of the report stays once the loss is taken: every group that calls or shows
+    // something goes (ReportGroup::FateWhen), and there is one. With nothing in its groups, when
+    // the loss takes its own data call.
+    bool GoesWith(const DataLoss& loss) const;
+    // The groups that go with the table's loss by what they show alone go: those without calls
+    // whose columns show fields of the table only.
     void DeleteGroupsShowingOnly(const Table* table);
-    // The same for the procedure: every group that calls or shows something calls it only.
-    bool IsFedOnlyBy(const Procedure* procedure) const;
     CString GetTitle() const { return m_header; }
     void SetTitle(CString header) { m_header = std::move(header); }
     int GetColumnLayout() const { return m_columnLayout; }

@@ -96,6 +96,12 @@ bool ClassInvokation::UsesTable(const Table* table) const
            (m_function != nullptr && m_function->UsesTable(table));
 }
 
+bool ClassInvokation::IsOnTable(const Table* table) const
+{
+    return (m_class != nullptr && m_class->GetTable() == table) ||
+           (m_function != nullptr && m_function->GetTable() == table);
+}
+
 void ClassInvokation::DeleteParameterMaps()
 {
     DeleteAll(m_parameterMaps);
@@ -160,6 +166,13 @@ void ClassInvokation::ListHeld(ReferenceList& list, ClassInvokation* call,
         return;
     list.Add(call->m_class, dropCall);
     list.Add(call->m_function, dropCall);
+    ListParameterMaps(list, call);
+}
+
+void ClassInvokation::ListParameterMaps(ReferenceList& list, ClassInvokation* call)
+{
+    if (call == nullptr)
+        return;
     for (ClassParameterMap* map : call->m_parameterMaps)
         list.Add(map->m_parameter, [call, map] { call->RemoveParameterMap(map); });
 }

@@ -59,6 +59,8 @@ public:
     // As ListReferences for a call its holder lets go of through dropCall (nothing for none).
     static void ListHeld(ReferenceList& list, ClassInvokation* call,
                          const std::function<void()>& dropCall);
+    // The parameters the call's maps pass, each release dropping its map (nothing for none).
+    static void ListParameterMaps(ReferenceList& list, ClassInvokation* call);
     // Lists the table of the class and the function's own table, for a call its holder lets go
     // of through dropCall, and as uses the other tables the function uses (nothing for none).
     static void ListTablesHeld(ReferenceList& list, const ClassInvokation* call,
@@ -86,6 +88,11 @@ public:
     void RemoveParameterMapsByParameter(const Parameter* parameter);
     // The invoked class is bound to the table, or the invoked function uses it.
     bool UsesTable(const Table* table) const;
+    // The call names a class or a function.
+    bool IsAssigned() const { return m_class != nullptr || m_function != nullptr; }
+    // The invoked class is bound to the table, or the invoked function is the table's own: the
+    // call's data is the table's.
+    bool IsOnTable(const Table* table) const;
 
 private:
     void DeleteParameterMaps();

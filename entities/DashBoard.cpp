@@ -87,6 +87,16 @@ bool DashBoard::CallsProcedure(const Procedure* procedure) const
            m_procedureInvokation->GetProcedure() == procedure;
 }
 
+bool DashBoard::GoesWith(const DataLoss& loss) const
+{
+    return FateOfCalls(m_classInvokation, m_procedureInvokation, loss) == DataFate::goes;
+}
+
+bool DashBoard::IsBuiltOnTable(const Table* table) const
+{
+    return table != nullptr && GoesWith(DataLoss::OfTable(table));
+}
+
 void DashBoard::CheckExtraProcedureMapping(Procedure* procedure)
 {
     if (CallsProcedure(procedure))

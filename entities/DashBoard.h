@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entities/DataLoss.h"
 #include "entities/FormInterface.h"
 #include "platform/core/CString.h"
 
@@ -54,6 +55,13 @@ public:
     // Under its usage text, the tables its controls and its class invocation reach; the
     // invocation goes with them, the cells letting go of its function's fields.
     void ListTableUses(ReferenceList& list) override;
+
+    // The graph is judged by its calls, as a report's group is: it goes once each of them
+    // goes (FateOfCalls); one without calls goes with nothing.
+    bool GoesWith(const DataLoss& loss) const;
+    // GoesWith the table's loss: its calls are on the table's class, its own functions or
+    // procedures on it.
+    bool IsBuiltOnTable(const Table* table) const;
 
     int GetId() const { return m_id; }
 

@@ -76,6 +76,30 @@ bool ShowsFunctionFieldAsFrontBack(const FieldRep* filter, const Function* funct
                                IsFunctionFieldOf(function, table, data->GetBackField()));
 }
 
+// The tables whose fields the columns show, each once.
+std::vector<const Table*> TablesShown(const std::vector<ReportField*>& columns)
+{
+    std::vector<const Table*> tables;
+    for (const ReportField* column : columns)
+    {
+        const Field* field = OutputFieldOf(column);
+        if (field != nullptr && std::ranges::find(tables, field->GetTable()) == tables.end())
+            tables.push_back(field->GetTable());
+    }
+    return tables;
+}
+
+// A release that lets the group go of the call that goes (the loss made), unless an earlier
+// release took the group from its report.
+template <class MakeLoss> auto LettingGo(ReportGroup* group, MakeLoss makeLoss)
+{
+    return [group, report = group->GetReport(), makeLoss]
+    {
+        if (report == nullptr || report->HoldsReportGroup(group))
+            group->LetGoOf(makeLoss());
+    };
+}
+
 } // namespace
 
 ReportGroup::ReportGroup(ApplicationReport* report, ClassInvokation* classCall)
@@ -311,8 +335,51 @@ void ReportGroup::SyncColumnsWithFunction()
                    });
 }
 
+DataFate ReportGroup::FateWhen(const DataLoss& loss) const
+{
+    if (const DataFate fate = FateOfCalls(m_classCall, m_procedureCall, loss);
+        fate != DataFate::unfed)
+        return fate;
+    const std::vector<const Table*> shown = TablesShown(m_reportFields);
+    if (shown.empty())
+        return DataFate::unfed;
+    return shown.size() == 1 && loss.TakesTable(shown.front()) ? DataFate::goes : DataFate::stays;
+}
+
+void ReportGroup::LetGoOf(const DataLoss& loss)
+{
+    if (m_report != nullptr && FateWhen(loss) == DataFate::goes)
+    {
+        m_report->DeleteReportGroup(this);
+        return;
+    }
+    if (m_classCall != nullptr && loss.Takes(*m_classCall))
+    {
+        // The columns that only the call's function fed go with it.
+        const Function* function = m_classCall->GetFunction();
+        Procedure* procedure =
+            m_procedureCall != nullptr ? m_procedureCall->GetProcedure() : nullptr;
+        DeleteMatching(m_reportFields,
+                       [function, procedure](const ReportField* column)
+                       {
+                           Field* field = OutputFieldOf(column);
+                           return field != nullptr && function != nullptr &&
+                                  function->HasOutputField(field) &&
+                                  (procedure == nullptr || !procedure->HasOutputField(field));
+                       });
+        delete m_classCall;
+        m_classCall = nullptr;
+    }
+    if (m_procedureCall != nullptr && loss.Takes(*m_procedureCall))
+        SetProcedureCall(nullptr);
+}
+
 void ReportGroup::ListTableUses(ReferenceList& list)
 {
+    // Listed first, so that the group's parts let go of the table before the group may go.
+    const ClassInvokation* call = m_classCall;
+    ClassInvokation::ListTablesHeld(
+        list, call, LettingGo(this, [call] { return DataLoss::OfClassCall(call); }));
     // A filter on a field of the table goes after it let go of the tables it reaches.
     SetReportUse(list, "fieldRepresentation", FormInterface::controlUseWeight);
     for (FieldRep* filter : m_filters)
@@ -463,9 +530,24 @@ void ReportGroup::RemoveFilter(FieldRep* filter)
 
 void ReportGroup::ListReferences(ReferenceList& list)
 {
+    // The calls' own entities are listed first, so that the group's parts let go of them before
+    // the group may go.
+    if (m_procedureCall != nullptr)
+    {
+        const ProcedureInvokation* procedureCall = m_procedureCall;
+        list.Add(
+            procedureCall->GetProcedure(),
+            LettingGo(this, [procedureCall] { return DataLoss::OfProcedureCall(procedureCall); }));
+    }
+    if (const ClassInvokation* call = m_classCall)
+    {
+        const auto release = LettingGo(this, [call] { return DataLoss::OfClassCall(call); });
+        list.Add(call->GetClass(), release);
+        list.Add(call->GetFunction(), release);
+    }
     if (m_procedureCall != nullptr)
         m_procedureCall->ListReferences(list);
-    ClassInvokation::ListReferences(list, m_classCall);
+    ClassInvokation::ListParameterMaps(list, m_classCall);
     list.AddSlot(m_headerValue);
     list.AddSlot(m_nextProcKey);
     // A filter goes with its field, its own references first.

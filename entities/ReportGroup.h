@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entities/DataLoss.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
@@ -34,7 +35,8 @@ public:
     ~ReportGroup() override;
 
     void Serialize(CArchive& ar) override;
-    // Lists the group's calls, header and key columns, then its filters and columns.
+    // Lists the group's calls, header and key columns, then its filters and columns. A call
+    // that goes leaves the group, which goes with the last of them (LetGoOf).
     void ListReferences(ReferenceList& list);
 
     ApplicationReport* GetReport() const { return m_report; }
@@ -100,10 +102,17 @@ public:
     void SyncColumnsWithFunction();
 
     // Usage and reference removal.
-    // Lists the tables its filters reach and are on (a filter going with the table of its
-    // field), and the tables of the fields its columns show or refer to (each column going with
-    // them); the report lists those its class call reaches.
+    // Lists the tables its class call reaches (LetGoOf the call going with the table of its
+    // class or function), the tables its filters reach and are on (a filter going with the
+    // table of its field), and the tables of the fields its columns show or refer to (each
+    // column going with them).
     void ListTableUses(ReferenceList& list);
+    // What the group comes to once the loss is taken: with calls, it goes when each of them
+    // goes; without, when its columns show the fields of one table only and that table goes.
+    DataFate FateWhen(const DataLoss& loss) const;
+    // When FateWhen says it goes, the report deletes the group; otherwise the group lets go of
+    // the calls the loss takes.
+    void LetGoOf(const DataLoss& loss);
     // The class call or a filter's data call invokes the class / the function / maps the
     // parameter.
     bool UsesClass(Class* dataClass) const;

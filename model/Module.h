@@ -2,6 +2,7 @@
 
 #include "model/ClassTableIndex.h"
 #include "model/ReferenceList.h"
+#include "model/ReportsOnTable.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
@@ -39,6 +40,7 @@ class TextFile;
 class Transaction;
 class Variable;
 class XSDInfo;
+struct DataLoss;
 struct FieldVariableMap;
 struct ReportFieldBinding;
 
@@ -509,17 +511,17 @@ public:
     // takes the references out of the recorded users. They answer true.
     bool RemoveFieldUsages(Field* field);
     bool RemoveTableUsages(Table* table);
-    // The reports and RDLC reports of the modules built on the table.
-    struct ReportsOnTable
-    {
-        std::vector<ApplicationReport*> reports;
-        std::vector<RDLCReport*> rdlcReports;
-    };
+    using ReportsOnTable = ::ReportsOnTable;
+    // The reports, RDLC reports and graphs of the modules built on the table.
     static ReportsOnTable FindReportsOnTable(const std::vector<Module*>& modules,
                                              const Table* table);
-    // RemoveTableUsages with the reports on the table found before any module let go of it:
+    // RemoveTableUsages with the pages on the table found before any module let go of it:
     // those of this module go with it.
     bool RemoveTableUsages(Table* table, const ReportsOnTable& onTable);
+    // The reports and graphs of the module that nothing the loss leaves feeds.
+    ReportsOnTable PagesGoingWith(const DataLoss& loss) const;
+    // The open project deletes those of the pages that the module still lists.
+    void DeleteStillListed(const ReportsOnTable& pages) const;
     // Entities of the module, by address.
     using AskedEntities = std::unordered_set<const void*>;
     bool RemoveFormUsages(Form* form);
@@ -532,7 +534,8 @@ public:
     // The pages whose listed references reach the procedure, its columns, computed fields or
     // parameters are named in this order, and let go of them: master forms, map forms,
     // transactions, dashboards, reports, multi-page reports (named with "_multiReport"),
-    // dashboard pages, RDLC reports, report collectors, the login page.
+    // dashboard pages, RDLC reports, report collectors, the login page. The reports and graphs
+    // that the procedure alone fed then go.
     bool RemoveProcedureUsages(Procedure* procedure);
     // The pages of GetAllPages, then the report collectors and the login page.
     void GetEveryPage(std::vector<FormInterface*>& out) const;
@@ -567,7 +570,7 @@ public:
     // The pages whose listed references reach the function, its output or its parameters are
     // named in this order, and let go of them: master forms, transactions, reports, RDLC
     // reports, dashboards, map forms, multi-page reports, dashboard pages, report collectors,
-    // the login page.
+    // the login page. The reports and graphs that the function alone fed then go.
     bool RemoveFunctionUsages(Function* function);
     // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
     bool RemoveMenuUsages(Menu* menu);

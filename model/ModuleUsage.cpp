@@ -5,6 +5,7 @@
 #include "entities/Class.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
+#include "entities/DataLoss.h"
 #include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/FormInterface.h"
@@ -340,6 +341,9 @@ Module::ReportsOnTable Module::FindReportsOnTable(const std::vector<Module*>& mo
         std::ranges::copy_if(module->m_rdlcReports, std::back_inserter(onTable.rdlcReports),
                              [table](const RDLCReport* report)
                              { return report->IsBuiltOnTable(table); });
+        std::ranges::copy_if(module->m_dashBoards, std::back_inserter(onTable.dashBoards),
+                             [table](const DashBoard* dashBoard)
+                             { return dashBoard->IsBuiltOnTable(table); });
     }
     return onTable;
 }
@@ -349,18 +353,36 @@ bool Module::RemoveTableUsages(Table* table)
     return RemoveTableUsages(table, FindReportsOnTable({this}, table));
 }
 
+Module::ReportsOnTable Module::PagesGoingWith(const DataLoss& loss) const
+{
+    ReportsOnTable going;
+    std::ranges::copy_if(m_reports, std::back_inserter(going.reports),
+                         [&loss](const ApplicationReport* report)
+                         { return report->GoesWith(loss); });
+    std::ranges::copy_if(m_dashBoards, std::back_inserter(going.dashBoards),
+                         [&loss](const DashBoard* dashBoard) { return dashBoard->GoesWith(loss); });
+    return going;
+}
+
+void Module::DeleteStillListed(const ReportsOnTable& pages) const
+{
+    ::DeleteStillListed(pages.reports, m_reports, &ForgeonProject::DeleteApplicationReport);
+    ::DeleteStillListed(pages.rdlcReports, m_rdlcReports, &ForgeonProject::DeleteRDLCReport);
+    ::DeleteStillListed(pages.dashBoards, m_dashBoards, &ForgeonProject::DeleteDashBoard);
+}
+
 bool Module::RemoveTableUsages(Table* table, const ReportsOnTable& onTable)
 {
     UsageSetScope scope;
-    // The reports built on the table go with it, whatever its fields' removal leaves of them.
-    const std::vector<ApplicationReport*> reportsOnTable = ListedAmong(onTable.reports, m_reports);
-    const std::vector<RDLCReport*> rdlcReportsOnTable =
-        ListedAmong(onTable.rdlcReports, m_rdlcReports);
-    // The others keep what is not on the table, a group without calls showing its fields alone
-    // going at once.
+    // The pages built on the table go with it, whatever its fields' removal leaves of them.
+    const ReportsOnTable own{ListedAmong(onTable.reports, m_reports),
+                             ListedAmong(onTable.rdlcReports, m_rdlcReports),
+                             ListedAmong(onTable.dashBoards, m_dashBoards)};
+    // The other reports keep what is not on the table, a group without calls showing its fields
+    // alone going at once.
     for (ApplicationReport* report : m_reports)
     {
-        if (std::ranges::find(reportsOnTable, report) == reportsOnTable.end())
+        if (std::ranges::find(own.reports, report) == own.reports.end())
             report->DeleteGroupsShowingOnly(table);
     }
     const std::vector<Field*> fields = table->GetFields();
@@ -395,15 +417,15 @@ bool Module::RemoveTableUsages(Table* table, const ReportsOnTable& onTable)
     // Pages of other kinds may take reference or derived fields from it.
     std::unordered_set<const FormInterface*> recorded;
     CurrentUsageSet().ForEachPage([&recorded](FormInterface* page) { recorded.insert(page); });
-    RecordUnrecorded(reportsOnTable, recorded, usage);
-    RecordUnrecorded(rdlcReportsOnTable, recorded, usage);
+    RecordUnrecorded(own.reports, recorded, usage);
+    RecordUnrecorded(own.rdlcReports, recorded, usage);
+    RecordUnrecorded(own.dashBoards, recorded, usage);
     AddReferringPages(targets, noMenuMaps, usage,
                       [&recorded](FormInterface& page) { return recorded.contains(&page); });
     if (!ReportUsage(table->GetTableName(), usage))
-        TheProjectDiagnostics().RemoveTableReferences(table);
+        TheProjectDiagnostics().RemoveTableReferences(table, onTable);
     // Those whose link to the table an earlier deletion or the fields' removal took.
-    DeleteStillListed(reportsOnTable, m_reports, &ForgeonProject::DeleteApplicationReport);
-    DeleteStillListed(rdlcReportsOnTable, m_rdlcReports, &ForgeonProject::DeleteRDLCReport);
+    DeleteStillListed(own);
     // What the removals above do not reach lets go of the table and its fields through the
     // list.
     ReferenceList::Targets tableAndFields(fields.begin(), fields.end());
@@ -501,23 +523,24 @@ bool Module::RemoveProcedureUsages(Procedure* procedure)
         if (parameter.variable != nullptr)
             variables.push_back(parameter.variable);
     }
-    // The reports that only the procedure feeds are left without a group: they go with it.
-    std::vector<ApplicationReport*> fed;
-    std::ranges::copy_if(m_reports, std::back_inserter(fed),
-                         [procedure](const ApplicationReport* report)
-                         { return report->IsFedOnlyBy(procedure); });
+    // The reports and graphs that only the procedure feeds are left without data: they go with
+    // it.
+    const ReportsOnTable fed = PagesGoingWith(DataLoss::OfProcedure(procedure));
     ReleaseUsers(PagesOf(m_masterForms, m_mapForms, m_transactions, m_dashBoards, m_reports,
                          m_multiPageReports, m_dashBoardPages, m_rdlcReports, m_reportCollectors),
                  procedure->GetName(), procedure->FreedWithIt(), AspFile::MenuMapsFor(variables));
-    DeleteStillListed(fed, m_reports, &ForgeonProject::DeleteApplicationReport);
+    DeleteStillListed(fed);
     return true;
 }
 
 bool Module::RemoveFunctionUsages(Function* function)
 {
+    // The reports and graphs that only the function feeds go with it, as with a procedure.
+    const ReportsOnTable fed = PagesGoingWith(DataLoss::OfFunction(function));
     ReleaseUsers(PagesOf(m_masterForms, m_transactions, m_reports, m_rdlcReports, m_dashBoards,
                          m_mapForms, m_multiPageReports, m_dashBoardPages, m_reportCollectors),
                  function->GetFieldName(), function->FreedWithIt(), noMenuMaps);
+    DeleteStillListed(fed);
     return true;
 }
 

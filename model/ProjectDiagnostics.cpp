@@ -36,6 +36,7 @@
 #include <cstddef>
 #include <iterator>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -284,10 +285,16 @@ void ReleaseTable(FormInterface& page, const Table* table)
     list.Release(targets);
 }
 
+// Whether the list holds the page.
+template <class Page> auto AmongPages(const std::vector<Page*>& pages)
+{
+    return [&pages](const Page* page) { return std::ranges::find(pages, page) != pages.end(); };
+}
+
 // Step one of the table cascade: each recorded page built on the table is deleted (map forms
 // included), each other one lets go of the table; a page that an earlier deletion freed has left
 // the set and is not asked.
-void DeleteOrReleasePages(const EntityUsageSet& set, Table* table)
+void DeleteOrReleasePages(const EntityUsageSet& set, Table* table, const ReportsOnTable& onTable)
 {
     ForgeonProject* project = MainFrameAccess::GetProject();
     const auto deleteOrRelease =
@@ -311,21 +318,17 @@ void DeleteOrReleasePages(const EntityUsageSet& set, Table* table)
         std::vector(set.GetTransactions()),
         [table](const Transaction* transaction) { return transaction->GetBasicTable() == table; },
         &ForgeonProject::DeleteTransaction);
-    deleteOrRelease(
-        std::vector(set.GetReports()),
-        [table](const ApplicationReport* report) { return report->IsBuiltOnTable(table); },
-        &ForgeonProject::DeleteApplicationReport);
+    deleteOrRelease(std::vector(set.GetReports()), AmongPages(onTable.reports),
+                    &ForgeonProject::DeleteApplicationReport);
     // A map form cannot stay without its mapping table.
     deleteOrRelease(
         std::vector(set.GetMapForms()),
         [table](const MapForm* mapForm) { return mapForm->GetMappingTable() == table; },
         &ForgeonProject::DeleteMapForm);
-    for (DashBoard* dashBoard : set.GetDashBoards())
-        ReleaseTable(*dashBoard, table);
-    deleteOrRelease(
-        std::vector(set.GetRDLCReports()),
-        [table](const RDLCReport* report) { return report->IsBuiltOnTable(table); },
-        &ForgeonProject::DeleteRDLCReport);
+    deleteOrRelease(std::vector(set.GetDashBoards()), AmongPages(onTable.dashBoards),
+                    &ForgeonProject::DeleteDashBoard);
+    deleteOrRelease(std::vector(set.GetRDLCReports()), AmongPages(onTable.rdlcReports),
+                    &ForgeonProject::DeleteRDLCReport);
 }
 
 // Step two: functions and classes let go of the table and of its fields.
@@ -363,12 +366,12 @@ void DeleteOrReleaseProcedures(const EntityUsageSet& set, Table* table)
 }
 } // namespace
 
-void ProjectDiagnostics::RemoveTableReferences(Table* table)
+void ProjectDiagnostics::RemoveTableReferences(Table* table, const ReportsOnTable& onTable)
 {
     EntityUsageSet& set = GetCurrentUsageSet();
     if (table != nullptr)
     {
-        DeleteOrReleasePages(set, table);
+        DeleteOrReleasePages(set, table, onTable);
         ReleaseFunctionsAndClasses(set, table);
         DeleteOrReleaseProcedures(set, table);
     }

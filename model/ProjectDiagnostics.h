@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ReportsOnTable.h"
 #include "platform/core/CString.h"
 
 #include <vector>
@@ -76,8 +77,9 @@ public:
     // of it.
     void RemoveFieldReferences(Field* field);
     // A table about to be deleted: the recorded pages, procedures and classes built on it are
-    // deleted or unbound, the others let go of it.
-    void RemoveTableReferences(Table* table);
+    // deleted or unbound, the others let go of it. Reports, RDLC reports and graphs are built on
+    // it when they are among those found before anything let go of it.
+    void RemoveTableReferences(Table* table, const ReportsOnTable& onTable);
     // The mapping's variable leaves the report variable maps of the pages that use it.
     void RemoveVariableMapReferences(FieldVariableMap* map);
 

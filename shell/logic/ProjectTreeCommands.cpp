@@ -4,6 +4,7 @@
 #include "entities/ApplicationReport.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
+#include "entities/DataLoss.h"
 #include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
@@ -87,6 +88,8 @@ bool ItemEntityExists(const Module& module, int slot, int id)
         return module.FindMapFormById(id) != nullptr;
     case TreeSlot::UserFunctions:
         return module.FindFunctionById(id) != nullptr;
+    case TreeSlot::Dashboards:
+        return module.FindDashBoardById(id) != nullptr;
     default:
         return !IsProcedureSlot(slot) || module.FindProcedureById(id) != nullptr;
     }
@@ -180,10 +183,25 @@ constexpr std::array<int, 9> kTableDependentSlots = {
     TreeSlot::MasterForms,    TreeSlot::DetailForms,         TreeSlot::SearchReports,
     TreeSlot::Reports,        TreeSlot::UserFunctions,       TreeSlot::MapForms,
     TreeSlot::UserProcedures, TreeSlot::SelectAllProcedures, TreeSlot::SelectRecordProcedures};
-constexpr std::array<int, 8> kTableCountSlots = {
-    TreeSlot::MasterForms,    TreeSlot::DetailForms,      TreeSlot::SearchReports,
-    TreeSlot::Reports,        TreeSlot::UserFunctions,    TreeSlot::MapForms,
-    TreeSlot::UserProcedures, TreeSlot::DefaultProcedures};
+constexpr std::array<int, 9> kTableCountSlots = {
+    TreeSlot::MasterForms,    TreeSlot::DetailForms,       TreeSlot::SearchReports,
+    TreeSlot::Reports,        TreeSlot::UserFunctions,     TreeSlot::MapForms,
+    TreeSlot::UserProcedures, TreeSlot::DefaultProcedures, TreeSlot::Dashboards};
+
+// Some graph of the project has a call the loss takes: the graph goes or loses the call.
+bool AnyGraphLoses(const ForgeonProject& project, const DataLoss& loss)
+{
+    return std::ranges::any_of(project.GetModules(),
+                               [&loss](const Module* module)
+                               {
+                                   return std::ranges::any_of(
+                                       module->GetDashBoards(),
+                                       [&loss](const DashBoard* graph) {
+                                           return loss.TakesAny(graph->GetClassInvokation(),
+                                                                graph->GetProcedureInvokation());
+                                       });
+                               });
+}
 // The editor that the one entry of the menu, a create command, opens new.
 std::optional<RightPane> CreatingPane(TreeMenu menu)
 {
@@ -887,8 +905,7 @@ void ProjectTreeCommands::DeleteEntityOfSlot(Module& module, int slot, TreeHandl
                      RightPane::MenuView, {TreeSlot::Menus});
         return;
     case TreeSlot::UserFunctions:
-        DeleteEntity(module.FindFunctionById(id), &ForgeonProject::DeleteFunction, item,
-                     RightPane::UserFunctionView, {TreeSlot::UserFunctions});
+        DeleteFunction(module.FindFunctionById(id), item);
         return;
     default:
         return;
@@ -914,6 +931,8 @@ void ProjectTreeCommands::DeleteProcedure(Procedure* procedure, TreeHandle item)
                                     [procedure](const ApplicationReport* report)
                                     { return report->IsProcedureUsed(procedure, FALSE); });
                             });
+    const bool feedsGraphs =
+        procedure != nullptr && AnyGraphLoses(Project(), DataLoss::OfProcedure(procedure));
     if (procedure == nullptr || !Project().DeleteProcedure(procedure))
         return;
     // The report designer lets go of the groups and reports that went with the procedure.
@@ -922,8 +941,11 @@ void ProjectTreeCommands::DeleteProcedure(Procedure* procedure, TreeHandle item)
         m_host.ResetEditor(RightPane::ReportView);
         RemoveStaleItems({TreeSlot::SearchReports});
     }
+    if (feedsGraphs)
+        AfterGraphsLost();
     AfterDelete(item, RightPane::ProcedureView,
-                {TreeSlot::UserProcedures, TreeSlot::DefaultProcedures, TreeSlot::SearchReports});
+                {TreeSlot::UserProcedures, TreeSlot::DefaultProcedures, TreeSlot::SearchReports,
+                 TreeSlot::Dashboards});
     for (const Module* module : loginCallers)
     {
         if (module->GetLoginPage() != nullptr &&
@@ -932,6 +954,39 @@ void ProjectTreeCommands::DeleteProcedure(Procedure* procedure, TreeHandle item)
                               " no longer has a procedure.",
                           MB_OK | MB_ICONINFORMATION);
     }
+}
+
+void ProjectTreeCommands::DeleteFunction(Function* function, TreeHandle item)
+{
+    if (function == nullptr)
+        return;
+    const bool feedsReports = std::ranges::any_of(
+        Project().GetModules(),
+        [function](const Module* module)
+        {
+            return std::ranges::any_of(module->GetReports(), [function](ApplicationReport* report)
+                                       { return ReferenceList::Reaches(*report, {function}); });
+        });
+    const bool feedsGraphs = AnyGraphLoses(Project(), DataLoss::OfFunction(function));
+    if (!Project().DeleteFunction(function))
+        return;
+    // The report designer lets go of the groups and reports that went with the function.
+    if (feedsReports)
+    {
+        m_host.ResetEditor(RightPane::ReportView);
+        RemoveStaleItems({TreeSlot::SearchReports});
+    }
+    if (feedsGraphs)
+        AfterGraphsLost();
+    AfterDelete(item, RightPane::UserFunctionView,
+                {TreeSlot::UserFunctions, TreeSlot::SearchReports, TreeSlot::Dashboards});
+}
+
+void ProjectTreeCommands::AfterGraphsLost()
+{
+    m_host.ResetEditor(RightPane::DashBoardView);
+    m_host.ResetEditor(RightPane::DashBoardPageView);
+    RemoveStaleItems({TreeSlot::Dashboards});
 }
 
 void ProjectTreeCommands::AfterDelete(TreeHandle item, RightPane pane, std::vector<int> countSlots)
@@ -960,6 +1015,7 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
     bool usedByTransactions = false;
     bool ownsReports = false;
     bool ownsRDLCReports = false;
+    const bool ownsGraphs = AnyGraphLoses(project, DataLoss::OfTable(table));
     const int kind = table->GetKind();
     for (Module* each : project.GetModules())
     {
@@ -1017,6 +1073,8 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
         m_host.ResetEditor(RightPane::ReportView);
     if (ownsRDLCReports)
         m_host.ResetEditor(RightPane::RDLCReportView);
+    if (ownsGraphs)
+        AfterGraphsLost();
     // The items of what went with the table.
     RemoveStaleItems({kTableDependentSlots.begin(), kTableDependentSlots.end()});
     std::vector<int> counts(kTableCountSlots.begin(), kTableCountSlots.end());

@@ -124,6 +124,10 @@ private:
     void DeleteTransaction(Module& module, TreeHandle item);
     // A login page whose call the deletion cleared is named.
     void DeleteProcedure(Procedure* procedure, TreeHandle item);
+    void DeleteFunction(Function* function, TreeHandle item);
+    // The dashboard and dashboard page designers let go of the graphs a deletion took or
+    // changed and of the pages placing them; the items of the graphs that went follow.
+    void AfterGraphsLost();
     void DeleteField(TreeHandle item);
     // After a delete by the model: the item removed, the editor let go, the counts refreshed.
     void AfterDelete(TreeHandle item, RightPane pane, std::vector<int> countSlots);

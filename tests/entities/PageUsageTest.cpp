@@ -25,6 +25,7 @@
 #include "tests/support/PageReferences.h"
 
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -297,6 +298,11 @@ TEST_F(PageFunctionUsageTest, ReportGroupsAndDashBoardsCallingTheFunctionAreUser
     ApplicationReport report;
     report.SetName("Sales");
     report.AddReportGroup(new ReportGroup(&report, newMappedCall()));
+    // A group that a procedure feeds as well.
+    Procedure procedure;
+    auto* twoCalls = new ReportGroup(&report, newMappedCall());
+    twoCalls->SetProcedureCall(CallOfProcedure(&procedure));
+    report.AddReportGroup(twoCalls);
     report.SetClassCall(newMappedCall());
     DashBoard dashBoard;
     dashBoard.SetName("Board");
@@ -312,8 +318,15 @@ TEST_F(PageFunctionUsageTest, ReportGroupsAndDashBoardsCallingTheFunctionAreUser
     ReleaseListed(report, {m_function});
     ReleaseListed(dashBoard, {m_function});
     EXPECT_EQ(report.GetClassCall(), nullptr);
-    EXPECT_EQ(report.GetReportGroups().front()->GetClassCall(), nullptr);
     EXPECT_EQ(dashBoard.GetClassInvokation(), nullptr);
+    // The group the function alone fed goes with it; the other keeps its procedure call.
+    ASSERT_EQ(report.GetReportGroups(), std::vector<ReportGroup*>{twoCalls});
+    EXPECT_EQ(twoCalls->GetClassCall(), nullptr);
+    ASSERT_NE(twoCalls->GetProcedureCall(), nullptr);
+    EXPECT_EQ(twoCalls->GetProcedureCall()->GetProcedure(), &procedure);
+    // It goes with the procedure, as it is left no other call.
+    ReleaseListed(report, {&procedure});
+    EXPECT_TRUE(report.GetReportGroups().empty());
 }
 
 } // namespace

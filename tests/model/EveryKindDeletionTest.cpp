@@ -1,3 +1,11 @@
+#include "entities/ApplicationReport.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/DashBoard.h"
+#include "entities/Function.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/ReportGroup.h"
 #include "model/EntityUsageSet.h"
 #include "model/MainFrameAccess.h"
 #include "model/ProjectDiagnostics.h"
@@ -392,12 +400,14 @@ const DeletionCase deletions[] = {
      true,
      [](const Module& module)
      {
+         // The report's group that the function fed goes with it; the one the procedure feeds
+         // stays, and so does the graph the procedure feeds as well.
+         const std::vector<ReportGroup*>& groups =
+             module.FindReportByName("CustomerReport")->GetReportGroups();
          return module.FindClassByName("_customer")->FindFunctionByName("SelectAllRecords") ==
                     nullptr &&
-                module.FindReportByName("CustomerReport")
-                        ->GetReportGroups()
-                        .front()
-                        ->GetClassCall() == nullptr &&
+                groups.size() == 1 && groups.front()->GetClassCall() == nullptr &&
+                groups.front()->GetProcedureCall() != nullptr &&
                 module.FindDashBoardByName("Board")->GetClassInvokation() == nullptr;
      },
      AfterLoad::remade},
@@ -500,6 +510,18 @@ const Table* BuiltOn(const FormInterface* page)
         return mapForm->GetMappingTable();
     if (const auto* rdlcReport = dynamic_cast<const RDLCReport*>(page))
         return rdlcReport->GetTable();
+    // A graph whose calls are all on the table: its class's, and a procedure on it if any.
+    if (const auto* graph = dynamic_cast<const DashBoard*>(page))
+    {
+        const ClassInvokation* call = graph->GetClassInvokation();
+        const ProcedureInvokation* procedureCall = graph->GetProcedureInvokation();
+        const Table* table =
+            call != nullptr && call->GetClass() != nullptr ? call->GetClass()->GetTable() : nullptr;
+        return procedureCall == nullptr || (procedureCall->GetProcedure() != nullptr &&
+                                            procedureCall->GetProcedure()->GetMainTable() == table)
+                   ? table
+                   : nullptr;
+    }
     const auto* report = dynamic_cast<const ApplicationReport*>(page);
     if (report == nullptr)
         return nullptr;
@@ -525,6 +547,32 @@ std::vector<CString> BuiltOnTable(const Module& module, int index)
     {
         if (procedure->GetMainTable() == table)
             names.push_back(procedure->GetName());
+    }
+    return names;
+}
+
+// What goes with a function: the reports each of whose groups calls it alone, and the graphs
+// that call it alone.
+std::vector<CString> FedOnlyByFunction(const Module& module, int index)
+{
+    const Function* function = AllFunctions(module).at(index);
+    const auto callsIt = [function](const ClassInvokation* call, const void* procedureCall)
+    { return call != nullptr && call->GetFunction() == function && procedureCall == nullptr; };
+    std::vector<CString> names;
+    for (const ApplicationReport* report : module.GetReports())
+    {
+        const std::vector<ReportGroup*>& groups = report->GetReportGroups();
+        if (!groups.empty() && std::ranges::all_of(groups,
+                                                   [&callsIt](const ReportGroup* group) {
+                                                       return callsIt(group->GetClassCall(),
+                                                                      group->GetProcedureCall());
+                                                   }))
+            names.push_back(report->GetFormName());
+    }
+    for (const DashBoard* graph : module.GetDashBoards())
+    {
+        if (callsIt(graph->GetClassInvokation(), graph->GetProcedureInvokation()))
+            names.push_back(graph->GetFormName());
     }
     return names;
 }
@@ -592,7 +640,7 @@ const EntityKind entityKinds[] = {
     {"Function", [](const Module& module) { return CountOf(AllFunctions(module)); },
      [](ForgeonProject& project, Module& module, int index)
      { return project.DeleteFunction(AllFunctions(module).at(index)); },
-     AfterLoad::remade},
+     AfterLoad::remade, false, FedOnlyByFunction},
     {"Field", [](const Module& module) { return CountOf(AllFields(module)); },
      [](ForgeonProject& project, Module& module, int index)
      { return project.DeleteField(AllFields(module).at(index)); }},

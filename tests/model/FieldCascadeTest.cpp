@@ -384,7 +384,12 @@ protected:
         return function;
     }
 
-    void RemoveCustomerReferences() { TheProjectDiagnostics().RemoveTableReferences(m_customer); }
+    // As the deletion of the table runs the cascade: with the pages on it found first.
+    void RemoveCustomerReferences()
+    {
+        TheProjectDiagnostics().RemoveTableReferences(
+            m_customer, Module::FindReportsOnTable({&m_module}, m_customer));
+    }
 
     // A table of no module; it outlives the project, whose pages may show its fields.
     Table m_outside;
@@ -455,7 +460,7 @@ TEST_F(TableCascadeTest, OtherPagesLetGoOfTheTable)
     EXPECT_EQ(m_orders, detail->GetBasicTable());
 }
 
-TEST_F(TableCascadeTest, DashBoardDropsTheCallOfAClassBoundToTheTable)
+TEST_F(TableCascadeTest, AGraphOnTheTableGoesAndOneCallingAnotherClassKeepsItsCall)
 {
     Class* customerClass = m_module.GetClassForTable(m_customer, true);
     auto* customerFunction = new Function;
@@ -476,7 +481,8 @@ TEST_F(TableCascadeTest, DashBoardDropsTheCallOfAClassBoundToTheTable)
 
     RemoveCustomerReferences();
 
-    EXPECT_EQ(nullptr, onCustomer->GetClassInvokation());
+    // The graph fed by the table's class alone goes, not left empty.
+    EXPECT_EQ(std::vector<DashBoard*>{onOrders}, m_module.GetDashBoards());
     EXPECT_EQ(ordersCall, onOrders->GetClassInvokation());
     EXPECT_EQ(nullptr, customerClass->GetTable());
     EXPECT_EQ(m_orders, m_functions->GetTable());

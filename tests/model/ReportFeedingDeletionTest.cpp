@@ -1,12 +1,17 @@
-// Each table, then each procedure, of a project whose reports are fed every way (a class call, a
-// procedure, nothing, groups on several tables, a second module calling the first's class, a
-// generated report re-pointed to another class, an RDLC report on two data sets) deleted alone
-// from the saved fixture leaves the reports, procedures and report descriptions of the expected
-// file. WEAVO_WRITE_DELETION_FIXTURE names a folder that takes a new fixture and expected file.
+// Each table, then each procedure, then two functions of a project whose reports are fed every
+// way (a class call, a procedure, nothing, groups on several tables, a group calling a class and
+// a procedure, a second module calling the first's class, a generated report re-pointed to
+// another class, an RDLC report on two data sets) and whose graphs are fed by a class call, a
+// procedure or both, deleted alone from the saved fixture, leaves the reports, graphs (with the
+// dashboard page placing them), procedures and report descriptions of the expected file.
+// WEAVO_WRITE_DELETION_FIXTURE names a folder that takes a new fixture and expected file.
 #include "bench/store/BenchTables.h"
 #include "entities/ApplicationReport.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
+#include "entities/DashBoardPageData.h"
 #include "entities/Function.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
@@ -41,35 +46,65 @@ const std::filesystem::path fixtureFolder = std::filesystem::path(WEAVO_TEST_DAT
 constexpr const char* fixtureName = "report-feeding.wvt";
 constexpr const char* expectedName = "report-feeding-survivors.txt";
 const char* const procedureTables[] = {"table_2", "table_3", "table_4", "table_6"};
+const char* const functionTables[] = {"table_1", "table_5"};
 
 Procedure* ProcedureOf(const Module& module, const char* table)
 {
     return module.FindProcedureByName(CString("PRC_") + table + "_SelectAll");
 }
 
-// A group calling the table's SelectAllRecords, with a column for each of its outputs.
-ReportGroup* ClassGroup(Module& module, ApplicationReport* report, const char* table)
+// The SelectAllRecords call of the table's class.
+ClassInvokation* NewClassCall(Module& module, const char* table)
 {
     Class* dataClass = module.GetClassForTable(TableNamed(module, table), false);
     auto* call = new ClassInvokation;
     call->SetFunction(dataClass, dataClass->FindFunctionByName("SelectAllRecords"));
-    auto* group = new ReportGroup(report, call);
+    return call;
+}
+
+ProcedureInvokation* NewProcedureCall(Procedure* procedure)
+{
+    auto* call = new ProcedureInvokation;
+    call->SetProcedure(procedure);
+    return call;
+}
+
+// A group calling the table's SelectAllRecords, with a column for each of its outputs.
+ReportGroup* ClassGroup(Module& module, ApplicationReport* report, const char* table)
+{
+    auto* group = new ReportGroup(report, NewClassCall(module, table));
     report->AddReportGroup(group);
     group->SyncColumnsWithFunction();
     return group;
 }
 
+// The group calls the procedure too, with a column for each of its outputs.
+void AddProcedureCall(ReportGroup* group, Procedure* procedure)
+{
+    group->SetProcedureCall(NewProcedureCall(procedure));
+    for (ProcedureFieldInfo* output : procedure->GetOutputColumns())
+        group->AddReportField(new ReportField(output));
+}
+
 // A group calling the procedure, with a column for each of its outputs.
 ReportGroup* ProcedureGroup(ApplicationReport* report, Procedure* procedure)
 {
-    auto* call = new ProcedureInvokation;
-    call->SetProcedure(procedure);
     auto* group = new ReportGroup(report, nullptr);
-    group->SetProcedureCall(call);
-    for (ProcedureFieldInfo* output : procedure->GetOutputColumns())
-        group->AddReportField(new ReportField(output));
     report->AddReportGroup(group);
+    AddProcedureCall(group, procedure);
     return group;
+}
+
+// A graph of the module with the calls given (either null).
+DashBoard* AddGraph(Module& module, const char* name, ClassInvokation* classCall,
+                    Procedure* procedure)
+{
+    auto* graph = NewPage<DashBoard>(name);
+    graph->SetClassInvokation(classCall);
+    if (procedure != nullptr)
+        graph->SetProcedureInvokation(NewProcedureCall(procedure));
+    module.AddDashBoard(graph, true);
+    return graph;
 }
 
 // A column of a text field of the table other than its front field.
@@ -117,6 +152,16 @@ void BuildFixture(const std::filesystem::path& path)
     ApplicationReport* classAndProcedure = AddReport(base, "class_and_procedure");
     ClassGroup(base, classAndProcedure, "table_1");
     ProcedureGroup(classAndProcedure, ProcedureOf(base, "table_2"));
+    AddProcedureCall(ClassGroup(base, AddReport(base, "one_group_two_calls"), "table_1"),
+                     ProcedureOf(base, "table_2"));
+    auto* graphs = NewPage<DashBoardPage>("graphs");
+    for (DashBoard* graph :
+         {AddGraph(base, "graph_by_class", NewClassCall(base, "table_1"), nullptr),
+          AddGraph(base, "graph_by_procedure", nullptr, ProcedureOf(base, "table_3")),
+          AddGraph(base, "graph_by_both", NewClassCall(base, "table_5"),
+                   ProcedureOf(base, "table_2"))})
+        graphs->AddPlacement(new DashBoardPageData(graph));
+    base.AddDashBoardPage(graphs, true);
     // The generated report of table_3 re-pointed to table_6's class, as Assign Function does.
     ClassInvokation* repointed =
         base.FindReportByName("table_3 Report")->GetReportGroups()[0]->GetClassCall();
@@ -142,18 +187,23 @@ void BuildFixture(const std::filesystem::path& path)
     ASSERT_TRUE(store.ArchiveProject(&project, path.string().c_str(), FALSE));
 }
 
-std::string CallText(const ReportGroup& group)
+// The calls of a group, or of a graph: the class call, then the procedure's, "-" for none.
+std::string CallsText(const ClassInvokation* classCall, const ProcedureInvokation* procedureCall)
 {
-    if (const ClassInvokation* call = group.GetClassCall())
+    std::string text;
+    if (classCall != nullptr)
     {
-        const Class* dataClass = call->GetClass();
-        const Function* function = call->GetFunction();
-        return std::string(dataClass != nullptr ? dataClass->GetFieldName().GetString() : "") +
+        const Class* dataClass = classCall->GetClass();
+        const Function* function = classCall->GetFunction();
+        text = std::string(dataClass != nullptr ? dataClass->GetFieldName().GetString() : "") +
                "." + (function != nullptr ? function->GetFieldName().GetString() : "");
     }
-    if (const ProcedureInvokation* call = group.GetProcedureCall())
-        return call->GetProcedure() != nullptr ? call->GetProcedure()->GetName().GetString() : "?";
-    return "-";
+    if (procedureCall != nullptr)
+        text += (text.empty() ? "" : "+") +
+                std::string(procedureCall->GetProcedure() != nullptr
+                                ? procedureCall->GetProcedure()->GetName().GetString()
+                                : "?");
+    return text.empty() ? "-" : text;
 }
 
 // Per module its reports with each group's call and column count, its RDLC reports with their
@@ -168,7 +218,8 @@ std::string Survivors(const ForgeonProject& project)
         {
             out << "  report " << report->GetFormName().GetString() << ":";
             for (const ReportGroup* group : report->GetReportGroups())
-                out << " " << CallText(*group) << "/" << group->GetReportFields().size();
+                out << " " << CallsText(group->GetClassCall(), group->GetProcedureCall()) << "/"
+                    << group->GetReportFields().size();
             out << "\n";
         }
         for (const RDLCReport* report : module->GetRDLCReports())
@@ -181,6 +232,19 @@ std::string Survivors(const ForgeonProject& project)
             }
             out << "\n";
         }
+        for (const DashBoard* graph : module->GetDashBoards())
+            out << "  graph " << graph->GetFormName().GetString() << ": "
+                << CallsText(graph->GetClassInvokation(), graph->GetProcedureInvokation()) << "\n";
+        for (const DashBoardPage* page : module->GetDashBoardPages())
+        {
+            out << "  dashboard page " << page->GetFormName().GetString() << ":";
+            for (const DashBoardPageData* placement : page->GetPlacements())
+                out << " "
+                    << (placement->GetDashBoard() != nullptr
+                            ? placement->GetDashBoard()->GetFormName().GetString()
+                            : "?");
+            out << "\n";
+        }
         for (const Procedure* procedure : module->GetProcedures())
             out << "  procedure " << procedure->GetName().GetString() << "\n";
     }
@@ -189,7 +253,7 @@ std::string Survivors(const ForgeonProject& project)
     return out.str();
 }
 
-TEST(ReportFeedingDeletionTest, EachTableAndProcedureDeletedAloneLeavesTheExpectedReports)
+TEST(ReportFeedingDeletionTest, EachTableProcedureAndFunctionDeletedAloneLeavesTheExpectedPages)
 {
     ScriptedMessageBoxes boxes;
     TempFolder temp;
@@ -215,6 +279,16 @@ TEST(ReportFeedingDeletionTest, EachTableAndProcedureDeletedAloneLeavesTheExpect
         deletions.push_back({std::string("PRC_") + table + "_SelectAll",
                              [table](ForgeonProject& project, Module& base)
                              { return project.DeleteProcedure(ProcedureOf(base, table)); }});
+    }
+    for (const char* table : functionTables)
+    {
+        deletions.push_back(
+            {std::string("_") + table + ".SelectAllRecords",
+             [table](ForgeonProject& project, Module& base)
+             {
+                 Class* dataClass = base.GetClassForTable(TableNamed(base, table), false);
+                 return project.DeleteFunction(dataClass->FindFunctionByName("SelectAllRecords"));
+             }});
     }
     std::string outcome;
     for (const Deletion& deletion : deletions)

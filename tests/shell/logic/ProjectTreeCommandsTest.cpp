@@ -1,6 +1,9 @@
 #include "entities/ApplicationReport.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
+#include "entities/DashBoardPageData.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/LoginPage.h"
@@ -800,6 +803,61 @@ TEST_F(CommandFixture, DeletingATableResetsTheReportDesignerOfAReportThatLosesAG
     EXPECT_EQ(layout->GetEntries()[0].m_dataSetName, "customer_SelectAllRecords");
     EXPECT_EQ(host.reset, (std::vector<RightPane>{RightPane::ReportView, RightPane::RDLCReportView,
                                                   RightPane::TableView}));
+}
+
+// A report and a graph that the function alone feeds go with it, and a graph on the table goes
+// with the table: the designers let go of them and of the dashboard page placing the graph, and
+// their items leave the tree.
+TEST_F(CommandFixture, DeletingAFunctionOrATableTakesTheReportsAndGraphsTheyAloneFeed)
+{
+    ScriptedMessageBoxes answers({IDOK, IDOK, IDOK, IDOK});
+    Class* dataClass = Base().GetClassForTable(customer, /*create=*/false);
+    auto* other = new Function;
+    other->SetName("CustomersByCity");
+    other->SetTable(customer);
+    other->SetClass(dataClass);
+    dataClass->AddFunction(other);
+    const auto callOf = [dataClass](Function* called)
+    {
+        auto* call = new ClassInvokation;
+        call->SetFunction(dataClass, called);
+        return call;
+    };
+    auto* report = new ApplicationReport;
+    report->SetName("by_function");
+    report->AddReportGroup(new ReportGroup(report, callOf(function)));
+    Base().AddReport(report, true);
+    auto* page = new DashBoardPage;
+    page->SetName("graphs");
+    for (auto [name, called] :
+         {std::pair{"graph_by_function", function}, std::pair{"graph_on_customer", other}})
+    {
+        auto* graph = new DashBoard;
+        graph->SetName(name);
+        graph->SetClassInvokation(callOf(called));
+        Base().AddDashBoard(graph, true);
+        page->AddPlacement(new DashBoardPageData(graph));
+    }
+    Base().AddDashBoardPage(page, true);
+    tree.BuildTree(&project);
+    const TreeHandle graphs = Node(Base(), TreeSlot::Dashboards);
+
+    Delete(Item(Base(), TreeSlot::UserFunctions, "CustomersByName"));
+    EXPECT_EQ(Base().FindReportByName("by_function"), nullptr);
+    EXPECT_EQ(Base().FindDashBoardByName("graph_by_function"), nullptr);
+    EXPECT_EQ(control.Child(graphs, "graph_by_function"), nullptr);
+    ASSERT_EQ(page->GetPlacements().size(), 1u);
+    EXPECT_EQ(host.reset,
+              (std::vector<RightPane>{RightPane::ReportView, RightPane::DashBoardView,
+                                      RightPane::DashBoardPageView, RightPane::UserFunctionView}));
+    host.reset.clear();
+
+    Delete(Item(Base(), TreeSlot::MasterTables, "customer"));
+    EXPECT_EQ(Base().FindDashBoardByName("graph_on_customer"), nullptr);
+    EXPECT_EQ(control.Child(graphs, "graph_on_customer"), nullptr);
+    EXPECT_TRUE(page->GetPlacements().empty());
+    EXPECT_NE(std::ranges::find(host.reset, RightPane::DashBoardView), host.reset.end());
+    EXPECT_NE(std::ranges::find(host.reset, RightPane::DashBoardPageView), host.reset.end());
 }
 
 TEST_F(CommandFixture, ProceduresMapFormsAndReportPagesHaveTheirMenusAndOpenInTheirEditors)
