@@ -284,7 +284,6 @@ TEST_F(WriteAllCommandTest, AProjectFolderThatCannotBeWrittenGetsOneMessage)
     EXPECT_EQ(Texts()[0],
               "Could not write output at " + program.PathOf("blocked/") + "\nNot a directory");
 }
-} // namespace
 
 // Write All saves the project as it leaves it: a second module current while the first is
 // written, a table's pages whose page titles are empty (as a merge brings them), an RDLC report
@@ -350,3 +349,4 @@ TEST_F(WriteAllCommandTest, ATableWithAPageGetsItsDataClassBeforeTheSave)
     EXPECT_TRUE(ReadHostFile(program.PathOf("Shop.wvt")) ==
                 ReadHostFile(program.PathOf("again.wvt")));
 }
+} // namespace
