@@ -935,14 +935,7 @@ void ProjectTreeCommands::DeleteProcedure(Procedure* procedure, TreeHandle item)
         procedure != nullptr && AnyGraphLoses(Project(), DataLoss::OfProcedure(procedure));
     if (procedure == nullptr || !Project().DeleteProcedure(procedure))
         return;
-    // The report designer lets go of the groups and reports that went with the procedure.
-    if (feedsReports)
-    {
-        m_host.ResetEditor(RightPane::ReportView);
-        RemoveStaleItems({TreeSlot::SearchReports});
-    }
-    if (feedsGraphs)
-        AfterGraphsLost();
+    AfterFeedLost(feedsReports, feedsGraphs);
     AfterDelete(item, RightPane::ProcedureView,
                 {TreeSlot::UserProcedures, TreeSlot::DefaultProcedures, TreeSlot::SearchReports,
                  TreeSlot::Dashboards});
@@ -970,16 +963,20 @@ void ProjectTreeCommands::DeleteFunction(Function* function, TreeHandle item)
     const bool feedsGraphs = AnyGraphLoses(Project(), DataLoss::OfFunction(function));
     if (!Project().DeleteFunction(function))
         return;
-    // The report designer lets go of the groups and reports that went with the function.
-    if (feedsReports)
+    AfterFeedLost(feedsReports, feedsGraphs);
+    AfterDelete(item, RightPane::UserFunctionView,
+                {TreeSlot::UserFunctions, TreeSlot::SearchReports, TreeSlot::Dashboards});
+}
+
+void ProjectTreeCommands::AfterFeedLost(bool reports, bool graphs)
+{
+    if (reports)
     {
         m_host.ResetEditor(RightPane::ReportView);
         RemoveStaleItems({TreeSlot::SearchReports});
     }
-    if (feedsGraphs)
+    if (graphs)
         AfterGraphsLost();
-    AfterDelete(item, RightPane::UserFunctionView,
-                {TreeSlot::UserFunctions, TreeSlot::SearchReports, TreeSlot::Dashboards});
 }
 
 void ProjectTreeCommands::AfterGraphsLost()

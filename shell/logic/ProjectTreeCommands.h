@@ -125,6 +125,9 @@ private:
     // A login page whose call the deletion cleared is named.
     void DeleteProcedure(Procedure* procedure, TreeHandle item);
     void DeleteFunction(Function* function, TreeHandle item);
+    // After a procedure or function went: the report designer lets go of the groups and reports
+    // that went with it, the dashboard designers of the graphs.
+    void AfterFeedLost(bool reports, bool graphs);
     // The dashboard and dashboard page designers let go of the graphs a deletion took or
     // changed and of the pages placing them; the items of the graphs that went follow.
     void AfterGraphsLost();
