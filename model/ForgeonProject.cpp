@@ -829,6 +829,16 @@ bool ForgeonProject::IsXSDInfoNameUsed(const XSDInfo* info) const
     return false;
 }
 
+ApplicationReport* ForgeonProject::CreateSearchReport(Table* table)
+{
+    Module* module = GetCurrentModule();
+    ApplicationReport* report = module != nullptr ? module->CreateSearchReport(table) : nullptr;
+    if (report != nullptr &&
+        std::ranges::find(module->GetReports(), report) == module->GetReports().end())
+        m_unownedObjects.push_back(report);
+    return report;
+}
+
 void ForgeonProject::AdoptUnownedObjects(const std::vector<CObject*>& objects)
 {
     m_unownedObjects.insert(m_unownedObjects.end(), objects.begin(), objects.end());

@@ -203,6 +203,10 @@ public:
     // Takes objects of a loaded file that no entity owns (shared variables, objects that are
     // only referred to); they are freed after the modules.
     void AdoptUnownedObjects(const std::vector<CObject*>& objects);
+    // The table's default search report in the current module (Module::CreateSearchReport); one
+    // the module does not list, having no page to link to, is freed with the project, as such a
+    // report read from a file is.
+    ApplicationReport* CreateSearchReport(Table* table);
     // The first element whose name equals the argument ignoring case, or null.
     RDLCInfo* FindRDLCInfoByName(const CString& name) const;
     XSDInfo* FindXSDInfoByName(const CString& name) const;

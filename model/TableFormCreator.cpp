@@ -42,8 +42,7 @@ Form* TableFormCreator::CreateForm()
 
 ApplicationReport* TableFormCreator::CreateReport()
 {
-    Module* module = CurrentModuleOf(m_project);
-    return module == nullptr ? nullptr : module->CreateSearchReport(m_table);
+    return m_project != nullptr ? m_project->CreateSearchReport(m_table) : nullptr;
 }
 
 void TableFormCreator::CreateRDLCReport()
@@ -90,7 +89,7 @@ ApplicationReport* TableFormCreator::CreateMapReport()
     Module* module = CurrentModuleOf(m_project);
     if (module == nullptr)
         return nullptr;
-    ApplicationReport* report = module->CreateSearchReport(m_table);
+    ApplicationReport* report = m_project->CreateSearchReport(m_table);
     MapForm* mapForm = report != nullptr ? module->FindMapFormByTable(m_table) : nullptr;
     if (mapForm != nullptr)
         mapForm->SetReport(report);

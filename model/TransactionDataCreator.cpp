@@ -159,8 +159,7 @@ void TransactionDataCreator::AddClassFunctions()
 
 ApplicationReport* TransactionDataCreator::CreateReport()
 {
-    Module* module = CurrentModuleOf(m_project);
-    return module == nullptr ? nullptr : module->CreateSearchReport(m_basicTable);
+    return m_project != nullptr ? m_project->CreateSearchReport(m_basicTable) : nullptr;
 }
 
 void TransactionDataCreator::CreateRDLCReport()

@@ -421,7 +421,8 @@ TEST_F(ProjectDeletionTest, AMenuAndItsSubMenusLeaveRolesAndPageLinksWithoutADum
     EXPECT_FALSE(DumpWritten());
 }
 
-TEST_F(ProjectDeletionTest, AFunctionIsDeletedByItsClassAfterTheDashBoardsLetGoOfIt)
+// A graph that only the function feeds goes with it.
+TEST_F(ProjectDeletionTest, AFunctionIsDeletedByItsClassWithTheGraphItAloneFeeds)
 {
     Class* dataClass = m_module->GetClassForTable(m_customer, true);
     auto* function = new Function;
@@ -437,7 +438,7 @@ TEST_F(ProjectDeletionTest, AFunctionIsDeletedByItsClassAfterTheDashBoardsLetGoO
     EXPECT_TRUE(m_project.DeleteFunction(function));
 
     EXPECT_TRUE(dataClass->GetFunctions().empty());
-    EXPECT_EQ(nullptr, dashBoard->GetClassInvokation());
+    EXPECT_TRUE(m_module->GetDashBoards().empty());
     EXPECT_EQ(Refusal("SelectAllRecords") + "Board\r\n", DumpText());
     Function loose;
     EXPECT_FALSE(m_project.DeleteFunction(&loose));
@@ -1189,7 +1190,9 @@ TEST_P(TableClassCallTest, ATablesClassCallsNameTheirPagesAndGoWithIt)
     const bool listed = std::ranges::find(pages, page) != pages.end();
     EXPECT_EQ(!GetParam().goes, listed);
     if (listed)
+    {
         EXPECT_TRUE(GetParam().released(*page));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Holders, TableClassCallTest, ::testing::ValuesIn(classCallHolders),
