@@ -189,6 +189,18 @@ constexpr std::array<int, 9> kTableCountSlots = {
     TreeSlot::UserProcedures, TreeSlot::DefaultProcedures, TreeSlot::Dashboards};
 
 // Some graph of the project has a call the loss takes: the graph goes or loses the call.
+// Some report of the project refers to the entity: its groups' calls, filters or columns.
+bool AnyReportReaches(const ForgeonProject& project, const void* entity)
+{
+    return std::ranges::any_of(project.GetModules(),
+                               [entity](const Module* module)
+                               {
+                                   return std::ranges::any_of(
+                                       module->GetReports(), [entity](ApplicationReport* report)
+                                       { return ReferenceList::Reaches(*report, {entity}); });
+                               });
+}
+
 bool AnyGraphLoses(const ForgeonProject& project, const DataLoss& loss)
 {
     return std::ranges::any_of(project.GetModules(),
@@ -921,16 +933,7 @@ void ProjectTreeCommands::DeleteProcedure(Procedure* procedure, TreeHandle item)
             module->GetLoginPage()->GetLoginProcedure() == procedure)
             loginCallers.push_back(module);
     }
-    const bool feedsReports =
-        procedure != nullptr &&
-        std::ranges::any_of(Project().GetModules(),
-                            [procedure](const Module* module)
-                            {
-                                return std::ranges::any_of(
-                                    module->GetReports(),
-                                    [procedure](const ApplicationReport* report)
-                                    { return report->IsProcedureUsed(procedure, FALSE); });
-                            });
+    const bool feedsReports = procedure != nullptr && AnyReportReaches(Project(), procedure);
     const bool feedsGraphs =
         procedure != nullptr && AnyGraphLoses(Project(), DataLoss::OfProcedure(procedure));
     if (procedure == nullptr || !Project().DeleteProcedure(procedure))
@@ -953,13 +956,7 @@ void ProjectTreeCommands::DeleteFunction(Function* function, TreeHandle item)
 {
     if (function == nullptr)
         return;
-    const bool feedsReports = std::ranges::any_of(
-        Project().GetModules(),
-        [function](const Module* module)
-        {
-            return std::ranges::any_of(module->GetReports(), [function](ApplicationReport* report)
-                                       { return ReferenceList::Reaches(*report, {function}); });
-        });
+    const bool feedsReports = AnyReportReaches(Project(), function);
     const bool feedsGraphs = AnyGraphLoses(Project(), DataLoss::OfFunction(function));
     if (!Project().DeleteFunction(function))
         return;
