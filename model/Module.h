@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/ClassTableIndex.h"
+#include "model/GoingPages.h"
 #include "model/ReferenceList.h"
-#include "model/ReportsOnTable.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
@@ -511,17 +511,15 @@ public:
     // takes the references out of the recorded users. They answer true.
     bool RemoveFieldUsages(Field* field);
     bool RemoveTableUsages(Table* table);
-    using ReportsOnTable = ::ReportsOnTable;
     // The reports, RDLC reports and graphs of the modules built on the table.
-    static ReportsOnTable FindReportsOnTable(const std::vector<Module*>& modules,
-                                             const Table* table);
+    static GoingPages FindReportsOnTable(const std::vector<Module*>& modules, const Table* table);
     // RemoveTableUsages with the pages on the table found before any module let go of it:
     // those of this module go with it.
-    bool RemoveTableUsages(Table* table, const ReportsOnTable& onTable);
+    bool RemoveTableUsages(Table* table, const GoingPages& onTable);
     // The reports and graphs of the module that nothing the loss leaves feeds.
-    ReportsOnTable PagesGoingWith(const DataLoss& loss) const;
+    GoingPages PagesGoingWith(const DataLoss& loss) const;
     // The open project deletes those of the pages that the module still lists.
-    void DeleteStillListed(const ReportsOnTable& pages) const;
+    void DeleteStillListed(const GoingPages& pages) const;
     // Entities of the module, by address.
     using AskedEntities = std::unordered_set<const void*>;
     bool RemoveFormUsages(Form* form);

@@ -329,10 +329,9 @@ void DeleteStillListed(const std::vector<Page*>& pages, const std::vector<Page*>
 }
 } // namespace
 
-Module::ReportsOnTable Module::FindReportsOnTable(const std::vector<Module*>& modules,
-                                                  const Table* table)
+GoingPages Module::FindReportsOnTable(const std::vector<Module*>& modules, const Table* table)
 {
-    ReportsOnTable onTable;
+    GoingPages onTable;
     for (const Module* module : modules)
     {
         std::ranges::copy_if(module->m_reports, std::back_inserter(onTable.reports),
@@ -353,9 +352,9 @@ bool Module::RemoveTableUsages(Table* table)
     return RemoveTableUsages(table, FindReportsOnTable({this}, table));
 }
 
-Module::ReportsOnTable Module::PagesGoingWith(const DataLoss& loss) const
+GoingPages Module::PagesGoingWith(const DataLoss& loss) const
 {
-    ReportsOnTable going;
+    GoingPages going;
     std::ranges::copy_if(m_reports, std::back_inserter(going.reports),
                          [&loss](const ApplicationReport* report)
                          { return report->GoesWith(loss); });
@@ -364,20 +363,20 @@ Module::ReportsOnTable Module::PagesGoingWith(const DataLoss& loss) const
     return going;
 }
 
-void Module::DeleteStillListed(const ReportsOnTable& pages) const
+void Module::DeleteStillListed(const GoingPages& pages) const
 {
     ::DeleteStillListed(pages.reports, m_reports, &ForgeonProject::DeleteApplicationReport);
     ::DeleteStillListed(pages.rdlcReports, m_rdlcReports, &ForgeonProject::DeleteRDLCReport);
     ::DeleteStillListed(pages.dashBoards, m_dashBoards, &ForgeonProject::DeleteDashBoard);
 }
 
-bool Module::RemoveTableUsages(Table* table, const ReportsOnTable& onTable)
+bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable)
 {
     UsageSetScope scope;
     // The pages built on the table go with it, whatever its fields' removal leaves of them.
-    const ReportsOnTable own{ListedAmong(onTable.reports, m_reports),
-                             ListedAmong(onTable.rdlcReports, m_rdlcReports),
-                             ListedAmong(onTable.dashBoards, m_dashBoards)};
+    const GoingPages own{ListedAmong(onTable.reports, m_reports),
+                         ListedAmong(onTable.rdlcReports, m_rdlcReports),
+                         ListedAmong(onTable.dashBoards, m_dashBoards)};
     // The other reports keep what is not on the table, a group without calls showing its fields
     // alone going at once.
     for (ApplicationReport* report : m_reports)
@@ -525,7 +524,7 @@ bool Module::RemoveProcedureUsages(Procedure* procedure)
     }
     // The reports and graphs that only the procedure feeds are left without data: they go with
     // it.
-    const ReportsOnTable fed = PagesGoingWith(DataLoss::OfProcedure(procedure));
+    const GoingPages fed = PagesGoingWith(DataLoss::OfProcedure(procedure));
     ReleaseUsers(PagesOf(m_masterForms, m_mapForms, m_transactions, m_dashBoards, m_reports,
                          m_multiPageReports, m_dashBoardPages, m_rdlcReports, m_reportCollectors),
                  procedure->GetName(), procedure->FreedWithIt(), AspFile::MenuMapsFor(variables));
@@ -536,7 +535,7 @@ bool Module::RemoveProcedureUsages(Procedure* procedure)
 bool Module::RemoveFunctionUsages(Function* function)
 {
     // The reports and graphs that only the function feeds go with it, as with a procedure.
-    const ReportsOnTable fed = PagesGoingWith(DataLoss::OfFunction(function));
+    const GoingPages fed = PagesGoingWith(DataLoss::OfFunction(function));
     ReleaseUsers(PagesOf(m_masterForms, m_transactions, m_reports, m_rdlcReports, m_dashBoards,
                          m_mapForms, m_multiPageReports, m_dashBoardPages, m_reportCollectors),
                  function->GetFieldName(), function->FreedWithIt(), noMenuMaps);

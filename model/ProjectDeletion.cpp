@@ -166,8 +166,8 @@ bool ForgeonProject::DeleteTable(Table* table)
     TheProjectDiagnostics().ClearErrorsAndWarnings();
     const CString dataSet = table != nullptr ? RDLCReport::DataSetNameOf(*table) : CString();
     // Every module's reports are judged before a module lets go of what they call.
-    const Module::ReportsOnTable onTable =
-        table != nullptr ? Module::FindReportsOnTable(m_modules, table) : Module::ReportsOnTable{};
+    const GoingPages onTable =
+        table != nullptr ? Module::FindReportsOnTable(m_modules, table) : GoingPages{};
     const bool deleted = RemoveThenDelete(
         m_modules, table,
         [&onTable](Module* module, Table* gone)

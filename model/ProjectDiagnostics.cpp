@@ -294,7 +294,7 @@ template <class Page> auto AmongPages(const std::vector<Page*>& pages)
 // Step one of the table cascade: each recorded page built on the table is deleted (map forms
 // included), each other one lets go of the table; a page that an earlier deletion freed has left
 // the set and is not asked.
-void DeleteOrReleasePages(const EntityUsageSet& set, Table* table, const ReportsOnTable& onTable)
+void DeleteOrReleasePages(const EntityUsageSet& set, Table* table, const GoingPages& onTable)
 {
     ForgeonProject* project = MainFrameAccess::GetProject();
     const auto deleteOrRelease =
@@ -366,7 +366,7 @@ void DeleteOrReleaseProcedures(const EntityUsageSet& set, Table* table)
 }
 } // namespace
 
-void ProjectDiagnostics::RemoveTableReferences(Table* table, const ReportsOnTable& onTable)
+void ProjectDiagnostics::RemoveTableReferences(Table* table, const GoingPages& onTable)
 {
     EntityUsageSet& set = GetCurrentUsageSet();
     if (table != nullptr)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ReportsOnTable.h"
+#include "model/GoingPages.h"
 #include "platform/core/CString.h"
 
 #include <vector>
@@ -79,7 +79,7 @@ public:
     // A table about to be deleted: the recorded pages, procedures and classes built on it are
     // deleted or unbound, the others let go of it. Reports, RDLC reports and graphs are built on
     // it when they are among those found before anything let go of it.
-    void RemoveTableReferences(Table* table, const ReportsOnTable& onTable);
+    void RemoveTableReferences(Table* table, const GoingPages& onTable);
     // The mapping's variable leaves the report variable maps of the pages that use it.
     void RemoveVariableMapReferences(FieldVariableMap* map);
 

@@ -6,9 +6,9 @@ class ApplicationReport;
 class DashBoard;
 class RDLCReport;
 
-// The reports, RDLC reports and graphs of the modules built on a table, found before any module
-// lets go of it: they go with it, whatever its fields' removal leaves of them.
-struct ReportsOnTable
+// The reports, RDLC reports and graphs that go with a deleted entity (a table, a procedure, a
+// function), found before anything lets go of it: they go whatever the release leaves of them.
+struct GoingPages
 {
     std::vector<ApplicationReport*> reports;
     std::vector<RDLCReport*> rdlcReports;
