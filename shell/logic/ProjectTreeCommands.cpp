@@ -15,6 +15,7 @@
 #include "entities/Procedure.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
+#include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "gen_classic/MapFormPageWriter.h"
 #include "gen_classic/MenuWriter.h"
@@ -23,6 +24,8 @@
 #include "gen_web/ProjectFolder.h"
 #include "gen_web/ProjectWriterSet.h"
 #include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
@@ -188,19 +191,30 @@ constexpr std::array<int, 9> kTableCountSlots = {
     TreeSlot::Reports,        TreeSlot::UserFunctions,     TreeSlot::MapForms,
     TreeSlot::UserProcedures, TreeSlot::DefaultProcedures, TreeSlot::Dashboards};
 
-// Some graph of the project has a call the loss takes: the graph goes or loses the call.
-// Some report of the project refers to the entity: its groups' calls, filters or columns.
-bool AnyReportReaches(const ForgeonProject& project, const void* entity)
+// Some report of the project calls what the loss takes: its own call, a group's calls or a
+// filter's data calls.
+bool AnyReportLoses(const ForgeonProject& project, const DataLoss& loss)
 {
-    return std::ranges::any_of(project.GetModules(),
-                               [entity](const Module* module)
-                               {
-                                   return std::ranges::any_of(
-                                       module->GetReports(), [entity](ApplicationReport* report)
-                                       { return ReferenceList::Reaches(*report, {entity}); });
-                               });
+    const auto filterLoses = [&loss](const FieldRep* filter)
+    {
+        const FieldRepData* data = filter->GetFieldRepData();
+        return data != nullptr && loss.TakesAny(data->GetDataCall(), data->GetDataProcedure());
+    };
+    const auto groupLoses = [&loss, &filterLoses](const ReportGroup* group)
+    {
+        return loss.TakesAny(group->GetClassCall(), group->GetProcedureCall()) ||
+               std::ranges::any_of(group->GetFilters(), filterLoses);
+    };
+    const auto loses = [&loss, &groupLoses](const ApplicationReport* report)
+    {
+        return loss.TakesAny(report->GetClassCall(), nullptr) ||
+               std::ranges::any_of(report->GetReportGroups(), groupLoses);
+    };
+    return std::ranges::any_of(project.GetModules(), [&loses](const Module* module)
+                               { return std::ranges::any_of(module->GetReports(), loses); });
 }
 
+// Some graph of the project has a call the loss takes: the graph goes or loses the call.
 bool AnyGraphLoses(const ForgeonProject& project, const DataLoss& loss)
 {
     return std::ranges::any_of(project.GetModules(),
@@ -933,7 +947,8 @@ void ProjectTreeCommands::DeleteProcedure(Procedure* procedure, TreeHandle item)
             module->GetLoginPage()->GetLoginProcedure() == procedure)
             loginCallers.push_back(module);
     }
-    const bool feedsReports = procedure != nullptr && AnyReportReaches(Project(), procedure);
+    const bool feedsReports =
+        procedure != nullptr && AnyReportLoses(Project(), DataLoss::OfProcedure(procedure));
     const bool feedsGraphs =
         procedure != nullptr && AnyGraphLoses(Project(), DataLoss::OfProcedure(procedure));
     if (procedure == nullptr || !Project().DeleteProcedure(procedure))
@@ -956,7 +971,7 @@ void ProjectTreeCommands::DeleteFunction(Function* function, TreeHandle item)
 {
     if (function == nullptr)
         return;
-    const bool feedsReports = AnyReportReaches(Project(), function);
+    const bool feedsReports = AnyReportLoses(Project(), DataLoss::OfFunction(function));
     const bool feedsGraphs = AnyGraphLoses(Project(), DataLoss::OfFunction(function));
     if (!Project().DeleteFunction(function))
         return;
