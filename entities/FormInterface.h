@@ -135,6 +135,9 @@ public:
     // What a copy puts before the source's name; master forms and transactions number their
     // copies.
     virtual CString GetCopyNamePrefix() const { return {}; }
+    // Whether the page owns a file of its list; a report collector also lists the files of the
+    // reports it shows, which those reports own.
+    virtual bool OwnsAspFile(const AspFile&) const { return true; }
     // Lists what the page refers to among the entities it does not own: what its page files
     // refer to (AspFile::ListReferences), the procedures its calls, record and uniqueness tables,
     // visibilities and controls call (each call going with its procedure), the functions and

@@ -114,6 +114,11 @@ void ReportCollector::CreateAspFileForReport(ApplicationReport* report)
     m_aspFiles.push_back(NewPageFile(0, AspFile::reportOwner, 10, report));
 }
 
+bool ReportCollector::OwnsAspFile(const AspFile& file) const
+{
+    return file.GetOwnerKind() != AspFile::reportOwner;
+}
+
 void ReportCollector::RemoveAspFileForReport(const ApplicationReport* report)
 {
     if (AspFile* file = FindAspFileForReport(report))

@@ -53,6 +53,8 @@ public:
     void CreateAspFileForReport(ApplicationReport* report);
     // Takes the report's page file out of the list and deletes it.
     void RemoveAspFileForReport(const ApplicationReport* report);
+    // Its own file, not those of the reports it shows.
+    bool OwnsAspFile(const AspFile& file) const override;
     // The reports of its entries (each entry goes with its report), then the page's references.
     void ListReferences(ReferenceList& list) override;
 

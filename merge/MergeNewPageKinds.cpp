@@ -20,7 +20,10 @@
 #include "model/Module.h"
 #include "model/RefField.h"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -44,6 +47,15 @@ std::vector<Variable*> VariablesOf(const FormInterface& page)
         if (map != nullptr && map->variable != nullptr)
             variables.push_back(map->variable);
     return variables;
+}
+
+// The files of the page's list that it owns.
+std::vector<AspFile*> OwnPageFiles(const FormInterface& page)
+{
+    std::vector<AspFile*> files;
+    std::ranges::copy_if(page.GetAspFiles(), std::back_inserter(files),
+                         [&page](const AspFile* file) { return page.OwnsAspFile(*file); });
+    return files;
 }
 
 } // namespace
@@ -90,10 +102,12 @@ void MergeNewFormInterfaceEntities::CollectPageFiles()
 {
     FormInterface* a = m_firstPage;
     FormInterface* b = m_secondPage;
+    // The files a collector lists for the reports it shows go with its entries, which the merge
+    // does not bring.
     RunPartPass(
         MergeNewPartPass<AspFile>{
-            .xs = a->GetAspFiles(),
-            .ys = b->GetAspFiles(),
+            .xs = OwnPageFiles(*a),
+            .ys = OwnPageFiles(*b),
             .name = PageFileName,
             .shown = PageFileUrl,
             .find = [a, b](const CString& name, bool inY)

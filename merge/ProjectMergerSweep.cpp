@@ -155,11 +155,14 @@ void AddUnadopted(ReferenceList::Targets& targets, const CObject* copy)
 void ProjectMerger::SweepForeignReferences()
 {
     const ProjectContents first = ContentsOf(*m_first);
-    // A page file belongs to the page that lists it.
+    // A page file belongs to the page that lists it as its own.
     for (const FormInterface* page : first.pages)
     {
         for (AspFile* file : page->GetAspFiles())
-            file->SetOwnerPage(const_cast<FormInterface*>(page));
+        {
+            if (page->OwnsAspFile(*file))
+                file->SetOwnerPage(const_cast<FormInterface*>(page));
+        }
     }
     // The first project lets go of what only the second holds, naming what it still referred
     // to.

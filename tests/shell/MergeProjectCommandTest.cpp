@@ -1,8 +1,12 @@
 // The document's Merge Project command end to end: the open file refused, a second project file
 // merged whole through the merge entity dialog, the result saved under a new name, the final
 // message and the merge inputs freed.
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/ReportCollector.h"
 #include "model/Field.h"
 #include "model/Table.h"
+#include "model/TableFormCreator.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/MergeAnswers.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -124,6 +128,30 @@ TEST_F(MergeProjectCommandTest, AFileIsMergedWholeSavedAsANewFileAndTheInputsAre
     EXPECT_NE(std::ranges::find(fields, "item"), fields.end());
     EXPECT_NE(std::ranges::find(fields, "quantity"), fields.end());
     EXPECT_NE(merged.GetProject()->FindModuleByName("BaseModule"), nullptr);
+}
+
+// The open project's collector shows the search report of its table: the merged file is written
+// and loads with the collector's file of the report owned by that report.
+TEST_F(MergeProjectCommandTest, AProjectWithACollectorIsMergedAndSaved)
+{
+    Module* base = program.Project().GetBaseModule();
+    Table* customer = NewTable("customer", Table::masterKind, {"name"});
+    base->AddTable(customer);
+    TableFormCreator(customer, &program.Project()).CreateAll();
+    auto* collector = NewPage<ReportCollector>("board");
+    base->AddReportCollector(collector);
+    collector->AddReport({base->FindReportByName("customer Report"), 250, 450});
+    MergeStockWhole();
+    EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0),
+              ("The merged project was saved to " + program.PathOf("Merged.wvt")).c_str());
+    ProjectStore merged;
+    ASSERT_TRUE(merged.ArchiveProject(nullptr, program.PathOf("Merged.wvt").c_str(), TRUE));
+    const Module* loaded = merged.GetProject()->GetBaseModule();
+    const ReportCollector* board = loaded->FindReportCollectorByName("board");
+    ASSERT_NE(board, nullptr);
+    const ApplicationReport* report = loaded->FindReportByName("customer Report");
+    ASSERT_NE(board->FindAspFileForReport(report), nullptr);
+    EXPECT_EQ(board->GetAspFiles().size(), 2u);
 }
 
 TEST_F(MergeProjectCommandTest, TheLastMessageListsTheLogsThatCouldNotBeWritten)

@@ -9,6 +9,7 @@
 #include "entities/LinkControl.h"
 #include "entities/LoginPage.h"
 #include "entities/Menu.h"
+#include "entities/ReportCollector.h"
 #include "gen_web/AspxWriteAll.h"
 #include "merge/MergeDependencyCollector.h"
 #include "merge/MergeEntityNames.h"
@@ -694,5 +695,94 @@ TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
             EXPECT_EQ(outcome, ReadHostFile(std::filesystem::path(WEAVO_TEST_DATA) / "merge" /
                                             "outcomes" / name));
         }
+    }
+}
+
+namespace
+{
+// The collector "board" of the project's module "Sales", showing the reports of the names; a
+// name the module lacks becomes a report of its own first.
+void AddBoard(ForgeonProject& project, const std::vector<const char*>& reports)
+{
+    ScopedOpenProject open(&project);
+    Module* sales = project.FindModuleByName("Sales");
+    auto* collector = NewPage<ReportCollector>("board");
+    sales->AddReportCollector(collector);
+    for (const char* name : reports)
+    {
+        if (sales->FindReportByName(name) == nullptr)
+            sales->AddReport(NewPage<ApplicationReport>(name), true);
+        collector->AddReport({sales->FindReportByName(name), 250, 450});
+    }
+}
+
+// The collectors of the module: the reports each shows, then each of its page files with the
+// page that owns it, marked when that page is not the collector nor a report it shows.
+std::string DescribeCollectors(const Module& module)
+{
+    std::string text;
+    for (const ReportCollector* collector : module.GetReportCollectors())
+    {
+        text += std::string(collector->GetFormName().GetString()) + " shows";
+        for (const ReportCollectorEntry& entry : collector->GetEntries())
+            text += std::string(" ") + entry.m_report->GetFormName().GetString();
+        text += "; files";
+        for (const AspFile* file : collector->GetAspFiles())
+        {
+            const FormInterface* owner = file->GetOwnerPage();
+            const bool shown = std::ranges::any_of(collector->GetEntries(),
+                                                   [owner](const ReportCollectorEntry& entry)
+                                                   { return entry.m_report == owner; });
+            text += " " + std::to_string(file->GetFileKind()) + ":" +
+                    (owner != nullptr ? owner->GetFormName().GetString() : "none") +
+                    (owner == collector || shown ? "" : " (foreign)");
+        }
+        text += "\n";
+    }
+    return text;
+}
+} // namespace
+
+// A first project whose collector shows a search report is merged with either module of a
+// second project, which has a collector of the same name showing other reports or none, kept or
+// overwriting, and through the selective merge dialog: each collector's files stay as a load
+// reads them (a report's file owned by the report it shows), and the merged project saves,
+// loads and saves to the same bytes.
+TEST_F(MergePropertyTest, ACollectorsReportFilesStayWithTheReportsItShows)
+{
+    struct Case
+    {
+        const char* module;
+        bool secondBoard;
+        bool dialog;
+        bool overwrite;
+        const char* collectors;
+    };
+    const char* const kept = "board shows customer Report first_only; files 0:board "
+                             "10:customer Report 10:first_only\n";
+    const char* const overwritten = "board shows customer Report; files 0:board "
+                                    "10:customer Report\n";
+    const Case cases[] = {
+        {"Sales", false, false, false, kept},     {"Sales", false, false, true, overwritten},
+        {"Sales", true, false, false, kept},      {"Sales", true, false, true, overwritten},
+        {"BaseModule", true, false, false, kept}, {"BaseModule", true, false, true, kept},
+        {"Sales", true, true, false, kept},       {"Sales", true, true, true, overwritten},
+    };
+    for (const Case& test : cases)
+    {
+        SCOPED_TRACE(std::string(test.module) + (test.secondBoard ? ", both boards" : "") +
+                     (test.dialog ? ", dialog" : "") + (test.overwrite ? ", overwrite" : ", keep"));
+        auto first = BuildSalesFixture("First", Path("a"));
+        AddBoard(*first, {"customer Report", "first_only"});
+        auto second = BuildSalesFixture("Second", Path("b"), true);
+        if (test.secondBoard)
+            AddBoard(*second, {"supplier Report", "second_only"});
+        Load(std::move(first), std::move(second));
+        ScriptedMergeSelection whole =
+            ScriptedMergeSelection::FullModule(test.module, test.overwrite);
+        DialogTableSelection dialog("supplier", test.overwrite);
+        MergeThroughAndRoundTrip(test.dialog ? static_cast<MergeSelection&>(dialog) : whole);
+        EXPECT_EQ(DescribeCollectors(*m_store.GetProject()->FindModuleByName("Sales")),
+                  test.collectors);
     }
 }
