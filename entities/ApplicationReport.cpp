@@ -223,21 +223,8 @@ FieldRep* ApplicationReport::GetFieldRepForField(Field* field)
 
 bool ApplicationReport::ShowsRowReferredBy(const Field* field) const
 {
-    const Field* referred = field->GetForeignField();
-    if (referred == nullptr)
-        return false;
-    const Table* table = referred->GetTable();
-    std::vector<ReportField*> columns;
-    CollectReportFields(columns);
-    return std::ranges::any_of(
-        columns,
-        [referred, table](const ReportField* column)
-        {
-            const Field* shown =
-                column->GetFieldInfo() != nullptr ? column->GetFieldInfo()->GetField() : nullptr;
-            return shown != nullptr &&
-                   (shown == referred || (table != nullptr && shown == table->GetDisplayField()));
-        });
+    return std::ranges::any_of(m_groups, [field](const ReportGroup* group)
+                               { return !group->ColumnsShowingRowThrough(field).empty(); });
 }
 
 void ApplicationReport::ReleaseFieldVariableMap(FieldVariableMap* map)

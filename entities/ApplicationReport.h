@@ -43,8 +43,8 @@ public:
     bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep) override;
     // The first group filter that shows the field.
     FieldRep* GetFieldRepForField(Field* field) override;
-    // One entry for the first use found: a variable map, a group filter, a group column.
-    // A group column shows the field's referred field or the front field of its table.
+    // A group column shows the row the foreign key refers to through the key
+    // (ReportGroup::ColumnsShowingRowThrough).
     bool ShowsRowReferredBy(const Field* field) const;
     // The map also leaves the report's maps, kept aside until the report goes.
     void ReleaseFieldVariableMap(FieldVariableMap* map) override;

@@ -15,6 +15,7 @@
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ReferenceList.h"
+#include "model/Relation.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -87,6 +88,25 @@ std::vector<const Table*> TablesShown(const std::vector<ReportField*>& columns)
             tables.push_back(field->GetTable());
     }
     return tables;
+}
+
+// The call shows the table's own rows.
+bool CallIsOnTable(const ClassInvokation* classCall, const Procedure* procedure, const Table* table)
+{
+    return (classCall != nullptr && classCall->IsOnTable(table)) ||
+           (procedure != nullptr && procedure->GetMainTable() == table);
+}
+
+// The call reaches the table the key refers to through the key: it is on the key's table, its
+// function shows the key, or its procedure joins by the key.
+bool ReachesThrough(const ClassInvokation* classCall, const Procedure* procedure, const Field* key)
+{
+    const Function* function = classCall != nullptr ? classCall->GetFunction() : nullptr;
+    return CallIsOnTable(classCall, procedure, key->GetTable()) ||
+           (function != nullptr && function->HasOutputField(key)) ||
+           (procedure != nullptr &&
+            std::ranges::any_of(procedure->GetRelations(), [key](const Relation* relation)
+                                { return relation->ContainsField(key); }));
 }
 
 // A release that lets the group go of the call that goes (the loss made), unless an earlier
@@ -333,6 +353,23 @@ void ReportGroup::SyncColumnsWithFunction()
                        return !function->HasProcedureFieldInfoNamedExact(name) ||
                               (field != nullptr && field->IsForeignKey());
                    });
+}
+
+std::vector<ReportField*> ReportGroup::ColumnsShowingRowThrough(const Field* key) const
+{
+    const Field* referred = key->IsForeignKey() ? key->GetForeignField() : nullptr;
+    const Table* table = referred != nullptr ? referred->GetTable() : nullptr;
+    const Field* display = table != nullptr ? table->GetDisplayField() : nullptr;
+    const Procedure* procedure =
+        m_procedureCall != nullptr ? m_procedureCall->GetProcedure() : nullptr;
+    std::vector<ReportField*> columns;
+    if (display == nullptr || CallIsOnTable(m_classCall, procedure, table) ||
+        !ReachesThrough(m_classCall, procedure, key))
+        return columns;
+    std::ranges::copy_if(m_reportFields, std::back_inserter(columns),
+                         [display](const ReportField* column)
+                         { return OutputFieldOf(column) == display; });
+    return columns;
 }
 
 DataFate ReportGroup::FateWhen(const DataLoss& loss) const

@@ -92,6 +92,11 @@ public:
     bool HasColumnForField(Field* field) const;
     // A column has a control property with a control.
     bool HasControlColumn() const;
+    // The columns showing the row a foreign key refers to through the key: the display field of
+    // the referred table, while a call reaches that table through the key (a call on the key's
+    // table, a function showing the key, a procedure joining by it) and none is on it. What a
+    // group shows of its own table's rows is not shown through a key.
+    std::vector<ReportField*> ColumnsShowingRowThrough(const Field* key) const;
     // The output columns of the class call's function: 0 / null without one or for a bad
     // index.
     int GetFunctionColumnCount() const;

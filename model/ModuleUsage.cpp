@@ -236,8 +236,8 @@ void Module::AskFieldUsers(Field* field, const AskedEntities* asked)
             dataClass->GetFunctions(), {field, field->GetForeignField()}, usage,
             [](Function* function) { CurrentUsageSet().AddFunction(function); }, asked);
     }
-    // Each page once, by its first use of the field; a report also by a column showing the
-    // row that the field refers to.
+    // Each page once, by its first use of the field; a report also by a column showing through
+    // the field the row it refers to.
     const auto askPage = [field, asked, &targets, &usage](FormInterface* page)
     {
         CString use;

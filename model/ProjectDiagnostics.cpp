@@ -158,18 +158,6 @@ void ProjectDiagnostics::ReportErrors(bool show) const
 
 namespace
 {
-// For a foreign key, the column shows the front field of the table it refers to: the row the
-// key names.
-bool ColumnShowsFrontFieldThrough(const ReportField* column, const Field* field)
-{
-    const ProcedureFieldInfo* output = column->GetFieldInfo();
-    if (output == nullptr || output->GetField() == nullptr || !field->IsForeignKey() ||
-        field->GetForeignField() == nullptr)
-        return false;
-    const Table* referred = field->GetForeignField()->GetTable();
-    return referred != nullptr && output->GetField() == referred->GetDisplayField();
-}
-
 // Removes, from the last to the first, the group's columns that match.
 template <class Predicate> void RemoveColumnsWhere(ReportGroup* group, Predicate matches)
 {
@@ -240,13 +228,16 @@ void ProjectDiagnostics::RemoveFieldReferences(Field* field)
     EntityUsageSet& set = GetCurrentUsageSet();
     if (field != nullptr)
     {
-        // Not references to the field, but gone with it: report columns showing the row a
-        // foreign key names, and a procedure's output column of the field with its uses.
+        // Not references to the field, but gone with it: report columns showing through a
+        // foreign key the row it names, and a procedure's output column of the field with its
+        // uses.
         for (const ApplicationReport* report : set.GetReports())
         {
             for (ReportGroup* group : report->GetReportGroups())
-                RemoveColumnsWhere(group, [field](const ReportField* column)
-                                   { return ColumnShowsFrontFieldThrough(column, field); });
+            {
+                for (ReportField* column : group->ColumnsShowingRowThrough(field))
+                    group->RemoveReportField(column);
+            }
         }
         for (Procedure* procedure : set.GetProcedures())
             RemoveOutputColumnOf(procedure, field);

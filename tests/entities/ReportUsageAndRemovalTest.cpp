@@ -125,6 +125,8 @@ TEST_F(ReportUsageTest, FieldUsageTakesTheFirstOfMapFilterAndColumn)
     Field* customerId = NewField("customers_id", &customers, true);
     Field* foreign = NewField("customer_id", &m_table);
     foreign->SetForeignField(customerId);
+    foreign->SetForeignKey(true);
+    m_procedure.SetMainTable(&m_table);
     ProcedureFieldInfo nameColumn(customerName, ProcedureFieldInfo::noAggregate);
     AddColumn(group, &nameColumn);
 

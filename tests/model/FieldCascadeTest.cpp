@@ -278,7 +278,10 @@ TEST_F(FieldCascadeReportTest, ReportLosesColumnsAndFiltersShowingTheField)
     EXPECT_EQ(std::vector<FieldRep*>{qtyFilter}, group->GetFilters());
 }
 
-TEST_F(FieldCascadeReportTest, ReportLosesTheColumnOfTheDisplayFieldAForeignKeyRefersTo)
+// A column of the display field of the table a foreign key refers to goes with the key only
+// where the group's procedure shows that row through the key: one on the key's table or joining
+// by the key, not one on the referred table itself, which shows its own rows.
+TEST_F(FieldCascadeReportTest, ReportLosesTheDisplayFieldColumnOnlyWhereTheKeyShowsIt)
 {
     Table customer;
     customer.SetTableName("customer");
@@ -288,15 +291,45 @@ TEST_F(FieldCascadeReportTest, ReportLosesTheColumnOfTheDisplayFieldAForeignKeyR
     Field* customerRef = NewField("customer_ref", &m_table);
     customerRef->SetForeignField(customerKey);
     customerRef->SetForeignKey(true);
-    m_procedure.AddOutputField(customerName);
-    ReportGroup* group = AddProcedureGroup(&m_procedure);
-    AddColumn(group, ColumnOf(m_procedure, customerName));
-    ReportField* priceColumn = AddColumn(group, ColumnOf(m_procedure, m_price));
-    UsageSet().AddFormInterface(&m_report);
+    struct Case
+    {
+        const char* name;
+        Table* mainTable;
+        bool joinsByKey;
+        bool keepsName;
+    };
+    const Case cases[] = {
+        {"on the key's table", &m_table, false, false},
+        {"joining by the key", nullptr, true, false},
+        {"on the referred table, joining by the key", &customer, true, true},
+        {"on no table, not joining", nullptr, false, true},
+    };
+    for (const Case& test : cases)
+    {
+        Procedure procedure;
+        procedure.SetMainTable(test.mainTable);
+        procedure.AddOutputField(customerName);
+        procedure.AddOutputField(m_price);
+        if (test.joinsByKey)
+        {
+            auto* relation = new Relation;
+            relation->AddJoinField(customerRef);
+            procedure.AddRelation(relation);
+        }
+        ReportGroup* group = AddProcedureGroup(&procedure);
+        ReportField* nameColumn = AddColumn(group, ColumnOf(procedure, customerName));
+        ReportField* priceColumn = AddColumn(group, ColumnOf(procedure, m_price));
+        UsageSet().AddFormInterface(&m_report);
+        EXPECT_EQ(m_report.ShowsRowReferredBy(customerRef), !test.keepsName) << test.name;
 
-    TheProjectDiagnostics().RemoveFieldReferences(customerRef);
+        TheProjectDiagnostics().RemoveFieldReferences(customerRef);
 
-    EXPECT_EQ(std::vector<ReportField*>{priceColumn}, group->GetReportFields());
+        const std::vector<ReportField*> left =
+            test.keepsName ? std::vector<ReportField*>{nameColumn, priceColumn}
+                           : std::vector<ReportField*>{priceColumn};
+        EXPECT_EQ(left, group->GetReportFields()) << test.name;
+        m_report.DeleteReportGroup(group);
+    }
 }
 
 // The test's pages and procedures live in the base module of the open project.

@@ -1,9 +1,10 @@
-// Each table, then each procedure, then two functions of a project whose reports are fed every
-// way (a class call, a procedure, nothing, groups on several tables, a group calling a class and
-// a procedure, a second module calling the first's class, a generated report re-pointed to
-// another class, an RDLC report on two data sets) and whose graphs are fed by a class call, a
-// procedure or both, deleted alone from the saved fixture, leaves the reports, graphs (with the
-// dashboard page placing them), procedures and report descriptions of the expected file.
+// Each table, then each procedure, then two tables' keys, then two functions of a project whose
+// reports are fed every way (a class call, a procedure, nothing, groups on several tables, a
+// group calling a class and a procedure, a second module calling the first's class, a generated
+// report re-pointed to another class, an RDLC report on two data sets) and show a table's front
+// field as its own or through a key, and whose graphs are fed by a class call, a procedure or
+// both, deleted alone from the saved fixture, leaves the reports, graphs (with the dashboard page
+// placing them), procedures and report descriptions of the expected file.
 // WEAVO_WRITE_DELETION_FIXTURE names a folder that takes a new fixture and expected file.
 #include "bench/store/BenchTables.h"
 #include "entities/ApplicationReport.h"
@@ -21,9 +22,11 @@
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "entities/XSDInfo.h"
+#include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/ProjectStore.h"
+#include "model/Relation.h"
 #include "model/Table.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/ModelBuilders.h"
@@ -47,6 +50,8 @@ constexpr const char* fixtureName = "report-feeding.wvt";
 constexpr const char* expectedName = "report-feeding-survivors.txt";
 const char* const procedureTables[] = {"table_2", "table_3", "table_4", "table_6"};
 const char* const functionTables[] = {"table_1", "table_5"};
+// The tables whose key to the table before them is deleted alone.
+const char* const keyTables[] = {"table_1", "table_6"};
 
 Procedure* ProcedureOf(const Module& module, const char* table)
 {
@@ -107,13 +112,34 @@ DashBoard* AddGraph(Module& module, const char* name, ClassInvokation* classCall
     return graph;
 }
 
-// A column of a text field of the table other than its front field.
-void AddColumnOf(ReportGroup* group, const Table* table)
+// A column of a text field of the table, by default one other than its front field.
+void AddColumnOf(ReportGroup* group, const Table* table, const char* field = "column_2")
 {
     auto* column = new ReportField;
-    column->AdoptFieldInfo(new ProcedureFieldInfo(table->FindFieldByName("column_2"),
-                                                  ProcedureFieldInfo::noAggregate));
+    column->AdoptFieldInfo(
+        new ProcedureFieldInfo(table->FindFieldByName(field), ProcedureFieldInfo::noAggregate));
     group->AddReportField(column);
+}
+
+// The table's SelectAll procedure of the name, joining the table its key refers to by the key
+// and showing that table's front field too.
+Procedure* AddProcedureJoiningParent(Module& module, const char* name, const char* table)
+{
+    Table* own = TableNamed(module, table);
+    Field* key = own->FindFieldByName("parent_id");
+    Table* parent = key->GetForeignField()->GetTable();
+    auto* procedure = new Procedure(own, true);
+    procedure->SetName(name);
+    procedure->AddTable(parent);
+    auto* relation = new Relation;
+    relation->SetFirstTable(own);
+    relation->SetSecondTable(parent);
+    relation->AddJoinField(key);
+    relation->AddJoinField(key->GetForeignField());
+    procedure->AddRelation(relation);
+    procedure->AddOutputField(parent->GetDisplayField());
+    module.AddProcedure(procedure);
+    return procedure;
 }
 
 ApplicationReport* AddReport(Module& module, const char* name)
@@ -149,6 +175,16 @@ void BuildFixture(const std::filesystem::path& path)
     auto* noCallGroup = new ReportGroup(noCall, nullptr);
     AddColumnOf(noCallGroup, TableNamed(base, "table_7"));
     noCall->AddReportGroup(noCallGroup);
+    // table_0's front field shown by a report on table_0 alone, and through table_1's key by a
+    // report on table_1; table_5's through table_6's key by a procedure joining by it.
+    ApplicationReport* displayOnly = AddReport(base, "display_only");
+    auto* ownDisplay = new ReportGroup(displayOnly, NewClassCall(base, "table_0"));
+    AddColumnOf(ownDisplay, TableNamed(base, "table_0"), "column_1");
+    displayOnly->AddReportGroup(ownDisplay);
+    AddColumnOf(ClassGroup(base, AddReport(base, "parent_through_key"), "table_1"),
+                TableNamed(base, "table_0"), "column_1");
+    ProcedureGroup(AddReport(base, "procedure_through_key"),
+                   AddProcedureJoiningParent(base, "PRC_table_6_with_parent", "table_6"));
     ApplicationReport* classAndProcedure = AddReport(base, "class_and_procedure");
     ClassGroup(base, classAndProcedure, "table_1");
     ProcedureGroup(classAndProcedure, ProcedureOf(base, "table_2"));
@@ -279,6 +315,13 @@ TEST(ReportFeedingDeletionTest, EachTableProcedureAndFunctionDeletedAloneLeavesT
         deletions.push_back({std::string("PRC_") + table + "_SelectAll",
                              [table](ForgeonProject& project, Module& base)
                              { return project.DeleteProcedure(ProcedureOf(base, table)); }});
+    }
+    for (const char* table : keyTables)
+    {
+        deletions.push_back(
+            {std::string(table) + ".parent_id", [table](ForgeonProject& project, Module& base) {
+                 return project.DeleteField(TableNamed(base, table)->FindFieldByName("parent_id"));
+             }});
     }
     for (const char* table : functionTables)
     {
