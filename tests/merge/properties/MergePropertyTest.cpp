@@ -2,7 +2,8 @@
 // selected changes nothing, an empty input adds nothing, a fixture merged into an empty project
 // arrives whole and generates, a fixture merged into a copy of itself adds nothing; after every
 // merge the second input is deleted and the merged project saves, loads and saves to the same
-// bytes; every merge kind has the outcome of its expected file.
+// bytes; every merge kind has the outcome of its expected file; a report collector's files stay
+// with the reports it shows.
 #include "entities/DashBoardCellInfo.h"
 #include "entities/Grid.h"
 #include "entities/GridCell.h"
