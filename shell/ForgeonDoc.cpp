@@ -773,8 +773,7 @@ void ForgeonDoc::OnSqlQuery()
     ForgeonProject* project = ProjectWithScriptPath();
     if (project == nullptr)
         return;
-    const CString folder =
-        project->GetProjectPath() + project->GetProjectName() + "\\" + "scripts\\";
+    const CString folder = project->GetScriptFolder();
     if (!EnsureFolderExists(folder) || !IsFolderWritable(folder))
     {
         AfxMessageBox(UnwritableFolderMessage("Could not write script at ", folder, errno));
@@ -799,10 +798,12 @@ void ForgeonDoc::OnProjectSqlScripts()
     ForgeonProject* project = ProjectWithScriptPath();
     if (project == nullptr)
         return;
+    // Each writer writes only below the folder it writes in.
     GenerationReport report;
-    GuardProjectFolder(report, *project);
+    report.SetOutputRoot(project->GetScriptFolder());
     std::vector<CString> paths{project->GetScriptFilePath()};
     SqlScriptWriter(*project, nullptr, report).WriteDatabaseScript();
+    report.SetOutputRoot(SqlProcedureWriter(*project).TableProcedureFolder());
     for (const Module* module : project->GetModules())
         for (const Table* table : ProcedureTables(*module))
         {

@@ -463,12 +463,25 @@ TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteEveryScriptOfTheProject)
     }
     EXPECT_EQ(ReadHostFile(script), expected + "\r\n");
 
+    // A named project's database script lies in the project's folder, the others under its
+    // path: each is written where it lies.
+    std::filesystem::remove(script);
+    program.Project().SetProjectName("Shop");
+    program.Command(ID_PROJECT_SQL_SCRIPTS);
+    const std::filesystem::path named = ToHostPath(program.Project().GetScriptFilePath());
+    ASSERT_EQ(program.boxes.Shown().size(), 3u);
+    EXPECT_EQ(program.boxes.ShownTexts()[2], "The SQL scripts of the project were written:\n" +
+                                                 named.string() + "\n" + procedures.string() +
+                                                 "\n" + script.string());
+    EXPECT_NE(ReadHostFile(named).find("CREATE TABLE"), std::string::npos);
+    EXPECT_EQ(ReadHostFile(script), expected + "\r\n");
+
     std::filesystem::remove(script);
     std::filesystem::create_directory(script);
     program.Command(ID_PROJECT_SQL_SCRIPTS);
-    ASSERT_EQ(program.boxes.Shown().size(), 3u);
-    EXPECT_NE(program.boxes.ShownTexts()[2].find("desigInsert.sql"), std::string::npos)
-        << program.boxes.ShownTexts()[2];
+    ASSERT_EQ(program.boxes.Shown().size(), 4u);
+    EXPECT_NE(program.boxes.ShownTexts()[3].find("desigInsert.sql"), std::string::npos)
+        << program.boxes.ShownTexts()[3];
 }
 
 TEST_F(DocumentCommandsTest, AProjectNobodyChangedGivesWayWithoutAQuestion)
