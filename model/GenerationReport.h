@@ -107,6 +107,9 @@ public:
     // destination unless overwrite is set (which is no failure); a link at the destination is
     // replaced (noted). A copy not made is recorded with its reason.
     bool CopyFile(const CString& source, const CString& destination, bool overwrite);
+    // Notes what was taken away from the file's name ("it was a hard link"), the path a model
+    // path; nothing when it is empty.
+    void NoteReplacedLink(const CString& path, const std::string& removed);
     // Notes an entry that a folder walk did not copy (a link, a named pipe), with the reason.
     void NoteSkippedEntry(const CString& path, const CString& reason)
     {
@@ -136,8 +139,6 @@ private:
     void RemoveLeftTemporary(int folder, const std::string& hostFolder, const std::string& entry);
     // Notes what of the file replaced at the path the new one could not keep.
     void NoteLost(const CString& path, const std::vector<std::string>& lost);
-    // Notes what was taken away from the file's name; nothing when it is empty.
-    void NoteReplacedLink(const CString& path, const std::string& removed);
 
     OutputRoot m_root;
     FolderChainCache m_folders;
