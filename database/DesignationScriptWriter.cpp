@@ -12,9 +12,14 @@ DesignationScriptWriter::DesignationScriptWriter(const ForgeonProject& project,
 {
 }
 
+CString DesignationScriptWriter::GetFolder() const
+{
+    return m_project.GetProjectPath() + "_system/scripts/";
+}
+
 CString DesignationScriptWriter::GetPath() const
 {
-    return m_project.GetProjectPath() + "_system/scripts/desigInsert.sql";
+    return GetFolder() + "desigInsert.sql";
 }
 
 void DesignationScriptWriter::Write()

@@ -16,6 +16,8 @@ public:
 
     // Replaces the file; a file that cannot be opened or written goes to the report.
     void Write();
+    // "<project path>_system/scripts/", the folder it is written in.
+    CString GetFolder() const;
     // "<project path>_system/scripts/desigInsert.sql".
     CString GetPath() const;
 

@@ -113,9 +113,14 @@ void SqlProcedureWriter::WriteTableProcedureFile(const Module& module, const Tab
     report.RecordFile(path, m_procedureFile);
 }
 
+CString SqlProcedureWriter::TableProcedureFolder() const
+{
+    return m_project.GetProjectPath() + "Scripts\\";
+}
+
 CString SqlProcedureWriter::TableProcedureFilePath(const Table& table) const
 {
-    return m_project.GetProjectPath() + "Scripts\\" + table.GetTableName() + "_procedureCreate.sql";
+    return TableProcedureFolder() + table.GetTableName() + "_procedureCreate.sql";
 }
 
 void SqlProcedureWriter::WriteProcedure(const Procedure& procedure)

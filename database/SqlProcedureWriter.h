@@ -32,7 +32,9 @@ public:
     // is set, in list order. A file that cannot be opened or written goes to the report.
     void WriteTableProcedureFile(const Module& module, const Table& table,
                                  GenerationReport& report);
-    // The table's procedure file under the project's "Scripts" folder.
+    // The project's "Scripts" folder: "<project path>Scripts\".
+    CString TableProcedureFolder() const;
+    // The table's procedure file in that folder.
     CString TableProcedureFilePath(const Table& table) const;
 
 private:

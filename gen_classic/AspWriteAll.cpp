@@ -218,8 +218,8 @@ bool AspWriteAll::CheckBeforeWrite(Module* module)
         message.Format(" Number of warnings = %d\n\nPlease See the warnings at\n%sWarningLog.txt",
                        static_cast<int>(diagnostics.GetWarnings().size()), path.GetString());
     }
-    if (!logReport.IsEmpty())
-        message += "\n\n" + logReport.GetText();
+    if (const CString logs = logReport.ClosingText(""); !logs.IsEmpty())
+        message += "\n\n" + logs;
     if (message.IsEmpty())
         message = "There are no Errors or Warnings";
     bool writeMenus = m_writeMenus;

@@ -75,7 +75,7 @@ bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
         CopyModifiedFiles();
     if (m_report.IsEmpty())
         return true;
-    AfxMessageBox(GetReportText());
+    AfxMessageBox(GetClosingText(""));
     return false;
 }
 

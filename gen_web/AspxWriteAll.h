@@ -32,8 +32,12 @@ public:
     bool Run(Module* module, bool copyModifiedFiles = false);
 
     GenerationReport& GetReport() { return m_report; }
-    // The report's text for a box; when it leaves lines out, every line is in ReportLogPath.
-    CString GetReportText() const { return m_report.GetBoxText(ReportLogPath()); }
+    // The run's closing message (GenerationReport::ClosingText); when the box leaves lines out,
+    // every line is in ReportLogPath.
+    CString GetClosingText(const CString& done) const
+    {
+        return m_report.ClosingText(done, ReportLogPath());
+    }
     static CString ReportLogPath() { return "C:\\temp\\KestraneWeavoWriteAll.txt"; }
 
 private:

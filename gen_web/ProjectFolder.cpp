@@ -67,6 +67,8 @@ void CopyProjectTheme(ForgeonProject& project, const CString& programFolder, boo
     if (report == nullptr && !ownReport.IsEmpty())
         AfxMessageBox("The colour scheme was not copied completely.\n" + ownReport.GetText(),
                       MB_OK | MB_ICONWARNING);
+    else if (const CString notes = ownReport.ClosingText(""); report == nullptr && !notes.IsEmpty())
+        AfxMessageBox("The colour scheme was copied.\n" + notes, MB_OK | MB_ICONINFORMATION);
 }
 
 void ApplyDefaultTheme(ForgeonProject& project, const CString& programFolder)

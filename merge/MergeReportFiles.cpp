@@ -34,6 +34,8 @@ FILE* MergeReportFiles::Open(TextFile& writer, const CString& path)
             file.failure = !folderFailure.IsEmpty() ? folderFailure : writer.GetOpenError();
         return nullptr;
     }
+    if (!writer.GetReplacedLink().empty())
+        file.replacedLink = writer.GetReplacedLink();
     m_openWriters[&writer] = static_cast<std::size_t>(&file - m_files.data());
     return opened;
 }

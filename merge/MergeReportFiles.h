@@ -28,6 +28,8 @@ public:
         bool written = false;
         // The host's reason of the first failure; empty while all went well.
         CString failure;
+        // What an open took away from the file's name (TextFile::GetReplacedLink).
+        std::string replacedLink;
     };
 
     MergeReportFiles() = default;

@@ -880,11 +880,16 @@ void ForgeonProject::RenameModuleInXSDInfos(const CString& oldName, const CStrin
     RenameModuleIn(m_xsdInfos, oldName, newName, &XSDInfo::SetFilePath);
 }
 
+CString ForgeonProject::GetScriptFolder() const
+{
+    return GetProjectPath() + GetProjectName() + "\\scripts\\";
+}
+
 CString ForgeonProject::ScriptFilePath(const char* ending) const
 {
     CString compactName = GetProjectName();
     compactName.Remove(' ');
-    return GetProjectPath() + GetProjectName() + "\\scripts\\KestraneWeavo_" + compactName + ending;
+    return GetScriptFolder() + "KestraneWeavo_" + compactName + ending;
 }
 
 CString ForgeonProject::GetScriptFilePath() const

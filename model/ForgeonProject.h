@@ -327,6 +327,8 @@ public:
     // the open project, or 0 when no project is open or the open one is the project replaced.
     static int GetDesignationIdFloor(const ForgeonProject* replaced);
 
+    // <project path><project name>\scripts\: the folder of the scripts below.
+    CString GetScriptFolder() const;
     // <project path><project name>\scripts\KestraneWeavo_<name without blanks>_Script.sql
     CString GetScriptFilePath() const;
     // The same, ending in "_AlterScript.sql".

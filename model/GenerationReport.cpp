@@ -4,20 +4,50 @@
 #include "model/TextFile.h"
 #include "platform/core/FileCopy.h"
 #include "platform/core/FileReplacementAt.h"
+#include "platform/core/LeftTemporaryAt.h"
 #include "platform/core/TemporaryName.h"
+#include "platform/core/UserNames.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits>
 #include <optional>
+#include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace
 {
+constexpr const char* kLeftTemporariesHeading =
+    "These files that writes killed part way left could not be removed:";
+// Where the file system has no locks, a temporary unchanged for this long is no live write's.
+constexpr std::time_t kLeftTemporaryAge = 5 * 60;
+
+// The entries of the open folder named as temporaries (TemporaryNameFor).
+std::vector<std::string> TemporaryNamesIn(int folder)
+{
+    std::vector<std::string> names;
+    const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* entries = listed >= 0 ? ::fdopendir(listed) : nullptr;
+    if (entries == nullptr)
+    {
+        if (listed >= 0)
+            ::close(listed);
+        return names;
+    }
+    while (const dirent* entry = ::readdir(entries))
+        if (ReadTemporaryName(entry->d_name))
+            names.emplace_back(entry->d_name);
+    ::closedir(entries);
+    return names;
+}
+
 // The section's heading and entries, the first of them while the budget of lines lasts, then
 // the count of the rest.
 void AppendSection(CString& text, const CString& heading,
@@ -74,9 +104,13 @@ bool GenerationReport::RecordFile(const CString& path, const TextFile& file)
         m_replacements.erase(pending);
         // The file that stood there stays unless the whole new one takes its place.
         if (failure.IsEmpty() && !replacement.CommitWhole(file.GetCollected()))
-            failure = replacement.IsFolderRefusal() ? CString(std::strerror(errno)) +
-                                                          ": its folder lets no file be made in it"
-                                                    : CString(std::strerror(errno));
+        {
+            failure = std::strerror(errno);
+            if (replacement.IsFolderRefusal())
+                failure += ": its folder lets no file be made in it";
+            if (replacement.IsLeftCut())
+                failure += "; its old text could not be put back, so it is cut";
+        }
         if (failure.IsEmpty() && !replacement.WasUnchanged())
             NoteReplacedLink(path, replacement.GetReplacedLink());
     }
@@ -126,41 +160,53 @@ OutputRoot::Folder GenerationReport::OpenFolderOfFile(const CString& path, std::
     if (!folder.refusal.IsEmpty())
         AddUnwrittenFile(path, folder.refusal);
     else
-        RemoveLeftTemporaries(folder.descriptor, path);
+        RemoveLeftTemporaries(folder.descriptor, path, name);
     return folder;
 }
 
-void GenerationReport::RemoveLeftTemporaries(int folder, const CString& path)
+void GenerationReport::RemoveLeftTemporaries(int folder, const CString& path,
+                                             const std::string& name)
 {
     struct stat info;
-    if (::fstat(folder, &info) != 0 || !m_swept.insert({info.st_dev, info.st_ino}).second)
+    if (::fstat(folder, &info) != 0)
         return;
-    const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR* entries = listed >= 0 ? ::fdopendir(listed) : nullptr;
-    if (entries == nullptr)
-    {
-        if (listed >= 0)
-            ::close(listed);
+    const auto [found, first] = m_leftTemporaries.try_emplace({info.st_dev, info.st_ino});
+    if (first)
+        found->second = TemporaryNamesIn(folder);
+    std::vector<std::string>& left = found->second;
+    if (left.empty())
         return;
-    }
     const std::string hostPath = NormalHostPath(path);
     const std::string hostFolder = hostPath.substr(0, hostPath.rfind('/') + 1);
-    while (const dirent* entry = ::readdir(entries))
-    {
-        const std::optional<TemporaryName> name = ReadTemporaryName(entry->d_name);
-        if (!name || IsProgramProcess(name->pid))
-            continue;
-        const Descriptor file(::openat(::dirfd(entries), entry->d_name,
-                                       O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-        // Another user's runs are theirs to clean up.
-        if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-            info.st_uid != ::geteuid() || ProjectStore::IsProjectFile(file.Get()))
-            continue;
-        if (::unlinkat(::dirfd(entries), entry->d_name, 0) != 0)
-            AddNote("These files that writes killed part way left could not be removed:",
-                    (hostFolder + entry->d_name).c_str(), std::strerror(errno));
-    }
-    ::closedir(entries);
+    std::erase_if(left,
+                  [&](const std::string& entry)
+                  {
+                      if (!ReadTemporaryName(entry)->Replaces(name))
+                          return false;
+                      RemoveLeftTemporary(folder, hostFolder, entry);
+                      return true;
+                  });
+}
+
+void GenerationReport::RemoveLeftTemporary(int folder, const std::string& hostFolder,
+                                           const std::string& entry)
+{
+    const LeftTemporaryAt left = FindLeftTemporaryAt(folder, entry, kLeftTemporaryAge);
+    const CString where = (hostFolder + entry).c_str();
+    // Another user's runs are theirs to clean up; what they left is said.
+    if (left.state == LeftTemporaryAt::State::others)
+        AddNote(kLeftTemporariesHeading, where,
+                ("it belongs to another user, " + UserName(left.owner)).c_str());
+    struct stat opened;
+    struct stat named;
+    // A project file's are left to its save; the file removed is the one locked.
+    if (left.state != LeftTemporaryAt::State::own || ProjectStore::IsProjectFile(left.file.Get()) ||
+        ::fstat(left.file.Get(), &opened) != 0 ||
+        ::fstatat(folder, entry.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+        named.st_dev != opened.st_dev || named.st_ino != opened.st_ino)
+        return;
+    if (::unlinkat(folder, entry.c_str(), 0) != 0)
+        AddNote(kLeftTemporariesHeading, where, std::strerror(errno));
 }
 
 bool GenerationReport::TakeLinkAway(const OutputRoot::Folder& folder, const std::string& name,
@@ -174,6 +220,17 @@ bool GenerationReport::TakeLinkAway(const OutputRoot::Folder& folder, const std:
     }
     NoteReplacedLink(path, removed);
     return true;
+}
+
+void GenerationReport::NoteLost(const CString& path, const std::vector<std::string>& lost)
+{
+    if (lost.empty())
+        return;
+    std::string reason;
+    for (const std::string& each : lost)
+        reason += (reason.empty() ? "" : ", ") + each;
+    AddNote("The files replaced at these names had what the new ones could not keep:",
+            NormalHostPath(path).c_str(), reason.c_str());
 }
 
 void GenerationReport::NoteReplacedLink(const CString& path, const std::string& removed)
@@ -250,9 +307,11 @@ bool GenerationReport::CopyFile(const CString& source, const CString& destinatio
     }
     if (!TakeLinkAway(folder, name, destination))
         return false;
-    if (CopyFileAt(source, folder.descriptor, name, overwrite ? FALSE : TRUE) ||
+    std::vector<std::string> lost;
+    if (CopyFileAt(source, folder.descriptor, name, overwrite ? FALSE : TRUE, &lost) ||
         (!overwrite && errno == EEXIST))
     {
+        NoteLost(destination, lost);
         KeepFile(destination);
         return true;
     }
@@ -263,6 +322,14 @@ bool GenerationReport::CopyFile(const CString& source, const CString& destinatio
 CString GenerationReport::GetText() const
 {
     return Text(shownEntries);
+}
+
+CString GenerationReport::ClosingText(const CString& done, const CString& logPath) const
+{
+    const CString text = logPath.IsEmpty() ? GetText() : GetBoxText(logPath);
+    if (!IsEmpty() || done.IsEmpty())
+        return text;
+    return text.IsEmpty() ? done : done + "\n\n" + text;
 }
 
 CString GenerationReport::GetFullText() const

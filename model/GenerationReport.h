@@ -6,7 +6,7 @@
 #include "platform/core/HostPath.h"
 
 #include <cstddef>
-#include <set>
+#include <map>
 #include <string>
 #include <sys/types.h>
 #include <unordered_map>
@@ -66,6 +66,12 @@ public:
     CString GetText() const;
     // The same with every line, for a log.
     CString GetFullText() const;
+    // The closing message of a command that wrote through this report, one rule for every
+    // writer: what could not be written or was skipped, with the notes, when anything was;
+    // else done (the command's own words; empty for a command that shows no box on success)
+    // followed by the notes. Empty when there is nothing to say.
+    // With a log path, the text is GetBoxText's.
+    CString ClosingText(const CString& done, const CString& logPath = CString()) const;
     // GetText for the run's closing box; when it leaves lines out, every line is in the log at
     // logPath, which the text then names (or why it could not be written).
     CString GetBoxText(const CString& logPath) const;
@@ -101,6 +107,9 @@ public:
     // destination unless overwrite is set (which is no failure); a link at the destination is
     // replaced (noted). A copy not made is recorded with its reason.
     bool CopyFile(const CString& source, const CString& destination, bool overwrite);
+    // Notes what was taken away from the file's name ("it was a hard link"), the path a model
+    // path; nothing when it is empty.
+    void NoteReplacedLink(const CString& path, const std::string& removed);
     // Notes an entry that a folder walk did not copy (a link, a named pipe), with the reason.
     void NoteSkippedEntry(const CString& path, const CString& reason)
     {
@@ -110,7 +119,7 @@ public:
     void ForgetFolders()
     {
         m_folders.Clear();
-        m_swept.clear();
+        m_leftTemporaries.clear();
     }
 
 private:
@@ -121,12 +130,15 @@ private:
     // Takes a link at the file's name away (noted); a failure is recorded.
     bool TakeLinkAway(const OutputRoot::Folder& folder, const std::string& name,
                       const CString& path);
-    // Removes, once a run, the temporaries that writes of files killed part way left in the
-    // open folder (those whose process is no live one of this program); a project file's are
-    // left to its save. One that stays is noted.
-    void RemoveLeftTemporaries(int folder, const CString& path);
-    // Notes what was taken away from the file's name; nothing when it is empty.
-    void NoteReplacedLink(const CString& path, const std::string& removed);
+    // Removes the temporaries of the file of that name, in the open folder, that writes killed
+    // part way left (those whose lock no live writer holds, LeftTemporaryAt): only names a run
+    // makes for a file it writes there, as the folder held them when the run first came to it;
+    // a project file's are left to its save. Another user's, and one that cannot be removed, are
+    // noted.
+    void RemoveLeftTemporaries(int folder, const CString& path, const std::string& name);
+    void RemoveLeftTemporary(int folder, const std::string& hostFolder, const std::string& entry);
+    // Notes what of the file replaced at the path the new one could not keep.
+    void NoteLost(const CString& path, const std::vector<std::string>& lost);
 
     OutputRoot m_root;
     FolderChainCache m_folders;
@@ -138,8 +150,9 @@ private:
     bool m_lastFileReplaced = false;
     // The files open for writing under a temporary name, until RecordFile.
     std::unordered_map<const TextFile*, FileReplacementAt> m_replacements;
-    // The folders (device and inode) whose temporaries this run removed.
-    std::set<std::pair<dev_t, ino_t>> m_swept;
+    // The folders (device and inode) the run came to, each with the temporaries' names it held
+    // then that no file of the run has yet been written for.
+    std::map<std::pair<dev_t, ino_t>, std::vector<std::string>> m_leftTemporaries;
     // The normal host paths of the files written, copied or kept.
     std::unordered_set<std::string> m_accounted;
 };

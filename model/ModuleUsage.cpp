@@ -25,6 +25,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
 #include "model/NamedReferences.h"
@@ -32,7 +33,6 @@
 #include "model/ProjectDiagnostics.h"
 #include "model/ReferenceList.h"
 #include "model/Table.h"
-#include "model/TextFile.h"
 
 #include <algorithm>
 #include <array>
@@ -200,9 +200,11 @@ bool Module::ReportUsage(const CString& name, const CString& usage, bool)
     if (project != nullptr && project->GetProjectSettings() != nullptr &&
         !project->GetProjectPath().IsEmpty())
     {
-        TextFile dump(project->GetProjectPath() + "ObjectRefDump.txt", true, '=', 60, false, false);
-        if (dump.IsOpen())
-            dump.Write(0, "%s", RefusalMessage(name, usage));
+        // Written whole, as a generated file is; a debugging aid that no message names.
+        GenerationReport written;
+        written.SetOutputRoot(project->GetProjectPath());
+        SaveTextFile(project->GetProjectPath() + "ObjectRefDump.txt", RefusalMessage(name, usage),
+                     written);
     }
     return false;
 }

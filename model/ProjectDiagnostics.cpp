@@ -21,6 +21,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
@@ -29,7 +30,6 @@
 #include "model/ReferenceList.h"
 #include "model/Relation.h"
 #include "model/Table.h"
-#include "model/TextFile.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -146,14 +146,16 @@ void ProjectDiagnostics::ReportErrors(bool show) const
     for (const CString& warning : m_warnings)
         report += warning + "\n";
     const ForgeonProject* project = MainFrameAccess::GetProject();
+    // The log is written whole, as a generated file is, beside the project's output.
+    GenerationReport written;
     if (project != nullptr && project->GetProjectSettings() != nullptr &&
         !project->GetProjectPath().IsEmpty())
     {
-        TextFile log(project->GetProjectPath() + "errorLog.txt", true, '=', 60, false, false);
-        log.Write(0, "%s", report);
+        written.SetOutputRoot(project->GetProjectPath());
+        SaveTextFile(project->GetProjectPath() + "errorLog.txt", report, written);
     }
-    if (show && !report.IsEmpty())
-        AfxMessageBox(report, MB_OK | MB_ICONERROR);
+    if (const CString log = written.ClosingText(""); show && !report.IsEmpty())
+        AfxMessageBox(log.IsEmpty() ? report : report + "\n" + log, MB_OK | MB_ICONERROR);
 }
 
 namespace

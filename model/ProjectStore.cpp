@@ -274,11 +274,11 @@ CString KeepUnreadableSave(const char* path, FileReplacement& replacement,
     return text;
 }
 
-// The warning of a save whose new file lacks attributes of the file it replaced.
+// The warning of a save whose new file lacks the owner or attributes of the file it replaced.
 CString LostAttributesText(const char* path, const std::vector<std::string>& lost)
 {
     CString text = CString("The project was saved to ") + path +
-                   ", but these extended attributes of the file it replaced were not kept:";
+                   ", but the new file could not keep these of the file it replaced:";
     for (const std::string& each : lost)
         text += CString("\n") + each.c_str();
     return text;
@@ -727,7 +727,12 @@ ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode
 void ProjectStore::ShowLostAttributes(const char* path) const
 {
     if (!m_lostAttributes.empty())
-        AfxMessageBox(LostAttributesText(path, m_lostAttributes), MB_OK | MB_ICONWARNING);
+        AfxMessageBox(LostAttributesWarning(path), MB_OK | MB_ICONWARNING);
+}
+
+CString ProjectStore::LostAttributesWarning(const char* path) const
+{
+    return m_lostAttributes.empty() ? CString() : LostAttributesText(path, m_lostAttributes);
 }
 
 std::optional<std::string> ProjectStore::ReadBackFailure(const char* path,

@@ -84,8 +84,12 @@ public:
     // written through. The copy takes the permission bits of the project file at projectPath (a
     // model path) when it is given and there, and is made under that file's save lock; while
     // another instance holds it, no copy is made and the text says so.
+    // LostAttributesWarning then says what of a file it replaced the copy could not keep.
     std::optional<CString> SaveQuietly(ForgeonProject* project, const char* path,
                                        const char* projectPath = nullptr);
+    // What of the file it replaced the last save to the path could not keep (its owner, group
+    // or extended attributes), one a line; empty when it kept everything.
+    CString LostAttributesWarning(const char* path) const;
     // The stamp of the file that this store last read as the open project or saved, taken on
     // the file read or under the save lock; nothing before either.
     const std::optional<FileStamp>& GetFileStamp() const { return m_fileStamp; }
@@ -181,7 +185,7 @@ private:
 
     ForgeonProject* m_project = nullptr;
     std::optional<FileStamp> m_fileStamp;
-    // The extended attributes of the file replaced that the last save could not keep.
+    // What of the file replaced the last save could not keep (FileReplacement).
     std::vector<std::string> m_lostAttributes;
     // The classes and objects of the last file read or written: a save makes room for as many.
     std::size_t m_objectCount = 0;

@@ -175,12 +175,17 @@ FILE* TextFile::Open(const char* path)
     std::string removed;
     const std::optional<std::string> traced = TraceFolderRelativePath(path);
     if (!traced)
-        return Open(CreateOwnFile(ToHostPath(path), removed));
+    {
+        FILE* opened = Open(CreateOwnFile(ToHostPath(path), removed));
+        m_replacedLink = removed;
+        return opened;
+    }
     // The trace folder lies in the shared temp folder: only the user's own is written.
     std::string refusal;
-    FILE* opened = Open(CreateUserTempFile(*traced, refusal));
+    FILE* opened = Open(CreateUserTempFile(*traced, refusal, removed));
     if (!refusal.empty())
         m_openError = refusal.c_str();
+    m_replacedLink = removed;
     return opened;
 }
 
@@ -189,6 +194,7 @@ FILE* TextFile::Open(Descriptor descriptor)
     if (m_disabled)
         return nullptr;
     Close();
+    m_replacedLink.clear();
     if (descriptor.IsOpen() && !m_append && !Empty(descriptor.Get()))
         descriptor.Close();
     if (descriptor.IsOpen() && m_append && ::lseek(descriptor.Get(), 0, SEEK_END) < 0)

@@ -69,6 +69,9 @@ public:
     // failed; empty while all went well. Text not flushed at each write reaches the file at
     // Close at the latest, so its failure may show only then.
     CString GetFailure() const { return m_openError.IsEmpty() ? m_writeError : m_openError; }
+    // What Open(path) took away from the path's name to make a file of its own there ("it led to
+    // ...", "it was a hard link"); empty when nothing.
+    const std::string& GetReplacedLink() const { return m_replacedLink; }
     // The path given to the constructor; empty for a writer constructed without one.
     const CString& GetPath() const { return m_path; }
     // The text written while no file was open, as written.
@@ -98,6 +101,7 @@ private:
     bool m_append;
     bool m_collecting = false;
     CString m_openError;
+    std::string m_replacedLink;
     CString m_writeError;
     static constexpr std::size_t pendingLimit = std::size_t{1} << 20;
     // The file's bytes not yet written, line ends translated.

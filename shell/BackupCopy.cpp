@@ -1,8 +1,10 @@
 #include "shell/BackupCopy.h"
 
+#include "platform/core/TemporaryName.h"
 #include "platform/ui/DesktopServices.h"
 
 #include <algorithm>
+#include <string>
 
 namespace
 {
@@ -36,9 +38,14 @@ BackupPlace::BackupPlace(const CString& projectFilePath)
     name = fileName.Left(std::max(fileName.GetLength() - 4, 0));
 }
 
+CString BackupPlace::BackupFolder() const
+{
+    return folder + "\\" + NameWithSuffix(name.str(), "_backup").c_str();
+}
+
 CString BackupPlace::CopyPath(const CString& stamp) const
 {
-    return BackupFolder() + "\\" + name + stamp + ".wvt";
+    return BackupFolder() + "\\" + NameWithSuffix(name.str(), stamp.str() + ".wvt").c_str();
 }
 
 CString BackupFailureText(const CString& target, const CString& reason)

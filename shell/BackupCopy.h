@@ -12,15 +12,16 @@ CString BackupStamp(const SYSTEMTIME& time);
 CString BackupStampNow();
 
 // Where the backup copies of a project file go: its folder, then "<name>_backup", name being the
-// file name without its four-character extension.
+// file name without its four-character extension. Where a name with its suffix would pass the
+// longest name a folder takes, the name is cut as a temporary's is (NameWithSuffix).
 struct BackupPlace
 {
     CString folder;
     CString name;
 
     explicit BackupPlace(const CString& projectFilePath);
-    CString BackupFolder() const { return folder + "\\" + name + "_backup"; }
-    // The copy of that stamp inside the backup folder.
+    CString BackupFolder() const;
+    // The copy of that stamp inside the backup folder: "<name><stamp>.wvt".
     CString CopyPath(const CString& stamp) const;
 };
 

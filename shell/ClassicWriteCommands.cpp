@@ -89,6 +89,6 @@ void ForgeonDoc::OnReviewReport()
     GenerationReport report;
     report.SetOutputRoot(project->GetProjectPath());
     ReviewReportWriter(*project, report).Write();
-    if (!report.IsEmpty())
-        AfxMessageBox(report.GetText());
+    if (const CString text = report.ClosingText(""); !text.IsEmpty())
+        AfxMessageBox(text);
 }

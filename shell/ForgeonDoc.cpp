@@ -621,7 +621,9 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
             failure = "The folder " + folder + " could not be made: " + std::strerror(errno);
     }
     // The next backup is tried when the next one is due.
-    const CString said = failure ? BackupFailureText(target, *failure) : CString();
+    CString said =
+        failure ? BackupFailureText(target, *failure) : m_pStore->LostAttributesWarning(target);
+    said.Replace("\n", " ");
     if (frame != nullptr)
         frame->SetStatusText(said);
     else if (failure)
@@ -708,10 +710,7 @@ void ForgeonDoc::OnWriteAll()
                    visualStudio2005 ? "\nPlease ensure that you have SP1 installed if you are "
                                       "using Visual Studio 2005"
                                     : "");
-    const CString notes = writeAll.GetReportText();
-    if (!notes.IsEmpty())
-        message += "\n\n" + notes;
-    AfxMessageBox(message);
+    AfxMessageBox(writeAll.GetClosingText(message));
 }
 
 ForgeonProject* ForgeonDoc::ProjectWithSettings()
@@ -773,8 +772,7 @@ void ForgeonDoc::OnSqlQuery()
     ForgeonProject* project = ProjectWithScriptPath();
     if (project == nullptr)
         return;
-    const CString folder =
-        project->GetProjectPath() + project->GetProjectName() + "\\" + "scripts\\";
+    const CString folder = project->GetScriptFolder();
     if (!EnsureFolderExists(folder) || !IsFolderWritable(folder))
     {
         AfxMessageBox(UnwritableFolderMessage("Could not write script at ", folder, errno));
@@ -783,13 +781,10 @@ void ForgeonDoc::OnSqlQuery()
     GenerationReport report;
     GuardProjectFolder(report, *project);
     SqlScriptWriter(*project, nullptr, report).WriteDatabaseScript();
-    if (!report.IsEmpty())
-        AfxMessageBox(report.GetText().GetString());
-    else
-        AfxMessageBox(
-            ("The database script was written to " + ToHostPath(project->GetScriptFilePath()))
-                .c_str(),
-            MB_OK | MB_ICONINFORMATION);
+    AfxMessageBox(report.ClosingText(("The database script was written to " +
+                                      ToHostPath(project->GetScriptFilePath()))
+                                         .c_str()),
+                  report.IsEmpty() ? MB_OK | MB_ICONINFORMATION : MB_OK);
 }
 
 // Every script of the project: the database script, each table's procedure file and the
@@ -799,10 +794,12 @@ void ForgeonDoc::OnProjectSqlScripts()
     ForgeonProject* project = ProjectWithScriptPath();
     if (project == nullptr)
         return;
+    // Each writer writes only below the folder it writes in.
     GenerationReport report;
-    GuardProjectFolder(report, *project);
+    report.SetOutputRoot(project->GetScriptFolder());
     std::vector<CString> paths{project->GetScriptFilePath()};
     SqlScriptWriter(*project, nullptr, report).WriteDatabaseScript();
+    report.SetOutputRoot(SqlProcedureWriter(*project).TableProcedureFolder());
     for (const Module* module : project->GetModules())
         for (const Table* table : ProcedureTables(*module))
         {
@@ -811,17 +808,13 @@ void ForgeonDoc::OnProjectSqlScripts()
             writer.WriteTableProcedureFile(*module, *table, report);
         }
     DesignationScriptWriter designations(*project, report);
+    report.SetOutputRoot(designations.GetFolder());
     paths.push_back(designations.GetPath());
     designations.Write();
-    if (!report.IsEmpty())
-    {
-        AfxMessageBox(report.GetText().GetString());
-        return;
-    }
     CString written = "The SQL scripts of the project were written:";
     for (const CString& path : paths)
         written += "\n" + CString(ToHostPath(path).c_str());
-    AfxMessageBox(written.GetString());
+    AfxMessageBox(report.ClosingText(written));
 }
 
 const DbSchema* ForgeonDoc::GetDbSchema() const

@@ -12,14 +12,13 @@
 #include "entities/Grid.h"
 #include "entities/GridCell.h"
 #include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/NamedQuestion.h"
 #include "model/ProjectFolders.h"
 #include "model/TextFile.h"
-#include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
-#include "platform/core/StringFormat.h"
 
 #include <algorithm>
 
@@ -490,18 +489,21 @@ void DashBoardDesigner::Refresh()
         return;
     }
     m_page.Get()->CreateAspFile(m_project.GetOutputKind());
-    // The preview lies with the project's own files.
+    // The preview lies with the project's own files, written as every generated file is.
     const CString path = GetProjectFolder(m_project) + name + "_preview.html";
-    TextFile file(path, false, '=', 60, false, false);
-    if (!file.IsOpen())
+    GenerationReport report;
+    report.SetOutputRoot(GetProjectFolder(m_project));
+    TextFile file(/*disabled=*/false, /*flush=*/false, '=', 60);
+    if (report.OpenFile(file, path))
     {
-        AfxMessageBox(
-            FormatString("Cannot write %s: %s", ToHostPath(path).c_str(), file.GetOpenError())
-                .c_str());
-        return;
+        WriteGridPreview(file, *m_page.Get());
+        file.Close();
+        report.RecordFile(path, file);
     }
-    WriteGridPreview(file, *m_page.Get());
-    file.Close();
+    if (const CString said = report.ClosingText(""); !said.IsEmpty())
+        AfxMessageBox(said);
+    if (!report.IsEmpty())
+        return;
     m_dashBoardHost.Navigate(path);
     m_previewShown = true;
 }

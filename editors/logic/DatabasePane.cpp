@@ -413,11 +413,14 @@ void DatabasePane::OnNewDatabase()
         SqlScriptWriter writer(m_project, nullptr, report);
         writer.WriteDatabaseScript();
     }
-    if (ReportUnwritten(report.GetText()))
+    if (!report.IsEmpty())
+    {
+        ReportUnwritten(report.GetText());
         return;
+    }
     m_host.BeginWait();
     if (RunScript(m_project.GetScriptFilePath(), true))
-        AfxMessageBox("Database created successfully.");
+        AfxMessageBox(report.ClosingText("Database created successfully."));
     m_host.EndWait();
 }
 

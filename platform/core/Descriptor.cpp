@@ -186,8 +186,10 @@ Descriptor OpenUserTempFolder(std::string& refusal)
     return {};
 }
 
-Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal)
+Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal,
+                              std::string& removed)
 {
+    removed.clear();
     Descriptor folder = OpenUserTempFolder(refusal);
     std::string hostPath = UserTempFolder();
     std::size_t start = 0;
@@ -206,7 +208,6 @@ Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal)
     if (!folder.IsOpen())
         return {};
     const std::string name = relative.substr(start);
-    std::string removed;
     Descriptor file = CreateOwnFileAt(folder.Get(), name, removed);
     if (!file.IsOpen() || !IsUsersOwn(file.Get(), hostPath + "/" + name, refusal))
         return {};

@@ -84,5 +84,6 @@ Descriptor OpenUserTempFolder(std::string& refusal);
 // and taken only when the user owns them, and the file is made readable by the user only. A
 // link or a file with other names at the file's name is taken away first (CreateOwnFileAt). A
 // folder or file another user owns fails with EACCES, and refusal names it. The file's bytes
-// stay. Invalid with errno set.
-Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal);
+// stay; removed says what was taken away from the name. Invalid with errno set.
+Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal,
+                              std::string& removed);

@@ -13,6 +13,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -84,7 +85,8 @@ BOOL CopyFile(const char* existingPath, const char* newPath, BOOL failIfExists)
     return replacement.Commit(failIfExists != FALSE, sourceInfo.st_mode) ? TRUE : FALSE;
 }
 
-BOOL CopyFileAt(const char* existingPath, int folder, const std::string& name, BOOL failIfExists)
+BOOL CopyFileAt(const char* existingPath, int folder, const std::string& name, BOOL failIfExists,
+                std::vector<std::string>* lost)
 {
     struct stat sourceInfo;
     const Descriptor source = OpenSource(existingPath, sourceInfo);
@@ -106,5 +108,7 @@ BOOL CopyFileAt(const char* existingPath, int folder, const std::string& name, B
     const bool done = CopyBytes(source.Get(), copy.GetDescriptor(), existingPath) &&
                       FinishCopy(copy.GetDescriptor(), copy.GetReplaced(), sourceInfo.st_mode) &&
                       copy.Commit(failIfExists != FALSE);
+    if (done && lost != nullptr)
+        *lost = copy.GetLost();
     return done ? TRUE : FALSE;
 }

@@ -3,6 +3,7 @@
 #include "platform/core/Types.h"
 
 #include <string>
+#include <vector>
 
 // Copies a file between model paths. With failIfExists an existing target is kept and the
 // copy fails; otherwise it is replaced, unless the user protected it (FileReplacement). The copy
@@ -17,5 +18,7 @@ BOOL CopyFile(const char* existingPath, const char* newPath, BOOL failIfExists);
 // renamed over the name, so a symbolic link at the name is replaced, never followed, and a file
 // with other names keeps its other names unchanged; a new one is made at the name and removed
 // again when it fails. Like the generated files written beside it, a new copy is not synced: a
-// power loss may lose it, and leaves a file it replaced as it was or the whole copy.
-BOOL CopyFileAt(const char* existingPath, int folder, const std::string& name, BOOL failIfExists);
+// power loss may lose it, and leaves a file it replaced as it was or the whole copy. lost, when
+// given, gets what of a file replaced the copy could not take (FileReplacementAt::GetLost).
+BOOL CopyFileAt(const char* existingPath, int folder, const std::string& name, BOOL failIfExists,
+                std::vector<std::string>* lost = nullptr);

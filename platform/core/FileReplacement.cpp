@@ -3,8 +3,10 @@
 #include "platform/core/Descriptor.h"
 #include "platform/core/ExtendedAttributes.h"
 #include "platform/core/FileSync.h"
+#include "platform/core/LeftTemporaryAt.h"
 #include "platform/core/SaveLock.h"
 #include "platform/core/TemporaryName.h"
+#include "platform/core/UserNames.h"
 
 #include <algorithm>
 #include <atomic>
@@ -55,37 +57,23 @@ void SyncFolder(const std::string& folder)
 
 // The entry of the folder, open and locked, when it is what a save of this program left: a
 // regular file of this user that begins with the header and whose lock no live writer holds, as
-// a save holds its temporary file's from before it writes the header to the rename. Where the
-// file system has no locks, a file unchanged for minimumAge seconds counts as left. Invalid
-// otherwise.
+// a save holds its temporary file's from before it writes the header to the rename
+// (LeftTemporaryAt). Invalid otherwise.
 Descriptor OpenLeftBehind(int folder, const char* entry, std::string_view header,
                           std::time_t minimumAge, struct stat& info)
 {
-    constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    Descriptor fd(::openat(folder, entry, O_RDWR | flags));
-    // On a file system mounted read-only it is read, and locked for reading, which a live
-    // writer's lock stops as well.
-    const bool readOnly = !fd.IsOpen() && errno == EROFS;
-    if (readOnly)
-        fd = Descriptor(::openat(folder, entry, O_RDONLY | flags));
-    if (!fd.IsOpen())
-        return fd;
+    LeftTemporaryAt left = FindLeftTemporaryAt(folder, entry, minimumAge);
     std::string start(header.size(), '\0');
-    bool ours =
-        ::fstat(fd.Get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
-        ::pread(fd.Get(), start.data(), start.size(), 0) == static_cast<ssize_t>(start.size()) &&
-        start == header;
-    if (ours)
-    {
-        const int lock = LockWholeFile(fd.Get(), /*forReading=*/readOnly);
-        ours = lock == 0 ||
-               (!IsHeldElsewhere(lock) && info.st_mtime <= std::time(nullptr) - minimumAge);
-    }
+    const bool ours = left.state == LeftTemporaryAt::State::own &&
+                      ::fstat(left.file.Get(), &info) == 0 &&
+                      ::pread(left.file.Get(), start.data(), start.size(), 0) ==
+                          static_cast<ssize_t>(start.size()) &&
+                      start == header;
     struct stat named;
     // Still the file checked, under the lock.
     if (ours && ::fstatat(folder, entry, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
         named.st_dev == info.st_dev && named.st_ino == info.st_ino)
-        return fd;
+        return std::move(left.file);
     errno = EBUSY;
     return {};
 }
@@ -114,14 +102,24 @@ int RenameKeepingExisting(const char* from, const char* to)
 }
 } // namespace
 
-bool GiveOwnerOf(const struct stat& replaced, int to)
+std::vector<std::string> GiveOwnerOf(const struct stat& replaced, int to)
 {
     if ((replaced.st_uid == ::geteuid() && replaced.st_gid == ::getegid()) ||
         ::fchown(to, replaced.st_uid, replaced.st_gid) == 0)
-        return true;
-    if (::fchown(to, static_cast<uid_t>(-1), replaced.st_gid) != 0)
-        errno = 0;
-    return false;
+        return {};
+    const std::string reason = std::strerror(errno);
+    ::fchown(to, static_cast<uid_t>(-1), replaced.st_gid);
+    struct stat given;
+    if (::fstat(to, &given) != 0)
+        return {"owner " + UserName(replaced.st_uid) + " (" + std::strerror(errno) + ")"};
+    std::vector<std::string> lost;
+    if (given.st_uid != replaced.st_uid)
+        lost.push_back("owner " + UserName(replaced.st_uid) + " (" + reason + "; the new file is " +
+                       UserName(given.st_uid) + "'s)");
+    if (given.st_gid != replaced.st_gid)
+        lost.push_back("group " + GroupName(replaced.st_gid) + " (" + reason +
+                       "; the new file's is " + GroupName(given.st_gid) + ")");
+    return lost;
 }
 
 std::optional<std::string> LinkText(const std::string& hostPath)
@@ -269,16 +267,18 @@ bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMod
     struct stat old;
     const bool replacing = ::lstat(m_target.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
                            (m_followLinks || old.st_nlink == 1);
+    m_lostAttributes.clear();
     if (replacing)
-        GiveOwnerOf(old, m_descriptor);
+        m_lostAttributes = GiveOwnerOf(old, m_descriptor);
     const mode_t mode = m_mode        ? *m_mode
                         : replacing   ? old.st_mode
                         : newFileMode ? *newFileMode
                                       : 0666 & ~CurrentUmask();
     bool done = ::fchmod(m_descriptor, mode & 07777) == 0;
     // After the mode, which an access control list refines.
-    m_lostAttributes =
-        replacing ? CopyExtendedAttributes(m_target, m_descriptor) : std::vector<std::string>();
+    if (replacing)
+        for (std::string& lost : CopyExtendedAttributes(m_target, m_descriptor))
+            m_lostAttributes.push_back(std::move(lost));
     done = done && SyncToDisk(m_descriptor);
     // Renamed while still open and locked, so that a search for files that saves left never
     // takes it between its close and its rename.

@@ -75,8 +75,9 @@ public:
     // existing target stays and the commit fails with EEXIST. False with errno set; the
     // temporary file is then removed.
     bool Commit(bool keepExisting, std::optional<mode_t> newFileMode = std::nullopt);
-    // The extended attributes (access control lists among them) of the file replaced that the
-    // commit could not give the new file, each as "<name> (<reason>)"; the others it kept.
+    // What of the file replaced the commit could not give the new file, each as "<name>
+    // (<reason>)": its owner or group (GiveOwnerOf), its extended attributes (access control
+    // lists among them); the others it kept.
     const std::vector<std::string>& GetLostAttributes() const { return m_lostAttributes; }
     // The temporary file is closed and left where it is, for the caller to move or remove.
     void Release();
@@ -101,8 +102,9 @@ private:
 // Gives the open file the owner and group of the replaced file, whose status is given, as far as
 // the host allows: only the superuser may give a file away, so a refusal keeps the group where
 // the user may. Done before the mode, since a change of owner clears bits the mode sets again.
-// False when the owner could not be given.
-bool GiveOwnerOf(const struct stat& replaced, int to);
+// What could not be given, as "owner <user> (<reason>; the new file is <user>'s)" and "group
+// <group> (...)"; empty when the new file has both.
+std::vector<std::string> GiveOwnerOf(const struct stat& replaced, int to);
 
 // The text of the symbolic link at the host path; nothing when the path is not a link or the
 // link cannot be read.

@@ -2,6 +2,7 @@
 
 #include "platform/core/ExtendedAttributes.h"
 #include "platform/core/FileReplacement.h"
+#include "platform/core/SaveLock.h"
 #include "platform/core/TemporaryName.h"
 
 #include <algorithm>
@@ -18,6 +19,18 @@
 namespace
 {
 constexpr int temporaryNameTries = 100;
+
+ReserveCall& InstalledReserveCall()
+{
+    static ReserveCall call = &::fallocate;
+    return call;
+}
+
+WriteAtCall& InstalledWriteAtCall()
+{
+    static WriteAtCall call = &::pwrite;
+    return call;
+}
 
 // Renames inside the folder without replacing an existing target: EEXIST when there is one.
 int RenameKeepingExistingAt(int folder, const std::string& from, const std::string& to)
@@ -39,7 +52,7 @@ bool WriteBytesAt(int file, std::string_view bytes, off_t offset)
 {
     while (!bytes.empty())
     {
-        const ssize_t written = ::pwrite(file, bytes.data(), bytes.size(), offset);
+        const ssize_t written = InstalledWriteAtCall()(file, bytes.data(), bytes.size(), offset);
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -74,6 +87,37 @@ bool IsRefusal(int error)
 {
     return error == EACCES || error == EPERM;
 }
+
+// Reads the whole open file of that size; false with errno set.
+bool ReadWhole(int file, off_t size, std::string& bytes)
+{
+    bytes.resize(static_cast<std::size_t>(size));
+    std::size_t done = 0;
+    while (done < bytes.size())
+    {
+        const ssize_t read =
+            ::pread(file, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0)
+            return false;
+        if (read == 0)
+            break;
+        done += static_cast<std::size_t>(read);
+    }
+    bytes.resize(done);
+    return true;
+}
+
+// Takes the blocks the file needs to hold size bytes, its size kept, so that writing them finds
+// no full disk nor quota. True when taken or when the file system cannot reserve (the caller
+// keeps the old bytes to put back); false with errno set when the room is not there.
+bool Reserve(int file, off_t size)
+{
+    if (InstalledReserveCall()(file, FALLOC_FL_KEEP_SIZE, 0, size) == 0)
+        return true;
+    return errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL;
+}
 } // namespace
 
 FileReplacementAt::FileReplacementAt(FileReplacementAt&& other) noexcept
@@ -99,6 +143,8 @@ FileReplacementAt& FileReplacementAt::operator=(FileReplacementAt&& other) noexc
     m_begun = std::exchange(other.m_begun, false);
     m_unchanged = other.m_unchanged;
     m_folderRefusal = other.m_folderRefusal;
+    m_leftCut = other.m_leftCut;
+    m_lost = std::move(other.m_lost);
     return *this;
 }
 
@@ -124,6 +170,8 @@ bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFil
     m_newFileMode = newFileMode;
     m_unchanged = false;
     m_folderRefusal = false;
+    m_leftCut = false;
+    m_lost.clear();
     constexpr int flags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
     struct stat info;
     bool exists = false;
@@ -205,6 +253,10 @@ bool FileReplacementAt::MakeTemporary(mode_t mode)
         if (!m_file.IsOpen() && errno != EEXIST)
             break;
     }
+    // Held until the rename, taken before anything is written: a sweep of what killed writes
+    // left leaves it alone (LeftTemporaryAt). File systems without locks leave that to its age.
+    if (m_file.IsOpen())
+        LockWholeFile(m_file.Get());
     if (!m_file.IsOpen())
         m_temporary.clear();
     return m_file.IsOpen();
@@ -223,16 +275,22 @@ Descriptor FileReplacementAt::OpenReplaced() const
 
 bool FileReplacementAt::TakeWhatItHad(int replaced)
 {
-    bool kept = GiveOwnerOf(m_replaced, m_file.Get());
+    m_lost = GiveOwnerOf(m_replaced, m_file.Get());
     // After the mode, which an access control list refines.
-    kept = ::fchmod(m_file.Get(), m_replaced.st_mode & 07777) == 0 && kept;
-    return replaced >= 0 && CopyExtendedAttributes(replaced, m_file.Get()).empty() && kept;
+    if (::fchmod(m_file.Get(), m_replaced.st_mode & 07777) != 0)
+        m_lost.push_back(std::string("mode (") + std::strerror(errno) + ")");
+    if (replaced < 0)
+        m_lost.emplace_back("extended attributes (the file replaced could not be read)");
+    else
+        for (std::string& lost : CopyExtendedAttributes(replaced, m_file.Get()))
+            m_lost.push_back(std::move(lost));
+    return m_lost.empty();
 }
 
 bool FileReplacementAt::WriteInPlace(std::string_view bytes)
 {
     const Descriptor file(::openat(m_folder, m_name.c_str(),
-                                   O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+                                   O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat info;
     if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0)
         return false;
@@ -243,8 +301,22 @@ bool FileReplacementAt::WriteInPlace(std::string_view bytes)
         errno = EBUSY;
         return false;
     }
-    return WriteBytesAt(file.Get(), bytes, 0) &&
-           ::ftruncate(file.Get(), static_cast<off_t>(bytes.size())) == 0;
+    // The old bytes are put back where a write fails part way (a file system that cannot
+    // reserve, or one that needs room to overwrite).
+    std::string old;
+    const off_t size = static_cast<off_t>(bytes.size());
+    if (!ReadWhole(file.Get(), info.st_size, old) ||
+        (size > static_cast<off_t>(old.size()) && !Reserve(file.Get(), size)))
+        return false;
+    // A shorter text is cut to its size first, so that no kill leaves it followed by old bytes.
+    if ((size >= static_cast<off_t>(old.size()) || ::ftruncate(file.Get(), size) == 0) &&
+        WriteBytesAt(file.Get(), bytes, 0))
+        return true;
+    const int error = errno;
+    m_leftCut = ::ftruncate(file.Get(), static_cast<off_t>(old.size())) != 0 ||
+                !WriteBytesAt(file.Get(), old, 0);
+    errno = error;
+    return false;
 }
 
 bool FileReplacementAt::CommitWhole(std::string_view bytes)
@@ -310,6 +382,10 @@ bool FileReplacementAt::Commit(bool keepExisting)
         errno = EBADF;
         return false;
     }
+    // The temporary's lock, which its open file holds, stays until it is renamed, so that no
+    // sweep takes it between; the close tells of a write that failed late.
+    const Descriptor locked =
+        m_madeAtName || !m_file.IsOpen() ? Descriptor() : Duplicate(m_file.Get());
     bool done = !m_file.IsOpen() || ::close(m_file.Release()) == 0;
     if (done && !m_madeAtName)
         done = (keepExisting
@@ -343,4 +419,14 @@ void FileReplacementAt::Abandon()
     }
     m_temporary.clear();
     Finish();
+}
+
+ReserveCall SetReserveCall(ReserveCall call)
+{
+    return std::exchange(InstalledReserveCall(), call);
+}
+
+WriteAtCall SetWriteAtCall(WriteAtCall call)
+{
+    return std::exchange(InstalledWriteAtCall(), call);
 }

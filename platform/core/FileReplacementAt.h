@@ -2,10 +2,12 @@
 
 #include "platform/core/Descriptor.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <vector>
 
 // A file written inside an open folder under a temporary name beside its name and renamed over
 // the name once complete, so that a failed write leaves the file that stood there, or none, and
@@ -74,13 +76,22 @@ public:
     // Puts the bytes at the name, for a file begun with whole bytes. A regular file that holds
     // them already stays as it is. A file replaced whose owner or attributes the new one could
     // not take, or beside which no temporary can be made, is written in place when it has no
-    // other name: what it had stays, but a failed write leaves it cut. False with errno set;
-    // IsFolderRefusal tells whether the folder refused the temporary.
+    // other name: what it had stays. The room for the new bytes is taken before the first old
+    // byte is overwritten, so that a full disk or a quota leaves the file whole; where the file
+    // system cannot reserve, the old bytes are put back after a failed write (IsLeftCut tells
+    // that they could not be). A shorter text cuts the file first, so that no kill leaves the
+    // new text followed by old bytes. False with errno set; IsFolderRefusal tells whether the
+    // folder refused the temporary.
     bool CommitWhole(std::string_view bytes);
     // The file at the name held the bytes and was left as it was.
     bool WasUnchanged() const { return m_unchanged; }
     // The last commit failed because the folder let no temporary be made in it.
     bool IsFolderRefusal() const { return m_folderRefusal; }
+    // The last commit failed writing in place, and the old bytes could not be put back.
+    bool IsLeftCut() const { return m_leftCut; }
+    // What of the file replaced the new one could not take (GiveOwnerOf, the mode, extended
+    // attributes), each as "<name> (<reason>)", for a file begun with streamed bytes.
+    const std::vector<std::string>& GetLost() const { return m_lost; }
     // Removes the temporary when it was not committed.
     void Abandon();
 
@@ -91,7 +102,8 @@ private:
     bool MakeTemporary(mode_t mode);
     // The file that stands at the name, open for reading, when it is still the one Begin saw.
     Descriptor OpenReplaced() const;
-    // Gives the temporary what the replaced file has; false when something could not be given.
+    // Gives the temporary what the replaced file has; false when something could not be given
+    // (GetLost).
     bool TakeWhatItHad(int replaced);
     // Writes the bytes over the replaced file itself.
     bool WriteInPlace(std::string_view bytes);
@@ -111,4 +123,14 @@ private:
     bool m_begun = false;
     bool m_unchanged = false;
     bool m_folderRefusal = false;
+    bool m_leftCut = false;
+    std::vector<std::string> m_lost;
 };
+
+// The system calls that take room for a file's bytes (fallocate) and write them (pwrite); tests
+// put others in their place, to fail as a full disk or a quota does. Each returns the one
+// replaced.
+using ReserveCall = int (*)(int fd, int mode, off_t offset, off_t length);
+ReserveCall SetReserveCall(ReserveCall call);
+using WriteAtCall = ssize_t (*)(int fd, const void* bytes, std::size_t count, off_t offset);
+WriteAtCall SetWriteAtCall(WriteAtCall call);

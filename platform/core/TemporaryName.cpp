@@ -1,14 +1,11 @@
 #include "platform/core/TemporaryName.h"
 
-#include <cerrno>
 #include <climits>
-#include <csignal>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <unistd.h>
 
 namespace
@@ -28,18 +25,6 @@ bool IsContinuationByte(char byte)
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
-// The program's path, also when an upgrade replaced its file since it started.
-std::string ProgramOf(const std::string& procEntry)
-{
-    char buffer[PATH_MAX];
-    const ssize_t length = ::readlink((procEntry + "/exe").c_str(), buffer, sizeof buffer);
-    std::string program =
-        length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
-    constexpr std::string_view replaced = " (deleted)";
-    if (program.ends_with(replaced))
-        program.resize(program.size() - replaced.size());
-    return program;
-}
 // The name, or where it is too long for the suffix, its start (cut at a character's start) and
 // "~" with a hash of the whole name, which tells names of the same start apart.
 std::string CutName(const std::string& name, std::size_t suffixLength)
@@ -83,15 +68,5 @@ std::optional<TemporaryName> ReadTemporaryName(const std::string& entry)
     if (dash == std::string::npos || !IsDigits(tag.substr(0, dash)) ||
         !IsDigits(tag.substr(dash + 1)) || dash > 9)
         return std::nullopt;
-    const pid_t pid = static_cast<pid_t>(std::stol(tag.substr(0, dash)));
-    return TemporaryName{entry.substr(0, at), std::move(tag), pid};
-}
-
-bool IsProgramProcess(pid_t pid)
-{
-    if (pid <= 0 || (::kill(pid, 0) != 0 && errno != EPERM))
-        return false;
-    static const std::string own = ProgramOf("/proc/self");
-    const std::string program = ProgramOf("/proc/" + std::to_string(pid));
-    return program.empty() || own.empty() || program == own;
+    return TemporaryName{entry.substr(0, at), std::move(tag)};
 }

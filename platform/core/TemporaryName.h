@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <sys/types.h>
 
 // The names of the temporary files that replace a file: "<name>.weavo-<pid>-<n>" beside it, the
 // name cut short where the whole would pass the longest name a folder takes (its start and "~"
@@ -19,7 +18,6 @@ struct TemporaryName
     std::string stem;
     // "<pid>-<n>", which tells it from the others.
     std::string tag;
-    pid_t pid = 0;
 
     // The file of this name (without the folder) is the one it replaces.
     bool Replaces(const std::string& name) const;
@@ -27,7 +25,3 @@ struct TemporaryName
 
 // Nothing when the entry is no temporary name.
 std::optional<TemporaryName> ReadTemporaryName(const std::string& entry);
-
-// The process lives and runs this program, so the temporaries its number names may be in use. A
-// process whose program cannot be looked at counts as this program's.
-bool IsProgramProcess(pid_t pid);

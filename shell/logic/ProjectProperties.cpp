@@ -337,11 +337,13 @@ bool ProjectProperties::Apply()
         report.CopyFile(m_state.logoPath, GetOutputRoot(*m_project) + "includes\\images\\logo.jpg",
                         /*overwrite=*/true);
     }
+    const CString folder = ToHostPath(GetProjectFolder(*m_project)).c_str();
     if (!report.IsEmpty())
-        AfxMessageBox("The project folder " +
-                          CString(ToHostPath(GetProjectFolder(*m_project)).c_str()) +
-                          " was not completed.\n" + report.GetText(),
+        AfxMessageBox("The project folder " + folder + " was not completed.\n" + report.GetText(),
                       MB_OK | MB_ICONWARNING);
+    else if (const CString notes = report.ClosingText(""); !notes.IsEmpty())
+        AfxMessageBox("The project folder " + folder + " was completed.\n" + notes,
+                      MB_OK | MB_ICONINFORMATION);
     return true;
 }
 

@@ -176,8 +176,8 @@ void RunWriter(const CString& written, const CString& folder, const Write& write
             GenerationReport report;
             write(report);
             ShowWritten(written, "under", folder, report.GetWrittenCount());
-            if (!report.IsEmpty())
-                AfxMessageBox(report.GetText());
+            if (const CString text = report.ClosingText(""); !text.IsEmpty())
+                AfxMessageBox(text);
         });
 }
 
@@ -518,8 +518,8 @@ void ProjectTreeCommands::WriteModule()
     const bool written = writeAll.Run(module);
     ShowWritten("Module " + module->GetName() + " was written", "under", GetOutputRoot(Project()),
                 writeAll.GetReport().GetWrittenCount());
-    if (written && !writeAll.GetReport().GetNotes().empty())
-        AfxMessageBox(writeAll.GetReportText());
+    if (const CString notes = writeAll.GetClosingText(""); written && !notes.IsEmpty())
+        AfxMessageBox(notes);
 }
 
 void ProjectTreeCommands::DeleteModuleItem(TreeHandle item)
@@ -651,12 +651,9 @@ void ProjectTreeCommands::WriteTableScript(TreeHandle item)
     SqlScriptWriter(Project(), path, report).WriteTableScript(*table);
     ShowWritten("The script of table " + table->GetTableName() + " was written", "to", path,
                 report.GetWrittenCount());
-    if (!report.IsEmpty())
-        AfxMessageBox(report.GetText());
-    else
-        AfxMessageBox("The script of table " + table->GetTableName() + " was written to " +
-                          ToHostPath(path).c_str(),
-                      MB_OK | MB_ICONINFORMATION);
+    AfxMessageBox(report.ClosingText("The script of table " + table->GetTableName() +
+                                     " was written to " + ToHostPath(path).c_str()),
+                  report.IsEmpty() ? MB_OK | MB_ICONINFORMATION : MB_OK);
 }
 
 void ProjectTreeCommands::WriteMenuScripts()

@@ -1,4 +1,5 @@
-// The message that ends a merge run names the temp folder and each file it could not write.
+// The message that ends a merge run names the temp folder, each file it could not write and each
+// file with other names that it replaced.
 #include "merge/MergeRunMessage.h"
 #include "merge/MergeReportFiles.h"
 #include "model/TextFile.h"
@@ -6,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 TEST(MergeRunMessageTest, NamesTheFolderAndEachFileNotWrittenWithItsReason)
 {
@@ -18,6 +22,8 @@ TEST(MergeRunMessageTest, NamesTheFolderAndEachFileNotWrittenWithItsReason)
     {
         std::vector<const char*> paths;
         std::string message;
+        // Names in the folder given other names first.
+        std::vector<const char*> linked = {};
     };
     const std::string folder = override.Own().string();
     const Case cases[] = {
@@ -29,9 +35,19 @@ TEST(MergeRunMessageTest, NamesTheFolderAndEachFileNotWrittenWithItsReason)
          "The merge report and logs are in " + folder + ".\nThese files could not be written:\n" +
              folder + "/KestraneWeavo/merging.txt: Not a directory\n" + folder +
              "/KestraneWeavo/merging1.txt: Not a directory"},
+        {{"C:\\temp\\Report_ .txt"},
+         "The merge report and logs are in " + folder +
+             ".\nThese links were replaced by the files written:\n" + folder +
+             "/Report_ .txt (it was a hard link)",
+         {"Report_ .txt"}},
     };
     for (const Case& test : cases)
     {
+        for (const char* name : test.linked)
+        {
+            std::ofstream(override.Own() / name) << "old";
+            std::filesystem::create_hard_link(override.Own() / name, temp.Path() / name);
+        }
         MergeReportFiles files;
         for (const char* path : test.paths)
         {

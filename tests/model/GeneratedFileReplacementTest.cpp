@@ -1,24 +1,36 @@
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/TextFile.h"
+#include "platform/core/FileReplacementAt.h"
 #include "platform/core/HostPath.h"
+#include "platform/core/SaveLock.h"
+#include "platform/core/TemporaryName.h"
+#include "platform/core/UserNames.h"
 
 #include "tests/support/EndedProcess.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/HostFiles.h"
 #include "tests/support/OtherUser.h"
+#include "tests/support/SmallTmpfs.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
@@ -218,29 +230,282 @@ TEST(GeneratedFileReplacement, FilesAUserCannotReplaceAreWrittenInPlace)
     EXPECT_EQ((std::set<std::string>{"Linked.aspx", "Other.aspx", "Own.aspx"}), NameSetIn(closed));
 }
 
-// The temporaries that runs killed part way left are removed by the next run that writes in
-// their folder, old names and names cut short alike; those of a live run of the program and
-// those of a project file's save stay.
-TEST(GeneratedFileReplacement, TemporariesOfKilledRunsAreRemoved)
+// What the run says of writing the file, "|", and the file's text after.
+std::string WriteThenRead(const fs::path& folder, const std::string& name, const std::string& text)
+{
+    const std::string said = Write(folder, name, text);
+    return said + "|" + ReadHostFile(folder / name);
+}
+
+// Runs the work where the folder's files must be written in place: the folder lets its user make
+// no file in it. The superuser may make files anywhere, so there another user, who owns the
+// folder and its files, runs it.
+std::string InClosedFolder(const fs::path& folder, const std::function<std::string()>& work)
+{
+    const bool root = ::geteuid() == 0;
+    if (root)
+    {
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+            EXPECT_EQ(0, ::lchown(entry.path().c_str(), otherUser, otherUser));
+    }
+    EXPECT_EQ(0, ::chown(folder.c_str(), root ? otherUser : ::geteuid(), root ? otherUser : -1));
+    ::chmod(folder.c_str(), 0555);
+    const std::string said = root ? AsUser(otherUser, otherUser, work) : work();
+    ::chmod(folder.c_str(), 0755);
+    return said;
+}
+
+// Writes past this size of the file fail with the error once what fits is written, as on a disk
+// that fills: blocks the file holds are written over.
+off_t g_room = 0;
+int g_writeError = 0;
+int g_reserveError = 0;
+
+ssize_t WriteWithinRoom(int fd, const void* bytes, std::size_t count, off_t offset)
+{
+    if (offset >= g_room)
+    {
+        errno = g_writeError;
+        return -1;
+    }
+    return ::pwrite(fd, bytes, std::min(count, static_cast<std::size_t>(g_room - offset)), offset);
+}
+
+int RefusedReserve(int, int, off_t, off_t)
+{
+    errno = g_reserveError;
+    return -1;
+}
+
+// The calls of a write in place, replaced for one scope.
+class ScopedInPlaceCalls
+{
+public:
+    ScopedInPlaceCalls(ReserveCall reserve, WriteAtCall write)
+        : m_reserve(SetReserveCall(reserve)), m_write(SetWriteAtCall(write))
+    {
+    }
+    ~ScopedInPlaceCalls()
+    {
+        SetReserveCall(m_reserve);
+        SetWriteAtCall(m_write);
+    }
+    ScopedInPlaceCalls(const ScopedInPlaceCalls&) = delete;
+    ScopedInPlaceCalls& operator=(const ScopedInPlaceCalls&) = delete;
+
+private:
+    ReserveCall m_reserve;
+    WriteAtCall m_write;
+};
+
+// A file that must be written in place keeps its old text whole when the room for the new one
+// runs out: a full disk, a quota or a file size limit, where the file system reserves the room
+// first and where it cannot (then the old bytes are put back). A shorter text leaves no old byte
+// after it.
+TEST(GeneratedFileReplacement, AFileWrittenInPlaceKeepsItsOldTextWhenTheRoomRunsOut)
+{
+    const std::string before(1000, 'a');
+    const std::string longer(8192, 'b');
+    const struct
+    {
+        const char* fault;
+        std::string text;
+        std::optional<rlim_t> sizeLimit;
+        int reserveError;
+        off_t room;
+        int writeError;
+        std::string said;
+    } cases[] = {
+        {"a file size limit", longer, 4096, 0, 0, 0, "File too large"},
+        {"a quota, reserved first", longer, {}, EDQUOT, 0, 0, "Disk quota exceeded"},
+        {"a quota where nothing is reserved",
+         longer,
+         {},
+         EOPNOTSUPP,
+         1000,
+         EDQUOT,
+         "Disk quota exceeded"},
+        {"a full disk where nothing is reserved",
+         longer,
+         {},
+         EOPNOTSUPP,
+         4096,
+         ENOSPC,
+         "No space left on device"},
+        {"no fault, a shorter text", "new", {}, 0, 0, 0, ""},
+    };
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(each.fault);
+        const PassableFolder folders;
+        const fs::path closed = folders.Path() / "closed";
+        fs::create_directory(closed);
+        WriteHostFile(closed / "Own.aspx", before);
+        g_reserveError = each.reserveError;
+        g_room = each.room;
+        g_writeError = each.writeError;
+        std::optional<ScopedInPlaceCalls> faults;
+        if (each.reserveError != 0)
+            faults.emplace(&RefusedReserve, each.writeError != 0 ? &WriteWithinRoom : &::pwrite);
+        std::optional<ScopedFileSizeLimit> limit;
+        if (each.sizeLimit)
+            limit.emplace(*each.sizeLimit);
+        const std::string said =
+            InClosedFolder(closed, [&] { return WriteThenRead(closed, "Own.aspx", each.text); });
+        limit.reset();
+        faults.reset();
+        const std::string kept = each.said.empty() ? each.text : before;
+        const std::string named = each.said.empty()
+                                      ? ""
+                                      : "These files could not be written:\n" +
+                                            (closed / "Own.aspx").string() + " (" + each.said + ")";
+        EXPECT_EQ(named + "|" + kept, said);
+        EXPECT_EQ(std::vector<std::string>{"Own.aspx"}, NamesIn(closed));
+    }
+}
+
+// A full tmpfs refuses the room of a file written in place before any old byte is overwritten.
+TEST(GeneratedFileReplacement, AFullFileSystemLeavesAFileWrittenInPlaceWhole)
+{
+    const PassableFolder folders;
+    const std::string before(1000, 'a');
+    const std::optional<std::string> said = OnSmallTmpfs(
+        folders.Path(), 64 * 1024,
+        [&]
+        {
+            const fs::path closed = folders.Path() / "closed";
+            fs::create_directory(closed);
+            WriteHostFile(closed / "Own.aspx", before);
+            // The rest of the file system is taken.
+            std::ofstream filler(folders.Path() / "filler", std::ios::binary);
+            const std::string block(4096, 'f');
+            while (filler.write(block.data(), block.size()))
+                ;
+            return InClosedFolder(
+                closed, [&] { return WriteThenRead(closed, "Own.aspx", std::string(8192, 'b')); });
+        });
+    if (!said)
+        GTEST_SKIP() << "mounting a small tmpfs needs the superuser and a mount namespace";
+    EXPECT_EQ("These files could not be written:\n" +
+                  (folders.Path() / "closed/Own.aspx").string() + " (No space left on device)|" +
+                  before,
+              *said);
+}
+
+// The next run that writes a file removes the temporaries of that file that writes killed part
+// way left, old names and names cut short alike, judged by their locks: a live writer's stays,
+// whatever process its name gives and whatever program file it runs; so do names of that form
+// that no file the run writes there makes (a user's own file), and a project file's.
+TEST(GeneratedFileReplacement, TheSweepTakesOnlyTemporariesOfFilesTheRunWritesThatNoWriterHolds)
 {
     TempFolder site("WeavoLeft");
     const std::string dead = std::to_string(EndedProcess());
-    const std::string live = std::to_string(::getpid());
+    const std::string longName = std::string(250, 'T') + ".cs";
     const std::string name = RUNTIME_CLASS(ForgeonProject)->m_lpszClassName;
     const std::string projectHeader =
         std::string("\xFF\xFF\0\0", 4) + static_cast<char>(name.size()) + '\0' + name;
-    const std::set<std::string> kept = {"Page.aspx", "Page.aspx.weavo-" + live + "-7",
-                                        "Shop.wvt.weavo-" + dead + "-1", "Notes.weavo-x-1"};
-    // The parent process runs another program.
-    for (const std::string& entry : std::vector<std::string>{
-             "Page.aspx.weavo-" + dead + "-3", std::string(240, 'T') + ".weavo-" + dead + "-12",
-             "Grid.cs.weavo-" + std::to_string(::getppid()) + "-2",
-             "Page.aspx.weavo-" + live + "-7", "Notes.weavo-x-1"})
-        WriteHostFile(site.Path() / entry, "part");
-    WriteHostFile(site.Path() / ("Shop.wvt.weavo-" + dead + "-1"), projectHeader);
+    // A writer alive in another process (ctest's number in its name): it holds its lock.
+    const std::string held = "Page.aspx.weavo-" + std::to_string(::getppid()) + "-7";
+    const struct
+    {
+        std::string entry;
+        std::string text;
+        bool stays;
+    } entries[] = {
+        {"Page.aspx.weavo-" + dead + "-3", "part", false},
+        {TemporaryNameFor(longName, 12), "part", false},
+        {held, "part", true},
+        {"mine.weavo-2024-12", "the user's own", true},
+        {"Grid.cs.weavo-" + dead + "-2", "part", true},
+        {"Shop.wvt.weavo-" + dead + "-1", projectHeader, true},
+        {"Notes.weavo-x-1", "part", true},
+    };
+    std::set<std::string> kept = {"Page.aspx", longName, "Shop.wvt"};
+    for (const auto& each : entries)
+    {
+        WriteHostFile(site.Path() / each.entry, each.text);
+        if (each.stays)
+            kept.insert(each.entry);
+    }
+    int ready[2];
+    ASSERT_EQ(0, ::pipe(ready));
+    const pid_t writer = ::fork();
+    if (writer == 0)
+    {
+        const int fd = ::open((site.Path() / held).c_str(), O_RDWR);
+        const bool locked = fd >= 0 && LockWholeFile(fd) == 0;
+        if (::write(ready[1], locked ? "l" : "-", 1) != 1 || !locked)
+            ::_exit(1);
+        ::pause();
+    }
+    char locked = 0;
+    ASSERT_EQ(1, ::read(ready[0], &locked, 1));
+    EXPECT_EQ('l', locked);
 
-    EXPECT_EQ("", Write(site.Path(), "Page.aspx", "new"));
+    GenerationReport report;
+    report.SetOutputRoot(site.ModelPath());
+    for (const std::string& file : {std::string("Page.aspx"), longName, std::string("Shop.wvt")})
+        SaveTextFile(site.ModelPath(file.c_str()), "new", report);
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
 
+    EXPECT_EQ("", std::string(report.GetFullText()));
     EXPECT_EQ(kept, NameSetIn(site.Path()));
+}
+
+// In a tree that users of one group share, another user's temporary that no live writer holds is
+// named in the run's closing message and left for that user; one that a live writer of that
+// user holds is neither.
+TEST(GeneratedFileReplacement, AnotherUsersLeftTemporaryInASharedTreeIsNamed)
+{
+    if (!CanActAsOtherUsers())
+        GTEST_SKIP() << "acting as other users needs the superuser";
+    const PassableFolder folders;
+    const fs::path shared = folders.Path() / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(0, ::chown(shared.c_str(), 0, kSharedGroup));
+    ::chmod(shared.c_str(), 02775 | S_IWOTH);
+    const std::string dead = std::to_string(EndedProcess());
+    const std::string left = "Page.aspx.weavo-" + dead + "-4";
+    const std::string live = "Grid.cs.weavo-" + dead + "-5";
+    for (const std::string& entry : {left, live})
+    {
+        WriteHostFile(shared / entry, "part");
+        ::chmod((shared / entry).c_str(), 0600);
+        ASSERT_EQ(0, ::chown((shared / entry).c_str(), kFirstUser, kSharedGroup));
+    }
+    const timespec old[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+    for (const std::string& entry : {left, live})
+        ASSERT_EQ(0, ::utimensat(AT_FDCWD, (shared / entry).c_str(), old, 0));
+    OtherUserProcess holder(
+        kFirstUser, kSharedGroup,
+        [&]
+        {
+            const int fd = ::open((shared / live).c_str(), O_RDWR);
+            return fd >= 0 && LockWholeFile(fd) == 0 ? "held" : "not held";
+        },
+        /*keepRunning=*/true);
+    ASSERT_EQ("held", holder.Text());
+
+    const std::string said =
+        AsUser(kSecondUser, kSharedGroup,
+               [&]
+               {
+                   const std::string root = ToModelPath(shared.string().c_str());
+                   GenerationReport report;
+                   report.SetOutputRoot(root.c_str());
+                   for (const char* file : {"Page.aspx", "Grid.cs"})
+                       SaveTextFile((root + "\\" + file).c_str(), "new", report);
+                   return std::string(report.ClosingText("Done."));
+               });
+
+    EXPECT_EQ("Done.\n\nThese files that writes killed part way left could not be removed:\n" +
+                  (shared / left).string() + " (it belongs to another user, " +
+                  UserName(kFirstUser) + ")",
+              said);
+    EXPECT_TRUE(fs::exists(shared / left));
+    EXPECT_TRUE(fs::exists(shared / live));
 }
 } // namespace

@@ -35,6 +35,8 @@ pid_t StartInstance(const std::string& path, int ready, int barrier)
     if (child != 0)
         return child;
     const ScriptedMessageBoxes boxes;
+    // However long the other's save takes on a busy machine, it is waited for.
+    ProjectStore::SetSaveLockWait(std::chrono::minutes(1));
     ProjectStore store;
     std::optional<FileStamp> known = FileStamp::Of(path.c_str());
     if (!store.ArchiveProject(nullptr, path.c_str(), TRUE))

@@ -463,12 +463,38 @@ TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteEveryScriptOfTheProject)
     }
     EXPECT_EQ(ReadHostFile(script), expected + "\r\n");
 
+    // A named project's database script lies in the project's folder, the others under its
+    // path: each is written where it lies.
+    std::filesystem::remove(script);
+    program.Project().SetProjectName("Shop");
+    program.Command(ID_PROJECT_SQL_SCRIPTS);
+    const std::filesystem::path named = ToHostPath(program.Project().GetScriptFilePath());
+    ASSERT_EQ(program.boxes.Shown().size(), 3u);
+    EXPECT_EQ(program.boxes.ShownTexts()[2], "The SQL scripts of the project were written:\n" +
+                                                 named.string() + "\n" + procedures.string() +
+                                                 "\n" + script.string());
+    EXPECT_NE(ReadHostFile(named).find("CREATE TABLE"), std::string::npos);
+    EXPECT_EQ(ReadHostFile(script), expected + "\r\n");
+
+    // A script that has another name, and another text, is replaced by a file of its own, and
+    // the box says so, as Write All's does.
+    std::ofstream(script, std::ios::app) << "changed";
+    const std::filesystem::path other = program.folder.Path() / "desigInsert.sql.other";
+    std::filesystem::create_hard_link(script, other);
+    program.Command(ID_PROJECT_SQL_SCRIPTS);
+    ASSERT_EQ(program.boxes.Shown().size(), 4u);
+    EXPECT_EQ(program.boxes.ShownTexts()[3], program.boxes.ShownTexts()[2] +
+                                                 "\n\nThese links were replaced by the files "
+                                                 "written:\n" +
+                                                 script.string() + " (it was a hard link)");
+    EXPECT_EQ(ReadHostFile(other), expected + "\r\nchanged");
+
     std::filesystem::remove(script);
     std::filesystem::create_directory(script);
     program.Command(ID_PROJECT_SQL_SCRIPTS);
-    ASSERT_EQ(program.boxes.Shown().size(), 3u);
-    EXPECT_NE(program.boxes.ShownTexts()[2].find("desigInsert.sql"), std::string::npos)
-        << program.boxes.ShownTexts()[2];
+    ASSERT_EQ(program.boxes.Shown().size(), 5u);
+    EXPECT_NE(program.boxes.ShownTexts()[4].find("desigInsert.sql"), std::string::npos)
+        << program.boxes.ShownTexts()[4];
 }
 
 TEST_F(DocumentCommandsTest, AProjectNobodyChangedGivesWayWithoutAQuestion)

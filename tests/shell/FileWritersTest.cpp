@@ -56,7 +56,7 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
              log.Write(0, "merged\n");
              files.Close(log);
          }},
-        {"dashboard preview and every text file", host("Board_preview.html"),
+        {"a text file written at its path", host("Board_preview.html"),
          [&]
          {
              TextFile preview(project.GetProjectPath() + "Board_preview.html", false, '=', 60,

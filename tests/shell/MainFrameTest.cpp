@@ -231,6 +231,16 @@ TEST(MainFrameTest, BackupStampsAndPlaces)
     EXPECT_EQ(windows.BackupFolder(), "C:\\Work\\Shop_backup");
     EXPECT_EQ(windows.CopyPath("~3Mar2008(9-5)"), "C:\\Work\\Shop_backup\\Shop~3Mar2008(9-5).wvt");
     EXPECT_EQ(BackupPlace("/home/u/My Shop.wvt").BackupFolder(), "/home/u\\My Shop_backup");
+    // A name too long for the suffix is cut as a temporary's is: its start, "~" and a hash.
+    const BackupPlace longName("/home/u/" + CString(std::string(250, 'S').c_str()) + ".wvt");
+    const std::string folder = longName.BackupFolder().str();
+    EXPECT_EQ(folder.substr(0, 8 + 239), "/home/u\\" + std::string(239, 'S'));
+    EXPECT_EQ(folder[8 + 239], '~');
+    EXPECT_EQ(folder.size() - 8, 255u);
+    EXPECT_TRUE(folder.ends_with("_backup"));
+    const std::string copy = longName.CopyPath("~3Mar2008(9-5)").str();
+    EXPECT_EQ(copy.size() - folder.size() - 1, 255u);
+    EXPECT_TRUE(copy.ends_with("~3Mar2008(9-5).wvt"));
 }
 
 TEST(MainFrameTest, SaveBackupCopyUsesTheGivenStamp)

@@ -1,6 +1,7 @@
 #include "entities/Menu.h"
 #include "model/Module.h"
 #include "platform/core/FileReplacement.h"
+#include "shell/BackupCopy.h"
 #include "shell/ForgeonView.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -241,6 +242,29 @@ TEST(ProjectFileSavingTest, ARewriteThatKeepsTheSizeAndTheTimeIsNoticed)
     ASSERT_EQ(program.boxes.Shown().size(), 1u);
     EXPECT_EQ(program.boxes.Shown()[0].type, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
     EXPECT_EQ(ReadHostFile(path), theirs);
+}
+// A project file of a long name, up to the longest a folder takes, has its timed backups: the
+// backup folder's name and the copy's are cut as its temporaries' are, and Open finds the copies'
+// leftovers there.
+TEST(ProjectFileSavingTest, AProjectFileOfALongNameIsBackedUp)
+{
+    RunningProgram program;
+    for (const std::size_t length : {245u, 250u, 255u})
+    {
+        SCOPED_TRACE(length);
+        const std::string name = std::string(length - 4, 'S') + ".wvt";
+        program.files.Answer(program.PathOf(name.c_str()).c_str());
+        ASSERT_TRUE(program.Doc().SaveAs(program.Doc().GetProject(), false));
+        program.Doc().SaveBackupCopy("~31Dec2026(23-59)");
+        EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), "");
+        const BackupPlace place(program.Doc().GetPath());
+        const fs::path copy = ToHostPath(place.CopyPath("~31Dec2026(23-59)"));
+        EXPECT_TRUE(fs::is_regular_file(copy)) << copy;
+        EXPECT_EQ(copy.parent_path(), ToHostPath(place.BackupFolder()));
+        EXPECT_EQ(copy.parent_path().parent_path(), program.folder.Path());
+        EXPECT_LE(copy.parent_path().filename().string().size(), 255u);
+        EXPECT_LE(copy.filename().string().size(), 255u);
+    }
 }
 } // namespace
 

@@ -652,17 +652,32 @@ TEST_F(DashBoardDesignerTest, RefreshWritesThePreviewOnlyWithAPathAndAName)
                   "\t\t\t\t\t</tr>\r\n\t\t\t\t</table>\r\n"
                   "\t\t\t</td>\r\n\t\t</tr>\r\n\t</table>\r\n</body>\r\n</html>\r\n");
 
+    // A preview that has another name, and another text, is replaced by a file of its own, and
+    // a box says so.
+    const std::filesystem::path other = folder.Path() / "Board_preview.other";
+    std::filesystem::create_hard_link(folder.Path() / "Shop" / "Board_preview.html", other);
+    std::ofstream(other, std::ios::app) << "changed";
+    boxes.Answer(IDOK);
+    designer.Refresh();
+    EXPECT_EQ(Texts(boxes).back(), "These links were replaced by the files written:\n" +
+                                       (folder.Path() / "Shop" / "Board_preview.html").string() +
+                                       " (it was a hard link)");
+    EXPECT_EQ(ReadHostFile(folder.Path() / "Shop" / "Board_preview.html"), preview);
+    EXPECT_EQ(ReadHostFile(other), preview + "changed");
+    EXPECT_EQ(dash.calls.size(), 2u);
+
     // A name that would lead out of the folder is refused before any file is made.
     boxes.Answer(IDOK);
     designer.States().SetText(DashBoardDesigner::IDC_NAME, "..\\Board");
     designer.Refresh();
     EXPECT_EQ(Texts(boxes).back(), "Special charater in dashboard name.Please check.");
-    EXPECT_EQ(dash.calls.size(), 1u);
+    EXPECT_EQ(dash.calls.size(), 2u);
 
     // The preview goes with the page the designer lets go of, once.
     designer.Clear();
     designer.Clear();
-    EXPECT_EQ(dash.calls, (std::vector<CString>{"navigate " + path, "navigate "}));
+    EXPECT_EQ(dash.calls,
+              (std::vector<CString>{"navigate " + path, "navigate " + path, "navigate "}));
 }
 
 // A dashboard's tables are numbered from its own count, whatever grids were made before.

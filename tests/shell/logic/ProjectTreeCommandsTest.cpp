@@ -26,7 +26,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -632,14 +634,7 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
         EXPECT_TRUE(std::filesystem::exists(folder.Path() / "_system" / "js" / script)) << script;
     EXPECT_EQ(boxes.Shown().size(), shown);
     // Write MapForm on a map form's item writes the map page and its action page.
-    auto* map = new MapForm;
-    map->SetName("customer_map");
-    Table* regions = NewTable("customer_region", Table::mapKind, {"region"});
-    Base().AppendMapTable(regions);
-    map->SetMappingTable(regions);
-    Base().Append(map);
-    map->EnsureReportFiles();
-    tree.BuildTree(&project);
+    AddMapForm();
     Choose(Item(Base(), TreeSlot::MapForms, "customer_map"), 10);
     for (const char* page : {"customer_map_addReport.asp", "customer_map_addReport_action.asp"})
         EXPECT_TRUE(std::filesystem::exists(folder.Path() / "BaseModule" / page)) << page;
@@ -683,6 +678,67 @@ TEST_F(CommandFixture, EveryWriteCommandSaysWhatItWroteAndWhere)
                   1)
             << statuses[index];
     }
+}
+
+// Every write command of the tree's menus, run again over the files it wrote once they have
+// other names (hard links) and other texts, names the files it replaced in its closing message,
+// as Write All does.
+TEST_F(CommandFixture, EveryWriteCommandOfTheTreeNamesTheHardLinksItReplaced)
+{
+    namespace fs = std::filesystem;
+    TempFolder folder;
+    project.SetProjectName("Shop");
+    project.SetProjectPath((folder.Path().string() + "/").c_str());
+    AddTransaction();
+    AddMapForm();
+
+    // Each write entry of the tree's menus, on the first item whose menu offers it.
+    std::map<std::string, std::pair<TreeHandle, UINT>> writes;
+    std::vector<TreeHandle> items{tree.GetRootItem()};
+    while (!items.empty())
+    {
+        const TreeHandle item = items.back();
+        items.pop_back();
+        for (TreeHandle child = control.GetChildItem(item); child != nullptr;
+             child = control.GetNextSiblingItem(child))
+            items.push_back(child);
+        commands.SelectModuleOfItem(item);
+        const TreeMenuChoice choice = commands.ChooseMenu(item);
+        for (const TreeMenuEntry& entry : TreeMenuEntries(choice.menu))
+            if (std::string(entry.text).starts_with("Write") &&
+                std::ranges::find(choice.grayed, entry.command) == choice.grayed.end())
+                writes.try_emplace(entry.text, item, entry.command);
+    }
+    std::set<std::string> offered;
+    for (int menu = 0; menu <= kTreeMenuCount; ++menu)
+        for (const TreeMenuEntry& entry : TreeMenuEntries(static_cast<TreeMenu>(menu)))
+            if (std::string(entry.text).starts_with("Write"))
+                offered.insert(entry.text);
+    ASSERT_EQ(writes.size(), offered.size());
+    for (const auto& [text, write] : writes)
+        Choose(write.first, write.second);
+
+    const fs::path links =
+        folder.Path().parent_path() / (folder.Path().filename().string() + "-links");
+    fs::create_directory(links);
+    int linked = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder.Path()))
+        if (entry.is_regular_file())
+        {
+            std::ofstream(entry.path(), std::ios::app) << "changed";
+            fs::create_hard_link(entry.path(), links / std::to_string(linked++));
+        }
+    for (const auto& [text, write] : writes)
+    {
+        const std::size_t shown = boxes.Shown().size();
+        Choose(write.first, write.second);
+        std::string said;
+        for (std::size_t box = shown; box < boxes.Shown().size(); ++box)
+            said += boxes.Shown()[box].text + "\n";
+        EXPECT_NE(said.find("These links were replaced by the files written:\n"), std::string::npos)
+            << text << ": " << said;
+    }
+    fs::remove_all(links);
 }
 
 namespace

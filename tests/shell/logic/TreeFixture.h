@@ -169,6 +169,18 @@ protected:
         }
         tree.BuildTree(&project);
     }
+    // A map form "customer_map" of the base module on a map table, with its report files.
+    void AddMapForm()
+    {
+        auto* map = new MapForm;
+        map->SetName("customer_map");
+        Table* regions = NewTable("customer_region", Table::mapKind, {"region"});
+        Base().AppendMapTable(regions);
+        map->SetMappingTable(regions);
+        Base().Append(map);
+        map->EnsureReportFiles();
+        tree.BuildTree(&project);
+    }
     // A right click on the item and the command chosen in its menu.
     void Choose(TreeHandle item, UINT command)
     {
