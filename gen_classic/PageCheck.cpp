@@ -110,13 +110,14 @@ std::vector<Token> Tokenise(const std::string& line, bool& openString)
     return tokens;
 }
 
-// The logical lines of the script: physical lines joined where one ends in " _".
-std::vector<std::pair<std::string, int>> LogicalLines(const std::vector<PageIsland>& islands)
+// The logical lines of the islands of the kind: physical lines joined where one ends in " _".
+std::vector<std::pair<std::string, int>> LogicalLines(const std::vector<PageIsland>& islands,
+                                                      char kind)
 {
     std::vector<std::pair<std::string, int>> lines;
     for (const PageIsland& island : islands)
     {
-        if (island.kind != ' ')
+        if (island.kind != kind)
             continue;
         std::istringstream in(island.text);
         std::string physical;
@@ -306,7 +307,7 @@ std::vector<std::string> CheckVbScript(const std::vector<PageIsland>& islands)
 {
     std::vector<std::string> problems;
     BlockChecker blocks(problems);
-    for (const auto& [text, line] : LogicalLines(islands))
+    for (const auto& [text, line] : LogicalLines(islands, ' '))
     {
         bool openString = false;
         const std::vector<Token> tokens = Tokenise(text, openString);
@@ -315,6 +316,14 @@ std::vector<std::string> CheckVbScript(const std::vector<PageIsland>& islands)
         blocks.Line(tokens, line);
     }
     blocks.Finish();
+    // An output expression holds no block, but its strings close as a script's do.
+    for (const auto& [text, line] : LogicalLines(islands, '='))
+    {
+        bool openString = false;
+        Tokenise(text, openString);
+        if (openString)
+            problems.push_back("line " + std::to_string(line) + ": string not closed");
+    }
     return problems;
 }
 

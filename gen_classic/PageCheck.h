@@ -8,9 +8,9 @@
 class GenerationReport;
 
 // The classic page check: a page is HTML with server-script islands between "<%" and "%>"
-// ("<%=" an output expression, "<%@" a directive). The check finds unpaired delimiters and
-// VBScript blocks and strings that do not balance across the islands (If, For, While, Do, Sub,
-// Function, Select Case, With).
+// ("<%=" an output expression, "<%@" a directive). The check finds unpaired delimiters,
+// VBScript blocks that do not balance across the islands (If, For, While, Do, Sub, Function,
+// Select Case, With) and strings not closed on their line.
 
 struct PageIsland
 {
@@ -24,7 +24,8 @@ struct PageIsland
 // The islands of the page in order; a delimiter without its partner adds a problem.
 std::vector<PageIsland> SplitPage(const std::string& page, std::vector<std::string>& problems);
 
-// The problems of the VBScript of the code islands, taken as one script.
+// The problems of the VBScript of the code islands, taken as one script, and the strings of the
+// output expressions that are not closed.
 std::vector<std::string> CheckVbScript(const std::vector<PageIsland>& islands);
 
 // SplitPage and CheckVbScript of the page; empty when the page passes.

@@ -34,6 +34,7 @@ TEST(PageCheckTest, FindsTheFaultsOfPagesAndPassesGoodOnes)
         {"<% For i = 1 To 2 %><% End If %><% Next %>", "line 1: End If outside If (innermost"},
         {"<% Function F() %><% End Sub %><% End Function %>", "line 1: End Sub outside Sub"},
         {"<%\nx = \"open\n%>", "line 2: string not closed"},
+        {"<p><%= \"a\" & \"open\nline %>", "line 1: string not closed"},
         {"<% If a b %>", "line 1: If without Then"},
         {"<% Case 1 %>", "line 1: Case outside Select"},
         {"<% Loop %>", "line 1: Loop outside Do"},
