@@ -4,20 +4,16 @@
 #include "platform/core/TextBytes.h"
 
 #include <algorithm>
-#include <cctype>
+#include <cstddef>
 #include <cstdio>
-#include <sstream>
+#include <span>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace
 {
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 // The lines of a text by position, counted from where the last question stood, so that
 // asking in the order of the text reads it once.
 class LineCounter
@@ -45,28 +41,54 @@ private:
     int m_line = 1;
 };
 
-// One word, string or sign of a VBScript line; strings keep their quotes.
+// One word, string or sign of a VBScript line, a view of the line; strings keep their quotes.
 struct Token
 {
-    std::string text;
+    std::string_view text;
     bool word = false;
 };
 
-// The tokens of one logical line (continuations joined); a string left open is a problem.
-std::vector<Token> Tokenise(const std::string& line, bool& openString)
+// The character classes of VBScript's ASCII syntax, without the locale.
+bool IsBlank(char c)
 {
-    std::vector<Token> tokens;
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsWordCharacter(char c)
+{
+    const char lower = LowerAscii(c);
+    return (lower >= 'a' && lower <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The token is a word that is the keyword (given in lower case) in any case.
+bool Is(const Token& token, std::string_view keyword)
+{
+    return token.word && token.text.size() == keyword.size() &&
+           std::equal(token.text.begin(), token.text.end(), keyword.begin(),
+                      [](char c, char k) { return LowerAscii(c) == k; });
+}
+
+// The tokens of one logical line (continuations joined) in place of those before; a string left
+// open is a problem.
+void Tokenise(std::string_view line, std::vector<Token>& tokens, bool& openString)
+{
+    tokens.clear();
     openString = false;
     for (std::size_t i = 0; i < line.size();)
     {
         const char c = line[i];
-        if (std::isspace(static_cast<unsigned char>(c)))
+        if (IsBlank(c))
         {
             ++i;
             continue;
         }
         if (c == '\'')
-            break;
+            return;
         if (c == '"')
         {
             std::size_t end = i + 1;
@@ -75,7 +97,7 @@ std::vector<Token> Tokenise(const std::string& line, bool& openString)
                 if (end >= line.size())
                 {
                     openString = true;
-                    return tokens;
+                    return;
                 }
                 if (line[end] == '"')
                 {
@@ -91,62 +113,71 @@ std::vector<Token> Tokenise(const std::string& line, bool& openString)
             i = end + 1;
             continue;
         }
-        if (std::isalnum(static_cast<unsigned char>(c)) || c == '_')
+        if (IsWordCharacter(c))
         {
             std::size_t end = i;
-            while (end < line.size() &&
-                   (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_'))
+            while (end < line.size() && IsWordCharacter(line[end]))
                 ++end;
-            const std::string word = line.substr(i, end - i);
-            if (Lower(word) == "rem" && tokens.empty())
-                break;
-            tokens.push_back({word, true});
+            const Token word{line.substr(i, end - i), true};
+            if (tokens.empty() && Is(word, "rem"))
+                return;
+            tokens.push_back(word);
             i = end;
             continue;
         }
-        tokens.push_back({std::string(1, c), false});
+        tokens.push_back({line.substr(i, 1), false});
         ++i;
     }
-    return tokens;
 }
 
-// The logical lines of the islands of the kind: physical lines joined where one ends in " _".
-std::vector<std::pair<std::string, int>> LogicalLines(const std::vector<PageIsland>& islands,
-                                                      char kind)
+// Calls take(line, number) for each logical line of the islands of the kind: physical lines
+// joined where one ends in " _".
+template <class Take>
+void ForEachLogicalLine(const std::vector<PageIsland>& islands, char kind, const Take& take)
 {
-    std::vector<std::pair<std::string, int>> lines;
+    std::string pending;
     for (const PageIsland& island : islands)
     {
         if (island.kind != kind)
             continue;
-        std::istringstream in(island.text);
-        std::string physical;
-        std::string pending;
+        const std::string_view text = island.text;
         int line = island.line;
         int start = line;
-        while (std::getline(in, physical))
+        for (std::size_t from = 0; from < text.size(); ++line)
         {
-            if (!physical.empty() && physical.back() == '\r')
-                physical.pop_back();
+            std::size_t to = text.find('\n', from);
+            if (to == std::string_view::npos)
+                to = text.size();
+            std::string_view physical = text.substr(from, to - from);
+            from = to + 1;
+            if (physical.ends_with('\r'))
+                physical.remove_suffix(1);
             if (pending.empty())
                 start = line;
-            std::string trimmed = physical;
-            while (!trimmed.empty() && std::isspace(static_cast<unsigned char>(trimmed.back())))
-                trimmed.pop_back();
+            std::string_view trimmed = physical;
+            while (!trimmed.empty() && IsBlank(trimmed.back()))
+                trimmed.remove_suffix(1);
             if (trimmed.size() >= 2 && trimmed.back() == '_' &&
-                std::isspace(static_cast<unsigned char>(trimmed[trimmed.size() - 2])))
-                pending += trimmed.substr(0, trimmed.size() - 1) + " ";
+                IsBlank(trimmed[trimmed.size() - 2]))
+            {
+                pending.append(trimmed.substr(0, trimmed.size() - 1)).append(" ");
+                continue;
+            }
+            if (pending.empty())
+                take(physical, start);
             else
             {
-                lines.emplace_back(pending + physical, start);
+                pending.append(physical);
+                take(std::string_view(pending), start);
                 pending.clear();
             }
-            ++line;
         }
         if (!pending.empty())
-            lines.emplace_back(pending, start);
+        {
+            take(std::string_view(pending), start);
+            pending.clear();
+        }
     }
-    return lines;
 }
 
 class BlockChecker
@@ -161,7 +192,7 @@ public:
         {
             if (i < tokens.size() && tokens[i].text != ":")
                 continue;
-            const std::vector<Token> statement(tokens.begin() + start, tokens.begin() + i);
+            const std::span<const Token> statement(tokens.data() + start, i - start);
             start = i + 1;
             if (Statement(statement, line))
                 return;
@@ -177,55 +208,54 @@ public:
 
 private:
     // True when the statement took the rest of the line (a one-line If).
-    bool Statement(const std::vector<Token>& statement, int line)
+    bool Statement(std::span<const Token> statement, int line)
     {
-        std::vector<std::string> words;
-        for (const Token& token : statement)
-            words.push_back(token.word ? Lower(token.text) : token.text);
-        if (words.empty())
+        if (statement.empty())
             return false;
-        std::size_t first = 0;
-        if (words[0] == "public" || words[0] == "private")
-            first = 1;
-        const std::string head = first < words.size() ? words[first] : std::string();
-        const std::string next = first + 1 < words.size() ? words[first + 1] : std::string();
-        if (head == "if")
+        const std::size_t first = Is(statement[0], "public") || Is(statement[0], "private") ? 1 : 0;
+        if (first >= statement.size())
+            return false;
+        const Token& head = statement[first];
+        const Token none;
+        const Token& next = first + 1 < statement.size() ? statement[first + 1] : none;
+        if (Is(head, "if"))
         {
-            const auto then = std::find(words.begin(), words.end(), "then");
-            if (then == words.end())
+            const auto then = std::find_if(statement.begin(), statement.end(),
+                                           [](const Token& token) { return Is(token, "then"); });
+            if (then == statement.end())
                 Problem(line, "If without Then");
-            else if (then + 1 == words.end())
+            else if (then + 1 == statement.end())
                 m_open.emplace_back("If", line);
             return true;
         }
-        if (head == "elseif" || head == "else")
-            Expect("If", head == "else" ? "Else" : "ElseIf", line, false);
-        else if (head == "end")
+        if (Is(head, "elseif") || Is(head, "else"))
+            Expect("If", Is(head, "else") ? "Else" : "ElseIf", line, false);
+        else if (Is(head, "end"))
             Close(next, line);
-        else if (head == "for")
+        else if (Is(head, "for"))
             m_open.emplace_back("For", line);
-        else if (head == "next")
+        else if (Is(head, "next"))
             Expect("For", "Next", line, true);
-        else if (head == "while")
+        else if (Is(head, "while"))
             m_open.emplace_back("While", line);
-        else if (head == "wend")
+        else if (Is(head, "wend"))
             Expect("While", "Wend", line, true);
-        else if (head == "do")
+        else if (Is(head, "do"))
             m_open.emplace_back("Do", line);
-        else if (head == "loop")
+        else if (Is(head, "loop"))
             Expect("Do", "Loop", line, true);
-        else if (head == "sub" || head == "function")
-            m_open.emplace_back(head == "sub" ? "Sub" : "Function", line);
-        else if (head == "select" && next == "case")
+        else if (Is(head, "sub") || Is(head, "function"))
+            m_open.emplace_back(Is(head, "sub") ? "Sub" : "Function", line);
+        else if (Is(head, "select") && Is(next, "case"))
             m_open.emplace_back("Select", line);
-        else if (head == "case")
+        else if (Is(head, "case"))
             Expect("Select", "Case", line, false);
-        else if (head == "with")
+        else if (Is(head, "with"))
             m_open.emplace_back("With", line);
         return false;
     }
 
-    void Close(const std::string& what, int line)
+    void Close(const Token& what, int line)
     {
         static const std::pair<const char*, const char*> closers[] = {{"if", "If"},
                                                                       {"sub", "Sub"},
@@ -234,15 +264,18 @@ private:
                                                                       {"with", "With"}};
         for (const auto& [word, block] : closers)
         {
-            if (what == word)
+            if (Is(what, word))
             {
                 Expect(block, std::string("End ") + block, line, true);
                 return;
             }
         }
-        if (what.empty())
+        if (what.text.empty())
             return;
-        Problem(line, "End " + what + " closes nothing known");
+        std::string shown(what.text);
+        if (what.word)
+            std::ranges::transform(shown, shown.begin(), LowerAscii);
+        Problem(line, "End " + shown + " closes nothing known");
     }
 
     void Expect(const std::string& block, const std::string& statement, int line, bool pop)
@@ -307,23 +340,28 @@ std::vector<std::string> CheckVbScript(const std::vector<PageIsland>& islands)
 {
     std::vector<std::string> problems;
     BlockChecker blocks(problems);
-    for (const auto& [text, line] : LogicalLines(islands, ' '))
-    {
-        bool openString = false;
-        const std::vector<Token> tokens = Tokenise(text, openString);
-        if (openString)
-            problems.push_back("line " + std::to_string(line) + ": string not closed");
-        blocks.Line(tokens, line);
-    }
+    std::vector<Token> tokens;
+    ForEachLogicalLine(islands, ' ',
+                       [&](std::string_view text, int line)
+                       {
+                           bool openString = false;
+                           Tokenise(text, tokens, openString);
+                           if (openString)
+                               problems.push_back("line " + std::to_string(line) +
+                                                  ": string not closed");
+                           blocks.Line(tokens, line);
+                       });
     blocks.Finish();
     // An output expression holds no block, but its strings close as a script's do.
-    for (const auto& [text, line] : LogicalLines(islands, '='))
-    {
-        bool openString = false;
-        Tokenise(text, openString);
-        if (openString)
-            problems.push_back("line " + std::to_string(line) + ": string not closed");
-    }
+    ForEachLogicalLine(islands, '=',
+                       [&](std::string_view text, int line)
+                       {
+                           bool openString = false;
+                           Tokenise(text, tokens, openString);
+                           if (openString)
+                               problems.push_back("line " + std::to_string(line) +
+                                                  ": string not closed");
+                       });
     return problems;
 }
 
@@ -365,7 +403,7 @@ std::string WithLineText(const std::string& problem, std::string_view page)
     if (std::sscanf(problem.c_str(), "line %d:", &line) != 1)
         return problem;
     std::string_view text = LineOf(page, line);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+    while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
     const bool shortened = text.size() > shownCharacters;
     std::string shown(text.substr(0, shownCharacters));
