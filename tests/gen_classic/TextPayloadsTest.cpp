@@ -28,6 +28,7 @@
 #include "tests/gen_classic/ClassicApplication.h"
 #include "tests/gen_classic/ClassicGolden.h"
 #include "tests/gen_classic/PageCheck.h"
+#include "tests/gen_classic/WrittenPages.h"
 #include "tests/gen_web/PageScript.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ToolRun.h"
@@ -352,97 +353,6 @@ std::string Lines(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         text += line + "\n";
     return text;
-}
-
-// The written files below the folder whose names end in one of the endings.
-std::vector<fs::path> FilesEndingIn(const fs::path& folder,
-                                    std::initializer_list<const char*> endings)
-{
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-    {
-        const std::string name = entry.path().filename().string();
-        if (entry.is_regular_file() && std::ranges::any_of(endings, [&name](const char* ending)
-                                                           { return name.ends_with(ending); }))
-            files.push_back(entry.path());
-    }
-    std::ranges::sort(files);
-    return files;
-}
-
-// node's parser, as node --check runs it, over every script in one process: the scripts that
-// do not parse, with the reason.
-ToolResult ParseScripts(const std::vector<std::string>& scripts, const fs::path& folder)
-{
-    fs::create_directories(folder);
-    std::string files;
-    for (std::size_t i = 0; i < scripts.size(); ++i)
-    {
-        const fs::path file = folder / (std::to_string(i) + ".js");
-        WriteHostFile(file, scripts[i]);
-        files += " " + ShellQuoted(file.string());
-    }
-    return RunTool("node -e " +
-                   ShellQuoted("const fs = require('fs'), vm = require('vm'); let failed = 0;"
-                               "for (const f of process.argv.slice(1)) {"
-                               " try { new vm.Script(fs.readFileSync(f, 'utf8'), {filename: f}); }"
-                               " catch (e) { console.log(f + ': ' + e.message); failed = 1; } }"
-                               "process.exit(failed);") +
-                   files);
-}
-
-// The text with each server block in its place replaced (without a regular expression, which
-// would recurse once a character over a long page).
-std::string WithServerBlocksAs(const std::string& text, const std::string& replacement)
-{
-    std::string result;
-    std::size_t from = 0;
-    for (std::size_t open = text.find("<%"); open != std::string::npos;
-         open = text.find("<%", from))
-    {
-        const std::size_t close = text.find("%>", open + 2);
-        if (close == std::string::npos)
-            break;
-        result.append(text, from, open - from).append(replacement);
-        from = close + 2;
-    }
-    return result.append(text, from);
-}
-
-// The scripts of the written files: the script files themselves and the script blocks and
-// event attributes of the pages, server blocks standing as a literal.
-std::vector<std::string> WrittenScripts(const fs::path& folder)
-{
-    std::vector<std::string> scripts;
-    for (const fs::path& file : FilesEndingIn(folder, {".js"}))
-        scripts.push_back(ReadHostFile(file));
-    for (const fs::path& page : FilesEndingIn(folder, {".aspx", ".master", ".asp"}))
-        scripts.push_back(PageScript(WithServerBlocksAs(ReadHostFile(page), "0")));
-    return scripts;
-}
-
-// The markup of the pages below the folder shows the payload as text: no server block of it and,
-// outside the server blocks, no script element it closes.
-void ExpectPayloadIsNoMarkup(const fs::path& folder)
-{
-    for (const fs::path& page : FilesEndingIn(folder, {".aspx", ".master", ".asp", ".htm"}))
-    {
-        const std::string text = ReadHostFile(page);
-        EXPECT_EQ(std::string::npos, text.find("<%=7*7%>")) << page;
-        const std::string markup = WithServerBlocksAs(text, "");
-        EXPECT_EQ(Count(markup, "<script"), Count(markup, "</script")) << page;
-    }
-}
-
-// Some written file below the folder holds the text.
-bool IsWritten(const fs::path& folder, const std::string& text)
-{
-    return std::ranges::any_of(fs::recursive_directory_iterator(folder),
-                               [&text](const fs::directory_entry& entry) {
-                                   return entry.is_regular_file() &&
-                                          ReadHostFile(entry.path()).find(text) !=
-                                              std::string::npos;
-                               });
 }
 
 // The ASP.NET Write All of the open project into its path, then mcs, xmllint and node on what
