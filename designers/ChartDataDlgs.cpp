@@ -74,7 +74,8 @@ void ChartDataDlg::OnOK()
                  ChartDataEditor::IDC_PIE_SUBCAPTION, ChartDataEditor::IDC_PIE_NUMBER_PREFIX},
                 {ChartDataEditor::IDC_X_PARAMETER, ChartDataEditor::IDC_Y_PARAMETER,
                  ChartDataEditor::IDC_PIE_PARAMETER});
-    m_editor.Ok();
+    if (!m_editor.Ok())
+        return;
     CDialog::OnOK();
 }
 

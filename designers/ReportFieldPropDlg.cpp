@@ -161,6 +161,7 @@ void ReportFieldPropDlg::Show()
 void ReportFieldPropDlg::OnOk()
 {
     ReadControls();
-    m_settings.Ok();
+    if (!m_settings.Ok())
+        return;
     OnCancel();
 }

@@ -4,6 +4,7 @@
 #include "entities/Variable.h"
 #include "gen_classic/ClassicText.h"
 #include "gen_classic/FormControlWriter.h"
+#include "gen_classic/PageCheck.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
@@ -69,9 +70,9 @@ void ClassicPageWriter::SaveInModule(const CString& fileName)
     {
         m_report.AddSkippedPage(m_owner->GetFormName(),
                                 "the page file has no file name or there is no current module");
-        m_pageText.Empty();
-        m_textFile.ClearBuffer();
+        ClearPage();
         return;
     }
-    SavePage(fileName, module->GetName());
+    SaveClassicPage(PagePath(fileName, module->GetName()), m_pageText, m_report);
+    ClearPage();
 }

@@ -30,8 +30,9 @@ protected:
     // The page's field-variable maps but those of shared variables, and the page's control of
     // each of their fields that has one.
     void CollectPostedFields(std::vector<FieldVariableMap*>& maps, std::vector<FieldRep*>& reads);
-    // Saves the page under the name in the current module's folder; a file without name or a
-    // run without current module skips the page with its reason.
+    // Saves the page under the name in the current module's folder when the page check passes
+    // it (SaveClassicPage); a file without name or a run without current module skips the page
+    // with its reason.
     void SaveInModule(const CString& fileName);
 
     FormInterface* m_owner;

@@ -67,6 +67,8 @@ void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CStr
 CString VbsLiteral(CString text)
 {
     text.Replace("\"", "\"\"");
+    text.Replace("%>", "%\" & \">");
+    text.Replace("<%", "<\" & \"%");
     return text;
 }
 

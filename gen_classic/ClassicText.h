@@ -34,7 +34,9 @@ CString WithoutBlanks(CString text);
 // or NULL when the field allows null; an empty value stays empty.
 void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CString& variable);
 
-// The text as the contents of a VBScript string literal: double quotes doubled.
+// The text as the contents of a VBScript string literal in an expression: double quotes doubled,
+// and "%>" and "<%", which end or open a server block, split into two literals joined by "&". A
+// line break stays, and the page check refuses the page.
 CString VbsLiteral(CString text);
 
 // The expression written into HTML with its markup characters encoded; a null value gives "".

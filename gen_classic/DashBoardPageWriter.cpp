@@ -17,6 +17,7 @@
 #include "model/Field.h"
 #include "model/FieldFilter.h"
 #include "model/GenerationReport.h"
+#include "platform/core/LiteralEscaping.h"
 
 namespace
 {
@@ -178,7 +179,7 @@ void DashBoardPageWriter::WriteBody(const DashBoard& dashBoard, int indent)
     m_textFile.Write(indent + 1,
                      "<TD colspan = \"%d\" class = \"menutitle\" align = \"center\" bgcolor = "
                      "\"<%%=glb_bgBlank%%>\"> %s </TD>\n",
-                     grid->GetColumnCount(), dashBoard.GetFormName());
+                     grid->GetColumnCount(), EscapeHtmlText(dashBoard.GetFormName()));
     m_textFile.Write(indent + 1, "</TR>\n");
     m_textFile.Write(indent, "</TABLE>\n");
     WriteGrid(*grid, indent);
@@ -215,7 +216,7 @@ void DashBoardPageWriter::WriteCell(const GridCell* cell, int indent)
     }
     if (info != nullptr && info->IsStaticText())
     {
-        m_textFile.Write(indent, "%s %s </TD>\n", cellOpen, info->GetCaption());
+        m_textFile.Write(indent, "%s %s </TD>\n", cellOpen, EscapeHtmlText(info->GetCaption()));
         return;
     }
     if (info != nullptr && info->GetMenu() != nullptr)
@@ -225,13 +226,14 @@ void DashBoardPageWriter::WriteCell(const GridCell* cell, int indent)
         if (target == nullptr)
             return;
         m_textFile.Write(indent, "%s <A href = \"%s\" class = link7> ", cellOpen,
-                         target->GetRelativeUrl(TRUE, FALSE));
+                         EscapeXml(target->GetRelativeUrl(TRUE, FALSE)));
         if (!info->GetDisplayFields().empty())
             WriteValues(*info);
         else
             m_textFile.Write(0, "%s ",
-                             info->GetCaption().IsEmpty() ? info->GetMenu()->GetName()
-                                                          : info->GetCaption());
+                             EscapeHtmlText(info->GetCaption().IsEmpty()
+                                                ? info->GetMenu()->GetName()
+                                                : info->GetCaption()));
         m_textFile.Write(0, "</A> </TD>\n");
         return;
     }
@@ -257,10 +259,10 @@ void DashBoardPageWriter::WriteValues(const DashBoardCellInfo& info)
         if (values[i].fieldInfo != nullptr)
             values[i].fieldInfo->GetDisplayName(field);
         if (values[i].caption.IsEmpty())
-            m_textFile.Write(0, "rsDashBoard(\"%s\")", field);
+            m_textFile.Write(0, "rsDashBoard(\"%s\")", VbsLiteral(field));
         else
             m_textFile.Write(0, "\"%s &nbsp;\"&(rsDashBoard(\"%s\"))",
-                             VbsLiteral(values[i].caption), field);
+                             VbsLiteral(EscapeHtmlText(values[i].caption)), VbsLiteral(field));
     }
     m_textFile.Write(0, "%%>");
 }

@@ -16,6 +16,7 @@
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "model/VisibilityData.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 
@@ -130,7 +131,7 @@ CString FormControlWriter::ValueVariable(const Field* field) const
 
 CString FormControlWriter::Label(const FieldRep& control) const
 {
-    CString label = control.GetFieldRepData()->GetCaption();
+    CString label = EscapeHtmlText(control.GetFieldRepData()->GetCaption());
     if (control.GetField() != nullptr && control.IsMandatory())
         label += "<FONT color = \"RED\">*</FONT>";
     return label;
@@ -264,7 +265,7 @@ void FormControlWriter::CloseLinkTables(Control& control)
         out.Write(level, "</TD>\n");
         out.Write(level, "<TD align = \"%s\">\n", link->GetAlignmentText());
         out.Write(level + 1, "<a href = \"%s\" class=\"Link7\"> %s </a>\n",
-                  link->GetClassicTargetUrl(), link->GetCaption());
+                  EscapeXml(link->GetClassicTargetUrl()), EscapeHtmlText(link->GetCaption()));
         out.Write(level, "</TD>\n");
         out.Write(level - 1, "</TR>\n");
         out.Write(level - 2, "</TABLE>\n");
@@ -483,7 +484,7 @@ void FormControlWriter::WriteRadioOptions(const Control& control, bool withTail)
         for (std::size_t j = 0; j < values.size(); ++j)
         {
             CString tag = "<INPUT type = \"radio\" class=pagetext2inside name = \"" + control.id +
-                          "\" value=\"" + values[j] + "\"";
+                          "\" value=\"" + EscapeXml(values[j]) + "\"";
             if (control.data->HasEventRecmpFields())
                 tag += " OnClick = \"fn_OnClick_" + FieldOrCaption(control) +
                        "('<%=glb_conString%>');\"";
@@ -558,7 +559,7 @@ void FormControlWriter::WriteTailWithKind(const Control& control, int tailKind,
     if (tailKind == FieldVisibility::Editable)
     {
         if (radio)
-            out.Write(0, " %s \n", optionText);
+            out.Write(0, " %s \n", EscapeHtmlText(optionText));
         else
             out.Write(0, ">\n");
     }
@@ -566,7 +567,7 @@ void FormControlWriter::WriteTailWithKind(const Control& control, int tailKind,
     {
         out.Write(0, " disabled >");
         if (radio)
-            out.Write(0, " %s \n", optionText);
+            out.Write(0, " %s \n", EscapeHtmlText(optionText));
         else
             out.Write(0, "\n");
         if (!radio)
@@ -695,7 +696,10 @@ void FormControlWriter::WriteSelect(const Control& control, int tailKind)
         if (!texts.empty() && !values.empty())
         {
             out.Write(base + 3, "frontFieldStr = \"%s\"\n", Joined(values));
-            out.Write(base + 3, "backFieldStr = \"%s\"\n", Joined(texts));
+            std::vector<CString> shown;
+            for (const CString& text : texts)
+                shown.push_back(EscapeHtmlText(text));
+            out.Write(base + 3, "backFieldStr = \"%s\"\n", Joined(shown));
             out.Write(base + 3, "call Fill_List_HardCode(%s, frontFieldStr, backFieldStr)\n",
                       control.value);
         }

@@ -22,6 +22,7 @@
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "model/ValidationData.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 
@@ -48,10 +49,7 @@ CString Caption(const FieldRep& control)
 // The caption inside a JavaScript string literal.
 CString ScriptCaption(const FieldRep& control)
 {
-    CString text = Caption(control);
-    text.Replace("\\", "\\\\");
-    text.Replace("\"", "\\\"");
-    return text;
+    return EscapeJavaScriptString(Caption(control));
 }
 
 CString TableName(const Table* table)
@@ -122,7 +120,7 @@ void FormControlWriter::WriteFormOpen(const CString& formName, TextFile& out,
     out.Write(indent + 2,
               "<TD align=center bgColor = <%%=glb_bgBlank%%> class = heading colspan = %d> %s "
               "</TD>\n",
-              4, heading);
+              4, EscapeHtmlText(heading));
     out.Write(indent + 1, "</TR>\n");
 }
 
@@ -618,7 +616,7 @@ CString FormControlWriter::RuleVariable(const DateValidation& rule, TextFile& ou
     WriteListQuery(out, rule.GetProcedureInvokation(), "StrQry", indent);
     out.Write(indent, "Set rsQry = Server.CreateObject(\"ADODB.RecordSet\")\n");
     out.Write(indent, "rsQry.Open strQry, glb_con, 1, 2\n");
-    out.Write(indent, "%s = rsQry(\"%s\")\n", name, column);
+    out.Write(indent, "%s = rsQry(\"%s\")\n", name, VbsLiteral(column));
     return name;
 }
 

@@ -15,23 +15,13 @@
 #include "gen_classic/PagePrologue.h"
 #include "model/FieldRep.h"
 #include "model/GenerationReport.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 
 namespace
 {
 const int chartDataFileKind = 11;
-
-// The text as an XML attribute value between apostrophes inside a VBScript string literal.
-CString XmlAttributeInLiteral(const CString& text)
-{
-    CString value = text;
-    value.Replace("&", "&amp;");
-    value.Replace("<", "&lt;");
-    value.Replace("'", "&apos;");
-    value.Replace("\"", "&quot;");
-    return value;
-}
 
 Procedure* FirstGroupProcedure(const ApplicationReport& report)
 {
@@ -168,7 +158,7 @@ bool GraphReportWriter::WriteChartDataPage(const AspFile& file)
     m_textFile.Write(1,
                      "strXMLData = \"<graph caption='%s' shownames='1' showvalues='1' "
                      "decimalPrecision='0' numberPrefix='' >\" & vbCrlf\n",
-                     XmlAttributeInLiteral(chart != nullptr ? chart->GetCaption() : CString()));
+                     VbsLiteral(EscapeXml(chart != nullptr ? chart->GetCaption() : CString())));
     m_textFile.Write(1, "OpenConnection()\n");
     m_textFile.Write(1, "Set oRs = Server.CreateObject(\"ADODB.Recordset\")\n");
     m_textFile.Write(1, "strSQL = \"%s\"\n", VbsLiteral(procedure->GetName()));

@@ -8,6 +8,7 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "gen_classic/ClassicText.h"
+#include "gen_classic/PageCheck.h"
 #include "gen_classic/PageWriteInfo.h"
 #include "model/Field.h"
 #include "model/FieldFilter.h"
@@ -143,7 +144,7 @@ void LoginWriter::WriteLogoutPage()
     out.Write(1, "Response.redirect(\"../Login/login.asp\")\n");
     out.Write(1, "Err_Trap()\n");
     out.Write(0, "%%>\n");
-    SaveTextFile(m_folder + "Logout.asp", out.GetBuffer(), m_report);
+    SaveClassicPage(m_folder + "Logout.asp", out.GetBuffer(), m_report);
 }
 
 LoginActionWriter::LoginActionWriter(const CString& folder, AspFile* file, PageWriteInfo* info,

@@ -4,6 +4,7 @@
 #include "entities/LinkControl.h"
 #include "entities/Variable.h"
 #include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 
@@ -36,7 +37,7 @@ void PageLinkWriter::WriteLinkTable(bool pre, const FormInterface& page, TextFil
         {
             out.Write(indent + 6, "<TD align = \"%s\"> <a href = \"", link->GetAlignmentText());
             WriteLinkAddress(*link, out);
-            out.Write(0, "\" class=\"Link6\"> %s </a> </TD>\n", link->GetCaption());
+            out.Write(0, "\" class=\"Link6\"> %s </a> </TD>\n", EscapeHtmlText(link->GetCaption()));
         }
         out.Write(indent + 5, "</TR>\n");
     }
@@ -45,7 +46,7 @@ void PageLinkWriter::WriteLinkTable(bool pre, const FormInterface& page, TextFil
 
 void PageLinkWriter::WriteLinkAddress(const LinkControl& link, TextFile& out)
 {
-    out.Write(0, "%s", link.GetClassicTargetUrl());
+    out.Write(0, "%s", EscapeXml(link.GetClassicTargetUrl()));
     bool first = true;
     for (const LinkVariableMap* map : link.GetVariableMaps())
     {

@@ -17,6 +17,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/Table.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 #include <functional>
@@ -235,7 +236,7 @@ void ReportSectionWriter::WriteLinkAddress(const ReportGroup& group, const Repor
         else if (binding.m_sourceVariable != nullptr)
             source = binding.m_sourceVariable->GetFieldName();
         else if (binding.m_sourceColumn != nullptr)
-            source = DisplayName(binding.m_sourceColumn);
+            source = VbsLiteral(DisplayName(binding.m_sourceColumn));
         else
         {
             keyBinding = &binding;
@@ -265,9 +266,9 @@ void ReportSectionWriter::WriteColumnArrays(const ReportGroup& group, int indent
                [this](const ReportField& column)
                {
                    m_text.Write(0, "%s",
-                                column.GetFieldInfo() != nullptr
-                                    ? DisplayName(column.GetFieldInfo())
-                                    : column.GetName());
+                                VbsLiteral(column.GetFieldInfo() != nullptr
+                                               ? DisplayName(column.GetFieldInfo())
+                                               : column.GetName()));
                });
     WriteArray(m_text, indent, "glb_ReportField_FieldType\t= \"", group,
                [this](const ReportField& column)
@@ -287,7 +288,7 @@ void ReportSectionWriter::WriteColumnArrays(const ReportGroup& group, int indent
                    CString name = column.GetName();
                    if (name.IsEmpty() && column.GetFieldInfo() != nullptr)
                        column.GetFieldInfo()->GetCaption(name);
-                   m_text.Write(0, "%s", name);
+                   m_text.Write(0, "%s", VbsLiteral(EscapeHtmlText(name)));
                });
     WriteArray(m_text, indent, "glb_ReportField_Width\t= \"", group,
                [this](const ReportField& column) { m_text.Write(0, "%d", column.GetWidth()); });
@@ -378,15 +379,17 @@ void ReportSectionWriter::WriteShowOutputFunctions()
                              "<td colspan=%d class=\"menutitle\" "
                              "bgcolor=<%%=glb_bgBlank%%>><%%=rsreport%d(\"%s\")%%></td>\n",
                              span, level,
-                             column->GetFieldInfo() != nullptr ? DisplayName(column->GetFieldInfo())
-                                                               : column->GetName());
+                             VbsLiteral(column->GetFieldInfo() != nullptr
+                                            ? DisplayName(column->GetFieldInfo())
+                                            : column->GetName()));
             m_text.Write(3, "</tr>\n");
         }
         m_text.Write(3, "<%%\n\n");
         const CString key = group.GetNextProcKey() != nullptr ? DisplayName(group.GetNextProcKey())
                                                               : KeyName(ProcedureOf(group));
         if (!key.IsEmpty())
-            m_text.Write(3, "call ShowOutput_%d(rsReport%d(\"%s\"))\n\n", level + 1, level, key);
+            m_text.Write(3, "call ShowOutput_%d(rsReport%d(\"%s\"))\n\n", level + 1, level,
+                         VbsLiteral(key));
         m_text.Write(3, "rsReport%d.MoveNext\n", level);
         m_text.Write(2, "Wend\n");
         m_text.Write(1, "End If\n");
@@ -462,7 +465,7 @@ void ReportSectionWriter::WriteTitleRow(const ReportGroup& group, int indent)
     m_text.Write(indent + 2,
                  "<TD align = center bgColor = <%%=glb_bgBlank%%> class = heading colspan = %d> "
                  "%s </TD>\n",
-                 span, m_report->GetFormName());
+                 span, EscapeHtmlText(m_report->GetFormName()));
     m_text.Write(indent + 1, "</TR>\n\n");
 }
 
@@ -570,7 +573,8 @@ void ReportSectionWriter::WriteResultBlock(const ReportGroup& group, int indent)
     WriteLinkSettings(indent + 1);
     WriteControlArrays(group, indent + 1);
     WritePrintArrays(group, indent + 1);
-    m_text.Write(indent + 1, "ReportSubHeader = \"%s\"\n", m_report->GetSubHeader());
+    m_text.Write(indent + 1, "ReportSubHeader = \"%s\"\n",
+                 VbsLiteral(EscapeHtmlText(m_report->GetSubHeader())));
     WriteResultListCall(group, indent + 1);
     WriteQueryFunction(group, indent + 1);
     m_text.Write(indent, "%%>\n");
@@ -719,15 +723,16 @@ void ReportSectionWriter::WritePrintArrays(const ReportGroup& group, int indent)
         m_text.Write(indent, "glb_ReportField_%s_Print = Replace(glb_ReportField_%s,\",\",\":\")\n",
                      array, array);
     m_text.Write(indent, "strReportHeader = \"%s<BR>\"",
-                 group.GetReport() != nullptr ? group.GetReport()->GetFormName() : CString());
+                 VbsLiteral(EscapeXml(
+                     group.GetReport() != nullptr ? group.GetReport()->GetFormName() : CString())));
     for (FieldRep* filter : group.GetFilters())
     {
         if (filter->GetFieldRepData() == nullptr)
             continue;
         FieldVariableMap* map = m_report->FindFieldVariableMapByField(filter->GetField());
-        m_text.Write(0, "&\"%s\"&%s", filter->GetFieldRepData()->GetCaption(),
-                     map != nullptr && map->variable != nullptr ? map->variable->GetFieldName()
-                                                                : CString());
+        m_text.Write(
+            0, "&\"%s\"&%s", VbsLiteral(EscapeXml(filter->GetFieldRepData()->GetCaption())),
+            map != nullptr && map->variable != nullptr ? map->variable->GetFieldName() : CString());
     }
     m_text.Write(0, "\n");
 }
@@ -773,7 +778,7 @@ void ReportSectionWriter::WriteGroupedSection(int indent, bool withTable)
         m_text.Write(indent, "<tr bgColor = \"<%%=glb_bgBlank%%>\" class=\"menutitle\">\n");
         for (ReportField* column : last.GetReportFields())
             m_text.Write(indent + 1, "<th align='center' width=\"%d%%\">%s</th>\n",
-                         column->GetWidth(), column->GetName());
+                         column->GetWidth(), EscapeHtmlText(column->GetName()));
         m_text.Write(indent, "</tr>\n");
     }
     m_text.Write(indent, "<%%\n\n");

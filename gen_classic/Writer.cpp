@@ -7,6 +7,7 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "gen_classic/ClassicText.h"
+#include "gen_classic/PageCheck.h"
 #include "gen_classic/PageWriteInfo.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -251,7 +252,7 @@ void Writer::SavePage()
     CString address = GetOutputAddress();
     address.Replace(' ', '_');
     m_outputPath = m_folder + address;
-    SaveTextFile(m_outputPath, m_body.GetBuffer(), m_report);
+    SaveClassicPage(m_outputPath, m_body.GetBuffer(), m_report);
 }
 
 CString Writer::GetOutputAddress() const

@@ -69,8 +69,8 @@ protected:
     void WriteProcedureCallString(const ProcedureInvokation& invokation, const CString& target,
                                   int indent, bool convert);
     void WriteProcedureArguments(const ProcedureInvokation& invokation, bool convert);
-    // Writes the body to the folder and the output address (blanks as "_"); a file that cannot
-    // be written goes to the report.
+    // Writes the body to the folder and the output address (blanks as "_") when the page check
+    // passes it (SaveClassicPage); a file that is not written goes to the report.
     void SavePage();
     // The file's classic address below the folder.
     virtual CString GetOutputAddress() const;

@@ -88,16 +88,26 @@ int TemplatePageWriter::InsertGeneratedText(int position)
     return position + text.GetLength();
 }
 
+CString TemplatePageWriter::PagePath(const CString& fileName, const CString& folder) const
+{
+    CString path = m_project->GetProjectPath();
+    if (path.IsEmpty() || path[path.GetLength() - 1] != '\\')
+        path += "\\";
+    return path + folder + "\\" + fileName;
+}
+
+void TemplatePageWriter::ClearPage()
+{
+    m_pageText.Empty();
+    m_textFile.ClearBuffer();
+}
+
 void TemplatePageWriter::SavePage(const CString& fileName, const CString& folder)
 {
     if (folder.IsEmpty())
         return;
-    CString path = m_project->GetProjectPath();
-    if (path.IsEmpty() || path[path.GetLength() - 1] != '\\')
-        path += "\\";
-    SaveTextFile(path + folder + "\\" + fileName, m_pageText, m_report);
-    m_pageText.Empty();
-    m_textFile.ClearBuffer();
+    SaveTextFile(PagePath(fileName, folder), m_pageText, m_report);
+    ClearPage();
 }
 
 void TemplatePageWriter::WriteCloseConnection(int indent)

@@ -41,6 +41,11 @@ public:
     const CString& GetPageText() const { return m_pageText; }
 
 protected:
+    // Project path (with a "\" added when missing), folder, "\", file name.
+    CString PagePath(const CString& fileName, const CString& folder) const;
+    // Empties the page and the collected text.
+    void ClearPage();
+
     CString m_pageText;
     ForgeonProject* m_project;
     GenerationReport& m_report;

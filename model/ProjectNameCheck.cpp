@@ -172,12 +172,29 @@ CString RefuseProjectAndDatabaseNames(const ProjectSettings& settings)
     return "";
 }
 
+CString RefuseConnectionValues(const ProjectSettings& settings)
+{
+    // The password is not shown, nor the connection string that may hold it.
+    const std::pair<CString, CString> values[] = {
+        {"the server name " + QuotedName(settings.GetServerName()), settings.GetServerName()},
+        {"the user id " + QuotedName(settings.GetUserId()), settings.GetUserId()},
+        {"the password", settings.GetPassword()},
+        {"the connection string", settings.GetConnectionString()}};
+    for (const auto& [what, value] : values)
+    {
+        if (HasControlCharacters(value))
+            return Refused(what, "it holds control characters");
+    }
+    return "";
+}
+
 CString RefuseProjectNames(const ForgeonProject& project)
 {
     if (const ProjectSettings* settings = project.GetProjectSettings())
     {
-        for (const CString& refusal : {RefuseProjectAndDatabaseNames(*settings),
-                                       RefuseThemeNamesBy(*settings, RefuseReadThemePath)})
+        for (const CString& refusal :
+             {RefuseProjectAndDatabaseNames(*settings), RefuseConnectionValues(*settings),
+              RefuseThemeNamesBy(*settings, RefuseReadThemePath)})
         {
             if (!refusal.IsEmpty())
                 return refusal;

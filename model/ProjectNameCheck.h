@@ -11,17 +11,23 @@ class ProjectSettings;
 
 // The module, table and field names of a project as the table designer and Rename Module take
 // typed names, for every door that reads a project file: the project and database names as
-// Project Properties takes them (RefuseProjectAndDatabaseNames) and the theme and colour-scheme
-// names, which refuse the file only where they are paths (RefuseReadThemePath), first; each name
-// passes the rules of its kind (a field's those of RefuseReadFieldName), no two tables of the whole
-// project share a name compared ignoring case, no two modules share a name; the page names pass the
-// designers' rules (RefuseModulePageNames). Names that earlier versions took are left to Write All
+// Project Properties takes them (RefuseProjectAndDatabaseNames), the values of the connection
+// (RefuseConnectionValues) and the theme and colour-scheme names, which refuse the file only where
+// they are paths (RefuseReadThemePath), first; each name passes the rules of its kind (a field's
+// those of RefuseReadFieldName), no two tables of the whole project share a name compared ignoring
+// case, no two modules share a name; the page names pass the designers' rules
+// (RefuseModulePageNames). Names that earlier versions took are left to Write All
 // (FindNamesToRename). The first name refused, as "the table name "x" of module "y" is
 // refused: <reason>"; empty when every name is taken.
 CString RefuseProjectNames(const ForgeonProject& project);
 // The project name (none, or RefuseReadModuleName) and the database name (RefuseReadDatabaseName)
 // of the settings: as "the project name "x" is refused: <reason>"; empty when both are taken.
 CString RefuseProjectAndDatabaseNames(const ProjectSettings& settings);
+// The server name, user id, password and connection string of the settings, which a connection
+// string and Web.config hold, with no control character: as "the user id "x" is refused: it
+// holds control characters" (the password and the connection string unquoted); empty when all
+// are taken.
+CString RefuseConnectionValues(const ProjectSettings& settings);
 // The theme and colour-scheme names of the settings as folder names of the program's themes
 // folder (RefuseReadThemeName), never paths: as "the theme name "x" is refused: <reason>"; empty
 // when both are taken.

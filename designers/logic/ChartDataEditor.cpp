@@ -6,6 +6,8 @@
 #include "entities/ColumnGraphData.h"
 #include "entities/PieChartData.h"
 #include "entities/ReportGroup.h"
+#include "model/TypedTexts.h"
+#include "platform/core/MessageBox.h"
 
 #include <algorithm>
 
@@ -63,8 +65,15 @@ void ChartDataEditor::Open()
     }
 }
 
-void ChartDataEditor::Ok()
+bool ChartDataEditor::Ok()
 {
+    if (const CString refusal = RefuseLineBreaks(
+            {{"caption", m_states.GetText(m_column != nullptr ? IDC_CAPTION : IDC_PIE_CAPTION)}});
+        !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return false;
+    }
     if (m_column != nullptr)
         m_column->SetValues(m_states.GetText(IDC_CAPTION), m_states.GetText(IDC_SUBCAPTION),
                             m_states.GetText(IDC_X_NAME), m_states.GetText(IDC_Y_NAME),
@@ -73,4 +82,5 @@ void ChartDataEditor::Ok()
     else if (m_pie != nullptr)
         m_pie->SetValues(m_states.GetText(IDC_PIE_CAPTION), m_states.GetText(IDC_PIE_SUBCAPTION),
                          ReadParameter(IDC_PIE_PARAMETER), m_states.GetText(IDC_PIE_NUMBER_PREFIX));
+    return true;
 }

@@ -35,7 +35,9 @@ public:
     static UINT TemplateFor(const GraphData& chart);
     ControlStates& States() { return m_states; }
     void Open();
-    void Ok();
+    // Stores the typed values into the chart; false, with the refusal shown and nothing stored,
+    // when the caption holds a line break.
+    bool Ok();
 
 private:
     void ShowParameter(int id, const CString& name);

@@ -18,6 +18,7 @@
 #include "model/Field.h"
 #include "model/NamedQuestion.h"
 #include "model/TypedText.h"
+#include "model/TypedTexts.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -382,6 +383,11 @@ void DashBoardCellEditor::SetDisplayName()
     if (name.IsEmpty())
     {
         AfxMessageBox("Please enter the display name for the selected field.");
+        return;
+    }
+    if (const CString refusal = RefuseLineBreaks({{"display name", name}}); !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
         return;
     }
     if (!IsIndexIn(m_selectedDisplay, m_panel->GetDisplayFields().size()))

@@ -25,6 +25,7 @@
 #include "model/NameUtilities.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
+#include "model/TypedTexts.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -514,6 +515,11 @@ void ReportDesigner::Ok()
     if (HasSpecialCharacters(m_name))
     {
         AfxMessageBox("Special charater in report name.Please Check.");
+        return;
+    }
+    if (const CString refusal = RefuseLineBreaks({{"sub-header", m_subHeader}}); !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
         return;
     }
     if (IsDuplicateName(m_name))

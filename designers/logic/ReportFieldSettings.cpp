@@ -21,6 +21,7 @@
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/TypedTexts.h"
 #include "platform/core/MessageBox.h"
 
 #include <cstdlib>
@@ -351,8 +352,14 @@ void ReportFieldSettings::EditControlProperty()
     m_host.EditReportFieldControl(m_group, m_column);
 }
 
-void ReportFieldSettings::Ok()
+bool ReportFieldSettings::Ok()
 {
+    if (const CString refusal = RefuseLineBreaks({{"caption", m_states.GetText(IDC_NAME)}});
+        !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return false;
+    }
     m_column.SetColNo(ReadNumber(IDC_COLUMN_NUMBER));
     m_column.SetWidth(ReadNumber(IDC_WIDTH));
     m_column.SetName(m_states.GetText(IDC_NAME));
@@ -362,4 +369,5 @@ void ReportFieldSettings::Ok()
     m_column.SetImageFromFileContent(m_states.IsChecked(IDC_FILE_CONTENT));
     m_column.SetImageHeight(ReadNumber(IDC_IMAGE_HEIGHT));
     m_column.SetImageWidth(ReadNumber(IDC_IMAGE_WIDTH));
+    return true;
 }

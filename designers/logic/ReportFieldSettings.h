@@ -79,8 +79,9 @@ public:
     void Unmap();
     void ToggleMoney();
     void EditControlProperty();
-    // Stores the typed values into the column.
-    void Ok();
+    // Stores the typed values into the column; false, with the refusal shown and nothing stored,
+    // when the caption holds a line break.
+    bool Ok();
 
 private:
     // The column's display name; an empty one is the output column's.

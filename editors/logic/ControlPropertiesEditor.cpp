@@ -19,6 +19,7 @@
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
 #include "model/Table.h"
+#include "model/TypedTexts.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -509,6 +510,14 @@ void ControlPropertiesEditor::StoreValues(FieldRepData& data)
 
 bool ControlPropertiesEditor::WriteBack()
 {
+    if (const CString refusal = RefuseLineBreaks({{"caption", caption},
+                                                  {"display strings", displayStrings},
+                                                  {"value strings", valueStrings}});
+        m_hasData && !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return false;
+    }
     if (FieldRepData* data = m_control.GetFieldRepData(); m_hasData && data != nullptr)
         StoreValues(*data);
     if (!m_hasVariable)

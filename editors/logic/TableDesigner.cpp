@@ -16,6 +16,7 @@
 #include "model/TableFormCreator.h"
 #include "model/TransactionDataCreator.h"
 #include "model/TypedText.h"
+#include "model/TypedTexts.h"
 #include "platform/core/MessageBox.h"
 
 #include <cstdlib>
@@ -573,6 +574,13 @@ bool TableDesigner::CheckField()
     }
     name.Trim();
     m_states.SetText(IDC_FIELD_NAME, name);
+    if (const CString refusal =
+            RefuseLineBreaks({{"display name", m_states.GetText(IDC_DISPLAY_NAME)}});
+        !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return false;
+    }
     bool failed = false;
     if (HasBlanks(name))
     {

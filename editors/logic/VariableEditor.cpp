@@ -8,6 +8,7 @@
 #include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "model/TypedText.h"
+#include "model/TypedTexts.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -85,6 +86,11 @@ void VariableEditor::AddOrUpdate()
         return;
     }
     const CString value = m_states.GetText(IDC_DEFAULT_VALUE);
+    if (const CString refusal = RefuseLineBreaks({{"default value", value}}); !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return;
+    }
     if (IsUpdateMode() && m_selectedRow >= 0)
     {
         FieldVariableMap* map = m_rowMaps[m_selectedRow];

@@ -1,8 +1,12 @@
 #include "platform/core/LiteralEscaping.h"
 
 #include "platform/core/StringFormat.h"
+#include "platform/core/TextBytes.h"
 
+#include <cstddef>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 CString EscapeXml(CString text)
 {
@@ -16,16 +20,38 @@ CString EscapeXml(CString text)
 
 namespace
 {
+// The character beyond ASCII at which C# ends a line (U+0085, U+2028, U+2029; JavaScript the
+// last two) that the UTF-8 bytes begin with, with its length; a length of 0 for none.
+DecodedCharacter LineEndAt(std::string_view bytes)
+{
+    if (bytes.starts_with("\xC2\x85"))
+        return {0x85, 2};
+    if (bytes.starts_with("\xE2\x80\xA8"))
+        return {0x2028, 3};
+    if (bytes.starts_with("\xE2\x80\xA9"))
+        return {0x2029, 3};
+    return {};
+}
+
 // The escapes of C-like string literals: a backslash before \ and the characters of quoted,
-// \r \n \t for line breaks and tabs, and the hex escape of hexFormat for other control
-// characters and the characters of hexed.
+// \r \n \t for line breaks and tabs, the hex escape of hexFormat for other control characters
+// and the characters of hexed, and \u escapes for the line ends beyond ASCII.
 CString BackslashEscaped(const CString& text, const char* quoted, const char* hexed,
                          const char* hexFormat)
 {
+    const std::string& bytes = text.str();
     std::string escaped;
-    for (const char c : text.str())
+    escaped.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i)
     {
-        if (c == '\\' || (c != '\0' && std::strchr(quoted, c) != nullptr))
+        const char c = bytes[i];
+        const DecodedCharacter lineEnd = LineEndAt(std::string_view(bytes).substr(i));
+        if (lineEnd.length != 0)
+        {
+            escaped += FormatString("\\u%04x", static_cast<unsigned>(lineEnd.code));
+            i += lineEnd.length - 1;
+        }
+        else if (c == '\\' || (c != '\0' && std::strchr(quoted, c) != nullptr))
             escaped += {'\\', c};
         else if (c == '\r')
             escaped += "\\r";
@@ -49,7 +75,7 @@ CString EscapeCSharpString(const CString& text)
 
 CString EscapeJavaScriptString(const CString& text)
 {
-    return BackslashEscaped(text, "\"'", "<", "\\x%02x");
+    return BackslashEscaped(text, "\"'", "<>", "\\x%02x");
 }
 
 CString EscapeHtmlText(CString text)

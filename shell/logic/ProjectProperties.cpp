@@ -74,6 +74,49 @@ bool IsFolder(const CString& path)
     std::error_code error;
     return std::filesystem::is_directory(ToHostPath(path), error);
 }
+
+// The value as a connection string holds it: a value with ";" or a quote, or blanks at its ends,
+// in double quotes with its double quotes doubled; any other as it is.
+CString ConnectionValue(const CString& value)
+{
+    if (value.FindOneOf(";\"'") < 0 && value == Trimmed(value))
+        return value;
+    CString quoted = value;
+    quoted.Replace("\"", "\"\"");
+    return "\"" + quoted + "\"";
+}
+
+// The value that starts at the position of the connection string (after its "="), and the
+// position of the ";" that ends its pair: a value in quotes without them and its doubled quotes
+// single, any other as typed up to the ";".
+std::pair<CString, int> ValueAt(const CString& connection, int start)
+{
+    int at = start;
+    while (at < connection.GetLength() && connection[at] == ' ')
+        ++at;
+    const char quote = at < connection.GetLength() ? connection[at] : '\0';
+    if (quote != '"' && quote != '\'')
+    {
+        int end = connection.Find(';', start);
+        if (end < 0)
+            end = connection.GetLength();
+        return {connection.Mid(start, end - start), end};
+    }
+    CString value;
+    for (++at; at < connection.GetLength(); ++at)
+    {
+        if (connection[at] != quote)
+            value += connection[at];
+        else if (at + 1 < connection.GetLength() && connection[at + 1] == quote)
+            value += connection[++at];
+        else
+            break;
+    }
+    int end = connection.Find(';', at);
+    if (end < 0)
+        end = connection.GetLength();
+    return {value, end};
+}
 } // namespace
 
 ProjectProperties::ProjectProperties(ForgeonProject* project, CString programFolder,
@@ -169,15 +212,17 @@ CString ProjectProperties::BuildConnectionString()
     const CString password = Trimmed(m_state.password);
     CString built;
     if (!server.IsEmpty())
-        built = "Data Source =" + server + (m_state.databaseServer == 1 ? "\\SQLEXPRESS; " : "; ");
+        built = "Data Source =" +
+                ConnectionValue(server + (m_state.databaseServer == 1 ? kSqlExpressSuffix : "")) +
+                "; ";
     if (!database.IsEmpty())
-        built += "Initial Catalog =" + database + "; ";
+        built += "Initial Catalog =" + ConnectionValue(database) + "; ";
     if (m_state.authentication == 1)
     {
         if (!userId.IsEmpty())
-            built += "User Id =" + userId + "; ";
+            built += "User Id =" + ConnectionValue(userId) + "; ";
         if (!password.IsEmpty())
-            built += "Password =" + password + "; ";
+            built += "Password =" + ConnectionValue(password) + "; ";
     }
     else if (!built.IsEmpty())
     {
@@ -261,13 +306,18 @@ CString ProjectProperties::ParseConnectionValue(const CString& connection, const
     int start = 0;
     while (start < connection.GetLength())
     {
-        int end = connection.Find(';', start);
-        if (end < 0)
-            end = connection.GetLength();
-        const CString part = connection.Mid(start, end - start);
-        const int equals = part.Find('=');
-        if (equals >= 0 && Trimmed(part.Left(equals)).CompareNoCase(key) == 0)
-            return part.Mid(equals + 1);
+        const int equals = connection.Find('=', start);
+        const int semicolon = connection.Find(';', start);
+        if (equals < 0)
+            return "";
+        if (semicolon >= 0 && semicolon < equals)
+        {
+            start = semicolon + 1;
+            continue;
+        }
+        const auto [value, end] = ValueAt(connection, equals + 1);
+        if (Trimmed(connection.Mid(start, equals - start)).CompareNoCase(key) == 0)
+            return value;
         start = end + 1;
     }
     return "";
@@ -307,6 +357,19 @@ CString ProjectProperties::Refusal() const
     if (!IsValidLocation(path))
         return "Directory names cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n "
                "Please enter valid location";
+    const std::pair<const char*, CString> connectionValues[] = {
+        {"server name", m_state.serverName},
+        {"user id", m_state.userId},
+        {"password", m_state.password},
+        {"connection string", WithoutTrailingControls(m_connectionString)}};
+    for (const auto& [what, value] : connectionValues)
+    {
+        if (HasControlCharacters(value))
+            return CString("The ") + what +
+                   " cannot hold control characters (line breaks, tabs, direction marks).\n"
+                   "Please enter another " +
+                   what + ".";
+    }
     const CString oldFolder = NamedFolder(settings.GetProjectPath(), settings.GetProjectName());
     const CString newFolder = NamedFolder(path, name);
     if (oldFolder != newFolder && IsFolder(newFolder))

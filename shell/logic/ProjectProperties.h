@@ -69,7 +69,8 @@ public:
     // Empties the server list and fills it again from the source: "(LOCAL)" when the search
     // found none.
     void FillServers();
-    // The automatic connection string from the server, database name and credentials; in Auto
+    // The automatic connection string from the server, database name and credentials, each
+    // value quoted by the rules of connection strings where it holds ";" or a quote; in Auto
     // mode it is shown and becomes the connection string.
     CString BuildConnectionString();
     void SetAuthentication(int authentication);
@@ -82,13 +83,15 @@ public:
     void ManualStringLeft();
     void SetServerName(const CString& name);
 
-    // The value of the key in the connection string, keys in any case, the value as typed
-    // (blanks around it kept); empty when the key or its "=" is missing.
+    // The value of the key in the connection string, keys in any case: a value in quotes without
+    // them and with its doubled quotes single, any other as typed (blanks around it kept); empty
+    // when the key or its "=" is missing.
     static CString ParseConnectionValue(const CString& connection, const CString& key);
     // The database a connection string names: its "Initial Catalog", else its "Database".
     static CString DatabaseOf(const CString& connection);
 
-    // Checks the values, showing the first refusal; stores them in the settings, sets up the
+    // Checks the values, showing the first refusal (the server name, user id, password and
+    // connection string take no control characters); stores them in the settings, sets up the
     // project folder and copies the theme and the logo, and names in one message what could
     // not be copied or made. False when refused.
     bool Apply();

@@ -35,11 +35,7 @@ inline void ExpectGolden(const std::string& name, const std::string& actual)
 // The server script of the text balances and its delimiters pair.
 inline std::vector<std::string> ScriptProblems(const std::string& text)
 {
-    std::vector<std::string> problems;
-    const std::vector<PageIsland> islands = SplitPage(text, problems);
-    for (const std::string& problem : CheckVbScript(islands))
-        problems.push_back(problem);
-    return problems;
+    return CheckPageText(text);
 }
 
 // How often the part stands in the text.

@@ -1,29 +1,14 @@
 #pragma once
 
+#include "gen_classic/PageCheck.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
-// The classic page check: a page is HTML with server-script islands between "<%" and "%>"
-// ("<%=" an output expression, "<%@" a directive). The check finds unpaired delimiters,
-// VBScript blocks that do not balance across the islands (If, For, While, Do, Sub, Function,
-// Select Case, With), include files that do not resolve from the page's folder, and collects
-// the text of the page's script elements for a JavaScript syntax check.
-
-struct PageIsland
-{
-    // ' ' for code, '=' for an output expression, '@' for a directive.
-    char kind = ' ';
-    std::string text;
-    // The line of the page the island starts on, from 1.
-    int line = 1;
-};
-
-// The islands of the page in order; a delimiter without its partner adds a problem.
-std::vector<PageIsland> SplitPage(const std::string& page, std::vector<std::string>& problems);
-
-// The problems of the VBScript of the code islands, taken as one script.
-std::vector<std::string> CheckVbScript(const std::vector<PageIsland>& islands);
+// The page check of the tests: the classic page check of the generator (gen_classic/PageCheck.h),
+// and include files that do not resolve from the page's folder; and the text of the page's
+// script elements for a JavaScript syntax check.
 
 // The include files the page names ("<!-- #include file = ... -->") that do not exist when
 // resolved from the folder.

@@ -1,4 +1,6 @@
 #include "tests/gen_classic/PageCheck.h"
+#include "gen_classic/ClassicText.h"
+#include "model/GenerationReport.h"
 #include "tests/gen_classic/ClassicGolden.h"
 #include "tests/support/TempFolder.h"
 
@@ -32,6 +34,7 @@ TEST(PageCheckTest, FindsTheFaultsOfPagesAndPassesGoodOnes)
         {"<% For i = 1 To 2 %><% End If %><% Next %>", "line 1: End If outside If (innermost"},
         {"<% Function F() %><% End Sub %><% End Function %>", "line 1: End Sub outside Sub"},
         {"<%\nx = \"open\n%>", "line 2: string not closed"},
+        {"<p><%= \"a\" & \"open\nline %>", "line 1: string not closed"},
         {"<% If a b %>", "line 1: If without Then"},
         {"<% Case 1 %>", "line 1: Case outside Select"},
         {"<% Loop %>", "line 1: Loop outside Do"},
@@ -74,5 +77,31 @@ TEST(PageCheckTest, TakesTheScriptElementsWithTheirServerBlocksNeutral)
     const std::string page = "<script language=javascript >\nvar a = '<%=x%>';\nvar b = <% y %>;\n"
                              "</script><p><SCRIPT src=\"a.js\"></SCRIPT>";
     EXPECT_EQ((std::vector<std::string>{"\nvar a = '0';\nvar b = 0;\n", ""}), PageScripts(page));
+}
+
+// A VBScript literal keeps every text inside its block; the page that a line break breaks is not
+// written, and the report names the line, the page that passes is.
+TEST(PageCheckTest, TheWriteAllWritesOnlyPagesThatPassAndNamesTheOthers)
+{
+    for (const char* text : {"a \"b\" %> <% c", "x\ty"})
+    {
+        const std::string page = "<% s = \"" + VbsLiteral(text).str() + "\" %>";
+        EXPECT_EQ("", Joined(ScriptProblems(page))) << page;
+    }
+    EXPECT_EQ("a \"\"b\"\" %\" & \"> <\" & \"% c", VbsLiteral("a \"b\" %> <% c").str());
+    TempFolder root("WeavoPageCheck");
+    GenerationReport report;
+    report.SetOutputRoot(root.ModelPath());
+    const CString good = root.ModelPath("good.asp");
+    const CString broken = root.ModelPath("broken.asp");
+    EXPECT_TRUE(SaveClassicPage(good, "<p>\n<% s = \"one\" %>\n", report));
+    EXPECT_FALSE(SaveClassicPage(
+        broken, "<p>\n<%\n\tsInfo = \"Please enter " + VbsLiteral("first\nsecond") + "\"\n%>\n",
+        report));
+    EXPECT_TRUE(std::filesystem::exists(root.Path() / "good.asp"));
+    EXPECT_FALSE(std::filesystem::exists(root.Path() / "broken.asp"));
+    ASSERT_EQ(1u, report.GetUnwrittenFiles().size());
+    EXPECT_EQ("the page check refuses it: line 3: string not closed: sInfo = \"Please enter first",
+              report.GetUnwrittenFiles()[0].reason.str());
 }
 } // namespace

@@ -290,18 +290,18 @@
 			<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> status caption<FONT color = "RED">*</FONT> </TD>
 			<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
 				<% If Trim(statusVar) = "C""" Then %>
-				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="O" OnClick = "fn_OnClick_status('<%=glb_conString%>');" >				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C"" OnClick = "fn_OnClick_status('<%=glb_conString%>');" checked>				<% Else %>
-				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="O" OnClick = "fn_OnClick_status('<%=glb_conString%>');" checked >				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C"" OnClick = "fn_OnClick_status('<%=glb_conString%>');" >				<% End If %>
+				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="O" OnClick = "fn_OnClick_status('<%=glb_conString%>');" >				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C&quot;" OnClick = "fn_OnClick_status('<%=glb_conString%>');" checked>				<% Else %>
+				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="O" OnClick = "fn_OnClick_status('<%=glb_conString%>');" checked >				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C&quot;" OnClick = "fn_OnClick_status('<%=glb_conString%>');" >				<% End If %>
 				</TD>
 <!-- Radio Button, read-only -->
 			<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> status caption<FONT color = "RED">*</FONT> </TD>
 			<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
 				<% If Trim(statusVar) = "C""" Then %>
 				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="O" OnClick = "fn_OnClick_status('<%=glb_conString%>');"  disabled > Open 
-				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C"" OnClick = "fn_OnClick_status('<%=glb_conString%>');" checked disabled > Closed 
+				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C&quot;" OnClick = "fn_OnClick_status('<%=glb_conString%>');" checked disabled > Closed 
 				<% Else %>
 				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="O" OnClick = "fn_OnClick_status('<%=glb_conString%>');" checked disabled > Open 
-				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C"" OnClick = "fn_OnClick_status('<%=glb_conString%>');"  disabled > Closed 
+				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C&quot;" OnClick = "fn_OnClick_status('<%=glb_conString%>');"  disabled > Closed 
 				<% End If %>
 				</TD>
 <!-- Radio Button, invisible -->
@@ -319,8 +319,8 @@
 				<INPUT type = "hidden" name = "rad_status" value = "<%=Server.HTMLEncode(statusVar & "")%>">
 		<% Else %>
 				<% If Trim(statusVar) = "C""" Then %>
-				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="O" OnClick = "fn_OnClick_status('<%=glb_conString%>');" >				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C"" OnClick = "fn_OnClick_status('<%=glb_conString%>');" checked>				<% Else %>
-				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="O" OnClick = "fn_OnClick_status('<%=glb_conString%>');" checked >				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C"" OnClick = "fn_OnClick_status('<%=glb_conString%>');" >				<% End If %>
+				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="O" OnClick = "fn_OnClick_status('<%=glb_conString%>');" >				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C&quot;" OnClick = "fn_OnClick_status('<%=glb_conString%>');" checked>				<% Else %>
+				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="O" OnClick = "fn_OnClick_status('<%=glb_conString%>');" checked >				<INPUT type = "radio" class=pagetext2inside name = "rad_status" value="C&quot;" OnClick = "fn_OnClick_status('<%=glb_conString%>');" >				<% End If %>
 		<% End if%>
 				</TD>
 <!-- Radio Button, by procedure -->

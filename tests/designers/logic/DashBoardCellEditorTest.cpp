@@ -239,12 +239,17 @@ TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
     editor.States().SetText(DashBoardCellEditor::IDC_DISPLAY_NAME, "Total amount");
     editor.SetDisplayName();
     editor.PickDisplayField(0);
+    editor.States().SetText(DashBoardCellEditor::IDC_DISPLAY_NAME, "Total\namount");
+    editor.SetDisplayName();
     editor.States().SetText(DashBoardCellEditor::IDC_DISPLAY_NAME, "Total amount");
     editor.SetDisplayName();
     EXPECT_EQ(editor.States().GetText(DashBoardCellEditor::IDC_DISPLAY_NAME), "");
     EXPECT_EQ(Texts(boxes),
               (std::vector<std::string>{"Please enter the display name for the selected field.",
-                                        "Please select a field."}));
+                                        "Please select a field.",
+                                        "The display name cannot hold a line break: the classic "
+                                        "pages write it into a script string.\nPlease enter it "
+                                        "on one line."}));
     EXPECT_EQ(RowTexts(editor.GetDisplayRows()),
               (std::vector<std::string>{"Amount|Total amount", "Count|"}));
     editor.PickDisplayField(0);

@@ -135,6 +135,18 @@ TEST_F(RefusalsTest, EachRefusalSaysWhyAndChangesNothing)
              settings.RemoveFile();
          },
          {"No asp file attached to this field."}},
+        {"column caption with a line break, which a classic report writes into a script string",
+         {},
+         [&]
+         {
+             ReportFieldSettings settings(*group, *group->GetReportFields()[0], nullptr,
+                                          open.Project(), host);
+             settings.Open();
+             settings.States().SetText(ReportFieldSettings::IDC_NAME, "To\r\ntal");
+             EXPECT_FALSE(settings.Ok());
+         },
+         {"The caption cannot hold a line break: the classic pages write it into a script "
+          "string.\nPlease enter it on one line."}},
         {"button without a procedure",
          {},
          [&]

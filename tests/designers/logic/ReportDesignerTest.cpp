@@ -211,8 +211,7 @@ TEST(ReportDesignerTest, TheNameRuleRefusesExactlyThePartsByteRanges)
         // The Part's punctuation and the control characters, which no save reads back.
         const bool special =
             (byte >= 33 && byte <= 47 && byte != '-') || (byte >= 59 && byte <= 64) ||
-            (byte >= 91 && byte <= 96 && byte != '_') || (byte >= 123 && byte <= 127) ||
-            byte < 32;
+            (byte >= 91 && byte <= 96 && byte != '_') || (byte >= 123 && byte <= 127) || byte < 32;
         d.designer.LoadReport(nullptr);
         d.Type(CString("a") + CString(static_cast<char>(byte)) + "b");
         ScriptedMessageBoxes boxes;
@@ -757,5 +756,16 @@ TEST(ReportDesignerTest, LayoutAndSubHeaderControls)
     d.designer.ToggleSubHeader();
     EXPECT_EQ("", d.designer.States().GetText(ReportDesigner::IDC_SUB_HEADER));
     EXPECT_FALSE(d.designer.States().IsEnabled(ReportDesigner::IDC_SUB_HEADER_LABEL));
+    // A classic report page writes the sub-header into a script string.
+    d.designer.ToggleSubHeader();
+    d.Type("Shelf", "Books");
+    d.designer.States().SetText(ReportDesigner::IDC_SUB_HEADER, "Below\nand beyond");
+    ScriptedMessageBoxes boxes;
+    d.designer.Ok();
+    EXPECT_EQ(boxes.ShownTexts(),
+              std::vector<std::string>{"The sub-header cannot hold a line break: the classic pages "
+                                       "write it into a script string.\nPlease enter it on one "
+                                       "line."});
+    EXPECT_TRUE(d.designer.IsNew());
 }
 } // namespace

@@ -11,6 +11,7 @@
 #include "entities/ReportFieldControlProperty.h"
 #include "entities/Variable.h"
 #include "model/EventRecmpFields.h"
+#include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/designers/logic/ReportFixture.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,13 @@ namespace
 class ReportSubDialogsTest : public ::testing::Test, public ReportFixture
 {
 };
+
+std::string lineBreakRefusal(const char* what)
+{
+    return "The " + std::string(what) +
+           " cannot hold a line break: the classic pages write it into a script string.\nPlease "
+           "enter it on one line.";
+}
 
 // Among several selected output columns, one already shown is named in a message and the others
 // are still added; the columns then move and the selection follows.
@@ -432,7 +440,16 @@ TEST_F(ReportSubDialogsTest, ChartDialogsPresetFromTheStoredNames)
     EXPECT_EQ(columnStates.GetSelection(E::IDC_Y_PARAMETER), 2);
     columnStates.Select(E::IDC_Y_PARAMETER, 0);
     columnStates.SetText(E::IDC_NUMBER_PREFIX, "EUR");
-    columnEditor.Ok();
+    // The chart data page of a classic report writes the caption into a script string.
+    columnStates.SetText(E::IDC_CAPTION, "Sales\nby month");
+    {
+        ScriptedMessageBoxes boxes;
+        EXPECT_FALSE(columnEditor.Ok());
+        EXPECT_EQ(boxes.ShownTexts(), std::vector<std::string>{lineBreakRefusal("caption")});
+        EXPECT_EQ(column.GetNumberPrefix(), "$");
+    }
+    columnStates.SetText(E::IDC_CAPTION, "Sales");
+    EXPECT_TRUE(columnEditor.Ok());
     EXPECT_EQ(column.GetCaption(), "Sales");
     EXPECT_EQ(column.GetYParameter(), "orders_id");
     EXPECT_EQ(column.GetXParameter(), "region");

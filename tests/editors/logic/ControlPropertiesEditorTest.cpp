@@ -166,6 +166,39 @@ TEST(ControlPropertiesEditorTest, WriteBackStoresTheValuesAndChecksRadioLists)
         EXPECT_EQ(data->GetWidth(), test.kind == 0 ? 60 : 40);
     }
 }
+// No script string of a classic page holds a line break: a caption or list string with one is
+// refused and nothing is stored.
+TEST(ControlPropertiesEditorTest, WriteBackRefusesLineBreaksInTheTextsOfClassicScripts)
+{
+    const struct
+    {
+        CString ControlPropertiesEditor::*text;
+        const char* what;
+    } cases[] = {
+        {&ControlPropertiesEditor::caption, "caption"},
+        {&ControlPropertiesEditor::displayStrings, "display strings"},
+        {&ControlPropertiesEditor::valueStrings, "value strings"},
+    };
+    for (const auto& each : cases)
+    {
+        PropertiesFixture fixture;
+        ControlPropertiesEditor editor(*fixture.form, fixture.Control(0));
+        editor.Load();
+        editor.SelectKind(FieldRepData::RadioButton);
+        editor.caption = "Customer";
+        editor.valueStrings = "1,2";
+        editor.displayStrings = "One,Two";
+        editor.*each.text = "One\nTwo";
+        ScriptedMessageBoxes boxes;
+        EXPECT_FALSE(editor.WriteBack()) << each.what;
+        EXPECT_EQ(boxes.ShownTexts(),
+                  std::vector<std::string>{"The " + std::string(each.what) +
+                                           " cannot hold a line break: the classic pages write it "
+                                           "into a script string.\nPlease enter it on one line."});
+        EXPECT_EQ(std::string(fixture.Control(0).GetFieldRepData()->GetCaption()), "Name");
+    }
+}
+
 TEST(ControlPropertiesEditorTest, FrontAndBackComeFromTheFunctionOutputFields)
 {
     PropertiesFixture fixture;

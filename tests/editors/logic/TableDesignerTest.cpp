@@ -138,6 +138,25 @@ TEST(TableDesignerTest, FieldChecksShowTheirMessagesInOrderAndStoreOnlyAGoodFiel
           "field name."},
          false},
         {"the key of another table", 0, name("order_id"), {}, true},
+        {"a display name with a line break, which no script string of a classic page holds",
+         0,
+         [](Designer& d)
+         {
+             d.states.SetText(TableDesigner::IDC_FIELD_NAME, "note");
+             d.states.SetText(TableDesigner::IDC_DISPLAY_NAME, "first\nsecond");
+         },
+         {"The display name cannot hold a line break: the classic pages write it into a script "
+          "string.\nPlease enter it on one line."},
+         false},
+        {"a display name with a line separator, which every writer escapes",
+         0,
+         [](Designer& d)
+         {
+             d.states.SetText(TableDesigner::IDC_FIELD_NAME, "note");
+             d.states.SetText(TableDesigner::IDC_DISPLAY_NAME, "first\u2028<%=x%>\"");
+         },
+         {},
+         true},
         {"map table without a foreign key",
          2,
          name("pair_a"),

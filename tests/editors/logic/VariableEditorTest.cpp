@@ -61,6 +61,11 @@ TEST(VariableEditorTest, AddAndUpdateMakeInputVariablesAndAnEmptyNameIsRefused)
                                    "control characters.\nPlease enter another name.");
     EXPECT_EQ(editor.GetRows().size(), 1u);
     editor.States().SetText(VariableEditor::IDC_NAME, "q");
+    editor.States().SetText(VariableEditor::IDC_DEFAULT_VALUE, "a\r\nb");
+    editor.AddOrUpdate();
+    EXPECT_EQ(Texts(boxes).back(), "The default value cannot hold a line break: the classic pages "
+                                   "write it into a script string.\nPlease enter it on one line.");
+    EXPECT_EQ(editor.GetRows().size(), 1u);
     editor.States().SetText(VariableEditor::IDC_DEFAULT_VALUE, "1");
     editor.AddOrUpdate();
     editor.ClickRow(0);

@@ -1,8 +1,11 @@
 #include "shell/logic/ProjectProperties.h"
 
 #include "model/NameUtilities.h"
+#include "model/ProjectStore.h"
+#include "tests/gen_web/ToolRun.h"
 #include "tests/shell/logic/ProgramFolderFixture.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/StoredStrings.h"
 
 namespace fs = std::filesystem;
 
@@ -147,6 +150,153 @@ TEST_F(ProjectPropertiesTest, TheAutomaticStringCarriesTheCredentialsOnlyForSqlS
     }
 }
 
+// What SqlConnection reads of each connection string: data source, catalog, user and password,
+// one line each, or why it refuses the string.
+std::vector<std::string> ReadBySqlClient(const std::vector<std::string>& connections,
+                                         const fs::path& folder)
+{
+    const fs::path program = folder / "ConnectionFields.exe";
+    std::ofstream(folder / "ConnectionFields.cs")
+        << "using System; using System.Data.SqlClient;\n"
+           "class ConnectionFields { static void Main(string[] strings) { foreach (var s in "
+           "strings) { try { var b = new SqlConnectionStringBuilder(s); Console.WriteLine("
+           "b.DataSource + \"|\" + b.InitialCatalog + \"|\" + b.UserID + \"|\" + b.Password); } "
+           "catch (ArgumentException) { Console.WriteLine(\"refused\"); } } } }\n";
+    const ToolResult compile =
+        RunTool("mcs -r:System.Data -out:" + ShellQuoted(program.string()) + " " +
+                ShellQuoted((folder / "ConnectionFields.cs").string()));
+    EXPECT_EQ(0, compile.exitCode) << compile.output;
+    std::string arguments;
+    for (const std::string& connection : connections)
+        arguments += " " + ShellQuoted(connection);
+    const ToolResult run = RunTool("mono " + ShellQuoted(program.string()) + arguments);
+    std::vector<std::string> lines;
+    std::istringstream output(run.output);
+    for (std::string line; std::getline(output, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Each value of the automatic string reaches the connection as typed, whatever ";", "=" or quotes
+// it holds: SqlConnection reads it so, and so does Auto after Manual.
+TEST_F(ProjectPropertiesTest, EachValueOfTheAutomaticStringIsQuotedByTheRulesOfConnectionStrings)
+{
+    const struct
+    {
+        const char* server;
+        const char* database;
+        const char* userId;
+        const char* password;
+        const char* expected;
+    } cases[] = {
+        {"HOST", "Shop", "sa", "ab;Initial Catalog=master",
+         "Data Source =HOST; Initial Catalog =Shop; User Id =sa; Password =\"ab;Initial "
+         "Catalog=master\"; "},
+        {"HOST", "Shop", "ab;cd", "a\"b'c", nullptr},
+        {"HO;ST", "Shop", "o'hara", "x=y", nullptr},
+        {"HOST", "Sh op", "\"quoted\"", "'single'", nullptr},
+    };
+    std::vector<std::string> built;
+    std::vector<std::string> expected;
+    for (const auto& each : cases)
+    {
+        ProjectProperties properties = Dialog();
+        ProjectPropertiesState& state = properties.Edit();
+        state.serverName = each.server;
+        state.databaseName = each.database;
+        state.userId = each.userId;
+        state.password = each.password;
+        properties.SetAuthentication(1);
+        const CString connection = properties.GetConnectionString();
+        if (each.expected != nullptr)
+        {
+            EXPECT_EQ(connection, each.expected);
+        }
+        built.push_back(connection.str());
+        expected.push_back(std::string(each.server) + "|" + each.database + "|" + each.userId +
+                           "|" + each.password);
+        properties.SwitchToManual();
+        properties.SwitchToAuto();
+        EXPECT_EQ(properties.GetConnectionString(), connection);
+        EXPECT_EQ(properties.State().password, each.password);
+        EXPECT_EQ(ProjectProperties::DatabaseOf(connection), each.database);
+    }
+    EXPECT_EQ(ReadBySqlClient(built, folder.Path()), expected);
+}
+
+// The server name, user id, password and connection string take no control character, neither
+// typed nor from a file, where one would reach Web.config and break it.
+TEST_F(ProjectPropertiesTest, ControlCharactersInTheConnectionAreRefusedAtEveryDoor)
+{
+    const auto refusal = [](const char* what)
+    {
+        return "The " + std::string(what) +
+               " cannot hold control characters (line breaks, tabs, direction marks).\nPlease "
+               "enter another " +
+               what + ".";
+    };
+    const struct
+    {
+        CString ProjectPropertiesState::*field;
+        const char* what;
+        const char* value;
+        // The value the saved file holds in its place.
+        const char* mark;
+        const char* fromFile;
+    } cases[] = {
+        {&ProjectPropertiesState::serverName, "server name", "HO\x01ST", "SERVERMARK",
+         "the server name \"HO\\x01ST\" is refused: it holds control characters"},
+        {&ProjectPropertiesState::userId, "user id", "s\na", "USERMARK",
+         "the user id \"s\\x0Aa\" is refused: it holds control characters"},
+        {&ProjectPropertiesState::password, "password", "p\xE2\x80\xAEw", "PASSWORDMARK",
+         "the password is refused: it holds control characters"},
+        {&ProjectPropertiesState::manualString, "connection string",
+         "Data Source=a\x02"
+         "b",
+         "CONNECTIONMARK", "the connection string is refused: it holds control characters"},
+    };
+    const std::string path = (folder.Path() / "Crafted.wvt").string();
+    for (const auto& each : cases)
+    {
+        ProjectProperties properties = Valid();
+        properties.SetAuthentication(1);
+        if (each.field == &ProjectPropertiesState::manualString)
+        {
+            properties.SwitchToManual();
+            properties.ManualStringChanged(each.value);
+        }
+        else
+            properties.Edit().*each.field = each.value;
+        properties.BuildConnectionString();
+        EXPECT_FALSE(properties.Apply()) << each.what;
+        EXPECT_EQ(boxes.ShownTexts().back(), refusal(each.what));
+        EXPECT_EQ(Settings().GetProjectName(), "");
+
+        // The same value put into a saved project by hand.
+        ForgeonProject saved;
+        saved.InitNewProject();
+        saved.GetProjectSettings()->SetServerName("SERVERMARK");
+        saved.GetProjectSettings()->SetUserId("USERMARK");
+        saved.GetProjectSettings()->SetPassword("PASSWORDMARK");
+        saved.GetProjectSettings()->SetConnectionString("CONNECTIONMARK");
+        ProjectStore store;
+        ASSERT_TRUE(store.ArchiveProject(&saved, path.c_str(), FALSE));
+        const std::string mark = std::string(each.what) == "server name" ? "SERVERMARK"
+                                 : std::string(each.what) == "user id"   ? "USERMARK"
+                                 : std::string(each.what) == "password"  ? "PASSWORDMARK"
+                                                                         : "CONNECTIONMARK";
+        const StoredStringReads reads(
+            [&](const StringSlot&, CString& value)
+            {
+                if (value == mark.c_str())
+                    value = each.value;
+            });
+        EXPECT_FALSE(store.ArchiveProject(nullptr, path.c_str(), TRUE));
+        EXPECT_EQ(boxes.ShownTexts().back(),
+                  "Error in archiving\n" + path + ": invalid name in file: " + each.fromFile);
+    }
+}
+
 TEST_F(ProjectPropertiesTest, AValueIsFoundByItsKeyInAnyCaseAndKeptAsTyped)
 {
     const struct
@@ -164,6 +314,9 @@ TEST_F(ProjectPropertiesTest, AValueIsFoundByItsKeyInAnyCaseAndKeptAsTyped)
         {"Driver={PostgreSQL Unicode};Server=db;Database=shopdb;Uid=clerk", "DATABASE", "shopdb"},
         {"Driver={PostgreSQL Unicode};Server=db;Database=shopdb", "SERVER", "db"},
         {"Initial Catalog=Shop", "CATALOG", ""},
+        {"Password = \"a;b\"\"c\" ; User Id=sa", "PASSWORD", "a;b\"c"},
+        {"Password='it''s';User Id=sa", "USER ID", "sa"},
+        {"Password='it''s'", "PASSWORD", "it's"},
     };
     for (const auto& each : cases)
         EXPECT_EQ(ProjectProperties::ParseConnectionValue(each.connection, each.key), each.value)

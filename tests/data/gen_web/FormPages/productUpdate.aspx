@@ -143,7 +143,7 @@
 		function ValidateData()
 		{
 			var formName = document.aspnetForm;
-			if(!(validateString(formName.ctl00_KestraneWeavoContent_pname, "Please enter Owner\'s \"name\" \\ \x3c%= x %>")))
+			if(!(validateString(formName.ctl00_KestraneWeavoContent_pname, "Please enter Owner\'s \"name\" \\ \x3c%= x %\x3e")))
 			{
 				return false
 			}
