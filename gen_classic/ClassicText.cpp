@@ -1,5 +1,6 @@
 #include "gen_classic/ClassicText.h"
 
+#include "database/SqlText.h"
 #include "entities/AspFile.h"
 #include "entities/FormInterface.h"
 #include "entities/Procedure.h"

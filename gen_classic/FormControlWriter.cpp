@@ -1,5 +1,6 @@
 #include "gen_classic/FormControlWriter.h"
 
+#include "database/SqlText.h"
 #include "entities/AspFile.h"
 #include "entities/FormInterface.h"
 #include "entities/LinkControl.h"

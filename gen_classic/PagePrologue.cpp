@@ -1,5 +1,6 @@
 #include "gen_classic/PagePrologue.h"
 
+#include "database/SqlText.h"
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
 #include "entities/FormInterface.h"

@@ -1,5 +1,6 @@
 #include "gen_classic/TransactionPageWriter.h"
 
+#include "database/SqlText.h"
 #include "entities/AspFile.h"
 #include "entities/DetailTableReport.h"
 #include "entities/ProcedureInvokation.h"

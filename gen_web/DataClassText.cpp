@@ -21,23 +21,6 @@ CString WithoutLastSeparator(const CString& list)
 }
 } // namespace
 
-bool IsQuotedSqlType(int typeCode)
-{
-    switch (typeCode)
-    {
-    case FieldTypeChar:
-    case FieldTypeVarchar:
-    case FieldTypeDateTime:
-    case FieldTypeText:
-    case FieldTypeNChar:
-    case FieldTypeNVarchar:
-    case FieldTypeNText:
-        return true;
-    default:
-        return false;
-    }
-}
-
 CString InsertColumnList(const Table& table)
 {
     CString list;

@@ -8,10 +8,6 @@ class Table;
 // SQL texts of the generated data classes, which build their statements by concatenating their
 // members ("m_" + column name) into these texts.
 
-// Char, varchar, DateTime, text and the unicode character types: their values go into SQL as
-// N'...' literals; the other types are written bare.
-bool IsQuotedSqlType(int typeCode);
-
 // The INSERT column list: every column but the key columns, joined by ",".
 CString InsertColumnList(const Table& table);
 // The INSERT value list: the member of every column but the primary key, joined by ",".

@@ -1,5 +1,6 @@
 #include "gen_web/ReportXmlCodeWriter.h"
 
+#include "database/SqlText.h"
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
 #include "entities/Class.h"

@@ -1,5 +1,6 @@
 #include "gen_web/TableClassWriter.h"
 
+#include "database/SqlText.h"
 #include "entities/Class.h"
 #include "entities/Function.h"
 #include "entities/Parameter.h"

@@ -16,7 +16,7 @@ std::string FoldedName(const CString& name);
 bool HasLowerCase(CString text);
 
 // True when the name, upper-cased, equals an entry of the SQL reserved-word list.
-bool IsSqlKeyword(CString name);
+bool IsSqlKeyword(const CString& name);
 
 // The name checks the editors compose, each with its own messages.
 // True when a character is one of ! " # $ % & ' ( ) * + , . / ; < = > ? @ [ \ ] ^ ` { | } ~ or a
@@ -32,6 +32,11 @@ bool HasControlCharacters(const CString& text);
 bool HasBlanks(const CString& text);
 // True when the first character is a digit.
 bool StartsWithDigit(const CString& text);
+
+// Why a field's default value is refused, empty when it is taken: trimmed at both ends, it holds
+// no special character (HasSpecialCharacters), as the table designer takes a typed one and every
+// door takes one from a file.
+CString RefuseDefaultValue(CString value);
 
 // The rules of a table name typed in the table designer, each found on its own: every name must
 // hold no special character and be no SQL reserved word; a new table's name also no blank and

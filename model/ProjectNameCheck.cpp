@@ -43,6 +43,13 @@ CString FieldText(const Field& field, const Table& table, const Module& module)
            QuotedName(table.GetTableName()) + " of module " + QuotedName(module.GetName());
 }
 
+CString DefaultText(const Field& field, const Table& table, const Module& module)
+{
+    return "the default value " + QuotedName(field.GetDefaultValue()) + " of field " +
+           QuotedName(field.GetFieldName()) + " of table " + QuotedName(table.GetTableName()) +
+           " of module " + QuotedName(module.GetName());
+}
+
 // Each table of the module once, in list order: master, transaction, map tables.
 std::vector<Table*> TablesOf(const Module& module)
 {
@@ -61,53 +68,70 @@ std::vector<Table*> TablesOf(const Module& module)
 // menus show, each with its kind ("menu", "procedure", "parameter", "role", "variable",
 // "function", "alias field", "reference field"): menus with their sub-menus, procedures with their
 // parameters, roles, the data classes' functions with their alias fields, and the pages'
-// variables and reference fields.
-std::vector<std::pair<CString, CString>> ShownNamesOf(const Module& module)
+// variables and reference fields. Each goes to visit(kind, name) until one returns true.
+template <class Visit> bool AnyShownNameOf(const Module& module, Visit visit)
 {
-    std::vector<std::pair<CString, CString>> names;
     std::vector<const Menu*> menus(module.GetMenus().begin(), module.GetMenus().end());
     for (std::size_t i = 0; i < menus.size(); ++i)
     {
-        names.emplace_back("menu", menus[i]->GetName());
+        if (visit("menu", menus[i]->GetName()))
+            return true;
         menus.insert(menus.end(), menus[i]->GetSubMenus().begin(), menus[i]->GetSubMenus().end());
     }
     for (const Procedure* procedure : module.GetProcedures())
     {
-        names.emplace_back("procedure", procedure->GetName());
+        if (visit("procedure", procedure->GetName()))
+            return true;
         for (const FieldVariableMap& parameter : procedure->GetFieldParameters())
         {
-            if (parameter.variable != nullptr)
-                names.emplace_back("parameter", parameter.variable->GetFieldName());
+            if (parameter.variable != nullptr &&
+                visit("parameter", parameter.variable->GetFieldName()))
+                return true;
         }
         for (const Variable* variable : procedure->GetVariationVariables())
-            names.emplace_back("parameter", variable->GetFieldName());
+        {
+            if (visit("parameter", variable->GetFieldName()))
+                return true;
+        }
     }
     for (const Designation* role : module.GetDesignations())
-        names.emplace_back("role", role->GetName());
+    {
+        if (visit("role", role->GetName()))
+            return true;
+    }
     for (const Class* dataClass : module.GetClasses())
     {
         for (const Function* function : dataClass->GetFunctions())
         {
-            names.emplace_back("function", function->GetFieldName());
+            if (visit("function", function->GetFieldName()))
+                return true;
             for (const Field* alias : function->GetAliasFields())
-                names.emplace_back("alias field", alias->GetFieldName());
+            {
+                if (visit("alias field", alias->GetFieldName()))
+                    return true;
+            }
         }
     }
     std::vector<FormInterface*> pages;
     module.GetEveryPage(pages);
+    std::vector<Variable*> variables;
     for (const FormInterface* page : pages)
     {
-        std::vector<Variable*> variables;
+        variables.clear();
         page->GetVariables(variables, true);
         for (const Variable* variable : variables)
-            names.emplace_back("variable", variable->GetFieldName());
+        {
+            if (visit("variable", variable->GetFieldName()))
+                return true;
+        }
         for (const RefField* refField : page->GetRefFields())
         {
-            if (refField->GetField() != nullptr)
-                names.emplace_back("reference field", refField->GetField()->GetFieldName());
+            if (refField->GetField() != nullptr &&
+                visit("reference field", refField->GetField()->GetFieldName()))
+                return true;
         }
     }
-    return names;
+    return false;
 }
 
 const char* const namesToRenameHeading =
@@ -213,17 +237,26 @@ CString RefuseProjectNames(const ForgeonProject& project)
                 if (const CString reason = RefuseReadFieldName(field->GetFieldName());
                     !reason.IsEmpty())
                     return Refused(FieldText(*field, *table, *module), reason);
+                if (const CString reason = RefuseDefaultValue(field->GetDefaultValue());
+                    !reason.IsEmpty())
+                    return Refused(DefaultText(*field, *table, *module), reason);
             }
         }
         if (const CString refusal = RefuseModulePageNames(*module); !refusal.IsEmpty())
             return refusal;
-        for (const auto& [kind, name] : ShownNamesOf(*module))
-        {
-            if (HasControlCharacters(name))
-                return Refused("the " + kind + " name " + QuotedName(name) + " of module " +
-                                   QuotedName(module->GetName()),
-                               "it holds control characters");
-        }
+        CString refusal;
+        if (AnyShownNameOf(*module,
+                           [&](const char* kind, const CString& name)
+                           {
+                               if (!HasControlCharacters(name))
+                                   return false;
+                               refusal =
+                                   Refused(CString("the ") + kind + " name " + QuotedName(name) +
+                                               " of module " + QuotedName(module->GetName()),
+                                           "it holds control characters");
+                               return true;
+                           }))
+            return refusal;
     }
     return "";
 }

@@ -13,7 +13,8 @@ class ProjectSettings;
 // typed names, for every door that reads a project file: the project and database names as
 // Project Properties takes them (RefuseProjectAndDatabaseNames) and the theme and colour-scheme
 // names, which refuse the file only where they are paths (RefuseReadThemePath), first; each name
-// passes the rules of its kind (a field's those of RefuseReadFieldName), no two tables of the whole
+// passes the rules of its kind (a field's those of RefuseReadFieldName, its default value the
+// table designer's, RefuseDefaultValue), no two tables of the whole
 // project share a name compared ignoring case, no two modules share a name; the page names pass the
 // designers' rules (RefuseModulePageNames). Names that earlier versions took are left to Write All
 // (FindNamesToRename). The first name refused, as "the table name "x" of module "y" is

@@ -633,9 +633,7 @@ void TableDesigner::AddOrUpdate(bool controlsRead)
 {
     if (m_table == nullptr)
         return;
-    CString defaultValue = m_states.GetText(IDC_DEFAULT_VALUE);
-    defaultValue.Trim();
-    if (HasSpecialCharacters(defaultValue))
+    if (!RefuseDefaultValue(m_states.GetText(IDC_DEFAULT_VALUE)).IsEmpty())
     {
         AfxMessageBox("Special characters not allowed in default value.");
         return;
