@@ -43,24 +43,6 @@ CString QuotedSqlText(const CString& text)
     return quoted;
 }
 
-CString SqlServerName(const CString& name)
-{
-    CString quoted = name;
-    quoted.Replace("]", "]]");
-    return "[" + quoted + "]";
-}
-
-CString PgSqlName(const CString& name)
-{
-    std::string folded = name.str();
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    CString quoted(folded);
-    quoted.Replace("\"", "\"\"");
-    return "\"" + quoted + "\"";
-}
-
 CString SqlCommentName(const CString& name)
 {
     CString shown(PrintableBytes(name.str()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Identifiers.h"
 #include "platform/core/CString.h"
 
 #include <vector>
@@ -43,11 +44,6 @@ bool IsQuotedSqlType(int typeCode);
 // The text with every "'" doubled, for a literal written inside '...'.
 CString QuotedSqlText(const CString& text);
 
-// The name as a SQL Server identifier: in brackets, each "]" doubled.
-CString SqlServerName(const CString& name);
-// The name as a PostgreSQL identifier: in double quotes, each '"' doubled, and ASCII letters in
-// lower case, as PostgreSQL folds a name written without quotes.
-CString PgSqlName(const CString& name);
 // The name for a /* */ comment: on one line (control characters shown as \xNN), with no "*/"
 // that would end the comment.
 CString SqlCommentName(const CString& name);

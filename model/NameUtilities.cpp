@@ -476,6 +476,11 @@ const std::vector<std::string_view>& SortedReservedWords()
 }
 } // namespace
 
+std::span<const char* const> SqlReservedWords()
+{
+    return kReservedWords;
+}
+
 bool IsSqlKeyword(const CString& name)
 {
     // No reserved word is longer than this: a longer name is none.
@@ -576,6 +581,8 @@ CString FaultText(const TableNameFaults& faults)
 
 CString RefuseDefaultValue(CString value)
 {
+    if (value.IsEmpty())
+        return "";
     value.Trim();
     return HasSpecialCharacters(value) ? CString("it holds special characters") : CString();
 }
@@ -587,9 +594,14 @@ CString RefuseDesignedTableName(const CString& name)
 
 CString RefuseWrittenFieldName(const CString& name)
 {
+    // One pass over the bytes; the doors refused control characters before.
     TableNameFaults faults;
-    faults.specialCharacters = HasSpecialCharacters(name);
-    faults.blanks = HasBlanks(name);
+    for (const char c : name.str())
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        faults.specialCharacters |= IsPunctuation(byte) && c != '-' && c != '_';
+        faults.blanks |= c == ' ' || c == '\t';
+    }
     faults.digitFirst = StartsWithDigit(name);
     return FaultText(faults);
 }

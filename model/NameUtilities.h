@@ -2,6 +2,7 @@
 
 #include "platform/core/CString.h"
 
+#include <span>
 #include <string>
 
 // Turns an identifier into a label: a capital first, a blank for each "_", a blank before each
@@ -15,6 +16,8 @@ std::string FoldedName(const CString& name);
 // True when some character is an ASCII lower-case letter.
 bool HasLowerCase(CString text);
 
+// The SQL reserved-word list, in upper case.
+std::span<const char* const> SqlReservedWords();
 // True when the name, upper-cased, equals an entry of the SQL reserved-word list.
 bool IsSqlKeyword(const CString& name);
 
@@ -58,8 +61,8 @@ CString RefuseReadTableName(const CString& name);
 // them.
 CString RefuseDesignedTableName(const CString& name);
 // Why the generated code cannot take a field name that breaks those rules, empty when it can:
-// all but an SQL keyword, which the scripts quote and which projects keep as their databases'
-// column names.
+// all but an SQL keyword, which the scripts and the data classes quote and which projects keep as
+// their databases' column names.
 CString RefuseWrittenFieldName(const CString& name);
 // Why a field name read from a file, or any name read from a database's catalogue (a table,
 // column, trigger or constraint), is refused, empty when it is kept: not empty, well-formed UTF-8
