@@ -9,6 +9,7 @@
 #include <locale.h>
 #include <string>
 #include <string_view>
+#include <vector>
 #include <wctype.h>
 
 namespace
@@ -98,6 +99,40 @@ std::string IdentifierCharacters(const CString& name, bool wide)
     return out;
 }
 
+// The name's bytes are ASCII letters, digits and "_" only: no character to change.
+bool IsAsciiWord(std::string_view bytes)
+{
+    return std::ranges::all_of(bytes,
+                               [](char c)
+                               {
+                                   return IsAsciiLetter(static_cast<unsigned char>(c)) ||
+                                          IsAsciiDigit(static_cast<unsigned char>(c)) || c == '_';
+                               });
+}
+
+std::string_view BytesOf(const CString& name)
+{
+    return {name.GetString(), static_cast<std::size_t>(name.GetLength())};
+}
+
+// The words a page control's id may not be: the keywords of C# and JavaScript and the names the
+// pages declare beside the controls; sorted, each once.
+bool IsPageReservedWord(std::string_view word)
+{
+    static const std::vector<std::string_view> words = []
+    {
+        std::vector<std::string_view> all(std::begin(javaScriptWords), std::end(javaScriptWords));
+        all.insert(all.end(), std::begin(pageLocals), std::end(pageLocals));
+        std::ranges::copy_if(cSharpKeywordTable, std::back_inserter(all), IsCSharpKeyword);
+        std::ranges::sort(all);
+        all.erase(std::unique(all.begin(), all.end()), all.end());
+        return all;
+    }();
+    // Every such word starts with a lower-case letter.
+    return !word.empty() && word.front() >= 'a' && word.front() <= 'z' &&
+           std::binary_search(words.begin(), words.end(), word);
+}
+
 std::string LowerCased(std::string text)
 {
     for (char& c : text)
@@ -109,9 +144,17 @@ std::string LowerCased(std::string text)
 
 CString SqlServerName(const CString& name)
 {
-    CString quoted = name;
-    quoted.Replace("]", "]]");
-    return "[" + quoted + "]";
+    std::string quoted;
+    quoted.reserve(static_cast<std::size_t>(name.GetLength()) + 2);
+    quoted += '[';
+    for (const char c : BytesOf(name))
+    {
+        quoted += c;
+        if (c == ']')
+            quoted += ']';
+    }
+    quoted += ']';
+    return CString(quoted);
 }
 
 CString PgSqlName(const CString& name)
@@ -134,6 +177,9 @@ bool IsCSharpIdentifier(const CString& name)
 
 CString CSharpIdentifier(const CString& name)
 {
+    if (const std::string_view bytes = BytesOf(name);
+        !bytes.empty() && IsAsciiWord(bytes) && !IsAsciiDigit(static_cast<unsigned char>(bytes[0])))
+        return IsCSharpKeyword(bytes) ? "@" + name : name;
     std::string identifier = IdentifierCharacters(name, /*wide=*/true);
     if (identifier.empty() || IsAsciiDigit(static_cast<unsigned char>(identifier.front())))
         identifier.insert(identifier.begin(), '_');
@@ -144,6 +190,8 @@ CString CSharpIdentifier(const CString& name)
 
 CString CSharpIdentifierPart(const CString& name)
 {
+    if (IsAsciiWord(BytesOf(name)))
+        return name;
     return CString(IdentifierCharacters(name, /*wide=*/true));
 }
 
@@ -159,13 +207,22 @@ CString JavaScriptIdentifier(const CString& name)
 
 CString PageControlId(const CString& name)
 {
+    if (const std::string_view bytes = BytesOf(name);
+        !bytes.empty() && IsAsciiWord(bytes) && !IsAsciiDigit(static_cast<unsigned char>(bytes[0])))
+        return IsPageReservedWord(bytes) ? name + "_" : name;
     std::string identifier = IdentifierCharacters(name, /*wide=*/true);
     if (identifier.empty() || IsAsciiDigit(static_cast<unsigned char>(identifier.front())))
         identifier.insert(identifier.begin(), '_');
-    else if (IsCSharpKeyword(identifier) || IsListed(javaScriptWords, identifier) ||
-             IsListed(pageLocals, identifier))
+    else if (IsPageReservedWord(identifier))
         identifier += '_';
     return CString(identifier);
+}
+
+bool IsPageIdentifierAsItStands(const CString& name)
+{
+    const std::string_view bytes = BytesOf(name);
+    return !bytes.empty() && IsAsciiWord(bytes) &&
+           !IsAsciiDigit(static_cast<unsigned char>(bytes[0])) && !IsPageReservedWord(bytes);
 }
 
 CString VBScriptIdentifier(const CString& name)

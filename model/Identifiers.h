@@ -51,6 +51,11 @@ CString JavaScriptIdentifier(const CString& name);
 // name the generated pages declare beside their controls ("values", "util", ...).
 CString PageControlId(const CString& name);
 
+// True when PageControlId and CSharpIdentifierPart write the name as it stands: ASCII letters,
+// digits and "_", no digit first, no word a page's control id may not be. Two such names give the
+// same identifiers only when they are the same name.
+bool IsPageIdentifierAsItStands(const CString& name);
+
 // VBScript: only ASCII letters, digits and "_", a letter first ("v" stands before another first
 // character), and "v" before a reserved word.
 CString VBScriptIdentifier(const CString& name);

@@ -9,6 +9,7 @@
 #include "entities/Variable.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/ProjectSettings.h"
@@ -261,9 +262,81 @@ CString RefuseProjectNames(const ForgeonProject& project)
     return "";
 }
 
+namespace
+{
+// The identifiers the generated code makes of a field or table name, folded.
+std::string FoldedPart(const CString& name)
+{
+    return FoldedName(CSharpIdentifierPart(name));
+}
+
+bool HaveSameIdentifiers(const CString& name, const CString& other)
+{
+    return other.CompareNoCase(name) != 0 &&
+           (FoldedPart(other) == FoldedPart(name) ||
+            FoldedName(PageControlId(other)) == FoldedName(PageControlId(name)));
+}
+
+// Each field of the table whose members or control ids the name of another field gives too,
+// once a pair: a name the generated code changes against every earlier field and every field
+// whose name it writes as it stands (which meets no other such name).
+void WriteSameIdentifierFields(const Table& table, const Module& module,
+                               std::vector<NameToRename>& found)
+{
+    const std::vector<Field*>& fields = table.GetFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+    {
+        const CString name = fields[i]->GetFieldName();
+        if (IsPageIdentifierAsItStands(name))
+            continue;
+        for (std::size_t j = 0; j < fields.size(); ++j)
+        {
+            const CString other = fields[j]->GetFieldName();
+            if (j == i || (j > i && !IsPageIdentifierAsItStands(other)) ||
+                !HaveSameIdentifiers(name, other))
+                continue;
+            found.push_back({&module, nullptr, nullptr,
+                             FieldText(*fields[i], table, module) + " is the name of the field " +
+                                 QuotedName(other) +
+                                 " in the generated code: rename one of them in the table "
+                                 "designer"});
+            break;
+        }
+    }
+}
+} // namespace
+
+const Field* FindFieldOfSameIdentifier(const Table& table, const CString& name, const Field* except)
+{
+    for (const Field* field : table.GetFields())
+    {
+        if (field != except && HaveSameIdentifiers(name, field->GetFieldName()))
+            return field;
+    }
+    return nullptr;
+}
+
+const Table* FindTableOfSameIdentifier(const ForgeonProject& project, const CString& name,
+                                       const Table* except)
+{
+    const std::string part = FoldedPart(name);
+    for (const Module* module : project.GetModules())
+    {
+        for (const Table* table : TablesOf(*module))
+        {
+            const CString other = table->GetTableName();
+            if (table != except && other.CompareNoCase(name) != 0 && FoldedPart(other) == part)
+                return table;
+        }
+    }
+    return nullptr;
+}
+
 std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)
 {
     std::vector<NameToRename> found;
+    // The tables looked at before.
+    std::vector<const Table*> seen;
     std::unordered_map<std::string, const Module*> modules;
     for (const Module* module : project.GetModules())
     {
@@ -278,6 +351,20 @@ std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)
             found.push_back({module, nullptr, page.page, page.text});
         for (const Table* table : TablesOf(*module))
         {
+            // Names written as they stand meet no other name but their own: only a name the
+            // generated code changes is looked for, once a pair.
+            const CString tableName = table->GetTableName();
+            if (const Table* same = IsPageIdentifierAsItStands(tableName)
+                                        ? nullptr
+                                        : FindTableOfSameIdentifier(project, tableName, table);
+                same != nullptr && (IsPageIdentifierAsItStands(same->GetTableName()) ||
+                                    std::ranges::find(seen, same) != seen.end()))
+                found.push_back({module, nullptr, nullptr,
+                                 TableText(*table, *module) + " is the name of the table " +
+                                     QuotedName(same->GetTableName()) +
+                                     " in the generated code: rename one of them in the table "
+                                     "designer"});
+            seen.push_back(table);
             for (const Field* field : table->GetFields())
             {
                 if (const CString reason = RefuseWrittenFieldName(field->GetFieldName());
@@ -286,6 +373,7 @@ std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)
                                      FieldText(*field, *table, *module) + ": " + reason +
                                          ": rename it in the table designer"});
             }
+            WriteSameIdentifierFields(*table, *module, found);
         }
     }
     return found;

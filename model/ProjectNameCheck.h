@@ -4,10 +4,12 @@
 
 #include <vector>
 
+class Field;
 class FormInterface;
 class ForgeonProject;
 class Module;
 class ProjectSettings;
+class Table;
 
 // The module, table and field names of a project as the table designer and Rename Module take
 // typed names, for every door that reads a project file: the project and database names as
@@ -60,6 +62,17 @@ CString RefuseWritingNamesToRename(const ForgeonProject& project, const Module* 
 // Shows that refusal when there is one: true when the write may go on.
 bool CheckNamesBeforeWrite(const ForgeonProject& project, const Module* module,
                            const FormInterface* page);
+
+// The field of the table, other than except and other than one of the same name ignoring case,
+// whose name the generated code writes as the same member or control id as the name
+// (CSharpIdentifierPart, PageControlId; compared ignoring case); null when none.
+const Field* FindFieldOfSameIdentifier(const Table& table, const CString& name,
+                                       const Field* except);
+// The table of the project, other than except and other than one of the same name ignoring case,
+// whose name the generated code writes as the same class name as the name
+// (CSharpIdentifierPart, compared ignoring case); null when none.
+const Table* FindTableOfSameIdentifier(const ForgeonProject& project, const CString& name,
+                                       const Table* except);
 
 // Each module and table name that Windows keeps for a device, as "the table name "CON" of module
 // "y"", in module order.
