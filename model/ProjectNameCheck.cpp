@@ -4,10 +4,12 @@
 #include "entities/Designation.h"
 #include "entities/FormInterface.h"
 #include "entities/Function.h"
+#include "entities/LinkControl.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
+#include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/Identifiers.h"
 #include "model/Module.h"
@@ -330,6 +332,33 @@ const Table* FindTableOfSameIdentifier(const ForgeonProject& project, const CStr
         }
     }
     return nullptr;
+}
+
+CString LinkControlId(CString caption)
+{
+    caption.Trim(' ');
+    return PageControlId(caption);
+}
+
+CString FindPageIdOfCaption(const FormInterface& page, const CString& caption,
+                            const LinkControl* except)
+{
+    const CString id = LinkControlId(caption);
+    for (const FieldRep* control : page.GetFieldReps())
+    {
+        if (control != nullptr && control->GetField() != nullptr &&
+            PageControlId(control->GetField()->GetFieldName()) == id)
+            return "the field " + QuotedName(control->GetField()->GetFieldName());
+    }
+    for (const auto* links : {&page.GetPreLinkList(), &page.GetPostLinkList()})
+    {
+        for (const LinkControl* link : *links)
+        {
+            if (link != nullptr && link != except && LinkControlId(link->GetCaption()) == id)
+                return "the link " + QuotedName(link->GetCaption());
+        }
+    }
+    return "";
 }
 
 std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)

@@ -5,6 +5,7 @@
 #include <vector>
 
 class Field;
+class LinkControl;
 class FormInterface;
 class ForgeonProject;
 class Module;
@@ -73,6 +74,14 @@ const Field* FindFieldOfSameIdentifier(const Table& table, const CString& name,
 // (CSharpIdentifierPart, compared ignoring case); null when none.
 const Table* FindTableOfSameIdentifier(const ForgeonProject& project, const CString& name,
                                        const Table* except);
+
+// The id of a link of a page made from its display name: the caption trimmed of blanks, as
+// PageControlId makes it.
+CString LinkControlId(CString caption);
+// What of the page, but the link except, has the id a link of the caption would have: "the
+// field \"x\"" or "the link \"x\"", empty when nothing has.
+CString FindPageIdOfCaption(const FormInterface& page, const CString& caption,
+                            const LinkControl* except);
 
 // Each module and table name that Windows keeps for a device, as "the table name "CON" of module
 // "y"", in module order.

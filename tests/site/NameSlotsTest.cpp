@@ -4,6 +4,9 @@
 // PostgreSQL script run, and its data classes insert, update and select a row of every table.
 #include "database/PgSqlScriptWriter.h"
 #include "entities/Class.h"
+#include "entities/Form.h"
+#include "entities/LinkControl.h"
+#include "entities/Menu.h"
 #include "model/Field.h"
 #include "model/GenerationReport.h"
 #include "model/Identifiers.h"
@@ -87,6 +90,18 @@ public:
         for (std::size_t i = 0; i < names.size(); ++i)
             AddField(*fields, names[i], fieldTypes[i % std::size(fieldTypes)]);
         AddMasterTable(base, fields);
+        // Links whose display names are free text: their ids follow the rule.
+        Form* form = base.GetMasterFormForTable(fields, false);
+        auto* target = new Menu;
+        target->SetName("Fields");
+        target->SetAspFile(form->GetAspFiles()[0]);
+        base.AddMenu(target);
+        for (const char* caption : {"View & Print", "Orders (all)", "2nd page", "<b>x</b>"})
+        {
+            auto* link = new LinkControl(target, 0, 0, LinkControl::Left);
+            link->SetCaption(caption);
+            form->AddPreLink(link);
+        }
         for (const CString& name : names)
         {
             if (!RefuseReadTableName(name).IsEmpty())
