@@ -14,6 +14,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "model/VisibilityData.h"
@@ -126,7 +127,9 @@ CString FormControlWriter::ValueVariable(const Field* field) const
         Page() != nullptr && field != nullptr
             ? Page()->FindFieldVariableMapByField(const_cast<Field*>(field))
             : nullptr;
-    return map != nullptr && map->variable != nullptr ? map->variable->GetFieldName() : CString();
+    return map != nullptr && map->variable != nullptr
+               ? VBScriptIdentifier(map->variable->GetFieldName())
+               : CString();
 }
 
 CString FormControlWriter::Label(const FieldRep& control) const
@@ -907,10 +910,11 @@ void FormControlWriter::WriteRecordAssignments(TextFile& out,
     for (const FieldVariableMap* map : assigned)
         out.Write(indent + 1,
                   map->field->GetTypeCode() == FieldTypeInt ? "%s = 0\n" : "%s = \"\"\n",
-                  map->variable->GetFieldName());
+                  VBScriptIdentifier(map->variable->GetFieldName()));
     out.Write(indent, "ELSE\n");
     for (const FieldVariableMap* map : assigned)
-        out.Write(indent + 1, "%s = %s(\"%s\")\n", map->variable->GetFieldName(), recordset,
+        out.Write(indent + 1, "%s = %s(\"%s\")\n",
+                  VBScriptIdentifier(map->variable->GetFieldName()), recordset,
                   map->field->GetFieldName());
     out.Write(indent, "END IF\n");
 }

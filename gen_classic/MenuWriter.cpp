@@ -253,7 +253,7 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
     FormInterface* page = file.GetOwnerPage();
     for (Variable* variable : variables)
     {
-        const CString& variableName = variable->GetFieldName();
+        const CString& variableName = VBScriptIdentifier(variable->GetFieldName());
         const FieldVariableMap* fieldMap =
             page != nullptr ? page->FindFieldVariableMapByVariable(variable) : nullptr;
         if (fieldMap == nullptr)
