@@ -9,6 +9,7 @@
 #include <locale.h>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 #include <wctype.h>
 
@@ -47,8 +48,10 @@ constexpr const char* pageLocals[] = {
     "id",     "index",      "reqParam",    "s",         "str",       "strA",
     "util",   "val",        "valueString", "values",    "w",
 };
-static_assert(std::ranges::is_sorted(pageLocals, [](const char* a, const char* b)
-                                     { return std::string_view(a) < std::string_view(b); }));
+static_assert(std::ranges::all_of(pageLocals, [](const char* word)
+                                  { return std::string_view(word).size() <= 11; }));
+static_assert(std::ranges::all_of(javaScriptWords, [](const char* word)
+                                  { return std::string_view(word).size() <= 11; }));
 
 template <std::size_t N> bool IsListed(const char* const (&words)[N], std::string_view name)
 {
@@ -116,21 +119,24 @@ std::string_view BytesOf(const CString& name)
 }
 
 // The words a page control's id may not be: the keywords of C# and JavaScript and the names the
-// pages declare beside the controls; sorted, each once.
+// pages declare beside the controls.
 bool IsPageReservedWord(std::string_view word)
 {
-    static const std::vector<std::string_view> words = []
+    static const std::unordered_set<std::string_view> words = []
     {
-        std::vector<std::string_view> all(std::begin(javaScriptWords), std::end(javaScriptWords));
-        all.insert(all.end(), std::begin(pageLocals), std::end(pageLocals));
-        std::ranges::copy_if(cSharpKeywordTable, std::back_inserter(all), IsCSharpKeyword);
-        std::ranges::sort(all);
-        all.erase(std::unique(all.begin(), all.end()), all.end());
+        std::unordered_set<std::string_view> all(std::begin(javaScriptWords),
+                                                 std::end(javaScriptWords));
+        all.insert(std::begin(pageLocals), std::end(pageLocals));
+        for (const std::string_view keyword : cSharpKeywordTable)
+        {
+            if (IsCSharpKeyword(keyword))
+                all.insert(keyword);
+        }
         return all;
     }();
-    // Every such word starts with a lower-case letter.
-    return !word.empty() && word.front() >= 'a' && word.front() <= 'z' &&
-           std::binary_search(words.begin(), words.end(), word);
+    // Every such word starts with a lower-case letter and is at most 11 long.
+    return !word.empty() && word.size() <= 11 && word.front() >= 'a' && word.front() <= 'z' &&
+           words.contains(word);
 }
 
 std::string LowerCased(std::string text)
