@@ -49,6 +49,19 @@ std::vector<std::string> Rows(CDatabase& database, const char* sql)
     return rows;
 }
 
+// The sample project with the database "shop" in the database pane; the boxes shown from the
+// start.
+struct SamplePane
+{
+    SamplePane() { folder.sample.Project().SetDatabaseName("shop"); }
+
+    SampleProjectFolder folder;
+    OdbcDatabaseConnection connection;
+    NoHost host;
+    DatabasePane pane{folder.sample.Project(), connection, host};
+    ScriptedMessageBoxes boxes;
+};
+
 class CatalogueNamesPgSuite : public ::testing::Test
 {
 protected:
@@ -81,13 +94,11 @@ TEST_F(CatalogueNamesPgSuite, RefusedCatalogueNamesAreNamedAndSkipped)
              "\"a/b\" int, \"x]y\" int, \"full name\" varchar(40))",
          })
         database.ExecuteSQL(statement);
-    SampleProjectFolder folder;
+    SamplePane sample;
+    SampleProjectFolder& folder = sample.folder;
     ForgeonProject& project = folder.sample.Project();
-    project.SetDatabaseName("shop");
-    OdbcDatabaseConnection connection;
-    NoHost host;
-    DatabasePane pane(project, connection, host);
-    ScriptedMessageBoxes boxes;
+    DatabasePane& pane = sample.pane;
+    ScriptedMessageBoxes& boxes = sample.boxes;
 
     ASSERT_TRUE(pane.LoadDatabase(false));
 
@@ -137,13 +148,11 @@ TEST_F(CatalogueNamesPgSuite, ColumnsNamedAsKeywordsAreCopiedAndTheirDataClassCo
     database.ExecuteSQL("CREATE TABLE customer(customer_id int, \"event\" int, \"user\" "
                         "varchar(20), \"a-b\" int, \"order\" int, \"checked\" varchar(5), "
                         "\"MixedCase\" varchar(10))");
-    SampleProjectFolder folder;
+    SamplePane sample;
+    SampleProjectFolder& folder = sample.folder;
     ForgeonProject& project = folder.sample.Project();
-    project.SetDatabaseName("shop");
-    OdbcDatabaseConnection connection;
-    NoHost host;
-    DatabasePane pane(project, connection, host);
-    ScriptedMessageBoxes boxes;
+    DatabasePane& pane = sample.pane;
+    ScriptedMessageBoxes& boxes = sample.boxes;
     ASSERT_TRUE(pane.LoadDatabase(false));
     for (const ListRow& row : pane.GetTableRows())
     {
@@ -156,6 +165,9 @@ TEST_F(CatalogueNamesPgSuite, ColumnsNamedAsKeywordsAreCopiedAndTheirDataClassCo
         copied.emplace_back(field->GetFieldName().GetString());
     for (const char* name : {"event", "user", "a-b", "order", "checked", "MixedCase"})
         EXPECT_NE(std::ranges::find(copied, name), copied.end()) << name;
+    // No column of the table was skipped.
+    for (const std::string& text : boxes.ShownTexts())
+        EXPECT_EQ(text.find("of table \"customer\""), std::string::npos) << text;
     EXPECT_TRUE(FindNamesToRename(project).empty());
 
     ProjectWriterSet writers(project, folder.report);
