@@ -340,25 +340,39 @@ CString LinkControlId(CString caption)
     return PageControlId(caption);
 }
 
-CString FindPageIdOfCaption(const FormInterface& page, const CString& caption,
-                            const LinkControl* except)
+namespace
 {
-    const CString id = LinkControlId(caption);
+// What of the page, but the field and link given, has the id.
+CString FindPageId(const FormInterface& page, const CString& id, const Field* exceptField,
+                   const LinkControl* exceptLink)
+{
     for (const FieldRep* control : page.GetFieldReps())
     {
-        if (control != nullptr && control->GetField() != nullptr &&
-            PageControlId(control->GetField()->GetFieldName()) == id)
-            return "the field " + QuotedName(control->GetField()->GetFieldName());
+        const Field* field = control != nullptr ? control->GetField() : nullptr;
+        if (field != nullptr && field != exceptField && PageControlId(field->GetFieldName()) == id)
+            return "the field " + QuotedName(field->GetFieldName());
     }
     for (const auto* links : {&page.GetPreLinkList(), &page.GetPostLinkList()})
     {
         for (const LinkControl* link : *links)
         {
-            if (link != nullptr && link != except && LinkControlId(link->GetCaption()) == id)
+            if (link != nullptr && link != exceptLink && LinkControlId(link->GetCaption()) == id)
                 return "the link " + QuotedName(link->GetCaption());
         }
     }
     return "";
+}
+} // namespace
+
+CString FindPageIdOfCaption(const FormInterface& page, const CString& caption,
+                            const LinkControl* except)
+{
+    return FindPageId(page, LinkControlId(caption), nullptr, except);
+}
+
+CString FindPageIdOfFieldName(const FormInterface& page, const CString& name, const Field* except)
+{
+    return FindPageId(page, PageControlId(name), except, nullptr);
 }
 
 std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)

@@ -82,6 +82,9 @@ CString LinkControlId(CString caption);
 // field \"x\"" or "the link \"x\"", empty when nothing has.
 CString FindPageIdOfCaption(const FormInterface& page, const CString& caption,
                             const LinkControl* except);
+// What of the page, but the field except, has the control id a field of the name would have
+// (PageControlId), as above.
+CString FindPageIdOfFieldName(const FormInterface& page, const CString& name, const Field* except);
 
 // Each module and table name that Windows keeps for a device, as "the table name "CON" of module
 // "y"", in module order.
