@@ -16,6 +16,8 @@
 
 CArchive* CArchive::s_latestLoading = nullptr;
 CArchive* CArchive::s_latestStoring = nullptr;
+CArchive::StringReadHook CArchive::s_stringReadHook = nullptr;
+void* CArchive::s_stringReadContext = nullptr;
 
 namespace
 {
@@ -278,7 +280,16 @@ CArchive& CArchive::operator>>(CString& value)
         }
     }
     value = CString(std::move(text));
+    const DWORD position = m_recordStrings++;
+    if (s_stringReadHook != nullptr) [[unlikely]]
+        s_stringReadHook(*this, position, value, s_stringReadContext);
     return *this;
+}
+
+void CArchive::SetStringReadHook(StringReadHook hook, void* context)
+{
+    s_stringReadHook = hook;
+    s_stringReadContext = context;
 }
 
 CArchive& CArchive::operator<<(const CObject* object)
@@ -460,7 +471,9 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested)
     m_loaded.push_back({runtimeClass, object});
     object->m_loadSlot = index;
     m_reading.push_back(index);
+    const DWORD outerStrings = std::exchange(m_recordStrings, 0);
     object->Serialize(*this);
+    m_recordStrings = outerStrings;
     m_reading.pop_back();
     return object;
 }
@@ -545,6 +558,7 @@ void CArchive::DeleteLoadedObjects()
     const std::vector<CObject*> unclaimed = GetUnclaimedObjects();
     m_loaded.assign(1, LoadedEntry{});
     m_reading.clear();
+    m_recordStrings = 0;
     for (auto object = unclaimed.rbegin(); object != unclaimed.rend(); ++object)
         delete *object;
 }
@@ -581,15 +595,19 @@ void CArchive::FailAt(int cause, const std::string& detail, std::uint64_t offset
     throw MalformedAt(cause, detail, offset);
 }
 
+const CRuntimeClass* CArchive::GetReadingClass() const
+{
+    const DWORD slot = GetReadingSlot();
+    return slot < m_loaded.size() ? m_loaded[slot].runtimeClass : nullptr;
+}
+
 CArchiveException CArchive::MalformedAt(int cause, const std::string& detail,
                                         std::uint64_t offset) const
 {
     std::string where = "at byte " + std::to_string(offset);
-    const DWORD slot = m_reading.empty() ? 0 : m_reading.back();
-    if (slot < m_loaded.size() && m_loaded[slot].runtimeClass != nullptr)
-        where += std::string(", in the record of a ") +
-                 m_loaded[slot].runtimeClass->m_lpszClassName + " (object " + std::to_string(slot) +
-                 ")";
+    if (const CRuntimeClass* reading = GetReadingClass())
+        where += std::string(", in the record of a ") + reading->m_lpszClassName + " (object " +
+                 std::to_string(GetReadingSlot()) + ")";
     return CArchiveException(cause, m_file != nullptr ? m_file->GetFilePath() : CString(), detail,
                              where);
 }

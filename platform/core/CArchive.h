@@ -91,6 +91,19 @@ public:
     // The exception ThrowMalformed raises; after a failure of a load, where it stopped.
     CArchiveException Malformed(int cause, const std::string& detail) const;
 
+    // Loading: the class of the record being read and the slot of its object; null and 0
+    // outside every record.
+    const CRuntimeClass* GetReadingClass() const;
+    DWORD GetReadingSlot() const { return m_reading.empty() ? 0 : m_reading.back(); }
+
+    // A seam for tests: while set, every string a loading archive reads passes through the hook,
+    // which may change it, before the record being read takes it, with the string's place among
+    // the strings of that record (from 0; the strings of records inside it count in theirs).
+    // Set it only while no other thread loads.
+    using StringReadHook = void (*)(const CArchive& ar, DWORD position, CString& value,
+                                    void* context);
+    static void SetStringReadHook(StringReadHook hook, void* context);
+
     // The objects created that nobody claimed, in creation order.
     std::vector<CObject*> GetUnclaimedObjects() const;
     // After a failed load: deletes every created object that nobody claimed, the later ones
@@ -181,10 +194,14 @@ private:
     std::vector<LoadedEntry> m_loaded{LoadedEntry{}};
     // Loading: the slots of the objects whose records are being read, innermost last.
     std::vector<DWORD> m_reading;
+    // Loading: the strings read so far by the innermost record being read.
+    DWORD m_recordStrings = 0;
     // Storing: the number of object records being written inside one another.
     std::size_t m_writingDepth = 0;
     // The archives open for loading (storing), the latest first, chained through m_previous.
     static CArchive* s_latestLoading;
     static CArchive* s_latestStoring;
+    static StringReadHook s_stringReadHook;
+    static void* s_stringReadContext;
     CArchive* m_previous = nullptr;
 };
