@@ -1,7 +1,9 @@
 // Every name the doors take in every name slot of a project: C# keywords, SQL reserved words,
 // names with "-" and in mixed case as field names, and those of them a table may have as table
-// names. One project holds them all; its Write All must say success, its C# compile, its
-// PostgreSQL script run, and its data classes insert, update and select a row of every table.
+// names, put into every string the project file stores that holds the name (the walk of the
+// stored strings as the loader reads them). One project holds them all; its Write All must say
+// success, its C# compile, its PostgreSQL script run, and its data classes insert, update and
+// select a row of every table.
 #include "database/PgSqlScriptWriter.h"
 #include "entities/Class.h"
 #include "entities/Form.h"
@@ -12,13 +14,16 @@
 #include "model/Identifiers.h"
 #include "model/LoginPageCreator.h"
 #include "model/NameUtilities.h"
+#include "model/ProjectStore.h"
 #include "model/TableFormCreator.h"
 #include "model/TransactionDataCreator.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/site/GeneratedSite.h"
+#include "tests/support/StoredStrings.h"
 #include "tests/support/TempFolder.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -72,12 +77,85 @@ void AddField(Table& table, const CString& name, int type)
     table.AddField(field);
 }
 
+// The placeholder of the field or table name at the index ("nfld007", "ntbl012"): no stored
+// string holds one but where the name was given.
+CString Placeholder(const char* kind, std::size_t index)
+{
+    CString text;
+    text.Format("n%s%03d", kind, static_cast<int>(index));
+    return text;
+}
+
+// The text with each placeholder of a field or table name replaced by that name.
+CString WithNames(const CString& text, const std::vector<CString>& fields,
+                  const std::vector<CString>& tables)
+{
+    std::string out;
+    const std::string& in = text.str();
+    for (std::size_t i = 0; i < in.size();)
+    {
+        const std::string kind = in.substr(i, 4);
+        if ((kind == "nfld" || kind == "ntbl") && i + 7 <= in.size() &&
+            std::isdigit(static_cast<unsigned char>(in[i + 4])) != 0)
+        {
+            const std::size_t index = std::stoul(in.substr(i + 4, 3));
+            out += (kind == "nfld" ? fields : tables).at(index).str();
+            i += 7;
+            continue;
+        }
+        out += in[i++];
+    }
+    return CString(out);
+}
+
 // A project of master tables with their forms, search reports and RDLC reports, and one
-// master-detail page, made the designers' way; its name slots are then set to the names.
+// master-detail page, made the designers' way over placeholder names, saved; then read back
+// through the project file's door with every string the file stores that holds a placeholder
+// (a field's or table's name and the names made of it: variables, keys, classes, pages,
+// functions, menus) holding the name instead.
 class NameSlotsProject
 {
 public:
     explicit NameSlotsProject(const std::vector<CString>& names)
+    {
+        std::vector<CString> tableNames;
+        for (const CString& name : names)
+        {
+            if (RefuseReadTableName(name).IsEmpty())
+                tableNames.push_back(CString(name).MakeLower());
+        }
+        Build(names.size(), tableNames.size());
+        const std::string file = (m_temp.Path() / "Names.wvt").string();
+        ProjectStore saving;
+        EXPECT_TRUE(saving.ArchiveProject(&m_project, file.c_str(), FALSE));
+        const StoredStringReads reads(
+            [&](const StringSlot& slot, CString& value)
+            {
+                const CString named = WithNames(value, names, tableNames);
+                if (named != value)
+                    slots.insert(slot);
+                value = named;
+            });
+        EXPECT_TRUE(m_store.ArchiveProject(nullptr, file.c_str(), TRUE));
+        const Module& base = *Project().GetBaseModule();
+        const Table* fields = base.FindMasterTableByNameExact("fields");
+        EXPECT_NE(fields, nullptr);
+        for (const CString& name : names)
+            EXPECT_TRUE(fields != nullptr && fields->FindFieldByName(name) != nullptr)
+                << name.str();
+        for (const CString& name : tableNames)
+            EXPECT_NE(base.FindMasterTableByNameExact(name), nullptr) << name.str();
+    }
+
+    // The places of the file whose strings held a name.
+    std::set<StringSlot> slots;
+
+    // The project read back.
+    ForgeonProject& Project() { return *m_store.GetProject(); }
+    const fs::path& Root() const { return m_temp.Path(); }
+
+private:
+    void Build(std::size_t fieldCount, std::size_t tableCount)
     {
         m_project.InitNewProject();
         m_project.SetProjectName("Names");
@@ -87,8 +165,8 @@ public:
         Module& base = *m_project.GetBaseModule();
         // Every name as a field of one table; each name a table may have names a table.
         Table* fields = NewTable("fields", Table::masterKind);
-        for (std::size_t i = 0; i < names.size(); ++i)
-            AddField(*fields, names[i], fieldTypes[i % std::size(fieldTypes)]);
+        for (std::size_t i = 0; i < fieldCount; ++i)
+            AddField(*fields, Placeholder("fld", i), fieldTypes[i % std::size(fieldTypes)]);
         AddMasterTable(base, fields);
         // Links whose display names are free text: their ids follow the rule.
         Form* form = base.GetMasterFormForTable(fields, false);
@@ -102,20 +180,18 @@ public:
             link->SetCaption(caption);
             form->AddPreLink(link);
         }
-        for (const CString& name : names)
+        for (std::size_t i = 0; i < tableCount; ++i)
         {
-            if (!RefuseReadTableName(name).IsEmpty())
-                continue;
-            Table* table = NewTable(CString(name).MakeLower(), Table::masterKind);
-            AddField(*table, name, FieldTypeVarchar);
+            Table* table = NewTable(Placeholder("tbl", i), Table::masterKind);
+            AddField(*table, Placeholder("fld", i), FieldTypeVarchar);
             AddMasterTable(base, table);
         }
         Table* basic = NewTable("lines_basic", Table::masterDetailKind);
         Table* detail = NewTable("lines_detail", Table::masterDetailKind);
-        for (std::size_t i = 0; i < names.size(); i += 7)
+        for (std::size_t i = 0; i < fieldCount; i += 7)
         {
-            AddField(*basic, names[i], fieldTypes[i % std::size(fieldTypes)]);
-            AddField(*detail, names[i], fieldTypes[(i + 1) % std::size(fieldTypes)]);
+            AddField(*basic, Placeholder("fld", i), fieldTypes[i % std::size(fieldTypes)]);
+            AddField(*detail, Placeholder("fld", i), fieldTypes[(i + 1) % std::size(fieldTypes)]);
         }
         base.AddTable(basic);
         TransactionDataCreator creator(basic, detail, &m_project, nullptr);
@@ -124,10 +200,6 @@ public:
         creator.AddClassFunctions();
     }
 
-    ForgeonProject& Project() { return m_project; }
-    const fs::path& Root() const { return m_temp.Path(); }
-
-private:
     void AddMasterTable(Module& module, Table* table)
     {
         module.AddTable(table);
@@ -139,6 +211,7 @@ private:
 
     TempFolder m_temp;
     ForgeonProject m_project;
+    ProjectStore m_store;
 };
 
 // A program that loads the compiled site and, for each data class of the values file, inserts a
@@ -249,6 +322,10 @@ TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenCompiledAndRunOnPostgreSql)
 {
     ASSERT_FALSE(Environment("WEAVO_PG_ODBC").empty()) << "runs beside with_pg_cluster.sh";
     NameSlotsProject fixture(NamesTaken());
+    std::string places;
+    for (const StringSlot& slot : fixture.slots)
+        places += slot.Describe() + "; ";
+    RecordProperty("name_slots", places);
     served_site::GeneratedSite site(fixture.Project(), fixture.Root());
     site.Write();
     ASSERT_FALSE(testing::Test::HasFatalFailure());
