@@ -19,23 +19,6 @@ template <class Visit> void ForEachTable(const Module& module, Visit visit)
     for (const Table* table : module.GetMapTables())
         visit(*table);
 }
-
-bool IsCharacterType(int typeCode)
-{
-    switch (typeCode)
-    {
-    case FieldTypeChar:
-    case FieldTypeVarchar:
-    case FieldTypeText:
-    case FieldTypeDateTime:
-    case FieldTypeNChar:
-    case FieldTypeNVarchar:
-    case FieldTypeNText:
-        return true;
-    default:
-        return false;
-    }
-}
 } // namespace
 
 PgSqlScriptWriter::PgSqlScriptWriter(const ForgeonProject& project, GenerationReport& report)
@@ -175,7 +158,7 @@ void PgSqlScriptWriter::WritePrimaryKey(const Table& table)
 void PgSqlScriptWriter::WriteDefaults(const Table& table)
 {
     const std::vector<const Field*> fields = FieldsWithDefaults(table);
-    if (fields.empty())
+    if (fields.empty() || RefuseScriptOverDefaults(table, m_scriptFile, m_path, m_report))
         return;
     m_scriptFile.Write(0, "ALTER TABLE %s\n", PgSqlName(table.GetTableName()));
     for (const Field* field : fields)
@@ -183,7 +166,7 @@ void PgSqlScriptWriter::WriteDefaults(const Table& table)
         if (field != fields.front())
             m_scriptFile.Write(0, ",\n");
         m_scriptFile.Write(1, "ALTER %s SET DEFAULT ", PgSqlName(field->GetFieldName()));
-        if (IsCharacterType(field->GetTypeCode()))
+        if (IsQuotedSqlType(field->GetTypeCode()))
             m_scriptFile.Write(0, "'%s'", QuotedSqlText(TrimmedDefault(*field)));
         else
             m_scriptFile.Write(0, "%s", TrimmedDefault(*field));

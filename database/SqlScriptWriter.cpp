@@ -206,7 +206,7 @@ void SqlScriptWriter::WritePrimaryKey(const Table& table)
 void SqlScriptWriter::WriteDefaults(const Table& table)
 {
     const std::vector<const Field*> fields = FieldsWithDefaults(table);
-    if (fields.empty())
+    if (fields.empty() || RefuseScriptOverDefaults(table, m_scriptFile, m_path, m_report))
         return;
     m_scriptFile.Write(0, "ALTER TABLE [dbo].%s WITH NOCHECK ADD\n",
                        SqlServerName(table.GetTableName()));

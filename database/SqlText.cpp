@@ -4,37 +4,43 @@
 #include "model/DefaultNames.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
 #include "model/Module.h"
+#include "model/ProjectNameCheck.h"
 #include "model/Table.h"
+#include "model/TextFile.h"
 
 #include "platform/core/TextBytes.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
 #include <string>
+#include <string_view>
+
+bool IsQuotedSqlType(int typeCode)
+{
+    switch (typeCode)
+    {
+    case FieldTypeChar:
+    case FieldTypeVarchar:
+    case FieldTypeDateTime:
+    case FieldTypeText:
+    case FieldTypeNChar:
+    case FieldTypeNVarchar:
+    case FieldTypeNText:
+        return true;
+    default:
+        return false;
+    }
+}
 
 CString QuotedSqlText(const CString& text)
 {
     CString quoted = text;
     quoted.Replace("'", "''");
     return quoted;
-}
-
-CString SqlServerName(const CString& name)
-{
-    CString quoted = name;
-    quoted.Replace("]", "]]");
-    return "[" + quoted + "]";
-}
-
-CString PgSqlName(const CString& name)
-{
-    std::string folded = name.str();
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    CString quoted(folded);
-    quoted.Replace("\"", "\"\"");
-    return "\"" + quoted + "\"";
 }
 
 CString SqlCommentName(const CString& name)
@@ -88,6 +94,108 @@ CString TrimmedDefault(const Field& field)
     CString value = field.GetDefaultValue();
     value.Trim();
     return value;
+}
+
+namespace
+{
+// Digits after an optional sign, with a fraction when allowed, an exponent when allowed; nothing
+// else, no blank.
+bool IsDecimalNumber(std::string_view text, bool fraction, bool exponent)
+{
+    std::size_t i = 0;
+    const auto digits = [&]
+    {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i - start;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t mantissa = digits();
+    if (fraction && i < text.size() && text[i] == '.')
+    {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (exponent && i < text.size() && (text[i] == 'e' || text[i] == 'E'))
+    {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
+bool IsIntegerWithin(const std::string& text, long long lowest, long long highest)
+{
+    if (!IsDecimalNumber(text, /*fraction=*/false, /*exponent=*/false))
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    const long long value = std::strtoll(text.c_str(), &end, 10);
+    return errno != ERANGE && value >= lowest && value <= highest;
+}
+} // namespace
+
+CString RefuseBareDefault(const Field& field)
+{
+    const std::string value = TrimmedDefault(field).str();
+    if (value.empty())
+        return "";
+    if (IsQuotedSqlType(field.GetTypeCode()))
+        return "";
+    switch (field.GetTypeCode())
+    {
+    case FieldTypeInt:
+        return IsIntegerWithin(value, INT32_MIN, INT32_MAX) ? "" : "it is no whole number of int";
+    case FieldTypeBigInt:
+        return IsIntegerWithin(value, INT64_MIN, INT64_MAX) ? ""
+                                                            : "it is no whole number of bigint";
+    case FieldTypeFloat:
+        return IsDecimalNumber(value, /*fraction=*/true, /*exponent=*/true) ? ""
+                                                                            : "it is no number";
+    case FieldTypeDecimal:
+    case FieldTypeMoney:
+        return IsDecimalNumber(value, /*fraction=*/true, /*exponent=*/false)
+                   ? ""
+                   : "it is no decimal number";
+    default:
+        return "a column of this type takes no default value";
+    }
+}
+
+CString RefuseScriptDefault(const Field& field)
+{
+    const CString reason = RefuseBareDefault(field);
+    if (reason.IsEmpty())
+        return "";
+    const Table* table = field.GetTable();
+    return "the default value " + QuotedName(TrimmedDefault(field)) + " of field " +
+           QuotedName(field.GetFieldName()) + " of table " +
+           QuotedName(table != nullptr ? table->GetTableName() : CString()) +
+           " is not written: " + reason + "; correct it in the table designer";
+}
+
+bool RefuseScriptOverDefaults(const Table& table, TextFile& script, const CString& path,
+                              GenerationReport& report)
+{
+    bool refused = false;
+    for (const Field* field : FieldsWithDefaults(table))
+    {
+        const CString refusal = RefuseScriptDefault(*field);
+        if (refusal.IsEmpty())
+            continue;
+        if (script.IsOpen())
+            report.DropFile(script);
+        report.AddUnwrittenFile(path, refusal);
+        refused = true;
+    }
+    return refused;
 }
 
 std::vector<ScriptRole> ScriptRoles(const ForgeonProject& project)

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "model/Identifiers.h"
 #include "platform/core/CString.h"
 
 #include <vector>
 
 class Field;
+class GenerationReport;
+class TextFile;
 class ForgeonProject;
 class Table;
 
@@ -34,14 +37,13 @@ const Field* UniqueUserNameField(const ForgeonProject& project);
 inline constexpr const char* defaultAccountInsert =
     "INSERT INTO useraccount(username,password,personnel_role_id) VALUES('admin','',1)";
 
+// Char, varchar, DateTime, text and the unicode character types: their values go into SQL as
+// quoted literals; the other types' values are written bare.
+bool IsQuotedSqlType(int typeCode);
+
 // The text with every "'" doubled, for a literal written inside '...'.
 CString QuotedSqlText(const CString& text);
 
-// The name as a SQL Server identifier: in brackets, each "]" doubled.
-CString SqlServerName(const CString& name);
-// The name as a PostgreSQL identifier: in double quotes, each '"' doubled, and ASCII letters in
-// lower case, as PostgreSQL folds a name written without quotes.
-CString PgSqlName(const CString& name);
 // The name for a /* */ comment: on one line (control characters shown as \xNN), with no "*/"
 // that would end the comment.
 CString SqlCommentName(const CString& name);
@@ -61,3 +63,17 @@ std::vector<const Field*> FieldsWithDefaults(const Table& table);
 
 // The default value trimmed at both ends.
 CString TrimmedDefault(const Field& field);
+
+// Why the scripts cannot write the field's default value, empty when they can: a type whose value
+// is written bare (int, bigint, float, Decimal, money, image) takes only a number of that type
+// (an integer within the type's range; for float, Decimal and money a decimal number, float's with
+// an exponent besides) and image none, so that no default is read as a statement.
+CString RefuseBareDefault(const Field& field);
+// The refusal of a script over that default: "the default value "x" of field "f" of table "t"
+// ...", empty when the default is written.
+CString RefuseScriptDefault(const Field& field);
+// Refuses the script at path over each default of the table that RefuseScriptDefault refuses:
+// the file is dropped, later text collects in memory, and each field is named in the report.
+// True when one was refused.
+bool RefuseScriptOverDefaults(const Table& table, TextFile& script, const CString& path,
+                              GenerationReport& report);

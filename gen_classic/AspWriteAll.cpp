@@ -144,7 +144,7 @@ bool AspWriteAll::Run(Module* module)
 {
     if (!LargeStack::IsActive())
         return LargeStack::Run([&] { return Run(module); });
-    if (!CheckNamesBeforeWrite(*m_project, module, nullptr))
+    if (!m_namesChecked && !CheckNamesBeforeWrite(*m_project, module, nullptr))
         return false;
     m_services.SaveBackupCopy("_BeforeWriteAll");
     const CString path = m_project->GetProjectSettings() != nullptr ? ProjectPath() : CString();

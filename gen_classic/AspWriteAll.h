@@ -84,6 +84,10 @@ public:
     // Runs the module checks and offers the options; true when writing may go on.
     bool CheckBeforeWrite(Module* module);
 
+    // The caller has refused the names to rename just before (CheckNamesBeforeWrite), and they
+    // have not changed since: Run does not look for them again.
+    void NamesChecked() { m_namesChecked = true; }
+
     GenerationReport& GetReport() { return m_report; }
     bool GetWriteMenus() const { return m_writeMenus; }
     bool GetCopyModifiedFiles() const { return m_copyModifiedFiles; }
@@ -128,4 +132,5 @@ private:
     TextFile m_writeErrorsLog{false, true, '=', 60};
     bool m_writeMenus = false;
     bool m_copyModifiedFiles = true;
+    bool m_namesChecked = false;
 };

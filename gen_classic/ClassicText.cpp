@@ -1,5 +1,6 @@
 #include "gen_classic/ClassicText.h"
 
+#include "database/SqlText.h"
 #include "entities/AspFile.h"
 #include "entities/FormInterface.h"
 #include "entities/Procedure.h"
@@ -8,6 +9,7 @@
 #include "model/Field.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
+#include "model/Identifiers.h"
 #include "model/TextFile.h"
 
 #include <vector>
@@ -145,9 +147,10 @@ void WriteHiddenActionInputs(TextFile& out, int indent, const FormInterface& pag
     for (const FieldVariableMap* map : page.GetFieldVariableMaps())
         if (map->variable != nullptr && map->variable->GetKind() == Variable::pageKind)
             out.Write(indent, "<INPUT type = \"hidden\" name = %s value = \"<%%=%s%%>\">\n",
-                      map->variable->GetFieldName(), map->variable->GetFieldName());
+                      VBScriptIdentifier(map->variable->GetFieldName()),
+                      VBScriptIdentifier(map->variable->GetFieldName()));
     for (const FieldVariableMap* map : page.GetFieldVariableMaps())
         if (map->variable != nullptr && map->variable->GetKind() == Variable::parameterKind)
             out.Write(indent, "<INPUT type = \"hidden\" name = %s >\n",
-                      map->variable->GetFieldName());
+                      VBScriptIdentifier(map->variable->GetFieldName()));
 }

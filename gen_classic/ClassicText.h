@@ -18,7 +18,7 @@ struct VariablePair;
 int GetFieldVisibilityCode(const AspFile* file, const Field* field);
 
 // Types whose default values stand between double quotes in VBScript: the character and text
-// types. The types quoted in SQL are gen_web's IsQuotedSqlType.
+// types. The types quoted in SQL are IsQuotedSqlType's.
 bool IsTextSqlType(int typeCode);
 
 // The field has a type quoted in SQL; a null field is not quoted.

@@ -1,5 +1,6 @@
 #include "gen_classic/FormControlWriter.h"
 
+#include "database/SqlText.h"
 #include "entities/AspFile.h"
 #include "entities/FormInterface.h"
 #include "entities/LinkControl.h"
@@ -13,6 +14,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "model/VisibilityData.h"
@@ -126,7 +128,9 @@ CString FormControlWriter::ValueVariable(const Field* field) const
         Page() != nullptr && field != nullptr
             ? Page()->FindFieldVariableMapByField(const_cast<Field*>(field))
             : nullptr;
-    return map != nullptr && map->variable != nullptr ? map->variable->GetFieldName() : CString();
+    return map != nullptr && map->variable != nullptr
+               ? VBScriptIdentifier(map->variable->GetFieldName())
+               : CString();
 }
 
 CString FormControlWriter::Label(const FieldRep& control) const
@@ -910,10 +914,11 @@ void FormControlWriter::WriteRecordAssignments(TextFile& out,
     for (const FieldVariableMap* map : assigned)
         out.Write(indent + 1,
                   map->field->GetTypeCode() == FieldTypeInt ? "%s = 0\n" : "%s = \"\"\n",
-                  map->variable->GetFieldName());
+                  VBScriptIdentifier(map->variable->GetFieldName()));
     out.Write(indent, "ELSE\n");
     for (const FieldVariableMap* map : assigned)
-        out.Write(indent + 1, "%s = %s(\"%s\")\n", map->variable->GetFieldName(), recordset,
+        out.Write(indent + 1, "%s = %s(\"%s\")\n",
+                  VBScriptIdentifier(map->variable->GetFieldName()), recordset,
                   map->field->GetFieldName());
     out.Write(indent, "END IF\n");
 }

@@ -18,6 +18,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
+#include "model/Identifiers.h"
 #include "model/RefField.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
@@ -344,8 +345,9 @@ void FormControlWriter::WriteRemoveFunction(Table* table, const CString& actionU
     if (name.IsEmpty())
         return;
     const FieldVariableMap* key = Page() != nullptr ? FindKeyFieldMap(*Page(), table) : nullptr;
-    const CString keyVariable =
-        key != nullptr && key->variable != nullptr ? key->variable->GetFieldName() : CString();
+    const CString keyVariable = key != nullptr && key->variable != nullptr
+                                    ? VBScriptIdentifier(key->variable->GetFieldName())
+                                    : CString();
     out.Write(0, "function fn_RemoveRecord_%s(id)\n", name);
     out.Write(0, "{\n");
     out.Write(1, "formName = document.frm%s;\n", name);
@@ -448,7 +450,7 @@ void FormControlWriter::WriteSetQuery(const std::vector<FieldRep*>& filters,
             // A control without a variable has no value to pass on.
             if (variable == nullptr)
                 continue;
-            const CString variableName = variable->GetFieldName();
+            const CString variableName = VBScriptIdentifier(variable->GetFieldName());
             const bool byControl = variable->GetKind() == Variable::parameterKind;
             const CString name = !byControl   ? variableName
                                  : controlIds ? control->GetControlId()
@@ -543,8 +545,8 @@ void FormControlWriter::WriteValidateData(const std::vector<FieldVariableMap*>& 
                                           [map](const FieldRep* c)
                                           { return c != nullptr && c->GetField() == map->field; });
         if (control != controls.end() && TakesPartInChecks(**control, false))
-            WritePostedValueCheck(**control, map->variable->GetFieldName(), out, redirectPage,
-                                  indent);
+            WritePostedValueCheck(**control, VBScriptIdentifier(map->variable->GetFieldName()), out,
+                                  redirectPage, indent);
     }
     if (auto* report = dynamic_cast<ApplicationReport*>(Page()))
     {

@@ -13,6 +13,7 @@
 #include "model/Field.h"
 #include "model/FieldFilter.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 
 namespace
@@ -21,7 +22,9 @@ namespace
 CString MapVariableName(const FormInterface* page, int index)
 {
     const FieldVariableMap* map = page != nullptr ? page->GetFieldVariableMapAt(index) : nullptr;
-    return map != nullptr && map->variable != nullptr ? map->variable->GetFieldName() : CString();
+    return map != nullptr && map->variable != nullptr
+               ? VBScriptIdentifier(map->variable->GetFieldName())
+               : CString();
 }
 
 // The procedure's select has a condition "field = @variable": only selects with a main table

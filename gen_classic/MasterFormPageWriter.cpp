@@ -13,6 +13,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 
 MasterFormPageWriter::MasterFormPageWriter(ForgeonProject* project, Form& form,
@@ -169,7 +170,7 @@ void MasterFormPageWriter::WriteRecordRead()
             GetFieldVisibilityCode(m_file, field) == FieldVisibility::Invisible ||
             field->IsDeletedFlagField() || (field->IsKey() && !withKey))
             continue;
-        const CString variable = map->variable->GetFieldName();
+        const CString variable = VBScriptIdentifier(map->variable->GetFieldName());
         m_textFile.Write(3, "%s = rsQryBasic(\"%s\")\n", variable, field->GetFieldName());
         if (!field->IsAllowNull())
             continue;
@@ -186,7 +187,7 @@ void MasterFormPageWriter::WriteFieldLookups()
 {
     FieldLookupWriter lookups(m_file, m_textFile);
     for (const FieldVariableMap* map : m_maps)
-        lookups.Write(map->field, map->variable->GetFieldName(),
+        lookups.Write(map->field, VBScriptIdentifier(map->variable->GetFieldName()),
                       m_form.GetFieldRepForField(map->field), 0);
 }
 
@@ -197,7 +198,7 @@ void MasterFormPageWriter::WriteButtonRow(int indent, int span)
     m_textFile.Write(inner, "<INPUT type=hidden name=hiddenActionControl value=\"Add\">\n");
     for (const FieldVariableMap* map : m_form.GetFieldVariableMaps())
         if (map->variable != nullptr && map->variable->GetKind() == Variable::pageKind)
-            WriteHiddenValue(inner, map->variable->GetFieldName());
+            WriteHiddenValue(inner, VBScriptIdentifier(map->variable->GetFieldName()));
     for (FieldRep* control : m_controls)
     {
         const FieldRepData* data = control->GetFieldRepData();

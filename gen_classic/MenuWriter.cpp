@@ -13,6 +13,7 @@
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/Table.h"
 #include "platform/core/LiteralEscaping.h"
@@ -33,22 +34,6 @@ bool HasClickFunction(const AspFile& file)
 {
     const int kind = file.GetFileKind();
     return kind != 2 && kind != 4 && kind != 6 && kind != 8 && kind != 9 && kind != 11;
-}
-
-// The text as a script identifier: every character but the ASCII letters, digits, "_" and "$"
-// becomes "_", and one starting with a digit gets a "_" before it.
-CString ScriptIdentifier(const CString& text)
-{
-    std::string name;
-    for (const char ch : text.str())
-    {
-        const bool kept = (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') ||
-                          (ch >= '0' && ch <= '9') || ch == '_' || ch == '$';
-        name += kept ? ch : '_';
-    }
-    if (name.empty() || (name[0] >= '0' && name[0] <= '9'))
-        name.insert(0, "_");
-    return CString(name.c_str());
 }
 
 bool MayUse(const Designation& role, const Menu* menu)
@@ -159,7 +144,7 @@ CString MenuWriter::ArrayName(const Menu& menu, const Designation& role, bool to
     if (!top)
         text += "_1";
     text.MakeUpper();
-    const CString base = ScriptIdentifier(text);
+    const CString base = JavaScriptIdentifier(text);
     CString name = base;
     for (int number = 2; m_arrayNames.contains(name); ++number)
         name.Format("%s_%d", base.GetString(), number);
@@ -268,7 +253,7 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
     FormInterface* page = file.GetOwnerPage();
     for (Variable* variable : variables)
     {
-        const CString& variableName = variable->GetFieldName();
+        const CString& variableName = VBScriptIdentifier(variable->GetFieldName());
         const FieldVariableMap* fieldMap =
             page != nullptr ? page->FindFieldVariableMapByVariable(variable) : nullptr;
         if (fieldMap == nullptr)

@@ -1,5 +1,6 @@
 #include "gen_classic/PagePrologue.h"
 
+#include "database/SqlText.h"
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
 #include "entities/FormInterface.h"
@@ -15,6 +16,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 
@@ -113,7 +115,7 @@ bool PagePrologue::WriteVariableDim(const FieldVariableMap* map, bool first, int
         map->variable->GetKind() == Variable::sharedKind)
         return false;
     m_out.Write(0, "%s%s%s", first ? CString('\t', indent) + "Dim " : CString(", "),
-                map->variable->GetFieldName(), CString());
+                VBScriptIdentifier(map->variable->GetFieldName()), CString());
     return true;
 }
 
@@ -181,7 +183,7 @@ void PagePrologue::WriteFieldRequestBlock(const FieldVariableMap& map, const Fie
     if (map.variable == nullptr ||
         GetFieldVisibilityCode(m_file, map.field) == FieldVisibility::Invisible)
         return;
-    const CString variable = map.variable->GetFieldName();
+    const CString variable = VBScriptIdentifier(map.variable->GetFieldName());
     m_out.Write(indent, "if Trim(Request(\"%s\")) <> \"\" then\n", variable);
     WriteRequestRead(variable, variable, map.field, indent + 1);
     if (read != nullptr)
@@ -225,7 +227,7 @@ void PagePrologue::WriteExtractDataFunction(const std::vector<FieldVariableMap*>
         if (map == nullptr || map->field == nullptr || map->variable == nullptr)
             continue;
         const Field* field = map->field;
-        const CString variable = map->variable->GetFieldName();
+        const CString variable = VBScriptIdentifier(map->variable->GetFieldName());
         CString request;
         if (field->IsKey() ||
             std::find(linkedFields.begin(), linkedFields.end(), field) != linkedFields.end())

@@ -9,6 +9,7 @@
 #include "gen_classic/ReportPageWriter.h"
 #include "model/FieldRep.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 
 #include <algorithm>
 
@@ -123,7 +124,8 @@ void ReportCollectorWriter::WriteFrameAddress(const ApplicationReport* report)
         if (own == nullptr || own->variable == nullptr)
             continue;
         m_textFile.Write(0, "%s%s=<%%= Server.URLEncode(%s & \"\") %%>", separator,
-                         own->variable->GetFieldName(), map->variable->GetFieldName());
+                         VBScriptIdentifier(own->variable->GetFieldName()),
+                         VBScriptIdentifier(map->variable->GetFieldName()));
         separator = "&";
     }
     m_textFile.Write(0, "\" ");

@@ -16,6 +16,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -730,9 +731,11 @@ void ReportSectionWriter::WritePrintArrays(const ReportGroup& group, int indent)
         if (filter->GetFieldRepData() == nullptr)
             continue;
         FieldVariableMap* map = m_report->FindFieldVariableMapByField(filter->GetField());
-        m_text.Write(
-            0, "&\"%s\"&%s", VbsLiteral(EscapeXml(filter->GetFieldRepData()->GetCaption())),
-            map != nullptr && map->variable != nullptr ? map->variable->GetFieldName() : CString());
+        m_text.Write(0, "&\"%s\"&%s",
+                     VbsLiteral(EscapeXml(filter->GetFieldRepData()->GetCaption())),
+                     map != nullptr && map->variable != nullptr
+                         ? VBScriptIdentifier(map->variable->GetFieldName())
+                         : CString());
     }
     m_text.Write(0, "\n");
 }

@@ -1,5 +1,6 @@
 #include "gen_classic/TransactionPageWriter.h"
 
+#include "database/SqlText.h"
 #include "entities/AspFile.h"
 #include "entities/DetailTableReport.h"
 #include "entities/ProcedureInvokation.h"
@@ -14,6 +15,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/Table.h"
 
@@ -338,9 +340,11 @@ void TransactionPageWriter::WriteUpdateServerScript()
     for (Table* detail : m_transaction.GetDetailTables())
         for (FieldVariableMap* map : PostedMaps(detail))
             if (std::none_of(declared.begin(), declared.end(),
-                             [map](const FieldVariableMap* d) {
-                                 return d->variable->GetFieldName().CompareNoCase(
-                                            map->variable->GetFieldName()) == 0;
+                             [map](const FieldVariableMap* d)
+                             {
+                                 return VBScriptIdentifier(d->variable->GetFieldName())
+                                            .CompareNoCase(VBScriptIdentifier(
+                                                map->variable->GetFieldName())) == 0;
                              }))
                 declared.push_back(map);
     prologue.WriteDims(DeclaredNames(), declared, 1);
@@ -423,7 +427,7 @@ void TransactionPageWriter::WriteMasterRecordLoad()
         if (own != nullptr && own->FindFieldVariableByName(variable) != nullptr)
             for (const FieldVariableMap* entry : own->GetFieldVariableMaps())
                 if (source == nullptr && entry->variable != nullptr &&
-                    entry->variable->GetFieldName() == variable)
+                    VBScriptIdentifier(entry->variable->GetFieldName()) == variable)
                     source = entry;
         if (source != nullptr && source->field != nullptr)
             m_textFile.Write(3, "%s = rsQryBasic(\"%s\")\n\n", variable,

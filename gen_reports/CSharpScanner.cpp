@@ -1,5 +1,7 @@
 #include "gen_reports/CSharpScanner.h"
 
+#include "model/Identifiers.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -8,20 +10,8 @@
 
 namespace
 {
-// Sorted by byte value; a keyword's code is 264 plus its place.
-constexpr std::array<std::string_view, 78> keywords = {
-    "abstract",  "as",       "base",       "bool",     "break",     "byte",     "case",
-    "catch",     "char",     "checked",    "class",    "const",     "continue", "decimal",
-    "default",   "delegate", "do",         "double",   "else",      "enum",     "event",
-    "explicit",  "extern",   "false",      "finally",  "fixed",     "float",    "for",
-    "foreach",   "goto",     "if",         "implicit", "in",        "int",      "interface",
-    "internal",  "is",       "lock",       "long",     "namespace", "new",      "null",
-    "object",    "operator", "out",        "override", "params",    "partial",  "private",
-    "protected", "public",   "readonly",   "ref",      "return",    "sbyte",    "sealed",
-    "short",     "sizeof",   "stackalloc", "static",   "string",    "struct",   "switch",
-    "this",      "throw",    "true",       "try",      "typeof",    "uint",     "ulong",
-    "unchecked", "unsafe",   "ushort",     "using",    "virtual",   "void",     "volatile",
-    "while"};
+// A keyword's code is 264 plus its place in the table.
+constexpr const std::array<std::string_view, 78>& keywords = cSharpKeywordTable;
 
 constexpr std::array<std::string_view, 7> attributeTargets = {
     "assembly", "field", "method", "module", "param", "property", "type"};
@@ -303,11 +293,6 @@ void CSharpScanner::SkipLine()
         if (c == '\n')
             return;
     }
-}
-
-bool IsCSharpReservedWord(std::string_view word)
-{
-    return word != "partial" && std::binary_search(keywords.begin(), keywords.end(), word);
 }
 
 int CSharpScanner::Word()

@@ -134,9 +134,6 @@ enum : int
 
 // A failure of the scanner itself (read error, a token longer than the buffer, memory, misuse
 // of the start-condition stack); it ends the parse, not the program.
-// A word C# reserves, so that it cannot name anything: every keyword of the scanner but the
-// contextual "partial".
-bool IsCSharpReservedWord(std::string_view word);
 
 class CSharpScanFailure : public std::runtime_error
 {

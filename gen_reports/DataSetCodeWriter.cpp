@@ -1,5 +1,6 @@
 #include "gen_reports/DataSetCodeWriter.h"
 
+#include "model/Identifiers.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
 #include "platform/core/StringFormat.h"
@@ -13,7 +14,8 @@ constexpr const char* nonUserCode = "[System.Diagnostics.DebuggerNonUserCodeAttr
 } // namespace
 
 DataSetCodeWriter::DataSetCodeWriter(const DataSetNames& names, TextFile& file)
-    : m_names(names), m_file(file), m_dataSet(names.dataSetName), m_table(names.tableName),
+    : m_names(names), m_file(file), m_dataSet(CSharpIdentifier(names.dataSetName)),
+      m_table(CSharpIdentifierPart(names.tableName)),
       m_commandLiteral(EscapeCSharpString(names.commandText))
 {
 }
@@ -23,7 +25,7 @@ void DataSetCodeWriter::Write()
     m_file.Write(0, "#pragma warning disable 1591\n");
     m_file.Write(0, "\n");
     m_file.Write(0, "\n");
-    m_file.Write(0, "namespace %s.DataSets {\n", m_names.projectName);
+    m_file.Write(0, "namespace %s.DataSets {\n", CSharpIdentifier(m_names.projectName));
     m_file.Write(1, "using System;\n");
     m_file.Write(0, "\n");
     WriteDataSetClass();
@@ -40,7 +42,7 @@ void DataSetCodeWriter::WriteDataSetClass()
     m_file.Write(1, "[System.ComponentModel.ToolboxItem(true)]\n");
     m_file.Write(
         1, "[System.Xml.Serialization.XmlSchemaProviderAttribute(\"GetTypedDataSetSchema\")]\n");
-    m_file.Write(1, "[System.Xml.Serialization.XmlRootAttribute(\"%s\")]\n", m_dataSet);
+    m_file.Write(1, "[System.Xml.Serialization.XmlRootAttribute(\"%s\")]\n", m_names.dataSetName);
     m_file.Write(1, "[System.ComponentModel.Design.HelpKeywordAttribute(\"vs.data.DataSet\")]\n");
     m_file.Write(1, "public partial class %s : System.Data.DataSet {\n", m_dataSet);
     m_file.Write(0, "\n");
@@ -116,9 +118,9 @@ void DataSetCodeWriter::WriteDataSetConstructors()
 
 void DataSetCodeWriter::WriteMergeReadDataSet(int indent)
 {
-    m_file.Write(indent, "if ((ds.Tables[\"%s\"] != null)) {\n", m_table);
+    m_file.Write(indent, "if ((ds.Tables[\"%s\"] != null)) {\n", m_names.tableName);
     m_file.Write(indent + 1, "base.Tables.Add(new %sDataTable(ds.Tables[\"%s\"]));\n", m_table,
-                 m_table);
+                 m_names.tableName);
     m_file.Write(indent, "}\n");
     m_file.Write(indent, "this.DataSetName = ds.DataSetName;\n");
     m_file.Write(indent, "this.Prefix = ds.Prefix;\n");
@@ -136,7 +138,9 @@ void DataSetCodeWriter::WriteDataSetProperties()
     m_file.Write(2, "[System.ComponentModel.Browsable(false)]\n");
     m_file.Write(2, "[System.ComponentModel.DesignerSerializationVisibility("
                     "System.ComponentModel.DesignerSerializationVisibility.Content)]\n");
-    WriteReadOnlyProperty(2, FormatString("public %sDataTable %s", m_table, m_table),
+    WriteReadOnlyProperty(2,
+                          FormatString("public %sDataTable %s", m_table,
+                                       CSharpIdentifier(m_names.tableName).GetString()),
                           FormatString("this.table%s", m_table));
     m_file.Write(0, "\n");
     m_file.Write(2, nonUserCode);
@@ -229,7 +233,7 @@ void DataSetCodeWriter::WriteDataSetInitialization()
     m_file.Write(2, nonUserCode);
     m_file.Write(2, "internal void InitVars(bool initTable) {\n");
     m_file.Write(3, "this.table%s = ((%sDataTable)(base.Tables[\"%s\"]));\n", m_table, m_table,
-                 m_table);
+                 m_names.tableName);
     m_file.Write(3, "if ((initTable == true)) {\n");
     m_file.Write(4, "if ((this.table%s != null)) {\n", m_table);
     m_file.Write(5, "this.table%s.InitVars();\n", m_table);
@@ -239,9 +243,9 @@ void DataSetCodeWriter::WriteDataSetInitialization()
     m_file.Write(0, "\n");
     m_file.Write(2, nonUserCode);
     m_file.Write(2, "private void InitClass() {\n");
-    m_file.Write(3, "this.DataSetName = \"%s\";\n", m_dataSet);
+    m_file.Write(3, "this.DataSetName = \"%s\";\n", m_names.dataSetName);
     m_file.Write(3, "this.Prefix = \"\";\n");
-    m_file.Write(3, "this.Namespace = \"%s%s.xsd\";\n", dataSetNamespaceBase, m_dataSet);
+    m_file.Write(3, "this.Namespace = \"%s%s.xsd\";\n", dataSetNamespaceBase, m_names.dataSetName);
     m_file.Write(3, "this.EnforceConstraints = true;\n");
     m_file.Write(3, "this.SchemaSerializationMode = "
                     "System.Data.SchemaSerializationMode.IncludeSchema;\n");
@@ -293,7 +297,7 @@ void DataSetCodeWriter::WriteTableClass()
     m_file.Write(0, "\n");
     for (const CString& column : m_names.columns)
     {
-        m_file.Write(3, "private System.Data.DataColumn column%s;\n", column);
+        m_file.Write(3, "private System.Data.DataColumn column%s;\n", CSharpIdentifierPart(column));
         m_file.Write(0, "\n");
     }
     WriteTableConstructors();
@@ -310,7 +314,7 @@ void DataSetCodeWriter::WriteTableConstructors()
 {
     m_file.Write(3, nonUserCode);
     m_file.Write(3, "public %sDataTable() {\n", m_table);
-    m_file.Write(4, "this.TableName = \"%s\";\n", m_table);
+    m_file.Write(4, "this.TableName = \"%s\";\n", m_names.tableName);
     m_file.Write(4, "this.BeginInit();\n");
     m_file.Write(4, "this.InitClass();\n");
     m_file.Write(4, "this.EndInit();\n");
@@ -348,8 +352,9 @@ void DataSetCodeWriter::WriteTableAccessors()
     for (const CString& column : m_names.columns)
     {
         m_file.Write(3, nonUserCode);
-        WriteReadOnlyProperty(3, "public System.Data.DataColumn " + column + "Column",
-                              "this.column" + column);
+        WriteReadOnlyProperty(
+            3, "public System.Data.DataColumn " + CSharpIdentifierPart(column) + "Column",
+            "this.column" + CSharpIdentifierPart(column));
         m_file.Write(0, "\n");
     }
     m_file.Write(3, nonUserCode);
@@ -373,10 +378,11 @@ void DataSetCodeWriter::WriteTableRowMethods()
     CString values;
     for (std::size_t i = 1; i < m_names.columns.size(); ++i)
     {
-        parameters += (i > 1 ? ", string " : "string ") + m_names.columns[i];
-        values += (i > 1 ? ", " : "") + m_names.columns[i];
+        parameters += (i > 1 ? ", string " : "string ") + CSharpIdentifier(m_names.columns[i]);
+        values += (i > 1 ? ", " : "") + CSharpIdentifier(m_names.columns[i]);
     }
-    const CString& key = m_names.columns.front();
+    const CString key = CSharpIdentifierPart(m_names.columns.front());
+    const CString keyParameter = CSharpIdentifier(m_names.columns.front());
     m_file.Write(3, nonUserCode);
     m_file.Write(3, "public void Add%sRow(%sRow row) {\n", m_table, m_table);
     m_file.Write(4, "this.Rows.Add(row);\n");
@@ -391,9 +397,9 @@ void DataSetCodeWriter::WriteTableRowMethods()
     m_file.Write(3, "}\n");
     m_file.Write(0, "\n");
     m_file.Write(3, nonUserCode);
-    m_file.Write(3, "public %sRow FindBy%s(int %s) {\n", m_table, key, key);
+    m_file.Write(3, "public %sRow FindBy%s(int %s) {\n", m_table, key, keyParameter);
     m_file.Write(4, "return ((%sRow)(this.Rows.Find(new object[] {\n", m_table);
-    m_file.Write(6, "%s})));\n", key);
+    m_file.Write(6, "%s})));\n", keyParameter);
     m_file.Write(3, "}\n");
     m_file.Write(0, "\n");
     m_file.Write(3, nonUserCode);
@@ -420,7 +426,8 @@ void DataSetCodeWriter::WriteTableInitialization()
     m_file.Write(3, nonUserCode);
     m_file.Write(3, "internal void InitVars() {\n");
     for (const CString& column : m_names.columns)
-        m_file.Write(4, "this.column%s = base.Columns[\"%s\"];\n", column, column);
+        m_file.Write(4, "this.column%s = base.Columns[\"%s\"];\n", CSharpIdentifierPart(column),
+                     column);
     m_file.Write(3, "}\n");
     m_file.Write(0, "\n");
     m_file.Write(3, nonUserCode);
@@ -430,10 +437,10 @@ void DataSetCodeWriter::WriteTableInitialization()
         m_file.Write(4,
                      "this.column%s = new System.Data.DataColumn(\"%s\", typeof(%s), null, "
                      "System.Data.MappingType.Element);\n",
-                     column, column, "string");
-        m_file.Write(4, "base.Columns.Add(this.column%s);\n", column);
+                     CSharpIdentifierPart(column), column, "string");
+        m_file.Write(4, "base.Columns.Add(this.column%s);\n", CSharpIdentifierPart(column));
     }
-    const CString& key = m_names.columns.front();
+    const CString key = CSharpIdentifierPart(m_names.columns.front());
     m_file.Write(4, "this.Constraints.Add(new System.Data.UniqueConstraint(\"Constraint1\", new "
                     "System.Data.DataColumn[] {\n");
     m_file.Write(8, "this.column%s}, true));\n", key);
@@ -443,8 +450,9 @@ void DataSetCodeWriter::WriteTableInitialization()
     m_file.Write(4, "this.column%s.Unique = true;\n", key);
     for (std::size_t i = 1; i < m_names.columns.size(); ++i)
     {
-        m_file.Write(4, "this.column%s.AllowDBNull = false;\n", m_names.columns[i]);
-        m_file.Write(4, "this.column%s.MaxLength = %d;\n", m_names.columns[i], 50);
+        const CString column = CSharpIdentifierPart(m_names.columns[i]);
+        m_file.Write(4, "this.column%s.AllowDBNull = false;\n", column);
+        m_file.Write(4, "this.column%s.MaxLength = %d;\n", column, 50);
     }
     m_file.Write(3, "}\n");
     m_file.Write(0, "\n");
@@ -543,12 +551,13 @@ void DataSetCodeWriter::WriteRowClass()
     {
         m_file.Write(0, "\n");
         m_file.Write(3, nonUserCode);
-        m_file.Write(3, "public %s %s {\n", "string", column);
+        const CString part = CSharpIdentifierPart(column);
+        m_file.Write(3, "public %s %s {\n", "string", CSharpIdentifier(column));
         m_file.Write(4, "get {\n");
-        m_file.Write(5, "return ((%s)(this[this.table%s.%sColumn]));\n", "string", m_table, column);
+        m_file.Write(5, "return ((%s)(this[this.table%s.%sColumn]));\n", "string", m_table, part);
         m_file.Write(4, "}\n");
         m_file.Write(4, "set {\n");
-        m_file.Write(5, "this[this.table%s.%sColumn] = value;\n", m_table, column);
+        m_file.Write(5, "this[this.table%s.%sColumn] = value;\n", m_table, part);
         m_file.Write(4, "}\n");
         m_file.Write(3, "}\n");
     }
@@ -582,7 +591,8 @@ void DataSetCodeWriter::WriteRowChangeEventClass()
 
 void DataSetCodeWriter::WriteTableAdapterNamespace()
 {
-    m_file.Write(0, "namespace %s.DataSets.%sTableAdapters {\n", m_names.projectName, m_dataSet);
+    m_file.Write(0, "namespace %s.DataSets.%sTableAdapters {\n",
+                 CSharpIdentifier(m_names.projectName), CSharpIdentifierPart(m_names.dataSetName));
     m_file.Write(0, "\n");
     m_file.Write(0, "\n");
     m_file.Write(1, generatedCode);
@@ -596,7 +606,7 @@ void DataSetCodeWriter::WriteTableAdapterNamespace()
     m_file.Write(1,
                  "[System.ComponentModel.Design.HelpKeywordAttribute(\"vs.data.TableAdapter\")]\n");
     m_file.Write(1, "public partial class %s : System.ComponentModel.Component {\n",
-                 m_names.tableAdapterName);
+                 CSharpIdentifier(m_names.tableAdapterName));
     m_file.Write(0, "\n");
     m_file.Write(2, "private System.Data.SqlClient.SqlDataAdapter _adapter;\n");
     m_file.Write(0, "\n");
@@ -607,7 +617,7 @@ void DataSetCodeWriter::WriteTableAdapterNamespace()
     m_file.Write(2, "private bool _clearBeforeFill;\n");
     m_file.Write(0, "\n");
     m_file.Write(2, nonUserCode);
-    m_file.Write(2, "public %s() {\n", m_names.tableAdapterName);
+    m_file.Write(2, "public %s() {\n", CSharpIdentifier(m_names.tableAdapterName));
     m_file.Write(3, "this.ClearBeforeFill = true;\n");
     m_file.Write(2, "}\n");
     m_file.Write(0, "\n");
@@ -686,7 +696,7 @@ void DataSetCodeWriter::WriteTableAdapterInitialization()
     m_file.Write(3, "System.Data.Common.DataTableMapping tableMapping = new "
                     "System.Data.Common.DataTableMapping();\n");
     m_file.Write(3, "tableMapping.SourceTable = \"Table\";\n");
-    m_file.Write(3, "tableMapping.DataSetTable = \"%s\";\n", m_table);
+    m_file.Write(3, "tableMapping.DataSetTable = \"%s\";\n", m_names.tableName);
     for (const CString& column : m_names.columns)
         m_file.Write(3, "tableMapping.ColumnMappings.Add(\"%s\", \"%s\");\n", column, column);
     m_file.Write(3, "this._adapter.TableMappings.Add(tableMapping);\n");

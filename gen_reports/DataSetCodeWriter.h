@@ -41,8 +41,9 @@ private:
 
     const DataSetNames& m_names;
     TextFile& m_file;
-    const CString& m_dataSet;
-    const CString& m_table;
+    // The C# names of the data set's class and, inside others, of its table.
+    const CString m_dataSet;
+    const CString m_table;
     // The command text inside its C# string literal.
     CString m_commandLiteral;
 };

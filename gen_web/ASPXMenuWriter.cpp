@@ -12,6 +12,7 @@
 #include "gen_web/DashBoardPageNames.h"
 #include "gen_web/PageReach.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -65,7 +66,7 @@ void ASPXMenuWriter::WriteHead()
                                    {0, ""},
                                    {0, ""},
                                });
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(0, "{\n");
     m_textFile.Write(1, "public partial class ASPXMenuWriter\n");
     m_textFile.Write(1, "{\n");

@@ -43,7 +43,7 @@ bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
 {
     if (!LargeStack::IsActive())
         return LargeStack::Run([&] { return Run(module, copyModifiedFiles); });
-    if (!CheckNamesBeforeWrite(*m_project, module, nullptr))
+    if (!m_namesChecked && !CheckNamesBeforeWrite(*m_project, module, nullptr))
         return false;
     m_report.ForgetFolders();
     if (!IsOutputFolderWritable())

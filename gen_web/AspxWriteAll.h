@@ -31,6 +31,10 @@ public:
     // of the project file names a file; the report's notes are then for the caller to show.
     bool Run(Module* module, bool copyModifiedFiles = false);
 
+    // The caller has refused the names to rename just before (CheckNamesBeforeWrite), and they
+    // have not changed since: Run does not look for them again.
+    void NamesChecked() { m_namesChecked = true; }
+
     GenerationReport& GetReport() { return m_report; }
     // The run's closing message (GenerationReport::ClosingText); when the box leaves lines out,
     // every line is in ReportLogPath.
@@ -58,4 +62,5 @@ private:
     GenerationReport m_report;
     std::unique_ptr<WriterSet> m_ownWriters;
     WriterSet& m_writers;
+    bool m_namesChecked = false;
 };

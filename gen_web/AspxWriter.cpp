@@ -2,6 +2,7 @@
 
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
 #include "platform/core/LiteralEscaping.h"
@@ -44,7 +45,7 @@ void AspxWriter::WritePageDirective(const CString& pageName, const CString& clas
                      "EnableEventValidation=\"false\" AutoEventWireup=\"true\" CodeBehind=\"",
                      EscapeXml(GetMasterPageFile()));
     m_textFile.Write(0, "%s.cs\" Inherits=\"%s.%s\"%%>\n", EscapeXml(pageName),
-                     m_project->GetProjectName(), className);
+                     CSharpIdentifier(m_project->GetProjectName()), CSharpIdentifier(className));
     m_textFile.Write(0, "\n");
 }
 

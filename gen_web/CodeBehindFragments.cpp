@@ -19,6 +19,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
@@ -43,7 +44,13 @@ CString RecordPageUrl(const CString& page, const CString& keyName, const CString
 
 CString ControlName(const FieldRep& control)
 {
-    return FieldNameOrEmpty(control.GetField());
+    const CString name = FieldNameOrEmpty(control.GetField());
+    return name.IsEmpty() ? name : PageControlId(name);
+}
+
+CString ColumnName(const FieldRep& control)
+{
+    return EscapeCSharpString(FieldNameOrEmpty(control.GetField()));
 }
 
 int ControlKind(const FieldRep& control)
@@ -202,9 +209,10 @@ void CodeBehindFragments::WriteComboRecompute(const FieldRep& target, int indent
     if (call != nullptr && call->GetClass() != nullptr && call->GetFunction() != nullptr)
     {
         WriteCallParameterValues(*call, indent, detailRow);
-        const CString className = call->GetClass()->GetFieldName();
+        const CString className = CSharpIdentifier(call->GetClass()->GetFieldName());
         m_out.Write(indent, "%s %s = new %s();\n", className, name, className);
-        m_out.Write(indent, "dataTable = %s.%s(", name, call->GetFunction()->GetFieldName());
+        m_out.Write(indent, "dataTable = %s.%s(", name,
+                    CSharpIdentifier(call->GetFunction()->GetFieldName()));
         WriteCallArguments(*call->GetFunction(), false);
         m_out.Write(0, ");\n");
         m_out.Write(indent, "writeDataToFillCombo(dataTable,\"%s\", \"%s\");\n",
@@ -220,10 +228,11 @@ void CodeBehindFragments::WriteTextRecompute(const FieldRep& target, int indent,
     if (call == nullptr || call->GetClass() == nullptr || call->GetFunction() == nullptr)
         return;
     WriteCallParameterValues(*call, indent, detailRow);
-    const CString className = call->GetClass()->GetFieldName();
+    const CString className = CSharpIdentifier(call->GetClass()->GetFieldName());
     const CString name = ControlName(target);
     m_out.Write(indent, "%s m_%s = new %s();\n", className, name, className);
-    m_out.Write(indent, "dataTable = m_%s.%s(", name, call->GetFunction()->GetFieldName());
+    m_out.Write(indent, "dataTable = m_%s.%s(", name,
+                CSharpIdentifier(call->GetFunction()->GetFieldName()));
     WriteCallArguments(*call->GetFunction(), false);
     m_out.Write(0, ");\n");
 }
@@ -483,7 +492,7 @@ void CodeBehindFragments::WriteFileSave(const FieldRep& control, int indent,
 
 void CodeBehindFragments::WriteColumnCondition(const FieldRep& control, int indent)
 {
-    m_out.Write(indent, "if (columnName.Equals(\"%s\"))\n", ControlName(control));
+    m_out.Write(indent, "if (columnName.Equals(\"%s\"))\n", ColumnName(control));
     m_out.Write(indent, "{\n");
 }
 
@@ -647,7 +656,7 @@ void CodeBehindFragments::WriteRequestParamAssignment(const FieldRep& control, i
     {
         if (map->variable != nullptr)
             key = map->variable->GetFieldName();
-        id = FieldNameOrEmpty(map->field);
+        id = map->field != nullptr ? PageControlId(map->field->GetFieldName()) : CString();
     }
     m_out.Write(indent, "reqParam = Request.Params[\"%s\"];\n", EscapeCSharpString(key));
     if (control.GetFieldRepData() == nullptr || control.GetFieldRepData()->IsAddedBySync())

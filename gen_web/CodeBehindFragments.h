@@ -143,8 +143,12 @@ private:
     std::vector<CString> m_declaredNames;
 };
 
-// The control's field name (its id in the page); empty without field.
+// The control's id in the page and the name of its members: its field's name as PageControlId
+// makes it; empty without field.
 CString ControlName(const FieldRep& control);
+// The control's field name as the column of a query's table names it, inside a C# string literal;
+// empty without field.
+CString ColumnName(const FieldRep& control);
 // The kind the control is written as (GetWrittenControlKind); -1 without data.
 int ControlKind(const FieldRep& control);
 // Some control is a combo box or an editable combo box.

@@ -2,9 +2,10 @@
 
 #include "gen_web/CodeLines.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 
 ControlFieldHandlerWriter::ControlFieldHandlerWriter(const ForgeonProject& project, TextFile& file)
-    : m_file(file), m_namespace(project.GetProjectName())
+    : m_file(file), m_namespace(CSharpIdentifier(project.GetProjectName()))
 {
 }
 

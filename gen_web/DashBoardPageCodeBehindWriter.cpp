@@ -8,6 +8,7 @@
 #include "gen_web/DashBoardPageNames.h"
 #include "gen_web/PageReach.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/ProjectSettings.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -34,7 +35,7 @@ void DashBoardPageCodeBehindWriter::Write()
 
 void DashBoardPageCodeBehindWriter::WriteClassHead()
 {
-    m_textFile.Write(0, "namespace %s\n{\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n{\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(1, "public partial class %s : System.Web.UI.Page\n", m_className);
     m_textFile.Write(1, "{\n");
 }
@@ -108,7 +109,7 @@ void DashBoardPageDesignerWriter::Write()
 {
     if (m_fileName.IsEmpty())
         return;
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(0, "{\n");
     m_textFile.Write(1, "public partial class %s\n", m_className);
     m_textFile.Write(1, "{\n");

@@ -3,13 +3,16 @@
 #include "entities/Class.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 
 namespace
 {
-// The column in the select list: a date converted to mm/dd/yyyy under its own name.
-CString SelectedColumn(const CString& owner, const CString& column, bool isDate)
+// The column in the select list: a date converted to mm/dd/yyyy under its own name. The owner
+// is a table's quoted name or an alias.
+CString SelectedColumn(const CString& owner, const CString& name, bool isDate)
 {
+    const CString column = SqlServerName(name);
     if (isDate)
         return "CONVERT(varchar(10), " + owner + "." + column + ", 101) AS " + column + ", ";
     return owner + "." + column + ", ";
@@ -21,23 +24,6 @@ CString WithoutLastSeparator(const CString& list)
 }
 } // namespace
 
-bool IsQuotedSqlType(int typeCode)
-{
-    switch (typeCode)
-    {
-    case FieldTypeChar:
-    case FieldTypeVarchar:
-    case FieldTypeDateTime:
-    case FieldTypeText:
-    case FieldTypeNChar:
-    case FieldTypeNVarchar:
-    case FieldTypeNText:
-        return true;
-    default:
-        return false;
-    }
-}
-
 CString InsertColumnList(const Table& table)
 {
     CString list;
@@ -47,7 +33,7 @@ CString InsertColumnList(const Table& table)
             continue;
         if (!list.IsEmpty())
             list += ",";
-        list += field->GetFieldName();
+        list += SqlServerName(field->GetFieldName());
     }
     return list;
 }
@@ -62,7 +48,7 @@ CString InsertValueList(const Table& table)
             continue;
         if (!list.IsEmpty())
             list += ",";
-        list += "\"+ m_" + field->GetFieldName() + " + \"";
+        list += "\"+ " + MemberName(*field) + " + \"";
     }
     return list;
 }
@@ -76,11 +62,11 @@ CString UpdateSetList(const Table& table, const CString& newPasswordColumn)
             continue;
         const CString member =
             field->GetFieldName() == newPasswordColumn && !newPasswordColumn.IsEmpty()
-                ? CString("newPassword")
-                : field->GetFieldName();
+                ? CString("m_newPassword")
+                : MemberName(*field);
         if (!list.IsEmpty())
             list += ",";
-        list += field->GetFieldName() + " = \"+ m_" + member + " +\"";
+        list += SqlServerName(field->GetFieldName()) + " = \"+ " + member + " +\"";
     }
     return list;
 }
@@ -90,7 +76,7 @@ CString JoinedSelect(const ForgeonProject& project, Table& table)
     const Class* dataClass = project.GetClassForTable(&table, false);
     if (dataClass == nullptr || dataClass->FindFunctionByName("SelectAllRecords") == nullptr)
         return CString();
-    const CString name = table.GetTableName();
+    const CString name = SqlServerName(table.GetTableName());
     CString select = "SELECT ";
     CString from = " FROM " + name;
     int aliasCount = 0;
@@ -110,8 +96,9 @@ CString JoinedSelect(const ForgeonProject& project, Table& table)
         if (display != nullptr)
             select += SelectedColumn(alias, display->GetFieldName(), isDate);
         from += field->IsAllowNull() ? " LEFT OUTER JOIN " : " INNER JOIN ";
-        from += referencedTable->GetTableName() + " " + alias + " ON" + " " + name + "." +
-                field->GetFieldName() + " = " + alias + "." + referenced->GetFieldName();
+        from += SqlServerName(referencedTable->GetTableName()) + " " + alias + " ON" + " " + name +
+                "." + SqlServerName(field->GetFieldName()) + " = " + alias + "." +
+                SqlServerName(referenced->GetFieldName());
     }
     return WithoutLastSeparator(select) + from;
 }
@@ -122,7 +109,7 @@ CString SingleTableSelectList(const Table& table)
         return "SELECT *";
     CString select = "SELECT ";
     for (const Field* field : table.GetFields())
-        select += SelectedColumn(table.GetTableName(), field->GetFieldName(),
+        select += SelectedColumn(SqlServerName(table.GetTableName()), field->GetFieldName(),
                                  field->GetTypeCode() == FieldTypeDateTime);
     return WithoutLastSeparator(select);
 }
@@ -131,5 +118,16 @@ CString GetDataClassName(const ForgeonProject& project, const Table& table)
 {
     // Without the create flag the lookup leaves the table as it is.
     const Class* dataClass = project.GetClassForTable(const_cast<Table*>(&table), false);
-    return dataClass != nullptr ? dataClass->GetFieldName() : "_" + table.GetTableName();
+    return CSharpIdentifier(dataClass != nullptr ? dataClass->GetFieldName()
+                                                 : "_" + table.GetTableName());
+}
+
+CString MemberName(const Field& field)
+{
+    return "m_" + CSharpIdentifierPart(field.GetFieldName());
+}
+
+CString LocalName(const Field& field)
+{
+    return CSharpIdentifier(field.GetFieldName());
 }

@@ -2,15 +2,13 @@
 
 #include "platform/core/CString.h"
 
+class Field;
 class ForgeonProject;
 class Table;
 
 // SQL texts of the generated data classes, which build their statements by concatenating their
-// members ("m_" + column name) into these texts.
-
-// Char, varchar, DateTime, text and the unicode character types: their values go into SQL as
-// N'...' literals; the other types are written bare.
-bool IsQuotedSqlType(int typeCode);
+// members (MemberName) into these texts. Table and column names are quoted (SqlServerName), so
+// that reserved words and names such as "a-b" stay names.
 
 // The INSERT column list: every column but the key columns, joined by ",".
 CString InsertColumnList(const Table& table);
@@ -28,7 +26,12 @@ CString JoinedSelect(const ForgeonProject& project, Table& table);
 // column.
 CString SingleTableSelectList(const Table& table);
 
-// The name of the table's data class, looked up without making one (a page writer leaves the
+// The data class member of a column: "m_" and the name as identifier characters.
+CString MemberName(const Field& field);
+// A local variable named after a column: the name as a C# identifier.
+CString LocalName(const Field& field);
+
+// The C# name of the table's data class, looked up without making one (a page writer leaves the
 // model as it is); without a class, the name the data class writer gives the class it makes:
 // "_" and the table name.
 CString GetDataClassName(const ForgeonProject& project, const Table& table);

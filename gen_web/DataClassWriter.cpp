@@ -4,6 +4,7 @@
 #include "gen_web/PartialClassWriter.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -42,7 +43,7 @@ void DataClassWriter::Write()
 void DataClassWriter::WriteNamespaceAndClassHead()
 {
     m_textFile.Write(0, "\n");
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(0, "{\n");
     m_textFile.Write(1, "//This class represents database table %s\n", m_tableName);
     m_textFile.Write(1, "public partial class %s\n", m_className);
@@ -58,12 +59,12 @@ void DataClassWriter::WriteMembers()
         const CString comment = " //Represents database field " + field->GetFieldName() + "(" +
                                 field->GetTypeName() + ")";
         if (field->GetDefaultValue().IsEmpty())
-            m_textFile.Write(2, "String m_%s;%s\n", field->GetFieldName(), comment);
+            m_textFile.Write(2, "String %s;%s\n", MemberName(*field), comment);
         else
-            m_textFile.Write(2, "String m_%s = \"%s\";%s\n", field->GetFieldName(),
+            m_textFile.Write(2, "String %s = \"%s\";%s\n", MemberName(*field),
                              EscapeCSharpString(field->GetDefaultValue()), comment);
     }
-    m_textFile.Write(2, "String m_%s; //Represents primary key\n", m_key);
+    m_textFile.Write(2, "String %s; //Represents primary key\n", m_keyMember);
     m_textFile.Write(2, "String m_Is_Deleted; //Represents field for soft delete\n");
     m_textFile.Write(0, "\n");
 }
@@ -73,7 +74,7 @@ void DataClassWriter::WriteHandleAdd()
     m_textFile.Write(2, "//Handles the row insertion in table %s\n", m_tableName);
     m_textFile.Write(2, "public void HandleAdd()\n");
     m_textFile.Write(2, "{\n");
-    WriteInsertReadingKey(");\";", "primaryKey", "m_" + m_key);
+    WriteInsertReadingKey(");\";", "primaryKey", m_keyMember);
     m_textFile.Write(2, "}\n");
     m_textFile.Write(0, "\n");
 }
@@ -83,8 +84,8 @@ void DataClassWriter::WriteHandleUpdate()
     m_textFile.Write(2, "//Handles the row updation in table %s\n", m_tableName);
     m_textFile.Write(2, "public void HandleUpdate()\n");
     m_textFile.Write(2, "{\n");
-    m_textFile.Write(3, "String sSQLCommand = \"UPDATE %s set %s where %s = \" +m_%s;\n",
-                     m_tableName, UpdateSetList(*m_table), m_key, m_key);
+    m_textFile.Write(3, "String sSQLCommand = \"UPDATE %s set %s where %s = \" +%s;\n", m_sqlTable,
+                     UpdateSetList(*m_table), m_sqlKey, m_keyMember);
     m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
     m_textFile.Write(3, "dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);\n");
     m_textFile.Write(2, "}\n");
@@ -96,9 +97,9 @@ void DataClassWriter::WriteHandleDelete()
     m_textFile.Write(2, "//Handles the row deletion in table %s\n", m_tableName);
     m_textFile.Write(2, "public void HandleDelete()\n");
     m_textFile.Write(2, "{\n");
-    m_textFile.Write(
-        3, "String sSQLCommand = \"update %s set Is_Deleted = 'Y' where %s = \" + m_%s;\n",
-        m_tableName, m_key, m_key);
+    m_textFile.Write(3,
+                     "String sSQLCommand = \"update %s set Is_Deleted = 'Y' where %s = \" + %s;\n",
+                     m_sqlTable, m_sqlKey, m_keyMember);
     m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
     m_textFile.Write(3, "dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);\n");
     m_textFile.Write(2, "}\n");
@@ -110,8 +111,8 @@ void DataClassWriter::WriteSelectAllRecords()
     const CString joined = JoinedSelect(*m_project, *m_table);
     m_textFile.Write(2, "//Returns all the records from the table %s\n", m_tableName);
     TableClassWriter::WriteSelectAllRecords(
-        joined.IsEmpty() ? "SELECT * FROM " + m_tableName + " WHERE Is_Deleted = 'N'"
-                         : joined + " WHERE " + m_tableName + ".Is_Deleted = 'N'");
+        joined.IsEmpty() ? "SELECT * FROM " + m_sqlTable + " WHERE Is_Deleted = 'N'"
+                         : joined + " WHERE " + m_sqlTable + ".Is_Deleted = 'N'");
     m_textFile.Write(0, "\n");
 }
 
@@ -134,7 +135,7 @@ void DataClassWriter::WriteSetValues()
 void DataClassWriter::WriteSetPrimaryKey()
 {
     m_textFile.Write(2, "//Sets the primary key\n");
-    TableClassWriter::WriteSetPrimaryKey("m_" + m_key);
+    TableClassWriter::WriteSetPrimaryKey(m_keyMember);
     m_textFile.Write(0, "\n");
 }
 
@@ -154,5 +155,5 @@ void DataClassWriter::WriteSelectRecordFor()
 void DataClassWriter::WriteSelectRecord()
 {
     m_textFile.Write(2, "//Returns a record based on primary key\n");
-    TableClassWriter::WriteSelectRecord(" AND " + m_tableName + ".Is_Deleted = 'N'");
+    TableClassWriter::WriteSelectRecord(" AND " + m_sqlTable + ".Is_Deleted = 'N'");
 }

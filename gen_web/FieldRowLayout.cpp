@@ -1,5 +1,7 @@
 #include "gen_web/FieldRowLayout.h"
 
+#include "gen_web/CodeBehindFragments.h"
+
 #include "entities/AspFile.h"
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
@@ -132,7 +134,7 @@ FieldRowLayout::Cell FieldRowLayout::MakeCell(FieldRep& control) const
     if (control.IsMandatory())
         cell.label += "<label class=\"CompulsaryLabel\">*</label>";
     cell.visibility = GetVisibilityText(m_pageFile, control);
-    cell.name = control.GetField()->GetFieldName();
+    cell.name = ControlName(control);
     cell.upperName = cell.name;
     cell.upperName.MakeUpper();
     return cell;

@@ -19,6 +19,7 @@
 #include "model/FieldVisibility.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -38,10 +39,12 @@ CString DataClassNameOrEmpty(ForgeonProject& project, Table* table)
 FormCodeBehindWriter::FormCodeBehindWriter(ForgeonProject* project, Form& form,
                                            GenerationReport& report)
     : AspxWriter(project, &form, report), m_form(form),
-      m_dataObject(form.GetTable() != nullptr ? "m_" + form.GetTable()->GetTableName() : CString()),
+      m_dataObject(form.GetTable() != nullptr
+                       ? "m_" + CSharpIdentifierPart(form.GetTable()->GetTableName())
+                       : CString()),
       m_dataClass(DataClassNameOrEmpty(*project, form.GetTable())),
-      m_key(GetPrimaryKeyName(form.GetTable())), m_pageBaseName(GetPageBaseName(form)),
-      m_fragments(*project, form, m_textFile, m_dataObject)
+      m_key(GetPrimaryKeyName(form.GetTable())), m_keyId(PageControlId(m_key)),
+      m_pageBaseName(GetPageBaseName(form)), m_fragments(*project, form, m_textFile, m_dataObject)
 {
 }
 
@@ -114,9 +117,10 @@ void FormCodeBehindWriter::WriteUpdatePage()
 
 void FormCodeBehindWriter::WriteClassHead()
 {
-    m_textFile.Write(0, "namespace %s\n{\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n{\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(1, "public partial class %s : System.Web.UI.Page\n",
-                     PageClass(m_pageFile->GetFileKind() == formAddFileKind ? "Add" : "Update"));
+                     CSharpIdentifier(PageClass(
+                         m_pageFile->GetFileKind() == formAddFileKind ? "Add" : "Update")));
     m_textFile.Write(1, "{\n");
 }
 
@@ -218,11 +222,11 @@ void FormCodeBehindWriter::WriteUpdatePageLoad(int indent)
     m_fragments.WriteWriteOnlyControlsHidden(
         m_fragments.WriteOnlyControls(GetPlacedControls(m_form)), i + 3);
     m_textFile.Write(i + 2, "}\n");
-    m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_key, m_key);
+    m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_keyId, m_keyId);
     m_textFile.Write(i + 2, "{\n");
-    m_textFile.Write(i + 3, "%s.Value = m_%s;\n", m_key, m_key);
+    m_textFile.Write(i + 3, "%s.Value = m_%s;\n", m_keyId, m_keyId);
     m_textFile.Write(i + 3, "initializeControls();\n");
-    m_textFile.Write(i + 3, "fillControls(m_%s);\n", m_key);
+    m_textFile.Write(i + 3, "fillControls(m_%s);\n", m_keyId);
     m_textFile.Write(i + 3, "initAndSetRecomputingCombo();;\n");
     WriteCodeLines(m_textFile, {
                                    {i + 2, "}"},
@@ -238,13 +242,13 @@ void FormCodeBehindWriter::WriteKeyParameter(int indent)
         m_textFile.Write(
             indent,
             "String m_%s = new UtilHandler().ToSqlNumber(this.Request.Params[\"%s\"], null);\n",
-            m_key, m_key);
+            m_keyId, EscapeCSharpString(m_key));
         return;
     }
     m_textFile.Write(indent, "Object loginId = Session[\"login_id\"];\n");
-    m_textFile.Write(indent, "String m_%s = \"0\";\n", m_key);
+    m_textFile.Write(indent, "String m_%s = \"0\";\n", m_keyId);
     m_textFile.Write(indent, "if(loginId != null)\n");
-    m_textFile.Write(indent + 1, "m_%s = loginId.ToString();\n", m_key);
+    m_textFile.Write(indent + 1, "m_%s = loginId.ToString();\n", m_keyId);
 }
 
 void FormCodeBehindWriter::WriteValueMembers(int indent)
@@ -431,9 +435,9 @@ void FormCodeBehindWriter::WriteRequestKey(int indent, bool fromHiddenField)
         m_textFile.Write(indent, "String id = loginId != null ? loginId.ToString() : \"0\";\n");
     }
     else if (fromHiddenField)
-        m_textFile.Write(indent, "String id = this.%s.Value;\n", m_key);
+        m_textFile.Write(indent, "String id = this.%s.Value;\n", m_keyId);
     else
-        m_textFile.Write(indent, "String id = this.Request.Form[\"%s\"];\n", m_key);
+        m_textFile.Write(indent, "String id = this.Request.Form[\"%s\"];\n", m_keyId);
 }
 
 void FormCodeBehindWriter::WriteValues(int indent, bool update)

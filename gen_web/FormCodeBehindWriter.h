@@ -86,6 +86,8 @@ private:
     CString m_dataObject;
     CString m_dataClass;
     CString m_key;
+    // The key's control id and member name.
+    CString m_keyId;
     CString m_pageBaseName;
     CodeBehindFragments m_fragments;
 };

@@ -9,6 +9,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
@@ -32,7 +33,8 @@ CString BackName(const FieldRep& control)
 CString CallTableName(const ClassInvokation& call)
 {
     const Table* table = call.GetClass()->GetTable();
-    return table != nullptr ? table->GetTableName() : call.GetClass()->GetFieldName();
+    return CSharpIdentifierPart(table != nullptr ? table->GetTableName()
+                                                 : call.GetClass()->GetFieldName());
 }
 } // namespace
 
@@ -102,7 +104,7 @@ void FormControlFill::WriteInitializeControls(int indent, Fill fill)
                 continue;
             WriteDataObjectDeclaration(*control, indent + 1);
             m_out.Write(indent + 1, "dataTable = m_%s.%s(", CallTableName(*call),
-                        call->GetFunction()->GetFieldName());
+                        CSharpIdentifier(call->GetFunction()->GetFieldName()));
             m_fragments.WriteCallArguments(*call->GetFunction(), fill == Fill::CombosWithZeros);
             m_out.Write(0, ");\n");
             m_out.Write(indent + 1,
@@ -296,7 +298,7 @@ void FormControlFill::WriteDataObjectDeclaration(const FieldRep& control, int in
     const Table* table = call.GetClass()->GetTable();
     if (m_fragments.AddUnique(table != nullptr ? static_cast<const void*>(table) : call.GetClass()))
         return;
-    const CString className = call.GetClass()->GetFieldName();
+    const CString className = CSharpIdentifier(call.GetClass()->GetFieldName());
     m_out.Write(indent, "%s m_%s = new %s(); \n", className, CallTableName(call), className);
 }
 
@@ -304,7 +306,7 @@ void FormControlFill::WriteMemberCall(const FieldRep& control, int indent, bool 
 {
     const ClassInvokation& call = *GetUsableDataCall(control);
     m_out.Write(indent, "dataTable = m_%s.%s(", CallTableName(call),
-                call.GetFunction()->GetFieldName());
+                CSharpIdentifier(call.GetFunction()->GetFieldName()));
     const char* separator = "";
     for (const ClassParameterMap* map : call.GetParameterMaps())
     {

@@ -9,6 +9,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
 
@@ -23,9 +24,9 @@ FormDesignerWriter::FormDesignerWriter(ForgeonProject* project, Form& form, Aspx
 
 void FormDesignerWriter::Write(const CString& pageClass, const CString& folder)
 {
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(0, "{\n");
-    m_textFile.Write(1, "public partial class %s\n", pageClass);
+    m_textFile.Write(1, "public partial class %s\n", CSharpIdentifier(pageClass));
     m_textFile.Write(1, "{\n");
     WriteDeclarations();
     m_textFile.Write(1, "}\n");
@@ -36,12 +37,12 @@ void FormDesignerWriter::Write(const CString& pageClass, const CString& folder)
 void FormDesignerWriter::WriteDeclarations()
 {
     const bool update = m_pageFile.GetFileKind() == formUpdateFileKind;
-    WriteDeclaration("HtmlControls.HtmlForm %s;\n", m_form.GetFormName());
+    WriteDeclaration("HtmlControls.HtmlForm %s;\n", PageControlId(m_form.GetFormName()));
     m_textFile.Write(0, "\n");
     if (update)
     {
         WriteDeclaration("WebControls.HiddenField %s;\n",
-                         m_form.GetTable()->GetPrimaryKeyField()->GetFieldName());
+                         PageControlId(m_form.GetTable()->GetPrimaryKeyField()->GetFieldName()));
         WriteDeclaration("HtmlControls.HtmlInputButton UpdateButton;\n", "");
         if (m_form.GetDisplayType() != 1)
             WriteDeclaration("HtmlControls.HtmlInputButton DeleteButton;\n", "");

@@ -5,6 +5,7 @@
 #include "gen_web/CodeLines.h"
 #include "gen_web/DashBoardPageNames.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -26,7 +27,7 @@ void LoginCodeBehindWriter::Write()
 
 void LoginCodeBehindWriter::WriteClassHead()
 {
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(0, "{\n");
     m_textFile.Write(1, "public partial class Login : System.Web.UI.Page\n");
     m_textFile.Write(1, "{\n");

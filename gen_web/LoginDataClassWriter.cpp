@@ -4,6 +4,7 @@
 #include "model/DefaultNames.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/Table.h"
 
@@ -61,7 +62,7 @@ void LoginDataClassWriter::WriteMembers()
     for (const Field* field : m_table->GetFields())
     {
         if (!field->IsKeyOrDeletedFlag())
-            m_textFile.Write(2, "String m_%s;\n", field->GetFieldName());
+            m_textFile.Write(2, "String %s;\n", MemberName(*field));
     }
     if (IsAccountTable())
     {
@@ -93,8 +94,8 @@ void LoginDataClassWriter::WriteHandleAdd()
     m_textFile.Write(4, "m_password = util.ReplaceSingleQuoteInString(m_password);\n");
     m_textFile.Write(4, "m_password = \"N'\" + m_password + \"'\";\n");
     m_textFile.Write(
-        4, "return \"update %s set password = \" + m_password + \" where %s = \" + primaryKey;\n",
-        m_tableName, m_key);
+        4, "return \"update %s set [password] = \" + m_password + \" where %s = \" + primaryKey;\n",
+        m_sqlTable, m_sqlKey);
     m_textFile.Write(3, "});\n");
     m_textFile.Write(2, "}\n");
 }
@@ -114,8 +115,8 @@ void LoginDataClassWriter::WriteHandleUpdate()
     m_textFile.Write(4, "m_newPassword = \"N'\" + m_newPassword + \"'\";\n");
     m_textFile.Write(3, "}\n");
     m_textFile.Write(3, "String sSQLCommand = \"UPDATE %s set %s where %s = \" +m_primaryKey;\n",
-                     m_tableName, UpdateSetList(*m_table, IsAccountTable() ? "password" : ""),
-                     m_key);
+                     m_sqlTable, UpdateSetList(*m_table, IsAccountTable() ? "password" : ""),
+                     m_sqlKey);
     m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
     m_textFile.Write(3, "dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);\n");
     m_textFile.Write(2, "}\n");
@@ -127,7 +128,7 @@ void LoginDataClassWriter::WriteHandleDelete()
     m_textFile.Write(2, "{\n");
     m_textFile.Write(
         3, "String sSQLCommand = \"update %s set Is_Deleted = 'Y' where %s = \" + m_primaryKey;\n",
-        m_tableName, m_key);
+        m_sqlTable, m_sqlKey);
     m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
     m_textFile.Write(3, "dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);\n");
     m_textFile.Write(2, "}\n");
@@ -136,9 +137,9 @@ void LoginDataClassWriter::WriteHandleDelete()
 void LoginDataClassWriter::WriteSelectAllRecords()
 {
     const CString joined = JoinedSelect(*m_project, *m_table);
-    const CString where = " WHERE " + m_tableName + ".Is_Deleted = 'N'";
+    const CString where = " WHERE " + m_sqlTable + ".Is_Deleted = 'N'";
     TableClassWriter::WriteSelectAllRecords(
-        (joined.IsEmpty() ? "SELECT * FROM " + m_tableName : joined) + where);
+        (joined.IsEmpty() ? "SELECT * FROM " + m_sqlTable : joined) + where);
 }
 
 void LoginDataClassWriter::WriteSetValues()
@@ -173,11 +174,11 @@ void LoginDataClassWriter::WriteSelectRecordFor()
     for (const Field* field : foreignKeys)
     {
         m_textFile.Write(2, "public DataTable SelectRecordFor%s(String id)\n",
-                         field->GetFieldName());
+                         CSharpIdentifierPart(field->GetFieldName()));
         m_textFile.Write(2, "{\n");
         WriteKeyCheck("id", "0 ");
         m_textFile.Write(3, "String sqlString = \"select * from %s where %s = \"+id+\"\";\n",
-                         m_tableName, field->GetFieldName());
+                         m_sqlTable, SqlServerName(field->GetFieldName()));
         m_textFile.Write(3, "return getRecords(sqlString);\n");
         m_textFile.Write(2, "}\n");
     }
@@ -190,7 +191,7 @@ void LoginDataClassWriter::WriteSelectRecord()
     WriteKeyCheck("id", "0 ");
     m_textFile.Write(
         3, "String sqlString = \"select * from %s where %s = \"+ id + \" and is_deleted = 'N'\";\n",
-        m_tableName, m_key);
+        m_sqlTable, m_sqlKey);
     m_textFile.Write(3, "return getRecords(sqlString);\n");
     m_textFile.Write(2, "}\n");
 }

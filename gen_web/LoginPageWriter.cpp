@@ -3,6 +3,7 @@
 #include "gen_web/CodeLines.h"
 #include "gen_web/LoginCodeBehindWriter.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 
 LoginPageWriter::LoginPageWriter(ForgeonProject* project, GenerationReport& report)
     : m_project(project), m_report(report)
@@ -86,7 +87,7 @@ LoginDesignerWriter::LoginDesignerWriter(ForgeonProject* project, GenerationRepo
 
 void LoginDesignerWriter::Write()
 {
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(0, "{\n");
     m_textFile.Write(1, "public partial class %s\n", "Login");
     m_textFile.Write(1, "{\n");

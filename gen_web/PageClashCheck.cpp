@@ -2,22 +2,29 @@
 
 #include "entities/AspFile.h"
 #include "entities/DashBoardPage.h"
+#include "entities/LinkControl.h"
 #include "entities/LoginPage.h"
 #include "entities/RDLCReport.h"
 #include "gen_web/AspNetPages.h"
+#include "gen_web/CodeBehindFragments.h"
 #include "gen_web/DashBoardPageNames.h"
 #include "gen_web/PageControls.h"
+#include "gen_web/PageHeaderWriter.h"
+#include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/ProjectFolders.h"
+#include "model/ProjectNameCheck.h"
 #include "model/SitePageNames.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace
@@ -58,6 +65,31 @@ CString Named(const Writer& writer)
     return CString("the ") + (kind ? SitePageKindText(*kind) : "page") + " \"" +
            writer.page->GetFormName() + "\" of module \"" + writer.module->GetName() + "\"";
 }
+// Each link of the page whose id (PageHeaderWriter::MakeLinkControlId) a control of the page or
+// an earlier link has too: its members would be declared twice.
+void ReportLinkIdClashes(const Writer& writer, const CString& path, GenerationReport& report)
+{
+    std::unordered_set<std::string> ids;
+    for (const FieldRep* control : writer.page->GetFieldReps())
+    {
+        if (control != nullptr && control->GetField() != nullptr)
+            ids.insert(ControlName(*control).str());
+    }
+    std::vector<LinkControl*> links = writer.page->GetPreLinkList();
+    links.insert(links.end(), writer.page->GetPostLinkList().begin(),
+                 writer.page->GetPostLinkList().end());
+    for (const LinkControl* link : links)
+    {
+        if (link == nullptr)
+            continue;
+        const CString id = PageHeaderWriter::MakeLinkControlId(link->GetCaption());
+        if (!ids.insert(id.str()).second)
+            report.AddUnwrittenFile(path, "the link " + QuotedName(link->GetCaption()) + " of " +
+                                              Named(writer) + " has the id " + id +
+                                              " of another control of the page: the site does "
+                                              "not compile; change its display name");
+    }
+}
 } // namespace
 
 void ReportPageClashes(const ForgeonProject& project, GenerationReport& report)
@@ -73,22 +105,27 @@ void ReportPageClashes(const ForgeonProject& project, GenerationReport& report)
         for (const FormInterface* page : pages)
         {
             const Writer writer{page, module};
+            if (!page->GetAspFiles().empty())
+                ReportLinkIdClashes(writer,
+                                    root + module->GetName() + "\\UI\\" +
+                                        page->GetAspFiles().front()->GetFileName(FALSE),
+                                    report);
             for (const PageFile& file : WrittenFilesOf(*page))
             {
                 const CString path = root + module->GetName() + "\\UI\\" + file.name;
                 const auto [sameFile, newFile] = files.try_emplace(FoldedName(path), writer);
                 const auto [sameClass, newClass] =
-                    classes.try_emplace(file.className.str(), writer);
+                    classes.try_emplace(CSharpIdentifier(file.className).str(), writer);
                 if (!newFile && sameFile->second.page != page)
                     report.AddUnwrittenFile(path, "written for " + Named(sameFile->second) +
                                                       " and " + Named(writer) +
                                                       ": a folder holds one file of that name "
                                                       "whatever its case");
                 else if (!newClass && sameClass->second.page != page)
-                    report.AddUnwrittenFile(path + ".cs", "its class " + file.className +
-                                                              " is the class of " +
-                                                              Named(sameClass->second) +
-                                                              " too: the site does not compile");
+                    report.AddUnwrittenFile(path + ".cs",
+                                            "its class " + CSharpIdentifier(file.className) +
+                                                " is the class of " + Named(sameClass->second) +
+                                                " too: the site does not compile");
             }
         }
     }

@@ -7,7 +7,9 @@
 #include "entities/RDLCReport.h"
 #include "gen_web/ASPXMenuWriter.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
+#include "model/ProjectNameCheck.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -153,10 +155,7 @@ void PageHeaderWriter::WriteLinkDeclarations(const std::vector<LinkControl*>& li
 
 CString PageHeaderWriter::MakeLinkControlId(CString caption)
 {
-    caption.Trim(' ');
-    caption.Replace(' ', '_');
-    caption.Replace('-', '_');
-    return caption;
+    return LinkControlId(caption);
 }
 
 CString GetLoginModuleName(const ForgeonProject& project, const FormInterface& page)

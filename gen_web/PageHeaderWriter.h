@@ -31,7 +31,8 @@ public:
     // The designer fields of the links.
     void WriteLinkDeclarations(const std::vector<LinkControl*>& links, int indent);
 
-    // The server id of a link: the caption trimmed, blanks and "-" made "_".
+    // The server id of a link: the caption trimmed, as PageControlId makes an id of it; the
+    // caption itself stays free text.
     static CString MakeLinkControlId(CString caption);
 
 private:

@@ -5,6 +5,7 @@
 #include "gen_web/FieldRowLayout.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "model/Field.h"
+#include "model/Identifiers.h"
 #include "platform/core/LiteralEscaping.h"
 
 PageMarkupWriter::PageMarkupWriter(ForgeonProject* project, FormInterface& page,
@@ -34,7 +35,7 @@ void PageMarkupWriter::WritePageTop()
 void PageMarkupWriter::WriteKeyField(const Field& key)
 {
     m_textFile.Write(0, "<asp:HiddenField id=\"%s\" runat=\"server\" />\n",
-                     EscapeXml(key.GetFieldName()));
+                     PageControlId(key.GetFieldName()));
 }
 
 void PageMarkupWriter::WriteFieldTable(const std::vector<FieldRep*>& controls)

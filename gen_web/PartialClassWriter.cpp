@@ -2,6 +2,7 @@
 
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 #include "platform/core/HostPath.h"
 
 #include <filesystem>
@@ -23,7 +24,7 @@ void PartialClassWriter::Write()
         return;
     }
     WriteUsings();
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(0, "{\n");
     m_textFile.Write(1, "public partial class %s\n", m_className);
     m_textFile.Write(1, "{\n");

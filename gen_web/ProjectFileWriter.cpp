@@ -11,6 +11,7 @@
 #include "gen_web/ProjectFolder.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
@@ -50,7 +51,7 @@ ProjectFileWriter::ProjectFileWriter(ForgeonProject& project,
     : m_project(project), m_file(file),
       m_target(VisualStudioTarget::ForVersionCode(
           project.GetProjectSettings()->GetVisualStudioVersion())),
-      m_projectName(EscapeXml(project.GetProjectName())),
+      m_projectName(CSharpIdentifier(project.GetProjectName())),
       m_applicationFolder(GetOutputRoot(project))
 {
     for (const CString& masterPage : masterPages)

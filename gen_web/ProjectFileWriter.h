@@ -69,6 +69,7 @@ private:
     ForgeonProject& m_project;
     TextFile& m_file;
     VisualStudioTarget m_target;
+    // The project name as the namespace of the site's types.
     CString m_projectName;
     CString m_applicationFolder;
     std::vector<CString> m_masterPages;

@@ -7,6 +7,7 @@
 #include "gen_web/PageControls.h"
 #include "gen_web/RDLCReportParts.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "platform/core/LiteralEscaping.h"
 
 RDLCPrintPageWriter::RDLCPrintPageWriter(ForgeonProject* project, RDLCReport* report,
@@ -55,7 +56,8 @@ void RDLCPrintPageWriter::WritePageDirectives()
     m_textFile.Write(0, "<%%@ Page Language=\"C#\" EnableEventValidation=\"false\" "
                         "AutoEventWireup=\"true\" CodeBehind=\"");
     m_textFile.Write(0, "%s.aspx.cs\" Inherits=\"%s.%s\"%%>\n", GetPrintPageName(),
-                     m_project->GetProjectName(), GetPrintPageName());
+                     CSharpIdentifier(m_project->GetProjectName()),
+                     CSharpIdentifier(GetPrintPageName()));
     m_textFile.Write(0, "\n");
     // The print page registers the first viewer version whatever the target.
     RDLCReportParts(*m_project, *m_rdlcReport, m_textFile).WriteRegisterDirective("8.0.0.0");

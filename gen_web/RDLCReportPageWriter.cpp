@@ -13,6 +13,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/ProjectSettings.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -25,7 +26,7 @@ RDLCReportPageWriter::RDLCReportPageWriter(ForgeonProject* project, RDLCReport* 
 
 CString RDLCReportPageWriter::GetPageIdentifier() const
 {
-    return GetFormNameStem(*m_rdlcReport);
+    return PageControlId(GetFormNameStem(*m_rdlcReport));
 }
 
 void RDLCReportPageWriter::CollectShownControls(std::vector<FieldRep*>& controls) const

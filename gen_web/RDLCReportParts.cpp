@@ -8,6 +8,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
@@ -48,12 +49,12 @@ const std::vector<RDLCDataSetEntry>& RDLCReportParts::Records() const
 
 void RDLCReportParts::WriteClassOpening(const CString& className, bool pageBase)
 {
-    m_out.Write(0, "namespace %s\n", m_project.GetProjectName());
+    m_out.Write(0, "namespace %s\n", CSharpIdentifier(m_project.GetProjectName()));
     m_out.Write(0, "{\n");
     m_out.Write(1,
                 pageBase ? "public partial class %s : System.Web.UI.Page\n"
                          : "public partial class %s\n",
-                className);
+                CSharpIdentifier(className));
     m_out.Write(1, "{\n");
 }
 
@@ -110,8 +111,16 @@ CString RDLCReportParts::TypeName(const XSDInfo& dataSet, const RDLCDataSetEntry
     if (leaveOutModule && m_report.GetMode() == 0 && module != nullptr &&
         path.Left(module->GetName().GetLength() + 1) == module->GetName() + "\\")
         path = path.Mid(module->GetName().GetLength() + 1);
-    path.Replace('\\', '.');
-    return m_project.GetProjectName() + "." + path + "TableAdapters." + record.m_tableAdapterName;
+    // Each folder a namespace, the data set's name the last.
+    CString typeName = CSharpIdentifier(m_project.GetProjectName()) + ".";
+    for (int start = 0; start < path.GetLength();)
+    {
+        const int end = path.Find('\\', start);
+        const int stop = end < 0 ? path.GetLength() : end;
+        typeName += CSharpIdentifierPart(path.Mid(start, stop - start)) + (end < 0 ? "" : ".");
+        start = stop + 1;
+    }
+    return typeName + "TableAdapters." + CSharpIdentifier(record.m_tableAdapterName);
 }
 
 void RDLCReportParts::WriteObjectDataSources(int indent, bool leaveOutModule)

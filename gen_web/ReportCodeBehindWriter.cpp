@@ -12,6 +12,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
 #include "platform/core/LiteralEscaping.h"
@@ -71,8 +72,9 @@ std::vector<FieldRep*> ReportCodeBehindWriter::RecomputingControls() const
 void ReportCodeBehindWriter::WriteCodeBehind()
 {
     WriteUsings();
-    m_textFile.Write(0, "namespace %s\n{\n", m_project->GetProjectName());
-    m_textFile.Write(1, "public partial class %s : System.Web.UI.Page\n", ClassName());
+    m_textFile.Write(0, "namespace %s\n{\n", CSharpIdentifier(m_project->GetProjectName()));
+    m_textFile.Write(1, "public partial class %s : System.Web.UI.Page\n",
+                     CSharpIdentifier(ClassName()));
     m_textFile.Write(1, "{\n");
     WriteMembers();
     WritePageLoad();
@@ -215,12 +217,12 @@ void ReportCodeBehindWriter::WriteHandleDelete()
     if (const Class* dataClass =
             table != nullptr ? m_project->GetClassForTable(table, false) : nullptr)
     {
-        const CString name = table->GetTableName();
+        const CString name = CSharpIdentifier(table->GetTableName());
+        const CString className = CSharpIdentifier(dataClass->GetFieldName());
         // A key that is not a number deletes nothing.
         m_textFile.Write(3, "if (new UtilHandler().ToSqlNumber(id, null) != null)\n");
         m_textFile.Write(3, "{\n");
-        m_textFile.Write(4, "%s %s = new %s();\n", dataClass->GetFieldName(), name,
-                         dataClass->GetFieldName());
+        m_textFile.Write(4, "%s %s = new %s();\n", className, name, className);
         m_textFile.Write(4, "%s.SetPrimaryKey(id);\n", name);
         m_textFile.Write(4, "%s.HandleDelete();\n", name);
         m_textFile.Write(3, "}\n");
@@ -233,11 +235,12 @@ void ReportCodeBehindWriter::WriteDesigner()
 {
     const char* web = "protected global::System.Web.UI.WebControls.";
     const char* html = "protected global::System.Web.UI.HtmlControls.";
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(0, "{\n");
-    m_textFile.Write(1, "public partial class %s\n", ClassName());
+    m_textFile.Write(1, "public partial class %s\n", CSharpIdentifier(ClassName()));
     m_textFile.Write(1, "{\n");
-    m_textFile.Write(2, "%sHtmlForm %s;\n\n", html, GetFormNameStem(*m_applicationReport));
+    m_textFile.Write(2, "%sHtmlForm %s;\n\n", html,
+                     PageControlId(GetFormNameStem(*m_applicationReport)));
     if (IsSingleRecord())
     {
         m_textFile.Write(2, "%sHiddenField record_id;\n", web);

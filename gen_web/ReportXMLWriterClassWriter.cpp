@@ -2,6 +2,7 @@
 
 #include "gen_web/CodeLines.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 
 namespace
 {
@@ -71,7 +72,7 @@ const XmlAttribute checkedFlag = Flag(" checked=''", "bChecked");
 
 ReportXMLWriterClassWriter::ReportXMLWriterClassWriter(const ForgeonProject& project,
                                                        TextFile& file)
-    : m_file(file), m_namespace(project.GetProjectName())
+    : m_file(file), m_namespace(CSharpIdentifier(project.GetProjectName()))
 {
 }
 

@@ -1,5 +1,6 @@
 #include "gen_web/ReportXmlCodeWriter.h"
 
+#include "database/SqlText.h"
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
 #include "entities/Class.h"
@@ -17,6 +18,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
@@ -164,9 +166,10 @@ CString ReportXmlCodeWriter::NewLocal(const CString& wanted)
                 return true;
         return IsLevelName(name);
     };
-    CString name = wanted;
+    const CString identifier = CSharpIdentifier(wanted);
+    CString name = identifier;
     for (int suffix = 1; taken(name); ++suffix)
-        name.Format("%s_%d", wanted.GetString(), suffix);
+        name.Format("%s_%d", identifier.GetString(), suffix);
     m_declaredNames.push_back(name);
     return name;
 }
@@ -242,7 +245,7 @@ void ReportXmlCodeWriter::WriteArgumentDeclarations(const ClassInvokation& call,
 void ReportXmlCodeWriter::WriteDataCall(const ClassInvokation& call, int indent,
                                         const CString& table)
 {
-    const CString className = call.GetClass()->GetFieldName();
+    const CString className = CSharpIdentifier(call.GetClass()->GetFieldName());
     const CString tableName = call.GetClass()->GetTable()->GetTableName();
     if (FindLocal(m_dataObjects, tableName) == nullptr)
     {
@@ -251,7 +254,7 @@ void ReportXmlCodeWriter::WriteDataCall(const ClassInvokation& call, int indent,
                      className);
     }
     m_out->Write(indent, "DataTable %s = %s.%s(", table, FindLocal(m_dataObjects, tableName)->local,
-                 call.GetFunction()->GetFieldName());
+                 CSharpIdentifier(call.GetFunction()->GetFieldName()));
     const char* separator = "";
     for (const ClassParameterMap* map : call.GetParameterMaps())
     {

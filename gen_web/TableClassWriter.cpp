@@ -1,5 +1,6 @@
 #include "gen_web/TableClassWriter.h"
 
+#include "database/SqlText.h"
 #include "entities/Class.h"
 #include "entities/Function.h"
 #include "entities/Parameter.h"
@@ -7,7 +8,9 @@
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <vector>
 
@@ -23,8 +26,11 @@ bool TableClassWriter::SetTable(Table& table)
     m_tableName = table.GetTableName();
     const Field* key = table.GetPrimaryKeyField();
     m_key = key != nullptr ? key->GetFieldName() : CString();
+    m_sqlTable = SqlServerName(m_tableName);
+    m_sqlKey = SqlServerName(m_key);
+    m_keyMember = key != nullptr ? MemberName(*key) : CString();
     const Class* dataClass = m_project->GetClassForTable(&table, true);
-    m_className = dataClass != nullptr ? dataClass->GetFieldName() : CString();
+    m_className = dataClass != nullptr ? CSharpIdentifier(dataClass->GetFieldName()) : CString();
     const CString path = GetRelativeFolder(true) + "\\CS\\" + m_tableName + ".cs";
     if (key == nullptr)
         m_report.AddUnwrittenFile(path, "the table has no key field");
@@ -35,7 +41,7 @@ bool TableClassWriter::SetTable(Table& table)
 
 void TableClassWriter::WriteClassHead()
 {
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(0, "{\n");
     m_textFile.Write(1, "public partial class %s\n", m_className);
     m_textFile.Write(1, "{\n");
@@ -57,7 +63,7 @@ void TableClassWriter::WriteInsertReadingKey(const char* valuesTail, const char*
 
 void TableClassWriter::WriteInsertStatements(const char* valuesTail, const char* identityName)
 {
-    m_textFile.Write(3, "String sSQLCommand = \"INSERT INTO %s(%s) \" +\n", m_tableName,
+    m_textFile.Write(3, "String sSQLCommand = \"INSERT INTO %s(%s) \" +\n", m_sqlTable,
                      InsertColumnList(*m_table));
     m_textFile.Write(3, "\"VALUES(%s%s\n", InsertValueList(*m_table), valuesTail);
     m_textFile.Write(3, "String selectString = \"SELECT @@IDENTITY AS %s\";\n", identityName);
@@ -66,40 +72,42 @@ void TableClassWriter::WriteInsertStatements(const char* valuesTail, const char*
 
 void TableClassWriter::WriteSetValueLines(const Field& field, bool useDefault)
 {
-    const CString name = field.GetFieldName();
+    const CString name = EscapeCSharpString(field.GetFieldName());
+    const CString local = LocalName(field);
+    const CString member = MemberName(field);
     const bool quoted = IsQuotedSqlType(field.GetTypeCode());
     if (useDefault && !field.GetDefaultValue().IsEmpty())
     {
         if (quoted)
         {
-            m_textFile.Write(3, "string %s = util.GetValueOfVariable(\"%s\", values);\n", name,
+            m_textFile.Write(3, "string %s = util.GetValueOfVariable(\"%s\", values);\n", local,
                              name);
-            m_textFile.Write(3, "if (%s != \"null\")\n", name);
-            m_textFile.Write(4, "m_%s = \"N'\" + util.ReplaceSingleQuoteInString(%s) + \"'\";\n",
-                             name, name);
+            m_textFile.Write(3, "if (%s != \"null\")\n", local);
+            m_textFile.Write(4, "%s = \"N'\" + util.ReplaceSingleQuoteInString(%s) + \"'\";\n",
+                             member, local);
             m_textFile.Write(3, "else\n");
-            m_textFile.Write(4, "m_%s = \"N'\" + util.ReplaceSingleQuoteInString(m_%s) + \"'\";\n",
-                             name, name);
+            m_textFile.Write(4, "%s = \"N'\" + util.ReplaceSingleQuoteInString(%s) + \"'\";\n",
+                             member, member);
             return;
         }
         m_textFile.Write(
             3, "string %s = util.ToSqlNumber(util.GetValueOfVariable(\"%s\", values), \"null\");\n",
-            name, name);
-        m_textFile.Write(3, "if (%s != \"null\")\n", name);
-        m_textFile.Write(4, "m_%s = %s;\n", name, name);
+            local, name);
+        m_textFile.Write(3, "if (%s != \"null\")\n", local);
+        m_textFile.Write(4, "%s = %s;\n", member, local);
         return;
     }
     if (quoted)
     {
-        m_textFile.Write(3, "m_%s = util.GetValueOfVariable(\"%s\", values);\n", name, name);
-        m_textFile.Write(3, "if (m_%s != \"null\")\n", name);
-        m_textFile.Write(4, "m_%s = \"N'\" + util.ReplaceSingleQuoteInString(m_%s) + \"'\";\n",
-                         name, name);
+        m_textFile.Write(3, "%s = util.GetValueOfVariable(\"%s\", values);\n", member, name);
+        m_textFile.Write(3, "if (%s != \"null\")\n", member);
+        m_textFile.Write(4, "%s = \"N'\" + util.ReplaceSingleQuoteInString(%s) + \"'\";\n", member,
+                         member);
         return;
     }
-    m_textFile.Write(
-        3, "m_%s = util.ToSqlNumber(util.GetValueOfVariable(\"%s\", values), \"null\");\n", name,
-        name);
+    m_textFile.Write(3,
+                     "%s = util.ToSqlNumber(util.GetValueOfVariable(\"%s\", values), \"null\");\n",
+                     member, name);
 }
 
 void TableClassWriter::WriteKeyCheck(const CString& key, const char* nullValue)
@@ -143,11 +151,12 @@ void TableClassWriter::WriteSetPrimaryKey(const CString& member)
 void TableClassWriter::WriteSelectRecordFor(const Field& foreignKey)
 {
     m_textFile.Write(2, "public DataTable SelectRecordFor%s(String id)\n",
-                     foreignKey.GetFieldName());
+                     CSharpIdentifierPart(foreignKey.GetFieldName()));
     m_textFile.Write(2, "{\n");
     WriteKeyCheck("id", "0");
     m_textFile.Write(3, "String sqlString = \"%s FROM %s WHERE %s = \" +id+\"\"; \n",
-                     SingleTableSelectList(*m_table), m_tableName, foreignKey.GetFieldName());
+                     SingleTableSelectList(*m_table), m_sqlTable,
+                     SqlServerName(foreignKey.GetFieldName()));
     m_textFile.Write(3, "return getRecords(sqlString);\n");
     m_textFile.Write(2, "}\n");
 }
@@ -158,7 +167,7 @@ void TableClassWriter::WriteSelectRecord(const CString& whereTail)
     m_textFile.Write(2, "{\n");
     WriteKeyCheck("id", "0");
     m_textFile.Write(3, "String sqlString = \"%s FROM %s WHERE %s = \" +id+\"%s\"; \n",
-                     SingleTableSelectList(*m_table), m_tableName, m_key, whereTail);
+                     SingleTableSelectList(*m_table), m_sqlTable, m_sqlKey, whereTail);
     m_textFile.Write(3, "return getRecords(sqlString);\n");
     m_textFile.Write(2, "}\n");
 }
@@ -172,24 +181,25 @@ void TableClassWriter::WriteSelectRecordForMultiParam(bool softDeleteFilter)
         return;
     CString parameters;
     for (const Parameter* parameter : function->GetParameters())
-        parameters += "String " + parameter->GetFieldName() + ", ";
+        parameters += "String " + CSharpIdentifier(parameter->GetFieldName()) + ", ";
     m_textFile.Write(2, "public DataTable SelectRecordForMultiParam(%s)\n",
                      parameters.Left(parameters.GetLength() - 2));
     m_textFile.Write(2, "{\n");
     for (const Parameter* parameter : function->GetParameters())
     {
-        WriteKeyCheck(parameter->GetFieldName(), "0");
+        WriteKeyCheck(CSharpIdentifier(parameter->GetFieldName()), "0");
         m_textFile.Write(0, "\n");
     }
     std::vector<Field*> foreignKeys;
     m_table->GetForeignKeyFields(foreignKeys);
     CString where;
     for (const Field* field : foreignKeys)
-        where += field->GetFieldName() + " = \" +param_" + field->GetFieldName() + "+\" AND ";
-    where = softDeleteFilter ? where + m_tableName + ".Is_Deleted = 'N'"
+        where += SqlServerName(field->GetFieldName()) + " = \" +param_" +
+                 CSharpIdentifierPart(field->GetFieldName()) + "+\" AND ";
+    where = softDeleteFilter ? where + m_sqlTable + ".Is_Deleted = 'N'"
                              : where.Left(where.GetLength() - 5);
     m_textFile.Write(3, "String sqlString = \"%s FROM %s WHERE %s\"; \n",
-                     SingleTableSelectList(*m_table), m_tableName, where);
+                     SingleTableSelectList(*m_table), m_sqlTable, where);
     m_textFile.Write(3, "return getRecords(sqlString);\n");
     m_textFile.Write(2, "}\n");
 }

@@ -55,7 +55,13 @@ protected:
     void SaveClassFile();
 
     Table* m_table = nullptr;
+    // The names as they stand, for comments and file names.
     CString m_tableName;
     CString m_key;
+    // The names in the SQL the class runs (SqlServerName), the key's member and the class's C#
+    // name.
+    CString m_sqlTable;
+    CString m_sqlKey;
+    CString m_keyMember;
     CString m_className;
 };

@@ -18,6 +18,7 @@
 #include "model/FieldVisibility.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
 #include "platform/core/LiteralEscaping.h"
@@ -41,11 +42,12 @@ TransactionCodeBehindWriter::TransactionCodeBehindWriter(ForgeonProject* project
       m_pageTemplate(project->GetProjectSettings() != nullptr
                          ? project->GetProjectSettings()->GetPageTemplate()
                          : 0),
-      m_baseName(GetFormNameStem(transaction)), m_dataObject("m_" + m_baseName),
+      m_baseName(GetFormNameStem(transaction)),
+      m_dataObject("m_" + CSharpIdentifierPart(m_baseName)),
       m_key(FindSkipReason(transaction).IsEmpty()
                 ? transaction.GetBasicTable()->GetPrimaryKeyField()->GetFieldName()
                 : CString()),
-      m_fragments(*project, transaction, m_textFile, m_dataObject)
+      m_keyId(PageControlId(m_key)), m_fragments(*project, transaction, m_textFile, m_dataObject)
 {
 }
 
@@ -159,9 +161,9 @@ void TransactionCodeBehindWriter::WriteUpdatePage()
 
 void TransactionCodeBehindWriter::WriteClassHead()
 {
-    m_textFile.Write(0, "namespace %s\n{\n", m_project->GetProjectName());
-    m_textFile.Write(1, "public partial class %s%s : System.Web.UI.Page\n", m_baseName,
-                     IsUpdatePage() ? "Update" : "Add");
+    m_textFile.Write(0, "namespace %s\n{\n", CSharpIdentifier(m_project->GetProjectName()));
+    m_textFile.Write(1, "public partial class %s : System.Web.UI.Page\n",
+                     CSharpIdentifier(m_baseName + (IsUpdatePage() ? "Update" : "Add")));
     m_textFile.Write(1, "{\n");
 }
 
@@ -182,7 +184,8 @@ void TransactionCodeBehindWriter::WriteDataObjects(int indent)
     for (const Table* table : m_transaction.GetDetailTables())
     {
         const CString detail = GetDataClassName(*m_project, *table);
-        m_textFile.Write(indent, "%s m_%s = new %s();\n", detail, table->GetTableName(), detail);
+        m_textFile.Write(indent, "%s m_%s = new %s();\n", detail,
+                         CSharpIdentifierPart(table->GetTableName()), detail);
     }
     WriteCodeLines(m_textFile, {
                                    {0, ""},
@@ -263,7 +266,7 @@ void TransactionCodeBehindWriter::WriteUpdatePageLoad(int indent)
     m_fragments.WriteRoleCheck(i + 1);
     m_textFile.Write(
         i + 1, "String m_%s = new UtilHandler().ToSqlNumber(this.Request.Params[\"%s\"], null);\n",
-        m_key, m_key);
+        m_keyId, EscapeCSharpString(m_key));
     WriteCodeLines(m_textFile,
                    {
                        {i + 1, "String action = this.Request.Params[\"ACTION\"];"},
@@ -295,11 +298,11 @@ void TransactionCodeBehindWriter::WriteUpdatePageLoad(int indent)
         m_fragments.WriteWriteOnlyControlsHidden(writeOnly, i + 3);
         m_textFile.Write(i + 2, "}\n");
     }
-    m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_key, m_key);
+    m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_keyId, m_keyId);
     m_textFile.Write(i + 2, "{\n");
-    m_textFile.Write(i + 3, "%s.Value = m_%s;\n", m_key, m_key);
+    m_textFile.Write(i + 3, "%s.Value = m_%s;\n", m_keyId, m_keyId);
     m_textFile.Write(i + 3, "initializeControls();\n");
-    m_textFile.Write(i + 3, "fillControls(m_%s);\n", m_key);
+    m_textFile.Write(i + 3, "fillControls(m_%s);\n", m_keyId);
     m_textFile.Write(i + 3, "initAndSetRecomputingCombo();;\n");
     WriteCodeLines(m_textFile, {
                                    {i + 2, "}"},
@@ -652,9 +655,9 @@ CString TransactionCodeBehindWriter::MasterLockString() const
 void TransactionCodeBehindWriter::WriteRequestKey(const char* local, int indent)
 {
     if (IsUploadPage())
-        m_textFile.Write(indent, "String %s = this.%s.Value;\n", local, m_key);
+        m_textFile.Write(indent, "String %s = this.%s.Value;\n", local, m_keyId);
     else
-        m_textFile.Write(indent, "String %s = this.Request.Form[\"%s\"];\n", local, m_key);
+        m_textFile.Write(indent, "String %s = this.Request.Form[\"%s\"];\n", local, m_keyId);
 }
 
 void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int indent, bool update)
@@ -669,7 +672,7 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
             m_textFile.Write(indent, "DataTable dtRecord = %s.SelectRecord(id);\n", m_dataObject);
         else
             m_textFile.Write(indent, "DataTable dtRecord = m_%s.SelectRecord(detailId);\n",
-                             table.GetTableName());
+                             CSharpIdentifierPart(table.GetTableName()));
     }
     std::vector<CString> names;
     bool locationWritten = false;
@@ -933,17 +936,17 @@ void TransactionCodeBehindWriter::Save(const char* mode)
 void TransactionCodeBehindWriter::WriteDesignerFile(const char* mode)
 {
     const bool update = IsUpdatePage();
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "namespace %s\n", CSharpIdentifier(m_project->GetProjectName()));
     m_textFile.Write(0, "{\n");
-    m_textFile.Write(1, "public partial class %s%s\n", m_baseName, mode);
+    m_textFile.Write(1, "public partial class %s\n", CSharpIdentifier(m_baseName + mode));
     m_textFile.Write(1, "{\n");
-    WriteDesignerDeclaration(m_textFile, "HtmlControls.HtmlForm %s;\n", m_baseName);
+    WriteDesignerDeclaration(m_textFile, "HtmlControls.HtmlForm %s;\n", PageControlId(m_baseName));
     m_textFile.Write(0, "\n");
     if (update)
     {
         WriteDesignerDeclaration(m_textFile, "HtmlControls.HtmlForm Form2;\n", "");
         m_textFile.Write(0, "\n");
-        WriteDesignerDeclaration(m_textFile, "WebControls.HiddenField %s;\n", m_key);
+        WriteDesignerDeclaration(m_textFile, "WebControls.HiddenField %s;\n", m_keyId);
     }
     const std::vector<FieldRep*> master = ControlsOf(*m_transaction.GetBasicTable());
     WriteDesignerControlDeclarations(m_textFile, master, update);

@@ -118,5 +118,7 @@ private:
     CString m_baseName;
     CString m_dataObject;
     CString m_key;
+    // The key's control id and member name.
+    CString m_keyId;
     CodeBehindFragments m_fragments;
 };

@@ -6,6 +6,7 @@
 #include "gen_web/PartialClassWriter.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -54,7 +55,7 @@ bool TransactionDataClassWriter::WriteClassFile(Table& table)
     m_textFile.Write(0, "\n");
     WriteSelectAllRecords();
     WriteSetValues();
-    WriteSetPrimaryKey("m_" + m_key);
+    WriteSetPrimaryKey(m_keyMember);
     m_textFile.Write(0, "\n");
     std::vector<Field*> foreignKeys;
     table.GetForeignKeyFields(foreignKeys);
@@ -73,7 +74,8 @@ bool TransactionDataClassWriter::WriteClassFile(Table& table)
 void TransactionDataClassWriter::WritePartialFile(Table& table)
 {
     const Class* dataClass = m_project->GetClassForTable(&table, false);
-    PartialClassWriter(m_project, table.GetTableName(), dataClass->GetFieldName(), m_report)
+    PartialClassWriter(m_project, table.GetTableName(), CSharpIdentifier(dataClass->GetFieldName()),
+                       m_report)
         .Write();
 }
 
@@ -84,19 +86,19 @@ void TransactionDataClassWriter::WriteMembers()
         if (field->IsKeyOrDeletedFlag())
             continue;
         if (field->GetDefaultValue().IsEmpty())
-            m_textFile.Write(2, "String m_%s;\n", field->GetFieldName());
+            m_textFile.Write(2, "String %s;\n", MemberName(*field));
         else
-            m_textFile.Write(2, "String m_%s = \"%s\";\n", field->GetFieldName(),
+            m_textFile.Write(2, "String %s = \"%s\";\n", MemberName(*field),
                              EscapeCSharpString(field->GetDefaultValue()));
     }
-    m_textFile.Write(2, "String m_%s;\n", m_key);
+    m_textFile.Write(2, "String %s;\n", m_keyMember);
 }
 
 void TransactionDataClassWriter::WriteBasicHandleAdd()
 {
     m_textFile.Write(2, "public DataTable HandleAdd()\n");
     m_textFile.Write(2, "{\n");
-    WriteInsertReadingKey(")\";", "basicId", "m_" + m_key);
+    WriteInsertReadingKey(")\";", "basicId", m_keyMember);
     m_textFile.Write(3, "return dbTable;\n");
     m_textFile.Write(2, "}\n");
     m_textFile.Write(0, "\n");
@@ -106,7 +108,7 @@ void TransactionDataClassWriter::WriteDetailHandleAdd()
 {
     m_textFile.Write(2, "public void HandleAdd()\n");
     m_textFile.Write(2, "{\n");
-    WriteInsertReadingKey(");\";", "detailId", "m_" + m_key);
+    WriteInsertReadingKey(");\";", "detailId", m_keyMember);
     m_textFile.Write(2, "}\n");
     m_textFile.Write(0, "\n");
 }
@@ -115,8 +117,8 @@ void TransactionDataClassWriter::WriteHandleUpdate()
 {
     m_textFile.Write(2, "public void HandleUpdate()\n");
     m_textFile.Write(2, "{\n");
-    m_textFile.Write(3, "String sSQLCommand = \"UPDATE %s SET %s WHERE %s = \" +m_%s;\n",
-                     m_tableName, UpdateSetList(*m_table), m_key, m_key);
+    m_textFile.Write(3, "String sSQLCommand = \"UPDATE %s SET %s WHERE %s = \" +%s;\n", m_sqlTable,
+                     UpdateSetList(*m_table), m_sqlKey, m_keyMember);
     m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
     m_textFile.Write(3, "dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);\n");
     m_textFile.Write(2, "}\n");
@@ -136,13 +138,14 @@ void TransactionDataClassWriter::WriteBasicHandleDelete()
     {
         if (detail == nullptr)
             continue;
-        m_textFile.Write(3, "sSQLCommand = \"DELETE FROM %s WHERE %s = \" + m_%s;\n",
-                         detail->GetTableName(), linkColumn, m_key);
+        m_textFile.Write(3, "sSQLCommand = \"DELETE FROM %s WHERE %s = \" + %s;\n",
+                         SqlServerName(detail->GetTableName()), SqlServerName(linkColumn),
+                         m_keyMember);
         m_textFile.Write(3, "dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);\n");
         m_textFile.Write(0, "\n");
     }
-    m_textFile.Write(3, "sSQLCommand = \"DELETE FROM %s WHERE %s = \" + m_%s;\n", m_tableName,
-                     m_key, m_key);
+    m_textFile.Write(3, "sSQLCommand = \"DELETE FROM %s WHERE %s = \" + %s;\n", m_sqlTable,
+                     m_sqlKey, m_keyMember);
     m_textFile.Write(3, "dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);\n");
     m_textFile.Write(2, "}\n");
     m_textFile.Write(0, "\n");
@@ -152,8 +155,8 @@ void TransactionDataClassWriter::WriteDetailHandleDelete()
 {
     m_textFile.Write(2, "public void HandleDelete()\n");
     m_textFile.Write(2, "{\n");
-    m_textFile.Write(3, "String sSQLCommand = \"DELETE FROM  %s WHERE %s = \" + m_%s;\n",
-                     m_tableName, m_key, m_key);
+    m_textFile.Write(3, "String sSQLCommand = \"DELETE FROM  %s WHERE %s = \" + %s;\n", m_sqlTable,
+                     m_sqlKey, m_keyMember);
     m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
     m_textFile.Write(3, "dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);\n");
     m_textFile.Write(2, "}\n");
@@ -163,7 +166,7 @@ void TransactionDataClassWriter::WriteDetailHandleDelete()
 void TransactionDataClassWriter::WriteSelectAllRecords()
 {
     const CString joined = JoinedSelect(*m_project, *m_table);
-    TableClassWriter::WriteSelectAllRecords(joined.IsEmpty() ? "SELECT * FROM " + m_tableName
+    TableClassWriter::WriteSelectAllRecords(joined.IsEmpty() ? "SELECT * FROM " + m_sqlTable
                                                              : joined);
     m_textFile.Write(0, "\n");
 }

@@ -13,6 +13,7 @@
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
@@ -483,18 +484,19 @@ void TransactionGridWriter::WriteDataCall(const FieldRep& control, int indent)
 {
     const ClassInvokation& call = *GetUsableDataCall(control);
     const Table* table = call.GetClass()->GetTable();
-    const CString tableName =
-        table != nullptr ? table->GetTableName() : call.GetClass()->GetFieldName();
+    const CString tableName = CSharpIdentifierPart(
+        table != nullptr ? table->GetTableName() : call.GetClass()->GetFieldName());
     if (std::find(m_declaredObjects.begin(), m_declaredObjects.end(), table) ==
         m_declaredObjects.end())
     {
-        const CString className = call.GetClass()->GetFieldName();
+        const CString className = CSharpIdentifier(call.GetClass()->GetFieldName());
         m_out.Write(indent, "%s m_%s = new %s(); \n", className, tableName, className);
         m_declaredObjects.push_back(table);
     }
     m_fragments.WriteCallParameterValues(call, indent, /*detailRow=*/false,
                                          MasterValueMember(control));
-    m_out.Write(indent, "dataTable = m_%s.%s(", tableName, call.GetFunction()->GetFieldName());
+    m_out.Write(indent, "dataTable = m_%s.%s(", tableName,
+                CSharpIdentifier(call.GetFunction()->GetFieldName()));
     m_fragments.WriteCallArguments(*call.GetFunction(), false);
     m_out.Write(0, ");\n");
 }
@@ -736,16 +738,18 @@ void TransactionGridWriter::WriteFillGridMethod(Table& table, int indent)
                        {i + 2, "{"},
                        {i + 3, "String columnName = dataTable.Columns[j].ColumnName.ToString();"},
                    });
-    std::vector<CString> columns{GetPrimaryKeyName(&table)};
+    // Each column's name in the query's table and the id of its cells.
+    std::vector<std::pair<CString, CString>> columns{
+        {GetPrimaryKeyName(&table), GetPrimaryKeyName(&table)}};
     for (const FieldRep* control : m_controls)
-        columns.push_back(ControlName(*control));
-    for (const CString& column : columns)
+        columns.emplace_back(ColumnName(*control), ControlName(*control));
+    for (const auto& [column, id] : columns)
     {
         m_out.Write(i + 3, "if (columnName.Equals(\"%s\"))\n", column);
         m_out.Write(i + 3, "{\n");
         m_out.Write(i + 4, "valueString = r[j].ToString();\n");
         m_out.Write(i + 4, "FieldValues s = new FieldValues();\n");
-        m_out.Write(i + 4, "s.m_fieldName = \"%s\";\n", column);
+        m_out.Write(i + 4, "s.m_fieldName = \"%s\";\n", id);
         m_out.Write(i + 4, "s.m_value = valueString;\n");
         m_out.Write(i + 4, "strA.Add(s);\n");
         m_out.Write(i + 3, "}\n");

@@ -3,11 +3,12 @@
 #include "gen_web/CodeLines.h"
 #include "gen_web/PageReach.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "platform/core/LiteralEscaping.h"
 
 UtilHandlerWriter::UtilHandlerWriter(const ForgeonProject& project, TextFile& file)
-    : m_project(project), m_file(file), m_namespace(project.GetProjectName())
+    : m_project(project), m_file(file), m_namespace(CSharpIdentifier(project.GetProjectName()))
 {
 }
 

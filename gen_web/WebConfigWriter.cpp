@@ -1,6 +1,7 @@
 #include "gen_web/WebConfigWriter.h"
 
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/ProjectSettings.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
@@ -8,7 +9,7 @@
 WebConfigWriter::WebConfigWriter(const ForgeonProject& project, TextFile& file)
     : m_file(file),
       m_connectionString(EscapeXml(project.GetProjectSettings()->GetConnectionString())),
-      m_projectName(EscapeXml(project.GetProjectSettings()->GetProjectName()))
+      m_projectName(CSharpIdentifier(project.GetProjectSettings()->GetProjectName()))
 {
     CString version;
     project.GetProjectSettings()->GetReportViewerVersion(version);

@@ -23,6 +23,7 @@ private:
 
     TextFile& m_file;
     CString m_connectionString;
+    // The project name as the namespace of the site's types.
     CString m_projectName;
     CString m_reportViewerVersion;
 };

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <iterator>
 #include <string_view>
+#include <vector>
 
 namespace
 {
@@ -408,6 +409,8 @@ constexpr const char* kReservedWords[] = {
 };
 
 static_assert(std::size(kReservedWords) == 393);
+static_assert(std::ranges::all_of(kReservedWords, [](const char* word)
+                                  { return std::string_view(word).size() <= 32; }));
 
 // Character classes of the C locale, whatever locale the process runs in.
 bool IsLower(char c)
@@ -458,11 +461,39 @@ std::string FoldedName(const CString& name)
     return CString(name).MakeLower().str();
 }
 
-bool IsSqlKeyword(CString name)
+namespace
 {
-    name.MakeUpper();
-    return std::any_of(std::begin(kReservedWords), std::end(kReservedWords),
-                       [&name](const char* word) { return name == word; });
+// The reserved words sorted once, for a binary search.
+const std::vector<std::string_view>& SortedReservedWords()
+{
+    static const std::vector<std::string_view> sorted = []
+    {
+        std::vector<std::string_view> words(std::begin(kReservedWords), std::end(kReservedWords));
+        std::sort(words.begin(), words.end());
+        return words;
+    }();
+    return sorted;
+}
+} // namespace
+
+std::span<const char* const> SqlReservedWords()
+{
+    return kReservedWords;
+}
+
+bool IsSqlKeyword(const CString& name)
+{
+    // No reserved word is longer than this: a longer name is none.
+    constexpr std::size_t longest = 32;
+    const std::size_t length = static_cast<std::size_t>(name.GetLength());
+    if (length == 0 || length > longest)
+        return false;
+    char upper[longest];
+    const char* bytes = name.GetString();
+    for (std::size_t i = 0; i < length; ++i)
+        upper[i] = ToUpper(bytes[i]);
+    const std::vector<std::string_view>& words = SortedReservedWords();
+    return std::binary_search(words.begin(), words.end(), std::string_view(upper, length));
 }
 
 namespace
@@ -548,6 +579,14 @@ CString FaultText(const TableNameFaults& faults)
 }
 } // namespace
 
+CString RefuseDefaultValue(CString value)
+{
+    if (value.IsEmpty())
+        return "";
+    value.Trim();
+    return HasSpecialCharacters(value) ? CString("it holds special characters") : CString();
+}
+
 CString RefuseDesignedTableName(const CString& name)
 {
     return FaultText(FindTableNameFaults(name));
@@ -555,8 +594,15 @@ CString RefuseDesignedTableName(const CString& name)
 
 CString RefuseWrittenFieldName(const CString& name)
 {
-    TableNameFaults faults = FindTableNameFaults(name);
-    faults.sqlKeyword = false;
+    // One pass over the bytes; the doors refused control characters before.
+    TableNameFaults faults;
+    for (const char c : name.str())
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        faults.specialCharacters |= IsPunctuation(byte) && c != '-' && c != '_';
+        faults.blanks |= c == ' ' || c == '\t';
+    }
+    faults.digitFirst = StartsWithDigit(name);
     return FaultText(faults);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/core/CString.h"
 
+#include <span>
 #include <string>
 
 // Turns an identifier into a label: a capital first, a blank for each "_", a blank before each
@@ -15,8 +16,10 @@ std::string FoldedName(const CString& name);
 // True when some character is an ASCII lower-case letter.
 bool HasLowerCase(CString text);
 
+// The SQL reserved-word list, in upper case.
+std::span<const char* const> SqlReservedWords();
 // True when the name, upper-cased, equals an entry of the SQL reserved-word list.
-bool IsSqlKeyword(CString name);
+bool IsSqlKeyword(const CString& name);
 
 // The name checks the editors compose, each with its own messages.
 // True when a character is one of ! " # $ % & ' ( ) * + , . / ; < = > ? @ [ \ ] ^ ` { | } ~ or a
@@ -32,6 +35,11 @@ bool HasControlCharacters(const CString& text);
 bool HasBlanks(const CString& text);
 // True when the first character is a digit.
 bool StartsWithDigit(const CString& text);
+
+// Why a field's default value is refused, empty when it is taken: trimmed at both ends, it holds
+// no special character (HasSpecialCharacters), as the table designer takes a typed one and every
+// door takes one from a file.
+CString RefuseDefaultValue(CString value);
 
 // The rules of a table name typed in the table designer, each found on its own: every name must
 // hold no special character and be no SQL reserved word; a new table's name also no blank and
@@ -53,8 +61,8 @@ CString RefuseReadTableName(const CString& name);
 // them.
 CString RefuseDesignedTableName(const CString& name);
 // Why the generated code cannot take a field name that breaks those rules, empty when it can:
-// all but an SQL keyword, which the scripts quote and which projects keep as their databases'
-// column names.
+// all but an SQL keyword, which the scripts and the data classes quote and which projects keep as
+// their databases' column names.
 CString RefuseWrittenFieldName(const CString& name);
 // Why a field name read from a file, or any name read from a database's catalogue (a table,
 // column, trigger or constraint), is refused, empty when it is kept: not empty, well-formed UTF-8

@@ -4,11 +4,14 @@
 #include "entities/Designation.h"
 #include "entities/FormInterface.h"
 #include "entities/Function.h"
+#include "entities/LinkControl.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
+#include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/ProjectSettings.h"
@@ -43,6 +46,13 @@ CString FieldText(const Field& field, const Table& table, const Module& module)
            QuotedName(table.GetTableName()) + " of module " + QuotedName(module.GetName());
 }
 
+CString DefaultText(const Field& field, const Table& table, const Module& module)
+{
+    return "the default value " + QuotedName(field.GetDefaultValue()) + " of field " +
+           QuotedName(field.GetFieldName()) + " of table " + QuotedName(table.GetTableName()) +
+           " of module " + QuotedName(module.GetName());
+}
+
 // Each table of the module once, in list order: master, transaction, map tables.
 std::vector<Table*> TablesOf(const Module& module)
 {
@@ -61,53 +71,70 @@ std::vector<Table*> TablesOf(const Module& module)
 // menus show, each with its kind ("menu", "procedure", "parameter", "role", "variable",
 // "function", "alias field", "reference field"): menus with their sub-menus, procedures with their
 // parameters, roles, the data classes' functions with their alias fields, and the pages'
-// variables and reference fields.
-std::vector<std::pair<CString, CString>> ShownNamesOf(const Module& module)
+// variables and reference fields. Each goes to visit(kind, name) until one returns true.
+template <class Visit> bool AnyShownNameOf(const Module& module, Visit visit)
 {
-    std::vector<std::pair<CString, CString>> names;
     std::vector<const Menu*> menus(module.GetMenus().begin(), module.GetMenus().end());
     for (std::size_t i = 0; i < menus.size(); ++i)
     {
-        names.emplace_back("menu", menus[i]->GetName());
+        if (visit("menu", menus[i]->GetName()))
+            return true;
         menus.insert(menus.end(), menus[i]->GetSubMenus().begin(), menus[i]->GetSubMenus().end());
     }
     for (const Procedure* procedure : module.GetProcedures())
     {
-        names.emplace_back("procedure", procedure->GetName());
+        if (visit("procedure", procedure->GetName()))
+            return true;
         for (const FieldVariableMap& parameter : procedure->GetFieldParameters())
         {
-            if (parameter.variable != nullptr)
-                names.emplace_back("parameter", parameter.variable->GetFieldName());
+            if (parameter.variable != nullptr &&
+                visit("parameter", parameter.variable->GetFieldName()))
+                return true;
         }
         for (const Variable* variable : procedure->GetVariationVariables())
-            names.emplace_back("parameter", variable->GetFieldName());
+        {
+            if (visit("parameter", variable->GetFieldName()))
+                return true;
+        }
     }
     for (const Designation* role : module.GetDesignations())
-        names.emplace_back("role", role->GetName());
+    {
+        if (visit("role", role->GetName()))
+            return true;
+    }
     for (const Class* dataClass : module.GetClasses())
     {
         for (const Function* function : dataClass->GetFunctions())
         {
-            names.emplace_back("function", function->GetFieldName());
+            if (visit("function", function->GetFieldName()))
+                return true;
             for (const Field* alias : function->GetAliasFields())
-                names.emplace_back("alias field", alias->GetFieldName());
+            {
+                if (visit("alias field", alias->GetFieldName()))
+                    return true;
+            }
         }
     }
     std::vector<FormInterface*> pages;
     module.GetEveryPage(pages);
+    std::vector<Variable*> variables;
     for (const FormInterface* page : pages)
     {
-        std::vector<Variable*> variables;
+        variables.clear();
         page->GetVariables(variables, true);
         for (const Variable* variable : variables)
-            names.emplace_back("variable", variable->GetFieldName());
+        {
+            if (visit("variable", variable->GetFieldName()))
+                return true;
+        }
         for (const RefField* refField : page->GetRefFields())
         {
-            if (refField->GetField() != nullptr)
-                names.emplace_back("reference field", refField->GetField()->GetFieldName());
+            if (refField->GetField() != nullptr &&
+                visit("reference field", refField->GetField()->GetFieldName()))
+                return true;
         }
     }
-    return names;
+    return false;
 }
 
 const char* const namesToRenameHeading =
@@ -230,24 +257,146 @@ CString RefuseProjectNames(const ForgeonProject& project)
                 if (const CString reason = RefuseReadFieldName(field->GetFieldName());
                     !reason.IsEmpty())
                     return Refused(FieldText(*field, *table, *module), reason);
+                if (const CString reason = RefuseDefaultValue(field->GetDefaultValue());
+                    !reason.IsEmpty())
+                    return Refused(DefaultText(*field, *table, *module), reason);
             }
         }
         if (const CString refusal = RefuseModulePageNames(*module); !refusal.IsEmpty())
             return refusal;
-        for (const auto& [kind, name] : ShownNamesOf(*module))
+        CString refusal;
+        if (AnyShownNameOf(*module,
+                           [&](const char* kind, const CString& name)
+                           {
+                               if (!HasControlCharacters(name))
+                                   return false;
+                               refusal =
+                                   Refused(CString("the ") + kind + " name " + QuotedName(name) +
+                                               " of module " + QuotedName(module->GetName()),
+                                           "it holds control characters");
+                               return true;
+                           }))
+            return refusal;
+    }
+    return "";
+}
+
+namespace
+{
+// The identifiers the generated code makes of a field or table name, folded.
+std::string FoldedPart(const CString& name)
+{
+    return FoldedName(CSharpIdentifierPart(name));
+}
+
+bool HaveSameIdentifiers(const CString& name, const CString& other)
+{
+    return other.CompareNoCase(name) != 0 &&
+           (FoldedPart(other) == FoldedPart(name) ||
+            FoldedName(PageControlId(other)) == FoldedName(PageControlId(name)));
+}
+
+// Each field of the table whose members or control ids the name of another field gives too,
+// once a pair: a name the generated code changes against every earlier field and every field
+// whose name it writes as it stands (which meets no other such name).
+void WriteSameIdentifierFields(const Table& table, const Module& module,
+                               std::vector<NameToRename>& found)
+{
+    const std::vector<Field*>& fields = table.GetFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+    {
+        const CString name = fields[i]->GetFieldName();
+        if (IsPageIdentifierAsItStands(name))
+            continue;
+        for (std::size_t j = 0; j < fields.size(); ++j)
         {
-            if (HasControlCharacters(name))
-                return Refused("the " + kind + " name " + QuotedName(name) + " of module " +
-                                   QuotedName(module->GetName()),
-                               "it holds control characters");
+            const CString other = fields[j]->GetFieldName();
+            if (j == i || (j > i && !IsPageIdentifierAsItStands(other)) ||
+                !HaveSameIdentifiers(name, other))
+                continue;
+            found.push_back({&module, nullptr, nullptr,
+                             FieldText(*fields[i], table, module) + " is the name of the field " +
+                                 QuotedName(other) +
+                                 " in the generated code: rename one of them in the table "
+                                 "designer"});
+            break;
+        }
+    }
+}
+} // namespace
+
+const Field* FindFieldOfSameIdentifier(const Table& table, const CString& name, const Field* except)
+{
+    for (const Field* field : table.GetFields())
+    {
+        if (field != except && HaveSameIdentifiers(name, field->GetFieldName()))
+            return field;
+    }
+    return nullptr;
+}
+
+const Table* FindTableOfSameIdentifier(const ForgeonProject& project, const CString& name,
+                                       const Table* except)
+{
+    const std::string part = FoldedPart(name);
+    for (const Module* module : project.GetModules())
+    {
+        for (const Table* table : TablesOf(*module))
+        {
+            const CString other = table->GetTableName();
+            if (table != except && other.CompareNoCase(name) != 0 && FoldedPart(other) == part)
+                return table;
+        }
+    }
+    return nullptr;
+}
+
+CString LinkControlId(CString caption)
+{
+    caption.Trim(' ');
+    return PageControlId(caption);
+}
+
+namespace
+{
+// What of the page, but the field and link given, has the id.
+CString FindPageId(const FormInterface& page, const CString& id, const Field* exceptField,
+                   const LinkControl* exceptLink)
+{
+    for (const FieldRep* control : page.GetFieldReps())
+    {
+        const Field* field = control != nullptr ? control->GetField() : nullptr;
+        if (field != nullptr && field != exceptField && PageControlId(field->GetFieldName()) == id)
+            return "the field " + QuotedName(field->GetFieldName());
+    }
+    for (const auto* links : {&page.GetPreLinkList(), &page.GetPostLinkList()})
+    {
+        for (const LinkControl* link : *links)
+        {
+            if (link != nullptr && link != exceptLink && LinkControlId(link->GetCaption()) == id)
+                return "the link " + QuotedName(link->GetCaption());
         }
     }
     return "";
+}
+} // namespace
+
+CString FindPageIdOfCaption(const FormInterface& page, const CString& caption,
+                            const LinkControl* except)
+{
+    return FindPageId(page, LinkControlId(caption), nullptr, except);
+}
+
+CString FindPageIdOfFieldName(const FormInterface& page, const CString& name, const Field* except)
+{
+    return FindPageId(page, PageControlId(name), except, nullptr);
 }
 
 std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)
 {
     std::vector<NameToRename> found;
+    // The tables looked at before.
+    std::vector<const Table*> seen;
     std::unordered_map<std::string, const Module*> modules;
     for (const Module* module : project.GetModules())
     {
@@ -262,6 +411,20 @@ std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)
             found.push_back({module, nullptr, page.page, page.text});
         for (const Table* table : TablesOf(*module))
         {
+            // Names written as they stand meet no other name but their own: only a name the
+            // generated code changes is looked for, once a pair.
+            const CString tableName = table->GetTableName();
+            if (const Table* same = IsPageIdentifierAsItStands(tableName)
+                                        ? nullptr
+                                        : FindTableOfSameIdentifier(project, tableName, table);
+                same != nullptr && (IsPageIdentifierAsItStands(same->GetTableName()) ||
+                                    std::ranges::find(seen, same) != seen.end()))
+                found.push_back({module, nullptr, nullptr,
+                                 TableText(*table, *module) + " is the name of the table " +
+                                     QuotedName(same->GetTableName()) +
+                                     " in the generated code: rename one of them in the table "
+                                     "designer"});
+            seen.push_back(table);
             for (const Field* field : table->GetFields())
             {
                 if (const CString reason = RefuseWrittenFieldName(field->GetFieldName());
@@ -270,6 +433,7 @@ std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)
                                      FieldText(*field, *table, *module) + ": " + reason +
                                          ": rename it in the table designer"});
             }
+            WriteSameIdentifierFields(*table, *module, found);
         }
     }
     return found;

@@ -4,19 +4,23 @@
 
 #include <vector>
 
+class Field;
+class LinkControl;
 class FormInterface;
 class ForgeonProject;
 class Module;
 class ProjectSettings;
+class Table;
 
 // The module, table and field names of a project as the table designer and Rename Module take
 // typed names, for every door that reads a project file: the project and database names as
 // Project Properties takes them (RefuseProjectAndDatabaseNames), the values of the connection
 // (RefuseConnectionValues) and the theme and colour-scheme names, which refuse the file only where
 // they are paths (RefuseReadThemePath), first; each name passes the rules of its kind (a field's
-// those of RefuseReadFieldName), no two tables of the whole project share a name compared ignoring
-// case, no two modules share a name; the page names pass the designers' rules
-// (RefuseModulePageNames). Names that earlier versions took are left to Write All
+// those of RefuseReadFieldName, its default value the table designer's, RefuseDefaultValue), no
+// two tables of the whole project share a name compared ignoring case, no two modules share a
+// name; the page names pass the designers' rules (RefuseModulePageNames). Names that earlier
+// versions took are left to Write All
 // (FindNamesToRename). The first name refused, as "the table name "x" of module "y" is
 // refused: <reason>"; empty when every name is taken.
 CString RefuseProjectNames(const ForgeonProject& project);
@@ -65,6 +69,28 @@ CString RefuseWritingNamesToRename(const ForgeonProject& project, const Module* 
 // Shows that refusal when there is one: true when the write may go on.
 bool CheckNamesBeforeWrite(const ForgeonProject& project, const Module* module,
                            const FormInterface* page);
+
+// The field of the table, other than except and other than one of the same name ignoring case,
+// whose name the generated code writes as the same member or control id as the name
+// (CSharpIdentifierPart, PageControlId; compared ignoring case); null when none.
+const Field* FindFieldOfSameIdentifier(const Table& table, const CString& name,
+                                       const Field* except);
+// The table of the project, other than except and other than one of the same name ignoring case,
+// whose name the generated code writes as the same class name as the name
+// (CSharpIdentifierPart, compared ignoring case); null when none.
+const Table* FindTableOfSameIdentifier(const ForgeonProject& project, const CString& name,
+                                       const Table* except);
+
+// The id of a link of a page made from its display name: the caption trimmed of blanks, as
+// PageControlId makes it.
+CString LinkControlId(CString caption);
+// What of the page, but the link except, has the id a link of the caption would have: "the
+// field \"x\"" or "the link \"x\"", empty when nothing has.
+CString FindPageIdOfCaption(const FormInterface& page, const CString& caption,
+                            const LinkControl* except);
+// What of the page, but the field except, has the control id a field of the name would have
+// (PageControlId), as above.
+CString FindPageIdOfFieldName(const FormInterface& page, const CString& name, const Field* except);
 
 // Each module and table name that Windows keeps for a device, as "the table name "CON" of module
 // "y"", in module order.

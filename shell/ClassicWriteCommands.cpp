@@ -78,7 +78,10 @@ void ForgeonDoc::OnClassicWriteAll()
         (!CheckNamesBeforeWrite(*project, nullptr, nullptr) || !PrepareAndSave()))
         return;
     DocumentWriteServices services(*this, Frame());
-    AspWriteAll(GetProject(), schema, services).Run(nullptr);
+    AspWriteAll writeAll(GetProject(), schema, services);
+    if (!m_strPath.IsEmpty())
+        writeAll.NamesChecked();
+    writeAll.Run(nullptr);
 }
 
 void ForgeonDoc::OnReviewReport()

@@ -698,6 +698,7 @@ void ForgeonDoc::OnWriteAll()
     CWaitCursor wait;
     // The driver names what it could not write or copy, the set-up of the folder included.
     AspxWriteAll writeAll(project);
+    writeAll.NamesChecked();
     CompleteProjectFolder(*project, GetProgramFolder(), writeAll.GetReport());
     if (!writeAll.Run(nullptr, dialog.m_useModifiedFiles != FALSE))
         return;

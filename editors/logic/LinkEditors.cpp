@@ -9,6 +9,7 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/ProjectNameCheck.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -258,6 +259,14 @@ void LinkEditor::AddOrUpdate()
         return;
     }
     const int alignment = SelectedAlignment();
+    const CString caption = m_states.GetText(IDC_CAPTION);
+    // The display name stays free text; the id the generated code makes of it must be its own.
+    if (const CString other = IdOfCaptionTakenBy(caption); !caption.IsEmpty() && !other.IsEmpty())
+    {
+        AfxMessageBox("The generated page names this link as " + other +
+                      ". Please enter another Link Display Name");
+        return;
+    }
     LinkControl* const existing = FindLink(m_chosenMenu, alignment);
     if (!IsUpdateMode())
     {
@@ -276,7 +285,6 @@ void LinkEditor::AddOrUpdate()
     if (m_editedLink == nullptr)
         return;
     m_editedLink->SetAlignment(alignment);
-    const CString caption = m_states.GetText(IDC_CAPTION);
     if (caption.IsEmpty())
         AfxMessageBox("Please enter Link Display Name");
     else
@@ -286,6 +294,11 @@ void LinkEditor::AddOrUpdate()
     FillLinks();
     Clear();
     FillMenuVariables();
+}
+
+CString LinkEditor::IdOfCaptionTakenBy(const CString&) const
+{
+    return "";
 }
 
 void LinkEditor::Clear()
@@ -480,6 +493,12 @@ LinkControl* PageLinkEditor::AppendLink()
     else
         m_page.AddPostLink(link);
     return link;
+}
+
+// A page link's id is made of its caption, beside the ids of the page's controls and links.
+CString PageLinkEditor::IdOfCaptionTakenBy(const CString& caption) const
+{
+    return FindPageIdOfCaption(m_page, caption, m_editedLink);
 }
 
 void PageLinkEditor::PlaceEditedLink()

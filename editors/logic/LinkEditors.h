@@ -126,6 +126,9 @@ protected:
     virtual const char* DuplicateMessage() const = 0;
     // After the alignment and caption went in, before the target is set.
     virtual void PlaceEditedLink() {}
+    // What of the page has the id the generated code makes of the caption, when the link's id is
+    // made of it ("the link \"x\""); empty when nothing has.
+    virtual CString IdOfCaptionTakenBy(const CString& caption) const;
     // The link at the row moves within its list; the selected row after.
     virtual int MoveUp(int row) = 0;
     virtual int MoveDown(int row) = 0;
@@ -193,6 +196,7 @@ private:
     LinkControl* AppendLink() override;
     const char* DuplicateMessage() const override { return "Such link control already present."; }
     void PlaceEditedLink() override;
+    CString IdOfCaptionTakenBy(const CString& caption) const override;
     int MoveUp(int row) override;
     int MoveDown(int row) override;
     int PreLinkCount() const;

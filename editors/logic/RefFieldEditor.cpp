@@ -2,6 +2,7 @@
 
 #include "entities/FormInterface.h"
 #include "model/Field.h"
+#include "model/ProjectNameCheck.h"
 #include "model/RefField.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
@@ -111,7 +112,18 @@ void RefFieldEditor::AddOrUpdate()
         AfxMessageBox(refusal);
         return;
     }
-    if (RefField* refField = SelectedRefField())
+    // The name stays as typed; the id the generated page makes of it must be its own. A name
+    // the page holds already is left to the checks below.
+    RefField* selected = SelectedRefField();
+    if (const CString other = FindPageIdOfFieldName(
+            m_page, name, selected != nullptr ? selected->GetField() : nullptr);
+        !other.IsEmpty() && !m_page.IsFieldNameUsed(name))
+    {
+        AfxMessageBox("The generated page names this field as " + other +
+                      ". Please enter another name.");
+        return;
+    }
+    if (RefField* refField = selected)
     {
         Field* field = refField->GetField();
         const CString oldName = field->GetFieldName();

@@ -11,6 +11,7 @@
 #include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/NamedQuestion.h"
+#include "model/ProjectNameCheck.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "model/TableFormCreator.h"
@@ -99,6 +100,12 @@ CString TransactionNameOf(CString basicName)
     if (basicName.Replace("_basic", "") == 0)
         basicName.Replace("_Basic", "");
     return basicName;
+}
+// What the table designer says of a name that the generated code writes as another one's.
+CString SameIdentifierRefusal(const char* kind, const CString& other)
+{
+    return CString(kind) + " \"" + other +
+           "\" has the same name in the generated code: it cannot take both. Please check.";
 }
 } // namespace
 
@@ -619,6 +626,15 @@ bool TableDesigner::CheckField()
         AfxMessageBox("Field with this name exists in the table.");
         failed = true;
     }
+    if (!failed)
+    {
+        if (const Field* same = FindFieldOfSameIdentifier(
+                *m_table, name, IsUpdateMode() ? SelectedField() : nullptr))
+        {
+            AfxMessageBox(SameIdentifierRefusal("Field", same->GetFieldName()));
+            failed = true;
+        }
+    }
     if (failed)
         return false;
     if (m_table->GetKind() == Table::mapKind)
@@ -641,9 +657,7 @@ void TableDesigner::AddOrUpdate(bool controlsRead)
 {
     if (m_table == nullptr)
         return;
-    CString defaultValue = m_states.GetText(IDC_DEFAULT_VALUE);
-    defaultValue.Trim();
-    if (HasSpecialCharacters(defaultValue))
+    if (!RefuseDefaultValue(m_states.GetText(IDC_DEFAULT_VALUE)).IsEmpty())
     {
         AfxMessageBox("Special characters not allowed in default value.");
         return;
@@ -990,6 +1004,14 @@ bool TableDesigner::CheckTableName(CString& name) const
     // when it is stored.
     if (!failed && !m_isNew && name.CompareNoCase(m_table->GetTableName()) != 0)
         failed = !CheckNewNameForm(name, faults);
+    if (!failed && !m_isNew)
+    {
+        if (const Table* same = FindTableOfSameIdentifier(m_project, name, m_table))
+        {
+            AfxMessageBox(SameIdentifierRefusal("Table", same->GetTableName()));
+            failed = true;
+        }
+    }
     if (failed && !m_isNew && !m_table->GetTableName().IsEmpty())
         name = m_table->GetTableName();
     return !failed;
@@ -1043,6 +1065,11 @@ bool TableDesigner::CheckNewTableName(const CString& name)
     else if (m_project.FindTableByName(name) != nullptr)
     {
         AfxMessageBox("A table with this name already exists.");
+        failed = true;
+    }
+    else if (const Table* same = FindTableOfSameIdentifier(m_project, name, m_table))
+    {
+        AfxMessageBox(SameIdentifierRefusal("Table", same->GetTableName()));
         failed = true;
     }
     else if (faults.specialCharacters)

@@ -66,6 +66,14 @@ bool HasControlCharacter(std::string_view bytes)
 {
     while (!bytes.empty())
     {
+        // ASCII, the most of every name, without decoding.
+        if (const auto c = static_cast<unsigned char>(bytes.front()); c < 0x80)
+        {
+            if (c < 0x20 || c == 0x7F)
+                return true;
+            bytes.remove_prefix(1);
+            continue;
+        }
         const DecodedCharacter character = FirstCharacter(bytes);
         if (character.length != 0 && IsControlCharacter(character.code))
             return true;
@@ -78,6 +86,11 @@ bool IsValidUtf8(std::string_view bytes)
 {
     while (!bytes.empty())
     {
+        if (static_cast<unsigned char>(bytes.front()) < 0x80)
+        {
+            bytes.remove_prefix(1);
+            continue;
+        }
         const std::size_t length = SequenceLength(bytes);
         if (length == 0)
             return false;

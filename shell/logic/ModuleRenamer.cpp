@@ -1,41 +1,24 @@
 #include "shell/logic/ModuleRenamer.h"
 
 #include "entities/DashBoardPage.h"
-#include "gen_reports/CSharpScanner.h"
 #include "gen_web/ProjectFolder.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/SitePageNames.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
-#include <string_view>
 
 namespace
 {
 constexpr const char* kNameCharacterRefusal =
     "Module name cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n Please enter "
     "valid name";
-
-bool IsWordCharacter(char c)
-{
-    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
-}
 } // namespace
-
-bool IsCSharpIdentifier(const CString& name)
-{
-    const std::string_view text(name.GetString(), static_cast<std::size_t>(name.GetLength()));
-    if (text.empty() || std::isdigit(static_cast<unsigned char>(text.front())) != 0 ||
-        !std::all_of(text.begin(), text.end(), IsWordCharacter))
-        return false;
-    return !IsCSharpReservedWord(text);
-}
 
 bool ConfirmNameForCode(const CString& name, const char* subject, const char* question)
 {

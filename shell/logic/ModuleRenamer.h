@@ -34,8 +34,6 @@ private:
     Module& m_module;
 };
 
-// A letter or "_", then letters, digits and "_"; no keyword of C#.
-bool IsCSharpIdentifier(const CString& name);
 // True for a C# identifier; otherwise warns that the generated code, which takes the name as
 // the subject says ("the module name as a namespace"), will not compile, and asks the question:
 // true when the user answers OK.

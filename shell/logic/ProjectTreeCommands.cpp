@@ -513,6 +513,7 @@ void ProjectTreeCommands::WriteModule()
         !m_host.PrepareAndSave())
         return;
     AspxWriteAll writeAll(&Project());
+    writeAll.NamesChecked();
     CompleteProjectFolder(Project(), ProgramFolder().c_str(), writeAll.GetReport());
     // A failed run has shown its report; a run that wrote everything shows its notes.
     const bool written = writeAll.Run(module);

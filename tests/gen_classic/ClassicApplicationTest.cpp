@@ -107,3 +107,30 @@ TEST(ClassicApplicationTest, OddRoleAndMenuNamesGiveScriptsThatPassTheChecks)
     EXPECT_NE(menus.find(", _2ND_MAIN_SALES_MANAGER]"), std::string::npos) << menus;
 }
 } // namespace
+
+namespace
+{
+// Every field name slot of the classic application set to names the doors take, in turn: a C#
+// keyword, reserved words of SQL, VBScript and JavaScript, a name the pages declare themselves,
+// "-" and mixed case; the pages still pass node and the page check.
+TEST(ClassicApplicationTest, NamesTheDoorsTakeGivePagesThatPassTheChecks)
+{
+    ClassicApplication application;
+    const char* const names[] = {"event",  "user",    "order", "a-b", "x--y",     "MixedCase",
+                                 "select", "checked", "end",   "Dim", "function", "values"};
+    std::size_t next = 0;
+    std::vector<Table*> tables;
+    application.m_project.GetBaseModule()->GetAllTables(tables);
+    for (Table* table : tables)
+    {
+        if (table->IsSystemTable())
+            continue;
+        for (Field* field : table->GetFields())
+        {
+            if (!field->IsKeyOrDeletedFlag() && !field->IsForeignKey())
+                field->SetFieldName(names[next++ % std::size(names)]);
+        }
+    }
+    WriteAndCheck(application, true);
+}
+} // namespace

@@ -2,6 +2,8 @@
 
 #include "entities/AspxFile.h"
 #include "entities/DashBoardPage.h"
+#include "entities/Form.h"
+#include "entities/LinkControl.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 
 #include "tests/gen_web/PreparedProjectFolder.h"
@@ -35,6 +37,16 @@ TEST(WriteAllPageClash, EachFileOrClassTwoPagesWriteIsNamedAndTheRunFails)
     base.Append(DashBoardPageNamed("CUSTOMER_Report_report"));
     base.Append(DashBoardPageNamed("Shared"));
     sales.Append(DashBoardPageNamed("Shared"));
+    // Classes and link ids the generated code writes alike.
+    base.Append(DashBoardPageNamed("Plan-A"));
+    base.Append(DashBoardPageNamed("Plan_A"));
+    Form* form = base.GetMasterFormForTable(base.FindMasterTableByNameExact("customer"), false);
+    for (const char* caption : {"View & Print", "View - Print", "Orders (all)"})
+    {
+        auto* link = new LinkControl(nullptr, 0, 0, LinkControl::Left);
+        link->SetCaption(caption);
+        form->AddPreLink(link);
+    }
     {
         ScopedOpenProject open(&shop.Project());
         shop.Project().SetCurrentModule(&sales);
@@ -51,6 +63,9 @@ TEST(WriteAllPageClash, EachFileOrClassTwoPagesWriteIsNamedAndTheRunFails)
     for (const GenerationReport::Entry& entry : writeAll.GetReport().GetUnwrittenFiles())
         named.push_back(entry.name.str() + " (" + entry.reason.str() + ")");
     const std::vector<std::string> expected = {
+        ui + "BaseModule\\UI\\customerAdd.aspx (the link \"View - Print\" of the form "
+             "\"customer_form\" of module \"BaseModule\" has the id View___Print of another "
+             "control of the page: the site does not compile; change its display name)",
         ui + "BaseModule\\UI\\home.aspx (written for the dashboard page \"Home\" of module "
              "\"BaseModule\" and the dashboard page \"home\" of module \"BaseModule\": a folder "
              "holds one file of that name whatever its case)",
@@ -58,6 +73,8 @@ TEST(WriteAllPageClash, EachFileOrClassTwoPagesWriteIsNamedAndTheRunFails)
              "Report\" of module \"BaseModule\" and the dashboard page \"CUSTOMER_Report_report\" "
              "of module "
              "\"BaseModule\": a folder holds one file of that name whatever its case)",
+        ui + "BaseModule\\UI\\Plan_A.aspx.cs (its class Plan_A is the class of the dashboard "
+             "page \"Plan-A\" of module \"BaseModule\" too: the site does not compile)",
         ui + "Sales & Stock\\UI\\Login.aspx.cs (its class Login is the class of the login page "
              "\"Login Page\" of module \"BaseModule\" too: the site does not compile)",
         ui + "Sales & Stock\\UI\\Shared.aspx.cs (its class Shared is the class of the dashboard "

@@ -24,7 +24,7 @@ namespace
 namespace fs = std::filesystem;
 
 // Where two files part, for the failure message.
-std::string FirstDifference(const std::string& left, const std::string& right)
+std::string FirstTextDifference(const std::string& left, const std::string& right)
 {
     const auto parted = std::mismatch(left.begin(), left.end(), right.begin(), right.end());
     return "sizes " + std::to_string(left.size()) + " and " + std::to_string(right.size()) +
@@ -51,7 +51,7 @@ void ExpectPreparedSaveLoadsAsSaved(ProjectStore& store, const fs::path& folder)
     for (const fs::path& next : {reloaded, again})
     {
         const std::string bytes = ReadHostFile(next);
-        EXPECT_TRUE(saved == bytes) << next.filename() << ": " << FirstDifference(saved, bytes);
+        EXPECT_TRUE(saved == bytes) << next.filename() << ": " << FirstTextDifference(saved, bytes);
     }
 }
 } // namespace

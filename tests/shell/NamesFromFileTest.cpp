@@ -1,10 +1,11 @@
-// A project file whose field, project or database names were edited by hand: a name no build
-// made is refused at every door, naming it; a field name an earlier build took opens with the
-// warning of names to rename, and Write All refuses it until the table designer renames it; then
-// the site is written and its C# compiles.
+// A project file whose field, project or database names or default values were edited by hand: a
+// name no build made is refused at every door, naming it; a field name an earlier build took opens
+// with the warning of names to rename, and Write All refuses it until the table designer renames
+// it; then the site is written and its C# compiles.
 #include "editors/WriteAllDlg.h"
 #include "editors/logic/TableDesigner.h"
 #include "model/Field.h"
+#include "model/Module.h"
 #include "model/ProjectNameCheck.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
@@ -63,6 +64,10 @@ std::string SaveDesignedProject(const RunningProgram& program, const std::string
 {
     DesignedProject designed(program.folder.ModelPath(), /*databaseKind=*/1);
     designed.project.SetDatabaseName("LibraryData");
+    designed.project.GetBaseModule()
+        ->FindMasterTableByNameExact("author")
+        ->FindFieldByName("born")
+        ->SetDefaultValue("4242");
     ProjectStore store;
     EXPECT_TRUE(store.ArchiveProject(&designed.project, path.c_str(), FALSE));
     return ReadHostFile(path);
@@ -98,6 +103,12 @@ TEST(NamesFromFileTest, NamesNoBuildMadeAreRefusedAtEveryDoor)
         {"born", "a] int NULL) DROP TABLE useraccount --",
          "the field name \"a] int NULL) DROP TABLE useraccount --" + fieldOfAuthor +
              " is refused: it holds a quoting character"},
+        {"4242", "1; CREATE TABLE injected(x int); --",
+         "the default value \"1; CREATE TABLE injected(x int); --\" of field \"born" +
+             fieldOfAuthor + " is refused: it holds special characters"},
+        {"4242", "1) DROP TABLE useraccount --",
+         "the default value \"1) DROP TABLE useraccount --\" of field \"born" + fieldOfAuthor +
+             " is refused: it holds special characters"},
         {"Library", "..\\..\\evil",
          "the project name \"..\\..\\evil\" is refused: it holds one of * | / \\ < > ? :"},
         {"Library", "..", "the project name \"..\" is refused: it names no folder of its own"},

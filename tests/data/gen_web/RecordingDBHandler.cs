@@ -6,8 +6,9 @@ using System.Data;
 namespace Shop
 {
     // Stands in for the generated DBHandler: records the statements, those of a save once it
-    // commits; an insert's identity is 7, a query finds the rows of the first answer whose text
-    // it holds, else none.
+    // commits, with the brackets that quote names taken away (the golden files show them); an
+    // insert's identity is 7, a query finds the rows of the first answer whose text it holds,
+    // else none.
     public partial class DBHandler
     {
         public static List<string> Statements = new List<string>();
@@ -15,9 +16,24 @@ namespace Shop
         // The statements of the open save, null when none is open.
         static List<string> s_save = null;
 
-        static void Record(String statement)
+        // The statement without the brackets around names; literals are left as they are.
+        static String Plain(String statement)
         {
-            (s_save != null ? s_save : Statements).Add(statement);
+            System.Text.StringBuilder plain = new System.Text.StringBuilder();
+            bool literal = false;
+            foreach (char c in statement)
+            {
+                if (c == '\'')
+                    literal = !literal;
+                if (literal || (c != '[' && c != ']'))
+                    plain.Append(c);
+            }
+            return plain.ToString();
+        }
+
+        static void Record(String statement, String note = "")
+        {
+            (s_save != null ? s_save : Statements).Add(note + Plain(statement));
         }
 
         public void ExecuteNonQueryOnMaster(String queryString)
@@ -29,7 +45,7 @@ namespace Shop
         {
             Record(queryString);
             foreach (KeyValuePair<string, DataTable> answer in Answers)
-                if (queryString.Contains(answer.Key))
+                if (Plain(queryString).Contains(answer.Key))
                     return answer.Value;
             return new DataTable();
         }
@@ -41,7 +57,7 @@ namespace Shop
         public String InsertSelectThenUpdate(String queryString, String selectString, KeyedStatement update)
         {
             Record(queryString);
-            Record("(in the insert's transaction) " + update("7"));
+            Record(update("7"), "(in the insert's transaction) ");
             return "7";
         }
 

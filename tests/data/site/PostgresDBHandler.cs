@@ -1,7 +1,7 @@
 // Stands in for the generated DBHandler in the served-site tests: runs the generated SQL on the
 // PostgreSQL server that WEAVO_PG_ODBC names, through unixODBC and the PostgreSQL ODBC driver,
 // rewriting the few T-SQL forms PostgreSQL writes otherwise, and appends every statement as one
-// line to the file that WEAVO_SQL_LOG names. While a request's save is open (BeginSave), its
+// line, its names without brackets, to the file that WEAVO_SQL_LOG names. While a request's save is open (BeginSave), its
 // statements run in the save's transaction, as the generated class runs them.
 using System;
 using System.Data;
@@ -220,15 +220,25 @@ namespace Guard
             return table;
         }
 
+        // The statement on one line, without the brackets that quote names (literals as they are).
         static void Log(String statement)
         {
+            StringBuilder plain = new StringBuilder();
+            bool literal = false;
+            foreach (char c in statement)
+            {
+                if (c == '\'')
+                    literal = !literal;
+                if (literal || (c != '[' && c != ']'))
+                    plain.Append(c);
+            }
             lock (s_logLock)
                 File.AppendAllText(Environment.GetEnvironmentVariable("WEAVO_SQL_LOG"),
-                                   statement.Replace("\r", " ").Replace("\n", " ") + "\n");
+                                   plain.ToString().Replace("\r", " ").Replace("\n", " ") + "\n");
         }
 
         // N'...' as '...', CONVERT(varchar(10), x, 101) as to_char, @@IDENTITY as lastval(), no
-        // "dbo." schema, a row lock's hint (UPDLOCK, ROWLOCK) as FOR UPDATE and a table lock's
+        // "dbo." schema, [name] as "name", a row lock's hint (UPDLOCK, ROWLOCK) as FOR UPDATE and a table lock's
         // (TABLOCKX, HOLDLOCK) as LOCK TABLE before the query; the text inside literals is left
         // alone.
         public static String Rewritten(String statement)
@@ -261,16 +271,24 @@ namespace Guard
             return result.ToString();
         }
 
+        // A T-SQL name in brackets, "]" doubled inside; PostgreSQL's quoted name folded as the
+        // project's PostgreSQL script writes it.
+        const String BracketedName = @"\[((?:[^\]]|\]\])*)\]";
+        const String TableName = @"(?:\w+|\[(?:[^\]]|\]\])*\])";
+
         static String RewrittenCode(String code)
         {
             code = Regex.Replace(code, @"CONVERT\s*\(\s*varchar\s*\(\s*10\s*\)\s*,\s*([^,()]+?)\s*,\s*101\s*\)",
                                  "to_char($1, 'MM/DD/YYYY')", RegexOptions.IgnoreCase);
             code = Regex.Replace(code, "@@IDENTITY", "lastval()", RegexOptions.IgnoreCase);
-            code = Regex.Replace(code, @"^(SELECT .* FROM (\w+)) WITH \(TABLOCKX, HOLDLOCK\)$",
+            code = Regex.Replace(code, @"^(SELECT .* FROM (" + TableName + @")) WITH \(TABLOCKX, HOLDLOCK\)$",
                                  "LOCK TABLE $2 IN EXCLUSIVE MODE; $1");
-            code = Regex.Replace(code, @"^(SELECT .* FROM \w+) WITH \(UPDLOCK, ROWLOCK\)( WHERE .*)$",
+            code = Regex.Replace(code, @"^(SELECT .* FROM " + TableName + @") WITH \(UPDLOCK, ROWLOCK\)( WHERE .*)$",
                                  "$1$2 FOR UPDATE");
-            return Regex.Replace(code, @"\bdbo\.", "", RegexOptions.IgnoreCase);
+            code = Regex.Replace(code, @"\bdbo\.", "", RegexOptions.IgnoreCase);
+            return Regex.Replace(code, BracketedName, (Match name) => "\"" + Regex.Replace(
+                name.Groups[1].Value.Replace("]]", "]"), "[A-Z]", (Match c) => c.Value.ToLower())
+                .Replace("\"", "\"\"") + "\"");
         }
     }
 }

@@ -12,17 +12,18 @@
 namespace
 {
 
-// A page over "orders" with a control for Name, and reference fields Total (orders, decimal),
-// Stock (items, int) and Price (orders, float).
+// A page over "orders" with controls for Name and a_b, and reference fields Total (orders,
+// decimal), Stock (items, int) and Price (orders, float).
 struct RefFieldFixture
 {
-    std::unique_ptr<Table> orders{NewTable("orders", Table::masterKind, {"Name"})};
+    std::unique_ptr<Table> orders{NewTable("orders", Table::masterKind, {"Name", "a_b"})};
     std::unique_ptr<Table> items{NewTable("items", Table::masterKind, {})};
     std::unique_ptr<Form> form{NewForm("OrderForm", orders.get())};
 
     RefFieldFixture()
     {
         form->AddFieldRepForField(orders->FindFieldByName("Name"));
+        form->AddFieldRepForField(orders->FindFieldByName("a_b"));
         Add("Total", 2, orders.get());
         Add("Stock", 0, items.get());
         Add("Price", 1, orders.get());
@@ -88,6 +89,14 @@ TEST(RefFieldEditorTest, AddAndUpdateByName)
         {"no type", -1, "Qty", -1, "", "Total:Decimal;Price:float;"},
         {"renamed and retyped", 1, "Cost", 6, "", "Total:Decimal;Cost:text;"},
         {"taken name kept silently", 1, "Total", 5, "", "Total:Decimal;Price:DateTime;"},
+        {"the id of a control", -1, "a-b", 0,
+         "The generated page names this field as the field \"a_b\". Please enter another name.",
+         "Total:Decimal;Price:float;"},
+        {"the id of a control on update", 1, "a b", 0,
+         "The generated page names this field as the field \"a_b\". Please enter another name.",
+         "Total:Decimal;Price:float;"},
+        {"free text whose id is its own", -1, "<b>x</b>", 0, "",
+         "Total:Decimal;Price:float;<b>x</b>:int;"},
         {"a line separator", -1, "Q\u2028ty", 0,
          "The name \"Q\\xE2\\x80\\xA8ty\" cannot be taken: it holds control characters.\nPlease "
          "enter another name.",

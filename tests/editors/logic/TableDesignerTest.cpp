@@ -182,6 +182,54 @@ TEST(TableDesignerTest, FieldChecksShowTheirMessagesInOrderAndStoreOnlyAGoodFiel
     }
 }
 
+// A name the generated code writes as the member or control id of another field of the table, or
+// as the class of another table, is refused; one it writes apart is taken.
+TEST(TableDesignerTest, ANameTheGeneratedCodeWritesAsAnothersIsRefused)
+{
+    const struct
+    {
+        const char* first;
+        const char* second;
+        bool refused;
+    } cases[] = {
+        {"a_b", "a-b", true},      {"a-b", "a_b", true},  {"x--y", "x__y", true},
+        {"event_", "event", true}, {"a-b", "a:c", false}, {"event", "events", false},
+    };
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(std::string(each.first) + " " + each.second);
+        Designer d;
+        d.designer.LoadTable(nullptr, Table::masterKind);
+        d.AddField(each.first, 4);
+        ScriptedMessageBoxes boxes;
+        d.AddField(each.second, 4);
+        EXPECT_EQ(each.refused ? Boxes{"Field \"" + std::string(each.first) +
+                                       "\" has the same name in the generated code: it cannot "
+                                       "take both. Please check."}
+                               : Boxes{},
+                  Texts(boxes));
+        EXPECT_EQ(d.designer.GetTable()->FindFieldByName(each.second) == nullptr, each.refused);
+
+        Designer tables;
+        tables.designer.LoadTable(nullptr, Table::masterKind);
+        tables.states.SetText(TableDesigner::IDC_TABLE_NAME, each.first);
+        tables.AddField("name", 4);
+        tables.designer.Ok(true);
+        tables.designer.LoadTable(nullptr, Table::masterKind);
+        tables.states.SetText(TableDesigner::IDC_TABLE_NAME, each.second);
+        tables.AddField("name", 4);
+        ScriptedMessageBoxes tableBoxes;
+        tables.designer.Ok(true);
+        const bool clash = each.refused && CString(each.first) != "event_";
+        EXPECT_EQ(clash ? Boxes{"Table \"" + std::string(CString(each.first).MakeLower()) +
+                                "\" has the same name in the generated code: it cannot take "
+                                "both. Please check."}
+                        : Boxes{},
+                  Texts(tableBoxes));
+        EXPECT_EQ(tables.open.project.FindTableByName(each.second) == nullptr, clash);
+    }
+}
+
 TEST(TableDesignerTest, ANameWhoseKeyAFieldHoldsIsRefusedAndTheTableNotStored)
 {
     Designer d;

@@ -1,5 +1,6 @@
 #include "shell/logic/ModuleRenamer.h"
 #include "entities/Menu.h"
+#include "model/Identifiers.h"
 #include "model/ProjectNameCheck.h"
 #include "tests/shell/logic/TreeFixture.h"
 #include "tests/support/TempFolder.h"

@@ -195,6 +195,29 @@ TEST_F(TreeFixture, EveryKindOfNameFollowsOneRuleAtEveryDoor)
     EXPECT_EQ(RefuseProjectNames(project), "");
 }
 
+// Names a file or a catalogue brings that the generated code writes as one identifier are named
+// by the warning of names to rename, once a pair; names it writes apart are not.
+TEST_F(TreeFixture, NamesTheGeneratedCodeWritesAsOneAreNamedToRename)
+{
+    Module& base = Base();
+    Table* shelf = NewTable("shelf", Table::masterKind, {"a-b", "a_b", "event", "event_", "x-y"});
+    base.AppendMasterTable(shelf);
+    for (const char* name : {"box-1", "box_1", "crate"})
+        base.AppendMasterTable(NewTable(name, Table::masterKind, {"title"}));
+    std::vector<std::string> texts;
+    for (const NameToRename& each : FindNamesToRename(project))
+        texts.push_back(each.text.str());
+    const std::string inShelf = "\" of table \"shelf\" of module \"BaseModule\" is the name of "
+                                "the field ";
+    const std::string tail = " in the generated code: rename one of them in the table designer";
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "the field name \"a-b" + inShelf + "\"a_b\"" + tail,
+                         "the field name \"event" + inShelf + "\"event_\"" + tail,
+                         "the table name \"box-1\" of module \"BaseModule\" is the name of the "
+                         "table \"box_1\"" +
+                             tail}));
+}
+
 // The names a file holds that no file of the site is named after, a data class's function and
 // its alias fields among them, pass the control-character rule too.
 TEST_F(TreeFixture, AFunctionOrAliasNameFromAFileRefusesControlCharacters)

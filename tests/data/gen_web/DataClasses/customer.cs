@@ -28,7 +28,7 @@ namespace Shop
 		//Handles the row insertion in table customer
 		public void HandleAdd()
 		{
-			String sSQLCommand = "INSERT INTO customer(Is_Deleted,cname,credit_limit,remark) " +
+			String sSQLCommand = "INSERT INTO [customer]([Is_Deleted],[cname],[credit_limit],[remark]) " +
 			"VALUES("+ m_Is_Deleted + ","+ m_cname + ","+ m_credit_limit + ","+ m_remark + ");";
 			String selectString = "SELECT @@IDENTITY AS primaryKey";
 			DBHandler dbHandler = new DBHandler();
@@ -39,7 +39,7 @@ namespace Shop
 		//Handles the row updation in table customer
 		public void HandleUpdate()
 		{
-			String sSQLCommand = "UPDATE customer set cname = "+ m_cname +",credit_limit = "+ m_credit_limit +",remark = "+ m_remark +" where customer_id = " +m_customer_id;
+			String sSQLCommand = "UPDATE [customer] set [cname] = "+ m_cname +",[credit_limit] = "+ m_credit_limit +",[remark] = "+ m_remark +" where [customer_id] = " +m_customer_id;
 			DBHandler dbHandler = new DBHandler();
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
@@ -47,7 +47,7 @@ namespace Shop
 		//Handles the row deletion in table customer
 		public void HandleDelete()
 		{
-			String sSQLCommand = "update customer set Is_Deleted = 'Y' where customer_id = " + m_customer_id;
+			String sSQLCommand = "update [customer] set Is_Deleted = 'Y' where [customer_id] = " + m_customer_id;
 			DBHandler dbHandler = new DBHandler();
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
@@ -62,7 +62,7 @@ namespace Shop
 		//Returns all the records from the table customer
 		public DataTable SelectAllRecords()
 		{
-			String sqlString = "SELECT * FROM customer WHERE Is_Deleted = 'N'";
+			String sqlString = "SELECT * FROM [customer] WHERE Is_Deleted = 'N'";
 			return getRecords(sqlString);
 		}
 
@@ -96,7 +96,7 @@ namespace Shop
 			if(id == null)
 				id = "0";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "SELECT * FROM customer WHERE customer_id = " +id+" AND customer.Is_Deleted = 'N'"; 
+			String sqlString = "SELECT * FROM [customer] WHERE [customer_id] = " +id+" AND [customer].Is_Deleted = 'N'"; 
 			return getRecords(sqlString);
 		}
 	}

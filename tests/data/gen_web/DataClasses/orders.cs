@@ -31,7 +31,7 @@ namespace Shop
 		//Handles the row insertion in table orders
 		public void HandleAdd()
 		{
-			String sSQLCommand = "INSERT INTO orders(Is_Deleted,customer_id,odate,quantity,ship_to_id,notes,photo) " +
+			String sSQLCommand = "INSERT INTO [orders]([Is_Deleted],[customer_id],[odate],[quantity],[ship_to_id],[notes],[photo]) " +
 			"VALUES("+ m_Is_Deleted + ","+ m_customer_id + ","+ m_odate + ","+ m_quantity + ","+ m_ship_to_id + ","+ m_notes + ","+ m_photo + ");";
 			String selectString = "SELECT @@IDENTITY AS primaryKey";
 			DBHandler dbHandler = new DBHandler();
@@ -42,7 +42,7 @@ namespace Shop
 		//Handles the row updation in table orders
 		public void HandleUpdate()
 		{
-			String sSQLCommand = "UPDATE orders set customer_id = "+ m_customer_id +",odate = "+ m_odate +",quantity = "+ m_quantity +",ship_to_id = "+ m_ship_to_id +",notes = "+ m_notes +",photo = "+ m_photo +" where orders_id = " +m_orders_id;
+			String sSQLCommand = "UPDATE [orders] set [customer_id] = "+ m_customer_id +",[odate] = "+ m_odate +",[quantity] = "+ m_quantity +",[ship_to_id] = "+ m_ship_to_id +",[notes] = "+ m_notes +",[photo] = "+ m_photo +" where [orders_id] = " +m_orders_id;
 			DBHandler dbHandler = new DBHandler();
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
@@ -50,7 +50,7 @@ namespace Shop
 		//Handles the row deletion in table orders
 		public void HandleDelete()
 		{
-			String sSQLCommand = "update orders set Is_Deleted = 'Y' where orders_id = " + m_orders_id;
+			String sSQLCommand = "update [orders] set Is_Deleted = 'Y' where [orders_id] = " + m_orders_id;
 			DBHandler dbHandler = new DBHandler();
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
@@ -65,7 +65,7 @@ namespace Shop
 		//Returns all the records from the table orders
 		public DataTable SelectAllRecords()
 		{
-			String sqlString = "SELECT orders.orders_id, orders.Is_Deleted, orders.customer_id, tbl0.cname, CONVERT(varchar(10), orders.odate, 101) AS odate, orders.quantity, orders.ship_to_id, tbl1.cname, orders.notes, orders.photo FROM orders INNER JOIN customer tbl0 ON orders.customer_id = tbl0.customer_id LEFT OUTER JOIN customer tbl1 ON orders.ship_to_id = tbl1.customer_id WHERE orders.Is_Deleted = 'N'";
+			String sqlString = "SELECT [orders].[orders_id], [orders].[Is_Deleted], [orders].[customer_id], tbl0.[cname], CONVERT(varchar(10), [orders].[odate], 101) AS [odate], [orders].[quantity], [orders].[ship_to_id], tbl1.[cname], [orders].[notes], [orders].[photo] FROM [orders] INNER JOIN [customer] tbl0 ON [orders].[customer_id] = tbl0.[customer_id] LEFT OUTER JOIN [customer] tbl1 ON [orders].[ship_to_id] = tbl1.[customer_id] WHERE [orders].Is_Deleted = 'N'";
 			return getRecords(sqlString);
 		}
 
@@ -100,7 +100,7 @@ namespace Shop
 			if(id == null)
 				id = "0";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "SELECT orders.orders_id, orders.Is_Deleted, orders.customer_id, CONVERT(varchar(10), orders.odate, 101) AS odate, orders.quantity, orders.ship_to_id, orders.notes, orders.photo FROM orders WHERE customer_id = " +id+""; 
+			String sqlString = "SELECT [orders].[orders_id], [orders].[Is_Deleted], [orders].[customer_id], CONVERT(varchar(10), [orders].[odate], 101) AS [odate], [orders].[quantity], [orders].[ship_to_id], [orders].[notes], [orders].[photo] FROM [orders] WHERE [customer_id] = " +id+""; 
 			return getRecords(sqlString);
 		}
 
@@ -110,7 +110,7 @@ namespace Shop
 			if(id == null)
 				id = "0";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "SELECT orders.orders_id, orders.Is_Deleted, orders.customer_id, CONVERT(varchar(10), orders.odate, 101) AS odate, orders.quantity, orders.ship_to_id, orders.notes, orders.photo FROM orders WHERE ship_to_id = " +id+""; 
+			String sqlString = "SELECT [orders].[orders_id], [orders].[Is_Deleted], [orders].[customer_id], CONVERT(varchar(10), [orders].[odate], 101) AS [odate], [orders].[quantity], [orders].[ship_to_id], [orders].[notes], [orders].[photo] FROM [orders] WHERE [ship_to_id] = " +id+""; 
 			return getRecords(sqlString);
 		}
 
@@ -120,7 +120,7 @@ namespace Shop
 			if(id == null)
 				id = "0";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "SELECT orders.orders_id, orders.Is_Deleted, orders.customer_id, CONVERT(varchar(10), orders.odate, 101) AS odate, orders.quantity, orders.ship_to_id, orders.notes, orders.photo FROM orders WHERE orders_id = " +id+" AND orders.Is_Deleted = 'N'"; 
+			String sqlString = "SELECT [orders].[orders_id], [orders].[Is_Deleted], [orders].[customer_id], CONVERT(varchar(10), [orders].[odate], 101) AS [odate], [orders].[quantity], [orders].[ship_to_id], [orders].[notes], [orders].[photo] FROM [orders] WHERE [orders_id] = " +id+" AND [orders].Is_Deleted = 'N'"; 
 			return getRecords(sqlString);
 		}
 		public DataTable SelectRecordForMultiParam(String param_customer_id, String param_ship_to_id)
@@ -133,7 +133,7 @@ namespace Shop
 				param_ship_to_id = "0";
 			param_ship_to_id = new UtilHandler().ToSqlNumber(param_ship_to_id, "0");
 
-			String sqlString = "SELECT orders.orders_id, orders.Is_Deleted, orders.customer_id, CONVERT(varchar(10), orders.odate, 101) AS odate, orders.quantity, orders.ship_to_id, orders.notes, orders.photo FROM orders WHERE customer_id = " +param_customer_id+" AND ship_to_id = " +param_ship_to_id+" AND orders.Is_Deleted = 'N'"; 
+			String sqlString = "SELECT [orders].[orders_id], [orders].[Is_Deleted], [orders].[customer_id], CONVERT(varchar(10), [orders].[odate], 101) AS [odate], [orders].[quantity], [orders].[ship_to_id], [orders].[notes], [orders].[photo] FROM [orders] WHERE [customer_id] = " +param_customer_id+" AND [ship_to_id] = " +param_ship_to_id+" AND [orders].Is_Deleted = 'N'"; 
 			return getRecords(sqlString);
 		}
 	}

@@ -24,7 +24,7 @@ namespace Shop
 		}
 		public DataTable SelectAllRecords()
 		{
-			String sqlString = "SELECT personnel_role.personnel_role_id, personnel_role.Is_Deleted, personnel_role.role_name, personnel_role.role_no FROM personnel_role WHERE personnel_role.Is_Deleted = 'N'";
+			String sqlString = "SELECT [personnel_role].[personnel_role_id], [personnel_role].[Is_Deleted], [personnel_role].[role_name], [personnel_role].[role_no] FROM [personnel_role] WHERE [personnel_role].Is_Deleted = 'N'";
 			return getRecords(sqlString);
 		}
 	}

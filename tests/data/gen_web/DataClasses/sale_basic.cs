@@ -22,7 +22,7 @@ namespace Shop
 		String m_sale_basic_id;
 		public DataTable HandleAdd()
 		{
-			String sSQLCommand = "INSERT INTO sale_basic(sdate,remark) " +
+			String sSQLCommand = "INSERT INTO [sale_basic]([sdate],[remark]) " +
 			"VALUES("+ m_sdate + ","+ m_remark + ")";
 			String selectString = "SELECT @@IDENTITY AS basicId";
 			DBHandler dbHandler = new DBHandler();
@@ -33,7 +33,7 @@ namespace Shop
 
 		public void HandleUpdate()
 		{
-			String sSQLCommand = "UPDATE sale_basic SET sdate = "+ m_sdate +",remark = "+ m_remark +" WHERE sale_basic_id = " +m_sale_basic_id;
+			String sSQLCommand = "UPDATE [sale_basic] SET [sdate] = "+ m_sdate +",[remark] = "+ m_remark +" WHERE [sale_basic_id] = " +m_sale_basic_id;
 			DBHandler dbHandler = new DBHandler();
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
@@ -43,13 +43,13 @@ namespace Shop
 			String sSQLCommand;
 			DBHandler dbHandler = new DBHandler();
 
-			sSQLCommand = "DELETE FROM sale_detail WHERE sale_id = " + m_sale_basic_id;
+			sSQLCommand = "DELETE FROM [sale_detail] WHERE [sale_id] = " + m_sale_basic_id;
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 
-			sSQLCommand = "DELETE FROM sale_payment_detail WHERE sale_id = " + m_sale_basic_id;
+			sSQLCommand = "DELETE FROM [sale_payment_detail] WHERE [sale_id] = " + m_sale_basic_id;
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 
-			sSQLCommand = "DELETE FROM sale_basic WHERE sale_basic_id = " + m_sale_basic_id;
+			sSQLCommand = "DELETE FROM [sale_basic] WHERE [sale_basic_id] = " + m_sale_basic_id;
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
 
@@ -61,7 +61,7 @@ namespace Shop
 
 		public DataTable SelectAllRecords()
 		{
-			String sqlString = "SELECT sale_basic.sale_basic_id, CONVERT(varchar(10), sale_basic.sdate, 101) AS sdate, sale_basic.remark FROM sale_basic";
+			String sqlString = "SELECT [sale_basic].[sale_basic_id], CONVERT(varchar(10), [sale_basic].[sdate], 101) AS [sdate], [sale_basic].[remark] FROM [sale_basic]";
 			return getRecords(sqlString);
 		}
 
@@ -88,7 +88,7 @@ namespace Shop
 			if(id == null)
 				id = "0";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "SELECT sale_basic.sale_basic_id, CONVERT(varchar(10), sale_basic.sdate, 101) AS sdate, sale_basic.remark FROM sale_basic WHERE sale_basic_id = " +id+""; 
+			String sqlString = "SELECT [sale_basic].[sale_basic_id], CONVERT(varchar(10), [sale_basic].[sdate], 101) AS [sdate], [sale_basic].[remark] FROM [sale_basic] WHERE [sale_basic_id] = " +id+""; 
 			return getRecords(sqlString);
 		}
 	}

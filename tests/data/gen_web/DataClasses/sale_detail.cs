@@ -24,7 +24,7 @@ namespace Shop
 		String m_sale_detail_id;
 		public void HandleAdd()
 		{
-			String sSQLCommand = "INSERT INTO sale_detail(sale_id,item,amount,customer_id) " +
+			String sSQLCommand = "INSERT INTO [sale_detail]([sale_id],[item],[amount],[customer_id]) " +
 			"VALUES("+ m_sale_id + ","+ m_item + ","+ m_amount + ","+ m_customer_id + ");";
 			String selectString = "SELECT @@IDENTITY AS detailId";
 			DBHandler dbHandler = new DBHandler();
@@ -34,14 +34,14 @@ namespace Shop
 
 		public void HandleUpdate()
 		{
-			String sSQLCommand = "UPDATE sale_detail SET sale_id = "+ m_sale_id +",item = "+ m_item +",amount = "+ m_amount +",customer_id = "+ m_customer_id +" WHERE sale_detail_id = " +m_sale_detail_id;
+			String sSQLCommand = "UPDATE [sale_detail] SET [sale_id] = "+ m_sale_id +",[item] = "+ m_item +",[amount] = "+ m_amount +",[customer_id] = "+ m_customer_id +" WHERE [sale_detail_id] = " +m_sale_detail_id;
 			DBHandler dbHandler = new DBHandler();
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
 
 		public void HandleDelete()
 		{
-			String sSQLCommand = "DELETE FROM  sale_detail WHERE sale_detail_id = " + m_sale_detail_id;
+			String sSQLCommand = "DELETE FROM  [sale_detail] WHERE [sale_detail_id] = " + m_sale_detail_id;
 			DBHandler dbHandler = new DBHandler();
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
@@ -54,7 +54,7 @@ namespace Shop
 
 		public DataTable SelectAllRecords()
 		{
-			String sqlString = "SELECT sale_detail.sale_detail_id, sale_detail.sale_id, tbl0.remark, sale_detail.item, sale_detail.amount, sale_detail.customer_id, tbl1.cname FROM sale_detail INNER JOIN sale_basic tbl0 ON sale_detail.sale_id = tbl0.sale_basic_id LEFT OUTER JOIN customer tbl1 ON sale_detail.customer_id = tbl1.customer_id";
+			String sqlString = "SELECT [sale_detail].[sale_detail_id], [sale_detail].[sale_id], tbl0.[remark], [sale_detail].[item], [sale_detail].[amount], [sale_detail].[customer_id], tbl1.[cname] FROM [sale_detail] INNER JOIN [sale_basic] tbl0 ON [sale_detail].[sale_id] = tbl0.[sale_basic_id] LEFT OUTER JOIN [customer] tbl1 ON [sale_detail].[customer_id] = tbl1.[customer_id]";
 			return getRecords(sqlString);
 		}
 
@@ -79,7 +79,7 @@ namespace Shop
 			if(id == null)
 				id = "0";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "SELECT * FROM sale_detail WHERE sale_id = " +id+""; 
+			String sqlString = "SELECT * FROM [sale_detail] WHERE [sale_id] = " +id+""; 
 			return getRecords(sqlString);
 		}
 
@@ -88,7 +88,7 @@ namespace Shop
 			if(id == null)
 				id = "0";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "SELECT * FROM sale_detail WHERE customer_id = " +id+""; 
+			String sqlString = "SELECT * FROM [sale_detail] WHERE [customer_id] = " +id+""; 
 			return getRecords(sqlString);
 		}
 
@@ -97,7 +97,7 @@ namespace Shop
 			if(id == null)
 				id = "0";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "SELECT * FROM sale_detail WHERE sale_detail_id = " +id+""; 
+			String sqlString = "SELECT * FROM [sale_detail] WHERE [sale_detail_id] = " +id+""; 
 			return getRecords(sqlString);
 		}
 		public DataTable SelectRecordForMultiParam(String param_sale_id, String param_customer_id)
@@ -110,7 +110,7 @@ namespace Shop
 				param_customer_id = "0";
 			param_customer_id = new UtilHandler().ToSqlNumber(param_customer_id, "0");
 
-			String sqlString = "SELECT * FROM sale_detail WHERE sale_id = " +param_sale_id+" AND customer_id = " +param_customer_id+""; 
+			String sqlString = "SELECT * FROM [sale_detail] WHERE [sale_id] = " +param_sale_id+" AND [customer_id] = " +param_customer_id+""; 
 			return getRecords(sqlString);
 		}
 	}

@@ -23,7 +23,7 @@ namespace Shop
 		String m_sale_payment_detail_id;
 		public void HandleAdd()
 		{
-			String sSQLCommand = "INSERT INTO sale_payment_detail(sale_id,item,amount) " +
+			String sSQLCommand = "INSERT INTO [sale_payment_detail]([sale_id],[item],[amount]) " +
 			"VALUES("+ m_sale_id + ","+ m_item + ","+ m_amount + ");";
 			String selectString = "SELECT @@IDENTITY AS detailId";
 			DBHandler dbHandler = new DBHandler();
@@ -33,14 +33,14 @@ namespace Shop
 
 		public void HandleUpdate()
 		{
-			String sSQLCommand = "UPDATE sale_payment_detail SET sale_id = "+ m_sale_id +",item = "+ m_item +",amount = "+ m_amount +" WHERE sale_payment_detail_id = " +m_sale_payment_detail_id;
+			String sSQLCommand = "UPDATE [sale_payment_detail] SET [sale_id] = "+ m_sale_id +",[item] = "+ m_item +",[amount] = "+ m_amount +" WHERE [sale_payment_detail_id] = " +m_sale_payment_detail_id;
 			DBHandler dbHandler = new DBHandler();
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
 
 		public void HandleDelete()
 		{
-			String sSQLCommand = "DELETE FROM  sale_payment_detail WHERE sale_payment_detail_id = " + m_sale_payment_detail_id;
+			String sSQLCommand = "DELETE FROM  [sale_payment_detail] WHERE [sale_payment_detail_id] = " + m_sale_payment_detail_id;
 			DBHandler dbHandler = new DBHandler();
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
@@ -53,7 +53,7 @@ namespace Shop
 
 		public DataTable SelectAllRecords()
 		{
-			String sqlString = "SELECT * FROM sale_payment_detail";
+			String sqlString = "SELECT * FROM [sale_payment_detail]";
 			return getRecords(sqlString);
 		}
 
@@ -77,7 +77,7 @@ namespace Shop
 			if(id == null)
 				id = "0";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "SELECT * FROM sale_payment_detail WHERE sale_id = " +id+""; 
+			String sqlString = "SELECT * FROM [sale_payment_detail] WHERE [sale_id] = " +id+""; 
 			return getRecords(sqlString);
 		}
 
@@ -86,7 +86,7 @@ namespace Shop
 			if(id == null)
 				id = "0";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "SELECT * FROM sale_payment_detail WHERE sale_payment_detail_id = " +id+""; 
+			String sqlString = "SELECT * FROM [sale_payment_detail] WHERE [sale_payment_detail_id] = " +id+""; 
 			return getRecords(sqlString);
 		}
 	}

@@ -31,7 +31,7 @@ namespace Shop
 			UtilHandler util = new UtilHandler();
 			String password = m_passwordText;
 			m_password = "N''";
-			String sSQLCommand = "INSERT INTO useraccount(Is_Deleted,username,password,personnel_role_id) " +
+			String sSQLCommand = "INSERT INTO [useraccount]([Is_Deleted],[username],[password],[personnel_role_id]) " +
 			"VALUES("+ m_Is_Deleted + ","+ m_username + ","+ m_password + ","+ m_personnel_role_id + ");";
 			String selectString = "SELECT @@IDENTITY AS primaryKey";
 			DBHandler dbHandler = new DBHandler();
@@ -40,7 +40,7 @@ namespace Shop
 				m_password = util.HashPassword(password, Convert.ToInt32(primaryKey));
 				m_password = util.ReplaceSingleQuoteInString(m_password);
 				m_password = "N'" + m_password + "'";
-				return "update useraccount set password = " + m_password + " where useraccount_id = " + primaryKey;
+				return "update [useraccount] set [password] = " + m_password + " where [useraccount_id] = " + primaryKey;
 			});
 		}
 		public void HandleUpdate()
@@ -55,13 +55,13 @@ namespace Shop
 				m_newPassword = util.ReplaceSingleQuoteInString(m_newPassword);
 				m_newPassword = "N'" + m_newPassword + "'";
 			}
-			String sSQLCommand = "UPDATE useraccount set username = "+ m_username +",password = "+ m_newPassword +",personnel_role_id = "+ m_personnel_role_id +" where useraccount_id = " +m_primaryKey;
+			String sSQLCommand = "UPDATE [useraccount] set [username] = "+ m_username +",[password] = "+ m_newPassword +",[personnel_role_id] = "+ m_personnel_role_id +" where [useraccount_id] = " +m_primaryKey;
 			DBHandler dbHandler = new DBHandler();
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
 		public void HandleDelete()
 		{
-			String sSQLCommand = "update useraccount set Is_Deleted = 'Y' where useraccount_id = " + m_primaryKey;
+			String sSQLCommand = "update [useraccount] set Is_Deleted = 'Y' where [useraccount_id] = " + m_primaryKey;
 			DBHandler dbHandler = new DBHandler();
 			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
 		}
@@ -72,7 +72,7 @@ namespace Shop
 		}
 		public DataTable SelectAllRecords()
 		{
-			String sqlString = "SELECT useraccount.useraccount_id, useraccount.Is_Deleted, useraccount.username, useraccount.password, useraccount.personnel_role_id, tbl0.role_name FROM useraccount INNER JOIN personnel_role tbl0 ON useraccount.personnel_role_id = tbl0.personnel_role_id WHERE useraccount.Is_Deleted = 'N'";
+			String sqlString = "SELECT [useraccount].[useraccount_id], [useraccount].[Is_Deleted], [useraccount].[username], [useraccount].[password], [useraccount].[personnel_role_id], tbl0.[role_name] FROM [useraccount] INNER JOIN [personnel_role] tbl0 ON [useraccount].[personnel_role_id] = tbl0.[personnel_role_id] WHERE [useraccount].Is_Deleted = 'N'";
 			return getRecords(sqlString);
 		}
 		public void SetValues(string[,] values)
@@ -97,7 +97,7 @@ namespace Shop
 			if(id == null)
 				id = "0 ";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "select * from useraccount where personnel_role_id = "+id+"";
+			String sqlString = "select * from [useraccount] where [personnel_role_id] = "+id+"";
 			return getRecords(sqlString);
 		}
 		public DataTable SelectRecord(String id)
@@ -105,7 +105,7 @@ namespace Shop
 			if(id == null)
 				id = "0 ";
 			id = new UtilHandler().ToSqlNumber(id, "0");
-			String sqlString = "select * from useraccount where useraccount_id = "+ id + " and is_deleted = 'N'";
+			String sqlString = "select * from [useraccount] where [useraccount_id] = "+ id + " and is_deleted = 'N'";
 			return getRecords(sqlString);
 		}
 	}

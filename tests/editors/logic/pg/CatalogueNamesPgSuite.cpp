@@ -2,20 +2,24 @@
 // tests/scripts/with_pg_cluster.sh starts; WEAVO_PG_ODBC is its connection string.
 #include "database/PgSqlScriptWriter.h"
 #include "editors/logic/DatabasePane.h"
+#include "gen_web/ProjectWriterSet.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
+#include "model/ProjectNameCheck.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "platform/odbc/CDatabase.h"
 #include "tests/database/SampleProject.h"
+#include "tests/gen_web/UtilLibrary.h"
 #include "tests/support/HostFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -44,6 +48,19 @@ std::vector<std::string> Rows(CDatabase& database, const char* sql)
         rows.emplace_back(row[0] ? row[0]->GetString() : "NULL");
     return rows;
 }
+
+// The sample project with the database "shop" in the database pane; the boxes shown from the
+// start.
+struct SamplePane
+{
+    SamplePane() { folder.sample.Project().SetDatabaseName("shop"); }
+
+    SampleProjectFolder folder;
+    OdbcDatabaseConnection connection;
+    NoHost host;
+    DatabasePane pane{folder.sample.Project(), connection, host};
+    ScriptedMessageBoxes boxes;
+};
 
 class CatalogueNamesPgSuite : public ::testing::Test
 {
@@ -77,13 +94,11 @@ TEST_F(CatalogueNamesPgSuite, RefusedCatalogueNamesAreNamedAndSkipped)
              "\"a/b\" int, \"x]y\" int, \"full name\" varchar(40))",
          })
         database.ExecuteSQL(statement);
-    SampleProjectFolder folder;
+    SamplePane sample;
+    SampleProjectFolder& folder = sample.folder;
     ForgeonProject& project = folder.sample.Project();
-    project.SetDatabaseName("shop");
-    OdbcDatabaseConnection connection;
-    NoHost host;
-    DatabasePane pane(project, connection, host);
-    ScriptedMessageBoxes boxes;
+    DatabasePane& pane = sample.pane;
+    ScriptedMessageBoxes& boxes = sample.boxes;
 
     ASSERT_TRUE(pane.LoadDatabase(false));
 
@@ -122,6 +137,51 @@ TEST_F(CatalogueNamesPgSuite, RefusedCatalogueNamesAreNamedAndSkipped)
     EXPECT_NE(script.find("[full name]"), std::string::npos);
     for (const char* refused : {"x]", "line", "a/b"})
         EXPECT_EQ(script.find(refused), std::string::npos) << refused;
+}
+
+// Columns a database names as C# keywords, reserved SQL words, with "-" or in mixed case are
+// copied as they stand; Write All has no name to rename, and the table's data class, with the
+// Util classes, compiles with mcs.
+TEST_F(CatalogueNamesPgSuite, ColumnsNamedAsKeywordsAreCopiedAndTheirDataClassCompiles)
+{
+    database.ExecuteSQL("DROP TABLE IF EXISTS customer");
+    database.ExecuteSQL("CREATE TABLE customer(customer_id int, \"event\" int, \"user\" "
+                        "varchar(20), \"a-b\" int, \"order\" int, \"checked\" varchar(5), "
+                        "\"MixedCase\" varchar(10))");
+    SamplePane sample;
+    SampleProjectFolder& folder = sample.folder;
+    ForgeonProject& project = folder.sample.Project();
+    DatabasePane& pane = sample.pane;
+    ScriptedMessageBoxes& boxes = sample.boxes;
+    ASSERT_TRUE(pane.LoadDatabase(false));
+    for (const ListRow& row : pane.GetTableRows())
+    {
+        if (row.cells[2] == "customer")
+            pane.SelectTable(row.data);
+    }
+    pane.CopyFields();
+    std::vector<std::string> copied;
+    for (const Field* field : folder.sample.Customer().GetFields())
+        copied.emplace_back(field->GetFieldName().GetString());
+    for (const char* name : {"event", "user", "a-b", "order", "checked", "MixedCase"})
+        EXPECT_NE(std::ranges::find(copied, name), copied.end()) << name;
+    // No column of the table was skipped.
+    for (const std::string& text : boxes.ShownTexts())
+        EXPECT_EQ(text.find("of table \"customer\""), std::string::npos) << text;
+    EXPECT_TRUE(FindNamesToRename(project).empty());
+
+    ProjectWriterSet writers(project, folder.report);
+    WriteUtilClasses(writers);
+    writers.WriteDataClass(folder.sample.Customer());
+    ASSERT_TRUE(folder.report.IsEmpty()) << folder.report.GetText();
+    const std::filesystem::path application = folder.folder.Path() / "Sample" / "Sample";
+    const ToolResult library = CompileUtilLibrary(application);
+    ASSERT_EQ(0, library.exitCode) << library.output;
+    const ToolResult compile =
+        RunTool("mcs -target:library -out:" + ShellQuoted(application / "Customer.dll") +
+                references + " -r:" + ShellQuoted(application / "Util" / "Util.dll") + " " +
+                ShellQuoted(application / "BaseModule" / "CS" / "customer.cs"));
+    EXPECT_EQ(0, compile.exitCode) << compile.output;
 }
 
 // Names the table designer takes, with quotes, brackets and capitals, make a script that runs,

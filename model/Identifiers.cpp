@@ -1,0 +1,241 @@
+#include "model/Identifiers.h"
+
+#include "platform/core/TextBytes.h"
+
+#include <algorithm>
+#include <clocale>
+#include <cstddef>
+#include <iterator>
+#include <locale.h>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+#include <wctype.h>
+
+namespace
+{
+// Sorted; JavaScript compares them with case.
+constexpr const char* javaScriptWords[] = {
+    "await",     "break",  "case",     "catch",  "class",      "const",   "continue",  "debugger",
+    "default",   "delete", "do",       "else",   "enum",       "export",  "extends",   "false",
+    "finally",   "for",    "function", "if",     "implements", "import",  "in",        "instanceof",
+    "interface", "let",    "new",      "null",   "package",    "private", "protected", "public",
+    "return",    "static", "super",    "switch", "this",       "throw",   "true",      "try",
+    "typeof",    "var",    "void",     "while",  "with",       "yield",
+};
+static_assert(std::ranges::is_sorted(cSharpKeywordTable));
+static_assert(std::ranges::is_sorted(javaScriptWords, [](const char* a, const char* b)
+                                     { return std::string_view(a) < std::string_view(b); }));
+
+// Sorted, in lower case; VBScript compares them without case.
+constexpr const char* vbScriptWords[] = {
+    "and",    "as",       "byref",   "byval",    "call",    "case",      "class",    "const",
+    "dim",    "do",       "each",    "else",     "elseif",  "empty",     "end",      "eqv",
+    "erase",  "error",    "exit",    "explicit", "false",   "for",       "function", "get",
+    "goto",   "if",       "imp",     "in",       "is",      "let",       "loop",     "me",
+    "mod",    "new",      "next",    "not",      "nothing", "null",      "on",       "option",
+    "or",     "preserve", "private", "property", "public",  "randomize", "redim",    "rem",
+    "resume", "select",   "set",     "stop",     "sub",     "then",      "to",       "true",
+    "until",  "wend",     "while",   "with",     "xor",
+};
+static_assert(std::ranges::is_sorted(vbScriptWords, [](const char* a, const char* b)
+                                     { return std::string_view(a) < std::string_view(b); }));
+
+// Sorted; the names the generated pages declare in the methods that also name their controls.
+constexpr const char* pageLocals[] = {
+    "action", "columnName", "count",       "dataTable", "dbHandler", "dtRecord",
+    "id",     "index",      "reqParam",    "s",         "str",       "strA",
+    "util",   "val",        "valueString", "values",    "w",
+};
+static_assert(std::ranges::all_of(pageLocals, [](const char* word)
+                                  { return std::string_view(word).size() <= 11; }));
+static_assert(std::ranges::all_of(javaScriptWords, [](const char* word)
+                                  { return std::string_view(word).size() <= 11; }));
+
+template <std::size_t N> bool IsListed(const char* const (&words)[N], std::string_view name)
+{
+    return std::binary_search(std::begin(words), std::end(words), name,
+                              [](std::string_view a, std::string_view b) { return a < b; });
+}
+
+bool IsAsciiLetter(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsAsciiDigit(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Letters and digits above ASCII, as the C library's UTF-8 locale classes them.
+bool IsWideLetterOrDigit(char32_t point)
+{
+    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+    return point != 0 && utf8 != nullptr && iswalnum_l(static_cast<wint_t>(point), utf8) != 0;
+}
+
+// The name with each character no identifier holds as "_"; above ASCII, letters and digits
+// are kept when wide is set.
+std::string IdentifierCharacters(const CString& name, bool wide)
+{
+    const std::string_view bytes(name.GetString(), static_cast<std::size_t>(name.GetLength()));
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t at = 0; at < bytes.size();)
+    {
+        const auto c = static_cast<unsigned char>(bytes[at]);
+        if (c < 0x80)
+        {
+            out += IsAsciiLetter(c) || IsAsciiDigit(c) || c == '_' ? static_cast<char>(c) : '_';
+            ++at;
+            continue;
+        }
+        const DecodedCharacter character = FirstCharacter(bytes.substr(at));
+        const std::size_t length = character.length != 0 ? character.length : 1;
+        out += wide && character.length != 0 && IsWideLetterOrDigit(character.code)
+                   ? bytes.substr(at, length)
+                   : std::string_view("_");
+        at += length;
+    }
+    return out;
+}
+
+// The name's bytes are ASCII letters, digits and "_" only: no character to change.
+bool IsAsciiWord(std::string_view bytes)
+{
+    return std::ranges::all_of(bytes,
+                               [](char c)
+                               {
+                                   return IsAsciiLetter(static_cast<unsigned char>(c)) ||
+                                          IsAsciiDigit(static_cast<unsigned char>(c)) || c == '_';
+                               });
+}
+
+std::string_view BytesOf(const CString& name)
+{
+    return {name.GetString(), static_cast<std::size_t>(name.GetLength())};
+}
+
+// The words a page control's id may not be: the keywords of C# and JavaScript and the names the
+// pages declare beside the controls.
+bool IsPageReservedWord(std::string_view word)
+{
+    static const std::unordered_set<std::string_view> words = []
+    {
+        std::unordered_set<std::string_view> all(std::begin(javaScriptWords),
+                                                 std::end(javaScriptWords));
+        all.insert(std::begin(pageLocals), std::end(pageLocals));
+        for (const std::string_view keyword : cSharpKeywordTable)
+        {
+            if (IsCSharpKeyword(keyword))
+                all.insert(keyword);
+        }
+        return all;
+    }();
+    // Every such word starts with a lower-case letter and is at most 11 long.
+    return !word.empty() && word.size() <= 11 && word.front() >= 'a' && word.front() <= 'z' &&
+           words.contains(word);
+}
+
+std::string LowerCased(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+} // namespace
+
+CString SqlServerName(const CString& name)
+{
+    std::string quoted;
+    quoted.reserve(static_cast<std::size_t>(name.GetLength()) + 2);
+    quoted += '[';
+    for (const char c : BytesOf(name))
+    {
+        quoted += c;
+        if (c == ']')
+            quoted += ']';
+    }
+    quoted += ']';
+    return CString(quoted);
+}
+
+CString PgSqlName(const CString& name)
+{
+    CString quoted(LowerCased(name.str()));
+    quoted.Replace("\"", "\"\"");
+    return "\"" + quoted + "\"";
+}
+
+bool IsCSharpKeyword(std::string_view name)
+{
+    return name != "partial" &&
+           std::binary_search(cSharpKeywordTable.begin(), cSharpKeywordTable.end(), name);
+}
+
+bool IsCSharpIdentifier(const CString& name)
+{
+    return !name.IsEmpty() && CSharpIdentifier(name) == name;
+}
+
+CString CSharpIdentifier(const CString& name)
+{
+    if (const std::string_view bytes = BytesOf(name);
+        !bytes.empty() && IsAsciiWord(bytes) && !IsAsciiDigit(static_cast<unsigned char>(bytes[0])))
+        return IsCSharpKeyword(bytes) ? "@" + name : name;
+    std::string identifier = IdentifierCharacters(name, /*wide=*/true);
+    if (identifier.empty() || IsAsciiDigit(static_cast<unsigned char>(identifier.front())))
+        identifier.insert(identifier.begin(), '_');
+    else if (IsCSharpKeyword(identifier))
+        identifier.insert(identifier.begin(), '@');
+    return CString(identifier);
+}
+
+CString CSharpIdentifierPart(const CString& name)
+{
+    if (IsAsciiWord(BytesOf(name)))
+        return name;
+    return CString(IdentifierCharacters(name, /*wide=*/true));
+}
+
+CString JavaScriptIdentifier(const CString& name)
+{
+    std::string identifier = IdentifierCharacters(name, /*wide=*/true);
+    if (identifier.empty() || IsAsciiDigit(static_cast<unsigned char>(identifier.front())))
+        identifier.insert(identifier.begin(), '_');
+    else if (IsListed(javaScriptWords, identifier))
+        identifier += '_';
+    return CString(identifier);
+}
+
+CString PageControlId(const CString& name)
+{
+    if (const std::string_view bytes = BytesOf(name);
+        !bytes.empty() && IsAsciiWord(bytes) && !IsAsciiDigit(static_cast<unsigned char>(bytes[0])))
+        return IsPageReservedWord(bytes) ? name + "_" : name;
+    std::string identifier = IdentifierCharacters(name, /*wide=*/true);
+    if (identifier.empty() || IsAsciiDigit(static_cast<unsigned char>(identifier.front())))
+        identifier.insert(identifier.begin(), '_');
+    else if (IsPageReservedWord(identifier))
+        identifier += '_';
+    return CString(identifier);
+}
+
+bool IsPageIdentifierAsItStands(const CString& name)
+{
+    const std::string_view bytes = BytesOf(name);
+    return !bytes.empty() && IsAsciiWord(bytes) &&
+           !IsAsciiDigit(static_cast<unsigned char>(bytes[0])) && !IsPageReservedWord(bytes);
+}
+
+CString VBScriptIdentifier(const CString& name)
+{
+    std::string identifier = IdentifierCharacters(name, /*wide=*/false);
+    if (identifier.empty() || !IsAsciiLetter(static_cast<unsigned char>(identifier.front())) ||
+        IsListed(vbScriptWords, LowerCased(identifier)))
+        identifier.insert(identifier.begin(), 'v');
+    return CString(identifier);
+}

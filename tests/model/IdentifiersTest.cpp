@@ -1,0 +1,68 @@
+#include "model/Identifiers.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace
+{
+// Each name as each language's rule writes it; a name that is an identifier everywhere comes
+// out unchanged.
+TEST(IdentifiersTest, EachLanguageWritesEachNameAsAnIdentifier)
+{
+    const struct
+    {
+        const char* name;
+        const char* cSharp;
+        const char* cSharpPart;
+        const char* pageControl;
+        const char* javaScript;
+        const char* vbScript;
+    } cases[] = {
+        {"customer_id", "customer_id", "customer_id", "customer_id", "customer_id", "customer_id"},
+        {"MixedCase", "MixedCase", "MixedCase", "MixedCase", "MixedCase", "MixedCase"},
+        {"event", "@event", "event", "event_", "event", "event"},
+        {"default", "@default", "default", "default_", "default_", "default"},
+        {"partial", "partial", "partial", "partial", "partial", "partial"},
+        {"function", "function", "function", "function_", "function_", "vfunction"},
+        {"values", "values", "values", "values_", "values", "values"},
+        {"Dim", "Dim", "Dim", "Dim", "Dim", "vDim"},
+        {"a-b", "a_b", "a_b", "a_b", "a_b", "a_b"},
+        {"x--y", "x__y", "x__y", "x__y", "x__y", "x__y"},
+        {"x y", "x_y", "x_y", "x_y", "x_y", "x_y"},
+        {"q\"x", "q_x", "q_x", "q_x", "q_x", "q_x"},
+        {"<b>x</b>", "_b_x__b_", "_b_x__b_", "_b_x__b_", "_b_x__b_", "v_b_x__b_"},
+        {"View & Print", "View___Print", "View___Print", "View___Print", "View___Print",
+         "View___Print"},
+        {"Orders (all)", "Orders__all_", "Orders__all_", "Orders__all_", "Orders__all_",
+         "Orders__all_"},
+        {"2nd page", "_2nd_page", "2nd_page", "_2nd_page", "_2nd_page", "v2nd_page"},
+        {"Été", "Été", "Été", "Été", "Été", "v_t_"},
+        {"a€b", "a_b", "a_b", "a_b", "a_b", "a_b"},
+        {"", "_", "", "_", "_", "v"},
+    };
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(each.name);
+        EXPECT_EQ(CSharpIdentifier(each.name), each.cSharp);
+        EXPECT_EQ(CSharpIdentifierPart(each.name), each.cSharpPart);
+        EXPECT_EQ(PageControlId(each.name), each.pageControl);
+        EXPECT_EQ(JavaScriptIdentifier(each.name), each.javaScript);
+        EXPECT_EQ(VBScriptIdentifier(each.name), each.vbScript);
+        EXPECT_EQ(IsCSharpIdentifier(each.name),
+                  CString(each.name) == each.cSharp && !CString(each.name).IsEmpty());
+    }
+}
+
+// Every keyword of the table but "partial" is reserved, and the rule keeps none of them bare.
+TEST(IdentifiersTest, NoKeywordIsWrittenBare)
+{
+    EXPECT_EQ(std::ranges::count_if(cSharpKeywordTable, IsCSharpKeyword), 77);
+    for (const std::string_view keyword : cSharpKeywordTable)
+    {
+        const CString name{std::string(keyword)};
+        EXPECT_EQ(CSharpIdentifier(name), keyword == "partial" ? name : "@" + name);
+        EXPECT_FALSE(IsCSharpKeyword(PageControlId(name).GetString())) << keyword;
+    }
+}
+} // namespace

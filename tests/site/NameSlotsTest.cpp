@@ -1,0 +1,363 @@
+// Every name the doors take in every name slot of a project: C# keywords, SQL reserved words,
+// names with "-" and in mixed case as field names, and those of them a table may have as table
+// names, put into every string the project file stores that holds the name (the walk of the
+// stored strings as the loader reads them). One project holds them all; its Write All must say
+// success, its C# compile, its PostgreSQL script run, and its data classes insert, update and
+// select a row of every table.
+#include "database/PgSqlScriptWriter.h"
+#include "entities/Class.h"
+#include "entities/Form.h"
+#include "entities/LinkControl.h"
+#include "entities/Menu.h"
+#include "model/Field.h"
+#include "model/GenerationReport.h"
+#include "model/Identifiers.h"
+#include "model/LoginPageCreator.h"
+#include "model/NameUtilities.h"
+#include "model/ProjectStore.h"
+#include "model/TableFormCreator.h"
+#include "model/TransactionDataCreator.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/site/GeneratedSite.h"
+#include "tests/support/StoredStrings.h"
+#include "tests/support/TempFolder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+#ifndef WEAVO_TEST_DATA
+#error "WEAVO_TEST_DATA names the folder of the test data"
+#endif
+
+namespace
+{
+namespace fs = std::filesystem;
+
+std::string Environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// The names the doors take that the generated code must carry: the program's own lists of C#
+// keywords and SQL reserved words (those a file may bring as field names), and names with "-"
+// and in mixed case; each once, compared ignoring case.
+std::vector<CString> NamesTaken()
+{
+    std::vector<CString> names;
+    std::set<std::string> seen;
+    const auto take = [&](CString name)
+    {
+        if (RefuseReadFieldName(name).IsEmpty() && RefuseWrittenFieldName(name).IsEmpty() &&
+            seen.insert(FoldedName(name)).second)
+            names.push_back(name);
+    };
+    for (const std::string_view keyword : cSharpKeywordTable)
+        take(CString(std::string(keyword)));
+    for (const char* word : SqlReservedWords())
+        take(CString(word).MakeLower());
+    for (const char* name : {"a-b", "x--y", "MixedCase", "Ab:c"})
+        take(name);
+    return names;
+}
+
+const int fieldTypes[] = {FieldTypeVarchar,  FieldTypeInt,   FieldTypeDecimal, FieldTypeDateTime,
+                          FieldTypeNVarchar, FieldTypeMoney, FieldTypeBigInt,  FieldTypeFloat};
+
+void AddField(Table& table, const CString& name, int type)
+{
+    auto* field = new Field;
+    field->Set(name, name, type, type == FieldTypeDecimal ? 10 : 50,
+               type == FieldTypeDecimal ? 10 : 0, nullptr, "", false, false, true, false, false);
+    field->SetTable(&table);
+    table.AddField(field);
+}
+
+// The placeholder of the field or table name at the index ("nfld007", "ntbl012"): no stored
+// string holds one but where the name was given.
+CString Placeholder(const char* kind, std::size_t index)
+{
+    CString text;
+    text.Format("n%s%03d", kind, static_cast<int>(index));
+    return text;
+}
+
+// The text with each placeholder of a field or table name replaced by that name.
+CString WithNames(const CString& text, const std::vector<CString>& fields,
+                  const std::vector<CString>& tables)
+{
+    std::string out;
+    const std::string& in = text.str();
+    for (std::size_t i = 0; i < in.size();)
+    {
+        const std::string kind = in.substr(i, 4);
+        if ((kind == "nfld" || kind == "ntbl") && i + 7 <= in.size() &&
+            std::isdigit(static_cast<unsigned char>(in[i + 4])) != 0)
+        {
+            const std::size_t index = std::stoul(in.substr(i + 4, 3));
+            out += (kind == "nfld" ? fields : tables).at(index).str();
+            i += 7;
+            continue;
+        }
+        out += in[i++];
+    }
+    return CString(out);
+}
+
+// A project of master tables with their forms, search reports and RDLC reports, and one
+// master-detail page, made the designers' way over placeholder names, saved; then read back
+// through the project file's door with every string the file stores that holds a placeholder
+// (a field's or table's name and the names made of it: variables, keys, classes, pages,
+// functions, menus) holding the name instead.
+class NameSlotsProject
+{
+public:
+    explicit NameSlotsProject(const std::vector<CString>& names)
+    {
+        std::vector<CString> tableNames;
+        for (const CString& name : names)
+        {
+            if (RefuseReadTableName(name).IsEmpty())
+                tableNames.push_back(CString(name).MakeLower());
+        }
+        Build(names.size(), tableNames.size());
+        const std::string file = (m_temp.Path() / "Names.wvt").string();
+        ProjectStore saving;
+        EXPECT_TRUE(saving.ArchiveProject(&m_project, file.c_str(), FALSE));
+        const StoredStringReads reads(
+            [&](const StringSlot& slot, CString& value)
+            {
+                const CString named = WithNames(value, names, tableNames);
+                if (named != value)
+                    slots.insert(slot);
+                value = named;
+            });
+        EXPECT_TRUE(m_store.ArchiveProject(nullptr, file.c_str(), TRUE));
+        const Module& base = *Project().GetBaseModule();
+        const Table* fields = base.FindMasterTableByNameExact("fields");
+        EXPECT_NE(fields, nullptr);
+        for (const CString& name : names)
+            EXPECT_TRUE(fields != nullptr && fields->FindFieldByName(name) != nullptr)
+                << name.str();
+        for (const CString& name : tableNames)
+            EXPECT_NE(base.FindMasterTableByNameExact(name), nullptr) << name.str();
+    }
+
+    // The places of the file whose strings held a name.
+    std::set<StringSlot> slots;
+
+    // The project read back.
+    ForgeonProject& Project() { return *m_store.GetProject(); }
+    const fs::path& Root() const { return m_temp.Path(); }
+
+private:
+    void Build(std::size_t fieldCount, std::size_t tableCount)
+    {
+        m_project.InitNewProject();
+        m_project.SetProjectName("Names");
+        m_project.SetProjectPath(m_temp.ModelPath());
+        m_project.GetProjectSettings()->SetDatabaseKind(0);
+        LoginPageCreator().Create();
+        Module& base = *m_project.GetBaseModule();
+        // Every name as a field of one table; each name a table may have names a table.
+        Table* fields = NewTable("fields", Table::masterKind);
+        for (std::size_t i = 0; i < fieldCount; ++i)
+            AddField(*fields, Placeholder("fld", i), fieldTypes[i % std::size(fieldTypes)]);
+        AddMasterTable(base, fields);
+        // Links whose display names are free text: their ids follow the rule.
+        Form* form = base.GetMasterFormForTable(fields, false);
+        auto* target = new Menu;
+        target->SetName("Fields");
+        target->SetAspFile(form->GetAspFiles()[0]);
+        base.AddMenu(target);
+        for (const char* caption : {"View & Print", "Orders (all)", "2nd page", "<b>x</b>"})
+        {
+            auto* link = new LinkControl(target, 0, 0, LinkControl::Left);
+            link->SetCaption(caption);
+            form->AddPreLink(link);
+        }
+        for (std::size_t i = 0; i < tableCount; ++i)
+        {
+            Table* table = NewTable(Placeholder("tbl", i), Table::masterKind);
+            AddField(*table, Placeholder("fld", i), FieldTypeVarchar);
+            AddMasterTable(base, table);
+        }
+        Table* basic = NewTable("lines_basic", Table::masterDetailKind);
+        Table* detail = NewTable("lines_detail", Table::masterDetailKind);
+        for (std::size_t i = 0; i < fieldCount; i += 7)
+        {
+            AddField(*basic, Placeholder("fld", i), fieldTypes[i % std::size(fieldTypes)]);
+            AddField(*detail, Placeholder("fld", i), fieldTypes[(i + 1) % std::size(fieldTypes)]);
+        }
+        base.AddTable(basic);
+        TransactionDataCreator creator(basic, detail, &m_project, nullptr);
+        creator.CreateDetailTable();
+        creator.CreateTransaction();
+        creator.AddClassFunctions();
+    }
+
+    void AddMasterTable(Module& module, Table* table)
+    {
+        module.AddTable(table);
+        TableFormCreator creator(table, &m_project);
+        creator.CreateForm();
+        creator.CreateReport();
+        creator.CreateRDLCReport();
+    }
+
+    TempFolder m_temp;
+    ForgeonProject m_project;
+    ProjectStore m_store;
+};
+
+// A program that loads the compiled site and, for each data class of the values file, inserts a
+// row (SetValues, HandleAdd), updates it (HandleUpdate) and selects it (SelectRecord), in the
+// file's order: master classes before detail classes, whose link column then finds its row.
+const char* const dataClassDriver = R"cs(
+using System;
+using System.Collections.Generic;
+using System.Data;
+using System.IO;
+using System.Reflection;
+
+class Driver
+{
+    static int Main(string[] args)
+    {
+        Assembly site = Assembly.LoadFrom(args[0]);
+        // Class, column, value to insert, value to update it to: a line each.
+        Dictionary<string, List<string[]>> columns = new Dictionary<string, List<string[]>>();
+        List<string> order = new List<string>();
+        foreach (string line in File.ReadAllLines(args[1]))
+        {
+            string[] parts = line.Split('\t');
+            if (!columns.ContainsKey(parts[0]))
+            {
+                columns[parts[0]] = new List<string[]>();
+                order.Add(parts[0]);
+            }
+            columns[parts[0]].Add(parts);
+        }
+        int failures = 0;
+        foreach (string name in order)
+        {
+            try
+            {
+                Type type = site.GetType("Names." + name.TrimStart('@'), true);
+                List<string[]> of = columns[name];
+                string[,] inserted = new string[of.Count, 2];
+                string[,] updated = new string[of.Count, 2];
+                for (int i = 0; i < of.Count; i++)
+                {
+                    inserted[i, 0] = updated[i, 0] = of[i][1];
+                    inserted[i, 1] = of[i][2];
+                    updated[i, 1] = of[i][3];
+                }
+                object record = Activator.CreateInstance(type);
+                type.GetMethod("SetValues").Invoke(record, new object[] { inserted });
+                type.GetMethod("HandleAdd").Invoke(record, null);
+                type.GetMethod("SetValues").Invoke(record, new object[] { updated });
+                type.GetMethod("HandleUpdate").Invoke(record, null);
+                DataTable row = (DataTable)type.GetMethod("SelectRecord").Invoke(record, new object[] { "1" });
+                bool changed = row.Rows.Count == 1;
+                foreach (DataColumn column in row.Columns)
+                    if (changed && row.Rows[0][column].ToString() == "x")
+                        changed = false;
+                if (!changed)
+                {
+                    Console.WriteLine(name + ": the row was not updated");
+                    failures++;
+                }
+            }
+            catch (Exception e)
+            {
+                Console.WriteLine(name + ": " + (e.InnerException != null ? e.InnerException.Message : e.Message));
+                failures++;
+            }
+        }
+        Console.WriteLine(order.Count + " classes, " + failures + " failed");
+        return order.Count > 0 && failures == 0 ? 0 : 1;
+    }
+}
+)cs";
+
+// The values the driver gives each column of each data class, masters first: the class, the
+// column, the value inserted and the one it is updated to.
+std::string DriverValues(ForgeonProject& project)
+{
+    std::string lines;
+    std::vector<Table*> tables;
+    project.GetBaseModule()->GetAllTables(tables);
+    std::stable_partition(tables.begin(), tables.end(),
+                          [](Table* table) { return !table->IsDetailTable(); });
+    for (Table* table : tables)
+    {
+        const Class* dataClass = project.GetClassForTable(table, false);
+        if (dataClass == nullptr || table->IsSystemTable())
+            continue;
+        for (const Field* field : table->GetFields())
+        {
+            if (field->IsKeyOrDeletedFlag())
+                continue;
+            const int type = field->GetTypeCode();
+            const bool text = type == FieldTypeVarchar || type == FieldTypeNVarchar;
+            const char* first = type == FieldTypeDateTime ? "01/02/2003" : text ? "x" : "1";
+            // A link column keeps the master's row.
+            const char* second = type == FieldTypeDateTime ? "01/03/2003"
+                                 : text                    ? "y"
+                                 : field->IsForeignKey()   ? "1"
+                                                           : "2";
+            lines += std::string(CSharpIdentifier(dataClass->GetFieldName()).GetString()) + "\t" +
+                     field->GetFieldName().GetString() + "\t" + first + "\t" + second + "\n";
+        }
+    }
+    return lines;
+}
+
+TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenCompiledAndRunOnPostgreSql)
+{
+    ASSERT_FALSE(Environment("WEAVO_PG_ODBC").empty()) << "runs beside with_pg_cluster.sh";
+    NameSlotsProject fixture(NamesTaken());
+    std::string places;
+    for (const StringSlot& slot : fixture.slots)
+        places += slot.Describe() + "; ";
+    RecordProperty("name_slots", places);
+    served_site::GeneratedSite site(fixture.Project(), fixture.Root());
+    site.Write();
+    ASSERT_FALSE(testing::Test::HasFatalFailure());
+    // The stand-in of the served-site tests, in this project's namespace.
+    std::string handler = ReadHostFile(fs::path(WEAVO_TEST_DATA) / "site" / "PostgresDBHandler.cs");
+    handler.replace(handler.find("namespace Guard"), 15, "namespace Names");
+    WriteHostFile(fixture.Root() / "PostgresDBHandler.cs", handler);
+    site.CheckAndCompile({{"util/dbhandler.cs", fixture.Root() / "PostgresDBHandler.cs"}});
+    ASSERT_FALSE(testing::Test::HasFatalFailure());
+
+    fs::create_directories(fixture.Root() / "_system" / "scripts");
+    GenerationReport report;
+    PgSqlScriptWriter(fixture.Project(), report).Write();
+    ASSERT_TRUE(report.IsEmpty()) << report.GetText().GetString();
+    const ToolResult script =
+        RunTool("psql -X -q -v ON_ERROR_STOP=1 -h 127.0.0.1 -U postgres -p " +
+                Environment("WEAVO_PG_PORT") + " -d " + Environment("WEAVO_PG_DATABASE") + " -f " +
+                ShellQuoted(fixture.Root() / "_system" / "scripts" /
+                            "KestraneWeavo_PGSQL_CreateTables.sql"));
+    ASSERT_EQ(0, script.exitCode) << script.output;
+
+    const fs::path bin = fixture.Root() / "Names" / "Names" / "bin";
+    WriteHostFile(fixture.Root() / "Driver.cs", dataClassDriver);
+    const ToolResult driver =
+        RunTool("mcs -out:" + ShellQuoted(bin / "Driver.exe") + " -r:System -r:System.Data " +
+                ShellQuoted(fixture.Root() / "Driver.cs"));
+    ASSERT_EQ(0, driver.exitCode) << driver.output;
+    WriteHostFile(fixture.Root() / "values.txt", DriverValues(fixture.Project()));
+    ::setenv("WEAVO_SQL_LOG", (fixture.Root() / "statements.log").c_str(), 1);
+    const ToolResult run =
+        RunTool("mono " + ShellQuoted(bin / "Driver.exe") + " " + ShellQuoted(bin / "Names.dll") +
+                " " + ShellQuoted(fixture.Root() / "values.txt"));
+    EXPECT_EQ(0, run.exitCode) << run.output;
+}
+} // namespace
