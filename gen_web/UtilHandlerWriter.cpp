@@ -5,6 +5,9 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "platform/core/LiteralEscaping.h"
+#include "platform/core/TextBytes.h"
+
+#include <cstdio>
 
 UtilHandlerWriter::UtilHandlerWriter(const ForgeonProject& project, TextFile& file)
     : m_project(project), m_file(file), m_namespace(project.GetProjectName())
@@ -31,6 +34,7 @@ void UtilHandlerWriter::Write()
     WritePageMessage();
     WriteRecordChecks();
     WriteUploadStore();
+    WriteControlCharacterCheck();
     WritePrintedReports();
     m_file.Write(1, "}\n");
     WriteFieldValues();
@@ -679,14 +683,17 @@ void UtilHandlerWriter::WriteUploadStore()
     WriteCodeLines(
         m_file,
         {
-            {2, "//Why a file of that name is not taken, null when it is: a file that the server "
-                "could run, a name"},
+            {2, "//Why a file of that name is not taken, null when it is: a name holding a "
+                "control character, a"},
+            {2, "//file that the server could run, a name"},
             {2, "//of no file (none, or dots and blanks only), one too long for the file system "
                 "or, with its folder,"},
             {2, "//for the column that stores it (a column length of 0 holds any), or one that "
                 "the file system cannot store"},
             {2, "public String UploadRefusal(String name, int columnLength)"},
             {2, "{"},
+            {3, "if (HasControlCharacter(name))"},
+            {4, "return \"The file was not uploaded: its name holds control characters.\";"},
             {3, "if (IsExecutableFile(name))"},
             {4, "return \"The file \" + name + \" was not uploaded: files of this type are not "
                 "accepted.\";"},
@@ -778,8 +785,7 @@ void UtilHandlerWriter::WriteUploadStore()
             {3, "for (int i = 0; i < name.Length; i++)"},
             {3, "{"},
             {4, "char c = name[i];"},
-            {4, "if (c < ' ' || c == (char)127 || \"\\\"#%&*:<>?\\\\/|~\".IndexOf(c) >= 0 || "
-                "(i == 0 && c == '.'))"},
+            {4, "if (\"\\\"#%&*:<>?\\\\/|~\".IndexOf(c) >= 0 || (i == 0 && c == '.'))"},
             {5, "safe.Append(\"~\" + ((int)c).ToString(\"X2\"));"},
             {4, "else"},
             {5, "safe.Append(c);"},
@@ -806,6 +812,45 @@ void UtilHandlerWriter::WriteUploadStore()
             {3, "return own.ToString();"},
             {2, "}"},
         });
+}
+
+void UtilHandlerWriter::WriteControlCharacterCheck()
+{
+    WriteCodeLines(m_file, {
+                               {2, "//The characters that end a line or turn the text around "
+                                   "wherever it is shown: the first and"},
+                               {2, "//the last of each run"},
+                           });
+    m_file.Write(2, "static readonly int[] CONTROL_CHARACTERS = {");
+    const char* separator = " ";
+    for (const CharacterRange& range : ControlCharacterRanges())
+    {
+        char run[32];
+        std::snprintf(run, sizeof run, "0x%04X, 0x%04X", static_cast<unsigned>(range.first),
+                      static_cast<unsigned>(range.last));
+        m_file.Write(0, "%s%s", separator, run);
+        separator = ", ";
+    }
+    m_file.Write(0, " };\n");
+    WriteCodeLines(m_file, {
+                               {2, "//True when the text holds one of those characters"},
+                               {2, "public bool HasControlCharacter(String text)"},
+                               {2, "{"},
+                               {3, "for (int i = 0; i < text.Length; i++)"},
+                               {3, "{"},
+                               {4, "int code = text[i];"},
+                               {4, "if (Char.IsSurrogatePair(text, i))"},
+                               {5, "code = Char.ConvertToUtf32(text, i++);"},
+                               {4, "for (int run = 0; run < CONTROL_CHARACTERS.Length; run += 2)"},
+                               {4, "{"},
+                               {5, "if (code >= CONTROL_CHARACTERS[run] && code <= "
+                                   "CONTROL_CHARACTERS[run + 1])"},
+                               {6, "return true;"},
+                               {4, "}"},
+                               {3, "}"},
+                               {3, "return false;"},
+                               {2, "}"},
+                           });
 }
 
 void UtilHandlerWriter::WritePrintedReports()

@@ -1,6 +1,7 @@
 #include "gen_web/ASPXMenuWriter.h"
 #include "gen_web/ProjectWriterSet.h"
 #include "model/TextFile.h"
+#include "platform/core/TextBytes.h"
 
 #include "tests/gen_web/GenWebProject.h"
 #include "tests/gen_web/GoldenFiles.h"
@@ -9,14 +10,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 namespace
 {
 namespace fs = std::filesystem;
 
 // Written through the driver's writer set, the Util classes compile without a warning, and a
 // C# program that runs them under mono finds every answer it expects: dates with short and
-// long years, quote doubling, the number check, password hashes, list filling and XML answers
-// that parse.
+// long years, quote doubling, the number check, password hashes, list filling, XML answers
+// that parse, and upload names refused for each character of the runs that the program's own
+// name rule holds as control characters.
 TEST(UtilClasses, CompileAndAnswerAsExpectedUnderMono)
 {
     ShopProject shop;
@@ -34,7 +39,16 @@ TEST(UtilClasses, CompileAndAnswerAsExpectedUnderMono)
                 " -r:System.Data -r:System.Web -r:System.Xml " +
                 ShellQuoted(GoldenPath("UtilClassesCheck.cs")));
     ASSERT_EQ(0, check.exitCode) << check.output;
-    const ToolResult run = RunTool("mono " + ShellQuoted(program));
+    // The runs of control characters are the program's own, of its name rule.
+    std::string runs;
+    for (const CharacterRange& range : ControlCharacterRanges())
+    {
+        char run[32];
+        std::snprintf(run, sizeof run, " %X-%X", static_cast<unsigned>(range.first),
+                      static_cast<unsigned>(range.last));
+        runs += run;
+    }
+    const ToolResult run = RunTool("mono " + ShellQuoted(program) + runs);
     EXPECT_EQ(0, run.exitCode) << run.output;
     EXPECT_EQ("all checks passed\n", run.output);
 }
