@@ -436,24 +436,6 @@ void CodeBehindFragments::WriteSaveEnd(int indent)
     m_out.Write(indent, "new DBHandler().EndSave();\n");
 }
 
-// The characters that the control's column holds, 0 for a column of any length.
-int CodeBehindFragments::UploadColumnLength(const FieldRep& control)
-{
-    const Field* field = control.GetField();
-    if (field == nullptr)
-        return 0;
-    switch (field->GetTypeCode())
-    {
-    case FieldTypeChar:
-    case FieldTypeVarchar:
-    case FieldTypeNChar:
-    case FieldTypeNVarchar:
-        return std::max(field->GetSize(), 0);
-    default:
-        return 0;
-    }
-}
-
 void CodeBehindFragments::WriteFileSave(const FieldRep& control, int indent,
                                         const CString& replyUrl)
 {
@@ -469,7 +451,7 @@ void CodeBehindFragments::WriteFileSave(const FieldRep& control, int indent,
     m_out.Write(indent, "{\n");
     m_out.Write(indent + 1, "%s = this.%s.PostedFile.FileName;\n", name, name);
     m_out.Write(indent + 1, "%s = util.GetFileName(%s);\n", name, name);
-    const int length = UploadColumnLength(control);
+    const int length = GetTextColumnLength(control.GetField());
     m_out.Write(indent + 1, "if(util.UploadRefusal(%s, %d) != null)\n", name, length);
     m_out.Write(indent + 1, "{\n");
     m_out.Write(indent + 2, "util.KeepPageMessage(this, util.UploadRefusal(%s, %d));\n", name,

@@ -129,7 +129,6 @@ private:
     // The lines that save the posted file, after its name is taken; a refusal redirects to the
     // C# expression replyUrl.
     void WriteFileSave(const FieldRep& control, int indent, const CString& replyUrl);
-    static int UploadColumnLength(const FieldRep& control);
     // The page's Update page file, null without one.
     const AspFile* UpdatePageFile() const;
     // The name a grid row posts the field's input under, before the row number.
