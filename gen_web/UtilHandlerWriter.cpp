@@ -1007,25 +1007,25 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
                  "Object role = new %s.UtilHandler().LoggedInRole(context.Session, "
                  "context.Request);\n",
                  m_namespace);
-    WriteCodeLines(
-        m_file, {
-                    {2, "if (role == null)"},
-                    {2, "{"},
-                    {3, "context.Response.Redirect(LOGIN_PAGE);"},
-                    {3, "return;"},
-                    {2, "}"},
-                    {2, "if (!System.IO.File.Exists(path))"},
-                    {2, "{"},
-                    {3, "context.Response.StatusCode = 404;"},
-                    {3, "return;"},
-                    {2, "}"},
-                    {2, "if (context.Session[\"password_required\"] != null || !IsHeldForRole(role."
-                        "ToString(), path.Substring(folder.Length).Replace('\\\\', '/')))"},
-                    {2, "{"},
-                    {3, "context.Response.Redirect(LOGIN_PAGE + \"?Refused=1\");"},
-                    {3, "return;"},
-                    {2, "}"},
-                });
+    WriteCodeLines(m_file, {
+                               {2, "if (role == null)"},
+                               {2, "{"},
+                               {3, "context.Response.Redirect(LOGIN_PAGE);"},
+                               {3, "return;"},
+                               {2, "}"},
+                               {2, "if (!System.IO.File.Exists(path))"},
+                               {2, "{"},
+                               {3, "context.Response.StatusCode = 404;"},
+                               {3, "return;"},
+                               {2, "}"},
+                               {2, "if (context.Session[\"password_required\"] != null || "
+                                   "!IsHeldForRole(context.Session, role.ToString(), "
+                                   "path.Substring(folder.Length).Replace('\\\\', '/')))"},
+                               {2, "{"},
+                               {3, "context.Response.Redirect(LOGIN_PAGE + \"?Refused=1\");"},
+                               {3, "return;"},
+                               {2, "}"},
+                           });
     m_file.Write(2, "if (!new %s.UtilHandler().IsAccountUnchanged(context.Session))\n",
                  m_namespace);
     WriteCodeLines(
@@ -1043,26 +1043,35 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
             {2, "context.Response.TransmitFile(path);"},
             {1, "}"},
             {1, "//True when the stored name is in a live row's column of a form of which the "
-                "role opens a page"},
-            {1, "bool IsHeldForRole(String role, String stored)"},
+                "role opens a page,"},
+            {1, "//on the change-password form in the session's own account"},
+            {1, "bool IsHeldForRole(System.Web.SessionState.HttpSessionState session, String "
+                "role, String stored)"},
             {1, "{"},
         });
     m_file.Write(2, "%s.ASPXMenuWriter menus = new %s.ASPXMenuWriter();\n", m_namespace,
                  m_namespace);
     m_file.Write(2,
+                 "String account = new %s.UtilHandler().ToSqlNumber(Convert.ToString(session["
+                 "\"login_id\"]), \"0\");\n",
+                 m_namespace);
+    m_file.Write(2,
                  "String value = \"N'\" + new %s.UtilHandler().ReplaceSingleQuoteInString(stored) "
                  "+ \"'\";\n",
                  m_namespace);
-    WriteCodeLines(m_file, {
-                               {2, "for (int i = 0; i < UPLOAD_COLUMNS.GetLength(0); i++)"},
-                               {2, "{"},
-                               {3, "bool opens = false;"},
-                               {3, "foreach (String page in UPLOAD_COLUMNS[i, 2].Split('|'))"},
-                               {4, "opens = opens || menus.MayOpen(role, page);"},
-                               {3, "String query = \"SELECT \" + UPLOAD_COLUMNS[i, 1] + \" FROM \" "
-                                   "+ UPLOAD_COLUMNS[i, 0] + \" WHERE \" + UPLOAD_COLUMNS[i, 1] + "
-                                   "\" = \" + value + UPLOAD_COLUMNS[i, 3];"},
-                           });
+    WriteCodeLines(m_file,
+                   {
+                       {2, "for (int i = 0; i < UPLOAD_COLUMNS.GetLength(0); i++)"},
+                       {2, "{"},
+                       {3, "bool opens = false;"},
+                       {3, "foreach (String page in UPLOAD_COLUMNS[i, 2].Split('|'))"},
+                       {4, "opens = opens || menus.MayOpen(role, page);"},
+                       {3, "String query = \"SELECT \" + UPLOAD_COLUMNS[i, 1] + \" FROM \" "
+                           "+ UPLOAD_COLUMNS[i, 0] + \" WHERE \" + UPLOAD_COLUMNS[i, 1] + "
+                           "\" = \" + value + UPLOAD_COLUMNS[i, 3];"},
+                       {3, "if (UPLOAD_COLUMNS[i, 4] != \"\")"},
+                       {4, "query += \" AND \" + UPLOAD_COLUMNS[i, 4] + \" = \" + account;"},
+                   });
     m_file.Write(3, "if (opens && new %s.DBHandler().ExecuteQuery(query).Rows.Count > 0)\n",
                  m_namespace);
     WriteCodeLines(m_file, {
@@ -1077,19 +1086,22 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
 void UtilHandlerWriter::WriteUploadColumns()
 {
     m_file.Write(1, "//The columns that hold uploaded files: table, column, the pages of the "
-                    "form that saves them\n");
-    m_file.Write(1, "//and the condition of a row that is not deleted\n");
+                    "form that saves them,\n");
+    m_file.Write(1, "//the condition of a row that is not deleted and, on a form of the "
+                    "session's own account, the\n");
+    m_file.Write(1, "//key that holds its id\n");
     m_file.Write(1, "static readonly String[,] UPLOAD_COLUMNS = new String[,] {\n");
     for (const UploadColumn& column : UploadColumns(m_project))
     {
         std::string pages;
         for (const std::string& page : column.pages)
             pages += (pages.empty() ? "" : "|") + page;
-        m_file.Write(2, "{\"%s\", \"%s\", \"%s\", \"%s\"},\n",
+        m_file.Write(2, "{\"%s\", \"%s\", \"%s\", \"%s\", \"%s\"},\n",
                      EscapeCSharpString(CString(column.table.c_str())),
                      EscapeCSharpString(CString(column.column.c_str())),
                      EscapeCSharpString(CString(pages.c_str())),
-                     column.softDeleted ? " AND Is_Deleted = 'N'" : "");
+                     column.softDeleted ? " AND Is_Deleted = 'N'" : "",
+                     EscapeCSharpString(CString(column.ownRowKey.c_str())));
     }
     m_file.Write(1, "};\n");
 }
