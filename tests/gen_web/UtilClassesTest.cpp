@@ -1,8 +1,8 @@
 #include "gen_web/ASPXMenuWriter.h"
 #include "gen_web/ProjectWriterSet.h"
 #include "model/TextFile.h"
-#include "platform/core/TextBytes.h"
 
+#include "tests/gen_web/ControlRuns.h"
 #include "tests/gen_web/GenWebProject.h"
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/ShopProject.h"
@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 namespace
@@ -40,15 +39,7 @@ TEST(UtilClasses, CompileAndAnswerAsExpectedUnderMono)
                 ShellQuoted(GoldenPath("UtilClassesCheck.cs")));
     ASSERT_EQ(0, check.exitCode) << check.output;
     // The runs of control characters are the program's own, of its name rule.
-    std::string runs;
-    for (const CharacterRange& range : ControlCharacterRanges())
-    {
-        char run[32];
-        std::snprintf(run, sizeof run, " %X-%X", static_cast<unsigned>(range.first),
-                      static_cast<unsigned>(range.last));
-        runs += run;
-    }
-    const ToolResult run = RunTool("mono " + ShellQuoted(program) + runs);
+    const ToolResult run = RunTool("mono " + ShellQuoted(program) + " " + ControlRunsText(" "));
     EXPECT_EQ(0, run.exitCode) << run.output;
     EXPECT_EQ("all checks passed\n", run.output);
 }
