@@ -1,6 +1,5 @@
 #include "platform/core/TextBytes.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 
@@ -67,8 +66,11 @@ std::span<const CharacterRange> ControlCharacterRanges()
 
 bool IsControlCharacter(char32_t code)
 {
-    return std::ranges::any_of(ControlCharacterRanges(), [code](const CharacterRange& range)
-                               { return code >= range.first && code <= range.last; });
+    // The runs ascend: the first that does not end below the character decides.
+    for (const CharacterRange& range : ControlCharacterRanges())
+        if (code <= range.last)
+            return code >= range.first;
+    return false;
 }
 
 bool HasControlCharacter(std::string_view bytes)
