@@ -364,7 +364,8 @@ void CodeBehindFragments::WriteFileUploadValue(const FieldRep& control, int inde
 {
     const CString name = ControlName(control);
     m_out.Write(indent, "String %s = \"\";\n", name);
-    WriteFileSave(control, indent, "\"" + EscapeCSharpString(replyPage) + "\"");
+    WriteFileSave(control, indent, "\"" + EscapeCSharpString(replyPage) + "\"",
+                  /*refusalShownHere=*/false);
 }
 
 void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, int indent,
@@ -380,7 +381,8 @@ void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, in
     const Table* table = control.GetField() != nullptr ? control.GetField()->GetTable() : nullptr;
     const Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
     WriteFileSave(control, indent,
-                  RecordPageUrl(replyPage, key != nullptr ? key->GetFieldName() : CString(), "id"));
+                  RecordPageUrl(replyPage, key != nullptr ? key->GetFieldName() : CString(), "id"),
+                  /*refusalShownHere=*/true);
 }
 
 void CodeBehindFragments::WriteRequestLimitReply(int indent, const CString& pageFileName,
@@ -408,6 +410,22 @@ void CodeBehindFragments::WriteKeptMessage(int indent)
                         "UtilHandler().TakePageMessage(this));\n");
 }
 
+void CodeBehindFragments::WriteShowRefusedUpdate(int indent, bool writesReport, bool writesGrids)
+{
+    m_out.Write(indent, "//A refused update stays on its record: the page shows the message, its "
+                        "controls the values as posted\n");
+    m_out.Write(indent, "void showRefusedUpdate()\n");
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1, "this.MessageLabel.Text = Server.HtmlEncode(m_messageString);\n");
+    if (writesReport)
+        m_out.Write(indent + 1, "WriteReportServer();\n");
+    m_out.Write(indent + 1, "WriteMenus();\n");
+    m_out.Write(indent + 1, "ManageLinkVisibility();\n");
+    if (writesGrids)
+        m_out.Write(indent + 1, "WriteGridServer();\n");
+    m_out.Write(indent, "}\n");
+}
+
 void CodeBehindFragments::WriteKeepSavedUploads(int indent, bool inSave)
 {
     m_out.Write(indent, inSave ? "new UtilHandler().HoldSavedUploads();\n"
@@ -428,6 +446,20 @@ void CodeBehindFragments::WriteHandlerFinally(int indent, bool savesUploads, boo
     m_out.Write(indent, "}\n");
 }
 
+void CodeBehindFragments::WriteCatchOpening(int indent, const char* exception, const char* message,
+                                            bool endsSave, bool xmlAnswer)
+{
+    m_out.Write(indent, "catch (%s e)\n", exception);
+    m_out.Write(indent, "{\n");
+    if (endsSave)
+        WriteSaveEnd(indent + 1);
+    // The XML answer carries the server's text as element content.
+    if (xmlAnswer)
+        m_out.Write(indent + 1, "m_messageString = new UtilHandler().ConvertToXML(%s);\n", message);
+    else
+        m_out.Write(indent + 1, "m_messageString = %s;\n", message);
+}
+
 void CodeBehindFragments::WriteSaveBegin(int indent, const CString& lockString)
 {
     m_out.Write(indent, "new DBHandler().BeginSave(%s);\n", lockString);
@@ -445,26 +477,8 @@ void CodeBehindFragments::WriteSaveEnd(int indent)
     m_out.Write(indent, "new DBHandler().EndSave();\n");
 }
 
-// The characters that the control's column holds, 0 for a column of any length.
-int CodeBehindFragments::UploadColumnLength(const FieldRep& control)
-{
-    const Field* field = control.GetField();
-    if (field == nullptr)
-        return 0;
-    switch (field->GetTypeCode())
-    {
-    case FieldTypeChar:
-    case FieldTypeVarchar:
-    case FieldTypeNChar:
-    case FieldTypeNVarchar:
-        return std::max(field->GetSize(), 0);
-    default:
-        return 0;
-    }
-}
-
 void CodeBehindFragments::WriteFileSave(const FieldRep& control, int indent,
-                                        const CString& replyUrl)
+                                        const CString& replyUrl, bool refusalShownHere)
 {
     const CString name = ControlName(control);
     // A post that did not come from the page's own form has no file field nor view state.
@@ -478,13 +492,19 @@ void CodeBehindFragments::WriteFileSave(const FieldRep& control, int indent,
     m_out.Write(indent, "{\n");
     m_out.Write(indent + 1, "%s = this.%s.PostedFile.FileName;\n", name, name);
     m_out.Write(indent + 1, "%s = util.GetFileName(%s);\n", name, name);
-    const int length = UploadColumnLength(control);
+    const int length = GetTextColumnLength(control.GetField());
     m_out.Write(indent + 1, "if(util.UploadRefusal(%s, %d) != null)\n", name, length);
-    m_out.Write(indent + 1, "{\n");
-    m_out.Write(indent + 2, "util.KeepPageMessage(this, util.UploadRefusal(%s, %d));\n", name,
-                length);
-    m_out.Write(indent + 2, "Response.Redirect(%s);\n", replyUrl);
-    m_out.Write(indent + 1, "}\n");
+    if (refusalShownHere)
+        m_out.Write(indent + 2, "throw new SaveRefusedException(util.UploadRefusal(%s, %d));\n",
+                    name, length);
+    else
+    {
+        m_out.Write(indent + 1, "{\n");
+        m_out.Write(indent + 2, "util.KeepPageMessage(this, util.UploadRefusal(%s, %d));\n", name,
+                    length);
+        m_out.Write(indent + 2, "Response.Redirect(%s);\n", replyUrl);
+        m_out.Write(indent + 1, "}\n");
+    }
     m_out.Write(indent + 1, "%s = util.SaveUpload(this.%s.PostedFile, location, %s);\n", name, name,
                 name);
     m_out.Write(indent, "}\n");

@@ -55,8 +55,13 @@ public:
     // redirect to replyPage carrying the message.
     void WriteFileUploadValue(const FieldRep& control, int indent, const CString& replyPage);
     // The same on an update page, starting from the name that the record "id" holds; a refused
-    // file returns to the page of that record.
+    // file throws a SaveRefusedException with the message, which the update shows on the page of
+    // its record; a post without the page's form returns to that page.
     void WriteFileUploadUpdateValue(const FieldRep& control, int indent, const CString& replyPage);
+    // showRefusedUpdate() of an Update page whose form posts the whole page: the message in
+    // "MessageLabel" and the page drawn as its first answer draws it, the report and the grids
+    // too when asked, while the controls keep the values as posted.
+    void WriteShowRefusedUpdate(int indent, bool writesReport, bool writesGrids);
     // Page_Error of an upload page: a post larger than the server takes, whose form cannot be
     // read, goes to the page of keyName's record (the Add page without one) with a message.
     void WriteRequestLimitReply(int indent, const CString& pageFileName, const CString& keyName);
@@ -68,6 +73,10 @@ public:
     // After the handler's catch block, a finally block: with savesUploads the files of a record
     // not saved are removed, with endsSave a save still open is dropped; none without either.
     void WriteHandlerFinally(int indent, bool savesUploads, bool endsSave);
+    // "catch (<exception> e)", "{", the save dropped with endsSave, and the message of the C#
+    // expression, escaped for an XML answer; the caller writes the answer and the brace.
+    void WriteCatchOpening(int indent, const char* exception, const char* message, bool endsSave,
+                           bool xmlAnswer);
     // The request's save opens, in one transaction that the C# expression lockString (a
     // statement, or null for none) begins; it is committed before the answer.
     void WriteSaveBegin(int indent, const CString& lockString);
@@ -126,10 +135,11 @@ private:
     void WriteTextRecompute(const FieldRep& target, int indent, bool detailRow);
     void WriteRequestParamAssignment(const FieldRep& control, int indent);
     void WriteColumnCondition(const FieldRep& control, int indent);
-    // The lines that save the posted file, after its name is taken; a refusal redirects to the
-    // C# expression replyUrl.
-    void WriteFileSave(const FieldRep& control, int indent, const CString& replyUrl);
-    static int UploadColumnLength(const FieldRep& control);
+    // The lines that save the posted file, after its name is taken; a post without the page's
+    // form redirects to the C# expression replyUrl, and so does a refused name unless its
+    // refusal is shown here (thrown as a SaveRefusedException).
+    void WriteFileSave(const FieldRep& control, int indent, const CString& replyUrl,
+                       bool refusalShownHere);
     // The page's Update page file, null without one.
     const AspFile* UpdatePageFile() const;
     // The name a grid row posts the field's input under, before the row number.

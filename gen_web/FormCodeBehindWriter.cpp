@@ -107,7 +107,11 @@ void FormCodeBehindWriter::WriteUpdatePage()
     m_fragments.WriteExtractAndAssignValues(2);
     WriteHandleUpdate(2);
     if (IsUploadPage())
+    {
+        m_fragments.WriteShowRefusedUpdate(2, m_form.GetReport() != nullptr,
+                                           /*writesGrids=*/false);
         m_fragments.WriteRequestLimitReply(2, m_pageBaseName + "Update.aspx", m_key);
+    }
     WriteHandleDelete(2);
     WriteHandleRecompute(2);
     WriteRecomputeMethods(2);
@@ -282,7 +286,8 @@ void FormCodeBehindWriter::WriteHandleAdd(int indent)
     if (SavesAccounts())
         m_fragments.WriteSaveCommit(i + 2, IsUploadPage());
     WriteActionReply(i + 2, IsUploadPage());
-    WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts());
+    WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts(),
+               /*showsRefusal=*/false);
 }
 
 void FormCodeBehindWriter::WriteHandleUpdate(int indent)
@@ -311,8 +316,23 @@ void FormCodeBehindWriter::WriteHandleUpdate(int indent)
     m_textFile.Write(i + 2, "}\n");
     if (SavesAccounts())
         m_fragments.WriteSaveCommit(i + 2, IsUploadPage());
-    WriteActionReply(i + 2, IsUploadPage());
-    WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts());
+    if (IsUploadPage())
+        WriteUploadUpdateReply(i + 2);
+    else
+        WriteActionReply(i + 2, /*upload=*/false);
+    WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts(),
+               /*showsRefusal=*/IsUploadPage());
+}
+
+// A saved update goes where every answer of the page goes; a refused one stays on its record.
+void FormCodeBehindWriter::WriteUploadUpdateReply(int indent)
+{
+    m_textFile.Write(indent, "if (m_messageString != \"Record Updated Successfully!\")\n");
+    m_textFile.Write(indent + 1, "showRefusedUpdate();\n");
+    m_textFile.Write(indent, "else\n");
+    m_textFile.Write(indent, "{\n");
+    WriteActionReply(indent + 1, /*upload=*/true);
+    m_textFile.Write(indent, "}\n");
 }
 
 void FormCodeBehindWriter::WriteHandleDelete(int indent)
@@ -335,7 +355,8 @@ void FormCodeBehindWriter::WriteHandleDelete(int indent)
         m_textFile.Write(i + 2, "}\n");
     }
     WriteActionReply(i + 2, m_form.HasFileUploadControl());
-    WriteCatch(i, m_form.HasFileUploadControl(), /*savesUploads=*/false, /*endsSave=*/false);
+    WriteCatch(i, m_form.HasFileUploadControl(), /*savesUploads=*/false, /*endsSave=*/false,
+               /*showsRefusal=*/false);
 }
 
 void FormCodeBehindWriter::WriteHandlerHead(int indent, const char* name)
@@ -394,7 +415,9 @@ void FormCodeBehindWriter::WritePasswordChange(int indent)
     for (const FieldRep* control : GetPlacedControls(m_form))
     {
         const CString name = ControlName(*control);
-        if (name != "password" && GetVisibilityText(*m_pageFile, *control) != "Invisible")
+        // A file comes in the request's files, never in its form.
+        if (name != "password" && GetVisibilityText(*m_pageFile, *control) != "Invisible" &&
+            ControlKind(*control) != FieldRepData::FileUpload)
             missing += CString(missing.IsEmpty() ? "" : " || ") + "this.Request.Form[\"" + name +
                        "\"] == null";
     }
@@ -522,8 +545,7 @@ void FormCodeBehindWriter::WriteActionReply(int indent, bool upload)
     if (upload)
     {
         m_textFile.Write(indent, "new UtilHandler().KeepPageMessage(this, m_messageString);\n");
-        m_textFile.Write(indent, "Response.Redirect(\"%s\");\n",
-                         EscapeCSharpString(m_pageBaseName + "Add.aspx"));
+        m_textFile.Write(indent, "Response.Redirect(\"%s\");\n", EscapeCSharpString(ReplyPage()));
         return;
     }
     WriteCodeLines(m_textFile, {
@@ -541,22 +563,27 @@ void FormCodeBehindWriter::WriteActionReply(int indent, bool upload)
                                });
 }
 
-void FormCodeBehindWriter::WriteCatch(int indent, bool upload, bool savesUploads, bool endsSave)
+void FormCodeBehindWriter::WriteCatch(int indent, bool upload, bool savesUploads, bool endsSave,
+                                      bool showsRefusal)
 {
-    WriteCodeLines(m_textFile, {
-                                   {indent + 1, "}"},
-                                   {indent + 1, "catch (SqlException e)"},
-                                   {indent + 1, "{"},
-                               });
-    if (endsSave)
-        m_fragments.WriteSaveEnd(indent + 2);
-    // The XML answer carries the server's text as element content.
-    m_textFile.Write(indent + 2, upload ? "m_messageString = e.Errors[0].Message;\n"
-                                        : "m_messageString = new "
-                                          "UtilHandler().ConvertToXML(e.Errors[0].Message);\n");
-    WriteActionReply(indent + 2, upload);
     m_textFile.Write(indent + 1, "}\n");
+    if (showsRefusal)
+        WriteRefusalCatch(indent + 1, "SaveRefusedException", "e.Message", endsSave,
+                          /*upload=*/true, /*showsRefusal=*/true);
+    WriteRefusalCatch(indent + 1, "SqlException", "e.Errors[0].Message", endsSave, upload,
+                      showsRefusal);
     m_fragments.WriteHandlerFinally(indent + 1, savesUploads, endsSave);
+    m_textFile.Write(indent, "}\n");
+}
+
+void FormCodeBehindWriter::WriteRefusalCatch(int indent, const char* exception, const char* message,
+                                             bool endsSave, bool upload, bool showsRefusal)
+{
+    m_fragments.WriteCatchOpening(indent, exception, message, endsSave, /*xmlAnswer=*/!upload);
+    if (showsRefusal)
+        m_textFile.Write(indent + 1, "showRefusedUpdate();\n");
+    else
+        WriteActionReply(indent + 1, upload);
     m_textFile.Write(indent, "}\n");
 }
 
@@ -694,6 +721,12 @@ void FormCodeBehindWriter::WriteAccountSaveBegin(int indent)
 bool FormCodeBehindWriter::IsAccountPage() const
 {
     return m_form.GetFormName() == "ChangePassword_form";
+}
+
+CString FormCodeBehindWriter::ReplyPage() const
+{
+    const bool ownPage = IsAccountPage() && m_pageFile->GetFileKind() == formUpdateFileKind;
+    return m_pageBaseName + (ownPage ? "Update.aspx" : "Add.aspx");
 }
 
 CString FormCodeBehindWriter::PageClass(const char* suffix) const

@@ -52,11 +52,18 @@ private:
     // The record key of a save or delete request.
     void WritePasswordChange(int indent);
     void WriteRequestKey(int indent, bool fromHiddenField);
-    // The handler's result: a redirect on an upload page, else the XML answer.
+    // The handler's result: a redirect to ReplyPage on an upload page, else the XML answer.
     void WriteActionReply(int indent, bool upload);
+    // The result of an upload page's update: a saved one is answered as any, a refused one
+    // shown on its record's page (showRefusedUpdate).
+    void WriteUploadUpdateReply(int indent);
     // savesUploads: the handler saves uploaded files, removed when its record is not saved.
     // endsSave: the handler opened the request's save, which the catch and finally blocks drop.
-    void WriteCatch(int indent, bool upload, bool savesUploads, bool endsSave);
+    // showsRefusal: the refusals, of the database and the SaveRefusedException of the file check
+    // too, are shown on the record's page.
+    void WriteCatch(int indent, bool upload, bool savesUploads, bool endsSave, bool showsRefusal);
+    void WriteRefusalCatch(int indent, const char* exception, const char* message, bool endsSave,
+                           bool upload, bool showsRefusal);
     void WriteHandleRecompute(int indent);
     void WriteRecomputeMethods(int indent);
     // The shared fill methods, the report methods, WriteMenus, ManageLinkVisibility and the
@@ -79,6 +86,9 @@ private:
     bool HasStoredPassword() const;
     // The name when the page shows it and "confirm_password", which must repeat it; else empty.
     CString ConfirmedPassword(const char* name) const;
+    // Where an upload page's answer goes: the Add page, or the password page itself, which is
+    // the one page of its form that every role opens.
+    CString ReplyPage() const;
     CString PageClass(const char* suffix) const;
 
     Form& m_form;

@@ -2,8 +2,13 @@
 
 #include "gen_web/CodeLines.h"
 #include "gen_web/LoginCodeBehindWriter.h"
+#include "gen_web/PageControls.h"
+#include "model/DefaultNames.h"
+#include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Identifiers.h"
+#include "model/Module.h"
+#include "model/Table.h"
 
 LoginPageWriter::LoginPageWriter(ForgeonProject* project, GenerationReport& report)
     : m_project(project), m_report(report)
@@ -49,8 +54,12 @@ void LoginMarkupWriter::WriteLoginTable()
                                    {3, "</td>"},
                                    {2, "</tr>"},
                                });
-    WriteFieldRow("User Name", "<asp:TextBox CssClass =\"TextControl\" id=\"user_name\" "
-                               "maxlength = \"10\" runat=\"server\"></asp:TextBox>");
+    // The box takes every user name that the account column holds.
+    CString userName;
+    userName.Format("<asp:TextBox CssClass =\"TextControl\" id=\"user_name\" maxlength = \"%d\" "
+                    "runat=\"server\"></asp:TextBox>",
+                    UserNameLength());
+    WriteFieldRow("User Name", userName);
     WriteFieldRow("Password", "<input type=\"password\" id=\"password\" runat=\"server\" "
                               "class = \"TextControl\"/>");
     WriteCodeLines(m_textFile, {
@@ -65,6 +74,15 @@ void LoginMarkupWriter::WriteLoginTable()
                                    {2, "</tr>"},
                                    {0, "</table>"},
                                });
+}
+
+int LoginMarkupWriter::UserNameLength() const
+{
+    const Module* base = m_project->GetBaseModule();
+    const Table* accounts =
+        base != nullptr ? base->FindMasterTableByName(userAccountTableName) : nullptr;
+    return GetTextColumnLength(accounts != nullptr ? accounts->FindFieldByName("username")
+                                                   : nullptr);
 }
 
 void LoginMarkupWriter::WriteFieldRow(const char* label, const char* control)

@@ -28,6 +28,9 @@ public:
 private:
     void WriteHeading();
     void WriteLoginTable();
+    // The characters that the user name column of the base module's account table holds; 0,
+    // which sets no limit, for a column of any length or without the table.
+    int UserNameLength() const;
     // A row of an empty cell, the label cell with the compulsory mark, the control cell and an
     // empty cell.
     void WriteFieldRow(const char* label, const char* control);

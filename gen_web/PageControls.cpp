@@ -11,6 +11,8 @@
 #include "model/FieldVisibility.h"
 #include "model/Table.h"
 
+#include <algorithm>
+
 namespace
 {
 std::vector<FieldRep*> PlacedOf(const std::vector<FieldRep*>& all)
@@ -49,6 +51,22 @@ CString GetPrimaryKeyName(const Table* table)
 {
     const Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
     return key != nullptr ? key->GetFieldName() : CString();
+}
+
+int GetTextColumnLength(const Field* field)
+{
+    if (field == nullptr)
+        return 0;
+    switch (field->GetTypeCode())
+    {
+    case FieldTypeChar:
+    case FieldTypeVarchar:
+    case FieldTypeNChar:
+    case FieldTypeNVarchar:
+        return std::max(field->GetSize(), 0);
+    default:
+        return 0;
+    }
 }
 
 int GetWrittenControlKind(const FieldRep& control)

@@ -6,6 +6,7 @@
 
 class AspFile;
 class ClassInvokation;
+class Field;
 class FieldRep;
 class FieldRepData;
 class Form;
@@ -35,6 +36,10 @@ bool IsComboControlKind(int kind);
 
 // The name of the table's primary key field; empty without a table or key.
 CString GetPrimaryKeyName(const Table* table);
+
+// The characters that the field's column holds: the size of a character column, 0 for a column
+// of any length or without a field.
+int GetTextColumnLength(const Field* field);
 
 // The page's controls in order that its pages show: bound to a field, with data, without the
 // skip flag that marks the controls the model made by itself.

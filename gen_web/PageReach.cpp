@@ -248,6 +248,8 @@ std::vector<UploadColumn> UploadColumns(const ForgeonProject& project)
                 column.column = field->GetFieldName().GetString();
                 column.softDeleted =
                     field->GetTable()->FindFieldByName(Field::deletedFlagName) != nullptr;
+                if (page->GetFormName() == changePasswordFormName)
+                    column.ownRowKey = GetPrimaryKeyName(field->GetTable()).GetString();
                 AddFiles(*page, column.pages);
             }
         }

@@ -23,13 +23,16 @@ class Menu;
 std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project);
 
 // A column that holds the names of uploaded files, with the pages of the form or master-detail
-// page that saves them (paths as above); softDeleted when its table marks deleted rows.
+// page that saves them (paths as above); softDeleted when its table marks deleted rows. The
+// change-password form shows a role only the session's own account: ownRowKey names its table's
+// key, which a row of its files holds as the session's account id; empty for any other page.
 struct UploadColumn
 {
     std::string table;
     std::string column;
     std::set<std::string> pages;
     bool softDeleted = false;
+    std::string ownRowKey;
 };
 
 // The columns of the project's forms and master-detail pages whose control is a file upload,

@@ -132,11 +132,16 @@ void TransactionCodeBehindWriter::WriteUpdatePage()
     WriteUpdatePageLoad(2);
     WriteHandleUpdate(2);
     if (IsUploadPage())
+    {
+        m_fragments.WriteShowRefusedUpdate(2, /*writesReport=*/false, /*writesGrids=*/true);
         m_fragments.WriteRequestLimitReply(2, m_baseName + "Update.aspx", m_key);
+    }
     for (const Table* table : m_transaction.GetDetailTables())
     {
         WriteUpdateDetails(*table, 2);
         WriteRowKeysOffered(*table, 2);
+        if (IsUploadPage())
+            WritePostedGrid(*table, 2);
     }
     WriteHandleDelete(2);
     for (const Table* table : m_transaction.GetDetailTables())
@@ -272,7 +277,7 @@ void TransactionCodeBehindWriter::WriteUpdatePageLoad(int indent)
                        {i + 1, "String action = this.Request.Params[\"ACTION\"];"},
                        {i + 1, "if (action != null && action.Equals(\"UPDATE\"))"},
                        {i + 2, "handleUpdate();"},
-                       {i + 1, "if (action != null && action.Equals(\"DELETE\"))"},
+                       {i + 1, "else if (action != null && action.Equals(\"DELETE\"))"},
                        {i + 2, "handleDelete();"},
                        {i + 1, "else if (action != null && action.Equals(\"LOAD\"))"},
                        {i + 2, "handleRecompute();"},
@@ -342,7 +347,8 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
     m_textFile.Write(i + 1, "m_messageString = \"Can not Add Basic Record!\";\n");
     m_fragments.WriteSaveCommit(i, IsUploadPage());
     WriteReply(i);
-    WriteCatch(indent, /*savesUploads=*/IsUploadPage(), /*refusesRows=*/true);
+    WriteCatch(indent, /*savesUploads=*/IsUploadPage(), /*refusesRows=*/true,
+               /*showsRefusal=*/false);
 }
 
 // The walk over a grid's rows of the record "basicId": rows 1, 2, ... up to the first without its
@@ -465,8 +471,20 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i + 1, "m_messageString = \"Can not Update Basic Record\";\n");
     m_fragments.WriteSaveCommit(i, IsUploadPage());
-    WriteReply(i);
-    WriteCatch(indent, /*savesUploads=*/IsUploadPage(), /*refusesRows=*/true);
+    if (IsUploadPage())
+    {
+        // A saved update says nothing; a refused one stays on its record.
+        m_textFile.Write(i, "if (m_messageString != \"\")\n");
+        m_textFile.Write(i + 1, "showRefusedUpdate();\n");
+        m_textFile.Write(i, "else\n");
+        m_textFile.Write(i, "{\n");
+        WriteReply(i + 1);
+        m_textFile.Write(i, "}\n");
+    }
+    else
+        WriteReply(i);
+    WriteCatch(indent, /*savesUploads=*/IsUploadPage(), /*refusesRows=*/true,
+               /*showsRefusal=*/IsUploadPage());
 }
 
 // An update of a record that is gone, a combo value that the page never offered, of the master
@@ -605,6 +623,59 @@ void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int ind
     m_textFile.Write(i, "}\n");
 }
 
+void TransactionCodeBehindWriter::WritePostedGrid(const Table& table, int indent)
+{
+    const int i = indent;
+    const CString name = table.GetTableName();
+    // The row method shows a stored date turned to the page's order: a posted one is turned
+    // back first.
+    std::vector<const FieldRep*> controls;
+    bool turnsDates = false;
+    for (const FieldRep* control : ControlsOf(table))
+    {
+        if (control->GetField() == nullptr || control->GetFieldRepData() == nullptr)
+            continue;
+        controls.push_back(control);
+        turnsDates = turnsDates || (ControlKind(*control) == FieldRepData::DateControl &&
+                                    m_fragments.IsDayFirst());
+    }
+    m_textFile.Write(i, "//The rows as the post sent them, shown with the refusal of their save\n");
+    m_textFile.Write(i, "public void fillPostedGridFor%s(ReportXMLWriter w)\n", name);
+    m_textFile.Write(i, "{\n");
+    if (turnsDates)
+        m_textFile.Write(i + 1, "UtilHandler utilHandler = new UtilHandler();\n");
+    WriteRequestKey("basicId", i + 1);
+    WriteRowWalkHead(table, i + 1);
+    WriteRowParams(table, i + 2, /*withId=*/true, /*withDelete=*/true);
+    WriteRowWalkEnd(i + 2);
+    m_textFile.Write(i + 2, "ArrayList strA = new ArrayList();\n");
+    m_textFile.Write(i + 2, "FieldValues s = new FieldValues();\n");
+    const auto writeValue = [&](const CString& column, const char* value)
+    {
+        m_textFile.Write(i + 2, "s.m_fieldName = \"%s\";\n", column);
+        m_textFile.Write(i + 2, "s.m_value = %s ?? \"\";\n", value);
+    };
+    writeValue(GetPrimaryKeyName(&table), "detailId");
+    m_textFile.Write(i + 2, "strA.Add(s);\n");
+    writeValue("delete", "isDelete");
+    m_textFile.Write(i + 2, "strA.Add(s);\n");
+    for (const FieldRep* control : controls)
+    {
+        m_textFile.Write(i + 2, "searchString = \"%s%s\";\n",
+                         GetGridRowPrefix(m_transaction, table), ControlName(*control));
+        m_textFile.Write(i + 2, "searchString += rowNo;\n");
+        writeValue(ControlName(*control), "this.Request.Form[searchString]");
+        if (turnsDates && ControlKind(*control) == FieldRepData::DateControl)
+            m_textFile.Write(i + 2, "s.m_value = utilHandler.ConvertDate(s.m_value);\n");
+        m_textFile.Write(i + 2, "strA.Add(s);\n");
+    }
+    m_textFile.Write(i + 2, "w.BeginGridDataRow(null);\n");
+    m_textFile.Write(i + 2, "writeGridRowFor%s(w, strA, rowCount);\n", name);
+    m_textFile.Write(i + 2, "w.EndGridDataRow();\n");
+    m_textFile.Write(i + 1, "}\n");
+    m_textFile.Write(i, "}\n");
+}
+
 void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
 {
     const int i = indent + 2;
@@ -623,7 +694,7 @@ void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
     m_textFile.Write(i, "}\n");
     m_fragments.WriteSaveCommit(i, /*keepsHeldUploads=*/false);
     WriteReply(i);
-    WriteCatch(indent, /*savesUploads=*/false, /*refusesRows=*/false);
+    WriteCatch(indent, /*savesUploads=*/false, /*refusesRows=*/false, /*showsRefusal=*/false);
 }
 
 void TransactionCodeBehindWriter::WriteDeleteDetails(const Table& table, int indent)
@@ -775,12 +846,13 @@ void TransactionCodeBehindWriter::WriteReply(int indent)
                                });
 }
 
-void TransactionCodeBehindWriter::WriteCatch(int indent, bool savesUploads, bool refusesRows)
+void TransactionCodeBehindWriter::WriteCatch(int indent, bool savesUploads, bool refusesRows,
+                                             bool showsRefusal)
 {
     m_textFile.Write(indent + 1, "}\n");
     if (refusesRows)
-        WriteCatchBlock(indent + 1, "SaveRefusedException", "e.Message");
-    WriteCatchBlock(indent + 1, "SqlException", "e.Errors[0].Message");
+        WriteCatchBlock(indent + 1, "SaveRefusedException", "e.Message", showsRefusal);
+    WriteCatchBlock(indent + 1, "SqlException", "e.Errors[0].Message", showsRefusal);
     m_fragments.WriteHandlerFinally(indent + 1, savesUploads, /*endsSave=*/true);
     m_textFile.Write(indent, "}\n");
 }
@@ -788,17 +860,14 @@ void TransactionCodeBehindWriter::WriteCatch(int indent, bool savesUploads, bool
 // The save is dropped and the answer carries the exception's text, in the XML answer as element
 // content.
 void TransactionCodeBehindWriter::WriteCatchBlock(int indent, const char* exception,
-                                                  const char* message)
+                                                  const char* message, bool showsRefusal)
 {
-    m_textFile.Write(indent, "catch (%s e)\n", exception);
-    m_textFile.Write(indent, "{\n");
-    m_fragments.WriteSaveEnd(indent + 1);
-    if (IsUploadPage())
-        m_textFile.Write(indent + 1, "m_messageString = %s;\n", message);
+    m_fragments.WriteCatchOpening(indent, exception, message, /*endsSave=*/true,
+                                  /*xmlAnswer=*/!IsUploadPage());
+    if (showsRefusal)
+        m_textFile.Write(indent + 1, "showRefusedUpdate();\n");
     else
-        m_textFile.Write(indent + 1, "m_messageString = new UtilHandler().ConvertToXML(%s);\n",
-                         message);
-    WriteReply(indent + 1);
+        WriteReply(indent + 1);
     m_textFile.Write(indent, "}\n");
 }
 

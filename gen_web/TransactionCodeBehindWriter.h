@@ -89,10 +89,13 @@ private:
     // The handler's answer: a redirect on an upload page, else the grids and the message as XML.
     void WriteReply(int indent);
     // The catch blocks with the refusal's (refusesRows) and the server's message, answered like
-    // the try block. savesUploads: the handler saves uploaded files, removed when its record is
-    // not saved.
-    void WriteCatch(int indent, bool savesUploads, bool refusesRows);
-    void WriteCatchBlock(int indent, const char* exception, const char* message);
+    // the try block, or with showsRefusal shown on the record's page. savesUploads: the handler
+    // saves uploaded files, removed when its record is not saved.
+    void WriteCatch(int indent, bool savesUploads, bool refusesRows, bool showsRefusal);
+    void WriteCatchBlock(int indent, const char* exception, const char* message, bool showsRefusal);
+    // fillPostedGridFor<T>(): the table's grid rows as the page posted them, for the page that
+    // shows a refused update, each row through the row method of the stored rows.
+    void WritePostedGrid(const Table& table, int indent);
 
     void WriteHandleRecompute(int indent);
     void WriteRecomputeMethods(int indent);

@@ -686,11 +686,16 @@ void TransactionGridWriter::WriteGridRowMethod(Table& table, int indent)
                           });
     m_out.Write(i + 1, "idString = \"%s\" + count;\n", RowId("delete"));
     WriteMayActTest(i + 1, /*update=*/true);
+    // A posted row keeps its delete box as posted.
+    m_out.Write(i + 2,
+                "w.WriteInputField(\"checkbox\", valueString, idString, null, null, false, false, "
+                "false, %s, null, null);\n",
+                m_transaction.HasFileUploadControl()
+                    ? "utilHandler.GetValueOfField(strA, \"delete\") != \"\""
+                    : "false");
     WriteCodeLines(
         m_out,
         {
-            {i + 2, "w.WriteInputField(\"checkbox\", valueString, idString, null, null, false, "
-                    "false, false, false, null, null);"},
             {i + 1, "w.EndGridData();"},
             {i + 1, "w.BeginGridData(null, null, 0, 0, 0);"},
             {i + 1, "valueString = \"\" + count;"},
@@ -718,6 +723,15 @@ void TransactionGridWriter::WriteFillGridMethod(Table& table, int indent)
     const Field* foreignKey = table.FindForeignKeyFieldTo(m_transaction.GetBasicTable());
     m_out.Write(i, "public void fillGridFor%s(ReportXMLWriter w)\n", name);
     m_out.Write(i, "{\n");
+    // The page's own form posts only the refused updates that it shows again.
+    if (m_transaction.HasFileUploadControl())
+    {
+        m_out.Write(i + 1, "if (IsPostBack)\n");
+        m_out.Write(i + 1, "{\n");
+        m_out.Write(i + 2, "fillPostedGridFor%s(w);\n", name);
+        m_out.Write(i + 2, "return;\n");
+        m_out.Write(i + 1, "}\n");
+    }
     m_out.Write(i + 1, "String primaryKey = this.Request.Params[\"%s\"];\n",
                 GetPrimaryKeyName(m_transaction.GetBasicTable()));
     m_out.Write(i + 1, "DataTable dataTable = m_%s.SelectRecordFor%s(primaryKey);\n", name,

@@ -6,6 +6,9 @@
 #include "model/Identifiers.h"
 #include "model/Module.h"
 #include "platform/core/LiteralEscaping.h"
+#include "platform/core/TextBytes.h"
+
+#include <cstdio>
 
 UtilHandlerWriter::UtilHandlerWriter(const ForgeonProject& project, TextFile& file)
     : m_project(project), m_file(file), m_namespace(CSharpIdentifier(project.GetProjectName()))
@@ -32,6 +35,7 @@ void UtilHandlerWriter::Write()
     WritePageMessage();
     WriteRecordChecks();
     WriteUploadStore();
+    WriteControlCharacterCheck();
     WritePrintedReports();
     m_file.Write(1, "}\n");
     WriteFieldValues();
@@ -680,14 +684,17 @@ void UtilHandlerWriter::WriteUploadStore()
     WriteCodeLines(
         m_file,
         {
-            {2, "//Why a file of that name is not taken, null when it is: a file that the server "
-                "could run, a name"},
+            {2, "//Why a file of that name is not taken, null when it is: a name holding a "
+                "control character, a"},
+            {2, "//file that the server could run, a name"},
             {2, "//of no file (none, or dots and blanks only), one too long for the file system "
                 "or, with its folder,"},
             {2, "//for the column that stores it (a column length of 0 holds any), or one that "
                 "the file system cannot store"},
             {2, "public String UploadRefusal(String name, int columnLength)"},
             {2, "{"},
+            {3, "if (HasControlCharacter(name))"},
+            {4, "return \"The file was not uploaded: its name holds control characters.\";"},
             {3, "if (IsExecutableFile(name))"},
             {4, "return \"The file \" + name + \" was not uploaded: files of this type are not "
                 "accepted.\";"},
@@ -779,8 +786,7 @@ void UtilHandlerWriter::WriteUploadStore()
             {3, "for (int i = 0; i < name.Length; i++)"},
             {3, "{"},
             {4, "char c = name[i];"},
-            {4, "if (c < ' ' || c == (char)127 || \"\\\"#%&*:<>?\\\\/|~\".IndexOf(c) >= 0 || "
-                "(i == 0 && c == '.'))"},
+            {4, "if (\"\\\"#%&*:<>?\\\\/|~\".IndexOf(c) >= 0 || (i == 0 && c == '.'))"},
             {5, "safe.Append(\"~\" + ((int)c).ToString(\"X2\"));"},
             {4, "else"},
             {5, "safe.Append(c);"},
@@ -807,6 +813,45 @@ void UtilHandlerWriter::WriteUploadStore()
             {3, "return own.ToString();"},
             {2, "}"},
         });
+}
+
+void UtilHandlerWriter::WriteControlCharacterCheck()
+{
+    WriteCodeLines(m_file, {
+                               {2, "//The characters that end a line or turn the text around "
+                                   "wherever it is shown: the first and"},
+                               {2, "//the last of each run"},
+                           });
+    m_file.Write(2, "static readonly int[] CONTROL_CHARACTERS = {");
+    const char* separator = " ";
+    for (const CharacterRange& range : ControlCharacterRanges())
+    {
+        char run[32];
+        std::snprintf(run, sizeof run, "0x%04X, 0x%04X", static_cast<unsigned>(range.first),
+                      static_cast<unsigned>(range.last));
+        m_file.Write(0, "%s%s", separator, run);
+        separator = ", ";
+    }
+    m_file.Write(0, " };\n");
+    WriteCodeLines(m_file, {
+                               {2, "//True when the text holds one of those characters"},
+                               {2, "public bool HasControlCharacter(String text)"},
+                               {2, "{"},
+                               {3, "for (int i = 0; i < text.Length; i++)"},
+                               {3, "{"},
+                               {4, "int code = text[i];"},
+                               {4, "if (Char.IsSurrogatePair(text, i))"},
+                               {5, "code = Char.ConvertToUtf32(text, i++);"},
+                               {4, "for (int run = 0; run < CONTROL_CHARACTERS.Length; run += 2)"},
+                               {4, "{"},
+                               {5, "if (code >= CONTROL_CHARACTERS[run] && code <= "
+                                   "CONTROL_CHARACTERS[run + 1])"},
+                               {6, "return true;"},
+                               {4, "}"},
+                               {3, "}"},
+                               {3, "return false;"},
+                               {2, "}"},
+                           });
 }
 
 void UtilHandlerWriter::WritePrintedReports()
@@ -963,25 +1008,25 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
                  "Object role = new %s.UtilHandler().LoggedInRole(context.Session, "
                  "context.Request);\n",
                  m_namespace);
-    WriteCodeLines(
-        m_file, {
-                    {2, "if (role == null)"},
-                    {2, "{"},
-                    {3, "context.Response.Redirect(LOGIN_PAGE);"},
-                    {3, "return;"},
-                    {2, "}"},
-                    {2, "if (!System.IO.File.Exists(path))"},
-                    {2, "{"},
-                    {3, "context.Response.StatusCode = 404;"},
-                    {3, "return;"},
-                    {2, "}"},
-                    {2, "if (context.Session[\"password_required\"] != null || !IsHeldForRole(role."
-                        "ToString(), path.Substring(folder.Length).Replace('\\\\', '/')))"},
-                    {2, "{"},
-                    {3, "context.Response.Redirect(LOGIN_PAGE + \"?Refused=1\");"},
-                    {3, "return;"},
-                    {2, "}"},
-                });
+    WriteCodeLines(m_file, {
+                               {2, "if (role == null)"},
+                               {2, "{"},
+                               {3, "context.Response.Redirect(LOGIN_PAGE);"},
+                               {3, "return;"},
+                               {2, "}"},
+                               {2, "if (!System.IO.File.Exists(path))"},
+                               {2, "{"},
+                               {3, "context.Response.StatusCode = 404;"},
+                               {3, "return;"},
+                               {2, "}"},
+                               {2, "if (context.Session[\"password_required\"] != null || "
+                                   "!IsHeldForRole(context.Session, role.ToString(), "
+                                   "path.Substring(folder.Length).Replace('\\\\', '/')))"},
+                               {2, "{"},
+                               {3, "context.Response.Redirect(LOGIN_PAGE + \"?Refused=1\");"},
+                               {3, "return;"},
+                               {2, "}"},
+                           });
     m_file.Write(2, "if (!new %s.UtilHandler().IsAccountUnchanged(context.Session))\n",
                  m_namespace);
     WriteCodeLines(
@@ -999,26 +1044,35 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
             {2, "context.Response.TransmitFile(path);"},
             {1, "}"},
             {1, "//True when the stored name is in a live row's column of a form of which the "
-                "role opens a page"},
-            {1, "bool IsHeldForRole(String role, String stored)"},
+                "role opens a page,"},
+            {1, "//on the change-password form in the session's own account"},
+            {1, "bool IsHeldForRole(System.Web.SessionState.HttpSessionState session, String "
+                "role, String stored)"},
             {1, "{"},
         });
     m_file.Write(2, "%s.ASPXMenuWriter menus = new %s.ASPXMenuWriter();\n", m_namespace,
                  m_namespace);
     m_file.Write(2,
+                 "String account = new %s.UtilHandler().ToSqlNumber(Convert.ToString(session["
+                 "\"login_id\"]), \"0\");\n",
+                 m_namespace);
+    m_file.Write(2,
                  "String value = \"N'\" + new %s.UtilHandler().ReplaceSingleQuoteInString(stored) "
                  "+ \"'\";\n",
                  m_namespace);
-    WriteCodeLines(m_file, {
-                               {2, "for (int i = 0; i < UPLOAD_COLUMNS.GetLength(0); i++)"},
-                               {2, "{"},
-                               {3, "bool opens = false;"},
-                               {3, "foreach (String page in UPLOAD_COLUMNS[i, 2].Split('|'))"},
-                               {4, "opens = opens || menus.MayOpen(role, page);"},
-                               {3, "String query = \"SELECT \" + UPLOAD_COLUMNS[i, 1] + \" FROM \" "
-                                   "+ UPLOAD_COLUMNS[i, 0] + \" WHERE \" + UPLOAD_COLUMNS[i, 1] + "
-                                   "\" = \" + value + UPLOAD_COLUMNS[i, 3];"},
-                           });
+    WriteCodeLines(m_file,
+                   {
+                       {2, "for (int i = 0; i < UPLOAD_COLUMNS.GetLength(0); i++)"},
+                       {2, "{"},
+                       {3, "bool opens = false;"},
+                       {3, "foreach (String page in UPLOAD_COLUMNS[i, 2].Split('|'))"},
+                       {4, "opens = opens || menus.MayOpen(role, page);"},
+                       {3, "String query = \"SELECT \" + UPLOAD_COLUMNS[i, 1] + \" FROM \" "
+                           "+ UPLOAD_COLUMNS[i, 0] + \" WHERE \" + UPLOAD_COLUMNS[i, 1] + "
+                           "\" = \" + value + UPLOAD_COLUMNS[i, 3];"},
+                       {3, "if (UPLOAD_COLUMNS[i, 4] != \"\")"},
+                       {4, "query += \" AND \" + UPLOAD_COLUMNS[i, 4] + \" = \" + account;"},
+                   });
     m_file.Write(3, "if (opens && new %s.DBHandler().ExecuteQuery(query).Rows.Count > 0)\n",
                  m_namespace);
     WriteCodeLines(m_file, {
@@ -1033,19 +1087,22 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
 void UtilHandlerWriter::WriteUploadColumns()
 {
     m_file.Write(1, "//The columns that hold uploaded files: table, column, the pages of the "
-                    "form that saves them\n");
-    m_file.Write(1, "//and the condition of a row that is not deleted\n");
+                    "form that saves them,\n");
+    m_file.Write(1, "//the condition of a row that is not deleted and, on a form of the "
+                    "session's own account, the\n");
+    m_file.Write(1, "//key that holds its id\n");
     m_file.Write(1, "static readonly String[,] UPLOAD_COLUMNS = new String[,] {\n");
     for (const UploadColumn& column : UploadColumns(m_project))
     {
         std::string pages;
         for (const std::string& page : column.pages)
             pages += (pages.empty() ? "" : "|") + page;
-        m_file.Write(2, "{\"%s\", \"%s\", \"%s\", \"%s\"},\n",
+        m_file.Write(2, "{\"%s\", \"%s\", \"%s\", \"%s\", \"%s\"},\n",
                      EscapeCSharpString(CString(column.table.c_str())),
                      EscapeCSharpString(CString(column.column.c_str())),
                      EscapeCSharpString(CString(pages.c_str())),
-                     column.softDeleted ? " AND Is_Deleted = 'N'" : "");
+                     column.softDeleted ? " AND Is_Deleted = 'N'" : "",
+                     EscapeCSharpString(CString(column.ownRowKey.c_str())));
     }
     m_file.Write(1, "};\n");
 }

@@ -42,6 +42,9 @@ private:
     void WriteRecordChecks();
     // The upload check and store, and the removal of files whose record was not saved.
     void WriteUploadStore();
+    // The check for the characters of the program's own name rule that end a line or turn the
+    // text around, which no stored upload name holds.
+    void WriteControlCharacterCheck();
     // Printed reports kept for the session that printed them until they are sent.
     void WritePrintedReports();
     void WriteApplicationModule();

@@ -55,11 +55,22 @@ DecodedCharacter FirstCharacter(std::string_view bytes)
     return {code, length};
 }
 
+std::span<const CharacterRange> ControlCharacterRanges()
+{
+    static constexpr CharacterRange ranges[] = {
+        {0x0000, 0x001F}, {0x007F, 0x009F}, {0x061C, 0x061C},
+        {0x200E, 0x200F}, {0x2028, 0x202E}, {0x2066, 0x2069},
+    };
+    return ranges;
+}
+
 bool IsControlCharacter(char32_t code)
 {
-    return code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x061C || code == 0x200E ||
-           code == 0x200F || code == 0x2028 || code == 0x2029 ||
-           (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+    // The runs ascend: the first that does not end below the character decides.
+    for (const CharacterRange& range : ControlCharacterRanges())
+        if (code <= range.last)
+            return code >= range.first;
+    return false;
 }
 
 bool HasControlCharacter(std::string_view bytes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,9 +18,18 @@ struct DecodedCharacter
 };
 DecodedCharacter FirstCharacter(std::string_view bytes);
 
-// True for the characters that end a line or turn the text around wherever it is shown: C0, DEL,
-// C1 (U+0085 among them), U+2028, U+2029 and the bidirectional formats (U+061C, U+200E, U+200F,
-// U+202A to U+202E, U+2066 to U+2069).
+// A run of characters, first and last included.
+struct CharacterRange
+{
+    char32_t first;
+    char32_t last;
+};
+
+// The characters that end a line or turn the text around wherever it is shown: C0, DEL, C1
+// (U+0085 among them), U+2028, U+2029 and the bidirectional formats (U+061C, U+200E, U+200F,
+// U+202A to U+202E, U+2066 to U+2069), in ascending order.
+std::span<const CharacterRange> ControlCharacterRanges();
+// True for a character of those ranges.
 bool IsControlCharacter(char32_t code);
 // True when a well-formed character of the bytes is one of those.
 bool HasControlCharacter(std::string_view bytes);

@@ -51,6 +51,29 @@ TEST(FormCodeBehind, AccountPageTakesTheUserFromTheSession)
     EXPECT_EQ(std::string::npos, page.find("HandleDelete", remove));
 }
 
+// The password page with an upload answers on itself, the one page of its form that every role
+// opens, and asks the form only for the fields that it posts: the file comes in the request's
+// files.
+TEST(FormCodeBehind, AccountPageWithAnUploadAnswersOnItself)
+{
+    FormProject fixture;
+    fixture.DocumentForm().SetName("ChangePassword_form");
+    ProjectWriterSet(fixture.Project(), fixture.Report())
+        .WriteFormCodeBehind(fixture.DocumentForm());
+    const std::string page = ReadHostFile(fixture.PageFolder() / "documentUpdate.aspx.cs");
+    EXPECT_EQ(std::string::npos, page.find("Add.aspx"));
+    EXPECT_NE(std::string::npos, page.find("this.Request.Form[\"title\"] == null"));
+    EXPECT_EQ(std::string::npos, page.find("this.Request.Form[\"scan\"]"));
+    for (const char* reply : {"handleUpdate", "handleDelete"})
+    {
+        const std::size_t handler = page.find(std::string("void ") + reply + "()");
+        ASSERT_NE(std::string::npos, handler) << reply;
+        EXPECT_NE(std::string::npos,
+                  page.find("Response.Redirect(\"documentUpdate.aspx\");", handler))
+            << reply;
+    }
+}
+
 // A form of the account table saves in one transaction: its new upload is held by the record
 // written in it and kept only once the save commits, on the Add and the Update page.
 TEST(FormCodeBehind, AccountUploadStaysOnlyOnceTheSaveCommits)

@@ -77,6 +77,22 @@ public:
             if (control->GetField()->GetFieldName() == "scan")
                 control->GetFieldRepData()->SetControlKind(FieldRepData::FileUpload);
     }
+    // An uploaded "avatar" on the account table, on the account form and the password page.
+    void AddAccountAvatars()
+    {
+        Module& base = *m_project.GetBaseModule();
+        CString accounts = "useraccount";
+        Table* table = base.FindTableByName(accounts);
+        Field* avatar = AddVarcharField(table, "avatar");
+        for (const char* name : {"useraccount_form", "ChangePassword_form"})
+        {
+            FieldRepData* data =
+                Module::AddFieldControlToPage(base.FindMasterFormByName(name), avatar)
+                    ->GetFieldRepData();
+            data->SetControlKind(FieldRepData::FileUpload);
+            data->SetCaption("Avatar");
+        }
+    }
     const std::filesystem::path& Root() const { return m_temp.Path(); }
 
 private:

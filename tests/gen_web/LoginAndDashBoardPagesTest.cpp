@@ -1,5 +1,9 @@
 #include "gen_web/AspxObjectWriter.h"
 #include "gen_web/ProjectWriterSet.h"
+#include "model/DefaultNames.h"
+#include "model/Field.h"
+#include "model/Module.h"
+#include "model/Table.h"
 
 #include "tests/gen_web/DashBoardProject.h"
 #include "tests/gen_web/GoldenFiles.h"
@@ -24,12 +28,15 @@ void ExpectPageFiles(const DashBoardProject& fixture, const std::string& folder,
             << name;
 }
 
-// The login page: the typed user name reaches SQL only through the quote-doubling helper, the
-// account's id and role go into the session, Admin and Stock keeper are sent to their dashboard
-// pages, Clerk gets no redirect; the designer declares the page's five controls.
+// The login page: the user name box takes the 80 characters of the account table's column, the
+// typed user name reaches SQL only through the quote-doubling helper, the account's id and role
+// go into the session, Admin and Stock keeper are sent to their dashboard pages, Clerk gets no
+// redirect; the designer declares the page's five controls.
 TEST(LoginAndDashBoardPages, LoginPageIsWrittenAsExpected)
 {
     DashBoardProject fixture;
+    CString accounts = userAccountTableName;
+    fixture.Base().FindTableByName(accounts)->FindFieldByName("username")->SetSize(80);
     ProjectWriterSet(fixture.Project(), fixture.Report()).WriteLoginPage(fixture.Login());
     EXPECT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
     ExpectPageFiles(fixture, "LoginPage",

@@ -19,10 +19,12 @@ void UploadOrderFields(Module& module)
 
 // The columns whose uploads a download may find are those of the forms' upload controls and of
 // the master parts', each with the pages of its form and whether its table marks deleted rows (a
-// master-detail table deletes them); a grid saves no file.
+// master-detail table deletes them); a grid saves no file. The password page's column holds the
+// files of the session's own account only: it names the account table's key.
 TEST(UploadColumns, AreTheUploadControlsOfFormsAndMasterParts)
 {
     GuardProject fixture;
+    fixture.AddAccountAvatars();
     UploadOrderFields(*fixture.Project().GetBaseModule());
     const std::string ui = "~/basemodule/ui/";
     const std::vector<UploadColumn> columns = UploadColumns(fixture.Project());
@@ -32,9 +34,16 @@ TEST(UploadColumns, AreTheUploadControlsOfFormsAndMasterParts)
         const char* column;
         std::set<std::string> pages;
         bool softDeleted;
+        const char* ownRowKey;
     } expected[] = {
-        {"document", "scan", {ui + "documentadd.aspx", ui + "documentupdate.aspx"}, true},
-        {"order_basic", "note", {ui + "orderadd.aspx", ui + "orderupdate.aspx"}, false},
+        {"useraccount", "avatar", {ui + "changepassword_formupdate.aspx"}, true, "useraccount_id"},
+        {"document", "scan", {ui + "documentadd.aspx", ui + "documentupdate.aspx"}, true, ""},
+        {"useraccount",
+         "avatar",
+         {ui + "useraccountadd.aspx", ui + "useraccountupdate.aspx"},
+         true,
+         ""},
+        {"order_basic", "note", {ui + "orderadd.aspx", ui + "orderupdate.aspx"}, false, ""},
     };
     ASSERT_EQ(std::size(expected), columns.size());
     for (std::size_t i = 0; i < columns.size(); ++i)
@@ -43,6 +52,7 @@ TEST(UploadColumns, AreTheUploadControlsOfFormsAndMasterParts)
         EXPECT_EQ(expected[i].column, columns[i].column);
         EXPECT_EQ(expected[i].pages, columns[i].pages) << columns[i].table;
         EXPECT_EQ(expected[i].softDeleted, columns[i].softDeleted) << columns[i].table;
+        EXPECT_EQ(expected[i].ownRowKey, columns[i].ownRowKey) << columns[i].table;
     }
 }
 } // namespace

@@ -2,6 +2,7 @@
 #include "gen_web/ProjectWriterSet.h"
 #include "model/TextFile.h"
 
+#include "tests/gen_web/ControlRuns.h"
 #include "tests/gen_web/GenWebProject.h"
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/ShopProject.h"
@@ -9,14 +10,17 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace
 {
 namespace fs = std::filesystem;
 
 // Written through the driver's writer set, the Util classes compile without a warning, and a
 // C# program that runs them under mono finds every answer it expects: dates with short and
-// long years, quote doubling, the number check, password hashes, list filling and XML answers
-// that parse.
+// long years, quote doubling, the number check, password hashes, list filling, XML answers
+// that parse, and upload names refused for each character of the runs that the program's own
+// name rule holds as control characters.
 TEST(UtilClasses, CompileAndAnswerAsExpectedUnderMono)
 {
     ShopProject shop;
@@ -34,7 +38,8 @@ TEST(UtilClasses, CompileAndAnswerAsExpectedUnderMono)
                 " -r:System.Data -r:System.Web -r:System.Xml " +
                 ShellQuoted(GoldenPath("UtilClassesCheck.cs")));
     ASSERT_EQ(0, check.exitCode) << check.output;
-    const ToolResult run = RunTool("mono " + ShellQuoted(program));
+    // The runs of control characters are the program's own, of its name rule.
+    const ToolResult run = RunTool("mono " + ShellQuoted(program) + " " + ControlRunsText(" "));
     EXPECT_EQ(0, run.exitCode) << run.output;
     EXPECT_EQ("all checks passed\n", run.output);
 }

@@ -1,6 +1,8 @@
 // Uses and attacks the generated "Guard" site served on a database, as its users and a client
 // of its own would:
-//   node guarded-site.mjs <base URL> <statement log> <screenshot prefix>
+//   node guarded-site.mjs <base URL> <statement log> <screenshot prefix> <control runs>
+// The control runs are the program's own runs of control characters ("first-last" in hex, comma
+// separated), which no upload name may hold.
 // The default account, the administrator, an editor (the document's menus), a clerk (no menu),
 // a reader, a viewer (search reports only) and a printer (the RDLC report only) log in; the pages a role may reach work in Chromium; every attack is refused, changes
 // nothing and runs no statement (the log of the site's database class tells). Prints each
@@ -20,7 +22,7 @@ async function settledScreenshot(tab, file) {
     await tab.screenshot({ path: file, fullPage: true });
 }
 
-const [base, log, shots] = process.argv.slice(2);
+const [base, log, shots, controlRuns] = process.argv.slice(2);
 const ui = "BaseModule/UI";
 const failures = [];
 const passwords = { admin: "Admin-pass1", editor: "Editor-pass1", clerk: "Clerk-pass1" };
@@ -94,13 +96,17 @@ function check(condition, text) {
 }
 
 const refusal = /\/Login\.aspx(\?Refused=1)?$/;
+// The account table has an uploaded avatar: its pages post their whole form.
+const avatarInput = { field: "avatar" };
+// The refusal of an upload name that holds a control character.
+const controlledUpload = "The file was not uploaded: its name holds control characters.";
 
 // The request must be sent elsewhere (to the login page's refusal unless told) and run no
-// statement.
-async function expectRefused(label, send, target = refusal) {
+// statement, or with reads, none that changes anything.
+async function expectRefused(label, send, target = refusal, reads = false) {
     const before = statements().length;
     const answer = await send();
-    const ran = statements().slice(before);
+    const ran = statements().slice(before).filter((line) => !reads || !/^\s*select/i.test(line));
     check(answer.status === 302 && target.test(answer.location),
         `${label}: status ${answer.status}, location "${answer.location}": ${plainText(answer.text)}`);
     check(ran.length === 0, `${label}: ran ${ran.join(" | ")}`);
@@ -140,14 +146,16 @@ try {
     check(tab.url().endsWith(`/${passwordPage}`), `the default account's login ends at ${tab.url()}`);
     await tab.type("#ctl00_KestraneWeavoContent_new_password", passwords.admin);
     await tab.type("#ctl00_KestraneWeavoContent_confirm_password", passwords.admin);
+    // The account table has an upload: the page's own button posts the whole form, and the page
+    // answers on itself.
     const before = statements().length;
-    await tab.click("#ctl00_KestraneWeavoContent_UpdateButton");
-    const changed = () => statements().slice(before).some((line) => /^UPDATE useraccount set/i.test(line));
-    for (let wait = 0; wait < 50 && !changed(); ++wait)
-        await new Promise((resolve) => setTimeout(resolve, 200));
-    check(changed(), "the default account's password change in the browser ran no update");
-    await tab.waitForFunction(() => location.pathname.endsWith("/Login.aspx"), { timeout: 10000 })
-        .catch(() => failures.push(`after the password change the browser is at ${tab.url()}`));
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }),
+        tab.click("#ctl00_KestraneWeavoContent_UpdateButton")]);
+    const changed = statements().slice(before).some((line) => /^UPDATE useraccount set/i.test(line));
+    check(changed, "the default account's password change in the browser ran no update");
+    const shown = await tab.evaluate(() => document.getElementById("ctl00_KestraneWeavoContent_MessageLabel")?.textContent || "");
+    check(tab.url().endsWith(`/${passwordPage}`) && shown === "Record Updated Successfully!",
+        `after the password change the browser is at ${tab.url()} showing "${shown}"`);
     await settledScreenshot(tab, `${shots}-Password.png`);
     failures.push(...problems.map((problem) => `in Chromium, the default account: ${problem}`));
 } catch (error) {
@@ -161,11 +169,8 @@ check((await admin.request(dashBoard)).status === 200, "the dashboard does not a
 // The administrator adds the editor's and the clerk's accounts.
 adminToken = await admin.token(`${ui}/useraccountAdd.aspx`);
 for (const [user, role] of [["editor", "2"], ["clerk", "3"]])
-    expectMessage(`the administrator adds ${user}`, await admin.request(`${ui}/useraccountAdd.aspx`, {
-        form: {
-            ACTION: "ADD", username: user, password: passwords[user], confirm_password: passwords[user],
-            personnel_role_id: role, REQUEST_TOKEN: adminToken,
-        },
+    expectMessage(`the administrator adds ${user}`, await accountPost(admin, `${ui}/useraccountAdd.aspx`, {
+        ACTION: "ADD", username: user, password: passwords[user], confirm_password: passwords[user], personnel_role_id: role,
     }), "Record Added Successfully!");
 
 // Request forgery: actions only from a POST with the session's token.
@@ -238,7 +243,9 @@ for (const [what, old, message] of [
         form.password = old;
     if (what === "without the user name")
         delete form.username;
-    expectMessage(`a password change ${what}`, await clerk.request(passwordPage, { form }), message);
+    const answer = await accountPost(clerk, passwordPage, form);
+    expectMessage(`a password change ${what}`, answer, message);
+    check(answer.redirected === "", `a password change ${what} is sent to "${answer.redirected}"`);
     const changed = statements().slice(before).filter((line) => !/^\s*select/i.test(line));
     check(changed.length === 0, `a password change ${what} ran ${changed.join(" | ")}`);
 }
@@ -425,6 +432,20 @@ async function changesOf(send) {
     return { answer, ran: statements().slice(before).filter((line) => !/^\s*select/i.test(line)) };
 }
 
+// The tag of the page's input of that name, "" without one.
+function inputTag(html, name) {
+    return new RegExp(`<input[^>]*name="${name.replace(/[$]/g, "\\$")}"[^>]*>`).exec(html)?.[0] || "";
+}
+
+// The value of the page's input of that name, its text decoded; null without one.
+function inputValue(html, name) {
+    const input = inputTag(html, name);
+    if (!input)
+        return null;
+    const value = /value="([^"]*)"/.exec(input)?.[1] || "";
+    return value.replace(/&quot;/g, '"').replace(/&lt;/g, "<").replace(/&gt;/g, ">").replace(/&#39;/g, "'").replace(/&amp;/g, "&");
+}
+
 // The message label of a form's Add page, "" without one.
 function pageMessage(html) {
     return plainText(/<span[^>]*id="ctl00_KestraneWeavoContent_MessageLabel"[^>]*>([^<]*)<\/span>/.exec(html)?.[1] || "");
@@ -455,10 +476,8 @@ async function passwordPageChangesOnlyThePassword(clerk) {
         const tag = new RegExp(`<(input|textarea)[^>]*id="ctl00_KestraneWeavoContent_${name}"[^>]*>`).exec(page)?.[0] || "";
         check(/^<input/.test(tag) && /type="password"/.test(tag), `the password page shows ${name} as ${tag}`);
     }
-    const token = hiddenFields(page).REQUEST_TOKEN;
-    const change = (form) => clerk.request(passwordPage, {
-        form: { ACTION: "UPDATE", username: "clerk", password: passwords.clerk, personnel_role_id: "3", REQUEST_TOKEN: token, ...form },
-    });
+    const change = (form) => accountPost(clerk, passwordPage,
+        { ACTION: "UPDATE", username: "clerk", password: passwords.clerk, personnel_role_id: "3", ...form });
     const mismatch = await changesOf(() => change({ new_password: "Clerk-pass2", confirm_password: "Clerk-pass3" }));
     expectMessage("a new password that differs from its confirmation", mismatch.answer,
         "Confirm password should be matching with password");
@@ -470,7 +489,8 @@ async function passwordPageChangesOnlyThePassword(clerk) {
     passwords.clerk = "Clerk-pass2";
     check((await login(new Client(), "clerk", passwords.clerk)).status === 302, "the clerk cannot log in with the changed password");
     const fresh = hiddenFields((await clerk.request(passwordPage)).text).REQUEST_TOKEN;
-    const removed = await changesOf(() => clerk.request(passwordPage, { form: { ACTION: "DELETE", REQUEST_TOKEN: fresh } }));
+    const removed = await changesOf(async () =>
+        shownAfter(clerk, await clerk.request(passwordPage, { form: { ACTION: "DELETE", REQUEST_TOKEN: fresh } })));
     expectMessage("the clerk's account deleted through the password page", removed.answer, "Can not Delete Record!");
     check(removed.ran.length === 0, `the clerk's delete through the password page ran ${removed.ran.join(" | ")}`);
 }
@@ -660,7 +680,8 @@ async function uploadsAnswerOnlyTheirRoles() {
     const stored = /N'([^']*)'\);?$/.exec(ran.find((line) => /^INSERT INTO document/i.test(line)) || "")?.[1] || "";
     const file = `uploadedData/${stored.split("/").map(encodeURIComponent).join("/")}`;
     await expectRefused("an upload without a login", () => new Client().request(file), /\/Login\.aspx$/);
-    await expectRefused("an upload to a role without its form", () => clerk.request(file));
+    // Every role opens the password page, whose avatars the guard looks up in its own account.
+    await expectRefused("an upload to a role without its form", () => clerk.request(file), refusal, true);
     for (const [who, client] of [["the editor", editor], ["the administrator", admin]]) {
         const answer = await client.request(file);
         check(stored !== "" && answer.status === 200 && answer.text === "held notes",
@@ -673,13 +694,45 @@ async function uploadsAnswerOnlyTheirRoles() {
 // Posts the page's form with a file and the fields, as the page's script sends them (with those
 // of query, in the address); the answer and the statements that changed something.
 async function postUpload(client, page, fields, name, content, query = "") {
-    const form = new FormData();
-    for (const [key, value] of Object.entries(hiddenFields((await client.request(page)).text)))
-        form.append(key, value);
-    for (const [key, value] of new URLSearchParams(fields))
-        form.append(key, value);
-    form.append("ctl00$KestraneWeavoContent$scan", new Blob([content]), name);
+    const form = await pageForm(client, page, fields, { field: "scan", name, content });
     return changesOf(() => client.request(`${page.split("?")[0]}${query === "" ? "" : "?"}${query}`, { body: form }));
+}
+
+// The form that a page with an upload posts, as its script sends it: the page's hidden fields
+// (its view state and token), the fields (in place of hidden fields of their names) and the file
+// input, holding the named file or, with neither name nor content, none.
+async function pageForm(client, page, fields, { field, name = "", content = "" }) {
+    const form = new FormData();
+    const given = new URLSearchParams(fields);
+    for (const [key, value] of Object.entries(hiddenFields((await client.request(page)).text)))
+        if (!given.has(key))
+            form.append(key, value);
+    for (const [key, value] of given)
+        form.append(key, value);
+    // A browser posts an input without a file as an empty one named ""; the client's form leaves
+    // such a name out, so its own name for an unnamed file stands in.
+    if (name === "" && content === "")
+        form.append(`ctl00$KestraneWeavoContent$${field}`, new Blob([]));
+    else
+        form.append(`ctl00$KestraneWeavoContent$${field}`, new Blob([content]), name);
+    return form;
+}
+
+
+// An account page's post as its own form sends it, without a new avatar, to the page (whose
+// address names the record on an Update page), and the page that the user then sees.
+async function accountPost(client, page, fields) {
+    const form = await pageForm(client, page, fields, avatarInput);
+    return shownAfter(client, await client.request(page, { body: form }));
+}
+
+// The page that an answer shows: the answer itself, or the page of the site that it redirects
+// to, with the address it redirected to ("" when it did not).
+async function shownAfter(client, answer) {
+    if (answer.status !== 302 || /\/Login\.aspx/.test(answer.location))
+        return { ...answer, redirected: "" };
+    const shown = await client.request(answer.location.replace(/^(https?:\/\/[^/]*)?\//, ""));
+    return { ...shown, redirected: answer.location };
 }
 
 // DataSet files are not served; an upload whose name is no file's or too long, or which is
@@ -723,11 +776,11 @@ async function uploadNamesAndSizesAreRefusedWithTheirPagesMessage() {
         `".profile", stored as "${stored}", answers ${answer.status}: ${answer.text.slice(0, 100)}`);
 
     const update = `${ui}/documentUpdate.aspx?document_id=2`;
-    const refused = await postUpload(editor, update, "ACTION=UPDATE&title=Marked&document_id=2", "evil.aspx", "<% %>");
-    check(refused.answer.status === 302 && /\/documentUpdate\.aspx\?document_id=2$/.test(refused.answer.location) &&
-        refused.ran.length === 0,
-    `a refused upload on the Update page: ${refused.answer.status} to "${refused.answer.location}", ran ${refused.ran.join(" | ")}`);
-    const shown = pageMessage((await editor.request(update)).text);
+    const refused = await postUpload(editor, update, "ACTION=UPDATE&title=Marked&document_id=2", "evil.aspx", "<% %>",
+        "document_id=2");
+    check(refused.answer.status === 200 && refused.ran.length === 0,
+        `a refused upload on the Update page: ${refused.answer.status} to "${refused.answer.location}", ran ${refused.ran.join(" | ")}`);
+    const shown = pageMessage(refused.answer.text);
     check(shown === "The file evil.aspx was not uploaded: files of this type are not accepted.",
         `the Update page after a refused upload says "${shown}"`);
 }
@@ -758,10 +811,8 @@ function runOnDatabase(statement) {
 // The administrator adds an account: its key and stored password, from the statement that
 // stored the password once the key was known.
 async function addAccount(user, password, role) {
-    const token = await admin.token(`${ui}/useraccountAdd.aspx`);
-    const { answer, ran } = await changesOf(() => admin.request(`${ui}/useraccountAdd.aspx`, {
-        form: { ACTION: "ADD", username: user, password, confirm_password: password, personnel_role_id: role, REQUEST_TOKEN: token },
-    }));
+    const { answer, ran } = await changesOf(() => accountPost(admin, `${ui}/useraccountAdd.aspx`,
+        { ACTION: "ADD", username: user, password, confirm_password: password, personnel_role_id: role }));
     expectMessage(`the administrator adds ${user}`, answer, "Record Added Successfully!");
     const stored = ran.map((line) => /^update useraccount set password = N'([^']*)' where useraccount_id = (\d+)$/i.exec(line))
         .find((match) => match);
@@ -771,12 +822,9 @@ async function addAccount(user, password, role) {
 
 // The administrator's change of an account on its page; an empty new password keeps the stored one.
 async function changeAccount(id, user, role, newPassword = "") {
-    const token = await admin.token(`${ui}/useraccountUpdate.aspx?useraccount_id=${id}`);
-    return changesOf(() => admin.request(`${ui}/useraccountUpdate.aspx`, {
-        form: {
-            ACTION: "UPDATE", useraccount_id: String(id), username: user, new_password: newPassword,
-            confirm_password: newPassword, personnel_role_id: role, REQUEST_TOKEN: token,
-        },
+    return changesOf(() => accountPost(admin, `${ui}/useraccountUpdate.aspx?useraccount_id=${id}`, {
+        ACTION: "UPDATE", useraccount_id: String(id), username: user, new_password: newPassword,
+        confirm_password: newPassword, personnel_role_id: role,
     }));
 }
 
@@ -814,8 +862,8 @@ async function changedAccountsEndTheirSessions() {
     }, await signedIn(password));
     await refusedAfter(async function deletion() {
         const token = await admin.token(`${ui}/useraccountUpdate.aspx?useraccount_id=${id}`);
-        expectMessage("the administrator deletes temp", await admin.request(`${ui}/useraccountUpdate.aspx`,
-            { form: { ACTION: "DELETE", useraccount_id: String(id), REQUEST_TOKEN: token } }), "Record Deleted Successfully!");
+        expectMessage("the administrator deletes temp", await shownAfter(admin, await admin.request(`${ui}/useraccountUpdate.aspx`,
+            { form: { ACTION: "DELETE", useraccount_id: String(id), REQUEST_TOKEN: token } })), "Record Deleted Successfully!");
     }, await signedIn("Temp-pass2"));
     check((await login(new Client(), "temp", "Temp-pass2")).status !== 302, "the deleted account logs in");
 }
@@ -860,12 +908,9 @@ async function passwordsKeepEveryCharacter() {
     const client = new Client();
     check((await login(client, "veteran", "Veteran-pass1")).status === 302, "the account stored the first way cannot log in");
     check((await login(new Client(), "veteran", "Veteran-pass2")).status !== 302, "the account stored the first way logs in with another password");
-    const token = await client.token(passwordPage);
-    const { answer, ran } = await changesOf(() => client.request(passwordPage, {
-        form: {
-            ACTION: "UPDATE", username: "veteran", password: "Veteran-pass1", new_password: "Veteran-pass2",
-            confirm_password: "Veteran-pass2", personnel_role_id: "3", REQUEST_TOKEN: token,
-        },
+    const { answer, ran } = await changesOf(() => accountPost(client, passwordPage, {
+        ACTION: "UPDATE", username: "veteran", password: "Veteran-pass1", new_password: "Veteran-pass2",
+        confirm_password: "Veteran-pass2", personnel_role_id: "3",
     }));
     expectMessage("the first-way account's password change", answer, "Record Updated Successfully!");
     check(ran.length === 1 && ran[0].includes(`password = N'${storedPassword("Veteran-pass2", veteran)}'`),
@@ -941,10 +986,12 @@ async function goneRecordsSaySo() {
             form.append(name, name.endsWith("$document_id") ? key : value);
         form.append("ACTION", "UPDATE");
         form.append("title", "revived");
+        form.append("ctl00$KestraneWeavoContent$title", "revived");
         const { answer, ran } = await changesOf(() => admin.request(`${ui}/documentUpdate.aspx`, { body: form }));
-        const shown = pageMessage((await admin.request(`${ui}/documentAdd.aspx`)).text);
-        check(answer.status === 302 && ran.length === 0 && shown === "Can not Update Record!",
-            `an update of a ${what} document: ${answer.status}, "${shown}", ran ${ran.join(" | ")}`);
+        const shown = pageMessage(answer.text);
+        check(answer.status === 200 && ran.length === 0 && shown === "Can not Update Record!" &&
+            inputValue(answer.text, "ctl00$KestraneWeavoContent$title") === "revived",
+        `an update of a ${what} document: ${answer.status}, "${shown}", ran ${ran.join(" | ")}`);
     }
     const token = await admin.token(`${ui}/documentAdd.aspx`);
     const removed = await changesOf(() => admin.request(`${ui}/documentUpdate.aspx`,
@@ -957,6 +1004,7 @@ async function goneRecordsSaySo() {
         `the account page of a missing account: ${missing.status} ${plainText(missing.text).slice(0, 300)}`);
     const account = await changeAccount(9999, "ghost", "3");
     expectMessage("an update of a missing account", account.answer, "Can not Update Record!");
+    check(account.answer.redirected === "", `an update of a missing account is sent to "${account.answer.redirected}"`);
     check(account.ran.length === 0, `an update of a missing account ran ${account.ran.join(" | ")}`);
     const order = await changesOf(() => admin.request(`${ui}/orderUpdate.aspx`,
         { form: { ACTION: "UPDATE", order_basic_id: "9999", note: "ghost", REQUEST_TOKEN: token } }));
@@ -982,9 +1030,8 @@ async function goneRecordsSaySo() {
     }
     // Role 5 is inactive: its record is deleted.
     for (const role of ["99", "5", "1 or 1=1"]) {
-        const { answer, ran } = await changesOf(() => admin.request(`${ui}/useraccountAdd.aspx`, {
-            form: { ACTION: "ADD", username: `role${role}`, password: "x", confirm_password: "x", personnel_role_id: role, REQUEST_TOKEN: token },
-        }));
+        const { answer, ran } = await changesOf(() => accountPost(admin, `${ui}/useraccountAdd.aspx`,
+            { ACTION: "ADD", username: `role${role}`, password: "x", confirm_password: "x", personnel_role_id: role }));
         expectMessage(`an account of role ${role}`, answer, "Can not Add Record!");
         check(ran.length === 0, `an account of role ${role} ran ${ran.join(" | ")}`);
     }
@@ -998,15 +1045,12 @@ async function smallerLeaksClosed() {
     clerk.cookies.set("login_username", "Mallory");
     const footer = /Signed in as ([^<]*)</.exec((await clerk.request(dashBoard)).text)?.[1] || "";
     check(footer === "clerk", `the footer names "${footer}"`);
-    const token = await clerk.token(passwordPage);
-    const promoted = await changesOf(() => clerk.request(passwordPage, {
-        form: {
-            ACTION: "UPDATE", username: "clerk", password: passwords.clerk, new_password: "Clerk-pass3",
-            confirm_password: "Clerk-pass3", personnel_role_id: "1", REQUEST_TOKEN: token,
-        },
+    const promoted = await changesOf(() => accountPost(clerk, passwordPage, {
+        ACTION: "UPDATE", username: "clerk", password: passwords.clerk, new_password: "Clerk-pass3",
+        confirm_password: "Clerk-pass3", personnel_role_id: "1",
     }));
     expectMessage("the clerk's password change with the administrator's role", promoted.answer, "Record Updated Successfully!");
-    check(promoted.ran.length === 1 && /personnel_role_id = 3 /.test(promoted.ran[0]),
+    check(promoted.ran.length === 1 && /personnel_role_id = 3\b/.test(promoted.ran[0]),
         `the clerk's password change with the administrator's role ran ${promoted.ran.join(" | ")}`);
     passwords.clerk = "Clerk-pass3";
     await expectRefused("the clerk opens the account list after its password change",
@@ -1107,7 +1151,7 @@ async function secondRoundRefused() {
             upload = file;
     }
     check(upload !== "", "the administrator downloads no upload");
-    await expectRefused("the printer downloads a document's upload", () => printing.request(upload));
+    await expectRefused("the printer downloads a document's upload", () => printing.request(upload), refusal, true);
     const printPage = await printing.request(`${ui}/document_rdlc_report_Print.aspx`);
     const source = /<embed id="printdoc" src="([^"]*)"/.exec(printPage.text)?.[1] || "";
     const printed = await printing.request(`${ui}/${source}`);
@@ -1154,11 +1198,9 @@ async function secondRoundRefused() {
         `an order of 200 rows answers ${saved.answer.status} and inserted ${savedRows} rows: ${plainText(saved.answer.text)}`);
 
     // Passwords: none is refused, "null" is hashed like any other and a change to it takes.
-    const accountToken = await admin.token(`${ui}/useraccountAdd.aspx`);
     for (const form of [{ password: "", confirm_password: "" }, {}]) {
-        const { answer, ran } = await changesOf(() => admin.request(`${ui}/useraccountAdd.aspx`, {
-            form: { ACTION: "ADD", username: "blank", personnel_role_id: "3", REQUEST_TOKEN: accountToken, ...form },
-        }));
+        const { answer, ran } = await changesOf(() => accountPost(admin, `${ui}/useraccountAdd.aspx`,
+            { ACTION: "ADD", username: "blank", personnel_role_id: "3", ...form }));
         expectMessage(`an account without a password (${Object.keys(form).length} fields)`, answer, "Please enter the password.");
         check(ran.length === 0, `an account without a password ran ${ran.join(" | ")}`);
     }
@@ -1169,12 +1211,9 @@ async function secondRoundRefused() {
     check((await login(new Client(), "nullish", "")).status !== 302, "nullish logs in without its password");
     const own = new Client();
     await login(own, "viewer", "Viewer-pass1");
-    const passwordToken = await own.token(passwordPage);
-    const changed = await changesOf(() => own.request(passwordPage, {
-        form: {
-            ACTION: "UPDATE", username: "viewer", password: "Viewer-pass1", new_password: "null", confirm_password: "null",
-            personnel_role_id: "6", REQUEST_TOKEN: passwordToken,
-        },
+    const changed = await changesOf(() => accountPost(own, passwordPage, {
+        ACTION: "UPDATE", username: "viewer", password: "Viewer-pass1", new_password: "null", confirm_password: "null",
+        personnel_role_id: "6",
     }));
     expectMessage("the viewer's change to \"null\"", changed.answer, "Record Updated Successfully!");
     check(changed.ran.length === 1 && changed.ran[0].includes(`password = N'${storedPassword("null", viewer.id)}'`),
@@ -1221,6 +1260,9 @@ await accountsInTheBrowser();
 await recordsKeepTheirOwnFilesAndRows();
 await savesAtOnceAndUploadsHold();
 await savesAreWholeAndNamesStorable();
+await refusedUpdatesStayOnTheirRecords();
+await controlCharactersInUploadNamesAreRefused();
+await longAccountsLogInAndChangeTheirPasswords();
 
 for (const failure of failures)
     console.log(failure);
@@ -1395,11 +1437,14 @@ async function savesAtOnceAndUploadsHold() {
         `two sessions adding 150 rows at once to an order of 1 leave ${held} rows, ${capped} refused`);
 
     const admins = await sessionsOf("admin", passwords.admin, 6);
-    const accountTokens = await Promise.all(admins.map((client) => client.token(`${ui}/useraccountAdd.aspx`)));
-    const accountAnswers = await Promise.all(admins.map((client, n) => client.request(`${ui}/useraccountAdd.aspx`, {
-        form: { ACTION: "ADD", username: "twin", password: `Twin-pass${n}`, confirm_password: `Twin-pass${n}`,
-            personnel_role_id: "3", REQUEST_TOKEN: accountTokens[n] },
-    })));
+    const accountForms = await Promise.all(admins.map((client, n) => pageForm(client, `${ui}/useraccountAdd.aspx`, {
+        ACTION: "ADD", username: "twin", password: `Twin-pass${n}`, confirm_password: `Twin-pass${n}`, personnel_role_id: "3",
+    }, avatarInput)));
+    const accountPosts = await Promise.all(admins.map((client, n) =>
+        client.request(`${ui}/useraccountAdd.aspx`, { body: accountForms[n] })));
+    const accountAnswers = [];
+    for (const [n, answer] of accountPosts.entries())
+        accountAnswers.push(await shownAfter(admins[n], answer));
     const live = runOnDatabase("SELECT COUNT(*) FROM useraccount WHERE username = 'twin' AND Is_Deleted = 'N'");
     const messages = accountAnswers.map((answer) => (answer.status === 200 ? /Record Added Successfully!|Can not Add Record!/.exec(answer.text)?.[0] : "") || `${answer.status}`);
     const added = messages.indexOf("Record Added Successfully!");
@@ -1537,14 +1582,24 @@ async function savesAreWholeAndNamesStorable() {
     const [afloat, saved] = [scan(), shipsFolder()];
     check(/^\d+$/.test(shipId) && afloat.endsWith("/afloat.txt"), `the ship "afloat" was not added with its file: "${afloat}"`);
     const row = runOnDatabase("SELECT ship_detail_id FROM ship_detail WHERE item = 'afloat row'");
-    await postUpload(admin, `${ui}/shipUpdate.aspx?ship_basic_id=${shipId}`,
-        `ACTION=UPDATE&note=sinking&inp1=1&id1=${row}&item1=${"x".repeat(60)}`, "sinking.txt", "sinking");
+    const sinking = await postUpload(admin, `${ui}/shipUpdate.aspx?ship_basic_id=${shipId}`,
+        `ACTION=UPDATE&note=sinking&ctl00$KestraneWeavoContent$note=sinking&inp1=1&id1=${row}&item1=${"x".repeat(60)}` +
+        "&inp2=2&id2=0&item2=new%20row&delete2=on", "sinking.txt", "sinking", `ship_basic_id=${shipId}`);
+    const sunkRows = ["item1", "item2"].map((name) => inputValue(sinking.answer.text, name));
+    check(sinking.answer.status === 200 && /value too long/.test(pageMessage(sinking.answer.text)) &&
+        inputValue(sinking.answer.text, "ctl00$KestraneWeavoContent$note") === "sinking" &&
+        sunkRows.join("|") === `${"x".repeat(60)}|new row` && inputTag(sinking.answer.text, "delete2").includes(" checked") &&
+        !inputTag(sinking.answer.text, "delete1").includes(" checked"),
+    `a ship updated with a failing row answers ${sinking.answer.status} "${pageMessage(sinking.answer.text)}" with rows ${sunkRows.join(" | ")}`);
     check(scan() === afloat && runOnDatabase(`SELECT note FROM ship_basic WHERE ship_basic_id = ${shipId}`) === "afloat" &&
         shipsFolder() === saved && fs.existsSync(applicationFile("uploadedData", ...afloat.split("/"))),
     `a ship updated with a failing row holds "${scan()}" beside ${shipsFolder()}`);
 
     const folder = fs.mkdtempSync(path.join(os.tmpdir(), "weavo-names-"));
-    const uploads = browserUploadsOf(folder, ["x9.aspq", "con.jpg", "x9.txt."]);
+    const turned = "inv10\u202Efdp.txt";
+    const expected = { "x9.aspq": mapped("x9.aspq"), "con.jpg": unstorable("con.jpg"), "x9.txt.": unstorable("x9.txt."),
+        [turned]: controlledUpload };
+    const uploads = browserUploadsOf(folder, Object.keys(expected));
     const refusing = await launchChromium();
     try {
         const problems = [];
@@ -1555,7 +1610,7 @@ async function savesAreWholeAndNamesStorable() {
             await (await tab.$("#ctl00_KestraneWeavoContent_scan")).uploadFile(file);
             await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#AddButton")]);
             const shown = await tab.$eval("#ctl00_KestraneWeavoContent_MessageLabel", (label) => label.textContent);
-            check(shown === (name === "x9.aspq" ? mapped(name) : unstorable(name)), `in Chromium the upload "${name}" shows "${shown}"`);
+            check(shown === expected[name], `in Chromium the upload "${name}" shows "${shown}"`);
             await settledScreenshot(tab, `${shots}-Refused-${name.replace(/[^a-z0-9]/gi, "_")}.png`);
         }
         check(runOnDatabase("SELECT COUNT(*) FROM document WHERE title = 'named'") === "0", "a refused upload in Chromium added a document");
@@ -1575,4 +1630,169 @@ function browserUploadsOf(folder, names) {
         fs.writeFileSync(file, "<% %>");
         return [name, file];
     });
+}
+
+// The page's text box or text area of that name: its text, decoded; null without one.
+function fieldText(html, name) {
+    const quoted = name.replace(/[$]/g, "\\$");
+    const area = new RegExp(`<textarea[^>]*name="${quoted}"[^>]*>([^<]*)</textarea>`).exec(html);
+    return area ? area[1].replace(/^\r?\n/, "").replace(/&lt;/g, "<").replace(/&gt;/g, ">").replace(/&amp;/g, "&")
+        : inputValue(html, name);
+}
+
+// A refused update stays on its record with its message and the values as typed: the document's
+// title too long for its column, which the database refuses, and an account renamed to a name
+// another account holds, which the account page refuses; in Chromium the document and the ship,
+// whose master and rows keep their typed values and their delete boxes.
+async function refusedUpdatesStayOnTheirRecords() {
+    const documentId = runOnDatabase("SELECT MIN(document_id) FROM document WHERE Is_Deleted = 'N'");
+    const title = () => runOnDatabase(`SELECT title FROM document WHERE document_id = ${documentId}`);
+    const stored = title();
+    const long = "t".repeat(60);
+    const documentPage = `${ui}/documentUpdate.aspx?document_id=${documentId}`;
+    const refused = await postUpload(admin, documentPage, `ACTION=UPDATE&title=${long}&ctl00$KestraneWeavoContent$title=${long}`,
+        "", "", `document_id=${documentId}`);
+    check(refused.answer.status === 200 && /value too long/.test(pageMessage(refused.answer.text)) &&
+        fieldText(refused.answer.text, "ctl00$KestraneWeavoContent$title") === long && title() === stored,
+    `a document's update that the database refuses answers ${refused.answer.status} "${pageMessage(refused.answer.text)}" ` +
+        `and leaves "${title()}"`);
+
+    const clerkId = runOnDatabase("SELECT useraccount_id FROM useraccount WHERE username = 'clerk' AND Is_Deleted = 'N'");
+    const renamed = await changesOf(() => accountPost(admin, `${ui}/useraccountUpdate.aspx?useraccount_id=${clerkId}`, {
+        ACTION: "UPDATE", useraccount_id: clerkId, username: "editor", "ctl00$KestraneWeavoContent$username": "editor",
+        new_password: "", confirm_password: "", personnel_role_id: "3",
+    }));
+    check(renamed.answer.status === 200 && renamed.answer.redirected === "" && pageMessage(renamed.answer.text) === "Can not Update Record!" &&
+        fieldText(renamed.answer.text, "ctl00$KestraneWeavoContent$username") === "editor" && renamed.ran.length === 0,
+    `an account renamed to a name taken answers ${renamed.answer.status} to "${renamed.answer.redirected}" ` +
+        `"${pageMessage(renamed.answer.text)}", ran ${renamed.ran.join(" | ")}`);
+
+    const shipId = runOnDatabase("SELECT ship_basic_id FROM ship_basic WHERE note = 'afloat'");
+    const browser = await launchChromium();
+    try {
+        const problems = [];
+        const tab = await loggedInTab(browser.browser, problems, "admin", passwords.admin);
+        await tab.goto(`${base}/${documentPage}`, { waitUntil: "networkidle0" });
+        await tab.$eval("#ctl00_KestraneWeavoContent_title", (control, typed) => { control.value = typed; }, long);
+        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }),
+            tab.click("#ctl00_KestraneWeavoContent_UpdateButton")]);
+        const shown = await tab.evaluate(() => [document.getElementById("ctl00_KestraneWeavoContent_MessageLabel").textContent,
+            document.getElementById("ctl00_KestraneWeavoContent_title").value]);
+        check(tab.url().endsWith(`/${documentPage}`) && /value too long/.test(shown[0]) && shown[1] === long,
+            `a refused update in Chromium lands on ${tab.url()} showing "${shown.join('", "')}"`);
+        await settledScreenshot(tab, `${shots}-RefusedUpdate.png`);
+
+        const shipPage = `${ui}/shipUpdate.aspx?ship_basic_id=${shipId}`;
+        await tab.goto(`${base}/${shipPage}`, { waitUntil: "networkidle0" });
+        await tab.$eval("#ctl00_KestraneWeavoContent_note", (control) => { control.value = "sinking again"; });
+        await tab.$eval("input[name=item1]", (control, typed) => { control.value = typed; }, "x".repeat(60));
+        await tab.click("input[value='Add New Row']");
+        await tab.type("input[name=item2]", "typed row");
+        await tab.click("input[name=delete2]");
+        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Commit]")]);
+        const ship = await tab.evaluate(() => ({
+            message: document.getElementById("ctl00_KestraneWeavoContent_MessageLabel").textContent,
+            note: document.getElementById("ctl00_KestraneWeavoContent_note").value,
+            rows: ["item1", "item2"].map((name) => document.getElementsByName(name)[0]?.value),
+            deleted: ["delete1", "delete2"].map((name) => document.getElementsByName(name)[0]?.checked),
+        }));
+        check(tab.url().endsWith(`/${shipPage}`) && /value too long/.test(ship.message) && ship.note === "sinking again" &&
+            ship.rows.join("|") === `${"x".repeat(60)}|typed row` && ship.deleted.join("|") === "false|true" &&
+            runOnDatabase(`SELECT note FROM ship_basic WHERE ship_basic_id = ${shipId}`) === "afloat",
+        `a ship's refused update in Chromium lands on ${tab.url()} showing ${JSON.stringify(ship)}`);
+        await settledScreenshot(tab, `${shots}-RefusedShipUpdate.png`);
+        failures.push(...problems.map((problem) => `in Chromium, refused updates: ${problem}`));
+    } catch (error) {
+        failures.push(`in Chromium, refused updates: ${error.stack || error}`);
+    } finally {
+        await browser.close();
+    }
+}
+
+// Upload names that hold a character of the program's own control runs (the first and the last of
+// each) are refused with the check's message on the Add page and on the Update page, which stays
+// on its record; nothing is stored. NUL, LF and CR are left out: a file name in a form post
+// cannot carry them.
+async function controlCharactersInUploadNamesAreRefused() {
+    const editor = new Client();
+    await login(editor, "editor", passwords.editor);
+    const codes = (controlRuns || "").split(",").filter((run) => run !== "")
+        .flatMap((run) => run.split("-").map((end) => parseInt(end, 16)))
+        .filter((code) => ![0x00, 0x0A, 0x0D].includes(code));
+    check(codes.length > 8, `the control runs "${controlRuns}" give ${codes.length} characters`);
+    const documentId = runOnDatabase("SELECT MIN(document_id) FROM document WHERE Is_Deleted = 'N'");
+    const folders = filesIn("uploadedData").length;
+    for (const code of codes) {
+        const name = `inv10${String.fromCodePoint(code)}fdp.txt`;
+        const label = `the upload name with U+${code.toString(16).toUpperCase().padStart(4, "0")}`;
+        const added = await postUpload(editor, `${ui}/documentAdd.aspx`, "ACTION=ADD&title=controlled", name, "turned");
+        const shown = pageMessage((await editor.request(`${ui}/documentAdd.aspx`)).text);
+        check(added.answer.status === 302 && added.ran.length === 0 && shown === controlledUpload,
+            `${label} on the Add page: ${added.answer.status}, "${shown}", ran ${added.ran.join(" | ")}`);
+        const updated = await postUpload(editor, `${ui}/documentUpdate.aspx?document_id=${documentId}`,
+            "ACTION=UPDATE&title=controlled", name, "turned", `document_id=${documentId}`);
+        check(updated.answer.status === 200 && updated.ran.length === 0 && pageMessage(updated.answer.text) === controlledUpload,
+            `${label} on the Update page: ${updated.answer.status}, "${pageMessage(updated.answer.text)}", ran ${updated.ran.join(" | ")}`);
+    }
+    check(filesIn("uploadedData").length === folders, `refused names left ${filesIn("uploadedData").length - folders} folders`);
+}
+
+// An account with a user name of 30 characters and a password of 40, made on the account page,
+// logs in through the login page's boxes in Chromium; a role without the account pages changes
+// its password with an avatar by the password page's own button and sees the change, and then a
+// refusal, on that page.
+async function longAccountsLogInAndChangeTheirPasswords() {
+    const user = "a-user-name-of-thirty-letters.";
+    const password = "A-password-of-forty-characters-01234567.";
+    const renewed = "Renewed-password-1";
+    const { id } = await addAccount(user, password, "3");
+    const box = /<input[^>]*id="ctl00_KestraneWeavoContent_user_name"[^>]*>/.exec((await new Client().request(`${ui}/Login.aspx`)).text)?.[0] || "";
+    check(user.length === 30 && password.length === 40 && /maxlength="50"/.test(box), `the login page's user name box: ${box}`);
+    const folder = fs.mkdtempSync(path.join(os.tmpdir(), "weavo-avatar-"));
+    const face = path.join(folder, "face.png");
+    fs.writeFileSync(face, "a face");
+    const browser = await launchChromium();
+    try {
+        const problems = [];
+        const tab = await loggedInTab(browser.browser, problems, user, password);
+        check(tab.url().endsWith("/Project_Dashboard.aspx"), `the login of ${user} in Chromium ends at ${tab.url()}`);
+        const change = async (old, file) => {
+            await tab.goto(`${base}/${passwordPage}`, { waitUntil: "networkidle0" });
+            await tab.type("#ctl00_KestraneWeavoContent_password", old);
+            await tab.type("#ctl00_KestraneWeavoContent_new_password", renewed);
+            await tab.type("#ctl00_KestraneWeavoContent_confirm_password", renewed);
+            if (file)
+                await (await tab.$("#ctl00_KestraneWeavoContent_avatar")).uploadFile(file);
+            await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }),
+                tab.click("#ctl00_KestraneWeavoContent_UpdateButton")]);
+            return tab.evaluate(() => [document.getElementById("ctl00_KestraneWeavoContent_MessageLabel")?.textContent || "",
+                document.getElementById("ctl00_KestraneWeavoContent_username")?.value || ""]);
+        };
+        const changed = await change(password, face);
+        const avatar = runOnDatabase(`SELECT avatar FROM useraccount WHERE useraccount_id = ${id}`);
+        check(tab.url().endsWith(`/${passwordPage}`) && changed[0] === "Record Updated Successfully!" && avatar.endsWith("/face.png"),
+            `the password change of ${user} in Chromium lands on ${tab.url()} showing "${changed[0]}", the avatar "${avatar}"`);
+        await settledScreenshot(tab, `${shots}-PasswordWithAvatar.png`);
+        // The page's script posts to the record's address, which the password page does not read.
+        const refused = await change("Wrong-password", null);
+        check(new URL(tab.url()).pathname === `/${passwordPage}` && refused[0] === "The old password is not correct." &&
+            refused[1] === user,
+            `a refused password change in Chromium lands on ${tab.url()} showing "${refused.join('", "')}"`);
+        await settledScreenshot(tab, `${shots}-PasswordRefused.png`);
+        failures.push(...problems.map((problem) => `in Chromium, a long account: ${problem}`));
+    } catch (error) {
+        failures.push(`in Chromium, a long account: ${error.stack || error}`);
+    } finally {
+        await browser.close();
+        fs.rmSync(folder, { recursive: true, force: true });
+    }
+    const owner = new Client();
+    check((await login(owner, user, renewed)).status === 302, `${user} cannot log in with its changed password`);
+    const avatar = runOnDatabase(`SELECT avatar FROM useraccount WHERE useraccount_id = ${id}`);
+    const file = `uploadedData/${avatar.split("/").map(encodeURIComponent).join("/")}`;
+    check((await owner.request(file)).text === "a face", `${user} cannot download its avatar "${avatar}"`);
+    check((await admin.request(file)).text === "a face", `the administrator cannot download the avatar "${avatar}"`);
+    const clerk = new Client();
+    await login(clerk, "clerk", passwords.clerk);
+    await expectRefused("another account's avatar downloaded through the password page", () => clerk.request(file), refusal, true);
 }

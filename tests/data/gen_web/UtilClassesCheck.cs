@@ -198,8 +198,32 @@ public class UtilClassesCheck
         Check("file not assigned", false, writer.IsFileAssigned("0", "none.aspx"));
     }
 
-    public static int Main()
+    // Every character of each run ("first-last", in hex) is refused in an upload name, and the
+    // characters beside the runs are taken.
+    static void CheckControlCharacters(string[] runs)
     {
+        UtilHandler util = new UtilHandler();
+        string refused = "The file was not uploaded: its name holds control characters.";
+        Check("runs given", true, runs.Length > 0);
+        foreach (string run in runs)
+        {
+            string[] ends = run.Split('-');
+            int first = Convert.ToInt32(ends[0], 16);
+            int last = Convert.ToInt32(ends[1], 16);
+            for (int code = first; code <= last; code++)
+                Check("upload name with U+" + code.ToString("X4"), refused,
+                      util.UploadRefusal("inv10" + Char.ConvertFromUtf32(code) + "fdp.txt", 0));
+            foreach (int beside in new int[] { first - 1, last + 1 })
+                if (beside > 0 && Array.FindIndex(runs, r => Convert.ToInt32(r.Split('-')[0], 16) <= beside &&
+                                                             beside <= Convert.ToInt32(r.Split('-')[1], 16)) < 0)
+                    Check("upload name with U+" + beside.ToString("X4"), null,
+                          util.UploadRefusal("inv10" + Char.ConvertFromUtf32(beside) + "fdp.txt", 0));
+        }
+    }
+
+    public static int Main(string[] args)
+    {
+        CheckControlCharacters(args);
         CheckUtilHandler();
         CheckControlFieldHandler();
         CheckReportXMLWriter();

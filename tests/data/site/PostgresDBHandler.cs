@@ -1,12 +1,16 @@
 // Stands in for the generated DBHandler in the served-site tests: runs the generated SQL on the
 // PostgreSQL server that WEAVO_PG_ODBC names, through unixODBC and the PostgreSQL ODBC driver,
 // rewriting the few T-SQL forms PostgreSQL writes otherwise, and appends every statement as one
-// line, its names without brackets, to the file that WEAVO_SQL_LOG names. While a request's save is open (BeginSave), its
-// statements run in the save's transaction, as the generated class runs them.
+// line, its names without brackets, to the file that WEAVO_SQL_LOG names. While a request's save
+// is open (BeginSave), its statements run in the save's transaction, as the generated class runs
+// them. A statement that the server refuses throws the SqlException that the generated class's
+// client would throw, with the server's message.
 using System;
 using System.Data;
 using System.Data.Odbc;
+using System.Data.SqlClient;
 using System.IO;
+using System.Reflection;
 using System.Text;
 using System.Text.RegularExpressions;
 using System.Web;
@@ -33,8 +37,15 @@ namespace Guard
             OdbcTransaction transaction = connection.BeginTransaction();
             HttpContext.Current.Items[SAVE_CONNECTION_ITEM] = connection;
             HttpContext.Current.Items[SAVE_ITEM] = transaction;
-            if (lockString != null)
-                Command(connection, lockString, transaction).ExecuteNonQuery();
+            try
+            {
+                if (lockString != null)
+                    Command(connection, lockString, transaction).ExecuteNonQuery();
+            }
+            catch (OdbcException e)
+            {
+                throw ServerError(e);
+            }
         }
 
         public void CommitSave()
@@ -89,6 +100,10 @@ namespace Guard
             {
                 Command(connection, queryString, save).ExecuteNonQuery();
             }
+            catch (OdbcException e)
+            {
+                throw ServerError(e);
+            }
             finally
             {
                 CloseUnlessSaved(connection, save);
@@ -102,6 +117,10 @@ namespace Guard
             try
             {
                 return Fill(connection, queryString, save);
+            }
+            catch (OdbcException e)
+            {
+                throw ServerError(e);
             }
             finally
             {
@@ -117,6 +136,10 @@ namespace Guard
             {
                 return Convert.ToInt32(Command(connection, sSQLCommand, save).ExecuteScalar());
             }
+            catch (OdbcException e)
+            {
+                throw ServerError(e);
+            }
             finally
             {
                 CloseUnlessSaved(connection, save);
@@ -131,6 +154,10 @@ namespace Guard
             {
                 Command(connection, queryString, save).ExecuteNonQuery();
                 return Fill(connection, selectString, save);
+            }
+            catch (OdbcException e)
+            {
+                throw ServerError(e);
             }
             finally
             {
@@ -155,6 +182,10 @@ namespace Guard
                 if (save == null)
                     transaction.Commit();
                 return key;
+            }
+            catch (OdbcException e)
+            {
+                throw ServerError(e);
             }
             finally
             {
@@ -195,6 +226,24 @@ namespace Guard
                 new OdbcDataAdapter(command).Fill(dataSet, tbl);
                 return dataSet;
             }
+        }
+
+        // The SqlException of the server's first message line, made as the client makes it.
+        static SqlException ServerError(OdbcException refused)
+        {
+            const BindingFlags inner = BindingFlags.NonPublic | BindingFlags.Instance;
+            String message = refused.Errors.Count > 0 ? refused.Errors[0].Message : refused.Message;
+            SqlErrorCollection errors =
+                (SqlErrorCollection)Activator.CreateInstance(typeof(SqlErrorCollection), true);
+            SqlError error = (SqlError)Activator.CreateInstance(
+                typeof(SqlError), inner, null,
+                new object[] { 0, (byte)0, (byte)16, "PostgreSQL", message.Split('\n')[0], "", 0, null },
+                null);
+            typeof(SqlErrorCollection).GetMethod("Add", inner).Invoke(errors, new object[] { error });
+            return (SqlException)typeof(SqlException)
+                .GetMethod("CreateException", BindingFlags.NonPublic | BindingFlags.Static, null,
+                           new Type[] { typeof(SqlErrorCollection), typeof(String) }, null)
+                .Invoke(null, new object[] { errors, "" });
         }
 
         static OdbcConnection Open()

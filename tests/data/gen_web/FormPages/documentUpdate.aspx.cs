@@ -132,10 +132,7 @@ namespace Shop
 						scan = this.scan.PostedFile.FileName;
 						scan = util.GetFileName(scan);
 						if(util.UploadRefusal(scan, 50) != null)
-						{
-							util.KeepPageMessage(this, util.UploadRefusal(scan, 50));
-							Response.Redirect("documentUpdate.aspx?document_id=" + HttpUtility.UrlEncode(id));
-						}
+							throw new SaveRefusedException(util.UploadRefusal(scan, 50));
 						scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 					}
 					String[,] values = { 
@@ -154,19 +151,35 @@ namespace Shop
 					else
 						m_messageString = "Can not Update Record!";
 				}
-				new UtilHandler().KeepPageMessage(this, m_messageString);
-				Response.Redirect("documentAdd.aspx");
+				if (m_messageString != "Record Updated Successfully!")
+					showRefusedUpdate();
+				else
+				{
+					new UtilHandler().KeepPageMessage(this, m_messageString);
+					Response.Redirect("documentAdd.aspx");
+				}
+			}
+			catch (SaveRefusedException e)
+			{
+				m_messageString = e.Message;
+				showRefusedUpdate();
 			}
 			catch (SqlException e)
 			{
 				m_messageString = e.Errors[0].Message;
-				new UtilHandler().KeepPageMessage(this, m_messageString);
-				Response.Redirect("documentAdd.aspx");
+				showRefusedUpdate();
 			}
 			finally
 			{
 				new UtilHandler().RemoveUnkeptUploads();
 			}
+		}
+		//A refused update stays on its record: the page shows the message, its controls the values as posted
+		void showRefusedUpdate()
+		{
+			this.MessageLabel.Text = Server.HtmlEncode(m_messageString);
+			WriteMenus();
+			ManageLinkVisibility();
 		}
 		void Page_Error(object sender, EventArgs e)
 		{

@@ -18,7 +18,7 @@
 			<td></td>
 			<td class = "TDClassLabel"> User Name<label class="CompulsaryLabel">*</label> </td>
 			<td class = "TDClassControl">
-				<asp:TextBox CssClass ="TextControl" id="user_name" maxlength = "10" runat="server"></asp:TextBox>
+				<asp:TextBox CssClass ="TextControl" id="user_name" maxlength = "80" runat="server"></asp:TextBox>
 			</td>
 			<td></td>
 		</tr>

@@ -43,7 +43,7 @@ namespace Shop
 			String action = this.Request.Params["ACTION"];
 			if (action != null && action.Equals("UPDATE"))
 				handleUpdate();
-			if (action != null && action.Equals("DELETE"))
+			else if (action != null && action.Equals("DELETE"))
 				handleDelete();
 			else if (action != null && action.Equals("LOAD"))
 				handleRecompute();
@@ -105,10 +105,7 @@ namespace Shop
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
 					if(util.UploadRefusal(scan, 50) != null)
-					{
-						util.KeepPageMessage(this, util.UploadRefusal(scan, 50));
-						Response.Redirect("order_entryUpdate.aspx?order_basic_id=" + HttpUtility.UrlEncode(id));
-					}
+						throw new SaveRefusedException(util.UploadRefusal(scan, 50));
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
 				String customer_id = this.Request.Form["customer_id"];
@@ -144,28 +141,39 @@ namespace Shop
 					m_messageString = "Can not Update Basic Record";
 				new DBHandler().CommitSave();
 				new UtilHandler().KeepHeldUploads();
-				new UtilHandler().KeepPageMessage(this, m_messageString);
-				Response.Redirect("order_entryAdd.aspx");
+				if (m_messageString != "")
+					showRefusedUpdate();
+				else
+				{
+					new UtilHandler().KeepPageMessage(this, m_messageString);
+					Response.Redirect("order_entryAdd.aspx");
+				}
 			}
 			catch (SaveRefusedException e)
 			{
 				new DBHandler().EndSave();
 				m_messageString = e.Message;
-				new UtilHandler().KeepPageMessage(this, m_messageString);
-				Response.Redirect("order_entryAdd.aspx");
+				showRefusedUpdate();
 			}
 			catch (SqlException e)
 			{
 				new DBHandler().EndSave();
 				m_messageString = e.Errors[0].Message;
-				new UtilHandler().KeepPageMessage(this, m_messageString);
-				Response.Redirect("order_entryAdd.aspx");
+				showRefusedUpdate();
 			}
 			finally
 			{
 				new DBHandler().EndSave();
 				new UtilHandler().RemoveUnkeptUploads();
 			}
+		}
+		//A refused update stays on its record: the page shows the message, its controls the values as posted
+		void showRefusedUpdate()
+		{
+			this.MessageLabel.Text = Server.HtmlEncode(m_messageString);
+			WriteMenus();
+			ManageLinkVisibility();
+			WriteGridServer();
 		}
 		void Page_Error(object sender, EventArgs e)
 		{
@@ -279,6 +287,52 @@ namespace Shop
 			}
 			return true;
 		}
+		//The rows as the post sent them, shown with the refusal of their save
+		public void fillPostedGridFororder_line(ReportXMLWriter w)
+		{
+			String basicId = this.order_basic_id.Value;
+			int rowLimit = new UtilHandler().DetailRowLimit("order_line", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
+			{
+				String searchString = "order_line_inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Form[searchString];
+				searchString = "order_line_id";
+				searchString += rowCount;
+				String detailId = this.Request.Form[searchString];
+				searchString = "order_line_delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Form[searchString];
+				if (rowNo == null)
+					break;
+				ArrayList strA = new ArrayList();
+				FieldValues s = new FieldValues();
+				s.m_fieldName = "order_line_id";
+				s.m_value = detailId ?? "";
+				strA.Add(s);
+				s.m_fieldName = "delete";
+				s.m_value = isDelete ?? "";
+				strA.Add(s);
+				searchString = "order_line_packed";
+				searchString += rowNo;
+				s.m_fieldName = "packed";
+				s.m_value = this.Request.Form[searchString] ?? "";
+				strA.Add(s);
+				searchString = "order_line_item";
+				searchString += rowNo;
+				s.m_fieldName = "item";
+				s.m_value = this.Request.Form[searchString] ?? "";
+				strA.Add(s);
+				searchString = "order_line_buyer_id";
+				searchString += rowNo;
+				s.m_fieldName = "buyer_id";
+				s.m_value = this.Request.Form[searchString] ?? "";
+				strA.Add(s);
+				w.BeginGridDataRow(null);
+				writeGridRowFororder_line(w, strA, rowCount);
+				w.EndGridDataRow();
+			}
+		}
 		void updateorder_payment()
 		{
 			String basicId = this.order_basic_id.Value;
@@ -351,6 +405,49 @@ namespace Shop
 					else
 						throw new SaveRefusedException("Can not Delete Detail Record!");
 				}
+			}
+		}
+		//The rows as the post sent them, shown with the refusal of their save
+		public void fillPostedGridFororder_payment(ReportXMLWriter w)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			String basicId = this.order_basic_id.Value;
+			int rowLimit = new UtilHandler().DetailRowLimit("order_payment", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
+			{
+				String searchString = "order_payment_inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Form[searchString];
+				searchString = "order_payment_id";
+				searchString += rowCount;
+				String detailId = this.Request.Form[searchString];
+				searchString = "order_payment_delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Form[searchString];
+				if (rowNo == null)
+					break;
+				ArrayList strA = new ArrayList();
+				FieldValues s = new FieldValues();
+				s.m_fieldName = "order_payment_id";
+				s.m_value = detailId ?? "";
+				strA.Add(s);
+				s.m_fieldName = "delete";
+				s.m_value = isDelete ?? "";
+				strA.Add(s);
+				searchString = "order_payment_paid";
+				searchString += rowNo;
+				s.m_fieldName = "paid";
+				s.m_value = this.Request.Form[searchString] ?? "";
+				strA.Add(s);
+				searchString = "order_payment_pdate";
+				searchString += rowNo;
+				s.m_fieldName = "pdate";
+				s.m_value = this.Request.Form[searchString] ?? "";
+				s.m_value = utilHandler.ConvertDate(s.m_value);
+				strA.Add(s);
+				w.BeginGridDataRow(null);
+				writeGridRowFororder_payment(w, strA, rowCount);
+				w.EndGridDataRow();
 			}
 		}
 		void handleDelete()
@@ -815,7 +912,7 @@ namespace Shop
 			valueString = null;
 			idString = "order_line_delete" + count;
 			if (new UtilHandler().MayAct(this, m_role))
-				w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
+				w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, utilHandler.GetValueOfField(strA, "delete") != "", null, null);
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = "" + count;
@@ -830,6 +927,11 @@ namespace Shop
 		}
 		public void fillGridFororder_line(ReportXMLWriter w)
 		{
+			if (IsPostBack)
+			{
+				fillPostedGridFororder_line(w);
+				return;
+			}
 			String primaryKey = this.Request.Params["order_basic_id"];
 			DataTable dataTable = m_order_line.SelectRecordFororder_id(primaryKey);
 			int numColumns = dataTable.Columns.Count;
@@ -919,7 +1021,7 @@ namespace Shop
 			valueString = null;
 			idString = "order_payment_delete" + count;
 			if (new UtilHandler().MayAct(this, m_role))
-				w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
+				w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, utilHandler.GetValueOfField(strA, "delete") != "", null, null);
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = "" + count;
@@ -934,6 +1036,11 @@ namespace Shop
 		}
 		public void fillGridFororder_payment(ReportXMLWriter w)
 		{
+			if (IsPostBack)
+			{
+				fillPostedGridFororder_payment(w);
+				return;
+			}
 			String primaryKey = this.Request.Params["order_basic_id"];
 			DataTable dataTable = m_order_payment.SelectRecordFororder_id(primaryKey);
 			int numColumns = dataTable.Columns.Count;

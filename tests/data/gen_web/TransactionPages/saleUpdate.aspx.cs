@@ -41,7 +41,7 @@ namespace Shop
 			String action = this.Request.Params["ACTION"];
 			if (action != null && action.Equals("UPDATE"))
 				handleUpdate();
-			if (action != null && action.Equals("DELETE"))
+			else if (action != null && action.Equals("DELETE"))
 				handleDelete();
 			else if (action != null && action.Equals("LOAD"))
 				handleRecompute();
