@@ -415,9 +415,11 @@ void FillNewItem(LeavingUser& user)
         }
     }
     if (user.Pane() == RightPane::UserFunctionView)
+    {
         EXPECT_TRUE(
             driver.Select(UserFunctionEditor::IDC_CLASS,
                           ComboIndexOf(user.PaneView(), UserFunctionEditor::IDC_CLASS, "_author")));
+    }
 }
 
 // A create command of the tree's menus: the node it is on and its entry.
@@ -496,7 +498,9 @@ TEST(LeaveQuestionViewTest, ANewItemIsNeverDroppedWithoutAQuestion)
             user.Open(user.FirstItem(TreeSlot::MasterForms));
         }
         else
+        {
             EXPECT_NE(count, user.Tree().GetItemText(user.Node(command.slot)));
+        }
         user.SaveIfChanged();
     }
 }
