@@ -318,8 +318,6 @@ TEST_F(ProcedureEditorTest, TextIsTheScriptWritersAfterEveryChange)
     EXPECT_EQ(procedure.GetProcedureText(), edited);
     EXPECT_EQ(boxes.Shown().size(), 1u);
 }
-} // namespace
-
 TEST_F(ProcedureEditorTest, AHandEditApplyAcceptsIsKeptWhenTheProcedureOpensAgainAndAChangeAsks)
 {
     MainTable("book_basic");
@@ -369,3 +367,4 @@ TEST_F(ProcedureEditorTest, AHandEditApplyAcceptsIsKeptWhenTheProcedureOpensAgai
     editor.AddDetailTable();
     EXPECT_TRUE(none.Shown().empty());
 }
+} // namespace
