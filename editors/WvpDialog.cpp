@@ -9,7 +9,7 @@ bool WvpDialog::MayLeave()
 {
     PaneEditor* editor = GetPaneEditor();
     CWnd* window = GetBoxWindow();
-    if (editor == nullptr || window == nullptr)
+    if (editor == nullptr || window == nullptr || !editor->HoldsItem())
         return true;
     std::vector<int> boxes = editor->ItemBoxes();
     const std::vector<int> rows = editor->RowBoxes();

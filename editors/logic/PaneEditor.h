@@ -18,6 +18,8 @@ public:
     PaneEditor& operator=(const PaneEditor&) = delete;
 
     ControlStates& BoxStates() { return m_boxes; }
+    // The editor shows an item, stored or new; without one there is nothing to ask about.
+    virtual bool HoldsItem() const = 0;
     // The boxes whose values only the editor's store takes: names, headers, texts, and the
     // choices its OK reads.
     virtual std::vector<int> ItemBoxes() const = 0;
@@ -45,7 +47,6 @@ protected:
     // The box shows other than what was loaded.
     bool BoxChanged(int box) const;
 
-    virtual bool HoldsItem() const = 0;
     virtual bool IsNewItem() const = 0;
     // The kind in the question: "table", "search report".
     virtual const char* ItemKind() const = 0;
