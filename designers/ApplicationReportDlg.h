@@ -32,6 +32,9 @@ public:
     ReportDesigner* GetDesigner();
 
 private:
+    PaneEditor* GetPaneEditor() override { return m_designer.Current(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
     void Run(void (ReportDesigner::*command)());
     void RunWith(const std::function<void(ReportDesigner&)>& command);
     void ReadControls();

@@ -42,6 +42,9 @@ public:
     void ClickItem(HTREEITEM item, bool right);
 
 private:
+    PaneEditor* GetPaneEditor() override { return m_designer.Current(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
     void Run(void (DashBoardDesigner::*command)());
     void ReadControls();
     void Show();

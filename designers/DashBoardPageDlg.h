@@ -33,6 +33,9 @@ public:
     DashBoardPageDesigner* GetDesigner();
 
 private:
+    PaneEditor* GetPaneEditor() override { return m_designer.Current(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
     void Run(void (DashBoardPageDesigner::*command)());
     void ReadControls();
     void Show();

@@ -31,6 +31,9 @@ public:
     MultiPageReportDesigner* GetDesigner();
 
 private:
+    PaneEditor* GetPaneEditor() override { return m_designer.Current(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
     void Run(const std::function<void(MultiPageReportDesigner&)>& command);
     void ReadControls();
     void Show();

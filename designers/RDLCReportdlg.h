@@ -51,6 +51,9 @@ public:
     RDLCReportDesigner* GetDesigner();
 
 private:
+    PaneEditor* GetPaneEditor() override { return m_designer.get(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
     void Run(void (RDLCReportDesigner::*command)());
     void OnAdapterDoubleClick(NMHDR* header, LRESULT* result);
     void Show();

@@ -130,13 +130,6 @@ void ReportCollectorDlg::ClearPage()
 
 void ReportCollectorDlg::ReloadPage() {}
 
-bool ReportCollectorDlg::MayLeave()
-{
-    bool leave = true;
-    Run([&leave](ReportCollectorDesigner& c) { leave = c.MayLeave(); });
-    return leave;
-}
-
 BOOL ReportCollectorDlg::PreTranslateMessage(MSG* msg)
 {
     if (IsDeleteKeyFor(*msg, m_entries))
@@ -198,5 +191,7 @@ void ReportCollectorDlg::Show()
 
 void ReportCollectorDlg::OnEntrySelected(int row)
 {
-    Run([row](ReportCollectorDesigner& c) { c.ClickEntryRow(row); });
+    // The rows shown again move the selection: that is no click.
+    if (!m_showing)
+        Run([row](ReportCollectorDesigner& c) { c.ClickEntryRow(row); });
 }

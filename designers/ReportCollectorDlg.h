@@ -24,7 +24,6 @@ public:
     void OnInitialUpdate() override;
     void ClearPage() override;
     void ReloadPage() override;
-    bool MayLeave() override;
     BOOL PreTranslateMessage(MSG* msg) override;
 
     // Shows the collector; null starts a new one.
@@ -34,6 +33,9 @@ public:
     ReportCollectorDesigner* GetDesigner();
 
 private:
+    PaneEditor* GetPaneEditor() override { return m_designer.Current(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
     void Run(const std::function<void(ReportCollectorDesigner&)>& command);
     void ReadControls();
     void Show();

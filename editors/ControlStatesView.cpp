@@ -3,6 +3,7 @@
 #include "controls/CellListCtrl.h"
 #include "controls/RichToolTipCtrl.h"
 #include "platform/core/StringTable.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Messages.h"
@@ -38,6 +39,26 @@ void ControlStatesView::ReadTexts(ControlStates& states, std::initializer_list<i
         CString text;
         m_window.GetDlgItemText(id, text);
         states.SetText(id, text);
+    }
+}
+
+void ControlStatesView::ReadBoxes(ControlStates& states, const std::vector<int>& ids) const
+{
+    for (int id : ids)
+    {
+        CWnd* control = m_window.GetDlgItem(id);
+        if (control == nullptr)
+            continue;
+        if (const auto* combo = dynamic_cast<CComboBox*>(control))
+            states.Select(id, combo->GetCurSel());
+        else if (control->IsKindOf(RUNTIME_CLASS(CButton)))
+            states.SetCheck(id, m_window.IsDlgButtonChecked(id) == BST_CHECKED);
+        else
+        {
+            CString text;
+            control->GetWindowText(text);
+            states.SetText(id, text);
+        }
     }
 }
 

@@ -24,6 +24,9 @@ public:
     void Show(const ControlStates& states);
     // The edits' texts as typed.
     void ReadTexts(ControlStates& states, std::initializer_list<int> ids) const;
+    // What the boxes show as the user left them: an edit's text, a check box's or radio
+    // button's check, a combo's selection.
+    void ReadBoxes(ControlStates& states, const std::vector<int>& ids) const;
 
 private:
     CWnd& m_window;

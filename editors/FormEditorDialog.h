@@ -34,6 +34,9 @@ public:
     FormEditor* GetEditor();
 
 private:
+    PaneEditor* GetPaneEditor() override { return m_editor.Current(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
     void Run(void (FormEditor::*command)());
     void ReadControls();
     void Show();

@@ -29,6 +29,9 @@ public:
     MapFormEditor* GetEditor();
 
 private:
+    PaneEditor* GetPaneEditor() override { return m_editor.Current(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
     void Run(void (MapFormEditor::*command)());
     void ReadControls();
     void Show();

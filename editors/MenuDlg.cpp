@@ -249,6 +249,10 @@ public:
         AssignMenuParamDlg dialog(file, true, &m_owner);
         dialog.DoModal();
     }
+    void UpdateMenuItemText(const Menu& menu) override
+    {
+        ViewEditorHost::Get().UpdateMenuItemText(menu);
+    }
 
 private:
     ForgeonProject& m_project;
@@ -861,10 +865,27 @@ void MenuDlg::ReloadPage()
     }
 }
 
-bool MenuDlg::MayLeave()
+void MenuDlg::ClearPage()
 {
-    auto* page = dynamic_cast<MenuPage*>(m_tabs->GetPage(m_tabs->GetCurrentPage()));
-    return page == nullptr || page->MayLeave();
+    if (m_editor != nullptr)
+        m_editor->Menus().ResetSelection();
+}
+
+PaneEditor* MenuDlg::GetPaneEditor()
+{
+    MenuEditor* editor = GetEditor();
+    return editor != nullptr && m_tabs->GetCurrentPage() == MenuEditor::menusPage ? &editor->Menus()
+                                                                                  : nullptr;
+}
+
+CWnd* MenuDlg::GetBoxWindow()
+{
+    return m_tabs->GetPage(m_tabs->GetCurrentPage());
+}
+
+void MenuDlg::ShowPaneEditor()
+{
+    m_tabs->ShowPages();
 }
 
 void MenuDlg::LoadMenu(Menu* menu)

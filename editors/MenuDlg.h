@@ -142,9 +142,9 @@ public:
     ~MenuDlg() override;
 
     void OnInitialUpdate() override;
-    void ClearPage() override {}
+    // No menu stays selected: the project may go.
+    void ClearPage() override;
     void ReloadPage() override;
-    bool MayLeave() override;
 
     // Shows the "Menus" tab with the menu's item expanded; null for none.
     void LoadMenu(Menu* menu);
@@ -153,6 +153,11 @@ public:
     MenuDlgTabCtrl& Tabs() { return *m_tabs; }
 
 private:
+    // The "Menus" page asks about a name typed there; the other pages hold nothing typed.
+    PaneEditor* GetPaneEditor() override;
+    CWnd* GetBoxWindow() override;
+    void ShowPaneEditor() override;
+
     std::unique_ptr<MenuEditorHost> m_host;
     std::unique_ptr<MenuEditor> m_editor;
     ForgeonProject* m_editorProject = nullptr;

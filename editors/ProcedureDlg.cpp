@@ -151,16 +151,6 @@ void ProcedureDlg::ClearPage()
     Show();
 }
 
-bool ProcedureDlg::MayLeave()
-{
-    if (GetEditor() == nullptr)
-        return true;
-    ReadControls();
-    const bool leave = m_editor.Current()->MayLeave();
-    Show();
-    return leave;
-}
-
 void ProcedureDlg::ReloadPage()
 {
     LoadProcedure(nullptr);

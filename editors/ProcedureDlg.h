@@ -19,7 +19,6 @@ public:
     void OnInitialUpdate() override;
     void ClearPage() override;
     void ReloadPage() override;
-    bool MayLeave() override;
     BOOL PreTranslateMessage(MSG* msg) override;
 
     // Shows the procedure; null starts a new one.
@@ -31,6 +30,9 @@ public:
     ProcedureEditor* GetEditor();
 
 private:
+    PaneEditor* GetPaneEditor() override { return m_editor.Current(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
     void Run(void (ProcedureEditor::*command)());
     void RunRow(void (ProcedureEditor::*command)(int), const CCellListCtrl& list);
     void RunChoice(void (ProcedureEditor::*command)(int), int combo);

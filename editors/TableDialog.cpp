@@ -182,16 +182,6 @@ void TableDialog::ClearPage()
     Show();
 }
 
-bool TableDialog::MayLeave()
-{
-    if (m_designer == nullptr)
-        return true;
-    ReadTexts();
-    const bool leave = m_designer->MayLeave();
-    Show();
-    return leave;
-}
-
 void TableDialog::ReloadPage()
 {
     if (TableDesigner* designer = GetDesigner())

@@ -23,7 +23,6 @@ public:
     void OnInitialUpdate() override;
     void ClearPage() override;
     void ReloadPage() override;
-    bool MayLeave() override;
 
     // Shows the table; null starts a new table of the kind.
     void LoadTable(Table* table, int kind);
@@ -38,6 +37,9 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    PaneEditor* GetPaneEditor() override { return m_designer.get(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
 
 private:
     // Reads the typed texts, runs the command, shows the state.

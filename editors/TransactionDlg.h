@@ -29,6 +29,9 @@ public:
     TransactionEditor* GetEditor();
 
 private:
+    PaneEditor* GetPaneEditor() override { return m_editor.Current(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
     void Run(void (TransactionEditor::*command)());
     void ReadControls();
     void Show();

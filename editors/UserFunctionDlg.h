@@ -30,6 +30,9 @@ public:
     UserFunctionEditor* GetEditor();
 
 private:
+    PaneEditor* GetPaneEditor() override { return m_editor.Current(); }
+    CWnd* GetBoxWindow() override { return this; }
+    void ShowPaneEditor() override { Show(); }
     void Run(void (UserFunctionEditor::*command)());
     void RunChoice(void (UserFunctionEditor::*command)(int), int combo);
     void OnTableSelected(int row);

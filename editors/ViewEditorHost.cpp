@@ -38,6 +38,12 @@ void ViewEditorHost::UpdateFormItemText(const FormInterface& page)
         m_shell->UpdateFormItemText(page);
 }
 
+void ViewEditorHost::UpdateMenuItemText(const Menu& menu)
+{
+    if (m_shell != nullptr)
+        m_shell->UpdateMenuItemText(menu);
+}
+
 void ViewEditorHost::RefreshTree()
 {
     if (m_shell != nullptr)

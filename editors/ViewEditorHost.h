@@ -20,6 +20,7 @@ public:
     void AddUserFunctionItem(Module& module, Function& function) override;
     void AddTransactionItem(Module& module, Transaction& transaction) override;
     void UpdateProcedureItemText(const Procedure& procedure) override;
+    void UpdateMenuItemText(const Menu& menu) override;
     bool AssignProcedure(ProcedureAssigner& assigner) override;
     void EditRelations(Procedure& procedure) override;
     void EditOutputFields(Function& function) override;

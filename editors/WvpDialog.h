@@ -1,5 +1,8 @@
 #pragma once
 
+class CWnd;
+class PaneEditor;
+
 // The interface of the editor views of the right pane, through which the shell makes the view
 // shown let go of its entity before the pane switches, and rebind after the project changed.
 class WvpDialog
@@ -12,7 +15,16 @@ public:
     virtual void ClearPage() = 0;
     // Rebinds the view after a change of the project.
     virtual void ReloadPage() = 0;
-    // Before the view lets go of what it shows: what was typed and not taken is asked about;
-    // false when the user stays.
-    virtual bool MayLeave() { return true; }
+    // Before the view lets go of what it shows: what its boxes show is read into its editor,
+    // which asks about what differs from what it loaded (PaneEditor::MayLeave); false when the
+    // user stays.
+    bool MayLeave();
+
+protected:
+    // The editor whose boxes the view shows; null while it shows none.
+    virtual PaneEditor* GetPaneEditor() { return nullptr; }
+    // The window that holds the editor's boxes.
+    virtual CWnd* GetBoxWindow() { return nullptr; }
+    // Shows the editor's state again after the question.
+    virtual void ShowPaneEditor() {}
 };

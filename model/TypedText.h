@@ -12,3 +12,8 @@ int AskAboutTypedText(const char* what, const CString& text, bool update);
 // true), false on Cancel.
 bool TakeOrDropTypedText(const char* what, const CString& text, bool update,
                          const std::function<bool()>& take);
+// What an editor asks before it lets go of an item that differs from what was stored: "The
+// <kind> "<name>" has not been added. Add it?" for a new item ("The new <kind> has not been
+// added. Add it?" while it has no name), "... has not been updated. Update it?" for a stored
+// one. Returns the answer, Yes, No or Cancel.
+int AskAboutEditedItem(const char* kind, const CString& name, bool isNew);

@@ -244,6 +244,9 @@ bool ForgeonDoc::IsCheaplyKnownUnchanged()
 
 bool ForgeonDoc::SaveChangesOrCancel()
 {
+    // What the editor shown holds goes into the project first, so that a save keeps it.
+    if (MainFrame* frame = Frame(); frame != nullptr && !frame->MayLeaveCurrentEditor())
+        return false;
     if (IsUnchangedSinceSaved())
         return true;
     const int answer = AfxMessageBox(kSaveQuestion, MB_YESNOCANCEL | MB_ICONINFORMATION);

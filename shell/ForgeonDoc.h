@@ -84,7 +84,8 @@ public:
     bool SaveAs(ForgeonProject* project, bool merged);
     // Writes the open project to the path through the store.
     bool SaveProjectTo(const CString& path);
-    // Asks whether to save the project's changes, unless nothing differs from the project as it
+    // The editor shown asks about what it holds first (MainFrame::MayLeaveCurrentEditor); then
+    // asks whether to save the project's changes, unless nothing differs from the project as it
     // was made, opened or last saved, and saves on Yes; false when the user cancelled or the save
     // did not happen.
     bool SaveChangesOrCancel();

@@ -278,6 +278,12 @@ void ForgeonView::OnEndLabelEdit(NMHDR* header, LRESULT* result)
     m_pTree->RebuildModule(*module);
 }
 
+bool ForgeonView::MayLeaveEditor()
+{
+    MainFrame* frame = MainFrame::Get();
+    return frame == nullptr || frame->MayLeaveCurrentEditor();
+}
+
 void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
 {
     if (pane == RightPane::TableView)

@@ -86,6 +86,7 @@ private:
     // Moves the background picture with the items.
     void PlaceBackground();
 
+    bool MayLeaveEditor() override;
     void OpenEditor(RightPane pane, CObject* entity) override;
     void OpenTableEditor(Table* table, int kind, bool enableOK) override;
     void ResetEditor(RightPane pane) override;

@@ -40,6 +40,12 @@ void FrameEditorShell::UpdateFormItemText(const FormInterface& page)
         tree->UpdateFormItemText(page);
 }
 
+void FrameEditorShell::UpdateMenuItemText(const Menu& menu)
+{
+    if (ProjectTree* tree = TreeOfFrame())
+        tree->UpdateMenuItemText(menu);
+}
+
 void FrameEditorShell::RefreshTree()
 {
     if (MainFrame* frame = MainFrame::Get())

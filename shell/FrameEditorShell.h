@@ -18,4 +18,5 @@ public:
     void AddUserFunctionItem(Module& module, Function& function) override;
     void AddTransactionItem(Module& module, Transaction& transaction) override;
     void UpdateProcedureItemText(const Procedure& procedure) override;
+    void UpdateMenuItemText(const Menu& menu) override;
 };

@@ -309,13 +309,19 @@ bool MainFrame::ShowRightPane(RightPane pane)
     const int index = ViewIndexOf(pane);
     if (index < 0)
         return false;
-    if (WvpDialog* editor = GetCurrentWvpDialog(); editor != nullptr && !editor->MayLeave())
+    if (!MayLeaveCurrentEditor())
         return false;
     ClearCurrentPage();
     m_pSplitter->ShowView(kEditorPane, index);
     ClearStaleStatus();
     AutomaticBackupStep();
     return true;
+}
+
+bool MainFrame::MayLeaveCurrentEditor()
+{
+    WvpDialog* editor = GetCurrentWvpDialog();
+    return editor == nullptr || editor->MayLeave();
 }
 
 void MainFrame::ClearCurrentPage()

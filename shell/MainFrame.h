@@ -46,6 +46,11 @@ public:
     // The right-pane view now shown, when it is an editor view.
     WvpDialog* GetCurrentWvpDialog() const;
     RightPane GetCurrentRightPane() const;
+    // Every way of leaving the view shown asks this first (another item or view, New, Open, a
+    // recent file, closing the window, a tree command that rebinds the view): the editor asks
+    // about what was typed in it or a new item it holds. False when the user stays; true leaves
+    // nothing to ask about, as Yes stored it and No dropped it.
+    bool MayLeaveCurrentEditor();
 
     // Switches the right pane: the view left lets go of its entity, the chosen one shows, and the
     // automatic backup step runs. False when the view left keeps its entity, as the user stays

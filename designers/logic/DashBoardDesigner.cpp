@@ -39,7 +39,7 @@ const int kTableButtons[] = {DashBoardDesigner::IDC_ADD_ROW, DashBoardDesigner::
 
 DashBoardDesigner::DashBoardDesigner(ForgeonProject& project, EditorHost& host,
                                      DashBoardHost& dashBoardHost)
-    : m_project(project), m_host(host), m_dashBoardHost(dashBoardHost)
+    : PaneEditor(m_states), m_project(project), m_host(host), m_dashBoardHost(dashBoardHost)
 {
 }
 
@@ -122,6 +122,20 @@ void DashBoardDesigner::LoadDashBoard(DashBoard* page)
     RebuildTree();
     RefreshFunctionLabel();
     UpdateButtons();
+    NoteLoaded();
+}
+
+CString DashBoardDesigner::ItemName() const
+{
+    return m_page.IsNew() ? m_states.GetText(IDC_NAME) : m_page.Get()->GetFormName();
+}
+
+std::vector<CString> DashBoardDesigner::NewItemContent() const
+{
+    std::vector<CString> content = {m_states.GetText(IDC_FUNCTION_LABEL)};
+    for (const TreeRow& row : m_treeRows)
+        content.push_back(row.label);
+    return content;
 }
 
 void DashBoardDesigner::ForgetDashBoard(DashBoard* page)
@@ -539,5 +553,7 @@ void DashBoardDesigner::Ok()
 
 void DashBoardDesigner::Cancel()
 {
+    // What Cancel leaves is not asked about.
+    NoteLoaded();
     m_host.ShowStartPage();
 }

@@ -2,7 +2,7 @@
 
 #include "designers/logic/DashBoardGrids.h"
 #include "designers/logic/DesignedPage.h"
-#include "editors/logic/ControlStates.h"
+#include "editors/logic/PaneEditor.h"
 
 #include <vector>
 
@@ -23,7 +23,7 @@ struct PopupEntry
 // The dashboard designer: a page's tree of nested tables, the cell and table commands, the
 // grid moves, the data-source function, the preview and the store. A page started here is
 // owned by the designer until OK stores it into the current module.
-class DashBoardDesigner
+class DashBoardDesigner : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 161;
@@ -93,6 +93,7 @@ public:
     static const std::vector<ToolTip>& ToolTips();
 
     ControlStates& States() { return m_states; }
+    std::vector<int> ItemBoxes() const override { return {IDC_NAME, IDC_HEADER}; }
     const std::vector<TreeRow>& GetTreeRows() const { return m_treeRows; }
     DashBoard* GetDashBoard() const { return m_page.Get(); }
     bool IsNew() const { return m_page.IsNew(); }
@@ -130,6 +131,14 @@ public:
     void Cancel();
 
 private:
+    bool HoldsItem() const override { return m_page.Get() != nullptr; }
+    bool IsNewItem() const override { return m_page.IsNew(); }
+    const char* ItemKind() const override { return "dashboard"; }
+    CString ItemName() const override;
+    std::vector<CString> NewItemContent() const override;
+    void StoreItem() override { Ok(); }
+    void ReloadItem() override { LoadDashBoard(m_page.IsNew() ? nullptr : m_page.Get()); }
+
     // The cell or table of a tree row; both null for the root or a row out of range.
     void Resolve(int row, GridCell*& cell, Grid*& table) const;
     void RebuildTree();

@@ -33,7 +33,7 @@ CString NameOf(const Variable* variable)
 
 DashBoardPageDesigner::DashBoardPageDesigner(ForgeonProject& project, EditorHost& host,
                                              DashBoardHost& dashBoardHost)
-    : m_project(project), m_host(host), m_dashBoardHost(dashBoardHost)
+    : PaneEditor(m_states), m_project(project), m_host(host), m_dashBoardHost(dashBoardHost)
 {
 }
 
@@ -97,6 +97,19 @@ void DashBoardPageDesigner::LoadDashBoardPage(DashBoardPage* page)
     FillPageVariables();
     FillPlacements();
     ShowOnce();
+    NoteLoaded();
+}
+
+CString DashBoardPageDesigner::ItemName() const
+{
+    return m_page.IsNew() ? m_states.GetText(IDC_NAME) : m_page.Get()->GetFormName();
+}
+
+std::vector<CString> DashBoardPageDesigner::NewItemContent() const
+{
+    std::vector<CString> content;
+    AddRows(content, m_placementRows);
+    return content;
 }
 
 void DashBoardPageDesigner::ReloadPage()
@@ -393,7 +406,7 @@ void DashBoardPageDesigner::RemoveMap()
     FillPlacementDetails();
 }
 
-void DashBoardPageDesigner::Ok()
+void DashBoardPageDesigner::Store(bool confirmRename)
 {
     CString name = m_states.GetText(IDC_NAME);
     const CString header = m_states.GetText(IDC_HEADER);
@@ -404,14 +417,18 @@ void DashBoardPageDesigner::Ok()
     }
     const Module* home = m_page.Get()->GetModule() != nullptr ? m_page.Get()->GetModule()
                                                               : m_project.GetCurrentModule();
-    if (!FormEditor::CheckPageName(m_page.Get(), home, name, m_host))
+    if (!FormEditor::CheckPageName(m_page.Get(), home, name, m_host, confirmRename))
         return;
     name.Trim();
     name.Replace(' ', '_');
     m_page.Get()->SetName(name);
     m_page.Get()->SetHeader(header);
     if (!m_page.IsNew())
+    {
+        m_states.SetText(IDC_NAME, name);
+        NoteLoaded();
         return;
+    }
     Module* module = m_project.GetCurrentModule();
     if (module == nullptr)
         return;
@@ -431,5 +448,7 @@ void DashBoardPageDesigner::Ok()
 
 void DashBoardPageDesigner::Cancel()
 {
+    // What Cancel leaves is not asked about.
+    NoteLoaded();
     m_host.ShowStartPage();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "designers/logic/DesignedPage.h"
-#include "editors/logic/ControlStates.h"
+#include "editors/logic/PaneEditor.h"
 
 #include <vector>
 
@@ -17,7 +17,7 @@ class Variable;
 // placement its data procedure, the page variables passed to the dashboard's variables and the
 // procedure fields that fill them. A page started here is owned by the designer until OK
 // stores it into the current module.
-class DashBoardPageDesigner
+class DashBoardPageDesigner : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 189;
@@ -62,6 +62,7 @@ public:
     static const std::vector<ToolTip>& ToolTips();
 
     ControlStates& States() { return m_states; }
+    std::vector<int> ItemBoxes() const override { return {IDC_NAME, IDC_HEADER}; }
     const std::vector<ListRow>& GetPlacementRows() const { return m_placementRows; }
     const std::vector<ListRow>& GetPairRows() const { return m_pairRows; }
     const std::vector<ListRow>& GetMapVariableRows() const { return m_mapVariableRows; }
@@ -99,10 +100,20 @@ public:
     void SelectMapField(int row) { m_selectedMapField = row; }
     void AssignMap();
     void RemoveMap();
-    void Ok();
+    void Ok() { Store(/*confirmRename=*/true); }
     void Cancel();
 
 private:
+    bool HoldsItem() const override { return m_page.Get() != nullptr; }
+    bool IsNewItem() const override { return m_page.IsNew(); }
+    const char* ItemKind() const override { return "dashboard page"; }
+    CString ItemName() const override;
+    std::vector<CString> NewItemContent() const override;
+    void StoreItem() override { Store(/*confirmRename=*/false); }
+    void ReloadItem() override { LoadDashBoardPage(m_page.IsNew() ? nullptr : m_page.Get()); }
+    // OK's checks and store; a new page is stored in the current module and a new one started.
+    void Store(bool confirmRename);
+
     // Empties the controls and the selection.
     void ResetControls();
     DashBoard* SelectedDashBoard() const;

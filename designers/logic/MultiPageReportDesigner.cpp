@@ -19,7 +19,7 @@
 #include <memory>
 
 MultiPageReportDesigner::MultiPageReportDesigner(ForgeonProject& project, EditorHost& host)
-    : m_project(project), m_host(host)
+    : PaneEditor(m_states), m_project(project), m_host(host)
 {
 }
 
@@ -86,6 +86,19 @@ void MultiPageReportDesigner::LoadReport(MultiPageReport* page)
     RefreshReports();
     RefreshPageVariables();
     RefreshPages();
+    NoteLoaded();
+}
+
+CString MultiPageReportDesigner::ItemName() const
+{
+    return m_isNew ? m_states.GetText(IDC_NAME) : m_page->GetFormName();
+}
+
+std::vector<CString> MultiPageReportDesigner::NewItemContent() const
+{
+    std::vector<CString> content;
+    AddRows(content, m_pageRows);
+    return content;
 }
 
 void MultiPageReportDesigner::ClearPage()

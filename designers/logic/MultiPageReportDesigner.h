@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/logic/ControlStates.h"
+#include "editors/logic/PaneEditor.h"
 
 #include <vector>
 
@@ -14,7 +14,7 @@ class Variable;
 // variables and how each report's variables map onto them, a procedure per report and the field
 // representations made from its output columns. A page started here is owned by the designer
 // until "Add Multi Page Report" stores it.
-class MultiPageReportDesigner
+class MultiPageReportDesigner : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 201;
@@ -54,6 +54,7 @@ public:
     static const std::vector<ToolTip>& ToolTips();
 
     ControlStates& States() { return m_states; }
+    std::vector<int> ItemBoxes() const override { return {IDC_NAME}; }
     const std::vector<ListRow>& GetPageRows() const { return m_pageRows; }
     const std::vector<ListRow>& GetVariableRows() const { return m_variableRows; }
     const std::vector<ListRow>& GetProcedureFieldRows() const { return m_procedureFieldRows; }
@@ -90,6 +91,14 @@ public:
     void ToggleAlertPage() { m_states.SetCheck(IDC_ALERT_PAGE, !IsAlertPage()); }
 
 private:
+    bool HoldsItem() const override { return m_page != nullptr; }
+    bool IsNewItem() const override { return m_isNew; }
+    const char* ItemKind() const override { return "multi-page report"; }
+    CString ItemName() const override;
+    std::vector<CString> NewItemContent() const override;
+    void StoreItem() override { AddMultiPageReport(); }
+    void ReloadItem() override { LoadReport(m_isNew ? nullptr : m_page); }
+
     void RefreshReports();
     void RefreshPageVariables();
     void RefreshPages();

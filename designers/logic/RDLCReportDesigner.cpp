@@ -28,7 +28,7 @@ bool DiffersIgnoringCase(const CString& name, const CString& other)
 } // namespace
 
 RDLCReportDesigner::RDLCReportDesigner(ForgeonProject& project, RDLCDesignerHost& host)
-    : m_project(project), m_host(host)
+    : PaneEditor(m_states), m_project(project), m_host(host)
 {
 }
 
@@ -55,6 +55,27 @@ void RDLCReportDesigner::Load(RDLCReport* report)
     m_header = m_isNew ? CString() : m_report->GetHeader();
     CollectAdapters();
     ShowReport();
+    NoteLoaded();
+}
+
+CString RDLCReportDesigner::ItemName() const
+{
+    return m_isNew ? m_states.GetText(IDC_NAME) : m_report->GetFormName();
+}
+
+std::vector<CString> RDLCReportDesigner::NewItemContent() const
+{
+    std::vector<CString> content = {m_states.GetText(IDC_RDLC_NAME)};
+    AddRows(content, m_adapterRows);
+    AddRows(content, m_mapRows);
+    return content;
+}
+
+void RDLCReportDesigner::StoreItem()
+{
+    LeaveName();
+    LeaveHeader();
+    Ok();
 }
 
 void RDLCReportDesigner::ForgetReport(RDLCReport* report)
@@ -187,6 +208,8 @@ void RDLCReportDesigner::LeaveName()
         return;
     }
     m_report->SetName(m_name);
+    if (!m_isNew)
+        NoteStored(IDC_NAME);
 }
 
 void RDLCReportDesigner::LeaveHeader()
@@ -195,6 +218,8 @@ void RDLCReportDesigner::LeaveHeader()
         return;
     m_header = m_states.GetText(IDC_HEADER);
     m_report->SetHeader(m_header);
+    if (!m_isNew)
+        NoteStored(IDC_HEADER);
 }
 
 void RDLCReportDesigner::SetColumnCount(int count)
@@ -408,5 +433,7 @@ void RDLCReportDesigner::Ok()
 
 void RDLCReportDesigner::Cancel()
 {
+    // What Cancel leaves is not asked about.
+    NoteLoaded();
     m_host.ShowStartPage();
 }

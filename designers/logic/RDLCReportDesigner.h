@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/logic/ControlStates.h"
+#include "editors/logic/PaneEditor.h"
 
 #include <vector>
 
@@ -14,7 +14,7 @@ class TableAdapter;
 // the generated web project, the table adapters that definition's data sets use and the map of
 // their parameters. A new report belongs to the designer until OK stores it into the current
 // module.
-class RDLCReportDesigner
+class RDLCReportDesigner : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 261;
@@ -50,6 +50,7 @@ public:
 
     static std::vector<ListColumn> AdapterHeadings();
     ControlStates& States() { return m_states; }
+    std::vector<int> ItemBoxes() const override { return {IDC_NAME, IDC_HEADER}; }
     const std::vector<ListRow>& GetAdapterRows() const { return m_adapterRows; }
     const std::vector<TableAdapter*>& GetAdapters() const { return m_adapters; }
     RDLCReport* GetReport() const { return m_report; }
@@ -99,6 +100,15 @@ public:
     void Cancel();
 
 private:
+    bool HoldsItem() const override { return m_report != nullptr; }
+    bool IsNewItem() const override { return m_isNew; }
+    const char* ItemKind() const override { return "report"; }
+    CString ItemName() const override;
+    std::vector<CString> NewItemContent() const override;
+    // The boxes taken as when they lose the focus, then OK.
+    void StoreItem() override;
+    void ReloadItem() override { Load(m_isNew ? nullptr : m_report); }
+
     void SetColumnCount(int count);
     void ReadProjectFile();
     void CollectAdapters();

@@ -62,7 +62,7 @@ bool ReportFiltersOnMatch(const ApplicationReport& report, const Field* field)
 
 ReportCollectorDesigner::ReportCollectorDesigner(ForgeonProject& project, EditorHost& host,
                                                  ReportDesignerHost& reportHost)
-    : m_project(project), m_host(host), m_reportHost(reportHost)
+    : PaneEditor(m_states), m_project(project), m_host(host), m_reportHost(reportHost)
 {
 }
 
@@ -175,6 +175,20 @@ void ReportCollectorDesigner::LoadReportCollector(ReportCollector* collector)
     RefreshEntries();
     RefreshCommonFields();
     RefreshFilters();
+    NoteLoaded();
+}
+
+CString ReportCollectorDesigner::ItemName() const
+{
+    return m_isNew ? m_states.GetText(IDC_NAME) : m_collector->GetFormName();
+}
+
+std::vector<CString> ReportCollectorDesigner::NewItemContent() const
+{
+    std::vector<CString> content;
+    AddRows(content, m_entryRows);
+    AddRows(content, m_filterRows);
+    return content;
 }
 
 void ReportCollectorDesigner::ClearPage()
@@ -247,13 +261,19 @@ void ReportCollectorDesigner::NameLostFocus()
     }
     m_collector->SetName(name);
     if (!m_isNew)
+    {
         m_host.UpdateFormItemText(*m_collector);
+        NoteStored(IDC_NAME);
+    }
 }
 
 void ReportCollectorDesigner::ColumnCountChanged()
 {
-    if (m_collector != nullptr)
-        m_collector->SetNumColumns(std::atoi(m_states.GetText(IDC_NUM_COLUMNS)));
+    if (m_collector == nullptr)
+        return;
+    m_collector->SetNumColumns(std::atoi(m_states.GetText(IDC_NUM_COLUMNS)));
+    if (!m_isNew)
+        NoteStored(IDC_NUM_COLUMNS);
 }
 
 void ReportCollectorDesigner::AddReport()
@@ -301,11 +321,6 @@ bool ReportCollectorDesigner::TakeTypedSize()
         m_states.SetText(IDC_WIDTH, Number(entry.m_width));
     }
     return true;
-}
-
-bool ReportCollectorDesigner::MayLeave()
-{
-    return TakeTypedSize();
 }
 
 void ReportCollectorDesigner::ClickEntryRow(int row)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/logic/ControlStates.h"
+#include "editors/logic/PaneEditor.h"
 
 #include <vector>
 
@@ -16,7 +16,7 @@ class ReportDesignerHost;
 // own height and width, the number of columns, and the filters on the fields every collected
 // report can filter on. A collector started here is owned by the designer until
 // "Add Collector" stores it.
-class ReportCollectorDesigner
+class ReportCollectorDesigner : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 212;
@@ -78,11 +78,20 @@ public:
     void SelectFilterRow(int row) { m_selectedFilter = row; }
     void DeleteFilter();
     void AddCollector();
-    // Before the designer lets go of its collector: a size typed and not updated is asked
-    // about; false to stay.
-    bool MayLeave();
+
+    std::vector<int> ItemBoxes() const override { return {IDC_NAME, IDC_NUM_COLUMNS}; }
+    std::vector<int> RowBoxes() const override { return {IDC_HEIGHT, IDC_WIDTH}; }
 
 private:
+    bool HoldsItem() const override { return m_collector != nullptr; }
+    bool IsNewItem() const override { return m_isNew; }
+    const char* ItemKind() const override { return "report collector"; }
+    CString ItemName() const override;
+    std::vector<CString> NewItemContent() const override;
+    void StoreItem() override { AddCollector(); }
+    void ReloadItem() override { LoadReportCollector(m_isNew ? nullptr : m_collector); }
+    bool TakeTypedRows() override { return TakeTypedSize(); }
+
     // Yes updates the selected entry's size, No shows it again; false on Cancel.
     bool TakeTypedSize();
     void RefreshEntries();

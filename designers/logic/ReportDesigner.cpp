@@ -78,7 +78,7 @@ constexpr int formControlWidgets[] = {
 
 ReportDesigner::ReportDesigner(ForgeonProject& project, EditorHost& host,
                                ReportDesignerHost& reportHost)
-    : m_project(project), m_host(host), m_reportHost(reportHost)
+    : PaneEditor(m_states), m_project(project), m_host(host), m_reportHost(reportHost)
 {
     m_states.SetItems(IDC_GRAPH_TYPE, GraphTypes());
 }
@@ -175,6 +175,21 @@ void ReportDesigner::LoadReport(ApplicationReport* report)
     RefreshLayout();
     RefreshFunctionLabel();
     WriteMembers();
+    NoteLoaded();
+}
+
+CString ReportDesigner::ItemName() const
+{
+    return m_isNew ? m_states.GetText(IDC_NAME) : m_report->GetFormName();
+}
+
+std::vector<CString> ReportDesigner::NewItemContent() const
+{
+    std::vector<CString> content = {m_states.GetText(IDC_FUNCTION_LABEL),
+                                    CString(std::to_string(m_report->GetReportKind()))};
+    for (const std::vector<ListRow>* rows : {&m_groupRows, &m_filterRows, &m_columnRows})
+        AddRows(content, *rows);
+    return content;
 }
 
 void ReportDesigner::ClearPage()
@@ -381,7 +396,11 @@ void ReportDesigner::NameLostFocus()
             m_states.SetText(IDC_NAME, m_report->GetFormName());
     }
     else if (!duplicate)
+    {
         m_report->SetName(m_name);
+        if (!m_isNew)
+            NoteStored(IDC_NAME);
+    }
 }
 
 void ReportDesigner::AssignFunction()
@@ -494,28 +513,32 @@ void ReportDesigner::ClickGroupRow(int row)
 
 void ReportDesigner::Ok()
 {
-    if (m_report == nullptr)
-        return;
+    if (m_report != nullptr && Store())
+        m_host.ShowStartPage();
+}
+
+bool ReportDesigner::Store()
+{
     ReadControls();
     if (m_report->GetReportKind() == graphKind && m_report->GetChartData() == nullptr)
     {
         AfxMessageBox("Can not add or modify report. Please set graph data.");
-        return;
+        return false;
     }
     if (m_name.IsEmpty() || m_header.IsEmpty())
     {
         AfxMessageBox("Please enter report name and header");
-        return;
+        return false;
     }
     if (m_isNew && m_project.IsReportNameUsed(m_name))
     {
         AfxMessageBox(duplicateReportName);
-        return;
+        return false;
     }
     if (HasSpecialCharacters(m_name))
     {
         AfxMessageBox("Special charater in report name.Please Check.");
-        return;
+        return false;
     }
     if (const CString refusal = RefuseLineBreaks({{"sub-header", m_subHeader}}); !refusal.IsEmpty())
     {
@@ -525,13 +548,13 @@ void ReportDesigner::Ok()
     if (IsDuplicateName(m_name))
     {
         AfxMessageBox(duplicateReportName);
-        return;
+        return false;
     }
     if (const CString refusal = RefuseDesignedPageName(m_project, *m_report, m_name);
         !refusal.IsEmpty())
     {
         AfxMessageBox(refusal);
-        return;
+        return false;
     }
     m_report->SetName(m_name);
     m_report->SetTitle(m_header);
@@ -545,21 +568,24 @@ void ReportDesigner::Ok()
         if (m_report->GetReportGroups().empty())
         {
             AfxMessageBox("Report method is not assigned");
-            return;
+            return false;
         }
         if (module == nullptr)
-            return;
+            return false;
         module->AddReport(m_report, true);
         m_isNew = false;
         m_reportHost.AddApplicationReportItem(*module, *m_report);
     }
     else
         m_host.UpdateFormItemText(*m_report);
-    m_host.ShowStartPage();
+    NoteLoaded();
+    return true;
 }
 
 void ReportDesigner::Cancel()
 {
+    // What Cancel leaves is not asked about.
+    NoteLoaded();
     m_host.ShowStartPage();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/logic/ControlStates.h"
+#include "editors/logic/PaneEditor.h"
 
 #include <vector>
 
@@ -15,7 +15,7 @@ class Table;
 // The report designer: a search report's name, header and kind, the function that populates it
 // and its sub-group functions, its groups' filters and columns, its chart, layout and
 // single-record table. A report started here is owned by the designer until OK stores it.
-class ReportDesigner
+class ReportDesigner : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 168;
@@ -94,6 +94,11 @@ public:
     static const std::vector<CString>& GraphTypes();
 
     ControlStates& States() { return m_states; }
+    std::vector<int> ItemBoxes() const override
+    {
+        return {IDC_NAME,          IDC_HEADER, IDC_SUB_HEADER,
+                IDC_SUB_HEADER_ON, IDC_PAGING, IDC_GRAPH_TYPE};
+    }
     const std::vector<ListRow>& GetGroupRows() const { return m_groupRows; }
     const std::vector<ListRow>& GetOutputRows() const { return m_outputRows; }
     const std::vector<ListRow>& GetFilterRows() const { return m_filterRows; }
@@ -164,6 +169,16 @@ public:
     void SelectTable();
 
 private:
+    bool HoldsItem() const override { return m_report != nullptr; }
+    bool IsNewItem() const override { return m_isNew; }
+    const char* ItemKind() const override { return "search report"; }
+    CString ItemName() const override;
+    std::vector<CString> NewItemContent() const override;
+    void StoreItem() override { Store(); }
+    void ReloadItem() override { LoadReport(m_isNew ? nullptr : m_report); }
+    // OK's checks and store, without the start page; false when a check refused.
+    bool Store();
+
     void ReadControls();
     // Every list and the kind controls again.
     void RefreshAll();

@@ -7,6 +7,7 @@
 class Field;
 class FormInterface;
 class Function;
+class Menu;
 class Module;
 class Procedure;
 class ProcedureAssigner;
@@ -64,6 +65,8 @@ public:
     virtual void AddTransactionItem(Module& module, Transaction& transaction) = 0;
     // The procedure's tree item takes the procedure's name.
     virtual void UpdateProcedureItemText(const Procedure& procedure) = 0;
+    // The menu's tree item takes the menu's name.
+    virtual void UpdateMenuItemText(const Menu& menu) = 0;
 };
 
 // The shell's part, and the confirmations and sub-dialogs an editor's commands open. The views

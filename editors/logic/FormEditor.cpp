@@ -13,7 +13,8 @@
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
-FormEditor::FormEditor(EditorHost& host, PageDialogs& dialogs) : m_host(host), m_dialogs(dialogs)
+FormEditor::FormEditor(EditorHost& host, PageDialogs& dialogs)
+    : PaneEditor(m_states), m_host(host), m_dialogs(dialogs)
 {
     m_states.Enable(IDC_NAME, false);
 }
@@ -46,7 +47,7 @@ const std::vector<ToolTip>& FormEditor::ToolTips()
 }
 
 bool FormEditor::CheckPageName(FormInterface* page, const Module* module, const CString& text,
-                               EditorShell& shell)
+                               EditorShell& shell, bool confirmRename)
 {
     if (page == nullptr)
         return true;
@@ -64,7 +65,7 @@ bool FormEditor::CheckPageName(FormInterface* page, const Module* module, const 
         return false;
     }
     if (text != page->GetFormName() &&
-        AfxMessageBox("Do you want to change the name?", MB_YESNO) == IDYES)
+        (!confirmRename || AfxMessageBox("Do you want to change the name?", MB_YESNO) == IDYES))
     {
         CString name = text;
         name.Replace(" ", "_");
@@ -90,6 +91,12 @@ void FormEditor::LoadForm(Form* form)
     ShowReport();
     FillFiles();
     ShowLayout();
+    NoteLoaded();
+}
+
+CString FormEditor::ItemName() const
+{
+    return m_form->GetFormName();
 }
 
 void FormEditor::ClearForm()
@@ -133,14 +140,32 @@ void FormEditor::ShowLayout()
 
 bool FormEditor::CheckName()
 {
-    return CheckPageName(m_form, m_form != nullptr ? m_form->GetModule() : nullptr,
-                         m_states.GetText(IDC_NAME), m_host);
+    return TakeName(/*confirmRename=*/true);
+}
+
+bool FormEditor::TakeName(bool confirmRename)
+{
+    if (m_form == nullptr)
+        return true;
+    const CString before = m_form->GetFormName();
+    if (!CheckPageName(m_form, m_form->GetModule(), m_states.GetText(IDC_NAME), m_host,
+                       confirmRename))
+        return false;
+    if (m_form->GetFormName() != before)
+    {
+        m_states.SetText(IDC_NAME, m_form->GetFormName());
+        NoteStored(IDC_NAME);
+    }
+    return true;
 }
 
 void FormEditor::Ok()
 {
-    if (m_form != nullptr && CheckName())
-        m_host.ShowStartPage();
+    if (m_form == nullptr || !CheckName())
+        return;
+    // A name the user chose not to take is not asked about again.
+    NoteLoaded();
+    m_host.ShowStartPage();
 }
 
 void FormEditor::AssignReport()

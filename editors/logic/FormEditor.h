@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/logic/ControlStates.h"
+#include "editors/logic/PaneEditor.h"
 
 #include <vector>
 
@@ -13,7 +13,7 @@ class PageDialogs;
 
 // The form editor: a master form's name and layout edited in place, and the dialogs for its
 // controls, links, reference fields, linked search report and the visibility per page file.
-class FormEditor
+class FormEditor : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 133;
@@ -42,13 +42,14 @@ public:
     // The check of a page name typed into an editor: a special character is refused with its
     // message, and so is a name whose files another page of the module writes or no file system
     // holds (RefuseDesignedPageName, in the given module); a text that differs from the page name
-    // (also only in case) asks "Do you want to change the name?" and on Yes becomes the name,
-    // blanks as "_", and the tree item follows. False only when the text was refused; true
-    // without a page.
+    // (also only in case) asks "Do you want to change the name?" (unless confirmRename is false,
+    // as the user already asked for it) and on Yes becomes the name, blanks as "_", and the tree
+    // item follows. False only when the text was refused; true without a page.
     static bool CheckPageName(FormInterface* page, const Module* module, const CString& text,
-                              EditorShell& shell);
+                              EditorShell& shell, bool confirmRename);
 
     ControlStates& States() { return m_states; }
+    std::vector<int> ItemBoxes() const override { return {IDC_NAME}; }
     const std::vector<ListRow>& GetFileRows() const { return m_fileRows; }
     Form* GetForm() const { return m_form; }
 
@@ -75,6 +76,15 @@ public:
     void SetProperties();
 
 private:
+    bool HoldsItem() const override { return m_form != nullptr; }
+    bool IsNewItem() const override { return false; }
+    const char* ItemKind() const override { return "form"; }
+    CString ItemName() const override;
+    void StoreItem() override { TakeName(/*confirmRename=*/false); }
+    void ReloadItem() override { LoadForm(m_form); }
+    // The name check; a name taken is shown as stored. False when it was refused.
+    bool TakeName(bool confirmRename);
+
     void ShowReport();
     void FillFiles();
     void ShowLayout();

@@ -42,7 +42,7 @@ std::vector<ListRow> RowsOf(const std::vector<CString>& names, int& selected)
 } // namespace
 
 MapFormEditor::MapFormEditor(ForgeonProject& project, EditorHost& host, PageDialogs& dialogs)
-    : m_project(project), m_host(host), m_dialogs(dialogs)
+    : PaneEditor(m_states), m_project(project), m_host(host), m_dialogs(dialogs)
 {
 }
 
@@ -127,6 +127,34 @@ void MapFormEditor::LoadTable(Table* table)
     FillCombos();
     FillFieldList();
     FillInputList();
+    NoteLoaded();
+}
+
+CString MapFormEditor::ItemName() const
+{
+    return m_isNew ? m_mapForm->GetMappingTable()->GetTableName() + "_form"
+                   : m_mapForm->GetFormName();
+}
+
+std::vector<CString> MapFormEditor::NewItemContent() const
+{
+    std::vector<CString> content = {m_states.GetText(IDC_REPORT_LABEL)};
+    for (const std::vector<Field*>* fields :
+         {&m_mapForm->GetTopFields(), &m_mapForm->GetBottomFields()})
+        for (const Field* field : *fields)
+            content.push_back(field->GetFieldName());
+    for (const std::vector<FieldRep*>* inputs :
+         {&m_mapForm->GetTopInputFieldReps(), &m_mapForm->GetBottomInputFieldReps()})
+    {
+        const std::vector<CString> names = FieldNamesOf(*inputs);
+        content.insert(content.end(), names.begin(), names.end());
+    }
+    return content;
+}
+
+void MapFormEditor::ReloadItem()
+{
+    LoadTable(m_mapForm->GetMappingTable());
 }
 
 void MapFormEditor::ShowReport()
@@ -224,8 +252,11 @@ void MapFormEditor::CheckBottomKind(bool editable)
 
 void MapFormEditor::LeaveHeader()
 {
-    if (m_mapForm != nullptr)
-        m_mapForm->SetHeader(m_states.GetText(IDC_HEADER));
+    if (m_mapForm == nullptr)
+        return;
+    m_mapForm->SetHeader(m_states.GetText(IDC_HEADER));
+    if (!m_isNew)
+        NoteStored(IDC_HEADER);
 }
 
 void MapFormEditor::ShowTopFields()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/logic/ControlStates.h"
+#include "editors/logic/PaneEditor.h"
 
 #include <vector>
 
@@ -18,7 +18,7 @@ class Table;
 // the input controls of either part, and the bottom field either chosen through input controls
 // ("Selection") or edited through a master form ("Editable"). Changes to a stored map form reach
 // it at once; a new one is owned here until "Add Map Form" adds it to the current module.
-class MapFormEditor
+class MapFormEditor : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 188;
@@ -59,6 +59,7 @@ public:
     static const std::vector<ListColumn>& InputColumns();
 
     ControlStates& States() { return m_states; }
+    std::vector<int> ItemBoxes() const override { return {IDC_HEADER}; }
     const std::vector<ListRow>& GetFieldRows() const { return m_fieldRows; }
     const std::vector<ListRow>& GetInputRows() const { return m_inputRows; }
     int GetSelectedField() const { return m_selectedField; }
@@ -103,6 +104,14 @@ public:
     void Cancel();
 
 private:
+    bool HoldsItem() const override { return m_mapForm != nullptr; }
+    bool IsNewItem() const override { return m_isNew; }
+    const char* ItemKind() const override { return "map form"; }
+    CString ItemName() const override;
+    std::vector<CString> NewItemContent() const override;
+    void StoreItem() override { AddMapForm(); }
+    void ReloadItem() override;
+
     void ShowReport();
     void FillCombos();
     void FillRefFieldCombo();

@@ -32,7 +32,7 @@ bool CheckChildMenuName(const CString& name)
 }
 
 MenuCreation::MenuCreation(ForgeonProject& project, MenuEditorHost& host)
-    : m_project(project), m_host(host)
+    : PaneEditor(m_controls), m_project(project), m_host(host)
 {
 }
 
@@ -139,6 +139,11 @@ bool MenuCreation::Close()
     return TakeTypedName();
 }
 
+CString MenuCreation::ItemName() const
+{
+    return m_selected->GetName();
+}
+
 void MenuCreation::Move(bool up)
 {
     if (!TakeTypedName())
@@ -184,6 +189,7 @@ bool MenuCreation::Rename()
             dashBoard->UpdateMenuCaptionInCells(m_selected);
     if (m_clicked >= 0)
         m_tree.At(m_clicked).text = name;
+    m_host.UpdateMenuItemText(*m_selected);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "editors/logic/ControlStates.h"
 #include "editors/logic/MenuTree.h"
+#include "editors/logic/PaneEditor.h"
 #include "entities/MenuInterface.h"
 #include "platform/core/CString.h"
 
@@ -32,6 +33,8 @@ public:
     virtual Menu* SelectTopMenu() = 0;
     // The parameters of the file's top menu.
     virtual void MapParameters(AspFile& file) = 0;
+    // The project tree's item of the menu takes its name.
+    virtual void UpdateMenuItemText(const Menu& menu) = 0;
 };
 
 // Refuses an empty name and one with a menu special character, with the message.
@@ -99,8 +102,10 @@ private:
     Menu& m_menu;
 };
 
-// "Menus": the menu tree with rename, sub-menus, moves, parents, page files and deletion.
-class MenuCreation
+// "Menus": the menu tree with rename, sub-menus, moves, parents, page files and deletion. Every
+// change reaches the menus at once, but a name typed for the selected menu, which "Update"
+// takes.
+class MenuCreation : public PaneEditor
 {
 public:
     enum
@@ -140,8 +145,18 @@ public:
     MenuTreeModel& Tree() { return m_tree; }
     ControlStates& Controls() { return m_controls; }
     Menu* GetSelected() const { return m_selected; }
+    std::vector<int> ItemBoxes() const override { return {}; }
+    std::vector<int> RowBoxes() const override { return {IDC_NAME}; }
 
 private:
+    bool HoldsItem() const override { return m_selected != nullptr; }
+    bool IsNewItem() const override { return false; }
+    const char* ItemKind() const override { return "menu"; }
+    CString ItemName() const override;
+    void StoreItem() override {}
+    void ReloadItem() override {}
+    bool TakeTypedRows() override { return TakeTypedName(); }
+
     void EnableCommands(bool enabled);
     void Move(bool up);
     void ShowFileButtons(bool hasFile);

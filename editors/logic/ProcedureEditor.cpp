@@ -35,7 +35,7 @@ bool IsValidRow(int row, std::size_t count)
 } // namespace
 
 ProcedureEditor::ProcedureEditor(ForgeonProject& project, EditorHost& host)
-    : m_project(project), m_host(host)
+    : PaneEditor(m_states), m_project(project), m_host(host)
 {
 }
 
@@ -81,7 +81,11 @@ void ProcedureEditor::LoadProcedure(Procedure* procedure)
         RefreshMainTableLabel();
         RefreshParameterRows();
         RefreshVariationRows();
-        RefreshText();
+        // A text edited by hand and accepted is shown as it was kept.
+        if (procedure->GetTextFlag() && !procedure->GetProcedureText().IsEmpty())
+            m_states.SetText(IDC_TEXT, procedure->GetProcedureText());
+        else
+            WriteText();
         m_isNew = false;
     }
     else
@@ -93,6 +97,23 @@ void ProcedureEditor::LoadProcedure(Procedure* procedure)
     EnableVariationControls();
     m_states.SetCheck(IDC_WRITE_PROCEDURE, m_procedure->GetWriteFlag());
     m_states.SetText(IDC_ADD_PARAMETER, addParameterCaption);
+    NoteLoaded();
+}
+
+CString ProcedureEditor::ItemName() const
+{
+    CString typed = m_states.GetText(IDC_NAME);
+    typed.Trim();
+    return m_isNew ? typed : m_procedure->GetName();
+}
+
+std::vector<CString> ProcedureEditor::NewItemContent() const
+{
+    std::vector<CString> content = {m_states.GetText(IDC_MAIN_TABLE_LABEL)};
+    for (const std::vector<ListRow>* rows :
+         {&m_outputRows, &m_detailRows, &m_parameterRows, &m_variationRows})
+        AddRows(content, *rows);
+    return content;
 }
 
 void ProcedureEditor::ClearPage()
@@ -117,6 +138,7 @@ void ProcedureEditor::ClearPage()
     m_variationRows.clear();
     m_states.SetCheck(IDC_ALLOW_VARIATION, false);
     m_states.SetCheck(IDC_WRITE_PROCEDURE, false);
+    NoteLoaded();
 }
 
 void ProcedureEditor::ForgetProcedure(Procedure* procedure)
@@ -210,13 +232,25 @@ void ProcedureEditor::EnableVariationControls()
     m_states.SetCheck(IDC_ALLOW_VARIATION, m_variation);
 }
 
-void ProcedureEditor::RefreshText()
+void ProcedureEditor::WriteText()
 {
     SqlProcedureWriter writer(m_project);
     writer.WriteProcedure(*m_procedure);
     const CString text = writer.GetProcedureText();
     m_states.SetText(IDC_TEXT, text);
     m_procedure->SetProcedureText(text);
+    m_procedure->SetTextFlag(false);
+    NoteStored(IDC_TEXT);
+}
+
+void ProcedureEditor::RefreshText()
+{
+    if ((m_procedure->GetTextFlag() || BoxChanged(IDC_TEXT)) &&
+        AfxMessageBox("The procedure text was edited by hand. Replace it with the text made from "
+                      "the procedure?",
+                      MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    WriteText();
 }
 
 void ProcedureEditor::ChooseModule(int index)
@@ -420,10 +454,14 @@ void ProcedureEditor::NameLostFocus()
     m_states.SetText(IDC_NAME, name);
     if (!CheckProcedureName(name))
         return;
+    if (name == current)
+        return;
     if (name.CompareNoCase(current) == 0 || !m_project.IsProcedureNameUsed(name))
     {
         m_procedure->SetName(name);
         RefreshText();
+        if (!m_isNew)
+            NoteStored(IDC_NAME);
     }
     else
     {
@@ -516,13 +554,30 @@ void ProcedureEditor::CreateDerivedProcedures()
 
 void ProcedureEditor::Apply()
 {
-    if (m_procedure == nullptr)
-        return;
+    if (m_procedure != nullptr)
+        AcceptText();
+}
+
+bool ProcedureEditor::AcceptText()
+{
     const CString text = m_states.GetText(IDC_TEXT);
-    if (!text.IsEmpty() && m_procedure->MatchesSelectColumns(text))
-        m_procedure->SetProcedureText(text);
-    else
+    if (text.IsEmpty() || !m_procedure->MatchesSelectColumns(text))
+    {
         AfxMessageBox("Please check the procedure string with the selected output fields.");
+        return false;
+    }
+    m_procedure->SetProcedureText(text);
+    // Kept as edited by hand: shown again as it is when the procedure is opened.
+    m_procedure->SetTextFlag(true);
+    // A new procedure holds it until it is stored.
+    if (!m_isNew)
+        NoteStored(IDC_TEXT);
+    return true;
+}
+
+bool ProcedureEditor::ApplyTypedText()
+{
+    return !BoxChanged(IDC_TEXT) || AcceptText();
 }
 
 bool ProcedureEditor::TakeTypedParameter()
@@ -547,14 +602,9 @@ bool ProcedureEditor::TakeTypedParameter()
     return true;
 }
 
-bool ProcedureEditor::MayLeave()
-{
-    return m_procedure == nullptr || TakeTypedParameter();
-}
-
 void ProcedureEditor::AddProcedure()
 {
-    if (m_procedure == nullptr || !TakeTypedParameter())
+    if (m_procedure == nullptr || !TakeTypedParameter() || !ApplyTypedText())
         return;
     if (m_procedure->GetMainTable() == nullptr)
     {
@@ -575,8 +625,11 @@ void ProcedureEditor::AddProcedure()
         AfxMessageBox("A procedure with this name already exists.");
         return;
     }
-    m_procedure->SetName(name);
-    RefreshText();
+    if (name != m_procedure->GetName())
+    {
+        m_procedure->SetName(name);
+        RefreshText();
+    }
     if (m_isNew)
     {
         Module* module = m_project.GetCurrentModule();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/logic/ControlStates.h"
+#include "editors/logic/PaneEditor.h"
 
 #include <vector>
 
@@ -12,8 +12,10 @@ class Table;
 
 // The procedure editor: a stored procedure's name, main and detail tables, parameters,
 // variation parameters and derived procedures, with the SQL text the script writer makes of it.
-// A procedure started here is owned by the editor until "Add Procedure" stores it.
-class ProcedureEditor
+// A procedure started here is owned by the editor until "Add Procedure" stores it. A text edited
+// by hand and accepted by Apply is kept with the procedure and shown when it is opened again;
+// a change that would make the text anew asks first.
+class ProcedureEditor : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 166;
@@ -54,6 +56,8 @@ public:
     static const std::vector<ListColumn>& OutputColumns();
 
     ControlStates& States() { return m_states; }
+    std::vector<int> ItemBoxes() const override { return {IDC_NAME, IDC_TEXT}; }
+    std::vector<int> RowBoxes() const override { return {IDC_PARAMETER_NAME}; }
     const std::vector<ListRow>& GetOutputRows() const { return m_outputRows; }
     const std::vector<ListRow>& GetDetailRows() const { return m_detailRows; }
     const std::vector<ListRow>& GetParameterRows() const { return m_parameterRows; }
@@ -64,9 +68,6 @@ public:
     // Shows the procedure; null starts a new one.
     void LoadProcedure(Procedure* procedure);
     // Deletes a procedure still new, forgets the procedure and empties the controls.
-    // Before the editor lets go of its procedure: a parameter typed and not taken is asked
-    // about; false to stay.
-    bool MayLeave();
     void ClearPage();
     // The procedure goes away elsewhere: it is not deleted, and a new one is started.
     void ForgetProcedure(Procedure* procedure);
@@ -88,11 +89,22 @@ public:
     void SelectVariationParameter();
     void DeleteVariationRow(int row);
     void CreateDerivedProcedures();
+    // The text shown becomes the procedure's, kept as edited by hand, when its columns match.
     void Apply();
+    // Stores the procedure with the name and the text shown, then starts a new one.
     void AddProcedure();
     void Cancel();
 
 private:
+    bool HoldsItem() const override { return m_procedure != nullptr; }
+    bool IsNewItem() const override { return m_isNew; }
+    const char* ItemKind() const override { return "procedure"; }
+    CString ItemName() const override;
+    std::vector<CString> NewItemContent() const override;
+    void StoreItem() override { AddProcedure(); }
+    void ReloadItem() override { LoadProcedure(m_isNew ? nullptr : m_procedure); }
+    bool TakeTypedRows() override { return TakeTypedParameter(); }
+
     void FillTableCombos();
     void FillParameterTables();
     void RefreshMainTableLabel();
@@ -102,7 +114,15 @@ private:
     void RefreshVariationRows();
     void EnableVariationControls();
     // The text the script writer makes of the procedure, in the edit and the procedure.
+    void WriteText();
+    // After a change: the text made again, once the user agrees to replace a text edited by
+    // hand (accepted or only typed).
     void RefreshText();
+    // The text shown taken by the procedure when its columns match; false, with the message,
+    // when they do not.
+    bool AcceptText();
+    // A text typed and not yet applied is applied; false when it was refused.
+    bool ApplyTypedText();
     // Null, with the message shown, when the name may not name a procedure.
     bool CheckProcedureName(const CString& name);
     void ResetParameterInput();

@@ -110,7 +110,7 @@ CString SameIdentifierRefusal(const char* kind, const CString& other)
 } // namespace
 
 TableDesigner::TableDesigner(ForgeonProject& project, EditorHost& host)
-    : m_project(project), m_host(host)
+    : PaneEditor(m_states), m_project(project), m_host(host)
 {
     m_states.SetItems(IDC_TYPE, TypeNames());
     m_states.SetItems(IDC_KIND, {"MASTERTABLE", "TRANSACTIONTABLE", "MAPTABLE"});
@@ -272,6 +272,7 @@ void TableDesigner::LoadTable(Table* table, int kind)
     m_bitmap = m_table->GetKind() == Table::masterKind ? masterBitmap : otherBitmap;
     m_states.Select(IDC_KIND, m_table->GetKind());
     ShowFrontField();
+    NoteLoaded();
 }
 
 bool TableDesigner::MissesDefaultPages() const
@@ -305,6 +306,7 @@ void TableDesigner::ClearPage()
     FillFrontFieldCombo();
     ClearFieldEditors();
     ShowFrontField();
+    NoteLoaded();
 }
 
 void TableDesigner::FillForeignTables(Module* module)
@@ -369,6 +371,22 @@ void TableDesigner::ClearFieldEditors()
     m_states.SetText(IDC_ADD, "Add");
     m_focus = IDC_FIELD_NAME;
     m_states.Enable(IDC_DELETE, false);
+}
+
+bool TableDesigner::IsTextTypedInEmptyPanel() const
+{
+    for (int id : {IDC_FIELD_NAME, IDC_DISPLAY_NAME, IDC_DEFAULT_VALUE})
+    {
+        if (!m_states.GetText(id).IsEmpty())
+            return true;
+    }
+    // The size and precision the chosen type shows by itself are not typed.
+    const int type = m_states.GetSelection(IDC_TYPE);
+    if (type < 0 || type >= static_cast<int>(TypeTable().size()))
+        return false;
+    const CString precision = type == typeDecimal ? Number(defaultPrecision) : CString("0");
+    return m_states.GetText(IDC_SIZE) != Number(TypeTable()[type].defaultSize) ||
+           m_states.GetText(IDC_PRECISION) != precision;
 }
 
 void TableDesigner::ChooseType(int type)
@@ -483,9 +501,36 @@ void TableDesigner::LoadRow(int row)
     ShowField(row);
 }
 
-bool TableDesigner::MayLeave()
+bool TableDesigner::HasChanges() const
 {
-    return m_table == nullptr || TakeTypedField();
+    return (!m_isNew || m_table->GetFieldCount() > 0) && PaneEditor::HasChanges();
+}
+
+CString TableDesigner::ItemName() const
+{
+    CString typed = m_states.GetText(IDC_TABLE_NAME);
+    typed.Trim();
+    return m_isNew ? typed : m_table->GetTableName();
+}
+
+std::vector<CString> TableDesigner::NewItemContent() const
+{
+    std::vector<CString> content;
+    AddRows(content, m_rows);
+    return content;
+}
+
+void TableDesigner::StoreItem()
+{
+    if (m_isNew)
+        StoreNew();
+    else if (ApplyName())
+        NoteLoaded();
+}
+
+void TableDesigner::ReloadItem()
+{
+    LoadTable(m_isNew ? nullptr : m_table, m_table->GetKind());
 }
 
 void TableDesigner::ShowField(int row)
@@ -852,20 +897,23 @@ void TableDesigner::Generate()
 
 bool TableDesigner::TakeTypedField()
 {
+    const Field* field = IsUpdateMode() ? SelectedField() : nullptr;
+    // Every box of the panel still shows what the selected field holds; nothing is typed into
+    // the empty one.
+    if (field != nullptr ? m_states.ShownIn(PanelBoxes()) == m_loadedPanel
+                         : !IsTextTypedInEmptyPanel())
+        return true;
     CString name = m_states.GetText(IDC_FIELD_NAME);
     name.Trim();
-    const Field* field = IsUpdateMode() ? SelectedField() : nullptr;
-    // Every box of the panel still shows what the selected field holds.
-    if (field != nullptr && m_states.ShownIn(PanelBoxes()) == m_loadedPanel)
-        return true;
-    if (!TakeOrDropTypedText("field", name, field != nullptr,
-                             [this]
-                             {
-                                 AddOrUpdate(/*controlsRead=*/true);
-                                 // The editors are emptied once the field is taken.
-                                 return m_states.GetText(IDC_FIELD_NAME).IsEmpty();
-                             }))
+    const int answer = AskAboutEditedItem("field", name, /*isNew=*/field == nullptr);
+    if (answer == IDCANCEL)
         return false;
+    if (answer == IDYES)
+    {
+        AddOrUpdate(/*controlsRead=*/true);
+        // The panel is emptied once the field is taken.
+        return SelectedField() == nullptr && !IsTextTypedInEmptyPanel();
+    }
     // Dropped: the panel shows the selected field again, or an empty one.
     if (SelectedField() != nullptr)
         ShowField(m_selectedRow);
@@ -878,14 +926,18 @@ void TableDesigner::Ok(bool controlsRead)
 {
     if (m_table == nullptr || !controlsRead || !TakeTypedField())
         return;
-    const bool applied = ApplyName();
-    if (!m_isNew)
+    if (m_isNew)
+        StoreNew();
+    else if (ApplyName())
     {
-        if (applied)
-            m_host.ShowStartPage();
-        return;
+        NoteLoaded();
+        m_host.ShowStartPage();
     }
-    if (!applied || m_table->GetFieldCount() == 0)
+}
+
+void TableDesigner::StoreNew()
+{
+    if (!ApplyName() || m_table->GetFieldCount() == 0)
         return;
     m_table->SetKind(m_states.GetSelection(IDC_KIND) < 0 ? Table::masterKind
                                                          : m_states.GetSelection(IDC_KIND));
@@ -1130,5 +1182,7 @@ void TableDesigner::StoreNewTable()
 
 void TableDesigner::Cancel()
 {
+    // What Cancel leaves is not asked about.
+    NoteLoaded();
     m_host.ShowStartPage();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/logic/ControlStates.h"
+#include "editors/logic/PaneEditor.h"
 
 #include <vector>
 
@@ -14,7 +14,7 @@ struct TableNameFaults;
 // The table designer: a table's name, its fields in a grid, the field editors, the front field
 // and the default pages of the table. It edits a stored table in place, or a new table that it
 // owns until OK adds it to the current module.
-class TableDesigner
+class TableDesigner : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 130;
@@ -60,6 +60,10 @@ public:
 
     // What the view shows.
     ControlStates& States() { return m_states; }
+    std::vector<int> ItemBoxes() const override { return {IDC_TABLE_NAME}; }
+    std::vector<int> RowBoxes() const override { return PanelBoxes(); }
+    // A new table without fields holds nothing OK would store.
+    bool HasChanges() const override;
     const std::vector<ListRow>& GetRows() const { return m_rows; }
     // Raised whenever the rows are rebuilt.
     int GetRowsRevision() const { return m_rowsRevision; }
@@ -100,13 +104,19 @@ public:
     // The panel shows the field of the row, once what was typed for the one shown before is
     // taken or dropped.
     void LoadRow(int row);
-    // Before the designer lets go of its table: a field typed and not taken is asked about;
-    // false to stay.
-    bool MayLeave();
     void Ok(bool controlsRead);
     void Cancel();
 
 private:
+    bool HoldsItem() const override { return m_table != nullptr; }
+    bool IsNewItem() const override { return m_isNew; }
+    const char* ItemKind() const override { return "table"; }
+    CString ItemName() const override;
+    std::vector<CString> NewItemContent() const override;
+    void StoreItem() override;
+    void ReloadItem() override;
+    bool TakeTypedRows() override { return TakeTypedField(); }
+
     struct TypeInfo
     {
         bool fixed;
@@ -134,6 +144,8 @@ private:
     bool CheckField();
     // A field typed and not added (or not updated) is asked about; false to stay.
     bool TakeTypedField();
+    // The panel shows no field and something was typed into it.
+    bool IsTextTypedInEmptyPanel() const;
     void ShowField(int row);
     // The boxes that show the selected field.
     static const std::vector<int>& PanelBoxes();
@@ -157,6 +169,8 @@ private:
     // A new name holds no blank, starts with no digit, is no device name of Windows and makes no
     // page file longer than a file system holds; each refusal is shown.
     bool CheckNewNameForm(const CString& name, const TableNameFaults& faults) const;
+    // The checks and the store of OK for a new table; nothing without fields.
+    void StoreNew();
     void StoreNewTable();
     void Generate();
 

@@ -20,7 +20,7 @@
 
 TransactionEditor::TransactionEditor(ForgeonProject& project, EditorHost& host,
                                      PageDialogs& dialogs)
-    : m_project(project), m_host(host), m_dialogs(dialogs)
+    : PaneEditor(m_states), m_project(project), m_host(host), m_dialogs(dialogs)
 {
 }
 
@@ -101,6 +101,19 @@ void TransactionEditor::LoadTransaction(Transaction* transaction)
     m_states.Enable(IDC_ADD_DETAIL, m_transaction->GetDetailTables().empty());
     FillFiles();
     m_states.Enable(IDC_MODULE, true);
+    NoteLoaded();
+}
+
+CString TransactionEditor::ItemName() const
+{
+    return m_isNew ? m_states.GetText(IDC_NAME) : m_transaction->GetFormName();
+}
+
+std::vector<CString> TransactionEditor::NewItemContent() const
+{
+    std::vector<CString> content;
+    AddRows(content, m_tableRows);
+    return content;
 }
 
 void TransactionEditor::ClearPage()
@@ -301,6 +314,7 @@ void TransactionEditor::LeaveName()
         return;
     m_transaction->SetName(name);
     m_host.UpdateFormItemText(*m_transaction);
+    NoteStored(IDC_NAME);
 }
 
 void TransactionEditor::SetColumnCount(int count)

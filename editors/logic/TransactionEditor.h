@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/logic/ControlStates.h"
+#include "editors/logic/PaneEditor.h"
 
 #include <vector>
 
@@ -17,7 +17,7 @@ class Variable;
 // table from the master-detail tables of a module, laid out in one or two columns, with the
 // dialogs for its controls, reference fields, links and page files. It edits a stored
 // transaction in place, or a new one that it owns until OK adds it to the current module.
-class TransactionEditor
+class TransactionEditor : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 155;
@@ -60,6 +60,7 @@ public:
     static const std::vector<ToolTip>& ToolTips();
 
     ControlStates& States() { return m_states; }
+    std::vector<int> ItemBoxes() const override { return {IDC_NAME}; }
     const std::vector<ListRow>& GetTableRows() const { return m_tableRows; }
     const std::vector<ListRow>& GetFileRows() const { return m_fileRows; }
     Transaction* GetTransaction() const { return m_transaction; }
@@ -112,6 +113,14 @@ public:
     void SetProperties();
 
 private:
+    bool HoldsItem() const override { return m_transaction != nullptr; }
+    bool IsNewItem() const override { return m_isNew; }
+    const char* ItemKind() const override { return "master-detail form"; }
+    CString ItemName() const override;
+    std::vector<CString> NewItemContent() const override;
+    void StoreItem() override { Ok(); }
+    void ReloadItem() override { LoadTransaction(m_isNew ? nullptr : m_transaction); }
+
     void FillTableCombos();
     void FillTableList();
     void FillFiles();

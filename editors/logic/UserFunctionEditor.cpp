@@ -13,6 +13,7 @@
 #include "platform/core/MessageBox.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 namespace
@@ -25,7 +26,7 @@ ListRow NameRow(const CString& name)
 } // namespace
 
 UserFunctionEditor::UserFunctionEditor(ForgeonProject& project, EditorHost& host)
-    : m_project(project), m_host(host)
+    : PaneEditor(m_states), m_project(project), m_host(host)
 {
 }
 
@@ -127,6 +128,23 @@ void UserFunctionEditor::LoadFunction(Function* function)
     FillTables();
     FillOutputs();
     FillParameters();
+    NoteLoaded();
+}
+
+CString UserFunctionEditor::ItemName() const
+{
+    if (m_created == nullptr)
+        return m_function->GetFieldName();
+    const CSharpMethodInfo* method = ChosenMethod();
+    return method != nullptr ? method->name.text : CString();
+}
+
+std::vector<CString> UserFunctionEditor::NewItemContent() const
+{
+    std::vector<CString> content = {CString(std::to_string(m_states.GetSelection(IDC_CLASS)))};
+    for (const std::vector<ListRow>* rows : {&m_tableRows, &m_outputRows, &m_parameterRows})
+        AddRows(content, *rows);
+    return content;
 }
 
 void UserFunctionEditor::ForgetFunction(Function* function)
@@ -231,10 +249,13 @@ void UserFunctionEditor::Ok()
         m_function = nullptr;
     }
     Empty();
+    NoteLoaded();
 }
 
 void UserFunctionEditor::Cancel()
 {
+    // What Cancel leaves is not asked about.
+    NoteLoaded();
     m_host.ShowStartPage();
 }
 

@@ -2,6 +2,7 @@
 
 #include "editors/logic/ControlStates.h"
 #include "editors/logic/EditorHost.h"
+#include "editors/logic/PaneEditor.h"
 #include "gen_reports/CSharpParser.h"
 
 #include <memory>
@@ -16,7 +17,7 @@ class Table;
 
 // The editor of a user function: a method the developer wrote in a data class's "_partial.cs"
 // file, read back with the C# parser, with its parameters, dependent tables and output fields.
-class UserFunctionEditor
+class UserFunctionEditor : public PaneEditor
 {
 public:
     static constexpr UINT IDD = 259;
@@ -55,6 +56,8 @@ public:
                                  const Class& dataClass);
 
     ControlStates& States() { return m_states; }
+    // The method chosen, which OK makes the function.
+    std::vector<int> ItemBoxes() const override { return {IDC_FUNCTION}; }
     Function* GetFunction() const { return m_function; }
     bool IsNew() const { return m_created != nullptr; }
     const std::vector<ListRow>& GetTableRows() const { return m_tableRows; }
@@ -77,6 +80,14 @@ public:
     void Cancel();
 
 private:
+    bool HoldsItem() const override { return m_function != nullptr; }
+    bool IsNewItem() const override { return m_created != nullptr; }
+    const char* ItemKind() const override { return "function"; }
+    CString ItemName() const override;
+    std::vector<CString> NewItemContent() const override;
+    void StoreItem() override { Ok(); }
+    void ReloadItem() override { LoadFunction(m_created != nullptr ? nullptr : m_function); }
+
     void Empty();
     Class* ChosenClass() const;
     Module* ChosenModule() const;

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,7 +32,9 @@
 
 namespace
 {
-// Tells the owner when the control gains or loses the focus.
+// Tells the owner when the control gains or loses the focus. A window opening over the control (a
+// message box, a dialog, a menu) takes the focus away only for its while: the control is not
+// left, so that a question about what it shows is not answered by the control taking it.
 class FocusNotifier : public QObject
 {
 public:
@@ -44,18 +47,22 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* control = static_cast<QWidget*>(watched);
+        const bool focus = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
+        if (!focus || IsForAWindowOver(static_cast<QFocusEvent*>(event)->reason()))
+            return false;
         if (event->type() == QEvent::FocusIn && m_setFocusCode != 0)
-        {
             CWnd::NotifyOwner(control, m_setFocusCode);
-        }
         else if (event->type() == QEvent::FocusOut)
-        {
             CWnd::NotifyOwner(control, m_killFocusCode);
-        }
         return false;
     }
 
 private:
+    static bool IsForAWindowOver(Qt::FocusReason reason)
+    {
+        return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    }
+
     int m_setFocusCode;
     int m_killFocusCode;
 };

@@ -3,6 +3,7 @@
 #include "entities/ApplicationReport.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
+#include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
@@ -210,6 +211,16 @@ void ProjectTree::UpdateProcedureItemText(const Procedure& procedure)
     if (const TreeHandle item = FindItemUnder(kProcedureSlots, procedure.GetId()))
     {
         m_tree.SetItemText(item, procedure.GetName());
+        m_tree.Redraw();
+    }
+}
+
+void ProjectTree::UpdateMenuItemText(const Menu& menu)
+{
+    const int slot = TreeSlot::Menus;
+    if (const TreeHandle item = FindItemUnder(std::span(&slot, 1), menu.GetId()))
+    {
+        m_tree.SetItemText(item, menu.GetName());
         m_tree.Redraw();
     }
 }

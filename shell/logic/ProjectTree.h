@@ -8,6 +8,7 @@
 class Field;
 class ForgeonProject;
 class FormInterface;
+class Menu;
 class Module;
 class Procedure;
 class Table;
@@ -65,6 +66,8 @@ public:
     void UpdateProcedureItemText(const Procedure& procedure);
     // The page's item takes the page's name.
     void UpdateFormItemText(const FormInterface& page);
+    // The menu's item takes the menu's name; a sub-menu has none.
+    void UpdateMenuItemText(const Menu& menu);
     // The field's item under the table's item takes the field's name; a table item without it
     // gets a new field item.
     void UpdateFieldItemText(const Table& table, const Field& field);

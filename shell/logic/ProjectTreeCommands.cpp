@@ -295,8 +295,73 @@ Module* ProjectTreeCommands::CurrentModule() const
 void ProjectTreeCommands::SelectModuleOfItem(TreeHandle item)
 {
     const int index = m_tree.FindModuleIndexOfItem(item);
+    m_previousModule = CurrentModule();
     if (index >= 0)
         Project().SelectModuleAt(index);
+}
+
+void ProjectTreeCommands::SelectModule(const Module* module)
+{
+    const std::vector<Module*>& modules = Project().GetModules();
+    const auto found = std::ranges::find(modules, module);
+    if (module != nullptr && found != modules.end())
+        Project().SelectModuleAt(static_cast<int>(found - modules.begin()));
+}
+
+ProjectTreeCommands::ItemKey ProjectTreeCommands::KeyOf(TreeHandle item) const
+{
+    Module* module = m_tree.FindModuleOfTreeItem(item);
+    if (module == nullptr)
+        return {};
+    if (m_tree.IsModuleItem(item))
+        return {module};
+    if (const int slot = ProjectTree::SlotOfItem(*module, item); slot != 0)
+        return {module, slot, /*node=*/true};
+    const TreeHandle parent = m_tree.Control().GetParentItem(item);
+    const int data = m_tree.Control().GetItemData(item);
+    if (const int slot = ProjectTree::SlotOfItem(*module, parent); slot != 0)
+        return {module, slot, /*node=*/false, data};
+    ItemKey table = KeyOf(parent);
+    table.field = data;
+    return table;
+}
+
+TreeHandle ProjectTreeCommands::ItemOf(const ItemKey& key) const
+{
+    const std::vector<Module*>& modules = Project().GetModules();
+    const auto found = std::ranges::find(modules, key.module);
+    if (key.module == nullptr || found == modules.end())
+        return nullptr;
+    if (key.slot == 0)
+        return m_tree.GetModuleItem(static_cast<int>(found - modules.begin()));
+    const TreeHandle node = CategoryNode(**found, key.slot);
+    if (key.node || node == nullptr)
+        return node;
+    const TreeHandle item = m_tree.FindChildItem(node, key.data);
+    return key.field < 0 || item == nullptr ? item : m_tree.FindChildItem(item, key.field);
+}
+
+bool ProjectTreeCommands::LeaveEditorFor(TreeHandle item)
+{
+    const ItemKey key = KeyOf(item);
+    const Module* chosen = CurrentModule();
+    // A new item the answer stores goes into the module it was made in.
+    SelectModule(m_previousModule);
+    if (!m_host.MayLeaveEditor())
+    {
+        HighlightShownItem();
+        return false;
+    }
+    SelectModule(chosen);
+    m_shown = key;
+    return true;
+}
+
+void ProjectTreeCommands::HighlightShownItem()
+{
+    const TreeHandle shown = ItemOf(m_shown);
+    if (m_tree.Control().GetSelectedItem() != shown)
+        m_tree.Control().SelectItem(shown);
 }
 
 TreeMenuChoice ProjectTreeCommands::ChooseMenu(TreeHandle item) const
@@ -405,7 +470,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         return;
     if (const std::optional<RightPane> pane = CreatingPane(menu))
     {
-        if (command == kFirst)
+        if (command == kFirst && LeaveEditorFor(item))
             EditNew(m_host, *pane);
         return;
     }
@@ -417,9 +482,9 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
                              ? Table::masterDetailKind
                          : item == CategoryNode(*module, TreeSlot::MapTables) ? Table::mapKind
                                                                               : Table::masterKind;
-        if (command == kFirst)
+        if (command == kFirst && LeaveEditorFor(item))
             m_host.OpenTableEditor(nullptr, kind, /*enableOK=*/false);
-        else if (command == kSecond && kind == Table::masterKind)
+        else if (command == kSecond && kind == Table::masterKind && LeaveEditorFor(item))
             CreateForms();
         else if (command == kThird && kind != Table::mapKind)
             PasteTable(kind);
@@ -446,7 +511,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
             CopyPage(item, &Module::FindMasterFormById, &Module::SetPastedForm);
         return;
     case TreeMenu::MasterDetail:
-        if (command == kFirst)
+        if (command == kFirst && LeaveEditorFor(item))
             EditNew(m_host, RightPane::TransactionView);
         else if (command == kSecond)
             CopyPage(item, &Module::FindTransactionById, &Module::SetPastedTransaction);
@@ -458,7 +523,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
                       "Master-detail form", &AspxObjectWriter::WriteTransaction);
         return;
     case TreeMenu::SearchReportsNode:
-        if (command == kFirst)
+        if (command == kFirst && LeaveEditorFor(item))
             EditNew(m_host, RightPane::ReportView);
         else if (command == kSecond)
             PastePage(&Module::TakePastedReport, &Module::AddReport,
@@ -472,7 +537,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
                       &AspxObjectWriter::WriteReport);
         return;
     case TreeMenu::MenusNode:
-        if (command == kFirst)
+        if (command == kFirst && LeaveEditorFor(item))
             EditNew(m_host, RightPane::MenuView);
         else if (command == kSecond)
             WriteMenuScripts();
@@ -482,7 +547,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
             WriteMapFormPages(module->FindMapFormById(m_tree.Control().GetItemData(item)));
         return;
     case TreeMenu::DashBoardPage:
-        if (command == kFirst)
+        if (command == kFirst && LeaveEditorFor(item))
             EditNew(m_host, RightPane::DashBoardPageView);
         else if (command == kSecond)
             WritePage(module->FindDashBoardPageById(m_tree.Control().GetItemData(item)),
@@ -495,6 +560,9 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
 
 void ProjectTreeCommands::CreateModule()
 {
+    // The editor shown is loaded again for the new module.
+    if (!m_host.MayLeaveEditor())
+        return;
     ForgeonProject& project = Project();
     Module* module = project.AddNewModule();
     if (module == nullptr)
@@ -534,7 +602,14 @@ void ProjectTreeCommands::DeleteModuleItem(TreeHandle item)
     }
     // The editor shown may hold an entity of the module: it is left for the start page first.
     if (project.GetModuleAt(index)->IsEmpty())
+    {
+        if (!m_host.MayLeaveEditor())
+        {
+            HighlightShownItem();
+            return;
+        }
         m_host.OpenEditor(RightPane::StartPage, nullptr);
+    }
     if (!project.DeleteModuleAt(index))
     {
         AfxMessageBox("Cannot delete a selected module as it contains data.\nFor Deletion you "
@@ -592,8 +667,11 @@ void ProjectTreeCommands::CreateFormOfItem(TreeHandle item)
 {
     Module& module = *CurrentModule();
     const int id = m_tree.Control().GetItemData(item);
-    const TreeHandle parent = m_tree.Control().GetParentItem(item);
-    if (parent == CategoryNode(module, TreeSlot::MasterTables))
+    const bool master =
+        m_tree.Control().GetParentItem(item) == CategoryNode(module, TreeSlot::MasterTables);
+    if (!LeaveEditorFor(item))
+        return;
+    if (master)
     {
         if (Table* table = module.FindMasterTableById(id))
             CreateForm(module, *table);
@@ -746,17 +824,24 @@ void ProjectTreeCommands::OpenItem(TreeHandle item)
     if (item == nullptr || m_tree.GetProject() == nullptr)
         return;
     SelectModuleOfItem(item);
-    m_tree.ShowCurrentModule();
-    if (!m_tree.IsEntityItem(item))
-        return;
     const int id = m_tree.Control().GetItemData(item);
     const TreeHandle parent = m_tree.Control().GetParentItem(item);
+    Module* owner = nullptr;
+    int slot = 0;
     for (Module* module : Project().GetModules())
     {
-        const int slot = ProjectTree::SlotOfItem(*module, parent);
-        if (slot != 0 && OpenEntityOfSlot(*module, slot, id))
-            return;
+        slot = m_tree.IsEntityItem(item) ? ProjectTree::SlotOfItem(*module, parent) : 0;
+        if (slot != 0)
+        {
+            owner = module;
+            break;
+        }
     }
+    if (owner != nullptr && !LeaveEditorFor(item))
+        return;
+    m_tree.ShowCurrentModule();
+    if (owner != nullptr && OpenEntityOfSlot(*owner, slot, id))
+        HighlightShownItem();
 }
 
 bool ProjectTreeCommands::OpenEntityOfSlot(Module& module, int slot, int id)
@@ -824,7 +909,7 @@ bool ProjectTreeCommands::IsDefaultTableItem(TreeHandle item) const
 
 void ProjectTreeCommands::DeleteSelectedItem()
 {
-    const TreeHandle item = m_tree.Control().GetSelectedItem();
+    TreeHandle item = m_tree.Control().GetSelectedItem();
     if (item == nullptr || m_tree.GetProject() == nullptr)
         return;
     if (m_tree.IsModuleItem(item))
@@ -839,7 +924,7 @@ void ProjectTreeCommands::DeleteSelectedItem()
         AfxMessageBox("Can not delete Default Table");
         return;
     }
-    const TreeHandle parent = m_tree.Control().GetParentItem(item);
+    TreeHandle parent = m_tree.Control().GetParentItem(item);
     // The login page, pages of reports and report collectors are not deleted from the tree.
     if (Module* module = m_tree.FindModuleOfTreeItem(item))
     {
@@ -862,6 +947,18 @@ void ProjectTreeCommands::DeleteSelectedItem()
                                     m_tree.Control().GetItemText(item)),
                       MB_OKCANCEL) != IDOK)
         return;
+    // The editor shown is rebound after the deletion: what it holds is asked about first. The
+    // answer may build the tree anew.
+    const ItemKey key = KeyOf(item);
+    if (!m_host.MayLeaveEditor())
+    {
+        HighlightShownItem();
+        return;
+    }
+    item = ItemOf(key);
+    if (item == nullptr)
+        return;
+    parent = m_tree.Control().GetParentItem(item);
     for (Module* module : Project().GetModules())
     {
         const int slot = ProjectTree::SlotOfItem(*module, parent);

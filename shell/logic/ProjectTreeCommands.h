@@ -81,6 +81,29 @@ public:
     void DeleteModuleItem(TreeHandle item);
 
 private:
+    // An item as it is found again after the tree was built anew: its module, the slot of its
+    // category node (or of itself when it is one), its data. A field stands for its table.
+    struct ItemKey
+    {
+        const Module* module = nullptr;
+        int slot = 0;
+        bool node = false;
+        int data = 0;
+        // The field's data under the table item, -1 for none.
+        int field = -1;
+    };
+    ItemKey KeyOf(TreeHandle item) const;
+    // Null when the item is gone.
+    TreeHandle ItemOf(const ItemKey& key) const;
+    // Before the tree opens another editor on the item (its entity, a create command): the
+    // editor shown is asked in the module it was opened in. False when the user stays: the
+    // highlight goes back to the item of the editor shown. The answer may build the tree anew,
+    // so the item is not used after it.
+    bool LeaveEditorFor(TreeHandle item);
+    // The highlight on the item the editor shown was opened from.
+    void HighlightShownItem();
+    void SelectModule(const Module* module);
+
     ForgeonProject& Project() const;
     Module* CurrentModule() const;
     // The table of the item, looked up among the tables of the kind its parent node holds.
@@ -137,4 +160,8 @@ private:
 
     ProjectTree& m_tree;
     TreeCommandHost& m_host;
+    // The item the editor shown was opened from, and the module current before the item's
+    // module was made current.
+    ItemKey m_shown;
+    const Module* m_previousModule = nullptr;
 };

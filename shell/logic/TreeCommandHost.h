@@ -12,6 +12,9 @@ class TreeCommandHost
 public:
     virtual ~TreeCommandHost() = default;
 
+    // The editor shown asks about what it holds before a command leaves or rebinds it
+    // (MainFrame::MayLeaveCurrentEditor); false when the user stays.
+    virtual bool MayLeaveEditor() = 0;
     // Switches the right pane to the editor and loads the entity into it; null makes the editor
     // start a new one.
     virtual void OpenEditor(RightPane pane, CObject* entity) = 0;

@@ -26,7 +26,7 @@ void WriteStockProject(const std::string& path)
     ASSERT_TRUE(store.ArchiveProject(project, path.c_str(), FALSE));
 }
 
-std::vector<std::string> FieldNames(const Table& table)
+std::vector<std::string> MergedFieldNames(const Table& table)
 {
     std::vector<std::string> names;
     for (const Field* field : table.GetFields())
@@ -124,7 +124,7 @@ TEST_F(MergeProjectCommandTest, AFileIsMergedWholeSavedAsANewFileAndTheInputsAre
     ASSERT_EQ(stock->GetMasterTables().size(), 1u);
     const Table& table = *stock->GetMasterTables().front();
     EXPECT_EQ(table.GetTableName(), "stock");
-    std::vector<std::string> fields = FieldNames(table);
+    std::vector<std::string> fields = MergedFieldNames(table);
     EXPECT_NE(std::ranges::find(fields, "item"), fields.end());
     EXPECT_NE(std::ranges::find(fields, "quantity"), fields.end());
     EXPECT_NE(merged.GetProject()->FindModuleByName("BaseModule"), nullptr);

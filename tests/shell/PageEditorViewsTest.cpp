@@ -88,24 +88,7 @@ Table* DesignTablesAndMapTable(RunningProgram& program)
 {
     RecordingHost host;
     DesignedProject::DesignTables(program.Project(), host);
-    TableDesigner designer(program.Project(), host);
-    designer.InitialUpdate();
-    designer.LoadTable(nullptr, Table::mapKind);
-    for (const char* referred : {"publisher", "author"})
-    {
-        designer.ToggleForeignKey();
-        const std::vector<CString>& tables =
-            designer.States().GetItems(TableDesigner::IDC_FOREIGN_TABLE);
-        for (std::size_t i = 0; i < tables.size(); ++i)
-        {
-            if (tables[i] == referred)
-                designer.ChooseForeignTable(static_cast<int>(i));
-        }
-        designer.AddOrUpdate(true);
-    }
-    designer.ToggleGenerate();
-    designer.States().SetText(TableDesigner::IDC_TABLE_NAME, "Publication");
-    designer.Ok(true);
+    DesignedProject::DesignMapTable(program.Project(), host, /*withPages=*/false);
     program.Frame().RefreshTree();
     CString name = "publication";
     return program.Project().GetCurrentModule()->FindTableByName(name);

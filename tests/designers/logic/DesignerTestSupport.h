@@ -7,6 +7,7 @@
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/Function.h"
+#include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportCollector.h"
@@ -65,6 +66,10 @@ public:
     void UpdateProcedureItemText(const Procedure& procedure) override
     {
         calls.push_back("rename " + procedure.GetName());
+    }
+    void UpdateMenuItemText(const Menu& menu) override
+    {
+        calls.push_back("menu item " + menu.GetName());
     }
     bool ConfirmWarning(const CString& message) override
     {

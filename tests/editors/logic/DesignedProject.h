@@ -68,6 +68,30 @@ public:
         field("price", 2);
         store("Book");
     }
+    // The map table publication (publisher_id, author_id) of the tables above, made in the table
+    // designer with its map form and report, or without default pages.
+    static void DesignMapTable(ForgeonProject& project, EditorHost& host, bool withPages)
+    {
+        TableDesigner designer(project, host);
+        designer.InitialUpdate();
+        designer.LoadTable(nullptr, Table::mapKind);
+        for (const char* referred : {"publisher", "author"})
+        {
+            designer.ToggleForeignKey();
+            const std::vector<CString>& tables =
+                designer.States().GetItems(TableDesigner::IDC_FOREIGN_TABLE);
+            for (std::size_t i = 0; i < tables.size(); ++i)
+            {
+                if (tables[i] == referred)
+                    designer.ChooseForeignTable(static_cast<int>(i));
+            }
+            designer.AddOrUpdate(true);
+        }
+        if (!withPages)
+            designer.ToggleGenerate();
+        designer.States().SetText(TableDesigner::IDC_TABLE_NAME, "Publication");
+        designer.Ok(true);
+    }
     DesignedProject(const DesignedProject&) = delete;
     DesignedProject& operator=(const DesignedProject&) = delete;
 

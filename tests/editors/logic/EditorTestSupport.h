@@ -3,6 +3,7 @@
 #include "editors/logic/ControlStates.h"
 #include "editors/logic/EditorHost.h"
 #include "entities/Function.h"
+#include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/Transaction.h"
 #include "model/Field.h"
@@ -55,6 +56,10 @@ public:
     void UpdateProcedureItemText(const Procedure& procedure) override
     {
         calls.push_back("rename " + procedure.GetName());
+    }
+    void UpdateMenuItemText(const Menu& menu) override
+    {
+        calls.push_back("menu item " + menu.GetName());
     }
     bool ConfirmWarning(const CString& message) override
     {

@@ -130,7 +130,7 @@ TEST_F(FormEditorTest, TheNameCheckRefusesSpecialCharactersAndAsksBeforeRenaming
     editor.States().SetText(FormEditor::IDC_NAME, "Orders");
     editor.Ok();
     EXPECT_EQ((std::vector<CString>{"start page"}), host.calls);
-    EXPECT_TRUE(FormEditor::CheckPageName(nullptr, nullptr, "a/b", host));
+    EXPECT_TRUE(FormEditor::CheckPageName(nullptr, nullptr, "a/b", host, /*confirmRename=*/true));
 }
 
 TEST_F(FormEditorTest, TheReportLabelButtonsAssignmentAndRemoval)

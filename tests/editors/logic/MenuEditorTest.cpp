@@ -360,22 +360,26 @@ TEST_F(MenuCreationTest, UpdateRenamesTheMenuAndTheDashboardCellsThatLinkIt)
     dashBoard->GetGrid()->GetCellAt(0, 0)->SetCellData(cell, GridCell::kDashBoardCellInfo);
     sales->Append(dashBoard);
 
+    // The project tree's item follows each name taken.
     const struct
     {
         const char* typed;
         const char* name;
         std::vector<std::string> messages;
+        std::vector<CString> treeItems;
     } cases[] = {
-        {"Order list", "Order list", {}},
-        {"Order-list", "Order list", {"Special charater in menu name.Please check."}},
-        {"", "", {}},
+        {"Order list", "Order list", {}, {"tree item Order list"}},
+        {"Order-list", "Order list", {"Special charater in menu name.Please check."}, {}},
+        {"", "", {}, {"tree item "}},
     };
     for (const auto& each : cases)
     {
         ScriptedMessageBoxes boxes;
         Click(orders);
         page.Controls().SetText(1096, each.typed);
+        host.calls.clear();
         page.Update();
+        EXPECT_EQ(host.calls, each.treeItems) << each.typed;
         EXPECT_EQ(orders->GetName(), each.name) << each.typed;
         EXPECT_EQ(cell->GetCaption(), each.name) << each.typed;
         EXPECT_EQ(page.Tree().At(ItemOf(page.Tree(), orders)).text, each.name) << each.typed;

@@ -2,7 +2,9 @@
 #include "database/SqlProcedureWriter.h"
 #include "entities/Procedure.h"
 #include "entities/Variable.h"
+#include "model/ProjectStore.h"
 #include "tests/editors/logic/DesignedProject.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -315,5 +317,54 @@ TEST_F(ProcedureEditorTest, TextIsTheScriptWritersAfterEveryChange)
     editor.Apply();
     EXPECT_EQ(procedure.GetProcedureText(), edited);
     EXPECT_EQ(boxes.Shown().size(), 1u);
+}
+TEST_F(ProcedureEditorTest, AHandEditApplyAcceptsIsKeptWhenTheProcedureOpensAgainAndAChangeAsks)
+{
+    MainTable("book_basic");
+    Procedure* procedure = editor.GetProcedure();
+    for (Field* field : procedure->GetMainTable()->GetFields())
+        procedure->AddOutputField(field);
+    editor.AddFieldInfo();
+    editor.States().SetText(ProcedureEditor::IDC_NAME, "PRC_Books");
+    editor.AddProcedure();
+    ASSERT_EQ(procedure, designed.project.FindProcedureByName("PRC_Books"));
+    const CString edited = "SELECT b.book_basic_id, title, price FROM book_basic b";
+
+    editor.LoadProcedure(procedure);
+    editor.States().SetText(ProcedureEditor::IDC_TEXT, edited);
+    editor.Apply();
+    // Opened again, and saved and read back, the procedure shows the text as applied.
+    editor.LoadProcedure(nullptr);
+    editor.LoadProcedure(procedure);
+    EXPECT_EQ(edited, editor.States().GetText(ProcedureEditor::IDC_TEXT));
+    const TempFolder folder;
+    const std::string path = (folder.Path() / "Library.wvt").string();
+    ProjectStore written;
+    ASSERT_TRUE(written.ArchiveProject(&designed.project, path.c_str(), FALSE));
+    ProjectStore read;
+    ASSERT_TRUE(read.ArchiveProject(nullptr, path.c_str(), TRUE));
+    {
+        ProcedureEditor reopened(*read.GetProject(), designed.host);
+        reopened.LoadProcedure(read.GetProject()->FindProcedureByName("PRC_Books"));
+        EXPECT_EQ(edited, reopened.States().GetText(ProcedureEditor::IDC_TEXT));
+    }
+
+    // A change asks before it makes the text anew: No keeps the edit, Yes the writer's text.
+    Choose(ProcedureEditor::IDC_DETAIL_TABLE, "book_detail");
+    for (const int answer : {IDNO, IDYES})
+    {
+        ScriptedMessageBoxes boxes{answer};
+        editor.AddDetailTable();
+        EXPECT_EQ(Texts(boxes), std::vector<std::string>{"The procedure text was edited by hand. "
+                                                         "Replace it with the text made from the "
+                                                         "procedure?"});
+        EXPECT_EQ(answer == IDNO ? edited : WriterText(),
+                  editor.States().GetText(ProcedureEditor::IDC_TEXT));
+        EXPECT_EQ(answer == IDNO, procedure->GetTextFlag());
+    }
+    // Made anew, the text is the writer's again and a change asks nothing.
+    ScriptedMessageBoxes none;
+    editor.AddDetailTable();
+    EXPECT_TRUE(none.Shown().empty());
 }
 } // namespace

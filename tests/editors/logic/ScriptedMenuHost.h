@@ -32,6 +32,10 @@ public:
     }
     Menu* SelectTopMenu() override { return topMenu; }
     void MapParameters(AspFile&) override { calls.push_back("map"); }
+    void UpdateMenuItemText(const Menu& menu) override
+    {
+        calls.push_back("tree item " + menu.GetName());
+    }
 
     ForgeonProject* project = nullptr;
     CString childName;

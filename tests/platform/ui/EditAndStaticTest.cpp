@@ -3,6 +3,8 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Static.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -66,6 +68,20 @@ TEST(EditTest, ChangesNotifyTheOwnerAndReadOnlyRefusesTheUser)
     EXPECT_EQ(host.m_commands, (std::vector<ControlHost::Command>{{IDC_LINES, EN_CHANGE},
                                                                   {IDC_LINES, EN_KILLFOCUS}}));
     EXPECT_EQ(user.GetText(IDC_LINE), "hello world");
+}
+
+TEST(EditTest, AWindowOpeningOverTheEditDoesNotLeaveIt)
+{
+    ControlHost host(editTemplate);
+    QWidget* line = EditOf(host, IDC_LINE).GetSafeHwnd();
+    // A message box, a dialog or a menu takes the focus for its while; a click elsewhere leaves.
+    for (const Qt::FocusReason reason :
+         {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::MouseFocusReason})
+    {
+        QFocusEvent focusOut(QEvent::FocusOut, reason);
+        QApplication::sendEvent(line, &focusOut);
+    }
+    EXPECT_EQ(host.m_commands, (std::vector<ControlHost::Command>{{IDC_LINE, EN_KILLFOCUS}}));
 }
 
 TEST(EditTest, LengthLimitKeepsLongerTextSetByTheProgram)

@@ -1,5 +1,6 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
+#include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "model/Field.h"
 #include "model/Module.h"
@@ -290,6 +291,14 @@ TEST_F(TreeFixture, EditorsKeepItemTextsCurrent)
     tree.UpdateFormItemText(*page);
     EXPECT_EQ(control.GetItemText(pageItem), "Overview");
     EXPECT_EQ(control.GetItemText(accounts), "accounts");
+
+    // A menu renamed in the menu editor.
+    Menu* menu = Base().GetMenus().front();
+    const TreeHandle menuItem = Item(Base(), TreeSlot::Menus, menu->GetName().GetString());
+    ASSERT_NE(menuItem, nullptr);
+    menu->SetName("Library");
+    tree.UpdateMenuItemText(*menu);
+    EXPECT_EQ(control.GetItemText(menuItem), "Library");
 }
 
 TEST_F(TreeFixture, ProceduresMapFormsAndReportPagesShowUnderTheirNodesWithTheirCounts)

@@ -1109,3 +1109,54 @@ TEST_F(CommandFixture, DeletingTheLoginPagesProcedureSaysThatThePageHasNoneLeft)
     ASSERT_EQ(answers.Shown().size(), shown + 1);
     EXPECT_EQ(answers.Shown().back().text, ConfirmDelete("PRC_orders_SelectAll"));
 }
+
+TEST_F(CommandFixture, WhenTheEditorShownKeepsItsTextTheTreeChangesNothingAndHighlightsItsItem)
+{
+    const TreeHandle form = Item(Base(), TreeSlot::MasterForms, "customer_form");
+    commands.OpenItem(form);
+    ASSERT_EQ(host.opened.size(), 1u);
+    host.mayLeave = false;
+    host.opened.clear();
+    // Each command that would leave or rebind the editor asks it first and stops.
+    const TreeHandle report = Item(Base(), TreeSlot::SearchReports, "customer Report");
+    const struct
+    {
+        const char* what;
+        std::function<void()> command;
+    } commandsRefused[] = {
+        {"a double click on another module's item",
+         [&]
+         {
+             control.SelectItem(Item(*second, TreeSlot::Menus, "Module2Menu"));
+             commands.OpenItem(Item(*second, TreeSlot::Menus, "Module2Menu"));
+         }},
+        {"a create command", [&] { Choose(Node(Base(), TreeSlot::SearchReports), 10); }},
+        {"a deletion",
+         [&]
+         {
+             boxes.Answer(IDOK);
+             Delete(report);
+         }},
+        {"a new module", [&] { commands.CreateModule(); }},
+    };
+    for (const auto& each : commandsRefused)
+    {
+        SCOPED_TRACE(each.what);
+        const int asked = host.leaveQuestions;
+        const std::size_t modules = project.GetModules().size();
+        each.command();
+        EXPECT_EQ(asked + 1, host.leaveQuestions);
+        EXPECT_TRUE(host.opened.empty());
+        EXPECT_EQ(0, host.rebinds);
+        EXPECT_EQ(modules, project.GetModules().size());
+        EXPECT_NE(nullptr, Base().FindReportByName("customer Report"));
+        EXPECT_EQ(&Base(), project.GetCurrentModule());
+        EXPECT_EQ(form, control.GetSelectedItem());
+    }
+    // Let go, the command goes on.
+    host.mayLeave = true;
+    boxes.Answer(IDOK);
+    Delete(report);
+    EXPECT_EQ(1, host.rebinds);
+    EXPECT_EQ(nullptr, Base().FindReportByName("customer Report"));
+}

@@ -71,6 +71,12 @@ struct OtherKinds
 class RecordingHost : public TreeCommandHost
 {
 public:
+    // Answers as the user of the editor shown; a leave the user refused opens nothing.
+    bool MayLeaveEditor() override
+    {
+        ++leaveQuestions;
+        return mayLeave;
+    }
     void OpenEditor(RightPane pane, CObject* entity) override { opened.push_back({pane, entity}); }
     void OpenTableEditor(Table* table, int kind, bool enableOK) override
     {
@@ -100,6 +106,8 @@ public:
     TreeHandle labelEdited = nullptr;
     int renameDialogs = 0;
     int refreshes = 0;
+    bool mayLeave = true;
+    int leaveQuestions = 0;
 };
 
 // A new project as the New command makes it ("BaseModule" current) built into a tree in memory,
