@@ -424,7 +424,7 @@ std::vector<CString> PageLinkEditor::LinkCells(const LinkControl& link) const
 
 void PageLinkEditor::OpenExtra()
 {
-    m_title = " Linkcontrol settings" + m_page.GetFormName();
+    m_title = "Linkcontrol settings for " + m_page.GetFormName();
     m_states.SetText(IDC_PRE_COLUMNS,
                      CString(std::to_string(m_page.GetPreLinkColumnCount()).c_str()));
     m_states.SetText(IDC_POST_COLUMNS,

@@ -97,7 +97,7 @@ TEST_F(LinkDialogsTest, PageLinksAreAddedMovedMappedAndDeleted)
         {
             CString title;
             dialog.GetWindowText(title);
-            EXPECT_EQ(title, " Linkcontrol settingsinvoices");
+            EXPECT_EQ(title, "Linkcontrol settings for invoices");
             EXPECT_EQ(GapBelow(dialog, LinkEditor::IDC_ADVANCED), 10);
             EXPECT_FALSE(AreaShown(dialog));
 

@@ -351,7 +351,7 @@ TEST_F(LinkEditorsTest, UpdateMovesTheLinkToThePlacementAndKeepsAlignmentsUnique
                                         "C|POST|center|Orders|orders.aspx",
                                         "A2|POST|left|Orders|orders.aspx"}));
     EXPECT_EQ(boxes.ShownTexts().size(), 1u);
-    EXPECT_EQ(page.GetTitle(), " Linkcontrol settingsinvoices");
+    EXPECT_EQ(page.GetTitle(), "Linkcontrol settings for invoices");
 }
 
 TEST_F(LinkEditorsTest, AnotherMenuDropsTheParameterPairsAtOnce)
