@@ -9,6 +9,7 @@
 #include "model/Module.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 namespace
@@ -193,6 +194,22 @@ void FunctionOutputFields::Delete()
         FillOutput();
     }
     Clear();
+}
+
+bool FunctionOutputFields::Close()
+{
+    const CString name = m_states.GetText(IDC_ALIAS_NAME);
+    const bool update = m_states.GetText(IDC_ALIAS_ADD) == "Update";
+    const ProcedureFieldInfo* selected = m_function.GetProcedureFieldInfoAt(m_selectedRow);
+    if (!m_aliasMode || (update && selected != nullptr && selected->GetField() != nullptr &&
+                         selected->GetField()->GetFieldName() == name))
+        return true;
+    return TakeOrDropTypedText("alias field", name, update,
+                               [this]
+                               {
+                                   AddOrUpdateAlias();
+                                   return m_states.GetText(IDC_ALIAS_NAME).IsEmpty();
+                               });
 }
 
 void FunctionOutputFields::Clear()

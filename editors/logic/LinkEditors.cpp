@@ -9,6 +9,7 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -286,6 +287,20 @@ void LinkEditor::AddOrUpdate()
     FillLinks();
     Clear();
     FillMenuVariables();
+}
+
+bool LinkEditor::Close()
+{
+    const CString caption = m_states.GetText(IDC_CAPTION);
+    const bool update = IsUpdateMode() && m_editedLink != nullptr;
+    if (update && m_editedLink->GetCaption() == caption)
+        return true;
+    return TakeOrDropTypedText("link", caption, update,
+                               [this]
+                               {
+                                   AddOrUpdate();
+                                   return m_states.GetText(IDC_CAPTION).IsEmpty();
+                               });
 }
 
 void LinkEditor::Clear()

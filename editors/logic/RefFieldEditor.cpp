@@ -5,6 +5,7 @@
 #include "model/RefField.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 RefFieldEditor::RefFieldEditor(FormInterface& page, Table* table) : m_page(page), m_table(table) {}
@@ -150,6 +151,20 @@ void RefFieldEditor::Delete()
     m_page.RemoveRefField(refField);
     FillList();
     Clear();
+}
+
+bool RefFieldEditor::Close()
+{
+    const CString name = m_states.GetText(NameBox);
+    const RefField* selected = SelectedRefField();
+    if (selected != nullptr && selected->GetField()->GetFieldName() == name)
+        return true;
+    return TakeOrDropTypedText("field", name, selected != nullptr,
+                               [this]
+                               {
+                                   AddOrUpdate();
+                                   return m_states.GetText(NameBox).IsEmpty();
+                               });
 }
 
 void RefFieldEditor::Clear()

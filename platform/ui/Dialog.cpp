@@ -178,7 +178,7 @@ BOOL CDialog::OnCmdMsg(UINT id, int code)
 
 void CDialog::OnOK()
 {
-    if (UpdateData(TRUE))
+    if (MayClose() && UpdateData(TRUE))
     {
         EndDialog(IDOK);
     }
@@ -186,5 +186,8 @@ void CDialog::OnOK()
 
 void CDialog::OnCancel()
 {
-    EndDialog(IDCANCEL);
+    if (MayClose())
+    {
+        EndDialog(IDCANCEL);
+    }
 }
