@@ -23,6 +23,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
@@ -410,7 +411,8 @@ void ReportDesigner::RemoveFunction()
 {
     if (m_report == nullptr || m_report->GetReportGroups().empty())
         return;
-    if (!AskYesNo("Do you really want to remove population function?"))
+    if (!AskYesNo(NamedQuestion("Do you really want to remove population function?",
+                                FunctionText(*m_report->GetReportGroups().front()))))
         return;
     m_report->DeleteAllReportGroups();
     m_currentGroup = nullptr;
@@ -468,7 +470,8 @@ void ReportDesigner::RemoveSubGroupFunction()
 
 void ReportDesigner::RemoveSelectedGroup(const char* question)
 {
-    if (GroupOfRow(m_selectedGroupRow) == nullptr || !AskYesNo(question))
+    if (GroupOfRow(m_selectedGroupRow) == nullptr ||
+        !AskYesNo(NamedQuestion(question, CellOf(m_groupRows, m_selectedGroupRow, 1))))
         return;
     m_report->DeleteReportGroupAt(m_selectedGroupRow + 1);
     m_currentGroup = nullptr;
@@ -790,8 +793,12 @@ void ReportDesigner::RemoveFromReport(const std::vector<int>& columnRows)
         if (row >= 0 && static_cast<std::size_t>(row) < columns.size())
             chosen.push_back(columns[row]);
     }
+    CString names;
+    for (const ReportField* column : chosen)
+        names += (names.IsEmpty() ? "" : "\", \"") + column->GetName();
     if (chosen.empty() ||
-        !m_host.ConfirmWarning("Do you really want to remove the Report field from Report ?"))
+        !m_host.ConfirmWarning(
+            NamedQuestion("Do you really want to remove the Report field from Report ?", names)))
         return;
     for (ReportField* column : chosen)
         m_currentGroup->RemoveReportField(column);

@@ -7,6 +7,7 @@
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "model/TypedText.h"
@@ -185,7 +186,9 @@ void FunctionOutputFields::Delete()
     ProcedureFieldInfo* column = m_function.GetProcedureFieldInfoAt(m_selectedRow);
     if (column == nullptr)
         return;
-    if (AfxMessageBox("Do you want to delete output field?", MB_OKCANCEL) == IDOK &&
+    if (AfxMessageBox(NamedQuestion("Do you want to delete output field?",
+                                    CellOf(m_outputRows, m_selectedRow, 0)),
+                      MB_OKCANCEL) == IDOK &&
         m_project.CanRemoveFunctionField(&m_function, column->GetField(), true))
     {
         if (m_prepared == column)

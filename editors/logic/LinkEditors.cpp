@@ -9,6 +9,7 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
@@ -101,7 +102,9 @@ void MenuPicker::Assign()
 
 void MenuPicker::Remove()
 {
-    if (m_chosen == nullptr || AfxMessageBox("Do you want to remove the menu?", MB_YESNO) != IDYES)
+    if (m_chosen == nullptr ||
+        AfxMessageBox(NamedQuestion("Do you want to remove the menu?", m_chosen->GetName()),
+                      MB_YESNO) != IDYES)
         return;
     m_chosen = nullptr;
     ShowChoice(nullptr);
@@ -359,7 +362,9 @@ void LinkEditor::AssignVariable()
 void LinkEditor::RemoveVariable()
 {
     if (m_selectedMenuVariable < 0 ||
-        AfxMessageBox("Do you really want to delete selected entry?", MB_YESNO) != IDYES)
+        AfxMessageBox(NamedQuestion("Do you really want to delete selected entry?",
+                                    CellOf(m_menuVariableRows, m_selectedMenuVariable, 1)),
+                      MB_YESNO) != IDYES)
         return;
     if (m_editedLink != nullptr && m_chosenMenu != nullptr &&
         m_chosenMenu->GetAspFile() != nullptr &&
@@ -464,7 +469,10 @@ void PageLinkEditor::ClickLink(int row)
 void PageLinkEditor::Delete()
 {
     const int row = GetSelectedLink();
-    if (row < 0 || AfxMessageBox("Do you really want to delete selected entry?", MB_YESNO) != IDYES)
+    if (row < 0 ||
+        AfxMessageBox(NamedQuestion("Do you really want to delete selected entry?",
+                                    Links()[static_cast<std::size_t>(row)]->GetCaption()),
+                      MB_YESNO) != IDYES)
         return;
     LinkControl* link = Links()[static_cast<std::size_t>(row)];
     if (row < PreLinkCount())
@@ -576,7 +584,10 @@ void FieldLinkEditor::OpenExtra()
 void FieldLinkEditor::Delete()
 {
     const int row = GetSelectedLink();
-    if (row < 0 || AfxMessageBox("Do you really want to delete link?", MB_YESNO) != IDYES)
+    if (row < 0 ||
+        AfxMessageBox(NamedQuestion("Do you really want to delete link?",
+                                    Links()[static_cast<std::size_t>(row)]->GetCaption()),
+                      MB_YESNO) != IDYES)
         return;
     m_data.RemoveLinkControlAt(row);
     Clear();

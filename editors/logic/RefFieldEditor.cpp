@@ -2,6 +2,7 @@
 
 #include "entities/FormInterface.h"
 #include "model/Field.h"
+#include "model/NamedQuestion.h"
 #include "model/RefField.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
@@ -145,8 +146,9 @@ void RefFieldEditor::AddOrUpdate()
 void RefFieldEditor::Delete()
 {
     RefField* refField = SelectedRefField();
-    if (refField == nullptr ||
-        AfxMessageBox("Do you want to delete the field?", MB_OKCANCEL) != IDOK)
+    if (refField == nullptr || AfxMessageBox(NamedQuestion("Do you want to delete the field?",
+                                                           refField->GetField()->GetFieldName()),
+                                             MB_OKCANCEL) != IDOK)
         return;
     m_page.RemoveRefField(refField);
     FillList();

@@ -211,8 +211,7 @@ TEST(ReportDesignerTest, TheNameRuleRefusesExactlyThePartsByteRanges)
         // The Part's punctuation and the control characters, which no save reads back.
         const bool special =
             (byte >= 33 && byte <= 47 && byte != '-') || (byte >= 59 && byte <= 64) ||
-            (byte >= 91 && byte <= 96 && byte != '_') || (byte >= 123 && byte <= 127) ||
-            byte < 32;
+            (byte >= 91 && byte <= 96 && byte != '_') || (byte >= 123 && byte <= 127) || byte < 32;
         d.designer.LoadReport(nullptr);
         d.Type(CString("a") + CString(static_cast<char>(byte)) + "b");
         ScriptedMessageBoxes boxes;
@@ -492,10 +491,11 @@ TEST(ReportDesignerTest, PopulationAndSubGroupFunctions)
     EXPECT_EQ((std::vector<std::string>{"Please assign report population function first",
                                         "Function already present for the Report",
                                         "Do you really want to remove the group population "
-                                        "function?",
+                                        "function \"Extra.Other\"?",
                                         "Do you really want to remove the group population "
-                                        "function?",
-                                        "Do you really want to remove population function?"}),
+                                        "function \"Extra.Other\"?",
+                                        "Do you really want to remove population function "
+                                        "\"Books.ListPublishers\"?"}),
               boxes.ShownTexts());
 }
 
@@ -555,7 +555,8 @@ TEST(ReportDesignerTest, FilterAndColumnListsOfTheCurrentGroup)
     d.host.warningAnswer = true;
     d.designer.RemoveFromReport({0, 1});
     EXPECT_EQ((std::vector<CString>{"Publisher Id"}), Cells(d.designer.GetColumnRows()));
-    EXPECT_EQ("warning Do you really want to remove the Report field from Report ?",
+    EXPECT_EQ("warning Do you really want to remove the Report field from Report \"Title\", "
+              "\"Button\"?",
               d.host.calls.back());
 }
 
