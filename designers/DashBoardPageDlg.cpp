@@ -106,8 +106,7 @@ DashBoardPageDlg::DashBoardPageDlg()
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command = command] { Run(command); });
     MapControl(BN_CLICKED, DashBoardPageDesigner::IDC_HELP_BUTTON, &DashBoardPageDlg::OnHelp);
-    MapNotify(NM_DBLCLK, DashBoardPageDesigner::IDC_PLACEMENTS,
-              &DashBoardPageDlg::OnPlacementDoubleClick);
+    MapRowSelection(DashBoardPageDesigner::IDC_PLACEMENTS, &DashBoardPageDlg::OnPlacementSelected);
 }
 
 DashBoardPageDlg::~DashBoardPageDlg() = default;
@@ -231,13 +230,12 @@ void DashBoardPageDlg::Show()
     m_view.Show(designer->States());
 }
 
-void DashBoardPageDlg::OnPlacementDoubleClick(NMHDR* header, LRESULT* result)
+void DashBoardPageDlg::OnPlacementSelected(int row)
 {
-    *result = 0;
     if (GetDesigner() == nullptr)
         return;
     ReadControls();
-    m_designer.Current()->SelectPlacement(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+    m_designer.Current()->SelectPlacement(row);
     Show();
 }
 

@@ -39,7 +39,7 @@ private:
     void Run(void (DashBoardPageDesigner::*command)());
     void ReadControls();
     void Show();
-    void OnPlacementDoubleClick(NMHDR* header, LRESULT* result);
+    void OnPlacementSelected(int row);
     void OnHelp();
 
     DashBoardViewHost m_host;

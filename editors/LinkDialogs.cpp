@@ -270,6 +270,14 @@ void LinkDialogView::Run(void (LinkEditor::*command)())
     Show();
 }
 
+bool LinkDialogView::MayClose()
+{
+    ReadControls();
+    const bool close = m_editor->Close();
+    Show();
+    return close;
+}
+
 void LinkDialogView::Show()
 {
     ShowListRows(m_links, m_editor->GetLinkRows());
@@ -339,6 +347,13 @@ LinkControlDlg::LinkControlDlg(ForgeonProject& project, FormInterface& page, CWn
                     [this] { OnPlacement(false); });
 }
 
+void LinkControlDlg::ReadControls()
+{
+    LinkDialogView::ReadControls();
+    m_view.ReadTexts(PageEditor().States(),
+                     {PageLinkEditor::IDC_PRE_COLUMNS, PageLinkEditor::IDC_POST_COLUMNS});
+}
+
 void LinkControlDlg::OnPlacement(bool preLink)
 {
     ReadControls();
@@ -356,7 +371,7 @@ void LinkControlDlg::DoDataExchange(CDataExchange* pDX)
 
 void LinkControlDlg::OnOK()
 {
-    if (!UpdateData(TRUE))
+    if (!MayClose() || !UpdateData(TRUE))
         return;
     PageEditor().Ok(m_preColumns, m_postColumns);
     EndDialog(IDOK);

@@ -55,6 +55,8 @@ protected:
     static int RowOf(NMHDR* header);
     void Show();
     virtual void ReadControls();
+    // OK and Escape ask about a display name typed and not added.
+    bool MayClose() override;
 
     ControlStatesView m_view;
 
@@ -89,6 +91,10 @@ public:
 
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
+
+protected:
+    // The column counts typed are kept when the editor's state is shown again.
+    void ReadControls() override;
 
 private:
     PageLinkEditor& PageEditor() { return static_cast<PageLinkEditor&>(Editor()); }

@@ -85,8 +85,7 @@ ProcedureFieldInfoDlg::ProcedureFieldInfoDlg(ForgeonProject& project, Function& 
     MapControlRange(
         CBN_SELCHANGE, FunctionOutputFields::IDC_FIELD, FunctionOutputFields::IDC_FIELD,
         [this] { RunChoice(&FunctionOutputFields::ChooseField, FunctionOutputFields::IDC_FIELD); });
-    MapNotify(NM_DBLCLK, FunctionOutputFields::IDC_OUTPUT,
-              &ProcedureFieldInfoDlg::OnOutputDoubleClick);
+    MapRowSelection(FunctionOutputFields::IDC_OUTPUT, &ProcedureFieldInfoDlg::OnOutputSelected);
 }
 
 BOOL ProcedureFieldInfoDlg::OnInitDialog()
@@ -147,16 +146,24 @@ void ProcedureFieldInfoDlg::RunChoice(void (FunctionOutputFields::*command)(int)
     Show();
 }
 
-void ProcedureFieldInfoDlg::OnOutputDoubleClick(NMHDR* header, LRESULT* result)
+void ProcedureFieldInfoDlg::OnOutputSelected(int row)
 {
     ReadControls();
-    m_fields.DoubleClickRow(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+    m_fields.DoubleClickRow(row);
     Show();
-    *result = 0;
+}
+
+bool ProcedureFieldInfoDlg::MayClose()
+{
+    ReadControls();
+    const bool close = m_fields.Close();
+    Show();
+    return close;
 }
 
 void ProcedureFieldInfoDlg::Show()
 {
     ShowListRows(m_output, m_fields.GetOutputRows());
+    m_output.SetCurSel(m_fields.GetSelectedRow());
     m_view.Show(m_fields.States());
 }

@@ -19,11 +19,15 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
     FunctionOutputFields& Fields() { return m_fields; }
 
+protected:
+    // OK and Escape ask about an alias typed and not added.
+    bool MayClose() override;
+
 private:
     void Run(void (FunctionOutputFields::*command)());
     void RunChoice(void (FunctionOutputFields::*command)(int), int combo);
     void ReadControls();
-    void OnOutputDoubleClick(NMHDR* header, LRESULT* result);
+    void OnOutputSelected(int row);
     void Show();
 
     FunctionOutputFields m_fields;

@@ -73,6 +73,14 @@ void RefFieldDialog::ReadControls()
         m_editor.SelectType(type->GetCurSel());
 }
 
+bool RefFieldDialog::MayClose()
+{
+    ReadControls();
+    const bool close = m_editor.Close();
+    Show();
+    return close;
+}
+
 void RefFieldDialog::Show()
 {
     ShowListRows(m_list, m_editor.GetRows());

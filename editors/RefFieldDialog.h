@@ -19,6 +19,10 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
     RefFieldEditor& Editor() { return m_editor; }
 
+protected:
+    // OK and Escape ask about a field typed and not added.
+    bool MayClose() override;
+
 private:
     void Run(void (RefFieldEditor::*command)());
     void ReadControls();

@@ -95,13 +95,12 @@ BOOL VariableDlg::PreTranslateMessage(MSG* msg)
     return CDialog::PreTranslateMessage(msg);
 }
 
-void VariableDlg::OnOK()
+bool VariableDlg::MayClose()
 {
     Read();
     const bool close = m_editor.Close();
     Show();
-    if (close)
-        CDialog::OnOK();
+    return close;
 }
 
 void VariableDlg::OnHelp()

@@ -16,10 +16,13 @@ public:
                 CWnd* parent = nullptr);
 
     BOOL OnInitDialog() override;
-    // Enter in the name or default-value box adds; OK asks about a variable typed and not added.
+    // Enter in the name or default-value box adds.
     BOOL PreTranslateMessage(MSG* msg) override;
-    void OnOK() override;
     VariableEditor& Editor() { return m_editor; }
+
+protected:
+    // OK and Escape ask about a variable typed and not added.
+    bool MayClose() override;
 
 private:
     void Read();

@@ -11,8 +11,8 @@ const DialogTemplateRegistration warningTemplate{{
     {
         {WarningDlg::IDC_MESSAGE, ControlKind::Static,
          "Do you really want to delete the last UIControl? This will make the form invalid."},
-        {IDOK, ControlKind::DefPushButton, "Yes"},
-        {IDCANCEL, ControlKind::PushButton, "No"},
+        {IDOK, ControlKind::DefPushButton, "&Yes"},
+        {IDCANCEL, ControlKind::PushButton, "&No"},
     },
     0,
     Lay::Column({

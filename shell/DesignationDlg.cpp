@@ -137,12 +137,11 @@ BOOL DesignationDlg::PreTranslateMessage(MSG* msg)
     return ToolTipDialog::PreTranslateMessage(msg);
 }
 
-void DesignationDlg::OnOK()
+bool DesignationDlg::MayClose()
 {
     bool close = false;
     Run([this, &close] { close = m_roles.Close(); });
-    if (close)
-        CDialog::OnOK();
+    return close;
 }
 
 void DesignationDlg::OnRowSelected(int row)

@@ -32,7 +32,8 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
-    void OnOK() override;
+    // OK and Escape ask about a role typed and not added.
+    bool MayClose() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:

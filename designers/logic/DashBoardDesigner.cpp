@@ -466,7 +466,10 @@ void DashBoardDesigner::RemoveFunction()
         return;
     if (m_page.Get()->IsClassFunctionFieldUsed())
         AfxMessageBox("Can not delete Function as Function field is assigned to one of the cells");
-    else if (m_host.ConfirmWarning("Do you want to remove assigned function ?"))
+    else if (m_host.ConfirmWarning(NamedQuestion("Do you want to remove assigned function ?",
+                                                 invokation->GetFunction() != nullptr
+                                                     ? invokation->GetFunction()->GetFieldName()
+                                                     : CString())))
         m_page.Get()->RemoveFunctionReferences(invokation->GetFunction());
     RefreshFunctionLabel();
 }

@@ -17,6 +17,7 @@
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "platform/core/MessageBox.h"
 
@@ -259,7 +260,10 @@ void DashBoardPageDesigner::MoveDown()
 
 void DashBoardPageDesigner::RemovePlacement()
 {
-    if (DashBoard* dashBoard = SelectedDashBoard())
+    DashBoard* dashBoard = SelectedDashBoard();
+    if (dashBoard != nullptr &&
+        m_host.ConfirmWarning(
+            NamedQuestion("Do you want to remove the dashboard?", dashBoard->GetFormName())))
     {
         m_page.Get()->RemoveDashBoard(dashBoard);
         m_selectedPlacement = -1;
@@ -320,7 +324,12 @@ void DashBoardPageDesigner::RemoveProcedure()
     if (dashBoard == nullptr || m_showOnce ||
         m_page.Get()->GetDashBoardProcedureInvokation(dashBoard) == nullptr)
         return;
-    if (!m_host.ConfirmWarning("Do you want to remove the procedure for this dashboard?"))
+    const ProcedureInvokation* invokation =
+        m_page.Get()->GetDashBoardProcedureInvokation(dashBoard);
+    if (!m_host.ConfirmWarning(NamedQuestion(
+            "Do you want to remove the procedure for this dashboard?",
+            invokation->GetProcedure() != nullptr ? invokation->GetProcedure()->GetName()
+                                                  : CString())))
         return;
     m_page.Get()->RemoveDashBoardProcedureInvokation(dashBoard);
     FillPlacementDetails();
@@ -366,7 +375,8 @@ void DashBoardPageDesigner::Unpair()
     VariablePair* pair = m_page.Get()->FindDashBoardVariablePair(dashBoard, target);
     if (pair == nullptr ||
         !m_host.ConfirmWarning(
-            "Do you really want to remove the existing map of selected variables?"))
+            NamedQuestion("Do you really want to remove the existing map of selected variables?",
+                          target->GetFieldName())))
         return;
     m_page.Get()->RemoveDashBoardVariablePair(dashBoard, pair);
     FillPlacementDetails();

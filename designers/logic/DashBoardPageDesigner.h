@@ -84,9 +84,9 @@ public:
     void AddDashBoard();
     void MoveUp();
     void MoveDown();
-    // The Delete key in the placement list.
+    // The Delete key in the placement list: the selected placement goes once the user confirms.
     void RemovePlacement();
-    // A double click on a placement row.
+    // The placement list's selection moved to the row (-1: none).
     void SelectPlacement(int row);
     void ShowOnce();
     void UsingProcedure();

@@ -13,6 +13,7 @@
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "platform/core/MessageBox.h"
 
@@ -276,7 +277,8 @@ void MultiPageReportDesigner::Remove()
     VariablePair* pair = m_page->FindParameterMapping(m_currentReport, reportVariable);
     if (pair != nullptr &&
         m_host.ConfirmWarning(
-            "Do you really want to remove the existing map of selected variables?"))
+            NamedQuestion("Do you really want to remove the existing map of selected variables?",
+                          reportVariable->GetFieldName())))
         m_page->RemoveParameterMapping(m_currentReport, pair);
     m_selectedVariable = -1;
     RefreshVariables();
@@ -302,7 +304,9 @@ void MultiPageReportDesigner::RemoveProcedure()
     ApplicationReport* report = SelectedReport();
     if (report == nullptr || m_page->GetProcedureForReport(report) == nullptr)
         return;
-    if (m_host.ConfirmWarning("Do you want to remove the procedure for this dashboard?"))
+    if (m_host.ConfirmWarning(
+            NamedQuestion("Do you want to remove the procedure for this dashboard?",
+                          m_page->GetProcedureForReport(report)->GetName())))
         m_page->DeleteProcedureCallForReport(report);
     RefreshPages();
 }
@@ -348,7 +352,8 @@ void MultiPageReportDesigner::RemoveFieldRepresentation()
         AfxMessageBox("Please select the Field Representation");
         return;
     }
-    if (m_host.ConfirmWarning("Do you want to remove the field representation?"))
+    if (m_host.ConfirmWarning(NamedQuestion("Do you want to remove the field representation?",
+                                            CellOf(m_fieldRepRows, m_selectedFieldRep, 0))))
         m_page->DeleteFieldRep(fieldRep);
     m_selectedFieldRep = -1;
     RefreshFieldReps();

@@ -6,6 +6,7 @@
 #include "entities/TableAdapter.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
+#include "model/NamedQuestion.h"
 #include "platform/core/MessageBox.h"
 
 RDLCParamMapper::RDLCParamMapper(RDLCReport& report, TableAdapter& adapter)
@@ -89,7 +90,9 @@ void RDLCParamMapper::Remove()
         m_report.GetTableAdapterMapAt(m_report.FindTableAdapterMapIndex(&m_adapter));
     if (map == nullptr || m_selectedMap < 0 ||
         static_cast<std::size_t>(m_selectedMap) >= map->m_pairs.size() ||
-        AfxMessageBox("Do you really want to remove map?", MB_YESNO) != IDYES)
+        AfxMessageBox(
+            NamedQuestion("Do you really want to remove map?", CellOf(m_mapRows, m_selectedMap, 1)),
+            MB_YESNO) != IDYES)
         return;
     map->m_pairs.erase(map->m_pairs.begin() + m_selectedMap);
     m_selectedMap = -1;

@@ -14,6 +14,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
@@ -242,7 +243,11 @@ void RDLCReportDesigner::AssignRDLC()
 void RDLCReportDesigner::RemoveRDLC()
 {
     if (m_report == nullptr ||
-        AfxMessageBox("Do you really want to remove the assigned RDLC ?", MB_YESNO) != IDYES)
+        AfxMessageBox(NamedQuestion("Do you really want to remove the assigned RDLC ?",
+                                    m_report->GetRDLCInfo() != nullptr
+                                        ? m_report->GetRDLCInfo()->GetName()
+                                        : CString()),
+                      MB_YESNO) != IDYES)
         return;
     m_report->ClearTableAdapterMaps();
     m_report->SetRDLCInfo(nullptr);

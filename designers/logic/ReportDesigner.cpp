@@ -23,6 +23,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "model/TypedTexts.h"
@@ -430,7 +431,8 @@ void ReportDesigner::RemoveFunction()
 {
     if (m_report == nullptr || m_report->GetReportGroups().empty())
         return;
-    if (!AskYesNo("Do you really want to remove population function?"))
+    if (!AskYesNo(NamedQuestion("Do you really want to remove population function?",
+                                FunctionText(*m_report->GetReportGroups().front()))))
         return;
     m_report->DeleteAllReportGroups();
     m_currentGroup = nullptr;
@@ -488,7 +490,8 @@ void ReportDesigner::RemoveSubGroupFunction()
 
 void ReportDesigner::RemoveSelectedGroup(const char* question)
 {
-    if (GroupOfRow(m_selectedGroupRow) == nullptr || !AskYesNo(question))
+    if (GroupOfRow(m_selectedGroupRow) == nullptr ||
+        !AskYesNo(NamedQuestion(question, CellOf(m_groupRows, m_selectedGroupRow, 1))))
         return;
     m_report->DeleteReportGroupAt(m_selectedGroupRow + 1);
     m_currentGroup = nullptr;
@@ -822,8 +825,12 @@ void ReportDesigner::RemoveFromReport(const std::vector<int>& columnRows)
         if (row >= 0 && static_cast<std::size_t>(row) < columns.size())
             chosen.push_back(columns[row]);
     }
+    CString names;
+    for (const ReportField* column : chosen)
+        names += (names.IsEmpty() ? "" : "\", \"") + column->GetName();
     if (chosen.empty() ||
-        !m_host.ConfirmWarning("Do you really want to remove the Report field from Report ?"))
+        !m_host.ConfirmWarning(
+            NamedQuestion("Do you really want to remove the Report field from Report ?", names)))
         return;
     for (ReportField* column : chosen)
         m_currentGroup->RemoveReportField(column);

@@ -21,6 +21,7 @@
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "model/TypedTexts.h"
 #include "platform/core/MessageBox.h"
 
@@ -290,7 +291,9 @@ void ReportFieldSettings::RemoveFile()
         AfxMessageBox("No asp file attached to this field.");
         return;
     }
-    if (AfxMessageBox("Do you really want to remove the assigned asp file?", MB_YESNO) != IDYES)
+    if (AfxMessageBox(NamedQuestion("Do you really want to remove the assigned asp file?",
+                                    m_column.GetAspFile()->GetDefaultFileName()),
+                      MB_YESNO) != IDYES)
         return;
     m_column.ClearBindings();
     m_column.SetAspFile(nullptr);
@@ -335,7 +338,9 @@ void ReportFieldSettings::Unmap()
 {
     Variable* target = ItemAt(m_pageVariables, m_selectedPageVariable);
     if (target == nullptr ||
-        AfxMessageBox("Do you want to remove the assigned report variable ?", MB_OKCANCEL) != IDOK)
+        AfxMessageBox(NamedQuestion("Do you want to remove the assigned report variable ?",
+                                    target->GetFieldName()),
+                      MB_OKCANCEL) != IDOK)
         return;
     m_column.RemoveBindingForVariable(target);
     ShowLink();

@@ -86,3 +86,11 @@ std::vector<ControlStates::Shown> ControlStates::ShownIn(const std::vector<int>&
         shown.push_back({GetText(id), IsChecked(id), GetSelection(id)});
     return shown;
 }
+
+CString CellOf(const std::vector<ListRow>& rows, int row, int column)
+{
+    if (row < 0 || row >= static_cast<int>(rows.size()) || column < 0 ||
+        column >= static_cast<int>(rows[static_cast<std::size_t>(row)].cells.size()))
+        return {};
+    return rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)];
+}

@@ -68,6 +68,9 @@ struct ListRow
     int data = 0;
 };
 
+// The text of a row's cell, to name the row in a question; empty outside the rows.
+CString CellOf(const std::vector<ListRow>& rows, int row, int column);
+
 // A list's columns: headings and widths in 64ths of the control width.
 struct ListColumn
 {

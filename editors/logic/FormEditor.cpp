@@ -8,6 +8,7 @@
 #include "entities/Form.h"
 #include "model/Field.h"
 #include "model/NameUtilities.h"
+#include "model/NamedQuestion.h"
 #include "model/RefField.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
@@ -182,7 +183,9 @@ void FormEditor::RemoveReport()
 {
     if (m_form == nullptr || m_form->GetReport() == nullptr)
         return;
-    if (AfxMessageBox("Do you want to remove the existing report ?", MB_OKCANCEL) != IDOK)
+    if (AfxMessageBox(NamedQuestion("Do you want to remove the existing report ?",
+                                    m_form->GetReport()->GetFormName()),
+                      MB_OKCANCEL) != IDOK)
         return;
     m_form->RemoveReport();
     ShowReport();

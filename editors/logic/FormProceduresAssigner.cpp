@@ -7,6 +7,7 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/ProcedureTable.h"
 #include "entities/UniquenessProcedureTable.h"
+#include "model/NamedQuestion.h"
 #include "platform/core/MessageBox.h"
 
 #include <memory>
@@ -156,9 +157,14 @@ void FormProceduresAssigner::Remove()
         AfxMessageBox("Please select the procedure type.");
         return;
     }
-    if (m_page == nullptr || !FindEntry(*m_page, m_table, roles[type].kind).exists)
+    const Entry entry = m_page != nullptr ? FindEntry(*m_page, m_table, roles[type].kind) : Entry{};
+    if (!entry.exists)
         return;
-    if (AfxMessageBox(roles[type].removeQuestion, MB_YESNO) == IDYES)
+    const Procedure* procedure =
+        entry.invocation != nullptr ? entry.invocation->GetProcedure() : nullptr;
+    if (AfxMessageBox(NamedQuestion(roles[type].removeQuestion,
+                                    procedure != nullptr ? procedure->GetName() : CString()),
+                      MB_YESNO) == IDYES)
     {
         RemoveEntry(*m_page, m_table, roles[type].kind);
         RefreshStatics();

@@ -13,6 +13,7 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "platform/core/MessageBox.h"
 
 namespace
@@ -124,7 +125,9 @@ void FunctionAssignment::Unmap()
     Parameter* parameter =
         function != nullptr ? ItemAt(function->GetParameters(), m_selectedParameter) : nullptr;
     if (parameter == nullptr ||
-        AfxMessageBox("Do you really want to remove the mapping?", MB_YESNO) != IDYES)
+        AfxMessageBox(
+            NamedQuestion("Do you really want to remove the mapping?", parameter->GetFieldName()),
+            MB_YESNO) != IDYES)
         return;
     m_invokation->RemoveParameterMap(
         m_invokation->FindParameterMapByName(parameter->GetFieldName()));

@@ -7,8 +7,10 @@
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 namespace
@@ -184,7 +186,9 @@ void FunctionOutputFields::Delete()
     ProcedureFieldInfo* column = m_function.GetProcedureFieldInfoAt(m_selectedRow);
     if (column == nullptr)
         return;
-    if (AfxMessageBox("Do you want to delete output field?", MB_OKCANCEL) == IDOK &&
+    if (AfxMessageBox(NamedQuestion("Do you want to delete output field?",
+                                    CellOf(m_outputRows, m_selectedRow, 0)),
+                      MB_OKCANCEL) == IDOK &&
         m_project.CanRemoveFunctionField(&m_function, column->GetField(), true))
     {
         if (m_prepared == column)
@@ -193,6 +197,22 @@ void FunctionOutputFields::Delete()
         FillOutput();
     }
     Clear();
+}
+
+bool FunctionOutputFields::Close()
+{
+    const CString name = m_states.GetText(IDC_ALIAS_NAME);
+    const bool update = m_states.GetText(IDC_ALIAS_ADD) == "Update";
+    const ProcedureFieldInfo* selected = m_function.GetProcedureFieldInfoAt(m_selectedRow);
+    if (!m_aliasMode || (update && selected != nullptr && selected->GetField() != nullptr &&
+                         selected->GetField()->GetFieldName() == name))
+        return true;
+    return TakeOrDropTypedText("alias field", name, update,
+                               [this]
+                               {
+                                   AddOrUpdateAlias();
+                                   return m_states.GetText(IDC_ALIAS_NAME).IsEmpty();
+                               });
 }
 
 void FunctionOutputFields::Clear()

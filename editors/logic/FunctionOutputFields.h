@@ -41,6 +41,7 @@ public:
     ControlStates& States() { return m_states; }
     const std::vector<ListRow>& GetOutputRows() const { return m_outputRows; }
     bool IsAliasMode() const { return m_aliasMode; }
+    int GetSelectedRow() const { return m_selectedRow; }
     // The column the next "Add" stores or the double-clicked one; null for none.
     const ProcedureFieldInfo* GetPrepared() const { return m_prepared; }
 
@@ -55,6 +56,10 @@ public:
     void DoubleClickRow(int row);
     void Delete();
     void Clear();
+    // OK and Escape: an alias name typed and not added (or, for the alias shown, not updated) is
+    // added on Yes, dropped on No; Cancel, or an alias that cannot be added, keeps the dialog
+    // open. True when it may close.
+    bool Close();
 
 private:
     Table* ChosenTable() const;

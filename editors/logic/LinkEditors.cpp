@@ -9,7 +9,9 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "model/ProjectNameCheck.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -101,7 +103,9 @@ void MenuPicker::Assign()
 
 void MenuPicker::Remove()
 {
-    if (m_chosen == nullptr || AfxMessageBox("Do you want to remove the menu?", MB_YESNO) != IDYES)
+    if (m_chosen == nullptr ||
+        AfxMessageBox(NamedQuestion("Do you want to remove the menu?", m_chosen->GetName()),
+                      MB_YESNO) != IDYES)
         return;
     m_chosen = nullptr;
     ShowChoice(nullptr);
@@ -301,6 +305,20 @@ CString LinkEditor::IdOfCaptionTakenBy(const CString&) const
     return "";
 }
 
+bool LinkEditor::Close()
+{
+    const CString caption = m_states.GetText(IDC_CAPTION);
+    const bool update = IsUpdateMode() && m_editedLink != nullptr;
+    if (update && m_editedLink->GetCaption() == caption)
+        return true;
+    return TakeOrDropTypedText("link", caption, update,
+                               [this]
+                               {
+                                   AddOrUpdate();
+                                   return m_states.GetText(IDC_CAPTION).IsEmpty();
+                               });
+}
+
 void LinkEditor::Clear()
 {
     m_states.SetText(IDC_CAPTION, "");
@@ -357,7 +375,9 @@ void LinkEditor::AssignVariable()
 void LinkEditor::RemoveVariable()
 {
     if (m_selectedMenuVariable < 0 ||
-        AfxMessageBox("Do you really want to delete selected entry?", MB_YESNO) != IDYES)
+        AfxMessageBox(NamedQuestion("Do you really want to delete selected entry?",
+                                    CellOf(m_menuVariableRows, m_selectedMenuVariable, 1)),
+                      MB_YESNO) != IDYES)
         return;
     if (m_editedLink != nullptr && m_chosenMenu != nullptr &&
         m_chosenMenu->GetAspFile() != nullptr &&
@@ -437,7 +457,7 @@ std::vector<CString> PageLinkEditor::LinkCells(const LinkControl& link) const
 
 void PageLinkEditor::OpenExtra()
 {
-    m_title = " Linkcontrol settings" + m_page.GetFormName();
+    m_title = "Linkcontrol settings for " + m_page.GetFormName();
     m_states.SetText(IDC_PRE_COLUMNS,
                      CString(std::to_string(m_page.GetPreLinkColumnCount()).c_str()));
     m_states.SetText(IDC_POST_COLUMNS,
@@ -462,7 +482,10 @@ void PageLinkEditor::ClickLink(int row)
 void PageLinkEditor::Delete()
 {
     const int row = GetSelectedLink();
-    if (row < 0 || AfxMessageBox("Do you really want to delete selected entry?", MB_YESNO) != IDYES)
+    if (row < 0 ||
+        AfxMessageBox(NamedQuestion("Do you really want to delete selected entry?",
+                                    Links()[static_cast<std::size_t>(row)]->GetCaption()),
+                      MB_YESNO) != IDYES)
         return;
     LinkControl* link = Links()[static_cast<std::size_t>(row)];
     if (row < PreLinkCount())
@@ -580,7 +603,10 @@ void FieldLinkEditor::OpenExtra()
 void FieldLinkEditor::Delete()
 {
     const int row = GetSelectedLink();
-    if (row < 0 || AfxMessageBox("Do you really want to delete link?", MB_YESNO) != IDYES)
+    if (row < 0 ||
+        AfxMessageBox(NamedQuestion("Do you really want to delete link?",
+                                    Links()[static_cast<std::size_t>(row)]->GetCaption()),
+                      MB_YESNO) != IDYES)
         return;
     m_data.RemoveLinkControlAt(row);
     Clear();

@@ -113,6 +113,10 @@ public:
     // ">": takes the selected target variable's pair away after asking.
     void RemoveVariable();
     void ToggleAdvanced();
+    // OK and Escape: a display name typed and not added (or, for the link shown, not updated)
+    // is added on Yes, dropped on No; Cancel, or a link that cannot be added, keeps the dialog
+    // open. True when it may close.
+    bool Close();
 
 protected:
     LinkEditor(FormInterface& page, ChooseLinkMenu choose);

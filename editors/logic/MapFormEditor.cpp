@@ -12,6 +12,7 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "model/RefField.h"
 #include "model/Relation.h"
 #include "model/Table.h"
@@ -515,7 +516,8 @@ Field* MapFormEditor::FieldOfRow(int row) const
 void MapFormEditor::RemoveField()
 {
     if (m_mapForm == nullptr || m_selectedField < 0 ||
-        !m_host.ConfirmWarning("Do you really want to remove the selected field?"))
+        !m_host.ConfirmWarning(NamedQuestion("Do you really want to remove the selected field?",
+                                             CellOf(m_fieldRows, m_selectedField, 1))))
         return;
     Field* field = FieldOfRow(m_selectedField);
     if (field == nullptr)
@@ -548,7 +550,9 @@ void MapFormEditor::RemoveField()
 void MapFormEditor::RemoveInputField()
 {
     if (m_mapForm == nullptr || m_selectedInput < 0 ||
-        !m_host.ConfirmWarning("Do you really want to remove the selected input field?"))
+        !m_host.ConfirmWarning(
+            NamedQuestion("Do you really want to remove the selected input field?",
+                          CellOf(m_inputRows, m_selectedInput, 1))))
         return;
     FieldRep* control = ItemAt(ShownInputs(), m_selectedInput);
     if (control == nullptr)
@@ -626,7 +630,8 @@ void MapFormEditor::FormProcedures()
 void MapFormEditor::RemoveReport()
 {
     if (m_mapForm == nullptr || m_mapForm->GetReport() == nullptr ||
-        !m_host.ConfirmWarning(" Do you want to remove the existing report ?"))
+        !m_host.ConfirmWarning(NamedQuestion(" Do you want to remove the existing report ?",
+                                             m_mapForm->GetReport()->GetFormName())))
         return;
     m_mapForm->RemoveReport();
     ShowReport();

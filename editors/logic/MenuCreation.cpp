@@ -7,6 +7,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/NamedQuestion.h"
 #include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
@@ -245,8 +246,10 @@ void MenuCreation::RemoveFile()
     Menu* menu = m_selected;
     AspFile* file = menu != nullptr ? menu->GetAspFile() : nullptr;
     if (file == nullptr ||
-        AfxMessageBox("Do you really want to remove the assigned file for the selected menu?",
-                      MB_YESNO) != IDYES)
+        AfxMessageBox(
+            NamedQuestion("Do you really want to remove the assigned file for the selected menu?",
+                          file->GetDefaultFileName()),
+            MB_YESNO) != IDYES)
         return;
     menu->SetAspFile(nullptr);
     file->RemoveMenu(menu);

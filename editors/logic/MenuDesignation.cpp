@@ -5,6 +5,7 @@
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -101,7 +102,9 @@ void MenuDesignation::Assign()
 void MenuDesignation::Unassign()
 {
     if (m_role == nullptr || m_role->GetMenuAt(m_selectedRow) == nullptr ||
-        AfxMessageBox("Do you want to remove menu for role?", MB_OKCANCEL) != IDOK)
+        AfxMessageBox(NamedQuestion("Do you want to remove menu for role?",
+                                    m_role->GetMenuAt(m_selectedRow)->GetFullName()),
+                      MB_OKCANCEL) != IDOK)
         return;
     m_role->RemoveMenuAt(m_selectedRow);
     RefreshTicks();

@@ -7,6 +7,7 @@
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
+#include "model/NamedQuestion.h"
 #include "platform/core/MessageBox.h"
 
 #include <utility>
@@ -176,7 +177,8 @@ void MenuInterfaceFiles::Remove()
 {
     Menu* top = m_file != nullptr ? m_file->GetTopMenu() : nullptr;
     if (top == nullptr ||
-        AfxMessageBox("Do you really want to remove Top menu?", MB_YESNO) != IDYES)
+        AfxMessageBox(NamedQuestion("Do you really want to remove Top menu?", top->GetName()),
+                      MB_YESNO) != IDYES)
         return;
     m_file->DeleteTopMenuVariableMaps();
     top->RemoveAspFile(m_file);
@@ -305,7 +307,9 @@ void MenuParameterMapping::Unmap()
 {
     const Variable* menuVariable = ItemAt(m_menuVariables, m_row);
     if (m_item == nullptr || menuVariable == nullptr ||
-        AfxMessageBox("Do you want to remove the mapping?", MB_YESNO) != IDYES)
+        AfxMessageBox(
+            NamedQuestion("Do you want to remove the mapping?", menuVariable->GetFieldName()),
+            MB_YESNO) != IDYES)
         return;
     m_item->RemoveVariablePairOfMenuFileVariable(menuVariable);
     FillRows();

@@ -2,10 +2,12 @@
 
 #include "entities/FormInterface.h"
 #include "model/Field.h"
+#include "model/NamedQuestion.h"
 #include "model/ProjectNameCheck.h"
 #include "model/RefField.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 RefFieldEditor::RefFieldEditor(FormInterface& page, Table* table) : m_page(page), m_table(table) {}
@@ -156,12 +158,27 @@ void RefFieldEditor::AddOrUpdate()
 void RefFieldEditor::Delete()
 {
     RefField* refField = SelectedRefField();
-    if (refField == nullptr ||
-        AfxMessageBox("Do you want to delete the field?", MB_OKCANCEL) != IDOK)
+    if (refField == nullptr || AfxMessageBox(NamedQuestion("Do you want to delete the field?",
+                                                           refField->GetField()->GetFieldName()),
+                                             MB_OKCANCEL) != IDOK)
         return;
     m_page.RemoveRefField(refField);
     FillList();
     Clear();
+}
+
+bool RefFieldEditor::Close()
+{
+    const CString name = m_states.GetText(NameBox);
+    const RefField* selected = SelectedRefField();
+    if (selected != nullptr && selected->GetField()->GetFieldName() == name)
+        return true;
+    return TakeOrDropTypedText("field", name, selected != nullptr,
+                               [this]
+                               {
+                                   AddOrUpdate();
+                                   return m_states.GetText(NameBox).IsEmpty();
+                               });
 }
 
 void RefFieldEditor::Clear()

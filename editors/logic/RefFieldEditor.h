@@ -49,6 +49,10 @@ public:
     void Delete();
     // Empty name, type "int", no selection, "Add", Delete disabled.
     void Clear();
+    // OK and Escape: a name typed and not added (or, for the field shown, not updated) is added
+    // on Yes, dropped on No; Cancel, or a field that cannot be added, keeps the dialog open. True
+    // when it may close.
+    bool Close();
 
 private:
     std::vector<RefField*> TableRefFields() const;

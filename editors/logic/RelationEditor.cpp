@@ -3,6 +3,7 @@
 #include "editors/logic/EditorHost.h"
 #include "entities/Procedure.h"
 #include "model/Field.h"
+#include "model/NamedQuestion.h"
 #include "model/Relation.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
@@ -169,7 +170,8 @@ void RelationEditor::DeleteRelation()
     if (m_selectedRow < 0 ||
         static_cast<std::size_t>(m_selectedRow) >= m_procedure.GetRelations().size())
         return;
-    if (!m_host.ConfirmWarning("Do you want to delete the Relation ?"))
+    if (!m_host.ConfirmWarning(NamedQuestion("Do you want to delete the Relation ?",
+                                             CellOf(m_rows, m_selectedRow, 0))))
         return;
     m_procedure.RemoveRelationAt(m_selectedRow);
     RefreshRows();

@@ -14,6 +14,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
@@ -283,7 +284,9 @@ void TransactionEditor::RemoveTable()
     if (m_transaction == nullptr || m_selectedTable < 0 ||
         m_selectedTable >= static_cast<int>(m_tableRows.size()))
         return;
-    if (AfxMessageBox("Do you really want to delete table?", MB_YESNO) != IDYES)
+    if (AfxMessageBox(NamedQuestion("Do you really want to delete table?",
+                                    CellOf(m_tableRows, m_selectedTable, 1)),
+                      MB_YESNO) != IDYES)
         return;
     if (m_selectedTable == 0)
         m_transaction->RemoveBasicTable();

@@ -1,11 +1,11 @@
 #include "platform/ui/Dialog.h"
 
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/QtGeometry.h"
 #include "platform/ui/QtText.h"
 
 #include <QCoreApplication>
 #include <QDialog>
-#include <QFontMetrics>
 
 #include <algorithm>
 #include <utility>
@@ -33,14 +33,7 @@ public:
     {
         QSize hint = QDialog::sizeHint();
         if (isWindow() && !windowTitle().isEmpty())
-        {
-            QFont titleFont = font();
-            titleFont.setBold(true);
-            constexpr int kTitleBarFrame = 140;
-            hint.setWidth(
-                std::max(hint.width(), QFontMetrics(titleFont).horizontalAdvance(windowTitle()) +
-                                           kTitleBarFrame));
-        }
+            hint.setWidth(std::max(hint.width(), TitleBarWidth(*this)));
         return hint;
     }
 
@@ -185,7 +178,7 @@ BOOL CDialog::OnCmdMsg(UINT id, int code)
 
 void CDialog::OnOK()
 {
-    if (UpdateData(TRUE))
+    if (MayClose() && UpdateData(TRUE))
     {
         EndDialog(IDOK);
     }
@@ -193,5 +186,8 @@ void CDialog::OnOK()
 
 void CDialog::OnCancel()
 {
-    EndDialog(IDCANCEL);
+    if (MayClose())
+    {
+        EndDialog(IDCANCEL);
+    }
 }

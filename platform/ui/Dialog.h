@@ -44,9 +44,15 @@ public:
     BOOL OnCmdMsg(UINT id, int code) override;
 
 protected:
-    // Saves the controls into the members and ends with IDOK; stays open when a check fails.
+    // Saves the controls into the members and ends with IDOK; stays open when a check fails or
+    // MayClose refuses.
     virtual void OnOK();
+    // Ends with IDCANCEL unless MayClose refuses.
     virtual void OnCancel();
+    // Asked before OK or Cancel (Escape, the close box) ends the dialog: a dialog whose boxes add
+    // to its list takes or drops, as the user answers, what was typed there and not yet taken.
+    // False keeps the dialog open.
+    virtual bool MayClose() { return true; }
 
 private:
     // Makes the widget and its controls; FALSE when the template is unknown.

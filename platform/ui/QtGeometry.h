@@ -3,8 +3,10 @@
 #include "platform/ui/Geometry.h"
 
 #include <QAbstractScrollArea>
+#include <QFontMetrics>
 #include <QPoint>
 #include <QRect>
+#include <QWidget>
 
 // Rectangles cross into Qt with their exclusive right and bottom edges kept.
 inline QRect ToQRect(const RECT& rect)
@@ -28,4 +30,13 @@ inline CPoint FromQPoint(const QPoint& point)
 inline QPoint ViewportOffset(const QAbstractScrollArea* area)
 {
     return area->viewport()->mapTo(area, QPoint(0, 0));
+}
+
+// The width a window needs to show its whole title beside the title bar's icon and buttons.
+inline int TitleBarWidth(const QWidget& window)
+{
+    QFont titleFont = window.font();
+    titleFont.setBold(true);
+    constexpr int kTitleBarFrame = 140;
+    return QFontMetrics(titleFont).horizontalAdvance(window.windowTitle()) + kTitleBarFrame;
 }

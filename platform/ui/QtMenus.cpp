@@ -132,14 +132,19 @@ public:
     }
 
 private:
-    // The palette of the owner-drawn items' colours: menu text on the face colour.
+    // The palette of the owner-drawn items' colours: menu text on the face colour, a disabled
+    // item's text grayed.
     static QPalette MenuPalette(QPalette palette)
     {
         for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
             palette.setColor(role, ToQColor(GetSysColor(COLOR_3DFACE)));
         for (const QPalette::ColorRole role :
              {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, ToQColor(GetSysColor(COLOR_MENUTEXT)));
+        {
+            for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+                palette.setColor(group, role, ToQColor(GetSysColor(COLOR_MENUTEXT)));
+            palette.setColor(QPalette::Disabled, role, ToQColor(GetSysColor(COLOR_GRAYTEXT)));
+        }
         palette.setColor(QPalette::Highlight, ToQColor(GetSysColor(COLOR_HIGHLIGHT)));
         palette.setColor(QPalette::HighlightedText, ToQColor(GetSysColor(COLOR_HIGHLIGHTTEXT)));
         return palette;

@@ -1,12 +1,15 @@
 #include "platform/ui/QtMessageBox.h"
 
 #include "platform/core/MessageBox.h"
+#include "platform/ui/QtGeometry.h"
 #include "platform/ui/WinApp.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include <utility>
 #include <vector>
@@ -80,6 +83,11 @@ std::unique_ptr<QMessageBox> CreateMessageBox(const std::string& text, UINT type
             box->setEscapeButton(button);
         }
     }
+    // A short message leaves the box wide enough for the whole title (after the icon, which
+    // lays the box out anew).
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(TitleBarWidth(*box), 0), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     return box;
 }
 

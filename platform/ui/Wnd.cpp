@@ -672,9 +672,13 @@ void CWnd::MapRowSelection(UINT id, std::function<void(int row)> handler)
 {
     auto shared = std::make_shared<std::function<void(int)>>(std::move(handler));
     MapNotifyRange(LVN_ITEMCHANGED, id, id,
-                   [this, shared](NMHDR* header, LRESULT* result)
+                   [this, id, shared](NMHDR* header, LRESULT* result)
                    {
                        *result = 0;
+                       // The panel takes the focus from the list: the row it shows stays
+                       // highlighted.
+                       if (CWnd* list = GetDlgItem(static_cast<int>(id)))
+                           list->ModifyStyle(0, LVS_SHOWSELALWAYS);
                        const auto* change = reinterpret_cast<NMLISTVIEW*>(header);
                        if ((change->uNewState & LVIS_SELECTED) != 0 &&
                            (change->uOldState & LVIS_SELECTED) == 0 &&

@@ -333,7 +333,8 @@ protected:
     // The selection of list control id moved to a row (LVN_ITEMCHANGED), by a click, a key or
     // code, or a click left no row (-1, NM_CLICK); of tree control id, to an item or none
     // (TVN_SELCHANGED). A move made while this window handles another message (a handler
-    // showing its rows again) is its own and not told.
+    // showing its rows again) is its own and not told. The list shows its selected row while
+    // the panel that follows it has the focus (LVS_SHOWSELALWAYS).
     void MapRowSelection(UINT id, std::function<void(int row)> handler);
     void MapItemSelection(UINT id, std::function<void(TreeItem* item)> handler);
 

@@ -350,8 +350,9 @@ TEST_F(ControlDialogsTest, ReferenceFieldsAreAddedUpdatedAndDeleted)
     ScriptedMessageBoxes boxes{IDOK, IDOK};
     RefFieldDialog dialog(*form, table);
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(boxes.ShownTexts(), (std::vector<std::string>{"Field with this name exists.",
-                                                            "Do you want to delete the field?"}));
+    EXPECT_EQ(boxes.ShownTexts(),
+              (std::vector<std::string>{"Field with this name exists.",
+                                        "Do you want to delete the field \"Total\"?"}));
     ASSERT_EQ(form->GetRefFields().size(), 1u);
     EXPECT_EQ(std::string(form->GetRefFields()[0]->GetField()->GetFieldName()), "Region");
 }

@@ -97,7 +97,7 @@ TEST_F(LinkDialogsTest, PageLinksAreAddedMovedMappedAndDeleted)
         {
             CString title;
             dialog.GetWindowText(title);
-            EXPECT_EQ(title, " Linkcontrol settingsinvoices");
+            EXPECT_EQ(title, "Linkcontrol settings for invoices");
             EXPECT_EQ(GapBelow(dialog, LinkEditor::IDC_ADVANCED), 10);
             EXPECT_FALSE(AreaShown(dialog));
 
@@ -151,7 +151,7 @@ TEST_F(LinkDialogsTest, PageLinksAreAddedMovedMappedAndDeleted)
     LinkControlDlg dialog(open.Project(), *invoices);
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(boxes.ShownTexts().size(), 2u);
-    EXPECT_EQ(boxes.ShownTexts()[0], "Do you really want to delete selected entry?");
+    EXPECT_EQ(boxes.ShownTexts()[0], "Do you really want to delete selected entry \"First\"?");
     EXPECT_EQ(dialogs.UnscriptedCount(), 0u);
     EXPECT_EQ(dialogs.Shown(), (std::vector<UINT>{197, 294, 294}));
     EXPECT_EQ(invoices->GetPreLinkColumnCount(), 3);

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 TEST(WriteDialogsTest, WarningShowsTheCallersMessageAndYesGoesAhead)
@@ -41,6 +43,40 @@ TEST(WriteDialogsTest, WarningShowsTheCallersMessageAndYesGoesAhead)
         EXPECT_EQ(warning.DoModal(), c.result) << c.message;
         EXPECT_EQ(shown, c.message);
         EXPECT_EQ(caption, "KestraneWeavo Warning.");
+    }
+}
+
+TEST(WriteDialogsTest, WarningAnswersAltYAltNAndEnterByKey)
+{
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        INT_PTR result;
+    } cases[] = {
+        {Qt::Key_N, Qt::AltModifier, IDCANCEL},
+        {Qt::Key_Y, Qt::AltModifier, IDOK},
+        {Qt::Key_Return, Qt::NoModifier, IDOK},
+        {Qt::Key_Escape, Qt::NoModifier, IDCANCEL},
+    };
+    for (const auto& c : cases)
+    {
+        ScriptedDialogs dialogs;
+        dialogs.Answer(
+            [&c](CDialog& dialog, DialogDriver&)
+            {
+                QWidget* window = dialog.GetSafeHwnd();
+                window->activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+                QWidget* focus = window->focusWidget() != nullptr ? window->focusWidget() : window;
+                QTest::keyClick(focus, c.key, c.modifiers);
+                // A mnemonic clicks its button as a click shown pressed does, a moment later.
+                for (int wait = 0; wait < 100 && dialog.IsEnded() == FALSE; ++wait)
+                    QTest::qWait(10);
+            });
+        WarningDlg warning;
+        warning.m_message = "Do you want to alter existing DataBase ?";
+        EXPECT_EQ(warning.DoModal(), c.result) << c.key;
     }
 }
 

@@ -1,10 +1,12 @@
 #include "designers/DashBoadCellInfoDlg.h"
 #include "designers/DashBoardDlg.h"
+#include "designers/DashBoardPageDlg.h"
 #include "designers/GridDlgs.h"
 #include "designers/logic/DashBoardDesigner.h"
 #include "editors/MenuDlg.h"
 #include "editors/TableDialog.h"
 #include "editors/ViewEditorHost.h"
+#include "editors/WarningDlg.h"
 #include "editors/logic/TableDesigner.h"
 #include "editors/logic/VariableEditor.h"
 #include "entities/Form.h"
@@ -12,6 +14,7 @@
 #include "entities/Variable.h"
 #include "model/Module.h"
 #include "model/Table.h"
+#include "shell/ForgeonView.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QApplication>
@@ -125,6 +128,31 @@ void DashBoardRemovesData(RunningProgram& program, Seen& seen)
                    DashBoardDesigner::IDC_SELECTED_COLUMN, DashBoardDesigner::IDC_REMOVE_DATA, IDNO,
                    seen);
 }
+// The module's two dashboards placed on a new dashboard page; Down from the first, then the
+// Delete key answered Cancel in the warning dialog. The panel reads the placements left.
+void PlacementRemoved(RunningProgram& program, Seen& seen)
+{
+    program.Frame().GetTreeView()->EditEntity(RightPane::DashBoardPageView, nullptr);
+    auto& view = dynamic_cast<DashBoardPageDlg&>(
+        *program.Frame().GetRightPaneView(RightPane::DashBoardPageView));
+    DialogDriver user(view);
+    for (int index : {0, 1})
+    {
+        ASSERT_TRUE(user.Select(DashBoardPageDesigner::IDC_DASHBOARDS, index));
+        ASSERT_TRUE(user.Click(DashBoardPageDesigner::IDC_ADD));
+    }
+    ASSERT_TRUE(user.ClickListRow(DashBoardPageDesigner::IDC_PLACEMENTS, 0));
+    ASSERT_TRUE(user.PressKey(DashBoardPageDesigner::IDC_PLACEMENTS, VK_DOWN));
+    program.dialogs.Answer(
+        [&seen](CDialog&, DialogDriver& warning)
+        {
+            seen.questions.emplace_back(warning.GetText(WarningDlg::IDC_MESSAGE).GetString());
+            warning.PressCancel();
+        });
+    ASSERT_TRUE(user.PressKey(DashBoardPageDesigner::IDC_PLACEMENTS, VK_DELETE));
+    for (const ListRow& row : view.GetDesigner()->GetPlacementRows())
+        seen.panel += row.cells[0] + ";";
+}
 } // namespace
 
 TEST(KeyedSelectionViewTest, ACommandActsOnTheRowAKeyHighlightedAndItsQuestionNamesIt)
@@ -145,6 +173,10 @@ TEST(KeyedSelectionViewTest, ACommandActsOnTheRowAKeyHighlightedAndItsQuestionNa
          DashBoardRemovesData,
          "Hello",
          {"Do you really want to erase the data \"TD_(TR0,TD1)_Hello\"?"}},
+        {"dashboard page designer",
+         PlacementRemoved,
+         "BaseModule_Dashboard;Project_Dashboard;",
+         {"Do you want to remove the dashboard \"Project_Dashboard\"?"}},
     };
     for (const auto& each : cases)
     {

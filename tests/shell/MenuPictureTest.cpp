@@ -1,10 +1,14 @@
+#include "model/Module.h"
 #include "platform/ui/RecentFileList.h"
 #include "platform/ui/SystemSettings.h"
+#include "shell/ForgeonView.h"
+#include "shell/logic/ProjectTreeLayout.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -64,4 +68,41 @@ TEST(MenuPictureTest, TheFileMenuHasAFrameRoomAfterItsShortcutsAndAReadableRecen
         for (int y = row.top(); y <= row.bottom(); ++y)
             text += IsNear(shot.pixelColor(x, y), GetSysColor(COLOR_MENUTEXT)) ? 1 : 0;
     EXPECT_GT(text, 20);
+}
+
+// The search reports' context menu with nothing to paste: "Paste Search Report" in the gray text
+// colour, "Create Search Report" in the menu's text colour.
+TEST(MenuPictureTest, AGrayedEntryOfTheTreesContextMenuIsDrawnGrayed)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    QImage shot;
+    QRect rows[2];
+    QTimer::singleShot(0,
+                       [&shot, &rows]
+                       {
+                           auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                           if (popup == nullptr)
+                               return;
+                           shot = popup->grab().toImage();
+                           for (int index : {0, 1})
+                               rows[index] = popup->actionGeometry(popup->actions().at(index));
+                           popup->close();
+                       });
+    ForgeonView& view = *program.Frame().GetTreeView();
+    Module& base = *program.Project().GetBaseModule();
+    view.ShowContextMenu(static_cast<HTREEITEM>((*base.GetTreeItems())[TreeSlot::SearchReports]),
+                         CPoint(10, 10));
+    ASSERT_FALSE(shot.isNull());
+    const auto count = [&shot](const QRect& row, COLORREF colour)
+    {
+        int pixels = 0;
+        for (int x = row.left(); x < row.right(); ++x)
+            for (int y = row.top(); y <= row.bottom(); ++y)
+                pixels += IsNear(shot.pixelColor(x, y), colour) ? 1 : 0;
+        return pixels;
+    };
+    EXPECT_GT(count(rows[0], GetSysColor(COLOR_MENUTEXT)), 20);
+    EXPECT_EQ(count(rows[1], GetSysColor(COLOR_MENUTEXT)), 0);
+    EXPECT_GT(count(rows[1], GetSysColor(COLOR_GRAYTEXT)), 20);
 }

@@ -319,7 +319,7 @@ TEST(PageEditorViewsTest, AMapFormIsBuiltInTheEditorAndStoredWithItsTreeItem)
         [](CDialog& dialog, DialogDriver& warning)
         {
             ASSERT_EQ(WarningDlg::IDD, dialog.GetTemplateId());
-            EXPECT_EQ("Do you really want to remove the selected field?",
+            EXPECT_EQ("Do you really want to remove the selected field \"author_id\"?",
                       warning.GetText(WarningDlg::IDC_MESSAGE));
             EXPECT_TRUE(warning.PressOk());
         });

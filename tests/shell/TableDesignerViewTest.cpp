@@ -7,6 +7,8 @@
 #include "model/Field.h"
 #include "model/Table.h"
 #include "model/TableFormCreator.h"
+#include "platform/ui/DC.h"
+#include "platform/ui/SystemSettings.h"
 #include "shell/ForgeonView.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/platform/ui/TextInk.h"
@@ -254,4 +256,34 @@ TEST(TableDesignerViewTest, AFieldDeletedFromTheTreeAfterATableShowsItsTableWith
     ASSERT_TRUE(DialogDriver(view).Click(TableDesigner::IDC_OK));
     EXPECT_EQ(tree.GetItemText(phone), "phone");
     EXPECT_NE(nullptr, FindTreeItem(tree, tree.GetRootItem(), "supplier"));
+}
+
+// A click on a field's row loads it into the panel, which takes the focus: the row stays
+// highlighted, in the window text on the 3-D face colour.
+TEST(TableDesignerViewTest, TheRowTheFirstClickLoadsStaysHighlightedWhileThePanelHasTheFocus)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    Table* table = program.Project().GetBaseModule()->GetMasterTables().front();
+    program.Frame().EditTable(table, Table::masterKind);
+    TableDialog& view = TableView(program);
+    DialogDriver user(view);
+    ASSERT_TRUE(user.ClickListRow(TableDesigner::IDC_GRID, 2, 1));
+    view.GetDlgItem(TableDesigner::IDC_FIELD_NAME)->SetFocus();
+    EXPECT_EQ(user.GetText(TableDesigner::IDC_FIELD_NAME), table->GetFieldAt(2)->GetFieldName());
+    auto* grid = dynamic_cast<CListCtrl*>(view.GetDlgItem(TableDesigner::IDC_GRID));
+    ASSERT_NE(nullptr, grid);
+    QApplication::processEvents();
+    auto* widget = static_cast<QTreeWidget*>(grid->GetSafeHwnd());
+    const QImage cells = widget->viewport()->grab().toImage();
+    const auto background = [grid, widget, &cells](int row)
+    {
+        CRect cell;
+        grid->GetSubItemRect(row, 2, LVIR_BOUNDS, cell);
+        const QPoint inside = QPoint(cell.right - 3, cell.top + cell.Height() / 2) +
+                              widget->viewport()->mapFrom(widget, QPoint(0, 0));
+        return cells.pixelColor(inside);
+    };
+    EXPECT_EQ(background(2), ToQColor(GetSysColor(COLOR_3DFACE)));
+    EXPECT_NE(background(1), ToQColor(GetSysColor(COLOR_3DFACE)));
 }

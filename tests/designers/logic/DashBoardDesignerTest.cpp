@@ -783,8 +783,8 @@ TEST_F(DashBoardFunctionTest, AssignAndRemoveTheDataFunction)
     EXPECT_EQ(Texts(boxes), std::vector<std::string>{
                                 "Can not delete Function as Function field is assigned to one of "
                                 "the cells"});
-    EXPECT_EQ(host.calls,
-              std::vector<CString>(2, "warning Do you want to remove assigned function ?"));
+    EXPECT_EQ(host.calls, std::vector<CString>(
+                              2, "warning Do you want to remove assigned function \"Totals\"?"));
 
     designer.EditVariables();
     EXPECT_EQ(host.calls.back(), "variables");

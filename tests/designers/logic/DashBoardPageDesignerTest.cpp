@@ -147,11 +147,12 @@ TEST_F(PageDesignerTest, ProcedureButtonsDoNothingWhileShowOnce)
     EXPECT_FALSE(designer.IsShowOnce());
     designer.RemoveProcedure();
     EXPECT_EQ(designer.GetPage()->GetDashBoardProcedure(alpha), nullptr);
-    EXPECT_EQ(host.calls, (std::vector<CString>{
-                              "assign procedure",
-                              "warning Do you want to replace the procedure for this dashboard?",
-                              "assign procedure",
-                              "warning Do you want to remove the procedure for this dashboard?"}));
+    EXPECT_EQ(
+        host.calls,
+        (std::vector<CString>{
+            "assign procedure", "warning Do you want to replace the procedure for this dashboard?",
+            "assign procedure",
+            "warning Do you want to remove the procedure for this dashboard \"Totals\"?"}));
 }
 
 TEST_F(PageDesignerTest, PairsAndMapsFollowTheSelectedVariables)
@@ -193,7 +194,8 @@ TEST_F(PageDesignerTest, PairsAndMapsFollowTheSelectedVariables)
               (std::vector<CString>{
                   "variables",
                   "warning Do you really want to chnage the existing map of selected variables?",
-                  "warning Do you really want to remove the existing map of selected variables?"}));
+                  "warning Do you really want to remove the existing map of selected variables "
+                  "\"Year\"?"}));
 }
 
 TEST_F(PageDesignerTest, OkStoresTheTrimmedNameWithUnderscores)

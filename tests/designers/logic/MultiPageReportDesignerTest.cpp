@@ -99,7 +99,7 @@ TEST(MultiPageReportDesignerTest, VariablePairsAreAddedReplacedAndRemovedAfterAs
     d.designer.SelectVariableRow(1);
     d.designer.Remove();
     EXPECT_EQ((std::vector<CString>{"end", ""}), Cells(d.designer.GetVariableRows(), 1));
-    EXPECT_EQ("warning Do you really want to remove the existing map of selected variables?",
+    EXPECT_EQ("warning Do you really want to remove the existing map of selected variables \"to\"?",
               d.host.calls.back());
 }
 

@@ -160,7 +160,8 @@ TEST_F(RDLCDesignerTest, AssignRemoveAndRebuild)
     EXPECT_EQ(AdapterNames(designer), (std::vector<CString>{"OrdersTableAdapter"}));
     EXPECT_EQ(designer.States().GetItems(RDLCReportDesigner::IDC_RDLC),
               (std::vector<CString>{"Sales/Orders.rdlc"}));
-    const std::string remove = "Do you really want to remove the assigned RDLC ?";
+    const std::string remove =
+        "Do you really want to remove the assigned RDLC \"Sales\\Orders.rdlc\"?";
     const std::string rebuild = "Updare Report will remove all Parameter-Form Control mappings.\n"
                                 "Do you really want to update report?";
     EXPECT_EQ(boxes.ShownTexts(), (std::vector<std::string>{remove, remove, rebuild, rebuild}));
@@ -281,7 +282,8 @@ TEST_F(RDLCDesignerTest, ParameterMapDialog)
                   "@RETURN_VALUE is out parameter of stored procedure used which dose not requied "
                   "to be mapped with Form Controls.",
                   "Selected Parameter-Filter map already present.",
-                  "Do you really want to remove map?", "Do you really want to remove map?"}));
+                  "Do you really want to remove map \"@min\"?",
+                  "Do you really want to remove map \"@min\"?"}));
 }
 
 // The commands of the hidden controls: the RDLC chosen from the web project's list, the adapters

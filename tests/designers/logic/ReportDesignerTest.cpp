@@ -491,10 +491,11 @@ TEST(ReportDesignerTest, PopulationAndSubGroupFunctions)
     EXPECT_EQ((std::vector<std::string>{"Please assign report population function first",
                                         "Function already present for the Report",
                                         "Do you really want to remove the group population "
-                                        "function?",
+                                        "function \"Extra.Other\"?",
                                         "Do you really want to remove the group population "
-                                        "function?",
-                                        "Do you really want to remove population function?"}),
+                                        "function \"Extra.Other\"?",
+                                        "Do you really want to remove population function "
+                                        "\"Books.ListPublishers\"?"}),
               boxes.ShownTexts());
 }
 
@@ -554,7 +555,8 @@ TEST(ReportDesignerTest, FilterAndColumnListsOfTheCurrentGroup)
     d.host.warningAnswer = true;
     d.designer.RemoveFromReport({0, 1});
     EXPECT_EQ((std::vector<CString>{"Publisher Id"}), Cells(d.designer.GetColumnRows()));
-    EXPECT_EQ("warning Do you really want to remove the Report field from Report ?",
+    EXPECT_EQ("warning Do you really want to remove the Report field from Report \"Title\", "
+              "\"Button\"?",
               d.host.calls.back());
 }
 

@@ -226,7 +226,8 @@ TEST_F(ReportFieldSettingsTest, BindingsReplaceTheirTargetsAndRecordIdReplacesRe
     settings.Unmap();
     EXPECT_EQ(MappedColumn(settings), (std::vector<CString>{"customer=NOT SET", "region=region"}));
     EXPECT_EQ(boxes.ShownTexts(),
-              (std::vector<std::string>{"Do you want to remove the assigned report variable ?"}));
+              (std::vector<std::string>{
+                  "Do you want to remove the assigned report variable \"customer\"?"}));
 }
 
 TEST_F(ReportFieldSettingsTest, PageFileChangesAskAndOkStoresTheLayout)
@@ -252,11 +253,11 @@ TEST_F(ReportFieldSettingsTest, PageFileChangesAskAndOkStoresTheLayout)
     EXPECT_EQ(column->GetAspFile(), nullptr);
     EXPECT_EQ(settings.States().GetText(ReportFieldSettings::IDC_FILE_NAME), "ASPX NAME:");
     EXPECT_EQ(boxes.ShownTexts(),
-              (std::vector<std::string>{"No asp file attached to this field.",
-                                        "Do you want to change the ASPX file?",
-                                        "Do you want to change the ASPX file?",
-                                        "Do you really want to remove the assigned asp file?",
-                                        "Do you really want to remove the assigned asp file?"}));
+              (std::vector<std::string>{
+                  "No asp file attached to this field.", "Do you want to change the ASPX file?",
+                  "Do you want to change the ASPX file?",
+                  "Do you really want to remove the assigned asp file \"ordersUpdate.aspx\"?",
+                  "Do you really want to remove the assigned asp file \"ordersUpdate.aspx\"?"}));
 
     settings.ToggleMoney();
     EXPECT_TRUE(column->IsMoney());

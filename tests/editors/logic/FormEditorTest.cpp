@@ -168,7 +168,8 @@ TEST_F(FormEditorTest, TheReportLabelButtonsAssignmentAndRemoval)
     {
         ScriptedMessageBoxes boxes{answer};
         editor.RemoveReport();
-        EXPECT_EQ((std::vector<std::string>{"Do you want to remove the existing report ?"}),
+        EXPECT_EQ((std::vector<std::string>{
+                      "Do you want to remove the existing report \"orders Report\"?"}),
                   Texts(boxes));
         EXPECT_EQ(static_cast<UINT>(MB_OKCANCEL), boxes.Shown()[0].type & MB_TYPEMASK);
         EXPECT_EQ(answer == IDOK ? nullptr : report, form->GetReport());

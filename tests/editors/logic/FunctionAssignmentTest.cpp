@@ -213,7 +213,7 @@ TEST_F(FunctionAssignmentTest, MappingAndUnmappingFieldsToParameters)
     EXPECT_EQ(Cells(dialog->GetParameterRows()),
               (Rows{{"city", "NOT_ASSIGNED"}, {"state", "City"}}));
     EXPECT_EQ(Texts(boxes),
-              (std::vector<std::string>(2, "Do you really want to remove the mapping?")));
+              (std::vector<std::string>(2, "Do you really want to remove the mapping \"city\"?")));
 }
 
 TEST_F(FunctionAssignmentTest, AssignLocksTheChoiceAndAnotherFunctionDropsTheMaps)

@@ -200,7 +200,7 @@ TEST_F(FunctionOutputFieldsTest, DeleteAsksAndIsRefusedWhileAPageUsesTheColumn)
     }
     const auto texts = Texts(boxes);
     ASSERT_EQ(texts.size(), 4u);
-    EXPECT_EQ(texts[0], "Do you want to delete output field?");
+    EXPECT_EQ(texts[0], "Do you want to delete output field \"Code\"?");
     EXPECT_NE(texts[2].find("Function Field is used in orderPage"), std::string::npos) << texts[2];
 }
 

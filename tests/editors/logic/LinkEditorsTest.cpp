@@ -148,8 +148,14 @@ TEST_F(LinkEditorsTest, PickerAssignsOnlyLeavesWithAPageFile)
          "Orders",
          "Orders",
          "orders.aspx",
-         {"Do you want to remove the menu?"}},
-        {ordersMenu, {removeChoice}, {IDYES}, "", "", "", {"Do you want to remove the menu?"}},
+         {"Do you want to remove the menu \"Orders\"?"}},
+        {ordersMenu,
+         {removeChoice},
+         {IDYES},
+         "",
+         "",
+         "",
+         {"Do you want to remove the menu \"Orders\"?"}},
         {nullptr, {removeChoice}, {}, "", "Menu not assigned", "", {}},
     };
     for (const auto& each : cases)
@@ -368,7 +374,7 @@ TEST_F(LinkEditorsTest, UpdateMovesTheLinkToThePlacementAndKeepsAlignmentsUnique
                                         "C|POST|center|Orders|orders.aspx",
                                         "A2|POST|left|Orders|orders.aspx"}));
     EXPECT_EQ(boxes.ShownTexts().size(), 1u);
-    EXPECT_EQ(page.GetTitle(), " Linkcontrol settingsinvoices");
+    EXPECT_EQ(page.GetTitle(), "Linkcontrol settings for invoices");
 }
 
 TEST_F(LinkEditorsTest, AnotherMenuDropsTheParameterPairsAtOnce)
@@ -404,7 +410,8 @@ TEST_F(LinkEditorsTest, AnotherMenuDropsTheParameterPairsAtOnce)
         EXPECT_EQ(Rows(editor->GetMenuVariableRows()),
                   (std::vector<std::string>{"OrderId|", "Status|Region"}));
         EXPECT_EQ(boxes.ShownTexts(),
-                  (std::vector<std::string>(2, "Do you really want to delete selected entry?")));
+                  (std::vector<std::string>(
+                      2, "Do you really want to delete selected entry \"OrderId\"?")));
 
         picks.push_back(customersMenu);
         editor->SelectMenu();
@@ -501,8 +508,14 @@ TEST_F(LinkEditorsTest, UpDownAndDeleteWithinEachList)
         EXPECT_EQ(editor->GetSelectedLink(), each.selectedAfter) << context;
         std::vector<std::string> questions;
         if (each.action == deleteRow)
-            questions.push_back(each.field ? "Do you really want to delete link?"
-                                           : "Do you really want to delete selected entry?");
+        {
+            // The question names the link of the row, as listed before the delete.
+            const char* const listed[] = {"P1", "P2", "Q1", "Q2"};
+            questions.push_back(std::string(each.field ? "Do you really want to delete link \""
+                                                       : "Do you really want to delete selected "
+                                                         "entry \"") +
+                                listed[each.row] + "\"?");
+        }
         EXPECT_EQ(boxes.ShownTexts(), questions) << context;
     }
 }

@@ -555,6 +555,7 @@ TEST_F(MapFormEditorTest, TheOtherDialogsTheInputOrderAndTheReport)
     }
     EXPECT_EQ("Report not assigned.", States().GetText(MapFormEditor::IDC_REPORT_LABEL));
     EXPECT_EQ(2u, host.calls.size());
-    EXPECT_EQ("warning  Do you want to remove the existing report ?", host.calls[0]);
+    EXPECT_EQ("warning  Do you want to remove the existing report \"book_author Report\"?",
+              host.calls[0]);
 }
 } // namespace

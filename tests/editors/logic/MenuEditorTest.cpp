@@ -468,8 +468,8 @@ TEST_F(MenuCreationTest, FilesAreAttachedAndRemovedAfterTheQuestion)
         Click(invoices);
         page.RemoveFile();
         EXPECT_EQ(boxes.ShownTexts(),
-                  std::vector<std::string>{"Do you really want to remove the "
-                                           "assigned file for the selected menu?"});
+                  std::vector<std::string>{"Do you really want to remove the assigned file for "
+                                           "the selected menu \"ordersUpdate.aspx\"?"});
         EXPECT_EQ(invoices->GetAspFile(), answer == IDYES ? nullptr : host.fileToAssign);
         EXPECT_EQ(host.fileToAssign->IsLinkedFrom(invoices), answer != IDYES);
         EXPECT_EQ(page.Controls().GetText(1159),
@@ -713,7 +713,7 @@ TEST_F(MenuDesignationTest, CopyAddsWhatTheDestinationLacksAndRemovalsAskFirst)
         page.SelectRow(1);
         page.Unassign();
         EXPECT_EQ(boxes.ShownTexts(),
-                  std::vector<std::string>{"Do you want to remove menu for role?"});
+                  std::vector<std::string>{"Do you want to remove menu for role \"Masters\"?"});
     }
     EXPECT_EQ(Names(clerk->GetMenus()), (std::vector<CString>{"Invoices", "Orders"}));
     EXPECT_EQ(RowTexts(), (std::vector<CString>{"Sales__Invoices", "Masters__Orders"}));
@@ -885,7 +885,8 @@ TEST_F(MenuInterfaceFilesTest, ParametersArePairedAndUnpairedPerLeaf)
     ScriptedMessageBoxes boxes{IDYES};
     mapping.SelectRow(0);
     mapping.Unmap();
-    EXPECT_EQ(boxes.ShownTexts(), std::vector<std::string>{"Do you want to remove the mapping?"});
+    EXPECT_EQ(boxes.ShownTexts(),
+              std::vector<std::string>{"Do you want to remove the mapping \"order_id\"?"});
     ASSERT_EQ(map->GetVariablePairs().size(), 1u);
     EXPECT_EQ(map->GetVariablePairs()[0].second->GetFieldName(), "order_id");
     EXPECT_EQ(cells(), (std::vector<std::vector<CString>>{{"order_id", "order_id"}}));

@@ -268,10 +268,11 @@ TEST_F(ProcedureAssignmentTest, FormProceduresStoreEachRole)
     dialog.Remove();
     dialog.Remove();
     EXPECT_EQ(Texts(boxes),
-              (std::vector<std::string>{"Do you really want to change the existing procedure?",
-                                        "Do you really want to change the existing procedure?",
-                                        "Do you want to remove the existing delete procedure ?",
-                                        "Do you want to remove the existing delete procedure ?"}));
+              (std::vector<std::string>{
+                  "Do you really want to change the existing procedure?",
+                  "Do you really want to change the existing procedure?",
+                  "Do you want to remove the existing delete procedure \"PRC_Find\"?",
+                  "Do you want to remove the existing delete procedure \"PRC_Find\"?"}));
     EXPECT_EQ(form.GetDeleteProcedure(author), nullptr);
     EXPECT_EQ(dialog.States().GetText(FormProceduresAssigner::IDC_DELETE), "Record delete : ");
 
@@ -401,7 +402,9 @@ TEST_F(ProcedureAssignmentTest, RelationFieldTestAndList)
 
     dialog.ClickRelation(0);
     dialog.DeleteRelation();
-    EXPECT_EQ(designed.host.calls.back(), "warning Do you want to delete the Relation ?");
+    EXPECT_EQ(designed.host.calls.back(),
+              "warning Do you want to delete the Relation \"publisher.publisher_id AND "
+              "author.publisher_id\"?");
     EXPECT_EQ(find->GetRelations().size(), 1u);
     EXPECT_EQ(dialog.GetRows().size(), 1u);
 }

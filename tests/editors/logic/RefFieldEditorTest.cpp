@@ -147,7 +147,8 @@ TEST(RefFieldEditorTest, DeleteAsksFirst)
         editor.SelectRow(1);
         ScriptedMessageBoxes boxes{answer};
         editor.Delete();
-        EXPECT_EQ(boxes.ShownTexts(), std::vector<std::string>{"Do you want to delete the field?"});
+        EXPECT_EQ(boxes.ShownTexts(),
+                  std::vector<std::string>{"Do you want to delete the field \"Price\"?"});
         EXPECT_EQ(Rows(editor), answer == IDOK ? "Total:Decimal;" : "Total:Decimal;Price:float;");
         EXPECT_EQ(fixture.form->GetRefFields().size(), answer == IDOK ? 2u : 3u);
     }

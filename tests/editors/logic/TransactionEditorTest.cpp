@@ -208,20 +208,25 @@ TEST_F(TransactionEditorTest, RemoveTableAsksAndReEnablesAddDetail)
     {
         int row;
         int answer;
+        std::string question;
         std::vector<CString> rows;
         bool addDetail;
     };
     const std::vector<Step> steps = {
-        {1, IDNO, {"order_basic", "order_detail"}, false},
-        {1, IDYES, {"order_basic"}, true},
-        {0, IDYES, {"NOTABLE"}, true},
+        {1,
+         IDNO,
+         "Do you really want to delete table \"order_detail\"?",
+         {"order_basic", "order_detail"},
+         false},
+        {1, IDYES, "Do you really want to delete table \"order_detail\"?", {"order_basic"}, true},
+        {0, IDYES, "Do you really want to delete table \"order_basic\"?", {"NOTABLE"}, true},
     };
     for (const Step& step : steps)
     {
         ScriptedMessageBoxes boxes{step.answer};
         editor.SelectTable(step.row);
         editor.RemoveTable();
-        EXPECT_EQ((std::vector<std::string>{"Do you really want to delete table?"}), Texts(boxes));
+        EXPECT_EQ((std::vector<std::string>{step.question}), Texts(boxes));
         EXPECT_EQ(step.rows, Cells(editor.GetTableRows(), 1));
         EXPECT_EQ(step.addDetail, editor.States().IsEnabled(TransactionEditor::IDC_ADD_DETAIL));
     }

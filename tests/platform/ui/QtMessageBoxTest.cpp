@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -125,4 +126,22 @@ TEST(QtMessageBoxTest, AReportOfTenLongPathsAndACountFitsTheScreen)
     const QSize screen = box->screen()->availableGeometry().size();
     EXPECT_LE(size.width(), screen.width());
     EXPECT_LE(size.height(), std::min(screen.height(), 768));
+}
+
+// A one-word message still leaves room for the whole title in bold beside the title bar's icon
+// and buttons.
+TEST(QtMessageBoxTest, AShortMessageKeepsTheWholeTitleInView)
+{
+    for (const UINT type : {UINT(MB_OK), UINT(MB_YESNO | MB_ICONQUESTION)})
+    {
+        auto box = CreateMessageBox("t", type);
+        ASSERT_FALSE(box->windowTitle().isEmpty());
+        box->show();
+        QApplication::processEvents();
+        QFont bold = box->font();
+        bold.setBold(true);
+        EXPECT_GE(box->width(), QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 100)
+            << type;
+        box->hide();
+    }
 }
