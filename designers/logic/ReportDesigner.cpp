@@ -546,7 +546,7 @@ bool ReportDesigner::Store()
     if (const CString refusal = RefuseLineBreaks({{"sub-header", m_subHeader}}); !refusal.IsEmpty())
     {
         AfxMessageBox(refusal);
-        return;
+        return false;
     }
     if (IsDuplicateName(m_name))
     {
