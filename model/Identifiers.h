@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/Identifiers.h"
 #include "platform/core/CString.h"
 
 #include <array>

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -354,7 +355,13 @@ const Table* FindTableOfSameIdentifier(const ForgeonProject& project, const CStr
 CString LinkControlId(CString caption)
 {
     caption.Trim(' ');
-    return PageControlId(caption);
+    constexpr std::size_t longestId = 100;
+    const std::string_view bytes(caption.GetString(),
+                                 static_cast<std::size_t>(caption.GetLength()));
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < bytes.size() && characters < longestId; ++characters)
+        end += std::max<std::size_t>(1, FirstCharacter(bytes.substr(end)).length);
+    return PageControlId(CString(std::string(bytes.substr(0, end))));
 }
 
 namespace

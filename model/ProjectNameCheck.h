@@ -82,7 +82,8 @@ const Table* FindTableOfSameIdentifier(const ForgeonProject& project, const CStr
                                        const Table* except);
 
 // The id of a link of a page made from its display name: the caption trimmed of blanks, as
-// PageControlId makes it.
+// PageControlId makes it, of its first 100 characters at most (a display name is free text;
+// C# takes no identifier beyond 512).
 CString LinkControlId(CString caption);
 // What of the page, but the link except, has the id a link of the caption would have: "the
 // field \"x\"" or "the link \"x\"", empty when nothing has.
