@@ -155,7 +155,9 @@ TEST(TypedTextDialogsTest, EscapeAndOkAskAboutTextTypedAndNotAdded)
             EXPECT_EQ(program.boxes.ShownTexts(),
                       (std::vector<std::string>{each.question, each.question}));
             if (each.count)
+            {
                 EXPECT_EQ(each.count(form, function, each.typed), 0);
+            }
         }
 }
 
