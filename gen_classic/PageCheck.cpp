@@ -341,27 +341,22 @@ std::vector<std::string> CheckVbScript(const std::vector<PageIsland>& islands)
     std::vector<std::string> problems;
     BlockChecker blocks(problems);
     std::vector<Token> tokens;
+    const auto tokenise = [&](std::string_view text, int line)
+    {
+        bool openString = false;
+        Tokenise(text, tokens, openString);
+        if (openString)
+            problems.push_back("line " + std::to_string(line) + ": string not closed");
+    };
     ForEachLogicalLine(islands, ' ',
                        [&](std::string_view text, int line)
                        {
-                           bool openString = false;
-                           Tokenise(text, tokens, openString);
-                           if (openString)
-                               problems.push_back("line " + std::to_string(line) +
-                                                  ": string not closed");
+                           tokenise(text, line);
                            blocks.Line(tokens, line);
                        });
     blocks.Finish();
     // An output expression holds no block, but its strings close as a script's do.
-    ForEachLogicalLine(islands, '=',
-                       [&](std::string_view text, int line)
-                       {
-                           bool openString = false;
-                           Tokenise(text, tokens, openString);
-                           if (openString)
-                               problems.push_back("line " + std::to_string(line) +
-                                                  ": string not closed");
-                       });
+    ForEachLogicalLine(islands, '=', tokenise);
     return problems;
 }
 
