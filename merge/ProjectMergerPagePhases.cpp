@@ -1,4 +1,5 @@
 #include "entities/ApplicationReport.h"
+#include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/ColumnGraphData.h"
 #include "entities/DashBoard.h"
@@ -176,8 +177,20 @@ void ProjectMerger::ResolveDashBoard(DashBoard* source, DashBoard* target)
     if (BothMarked(source, target))
         return;
     // The data procedure first: the layout's cells show its columns.
-    if (ProcedureInvokation* call = ResolvedInvocation(source->GetProcedureInvokation()))
+    if (ProcedureInvokation* call = ResolvedPageCall(source->GetProcedureInvokation()))
+    {
+        delete target->GetProcedureInvokation();
         target->SetProcedureInvokation(call);
+    }
+    if (const ClassInvokation* call = source->GetClassInvokation())
+    {
+        auto merged = std::make_unique<ClassInvokation>();
+        if (MergePageClassCall(call, merged.get()))
+        {
+            delete target->GetClassInvokation();
+            target->SetClassInvokation(merged.release());
+        }
+    }
     ResolvePage(target, source);
     target->SetHeader(source->GetHeader());
     MarkBoth(source, target);
@@ -221,19 +234,21 @@ void ProjectMerger::ResolveReport(ApplicationReport* source, ApplicationReport* 
     if (const ClassInvokation* call = source->GetClassCall())
     {
         auto merged = std::make_unique<ClassInvokation>();
-        if (MergeClassInvocation(call, merged.get()))
+        if (MergePageClassCall(call, merged.get()))
             target->SetClassCall(merged.release());
     }
     // The report's and its groups' data procedures come along, lest the merged report lose its
     // data source.
-    if (ProcedureInvokation* call = ResolvedInvocation(source->GetReportProcedureCall()))
+    if (ProcedureInvokation* call = ResolvedPageCall(source->GetReportProcedureCall()))
         target->SetReportProcedureCall(call);
     for (ReportGroup* group : source->GetReportGroups())
     {
         ReportGroup* counterpart = FindReportGroupByFunctionName(target, group);
         const bool made = counterpart == nullptr;
+        // A group that calls no function gets no class call.
         if (made)
-            counterpart = new ReportGroup(target, new ClassInvokation);
+            counterpart = new ReportGroup(
+                target, group->GetClassCall() != nullptr ? new ClassInvokation : nullptr);
         ResolveReportGroup(group, counterpart);
         if (made && FindReportGroupByFunctionName(target, counterpart) == nullptr)
             target->AddReportGroup(counterpart);
@@ -296,6 +311,36 @@ ProcedureInvokation* ProjectMerger::ResolvedInvocation(const ProcedureInvokation
     return ResolveProcedureInvokation(source, resolved.get()) ? resolved.release() : nullptr;
 }
 
+ProcedureInvokation* ProjectMerger::ResolvedPageCall(const ProcedureInvokation* source)
+{
+    ProcedureInvokation* resolved = ResolvedInvocation(source);
+    if (resolved == nullptr && source != nullptr && source->GetProcedure() != nullptr)
+        Report("%s procedure of %s page not found in first file!\n\n",
+               source->GetProcedure()->GetName(), CallingPageName());
+    return resolved;
+}
+
+bool ProjectMerger::MergePageClassCall(const ClassInvokation* source, ClassInvokation* target)
+{
+    const bool merged = MergeClassInvocation(source, target);
+    if (source == nullptr)
+        return merged;
+    if (const Function* function = source->GetFunction();
+        function != nullptr && target->GetFunction() == nullptr)
+        Report("%s function of %s page not found in first file!\n\n", function->GetFieldName(),
+               CallingPageName());
+    else if (const Class* dataClass = source->GetClass();
+             dataClass != nullptr && target->GetClass() == nullptr)
+        Report("%s class of %s page not found in first file!\n\n", dataClass->GetFieldName(),
+               CallingPageName());
+    return merged;
+}
+
+CString ProjectMerger::CallingPageName() const
+{
+    return m_callingPage != nullptr ? m_callingPage->GetFormName() : CString();
+}
+
 ProcedureFieldInfo* ProjectMerger::FindGroupOutputColumn(const ReportGroup* group,
                                                          const ProcedureFieldInfo* column)
 {
@@ -318,8 +363,8 @@ ProcedureFieldInfo* ProjectMerger::FindOutputColumn(const Procedure* procedure,
 void ProjectMerger::ResolveReportGroup(const ReportGroup* source, ReportGroup* target)
 {
     if (target->GetClassCall() != nullptr)
-        MergeClassInvocation(source->GetClassCall(), target->GetClassCall());
-    if (ProcedureInvokation* call = ResolvedInvocation(source->GetProcedureCall()))
+        MergePageClassCall(source->GetClassCall(), target->GetClassCall());
+    if (ProcedureInvokation* call = ResolvedPageCall(source->GetProcedureCall()))
         target->SetProcedureCall(call);
     if (ProcedureFieldInfo* header = FindGroupOutputColumn(target, source->GetHeaderValue()))
         target->SetHeaderValue(header);
