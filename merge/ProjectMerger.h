@@ -155,6 +155,8 @@ public:
     // True unless the column's field info cannot be resolved. The group is the target's.
     bool ResolveReportField(const ReportField* source, ReportField* target,
                             const ReportGroup* group);
+    // The report's first other group that calls a function of the name the group's calls; a
+    // group that calls no function, the first that calls none and the procedure of the name.
     static ReportGroup* FindReportGroupByFunctionName(const ApplicationReport* report,
                                                       const ReportGroup* group);
     static ReportField* FindGroupColumnByName(const ReportGroup* group, const ReportField* column);

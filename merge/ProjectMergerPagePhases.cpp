@@ -265,20 +265,34 @@ const Function* FunctionOf(const ReportGroup* group)
     const ClassInvokation* call = group->GetClassCall();
     return call != nullptr ? call->GetFunction() : nullptr;
 }
+
+const Procedure* ProcedureOf(const ReportGroup* group)
+{
+    const ProcedureInvokation* call = group->GetProcedureCall();
+    return call != nullptr ? call->GetProcedure() : nullptr;
+}
+
+// Both groups call functions of the name, or, calling none, procedures of the name.
+bool CallAlike(const ReportGroup* group, const ReportGroup* other)
+{
+    const Function* function = FunctionOf(group);
+    const Function* otherFunction = FunctionOf(other);
+    if (function != nullptr || otherFunction != nullptr)
+        return function != nullptr && otherFunction != nullptr &&
+               function->GetFieldName() == otherFunction->GetFieldName();
+    const Procedure* procedure = ProcedureOf(group);
+    const Procedure* otherProcedure = ProcedureOf(other);
+    return procedure != nullptr && otherProcedure != nullptr &&
+           procedure->GetName() == otherProcedure->GetName();
+}
 } // namespace
 
 ReportGroup* ProjectMerger::FindReportGroupByFunctionName(const ApplicationReport* report,
                                                           const ReportGroup* group)
 {
-    const Function* function = FunctionOf(group);
     for (ReportGroup* own : report->GetReportGroups())
-    {
-        const Function* ownFunction = FunctionOf(own);
-        if (own == group || ownFunction == nullptr || function == nullptr)
-            continue;
-        if (ownFunction->GetFieldName() == function->GetFieldName())
+        if (own != group && CallAlike(group, own))
             return own;
-    }
     return nullptr;
 }
 
