@@ -339,12 +339,13 @@ bool ProjectMerger::MergePageClassCall(const ClassInvokation* source, ClassInvok
     const bool merged = MergeClassInvocation(source, target);
     if (source == nullptr)
         return merged;
+    const Class* dataClass = source->GetClass();
     if (const Function* function = source->GetFunction();
         function != nullptr && target->GetFunction() == nullptr)
-        Report("%s function of %s page not found in first file!\n\n", function->GetFieldName(),
-               CallingPageName());
-    else if (const Class* dataClass = source->GetClass();
-             dataClass != nullptr && target->GetClass() == nullptr)
+        Report("%s%s function of %s page not found in first file!\n\n",
+               dataClass != nullptr ? dataClass->GetFieldName() + "." : CString(),
+               function->GetFieldName(), CallingPageName());
+    else if (dataClass != nullptr && target->GetClass() == nullptr)
         Report("%s class of %s page not found in first file!\n\n", dataClass->GetFieldName(),
                CallingPageName());
     return merged;

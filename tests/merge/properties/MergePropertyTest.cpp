@@ -882,7 +882,8 @@ TEST_F(MergePropertyTest, AMergedModuleKeepsEveryCallOfItsReportsAndGraphs)
     };
     const std::vector<std::string> module2 = {
         "PRC_table_3_SelectAll procedure of procedure_in_module2 page not found in first file!\n\n",
-        "SelectAllRecords function of search_in_module2 page not found in first file!\n\n"};
+        "_table_2.SelectAllRecords function of search_in_module2 page not found in first "
+        "file!\n\n"};
     for (const Case& test : {Case{"BaseModule", false, {}}, Case{"BaseModule", true, {}},
                              Case{"Module2", false, module2}, Case{"Module2", true, module2}})
     {
