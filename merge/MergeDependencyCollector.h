@@ -178,8 +178,8 @@ public:
     // info, each when it is not selected yet.
     void SelectReportDescriptions();
     // Selects the whole selected module: report descriptions, tables with their classes and
-    // pages, classes, pages, menus with their descendants, dashboard pages with their
-    // dashboards. Nothing without a selected module.
+    // pages, classes, procedures, pages, menus with their descendants, dashboard pages with
+    // their dashboards. Nothing without a selected module.
     void SelectFullModule();
     // One entity of the selected module with the dependants the full-module selection adds for
     // it: a table with its classes and pages (a transaction's detail tables in turn), a menu with

@@ -361,6 +361,9 @@ void MergeDependencyCollector::SelectFullModule()
         SelectTableWithDependants(table);
     for (Class* dataClass : m_selectedModule->GetClasses())
         SelectClassWithFunctions(dataClass);
+    // The procedures too, lest the pages and reports that call them lose their data.
+    for (Procedure* procedure : m_selectedModule->GetProcedures())
+        AppendOnce(m_selectedProcedures, procedure);
     for (Form* form : m_selectedModule->GetMasterForms())
         AppendOnce(m_selectedMasterForms, form);
     for (Transaction* transaction : m_selectedModule->GetTransactions())

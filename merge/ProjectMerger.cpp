@@ -170,6 +170,7 @@ struct ModulePhase
 constexpr ModulePhase modulePhases[] = {
     {"Resolving Tables", &ProjectMerger::ResolveTables, "tables"},
     {"Resolving Classes & Functions", &ProjectMerger::ResolveClasses, "class & functions"},
+    {nullptr, &ProjectMerger::ResolveProcedures, nullptr},
     {"Resolving Master Forms", &ProjectMerger::ResolveMasterForms, "masters"},
     {"Resolving Transactions", &ProjectMerger::ResolveTransactions, "transactions"},
     {nullptr, &ProjectMerger::ResolveDashBoards, nullptr},

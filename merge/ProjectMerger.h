@@ -89,6 +89,8 @@ public:
     void ResolveTables(Module* source, Module* target);
     void ResolveTableFields(Table* source, Table* target);
     void ResolveField(Field* source, Field* target);
+    // Every chosen procedure of the module, in its order.
+    void ResolveProcedures(Module* source, Module* target);
     void ResolveProcedure(Procedure* source, Procedure* target);
     // Nothing for a null target.
     static void CopyVariable(const Variable* source, Variable* target);
@@ -153,6 +155,8 @@ public:
     // True unless the column's field info cannot be resolved. The group is the target's.
     bool ResolveReportField(const ReportField* source, ReportField* target,
                             const ReportGroup* group);
+    // The report's first other group that calls a function of the name the group's calls; a
+    // group that calls no function, the first that calls none and the procedure of the name.
     static ReportGroup* FindReportGroupByFunctionName(const ApplicationReport* report,
                                                       const ReportGroup* group);
     static ReportField* FindGroupColumnByName(const ReportGroup* group, const ReportField* column);
@@ -244,8 +248,9 @@ private:
     static void AddMenuTree(MergeNameIndex<Menu>& index, Menu* menu);
     // Hands a new table to the target module; the module's table of the name when it has one.
     Table* AdoptTable(Table* made, const Table* source);
-    // Hands a new procedure to the target module; null when no module pair runs.
-    Procedure* AdoptProcedure(Procedure* procedure);
+    // Hands a new procedure to the target module under the source's name; null when no module
+    // pair runs.
+    Procedure* AdoptProcedure(Procedure* procedure, const Procedure* source);
     // Hands a new field to the table; the table's field of the name when it has one.
     Field* AdoptField(Field* made, const Field* source, Table* table);
     // The object, unless it is a new one that nothing of the first project owns.
@@ -338,6 +343,13 @@ private:
     void ResolvePageTableFlags(FormInterface* target, const FormInterface* source);
     // A new invocation resolved from the source; null for none or when its procedure is missing.
     ProcedureInvokation* ResolvedInvocation(const ProcedureInvokation* source);
+    // The same for a call of the page whose phase runs; a call that loses its procedure gets a
+    // line naming the procedure and the page.
+    ProcedureInvokation* ResolvedPageCall(const ProcedureInvokation* source);
+    // Merges a class call of the page whose phase runs; a call that loses its function (or its
+    // class) gets a line naming it and the page. The result is MergeClassInvocation's.
+    bool MergePageClassCall(const ClassInvokation* source, ClassInvokation* target);
+    CString CallingPageName() const;
     // The output column of the group procedure's with the column's display name.
     static ProcedureFieldInfo* FindGroupOutputColumn(const ReportGroup* group,
                                                      const ProcedureFieldInfo* column);
@@ -379,6 +391,8 @@ private:
     TextFile m_phaseLog{false, true, '=', 60};
     TextFile m_formLog{false, false, '=', 60};
     std::unique_ptr<MergeOverwriteSet> m_overwriteSet;
+    // The source page whose phase runs, which the lines of lost calls name.
+    const FormInterface* m_callingPage = nullptr;
     // The module pair whose phases run; whether its target belongs to the first project yet.
     Module* m_targetModule = nullptr;
     bool m_targetInFirst = false;

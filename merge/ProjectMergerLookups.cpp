@@ -146,15 +146,17 @@ Procedure* ProjectMerger::ResolveProcedureReference(Procedure* source)
         return nullptr;
     if (Procedure* found = FindFirstProcedure(source->GetName()))
         return found;
-    return AdoptProcedure(m_newEntities.GetProcedureCounterpart(source));
+    return AdoptProcedure(m_newEntities.GetProcedureCounterpart(source), source);
 }
 
-Procedure* ProjectMerger::AdoptProcedure(Procedure* procedure)
+Procedure* ProjectMerger::AdoptProcedure(Procedure* procedure, const Procedure* source)
 {
     if (procedure == nullptr || !m_newEntities.OwnsCreated(procedure))
         return procedure;
     if (m_targetModule == nullptr)
         return nullptr;
+    // Named first: the module keeps its procedures sorted by name.
+    procedure->SetName(source->GetName());
     m_targetModule->AddProcedure(procedure);
     m_newEntities.HandOver(procedure);
     return procedure;

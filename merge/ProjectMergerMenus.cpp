@@ -1,4 +1,5 @@
 #include "entities/AspFile.h"
+#include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardCellInfo.h"
 #include "entities/DashBoardPage.h"
@@ -61,7 +62,13 @@ DashBoardPageData* ProjectMerger::CopyPlacement(const DashBoardPageData& source,
             Report("%s dashBoard not found in first file!\n\n", incoming->GetFormName());
     }
     auto copy = std::make_unique<DashBoardPageData>(dashBoard);
-    copy->SetProcedureInvokation(ResolvedInvocation(source.GetProcedureInvokation()));
+    copy->SetProcedureInvokation(ResolvedPageCall(source.GetProcedureInvokation()));
+    if (const ClassInvokation* call = source.GetClassInvokation())
+    {
+        auto merged = std::make_unique<ClassInvokation>();
+        if (MergePageClassCall(call, merged.get()))
+            copy->SetClassInvokation(merged.release());
+    }
     for (const VariablePair* pair : source.GetVariablePairs())
     {
         Variable* first = VariableCounterpart(pair->first, dashBoard);

@@ -91,7 +91,9 @@ void ProjectMerger::RunPagePhase(
         }
         if (found)
             found(*source);
+        m_callingPage = source;
         (this->*phase.resolve)(source, page);
         RegisterPage(page, target, phase.find, phase.add);
     }
+    m_callingPage = nullptr;
 }

@@ -1,4 +1,5 @@
 #include "entities/ApplicationReport.h"
+#include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/ColumnGraphData.h"
 #include "entities/DashBoard.h"
@@ -176,8 +177,20 @@ void ProjectMerger::ResolveDashBoard(DashBoard* source, DashBoard* target)
     if (BothMarked(source, target))
         return;
     // The data procedure first: the layout's cells show its columns.
-    if (ProcedureInvokation* call = ResolvedInvocation(source->GetProcedureInvokation()))
+    if (ProcedureInvokation* call = ResolvedPageCall(source->GetProcedureInvokation()))
+    {
+        delete target->GetProcedureInvokation();
         target->SetProcedureInvokation(call);
+    }
+    if (const ClassInvokation* call = source->GetClassInvokation())
+    {
+        auto merged = std::make_unique<ClassInvokation>();
+        if (MergePageClassCall(call, merged.get()))
+        {
+            delete target->GetClassInvokation();
+            target->SetClassInvokation(merged.release());
+        }
+    }
     ResolvePage(target, source);
     target->SetHeader(source->GetHeader());
     MarkBoth(source, target);
@@ -221,19 +234,21 @@ void ProjectMerger::ResolveReport(ApplicationReport* source, ApplicationReport* 
     if (const ClassInvokation* call = source->GetClassCall())
     {
         auto merged = std::make_unique<ClassInvokation>();
-        if (MergeClassInvocation(call, merged.get()))
+        if (MergePageClassCall(call, merged.get()))
             target->SetClassCall(merged.release());
     }
     // The report's and its groups' data procedures come along, lest the merged report lose its
     // data source.
-    if (ProcedureInvokation* call = ResolvedInvocation(source->GetReportProcedureCall()))
+    if (ProcedureInvokation* call = ResolvedPageCall(source->GetReportProcedureCall()))
         target->SetReportProcedureCall(call);
     for (ReportGroup* group : source->GetReportGroups())
     {
         ReportGroup* counterpart = FindReportGroupByFunctionName(target, group);
         const bool made = counterpart == nullptr;
+        // A group that calls no function gets no class call.
         if (made)
-            counterpart = new ReportGroup(target, new ClassInvokation);
+            counterpart = new ReportGroup(
+                target, group->GetClassCall() != nullptr ? new ClassInvokation : nullptr);
         ResolveReportGroup(group, counterpart);
         if (made && FindReportGroupByFunctionName(target, counterpart) == nullptr)
             target->AddReportGroup(counterpart);
@@ -250,20 +265,34 @@ const Function* FunctionOf(const ReportGroup* group)
     const ClassInvokation* call = group->GetClassCall();
     return call != nullptr ? call->GetFunction() : nullptr;
 }
+
+const Procedure* ProcedureOf(const ReportGroup* group)
+{
+    const ProcedureInvokation* call = group->GetProcedureCall();
+    return call != nullptr ? call->GetProcedure() : nullptr;
+}
+
+// Both groups call functions of the name, or, calling none, procedures of the name.
+bool CallAlike(const ReportGroup* group, const ReportGroup* other)
+{
+    const Function* function = FunctionOf(group);
+    const Function* otherFunction = FunctionOf(other);
+    if (function != nullptr || otherFunction != nullptr)
+        return function != nullptr && otherFunction != nullptr &&
+               function->GetFieldName() == otherFunction->GetFieldName();
+    const Procedure* procedure = ProcedureOf(group);
+    const Procedure* otherProcedure = ProcedureOf(other);
+    return procedure != nullptr && otherProcedure != nullptr &&
+           procedure->GetName() == otherProcedure->GetName();
+}
 } // namespace
 
 ReportGroup* ProjectMerger::FindReportGroupByFunctionName(const ApplicationReport* report,
                                                           const ReportGroup* group)
 {
-    const Function* function = FunctionOf(group);
     for (ReportGroup* own : report->GetReportGroups())
-    {
-        const Function* ownFunction = FunctionOf(own);
-        if (own == group || ownFunction == nullptr || function == nullptr)
-            continue;
-        if (ownFunction->GetFieldName() == function->GetFieldName())
+        if (own != group && CallAlike(group, own))
             return own;
-    }
     return nullptr;
 }
 
@@ -296,6 +325,37 @@ ProcedureInvokation* ProjectMerger::ResolvedInvocation(const ProcedureInvokation
     return ResolveProcedureInvokation(source, resolved.get()) ? resolved.release() : nullptr;
 }
 
+ProcedureInvokation* ProjectMerger::ResolvedPageCall(const ProcedureInvokation* source)
+{
+    ProcedureInvokation* resolved = ResolvedInvocation(source);
+    if (resolved == nullptr && source != nullptr && source->GetProcedure() != nullptr)
+        Report("%s procedure of %s page not found in first file!\n\n",
+               source->GetProcedure()->GetName(), CallingPageName());
+    return resolved;
+}
+
+bool ProjectMerger::MergePageClassCall(const ClassInvokation* source, ClassInvokation* target)
+{
+    const bool merged = MergeClassInvocation(source, target);
+    if (source == nullptr)
+        return merged;
+    const Class* dataClass = source->GetClass();
+    if (const Function* function = source->GetFunction();
+        function != nullptr && target->GetFunction() == nullptr)
+        Report("%s%s function of %s page not found in first file!\n\n",
+               dataClass != nullptr ? dataClass->GetFieldName() + "." : CString(),
+               function->GetFieldName(), CallingPageName());
+    else if (dataClass != nullptr && target->GetClass() == nullptr)
+        Report("%s class of %s page not found in first file!\n\n", dataClass->GetFieldName(),
+               CallingPageName());
+    return merged;
+}
+
+CString ProjectMerger::CallingPageName() const
+{
+    return m_callingPage != nullptr ? m_callingPage->GetFormName() : CString();
+}
+
 ProcedureFieldInfo* ProjectMerger::FindGroupOutputColumn(const ReportGroup* group,
                                                          const ProcedureFieldInfo* column)
 {
@@ -318,8 +378,8 @@ ProcedureFieldInfo* ProjectMerger::FindOutputColumn(const Procedure* procedure,
 void ProjectMerger::ResolveReportGroup(const ReportGroup* source, ReportGroup* target)
 {
     if (target->GetClassCall() != nullptr)
-        MergeClassInvocation(source->GetClassCall(), target->GetClassCall());
-    if (ProcedureInvokation* call = ResolvedInvocation(source->GetProcedureCall()))
+        MergePageClassCall(source->GetClassCall(), target->GetClassCall());
+    if (ProcedureInvokation* call = ResolvedPageCall(source->GetProcedureCall()))
         target->SetProcedureCall(call);
     if (ProcedureFieldInfo* header = FindGroupOutputColumn(target, source->GetHeaderValue()))
         target->SetHeaderValue(header);

@@ -280,8 +280,11 @@ void ProjectMerger::ResolveFieldRepData(const FieldRepData* source, FieldRepData
     {
         if (target->GetDataCall() == nullptr)
             target->SetDataCall(new ClassInvokation);
-        MergeClassInvocation(call, target->GetDataCall());
+        MergePageClassCall(call, target->GetDataCall());
     }
+    if (const ProcedureInvokation* call = source->GetDataProcedure())
+        if (ProcedureInvokation* resolved = ResolvedPageCall(call))
+            target->SetDataProcedure(resolved);
     const auto resolve = [this, page](Field* field)
     { return field != nullptr ? Owned(ResolveFieldReference(field, page)) : nullptr; };
     target->SetFrontField(resolve(source->GetFrontField()));
@@ -365,8 +368,7 @@ void ProjectMerger::ResolvePageProcedureTables(FormInterface* target, const Form
         Table* table = Owned(ResolveTableReference(entry->GetTable()));
         if (table == nullptr || target->FindUniquenessProcedureTable(table) != nullptr)
             continue;
-        auto* made =
-            new UniquenessProcedureTable(table, ResolvedInvocation(entry->GetInvocation()));
+        auto* made = new UniquenessProcedureTable(table, ResolvedPageCall(entry->GetInvocation()));
         for (Field* field : entry->GetFields())
             if (Field* resolved = Owned(ResolveFieldReference(field)))
                 made->AddField(resolved);
@@ -377,8 +379,8 @@ void ProjectMerger::ResolvePageProcedureTables(FormInterface* target, const Form
         Table* table = Owned(ResolveTableReference(entry->GetTable()));
         if (table == nullptr || HoldsProcedureTable(*target, table, entry->GetKind()))
             continue;
-        target->AddProcedureTable(new ProcedureTable(
-            table, ResolvedInvocation(entry->GetInvocation()), entry->GetKind()));
+        target->AddProcedureTable(
+            new ProcedureTable(table, ResolvedPageCall(entry->GetInvocation()), entry->GetKind()));
     }
 }
 
@@ -387,15 +389,12 @@ void ProjectMerger::ResolvePageProcedureCall(FormInterface* target, const FormIn
     const ProcedureInvokation* call = source->GetProcedureCall();
     if (call == nullptr)
         return;
-    if (ProcedureInvokation* resolved = ResolvedInvocation(call))
+    if (ProcedureInvokation* resolved = ResolvedPageCall(call))
     {
         if (resolved != target->GetProcedureCall())
             delete target->GetProcedureCall();
         target->SetProcedureCall(resolved);
-        return;
     }
-    Report("%s procedure of %s page not found in first file!\n\n", call->GetProcedure()->GetName(),
-           source->GetFormName());
 }
 
 bool ProjectMerger::HoldsProcedureTable(const FormInterface& page, const Table* table, int kind)

@@ -4,11 +4,13 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
+#include "merge/MergeDependencyCollector.h"
 #include "merge/MergeEntityNames.h"
 #include "merge/MergeOverwriteSet.h"
 #include "merge/ProjectMerger.h"
 #include "model/Field.h"
 #include "model/FieldFilter.h"
+#include "model/Module.h"
 #include "model/Relation.h"
 #include "model/Table.h"
 
@@ -27,7 +29,7 @@ void ProjectMerger::ResolveProcedure(Procedure* source, Procedure* target)
 {
     if (source->GetMergeMark() != 0 && target->GetMergeMark() != 0)
         return;
-    AdoptProcedure(target);
+    AdoptProcedure(target, source);
     target->SetName(source->GetName());
     target->SetWriteFlag(source->GetWriteFlag());
     Table* mainTable = ResolveTableReference(source->GetMainTable());
@@ -55,6 +57,18 @@ void ProjectMerger::ResolveProcedure(Procedure* source, Procedure* target)
     ResolveVariationVariables(source, target);
     source->SetMergeMark(1);
     target->SetMergeMark(1);
+}
+
+void ProjectMerger::ResolveProcedures(Module* source, Module* /*target*/)
+{
+    // A chosen procedure comes whether or not a merged page calls it.
+    for (Procedure* procedure : source->GetProcedures())
+    {
+        if (!m_dependencies->IsProcedureSelected(procedure))
+            continue;
+        if (Procedure* target = ResolveProcedureReference(procedure))
+            ResolveProcedure(procedure, target);
+    }
 }
 
 void ProjectMerger::ResolveDetailTables(const Procedure* source, Procedure* target)

@@ -148,6 +148,10 @@ void ProjectMerger::CopyRecomputeList(const EventRecmpFields* source, EventRecmp
                    ProcedureName(record->invokation), control->GetField()->GetFieldName());
         target->AddProcedureRecompute(control, call);
     }
+    for (const EventClassRecompute* record : source->GetClassRecomputes())
+        if (FieldRep* control = PageControl(page, record->fieldRep);
+            control != nullptr && !target->HasClassRecompute(control))
+            target->AddClassRecompute(control);
 }
 
 void ProjectMerger::CopyRecomputeLists(const FieldRepData* source, FieldRepData* target,

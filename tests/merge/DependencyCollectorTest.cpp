@@ -397,7 +397,9 @@ TEST_F(DependencyCollectorTest, FullModuleSelectsEachKindInItsOrderAndOnlyOnce)
         {"dashboards",
          [&c] { return NamesOf(c.GetSelectedDashBoards(), PageName); },
          {"SalesBoard"}},
-        {"procedures", [&c] { return NamesOf(c.GetSelectedProcedures(), ItsName); }, {}},
+        {"procedures",
+         [&c] { return NamesOf(c.GetSelectedProcedures(), ItsName); },
+         {"PRC_orders_Report"}},
     };
     for (const char* selection : {"first selection", "second selection"})
     {

@@ -221,12 +221,29 @@ TEST_F(MergePageResolverTest, GroupsMatchByFunctionNameAndColumnsAndFiltersByNam
     EXPECT_EQ(ProjectMerger::FindReportGroupByFunctionName(&report, incoming.get()),
               report.GetReportGroups()[1]);
     EXPECT_EQ(ProjectMerger::FindReportGroupByFunctionName(&report, other.get()), nullptr);
+    // A group that calls no function is found by the procedure it calls, among the groups that
+    // call none.
+    auto table = std::unique_ptr<Table>(NewTable("t", Table::masterKind, {"Region"}));
+    std::unique_ptr<Procedure> list(NewProcedure("PRC_list", table.get()));
+    std::unique_ptr<Procedure> sameList(NewProcedure("PRC_list", table.get()));
+    const auto procedureGroup = [&group](Function* called, Procedure* procedure)
+    {
+        ReportGroup* made = group(called);
+        auto* call = new ProcedureInvokation;
+        call->SetProcedure(procedure);
+        made->SetProcedureCall(call);
+        return made;
+    };
+    report.AddReportGroup(procedureGroup(cost.get(), list.get()));
+    report.AddReportGroup(procedureGroup(nullptr, list.get()));
+    std::unique_ptr<ReportGroup> byProcedure(procedureGroup(nullptr, sameList.get()));
+    EXPECT_EQ(ProjectMerger::FindReportGroupByFunctionName(&report, byProcedure.get()),
+              report.GetReportGroups()[3]);
 
     ReportGroup* target = report.GetReportGroups()[0];
     auto* column = new ReportField;
     column->SetName("Amount");
     target->AddReportField(column);
-    auto table = std::unique_ptr<Table>(NewTable("t", Table::masterKind, {"Region"}));
     target->AddFilter(new FieldRep(table->FindFieldByName("t_id")));
     target->AddFilter(new FieldRep(table->FindFieldByName("Region")));
     struct Case

@@ -2,9 +2,10 @@
 // reports are fed every way (a class call, a procedure, nothing, groups on several tables, a
 // group calling a class and a procedure, a second module calling the first's class, a generated
 // report re-pointed to another class, an RDLC report on two data sets) and show a table's front
-// field as its own or through a key, and whose graphs are fed by a class call, a procedure or
-// both, deleted alone from the saved fixture, leaves the reports, graphs (with the dashboard page
-// placing them), procedures and report descriptions of the expected file.
+// field as its own or through a key, and whose graphs and their placements are fed by a class
+// call, a procedure or both, deleted alone from the saved fixture, leaves the reports, graphs
+// (with the dashboard page placing them), procedures and report descriptions of the expected
+// file.
 // WEAVO_WRITE_DELETION_FIXTURE names a folder that takes a new fixture and expected file.
 #include "bench/store/BenchTables.h"
 #include "entities/ApplicationReport.h"
@@ -197,6 +198,10 @@ void BuildFixture(const std::filesystem::path& path)
           AddGraph(base, "graph_by_both", NewClassCall(base, "table_5"),
                    ProcedureOf(base, "table_2"))})
         graphs->AddPlacement(new DashBoardPageData(graph));
+    // Two placements fed otherwise than their graphs: by a procedure, by a class call.
+    graphs->GetPlacements()[0]->SetProcedureInvokation(
+        NewProcedureCall(ProcedureOf(base, "table_4")));
+    graphs->GetPlacements()[1]->SetClassInvokation(NewClassCall(base, "table_7"));
     base.AddDashBoardPage(graphs, true);
     // The generated report of table_3 re-pointed to table_6's class, as Assign Function does.
     ClassInvokation* repointed =

@@ -4,12 +4,14 @@
 // merge the second input is deleted and the merged project saves, loads and saves to the same
 // bytes; every merge kind has the outcome of its expected file; a report collector's files stay
 // with the reports it shows.
+#include "entities/ClassInvokation.h"
 #include "entities/DashBoardCellInfo.h"
 #include "entities/Grid.h"
 #include "entities/GridCell.h"
 #include "entities/LinkControl.h"
 #include "entities/LoginPage.h"
 #include "entities/Menu.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/ReportCollector.h"
 #include "gen_web/AspxWriteAll.h"
 #include "merge/MergeDependencyCollector.h"
@@ -17,6 +19,7 @@
 #include "merge/ProjectOwnObjects.h"
 #include "merge/SelectiveMerge.h"
 #include "model/LoginPageCreator.h"
+#include "model/ReferenceList.h"
 #include "platform/core/HostPath.h"
 #include "tests/editors/consumers/WrittenApplication.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
@@ -28,6 +31,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <optional>
 #include <sstream>
 
@@ -785,5 +789,131 @@ TEST_F(MergePropertyTest, ACollectorsReportFilesStayWithTheReportsItShows)
         MergeThroughAndRoundTrip(test.dialog ? static_cast<MergeSelection&>(dialog) : whole);
         EXPECT_EQ(DescribeCollectors(*m_store.GetProject()->FindModuleByName("Sales")),
                   test.collectors);
+    }
+}
+
+namespace
+{
+std::string CallText(const ClassInvokation* classCall, const ProcedureInvokation* procedureCall)
+{
+    std::string text;
+    if (classCall != nullptr)
+        text = (classCall->GetClass() != nullptr ? StdString(classCall->GetClass()->GetFieldName())
+                                                 : std::string()) +
+               "." +
+               (classCall->GetFunction() != nullptr
+                    ? StdString(classCall->GetFunction()->GetFieldName())
+                    : std::string());
+    if (procedureCall != nullptr)
+        text += "+" + (procedureCall->GetProcedure() != nullptr
+                           ? StdString(procedureCall->GetProcedure()->GetName())
+                           : std::string("?"));
+    return text.empty() ? "-" : text;
+}
+
+// The calls of each report group, graph and placement of the module, from its lists.
+std::string DescribeCalls(const Module& module)
+{
+    std::ostringstream out;
+    for (const ApplicationReport* report : module.GetReports())
+    {
+        out << "report " << StdString(report->GetFormName()) << ":";
+        for (const ReportGroup* group : report->GetReportGroups())
+            out << " " << CallText(group->GetClassCall(), group->GetProcedureCall());
+        out << "\n";
+    }
+    for (const DashBoard* graph : module.GetDashBoards())
+        out << "graph " << StdString(graph->GetFormName()) << ": "
+            << CallText(graph->GetClassInvokation(), graph->GetProcedureInvokation()) << "\n";
+    for (const DashBoardPage* page : module.GetDashBoardPages())
+    {
+        out << "dashboard page " << StdString(page->GetFormName()) << ":";
+        for (const DashBoardPageData* placement : page->GetPlacements())
+            out << " "
+                << CallText(placement->GetClassInvokation(), placement->GetProcedureInvokation());
+        out << "\n";
+    }
+    return out.str();
+}
+
+// Each procedure, class and function of the project with the entities of the module that refer
+// to it, as the module's reference list names them.
+std::string DescribeCallers(const ForgeonProject& project, Module& module)
+{
+    std::map<std::string, const void*> callees;
+    for (const Module* each : project.GetModules())
+    {
+        for (const Procedure* procedure : each->GetProcedures())
+            callees["procedure " + StdString(procedure->GetName())] = procedure;
+        for (const Class* dataClass : each->GetClasses())
+        {
+            callees["class " + StdString(dataClass->GetFieldName())] = dataClass;
+            for (const Function* function : dataClass->GetFunctions())
+                callees["function " + StdString(dataClass->GetFieldName()) + "." +
+                        StdString(function->GetFieldName())] = function;
+        }
+    }
+    ReferenceList::Targets targets;
+    for (const auto& [name, callee] : callees)
+        targets.insert(callee);
+    ReferenceList list(targets);
+    module.ListReferences(list);
+    std::string text;
+    for (const auto& [name, callee] : callees)
+        for (const CString& user : list.UsersOf({callee}))
+            text += name + " <- " + StdString(user) + "\n";
+    return text;
+}
+} // namespace
+
+// The report feeding fixture's base module, whose reports, graphs and placements call
+// procedures and class functions every way, merged whole into another project, kept and
+// overwriting: every call names the same procedure and function as before, and the merged
+// project saves, loads and saves to the same bytes. Its second module, whose reports call the
+// base module's procedure and class, merged alone loses those calls and the report names them
+// with their pages.
+TEST_F(MergePropertyTest, AMergedModuleKeepsEveryCallOfItsReportsAndGraphs)
+{
+    struct Case
+    {
+        const char* module;
+        bool overwrite;
+        std::vector<std::string> lost;
+    };
+    const std::vector<std::string> module2 = {
+        "PRC_table_3_SelectAll procedure of procedure_in_module2 page not found in first file!\n\n",
+        "_table_2.SelectAllRecords function of search_in_module2 page not found in first "
+        "file!\n\n"};
+    for (const Case& test : {Case{"BaseModule", false, {}}, Case{"BaseModule", true, {}},
+                             Case{"Module2", false, module2}, Case{"Module2", true, module2}})
+    {
+        SCOPED_TRACE(std::string(test.module) + (test.overwrite ? ", overwrite" : ", keep"));
+        auto first = std::make_unique<ForgeonProject>();
+        {
+            ScopedOpenProject open(first.get());
+            first->InitNewProject();
+            first->SetProjectPath(Path("a"));
+        }
+        ASSERT_TRUE(m_store.ArchiveProject(first.get(), Path("first.wvt"), FALSE));
+        first.reset();
+        ASSERT_TRUE(m_store.LoadFirstMergeProject(Path("first.wvt")));
+        const std::filesystem::path fixture =
+            std::filesystem::path(WEAVO_TEST_DATA) / "model" / "report-feeding.wvt";
+        ASSERT_TRUE(m_store.LoadSecondMergeProject(fixture.string().c_str()));
+        Module* source = Second()->FindModuleByName(test.module);
+        const std::string calls = DescribeCalls(*source);
+        const std::string callers = DescribeCallers(*Second(), *source);
+        MergeAndRoundTrip(ScriptedMergeSelection::FullModule(test.module, test.overwrite));
+        Module* merged = m_store.GetProject()->FindModuleByName(test.module);
+        ASSERT_NE(merged, nullptr);
+        const std::string report = TempText("Report_ .txt");
+        if (test.lost.empty())
+        {
+            EXPECT_EQ(report, separator);
+            EXPECT_EQ(DescribeCalls(*merged), calls);
+            EXPECT_EQ(DescribeCallers(*m_store.GetProject(), *merged), callers);
+        }
+        for (const std::string& line : test.lost)
+            EXPECT_NE(report.find(line), std::string::npos) << line;
     }
 }
