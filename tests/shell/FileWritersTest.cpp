@@ -52,7 +52,7 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
          {
              MergeReportFiles files;
              TextFile log(/*disabled=*/false, /*flush=*/true, '=', 60);
-             EXPECT_NE(files.Open(log, project.GetProjectPath() + "merging.txt"), nullptr);
+             EXPECT_TRUE(files.OpenLog(log, project.GetProjectPath() + "merging.txt"));
              log.Write(0, "merged\n");
              files.Close(log);
          }},

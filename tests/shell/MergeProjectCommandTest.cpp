@@ -162,9 +162,9 @@ TEST_F(MergeProjectCommandTest, TheLastMessageListsTheLogsThatCouldNotBeWritten)
     const std::string folder = temp.Own().string();
     EXPECT_EQ(program.boxes.ShownTexts().back(),
               "The merge report and logs are in " + folder +
-                  ".\nThese files could not be written:\n" + folder +
-                  "/KestraneWeavo/merging.txt: Not a directory\n" + folder +
-                  "/KestraneWeavo/merging1.txt: Not a directory");
+                  ".\n\nThese files could not be written:\n" + folder +
+                  "/KestraneWeavo/merging.txt (Not a directory)\n" + folder +
+                  "/KestraneWeavo/merging1.txt (Not a directory)");
     EXPECT_EQ(program.boxes.Shown().back().type, MB_OK | MB_ICONINFORMATION);
     ProjectStore merged;
     ASSERT_TRUE(merged.ArchiveProject(nullptr, program.PathOf("Merged.wvt").c_str(), TRUE));
