@@ -32,9 +32,8 @@ TEST(MergeRunMessageTest, NamesTheFolderAndEachFileNotWrittenWithItsReason)
          "The merge report and logs are in " + folder + "."},
         {{"C:\\temp\\Report_ .txt", "C:\\temp\\KestraneWeavo\\merging.txt",
           "C:\\temp\\KestraneWeavo\\merging1.txt"},
-         "The merge report and logs are in " + folder +
-             ".\n\nThese files could not be written:\n" + folder +
-             "/KestraneWeavo/merging.txt (Not a directory)\n" + folder +
+         "The merge report and logs are in " + folder + ".\n\nThese files could not be written:\n" +
+             folder + "/KestraneWeavo/merging.txt (Not a directory)\n" + folder +
              "/KestraneWeavo/merging1.txt (Not a directory)"},
         {{"C:\\temp\\Report_ .txt"},
          "The merge report and logs are in " + folder +
