@@ -158,7 +158,7 @@ bool AspWriteAll::Run(Module* module)
     if (!CheckBeforeWrite(module))
         return false;
     m_report.ForgetFolders();
-    OpenWriteErrorsLog();
+    m_writeErrorsLog.ClearBuffer();
     m_report.SetOutputRoot(path);
     WriteDatabaseScript();
     // The current module comes back, so that the project stays as it was saved.
@@ -360,26 +360,16 @@ void AspWriteAll::CopyModifiedFiles(const CString& name)
     ModifiedFilesCopy(m_project, source, ProjectPath() + name, m_report).Run();
 }
 
-void AspWriteAll::OpenWriteErrorsLog()
-{
-    const CString& path = m_writeErrorsLogPath;
-    const int last = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
-    // Outside the output folder; a folder not made shows in the open's failure.
-    if (last > 0)
-        m_report.MakeFolderChain(path.Left(last));
-    // A log not opened is named at the end, as no file of the output.
-    m_writeErrorsLog.Open(path);
-}
-
 void AspWriteAll::Finish()
 {
     const CString fullText = m_report.GetFullText();
-    m_writeErrorsLog.Write(0, "%s", fullText);
-    m_writeErrorsLog.Close();
     const CString shown = m_report.GetText();
-    const CString text = GenerationReport::WithLogLine(shown, m_writeErrorsLogPath,
-                                                       /*linesLeftOut=*/shown != fullText,
-                                                       m_writeErrorsLog.GetFailure());
+    // Outside the output folder, written whole; a log not written is named, as no file of the
+    // output.
+    const CString text = GenerationReport::WithLogWritten(shown, m_writeErrorsLogPath,
+                                                          /*linesLeftOut=*/shown != fullText,
+                                                          m_writeErrorsLog.GetBuffer() + fullText);
+    m_writeErrorsLog.ClearBuffer();
     if (m_report.IsEmpty())
     {
         m_services.SetStatusText("Writing completed");

@@ -117,9 +117,8 @@ private:
     // The user's files of "_modifiedCode\<name>" over "<name>" under the project path.
     void CopyModifiedFiles(const CString& name);
     void Status(const Module& module, const char* text);
-    // Truncates the log; the master form writer logs into it during the run.
-    void OpenWriteErrorsLog();
-    // The report into the write-errors log, then the closing status text and message.
+    // The write-errors log, with the report after what the master form writer logged into it
+    // during the run, written whole; then the closing status text and message.
     void Finish();
 
     ForgeonProject* m_project;
@@ -129,6 +128,7 @@ private:
     std::unique_ptr<ClassicPageWriters> m_ownWriters;
     ClassicPageWriters& m_writers;
     CString m_writeErrorsLogPath = WriteErrorsLogPath();
+    // Never opened: what is written into it collects until Finish writes the log.
     TextFile m_writeErrorsLog{false, true, '=', 60};
     bool m_writeMenus = false;
     bool m_copyModifiedFiles = true;

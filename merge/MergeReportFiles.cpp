@@ -17,7 +17,20 @@ CString FolderOf(const CString& path)
 }
 } // namespace
 
-FILE* MergeReportFiles::Open(TextFile& writer, const CString& path)
+bool MergeReportFiles::Open(TextFile& writer, const CString& path)
+{
+    Close(writer);
+    File& file = RecordOf(path);
+    if (!m_report.OpenFile(writer, path))
+    {
+        RecordFailure(file, /*atOpen=*/true);
+        return false;
+    }
+    m_openWriters[&writer] = static_cast<std::size_t>(&file - m_files.data());
+    return true;
+}
+
+bool MergeReportFiles::OpenLog(TextFile& writer, const CString& path)
 {
     Close(writer);
     File& file = RecordOf(path);
@@ -25,19 +38,17 @@ FILE* MergeReportFiles::Open(TextFile& writer, const CString& path)
     CString folderFailure;
     if (!folder.IsEmpty() && !EnsureFolderChain(folder))
         folderFailure = std::strerror(errno);
-    FILE* opened = writer.Open(path);
-    if (opened == nullptr)
+    if (writer.Open(path) == nullptr)
     {
-        file.opened = false;
-        file.written = false;
-        if (file.failure.IsEmpty())
-            file.failure = !folderFailure.IsEmpty() ? folderFailure : writer.GetOpenError();
-        return nullptr;
+        if (!folderFailure.IsEmpty())
+            m_report.AddUnwrittenFile(path, folderFailure);
+        else
+            m_report.RecordFile(path, writer);
+        RecordFailure(file, /*atOpen=*/true);
+        return false;
     }
-    if (!writer.GetReplacedLink().empty())
-        file.replacedLink = writer.GetReplacedLink();
     m_openWriters[&writer] = static_cast<std::size_t>(&file - m_files.data());
-    return opened;
+    return true;
 }
 
 void MergeReportFiles::Close(TextFile& writer)
@@ -48,15 +59,25 @@ void MergeReportFiles::Close(TextFile& writer)
     File& file = m_files[found->second];
     m_openWriters.erase(found);
     writer.Close();
-    const CString failure = writer.GetFailure();
-    if (failure.IsEmpty() && file.failure.IsEmpty())
-    {
+    if (!m_report.RecordFile(file.path, writer))
+        RecordFailure(file, /*atOpen=*/false);
+    else
         file.written = file.opened;
-        return;
-    }
+}
+
+void MergeReportFiles::CloseAll()
+{
+    while (!m_openWriters.empty())
+        Close(*m_openWriters.begin()->first);
+}
+
+void MergeReportFiles::RecordFailure(File& file, bool atOpen)
+{
+    if (atOpen)
+        file.opened = false;
     file.written = false;
-    if (file.failure.IsEmpty())
-        file.failure = failure;
+    if (file.failure.IsEmpty() && !m_report.GetUnwrittenFiles().empty())
+        file.failure = m_report.GetUnwrittenFiles().back().reason;
 }
 
 std::vector<const MergeReportFiles::File*> MergeReportFiles::GetFailedFiles() const

@@ -4,6 +4,7 @@
 
 class MergeReportFiles;
 
-// The message that ends a merge run: the host folder that holds its report and logs, and each
-// file that could not be written with the host's reason.
+// The message that ends a merge run: the host folder that holds its report and logs, then what
+// their writes met as every writer's closing message says it (GenerationReport::ClosingText):
+// each file that could not be written with the host's reason, each link replaced.
 CString MergeRunMessage(const MergeReportFiles& files);

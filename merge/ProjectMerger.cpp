@@ -52,9 +52,7 @@ ProjectMerger::ProjectMerger(ForgeonProject* first, ForgeonProject* second,
 
 ProjectMerger::~ProjectMerger()
 {
-    m_reportFiles.Close(m_formLog);
-    m_reportFiles.Close(m_phaseLog);
-    m_reportFiles.Close(m_report);
+    m_reportFiles.CloseAll();
 }
 
 bool ProjectMerger::Merge()
@@ -91,7 +89,7 @@ bool ProjectMerger::Merge()
     if (count == 0)
     {
         MainFrameAccess::SetStatusText("Error in Merging");
-        m_reportFiles.Close(m_report);
+        m_reportFiles.CloseAll();
         return false;
     }
     if (m_overwrite)
@@ -146,7 +144,8 @@ bool ProjectMerger::Merge()
     }
     // Then the repairs a load runs.
     ProjectStore::FixUpLoadedProject(m_first);
-    m_reportFiles.Close(m_report);
+    // Every report and log is written before the run tells of them.
+    m_reportFiles.CloseAll();
     MainFrameAccess::SetStatusText("Merging completed.");
     return true;
 }
@@ -191,7 +190,8 @@ void ProjectMerger::MergeModule(Module* source, Module* target)
     m_targetModule = target;
     m_targetInFirst =
         std::ranges::find(m_first->GetModules(), target) != m_first->GetModules().end();
-    m_reportFiles.Open(m_phaseLog, "C:\\temp\\KestraneWeavo\\merging.txt");
+    // Each phase's marker reaches the file at once, so that a run cut short shows where.
+    m_reportFiles.OpenLog(m_phaseLog, "C:\\temp\\KestraneWeavo\\merging.txt");
     PhaseLog(source->GetName());
     const auto run = [this, source, target](const ModulePhase& phase)
     {

@@ -23,6 +23,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/GenerationReport.h"
 #include "model/ListAccess.h"
 #include "model/LoginPageCreator.h"
 #include "model/Module.h"
@@ -30,7 +31,6 @@
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
-#include "model/TextFile.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 
@@ -930,15 +930,15 @@ bool ForgeonProject::HasDuplicateNames() const
     if (repeated.empty())
         return false;
 
-    CString message = "Following are the duplicate names found in the project!\n";
-    TextFile report("C:\\temp\\KestraneWeavoReport.txt", false, '=', 60, false, false);
+    CString list;
     for (const CString& name : repeated)
-    {
-        message += name + "\n";
-        report.Write(0, "%s\n", name);
-    }
-    report.Close();
-    AfxMessageBox(message);
+        list += name + "\n";
+    // The trace is written whole; what its write met follows the list.
+    GenerationReport written;
+    SaveTextFile("C:\\temp\\KestraneWeavoReport.txt", list, written);
+    const CString message = "Following are the duplicate names found in the project!\n" + list;
+    const CString notes = written.ClosingText("");
+    AfxMessageBox(notes.IsEmpty() ? message : message + "\n" + notes);
     return true;
 }
 

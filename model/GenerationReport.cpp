@@ -4,6 +4,7 @@
 #include "model/TextFile.h"
 #include "platform/core/FileCopy.h"
 #include "platform/core/FileReplacementAt.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/LeftTemporaryAt.h"
 #include "platform/core/TemporaryName.h"
 #include "platform/core/UserNames.h"
@@ -114,6 +115,8 @@ bool GenerationReport::RecordFile(const CString& path, const TextFile& file)
         if (failure.IsEmpty() && !replacement.WasUnchanged())
             NoteReplacedLink(path, replacement.GetReplacedLink());
     }
+    else
+        NoteReplacedLink(path, file.GetReplacedLink());
     if (failure.IsEmpty())
     {
         ++m_writtenCount;
@@ -267,7 +270,8 @@ bool GenerationReport::OpenFile(TextFile& file, const CString& path,
     // A run over the output of an earlier one finds most names taken.
     const auto expected = m_lastFileReplaced ? FileReplacementAt::NameExpected::taken
                                              : FileReplacementAt::NameExpected::free;
-    const bool begun = replacement.Begin(folder.descriptor, name, 0666, hold, expected,
+    const mode_t mode = !m_root.IsSet() && TraceFolderRelativePath(path) ? S_IRUSR | S_IWUSR : 0666;
+    const bool begun = replacement.Begin(folder.descriptor, name, mode, hold, expected,
                                          FileReplacementAt::Bytes::whole);
     m_lastFileReplaced = begun && replacement.IsReplacing();
     if (!begun && errno != EINVAL)
@@ -343,10 +347,24 @@ CString GenerationReport::GetBoxText(const CString& logPath) const
     const CString fullText = GetFullText();
     if (text == fullText)
         return text;
-    TextFile log(logPath, /*flush=*/false, '=', 60, /*disabled=*/false, /*append=*/false);
-    log.Write(0, "%s", fullText);
-    log.Close();
-    return WithLogLine(text, logPath, /*linesLeftOut=*/true, log.GetFailure());
+    return WithLogWritten(text, logPath, /*linesLeftOut=*/true, fullText);
+}
+
+CString GenerationReport::WithLogWritten(const CString& text, const CString& logPath,
+                                         bool linesLeftOut, const CString& logText)
+{
+    GenerationReport log;
+    const bool written = log.SaveText(logPath, logText);
+    const CString failure =
+        written || log.m_unwrittenFiles.empty() ? CString() : log.m_unwrittenFiles.back().reason;
+    const CString said = WithLogLine(text, logPath, linesLeftOut, failure);
+    // The log's own failure is in its line; its notes follow.
+    GenerationReport notes;
+    notes.m_notes = std::move(log.m_notes);
+    const CString noted = notes.GetText();
+    if (noted.IsEmpty() || said.IsEmpty())
+        return said + noted;
+    return said + "\n" + noted;
 }
 
 CString GenerationReport::WithLogLine(const CString& text, const CString& logPath,

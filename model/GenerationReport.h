@@ -41,7 +41,9 @@ public:
     void AddNote(const CString& heading, const CString& name, const CString& reason);
     // After the file was closed: records it when it did not open or a write failed, else counts
     // it as written; true when it was written. A file opened by OpenFile takes its name only
-    // here, whole; a failed one leaves the file that stood there as it was.
+    // here, whole; a failed one leaves the file that stood there as it was. A file opened
+    // elsewhere (TextFile::Open, a log written as it goes) is recorded by the same rule, and what
+    // its open took away from the name (a link) is noted.
     bool RecordFile(const CString& path, const TextFile& file);
     // Closes a file opened by OpenFile that the run decided not to write: the file that stood
     // at its name stays as it was, a new one is removed, and nothing is counted.
@@ -80,6 +82,10 @@ public:
     // (failure); the text alone otherwise.
     static CString WithLogLine(const CString& text, const CString& logPath, bool linesLeftOut,
                                const CString& failure);
+    // Writes the log text whole at logPath (SaveText), then gives the text with the line of
+    // WithLogLine and, after it, what the log's write noted (a link it replaced).
+    static CString WithLogWritten(const CString& text, const CString& logPath, bool linesLeftOut,
+                                  const CString& logText);
     static constexpr std::size_t shownEntries = 10;
 
     // From here on only files and folders below this folder are written (see OutputRoot).
@@ -98,7 +104,8 @@ public:
     // Opens the file for writing through the output root, under a temporary name beside it that
     // RecordFile renames over the name (FileReplacementAt): a link or a file with other names at
     // its path is replaced (noted) and never written through. A failure is recorded with its
-    // reason. True when the file is open.
+    // reason. True when the file is open. Without a root, a file of the trace folder is made
+    // readable by the user only.
     bool OpenFile(TextFile& file, const CString& path);
     // Opens the file as OpenFile does, writes the text as the whole file and records it; true
     // when it was written.

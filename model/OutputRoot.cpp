@@ -7,6 +7,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <sys/stat.h>
 
@@ -141,9 +143,20 @@ OutputRoot::Folder OutputRoot::Open(const CString& modelPath, bool isFile, std::
     {
         const fs::path path(NormalHostPath(modelPath));
         name = isFile ? path.filename().string() : std::string();
-        m_unrooted = OpenHostFolder(isFile ? path.parent_path().string() : path.string());
+        std::string refusal;
+        // The trace folder lies in the shared temp folder: only the user's own is taken.
+        if (const std::optional<std::string> traced = TraceFolderRelativePath(modelPath))
+        {
+            const fs::path relative(*traced);
+            std::string hostFolder;
+            m_unrooted =
+                OpenUserTempSubfolder(isFile ? relative.parent_path().string() : relative.string(),
+                                      /*make=*/true, refusal, hostFolder);
+        }
+        else
+            m_unrooted = OpenHostFolder(isFile ? path.parent_path().string() : path.string());
         if (!m_unrooted.IsOpen())
-            return {-1, std::strerror(errno)};
+            return {-1, refusal.empty() ? std::strerror(errno) : refusal.c_str()};
         return {m_unrooted.Get(), {}};
     }
     std::vector<std::string> components;

@@ -16,7 +16,7 @@
 // open; before one is used again, its name in its parent is looked at without following a link,
 // and a folder that is no longer the one opened there is opened anew. A path is admitted when,
 // with "." and ".." resolved, it lies below the root. Without a root every path is opened as it
-// is.
+// is, and one in the trace folder as the user's own folders there (OpenUserTempSubfolder).
 class OutputRoot
 {
 public:

@@ -2,6 +2,7 @@
 
 #include "platform/core/HostPath.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -186,28 +187,39 @@ Descriptor OpenUserTempFolder(std::string& refusal)
     return {};
 }
 
-Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal,
-                              std::string& removed)
+Descriptor OpenUserTempSubfolder(const std::string& relative, bool make, std::string& refusal,
+                                 std::string& hostPath)
 {
-    removed.clear();
     Descriptor folder = OpenUserTempFolder(refusal);
-    std::string hostPath = UserTempFolder();
+    hostPath = UserTempFolder();
     std::size_t start = 0;
-    for (std::size_t slash = relative.find('/'); folder.IsOpen() && slash != std::string::npos;
-         slash = relative.find('/', start))
+    while (folder.IsOpen() && start < relative.size())
     {
+        const std::size_t slash = std::min(relative.find('/', start), relative.size());
         const std::string name = relative.substr(start, slash - start);
         start = slash + 1;
         if (name.empty() || name == ".")
             continue;
         hostPath += "/" + name;
-        folder = OpenFolderAt(folder.Get(), name, /*make=*/false, /*follow=*/false);
+        folder = OpenFolderAt(folder.Get(), name, make, /*follow=*/false);
         if (folder.IsOpen() && !IsUsersOwn(folder.Get(), hostPath, refusal))
             return {};
     }
+    return folder;
+}
+
+Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal,
+                              std::string& removed)
+{
+    removed.clear();
+    const std::size_t slash = relative.rfind('/');
+    std::string hostPath;
+    const Descriptor folder = OpenUserTempSubfolder(
+        slash == std::string::npos ? std::string() : relative.substr(0, slash),
+        /*make=*/false, refusal, hostPath);
     if (!folder.IsOpen())
         return {};
-    const std::string name = relative.substr(start);
+    const std::string name = slash == std::string::npos ? relative : relative.substr(slash + 1);
     Descriptor file = CreateOwnFileAt(folder.Get(), name, removed);
     if (!file.IsOpen() || !IsUsersOwn(file.Get(), hostPath + "/" + name, refusal))
         return {};

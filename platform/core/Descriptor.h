@@ -79,11 +79,19 @@ Descriptor CreateOwnFile(const std::string& hostPath, std::string& removed);
 // EACCES. Invalid with errno set.
 Descriptor OpenUserTempFolder(std::string& refusal);
 
-// Opens for writing the file at relative ("a/b.txt") in the user's own trace folder
-// (OpenUserTempFolder): the folders on the way and the file are opened without following a link
-// and taken only when the user owns them, and the file is made readable by the user only. A
-// link or a file with other names at the file's name is taken away first (CreateOwnFileAt). A
-// folder or file another user owns fails with EACCES, and refusal names it. The file's bytes
-// stay; removed says what was taken away from the name. Invalid with errno set.
+// Opens the folder at relative ("a/b", "" for the folder itself) in the user's own trace folder
+// (OpenUserTempFolder): the folders on the way are opened without following a link, made where
+// missing when make is set, and taken only when the user owns them; one another user owns fails
+// with EACCES, and refusal names it. hostPath gets the folder's host path. Invalid with errno
+// set.
+Descriptor OpenUserTempSubfolder(const std::string& relative, bool make, std::string& refusal,
+                                 std::string& hostPath);
+
+// Opens for writing the file at relative ("a/b.txt") in the user's own trace folder, in its
+// folder as OpenUserTempSubfolder opens it (none is made); the file is taken only when the user
+// owns it and is made readable by the user only. A link or a file with other names at the file's
+// name is taken away first (CreateOwnFileAt). A folder or file another user owns fails with EACCES,
+// and refusal names it. The file's bytes stay; removed says what was taken away from the name.
+// Invalid with errno set.
 Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal,
                               std::string& removed);

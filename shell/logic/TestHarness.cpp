@@ -1,5 +1,6 @@
 #include "shell/logic/TestHarness.h"
 
+#include "model/GenerationReport.h"
 #include "model/TextFile.h"
 #include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
@@ -13,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -136,11 +138,39 @@ void CollectTestFiles(const std::filesystem::path& folder, std::vector<std::stri
     }
 }
 
-std::unique_ptr<TextFile> OpenForWriting(const std::string& path)
+// A file of the harness's, written whole when the run records it.
+class HarnessFile
 {
-    return std::make_unique<TextFile>(path.c_str(), /*flush=*/true, kSeparatorChar,
-                                      kSeparatorLength, /*disabled=*/false, /*append=*/false);
-}
+public:
+    HarnessFile(GenerationReport& written, const std::string& path)
+        : m_written(written), m_path(path.c_str()), m_open(written.OpenFile(m_text, m_path))
+    {
+    }
+    // A file not recorded is not written, and the one there stays as it was.
+    ~HarnessFile()
+    {
+        if (m_open)
+            m_written.DropFile(m_text);
+    }
+    HarnessFile(const HarnessFile&) = delete;
+    HarnessFile& operator=(const HarnessFile&) = delete;
+
+    bool IsOpen() const { return m_open; }
+    TextFile& Text() { return m_text; }
+    // Puts the text at the file's name; true when it is there.
+    bool Record()
+    {
+        const bool written = m_open && m_written.RecordFile(m_path, m_text);
+        m_open = false;
+        return written;
+    }
+
+private:
+    GenerationReport& m_written;
+    CString m_path;
+    TextFile m_text{/*disabled=*/false, /*flush=*/false, kSeparatorChar, kSeparatorLength};
+    bool m_open;
+};
 } // namespace
 
 TestHarness::TestHarness(std::string workFolder, std::ostream& out)
@@ -150,10 +180,9 @@ TestHarness::TestHarness(std::string workFolder, std::ostream& out)
 
 void TestHarness::RunFixedPath()
 {
-    // In the user's own trace folder, where its files are taken only when the user's own.
-    const std::string workFolder = "C:\\temp\\KestraneWeavo";
-    if (EnsureFolderChain(workFolder.c_str()))
-        TestHarness(workFolder).RunRegressionTests("F:\\temp_testing\\tg\\Master");
+    // In the user's own trace folder, where its files are taken only when the user's own; a
+    // folder that cannot be made is said as the files it holds.
+    TestHarness("C:\\temp\\KestraneWeavo").RunRegressionTests("F:\\temp_testing\\tg\\Master");
 }
 
 std::string TestHarness::WorkPath(const char* name) const
@@ -163,22 +192,29 @@ std::string TestHarness::WorkPath(const char* name) const
 
 void TestHarness::RunRegressionTests(const CString& path)
 {
+    m_written = GenerationReport();
     if (EndsWith(path, ".tg"))
     {
-        const auto failedFiles = OpenForWriting(WorkPath("FailedFiles.tgs"));
-        const auto report = OpenForWriting(WorkPath("tgsreport.txt"));
-        if (!report->IsOpen())
-            return;
-        TestFileRun run;
-        run.testFilePath = path;
-        run.failedFiles = failedFiles.get();
-        run.report = report.get();
-        RunTestFile(run);
+        HarnessFile report(m_written, WorkPath("tgsreport.txt"));
+        if (report.IsOpen())
+        {
+            HarnessFile failedFiles(m_written, WorkPath("FailedFiles.tgs"));
+            TestFileRun run;
+            run.testFilePath = path;
+            run.failedFiles = &failedFiles.Text();
+            run.report = &report.Text();
+            RunTestFile(run);
+            failedFiles.Record();
+            report.Record();
+        }
     }
     else if (EndsWith(path, ".tgs"))
         RunTestSet(path.GetString(), /*countOnly=*/false);
-    else
-        RunTestSet(ListTestFiles(path), /*countOnly=*/false);
+    else if (const std::string set = ListTestFiles(path); !set.empty())
+        RunTestSet(set, /*countOnly=*/false);
+    // What the harness's files met, as every writer says it.
+    if (const CString said = m_written.ClosingText(""); !said.IsEmpty())
+        m_out << said.GetString() << "\n";
 }
 
 std::string TestHarness::ListTestFiles(const CString& folder)
@@ -187,10 +223,10 @@ std::string TestHarness::ListTestFiles(const CString& folder)
     std::set<FolderIdentity> visited;
     CollectTestFiles(ToHostPath(folder), files, visited);
     const std::string setPath = WorkPath("tgSet.tgs");
-    const auto set = OpenForWriting(setPath);
+    CString set;
     for (const std::string& file : files)
-        set->Write(0, "%s\n", file);
-    return setPath;
+        set += CString(file) + "\n";
+    return m_written.SaveText(setPath.c_str(), set) ? setPath : std::string();
 }
 
 TestSetTotals TestHarness::RunTestSet(const std::string& setPath, bool countOnly)
@@ -200,18 +236,18 @@ TestSetTotals TestHarness::RunTestSet(const std::string& setPath, bool countOnly
     std::vector<std::string> testFiles;
     if (!ReadLines(setPath.c_str(), testFiles))
         return totals;
-    const auto failedFiles = OpenForWriting(WorkPath("FailedFiles.tgs"));
-    const auto report = OpenForWriting(WorkPath("tgsreport.txt"));
-    if (!report->IsOpen())
+    HarnessFile report(m_written, WorkPath("tgsreport.txt"));
+    if (!report.IsOpen())
         return totals;
+    HarnessFile failedFiles(m_written, WorkPath("FailedFiles.tgs"));
     for (const std::string& testFile : testFiles)
     {
         if (testFile.empty())
             continue;
         TestFileRun run;
         run.testFilePath = testFile;
-        run.failedFiles = failedFiles.get();
-        run.report = report.get();
+        run.failedFiles = &failedFiles.Text();
+        run.report = &report.Text();
         run.countOnly = countOnly;
         RunTestFile(run);
         totals.testCases += run.testCases;
@@ -224,15 +260,20 @@ TestSetTotals TestHarness::RunTestSet(const std::string& setPath, bool countOnly
     {
         m_out << "\nTotal Number Of Test Files = " << totals.filesRun << "\n"
               << "Total Number Of Test Cases = " << totals.testCases << "\n\n";
-        return totals;
     }
-    report->Write(0, "\n==========================================\n");
-    report->Write(0, "Total Number Of Test Files = %d\n",
-                  totals.successfulFiles + totals.failedFiles);
-    report->Write(0, "Total Number Of Successful Test Files = %d\n", totals.successfulFiles);
-    report->Write(0, "Total Number Of Failed Test Files = %d\n", totals.failedFiles);
-    report->Write(0, "Total Number Of Test Cases Executed = %d\n", totals.testCases);
-    report->Write(0, "==========================================\n");
+    else
+    {
+        TextFile& text = report.Text();
+        text.Write(0, "\n==========================================\n");
+        text.Write(0, "Total Number Of Test Files = %d\n",
+                   totals.successfulFiles + totals.failedFiles);
+        text.Write(0, "Total Number Of Successful Test Files = %d\n", totals.successfulFiles);
+        text.Write(0, "Total Number Of Failed Test Files = %d\n", totals.failedFiles);
+        text.Write(0, "Total Number Of Test Cases Executed = %d\n", totals.testCases);
+        text.Write(0, "==========================================\n");
+    }
+    failedFiles.Record();
+    report.Record();
     return totals;
 }
 
@@ -291,13 +332,20 @@ bool TestHarness::GenerateResults(TestFileRun& run)
     if (!EndsWith(resultPath, "\\") && !EndsWith(resultPath, "/"))
         resultPath += "\\";
     resultPath += FileNameOf(run.testFilePath) + "o";
-    TextFile result(resultPath, /*flush=*/true, kSeparatorChar, kSeparatorLength,
-                    /*disabled=*/false, /*append=*/false);
-    if (!result.IsOpen())
+    // The output folder is the test file's to give: it is not made.
+    std::error_code error;
+    if (!std::filesystem::is_directory(ToHostPath(outDir), error))
     {
         m_out << kNoOutput;
         return false;
     }
+    HarnessFile resultFile(m_written, resultPath.GetString());
+    if (!resultFile.IsOpen())
+    {
+        m_out << kNoOutput;
+        return false;
+    }
+    TextFile& result = resultFile.Text();
 
     CString caseName;
     CString command;
@@ -337,8 +385,7 @@ bool TestHarness::GenerateResults(TestFileRun& run)
     result.Write(0, "%s\n", run.testFilePath);
     result.Write(0, "Number of Testcases = %d\n", run.testCases);
     result.WriteSeparator(0);
-    result.Close();
-    return ReadWholeFile(resultPath, run.generated);
+    return resultFile.Record() && ReadWholeFile(resultPath, run.generated);
 }
 
 void TestHarness::CompareResults(TestFileRun& run)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/GenerationReport.h"
 #include "platform/core/CString.h"
 
 #include <iostream>
@@ -36,7 +37,10 @@ struct TestSetTotals
 // "o" appended, in its output folder), compares it with the reference result file and reports
 // per file and in total. Its own files, the set file "tgSet.tgs", the failed-files list
 // "FailedFiles.tgs" and the report "tgsreport.txt", are written in the work folder. Paths may
-// be in Windows form; they are mapped to the host's when a file is opened.
+// be in Windows form; they are mapped to the host's when a file is opened. Every file is
+// written whole once complete, beside the one it replaces (GenerationReport::OpenFile), so that
+// one that cannot be written keeps what it held; a command's run ends by printing what the
+// writes met (GenerationReport::ClosingText).
 class TestHarness
 {
 public:
@@ -49,7 +53,8 @@ public:
     // A path ending in ".tg" runs as one test file, one ending in ".tgs" as a set, any other
     // path is a folder whose test files are listed into a set and run.
     void RunRegressionTests(const CString& path);
-    // Every ".tg" file of the folder tree, one full path a line, into the set file; its path.
+    // Every ".tg" file of the folder tree, one full path a line, into the set file; its path,
+    // empty when the set file could not be written.
     std::string ListTestFiles(const CString& folder);
     TestSetTotals RunTestSet(const std::string& setPath, bool countOnly);
     void RunTestFile(TestFileRun& run);
@@ -70,4 +75,6 @@ private:
 
     std::string m_workFolder;
     std::ostream& m_out;
+    // The files the run wrote, each whole; what they met is said at the run's end.
+    GenerationReport m_written;
 };

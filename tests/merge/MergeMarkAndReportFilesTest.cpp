@@ -69,11 +69,9 @@ TEST_F(MergeMarkTest, MarkedDescriptionsSaveToTheBytesOfUnmarkedOnesAndLoadUnmar
     EXPECT_EQ(Second()->GetXSDInfos().front()->GetMergeMark(), 0);
 }
 
+// Files written whole when closed and logs written as they go alike.
 TEST(MergeReportFilesTest, FilesAreMadeWithTheirFoldersOrRecordedAsUnwritten)
 {
-    TempFolder temp;
-    // A file where a folder of the path should be.
-    std::ofstream(temp.Path() / "blocked").put('x');
     struct Case
     {
         const char* relative;
@@ -84,34 +82,41 @@ TEST(MergeReportFilesTest, FilesAreMadeWithTheirFoldersOrRecordedAsUnwritten)
         {"Report_ .txt", true},
         {"blocked\\log.txt", false},
     };
-    MergeReportFiles files;
-    for (const Case& test : cases)
+    for (const auto open : {&MergeReportFiles::Open, &MergeReportFiles::OpenLog})
     {
-        const CString path = temp.ModelPath(test.relative);
-        TextFile writer(false, false, '=', 60);
-        EXPECT_EQ(files.Open(writer, path) != nullptr, test.opened) << test.relative;
-        writer.Write(0, "%s\n", "line");
-        files.Close(writer);
-        const MergeReportFiles::File* file = files.FindFile(path);
-        ASSERT_NE(file, nullptr) << test.relative;
-        EXPECT_EQ(file->hostPath, ToHostPath(path)) << test.relative;
-        EXPECT_EQ(file->opened, test.opened) << test.relative;
-        EXPECT_EQ(file->written, test.opened) << test.relative;
-        EXPECT_EQ(file->failure.IsEmpty(), test.opened) << test.relative;
-        // An unopened file's text stays with its writer.
-        EXPECT_EQ(std::filesystem::exists(file->hostPath), test.opened) << test.relative;
-        EXPECT_EQ(ReadHostFileIfAny(file->hostPath), test.opened ? "line\r\n" : "")
-            << test.relative;
-        EXPECT_EQ(std::string(writer.GetBuffer().GetString()), test.opened ? "" : "line\n")
-            << test.relative;
-    }
-    ASSERT_EQ(files.GetFailedFiles().size(), 1u);
-    EXPECT_EQ(files.GetFailedFiles().front()->path, temp.ModelPath("blocked\\log.txt"));
+        TempFolder temp;
+        // A file where a folder of the path should be.
+        std::ofstream(temp.Path() / "blocked").put('x');
+        MergeReportFiles files;
+        for (const Case& test : cases)
+        {
+            const CString path = temp.ModelPath(test.relative);
+            TextFile writer(false, false, '=', 60);
+            EXPECT_EQ((files.*open)(writer, path), test.opened) << test.relative;
+            writer.Write(0, "%s\n", "line");
+            files.Close(writer);
+            const MergeReportFiles::File* file = files.FindFile(path);
+            ASSERT_NE(file, nullptr) << test.relative;
+            EXPECT_EQ(file->hostPath, ToHostPath(path)) << test.relative;
+            EXPECT_EQ(file->opened, test.opened) << test.relative;
+            EXPECT_EQ(file->written, test.opened) << test.relative;
+            EXPECT_EQ(file->failure.IsEmpty(), test.opened) << test.relative;
+            // An unopened file's text stays with its writer.
+            EXPECT_EQ(std::filesystem::exists(file->hostPath), test.opened) << test.relative;
+            EXPECT_EQ(ReadHostFileIfAny(file->hostPath), test.opened ? "line\r\n" : "")
+                << test.relative;
+            EXPECT_EQ(std::string(writer.GetBuffer().GetString()), test.opened ? "" : "line\n")
+                << test.relative;
+        }
+        ASSERT_EQ(files.GetFailedFiles().size(), 1u);
+        EXPECT_EQ(files.GetFailedFiles().front()->path, temp.ModelPath("blocked\\log.txt"));
+        EXPECT_EQ(files.GetReport().GetUnwrittenFiles().size(), 1u);
 
-    // Opened again for the next module pair, the file keeps its one record.
-    TextFile writer(false, false, '=', 60);
-    files.Open(writer, temp.ModelPath("KestraneWeavo\\merging.txt"));
-    files.Close(writer);
-    EXPECT_EQ(files.GetFiles().size(), 3u);
-    EXPECT_EQ(ReadHostFile(temp.Path() / "KestraneWeavo" / "merging.txt"), "");
+        // Opened again for the next module pair, the file keeps its one record.
+        TextFile writer(false, false, '=', 60);
+        (files.*open)(writer, temp.ModelPath("KestraneWeavo\\merging.txt"));
+        files.Close(writer);
+        EXPECT_EQ(files.GetFiles().size(), 3u);
+        EXPECT_EQ(ReadHostFile(temp.Path() / "KestraneWeavo" / "merging.txt"), "");
+    }
 }

@@ -32,12 +32,12 @@ TEST(MergeRunMessageTest, NamesTheFolderAndEachFileNotWrittenWithItsReason)
          "The merge report and logs are in " + folder + "."},
         {{"C:\\temp\\Report_ .txt", "C:\\temp\\KestraneWeavo\\merging.txt",
           "C:\\temp\\KestraneWeavo\\merging1.txt"},
-         "The merge report and logs are in " + folder + ".\nThese files could not be written:\n" +
-             folder + "/KestraneWeavo/merging.txt: Not a directory\n" + folder +
-             "/KestraneWeavo/merging1.txt: Not a directory"},
+         "The merge report and logs are in " + folder + ".\n\nThese files could not be written:\n" +
+             folder + "/KestraneWeavo/merging.txt (Not a directory)\n" + folder +
+             "/KestraneWeavo/merging1.txt (Not a directory)"},
         {{"C:\\temp\\Report_ .txt"},
          "The merge report and logs are in " + folder +
-             ".\nThese links were replaced by the files written:\n" + folder +
+             ".\n\nThese links were replaced by the files written:\n" + folder +
              "/Report_ .txt (it was a hard link)",
          {"Report_ .txt"}},
     };

@@ -105,13 +105,10 @@ TEST(GenerationReportBoxText, ALongReportKeepsEveryLineInTheLogTheBoxNames)
 }
 
 // A link or a file with other names planted at the log is replaced by the log, never written
-// through: the file it leads to keeps its text.
+// through, and the box names it: the file it leads to keeps its text.
 TEST(GenerationReportBoxText, ALinkAtTheLogIsReplacedNotWrittenThrough)
 {
-    const std::function<void(const std::filesystem::path&, const std::filesystem::path&)> plants[] =
-        {[](const auto& target, const auto& at) { std::filesystem::create_symlink(target, at); },
-         [](const auto& target, const auto& at) { std::filesystem::create_hard_link(target, at); }};
-    for (const auto& plant : plants)
+    for (const bool symbolic : {true, false})
     {
         TempFolder temp;
         const TempFolderOverride tempFolder(temp.Path());
@@ -120,11 +117,17 @@ TEST(GenerationReportBoxText, ALinkAtTheLogIsReplacedNotWrittenThrough)
         const std::filesystem::path target = temp.Path() / "kept" / "notes.txt";
         std::filesystem::create_directory(target.parent_path());
         std::ofstream(target, std::ios::binary) << "the user's notes";
-        plant(target, log);
+        if (symbolic)
+            std::filesystem::create_symlink(target, log);
+        else
+            std::filesystem::create_hard_link(target, log);
         const GenerationReport cut = ReportOf(430, 2, 0);
 
+        const std::string said = symbolic ? "it led to " + target.string() : "it was a hard link";
         EXPECT_EQ(cut.GetBoxText("C:\\temp\\WriteAll.txt"),
-                  cut.GetText() + "\nEvery line is in " + log.c_str());
+                  cut.GetText() + "\nEvery line is in " + log.c_str() +
+                      "\nThese links were replaced by the files written:\n" + log.c_str() + " (" +
+                      said.c_str() + ")");
 
         std::ifstream kept(target, std::ios::binary);
         EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), "the user's notes");

@@ -1,9 +1,19 @@
+#include "editors/WarningDlg.h"
+#include "editors/WriteSelectionDlg.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Form.h"
+#include "gen_classic/AspWriteAll.h"
+#include "gen_web/AspxWriteAll.h"
 #include "merge/MergeReportFiles.h"
+#include "merge/MergeRunMessage.h"
 #include "model/GenerationReport.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/TextFile.h"
 #include "platform/core/HostPath.h"
+#include "shell/logic/TestHarness.h"
+#include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <functional>
 
@@ -11,27 +21,59 @@ namespace
 {
 namespace fs = std::filesystem;
 
+// What the run shown last said, every box of it.
+std::string SaidSince(const RunningProgram& program, std::size_t shown)
+{
+    std::string said;
+    for (std::size_t box = shown; box < program.boxes.Shown().size(); ++box)
+        said += program.boxes.Shown()[box].text + "\n";
+    return said;
+}
+
 // Every place that writes a file, with a link, a dangling link and a hard link planted at its
 // name: the file written is one of its own, the file a link led to keeps its bytes and no file
-// is made where a dangling link points. The project file, whose name no longer holds the file
-// opened, is asked about first, naming where the link leads.
+// is made where a dangling link points; a writer that tells the user of its files names what it
+// replaced. The project file, whose name no longer holds the file opened, is asked about first,
+// naming where the link leads.
 TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
 {
     RunningProgram program;
+    // The trace folder in the test's own, so that "C:\temp\" no longer leads to the project.
+    const TempFolderOverride trace(program.folder.Path());
     const std::string projectFile = program.PathOf("Shop.wvt");
     program.files.Answer(projectFile.c_str());
     ASSERT_TRUE(program.Doc().Save());
     ForgeonProject& project = program.Project();
     project.SetProjectName("Shop");
-    project.SetProjectPath(program.folder.ModelPath() + "\\");
+    project.SetProjectPath((ToModelPath(program.folder.Path().c_str()) + "\\").c_str());
+    // The classic Write All refuses a dashboard page that shares its dashboard's name.
+    for (DashBoardPage* page : project.GetBaseModule()->GetDashBoardPages())
+        page->SetName(page->GetFormName() + "_Page");
     const auto host = [&](const char* name) { return ToHostPath(project.GetProjectPath() + name); };
+    const auto traced = [&](const char* name) { return (trace.Own() / name).string(); };
     const CString outputRoot = project.GetProjectPath() + "Shop\\";
+    // The harness's test file, whose result goes into "out".
+    const fs::path tests = program.folder.Path() / "tg";
+    fs::create_directories(tests);
+    fs::create_directories(program.folder.Path() / "out");
+    std::ofstream(tests / "a.tg") << "MasterTest\nOutDir "
+                                  << (program.folder.Path() / "out").string()
+                                  << "\nTest one MASTERADDASPX\n{\n}\n";
+    const auto runHarness = [&]
+    {
+        std::ostringstream out;
+        TestHarness("C:\\temp\\KestraneWeavo", out).RunRegressionTests(tests.c_str());
+        return out.str();
+    };
 
     struct Writer
     {
         const char* name;
         std::string path;
-        std::function<void()> write;
+        // Returns what the writer told the user.
+        std::function<std::string()> write;
+        // What it told names what it replaced.
+        bool namesLinks;
     };
     const Writer writers[] = {
         {"project file", projectFile,
@@ -41,37 +83,125 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
              EXPECT_TRUE(program.Doc().Save());
              EXPECT_NE(program.boxes.Shown().back().text.find("was changed by another program"),
                        std::string::npos);
-         }},
+             return std::string();
+         },
+         false},
         {"backup copy", program.PathOf("Shop_backup/Shop~planted.wvt"),
-         [&] { program.Doc().SaveBackupCopy("~planted"); }},
-        {"error log", host("errorLog.txt"), [] { TheProjectDiagnostics().ReportErrors(false); }},
-        {"usage dump", host("ObjectRefDump.txt"),
-         [&] { project.GetBaseModule()->ReportUsage("Orders", "used"); }},
-        {"merge log", host("merging.txt"),
          [&]
+         {
+             program.Doc().SaveBackupCopy("~planted");
+             return std::string();
+         },
+         false},
+        {"error log", host("errorLog.txt"),
+         []
+         {
+             TheProjectDiagnostics().ReportErrors(false);
+             return std::string();
+         },
+         false},
+        {"usage dump", host("ObjectRefDump.txt"),
+         [&]
+         {
+             project.GetBaseModule()->ReportUsage("Orders", "used");
+             return std::string();
+         },
+         false},
+        {"merge report", traced("Report_ .txt"),
+         []
+         {
+             MergeReportFiles files;
+             TextFile report(/*disabled=*/false, /*flush=*/false, '=', 60);
+             EXPECT_TRUE(files.Open(report, "C:\\temp\\Report_ .txt"));
+             report.Write(0, "merged\n");
+             files.Close(report);
+             return std::string(MergeRunMessage(files));
+         },
+         true},
+        {"merge log", traced("KestraneWeavo/merging.txt"),
+         []
          {
              MergeReportFiles files;
              TextFile log(/*disabled=*/false, /*flush=*/true, '=', 60);
-             EXPECT_NE(files.Open(log, project.GetProjectPath() + "merging.txt"), nullptr);
+             EXPECT_TRUE(files.OpenLog(log, "C:\\temp\\KestraneWeavo\\merging.txt"));
              log.Write(0, "merged\n");
              files.Close(log);
-         }},
+             return std::string(MergeRunMessage(files));
+         },
+         true},
+        {"debug report", traced("KestraneWeavoDebugReport.txt"),
+         []
+         {
+             TextFile& report = DebugReport();
+             report.Open(report.GetPath());
+             report.Write(0, "traced\n");
+             return std::string();
+         },
+         false},
+        {"duplicate-name report", traced("KestraneWeavoReport.txt"),
+         [&]
+         {
+             ForgeonProject duplicates;
+             Module* module = NewModule("BaseModule", 1);
+             duplicates.AddModule(module);
+             module->AddTable(NewTable("Customer"));
+             module->Append(NewForm("Customer", nullptr));
+             const std::size_t shown = program.boxes.Shown().size();
+             EXPECT_TRUE(duplicates.HasDuplicateNames());
+             return SaidSince(program, shown);
+         },
+         true},
+        {"Write All log", ToHostPath(AspxWriteAll::ReportLogPath()),
+         []
+         {
+             GenerationReport report;
+             for (std::size_t n = 0; n <= GenerationReport::shownEntries; ++n)
+                 report.AddUnwrittenFile(("C:\\site\\page" + std::to_string(n) + ".aspx").c_str(),
+                                         "full");
+             return std::string(report.ClosingText("", AspxWriteAll::ReportLogPath()));
+         },
+         true},
+        {"classic write-errors log", ToHostPath(AspWriteAll::WriteErrorsLogPath()),
+         [&]
+         {
+             program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressCancel(); });
+             program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
+             const std::size_t shown = program.boxes.Shown().size();
+             program.Command(ID_CLASSIC_WRITE_ALL);
+             EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
+             return SaidSince(program, shown);
+         },
+         true},
+        {"harness set", traced("KestraneWeavo/tgSet.tgs"), runHarness, true},
+        {"harness report", traced("KestraneWeavo/tgsreport.txt"), runHarness, true},
+        {"harness failed-files list", traced("KestraneWeavo/FailedFiles.tgs"), runHarness, true},
+        {"harness result", (program.folder.Path() / "out" / "a.tgo").string(), runHarness, true},
         {"a text file written at its path", host("Board_preview.html"),
          [&]
          {
              TextFile preview(project.GetProjectPath() + "Board_preview.html", false, '=', 60,
                               false, false);
              preview.Write(0, "<html/>\n");
-         }},
+             return std::string();
+         },
+         false},
         {"output tree", host("Shop\\Page.aspx"),
          [&]
          {
              GenerationReport report;
              report.SetOutputRoot(outputRoot);
              EXPECT_TRUE(SaveTextFile(outputRoot + "Page.aspx", "page\n", report));
-         }},
+             return std::string(report.GetText());
+         },
+         true},
         {"sql script", ToHostPath(project.GetScriptFilePath()),
-         [&] { program.Command(ID_SQL_QUERY); }},
+         [&]
+         {
+             const std::size_t shown = program.boxes.Shown().size();
+             program.Command(ID_SQL_QUERY);
+             return SaidSince(program, shown);
+         },
+         true},
     };
 
     const fs::path outside = program.folder.Path() / "outside.txt";
@@ -80,11 +210,16 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
     {
         const char* name;
         std::function<void(const fs::path&)> plant;
+        // How a message names it.
+        std::string named;
     };
     const Plant plants[] = {
-        {"link", [&](const fs::path& at) { fs::create_symlink(outside, at); }},
-        {"dangling link", [&](const fs::path& at) { fs::create_symlink(absent, at); }},
-        {"hard link", [&](const fs::path& at) { fs::create_hard_link(outside, at); }},
+        {"link", [&](const fs::path& at) { fs::create_symlink(outside, at); },
+         "(it led to " + outside.string() + ")"},
+        {"dangling link", [&](const fs::path& at) { fs::create_symlink(absent, at); },
+         "(it led to " + absent.string() + ")"},
+        {"hard link", [&](const fs::path& at) { fs::create_hard_link(outside, at); },
+         "(it was a hard link)"},
     };
     for (const Writer& writer : writers)
     {
@@ -96,12 +231,14 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
             fs::create_directories(at.parent_path());
             fs::remove(at);
             plant.plant(at);
-            writer.write();
+            const std::string said = writer.write();
             EXPECT_FALSE(fs::is_symlink(at));
             EXPECT_TRUE(fs::is_regular_file(at));
             EXPECT_EQ(fs::hard_link_count(at), 1u);
             EXPECT_EQ(ReadHostFile(outside), "outside");
             EXPECT_FALSE(fs::exists(absent));
+            if (writer.namesLinks)
+                EXPECT_NE(said.find(at.string() + " " + plant.named), std::string::npos) << said;
         }
     }
     // The question named where the link led.
@@ -110,6 +247,89 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
         named =
             named || box.text.find("It is now a link to " + absent.string()) != std::string::npos;
     EXPECT_TRUE(named);
+}
+
+// A full disk while a report or log is written: one written whole keeps the text it held, one
+// written as it goes is cut; either is named with the host's reason.
+TEST(FileWritersTest, AFullDiskLeavesEveryWholeReportAsItWasAndEveryLogNamed)
+{
+    TempFolder folder;
+    const TempFolderOverride trace(folder.Path());
+    ScriptedMessageBoxes boxes;
+    const std::string longName(80, 'n');
+    const fs::path tests = folder.Path() / "tg";
+    fs::create_directories(tests);
+    std::ofstream(tests / "a.tg") << "MasterTest\nOutDir " << folder.Path().string()
+                                  << "\nTest one MASTERADDASPX\n{\n}\n";
+    const auto merged = [&](bool whole)
+    {
+        MergeReportFiles files;
+        TextFile report(/*disabled=*/false, /*flush=*/!whole, '=', 60);
+        const CString path =
+            whole ? "C:\\temp\\Report_ .txt" : "C:\\temp\\KestraneWeavo\\merging.txt";
+        EXPECT_TRUE(whole ? files.Open(report, path) : files.OpenLog(report, path));
+        report.Write(0, "%s\n", longName);
+        files.Close(report);
+        return std::string(MergeRunMessage(files));
+    };
+    struct Writer
+    {
+        const char* name;
+        std::string path;
+        std::function<std::string()> write;
+        bool whole;
+    };
+    const Writer writers[] = {
+        {"merge report", (trace.Own() / "Report_ .txt").string(), [&] { return merged(true); },
+         true},
+        {"merge log", (trace.Own() / "KestraneWeavo" / "merging.txt").string(),
+         [&] { return merged(false); }, false},
+        {"duplicate-name report", (trace.Own() / "KestraneWeavoReport.txt").string(),
+         [&]
+         {
+             ForgeonProject duplicates;
+             Module* module = NewModule("BaseModule", 1);
+             duplicates.AddModule(module);
+             module->AddTable(NewTable(longName.c_str()));
+             module->Append(NewForm(longName.c_str(), nullptr));
+             EXPECT_TRUE(duplicates.HasDuplicateNames());
+             return boxes.Shown().back().text;
+         },
+         true},
+        {"Write All log", (trace.Own() / "KestraneWeavoWriteAll.txt").string(),
+         []
+         {
+             GenerationReport report;
+             for (std::size_t n = 0; n <= GenerationReport::shownEntries; ++n)
+                 report.AddUnwrittenFile(("C:\\site\\page" + std::to_string(n) + ".aspx").c_str(),
+                                         "full");
+             return std::string(report.ClosingText("", AspxWriteAll::ReportLogPath()));
+         },
+         true},
+        {"harness report", (trace.Own() / "KestraneWeavo" / "tgsreport.txt").string(),
+         [&]
+         {
+             std::ostringstream out;
+             TestHarness("C:\\temp\\KestraneWeavo", out).RunRegressionTests(tests.c_str());
+             return out.str();
+         },
+         true},
+    };
+    for (const Writer& writer : writers)
+    {
+        SCOPED_TRACE(writer.name);
+        fs::create_directories(fs::path(writer.path).parent_path());
+        std::ofstream(writer.path) << "old text";
+        std::string said;
+        {
+            const ScopedFileSizeLimit fullDisk(64);
+            said = writer.write();
+        }
+        if (writer.whole)
+            EXPECT_EQ(ReadHostFile(writer.path), "old text");
+        EXPECT_NE(said.find(writer.path), std::string::npos) << said;
+        EXPECT_NE(said.find("File too large"), std::string::npos) << said;
+    }
 }
 
 } // namespace

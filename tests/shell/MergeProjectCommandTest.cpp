@@ -162,13 +162,58 @@ TEST_F(MergeProjectCommandTest, TheLastMessageListsTheLogsThatCouldNotBeWritten)
     const std::string folder = temp.Own().string();
     EXPECT_EQ(program.boxes.ShownTexts().back(),
               "The merge report and logs are in " + folder +
-                  ".\nThese files could not be written:\n" + folder +
-                  "/KestraneWeavo/merging.txt: Not a directory\n" + folder +
-                  "/KestraneWeavo/merging1.txt: Not a directory");
+                  ".\n\nThese files could not be written:\n" + folder +
+                  "/KestraneWeavo/merging.txt (Not a directory)\n" + folder +
+                  "/KestraneWeavo/merging1.txt (Not a directory)");
     EXPECT_EQ(program.boxes.Shown().back().type, MB_OK | MB_ICONINFORMATION);
     ProjectStore merged;
     ASSERT_TRUE(merged.ArchiveProject(nullptr, program.PathOf("Merged.wvt").c_str(), TRUE));
     EXPECT_NE(merged.GetProject()->FindModuleByName("Stock"), nullptr);
+}
+
+// A merge run again once each report and log of the first run has another name (a hard link):
+// the last message names every one as replaced, and the other name keeps its text.
+TEST_F(MergeProjectCommandTest, AMergeOverItsFilesWithOtherNamesNamesEachOne)
+{
+    namespace fs = std::filesystem;
+    MergeStockWhole();
+    const fs::path links = program.folder.Path() / "links";
+    fs::create_directory(links);
+    std::vector<std::string> written;
+    for (const auto& entry : fs::recursive_directory_iterator(temp.Own()))
+        if (entry.is_regular_file())
+        {
+            written.push_back(entry.path().string());
+            fs::create_hard_link(entry.path(), links / std::to_string(written.size()));
+            std::ofstream(entry.path(), std::ios::app) << "kept";
+        }
+    // The report, the empty report of the start, the phase and master-form logs, the
+    // new-entities log and its nine kinds.
+    EXPECT_EQ(written.size(), 14u);
+    MergeStockWhole();
+    // The box shows the first of them and counts the rest, as every writer's message does.
+    const std::string said = program.boxes.ShownTexts().back();
+    const std::string heading = "The merge report and logs are in " + temp.Own().string() +
+                                ".\n\nThese links were replaced by the files written:\n";
+    ASSERT_EQ(said.rfind(heading, 0), 0u) << said;
+    std::istringstream lines(said.substr(heading.size()));
+    std::size_t named = 0;
+    for (std::string line; std::getline(lines, line);)
+    {
+        if (line.starts_with("and "))
+            named += std::stoul(line.substr(4));
+        else if (line.ends_with(" (it was a hard link)") &&
+                 std::ranges::find(written, line.substr(0, line.size() - 21)) != written.end())
+            ++named;
+        else
+            ADD_FAILURE() << line;
+    }
+    EXPECT_EQ(named, written.size()) << said;
+    for (std::size_t link = 1; link <= written.size(); ++link)
+    {
+        EXPECT_TRUE(ReadHostFile(links / std::to_string(link)).ends_with("kept"));
+        EXPECT_EQ(fs::hard_link_count(links / std::to_string(link)), 1u);
+    }
 }
 
 TEST_F(MergeProjectCommandTest, CancelInTheMergeEntityDialogEndsWithoutSaveOrMessage)
