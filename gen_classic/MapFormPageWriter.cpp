@@ -151,7 +151,7 @@ void MapFormPageWriter::WriteMapPage()
 void MapFormPageWriter::WriteServerScript()
 {
     m_textFile.Write(0, "<%%\n");
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WriteDims({"formType"}, m_postedMaps, 0);
     prologue.WriteFieldRequestBlocks(m_postedControls, 0);
     WriteFormTypeBlock();
@@ -329,7 +329,7 @@ void MapFormPageWriter::WriteActionPage()
 {
     m_pageText.Empty();
     CollectPostedFields();
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WriteActionPageMain(m_postedMaps,
                                  {"strQry", "rsQry", "sAct", "redir", "redirString", "redirToFile"},
                                  /*withRemove=*/true, 0);

@@ -137,7 +137,7 @@ void MasterFormPageWriter::WriteFormPage(bool update)
 void MasterFormPageWriter::WriteServerScript(bool update)
 {
     m_textFile.Write(0, "<%%\n");
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     const std::vector<CString> names =
         update ? std::vector<CString>{"strQryBasic", "rsQryBasic"} : std::vector<CString>();
     prologue.WritePagePrologue(names, m_maps, m_reads, 0);
@@ -240,7 +240,7 @@ void MasterFormPageWriter::WriteActionPageStart(const std::vector<CString>& name
         if (map->field != nullptr && m_form.FindRefFieldByField(map->field) == nullptr &&
             m_form.FindDerivedFieldByField(map->field) == nullptr)
             posted.push_back(map);
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WriteActionPageMain(m_maps, names, /*withRemove=*/update, 0);
     prologue.WriteExtractDataFunction(posted, {}, m_controls, /*withAction=*/true, 0);
     const CString returnPage = update ? RelativeUrlOfKind(IsReportVariant() ? 7 : 3) : AddPageUrl();

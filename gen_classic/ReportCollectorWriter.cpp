@@ -58,7 +58,7 @@ void ReportCollectorWriter::WriteFramePage(AspFile* file)
     std::vector<FieldRep*> reads;
     CollectPostedFields(maps, reads);
     m_textFile.Write(2, "<%%\n");
-    PagePrologue(file, m_textFile).WritePagePrologue({}, maps, reads, 0);
+    Prologue(file).WritePagePrologue({}, maps, reads, 0);
     m_textFile.Write(2, "%%>\n");
     int position = InsertAtNextMarker(0);
 

@@ -186,7 +186,7 @@ void TransactionPageWriter::WriteAddPage()
 {
     LoadPageTemplate();
     m_textFile.Write(0, "<%%\n");
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WritePagePrologue(DeclaredNames(), PostedMaps(m_master), Rows(m_master), 0);
     WriteDerivedFieldAssignments(&m_transaction);
     prologue.WriteDerivedFieldQueries();
@@ -335,7 +335,7 @@ void TransactionPageWriter::WriteUpdatePage()
 void TransactionPageWriter::WriteUpdateServerScript()
 {
     m_textFile.Write(0, "<%%\n");
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     std::vector<FieldVariableMap*> declared = PostedMaps(m_master);
     for (Table* detail : m_transaction.GetDetailTables())
         for (FieldVariableMap* map : PostedMaps(detail))
@@ -408,7 +408,7 @@ void TransactionPageWriter::WriteMasterRecordLoad()
     m_textFile.Write(2, "if not rsQryBasic.EOF then\n");
     std::vector<std::pair<const FieldVariableMap*, const FieldRep*>> loaded;
     const ProcedureInvokation* own = m_transaction.GetProcedureCall();
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     for (const FieldVariableMap* map : PostedMaps(m_master))
     {
         Field* field = map->field;
@@ -485,7 +485,7 @@ void TransactionPageWriter::WriteAddActionPage()
 {
     m_pageText.Empty();
     const std::vector<FieldVariableMap*> maps = PostedMaps(m_master);
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WriteActionPageMain(maps, {"strQry", "strId", "rsId", "redir", "redirString"},
                                  /*withRemove=*/false, 0);
     prologue.WriteExtractDataFunction(maps, {}, m_transaction.GetFieldReps(), true, 0);
@@ -509,7 +509,7 @@ void TransactionPageWriter::WriteUpdateActionPage()
 {
     m_pageText.Empty();
     const std::vector<FieldVariableMap*> maps = PostedMaps(m_master);
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WriteActionPageMain(maps, {"strQry", "redir", "redirString", "sAct"},
                                  /*withRemove=*/true, 0);
     prologue.WriteExtractDataFunction(maps, {}, m_transaction.GetFieldReps(), true, 0);
@@ -540,7 +540,7 @@ void TransactionPageWriter::WriteDetailActionPage(Table* detail)
                          [&key](const FieldVariableMap* map)
                          { return VariableName(map).CompareNoCase(key) == 0; }))
             names.push_back(key);
-    PagePrologue(m_file, m_textFile).WriteActionPageMain(maps, names, /*withRemove=*/true, 0);
+    Prologue(m_file).WriteActionPageMain(maps, names, /*withRemove=*/true, 0);
     WriteDetailExtractData(detail);
     FormControlWriter(m_file).WriteValidateData(maps, m_transaction.GetFieldReps(), UrlOfKind(3),
                                                 m_textFile, 0);
