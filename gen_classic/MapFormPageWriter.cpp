@@ -217,7 +217,8 @@ void MapFormPageWriter::WriteExtractData()
             continue;
         const CString variable = VariableName(map);
         redirect += (redirect.IsEmpty() ? CString("\"") : CString("&\"&")) +
-                    (field != nullptr ? field->GetFieldName() : variable) + "=\"&" + variable;
+                    (field != nullptr ? field->GetFieldName() : variable) + "=\"&" +
+                    UrlEncoded(variable);
         const FieldRep* control =
             field != nullptr ? GetFieldControl(field) : m_form.FindFieldRepForFieldVariableMap(map);
         const FieldRepData* data = control != nullptr ? control->GetFieldRepData() : nullptr;
@@ -409,7 +410,7 @@ void MapFormPageWriter::WriteRedirect()
     const auto writeValue = [&](const CString& name, const CString& variable)
     {
         m_textFile.Write(0, "%s%s%s=\" &%s", first ? CString() : CString(" & "),
-                         first ? CString("?") : CString("\"&"), name, variable);
+                         first ? CString("?") : CString("\"&"), name, UrlEncoded(variable));
         first = false;
     };
     for (const FieldVariableMap* map : m_form.GetFieldVariableMaps())
@@ -424,7 +425,8 @@ void MapFormPageWriter::WriteRedirect()
                 writeValue(VBScriptIdentifier(map->variable->GetFieldName()), VariableName(map));
         }
     // Without values the address itself ends the text before the message.
-    m_textFile.Write(0, first ? "?\" & \"strInfo=\"& sInfo" : "& \"&strInfo=\"& sInfo");
+    m_textFile.Write(0, first ? "?\" & \"strInfo=\"& %s" : "& \"&strInfo=\"& %s",
+                     UrlEncoded("sInfo"));
     m_textFile.Write(0, "\n");
     m_textFile.Write(indent, "end if\n");
 }

@@ -4,6 +4,7 @@
 #include "entities/AspFile.h"
 #include "entities/ReportCollector.h"
 #include "entities/Variable.h"
+#include "gen_classic/ClassicText.h"
 #include "gen_classic/FormControlWriter.h"
 #include "gen_classic/PagePrologue.h"
 #include "gen_classic/ReportPageWriter.h"
@@ -123,9 +124,9 @@ void ReportCollectorWriter::WriteFrameAddress(const ApplicationReport* report)
             map->variable != nullptr ? report->FindFieldVariableMapByField(map->field) : nullptr;
         if (own == nullptr || own->variable == nullptr)
             continue;
-        m_textFile.Write(0, "%s%s=<%%= Server.URLEncode(%s & \"\") %%>", separator,
+        m_textFile.Write(0, "%s%s=<%%= %s %%>", separator,
                          VBScriptIdentifier(own->variable->GetFieldName()),
-                         VBScriptIdentifier(map->variable->GetFieldName()));
+                         UrlEncoded(VBScriptIdentifier(map->variable->GetFieldName())));
         separator = "&";
     }
     m_textFile.Write(0, "\" ");
