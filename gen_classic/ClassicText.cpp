@@ -98,10 +98,11 @@ bool IsNumberList(std::string_view text)
         std::size_t at = 0;
         if (text[at] == '+' || text[at] == '-')
             ++at;
-        const std::size_t digitsFrom = at;
-        while (at < text.size() && (IsAsciiDigit(text[at]) || text[at] == '.'))
-            ++at;
-        if (at == digitsFrom || std::count(text.begin(), text.begin() + at, '.') > 1)
+        int digits = 0;
+        int points = 0;
+        for (; at < text.size() && (IsAsciiDigit(text[at]) || text[at] == '.'); ++at)
+            (text[at] == '.' ? points : digits) += 1;
+        if (digits == 0 || points > 1)
             return false;
         while (at < text.size() && blank(text[at]))
             ++at;
@@ -149,7 +150,6 @@ CString StringLiteral(const CString& text)
 {
     return "\"" + VbsLiteral(text) + "\"";
 }
-
 } // namespace
 
 VbsValue VariableValueText(const Field* field, const CString& variable, const CString& value)

@@ -229,6 +229,9 @@ TEST(PagePrologueTest, AValueStandsBareOnlyWhereItRunsNoStatement)
         {noField, code, "",
          "a value with \"(\" is written only as a call with numbers for "
          "arguments, as Date() or Round(2.5, 0)"},
+        {noField, "Round(., 0)", "",
+         "a value with \"(\" is written only as a call with numbers for arguments, as Date() or "
+         "Round(2.5, 0)"},
         {noField, "Eval(\"x\")", "",
          "a value with \"(\" is written only as a call with numbers "
          "for arguments, as Date() or Round(2.5, 0)"},
