@@ -15,6 +15,11 @@
 #include "model/Relation.h"
 #include "model/Table.h"
 
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <string_view>
+
 namespace
 {
 CString ProcedureName(const Procedure& procedure)
@@ -71,6 +76,55 @@ bool IsDetailTable(const Table& table)
     return table.GetTableName().Find("_detail") > 0;
 }
 
+bool IsBlank(char c)
+{
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+// The last line of the text that holds more than blanks, without its blanks at the end.
+std::string_view LastLine(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    const std::size_t end = text.find_last_of("\r\n");
+    return end == std::string_view::npos ? text : text.substr(end + 1);
+}
+
+// The line is the batch separator "GO", in any case, blanks before it.
+bool IsGoLine(std::string_view line)
+{
+    while (!line.empty() && IsBlank(line.front()))
+        line.remove_prefix(1);
+    return line.size() == 2 && (line[0] == 'G' || line[0] == 'g') &&
+           (line[1] == 'O' || line[1] == 'o');
+}
+
+// The text creates or alters the procedure itself: "CREATE" or "ALTER" and then "PROC", in any
+// case, blanks between them.
+bool MakesProcedure(std::string_view text)
+{
+    const auto startsWith = [](std::string_view rest, std::string_view word)
+    {
+        return rest.size() >= word.size() &&
+               std::equal(word.begin(), word.end(), rest.begin(),
+                          [](char w, char c) { return CString::FoldNoCase(c) == w; });
+    };
+    for (std::size_t at = 0; at < text.size(); ++at)
+    {
+        std::string_view rest = text.substr(at);
+        const std::size_t verb =
+            startsWith(rest, "create") ? 6 : (startsWith(rest, "alter") ? 5 : 0);
+        if (verb == 0 || rest.size() == verb || !IsBlank(rest[verb]))
+            continue;
+        rest.remove_prefix(verb);
+        while (!rest.empty() && IsBlank(rest.front()))
+            rest.remove_prefix(1);
+        if (startsWith(rest, "proc"))
+            return true;
+    }
+    return false;
+}
+
 // Character types carry their length (a parameter without one is one character long); text
 // types take none.
 CString ParameterType(const Field& field)
@@ -124,6 +178,41 @@ CString SqlProcedureWriter::TableProcedureFilePath(const Table& table) const
 }
 
 void SqlProcedureWriter::WriteProcedure(const Procedure& procedure)
+{
+    const CString& text = procedure.GetProcedureText();
+    if (!procedure.GetTextFlag() || text.IsEmpty())
+    {
+        WriteGeneratedProcedure(procedure);
+        return;
+    }
+    // A hand-written body, a SELECT, stands in the generated frame.
+    if (!MakesProcedure(text.str()))
+        m_procedureFile.Write(0, "%s", GeneratedFrame(procedure));
+    m_procedureFile.Write(0, "%s", text);
+    if (!text.str().ends_with('\n'))
+        m_procedureFile.Write(0, "\r\n");
+    // Each procedure stays a batch of its own in the file it shares with others.
+    if (!IsGoLine(LastLine(text.str())))
+        m_procedureFile.Write(0, "GO\r\n");
+}
+
+CString SqlProcedureWriter::GeneratedFrame(const Procedure& procedure) const
+{
+    SqlProcedureWriter generated(m_project);
+    generated.WriteGeneratedProcedure(procedure);
+    const std::string text = generated.GetProcedureText().str();
+    const std::string_view bodyStart = "\r\nAS\r\n";
+    const std::size_t at = text.find(bodyStart);
+    if (at != std::string::npos)
+        return CString(text.substr(0, at + bodyStart.size()));
+    // A procedure the model writes no text for: its name alone.
+    generated.m_procedureFile.ClearBuffer();
+    generated.WriteHead(procedure);
+    generated.m_procedureFile.Write(0, "AS\r\n");
+    return generated.GetProcedureText();
+}
+
+void SqlProcedureWriter::WriteGeneratedProcedure(const Procedure& procedure)
 {
     const Table* table = procedure.GetMainTable();
     if (procedure.IsInsertProcedure())

@@ -23,9 +23,14 @@ public:
     SqlProcedureWriter(const SqlProcedureWriter&) = delete;
     SqlProcedureWriter& operator=(const SqlProcedureWriter&) = delete;
 
-    // Appends the procedure's text: an insert, update or delete procedure by its main table's
-    // kind, every other procedure as a select.
+    // Appends the procedure's script. A text edited by hand and accepted in the procedure editor
+    // (its text flag set) is written as it was kept: whole when it creates the procedure itself,
+    // else as the body of the generated text's frame (its lines up to "AS"); a line "GO" ends it
+    // when it has none. Otherwise the generated text.
     void WriteProcedure(const Procedure& procedure);
+    // Appends the procedure's text as the model makes it: an insert, update or delete procedure
+    // by its main table's kind, every other procedure as a select.
+    void WriteGeneratedProcedure(const Procedure& procedure);
     // The text collected while no file was open.
     CString GetProcedureText() const;
     // The table's procedure file: every procedure of the module on the table whose write flag
@@ -44,6 +49,9 @@ private:
         const Variable* variable;
     };
 
+    // The generated text's lines up to and including "AS"; the procedure's comment, CREATE line
+    // and "AS" when the model writes no text for it.
+    CString GeneratedFrame(const Procedure& procedure) const;
     void WriteInsertFamily(const Procedure& procedure, const Table& table);
     void WriteUpdateFamily(const Procedure& procedure, const Table& table);
     void WriteDeleteFamily(const Procedure& procedure, const Table& table);

@@ -142,31 +142,50 @@ bool IsIntegerWithin(const std::string& text, long long lowest, long long highes
 }
 } // namespace
 
-CString RefuseBareDefault(const Field& field)
+bool IsBareSqlNumberType(int typeCode)
 {
-    const std::string value = TrimmedDefault(field).str();
-    if (value.empty())
-        return "";
-    if (IsQuotedSqlType(field.GetTypeCode()))
-        return "";
-    switch (field.GetTypeCode())
+    switch (typeCode)
     {
     case FieldTypeInt:
-        return IsIntegerWithin(value, INT32_MIN, INT32_MAX) ? "" : "it is no whole number of int";
     case FieldTypeBigInt:
-        return IsIntegerWithin(value, INT64_MIN, INT64_MAX) ? ""
-                                                            : "it is no whole number of bigint";
     case FieldTypeFloat:
-        return IsDecimalNumber(value, /*fraction=*/true, /*exponent=*/true) ? ""
-                                                                            : "it is no number";
     case FieldTypeDecimal:
     case FieldTypeMoney:
-        return IsDecimalNumber(value, /*fraction=*/true, /*exponent=*/false)
+        return true;
+    default:
+        return false;
+    }
+}
+
+CString RefuseNumberOfType(int typeCode, const CString& value)
+{
+    const std::string text = value.str();
+    switch (typeCode)
+    {
+    case FieldTypeInt:
+        return IsIntegerWithin(text, INT32_MIN, INT32_MAX) ? "" : "it is no whole number of int";
+    case FieldTypeBigInt:
+        return IsIntegerWithin(text, INT64_MIN, INT64_MAX) ? "" : "it is no whole number of bigint";
+    case FieldTypeFloat:
+        return IsDecimalNumber(text, /*fraction=*/true, /*exponent=*/true) ? "" : "it is no number";
+    case FieldTypeDecimal:
+    case FieldTypeMoney:
+        return IsDecimalNumber(text, /*fraction=*/true, /*exponent=*/false)
                    ? ""
                    : "it is no decimal number";
     default:
-        return "a column of this type takes no default value";
+        return "a column of this type takes no number";
     }
+}
+
+CString RefuseBareDefault(const Field& field)
+{
+    const CString value = TrimmedDefault(field);
+    if (value.IsEmpty() || IsQuotedSqlType(field.GetTypeCode()))
+        return "";
+    if (!IsBareSqlNumberType(field.GetTypeCode()))
+        return "a column of this type takes no default value";
+    return RefuseNumberOfType(field.GetTypeCode(), value);
 }
 
 CString RefuseScriptDefault(const Field& field)

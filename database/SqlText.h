@@ -64,6 +64,14 @@ std::vector<const Field*> FieldsWithDefaults(const Table& table);
 // The default value trimmed at both ends.
 CString TrimmedDefault(const Field& field);
 
+// Int, bigint, float, Decimal and money: the types whose values are numbers written bare.
+bool IsBareSqlNumberType(int typeCode);
+
+// Why the text is no number of the type, empty when it is one: an integer within the range of
+// int or bigint; for float, Decimal and money a decimal number, float's with an exponent besides;
+// digits after an optional sign, no blank. The other types take no number.
+CString RefuseNumberOfType(int typeCode, const CString& value);
+
 // Why the scripts cannot write the field's default value, empty when they can: a type whose value
 // is written bare (int, bigint, float, Decimal, money, image) takes only a number of that type
 // (an integer within the type's range; for float, Decimal and money a decimal number, float's with

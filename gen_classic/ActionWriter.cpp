@@ -138,7 +138,7 @@ void ActionWriter::WriteRedirectString()
                     written || IsRedirectStringContinued(0) ? CString("&") : CString();
                 m_body.Write(0, "%s\"%s%s=\"&%s", written ? CString("&") : CString(), separator,
                              map->field != nullptr ? map->field->GetFieldName() : variable,
-                             variable);
+                             UrlEncoded(variable));
                 written = true;
             }
         }
@@ -175,8 +175,8 @@ void ActionWriter::WriteValidationBlock(const FieldVariableMap& map, int indent)
 void ActionWriter::WriteValidationMessage(const CString& message, int indent)
 {
     m_body.Write(indent, "sInfo = \"Please enter %s\"\n", VbsLiteral(message));
-    m_body.Write(indent, "redir = \"%s?\" & redirString & \"&strInfo=\" & sInfo\n",
-                 GetErrorRedirectPage());
+    m_body.Write(indent, "redir = \"%s?\" & redirString & \"&strInfo=\" & %s\n",
+                 GetErrorRedirectPage(), UrlEncoded("sInfo"));
     m_body.Write(indent, "exit Function\n");
 }
 
@@ -201,7 +201,7 @@ void ActionWriter::WriteExecuteQuery(int indent)
             const CString variable = VBScriptIdentifier(map->variable->GetFieldName());
             redirect += (first ? "" : " & \"&") +
                         (map->field != nullptr ? map->field->GetFieldName() : variable) + "=\" & " +
-                        variable;
+                        UrlEncoded(variable);
             first = false;
         }
     }

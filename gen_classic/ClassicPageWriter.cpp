@@ -71,8 +71,15 @@ void ClassicPageWriter::SaveInModule(const CString& fileName)
         m_report.AddSkippedPage(m_owner->GetFormName(),
                                 "the page file has no file name or there is no current module");
         ClearPage();
+        m_refusedValues.clear();
         return;
     }
-    SaveClassicPage(PagePath(fileName, module->GetName()), m_pageText, m_report);
+    SaveClassicPage(PagePath(fileName, module->GetName()), m_pageText, m_report, m_refusedValues);
     ClearPage();
+    m_refusedValues.clear();
+}
+
+PagePrologue ClassicPageWriter::Prologue(AspFile* file)
+{
+    return PagePrologue(file, m_textFile, m_refusedValues);
 }

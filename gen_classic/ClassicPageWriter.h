@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gen_classic/PagePrologue.h"
 #include "gen_web/TemplatePageWriter.h"
 
 #include <vector>
@@ -34,6 +35,10 @@ protected:
     // it (SaveClassicPage); a file without name or a run without current module skips the page
     // with its reason.
     void SaveInModule(const CString& fileName);
+    // The prologue pieces written into the page text, their refusals kept for SaveInModule.
+    PagePrologue Prologue(AspFile* file);
 
     FormInterface* m_owner;
+    // Why values of the page under way cannot be written; the page is then not written.
+    std::vector<CString> m_refusedValues;
 };

@@ -10,8 +10,11 @@
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
 #include "model/Identifiers.h"
+#include "model/ProjectNameCheck.h"
 #include "model/TextFile.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 int GetFieldVisibilityCode(const AspFile* file, const Field* field)
@@ -49,18 +52,9 @@ CString WithoutBlanks(CString text)
     return text;
 }
 
-namespace
-{
-bool IsNumericSqlType(int typeCode)
-{
-    return typeCode == FieldTypeInt || typeCode == FieldTypeFloat || typeCode == FieldTypeDecimal ||
-           typeCode == FieldTypeMoney || typeCode == FieldTypeBigInt;
-}
-} // namespace
-
 void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CString& variable)
 {
-    if (field == nullptr || !IsNumericSqlType(field->GetTypeCode()))
+    if (field == nullptr || !IsBareSqlNumberType(field->GetTypeCode()))
         return;
     out.Write(indent, "if %s <> \"\" and not isNumeric(%s) then %s = %s\n", variable, variable,
               variable, field->IsAllowNull() ? "\"NULL\"" : "0");
@@ -72,6 +66,142 @@ CString VbsLiteral(CString text)
     text.Replace("%>", "%\" & \">");
     text.Replace("<%", "<\" & \"%");
     return text;
+}
+
+namespace
+{
+bool IsAsciiLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsNameCharacter(char c)
+{
+    return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '_';
+}
+
+// Numbers (digits with a sign and a fraction) apart by commas, blanks around them; or nothing.
+bool IsNumberList(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    if (text.empty())
+        return true;
+    for (;;)
+    {
+        std::size_t at = 0;
+        if (text[at] == '+' || text[at] == '-')
+            ++at;
+        int digits = 0;
+        int points = 0;
+        for (; at < text.size() && (IsAsciiDigit(text[at]) || text[at] == '.'); ++at)
+            (text[at] == '.' ? points : digits) += 1;
+        if (digits == 0 || points > 1)
+            return false;
+        while (at < text.size() && blank(text[at]))
+            ++at;
+        if (at == text.size())
+            return true;
+        if (text[at] != ',')
+            return false;
+        text.remove_prefix(at + 1);
+        while (!text.empty() && blank(text.front()))
+            text.remove_prefix(1);
+        if (text.empty())
+            return false;
+    }
+}
+
+// A name, as Now, or a call of one with numbers for arguments, as Date() or Round(2.5, 0):
+// nothing that runs a statement or reads a text.
+bool IsNameOrCall(std::string_view text)
+{
+    const std::size_t open = text.find('(');
+    if (open != std::string_view::npos)
+    {
+        if (!text.ends_with(')') || !IsNumberList(text.substr(open + 1, text.size() - open - 2)))
+            return false;
+        text = text.substr(0, open);
+    }
+    return !text.empty() && IsAsciiLetter(text.front()) &&
+           std::ranges::all_of(text, IsNameCharacter);
+}
+
+// A date literal, as #1/31/2024 10:15 AM#.
+bool IsDateLiteral(std::string_view text)
+{
+    return text.size() > 2 && text.front() == '#' && text.back() == '#' &&
+           std::ranges::all_of(text.substr(1, text.size() - 2),
+                               [](char c)
+                               {
+                                   return IsAsciiLetter(c) || IsAsciiDigit(c) ||
+                                          std::string_view(" /:.,-").find(c) !=
+                                              std::string_view::npos;
+                               });
+}
+
+CString StringLiteral(const CString& text)
+{
+    return "\"" + VbsLiteral(text) + "\"";
+}
+} // namespace
+
+VbsValue VariableValueText(const Field* field, const CString& variable, const CString& value)
+{
+    CString trimmed = value;
+    trimmed.Trim();
+    const std::string_view text = trimmed.str();
+    CString refusal;
+    if (field == nullptr)
+    {
+        if (value.Find('(') < 0)
+            return {StringLiteral(value), ""};
+        if (IsNameOrCall(text))
+            return {trimmed, ""};
+        refusal =
+            "a value with \"(\" is written only as a call with numbers for arguments, as Date() or "
+            "Round(2.5, 0)";
+    }
+    else if (IsTextSqlType(field->GetTypeCode()))
+        return {StringLiteral(value), ""};
+    else if (field->GetTypeCode() == FieldTypeDateTime)
+        // A date that is no expression is kept as the text it is.
+        return {IsNameOrCall(text) || IsDateLiteral(text) ? trimmed : StringLiteral(value), ""};
+    else if (IsBareSqlNumberType(field->GetTypeCode()))
+        refusal = RefuseNumberOfType(field->GetTypeCode(), trimmed);
+    else
+        refusal = "a field of this type takes no default value";
+    if (refusal.IsEmpty())
+        return {trimmed, ""};
+    return {"", "the default value " + QuotedName(value) + " of variable " + QuotedName(variable) +
+                    " is not written: " + refusal + "; correct it in Manage Variables"};
+}
+
+void AddRefusal(std::vector<CString>& refusals, const CString& refusal)
+{
+    if (!refusal.IsEmpty() && std::ranges::find(refusals, refusal) == refusals.end())
+        refusals.push_back(refusal);
+}
+
+CString ComparedValueText(const Field* field, const CString& value)
+{
+    CString trimmed = value;
+    trimmed.Trim();
+    if (field != nullptr && field->GetTypeCode() == FieldTypeInt &&
+        RefuseNumberOfType(FieldTypeInt, trimmed).IsEmpty())
+        return trimmed;
+    return StringLiteral(value);
+}
+
+CString UrlEncoded(const CString& expression)
+{
+    return "Server.URLEncode(" + expression + " & \"\")";
 }
 
 CString HtmlEncoded(const CString& expression)

@@ -4,6 +4,7 @@
 #include "platform/core/CString.h"
 
 #include <functional>
+#include <vector>
 
 class AspFile;
 class Field;
@@ -38,6 +39,31 @@ void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CStr
 // and "%>" and "<%", which end or open a server block, split into two literals joined by "&". A
 // line break stays, and the page check refuses the page.
 CString VbsLiteral(CString text);
+
+// A stored value of a page variable as VBScript writes it: the expression, and why it cannot be
+// written (then the expression is empty). A string literal for a field of a character or text
+// type and for a variable without field whose value holds no "("; otherwise the value stands
+// bare (trimmed) only where it runs no statement: for a field of a number type a number of that
+// type (RefuseNumberOfType); for a DateTime field a name, a call with numbers for arguments
+// (Date(), DateSerial(2024, 1, 31)) or a date literal (#1/31/2024#), any other date being a
+// string literal; for a variable without field such a call. A field of another type takes no
+// value. The refusal names the value and the variable.
+struct VbsValue
+{
+    CString text;
+    CString refusal;
+};
+VbsValue VariableValueText(const Field* field, const CString& variable, const CString& value);
+
+// Adds the refusal to the list unless it is empty or listed already.
+void AddRefusal(std::vector<CString>& refusals, const CString& refusal);
+
+// A value that the data of the field is compared with: bare (trimmed) when the field is an int
+// and the value a whole number of int, else a string literal.
+CString ComparedValueText(const Field* field, const CString& value);
+
+// The expression as a value in an address: URL-encoded, a null value giving "".
+CString UrlEncoded(const CString& expression);
 
 // The expression written into HTML with its markup characters encoded; a null value gives "".
 CString HtmlEncoded(const CString& expression);

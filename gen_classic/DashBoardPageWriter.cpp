@@ -66,7 +66,7 @@ void DashBoardPageWriter::Write()
             reads.push_back(control);
     }
     m_textFile.Write(2, "<%%\n");
-    PagePrologue(file, m_textFile).WritePagePrologue({}, maps, reads, 0);
+    Prologue(file).WritePagePrologue({}, maps, reads, 0);
     m_textFile.Write(2, "%%>\n");
     // The page's text goes past the client functions to the page's own marker.
     const int position = FindIncludePosition(InsertAtNextMarker(0));

@@ -635,10 +635,7 @@ void FormControlWriter::WriteConditionalBlock(const Control& control,
             out.Write(control.base + 1, byVariable ? "<%% ElseIf %s %s" : "<%% ElseIf (%s) %s ",
                       compared, op);
         first = false;
-        if (comparedField != nullptr && comparedField->GetTypeCode() == FieldTypeInt)
-            out.Write(0, " %s Then %%>\n", value->value);
-        else
-            out.Write(0, " \"%s\" Then %%>\n", VbsLiteral(value->value));
+        out.Write(0, " %s Then %%>\n", ComparedValueText(comparedField, value->value));
         WriteTailWithKind(control, value->layoutStatus, CString());
     }
     out.Write(control.base + 1, "<%% Else %%>\n");

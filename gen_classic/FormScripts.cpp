@@ -569,8 +569,8 @@ void FormControlWriter::WriteRedirect(const CString& message, const CString& red
                                       const CString& parameter, TextFile& out, int indent)
 {
     out.Write(indent, "sInfo = \"%s\"\n", VbsLiteral(message));
-    out.Write(indent, "redir = \"%s?\" & redirString & \"&%s=\" & sInfo\n", redirectPage,
-              parameter);
+    out.Write(indent, "redir = \"%s?\" & redirString & \"&%s=\" & %s\n", redirectPage, parameter,
+              UrlEncoded("sInfo"));
     out.Write(indent, "Response.Redirect(redir)\n");
 }
 

@@ -88,7 +88,7 @@ void GraphReportWriter::WriteGraphPage(AspFile* file)
     if (GraphData* chart = m_page->GetChartData())
     {
         m_textFile.Write(0, "<%%\n");
-        PagePrologue(file, m_textFile).WritePagePrologue({}, maps, reads, 0);
+        Prologue(file).WritePagePrologue({}, maps, reads, 0);
         if (AspFile* data = m_page->FindAspFileByType(chartDataFileKind))
         {
             m_textFile.Write(1, "strDataURL = \"%s\"\n", data->GetRelativeUrl(TRUE, FALSE));

@@ -189,7 +189,8 @@ void LoginActionWriter::WriteDimLines(int indent)
 void LoginActionWriter::WriteLoginFailure(int indent)
 {
     m_body.Write(indent, "sInfo = \"Login Failed : Invalid Username or Password.\"\n");
-    m_body.Write(indent, "redir = \"../Login/Login.asp?\" & redirString & \"&strInfo=\" & sInfo\n");
+    m_body.Write(indent, "redir = \"../Login/Login.asp?\" & redirString & \"&strInfo=\" & %s\n",
+                 UrlEncoded("sInfo"));
 }
 
 void LoginActionWriter::WriteExecuteQuery(int indent)

@@ -151,7 +151,7 @@ void MapFormPageWriter::WriteMapPage()
 void MapFormPageWriter::WriteServerScript()
 {
     m_textFile.Write(0, "<%%\n");
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WriteDims({"formType"}, m_postedMaps, 0);
     prologue.WriteFieldRequestBlocks(m_postedControls, 0);
     WriteFormTypeBlock();
@@ -217,7 +217,8 @@ void MapFormPageWriter::WriteExtractData()
             continue;
         const CString variable = VariableName(map);
         redirect += (redirect.IsEmpty() ? CString("\"") : CString("&\"&")) +
-                    (field != nullptr ? field->GetFieldName() : variable) + "=\"&" + variable;
+                    (field != nullptr ? field->GetFieldName() : variable) + "=\"&" +
+                    UrlEncoded(variable);
         const FieldRep* control =
             field != nullptr ? GetFieldControl(field) : m_form.FindFieldRepForFieldVariableMap(map);
         const FieldRepData* data = control != nullptr ? control->GetFieldRepData() : nullptr;
@@ -329,7 +330,7 @@ void MapFormPageWriter::WriteActionPage()
 {
     m_pageText.Empty();
     CollectPostedFields();
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WriteActionPageMain(m_postedMaps,
                                  {"strQry", "rsQry", "sAct", "redir", "redirString", "redirToFile"},
                                  /*withRemove=*/true, 0);
@@ -409,7 +410,7 @@ void MapFormPageWriter::WriteRedirect()
     const auto writeValue = [&](const CString& name, const CString& variable)
     {
         m_textFile.Write(0, "%s%s%s=\" &%s", first ? CString() : CString(" & "),
-                         first ? CString("?") : CString("\"&"), name, variable);
+                         first ? CString("?") : CString("\"&"), name, UrlEncoded(variable));
         first = false;
     };
     for (const FieldVariableMap* map : m_form.GetFieldVariableMaps())
@@ -424,7 +425,8 @@ void MapFormPageWriter::WriteRedirect()
                 writeValue(VBScriptIdentifier(map->variable->GetFieldName()), VariableName(map));
         }
     // Without values the address itself ends the text before the message.
-    m_textFile.Write(0, first ? "?\" & \"strInfo=\"& sInfo" : "& \"&strInfo=\"& sInfo");
+    m_textFile.Write(0, first ? "?\" & \"strInfo=\"& %s" : "& \"&strInfo=\"& %s",
+                     UrlEncoded("sInfo"));
     m_textFile.Write(0, "\n");
     m_textFile.Write(indent, "end if\n");
 }

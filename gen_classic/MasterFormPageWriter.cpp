@@ -137,7 +137,7 @@ void MasterFormPageWriter::WriteFormPage(bool update)
 void MasterFormPageWriter::WriteServerScript(bool update)
 {
     m_textFile.Write(0, "<%%\n");
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     const std::vector<CString> names =
         update ? std::vector<CString>{"strQryBasic", "rsQryBasic"} : std::vector<CString>();
     prologue.WritePagePrologue(names, m_maps, m_reads, 0);
@@ -240,7 +240,7 @@ void MasterFormPageWriter::WriteActionPageStart(const std::vector<CString>& name
         if (map->field != nullptr && m_form.FindRefFieldByField(map->field) == nullptr &&
             m_form.FindDerivedFieldByField(map->field) == nullptr)
             posted.push_back(map);
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WriteActionPageMain(m_maps, names, /*withRemove=*/update, 0);
     prologue.WriteExtractDataFunction(posted, {}, m_controls, /*withAction=*/true, 0);
     const CString returnPage = update ? RelativeUrlOfKind(IsReportVariant() ? 7 : 3) : AddPageUrl();
@@ -307,7 +307,7 @@ void MasterFormPageWriter::WriteAddRedirect()
     m_textFile.Write(indent + 1, "redir = redirToFile\n");
     m_textFile.Write(indent, "else\n");
     m_textFile.Write(indent + 1, "redir = \"%s?\"", AddPageUrl());
-    m_textFile.Write(0, "%sstrInfo=\" & sInfo", "&\"");
+    m_textFile.Write(0, "%sstrInfo=\" & %s", "&\"", UrlEncoded("sInfo"));
     WriteComboValues();
     m_textFile.Write(indent, "\n");
     m_textFile.Write(indent, "end if\n");
@@ -321,10 +321,10 @@ void MasterFormPageWriter::WriteUpdateRedirect()
     m_textFile.Write(indent + 1, "redir = redirToFile\n");
     m_textFile.Write(indent, "elseif sAct = \"Remove\" then\n");
     m_textFile.Write(indent + 1, "redir = \"%s?", page);
-    m_textFile.Write(0, "strInfo=\" & sInfo\n");
+    m_textFile.Write(0, "strInfo=\" & %s\n", UrlEncoded("sInfo"));
     m_textFile.Write(indent, "else\n");
     m_textFile.Write(indent + 1, "redir = \"%s?", page);
-    m_textFile.Write(0, "strInfo=\" & sInfo");
+    m_textFile.Write(0, "strInfo=\" & %s", UrlEncoded("sInfo"));
     WriteComboValues();
     m_textFile.Write(indent, "\nend if\n");
 }
@@ -337,7 +337,7 @@ void MasterFormPageWriter::WriteComboValues()
         if (data == nullptr || data->GetControlKind() != FieldRepData::ComboBox)
             continue;
         const CString variable = VariableOf(control->GetField());
-        m_textFile.Write(0, "&\"&%s=\"&%s", variable, variable);
+        m_textFile.Write(0, "&\"&%s=\"&%s", variable, UrlEncoded(variable));
     }
     m_textFile.Write(0, "\n");
 }

@@ -286,7 +286,7 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
         for (const auto& pair : map.GetVariablePairs())
         {
             out.Write(0, " + ");
-            out.Write(0, "\"%s%s=\"+%s", separator,
+            out.Write(0, "\"%s%s=\"+encodeURIComponent(%s)", separator,
                       pair.first != nullptr ? pair.first->GetFieldName() : CString(),
                       pair.second != nullptr ? pair.second->GetFieldName() : CString());
             separator = "&";

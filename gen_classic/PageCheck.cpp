@@ -407,8 +407,13 @@ std::string WithLineText(const std::string& problem, std::string_view page)
 }
 } // namespace
 
-bool SaveClassicPage(const CString& path, const CString& text, GenerationReport& report)
+bool SaveClassicPage(const CString& path, const CString& text, GenerationReport& report,
+                     const std::vector<CString>& refusals)
 {
+    for (const CString& refusal : refusals)
+        report.AddUnwrittenFile(path, refusal);
+    if (!refusals.empty())
+        return false;
     const std::vector<std::string> problems = CheckPageText(text.str());
     if (problems.empty())
         return SaveTextFile(path, text, report);

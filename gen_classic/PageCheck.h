@@ -34,4 +34,7 @@ std::vector<std::string> CheckPageText(const std::string& page);
 // Writes the text as the classic page at the path when the page check passes it, as
 // SaveTextFile does; a page the check refuses is not written and goes to the report with the
 // check's first problem and the text of its line. True when the page was written.
-bool SaveClassicPage(const CString& path, const CString& text, GenerationReport& report);
+// A page with refusals (why values of it cannot be written) is not written either: each refusal
+// goes to the report.
+bool SaveClassicPage(const CString& path, const CString& text, GenerationReport& report,
+                     const std::vector<CString>& refusals = {});

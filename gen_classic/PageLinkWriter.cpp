@@ -3,6 +3,8 @@
 #include "entities/FormInterface.h"
 #include "entities/LinkControl.h"
 #include "entities/Variable.h"
+#include "gen_classic/ClassicText.h"
+#include "model/Identifiers.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -52,8 +54,9 @@ void PageLinkWriter::WriteLinkAddress(const LinkControl& link, TextFile& out)
     {
         if (map == nullptr || map->pageVariable == nullptr || map->targetVariable == nullptr)
             continue;
-        out.Write(0, "%s%s=<%%=Server.URLEncode(%s)%%>", first ? CString("?") : CString("&"),
-                  map->pageVariable->GetFieldName(), map->targetVariable->GetFieldName());
+        out.Write(0, "%s%s=<%%=%s%%>", first ? CString("?") : CString("&"),
+                  map->pageVariable->GetFieldName(),
+                  UrlEncoded(VBScriptIdentifier(map->targetVariable->GetFieldName())));
         first = false;
     }
     if (first)

@@ -20,7 +20,10 @@
 #include "model/Table.h"
 #include "model/TextFile.h"
 
-PagePrologue::PagePrologue(AspFile* file, TextFile& out) : m_file(file), m_out(out) {}
+PagePrologue::PagePrologue(AspFile* file, TextFile& out, std::vector<CString>& refusals)
+    : m_file(file), m_out(out), m_refusals(refusals)
+{
+}
 
 FormInterface* PagePrologue::Page() const
 {
@@ -195,11 +198,14 @@ void PagePrologue::WriteFieldRequestBlock(const FieldVariableMap& map, const Fie
     const CString value = map.variable->GetValue();
     if (!value.IsEmpty())
     {
-        m_out.Write(indent, "else\n");
-        if (map.field != nullptr && IsTextSqlType(map.field->GetTypeCode()))
-            m_out.Write(indent + 1, "%s = \"%s\"\n", variable, VbsLiteral(value));
+        const VbsValue written = VariableValueText(map.field, variable, value);
+        if (written.refusal.IsEmpty())
+        {
+            m_out.Write(indent, "else\n");
+            m_out.Write(indent + 1, "%s = %s\n", variable, written.text);
+        }
         else
-            m_out.Write(indent + 1, "%s = %s\n", variable, value);
+            AddRefusal(m_refusals, written.refusal);
     }
     m_out.Write(indent, "end if\n");
 }

@@ -17,7 +17,9 @@ struct FieldVariableMap;
 class PagePrologue
 {
 public:
-    PagePrologue(AspFile* file, TextFile& out);
+    // A default value that the page cannot write goes to the refusals, and the page's writer
+    // leaves the page unwritten.
+    PagePrologue(AspFile* file, TextFile& out, std::vector<CString>& refusals);
 
     // Menu names and Dim lines, the recompute reads of the controls' posted values, the
     // Recompute flag of an update page, then the login and connection calls.
@@ -68,4 +70,5 @@ private:
 
     AspFile* m_file;
     TextFile& m_out;
+    std::vector<CString>& m_refusals;
 };

@@ -4,6 +4,7 @@
 #include "entities/AspFile.h"
 #include "entities/ReportCollector.h"
 #include "entities/Variable.h"
+#include "gen_classic/ClassicText.h"
 #include "gen_classic/FormControlWriter.h"
 #include "gen_classic/PagePrologue.h"
 #include "gen_classic/ReportPageWriter.h"
@@ -58,7 +59,7 @@ void ReportCollectorWriter::WriteFramePage(AspFile* file)
     std::vector<FieldRep*> reads;
     CollectPostedFields(maps, reads);
     m_textFile.Write(2, "<%%\n");
-    PagePrologue(file, m_textFile).WritePagePrologue({}, maps, reads, 0);
+    Prologue(file).WritePagePrologue({}, maps, reads, 0);
     m_textFile.Write(2, "%%>\n");
     int position = InsertAtNextMarker(0);
 
@@ -123,9 +124,9 @@ void ReportCollectorWriter::WriteFrameAddress(const ApplicationReport* report)
             map->variable != nullptr ? report->FindFieldVariableMapByField(map->field) : nullptr;
         if (own == nullptr || own->variable == nullptr)
             continue;
-        m_textFile.Write(0, "%s%s=<%%= Server.URLEncode(%s & \"\") %%>", separator,
+        m_textFile.Write(0, "%s%s=<%%= %s %%>", separator,
                          VBScriptIdentifier(own->variable->GetFieldName()),
-                         VBScriptIdentifier(map->variable->GetFieldName()));
+                         UrlEncoded(VBScriptIdentifier(map->variable->GetFieldName())));
         separator = "&";
     }
     m_textFile.Write(0, "\" ");

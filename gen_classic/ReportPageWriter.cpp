@@ -119,7 +119,7 @@ void ReportPageWriter::WriteServerScript(AspFile* file, const std::vector<FieldR
                                          bool groupPage)
 {
     const std::vector<FieldVariableMap*> maps = MapsOfKinds(*m_page, 0, 1);
-    PagePrologue prologue(file, m_textFile);
+    PagePrologue prologue = Prologue(file);
     m_textFile.Write(2, "<%%\n");
     prologue.WritePagePrologue({}, maps, reads, 0);
     if (groupPage)
@@ -187,7 +187,7 @@ void ReportPageWriter::WriteButtonActionPage(AspFile* file)
 {
     m_pageText.Empty();
     const std::vector<FieldVariableMap*> maps = MapsOfKinds(*m_page, 1, 1);
-    PagePrologue prologue(file, m_textFile);
+    PagePrologue prologue = Prologue(file);
     prologue.WriteActionPageMain(maps, {}, false, 0);
     prologue.WriteExtractDataFunction(maps, {}, {}, false, 0);
     AspFile* listFile = nullptr;

@@ -186,7 +186,7 @@ void TransactionPageWriter::WriteAddPage()
 {
     LoadPageTemplate();
     m_textFile.Write(0, "<%%\n");
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WritePagePrologue(DeclaredNames(), PostedMaps(m_master), Rows(m_master), 0);
     WriteDerivedFieldAssignments(&m_transaction);
     prologue.WriteDerivedFieldQueries();
@@ -335,7 +335,7 @@ void TransactionPageWriter::WriteUpdatePage()
 void TransactionPageWriter::WriteUpdateServerScript()
 {
     m_textFile.Write(0, "<%%\n");
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     std::vector<FieldVariableMap*> declared = PostedMaps(m_master);
     for (Table* detail : m_transaction.GetDetailTables())
         for (FieldVariableMap* map : PostedMaps(detail))
@@ -408,7 +408,7 @@ void TransactionPageWriter::WriteMasterRecordLoad()
     m_textFile.Write(2, "if not rsQryBasic.EOF then\n");
     std::vector<std::pair<const FieldVariableMap*, const FieldRep*>> loaded;
     const ProcedureInvokation* own = m_transaction.GetProcedureCall();
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     for (const FieldVariableMap* map : PostedMaps(m_master))
     {
         Field* field = map->field;
@@ -473,7 +473,9 @@ void TransactionPageWriter::WriteRecordFetchFunction(const Table* detail)
     m_textFile.Write(1, "formName = document.frm%s;\n", table);
     m_textFile.Write(1, "formName.hiddenActionControl.value =\"Update\";\n");
     m_textFile.Write(1, "var %s = formName.%s.value;\n", masterKey, masterKey);
-    m_textFile.Write(1, "var url = \"%s?\" + \"%s=\" + id + \"&%s=\"+%s;\n",
+    m_textFile.Write(1,
+                     "var url = \"%s?\" + \"%s=\" + encodeURIComponent(id) + "
+                     "\"&%s=\"+encodeURIComponent(%s);\n",
                      m_file->GetClassicRelativeUrl(TRUE, FALSE),
                      KeyVariable(const_cast<Table*>(detail)), masterKey, masterKey);
     m_textFile.Write(1, "formName.action = url;\n");
@@ -485,7 +487,7 @@ void TransactionPageWriter::WriteAddActionPage()
 {
     m_pageText.Empty();
     const std::vector<FieldVariableMap*> maps = PostedMaps(m_master);
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WriteActionPageMain(maps, {"strQry", "strId", "rsId", "redir", "redirString"},
                                  /*withRemove=*/false, 0);
     prologue.WriteExtractDataFunction(maps, {}, m_transaction.GetFieldReps(), true, 0);
@@ -509,7 +511,7 @@ void TransactionPageWriter::WriteUpdateActionPage()
 {
     m_pageText.Empty();
     const std::vector<FieldVariableMap*> maps = PostedMaps(m_master);
-    PagePrologue prologue(m_file, m_textFile);
+    PagePrologue prologue = Prologue(m_file);
     prologue.WriteActionPageMain(maps, {"strQry", "redir", "redirString", "sAct"},
                                  /*withRemove=*/true, 0);
     prologue.WriteExtractDataFunction(maps, {}, m_transaction.GetFieldReps(), true, 0);
@@ -540,7 +542,7 @@ void TransactionPageWriter::WriteDetailActionPage(Table* detail)
                          [&key](const FieldVariableMap* map)
                          { return VariableName(map).CompareNoCase(key) == 0; }))
             names.push_back(key);
-    PagePrologue(m_file, m_textFile).WriteActionPageMain(maps, names, /*withRemove=*/true, 0);
+    Prologue(m_file).WriteActionPageMain(maps, names, /*withRemove=*/true, 0);
     WriteDetailExtractData(detail);
     FormControlWriter(m_file).WriteValidateData(maps, m_transaction.GetFieldReps(), UrlOfKind(3),
                                                 m_textFile, 0);
@@ -582,8 +584,8 @@ void TransactionPageWriter::WriteDetailExtractData(Table* detail)
         if (field == nullptr || field->IsKey() || !HasData(control))
             continue;
         const CString variable = VariableName(map);
-        redirect +=
-            (redirect.IsEmpty() ? CString("\"") : CString("&\"&")) + variable + "=\"&" + variable;
+        redirect += (redirect.IsEmpty() ? CString("\"") : CString("&\"&")) + variable + "=\"&" +
+                    UrlEncoded(variable);
         m_textFile.Write(1, "%s = Trim(Request(\"%s\"))\n", variable, control->GetControlId());
         WriteNumericGuard(m_textFile, 1, field, variable);
         if (!field->IsAllowNull())
@@ -648,7 +650,7 @@ void TransactionPageWriter::WritePassedOnVariables(const Table* onlyOf)
             (onlyOf != nullptr && TableOf(field) != onlyOf))
             continue;
         const CString variable = VariableName(map);
-        m_textFile.Write(0, "%s%s=\" &%s", " & \"&", variable, variable);
+        m_textFile.Write(0, "%s%s=\" &%s", " & \"&", variable, UrlEncoded(variable));
     }
 }
 
@@ -659,11 +661,12 @@ void TransactionPageWriter::WriteUpdateRedirect()
     m_textFile.Write(indent, "if redirToFile <> \"\" then\n");
     m_textFile.Write(indent + 1, "redir = redirToFile\n");
     m_textFile.Write(indent, "elseif sAct = \"Remove\" then\n");
-    m_textFile.Write(indent + 1, "redir = \"%s?strInfo=\" & sInfo\n", UrlOfKind(1));
+    m_textFile.Write(indent + 1, "redir = \"%s?strInfo=\" & %s\n", UrlOfKind(1),
+                     UrlEncoded("sInfo"));
     m_textFile.Write(indent, "else\n");
-    m_textFile.Write(indent + 1, "redir = \"%s?%s=\" &%s", UrlOfKind(3), key, key);
+    m_textFile.Write(indent + 1, "redir = \"%s?%s=\" &%s", UrlOfKind(3), key, UrlEncoded(key));
     WritePassedOnVariables(nullptr);
-    m_textFile.Write(0, "%sstrInfo=\" & sInfo\n", " & \"&");
+    m_textFile.Write(0, "%sstrInfo=\" & %s\n", " & \"&", UrlEncoded("sInfo"));
     m_textFile.Write(0, "\n");
     m_textFile.Write(indent, "end if\n");
 }
@@ -680,9 +683,10 @@ void TransactionPageWriter::WriteAddRedirect()
     {
         if (kind == 1)
             m_textFile.Write(indent + 1, "else\n");
-        m_textFile.Write(indent + 2, "redir = \"%s?%s=\" &%s", UrlOfKind(kind), key, key);
+        m_textFile.Write(indent + 2, "redir = \"%s?%s=\" &%s", UrlOfKind(kind), key,
+                         UrlEncoded(key));
         WritePassedOnVariables(m_master);
-        m_textFile.Write(0, "%sstrInfo=\" & sInfo\n", " & \"&");
+        m_textFile.Write(0, "%sstrInfo=\" & %s\n", " & \"&", UrlEncoded("sInfo"));
     }
     m_textFile.Write(indent + 1, "end if\n");
     m_textFile.Write(indent, "end if\n");
@@ -695,9 +699,9 @@ void TransactionPageWriter::WriteDetailRedirect(Table* detail)
     m_textFile.Write(indent, "if redirToFile <> \"\" then\n");
     m_textFile.Write(indent + 1, "redir = redirToFile\n");
     m_textFile.Write(indent, "else\n");
-    m_textFile.Write(indent + 1, "redir = \"%s?%s=\" &%s", UrlOfKind(3), key, key);
+    m_textFile.Write(indent + 1, "redir = \"%s?%s=\" &%s", UrlOfKind(3), key, UrlEncoded(key));
     WritePassedOnVariables(nullptr);
-    m_textFile.Write(0, "%sstrInfo%d=\" & sInfo", " & \"&", DetailNumber(detail));
+    m_textFile.Write(0, "%sstrInfo%d=\" & %s", " & \"&", DetailNumber(detail), UrlEncoded("sInfo"));
     for (FieldRep* control : m_transaction.GetFieldReps())
     {
         const FieldRepData* data = control->GetFieldRepData();
@@ -705,7 +709,7 @@ void TransactionPageWriter::WriteDetailRedirect(Table* detail)
             m_transaction.FindDetailTable(TableOf(control->GetField())) == nullptr)
             continue;
         const CString variable = VariableOf(control->GetField());
-        m_textFile.Write(0, "&\"&%s=\"&%s", variable, variable);
+        m_textFile.Write(0, "&\"&%s=\"&%s", variable, UrlEncoded(variable));
     }
     m_textFile.Write(0, "\n");
     m_textFile.Write(indent, "end if\n");

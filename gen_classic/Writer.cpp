@@ -217,13 +217,14 @@ void Writer::WriteRequestAssignment(const FieldVariableMap& map, const CString& 
     }
     if (!value.IsEmpty())
     {
-        const bool quoted =
-            map.field != nullptr ? IsTextSqlType(map.field->GetTypeCode()) : value.Find('(') < 0;
-        m_body.Write(indent, "else\n");
-        if (quoted)
-            m_body.Write(indent + 1, "%s = \"%s\"\n", variable, VbsLiteral(value));
+        const VbsValue written = VariableValueText(map.field, variable, value);
+        if (written.refusal.IsEmpty())
+        {
+            m_body.Write(indent, "else\n");
+            m_body.Write(indent + 1, "%s = %s\n", variable, written.text);
+        }
         else
-            m_body.Write(indent + 1, "%s = %s\n", variable, value);
+            AddRefusal(m_refusedValues, written.refusal);
     }
     m_body.Write(indent, "end if\n");
 }
@@ -254,7 +255,8 @@ void Writer::SavePage()
     CString address = GetOutputAddress();
     address.Replace(' ', '_');
     m_outputPath = m_folder + address;
-    SaveClassicPage(m_outputPath, m_body.GetBuffer(), m_report);
+    SaveClassicPage(m_outputPath, m_body.GetBuffer(), m_report, m_refusedValues);
+    m_refusedValues.clear();
 }
 
 CString Writer::GetOutputAddress() const

@@ -77,6 +77,8 @@ protected:
 
     AspFile* m_file;
     CString m_folder;
+    // Why values of the page cannot be written; the page is then not written.
+    std::vector<CString> m_refusedValues;
     CString m_outputPath;
     TextFile m_body;
     PageWriteInfo* m_current = nullptr;

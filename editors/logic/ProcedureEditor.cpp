@@ -235,7 +235,7 @@ void ProcedureEditor::EnableVariationControls()
 void ProcedureEditor::WriteText()
 {
     SqlProcedureWriter writer(m_project);
-    writer.WriteProcedure(*m_procedure);
+    writer.WriteGeneratedProcedure(*m_procedure);
     const CString text = writer.GetProcedureText();
     m_states.SetText(IDC_TEXT, text);
     m_procedure->SetProcedureText(text);

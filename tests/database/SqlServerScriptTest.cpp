@@ -2,6 +2,8 @@
 #include "database/DesignationScriptWriter.h"
 #include "database/SqlProcedureWriter.h"
 #include "database/SqlScriptWriter.h"
+#include "entities/Procedure.h"
+#include "model/Module.h"
 #include "model/Relation.h"
 #include "tests/database/SampleProject.h"
 #include "tests/database/ScriptFiles.h"
@@ -127,6 +129,44 @@ TEST_F(SqlServerScriptTest, TableProcedureFileHoldsTheWrittenProceduresOfTheTabl
     EXPECT_TRUE(report.IsEmpty());
     EXPECT_EQ(ReadHostFile(folder.Path() / "Scripts" / "customer_procedureCreate.sql"),
               Expected("customer_procedureCreate.sql"));
+}
+
+// A procedure text edited by hand and accepted is written as it was kept: whole when it creates
+// the procedure itself, a SELECT as the body of the generated frame, each ended by a line "GO"
+// when it has none. A text without the hand-edit flag (the editor's last generated text) gives
+// way to the generated one, and a procedure not to be written stays out.
+TEST_F(SqlServerScriptTest, AProcedureTextEditedByHandIsWrittenAsItWasAccepted)
+{
+    const struct
+    {
+        const char* procedure;
+        const char* text;
+        bool accepted;
+    } edits[] = {
+        {"PRC_customer_Insert",
+         "\n/****** PRC_customer_Insert ******/\r\nCREATE PROCEDURE [PRC_customer_Insert]\r\n"
+         "\t@PRC_name_Var varchar(50)\r\nAS\r\nINSERT INTO [customer]([name]) "
+         "VALUES(@PRC_name_Var)\r\nGO\r\n",
+         true},
+        {"PRC_customer_Update", "create\tproc PRC_customer_Update AS\nSELECT 1", true},
+        {"PRC_customer_Delete", "the text the editor showed last", false},
+        {"PRC_customer_SelectRecord", "SELECT [name], credit FROM [customer] c\n", true},
+        {"PRC_customer_SelectLast", "SELECT 1", true},
+    };
+    for (const auto& edit : edits)
+    {
+        Procedure* procedure = sample.Base().FindProcedureByName(edit.procedure);
+        ASSERT_NE(procedure, nullptr) << edit.procedure;
+        procedure->SetProcedureText(edit.text);
+        procedure->SetTextFlag(edit.accepted);
+    }
+    std::filesystem::create_directory(folder.Path() / "Scripts");
+    SqlProcedureWriter(sample.Project())
+        .WriteTableProcedureFile(sample.Base(), sample.Customer(), report);
+
+    EXPECT_TRUE(report.IsEmpty());
+    EXPECT_EQ(ReadHostFile(folder.Path() / "Scripts" / "customer_procedureCreate.sql"),
+              Expected("customer_procedureCreate_edited.sql"));
 }
 
 TEST_F(SqlServerScriptTest, DesignationScriptLeavesTheDatabaseScriptAlone)

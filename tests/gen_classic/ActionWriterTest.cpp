@@ -145,20 +145,20 @@ TEST(ActionWriterTest, ValidatesByControlKindAndFieldType)
         "\tIF v = \"\" THEN\n"
         "\t\tsInfo = \"Please enter f caption\"\n"
         "\t\tredir = \"../LoginBaseModule/orders_upd.asp?\" & redirString & "
-        "\"&strInfo=\" & sInfo\n"
+        "\"&strInfo=\" & Server.URLEncode(sInfo & \"\")\n"
         "\t\texit Function\n";
     const std::string numeric = std::string(emptyTest) +
                                 "\tELSEIF isNumeric(v) = false THEN\n"
                                 "\t\tsInfo = \"Please enter valid numeric value\"\n"
                                 "\t\tredir = \"../LoginBaseModule/orders_upd.asp?\" & redirString "
-                                "& \"&strInfo=\" & sInfo\n"
+                                "& \"&strInfo=\" & Server.URLEncode(sInfo & \"\")\n"
                                 "\t\texit Function\n"
                                 "\tEND IF\n";
     const std::string date = std::string(emptyTest) +
                              "\tELSEIF isDate(v) = false THEN\n"
                              "\t\tsInfo = \"Please enter valid date\"\n"
                              "\t\tredir = \"../LoginBaseModule/orders_upd.asp?\" & redirString & "
-                             "\"&strInfo=\" & sInfo\n"
+                             "\"&strInfo=\" & Server.URLEncode(sInfo & \"\")\n"
                              "\t\texit Function\n"
                              "\tEND IF\n";
     std::string combo = numeric;

@@ -1,3 +1,4 @@
+#include "tests/gen_classic/ClassicApplication.h"
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
 #include "entities/DashBoardPage.h"
@@ -23,7 +24,6 @@
 #include "model/TableFormCreator.h"
 #include "model/TransactionDataCreator.h"
 #include "platform/core/ScriptedMessageBoxes.h"
-#include "tests/gen_classic/ClassicApplication.h"
 #include "tests/gen_classic/ClassicGolden.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/support/TempFolder.h"

@@ -224,7 +224,7 @@ TEST(FormScriptsTest, ATransactionsDetailEventsAndChecksNameTheirDetailTable)
     FormControlWriter writer(file);
     TextFile server = Collector();
     writer.WriteValidateData({map}, {control}, "Order_upd.asp", server, 1);
-    EXPECT_NE(server.GetBuffer().Find("& \"&strInfo1=\" & sInfo\n"), -1)
+    EXPECT_NE(server.GetBuffer().Find("& \"&strInfo1=\" & Server.URLEncode(sInfo & \"\")\n"), -1)
         << server.GetBuffer().str();
     EXPECT_NE(server.GetBuffer().Find("\t\tELSEIF isNumeric(v_amount) = false THEN\n"), -1);
     file->SetFileKind(3);
@@ -286,14 +286,14 @@ TEST(FormScriptsTest, AReportsScriptsSetTheQueryPrintCallItsButtonPagesAndCheckI
     EXPECT_EQ(validate.GetBuffer().Find("formName.action"), -1) << "a report page never submits";
     TextFile server = Collector();
     writer.WriteValidateData({}, {}, "Order_List_report.asp", server, 0);
-    EXPECT_EQ(server.GetBuffer().str(),
-              "Function ValidateData()\n"
-              "\tIF Due_Date = \"\" THEN\n"
-              "\t\tsInfo = \"Please enter valid Due\"\n"
-              "\t\tredir = \"Order_List_report.asp?\" & redirString & \"&strInfo=\" & sInfo\n"
-              "\t\tResponse.Redirect(redir)\n"
-              "\tEND IF\n"
-              "End Function\n\n");
+    EXPECT_EQ(server.GetBuffer().str(), "Function ValidateData()\n"
+                                        "\tIF Due_Date = \"\" THEN\n"
+                                        "\t\tsInfo = \"Please enter valid Due\"\n"
+                                        "\t\tredir = \"Order_List_report.asp?\" & redirString & "
+                                        "\"&strInfo=\" & Server.URLEncode(sInfo & \"\")\n"
+                                        "\t\tResponse.Redirect(redir)\n"
+                                        "\tEND IF\n"
+                                        "End Function\n\n");
 }
 
 TEST(FormScriptsTest, TheFormFrameEncodesTheMessageAndClosesWithOrWithoutTheCancelForm)

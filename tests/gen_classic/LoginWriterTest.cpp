@@ -223,7 +223,7 @@ TEST(LoginWriterTest, ALoginCallThatChecksNoUserLetsNoneInAndIsReported)
                             "\n"
                             "\tsInfo = \"Login Failed : Invalid Username or Password.\"\n"
                             "\tredir = \"../Login/Login.asp?\" & redirString & \"&strInfo=\" & "
-                            "sInfo\nEnd Function\n"),
+                            "Server.URLEncode(sInfo & \"\")\nEnd Function\n"),
                   std::string::npos)
             << page;
         EXPECT_EQ(page.find("strQry ="), std::string::npos) << c.fault;

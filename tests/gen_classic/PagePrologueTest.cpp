@@ -3,13 +3,18 @@
 #include "entities/ApplicationReport.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
+#include "gen_classic/ClassicText.h"
 
 #include "model/EventRecmpFields.h"
+#include "model/Field.h"
 
 #include "tests/gen_classic/ClassicGolden.h"
 #include "tests/gen_classic/ClassicPageFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -56,7 +61,8 @@ public:
     {
         AspFile* file = fileKind <= 4 ? m_page.File(fileKind) : m_page.AddFile(fileKind);
         TextFile out = Collector();
-        PagePrologue prologue(file, out);
+        std::vector<CString> refusals;
+        PagePrologue prologue(file, out, refusals);
         const std::vector<FieldVariableMap*>& maps = m_page.Page().GetFieldVariableMaps();
         out.Write(0, "' WritePagePrologue\n");
         prologue.WritePagePrologue({"fnTop", "fnLeft"}, maps, {m_combo, m_nameBox}, 0);
@@ -69,6 +75,7 @@ public:
                                           {m_combo, m_nameBox}, /*withAction=*/true, 0);
         out.Write(0, "' WriteDerivedFieldQueries\n");
         prologue.WriteDerivedFieldQueries();
+        EXPECT_TRUE(refusals.empty());
         return out.GetBuffer().GetString();
     }
 
@@ -97,7 +104,8 @@ TEST(PagePrologueTest, ActionPageMainValidatesUnlessRemoving)
         ClassicPageFixture page;
         page.MapVariable(page.Key(), "ordersId");
         TextFile out = Collector();
-        PagePrologue(page.File(2), out)
+        std::vector<CString> refusals;
+        PagePrologue(page.File(2), out, refusals)
             .WriteActionPageMain(page.Page().GetFieldVariableMaps(), {"fnTop"}, withRemove, 0);
         const CString validate = withRemove ? "\tIf sAct <> \"Remove\" Then\n"
                                               "\t\tcall ValidateData()\n"
@@ -150,11 +158,12 @@ TEST(PagePrologueTest, ReportColumnReadsAndLoginCalls)
     AspFile file;
     file.SetOwnerPage(&report);
     TextFile out = Collector();
-    PagePrologue prologue(&file, out);
+    std::vector<CString> refusals;
+    PagePrologue prologue(&file, out, refusals);
     prologue.WriteReportFieldRequestReads(1);
     prologue.WriteLoginCheckCalls();
     ClassicPageFixture form;
-    PagePrologue(form.File(1), out).WriteReportFieldRequestReads(1);
+    PagePrologue(form.File(1), out, refusals).WriteReportFieldRequestReads(1);
     EXPECT_EQ(CString("\t\tunit_price = MakeDateTimeVar(Trim(Request(\"unit_price\")), "
                       "Trim(Request(\"lst_hrs_txt_unit_price\")), "
                       "Trim(Request(\"lst_mins_txt_unit_price\")))\n"
@@ -172,10 +181,79 @@ TEST(PagePrologueTest, APageWithoutVariablesStillNamesItsMenuHandlers)
     ClassicPageFixture page;
     page.Page().SetName("order list");
     TextFile out = Collector();
-    PagePrologue(page.File(1), out).WriteDims({}, {}, 0);
+    std::vector<CString> refusals;
+    PagePrologue(page.File(1), out, refusals).WriteDims({}, {}, 0);
     EXPECT_EQ(CString("Dim formTopMenuFunctionName, formLeftMenuFunctionName\n"
                       "formTopMenuFunctionName = \"order_list_add_Top_MenuOnClick\"\n"
                       "formLeftMenuFunctionName = \"order_list_add_Left_MenuOnClick\"\n"),
               out.GetBuffer());
 }
 } // namespace
+
+// A variable's default stands bare in VBScript only as a value that runs no statement: a number
+// of its field's number type, a date expression, a call with numbers; else a string literal
+// where the field's values are texts, and a refusal where they reach SQL bare. A value compared
+// with an int stands bare only as a whole number of int.
+TEST(PagePrologueTest, AValueStandsBareOnlyWhereItRunsNoStatement)
+{
+    const char* const code = "1 Then Response.Write(7*7) : If 1";
+    struct Row
+    {
+        int type;
+        const char* value;
+        const char* written;
+        const char* refusal;
+    };
+    const int noField = -1;
+    const Row rows[] = {
+        {FieldTypeVarchar, "ab\"c %>", "\"ab\"\"c %\" & \">\"", ""},
+        {FieldTypeNText, code, "\"1 Then Response.Write(7*7) : If 1\"", ""},
+        {FieldTypeInt, " 42 ", "42", ""},
+        {FieldTypeInt, "-2147483648", "-2147483648", ""},
+        {FieldTypeInt, "2147483648", "", "it is no whole number of int"},
+        {FieldTypeInt, code, "", "it is no whole number of int"},
+        {FieldTypeBigInt, "2147483648", "2147483648", ""},
+        {FieldTypeFloat, "1.5e3", "1.5e3", ""},
+        {FieldTypeDecimal, "1.5e3", "", "it is no decimal number"},
+        {FieldTypeMoney, "-3.25", "-3.25", ""},
+        {FieldTypeMoney, "0--", "", "it is no decimal number"},
+        {FieldTypeImage, "1", "", "a field of this type takes no default value"},
+        {FieldTypeDateTime, "Now", "Now", ""},
+        {FieldTypeDateTime, "DateSerial(2024, 1, 31)", "DateSerial(2024, 1, 31)", ""},
+        {FieldTypeDateTime, "#1/31/2024 10:15 AM#", "#1/31/2024 10:15 AM#", ""},
+        {FieldTypeDateTime, "2024-01-31", "\"2024-01-31\"", ""},
+        {FieldTypeDateTime, "Now : Response.Write(7*7)", "\"Now : Response.Write(7*7)\"", ""},
+        {FieldTypeDateTime, "DateValue(\"x\")", "\"DateValue(\"\"x\"\")\"", ""},
+        {noField, "New(1)", "New(1)", ""},
+        {noField, "Date()", "Date()", ""},
+        {noField, code, "",
+         "a value with \"(\" is written only as a call with numbers for "
+         "arguments, as Date() or Round(2.5, 0)"},
+        {noField, "Round(., 0)", "",
+         "a value with \"(\" is written only as a call with numbers for arguments, as Date() or "
+         "Round(2.5, 0)"},
+        {noField, "Eval(\"x\")", "",
+         "a value with \"(\" is written only as a call with numbers "
+         "for arguments, as Date() or Round(2.5, 0)"},
+        {noField, "Now", "\"Now\"", ""},
+    };
+    ClassicPageFixture page;
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(std::to_string(row.type) + " " + row.value);
+        const Field* field = row.type == noField ? nullptr : page.AddField("f", row.type);
+        const VbsValue written = VariableValueText(field, "v", row.value);
+        EXPECT_EQ(CString(row.written), written.text);
+        EXPECT_EQ(*row.refusal == '\0' ? CString()
+                                       : "the default value \"" + CString(row.value) +
+                                             "\" of variable \"v\" is not written: " + row.refusal +
+                                             "; correct it in Manage Variables",
+                  written.refusal);
+    }
+    const Field* number = page.AddField("n", FieldTypeInt);
+    const Field* text = page.AddField("t", FieldTypeVarchar);
+    EXPECT_EQ(CString("5"), ComparedValueText(number, " 5"));
+    EXPECT_EQ(CString("\"1 Then Response.Write(7*7) : If 1\""), ComparedValueText(number, code));
+    EXPECT_EQ(CString("\"5\""), ComparedValueText(text, "5"));
+    EXPECT_EQ(CString("\"5\""), ComparedValueText(nullptr, "5"));
+}

@@ -24,7 +24,8 @@ public:
     void WritePage(ClassicPageFixture& form, AspFile* file)
     {
         Form& page = form.Page();
-        PagePrologue prologue(file, m_textFile);
+        std::vector<CString> refusals;
+        PagePrologue prologue(file, m_textFile, refusals);
         prologue.WritePagePrologue({}, page.GetFieldVariableMaps(), page.GetFieldReps(), 0);
         prologue.WriteDerivedFieldQueries();
         prologue.WriteExtractDataFunction(page.GetFieldVariableMaps(), {}, page.GetFieldReps(),

@@ -67,7 +67,7 @@ protected:
     CString WriterText()
     {
         SqlProcedureWriter writer(designed.project);
-        writer.WriteProcedure(*editor.GetProcedure());
+        writer.WriteGeneratedProcedure(*editor.GetProcedure());
         return writer.GetProcedureText();
     }
 
@@ -348,6 +348,12 @@ TEST_F(ProcedureEditorTest, AHandEditApplyAcceptsIsKeptWhenTheProcedureOpensAgai
         reopened.LoadProcedure(read.GetProject()->FindProcedureByName("PRC_Books"));
         EXPECT_EQ(edited, reopened.States().GetText(ProcedureEditor::IDC_TEXT));
     }
+    // The scripts write the SELECT as the body of the procedure the writer makes.
+    SqlProcedureWriter script(designed.project);
+    script.WriteProcedure(*procedure);
+    const CString frame = WriterText();
+    EXPECT_EQ(frame.Left(frame.Find("\r\nAS\r\n") + 6) + edited + "\r\nGO\r\n",
+              script.GetProcedureText());
 
     // A change asks before it makes the text anew: No keeps the edit, Yes the writer's text.
     Choose(ProcedureEditor::IDC_DETAIL_TABLE, "book_detail");

@@ -42,41 +42,41 @@ Function ExtractData()
 	if ordersId <> "" and not isNumeric(ordersId) then ordersId = 0
 	qtyParam = Trim(Request("txt_qty"))
 	noteParam = Trim(Request("file_note"))
-	redirString = "name="&nameVar&"&customer="&customerVar&"&odate="&odateVar&"&urgent="&urgentVar&"&qty="&qtyParam&"&note="&noteParam
+	redirString = "name="&Server.URLEncode(nameVar & "")&"&customer="&Server.URLEncode(customerVar & "")&"&odate="&Server.URLEncode(odateVar & "")&"&urgent="&Server.URLEncode(urgentVar & "")&"&qty="&Server.URLEncode(qtyParam & "")&"&note="&Server.URLEncode(noteParam & "")
 
 End Function
 
 Function ValidateData()
 	IF qtyParam = "" THEN
 		sInfo = "Please enter qty caption"
-		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		exit Function
 	ELSEIF isNumeric(qtyParam) = false THEN
 		sInfo = "Please enter valid numeric value"
-		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		exit Function
 	END IF
 	IF nameVar = "" THEN
 		sInfo = "Please enter name caption"
-		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		exit Function
 	END IF
 	IF customerVar = "0" THEN
 		sInfo = "Please enter customer caption"
-		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		exit Function
 	ELSEIF isNumeric(customerVar) = false THEN
 		sInfo = "Please enter valid numeric value"
-		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		exit Function
 	END IF
 	IF odateVar = "" THEN
 		sInfo = "Please enter odate caption"
-		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		exit Function
 	ELSEIF isDate(odateVar) = false THEN
 		sInfo = "Please enter valid date"
-		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		exit Function
 	END IF
 End Function
@@ -88,7 +88,7 @@ Function ExecuteQuery()
 	strQry = "PRC_orders_save " & "'" & SingleQuoteToDouble(nameVar) & "'," & qtyParam & "," & "'" & SingleQuoteToDouble(odateVar) & "'"
 	glb_con.Execute(strQry)
 
-	redir = "?orders_id=" & ordersId & "&name=" & nameVar & "&customer=" & customerVar & "&odate=" & odateVar & "&urgent=" & urgentVar & "&mode=" & mode
+	redir = "?orders_id=" & Server.URLEncode(ordersId & "") & "&name=" & Server.URLEncode(nameVar & "") & "&customer=" & Server.URLEncode(customerVar & "") & "&odate=" & Server.URLEncode(odateVar & "") & "&urgent=" & Server.URLEncode(urgentVar & "") & "&mode=" & Server.URLEncode(mode & "")
 End Function
 
 Err_Trap()

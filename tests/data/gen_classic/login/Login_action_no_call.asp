@@ -25,19 +25,19 @@ Function ExtractData()
 	if Trim(Request("txt_password")) <> "" then
 		password = Trim(Request("txt_password"))
 	end if
-	redirString = "user_name="&user_name
+	redirString = "user_name="&Server.URLEncode(user_name & "")
 
 End Function
 
 Function ValidateData()
 	IF user_name = "" THEN
 		sInfo = "Please enter User Name"
-		redir = "../Login/Login.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../Login/Login.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		exit Function
 	END IF
 	IF password = "" THEN
 		sInfo = "Please enter Password"
-		redir = "../Login/Login.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../Login/Login.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		exit Function
 	END IF
 End Function
@@ -45,7 +45,7 @@ End Function
 Function ExecuteQuery()
 
 	sInfo = "Login Failed : Invalid Username or Password."
-	redir = "../Login/Login.asp?" & redirString & "&strInfo=" & sInfo
+	redir = "../Login/Login.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 End Function
 
 Function DecideDashboard(DesigId)

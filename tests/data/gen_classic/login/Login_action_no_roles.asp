@@ -25,19 +25,19 @@ Function ExtractData()
 	if Trim(Request("txt_password")) <> "" then
 		password = Trim(Request("txt_password"))
 	end if
-	redirString = "user_name="&user_name
+	redirString = "user_name="&Server.URLEncode(user_name & "")
 
 End Function
 
 Function ValidateData()
 	IF user_name = "" THEN
 		sInfo = "Please enter User Name"
-		redir = "../Login/Login.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../Login/Login.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		exit Function
 	END IF
 	IF password = "" THEN
 		sInfo = "Please enter Password"
-		redir = "../Login/Login.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../Login/Login.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		exit Function
 	END IF
 End Function
@@ -50,7 +50,7 @@ Function ExecuteQuery()
 	rsQry.Open strQry, glb_con, 1, 2
 	If rsQry.EOF Then
 		sInfo = "Login Failed : Invalid Username or Password."
-		redir = "../Login/Login.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../Login/Login.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 	Else
 		Response.cookies("username") = user_name
 		Response.cookies("password") = ""

@@ -44,7 +44,7 @@ Function ExtractData()
 	Region = Trim(Request("txt_Region"))
 	if Region <> "" and not isNumeric(Region) then Region = 0
 	customer = Trim(Request("txt_customer"))
-	redirString = "orders_id="&orders_id&"&product="&product&"&qty="&qty&"&delivered="&delivered&"&Region="&Region&"&customer="&customer
+	redirString = "orders_id="&Server.URLEncode(orders_id & "")&"&product="&Server.URLEncode(product & "")&"&qty="&Server.URLEncode(qty & "")&"&delivered="&Server.URLEncode(delivered & "")&"&Region="&Server.URLEncode(Region & "")&"&customer="&Server.URLEncode(customer & "")
 
 End Function
 

@@ -41,37 +41,37 @@ Function ExtractData()
 	Region = Trim(Request("txt_Region"))
 	if Region <> "" and not isNumeric(Region) then Region = 0
 	customer = Trim(Request("txt_customer"))
-	redirString = "orders_id="&orders_id&"&product="&product&"&qty="&qty&"&delivered="&delivered&"&Region="&Region&"&customer="&customer
+	redirString = "orders_id="&Server.URLEncode(orders_id & "")&"&product="&Server.URLEncode(product & "")&"&qty="&Server.URLEncode(qty & "")&"&delivered="&Server.URLEncode(delivered & "")&"&Region="&Server.URLEncode(Region & "")&"&customer="&Server.URLEncode(customer & "")
 
 End Function
 
 Function ValidateData()
 	IF orders_id = "0" THEN
 		sInfo = "Please enter valid orders_id caption"
-		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	ELSEIF isNumeric(orders_id) = false THEN
 		sInfo = "Please enter valid orders_id caption"
-		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	END IF
 	IF product = "" THEN
 		sInfo = "Please enter valid product caption"
-		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	END IF
 	IF Region = "" THEN
 		sInfo = "Please enter valid Region"
-		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	ELSEIF isNumeric(Region) = false THEN
 		sInfo = "Please enter valid Region"
-		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	END IF
 	IF customer = "" THEN
 		sInfo = "Please enter valid customer caption"
-		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	END IF
 End Function
@@ -103,7 +103,7 @@ Function ExecuteQuery()
 	if redirToFile <> "" then
 		redir = redirToFile
 	else
-		redir = "../../BaseModule/items_addReport.asp?Region=" &Region& "&strInfo="& sInfo
+		redir = "../../BaseModule/items_addReport.asp?Region=" &Server.URLEncode(Region & "")& "&strInfo="& Server.URLEncode(sInfo & "")
 	end if
 End Function
 

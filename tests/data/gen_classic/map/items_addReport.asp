@@ -34,7 +34,7 @@ Function ExtractData()
 	delivered = MakeDateTimeVar(Trim(Request("txt_delivered")), Trim(Request("lst_hrs_delivered")), Trim(Request("lst_mins_delivered")))
 	Region = Trim(Request("txt_Region"))
 	if Region <> "" and not isNumeric(Region) then Region = 0
-	redirString = "orders_id="&orders_id&"&product="&product&"&qty="&qty&"&delivered="&delivered&"&Region="&Region
+	redirString = "orders_id="&Server.URLEncode(orders_id & "")&"&product="&Server.URLEncode(product & "")&"&qty="&Server.URLEncode(qty & "")&"&delivered="&Server.URLEncode(delivered & "")&"&Region="&Server.URLEncode(Region & "")
 
 End Function
 

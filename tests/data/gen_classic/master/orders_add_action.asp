@@ -45,16 +45,16 @@ End Function
 Function ValidateData()
 	IF name = "" THEN
 		sInfo = "Please enter valid name caption"
-		redir = "../../BaseModule/orders_add.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/orders_add.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	END IF
 	IF qty = "" THEN
 		sInfo = "Please enter valid qty caption"
-		redir = "../../BaseModule/orders_add.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/orders_add.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	ELSEIF isNumeric(qty) = false THEN
 		sInfo = "Please enter valid qty caption"
-		redir = "../../BaseModule/orders_add.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/orders_add.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	END IF
 End Function
@@ -75,7 +75,7 @@ Function ExecuteQuery()
 	if redirToFile <> "" then
 		redir = redirToFile
 	else
-		redir = "../../BaseModule/orders_add.asp?"&"strInfo=" & sInfo&"&customer_id="&customer_id
+		redir = "../../BaseModule/orders_add.asp?"&"strInfo=" & Server.URLEncode(sInfo & "")&"&customer_id="&Server.URLEncode(customer_id & "")
 	
 	end if
 End Function

@@ -48,16 +48,16 @@ End Function
 Function ValidateData()
 	IF name = "" THEN
 		sInfo = "Please enter valid name caption"
-		redir = "../../BaseModule/orders_updReport.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/orders_updReport.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	END IF
 	IF qty = "" THEN
 		sInfo = "Please enter valid qty caption"
-		redir = "../../BaseModule/orders_updReport.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/orders_updReport.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	ELSEIF isNumeric(qty) = false THEN
 		sInfo = "Please enter valid qty caption"
-		redir = "../../BaseModule/orders_updReport.asp?" & redirString & "&strInfo=" & sInfo
+		redir = "../../BaseModule/orders_updReport.asp?" & redirString & "&strInfo=" & Server.URLEncode(sInfo & "")
 		Response.Redirect(redir)
 	END IF
 End Function
@@ -86,9 +86,9 @@ Function ExecuteQuery()
 	if redirToFile <> "" then
 		redir = redirToFile
 	elseif sAct = "Remove" then
-		redir = "../../BaseModule/orders_addReport.asp?strInfo=" & sInfo
+		redir = "../../BaseModule/orders_addReport.asp?strInfo=" & Server.URLEncode(sInfo & "")
 	else
-		redir = "../../BaseModule/orders_addReport.asp?strInfo=" & sInfo&"&customer_id="&customer_id
+		redir = "../../BaseModule/orders_addReport.asp?strInfo=" & Server.URLEncode(sInfo & "")&"&customer_id="&Server.URLEncode(customer_id & "")
 	
 end if
 	End Function

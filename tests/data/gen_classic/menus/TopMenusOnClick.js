@@ -6,7 +6,7 @@ function Customer_add_Top_MenuOnClick(id)
 	var url = "constructionpage.asp";
 	if (id == ID_Customers)
 	{
-		url = "../../BaseModule/Order_add.asp?" + "p_city="+v_city + "&p_loose="+v_loose + "&p_city="+v_id
+		url = "../../BaseModule/Order_add.asp?" + "p_city="+encodeURIComponent(v_city) + "&p_loose="+encodeURIComponent(v_loose) + "&p_city="+encodeURIComponent(v_id)
 	}
 	window.navigate(url);
 }

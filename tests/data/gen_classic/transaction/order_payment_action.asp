@@ -35,7 +35,7 @@ Function ExtractData()
 	if pdate = "" then
 		pdate = "NULL"
 	end if
-	redirString = "paid="&paid&"&pdate="&pdate
+	redirString = "paid="&Server.URLEncode(paid & "")&"&pdate="&Server.URLEncode(pdate & "")
 End Function
 
 Function ValidateData()
@@ -66,7 +66,7 @@ Function ExecuteQuery()
 	if redirToFile <> "" then
 		redir = redirToFile
 	else
-		redir = "../../BaseModule/order_entry_upd.asp?order_basic_id=" &order_basic_id & "&strInfo2=" & sInfo&"&buyer_id="&buyer_id
+		redir = "../../BaseModule/order_entry_upd.asp?order_basic_id=" &Server.URLEncode(order_basic_id & "") & "&strInfo2=" & Server.URLEncode(sInfo & "")&"&buyer_id="&Server.URLEncode(buyer_id & "")
 	end if
 End Function
 

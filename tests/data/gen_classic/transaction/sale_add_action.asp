@@ -55,9 +55,9 @@ Function ExecuteQuery()
 		redir = redirToFile
 	else
 		if(sale_basic_id) > 0 then 
-			redir = "../../BaseModule/sale_upd.asp?sale_basic_id=" &sale_basic_id & "&strInfo=" & sInfo
+			redir = "../../BaseModule/sale_upd.asp?sale_basic_id=" &Server.URLEncode(sale_basic_id & "") & "&strInfo=" & Server.URLEncode(sInfo & "")
 		else
-			redir = "../../BaseModule/sale_add.asp?sale_basic_id=" &sale_basic_id & "&strInfo=" & sInfo
+			redir = "../../BaseModule/sale_add.asp?sale_basic_id=" &Server.URLEncode(sale_basic_id & "") & "&strInfo=" & Server.URLEncode(sInfo & "")
 		end if
 	end if
 End Function

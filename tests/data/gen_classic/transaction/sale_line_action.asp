@@ -49,7 +49,7 @@ Function ExtractData()
 	if remark = "" then
 		remark = "NULL"
 	end if
-	redirString = "customer_id="&customer_id&"&shipped="&shipped&"&ddate="&ddate&"&qty="&qty&"&remark="&remark
+	redirString = "customer_id="&Server.URLEncode(customer_id & "")&"&shipped="&Server.URLEncode(shipped & "")&"&ddate="&Server.URLEncode(ddate & "")&"&qty="&Server.URLEncode(qty & "")&"&remark="&Server.URLEncode(remark & "")
 End Function
 
 Function ValidateData()
@@ -86,7 +86,7 @@ Function ExecuteQuery()
 	if redirToFile <> "" then
 		redir = redirToFile
 	else
-		redir = "../../BaseModule/sale_upd.asp?sale_basic_id=" &sale_basic_id & "&strInfo1=" & sInfo&"&customer_id="&customer_id
+		redir = "../../BaseModule/sale_upd.asp?sale_basic_id=" &Server.URLEncode(sale_basic_id & "") & "&strInfo1=" & Server.URLEncode(sInfo & "")&"&customer_id="&Server.URLEncode(customer_id & "")
 	end if
 End Function
 

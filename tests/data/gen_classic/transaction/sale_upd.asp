@@ -175,7 +175,7 @@ function fn_GetRecord_sale_line(id, conn_str)
 	formName = document.frmsale_line;
 	formName.hiddenActionControl.value ="Update";
 	var sale_basic_id = formName.sale_basic_id.value;
-	var url = "../../BaseModule/sale_upd.asp?" + "sale_line_id=" + id + "&sale_basic_id="+sale_basic_id;
+	var url = "../../BaseModule/sale_upd.asp?" + "sale_line_id=" + encodeURIComponent(id) + "&sale_basic_id="+encodeURIComponent(sale_basic_id);
 	formName.action = url;
 	formName.submit();
 }

@@ -64,9 +64,9 @@ Function ExecuteQuery()
 	if redirToFile <> "" then
 		redir = redirToFile
 	elseif sAct = "Remove" then
-		redir = "../../BaseModule/sale_add.asp?strInfo=" & sInfo
+		redir = "../../BaseModule/sale_add.asp?strInfo=" & Server.URLEncode(sInfo & "")
 	else
-		redir = "../../BaseModule/sale_upd.asp?sale_basic_id=" &sale_basic_id & "&strInfo=" & sInfo
+		redir = "../../BaseModule/sale_upd.asp?sale_basic_id=" &Server.URLEncode(sale_basic_id & "") & "&strInfo=" & Server.URLEncode(sInfo & "")
 
 	end if
 End Function
