@@ -158,6 +158,16 @@ const DialogTemplateRegistration reportTemplate{{
         Lay::Buttons({ReportDesigner::IDC_OK, ReportDesigner::IDC_CLEAR, ReportDesigner::IDC_CANCEL,
                       ReportDesigner::IDC_HELP_BUTTON}),
     }),
+    {{.list = ReportDesigner::IDC_GROUP_LIST,
+      .remove = ReportDesigner::IDC_REMOVE_SUB_GROUP,
+      .nameColumn = 1},
+     {.list = ReportDesigner::IDC_OUTPUT_LIST},
+     {.list = ReportDesigner::IDC_FILTER_LIST,
+      .remove = ReportDesigner::IDC_REMOVE_CONTROL,
+      .deleteKey = true},
+     {.list = ReportDesigner::IDC_COLUMN_LIST,
+      .remove = ReportDesigner::IDC_REMOVE_FROM_REPORT,
+      .deleteKey = true}},
 }};
 
 // The sub-group controls that only some report kinds show.

@@ -67,6 +67,13 @@ const DialogTemplateRegistration cellInfoTemplate{{
                   Lay::Control(DashBoardCellEditor::IDC_SET_DISPLAY_NAME), Lay::Stretch()}),
         Lay::Buttons({IDOK, DashBoardCellEditor::IDC_HELP_BUTTON}),
     }),
+    {{.list = DashBoardCellEditor::IDC_MENU_TREE},
+     {.list = DashBoardCellEditor::IDC_TARGETS, .remove = DashBoardCellEditor::IDC_UNMAP},
+     {.list = DashBoardCellEditor::IDC_SOURCES},
+     {.list = DashBoardCellEditor::IDC_DISPLAY_LIST,
+      .panel = DashBoardCellEditor::IDC_DISPLAY_NAME,
+      .remove = DashBoardCellEditor::IDC_REMOVE_DISPLAY_FIELD,
+      .deleteKey = true}},
 }};
 } // namespace
 
@@ -92,8 +99,7 @@ DashBoadCellInfoDlg::DashBoadCellInfoDlg(DashBoard& page, GridCell& cell, DashBo
     for (const auto& [id, command] : commands)
         MapControlRange(BN_CLICKED, id, id, [this, command = command] { Run(command); });
     MapControl(BN_CLICKED, DashBoardCellEditor::IDC_HELP_BUTTON, &DashBoadCellInfoDlg::OnHelp);
-    MapNotify(NM_DBLCLK, DashBoardCellEditor::IDC_DISPLAY_LIST,
-              &DashBoadCellInfoDlg::OnDisplayDoubleClick);
+    MapRowSelection(DashBoardCellEditor::IDC_DISPLAY_LIST, &DashBoadCellInfoDlg::OnDisplaySelected);
     MapNotify(NM_DBLCLK, DashBoardCellEditor::IDC_MENU_TREE,
               &DashBoadCellInfoDlg::OnTreeDoubleClick);
 }
@@ -136,6 +142,7 @@ void DashBoadCellInfoDlg::Show()
     ShowListRows(m_targets, m_editor.GetTargetRows());
     ShowListRows(m_sources, m_editor.GetSourceRows());
     ShowListRows(m_displayFields, m_editor.GetDisplayRows());
+    m_displayFields.SetCurSel(m_editor.GetSelectedDisplayField());
     if (m_editor.GetSelectedTarget() >= 0)
         m_targets.SetItemState(m_editor.GetSelectedTarget(), LVIS_SELECTED, LVIS_SELECTED);
     m_menuTree.DeleteAllItems();
@@ -160,12 +167,14 @@ BOOL DashBoadCellInfoDlg::PreTranslateMessage(MSG* msg)
     return CDialog::PreTranslateMessage(msg);
 }
 
-void DashBoadCellInfoDlg::OnDisplayDoubleClick(NMHDR* header, LRESULT* result)
+void DashBoadCellInfoDlg::OnDisplaySelected(int row)
 {
-    *result = 0;
-    ReadSelections();
-    m_editor.PickDisplayField(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
-    Show();
+    m_view.ReadTexts(m_editor.States(),
+                     {DashBoardCellEditor::IDC_CAPTION, DashBoardCellEditor::IDC_DISPLAY_NAME});
+    m_editor.PickDisplayField(row);
+    // After Cancel the row shown stays highlighted.
+    m_displayFields.SetCurSel(m_editor.GetSelectedDisplayField());
+    m_view.Show(m_editor.States());
 }
 
 void DashBoadCellInfoDlg::OnTreeDoubleClick(NMHDR*, LRESULT* result)

@@ -26,7 +26,7 @@ private:
     void Run(void (DashBoardCellEditor::*command)());
     void Show();
     void ReadSelections();
-    void OnDisplayDoubleClick(NMHDR* header, LRESULT* result);
+    void OnDisplaySelected(int row);
     void OnTreeDoubleClick(NMHDR* header, LRESULT* result);
     void OnHelp();
 

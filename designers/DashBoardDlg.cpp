@@ -91,6 +91,9 @@ const DialogTemplateRegistration dashBoardTemplate{{
         Lay::Buttons({DashBoardDesigner::IDC_OK, DashBoardDesigner::IDC_CANCEL,
                       DashBoardDesigner::IDC_CLEAR, DashBoardDesigner::IDC_HELP_BUTTON}),
     }),
+    {{.list = DashBoardDesigner::IDC_TREE,
+      .panel = DashBoardDesigner::IDC_SELECTED_COLUMN,
+      .remove = DashBoardDesigner::IDC_REMOVE_DATA}},
 }};
 
 void FillMenu(CMenu& menu, const std::vector<PopupEntry>& entries)

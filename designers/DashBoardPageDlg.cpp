@@ -74,6 +74,11 @@ const DialogTemplateRegistration dashBoardPageTemplate{{
         Lay::Buttons({DashBoardPageDesigner::IDC_OK, DashBoardPageDesigner::IDC_CANCEL,
                       DashBoardPageDesigner::IDC_HELP_BUTTON}),
     }),
+    {{.list = DashBoardPageDesigner::IDC_PLACEMENTS, .deleteKey = true},
+     {.list = DashBoardPageDesigner::IDC_PAIRS, .remove = DashBoardPageDesigner::IDC_UNPAIR},
+     {.list = DashBoardPageDesigner::IDC_MAP_FIELDS},
+     {.list = DashBoardPageDesigner::IDC_MAP_VARIABLES,
+      .remove = DashBoardPageDesigner::IDC_REMOVE_MAP}},
 }};
 } // namespace
 

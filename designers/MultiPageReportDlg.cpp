@@ -70,6 +70,14 @@ const DialogTemplateRegistration multiPageTemplate{{
         Lay::Buttons(
             {MultiPageReportDesigner::IDC_ADD_MULTI_PAGE, MultiPageReportDesigner::IDC_CANCEL}),
     }),
+    {{.list = MultiPageReportDesigner::IDC_PAGE_LIST,
+      .remove = MultiPageReportDesigner::IDC_REMOVE_PROCEDURE,
+      .nameColumn = 1},
+     {.list = MultiPageReportDesigner::IDC_VARIABLE_LIST,
+      .remove = MultiPageReportDesigner::IDC_REMOVE},
+     {.list = MultiPageReportDesigner::IDC_PROCEDURE_FIELDS},
+     {.list = MultiPageReportDesigner::IDC_FIELD_REP_LIST,
+      .remove = MultiPageReportDesigner::IDC_REMOVE_FIELD_REP}},
 }};
 } // namespace
 

@@ -26,6 +26,9 @@ const DialogTemplateRegistration paramMapTemplate{{
         Lay::Control(RDLCParamMapper::IDC_MAPS),
         Lay::Buttons({IDOK, RDLCParamMapper::IDC_HELP_BUTTON}),
     }),
+    {{.list = RDLCParamMapper::IDC_FILTERS},
+     {.list = RDLCParamMapper::IDC_PARAMETERS},
+     {.list = RDLCParamMapper::IDC_MAPS, .remove = RDLCParamMapper::IDC_REMOVE, .nameColumn = 1}},
 }};
 } // namespace
 

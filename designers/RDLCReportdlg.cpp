@@ -68,6 +68,7 @@ const DialogTemplateRegistration rdlcReportTemplate{{
         Lay::Buttons({RDLCReportDesigner::IDC_OK, RDLCReportDesigner::IDC_CANCEL,
                       RDLCReportDesigner::IDC_HELP_BUTTON}),
     }),
+    {{.list = RDLCReportDesigner::IDC_ADAPTERS}},
 }};
 } // namespace
 

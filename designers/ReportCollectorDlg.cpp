@@ -54,6 +54,11 @@ const DialogTemplateRegistration collectorTemplate{{
                   Lay::Control(ReportCollectorDesigner::IDC_FILTER_LIST), Lay::Stretch()}),
         Lay::Buttons({ReportCollectorDesigner::IDC_ADD_COLLECTOR}),
     }),
+    {{.list = ReportCollectorDesigner::IDC_ENTRY_LIST,
+      .panel = ReportCollectorDesigner::IDC_ENTRY_NAME,
+      .deleteKey = true},
+     {.list = ReportCollectorDesigner::IDC_COMMON_FIELDS},
+     {.list = ReportCollectorDesigner::IDC_FILTER_LIST, .deleteKey = true}},
 }};
 } // namespace
 

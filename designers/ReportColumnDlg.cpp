@@ -29,6 +29,10 @@ const DialogTemplateRegistration reportColumnTemplate{{
                                      ReportColumnEditor::IDC_PROPERTIES})}),
         Lay::Buttons({IDOK, IDCANCEL, ReportColumnEditor::IDC_HELP_BUTTON}),
     }),
+    {{.list = ReportColumnEditor::IDC_OUTPUTS},
+     {.list = ReportColumnEditor::IDC_COLUMNS,
+      .remove = ReportColumnEditor::IDC_REMOVE,
+      .nameColumn = 1}},
 }};
 } // namespace
 

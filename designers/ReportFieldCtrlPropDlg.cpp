@@ -35,6 +35,9 @@ const DialogTemplateRegistration reportFieldControlTemplate{{
                                Lay::Control(ReportFieldControlEditor::IDC_SOURCES)})}),
         Lay::Buttons({IDOK, IDCANCEL}),
     }),
+    {{.list = ReportFieldControlEditor::IDC_PARAMETERS,
+      .remove = ReportFieldControlEditor::IDC_REMOVE},
+     {.list = ReportFieldControlEditor::IDC_SOURCES}},
 }};
 } // namespace
 

@@ -74,6 +74,8 @@ const DialogTemplateRegistration reportFieldTemplate{{
         Lay::Buttons({ReportFieldSettings::IDC_CONTROL_PROPERTY, ReportFieldSettings::IDC_OK,
                       IDCANCEL, ReportFieldSettings::IDC_HELP_BUTTON}),
     }),
+    {{.list = ReportFieldSettings::IDC_PAGE_VARIABLES, .remove = ReportFieldSettings::IDC_UNMAP},
+     {.list = ReportFieldSettings::IDC_SOURCES}},
 }};
 } // namespace
 

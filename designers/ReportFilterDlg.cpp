@@ -33,6 +33,10 @@ const DialogTemplateRegistration reportFilterTemplate{{
                   Lay::Control(ReportFilterEditor::IDC_TWO_COLUMNS), Lay::Stretch()}),
         Lay::Buttons({IDOK, IDCANCEL, ReportFilterEditor::IDC_HELP_BUTTON}),
     }),
+    {{.list = ReportFilterEditor::IDC_OUTPUTS},
+     {.list = ReportFilterEditor::IDC_FILTERS,
+      .remove = ReportFilterEditor::IDC_REMOVE,
+      .nameColumn = 1}},
 }};
 } // namespace
 

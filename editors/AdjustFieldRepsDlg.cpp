@@ -38,6 +38,10 @@ const DialogTemplateRegistration adjustFieldRepsTemplate{{
                                      FormControlsEditor::PropertiesButton})}),
         Lay::Buttons({IDOK, FormControlsEditor::HelpButton}),
     }),
+    {{.list = FormControlsEditor::FieldList},
+     {.list = FormControlsEditor::ControlList,
+      .remove = FormControlsEditor::RemoveButton,
+      .nameColumn = 1}},
 }};
 
 } // namespace

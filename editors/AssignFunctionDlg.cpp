@@ -43,6 +43,8 @@ const DialogTemplateRegistration assignFunctionTemplate{{
                   Lay::Control(FunctionAssignment::IDC_FIELDS)}),
         Lay::Buttons({IDOK, FunctionAssignment::IDC_HELP_BUTTON}),
     }),
+    {{.list = FunctionAssignment::IDC_FIELDS},
+     {.list = FunctionAssignment::IDC_PARAMETERS, .remove = FunctionAssignment::IDC_UNMAP}},
 }};
 } // namespace
 

@@ -38,6 +38,8 @@ const DialogTemplateRegistration assignTemplate{{
                   Lay::Control(ProcedureAssigner::IDC_VARIABLES)}),
         Lay::Buttons({IDOK, IDCANCEL, ProcedureAssigner::IDC_HELP_BUTTON}),
     }),
+    {{.list = ProcedureAssigner::IDC_MAPPINGS, .deleteKey = true},
+     {.list = ProcedureAssigner::IDC_VARIABLES}},
 }};
 } // namespace
 

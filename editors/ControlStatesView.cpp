@@ -128,7 +128,8 @@ void AddToolTips(CRichToolTipCtrl& tips, CWnd& window, const std::vector<ToolTip
 
 bool IsDeleteKeyFor(const MSG& msg, const CWnd& control)
 {
-    return msg.message == WM_KEYDOWN && msg.wParam == VK_DELETE && CWnd::GetFocus() == &control;
+    return msg.message == WM_KEYDOWN && msg.wParam == VK_DELETE &&
+           msg.hwnd == control.GetSafeHwnd();
 }
 
 bool IsEnterKeyIn(const MSG& msg, const CWnd& window, std::initializer_list<int> ids)

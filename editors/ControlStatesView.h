@@ -43,7 +43,7 @@ void FitListColumns(CCellListCtrl& list);
 void AddToolTips(CRichToolTipCtrl& tips, CWnd& window, const std::vector<ToolTip>& table);
 // The row of a list control's click or double click notification (-1 for none).
 int ClickedRow(const NMHDR* header);
-// The message is the Delete key pressed while the control has the focus.
+// The message is the Delete key pressed in the control (the one that has the focus).
 bool IsDeleteKeyFor(const MSG& msg, const CWnd& control);
 // Enter pressed in the window's control of one of the ids.
 bool IsEnterKeyIn(const MSG& msg, const CWnd& window, std::initializer_list<int> ids);

@@ -153,6 +153,12 @@ const DialogTemplateRegistration fieldRepTemplates{
                       Lay::Control(1643), Lay::Control(2130), Lay::Control(2131),
                       Lay::Control(2132)}),
         }),
+        {{.list = ControlPropertiesEditor::LinkList,
+          .remove = ControlPropertiesEditor::RemoveLinkButton,
+          .nameColumn = 1},
+         {.list = ControlPropertiesEditor::RecomputeList,
+          .remove = ControlPropertiesEditor::RemoveRecomputeButton,
+          .nameColumn = 1}},
     },
     {
         FieldRepPropertiesDlg::IDD,

@@ -48,6 +48,7 @@ const DialogTemplateRegistration fieldVisibilityTemplate{{
         Lay::Control(FieldVisibilityEditor::FieldList),
         Lay::Buttons({IDOK, FieldVisibilityEditor::HelpButton}),
     }),
+    {{.list = FieldVisibilityEditor::FieldList, .panel = FieldVisibilityEditor::EditableRadio}},
 }};
 } // namespace
 

@@ -69,6 +69,7 @@ const DialogTemplateRegistration formEditorTemplate{{
         Lay::Stretch(),
         Lay::Buttons({FormEditor::IDC_OK, FormEditor::IDC_HELP_BUTTON}),
     }),
+    {{.list = FormEditor::IDC_FILES}},
 }};
 } // namespace
 

@@ -69,6 +69,19 @@ DialogLayout LinkLayout(std::vector<DialogLayout> first)
     return Lay::Column(std::move(items));
 }
 
+// The lists of both link dialogs.
+std::vector<RowList> LinkRowLists()
+{
+    return {{.list = LinkEditor::IDC_LINKS,
+             .panel = LinkEditor::IDC_CAPTION,
+             .remove = LinkEditor::IDC_DELETE,
+             .nameColumn = 1},
+            {.list = LinkEditor::IDC_MENU_VARIABLES,
+             .remove = LinkEditor::IDC_UNASSIGN,
+             .nameColumn = 1},
+            {.list = LinkEditor::IDC_FORM_VARIABLES}};
+}
+
 const DialogTemplateRegistration linkTemplates{
     {
         MenuPicker::IDD,
@@ -91,6 +104,7 @@ const DialogTemplateRegistration linkTemplates{
             Lay::Control(MenuPicker::IDC_FILE_NAME),
             Lay::Buttons({IDOK, MenuPicker::IDC_HELP_BUTTON}),
         }),
+        {{.list = MenuPicker::IDC_TREE}},
     },
     {
         PageLinkEditor::IDD,
@@ -123,6 +137,7 @@ const DialogTemplateRegistration linkTemplates{
             Lay::Row({Lay::Control(hiddenPageIds[0]), Lay::Control(hiddenPageIds[1]),
                       Lay::Control(hiddenPageIds[2]), Lay::Control(hiddenPageIds[3])}),
         }),
+        LinkRowLists(),
     },
     {
         FieldLinkEditor::IDD,
@@ -138,6 +153,7 @@ const DialogTemplateRegistration linkTemplates{
             Lay::Row({Lay::Control(LinkEditor::IDC_SELECT_MENU),
                       Lay::Control(LinkEditor::IDC_MENU_NAME)}),
         }),
+        LinkRowLists(),
     },
 };
 } // namespace

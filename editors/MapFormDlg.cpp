@@ -81,6 +81,8 @@ const DialogTemplateRegistration mapFormTemplate{{
         Lay::Stretch(),
         Lay::Buttons({MapFormEditor::IDC_ADD_MAP_FORM, MapFormEditor::IDC_CANCEL}),
     }),
+    {{.list = MapFormEditor::IDC_FIELD_LIST, .deleteKey = true, .nameColumn = 1},
+     {.list = MapFormEditor::IDC_INPUT_LIST, .deleteKey = true, .nameColumn = 1}},
 }};
 } // namespace
 

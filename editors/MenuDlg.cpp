@@ -86,7 +86,8 @@ const DialogTemplateRegistration menuTemplates{
                                         MenuCreation::IDC_UPDATE, MenuCreation::IDC_DELETE})}),
          }),
          Lay::Buttons({IDC_OK_PAGE, IDC_CREATION_HELP}),
-     })},
+     }),
+     {{.list = IDC_TREE, .panel = MenuCreation::IDC_NAME, .remove = MenuCreation::IDC_DELETE}}},
     {IDD_MENU_ROLES,
      "",
      {
@@ -120,7 +121,8 @@ const DialogTemplateRegistration menuTemplates{
          Lay::Row({Lay::Control(IDC_ROLE_SELECT_ALL), Lay::Control(IDC_ROLE_DESELECT_ALL),
                    Lay::Control(IDC_ROLE_REMOVE_ALL), Lay::Stretch()}),
          Lay::Buttons({IDC_OK_PAGE, IDC_ROLE_HELP}),
-     })},
+     }),
+     {{.list = IDC_TREE}, {.list = IDC_ROLE_LIST, .remove = IDC_ROLE_UNASSIGN, .nameColumn = 1}}},
     {IDD_MENU_FILES,
      "",
      {
@@ -196,7 +198,10 @@ const DialogTemplateRegistration menuTemplates{
          {TopMenuChoice::IDC_NAME, ControlKind::Static, "Menu not selected"},
          {IDOK, ControlKind::DefPushButton, "OK"},
          {SelectMenuDlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
-     }},
+     },
+     0,
+     {},
+     {{.list = SelectMenuDlg::IDC_TREE}}},
     {AssignMenuParamDlg::IDD,
      "Assign Parameter for menus on file : ",
      {
@@ -212,7 +217,10 @@ const DialogTemplateRegistration menuTemplates{
          {AssignMenuParamDlg::IDC_UNMAP, ControlKind::PushButton, "<"},
          {IDOK, ControlKind::DefPushButton, "OK"},
          {AssignMenuParamDlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
-     }},
+     },
+     0,
+     {},
+     {{.list = AssignMenuParamDlg::IDC_LIST, .remove = AssignMenuParamDlg::IDC_UNMAP}}},
 };
 
 // The real dialogs the pages open.

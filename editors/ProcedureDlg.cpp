@@ -74,6 +74,12 @@ const DialogTemplateRegistration procedureTemplate{{
         Lay::Buttons({ProcedureEditor::IDC_APPLY, ProcedureEditor::IDC_ADD_PROCEDURE,
                       ProcedureEditor::IDC_CANCEL}),
     }),
+    {{.list = ProcedureEditor::IDC_DETAIL_LIST, .deleteKey = true, .nameColumn = 1},
+     {.list = ProcedureEditor::IDC_OUTPUT_LIST},
+     {.list = ProcedureEditor::IDC_PARAMETER_LIST,
+      .panel = ProcedureEditor::IDC_PARAMETER_NAME,
+      .deleteKey = true},
+     {.list = ProcedureEditor::IDC_VARIATION_LIST, .deleteKey = true}},
 }};
 } // namespace
 
@@ -225,6 +231,7 @@ void ProcedureDlg::Show()
         return;
     ShowListRows(m_detailList, m_editor.Current()->GetDetailRows());
     ShowListRows(m_parameterList, m_editor.Current()->GetParameterRows());
+    m_parameterList.SetCurSel(m_editor.Current()->GetSelectedParameter());
     ShowListRows(m_variationList, m_editor.Current()->GetVariationRows());
     ShowListRows(m_outputList, m_editor.Current()->GetOutputRows());
     m_view.Show(m_editor.Current()->States());

@@ -59,6 +59,9 @@ const DialogTemplateRegistration outputFieldsTemplate{{
                       {FunctionOutputFields::IDC_DELETE, FunctionOutputFields::IDC_CLEAR})}),
         Lay::Buttons({IDOK, FunctionOutputFields::IDC_HELP_BUTTON}),
     }),
+    {{.list = FunctionOutputFields::IDC_OUTPUT,
+      .panel = FunctionOutputFields::IDC_ALIAS_NAME,
+      .remove = FunctionOutputFields::IDC_DELETE}},
 }};
 } // namespace
 

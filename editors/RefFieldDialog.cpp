@@ -33,6 +33,10 @@ const DialogTemplateRegistration refFieldTemplate{{
         Lay::Control(RefFieldEditor::FieldList),
         Lay::Buttons({IDOK, RefFieldEditor::HelpButton}),
     }),
+    {{.list = RefFieldEditor::FieldList,
+      .panel = RefFieldEditor::NameBox,
+      .remove = RefFieldEditor::DeleteButton,
+      .nameColumn = 1}},
 }};
 } // namespace
 
@@ -84,6 +88,7 @@ bool RefFieldDialog::MayClose()
 void RefFieldDialog::Show()
 {
     ShowListRows(m_list, m_editor.GetRows());
+    m_list.SetCurSel(m_editor.GetSelectedRow());
     m_view.Show(m_editor.GetStates());
 }
 

@@ -37,6 +37,11 @@ const DialogTemplateRegistration relationTemplate{{
         Lay::Control(RelationEditor::IDC_RELATIONS),
         Lay::Buttons({IDOK, IDCANCEL, RelationEditor::IDC_HELP_BUTTON}),
     }),
+    {{.list = RelationEditor::IDC_LEFT_TREE},
+     {.list = RelationEditor::IDC_RIGHT_TREE},
+     {.list = RelationEditor::IDC_RELATIONS,
+      .panel = RelationEditor::IDC_LEFT_TABLE,
+      .deleteKey = true}},
 }};
 
 int ComboSelection(CWnd& window, int id)

@@ -76,6 +76,8 @@ const DialogTemplateRegistration sqlViewTemplate{{
                       {Lay::Control(kFieldsLabel), Lay::Control(DatabasePane::IDC_FIELD_LIST)})}),
         Lay::Buttons({DatabasePane::IDC_OK, DatabasePane::IDC_HELP_BUTTON}),
     }),
+    {{.list = DatabasePane::IDC_TABLE_LIST, .panel = DatabasePane::IDC_TABLE_CAPTION},
+     {.list = DatabasePane::IDC_FIELD_LIST}},
 }};
 } // namespace
 

@@ -75,6 +75,10 @@ const DialogTemplateRegistration tableTemplate{{
         Lay::Buttons(
             {TableDesigner::IDC_OK, TableDesigner::IDC_CANCEL, TableDesigner::IDC_HELP_BUTTON}),
     }),
+    {{.list = TableDesigner::IDC_GRID,
+      .panel = TableDesigner::IDC_FIELD_NAME,
+      .remove = TableDesigner::IDC_DELETE,
+      .nameColumn = 1}},
 }};
 } // namespace
 

@@ -89,6 +89,10 @@ const DialogTemplateRegistration transactionTemplate{{
         Lay::Buttons({TransactionEditor::IDC_OK, TransactionEditor::IDC_CANCEL,
                       TransactionEditor::IDC_HELP_BUTTON}),
     }),
+    {{.list = TransactionEditor::IDC_TABLES,
+      .remove = TransactionEditor::IDC_REMOVE_TABLE,
+      .nameColumn = 1},
+     {.list = TransactionEditor::IDC_FILES}},
 }};
 } // namespace
 

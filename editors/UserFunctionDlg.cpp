@@ -87,6 +87,11 @@ const DialogTemplateRegistration userFunctionTemplate{{
         Lay::Buttons({UserFunctionEditor::IDC_OK, UserFunctionEditor::IDC_CANCEL,
                       UserFunctionEditor::IDC_HELP_BUTTON}),
     }),
+    {{.list = UserFunctionEditor::IDC_PARAMETERS},
+     {.list = UserFunctionEditor::IDC_DEPENDENT_TABLES,
+      .remove = UserFunctionEditor::IDC_DELETE_TABLE,
+      .nameColumn = 1},
+     {.list = UserFunctionEditor::IDC_OUTPUT_FIELDS}},
 }};
 } // namespace
 

@@ -34,6 +34,10 @@ const DialogTemplateRegistration variableTemplate{{
         Lay::Control(VariableEditor::IDC_LIST),
         Lay::Buttons({IDOK, VariableEditor::IDC_HELP_BUTTON}),
     }),
+    {{.list = VariableEditor::IDC_LIST,
+      .panel = VariableEditor::IDC_NAME,
+      .remove = VariableEditor::IDC_DELETE,
+      .nameColumn = 1}},
 }};
 } // namespace
 

@@ -25,6 +25,7 @@ const DialogTemplateRegistration dependenciesTemplate{{
         Lay::Control(DependenciesListDlg::IDC_LIST),
         Lay::Buttons({IDOK, IDCANCEL, DependenciesListDlg::IDC_HELP_BUTTON}),
     }),
+    {{.list = DependenciesListDlg::IDC_LIST}},
 }};
 } // namespace
 

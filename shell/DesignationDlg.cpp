@@ -41,6 +41,10 @@ const DialogTemplateRegistration manageRolesTemplate{{
         Lay::Buttons({DesignationDlg::IDC_ADD, DesignationDlg::IDC_ACTIVATE,
                       DesignationDlg::IDC_CLEAR, IDOK, DesignationDlg::IDC_HELP_BUTTON}),
     }),
+    {{.list = DesignationDlg::IDC_ROLES,
+      .panel = DesignationDlg::IDC_NAME,
+      .remove = DesignationDlg::IDC_REMOVE,
+      .nameColumn = 2}},
 }};
 
 void FillCombo(CWnd* control, const std::vector<CString>& texts, int selection)

@@ -30,6 +30,7 @@ const DialogTemplateRegistration mergeDependencyTemplates{
             Lay::Control(MergeDependencyReview::DependencyList),
             Lay::Buttons({MergeDependencyReview::MapButton, IDCANCEL}),
         }),
+        {{.list = MergeDependencyReview::DependencyList}},
     },
     {
         EntityMapper::IDD,
@@ -66,6 +67,8 @@ const DialogTemplateRegistration mergeDependencyTemplates{
                       Lay::Control(EntityMapper::MappedFieldsList)}),
             Lay::Buttons({IDOK, IDCANCEL}),
         }),
+        {{.list = EntityMapper::MappedDataList, .deleteKey = true, .nameColumn = 1},
+         {.list = EntityMapper::MappedFieldsList}},
     },
 };
 

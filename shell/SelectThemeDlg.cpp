@@ -31,6 +31,10 @@ const DialogTemplateRegistration selectThemeTemplate{{
                   Lay::Column({Lay::Field(SelectThemeDlg::IDC_SELECTED)})}),
         Lay::Buttons({SelectThemeDlg::IDC_SELECT, IDOK, SelectThemeDlg::IDC_HELP_BUTTON}),
     }),
+    {{.list = SelectThemeDlg::IDC_THEMES},
+     {.list = SelectThemeDlg::IDC_SCHEMES},
+     {.list = SelectThemeDlg::IDC_PREVIEW},
+     {.list = SelectThemeDlg::IDC_SELECTED}},
 }};
 
 std::vector<ThemePicture> AsList(const std::optional<ThemePicture>& picture)

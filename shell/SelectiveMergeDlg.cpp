@@ -44,6 +44,7 @@ const DialogTemplateRegistration selectiveMergeTemplate{{
             }),
         Lay::Buttons({IDOK, SelectiveMerge::HelpButton}),
     }),
+    {{.list = SelectiveMerge::Tree}},
 }};
 } // namespace
 

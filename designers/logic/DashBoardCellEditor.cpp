@@ -374,6 +374,7 @@ void DashBoardCellEditor::RemoveDisplayField()
         return;
     m_panel->RemoveDisplayFieldAt(m_selectedDisplay);
     m_selectedDisplay = -1;
+    m_states.SetText(IDC_DISPLAY_NAME, CString());
     FillDisplayFields();
 }
 
@@ -402,10 +403,13 @@ void DashBoardCellEditor::SetDisplayName()
 
 void DashBoardCellEditor::PickDisplayField(int row)
 {
-    m_selectedDisplay = row;
-    if (IsIndexIn(row, m_panel->GetDisplayFields().size()))
-        m_states.SetText(IDC_DISPLAY_NAME,
-                         m_panel->GetDisplayFields()[static_cast<std::size_t>(row)].caption);
+    if (!TakeTypedDisplayName())
+        return;
+    const bool picked = IsIndexIn(row, m_panel->GetDisplayFields().size());
+    m_selectedDisplay = picked ? row : -1;
+    m_states.SetText(IDC_DISPLAY_NAME,
+                     picked ? m_panel->GetDisplayFields()[static_cast<std::size_t>(row)].caption
+                            : CString());
 }
 
 void DashBoardCellEditor::EmptyDisplayCaption()

@@ -78,8 +78,11 @@ public:
     void AddDisplayField();
     void RemoveDisplayField();
     void SetDisplayName();
-    // A double click on a display-field row: its caption into the display-name edit.
+    // The display-field row highlighted: a display name typed for the row shown is asked about
+    // first (Cancel keeps it and that row), then the row's caption goes into the display-name
+    // edit; no row empties the edit.
     void PickDisplayField(int row);
+    int GetSelectedDisplayField() const { return m_selectedDisplay; }
     // The Delete key in the display-field list.
     void EmptyDisplayCaption();
     // A double click on the menu tree.

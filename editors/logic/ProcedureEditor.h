@@ -79,6 +79,7 @@ public:
     void ChooseParameterTable(int index);
     void AddOrUpdateParameter();
     void ClickParameterRow(int row);
+    int GetSelectedParameter() const { return m_selectedParameter; }
     void DeleteParameterRow(int row);
     void NameLostFocus();
     void AddFieldInfo();

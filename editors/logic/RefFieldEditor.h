@@ -42,6 +42,7 @@ public:
     void ToggleValidate();
     // Loads the row's name, type and validate flag; the button reads "Update".
     void SelectRow(int row);
+    int GetSelectedRow() const { return m_selectedRow; }
     // Adds a reference field, or updates the selected one; "Field with this name exists." when
     // an added name is taken. Nothing happens without a name or a type.
     void AddOrUpdate();

@@ -416,6 +416,14 @@ const DialogTemplate* FindDialogTemplate(UINT resourceId)
     return it != Templates().end() ? &it->second : nullptr;
 }
 
+std::vector<const DialogTemplate*> RegisteredDialogTemplates()
+{
+    std::vector<const DialogTemplate*> templates;
+    for (const auto& [id, dialogTemplate] : Templates())
+        templates.push_back(&dialogTemplate);
+    return templates;
+}
+
 void CWnd::CreateControls(const DialogTemplate& dialogTemplate)
 {
     CreateControls(dialogTemplate, GetSafeHwnd());

@@ -44,6 +44,26 @@ struct DialogControl
     UINT bitmap = 0;
 };
 
+// A list or tree of a template and what works on its highlighted row. A list that a panel
+// follows (the window maps its selection with MapRowSelection or MapItemSelection) names the box
+// that shows the highlighted row; a list whose row a command deletes or removes names the button,
+// the Delete key in the list, or both. A list with neither, one whose highlighted row is only the
+// choice a command takes or one that only shows rows, is declared with its id alone. Every list
+// and tree a user sees is declared, so that a test walks them all.
+struct RowList
+{
+    int list;
+    // The box that shows the highlighted row (0: none): its text is the text of one of the row's
+    // cells, or a part of it.
+    int panel = 0;
+    // The button that deletes or removes the highlighted row (0: none), and whether the Delete key
+    // in the list does it.
+    int remove = 0;
+    bool deleteKey = false;
+    // The column of the row that the question about removing it names.
+    int nameColumn = 0;
+};
+
 // A dialog as its resource declares it: id, caption, controls (in tab order), style and layout.
 // The layout places the controls (see DialogLayout); one it leaves out goes at the bottom. Without
 // a layout the controls flow top to bottom: a text label followed by an input control shares its
@@ -57,12 +77,16 @@ struct DialogTemplate
     DWORD style = 0;
     // A column of no items: no layout.
     DialogLayout layout = {};
+    // Its lists and trees.
+    std::vector<RowList> rowLists = {};
 };
 
 // Makes the template known under its resource id (a later one of the same id replaces it).
 void RegisterDialogTemplate(const DialogTemplate& dialogTemplate);
 // The template of that resource id, or null when none was registered.
 const DialogTemplate* FindDialogTemplate(UINT resourceId);
+// Every template registered, by resource id.
+std::vector<const DialogTemplate*> RegisteredDialogTemplates();
 
 // A namespace-scope instance registers templates during static initialisation.
 struct DialogTemplateRegistration

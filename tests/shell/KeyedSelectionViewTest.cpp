@@ -1,20 +1,14 @@
-#include "designers/DashBoadCellInfoDlg.h"
-#include "designers/DashBoardDlg.h"
-#include "designers/DashBoardPageDlg.h"
-#include "designers/GridDlgs.h"
-#include "designers/logic/DashBoardDesigner.h"
 #include "editors/MenuDlg.h"
 #include "editors/TableDialog.h"
-#include "editors/ViewEditorHost.h"
-#include "editors/WarningDlg.h"
+#include "editors/logic/DatabasePane.h"
 #include "editors/logic/TableDesigner.h"
-#include "editors/logic/VariableEditor.h"
-#include "entities/Form.h"
 #include "entities/Menu.h"
-#include "entities/Variable.h"
 #include "model/Module.h"
 #include "model/Table.h"
-#include "shell/ForgeonView.h"
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/TreeCtrl.h"
+#include "tests/shell/RowListCases.h"
+#include "tests/shell/RowListWalk.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QApplication>
@@ -22,172 +16,76 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
-namespace
+// Each list and tree a dialog shows is declared once, and what a declaration names is a control
+// of its template.
+TEST(KeyedSelectionViewTest, EveryShownListAndTreeOfEveryDialogIsDeclared)
 {
-// What a list's command acted on once a key moved the highlight from the row clicked first.
-struct Seen
-{
-    CString panel;
-    std::vector<std::string> questions;
-};
-
-// Down moves the highlight of the list; the panel is read and the command answered with answer.
-void KeyThenCommand(RunningProgram& program, DialogDriver& user, int list, int panel, int command,
-                    int answer, Seen& seen)
-{
-    ASSERT_TRUE(user.PressKey(list, VK_DOWN));
-    seen.panel = user.GetText(panel);
-    program.boxes.Answer(answer);
-    ASSERT_TRUE(user.Click(command));
-    seen.questions = program.boxes.ShownTexts();
-}
-
-// A master table "customer" with the fields name, city and phone after its key and flag, shown
-// in the table designer.
-void TableDesignerDeletes(RunningProgram& program, Seen& seen)
-{
-    program.Frame().EditTable(nullptr, Table::masterKind);
-    auto& view =
-        dynamic_cast<TableDialog&>(*program.Frame().GetRightPaneView(RightPane::TableView));
-    DialogDriver user(view);
-    ASSERT_TRUE(user.SetText(TableDesigner::IDC_TABLE_NAME, "Customer"));
-    for (const char* name : {"name\n", "city\n", "phone\n"})
-        ASSERT_TRUE(user.TypeKeys(TableDesigner::IDC_FIELD_NAME, name));
-    ASSERT_TRUE(user.Click(TableDesigner::IDC_OK));
-    program.Frame().EditTable(program.Project().FindTableByName("customer"), Table::masterKind);
-    ASSERT_TRUE(user.ClickListRow(TableDesigner::IDC_GRID, 3, 1));
-    KeyThenCommand(program, user, TableDesigner::IDC_GRID, TableDesigner::IDC_FIELD_NAME,
-                   TableDesigner::IDC_DELETE, IDCANCEL, seen);
-}
-
-// A page's variables "title", "city" and "zip" in Manage Variables.
-void VariablesDelete(RunningProgram& program, Seen& seen)
-{
-    Form page;
-    for (const char* name : {"title", "city", "zip"})
+    std::vector<std::string> faults;
+    for (const DialogTemplate* dialogTemplate : RegisteredDialogTemplates())
     {
-        auto* variable = new Variable();
-        variable->SetName(name);
-        variable->SetKind(Variable::pageKind);
-        page.AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
-    }
-    program.dialogs.Answer(
-        [&program, &seen](CDialog&, DialogDriver& user)
+        const std::string where = "template " + std::to_string(dialogTemplate->resourceId) + " ";
+        const auto& controls = dialogTemplate->controls;
+        const auto control = [&controls](int id)
         {
-            ASSERT_TRUE(user.ClickListRow(VariableEditor::IDC_LIST, 0, 1));
-            KeyThenCommand(program, user, VariableEditor::IDC_LIST, VariableEditor::IDC_NAME,
-                           VariableEditor::IDC_DELETE, IDCANCEL, seen);
-            ASSERT_TRUE(user.PressOk());
-        });
-    ViewEditorHost::Get().EditVariables(page.EditFieldVariableMaps(), &page);
-}
-
-// A 1 x 2 grid whose cells hold the captions "Masters" and "Hello" in the dashboard designer.
-void DashBoardRemovesData(RunningProgram& program, Seen& seen)
-{
-    auto& start = *program.Frame().GetRightPaneView(RightPane::StartPage);
-    DialogDriver(start).Click(1531);
-    auto& view =
-        dynamic_cast<DashBoardDlg&>(*program.Frame().GetRightPaneView(RightPane::DashBoardView));
-    DialogDriver user(view);
-    CTreeCtrl& tree = view.GetTree();
-    program.dialogs.Answer(
-        [](CDialog&, DialogDriver& size)
+            return std::find_if(controls.begin(), controls.end(),
+                                [id](const DialogControl& each) { return each.id == id; });
+        };
+        for (const DialogControl& each : controls)
         {
-            ASSERT_TRUE(size.SetText(GridSizeInput::IDC_NUM_ROWS, "1"));
-            ASSERT_TRUE(size.SetText(GridSizeInput::IDC_NUM_COLUMNS, "2"));
-            ASSERT_TRUE(size.PressOk());
-        });
-    ASSERT_TRUE(user.Click(DashBoardDesigner::IDC_ADD));
-    // The tree is filled again after each change.
-    const auto cell = [&tree](int index)
-    {
-        HTREEITEM item = tree.GetChildItem(tree.GetChildItem(tree.GetRootItem()));
-        for (int skipped = 0; skipped < index && item != nullptr; ++skipped)
-            item = tree.GetNextSiblingItem(item);
-        return item;
-    };
-    for (int index : {0, 1})
-    {
-        const char* caption = index == 0 ? "Masters" : "Hello";
-        program.dialogs.Answer(
-            [caption](CDialog&, DialogDriver& editor)
+            const auto declarations = std::count_if(
+                dialogTemplate->rowLists.begin(), dialogTemplate->rowLists.end(),
+                [&each](const RowList& declared) { return declared.list == each.id; });
+            const bool list =
+                each.kind == ControlKind::ListCtrl || each.kind == ControlKind::TreeCtrl;
+            if (list && !each.hidden && declarations != 1)
+                faults.push_back(where + "list " + std::to_string(each.id) + " declared " +
+                                 std::to_string(declarations) + " times");
+        }
+        for (const RowList& declared : dialogTemplate->rowLists)
+        {
+            for (int id : {declared.list, declared.panel, declared.remove})
             {
-                ASSERT_TRUE(editor.SetText(DashBoardCellEditor::IDC_CAPTION, caption));
-                ASSERT_TRUE(editor.PressOk());
-            });
-        ASSERT_TRUE(user.RightClickTreeItem(DashBoardDesigner::IDC_TREE, cell(index),
-                                            DashBoardDesigner::kAddMenu));
+                if (id != 0 && control(id) == controls.end())
+                    faults.push_back(where + "names " + std::to_string(id));
+            }
+        }
     }
-    ASSERT_TRUE(user.ClickTreeItem(DashBoardDesigner::IDC_TREE, cell(0)));
-    KeyThenCommand(program, user, DashBoardDesigner::IDC_TREE,
-                   DashBoardDesigner::IDC_SELECTED_COLUMN, DashBoardDesigner::IDC_REMOVE_DATA, IDNO,
-                   seen);
+    EXPECT_EQ(std::vector<std::string>{}, faults);
 }
-// The module's two dashboards placed on a new dashboard page; Down from the first, then the
-// Delete key answered Cancel in the warning dialog. The panel reads the placements left.
-void PlacementRemoved(RunningProgram& program, Seen& seen)
-{
-    program.Frame().GetTreeView()->EditEntity(RightPane::DashBoardPageView, nullptr);
-    auto& view = dynamic_cast<DashBoardPageDlg&>(
-        *program.Frame().GetRightPaneView(RightPane::DashBoardPageView));
-    DialogDriver user(view);
-    for (int index : {0, 1})
-    {
-        ASSERT_TRUE(user.Select(DashBoardPageDesigner::IDC_DASHBOARDS, index));
-        ASSERT_TRUE(user.Click(DashBoardPageDesigner::IDC_ADD));
-    }
-    ASSERT_TRUE(user.ClickListRow(DashBoardPageDesigner::IDC_PLACEMENTS, 0));
-    ASSERT_TRUE(user.PressKey(DashBoardPageDesigner::IDC_PLACEMENTS, VK_DOWN));
-    program.dialogs.Answer(
-        [&seen](CDialog&, DialogDriver& warning)
-        {
-            seen.questions.emplace_back(warning.GetText(WarningDlg::IDC_MESSAGE).GetString());
-            warning.PressCancel();
-        });
-    ASSERT_TRUE(user.PressKey(DashBoardPageDesigner::IDC_PLACEMENTS, VK_DELETE));
-    for (const ListRow& row : view.GetDesigner()->GetPlacementRows())
-        seen.panel += row.cells[0] + ";";
-}
-} // namespace
 
 TEST(KeyedSelectionViewTest, ACommandActsOnTheRowAKeyHighlightedAndItsQuestionNamesIt)
 {
-    const struct
+    std::set<std::pair<UINT, int>> walked;
+    for (const RowListCase& each : RowListCases())
     {
-        const char* list;
-        std::function<void(RunningProgram&, Seen&)> run;
-        CString panel;
-        std::vector<std::string> questions;
-    } cases[] = {
-        {"table designer",
-         TableDesignerDeletes,
-         "phone",
-         {"Do you really want to delete field \"phone\"?"}},
-        {"Manage Variables", VariablesDelete, "city", {"Do you want to delete variable \"city\"?"}},
-        {"dashboard designer",
-         DashBoardRemovesData,
-         "Hello",
-         {"Do you really want to erase the data \"TD_(TR0,TD1)_Hello\"?"}},
-        {"dashboard page designer",
-         PlacementRemoved,
-         "BaseModule_Dashboard;Project_Dashboard;",
-         {"Do you want to remove the dashboard \"Project_Dashboard\"?"}},
-    };
-    for (const auto& each : cases)
-    {
-        SCOPED_TRACE(each.list);
+        SCOPED_TRACE(each.name);
         RunningProgram program;
         ASSERT_TRUE(program.started);
-        Seen seen;
-        each.run(program, seen);
-        EXPECT_EQ(each.panel, seen.panel);
-        EXPECT_EQ(each.questions, seen.questions);
+        bool opened = false;
+        each.open(program,
+                  [&opened, &walked](CWnd& window, int list)
+                  {
+                      opened = true;
+                      WalkRowLists(window, list, walked);
+                  });
+        EXPECT_TRUE(opened);
     }
+    // The database pane shows its tables only with a database loaded: the PostgreSQL suite of the
+    // pane walks its list.
+    std::vector<std::pair<UINT, int>> unwalked;
+    for (const auto& worked : WorkedRowLists())
+    {
+        if (worked.first != static_cast<UINT>(DatabasePane::IDD) && !walked.contains(worked))
+            unwalked.push_back(worked);
+    }
+    EXPECT_EQ((std::vector<std::pair<UINT, int>>{}), unwalked);
 }
 
 namespace

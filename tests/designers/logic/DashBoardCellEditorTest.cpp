@@ -238,6 +238,11 @@ TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
     editor.SetDisplayName();
     editor.States().SetText(DashBoardCellEditor::IDC_DISPLAY_NAME, "Total amount");
     editor.SetDisplayName();
+    // The name typed with no row shown is asked about before a row shows; Cancel keeps it.
+    boxes.Answer(IDCANCEL);
+    editor.PickDisplayField(0);
+    EXPECT_EQ(editor.States().GetText(DashBoardCellEditor::IDC_DISPLAY_NAME), "Total amount");
+    boxes.Answer(IDNO);
     editor.PickDisplayField(0);
     editor.States().SetText(DashBoardCellEditor::IDC_DISPLAY_NAME, "Total\namount");
     editor.SetDisplayName();
@@ -247,6 +252,10 @@ TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
     EXPECT_EQ(Texts(boxes),
               (std::vector<std::string>{"Please enter the display name for the selected field.",
                                         "Please select a field.",
+                                        "The display name \"Total amount\" has not been added. "
+                                        "Add it?",
+                                        "The display name \"Total amount\" has not been added. "
+                                        "Add it?",
                                         "The display name cannot hold a line break: the classic "
                                         "pages write it into a script string.\nPlease enter it "
                                         "on one line."}));

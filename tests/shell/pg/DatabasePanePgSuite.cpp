@@ -8,6 +8,7 @@
 #include "model/Table.h"
 #include "platform/odbc/CDatabase.h"
 #include "tests/platform/ui/TextInk.h"
+#include "tests/shell/RowListWalk.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QComboBox>
@@ -15,6 +16,9 @@
 #include <QImage>
 #include <QPixmap>
 #include <QTreeWidget>
+
+#include <set>
+#include <utility>
 
 namespace
 {
@@ -223,6 +227,25 @@ TEST_F(DatabasePanePgSuite, CancelledChooserLeavesThePaneWithoutADatabase)
     EXPECT_FALSE(View().GetDlgItem(DatabasePane::IDC_TABLE_LIST)->IsWindowVisible());
     EXPECT_EQ(DialogDriver(View()).GetText(DatabasePane::IDC_DATABASE_CAPTION),
               "Database not selected");
+}
+
+// The pane's table list is walked as every list of the program whose highlighted row a panel
+// shows: the caption follows the table Down highlights.
+TEST_F(DatabasePanePgSuite, TheTableCaptionFollowsTheTableAKeyHighlights)
+{
+    AnswerChooser(true);
+    program.Frame().ShowRightPane(RightPane::SQLView);
+    ASSERT_TRUE(DialogDriver(View()).Click(DatabasePane::IDC_LOAD_DATABASE));
+    std::set<std::pair<UINT, int>> walked;
+    WalkRowLists(View(), 0, walked);
+    std::set<std::pair<UINT, int>> pane;
+    for (const auto& worked : WorkedRowLists())
+    {
+        if (worked.first == static_cast<UINT>(DatabasePane::IDD))
+            pane.insert(worked);
+    }
+    EXPECT_FALSE(pane.empty());
+    EXPECT_EQ(pane, walked);
 }
 
 TEST_F(DatabasePanePgSuite, CopyFieldsAddsTheColumnsTheProjectTableLacks)
