@@ -238,7 +238,9 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
             EXPECT_EQ(ReadHostFile(outside), "outside");
             EXPECT_FALSE(fs::exists(absent));
             if (writer.namesLinks)
+            {
                 EXPECT_NE(said.find(at.string() + " " + plant.named), std::string::npos) << said;
+            }
         }
     }
     // The question named where the link led.
@@ -326,7 +328,9 @@ TEST(FileWritersTest, AFullDiskLeavesEveryWholeReportAsItWasAndEveryLogNamed)
             said = writer.write();
         }
         if (writer.whole)
+        {
             EXPECT_EQ(ReadHostFile(writer.path), "old text");
+        }
         EXPECT_NE(said.find(writer.path), std::string::npos) << said;
         EXPECT_NE(said.find("File too large"), std::string::npos) << said;
     }
