@@ -515,9 +515,11 @@ Field* MapFormEditor::FieldOfRow(int row) const
 
 void MapFormEditor::RemoveField()
 {
-    if (m_mapForm == nullptr || m_selectedField < 0 ||
-        !m_host.ConfirmWarning(NamedQuestion("Do you really want to remove the selected field?",
-                                             CellOf(m_fieldRows, m_selectedField, 1))))
+    if (m_mapForm == nullptr || m_selectedField < 0)
+        return;
+    const CString name = CellOf(m_fieldRows, m_selectedField, 1);
+    if (!m_host.ConfirmWarning(
+            NamedQuestion("Do you really want to remove the selected field?", name)))
         return;
     Field* field = FieldOfRow(m_selectedField);
     if (field == nullptr)
@@ -534,8 +536,9 @@ void MapFormEditor::RemoveField()
     else
         m_mapForm->RemoveBottomField(field);
     FillFieldList();
-    if (AfxMessageBox("Do you want to remove this field permenently from the map form?",
-                      MB_YESNO) == IDYES)
+    if (AfxMessageBox(
+            NamedQuestion("Do you want to remove this field permenently from the map form?", name),
+            MB_YESNO) == IDYES)
     {
         FieldVariableMap* map = m_mapForm->FindFieldVariableMapByField(field);
         m_mapForm->RemoveFieldVariableMapByField(field);

@@ -377,7 +377,7 @@ TEST_F(MapFormEditorTest, RemovingFieldsAndInputFieldsAsksAndRefusesUsedControls
         {true,
          false,
          {IDNO},
-         {"Do you want to remove this field permenently from the map form?"},
+         {"Do you want to remove this field permenently from the map form \"book_id\"?"},
          {"author_id"},
          true},
     };
