@@ -236,13 +236,7 @@ TEST(FunctionOperationsTest, AReleaseTakesTheOutputFieldsItFreesFromTheirHolders
         AddVarcharField(orders.get(), "customer_id", customers->GetPrimaryKeyField());
     std::unique_ptr<Module> classes(NewModule("Classes", 1));
     std::unique_ptr<Module> reports(NewModule("Reports", 2));
-    auto* dataClass = new Class;
-    dataClass->SetName("_orders");
-    classes->Append(dataClass);
-    auto* function = new Function;
-    function->SetName("list");
-    function->SetClass(dataClass);
-    dataClass->AddFunction(function);
+    Function* function = AddClassFunction(classes.get(), orders.get(), "_orders", "list");
     ProcedureFieldInfo* name = AddOutput(*function, customers->FindFieldByName("name"));
     AddOutput(*function, customerId);
     ProcedureFieldInfo* key = AddOutput(*function, orders->GetPrimaryKeyField());
