@@ -8,10 +8,13 @@
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
+#include "model/Module.h"
 #include "model/Ownership.h"
 #include "model/Table.h"
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <set>
 
 IMPLEMENT_SERIAL(Function, CObject, 0)
@@ -137,11 +140,11 @@ void Function::RemoveTable(Table* table)
     const auto found = std::find(m_usedTables.begin(), m_usedTables.end(), table);
     if (found == m_usedTables.end())
         return;
-    DeleteMatching(m_outputFields,
-                   [table](const ProcedureFieldInfo* outputField) {
-                       return outputField->GetField() != nullptr &&
-                              outputField->GetField()->GetTable() == table;
-                   });
+    DeleteOutputFields(
+        [table](const ProcedureFieldInfo* outputField) {
+            return outputField->GetField() != nullptr &&
+                   outputField->GetField()->GetTable() == table;
+        });
     m_usedTables.erase(found);
 }
 
@@ -205,15 +208,28 @@ void Function::RemoveProcedureFieldInfo(ProcedureFieldInfo* outputField)
     const auto found = std::find(m_outputFields.begin(), m_outputFields.end(), outputField);
     if (outputField == nullptr || found == m_outputFields.end())
         return;
-    RemoveAliasField(outputField->GetField());
-    m_outputFields.erase(found);
-    delete outputField;
+    Field* alias = outputField->GetField();
+    DeleteOutputFields([outputField](const ProcedureFieldInfo* each)
+                       { return each == outputField; });
+    RemoveAliasField(alias);
 }
 
 void Function::RemoveOutputFieldsOf(const Field* field)
 {
-    DeleteMatching(m_outputFields, [field](const ProcedureFieldInfo* outputField)
-                   { return outputField->GetField() == field; });
+    DeleteOutputFields([field](const ProcedureFieldInfo* outputField)
+                       { return outputField->GetField() == field; });
+}
+
+void Function::DeleteOutputFields(const std::function<bool(const ProcedureFieldInfo*)>& going)
+{
+    ReferenceList::Targets freed;
+    std::ranges::copy_if(m_outputFields, std::inserter(freed, freed.end()), going);
+    if (freed.empty())
+        return;
+    // Report columns, group headers and the like may hold them.
+    Module::ReleaseFreedParts(freed);
+    DeleteMatching(m_outputFields, [&freed](const ProcedureFieldInfo* outputField)
+                   { return freed.contains(outputField); });
 }
 
 void Function::RemoveFieldWithReferences(Field* field)

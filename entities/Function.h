@@ -5,6 +5,7 @@
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
+#include <functional>
 #include <vector>
 
 class CArchive;
@@ -83,7 +84,8 @@ public:
     // The first used table whose name equals the text ignoring case, or null.
     Table* FindTableByName(const CString& name) const;
     // When the table is used: erases and deletes the output fields of its fields, then erases
-    // the table from the list.
+    // the table from the list. Whatever deletes output fields lets Module::ReleaseFreedParts
+    // take them from their holders first.
     void RemoveTable(Table* table);
 
     // An output field names the field.
@@ -103,8 +105,8 @@ public:
     ProcedureFieldInfo* FindProcedureFieldInfoByName(const CString& name) const;
     // The first output field whose display name equals the given one's ignoring case, or null.
     ProcedureFieldInfo* FindProcedureFieldInfoLike(const ProcedureFieldInfo* outputField) const;
-    // When the output field is in the list: its field, when that is an alias field, is erased
-    // from the alias list and deleted; then the output field is erased and deleted.
+    // When the output field is in the list: it is erased and deleted; then its field, when that
+    // is an alias field, is erased from the alias list and deleted.
     void RemoveProcedureFieldInfo(ProcedureFieldInfo* outputField);
     // Erases and deletes every output field naming the field.
     void RemoveOutputFieldsOf(const Field* field);
@@ -129,6 +131,10 @@ public:
     void SetTransient(int value) { m_transient = value; }
 
 private:
+    // The holders of the output fields that match let go of them; then they are erased and
+    // deleted.
+    void DeleteOutputFields(const std::function<bool(const ProcedureFieldInfo*)>& going);
+
     CString m_name;
     Class* m_class = nullptr;
     Table* m_table = nullptr;

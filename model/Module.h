@@ -548,6 +548,22 @@ public:
     // The modules whose pages may refer to this module's entities: those of the open project
     // when it holds this module, else this module alone.
     std::vector<Module*> GetReferringModules();
+    // While one lives, parts freed within it are let go of by the entities of its modules; the
+    // innermost one counts.
+    class PartHoldersScope
+    {
+    public:
+        explicit PartHoldersScope(const std::vector<Module*>& modules);
+        ~PartHoldersScope();
+        PartHoldersScope(const PartHoldersScope&) = delete;
+        PartHoldersScope& operator=(const PartHoldersScope&) = delete;
+
+    private:
+        const std::vector<Module*>* m_previous;
+    };
+    // Every holder of the parts, which their owner is about to free, lets go of them: those of
+    // the innermost PartHoldersScope's modules, or without one those of the open project.
+    static void ReleaseFreedParts(const ReferenceList::Targets& parts);
     // The pages of the modules let go of the output column; then the procedure frees it.
     static void RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
                                    ProcedureFieldInfo* column);

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 namespace
@@ -77,10 +78,38 @@ int Module::ReleaseReferences(const std::vector<Module*>& modules,
 {
     if (targets.empty())
         return 0;
+    const PartHoldersScope scope(modules);
     ReferenceList list(targets, menuMaps);
     for (Module* module : modules)
         module->ListReferences(list);
     return list.Release(targets);
+}
+
+namespace
+{
+const std::vector<Module*>*& PartHolders()
+{
+    static const std::vector<Module*>* modules = nullptr;
+    return modules;
+}
+} // namespace
+
+Module::PartHoldersScope::PartHoldersScope(const std::vector<Module*>& modules)
+    : m_previous(std::exchange(PartHolders(), &modules))
+{
+}
+
+Module::PartHoldersScope::~PartHoldersScope()
+{
+    PartHolders() = m_previous;
+}
+
+void Module::ReleaseFreedParts(const ReferenceList::Targets& parts)
+{
+    if (const std::vector<Module*>* modules = PartHolders())
+        ReleaseReferences(*modules, parts, ReferenceList::MenuMaps::skipped);
+    else if (ForgeonProject* project = MainFrameAccess::GetProject())
+        ReleaseReferences(project->GetModules(), parts, ReferenceList::MenuMaps::skipped);
 }
 
 std::vector<Module*> Module::GetReferringModules()
@@ -108,15 +137,13 @@ void Module::RemoveOutputColumnsOfTable(const std::vector<Module*>& modules, Pro
 void Module::RemoveFunctionOutputColumn(const std::vector<Module*>& modules, Function* function,
                                         ProcedureFieldInfo* column)
 {
-    ReleaseReferences(modules, {column}, ReferenceList::MenuMaps::skipped);
+    const PartHoldersScope scope(modules);
     function->RemoveProcedureFieldInfo(column);
 }
 
 void Module::RemoveFunctionTable(const std::vector<Module*>& modules, Function* function,
                                  Table* table)
 {
-    const std::vector<ProcedureFieldInfo*> columns =
-        ColumnsOfTable(function->GetOutputFields(), table);
-    ReleaseReferences(modules, {columns.begin(), columns.end()}, ReferenceList::MenuMaps::skipped);
+    const PartHoldersScope scope(modules);
     function->RemoveTable(table);
 }

@@ -38,12 +38,14 @@
 
 namespace
 {
-// Every module removes its references to the entity; then the modules are asked in order to
-// delete it, up to the first that owns it.
+// Every module removes its references to the entity, the parts a removal frees let go of by
+// every module's entities; then the modules are asked in order to delete it, up to the first
+// that owns it.
 template <class T, class Remove, class Erase>
 bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove, Erase erase)
 {
     const UsageSetScope scope;
+    const Module::PartHoldersScope holders(modules);
     // The walks over menu trees recurse as deep as the trees nest.
     return LargeStack::Run(
         [&]
@@ -319,12 +321,14 @@ bool ForgeonProject::DeleteFunction(Function* function)
 void ForgeonProject::RemoveFunctionDependentTableReferences(Function* function, Table* table)
 {
     const UsageSetScope scope;
+    const Module::PartHoldersScope holders(m_modules);
     for (Module* module : m_modules)
         module->CollectFunctionFieldUsage(function, table);
 }
 
 void ForgeonProject::UpdateFrontFieldReferences(Table* table, Field* previous)
 {
+    const Module::PartHoldersScope holders(m_modules);
     for (Module* module : m_modules)
         module->UpdateFrontFieldUsers(table, previous);
 }
@@ -332,6 +336,7 @@ void ForgeonProject::UpdateFrontFieldReferences(Table* table, Field* previous)
 bool ForgeonProject::RemoveFieldUsages(Field* field)
 {
     const UsageSetScope scope;
+    const Module::PartHoldersScope holders(m_modules);
     const AspFile::PairlessMapsScope pairless;
     bool anyTrue = false;
     for (Module* module : m_modules)

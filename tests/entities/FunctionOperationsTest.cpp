@@ -1,13 +1,17 @@
+#include "entities/ApplicationReport.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/Parameter.h"
 #include "entities/ProcedureFieldInfo.h"
+#include "entities/ReportField.h"
+#include "entities/ReportGroup.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
+#include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ReferenceList.h"
 #include "tests/model/ModelBuilders.h"
@@ -218,6 +222,36 @@ TEST(FunctionOperationsTest, RemovingAForeignKeyFieldRemovesTheReferencedDisplay
 
     EXPECT_EQ(std::vector<ProcedureFieldInfo*>{kept}, function.GetOutputFields());
     EXPECT_EQ(std::vector<ProcedureFieldInfo*>{name}, customerFunction.GetOutputFields());
+}
+
+// A report of another module shows the display field that a foreign key brought into a class
+// function, and a column of its own: released with the key field, the function frees the
+// display field's output field, which the report's column lets go of first.
+TEST(FunctionOperationsTest, AReleaseTakesTheOutputFieldsItFreesFromTheirHolders)
+{
+    std::unique_ptr<Table> customers(NewTable("Customers", Table::masterKind, {"name"}));
+    customers->FindFieldByName("name")->SetFrontField(true);
+    std::unique_ptr<Table> orders(NewTable("Orders"));
+    Field* customerId =
+        AddVarcharField(orders.get(), "customer_id", customers->GetPrimaryKeyField());
+    std::unique_ptr<Module> classes(NewModule("Classes", 1));
+    std::unique_ptr<Module> reports(NewModule("Reports", 2));
+    Function* function = AddClassFunction(classes.get(), orders.get(), "_orders", "list");
+    ProcedureFieldInfo* name = AddOutput(*function, customers->FindFieldByName("name"));
+    AddOutput(*function, customerId);
+    ProcedureFieldInfo* key = AddOutput(*function, orders->GetPrimaryKeyField());
+    auto* report = NewPage<ApplicationReport>("orders Report");
+    reports->Append(report);
+    auto* group = new ReportGroup;
+    report->AddReportGroup(group);
+    group->AddReportField(new ReportField(name));
+    group->AddReportField(new ReportField(key));
+
+    Module::ReleaseReferences({classes.get(), reports.get()}, {customerId});
+
+    EXPECT_EQ(std::vector<ProcedureFieldInfo*>{key}, function->GetOutputFields());
+    ASSERT_EQ(1u, group->GetReportFields().size());
+    EXPECT_EQ(key, group->GetReportFields().front()->GetFieldInfo());
 }
 
 TEST(FunctionOperationsTest, RemovingFieldsOfTablesThatReferToEachOtherEnds)

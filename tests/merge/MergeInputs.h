@@ -67,22 +67,6 @@ inline AspFile* AddPageFile(FormInterface* page, int ownerKind)
     return file;
 }
 
-// A class of the module bound to the table, with one function of the name.
-inline Function* AddClassFunction(Module* module, Table* table, const char* className,
-                                  const char* functionName)
-{
-    auto* dataClass = new Class;
-    dataClass->SetName(className);
-    dataClass->SetTable(table);
-    module->Append(dataClass);
-    auto* function = new Function;
-    function->SetName(functionName);
-    function->SetClass(dataClass);
-    function->SetTable(table);
-    dataClass->AddFunction(function);
-    return function;
-}
-
 // The report descriptions of the second project: the RDLC infos "Reports\orders.rdlc" and
 // "Reports\stock.rdlc", the latter with a data set of the XSD info "DataSets\StockSet.xsd",
 // which holds the table adapter "StockAdapter"; and the RDLC reports "orders_rdlc" and

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "entities/Class.h"
 #include "entities/Form.h"
+#include "entities/Function.h"
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
@@ -168,3 +170,19 @@ private:
     Module* m_base = new Module("BaseModule");
     ScopedOpenProject m_open{&m_project};
 };
+
+// A class of the module bound to the table, with one function of the name.
+inline Function* AddClassFunction(Module* module, Table* table, const char* className,
+                                  const char* functionName)
+{
+    auto* dataClass = new Class;
+    dataClass->SetName(className);
+    dataClass->SetTable(table);
+    module->Append(dataClass);
+    auto* function = new Function;
+    function->SetName(functionName);
+    function->SetClass(dataClass);
+    function->SetTable(table);
+    dataClass->AddFunction(function);
+    return function;
+}

@@ -917,3 +917,34 @@ TEST_F(MergePropertyTest, AMergedModuleKeepsEveryCallOfItsReportsAndGraphs)
             EXPECT_NE(report.find(line), std::string::npos) << line;
     }
 }
+
+// Saved projects whose report columns and page file bindings show class function output
+// fields that the overwrite's deletions free, through the foreign key a deleted field had to
+// the table they show: merged kept and overwriting, the merged project saves, loads and saves
+// to the same bytes.
+TEST_F(MergePropertyTest, FreedFunctionOutputFieldsLeaveTheirHolders)
+{
+    struct Case
+    {
+        const char* first;
+        const char* second;
+    };
+    const std::filesystem::path data = std::filesystem::path(WEAVO_TEST_DATA) / "fuzz";
+    const Case cases[] = {
+        {"reload-changes/form-key-variable-named-after-table.wvt",
+         "loader-crashes/dangling-menu-in-report-file.wvt"},
+        {"reload-changes/repeated-control-keeps-variable.wvt",
+         "reload-changes/form-key-variable-named-after-table.wvt"},
+    };
+    for (const Case& test : cases)
+    {
+        for (const bool overwrite : {false, true})
+        {
+            SCOPED_TRACE(std::string(test.first) + " + " + test.second +
+                         (overwrite ? ", overwrite" : ", keep"));
+            ASSERT_TRUE(m_store.LoadFirstMergeProject((data / test.first).string().c_str()));
+            ASSERT_TRUE(m_store.LoadSecondMergeProject((data / test.second).string().c_str()));
+            MergeAndRoundTrip(ScriptedMergeSelection::FullModule("BaseModule", overwrite));
+        }
+    }
+}
