@@ -225,6 +225,12 @@ CString HtmlEncoded(const CString& expression)
     return "Server.HTMLEncode(" + expression + " & \"\")";
 }
 
+void WriteBareValueCheck(TextFile& out, int indent, const CString& value)
+{
+    if (IsName(value.str()))
+        WriteNumberCheck(out, indent, value, "\"NULL\"", /*keepEmpty=*/true);
+}
+
 void WriteProcedureCall(TextFile& out, int indent, const CString& target,
                         const ProcedureInvokation& invokation,
                         const std::function<bool(const VariablePair&)>& quoted,
@@ -241,11 +247,10 @@ void WriteProcedureCall(TextFile& out, int indent, const CString& target,
         if (pair != nullptr && pair->second != nullptr)
             arguments.push_back({value(*pair), quoted(*pair)});
     }
-    // A bare value held in a variable may come from the request.
     for (const Argument& argument : arguments)
     {
-        if (!argument.quoted && IsName(argument.value.str()))
-            WriteNumberCheck(out, indent, argument.value, "\"NULL\"", /*keepEmpty=*/true);
+        if (!argument.quoted)
+            WriteBareValueCheck(out, indent, argument.value);
     }
     const Procedure* procedure = invokation.GetProcedure();
     out.Write(indent, "%s = \"%s \"", target,

@@ -75,11 +75,14 @@ CString UrlEncoded(const CString& expression);
 // The expression written into HTML with its markup characters encoded; a null value gives "".
 CString HtmlEncoded(const CString& expression);
 
+// Before a statement that puts the value into SQL text bare: when the value is held in a
+// variable, which a request may have filled, its number check (WriteNumberCheck, NULL refused).
+void WriteBareValueCheck(TextFile& out, int indent, const CString& value);
+
 // target = "procedure " and the arguments of the call built in a VBScript string: " & value" per
 // argument with a caller variable, quoted ones between apostrophes and through
 // SingleQuoteToDouble, joined by a comma inside the string; then a line end. Before that line,
-// every bare argument held in a variable is checked as a number (WriteNumberCheck, NULL
-// refused), since a request may have filled it.
+// the check of every bare argument (WriteBareValueCheck).
 void WriteProcedureCall(TextFile& out, int indent, const CString& target,
                         const ProcedureInvokation& invokation,
                         const std::function<bool(const VariablePair&)>& quoted,
