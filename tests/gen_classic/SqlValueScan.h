@@ -98,11 +98,20 @@ inline bool ChecksNumber(std::string_view statement, const std::string& variable
            lower.find(" then " + variable + " =") != std::string::npos;
 }
 
-// Statements that build SQL text: those that assign a variable named str + Qry, List or Param.
-inline bool BuildsSql(const std::string& assigned)
+// The part of a statement that builds SQL text: the value assigned to a variable named str +
+// Qry, List, Param or SQL, or what follows the Open of a record set or a connection's Execute;
+// else "".
+inline std::string SqlExpression(const std::string& statement)
 {
-    return assigned.starts_with("strqry") || assigned.starts_with("strlist") ||
-           assigned.starts_with("strparam");
+    const std::string assigned = AssignedName(statement);
+    for (const char* prefix : {"strqry", "strlist", "strparam", "strsql"})
+        if (assigned.starts_with(prefix))
+            return statement.substr(statement.find('=') + 1);
+    const std::string lower = Lower(statement);
+    for (const char* run : {".open ", ".execute(", ".execute "})
+        if (const std::size_t at = lower.find(run); at != std::string::npos)
+            return statement.substr(at + std::string_view(run).size());
+    return {};
 }
 
 // The names that stand bare in the expression: outside string literals and outside every
@@ -164,11 +173,7 @@ inline std::vector<std::string> UncheckedSqlValues(const std::string& page)
     for (std::size_t i = 0; i < statements.size(); ++i)
     {
         const std::string& statement = statements[i];
-        if (!BuildsSql(AssignedName(statement)))
-            continue;
-        const std::string_view expression =
-            std::string_view(statement).substr(statement.find('=') + 1);
-        for (const std::string& name : BareNames(expression))
+        for (const std::string& name : BareNames(SqlExpression(statement)))
         {
             // The checks that stand right before the statement.
             bool checked = false;
