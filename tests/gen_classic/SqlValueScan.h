@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/gen_classic/WrittenPages.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstddef>
@@ -42,31 +44,27 @@ inline std::vector<std::string> ServerStatements(const std::string& page)
 {
     std::vector<std::string> statements;
     std::string pending;
-    std::size_t from = 0;
-    for (std::size_t open = page.find("<%"); open != std::string::npos;
-         open = page.find("<%", from))
-    {
-        const std::size_t close = page.find("%>", open + 2);
-        if (close == std::string::npos)
-            break;
-        from = close + 2;
-        if (page.compare(open + 2, 1, "=") == 0 || page.compare(open + 2, 1, "@") == 0)
-            continue;
-        std::string_view block(page.data() + open + 2, close - open - 2);
-        while (!block.empty())
+    ForEachServerBlock(
+        page,
+        [&](std::size_t open, std::size_t close)
         {
-            const std::size_t end = block.find('\n');
-            const std::string_view line = Trimmed(block.substr(0, end));
-            block.remove_prefix(end == std::string_view::npos ? block.size() : end + 1);
-            if (line.ends_with(" _") || line.ends_with("&_"))
+            if (page.compare(open + 2, 1, "=") == 0 || page.compare(open + 2, 1, "@") == 0)
+                return;
+            std::string_view block(page.data() + open + 2, close - open - 2);
+            while (!block.empty())
             {
-                pending.append(line.substr(0, line.size() - 1)).append(" ");
-                continue;
+                const std::size_t end = block.find('\n');
+                const std::string_view line = Trimmed(block.substr(0, end));
+                block.remove_prefix(end == std::string_view::npos ? block.size() : end + 1);
+                if (line.ends_with(" _") || line.ends_with("&_"))
+                {
+                    pending.append(line.substr(0, line.size() - 1)).append(" ");
+                    continue;
+                }
+                statements.push_back(pending + std::string(line));
+                pending.clear();
             }
-            statements.push_back(pending + std::string(line));
-            pending.clear();
-        }
-    }
+        });
     return statements;
 }
 
