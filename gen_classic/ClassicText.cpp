@@ -52,12 +52,22 @@ CString WithoutBlanks(CString text)
     return text;
 }
 
+void WriteNumberCheck(TextFile& out, int indent, const CString& variable, const CString& refused,
+                      bool keepEmpty)
+{
+    if (keepEmpty)
+        out.Write(indent, "if %s <> \"\" and not isNumeric(%s) then %s = %s\n", variable, variable,
+                  variable, refused);
+    else
+        out.Write(indent, "if not isNumeric(%s) then %s = %s\n", variable, variable, refused);
+}
+
 void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CString& variable)
 {
-    if (field == nullptr || !IsBareSqlNumberType(field->GetTypeCode()))
+    if (field == nullptr || IsQuotedSqlField(field))
         return;
-    out.Write(indent, "if %s <> \"\" and not isNumeric(%s) then %s = %s\n", variable, variable,
-              variable, field->IsAllowNull() ? "\"NULL\"" : "0");
+    WriteNumberCheck(out, indent, variable, field->IsAllowNull() ? "\"NULL\"" : "0",
+                     /*keepEmpty=*/true);
 }
 
 CString VbsLiteral(CString text)
@@ -83,6 +93,13 @@ bool IsAsciiDigit(char c)
 bool IsNameCharacter(char c)
 {
     return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '_';
+}
+
+// A VBScript name, as a variable's.
+bool IsName(std::string_view text)
+{
+    return !text.empty() && IsAsciiLetter(text.front()) &&
+           std::ranges::all_of(text, IsNameCharacter);
 }
 
 // Numbers (digits with a sign and a fraction) apart by commas, blanks around them; or nothing.
@@ -129,8 +146,7 @@ bool IsNameOrCall(std::string_view text)
             return false;
         text = text.substr(0, open);
     }
-    return !text.empty() && IsAsciiLetter(text.front()) &&
-           std::ranges::all_of(text, IsNameCharacter);
+    return IsName(text);
 }
 
 // A date literal, as #1/31/2024 10:15 AM#.
@@ -209,28 +225,49 @@ CString HtmlEncoded(const CString& expression)
     return "Server.HTMLEncode(" + expression + " & \"\")";
 }
 
-void WriteArgumentList(TextFile& out, const ProcedureInvokation& invokation,
-                       const std::function<bool(const VariablePair&)>& quoted,
-                       const std::function<CString(const VariablePair&)>& value)
+void WriteBareValueCheck(TextFile& out, int indent, const CString& value)
 {
-    std::vector<const VariablePair*> arguments;
+    if (IsName(value.str()))
+        WriteNumberCheck(out, indent, value, "\"NULL\"", /*keepEmpty=*/true);
+}
+
+void WriteProcedureCall(TextFile& out, int indent, const CString& target,
+                        const ProcedureInvokation& invokation,
+                        const std::function<bool(const VariablePair&)>& quoted,
+                        const std::function<CString(const VariablePair&)>& value)
+{
+    struct Argument
+    {
+        CString value;
+        bool quoted;
+    };
+    std::vector<Argument> arguments;
     for (const VariablePair* pair : invokation.GetVariablePairs())
     {
         if (pair != nullptr && pair->second != nullptr)
-            arguments.push_back(pair);
+            arguments.push_back({value(*pair), quoted(*pair)});
     }
+    for (const Argument& argument : arguments)
+    {
+        if (!argument.quoted)
+            WriteBareValueCheck(out, indent, argument.value);
+    }
+    const Procedure* procedure = invokation.GetProcedure();
+    out.Write(indent, "%s = \"%s \"", target,
+              procedure != nullptr ? procedure->GetName() : CString());
     for (std::size_t i = 0; i < arguments.size(); ++i)
     {
-        const bool quote = quoted(*arguments[i]);
+        const bool quote = arguments[i].quoted;
         if (quote)
-            out.Write(0, " & \"'\" & SingleQuoteToDouble(%s)", value(*arguments[i]));
+            out.Write(0, " & \"'\" & SingleQuoteToDouble(%s)", arguments[i].value);
         else
-            out.Write(0, " & %s", value(*arguments[i]));
+            out.Write(0, " & %s", arguments[i].value);
         if (i + 1 < arguments.size())
             out.Write(0, " & %s", quote ? "\"',\"" : "\",\"");
         else if (quote)
             out.Write(0, " & \"'\"");
     }
+    out.Write(0, "\n");
 }
 
 bool IsQuotedParameter(const Procedure* procedure, const VariablePair& pair)
@@ -245,13 +282,10 @@ void WriteProcedureCallText(TextFile& out, const ProcedureInvokation& invokation
                             const std::function<CString(const VariablePair&)>& value)
 {
     const Procedure* procedure = invokation.GetProcedure();
-    out.Write(indent, "%s = \"%s \"", target,
-              procedure != nullptr ? procedure->GetName() : CString());
-    WriteArgumentList(
-        out, invokation,
+    WriteProcedureCall(
+        out, indent, target, invokation,
         [procedure](const VariablePair& pair) { return IsQuotedParameter(procedure, pair); },
         value);
-    out.Write(0, "\n");
 }
 
 void WriteActionPageHeader(TextFile& out)
@@ -262,7 +296,7 @@ void WriteActionPageHeader(TextFile& out)
 
 void WriteKeyGuard(TextFile& out, int indent, const CString& variable)
 {
-    out.Write(indent, "if not isNumeric(%s) then %s = 0\n", variable, variable);
+    WriteNumberCheck(out, indent, variable, "0", /*keepEmpty=*/false);
 }
 
 void WriteShowButtonLine(TextFile& out, int indent)

@@ -31,8 +31,15 @@ bool IsListControlKind(int kind);
 // The text with its blanks taken out, as in the name of a form.
 CString WithoutBlanks(CString text);
 
-// After a read of a field whose values reach SQL bare: a value that is not a number becomes 0,
-// or NULL when the field allows null; an empty value stays empty.
+// The check of a variable whose value stands bare in SQL text, the one every such value passes:
+// a value that is not a number becomes the refused text; with keepEmpty an empty value stays
+// empty (a later line gives it its default), else it is refused too.
+void WriteNumberCheck(TextFile& out, int indent, const CString& variable, const CString& refused,
+                      bool keepEmpty);
+
+// After a read of a field whose values reach SQL bare (any type not quoted in SQL): a value
+// that is not a number becomes 0, or NULL when the field allows null; an empty value stays
+// empty.
 void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CString& variable);
 
 // The text as the contents of a VBScript string literal in an expression: double quotes doubled,
@@ -68,12 +75,18 @@ CString UrlEncoded(const CString& expression);
 // The expression written into HTML with its markup characters encoded; a null value gives "".
 CString HtmlEncoded(const CString& expression);
 
-// The arguments of a procedure call built in a VBScript string: " & value" per argument with a
-// caller variable, quoted ones between apostrophes and through SingleQuoteToDouble, joined by
-// a comma inside the string.
-void WriteArgumentList(TextFile& out, const ProcedureInvokation& invokation,
-                       const std::function<bool(const VariablePair&)>& quoted,
-                       const std::function<CString(const VariablePair&)>& value);
+// Before a statement that puts the value into SQL text bare: when the value is held in a
+// variable, which a request may have filled, its number check (WriteNumberCheck, NULL refused).
+void WriteBareValueCheck(TextFile& out, int indent, const CString& value);
+
+// target = "procedure " and the arguments of the call built in a VBScript string: " & value" per
+// argument with a caller variable, quoted ones between apostrophes and through
+// SingleQuoteToDouble, joined by a comma inside the string; then a line end. Before that line,
+// the check of every bare argument (WriteBareValueCheck).
+void WriteProcedureCall(TextFile& out, int indent, const CString& target,
+                        const ProcedureInvokation& invokation,
+                        const std::function<bool(const VariablePair&)>& quoted,
+                        const std::function<CString(const VariablePair&)>& value);
 
 // The Show button of a report filter form, which runs set_query().
 void WriteShowButtonLine(TextFile& out, int indent);
@@ -85,8 +98,8 @@ void WriteHiddenActionInputs(TextFile& out, int indent, const FormInterface& pag
 // The procedure parameter the pair gives a value to has a field of a type quoted in SQL.
 bool IsQuotedParameter(const Procedure* procedure, const VariablePair& pair);
 
-// target = "procedure " and the argument list, quoted by the procedure's parameter fields, each
-// value as the function gives it; then a line end.
+// WriteProcedureCall quoted by the procedure's parameter fields, each value as the function
+// gives it.
 void WriteProcedureCallText(TextFile& out, const ProcedureInvokation& invokation,
                             const CString& target, int indent,
                             const std::function<CString(const VariablePair&)>& value);

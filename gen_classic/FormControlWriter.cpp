@@ -883,9 +883,8 @@ void FormControlWriter::WriteListQuery(TextFile& out, const ProcedureInvokation*
     if (invokation == nullptr || invokation->GetProcedure() == nullptr)
         return;
     FormInterface* page = Page();
-    out.Write(indent, "%s = \"%s \"", name, invokation->GetProcedure()->GetName());
-    WriteArgumentList(
-        out, *invokation,
+    WriteProcedureCall(
+        out, indent, name, *invokation,
         [page](const VariablePair& pair)
         {
             const Field* field =
@@ -893,7 +892,6 @@ void FormControlWriter::WriteListQuery(TextFile& out, const ProcedureInvokation*
             return field != nullptr && IsQuotedSqlType(field->GetTypeCode());
         },
         [](const VariablePair& pair) { return pair.second->GetFieldName(); });
-    out.Write(0, "\n");
 }
 
 void FormControlWriter::WriteRecordAssignments(TextFile& out,

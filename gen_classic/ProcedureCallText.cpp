@@ -108,6 +108,11 @@ void FieldLookupWriter::Write(Field* field, const CString& variable, const Field
         m_out.Write(0, "true");
     m_out.Write(indent, "\tthen\n");
     m_out.Write(indent + 1, "set rsStrQry%d = Server.CreateObject(\"ADODB.Recordset\")\n", number);
+    for (const Value& value : values)
+    {
+        if (!IsQuotedSqlField(value.field))
+            WriteBareValueCheck(m_out, indent + 1, value.name);
+    }
     m_out.Write(indent + 1, "strQry%d = \"%s \"", number, procedure->GetName());
     for (std::size_t i = 0; i < values.size(); ++i)
     {

@@ -116,6 +116,12 @@ void ReportSectionWriter::WriteQueryAssignment(const ProcedureInvokation* call, 
 {
     if (call == nullptr || call->GetProcedure() == nullptr)
         return;
+    for (const VariablePair* pair : call->GetVariablePairs())
+    {
+        const Field* field = PairField(*call, *pair);
+        if (field != nullptr && pair->second != nullptr && !IsQuotedSqlField(field))
+            WriteBareValueCheck(m_text, indent, pair->second->GetFieldName());
+    }
     m_text.Write(indent, "%s = \"%s \"", name, call->GetProcedure()->GetName());
     WriteParameterTail(*call);
     m_text.Write(0, "\n");
@@ -207,7 +213,10 @@ void ReportSectionWriter::WriteQueryFunction(const ReportGroup& group, int inden
             m_text.Write(indent + 3,
                          "strParam = strParam & \"'\" & SingleQuoteToDouble(%s) & \"',\"\n", value);
         else
+        {
+            WriteBareValueCheck(m_text, indent + 3, value);
             m_text.Write(indent + 3, "strParam = strParam &  %s & \",\"\n", value);
+        }
         m_text.Write(indent + 2, "end if\n");
         m_text.Write(indent + 1, "end if\n");
     }
@@ -366,7 +375,10 @@ void ReportSectionWriter::WriteShowOutputFunctions()
         if (level == 0)
             WriteQueryAssignment(group.GetProcedureCall(), query, 1);
         else if (ProcedureOf(group) != nullptr)
+        {
+            WriteBareValueCheck(m_text, 1, "id");
             m_text.Write(1, "%s = \"%s \" & id\n", query, ProcedureOf(group)->GetName());
+        }
         m_text.Write(1, "rsReport%d.Open strQry%d,glb_con,1,2\n\n", level, level);
         m_text.Write(1, "If rsReport%d.EOF Then\n", level);
         m_text.Write(1, "Else\n");
@@ -403,6 +415,13 @@ void ReportSectionWriter::WriteShowOutputFunctions()
     m_text.Write(1, "Dim strQry%d\n", last);
     if (ProcedureOf(lastGroup) != nullptr)
     {
+        WriteBareValueCheck(m_text, 1, "id");
+        for (const VariablePair* pair : lastGroup.GetProcedureCall()->GetVariablePairs())
+        {
+            const FieldVariableMap* map = m_report->FindFieldVariableMapByVariable(pair->second);
+            if (map != nullptr && !IsQuotedSqlField(map->field))
+                WriteBareValueCheck(m_text, 1, pair->second->GetFieldName());
+        }
         m_text.Write(1, "%s = \"%s \" &id", "strQry" + CString(std::to_string(last).c_str()),
                      ProcedureOf(lastGroup)->GetName());
         WriteInnerParameterTail(*lastGroup.GetProcedureCall());

@@ -233,18 +233,9 @@ void Writer::WriteProcedureCallString(const ProcedureInvokation& invokation, con
                                       int indent, bool convert)
 {
     const Procedure* procedure = invokation.GetProcedure();
-    m_body.Write(indent, "%s = \"%s \"", target,
-                 procedure != nullptr ? procedure->GetName() : CString());
-    WriteProcedureArguments(invokation, convert);
-    m_body.Write(0, "\n");
-}
-
-void Writer::WriteProcedureArguments(const ProcedureInvokation& invokation, bool convert)
-{
-    const Procedure* procedure = invokation.GetProcedure();
     FormInterface* page = m_current != nullptr ? m_current->page : nullptr;
-    WriteArgumentList(
-        m_body, invokation,
+    WriteProcedureCall(
+        m_body, indent, target, invokation,
         [procedure](const VariablePair& pair) { return IsQuotedParameter(procedure, pair); },
         [this, convert, page](const VariablePair& pair)
         { return convert ? GetParameterValueName(pair, page) : pair.second->GetFieldName(); });

@@ -65,10 +65,9 @@ protected:
     // else its default value.
     void WriteRequestAssignment(const FieldVariableMap& map, const CString& requestName,
                                 int indent);
-    // target = "procedure " & arguments..., and a line end.
+    // target = "procedure " & arguments..., and a line end (WriteProcedureCall).
     void WriteProcedureCallString(const ProcedureInvokation& invokation, const CString& target,
                                   int indent, bool convert);
-    void WriteProcedureArguments(const ProcedureInvokation& invokation, bool convert);
     // Writes the body to the folder and the output address (blanks as "_") when the page check
     // passes it (SaveClassicPage); a file that is not written goes to the report.
     void SavePage();

@@ -98,13 +98,19 @@ TEST(FieldGridTest, ListQueriesQuoteTextValuesThroughTheQuoteDoubling)
         {{FieldTypeVarchar},
          true,
          "\tstrList = \"PRC_orders_pick \" & \"'\" & SingleQuoteToDouble(v0) & \"'\"\n"},
-        {{FieldTypeInt}, true, "\tstrList = \"PRC_orders_pick \" & v0\n"},
+        {{FieldTypeInt},
+         true,
+         "\tif v0 <> \"\" and not isNumeric(v0) then v0 = \"NULL\"\n"
+         "\tstrList = \"PRC_orders_pick \" & v0\n"},
         {{FieldTypeInt, FieldTypeChar, FieldTypeDateTime, FieldTypeFloat},
          true,
+         "\tif v0 <> \"\" and not isNumeric(v0) then v0 = \"NULL\"\n"
+         "\tif v3 <> \"\" and not isNumeric(v3) then v3 = \"NULL\"\n"
          "\tstrList = \"PRC_orders_pick \" & v0 & \",\" & \"'\" & SingleQuoteToDouble(v1) & "
          "\"',\" & \"'\" & SingleQuoteToDouble(v2) & \"',\" & v3\n"},
         {{FieldTypeText, FieldTypeMoney},
          true,
+         "\tif v1 <> \"\" and not isNumeric(v1) then v1 = \"NULL\"\n"
          "\tstrList = \"PRC_orders_pick \" & \"'\" & SingleQuoteToDouble(v0) & \"',\" & v1\n"},
         {{}, true, "\tstrList = \"PRC_orders_pick \"\n"},
         {{FieldTypeInt}, false, ""},

@@ -87,11 +87,15 @@ TEST_F(ReportSection, QueryAssignmentQuotesTextValuesThroughTheConversion)
         const char* expected;
     };
     const Case cases[] = {
-        {{id}, "strQry = \"PRC_A \"& v_orders_id\n"},
+        {{id},
+         "if v_orders_id <> \"\" and not isNumeric(v_orders_id) then v_orders_id = \"NULL\"\n"
+         "strQry = \"PRC_A \"& v_orders_id\n"},
         {{name}, "strQry = \"PRC_A \"& \"'\" & SingleQuoteToDouble(v_name) & \"'\"\n"},
         {{name, id},
+         "if v_orders_id <> \"\" and not isNumeric(v_orders_id) then v_orders_id = \"NULL\"\n"
          "strQry = \"PRC_A \"& \"'\" & SingleQuoteToDouble(v_name) & \"',\" & v_orders_id\n"},
         {{id, name},
+         "if v_orders_id <> \"\" and not isNumeric(v_orders_id) then v_orders_id = \"NULL\"\n"
          "strQry = \"PRC_A \"& v_orders_id & \",\" & \"'\" & SingleQuoteToDouble(v_name) & "
          "\"'\"\n"},
         {{}, "strQry = \"PRC_A \"\n"},
@@ -126,6 +130,8 @@ TEST_F(ReportSection, QueryFunctionPicksTheVariantByFilledValues)
               "\t\telse\n"
               "\t\t\tstrQry = strQry & \"orders_id\"\n"
               "\t\t\tif v_orders_id <> \"\" then\n"
+              "\t\t\t\tif v_orders_id <> \"\" and not isNumeric(v_orders_id) then v_orders_id = "
+              "\"NULL\"\n"
               "\t\t\t\tstrParam = strParam &  v_orders_id & \",\"\n"
               "\t\t\tend if\n"
               "\t\tend if\n"
@@ -181,66 +187,70 @@ TEST_F(ReportSection, ThreeGroupsChainTheirShowOutputFunctions)
     AddColumn(*last, name, "Name");
     const CString text = Section([](ReportSectionWriter& w) { w.WriteShowOutputFunctions(); });
     const CString list = m_file->GetRelativeUrl(TRUE, FALSE);
-    EXPECT_EQ(text,
-              "<%\n"
-              "FUNCTION ShowOutput_0(v_orders_id)\n\n"
-              "\tDim rsReport0, strQry0 \n\n"
-              "\tset rsReport0 = server.CreateObject(\"ADODB.RecordSet\")\n"
-              "\tstrQry0 = \"PRC_Top \"& v_orders_id\n"
-              "\trsReport0.Open strQry0,glb_con,1,2\n\n"
-              "\tIf rsReport0.EOF Then\n"
-              "\tElse\n"
-              "\t\t\tWhile Not rsReport0.EOF\n"
-              "\t\t\t%>\n"
-              "\t\t\t<tr>\n"
-              "\t\t\t\t<td colspan=1 class=\"menutitle\" "
-              "bgcolor=<%=glb_bgBlank%>><%=rsreport0(\"name\")%></td>\n"
-              "\t\t\t</tr>\n"
-              "\t\t\t<%\n\n"
-              "\t\t\tcall ShowOutput_1(rsReport0(\"orders_id\"))\n\n"
-              "\t\t\trsReport0.MoveNext\n"
-              "\t\tWend\n"
-              "\tEnd If\n"
-              "\trsReport0.Close\n"
-              "\tset rsReport0 = Nothing\n\n"
-              "END FUNCTION\n\n"
-              "FUNCTION ShowOutput_1(id)\n\n"
-              "\tDim rsReport1, strQry1 \n\n"
-              "\tset rsReport1 = server.CreateObject(\"ADODB.RecordSet\")\n"
-              "\tstrQry1 = \"PRC_Mid \" & id\n"
-              "\trsReport1.Open strQry1,glb_con,1,2\n\n"
-              "\tIf rsReport1.EOF Then\n"
-              "\tElse\n"
-              "\t\t\tWhile Not rsReport1.EOF\n"
-              "\t\t\t%>\n"
-              "\t\t\t<%\n\n"
-              "\t\t\tcall ShowOutput_2(rsReport1(\"orders_id\"))\n\n"
-              "\t\t\trsReport1.MoveNext\n"
-              "\t\tWend\n"
-              "\tEnd If\n"
-              "\trsReport1.Close\n"
-              "\tset rsReport1 = Nothing\n\n"
-              "END FUNCTION\n\n"
-              "FUNCTION ShowOutput_2(id)\n\n"
-              "\tDim strQry2\n"
-              "\tstrQry2 = \"PRC_Low \" &id&\",'\"&SingleQuoteToDouble(v_name)&\"'\"\n"
-              "\tListPage = \"" +
-                  list +
-                  "?strQry=strQry\"& \"'\" & SingleQuoteToDouble(v_name) & \"'\"\n"
-                  "\tglb_ReportField_FieldName\t= \"name\"\n"
-                  "\tglb_ReportField_FieldType\t= \"" +
-                  name->GetTypeName() +
-                  "\"\n"
-                  "\tglb_ReportField_DisplayName\t= \"Name\"\n"
-                  "\tglb_ReportField_Width\t= \"10\"\n"
-                  "\tglb_ReportField_Alignment\t= \"left\"\n"
-                  "\tglb_ReportField_IsLink\t= \"N\"\n"
-                  "\tglb_ReportField_LinkPage\t= \"\"\n"
-                  "\tcall Show_ResultList_InnerGroup(strQry2,glb_con,glb_ReportField_FieldName,"
-                  "glb_ReportField_FieldType,glb_ReportField_Width,glb_ReportField_Alignment,"
-                  "glb_ReportField_IsLink,glb_ReportField_LinkPage)\n\n"
-                  "END FUNCTION\n\n"
-                  "%>\n");
+    EXPECT_EQ(
+        text,
+        "<%\n"
+        "FUNCTION ShowOutput_0(v_orders_id)\n\n"
+        "\tDim rsReport0, strQry0 \n\n"
+        "\tset rsReport0 = server.CreateObject(\"ADODB.RecordSet\")\n"
+        "\tif v_orders_id <> \"\" and not isNumeric(v_orders_id) then v_orders_id = \"NULL\"\n"
+        "\tstrQry0 = \"PRC_Top \"& v_orders_id\n"
+        "\trsReport0.Open strQry0,glb_con,1,2\n\n"
+        "\tIf rsReport0.EOF Then\n"
+        "\tElse\n"
+        "\t\t\tWhile Not rsReport0.EOF\n"
+        "\t\t\t%>\n"
+        "\t\t\t<tr>\n"
+        "\t\t\t\t<td colspan=1 class=\"menutitle\" "
+        "bgcolor=<%=glb_bgBlank%>><%=rsreport0(\"name\")%></td>\n"
+        "\t\t\t</tr>\n"
+        "\t\t\t<%\n\n"
+        "\t\t\tcall ShowOutput_1(rsReport0(\"orders_id\"))\n\n"
+        "\t\t\trsReport0.MoveNext\n"
+        "\t\tWend\n"
+        "\tEnd If\n"
+        "\trsReport0.Close\n"
+        "\tset rsReport0 = Nothing\n\n"
+        "END FUNCTION\n\n"
+        "FUNCTION ShowOutput_1(id)\n\n"
+        "\tDim rsReport1, strQry1 \n\n"
+        "\tset rsReport1 = server.CreateObject(\"ADODB.RecordSet\")\n"
+        "\tif id <> \"\" and not isNumeric(id) then id = \"NULL\"\n"
+        "\tstrQry1 = \"PRC_Mid \" & id\n"
+        "\trsReport1.Open strQry1,glb_con,1,2\n\n"
+        "\tIf rsReport1.EOF Then\n"
+        "\tElse\n"
+        "\t\t\tWhile Not rsReport1.EOF\n"
+        "\t\t\t%>\n"
+        "\t\t\t<%\n\n"
+        "\t\t\tcall ShowOutput_2(rsReport1(\"orders_id\"))\n\n"
+        "\t\t\trsReport1.MoveNext\n"
+        "\t\tWend\n"
+        "\tEnd If\n"
+        "\trsReport1.Close\n"
+        "\tset rsReport1 = Nothing\n\n"
+        "END FUNCTION\n\n"
+        "FUNCTION ShowOutput_2(id)\n\n"
+        "\tDim strQry2\n"
+        "\tif id <> \"\" and not isNumeric(id) then id = \"NULL\"\n"
+        "\tstrQry2 = \"PRC_Low \" &id&\",'\"&SingleQuoteToDouble(v_name)&\"'\"\n"
+        "\tListPage = \"" +
+            list +
+            "?strQry=strQry\"& \"'\" & SingleQuoteToDouble(v_name) & \"'\"\n"
+            "\tglb_ReportField_FieldName\t= \"name\"\n"
+            "\tglb_ReportField_FieldType\t= \"" +
+            name->GetTypeName() +
+            "\"\n"
+            "\tglb_ReportField_DisplayName\t= \"Name\"\n"
+            "\tglb_ReportField_Width\t= \"10\"\n"
+            "\tglb_ReportField_Alignment\t= \"left\"\n"
+            "\tglb_ReportField_IsLink\t= \"N\"\n"
+            "\tglb_ReportField_LinkPage\t= \"\"\n"
+            "\tcall Show_ResultList_InnerGroup(strQry2,glb_con,glb_ReportField_FieldName,"
+            "glb_ReportField_FieldType,glb_ReportField_Width,glb_ReportField_Alignment,"
+            "glb_ReportField_IsLink,glb_ReportField_LinkPage)\n\n"
+            "END FUNCTION\n\n"
+            "%>\n");
 }
 
 // Sections of one group in a report page: without filters, with two filters, and in a page

@@ -156,7 +156,10 @@ TEST_F(WriterTest, ProcedureCallsQuoteTextParametersAndConvertOnRequest)
     ClassicPageFixture::AddArgument(*procedure, call, note, Map(note, "note", 0)->variable);
     m_writer.WriteProcedureCallString(call, "strQry", 1, /*convert=*/false);
     m_writer.WriteProcedureCallString(call, "strQry", 0, /*convert=*/true);
-    EXPECT_EQ(CString("\tstrQry = \"PRC_orders_login \" & \"'\" & SingleQuoteToDouble(user) & "
+    // The bare value held in a variable is checked as a number first; a converted one is no
+    // variable, and its conversion refuses what is no number.
+    EXPECT_EQ(CString("\tif tries <> \"\" and not isNumeric(tries) then tries = \"NULL\"\n"
+                      "\tstrQry = \"PRC_orders_login \" & \"'\" & SingleQuoteToDouble(user) & "
                       "\"',\" & tries & \",\" & \"'\" & SingleQuoteToDouble(note) & \"'\"\n"
                       "strQry = \"PRC_orders_login \" & \"'\" & SingleQuoteToDouble(CInt(user)) & "
                       "\"',\" & CInt(tries) & \",\" & \"'\" & SingleQuoteToDouble(CInt(note)) & "

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -55,11 +56,12 @@ inline ToolResult ParseScripts(const std::vector<std::string>& scripts,
                    files);
 }
 
-// The text with each server block in its place replaced (without a regular expression, which
-// would recurse once a character over a long page).
-inline std::string WithServerBlocksAs(const std::string& text, const std::string& replacement)
+// Each server block of the text in order, by the places of its "<%" and "%>"; an unclosed
+// block ends the walk (without a regular expression, which would recurse once a character over
+// a long page).
+inline void ForEachServerBlock(const std::string& text,
+                               const std::function<void(std::size_t, std::size_t)>& each)
 {
-    std::string result;
     std::size_t from = 0;
     for (std::size_t open = text.find("<%"); open != std::string::npos;
          open = text.find("<%", from))
@@ -67,9 +69,22 @@ inline std::string WithServerBlocksAs(const std::string& text, const std::string
         const std::size_t close = text.find("%>", open + 2);
         if (close == std::string::npos)
             break;
-        result.append(text, from, open - from).append(replacement);
+        each(open, close);
         from = close + 2;
     }
+}
+
+// The text with each server block in its place replaced.
+inline std::string WithServerBlocksAs(const std::string& text, const std::string& replacement)
+{
+    std::string result;
+    std::size_t from = 0;
+    ForEachServerBlock(text,
+                       [&](std::size_t open, std::size_t close)
+                       {
+                           result.append(text, from, open - from).append(replacement);
+                           from = close + 2;
+                       });
     return result.append(text, from);
 }
 

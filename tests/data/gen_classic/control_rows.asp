@@ -564,6 +564,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
+				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -578,6 +579,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
+				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -596,6 +598,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
+				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -608,6 +611,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
+				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -621,6 +625,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
+				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -638,6 +643,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
+				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -650,6 +656,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
+				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -663,6 +670,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
+				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -918,6 +926,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -938,6 +947,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -961,6 +971,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -978,6 +989,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -1004,6 +1016,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -1021,6 +1034,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -1053,6 +1067,7 @@
 									statusVar = 0 
 								end if 
 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")
@@ -1090,6 +1105,7 @@
 									statusVar = 0 
 								end if 
 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")
@@ -1130,6 +1146,7 @@
 									statusVar = 0 
 								end if 
 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")
@@ -1161,6 +1178,7 @@
 									statusVar = 0 
 								end if 
 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")
@@ -1204,6 +1222,7 @@
 									statusVar = 0 
 								end if 
 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")
@@ -1235,6 +1254,7 @@
 									statusVar = 0 
 								end if 
 
+								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")

@@ -78,6 +78,7 @@ End Function
 ' WriteDerivedFieldQueries
 		if  customerVar <> "" and nameVar <> "" and nameVar > 0 then
 			Set rsQry = Server.CreateObject("ADODB.RecordSet")
+			if customerVar <> "" and not isNumeric(customerVar) then customerVar = "NULL"
 			strQry = "PRC_orders_fill " & customerVar & "," & "'" & SingleQuoteToDouble(nameVar) & "'"
 			rsQry.Open strQry,glb_con,1,2
 			IF rsQry.EOF then

@@ -85,6 +85,7 @@ Function ExecuteQuery()
 
 	set rsQry = server.CreateObject("ADODB.RecordSet")
 
+	if qtyParam <> "" and not isNumeric(qtyParam) then qtyParam = "NULL"
 	strQry = "PRC_orders_save " & "'" & SingleQuoteToDouble(nameVar) & "'," & qtyParam & "," & "'" & SingleQuoteToDouble(odateVar) & "'"
 	glb_con.Execute(strQry)
 
