@@ -3,8 +3,10 @@
 #include "platform/core/TextBytes.h"
 
 #include <algorithm>
+#include <array>
 #include <clocale>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <locale.h>
 #include <string>
@@ -48,10 +50,16 @@ constexpr const char* pageLocals[] = {
     "id",     "index",      "reqParam",    "s",         "str",       "strA",
     "util",   "val",        "valueString", "values",    "w",
 };
-static_assert(std::ranges::all_of(pageLocals, [](const char* word)
-                                  { return std::string_view(word).size() <= 11; }));
-static_assert(std::ranges::all_of(javaScriptWords, [](const char* word)
-                                  { return std::string_view(word).size() <= 11; }));
+// What every word a page's control id may not be is: at most 11 ASCII letters.
+constexpr bool IsShortLetterWord(std::string_view word)
+{
+    return word.size() <= 11 &&
+           std::ranges::all_of(word, [](char c)
+                               { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
+}
+static_assert(std::ranges::all_of(pageLocals, IsShortLetterWord));
+static_assert(std::ranges::all_of(javaScriptWords, IsShortLetterWord));
+static_assert(std::ranges::all_of(cSharpKeywordTable, IsShortLetterWord));
 
 template <std::size_t N> bool IsListed(const char* const (&words)[N], std::string_view name)
 {
@@ -122,21 +130,35 @@ std::string_view BytesOf(const CString& name)
 // pages declare beside the controls.
 bool IsPageReservedWord(std::string_view word)
 {
-    static const std::unordered_set<std::string_view> words = []
+    struct Words
     {
-        std::unordered_set<std::string_view> all(std::begin(javaScriptWords),
-                                                 std::end(javaScriptWords));
-        all.insert(std::begin(pageLocals), std::end(pageLocals));
+        std::unordered_set<std::string_view> all;
+        // For each first letter, a bit for each length of a word that starts with it: most names
+        // are told apart from every word without a look-up.
+        std::array<std::uint16_t, 26> lengths{};
+    };
+    static const Words words = []
+    {
+        Words found;
+        found.all.insert(std::begin(javaScriptWords), std::end(javaScriptWords));
+        found.all.insert(std::begin(pageLocals), std::end(pageLocals));
         for (const std::string_view keyword : cSharpKeywordTable)
         {
             if (IsCSharpKeyword(keyword))
-                all.insert(keyword);
+                found.all.insert(keyword);
         }
-        return all;
+        for (const std::string_view each : found.all)
+            found.lengths[static_cast<std::size_t>(each.front() - 'a')] |=
+                static_cast<std::uint16_t>(1u << each.size());
+        return found;
     }();
-    // Every such word starts with a lower-case letter and is at most 11 long.
+    // Every such word is of ASCII letters alone, starts with a lower-case one and is at most 11
+    // long.
     return !word.empty() && word.size() <= 11 && word.front() >= 'a' && word.front() <= 'z' &&
-           words.contains(word);
+           (words.lengths[static_cast<std::size_t>(word.front() - 'a')] >> word.size() & 1u) != 0 &&
+           std::ranges::all_of(word, [](char c)
+                               { return IsAsciiLetter(static_cast<unsigned char>(c)); }) &&
+           words.all.contains(word);
 }
 
 std::string LowerCased(std::string text)

@@ -1,8 +1,10 @@
 #include "model/NameUtilities.h"
 
+#include "model/Identifiers.h"
 #include "platform/core/TextBytes.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <iterator>
 #include <string_view>
@@ -498,41 +500,90 @@ bool IsSqlKeyword(const CString& name)
 
 namespace
 {
-bool IsPunctuation(unsigned char c)
+constexpr bool IsPunctuation(unsigned char c)
 {
     return (c >= 0x21 && c <= 0x2F) || (c >= 0x3B && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
            (c >= 0x7B && c <= 0x7E);
 }
 
-template <class Refused> bool HasAny(const CString& text, Refused refused)
+// What an ASCII byte is to the name rules; a byte above ASCII is none of these.
+enum ByteClass : unsigned
 {
-    const char* bytes = text.GetString();
-    return std::any_of(bytes, bytes + text.GetLength(),
-                       [&refused](char c) { return refused(static_cast<unsigned char>(c)); });
+    specialByte = 1,
+    blankByte = 2,
+    controlByte = 4,
+    pathSeparatorByte = 8,
+    quotingByte = 16
+};
+
+constexpr std::array<unsigned char, 256> byteClasses = []
+{
+    std::array<unsigned char, 256> classes{};
+    for (unsigned c = 0; c < 0x80; ++c)
+    {
+        unsigned found = 0;
+        if (IsPunctuation(static_cast<unsigned char>(c)) && c != '-' && c != '_')
+            found |= specialByte;
+        if (c == ' ' || c == '\t')
+            found |= blankByte;
+        if (c < 0x20 || c == 0x7F)
+            found |= controlByte;
+        if (c == '/' || c == '\\')
+            found |= pathSeparatorByte;
+        if (c == '[' || c == ']' || c == '"' || c == '\'' || c == '`')
+            found |= quotingByte;
+        classes[c] = static_cast<unsigned char>(found);
+    }
+    return classes;
+}();
+
+// The classes of a name's bytes, found in one pass.
+struct NameBytes
+{
+    std::string_view bytes;
+    // The classes of its ASCII bytes, or-ed.
+    unsigned classes = 0;
+    // Some byte is above ASCII: only decoding tells its characters.
+    bool wide = false;
+};
+
+NameBytes ClassesOf(const CString& name)
+{
+    NameBytes found{std::string_view(name.GetString(), static_cast<std::size_t>(name.GetLength()))};
+    for (const char c : found.bytes)
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        found.classes |= byteClasses[byte];
+        found.wide |= byte >= 0x80;
+    }
+    return found;
+}
+
+bool HoldsControlCharacters(const NameBytes& name)
+{
+    return name.wide ? HasControlCharacter(name.bytes) : (name.classes & controlByte) != 0;
 }
 } // namespace
 
 bool HasSpecialCharacters(const CString& text)
 {
-    return HasAny(text, [](unsigned char c) { return IsPunctuation(c) && c != '-' && c != '_'; }) ||
-           HasControlCharacters(text);
+    const NameBytes found = ClassesOf(text);
+    return (found.classes & specialByte) != 0 || HoldsControlCharacters(found);
 }
 
 bool HasMenuSpecialCharacters(const CString& text)
 {
-    return HasAny(text, [](unsigned char c) { return IsPunctuation(c) && c != '_'; }) ||
-           HasControlCharacters(text);
+    return HasSpecialCharacters(text) || text.str().find('-') != std::string::npos;
 }
 
 bool HasControlCharacters(const CString& text)
 {
-    return HasControlCharacter(
-        std::string_view(text.GetString(), static_cast<std::size_t>(text.GetLength())));
+    return HoldsControlCharacters(ClassesOf(text));
 }
 
 bool HasBlanks(const CString& text)
 {
-    return HasAny(text, [](unsigned char c) { return c == ' ' || c == '\t'; });
+    return (ClassesOf(text).classes & blankByte) != 0;
 }
 
 bool StartsWithDigit(const CString& text)
@@ -553,16 +604,20 @@ TableNameFaults FindTableNameFaults(const CString& name)
 namespace
 {
 // What any name read from a file must be: not empty, well-formed UTF-8, no control character.
-CString RefuseReadName(const CString& name)
+CString RefuseReadName(const NameBytes& name)
 {
-    const std::string_view bytes(name.GetString(), static_cast<std::size_t>(name.GetLength()));
-    if (bytes.empty())
+    if (name.bytes.empty())
         return "it is empty";
-    if (!IsValidUtf8(bytes))
+    if (name.wide && !IsValidUtf8(name.bytes))
         return "it holds bytes that are not UTF-8 text";
-    if (HasControlCharacters(name))
+    if (HoldsControlCharacters(name))
         return "it holds control characters";
     return "";
+}
+
+CString RefuseReadName(const CString& name)
+{
+    return RefuseReadName(ClassesOf(name));
 }
 
 CString FaultText(const TableNameFaults& faults)
@@ -595,15 +650,40 @@ CString RefuseDesignedTableName(const CString& name)
 CString RefuseWrittenFieldName(const CString& name)
 {
     // One pass over the bytes; the doors refused control characters before.
+    const unsigned classes = ClassesOf(name).classes;
     TableNameFaults faults;
-    for (const char c : name.str())
-    {
-        const auto byte = static_cast<unsigned char>(c);
-        faults.specialCharacters |= IsPunctuation(byte) && c != '-' && c != '_';
-        faults.blanks |= c == ' ' || c == '\t';
-    }
+    faults.specialCharacters = (classes & specialByte) != 0;
+    faults.blanks = (classes & blankByte) != 0;
     faults.digitFirst = StartsWithDigit(name);
     return FaultText(faults);
+}
+
+CString RefuseIdentifierName(const CString& name)
+{
+    if (name.IsEmpty())
+        return "it is empty";
+    if (HasControlCharacters(name))
+        return "it holds control characters";
+    if (CSharpIdentifierPart(name) != name)
+        return "it holds characters other than letters, digits and \"_\"";
+    if (StartsWithDigit(name))
+        return "it starts with a digit";
+    return "";
+}
+
+CString RefuseProcedureName(const CString& name)
+{
+    const CString refusal = RefuseDesignedTableName(name);
+    return refusal.IsEmpty() ? RefuseIdentifierName(name) : refusal;
+}
+
+CString RefuseVariableName(const CString& name)
+{
+    if (HasBlanks(name))
+        return "it holds blanks";
+    if (IsSqlKeyword(name))
+        return "it is an SQL keyword";
+    return RefuseIdentifierName(name);
 }
 
 CString RefuseReadTableName(const CString& name)
@@ -614,12 +694,12 @@ CString RefuseReadTableName(const CString& name)
 
 CString RefuseReadFieldName(const CString& name)
 {
-    const CString refusal = RefuseReadName(name);
-    if (!refusal.IsEmpty())
+    const NameBytes found = ClassesOf(name);
+    if (const CString refusal = RefuseReadName(found); !refusal.IsEmpty())
         return refusal;
-    if (name.FindOneOf("/\\") >= 0)
+    if ((found.classes & pathSeparatorByte) != 0)
         return "it holds a path separator";
-    if (name.FindOneOf("[]\"'`") >= 0)
+    if ((found.classes & quotingByte) != 0)
         return "it holds a quoting character";
     return "";
 }

@@ -36,6 +36,20 @@ bool HasBlanks(const CString& text);
 // True when the first character is a digit.
 bool StartsWithDigit(const CString& text);
 
+// Why the name is no name that every language of the generated code takes as it stands (a
+// variable of the scripts, a function of the classic pages): it is empty, holds control
+// characters or another character that is no letter, digit or "_", or starts with a digit; empty
+// when it is such a name.
+CString RefuseIdentifierName(const CString& name);
+// Why a procedure name typed in the procedure editor is refused, empty when it is taken: the
+// table designer's rules (RefuseDesignedTableName) and RefuseIdentifierName, so that every script
+// and page calls it by the name it was given. The writers make an identifier of a name a file
+// brings.
+CString RefuseProcedureName(const CString& name);
+// Why a typed variable or parameter name, which the scripts write after "@", is refused: no
+// blank, no SQL reserved word, RefuseIdentifierName; empty when it is taken.
+CString RefuseVariableName(const CString& name);
+
 // Why a field's default value is refused, empty when it is taken: trimmed at both ends, it holds
 // no special character (HasSpecialCharacters), as the table designer takes a typed one and every
 // door takes one from a file.

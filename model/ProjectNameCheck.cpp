@@ -482,6 +482,10 @@ bool CheckNamesBeforeWrite(const ForgeonProject& project, const Module* module,
 std::vector<CString> FindDeviceNames(const ForgeonProject& project)
 {
     std::vector<CString> found;
+    // The project's folder and files take the project's name.
+    if (const ProjectSettings* settings = project.GetProjectSettings();
+        settings != nullptr && IsReservedDeviceName(settings->GetProjectName()))
+        found.push_back("the project name " + QuotedName(settings->GetProjectName()));
     for (const Module* module : project.GetModules())
     {
         if (IsReservedDeviceName(module->GetName()))

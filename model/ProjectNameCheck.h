@@ -93,8 +93,8 @@ CString FindPageIdOfCaption(const FormInterface& page, const CString& caption,
 // (PageControlId), as above.
 CString FindPageIdOfFieldName(const FormInterface& page, const CString& name, const Field* except);
 
-// Each module and table name that Windows keeps for a device, as "the table name "CON" of module
-// "y"", in module order.
+// The project name and each module and table name that Windows keeps for a device, as "the
+// table name "CON" of module "y"", the project's first, then in module order.
 std::vector<CString> FindDeviceNames(const ForgeonProject& project);
 // The warning of a project read that holds such names; empty when it holds none.
 CString DeviceNameWarning(const ForgeonProject& project);

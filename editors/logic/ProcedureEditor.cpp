@@ -10,6 +10,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
@@ -362,6 +363,11 @@ void ProcedureEditor::AddOrUpdateParameter()
         AfxMessageBox(refusal);
         return;
     }
+    if (const CString other = NameRefusal(name, RefuseVariableName(stored)); !other.IsEmpty())
+    {
+        AfxMessageBox(other);
+        return;
+    }
     Field* field = nullptr;
     const int table = m_states.GetSelection(IDC_PARAMETER_TABLE);
     const int fieldIndex = m_states.GetSelection(IDC_PARAMETER_FIELD);
@@ -437,9 +443,11 @@ bool ProcedureEditor::CheckProcedureName(const CString& name)
         refusal = "SQL keyword used as Procedure name. Please verify.";
     else if (StartsWithDigit(name))
         refusal = "Number(s) at the start of Procedure name. Please verify.";
-    if (refusal == nullptr)
+    const CString message =
+        refusal != nullptr ? CString(refusal) : NameRefusal(name, RefuseProcedureName(name));
+    if (message.IsEmpty())
         return true;
-    AfxMessageBox(refusal);
+    AfxMessageBox(message);
     m_states.SetText(IDC_NAME, m_procedure->GetName());
     return false;
 }

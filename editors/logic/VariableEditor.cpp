@@ -5,6 +5,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
+#include "model/NameUtilities.h"
 #include "model/NamedQuestion.h"
 #include "model/SitePageNames.h"
 #include "model/TypedText.h"
@@ -80,7 +81,7 @@ void VariableEditor::AddOrUpdate()
         AfxMessageBox("Please enter valid variable name.");
         return;
     }
-    if (const CString refusal = RefuseControlCharacters(name); !refusal.IsEmpty())
+    if (const CString refusal = NameRefusal(name, RefuseVariableName(name)); !refusal.IsEmpty())
     {
         AfxMessageBox(refusal);
         return;

@@ -348,6 +348,9 @@ CString ProjectProperties::Refusal() const
     if (IsDotName(name))
         return dotNameRefusal;
     const ProjectSettings& settings = *m_project->GetProjectSettings();
+    // The project's folder and files are named after it, as a module's after the module.
+    if (IsReservedDeviceName(name) && name.CompareNoCase(settings.GetProjectName()) != 0)
+        return DeviceNameRefusal(name);
     const CString path = StoredLocation(m_state.projectPath, settings.GetProjectPath());
     if (path.IsEmpty())
         return "Directory name can not be null";

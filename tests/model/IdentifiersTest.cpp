@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 namespace
 {
@@ -63,6 +65,12 @@ TEST(IdentifiersTest, NoKeywordIsWrittenBare)
         const CString name{std::string(keyword)};
         EXPECT_EQ(CSharpIdentifier(name), keyword == "partial" ? name : "@" + name);
         EXPECT_FALSE(IsCSharpKeyword(PageControlId(name).GetString())) << keyword;
+        // A page's control id takes none either, and a longer name is no keyword.
+        const bool reserved = keyword != "partial";
+        EXPECT_EQ(IsPageIdentifierAsItStands(name), !reserved) << keyword;
+        EXPECT_EQ(PageControlId(name), reserved ? name + "_" : name) << keyword;
+        for (const CString& longer : {name + "s", name + "_1", "x" + name})
+            EXPECT_TRUE(IsPageIdentifierAsItStands(longer)) << longer.GetString();
     }
 }
 } // namespace

@@ -107,6 +107,13 @@ TEST_F(ProcedureEditorTest, ParameterStepsRefuseOrStoreTheVariable)
         {"author", "Who", nullptr, true, nullptr, "Who", "name"},
         {"author", "select", "name", true, "SQL keyword used as Parameter name. Please verify.",
          "PRC_name_Var", "name"},
+        {"author", "a-b", "name", false,
+         "The name \"a-b\" cannot be taken: it holds characters other than letters, digits and "
+         "\"_\".\nPlease enter another name.",
+         nullptr, nullptr},
+        {"author", "2nd", "name", true,
+         "The name \"2nd\" cannot be taken: it starts with a digit.\nPlease enter another name.",
+         "PRC_name_Var", "name"},
     };
     for (const Case& c : cases)
     {
@@ -161,6 +168,11 @@ TEST_F(ProcedureEditorTest, NamingStepsRevertRefusedNames)
         {"PRC.X", "Special character in Procedure name. Please verify.", "prc_first"},
         {"Select", "SQL keyword used as Procedure name. Please verify.", "prc_first"},
         {"1PRC", "Number(s) at the start of Procedure name. Please verify.", "prc_first"},
+        {"PRC-X",
+         "The name \"PRC-X\" cannot be taken: it holds characters other than letters, digits and "
+         "\"_\".\nPlease enter another name.",
+         "prc_first"},
+        {"PRC_Z\xC3\xA4hlung", nullptr, "PRC_Z\xC3\xA4hlung"},
     };
     for (const Case& c : cases)
     {

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace
 {
 
@@ -60,6 +63,16 @@ TEST(VariableEditorTest, AddAndUpdateMakeInputVariablesAndAnEmptyNameIsRefused)
     EXPECT_EQ(Texts(boxes).back(), "The name \"q\\xE2\\x80\\xAE\" cannot be taken: it holds "
                                    "control characters.\nPlease enter another name.");
     EXPECT_EQ(editor.GetRows().size(), 1u);
+    for (const char* name : {"q-r", "q r", "order", "9q"})
+    {
+        editor.States().SetText(VariableEditor::IDC_NAME, name);
+        editor.AddOrUpdate();
+        EXPECT_EQ(Texts(boxes).back().rfind(
+                      "The name \"" + std::string(name) + "\" cannot be taken: it ", 0),
+                  0u)
+            << Texts(boxes).back();
+        EXPECT_EQ(editor.GetRows().size(), 1u);
+    }
     editor.States().SetText(VariableEditor::IDC_NAME, "q");
     editor.States().SetText(VariableEditor::IDC_DEFAULT_VALUE, "a\r\nb");
     editor.AddOrUpdate();

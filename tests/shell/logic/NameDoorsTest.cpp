@@ -12,6 +12,7 @@
 #include "shell/logic/RoleManager.h"
 #include "tests/shell/logic/TreeFixture.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -141,6 +142,10 @@ TEST_F(TreeFixture, EveryKindOfNameFollowsOneRuleAtEveryDoor)
              roles.SetName(name);
              return roles.AddOrUpdate() ? '-' : 'x';
          }},
+        {"procedure editor",
+         [](const CString& name) { return RefuseProcedureName(name).IsEmpty() ? '-' : 'x'; }},
+        {"Manage Variables and parameters",
+         [](const CString& name) { return RefuseVariableName(name).IsEmpty() ? '-' : 'x'; }},
         {"module from a file", [&](const CString& name)
          { return fromFile([&](const CString& n) { second->SetName(n); }, "Second", name); }},
         {"table from a file", [&](const CString& name)
@@ -172,18 +177,18 @@ TEST_F(TreeFixture, EveryKindOfNameFollowsOneRuleAtEveryDoor)
     ASSERT_EQ(RefuseProjectNames(project), "");
     // The columns in the order of the doors above.
     const std::pair<std::string, std::string> cases[] = {
-        {"Sales", "--------------"},       {"Sale\xC5\x9B", "--------------"},
-        {"Sales-2", "---x----------"},     {"Blue Sky", "xx---xxw---x--"},
-        {"select", "-x----x-------"},      {"a.b", "-xxx--xw------"},
-        {"..", "xxxx-xxw---x-x"},          {"a/b", "xxxx-xxx---xxx"},
-        {"\"]--;", "-xxx--xx------"},      {"..\\..\\evil", "xxxx-xxx---xxx"},
-        {"Sa\nles", "xxxxxxxxxxxxxx"},     {"Sa\x01les", "xxxxxxxxxxxxxx"},
-        {"Sales\x7f", "xxxxxxxxxxxxxx"},   {"Sa\u0085les", "xxxxxxxxxxxxxx"},
-        {"Sa\u2028les", "xxxxxxxxxxxxxx"}, {"Sa\u2029les", "xxxxxxxxxxxxxx"},
-        {"Sa\u200Eles", "xxxxxxxxxxxxxx"}, {"Sa\u200Fles", "xxxxxxxxxxxxxx"},
-        {"Sa\u202Ales", "xxxxxxxxxxxxxx"}, {"Sa\u202Eles", "xxxxxxxxxxxxxx"},
-        {"Sa\u2066les", "xxxxxxxxxxxxxx"}, {"Sa\u2069les", "xxxxxxxxxxxxxx"},
-        {"Sa\u061Cles", "xxxxxxxxxxxxxx"},
+        {"Sales", "----------------"},       {"Sale\xC5\x9B", "----------------"},
+        {"Sales-2", "---x-xx---------"},     {"Blue Sky", "xx---xxxxw---x--"},
+        {"select", "-x---xx-x-------"},      {"a.b", "-xxx-xx-xw------"},
+        {"..", "xxxx-xxxxw---x-x"},          {"a/b", "xxxx-xxxxx---xxx"},
+        {"\"]--;", "-xxx-xx-xx------"},      {"..\\..\\evil", "xxxx-xxxxx---xxx"},
+        {"Sa\nles", "xxxxxxxxxxxxxxxx"},     {"Sa\x01les", "xxxxxxxxxxxxxxxx"},
+        {"Sales\x7f", "xxxxxxxxxxxxxxxx"},   {"Sa\u0085les", "xxxxxxxxxxxxxxxx"},
+        {"Sa\u2028les", "xxxxxxxxxxxxxxxx"}, {"Sa\u2029les", "xxxxxxxxxxxxxxxx"},
+        {"Sa\u200Eles", "xxxxxxxxxxxxxxxx"}, {"Sa\u200Fles", "xxxxxxxxxxxxxxxx"},
+        {"Sa\u202Ales", "xxxxxxxxxxxxxxxx"}, {"Sa\u202Eles", "xxxxxxxxxxxxxxxx"},
+        {"Sa\u2066les", "xxxxxxxxxxxxxxxx"}, {"Sa\u2069les", "xxxxxxxxxxxxxxxx"},
+        {"Sa\u061Cles", "xxxxxxxxxxxxxxxx"},
     };
     for (const auto& [name, expected] : cases)
     {
@@ -240,5 +245,21 @@ TEST_F(TreeFixture, AFunctionOrAliasNameFromAFileRefusesControlCharacters)
         EXPECT_NE(RefuseProjectNames(project).Find(kind.c_str()), -1) << kind;
         rename("Sales");
         EXPECT_EQ(RefuseProjectNames(project), "") << kind;
+    }
+}
+
+// The project's folder and files take its name: a project named as a Windows device is named by
+// the warning of a read, beside such module and table names.
+TEST_F(TreeFixture, AProjectNamedAsADeviceIsNamedWithTheModulesAndTables)
+{
+    ProjectSettings& settings = *project.GetProjectSettings();
+    const std::pair<const char*, bool> cases[] = {
+        {"Shop", false}, {"Aux", true}, {"com3.site", true}, {"Console", false}, {"", false}};
+    for (const auto& [name, named] : cases)
+    {
+        settings.SetProjectName(name);
+        const std::vector<CString> found = FindDeviceNames(project);
+        EXPECT_EQ(std::ranges::count(found, "the project name " + QuotedName(name)), named ? 1 : 0)
+            << name;
     }
 }

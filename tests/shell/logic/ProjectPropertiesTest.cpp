@@ -7,6 +7,8 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/StoredStrings.h"
 
+#include <string>
+
 namespace fs = std::filesystem;
 
 namespace
@@ -369,7 +371,7 @@ TEST_F(ProjectPropertiesTest, TheFirstFaultOfTheValuesIsShownAndNothingIsStored)
         const char* database;
         const char* name;
         const char* path;
-        const char* refusal;
+        std::string refusal;
     } cases[] = {
         {"", "Shop", "", "Please enter database name."},
         {"  ", "", "", "Please enter database name."},
@@ -383,6 +385,8 @@ TEST_F(ProjectPropertiesTest, TheFirstFaultOfTheValuesIsShownAndNothingIsStored)
         {"ShopData", " My Shop ", "", "Please enter Project Name without space/s in between"},
         {"ShopData", "..", "", dotNameRefusal},
         {"ShopData", ".", "", dotNameRefusal},
+        {"ShopData", "Con", "", DeviceNameRefusal("Con").GetString()},
+        {"ShopData", "lpt1.shop", "", DeviceNameRefusal("lpt1.shop").GetString()},
         {"ShopData", "Shop\u2028Two", "", kProjectCharacters},
         {"Shop\u202EataD", "Shop", "", kDatabaseCharacters},
         {"ShopData", "Shop", "", "Directory name can not be null"},
