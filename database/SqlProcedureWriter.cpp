@@ -314,11 +314,12 @@ void SqlProcedureWriter::WriteBasicInsert(const Procedure& procedure, const Tabl
     WriteParameterBlocks({ParametersOf(procedure, table, false)});
     WriteTransactionStart();
     WriteInsertStatement(procedure, table);
-    m_procedureFile.Write(0, "DECLARE @%s    \tvarchar(100)\r\n", key);
-    m_procedureFile.Write(0, "SET @%s = @@IDENTITY\r\n", key);
+    m_procedureFile.Write(0, "DECLARE %s    \tvarchar(100)\r\n", SqlServerVariable(key));
+    m_procedureFile.Write(0, "SET %s = @@IDENTITY\r\n", SqlServerVariable(key));
     m_procedureFile.Write(0, "\n");
     m_procedureFile.Write(0, "SET @sInfo = ''\r\n");
-    m_procedureFile.Write(0, "SELECT @%s AS %s, @sInfo AS sInfo\r\n", key, SqlServerName(key));
+    m_procedureFile.Write(0, "SELECT %s AS %s, @sInfo AS sInfo\r\n", SqlServerVariable(key),
+                          SqlServerName(key));
     m_procedureFile.Write(0, "\r\ncommit transaction\r\n");
     m_procedureFile.Write(0, "GO\r\n");
 }
@@ -333,8 +334,8 @@ void SqlProcedureWriter::WriteMapInsert(const Procedure& procedure, const Table&
         {ParametersOf(procedure, table, false), ParametersOf(procedure, master, false)});
     WriteTransactionStart();
     WriteInsertStatement(procedure, master);
-    m_procedureFile.Write(0, "DECLARE @%s \tint\r\n", masterKey);
-    m_procedureFile.Write(0, "SET @%s = @@IDENTITY\r\n", masterKey);
+    m_procedureFile.Write(0, "DECLARE %s \tint\r\n", SqlServerVariable(masterKey));
+    m_procedureFile.Write(0, "SET %s = @@IDENTITY\r\n", SqlServerVariable(masterKey));
     WriteInsertStatement(procedure, table);
     m_procedureFile.Write(0, "\n");
     WriteInfoResult();
@@ -365,16 +366,18 @@ void SqlProcedureWriter::WriteMapUpdate(const Procedure& procedure, const Table&
     WriteParameterBlocks(
         {ParametersOf(procedure, table, true), ParametersOf(procedure, master, true)});
     WriteTransactionStart();
-    m_procedureFile.Write(0, "DECLARE @%s\t    int\r\n", masterKey);
+    m_procedureFile.Write(0, "DECLARE %s\t    int\r\n", SqlServerVariable(masterKey));
     m_procedureFile.Write(0,
-                          "SET @%s = (SELECT %s.%s FROM %s INNER JOIN %s ON %s.%s = dbo.%s.%s "
-                          "WHERE %s.Is_Deleted = 'N' AND %s.%s = @%s)\r\n",
-                          masterKey, masterName, quotedMasterKey, main, masterName, main,
-                          quotedMasterKey, masterName, SqlServerName(bottomField), main, main,
-                          SqlServerName(KeyName(table)), keyVariable);
+                          "SET %s = (SELECT %s.%s FROM %s INNER JOIN %s ON %s.%s = dbo.%s.%s "
+                          "WHERE %s.Is_Deleted = 'N' AND %s.%s = %s)\r\n",
+                          SqlServerVariable(masterKey), masterName, quotedMasterKey, main,
+                          masterName, main, quotedMasterKey, masterName, SqlServerName(bottomField),
+                          main, main, SqlServerName(KeyName(table)),
+                          SqlServerVariable(keyVariable));
     WriteUpdateStatement(procedure, master);
     m_procedureFile.Write(0, "\n");
-    m_procedureFile.Write(0, "WHERE %s.%s=@%s \n", masterName, quotedMasterKey, masterKey);
+    m_procedureFile.Write(0, "WHERE %s.%s=%s \n", masterName, quotedMasterKey,
+                          SqlServerVariable(masterKey));
     WriteInfoResult();
 }
 
@@ -439,7 +442,7 @@ void SqlProcedureWriter::WriteParameterBlocks(const std::vector<std::vector<Para
     {
         for (const Parameter& parameter : block)
         {
-            m_procedureFile.Write(1, "@%s %s", NameOf(parameter.variable),
+            m_procedureFile.Write(1, "%s %s", SqlServerVariable(NameOf(parameter.variable)),
                                   ParameterType(*parameter.field));
             if (--remaining > 0)
                 m_procedureFile.Write(0, ",\r\n");
@@ -484,7 +487,7 @@ void SqlProcedureWriter::WriteInsertStatement(const Procedure& procedure, const 
     {
         if (i > 0)
             m_procedureFile.Write(0, ",\r\n");
-        m_procedureFile.Write(2, "@%s", values[i]);
+        m_procedureFile.Write(2, "%s", SqlServerVariable(values[i]));
     }
     m_procedureFile.Write(0, "\r\n");
     m_procedureFile.Write(2, ")\r\n");
@@ -498,8 +501,8 @@ void SqlProcedureWriter::WriteUpdateStatement(const Procedure& procedure, const 
     {
         if (!first)
             m_procedureFile.Write(0, ",\r\n");
-        m_procedureFile.Write(3, "%s = @%s", SqlServerName(parameter.field->GetFieldName()),
-                              NameOf(parameter.variable));
+        m_procedureFile.Write(3, "%s = %s", SqlServerName(parameter.field->GetFieldName()),
+                              SqlServerVariable(NameOf(parameter.variable)));
         first = false;
     }
     m_procedureFile.Write(0, "\n");
@@ -507,8 +510,8 @@ void SqlProcedureWriter::WriteUpdateStatement(const Procedure& procedure, const 
     if (HasParameterFor(procedure, key))
     {
         m_procedureFile.Write(0, "\r\n");
-        m_procedureFile.Write(2, "WHERE %s = @%s ", SqlServerName(key->GetFieldName()),
-                              NameOf(ParameterVariable(procedure, key)));
+        m_procedureFile.Write(2, "WHERE %s = %s ", SqlServerName(key->GetFieldName()),
+                              SqlServerVariable(NameOf(ParameterVariable(procedure, key))));
     }
 }
 
@@ -524,7 +527,7 @@ void SqlProcedureWriter::WriteDeleteHead(const Procedure& procedure, const Table
 {
     const CString keyVariable = NameOf(ParameterVariable(procedure, table.GetPrimaryKeyField()));
     WriteHead(procedure);
-    m_procedureFile.Write(1, "@%s\t\tint\r\n", keyVariable);
+    m_procedureFile.Write(1, "%s\t\tint\r\n", SqlServerVariable(keyVariable));
     m_procedureFile.Write(
         0, "AS\r\nSET NOCOUNT ON\r\nbegin transaction\r\nDECLARE @sInfo\t\tvarchar(100)\r\n");
     WriteSoftDelete(table, KeyName(table), keyVariable);
@@ -533,8 +536,9 @@ void SqlProcedureWriter::WriteDeleteHead(const Procedure& procedure, const Table
 void SqlProcedureWriter::WriteSoftDelete(const Table& table, const CString& column,
                                          const CString& variable)
 {
-    m_procedureFile.Write(1, "UPDATE %s SET Is_Deleted = 'Y' WHERE %s = @%s\r\n",
-                          SqlServerName(table.GetTableName()), SqlServerName(column), variable);
+    m_procedureFile.Write(1, "UPDATE %s SET Is_Deleted = 'Y' WHERE %s = %s\r\n",
+                          SqlServerName(table.GetTableName()), SqlServerName(column),
+                          SqlServerVariable(variable));
 }
 
 void SqlProcedureWriter::WriteDeleteEnd()
@@ -600,8 +604,8 @@ void SqlProcedureWriter::WriteWhereClause(const Procedure& procedure, const Tabl
         procedure.GetName().Find("SelectRecord") >= 0 && !parameters.empty())
     {
         m_procedureFile.Write(0, " AND ");
-        m_procedureFile.Write(0, "%s.%s=@%s ", name, SqlServerName(KeyName(table)),
-                              NameOf(parameters.front().variable));
+        m_procedureFile.Write(0, "%s.%s=%s ", name, SqlServerName(KeyName(table)),
+                              SqlServerVariable(NameOf(parameters.front().variable)));
     }
     const std::vector<FieldFilter*>& filters = procedure.GetFilters();
     if (filters.empty())
@@ -612,9 +616,10 @@ void SqlProcedureWriter::WriteWhereClause(const Procedure& procedure, const Tabl
         if (filter != filters.front())
             m_procedureFile.Write(0, "AND ");
         const Field* field = filter->GetField();
-        m_procedureFile.Write(
-            0, "%s.%s%s@%s ", SqlServerName(NameOf(field != nullptr ? field->GetTable() : nullptr)),
-            SqlServerName(NameOf(field)), filter->GetOperatorText(), NameOf(filter->GetVariable()));
+        m_procedureFile.Write(0, "%s.%s%s%s ",
+                              SqlServerName(NameOf(field != nullptr ? field->GetTable() : nullptr)),
+                              SqlServerName(NameOf(field)), filter->GetOperatorText(),
+                              SqlServerVariable(NameOf(filter->GetVariable())));
     }
 }
 

@@ -223,6 +223,11 @@ CString CSharpIdentifierPart(const CString& name)
     return CString(IdentifierCharacters(name, /*wide=*/true));
 }
 
+CString SqlServerVariable(const CString& name)
+{
+    return "@" + CSharpIdentifierPart(name);
+}
+
 CString JavaScriptIdentifier(const CString& name)
 {
     std::string identifier = IdentifierCharacters(name, /*wide=*/true);

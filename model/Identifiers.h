@@ -10,6 +10,9 @@
 
 // SQL Server: in brackets, each "]" doubled.
 CString SqlServerName(const CString& name);
+// SQL Server, a parameter or local variable of a procedure made from a name: "@" and the
+// characters as CSharpIdentifierPart writes them.
+CString SqlServerVariable(const CString& name);
 // PostgreSQL: in double quotes, each '"' doubled, and ASCII letters in lower case, as PostgreSQL
 // folds a name written without quotes.
 CString PgSqlName(const CString& name);
