@@ -55,11 +55,13 @@ CString WithoutBlanks(CString text)
 void WriteNumberCheck(TextFile& out, int indent, const CString& variable, const CString& refused,
                       bool keepEmpty)
 {
+    // isNumeric takes "1,2", which would be two values in a list of SQL.
+    const CString number = "(isNumeric(" + variable + ") and InStr(" + variable + ", \",\") = 0)";
     if (keepEmpty)
-        out.Write(indent, "if %s <> \"\" and not isNumeric(%s) then %s = %s\n", variable, variable,
-                  variable, refused);
+        out.Write(indent, "if %s <> \"\" and not %s then %s = %s\n", variable, number, variable,
+                  refused);
     else
-        out.Write(indent, "if not isNumeric(%s) then %s = %s\n", variable, variable, refused);
+        out.Write(indent, "if not %s then %s = %s\n", number, variable, refused);
 }
 
 void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CString& variable)

@@ -192,8 +192,11 @@ TEST(ActionWriterTest, ValidatesByControlKindAndFieldType)
         const std::size_t start = body.find("Function ValidateData()\n") + 24;
         EXPECT_EQ(c.expected, body.substr(start, body.find("End Function", start) - start))
             << c.kind << " " << c.type;
-        EXPECT_EQ(c.guarded, body.find("\tif v <> \"\" and not isNumeric(v) then v = 0\n") !=
-                                 std::string::npos)
+        EXPECT_EQ(
+            c.guarded,
+            body.find(
+                "\tif v <> \"\" and not (isNumeric(v) and InStr(v, \",\") = 0) then v = 0\n") !=
+                std::string::npos)
             << c.kind << " " << c.type;
     }
 }

@@ -100,17 +100,17 @@ TEST(FieldGridTest, ListQueriesQuoteTextValuesThroughTheQuoteDoubling)
          "\tstrList = \"PRC_orders_pick \" & \"'\" & SingleQuoteToDouble(v0) & \"'\"\n"},
         {{FieldTypeInt},
          true,
-         "\tif v0 <> \"\" and not isNumeric(v0) then v0 = \"NULL\"\n"
+         "\tif v0 <> \"\" and not (isNumeric(v0) and InStr(v0, \",\") = 0) then v0 = \"NULL\"\n"
          "\tstrList = \"PRC_orders_pick \" & v0\n"},
         {{FieldTypeInt, FieldTypeChar, FieldTypeDateTime, FieldTypeFloat},
          true,
-         "\tif v0 <> \"\" and not isNumeric(v0) then v0 = \"NULL\"\n"
-         "\tif v3 <> \"\" and not isNumeric(v3) then v3 = \"NULL\"\n"
+         "\tif v0 <> \"\" and not (isNumeric(v0) and InStr(v0, \",\") = 0) then v0 = \"NULL\"\n"
+         "\tif v3 <> \"\" and not (isNumeric(v3) and InStr(v3, \",\") = 0) then v3 = \"NULL\"\n"
          "\tstrList = \"PRC_orders_pick \" & v0 & \",\" & \"'\" & SingleQuoteToDouble(v1) & "
          "\"',\" & \"'\" & SingleQuoteToDouble(v2) & \"',\" & v3\n"},
         {{FieldTypeText, FieldTypeMoney},
          true,
-         "\tif v1 <> \"\" and not isNumeric(v1) then v1 = \"NULL\"\n"
+         "\tif v1 <> \"\" and not (isNumeric(v1) and InStr(v1, \",\") = 0) then v1 = \"NULL\"\n"
          "\tstrList = \"PRC_orders_pick \" & \"'\" & SingleQuoteToDouble(v0) & \"',\" & v1\n"},
         {{}, true, "\tstrList = \"PRC_orders_pick \"\n"},
         {{FieldTypeInt}, false, ""},

@@ -72,7 +72,8 @@ TEST(FieldLookupTest, ConditionAndArgumentsFollowTheVisibleParameters)
          {},
          "\n\tIF\torders_code <> \"\" AND _\norders_qty <> \"\" \tthen\n"
          "\tset rsStrQry1 = Server.CreateObject(\"ADODB.Recordset\")\n"
-         "\tif orders_qty <> \"\" and not isNumeric(orders_qty) then orders_qty = \"NULL\"\n"
+         "\tif orders_qty <> \"\" and not (isNumeric(orders_qty) and InStr(orders_qty, \",\") = 0) "
+         "then orders_qty = \"NULL\"\n"
          "\tstrQry1 = \"PRC_price \" & _\n"
          "\t\t\t\"'\" & SingleQuoteToDouble(orders_code) & \"'\" & \",\" & _\n"
          "\t\t\torders_qty\n"
@@ -83,7 +84,8 @@ TEST(FieldLookupTest, ConditionAndArgumentsFollowTheVisibleParameters)
          {0},
          "\n\tIF\torders_qty <> \"\" \tthen\n"
          "\tset rsStrQry1 = Server.CreateObject(\"ADODB.Recordset\")\n"
-         "\tif orders_qty <> \"\" and not isNumeric(orders_qty) then orders_qty = \"NULL\"\n"
+         "\tif orders_qty <> \"\" and not (isNumeric(orders_qty) and InStr(orders_qty, \",\") = 0) "
+         "then orders_qty = \"NULL\"\n"
          "\tstrQry1 = \"PRC_price \" & _\n"
          "\t\t\torders_qty\n"
          "\trsStrQry1.Open strQry1, glb_con,1,2 \n"

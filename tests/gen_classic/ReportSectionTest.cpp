@@ -88,14 +88,17 @@ TEST_F(ReportSection, QueryAssignmentQuotesTextValuesThroughTheConversion)
     };
     const Case cases[] = {
         {{id},
-         "if v_orders_id <> \"\" and not isNumeric(v_orders_id) then v_orders_id = \"NULL\"\n"
+         "if v_orders_id <> \"\" and not (isNumeric(v_orders_id) and InStr(v_orders_id, \",\") = "
+         "0) then v_orders_id = \"NULL\"\n"
          "strQry = \"PRC_A \"& v_orders_id\n"},
         {{name}, "strQry = \"PRC_A \"& \"'\" & SingleQuoteToDouble(v_name) & \"'\"\n"},
         {{name, id},
-         "if v_orders_id <> \"\" and not isNumeric(v_orders_id) then v_orders_id = \"NULL\"\n"
+         "if v_orders_id <> \"\" and not (isNumeric(v_orders_id) and InStr(v_orders_id, \",\") = "
+         "0) then v_orders_id = \"NULL\"\n"
          "strQry = \"PRC_A \"& \"'\" & SingleQuoteToDouble(v_name) & \"',\" & v_orders_id\n"},
         {{id, name},
-         "if v_orders_id <> \"\" and not isNumeric(v_orders_id) then v_orders_id = \"NULL\"\n"
+         "if v_orders_id <> \"\" and not (isNumeric(v_orders_id) and InStr(v_orders_id, \",\") = "
+         "0) then v_orders_id = \"NULL\"\n"
          "strQry = \"PRC_A \"& v_orders_id & \",\" & \"'\" & SingleQuoteToDouble(v_name) & "
          "\"'\"\n"},
         {{}, "strQry = \"PRC_A \"\n"},
@@ -130,7 +133,8 @@ TEST_F(ReportSection, QueryFunctionPicksTheVariantByFilledValues)
               "\t\telse\n"
               "\t\t\tstrQry = strQry & \"orders_id\"\n"
               "\t\t\tif v_orders_id <> \"\" then\n"
-              "\t\t\t\tif v_orders_id <> \"\" and not isNumeric(v_orders_id) then v_orders_id = "
+              "\t\t\t\tif v_orders_id <> \"\" and not (isNumeric(v_orders_id) and "
+              "InStr(v_orders_id, \",\") = 0) then v_orders_id = "
               "\"NULL\"\n"
               "\t\t\t\tstrParam = strParam &  v_orders_id & \",\"\n"
               "\t\t\tend if\n"
@@ -193,7 +197,8 @@ TEST_F(ReportSection, ThreeGroupsChainTheirShowOutputFunctions)
         "FUNCTION ShowOutput_0(v_orders_id)\n\n"
         "\tDim rsReport0, strQry0 \n\n"
         "\tset rsReport0 = server.CreateObject(\"ADODB.RecordSet\")\n"
-        "\tif v_orders_id <> \"\" and not isNumeric(v_orders_id) then v_orders_id = \"NULL\"\n"
+        "\tif v_orders_id <> \"\" and not (isNumeric(v_orders_id) and InStr(v_orders_id, \",\") = "
+        "0) then v_orders_id = \"NULL\"\n"
         "\tstrQry0 = \"PRC_Top \"& v_orders_id\n"
         "\trsReport0.Open strQry0,glb_con,1,2\n\n"
         "\tIf rsReport0.EOF Then\n"
@@ -215,7 +220,7 @@ TEST_F(ReportSection, ThreeGroupsChainTheirShowOutputFunctions)
         "FUNCTION ShowOutput_1(id)\n\n"
         "\tDim rsReport1, strQry1 \n\n"
         "\tset rsReport1 = server.CreateObject(\"ADODB.RecordSet\")\n"
-        "\tif id <> \"\" and not isNumeric(id) then id = \"NULL\"\n"
+        "\tif id <> \"\" and not (isNumeric(id) and InStr(id, \",\") = 0) then id = \"NULL\"\n"
         "\tstrQry1 = \"PRC_Mid \" & id\n"
         "\trsReport1.Open strQry1,glb_con,1,2\n\n"
         "\tIf rsReport1.EOF Then\n"
@@ -232,7 +237,7 @@ TEST_F(ReportSection, ThreeGroupsChainTheirShowOutputFunctions)
         "END FUNCTION\n\n"
         "FUNCTION ShowOutput_2(id)\n\n"
         "\tDim strQry2\n"
-        "\tif id <> \"\" and not isNumeric(id) then id = \"NULL\"\n"
+        "\tif id <> \"\" and not (isNumeric(id) and InStr(id, \",\") = 0) then id = \"NULL\"\n"
         "\tstrQry2 = \"PRC_Low \" &id&\",'\"&SingleQuoteToDouble(v_name)&\"'\"\n"
         "\tListPage = \"" +
             list +

@@ -41,7 +41,8 @@ TEST(RequestValuesInSqlTest, TheScanFindsEveryUncheckedValue)
     const Case cases[] = {
         {"<%\nid = Trim(Request(\"id\"))\nstrQry = \"PRC_x \" & id\n%>",
          {"id: strQry = \"PRC_x \" & id"}},
-        {"<%\nid = Trim(Request(\"id\"))\nif not isNumeric(id) then id = 0\n"
+        {"<%\nid = Trim(Request(\"id\"))\nif not (isNumeric(id) and InStr(id, \",\") = 0) then id "
+         "= 0\n"
          "strQry = \"PRC_x \" & id\n%>",
          {}},
         {"<%\nID = Request.QueryString(\"id\")\nstrQry = \"PRC_x \" & _\n\t\" \" &(id) &\"\"\n%>",
@@ -51,10 +52,12 @@ TEST(RequestValuesInSqlTest, TheScanFindsEveryUncheckedValue)
          {}},
         {"<%\nname = Trim(Request(\"name\"))\nstrQry = \"PRC_x '\" & Trim(name) & \"'\"\n%>",
          {"name: strQry = \"PRC_x '\" & Trim(name) & \"'\""}},
-        {"<%\nn = Trim(Request(\"n\"))\nif n <> \"\" and not isNumeric(n) then n = \"NULL\"\n"
+        {"<%\nn = Trim(Request(\"n\"))\nif n <> \"\" and not (isNumeric(n) and InStr(n, \",\") = "
+         "0) then n = \"NULL\"\n"
          "strList = \"PRC_x \" & n\n%>",
          {}},
-        {"<%\nn = Trim(Request(\"n\"))\nif n <> \"\" and not isNumeric(n) then n = \"NULL\"\n"
+        {"<%\nn = Trim(Request(\"n\"))\nif n <> \"\" and not (isNumeric(n) and InStr(n, \",\") = "
+         "0) then n = \"NULL\"\n"
          "strParam = strParam & n & \",\"\n%>",
          {}},
         {"<%\nn = Trim(Request(\"n\"))\nx = 1\nstrParam = strParam & n & \",\"\n%>",
@@ -64,11 +67,15 @@ TEST(RequestValuesInSqlTest, TheScanFindsEveryUncheckedValue)
         {"<%= n %><%\nstrQry = \"PRC_x \" & n\n%>", {}},
         {"<%\nk = Trim(Request(\"k\"))\nrs.Open \"PRC_x \" &k, glb_con,1,2\n%>",
          {"k: rs.Open \"PRC_x \" &k, glb_con,1,2"}},
-        {"<%\nk = Trim(Request(\"k\"))\nif not isNumeric(k) then k = 0\n"
+        {"<%\nk = Trim(Request(\"k\"))\nif not (isNumeric(k) and InStr(k, \",\") = 0) then k = 0\n"
          "rs.Open \"PRC_x \" &k, glb_con,1,2\n%>",
          {}},
         {"<%\nk = Trim(Request(\"k\"))\nglb_con.Execute(\"PRC_x \" & k)\n%>",
          {"k: glb_con.Execute(\"PRC_x \" & k)"}},
+        // isNumeric alone takes "1,2".
+        {"<%\nk = Trim(Request(\"k\"))\nif not isNumeric(k) then k = 0\nstrQry = \"PRC_x \" & "
+         "k\n%>",
+         {"k: strQry = \"PRC_x \" & k"}},
     };
     for (const Case& each : cases)
         EXPECT_EQ(each.found, UncheckedSqlValues(each.page)) << each.page;
@@ -96,8 +103,12 @@ TEST(RequestValuesInSqlTest, EveryFieldTypeIsEscapedOrCheckedWhereItReachesTheQu
             const std::string term = query.GetBuffer().str();
             const bool bare = term.find("&(v)") != std::string::npos;
             EXPECT_NE(bare, term.find("SingleQuoteToDouble(") != std::string::npos) << term;
-            EXPECT_EQ(bare, guard.find(std::string("if v <> \"\" and not isNumeric(v) then v = ") +
-                                       (allowNull ? "\"NULL\"" : "0")) != std::string::npos)
+            EXPECT_EQ(
+                bare,
+                guard.find(
+                    std::string(
+                        "if v <> \"\" and not (isNumeric(v) and InStr(v, \",\") = 0) then v = ") +
+                    (allowNull ? "\"NULL\"" : "0")) != std::string::npos)
                 << type << "\n"
                 << guard;
             EXPECT_EQ("", Joined(UncheckedSqlValues(guard + term + "%>"))) << type;

@@ -87,12 +87,13 @@ inline bool ReadsRequest(std::string_view statement)
            lower.find("request.") != std::string::npos;
 }
 
-// "if ... not isNumeric(v) then v = ..." for the variable.
+// "if ... not (isNumeric(v) and InStr(v, ",") = 0) then v = ..." for the variable.
 inline bool ChecksNumber(std::string_view statement, const std::string& variable)
 {
     const std::string lower = Lower(statement);
     return lower.starts_with("if ") &&
-           lower.find("not isnumeric(" + variable + ")") != std::string::npos &&
+           lower.find("not (isnumeric(" + variable + ") and instr(" + variable + ", \",\") = 0)") !=
+               std::string::npos &&
            lower.find(" then " + variable + " =") != std::string::npos;
 }
 

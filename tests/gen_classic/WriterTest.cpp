@@ -120,7 +120,8 @@ TEST_F(WriterTest, RequestAssignmentsFallBackToTheDefaultQuotedByType)
          "\telse\n\t\tv = \"abc\"\n\tend if\n"},
         {m_count, "", "0",
          "\tif Trim(Request(\"v\")) <> \"\" then\n\t\tv = Trim(Request(\"v\"))\n"
-         "\t\tif v <> \"\" and not isNumeric(v) then v = 0\n\telse\n\t\tv = 0\n\tend if\n"},
+         "\t\tif v <> \"\" and not (isNumeric(v) and InStr(v, \",\") = 0) then v = "
+         "0\n\telse\n\t\tv = 0\n\tend if\n"},
         {m_kind, "rad_kind", "",
          "\tif Trim(Request(\"rad_kind\")) <> \"\" then\n\t\tv = Trim(Request(\"rad_kind\"))\n"
          "\telse\n\t\tv = \"Big\"\n\tend if\n"},
@@ -158,7 +159,8 @@ TEST_F(WriterTest, ProcedureCallsQuoteTextParametersAndConvertOnRequest)
     m_writer.WriteProcedureCallString(call, "strQry", 0, /*convert=*/true);
     // The bare value held in a variable is checked as a number first; a converted one is no
     // variable, and its conversion refuses what is no number.
-    EXPECT_EQ(CString("\tif tries <> \"\" and not isNumeric(tries) then tries = \"NULL\"\n"
+    EXPECT_EQ(CString("\tif tries <> \"\" and not (isNumeric(tries) and InStr(tries, \",\") = 0) "
+                      "then tries = \"NULL\"\n"
                       "\tstrQry = \"PRC_orders_login \" & \"'\" & SingleQuoteToDouble(user) & "
                       "\"',\" & tries & \",\" & \"'\" & SingleQuoteToDouble(note) & \"'\"\n"
                       "strQry = \"PRC_orders_login \" & \"'\" & SingleQuoteToDouble(CInt(user)) & "

@@ -564,7 +564,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
-				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+				if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -579,7 +579,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
-				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+				if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -598,7 +598,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
-				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+				if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -611,7 +611,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
-				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+				if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -625,7 +625,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
-				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+				if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -643,7 +643,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
-				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+				if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -656,7 +656,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
-				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+				if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -670,7 +670,7 @@
 				If statusVar = "" Then
 					statusVar = 0
 				end if
-				if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+				if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 				strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 				call Fill_List_Multiple(strList, statusVar, glb_con, "orders_id", "status")
@@ -926,7 +926,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -947,7 +947,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -971,7 +971,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -989,7 +989,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -1016,7 +1016,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -1034,7 +1034,7 @@
 					<DIV id="lister1" style="display:none;position:absolute;z-index:+1;"> 
 						<SELECT name = "lst_status" size=5 class = "pagetext2insidenoalign" onClick= "updateSearchList(txt_status,this,'lister1');"> 
 							<% 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, 0, glb_con, "orders_id", "status")
@@ -1067,7 +1067,7 @@
 									statusVar = 0 
 								end if 
 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")
@@ -1105,7 +1105,7 @@
 									statusVar = 0 
 								end if 
 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")
@@ -1146,7 +1146,7 @@
 									statusVar = 0 
 								end if 
 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")
@@ -1178,7 +1178,7 @@
 									statusVar = 0 
 								end if 
 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")
@@ -1222,7 +1222,7 @@
 									statusVar = 0 
 								end if 
 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")
@@ -1254,7 +1254,7 @@
 									statusVar = 0 
 								end if 
 
-								if ordersId <> "" and not isNumeric(ordersId) then ordersId = "NULL"
+								if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = "NULL"
 								strList = "PRC_orders_list " & ordersId & "," & "'" & SingleQuoteToDouble(statusVar) & "'"
 
 								call Fill_List_General(strList, statusVar, glb_con, "orders_id", "status")

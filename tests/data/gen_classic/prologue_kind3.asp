@@ -9,7 +9,7 @@
 
 	if Trim(Request("ordersId")) <> "" then
 		ordersId = Trim(Request("ordersId"))
-		if ordersId <> "" and not isNumeric(ordersId) then ordersId = 0
+		if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = 0
 	end if
 	if Trim(Request("odateVar")) <> "" then
 		odateVar = ConvertDate(Trim(Request("odateVar")))
@@ -23,7 +23,7 @@
 	end if
 	if Trim(Request("qtyVar")) <> "" then
 		qtyVar = Trim(Request("qtyVar"))
-		if qtyVar <> "" and not isNumeric(qtyVar) then qtyVar = "NULL"
+		if qtyVar <> "" and not (isNumeric(qtyVar) and InStr(qtyVar, ",") = 0) then qtyVar = "NULL"
 	else
 		qtyVar = 0
 	end if
@@ -46,7 +46,7 @@
 ' WriteFieldRequestBlocks
 	if Trim(Request("ordersId")) <> "" then
 		ordersId = Trim(Request("ordersId"))
-		if ordersId <> "" and not isNumeric(ordersId) then ordersId = 0
+		if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = 0
 	end if
 	if Trim(Request("odateVar")) <> "" then
 		odateVar = ConvertDate(Trim(Request("odateVar")))
@@ -60,7 +60,7 @@
 	end if
 	if Trim(Request("qtyVar")) <> "" then
 		qtyVar = Trim(Request("qtyVar"))
-		if qtyVar <> "" and not isNumeric(qtyVar) then qtyVar = "NULL"
+		if qtyVar <> "" and not (isNumeric(qtyVar) and InStr(qtyVar, ",") = 0) then qtyVar = "NULL"
 	else
 		qtyVar = 0
 	end if
@@ -69,9 +69,9 @@ Function ExtractData()
 	sAct = Request("hiddenActionControl")
 	redirToFile = Trim(Request("redirToFile"))
 	ordersId = Trim(Request("ordersId"))
-	if ordersId <> "" and not isNumeric(ordersId) then ordersId = 0
+	if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = 0
 	customerVar = Trim(Request("lst_customer"))
-	if customerVar <> "" and not isNumeric(customerVar) then customerVar = "NULL"
+	if customerVar <> "" and not (isNumeric(customerVar) and InStr(customerVar, ",") = 0) then customerVar = "NULL"
 	if customerVar = "" or customerVar = "0" then
 		customerVar = "NULL"
 	end if
@@ -88,7 +88,7 @@ End Function
 ' WriteDerivedFieldQueries
 		if  customerVar <> "" and nameVar <> "" and nameVar > 0 then
 			Set rsQry = Server.CreateObject("ADODB.RecordSet")
-			if customerVar <> "" and not isNumeric(customerVar) then customerVar = "NULL"
+			if customerVar <> "" and not (isNumeric(customerVar) and InStr(customerVar, ",") = 0) then customerVar = "NULL"
 			strQry = "PRC_orders_fill " & customerVar & "," & "'" & SingleQuoteToDouble(nameVar) & "'"
 			rsQry.Open strQry,glb_con,1,2
 			IF rsQry.EOF then

@@ -39,7 +39,7 @@ Function ExtractData()
 	end if
 	sAct = Request("hiddenActionControl")
 	ordersId = Trim(Request("ordersId"))
-	if ordersId <> "" and not isNumeric(ordersId) then ordersId = 0
+	if ordersId <> "" and not (isNumeric(ordersId) and InStr(ordersId, ",") = 0) then ordersId = 0
 	qtyParam = Trim(Request("txt_qty"))
 	noteParam = Trim(Request("file_note"))
 	redirString = "name="&Server.URLEncode(nameVar & "")&"&customer="&Server.URLEncode(customerVar & "")&"&odate="&Server.URLEncode(odateVar & "")&"&urgent="&Server.URLEncode(urgentVar & "")&"&qty="&Server.URLEncode(qtyParam & "")&"&note="&Server.URLEncode(noteParam & "")
@@ -85,7 +85,7 @@ Function ExecuteQuery()
 
 	set rsQry = server.CreateObject("ADODB.RecordSet")
 
-	if qtyParam <> "" and not isNumeric(qtyParam) then qtyParam = "NULL"
+	if qtyParam <> "" and not (isNumeric(qtyParam) and InStr(qtyParam, ",") = 0) then qtyParam = "NULL"
 	strQry = "PRC_orders_save " & "'" & SingleQuoteToDouble(nameVar) & "'," & qtyParam & "," & "'" & SingleQuoteToDouble(odateVar) & "'"
 	glb_con.Execute(strQry)
 

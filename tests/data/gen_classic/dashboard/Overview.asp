@@ -46,7 +46,7 @@
 <%
 Function ShowFromProcedure_Sales_Summary
 	set rsDashboardPage = Server.CreateObject("ADODB.Recordset")
-	if v_year <> "" and not isNumeric(v_year) then v_year = "NULL"
+	if v_year <> "" and not (isNumeric(v_year) and InStr(v_year, ",") = 0) then v_year = "NULL"
 	strQry = "PRC_Regions " & v_year
 	rsDashboardPage.Open strQry, glb_con, 1, 2
 	If rsDashboardPage.EOF Then

@@ -23,12 +23,12 @@
 Function ExtractData()
 	sAct = Request("hiddenActionControl")
 	items_id = Trim(Request("items_id"))
-	if not isNumeric(items_id) then items_id = 0
+	if not (isNumeric(items_id) and InStr(items_id, ",") = 0) then items_id = 0
 	orders_id = Trim(Request("lst_orders_id"))
-	if orders_id <> "" and not isNumeric(orders_id) then orders_id = 0
+	if orders_id <> "" and not (isNumeric(orders_id) and InStr(orders_id, ",") = 0) then orders_id = 0
 	product = Trim(Request("txt_product"))
 	qty = Trim(Request("txt_qty"))
-	if qty <> "" and not isNumeric(qty) then qty = "NULL"
+	if qty <> "" and not (isNumeric(qty) and InStr(qty, ",") = 0) then qty = "NULL"
 	if qty = "" then
 		qty = "NULL"
 	end if
@@ -37,7 +37,7 @@ Function ExtractData()
 		delivered = "NULL"
 	end if
 	Region = Trim(Request("txt_Region"))
-	if Region <> "" and not isNumeric(Region) then Region = 0
+	if Region <> "" and not (isNumeric(Region) and InStr(Region, ",") = 0) then Region = 0
 	redirString = "orders_id="&Server.URLEncode(orders_id & "")&"&product="&Server.URLEncode(product & "")&"&qty="&Server.URLEncode(qty & "")&"&delivered="&Server.URLEncode(delivered & "")&"&Region="&Server.URLEncode(Region & "")
 
 End Function

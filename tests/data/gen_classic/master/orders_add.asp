@@ -15,7 +15,7 @@
 	IF	orders_name <> "" AND _
 orders_customer_id <> "" 	then
 	set rsStrQry1 = Server.CreateObject("ADODB.Recordset")
-	if orders_customer_id <> "" and not isNumeric(orders_customer_id) then orders_customer_id = "NULL"
+	if orders_customer_id <> "" and not (isNumeric(orders_customer_id) and InStr(orders_customer_id, ",") = 0) then orders_customer_id = "NULL"
 	strQry1 = "PRC_price " & _
 			"'" & SingleQuoteToDouble(orders_name) & "'" & "," & _
 			orders_customer_id

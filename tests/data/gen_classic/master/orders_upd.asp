@@ -19,7 +19,7 @@
 	call OpenConnection()
 	call GetCurrentFileAndDesignation()
 	orders_id = Trim(Request("orders_id"))
-	if not isNumeric(orders_id) then orders_id = 0
+	if not (isNumeric(orders_id) and InStr(orders_id, ",") = 0) then orders_id = 0
 	if Recompute <> 1 then
 		set rsQryBasic = Server.CreateObject("ADODB.Recordset")
 		rsQryBasic.Open "PRC_orders_SelectRecord " &orders_id, glb_con,1,2

@@ -24,12 +24,12 @@ Function ExtractData()
 	sAct = Request("hiddenActionControl")
 	redirToFile = Trim(Request("redirToFile"))
 	orders_id = Trim(Request("orders_id"))
-	if orders_id <> "" and not isNumeric(orders_id) then orders_id = 0
+	if orders_id <> "" and not (isNumeric(orders_id) and InStr(orders_id, ",") = 0) then orders_id = 0
 	name = Trim(Request("txt_name"))
 	qty = Trim(Request("txt_qty"))
-	if qty <> "" and not isNumeric(qty) then qty = 0
+	if qty <> "" and not (isNumeric(qty) and InStr(qty, ",") = 0) then qty = 0
 	customer_id = Trim(Request("lst_customer_id"))
-	if customer_id <> "" and not isNumeric(customer_id) then customer_id = "NULL"
+	if customer_id <> "" and not (isNumeric(customer_id) and InStr(customer_id, ",") = 0) then customer_id = "NULL"
 	if customer_id = "" or customer_id = "0" then
 		customer_id = "NULL"
 	end if
@@ -39,7 +39,7 @@ Function ExtractData()
 	end if
 	code = Trim(Request("code"))
 	price = Trim(Request("txt_price"))
-	if price <> "" and not isNumeric(price) then price = "NULL"
+	if price <> "" and not (isNumeric(price) and InStr(price, ",") = 0) then price = "NULL"
 	if price = "" then
 		price = 0 
 	end if
@@ -77,7 +77,7 @@ Function ExecuteQuery()
 				" '" &SingleQuoteToDouble(code) &"', " & _
 				" " &(price) &""
 	Elseif sAct = "Remove" Then
-		if not isNumeric(orders_id) then orders_id = 0
+		if not (isNumeric(orders_id) and InStr(orders_id, ",") = 0) then orders_id = 0
 		strQry = "PRC_orders_Delete " &orders_id
 	End if
 

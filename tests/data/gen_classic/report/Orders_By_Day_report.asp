@@ -128,7 +128,7 @@ FUNCTION ShowOutput_1(id)
 	Dim rsReport1, strQry1 
 
 	set rsReport1 = server.CreateObject("ADODB.RecordSet")
-	if id <> "" and not isNumeric(id) then id = "NULL"
+	if id <> "" and not (isNumeric(id) and InStr(id, ",") = 0) then id = "NULL"
 	strQry1 = "PRC_Days " & id
 	rsReport1.Open strQry1,glb_con,1,2
 
@@ -154,7 +154,7 @@ END FUNCTION
 FUNCTION ShowOutput_2(id)
 
 	Dim strQry2
-	if id <> "" and not isNumeric(id) then id = "NULL"
+	if id <> "" and not (isNumeric(id) and InStr(id, ",") = 0) then id = "NULL"
 	strQry2 = "PRC_Lines " &id
 	ListPage = "../../BaseModule/Orders_By_Day_report.asp?strQry=strQry"
 	glb_ReportField_FieldName	= "name"

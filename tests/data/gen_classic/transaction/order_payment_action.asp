@@ -24,9 +24,9 @@ Function ExtractData()
 	sAct = Request("hiddenActionControl")
 	redirToFile = Trim(Request("redirToFile"))
 	order_basic_id = Trim(Request("order_basic_id"))
-	if not isNumeric(order_basic_id) then order_basic_id = 0
+	if not (isNumeric(order_basic_id) and InStr(order_basic_id, ",") = 0) then order_basic_id = 0
 	order_payment_id = Trim(Request("order_payment_id"))
-	if not isNumeric(order_payment_id) then order_payment_id = 0
+	if not (isNumeric(order_payment_id) and InStr(order_payment_id, ",") = 0) then order_payment_id = 0
 	paid = Trim(Request("chk_paid"))
 	if paid = "" then
 		paid = "NULL"
@@ -51,7 +51,7 @@ Function ExecuteQuery()
 					" '" &SingleQuoteToDouble(paid) &"', " & _
 					" '" &SingleQuoteToDouble(ConvertDate(pdate)) &"'"
 	Elseif sAct = "Remove" Then
-		if not isNumeric(order_payment_id) then order_payment_id = 0
+		if not (isNumeric(order_payment_id) and InStr(order_payment_id, ",") = 0) then order_payment_id = 0
 		strQry = "PRC_order_payment_Delete " & _
 					" " &(order_payment_id) &""
 	Elseif sAct = "Add" Then

@@ -21,9 +21,9 @@ Function ExtractData()
 	sAct = Request("hiddenActionControl")
 	redirToFile = Trim(Request("redirToFile"))
 	sale_basic_id = Trim(Request("sale_basic_id"))
-	if sale_basic_id <> "" and not isNumeric(sale_basic_id) then sale_basic_id = 0
+	if sale_basic_id <> "" and not (isNumeric(sale_basic_id) and InStr(sale_basic_id, ",") = 0) then sale_basic_id = 0
 	customer_id = Trim(Request("lst_customer_id"))
-	if customer_id <> "" and not isNumeric(customer_id) then customer_id = "NULL"
+	if customer_id <> "" and not (isNumeric(customer_id) and InStr(customer_id, ",") = 0) then customer_id = "NULL"
 	if customer_id = "" or customer_id = "0" then
 		customer_id = "NULL"
 	end if

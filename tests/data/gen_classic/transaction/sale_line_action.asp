@@ -24,11 +24,11 @@ Function ExtractData()
 	sAct = Request("hiddenActionControl")
 	redirToFile = Trim(Request("redirToFile"))
 	sale_basic_id = Trim(Request("sale_basic_id"))
-	if not isNumeric(sale_basic_id) then sale_basic_id = 0
+	if not (isNumeric(sale_basic_id) and InStr(sale_basic_id, ",") = 0) then sale_basic_id = 0
 	sale_line_id = Trim(Request("sale_line_id"))
-	if not isNumeric(sale_line_id) then sale_line_id = 0
+	if not (isNumeric(sale_line_id) and InStr(sale_line_id, ",") = 0) then sale_line_id = 0
 	customer_id = Trim(Request("lst_customer_id"))
-	if customer_id <> "" and not isNumeric(customer_id) then customer_id = "NULL"
+	if customer_id <> "" and not (isNumeric(customer_id) and InStr(customer_id, ",") = 0) then customer_id = "NULL"
 	if customer_id = "" or customer_id = "0" then
 		customer_id = "NULL"
 	end if
@@ -41,7 +41,7 @@ Function ExtractData()
 		ddate = "NULL"
 	end if
 	qty = Trim(Request("txt_qty"))
-	if qty <> "" and not isNumeric(qty) then qty = "NULL"
+	if qty <> "" and not (isNumeric(qty) and InStr(qty, ",") = 0) then qty = "NULL"
 	if qty = "" then
 		qty = 0 
 	end if
@@ -68,7 +68,7 @@ Function ExecuteQuery()
 					" " &(qty) &", " & _
 					" '" &SingleQuoteToDouble(remark) &"'"
 	Elseif sAct = "Remove" Then
-		if not isNumeric(sale_line_id) then sale_line_id = 0
+		if not (isNumeric(sale_line_id) and InStr(sale_line_id, ",") = 0) then sale_line_id = 0
 		strQry = "PRC_sale_line_Delete " & _
 					" " &(sale_line_id) &""
 	Elseif sAct = "Add" Then

@@ -24,7 +24,7 @@
 		Recompute1 = 0
 	end if
 	sale_basic_id = Trim(Request("sale_basic_id"))
-	if not isNumeric(sale_basic_id) then sale_basic_id = 0
+	if not (isNumeric(sale_basic_id) and InStr(sale_basic_id, ",") = 0) then sale_basic_id = 0
 	if Recompute <> 1 then
 		set rsQryBasic = Server.CreateObject("ADODB.Recordset")
 		rsQryBasic.Open "PRC_sale_basic_SelectRecord " &sale_basic_id, glb_con,1,2
@@ -46,10 +46,10 @@
 	else
 		if Trim(Request("customer_id")) <> "" then
 			customer_id = Trim(Request("customer_id"))
-			if customer_id <> "" and not isNumeric(customer_id) then customer_id = "NULL"
+			if customer_id <> "" and not (isNumeric(customer_id) and InStr(customer_id, ",") = 0) then customer_id = "NULL"
 		elseif Trim(Request("lst_customer_id")) <> "" then
 			customer_id = Trim(Request("lst_customer_id"))
-			if customer_id <> "" and not isNumeric(customer_id) then customer_id = "NULL"
+			if customer_id <> "" and not (isNumeric(customer_id) and InStr(customer_id, ",") = 0) then customer_id = "NULL"
 		end if
 		if Trim(Request("sdate")) <> "" then
 			sdate = ConvertDate(Trim(Request("sdate")))
@@ -75,7 +75,7 @@
 
 Function ExtractData_sale_line()
 	sale_line_id = Trim(Request("sale_line_id"))
-	if not isNumeric(sale_line_id) then sale_line_id = 0
+	if not (isNumeric(sale_line_id) and InStr(sale_line_id, ",") = 0) then sale_line_id = 0
 	if sale_line_id <> "" then
 		if Recompute1 <> 1 then
 			strQry = "PRC_sale_line_SelectRecord " & sale_line_id

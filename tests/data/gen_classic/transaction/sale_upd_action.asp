@@ -24,9 +24,9 @@ Function ExtractData()
 	sAct = Request("hiddenActionControl")
 	redirToFile = Trim(Request("redirToFile"))
 	sale_basic_id = Trim(Request("sale_basic_id"))
-	if sale_basic_id <> "" and not isNumeric(sale_basic_id) then sale_basic_id = 0
+	if sale_basic_id <> "" and not (isNumeric(sale_basic_id) and InStr(sale_basic_id, ",") = 0) then sale_basic_id = 0
 	customer_id = Trim(Request("lst_customer_id"))
-	if customer_id <> "" and not isNumeric(customer_id) then customer_id = "NULL"
+	if customer_id <> "" and not (isNumeric(customer_id) and InStr(customer_id, ",") = 0) then customer_id = "NULL"
 	if customer_id = "" or customer_id = "0" then
 		customer_id = "NULL"
 	end if
@@ -54,7 +54,7 @@ Function ExecuteQuery()
 					" '" &SingleQuoteToDouble(ConvertDate(sdate)) &"', " & _
 					" '" &SingleQuoteToDouble(remark) &"'"
 	ElseIf sAct = "Remove" Then
-		if not isNumeric(sale_basic_id) then sale_basic_id = 0
+		if not (isNumeric(sale_basic_id) and InStr(sale_basic_id, ",") = 0) then sale_basic_id = 0
 		strQry = "PRC_sale_basic_Delete " & _
 					" " &(sale_basic_id) &""
 	End if
