@@ -52,6 +52,18 @@ CString WithoutBlanks(CString text)
     return text;
 }
 
+CString ScriptNamePart(const CString& name)
+{
+    return CSharpIdentifierPart(WithoutBlanks(name));
+}
+
+CString MenuClickFunction(const AspFile& file, bool top)
+{
+    CString name = file.GetClassicFileName(FALSE);
+    name.Replace(".asp", top ? "_Top_MenuOnClick" : "_Left_MenuOnClick");
+    return JavaScriptIdentifier(name);
+}
+
 void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CString& variable)
 {
     if (field == nullptr || !IsBareSqlNumberType(field->GetTypeCode()))

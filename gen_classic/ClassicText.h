@@ -31,6 +31,13 @@ bool IsListControlKind(int kind);
 // The text with its blanks taken out, as in the name of a form.
 CString WithoutBlanks(CString text);
 
+// The part a table's or page's name gives the names of its form and script functions ("frm" +
+// part, "fn_validate_" + part ...): without its blanks, the characters as in a C# identifier.
+CString ScriptNamePart(const CString& name);
+
+// The script function that a click on the top or left menu of the page file calls.
+CString MenuClickFunction(const AspFile& file, bool top);
+
 // After a read of a field whose values reach SQL bare: a value that is not a number becomes 0,
 // or NULL when the field allows null; an empty value stays empty.
 void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CString& variable);

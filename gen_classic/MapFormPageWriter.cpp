@@ -117,7 +117,7 @@ void MapFormPageWriter::WriteMapPage()
     int position = InsertGeneratedText(FindIncludePosition(0));
 
     CollectPageControls();
-    const CString formName = "frm" + TableName();
+    const CString formName = "frm" + ScriptNamePart(TableName());
     FormControlWriter controls(m_file);
     controls.WriteMapFormScripts(m_table, m_pageControls, RelativeUrlOfKind(6), m_textFile);
     if (HasBottomMaster())
@@ -287,7 +287,7 @@ void MapFormPageWriter::WriteExtractDataFromRecordSet()
 
 void MapFormPageWriter::WriteRecordPickFunction()
 {
-    const CString table = TableName();
+    const CString table = ScriptNamePart(TableName());
     m_textFile.Write(0, "function fn_GetRecord_%s(id, conn_str)\n", table);
     m_textFile.Write(0, "{\n");
     m_textFile.Write(0, "var formName\n");
@@ -322,7 +322,7 @@ void MapFormPageWriter::WriteButtonRow(int indent, int span)
     m_textFile.Write(inner,
                      "<INPUT type = \"button\" class = \"button\" name = \"cmdadd\" value = "
                      "\"<%%=formType%%>\" Onclick = \"fn_validate_%s();\" >\n",
-                     TableName());
+                     ScriptNamePart(TableName()));
     WriteButtonCellClose(indent);
 }
 

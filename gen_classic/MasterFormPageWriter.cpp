@@ -114,7 +114,7 @@ void MasterFormPageWriter::WriteFormPage(bool update)
     position = InsertGeneratedText(FindIncludePosition(position));
 
     m_indent = 6;
-    const CString formName = "frm" + TableName();
+    const CString formName = "frm" + ScriptNamePart(TableName());
     PageLinkWriter links;
     links.WriteLinkTable(true, m_form, m_textFile, m_indent);
     controls.WriteFormOpen(formName, m_textFile, m_form.GetHeader(), m_indent, "strInfo");
@@ -205,7 +205,7 @@ void MasterFormPageWriter::WriteButtonRow(int indent, int span)
         if (data != nullptr && data->GetControlKind() == FieldRepData::Hidden)
             WriteHiddenValue(inner, VariableOf(control->GetField()));
     }
-    const CString table = TableName();
+    const CString table = ScriptNamePart(TableName());
     if (IsUpdatePage())
     {
         m_textFile.Write(

@@ -102,14 +102,11 @@ void PagePrologue::WriteMenuFunctionNames(const std::vector<CString>& names, int
     const int kind = m_file != nullptr ? m_file->GetFileKind() : 0;
     if (kind == 2 || kind == 4 || kind == 6 || kind == 8 || kind == 9 || kind == 11)
         return;
-    const CString fileName = m_file != nullptr ? m_file->GetClassicFileName(FALSE) : CString();
-    CString top = fileName;
-    top.Replace(".asp", "_Top_MenuOnClick");
-    CString left = fileName;
-    left.Replace(".asp", "_Left_MenuOnClick");
     m_out.Write(indent, "Dim formTopMenuFunctionName, formLeftMenuFunctionName\n");
-    m_out.Write(indent, "formTopMenuFunctionName = \"%s\"\n", top);
-    m_out.Write(indent, "formLeftMenuFunctionName = \"%s\"\n", left);
+    m_out.Write(indent, "formTopMenuFunctionName = \"%s\"\n",
+                m_file != nullptr ? MenuClickFunction(*m_file, true) : CString());
+    m_out.Write(indent, "formLeftMenuFunctionName = \"%s\"\n",
+                m_file != nullptr ? MenuClickFunction(*m_file, false) : CString());
 }
 
 bool PagePrologue::WriteVariableDim(const FieldVariableMap* map, bool first, int indent)

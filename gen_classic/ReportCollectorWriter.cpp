@@ -67,8 +67,7 @@ void ReportCollectorWriter::WriteFramePage(AspFile* file)
     controls.WriteCollectorScripts(m_collector, m_textFile);
     position = InsertAtNextMarker(position);
 
-    CString formName = "frm" + m_collector->GetFormName();
-    formName.Remove(' ');
+    const CString formName = "frm" + ScriptNamePart(m_collector->GetFormName());
     controls.WriteFormOpen(formName, m_textFile, m_collector->GetFormName(), 6, "strInfo");
     // A collector without a positive column count lays its frames out in one column.
     const int columns = std::max(1, m_collector->GetNumColumns());

@@ -95,7 +95,7 @@ int ReportPageWriter::WriteForm(AspFile* file, int position, int formIndent, int
     PageLinkWriter links;
     links.WriteLinkTable(true, *m_page, m_textFile, 1);
     m_textFile.Write(formIndent, "<FORM name = \"frm%s\" method = \"post\">\n ",
-                     WithoutBlanks(m_page->GetFormName()));
+                     ScriptNamePart(m_page->GetFormName()));
     m_textFile.Write(formIndent, "<TABLE align=center border=1 cellPadding=2 cellSpacing=1 "
                                  "class=tableborder2 width=\"98%%\">\n");
     position = InsertGeneratedText(FindIncludePosition(position));

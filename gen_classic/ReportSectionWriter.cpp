@@ -496,8 +496,7 @@ void ReportSectionWriter::WriteFilterArea(const ReportGroup& group, int indent)
             if (!excluded)
                 visible.push_back(filter);
         }
-        CString formName = "frm" + m_report->GetFormName();
-        formName.Remove(' ');
+        const CString formName = "frm" + ScriptNamePart(m_report->GetFormName());
         FormControlWriter(m_file).WriteFieldGrid(visible, 2, formName, m_text, 6);
         allHidden = visible.empty();
     }
@@ -629,7 +628,7 @@ void ReportSectionWriter::WriteLinkSettings(int indent)
     if (auto* map = dynamic_cast<MapForm*>(owner))
     {
         Table* mapping = map->GetMappingTable();
-        table = mapping != nullptr ? mapping->GetTableName() : CString();
+        table = mapping != nullptr ? ScriptNamePart(mapping->GetTableName()) : CString();
         const PageTableFlags flags =
             map->GetBottomMasterForm() != nullptr
                 ? map->GetBottomMasterForm()->GetTableFlags(map->GetBottomMasterForm()->GetTable())

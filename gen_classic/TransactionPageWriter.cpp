@@ -28,6 +28,12 @@ CString NameOf(const Table* table)
     return table != nullptr ? table->GetTableName() : CString();
 }
 
+// The table's part of the names of its form and script functions.
+CString ScriptName(const Table* table)
+{
+    return ScriptNamePart(NameOf(table));
+}
+
 bool HasData(const FieldRep* control)
 {
     return control != nullptr && control->GetFieldRepData() != nullptr;
@@ -224,7 +230,7 @@ int TransactionPageWriter::InsertShowOutputFunctions(const std::vector<Table*>& 
 int TransactionPageWriter::WriteTableForm(Table* table, const CString& messageParam, int position)
 {
     FormControlWriter controls(m_file);
-    const CString formName = "frm" + NameOf(table);
+    const CString formName = "frm" + ScriptName(table);
     controls.WriteFormOpen(formName, m_textFile, m_transaction.GetTableTitle(table), 6,
                            messageParam);
     controls.WriteFieldGrid(Rows(table), 2, formName, m_textFile, 7);
@@ -257,7 +263,7 @@ void TransactionPageWriter::WriteFooterRows(Table* table)
         m_textFile.Write(
             inner, "<INPUT type = \"hidden\" name = Recompute%s value = \"<%%=Recompute%s%%>\">\n",
             number, number);
-    const CString master = NameOf(m_master);
+    const CString master = ScriptName(m_master);
     if (!update)
         m_textFile.Write(inner,
                          "<INPUT type = \"button\" class = \"button\" name = \"cmdadd\" value = "
@@ -286,7 +292,7 @@ void TransactionPageWriter::WriteFooterRows(Table* table)
         m_textFile.Write(inner,
                          "<INPUT type = \"button\" class = \"button\" name = \"cmdadd\" value = "
                          "<%%=sAct%%> Onclick = \"fn_validate_%s();\" >\n",
-                         NameOf(table));
+                         ScriptName(table));
     }
     WriteButtonCellClose(7);
 }
@@ -465,7 +471,7 @@ void TransactionPageWriter::WriteDetailExtractFunction(Table* detail)
 
 void TransactionPageWriter::WriteRecordFetchFunction(const Table* detail)
 {
-    const CString table = NameOf(detail);
+    const CString table = ScriptName(detail);
     const CString masterKey = KeyVariable(m_master);
     m_textFile.Write(0, "function fn_GetRecord_%s(id, conn_str)\n", table);
     m_textFile.Write(0, "{\n");

@@ -189,7 +189,7 @@ CString Writer::GetControlVariable(Field* field)
     default:
         break;
     }
-    return prefix + field->GetFieldName();
+    return control->GetControlName(prefix);
 }
 
 void Writer::WriteRequestAssignment(const FieldVariableMap& map, const CString& requestName,

@@ -5,10 +5,14 @@
 // success, its C# compile, its PostgreSQL script run, and its data classes insert, update and
 // select a row of every table.
 #include "database/PgSqlScriptWriter.h"
+#include "editors/logic/RefFieldEditor.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/Form.h"
 #include "entities/LinkControl.h"
+#include "entities/LoginPage.h"
 #include "entities/Menu.h"
+#include "gen_classic/AspWriteAll.h"
 #include "model/Field.h"
 #include "model/GenerationReport.h"
 #include "model/Identifiers.h"
@@ -17,6 +21,10 @@
 #include "model/ProjectStore.h"
 #include "model/TableFormCreator.h"
 #include "model/TransactionDataCreator.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/gen_classic/ClassicApplication.h"
+#include "tests/gen_classic/ClassicGolden.h"
+#include "tests/gen_classic/WrittenPages.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/site/GeneratedSite.h"
 #include "tests/support/StoredStrings.h"
@@ -116,7 +124,8 @@ CString WithNames(const CString& text, const std::vector<CString>& fields,
 class NameSlotsProject
 {
 public:
-    explicit NameSlotsProject(const std::vector<CString>& names)
+    // Output kind 0 makes the project for classic pages, 1 for ASP.NET pages.
+    NameSlotsProject(const std::vector<CString>& names, int outputKind)
     {
         std::vector<CString> tableNames;
         for (const CString& name : names)
@@ -124,7 +133,7 @@ public:
             if (RefuseReadTableName(name).IsEmpty())
                 tableNames.push_back(CString(name).MakeLower());
         }
-        Build(names.size(), tableNames.size());
+        Build(names.size(), tableNames.size(), outputKind);
         const std::string file = (m_temp.Path() / "Names.wvt").string();
         ProjectStore saving;
         EXPECT_TRUE(saving.ArchiveProject(&m_project, file.c_str(), FALSE));
@@ -155,12 +164,23 @@ public:
     const fs::path& Root() const { return m_temp.Path(); }
 
 private:
-    void Build(std::size_t fieldCount, std::size_t tableCount)
+    void Build(std::size_t fieldCount, std::size_t tableCount, int outputKind)
     {
         m_project.InitNewProject();
         m_project.SetProjectName("Names");
         m_project.SetProjectPath(m_temp.ModelPath());
+        m_project.SetOutputKind(outputKind);
         m_project.GetProjectSettings()->SetDatabaseKind(0);
+        if (outputKind == 0)
+        {
+            LoginPage& login = *m_project.GetBaseModule()->GetLoginPage();
+            while (AspFile* file = login.GetAspFileAt(0))
+            {
+                login.RemoveAspFile(file);
+                delete file;
+            }
+            login.CreateAspFile(0, AspFile::loginPageOwner);
+        }
         LoginPageCreator().Create();
         Module& base = *m_project.GetBaseModule();
         // Every name as a field of one table; each name a table may have names a table.
@@ -213,6 +233,29 @@ private:
     ForgeonProject m_project;
     ProjectStore m_store;
 };
+
+// Reference fields typed into Manage Reference Fields of the form of "fields", with names no
+// identifier holds as they stand; the dialog shows no message.
+void AddReferenceFields(ForgeonProject& project)
+{
+    Module& base = *project.GetBaseModule();
+    Table* fields = base.FindMasterTableByNameExact("fields");
+    ASSERT_NE(fields, nullptr);
+    Form* form = base.GetMasterFormForTable(fields, false);
+    ASSERT_NE(form, nullptr);
+    ScriptedMessageBoxes boxes;
+    RefFieldEditor editor(*form, fields);
+    editor.Load();
+    for (const char* name : {"x y", "q\"x", "<i>y</i>", "Ref-Name"})
+    {
+        editor.Clear();
+        editor.SetName(name);
+        editor.SelectType(FieldTypeVarchar);
+        editor.AddOrUpdate();
+    }
+    EXPECT_EQ(form->GetRefFields().size(), 4u);
+    EXPECT_EQ("", Joined(boxes.ShownTexts()));
+}
 
 // A program that loads the compiled site and, for each data class of the values file, inserts a
 // row (SetValues, HandleAdd), updates it (HandleUpdate) and selects it (SelectRecord), in the
@@ -321,11 +364,13 @@ std::string DriverValues(ForgeonProject& project)
 TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenCompiledAndRunOnPostgreSql)
 {
     ASSERT_FALSE(Environment("WEAVO_PG_ODBC").empty()) << "runs beside with_pg_cluster.sh";
-    NameSlotsProject fixture(NamesTaken());
+    NameSlotsProject fixture(NamesTaken(), /*outputKind=*/1);
     std::string places;
     for (const StringSlot& slot : fixture.slots)
         places += slot.Describe() + "; ";
     RecordProperty("name_slots", places);
+    AddReferenceFields(fixture.Project());
+    ASSERT_FALSE(testing::Test::HasFatalFailure());
     served_site::GeneratedSite site(fixture.Project(), fixture.Root());
     site.Write();
     ASSERT_FALSE(testing::Test::HasFatalFailure());
@@ -359,5 +404,29 @@ TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenCompiledAndRunOnPostgreSql)
         RunTool("mono " + ShellQuoted(bin / "Driver.exe") + " " + ShellQuoted(bin / "Names.dll") +
                 " " + ShellQuoted(fixture.Root() / "values.txt"));
     EXPECT_EQ(0, run.exitCode) << run.output;
+}
+
+// The classic Write All of the same names says success, and every page it writes passes the
+// classic page check and its scripts parse.
+TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenIntoClassicPagesThatPassTheirChecks)
+{
+    NameSlotsProject fixture(NamesTaken(), /*outputKind=*/0);
+    ScopedOpenProject open(&fixture.Project());
+    ClassicAnswers answers;
+    ScriptedMessageBoxes boxes;
+    AspWriteAll writeAll(&fixture.Project(), nullptr, answers);
+    writeAll.SetWriteErrorsLogPath(fixture.Project().GetProjectPath() + "ForgeonWriteErrors.txt");
+    EXPECT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText().str();
+    const fs::path root = fixture.Root();
+    fs::copy(ClassicData("_system"), root / "_system",
+             fs::copy_options::recursive | fs::copy_options::skip_existing);
+    const std::vector<fs::path> pages = FilesEndingIn(root / "BaseModule", {".asp"});
+    std::vector<Table*> tables;
+    fixture.Project().GetBaseModule()->GetAllTables(tables);
+    EXPECT_GT(pages.size(), tables.size());
+    for (const fs::path& page : pages)
+        EXPECT_EQ("", Joined(CheckPageFile(page))) << page.filename();
+    const ToolResult scripts = ParseScripts(WrittenScripts(root), root / "scripts");
+    EXPECT_EQ(0, scripts.exitCode) << scripts.output;
 }
 } // namespace
