@@ -3,7 +3,7 @@
 // names, put into every string the project file stores that holds the name (the walk of the
 // stored strings as the loader reads them). One project holds them all; its Write All must say
 // success, its C# compile, its PostgreSQL script run, and its data classes insert, update and
-// select a row of every table.
+// select a row of every table; its XML files pass xmllint.
 #include "database/PgSqlScriptWriter.h"
 #include "editors/logic/RefFieldEditor.h"
 #include "entities/AspFile.h"
@@ -374,6 +374,13 @@ TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenCompiledAndRunOnPostgreSql)
     served_site::GeneratedSite site(fixture.Project(), fixture.Root());
     site.Write();
     ASSERT_FALSE(testing::Test::HasFatalFailure());
+    std::string xmlFiles;
+    for (const fs::path& file :
+         FilesEndingIn(fixture.Root() / "Names", {".rdlc", ".xsd", ".xss", ".xsc", ".config"}))
+        xmlFiles += " " + ShellQuoted(file);
+    EXPECT_NE(xmlFiles.find(".rdlc"), std::string::npos);
+    const ToolResult lint = RunTool("xmllint --noout" + xmlFiles);
+    EXPECT_EQ(0, lint.exitCode) << lint.output;
     // The stand-in of the served-site tests, in this project's namespace.
     std::string handler = ReadHostFile(fs::path(WEAVO_TEST_DATA) / "site" / "PostgresDBHandler.cs");
     handler.replace(handler.find("namespace Guard"), 15, "namespace Names");
