@@ -8,6 +8,7 @@
 #include "editors/logic/RefFieldEditor.h"
 #include "entities/AspFile.h"
 #include "entities/Class.h"
+#include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/LinkControl.h"
 #include "entities/LoginPage.h"
@@ -33,6 +34,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -85,8 +87,8 @@ void AddField(Table& table, const CString& name, int type)
     table.AddField(field);
 }
 
-// The placeholder of the field or table name at the index ("nfld007", "ntbl012"): no stored
-// string holds one but where the name was given.
+// The placeholder of the field, table or designed name (role, menu) at the index ("nfld007",
+// "ntbl012", "nnam020"): no stored string holds one but where the name was given.
 CString Placeholder(const char* kind, std::size_t index)
 {
     CString text;
@@ -94,20 +96,22 @@ CString Placeholder(const char* kind, std::size_t index)
     return text;
 }
 
-// The text with each placeholder of a field or table name replaced by that name.
-CString WithNames(const CString& text, const std::vector<CString>& fields,
-                  const std::vector<CString>& tables)
+// The names of each placeholder kind ("nfld", "ntbl", "nnam").
+using NameLists = std::map<std::string, std::vector<CString>>;
+
+// The text with each placeholder replaced by its name.
+CString WithNames(const CString& text, const NameLists& lists)
 {
     std::string out;
     const std::string& in = text.str();
     for (std::size_t i = 0; i < in.size();)
     {
-        const std::string kind = in.substr(i, 4);
-        if ((kind == "nfld" || kind == "ntbl") && i + 7 <= in.size() &&
+        const auto list = lists.find(in.substr(i, 4));
+        if (list != lists.end() && i + 7 <= in.size() &&
             std::isdigit(static_cast<unsigned char>(in[i + 4])) != 0)
         {
             const std::size_t index = std::stoul(in.substr(i + 4, 3));
-            out += (kind == "nfld" ? fields : tables).at(index).str();
+            out += list->second.at(index).str();
             i += 7;
             continue;
         }
@@ -120,27 +124,30 @@ CString WithNames(const CString& text, const std::vector<CString>& fields,
 // master-detail page, made the designers' way over placeholder names, saved; then read back
 // through the project file's door with every string the file stores that holds a placeholder
 // (a field's or table's name and the names made of it: variables, keys, classes, pages,
-// functions, menus) holding the name instead.
+// functions, menus; a role's or menu's name) holding the name instead.
 class NameSlotsProject
 {
 public:
     // Output kind 0 makes the project for classic pages, 1 for ASP.NET pages.
     NameSlotsProject(const std::vector<CString>& names, int outputKind)
     {
-        std::vector<CString> tableNames;
+        NameLists lists = {{"nfld", names}, {"ntbl", {}}, {"nnam", {}}};
         for (const CString& name : names)
         {
             if (RefuseReadTableName(name).IsEmpty())
-                tableNames.push_back(CString(name).MakeLower());
+                lists["ntbl"].push_back(CString(name).MakeLower());
+            if (RefuseReadDesignedName(name).IsEmpty())
+                lists["nnam"].push_back(name);
         }
-        Build(names.size(), tableNames.size(), outputKind);
+        const std::vector<CString>& tableNames = lists["ntbl"];
+        Build(names.size(), tableNames.size(), lists["nnam"].size(), outputKind);
         const std::string file = (m_temp.Path() / "Names.wvt").string();
         ProjectStore saving;
         EXPECT_TRUE(saving.ArchiveProject(&m_project, file.c_str(), FALSE));
         const StoredStringReads reads(
             [&](const StringSlot& slot, CString& value)
             {
-                const CString named = WithNames(value, names, tableNames);
+                const CString named = WithNames(value, lists);
                 if (named != value)
                     slots.insert(slot);
                 value = named;
@@ -154,6 +161,13 @@ public:
                 << name.str();
         for (const CString& name : tableNames)
             EXPECT_NE(base.FindMasterTableByNameExact(name), nullptr) << name.str();
+        for (std::size_t i = 0; i < lists["nnam"].size(); i += designedStep)
+        {
+            EXPECT_NE(base.FindMenuByName(lists["nnam"][i]), nullptr) << lists["nnam"][i].str();
+            EXPECT_TRUE(std::ranges::any_of(base.GetDesignations(), [&](const Designation* role)
+                                            { return role->GetName() == lists["nnam"][i]; }))
+                << lists["nnam"][i].str();
+        }
     }
 
     // The places of the file whose strings held a name.
@@ -164,7 +178,11 @@ public:
     const fs::path& Root() const { return m_temp.Path(); }
 
 private:
-    void Build(std::size_t fieldCount, std::size_t tableCount, int outputKind)
+    // Every this many of the names a designer takes names a role and a menu.
+    static constexpr std::size_t designedStep = 8;
+
+    void Build(std::size_t fieldCount, std::size_t tableCount, std::size_t designedCount,
+               int outputKind)
     {
         m_project.InitNewProject();
         m_project.SetProjectName("Names");
@@ -199,6 +217,17 @@ private:
             auto* link = new LinkControl(target, 0, 0, LinkControl::Left);
             link->SetCaption(caption);
             form->AddPreLink(link);
+        }
+        for (std::size_t i = 0; i < designedCount; i += designedStep)
+        {
+            auto* menu = new Menu;
+            menu->SetName(Placeholder("nam", i));
+            menu->SetAspFile(form->GetAspFiles()[0]);
+            base.AddMenu(menu);
+            auto* role = new Designation;
+            role->SetName(Placeholder("nam", i));
+            role->AddMenusOf(*base.GetDesignations().front());
+            base.Append(role);
         }
         for (std::size_t i = 0; i < tableCount; ++i)
         {
