@@ -18,6 +18,7 @@
 #include "model/GenerationReport.h"
 #include "model/Identifiers.h"
 #include "model/LoginPageCreator.h"
+#include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/ProjectStore.h"
 #include "model/TableFormCreator.h"
@@ -131,16 +132,19 @@ public:
     // Output kind 0 makes the project for classic pages, 1 for ASP.NET pages.
     NameSlotsProject(const std::vector<CString>& names, int outputKind)
     {
-        NameLists lists = {{"nfld", names}, {"ntbl", {}}, {"nnam", {}}};
+        NameLists lists = {{"nfld", names}, {"ntbl", {}}, {"nnam", {}}, {"nmod", {}}};
         for (const CString& name : names)
         {
             if (RefuseReadTableName(name).IsEmpty())
                 lists["ntbl"].push_back(CString(name).MakeLower());
             if (RefuseReadDesignedName(name).IsEmpty())
                 lists["nnam"].push_back(name);
+            if (RefuseReadModuleName(name).IsEmpty() && FoldedName(name) != "basemodule")
+                lists["nmod"].push_back(name);
         }
         const std::vector<CString>& tableNames = lists["ntbl"];
-        Build(names.size(), tableNames.size(), lists["nnam"].size(), outputKind);
+        Build(names.size(), tableNames.size(), lists["nnam"].size(), lists["nmod"].size(),
+              outputKind);
         const std::string file = (m_temp.Path() / "Names.wvt").string();
         ProjectStore saving;
         EXPECT_TRUE(saving.ArchiveProject(&m_project, file.c_str(), FALSE));
@@ -161,6 +165,9 @@ public:
                 << name.str();
         for (const CString& name : tableNames)
             EXPECT_NE(base.FindMasterTableByNameExact(name), nullptr) << name.str();
+        for (std::size_t i = 0; i < lists["nmod"].size(); i += designedStep)
+            EXPECT_NE(Project().FindModuleByName(lists["nmod"][i]), nullptr)
+                << lists["nmod"][i].str();
         for (std::size_t i = 0; i < lists["nnam"].size(); i += designedStep)
         {
             EXPECT_NE(base.FindMenuByName(lists["nnam"][i]), nullptr) << lists["nnam"][i].str();
@@ -178,11 +185,12 @@ public:
     const fs::path& Root() const { return m_temp.Path(); }
 
 private:
-    // Every this many of the names a designer takes names a role and a menu.
+    // Every this many of the names a designer takes names a role and a menu, and of those a
+    // module takes a module with a table and its form.
     static constexpr std::size_t designedStep = 8;
 
     void Build(std::size_t fieldCount, std::size_t tableCount, std::size_t designedCount,
-               int outputKind)
+               std::size_t moduleCount, int outputKind)
     {
         m_project.InitNewProject();
         m_project.SetProjectName("Names");
@@ -229,6 +237,18 @@ private:
             role->AddMenusOf(*base.GetDesignations().front());
             base.Append(role);
         }
+        for (std::size_t i = 0; i < moduleCount; i += designedStep)
+        {
+            auto* module = new Module(Placeholder("mod", i));
+            m_project.AddModule(module);
+            CString tableName;
+            tableName.Format("items%d", static_cast<int>(i));
+            Table* table = NewTable(tableName, Table::masterKind);
+            AddField(*table, Placeholder("fld", i), FieldTypeVarchar);
+            m_project.SetCurrentModule(module);
+            AddMasterTable(*module, table);
+        }
+        m_project.SetCurrentModule(&base);
         for (std::size_t i = 0; i < tableCount; ++i)
         {
             Table* table = NewTable(Placeholder("tbl", i), Table::masterKind);
