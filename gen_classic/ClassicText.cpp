@@ -57,6 +57,11 @@ CString ScriptNamePart(const CString& name)
     return CSharpIdentifierPart(WithoutBlanks(name));
 }
 
+CString VbsVariableName(const Variable& variable)
+{
+    return VBScriptIdentifier(variable.GetFieldName());
+}
+
 CString MenuClickFunction(const AspFile& file, bool top)
 {
     CString name = file.GetClassicFileName(FALSE);

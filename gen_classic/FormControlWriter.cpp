@@ -890,7 +890,7 @@ void FormControlWriter::WriteListQuery(TextFile& out, const ProcedureInvokation*
                 page != nullptr ? page->GetMappedFieldOfVariable(pair.second) : nullptr;
             return field != nullptr && IsQuotedSqlType(field->GetTypeCode());
         },
-        [](const VariablePair& pair) { return pair.second->GetFieldName(); });
+        [](const VariablePair& pair) { return VbsVariableName(*pair.second); });
     out.Write(0, "\n");
 }
 

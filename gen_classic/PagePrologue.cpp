@@ -364,7 +364,7 @@ void PagePrologue::WriteDerivedFieldQueries()
                 for (const VariablePair* pair : invokation.GetVariablePairs())
                 {
                     if (pair != nullptr && pair->second != nullptr)
-                        names.push_back(pair->second->GetFieldName());
+                        names.push_back(VbsVariableName(*pair->second));
                 }
                 if (!names.empty())
                 {

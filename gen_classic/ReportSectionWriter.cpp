@@ -92,6 +92,12 @@ void WriteArray(TextFile& out, int indent, const char* prefix, const ReportGroup
     }
     out.Write(0, "\"\n");
 }
+
+// The page's VBScript function that makes the text of a call of the procedure.
+CString QueryFunctionName(const Procedure& procedure)
+{
+    return VBScriptIdentifier("FuncProc_" + procedure.GetName());
+}
 } // namespace
 
 ReportSectionWriter::ReportSectionWriter(AspFile* file, ApplicationReport* report)
@@ -144,9 +150,9 @@ void ReportSectionWriter::WriteParameterTail(const ProcedureInvokation& call)
             const bool quoted = IsQuotedSqlField(field);
             if (quoted)
                 m_text.Write(0, "%s& %s & SingleQuoteToDouble(%s)", separator, quoteMark,
-                             pair.second->GetFieldName());
+                             VbsVariableName(*pair.second));
             else
-                m_text.Write(0, "%s& %s", separator, pair.second->GetFieldName());
+                m_text.Write(0, "%s& %s", separator, VbsVariableName(*pair.second));
             ++written;
             if (i + 1 == pairs.size() && quoted)
                 m_text.Write(0, " & %s", quoteMark);
@@ -171,7 +177,7 @@ void ReportSectionWriter::WriteArgumentNames(const ProcedureInvokation& call)
         VariablePair* pair = call.FindVariablePair(parameters[i].variable);
         if (pair == nullptr || pair->second == nullptr)
             continue;
-        m_text.Write(0, "%s", pair->second->GetFieldName());
+        m_text.Write(0, "%s", VbsVariableName(*pair->second));
         if (i + 1 < parameters.size())
             m_text.Write(0, ", ");
     }
@@ -183,7 +189,7 @@ void ReportSectionWriter::WriteQueryFunction(const ReportGroup& group, int inden
     if (procedure == nullptr || procedure->GetFieldParameters().empty())
         return;
     const ProcedureInvokation& call = *group.GetProcedureCall();
-    m_text.Write(indent, "Function FuncProc_%s(", procedure->GetName());
+    m_text.Write(indent, "Function %s(", QueryFunctionName(*procedure));
     WriteArgumentNames(call);
     m_text.Write(0, ")\n");
     m_text.Write(indent + 1, "strParam = \"\"\n");
@@ -194,7 +200,7 @@ void ReportSectionWriter::WriteQueryFunction(const ReportGroup& group, int inden
         VariablePair* pair = call.FindVariablePair(parameters[i].variable);
         if (parameters[i].field == nullptr || pair == nullptr || pair->second == nullptr)
             continue;
-        const CString value = pair->second->GetFieldName();
+        const CString value = VbsVariableName(*pair->second);
         const bool quoted = IsQuotedSqlField(parameters[i].field);
         const char* joint = i + 1 < parameters.size() ? "_" : "";
         m_text.Write(indent + 1, quoted ? "If %s = \"\" Then\n" : "If %s = 0 Then\n", value);
@@ -213,7 +219,7 @@ void ReportSectionWriter::WriteQueryFunction(const ReportGroup& group, int inden
     }
     m_text.Write(indent + 1, "strQry = strQry & \" \" & strParam\n");
     m_text.Write(indent + 1, "strQry = Left(strQry, len(strQry)-1)\n");
-    m_text.Write(indent + 1, "FuncProc_%s = strQry\n", procedure->GetName());
+    m_text.Write(indent + 1, "%s = strQry\n", QueryFunctionName(*procedure));
     m_text.Write(indent, "End Function\n");
 }
 
@@ -314,7 +320,8 @@ void ReportSectionWriter::WriteGroupArguments(const ReportGroup& group)
         return;
     const auto& pairs = group.GetProcedureCall()->GetVariablePairs();
     for (size_t i = 0; i < pairs.size(); ++i)
-        m_text.Write(0, "%s%s", pairs[i]->second != nullptr ? pairs[i]->second->GetFieldName() : "",
+        m_text.Write(0, "%s%s",
+                     pairs[i]->second != nullptr ? VbsVariableName(*pairs[i]->second) : CString(),
                      i + 1 < pairs.size() ? "," : "");
 }
 
@@ -332,9 +339,9 @@ void ReportSectionWriter::WriteInnerParameterTail(const ProcedureInvokation& cal
         first = false;
         m_text.Write(0, ",");
         if (IsQuotedSqlField(map->field))
-            m_text.Write(0, "'\"&SingleQuoteToDouble(%s)&\"'", pair->second->GetFieldName());
+            m_text.Write(0, "'\"&SingleQuoteToDouble(%s)&\"'", VbsVariableName(*pair->second));
         else
-            m_text.Write(0, "\"&%s&\"", pair->second->GetFieldName());
+            m_text.Write(0, "\"&%s&\"", VbsVariableName(*pair->second));
     }
     if (!first)
         m_text.Write(0, "\"");
@@ -563,7 +570,7 @@ void ReportSectionWriter::WriteResultBlock(const ReportGroup& group, int indent)
     Procedure* procedure = ProcedureOf(group);
     if (procedure != nullptr && !procedure->GetFieldParameters().empty())
     {
-        m_text.Write(indent + 1, "strQry = FuncProc_%s(", procedure->GetName());
+        m_text.Write(indent + 1, "strQry = %s(", QueryFunctionName(*procedure));
         WriteArgumentNames(*call);
         m_text.Write(0, ")\n");
     }

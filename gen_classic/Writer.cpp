@@ -247,7 +247,7 @@ void Writer::WriteProcedureArguments(const ProcedureInvokation& invokation, bool
         m_body, invokation,
         [procedure](const VariablePair& pair) { return IsQuotedParameter(procedure, pair); },
         [this, convert, page](const VariablePair& pair)
-        { return convert ? GetParameterValueName(pair, page) : pair.second->GetFieldName(); });
+        { return convert ? GetParameterValueName(pair, page) : VbsVariableName(*pair.second); });
 }
 
 void Writer::SavePage()

@@ -36,7 +36,9 @@
 #include <cctype>
 #include <cstdlib>
 #include <map>
+#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -462,8 +464,28 @@ TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenCompiledAndRunOnPostgreSql)
     EXPECT_EQ(0, run.exitCode) << run.output;
 }
 
+// The names the page's VBScript declares: its variables (Dim) and functions.
+std::vector<std::string> DeclaredVbScriptNames(const std::string& page)
+{
+    static const std::regex declaration(R"((?:^|\n)[ \t]*(?:Dim|Function)[ \t]+([^\r\n(]*))",
+                                        std::regex::icase);
+    std::vector<std::string> names;
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), declaration);
+         it != std::sregex_iterator(); ++it)
+    {
+        std::stringstream list((*it)[1].str());
+        for (std::string name; std::getline(list, name, ',');)
+        {
+            name.erase(0, name.find_first_not_of(" \t"));
+            name.erase(name.find_last_not_of(" \t") + 1);
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
 // The classic Write All of the same names says success, and every page it writes passes the
-// classic page check and its scripts parse.
+// classic page check, declares VBScript identifiers only, and its scripts parse.
 TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenIntoClassicPagesThatPassTheirChecks)
 {
     NameSlotsProject fixture(NamesTaken(), /*outputKind=*/0);
@@ -481,7 +503,11 @@ TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenIntoClassicPagesThatPassTheirCheck
     fixture.Project().GetBaseModule()->GetAllTables(tables);
     EXPECT_GT(pages.size(), tables.size());
     for (const fs::path& page : pages)
+    {
         EXPECT_EQ("", Joined(CheckPageFile(page))) << page.filename();
+        for (const std::string& name : DeclaredVbScriptNames(ReadPage(page)))
+            EXPECT_EQ(VBScriptIdentifier(CString(name)).str(), name) << page.filename();
+    }
     const ToolResult scripts = ParseScripts(WrittenScripts(root), root / "scripts");
     EXPECT_EQ(0, scripts.exitCode) << scripts.output;
 }
