@@ -294,10 +294,9 @@ void WriteHiddenActionInputs(TextFile& out, int indent, const FormInterface& pag
     for (const FieldVariableMap* map : page.GetFieldVariableMaps())
         if (map->variable != nullptr && map->variable->GetKind() == Variable::pageKind)
             out.Write(indent, "<INPUT type = \"hidden\" name = %s value = \"<%%=%s%%>\">\n",
-                      VBScriptIdentifier(map->variable->GetFieldName()),
-                      VBScriptIdentifier(map->variable->GetFieldName()));
+                      VbsVariableName(*map->variable), VbsVariableName(*map->variable));
     for (const FieldVariableMap* map : page.GetFieldVariableMaps())
         if (map->variable != nullptr && map->variable->GetKind() == Variable::parameterKind)
             out.Write(indent, "<INPUT type = \"hidden\" name = %s >\n",
-                      VBScriptIdentifier(map->variable->GetFieldName()));
+                      VbsVariableName(*map->variable));
 }

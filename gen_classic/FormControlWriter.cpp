@@ -14,7 +14,6 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
-#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "model/VisibilityData.h"
@@ -128,9 +127,7 @@ CString FormControlWriter::ValueVariable(const Field* field) const
         Page() != nullptr && field != nullptr
             ? Page()->FindFieldVariableMapByField(const_cast<Field*>(field))
             : nullptr;
-    return map != nullptr && map->variable != nullptr
-               ? VBScriptIdentifier(map->variable->GetFieldName())
-               : CString();
+    return map != nullptr && map->variable != nullptr ? VbsVariableName(*map->variable) : CString();
 }
 
 CString FormControlWriter::Label(const FieldRep& control) const
@@ -597,7 +594,7 @@ void FormControlWriter::WriteConditionalBlock(const Control& control,
     const bool byVariable = data.GetVariable() != nullptr;
     if (byVariable)
     {
-        compared = data.GetVariable()->GetFieldName();
+        compared = VbsVariableName(*data.GetVariable());
         if (Page() != nullptr)
             comparedField = Page()->GetMappedFieldOfVariable(data.GetVariable());
     }
@@ -909,11 +906,10 @@ void FormControlWriter::WriteRecordAssignments(TextFile& out,
     for (const FieldVariableMap* map : assigned)
         out.Write(indent + 1,
                   map->field->GetTypeCode() == FieldTypeInt ? "%s = 0\n" : "%s = \"\"\n",
-                  VBScriptIdentifier(map->variable->GetFieldName()));
+                  VbsVariableName(*map->variable));
     out.Write(indent, "ELSE\n");
     for (const FieldVariableMap* map : assigned)
-        out.Write(indent + 1, "%s = %s(\"%s\")\n",
-                  VBScriptIdentifier(map->variable->GetFieldName()), recordset,
+        out.Write(indent + 1, "%s = %s(\"%s\")\n", VbsVariableName(*map->variable), recordset,
                   map->field->GetFieldName());
     out.Write(indent, "END IF\n");
 }

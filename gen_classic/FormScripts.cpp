@@ -341,9 +341,8 @@ void FormControlWriter::WriteRemoveFunction(Table* table, const CString& actionU
     if (name.IsEmpty())
         return;
     const FieldVariableMap* key = Page() != nullptr ? FindKeyFieldMap(*Page(), table) : nullptr;
-    const CString keyVariable = key != nullptr && key->variable != nullptr
-                                    ? VBScriptIdentifier(key->variable->GetFieldName())
-                                    : CString();
+    const CString keyVariable =
+        key != nullptr && key->variable != nullptr ? VbsVariableName(*key->variable) : CString();
     out.Write(0, "function fn_RemoveRecord_%s(id)\n", name);
     out.Write(0, "{\n");
     out.Write(1, "formName = document.frm%s;\n", name);
@@ -446,7 +445,7 @@ void FormControlWriter::WriteSetQuery(const std::vector<FieldRep*>& filters,
             // A control without a variable has no value to pass on.
             if (variable == nullptr)
                 continue;
-            const CString variableName = VBScriptIdentifier(variable->GetFieldName());
+            const CString variableName = VbsVariableName(*variable);
             const bool byControl = variable->GetKind() == Variable::parameterKind;
             const CString name = !byControl   ? variableName
                                  : controlIds ? control->GetControlId()
@@ -541,8 +540,8 @@ void FormControlWriter::WriteValidateData(const std::vector<FieldVariableMap*>& 
                                           [map](const FieldRep* c)
                                           { return c != nullptr && c->GetField() == map->field; });
         if (control != controls.end() && TakesPartInChecks(**control, false))
-            WritePostedValueCheck(**control, VBScriptIdentifier(map->variable->GetFieldName()), out,
-                                  redirectPage, indent);
+            WritePostedValueCheck(**control, VbsVariableName(*map->variable), out, redirectPage,
+                                  indent);
     }
     if (auto* report = dynamic_cast<ApplicationReport*>(Page()))
     {
@@ -606,7 +605,7 @@ void FormControlWriter::WritePostedValueCheck(const FieldRep& control, const CSt
 CString FormControlWriter::RuleVariable(const DateValidation& rule, TextFile& out, int indent)
 {
     const CString name =
-        rule.GetVariable() != nullptr ? rule.GetVariable()->GetFieldName() : CString();
+        rule.GetVariable() != nullptr ? VbsVariableName(*rule.GetVariable()) : CString();
     if (rule.GetResultField() == nullptr)
         return name;
     CString column;

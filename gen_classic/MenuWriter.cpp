@@ -251,7 +251,7 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
     FormInterface* page = file.GetOwnerPage();
     for (Variable* variable : variables)
     {
-        const CString& variableName = VBScriptIdentifier(variable->GetFieldName());
+        const CString variableName = VbsVariableName(*variable);
         const FieldVariableMap* fieldMap =
             page != nullptr ? page->FindFieldVariableMapByVariable(variable) : nullptr;
         if (fieldMap == nullptr)
@@ -286,7 +286,7 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
             out.Write(0, " + ");
             out.Write(0, "\"%s%s=\"+encodeURIComponent(%s)", separator,
                       pair.first != nullptr ? pair.first->GetFieldName() : CString(),
-                      pair.second != nullptr ? pair.second->GetFieldName() : CString());
+                      pair.second != nullptr ? VbsVariableName(*pair.second) : CString());
             separator = "&";
         }
         out.Write(0, "\n");

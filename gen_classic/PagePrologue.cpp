@@ -16,7 +16,6 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
-#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 
@@ -115,7 +114,7 @@ bool PagePrologue::WriteVariableDim(const FieldVariableMap* map, bool first, int
         map->variable->GetKind() == Variable::sharedKind)
         return false;
     m_out.Write(0, "%s%s%s", first ? CString('\t', indent) + "Dim " : CString(", "),
-                VBScriptIdentifier(map->variable->GetFieldName()), CString());
+                VbsVariableName(*map->variable), CString());
     return true;
 }
 
@@ -183,7 +182,7 @@ void PagePrologue::WriteFieldRequestBlock(const FieldVariableMap& map, const Fie
     if (map.variable == nullptr ||
         GetFieldVisibilityCode(m_file, map.field) == FieldVisibility::Invisible)
         return;
-    const CString variable = VBScriptIdentifier(map.variable->GetFieldName());
+    const CString variable = VbsVariableName(*map.variable);
     m_out.Write(indent, "if Trim(Request(\"%s\")) <> \"\" then\n", variable);
     WriteRequestRead(variable, variable, map.field, indent + 1);
     if (read != nullptr)
@@ -230,7 +229,7 @@ void PagePrologue::WriteExtractDataFunction(const std::vector<FieldVariableMap*>
         if (map == nullptr || map->field == nullptr || map->variable == nullptr)
             continue;
         const Field* field = map->field;
-        const CString variable = VBScriptIdentifier(map->variable->GetFieldName());
+        const CString variable = VbsVariableName(*map->variable);
         CString request;
         if (field->IsKey() ||
             std::find(linkedFields.begin(), linkedFields.end(), field) != linkedFields.end())

@@ -10,7 +10,6 @@
 #include "gen_classic/ReportPageWriter.h"
 #include "model/FieldRep.h"
 #include "model/GenerationReport.h"
-#include "model/Identifiers.h"
 
 #include <algorithm>
 
@@ -123,9 +122,8 @@ void ReportCollectorWriter::WriteFrameAddress(const ApplicationReport* report)
             map->variable != nullptr ? report->FindFieldVariableMapByField(map->field) : nullptr;
         if (own == nullptr || own->variable == nullptr)
             continue;
-        m_textFile.Write(0, "%s%s=<%%= %s %%>", separator,
-                         VBScriptIdentifier(own->variable->GetFieldName()),
-                         UrlEncoded(VBScriptIdentifier(map->variable->GetFieldName())));
+        m_textFile.Write(0, "%s%s=<%%= %s %%>", separator, VbsVariableName(*own->variable),
+                         UrlEncoded(VbsVariableName(*map->variable)));
         separator = "&";
     }
     m_textFile.Write(0, "\" ");

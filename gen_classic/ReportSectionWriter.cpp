@@ -739,9 +739,8 @@ void ReportSectionWriter::WritePrintArrays(const ReportGroup& group, int indent)
         FieldVariableMap* map = m_report->FindFieldVariableMapByField(filter->GetField());
         m_text.Write(0, "&\"%s\"&%s",
                      VbsLiteral(EscapeXml(filter->GetFieldRepData()->GetCaption())),
-                     map != nullptr && map->variable != nullptr
-                         ? VBScriptIdentifier(map->variable->GetFieldName())
-                         : CString());
+                     map != nullptr && map->variable != nullptr ? VbsVariableName(*map->variable)
+                                                                : CString());
     }
     m_text.Write(0, "\n");
 }

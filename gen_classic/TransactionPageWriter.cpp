@@ -15,7 +15,6 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
-#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/Table.h"
 
@@ -346,11 +345,9 @@ void TransactionPageWriter::WriteUpdateServerScript()
     for (Table* detail : m_transaction.GetDetailTables())
         for (FieldVariableMap* map : PostedMaps(detail))
             if (std::none_of(declared.begin(), declared.end(),
-                             [map](const FieldVariableMap* d)
-                             {
-                                 return VBScriptIdentifier(d->variable->GetFieldName())
-                                            .CompareNoCase(VBScriptIdentifier(
-                                                map->variable->GetFieldName())) == 0;
+                             [map](const FieldVariableMap* d) {
+                                 return VbsVariableName(*d->variable)
+                                            .CompareNoCase(VbsVariableName(*map->variable)) == 0;
                              }))
                 declared.push_back(map);
     prologue.WriteDims(DeclaredNames(), declared, 1);
@@ -433,7 +430,7 @@ void TransactionPageWriter::WriteMasterRecordLoad()
         if (own != nullptr && own->FindFieldVariableByName(variable) != nullptr)
             for (const FieldVariableMap* entry : own->GetFieldVariableMaps())
                 if (source == nullptr && entry->variable != nullptr &&
-                    VBScriptIdentifier(entry->variable->GetFieldName()) == variable)
+                    VbsVariableName(*entry->variable) == variable)
                     source = entry;
         if (source != nullptr && source->field != nullptr)
             m_textFile.Write(3, "%s = rsQryBasic(\"%s\")\n\n", variable,
