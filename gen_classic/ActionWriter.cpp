@@ -8,7 +8,6 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
-#include "model/Identifiers.h"
 
 ActionWriter::ActionWriter(const CString& folder, AspFile* file, GenerationReport& report)
     : Writer(folder, file, report)
@@ -86,7 +85,7 @@ void ActionWriter::WriteFieldRequestRead(const FieldVariableMap& map, int indent
     if (map.field == nullptr || IsSkippedField(map.field) || !HasControl(map.field) ||
         map.variable->GetKind() == Variable::pageKind)
         return;
-    const CString variable = VBScriptIdentifier(map.variable->GetFieldName());
+    const CString variable = VbsVariableName(*map.variable);
     m_body.Write(indent, "%s = Trim(Request(\"%s\"))\n", variable,
                  IsSpecialField(map.field) ? variable : GetControlVariable(map.field));
     if (!ValidatesNumber(map.field))
@@ -133,7 +132,7 @@ void ActionWriter::WriteRedirectString()
                 if (map == nullptr || map->variable == nullptr || IsSkippedField(map->field) ||
                     !HasControl(map->field) || !IsPassedBack(*map))
                     continue;
-                const CString variable = VBScriptIdentifier(map->variable->GetFieldName());
+                const CString variable = VbsVariableName(*map->variable);
                 const CString separator =
                     written || IsRedirectStringContinued(0) ? CString("&") : CString();
                 m_body.Write(0, "%s\"%s%s=\"&%s", written ? CString("&") : CString(), separator,
@@ -152,7 +151,7 @@ void ActionWriter::WriteValidationBlock(const FieldVariableMap& map, int indent)
 {
     if (!IsValidated(map.field))
         return;
-    const CString variable = VBScriptIdentifier(map.variable->GetFieldName());
+    const CString variable = VbsVariableName(*map.variable);
     const int kind = FindFieldRep(map.field)->GetFieldRepData()->GetControlKind();
     m_body.Write(indent + 1,
                  kind == FieldRepData::ComboBox ? "IF %s = \"0\" THEN\n" : "IF %s = \"\" THEN\n",
@@ -198,7 +197,7 @@ void ActionWriter::WriteExecuteQuery(int indent)
         {
             if (map == nullptr || map->variable == nullptr)
                 continue;
-            const CString variable = VBScriptIdentifier(map->variable->GetFieldName());
+            const CString variable = VbsVariableName(*map->variable);
             redirect += (first ? "" : " & \"&") +
                         (map->field != nullptr ? map->field->GetFieldName() : variable) + "=\" & " +
                         UrlEncoded(variable);

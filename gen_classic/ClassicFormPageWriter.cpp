@@ -6,7 +6,6 @@
 #include "gen_classic/ClassicText.h"
 #include "gen_classic/ReportSectionWriter.h"
 #include "model/GenerationReport.h"
-#include "model/Identifiers.h"
 
 #include <algorithm>
 
@@ -60,9 +59,7 @@ void ClassicFormPageWriter::WriteButtonCellClose(int indent)
 
 CString ClassicFormPageWriter::VariableName(const FieldVariableMap* map)
 {
-    return map != nullptr && map->variable != nullptr
-               ? VBScriptIdentifier(map->variable->GetFieldName())
-               : CString();
+    return map != nullptr && map->variable != nullptr ? VbsVariableName(*map->variable) : CString();
 }
 
 void ClassicFormPageWriter::WriteHiddenValue(int indent, const CString& variable)

@@ -64,6 +64,23 @@ void WriteNumberCheck(TextFile& out, int indent, const CString& variable, const 
         out.Write(indent, "if not %s then %s = %s\n", number, variable, refused);
 }
 
+CString ScriptNamePart(const CString& name)
+{
+    return CSharpIdentifierPart(WithoutBlanks(name));
+}
+
+CString VbsVariableName(const Variable& variable)
+{
+    return VBScriptIdentifier(variable.GetFieldName());
+}
+
+CString MenuClickFunction(const AspFile& file, bool top)
+{
+    CString name = file.GetClassicFileName(FALSE);
+    name.Replace(".asp", top ? "_Top_MenuOnClick" : "_Left_MenuOnClick");
+    return JavaScriptIdentifier(name);
+}
+
 void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CString& variable)
 {
     if (field == nullptr || IsQuotedSqlField(field))
@@ -313,10 +330,9 @@ void WriteHiddenActionInputs(TextFile& out, int indent, const FormInterface& pag
     for (const FieldVariableMap* map : page.GetFieldVariableMaps())
         if (map->variable != nullptr && map->variable->GetKind() == Variable::pageKind)
             out.Write(indent, "<INPUT type = \"hidden\" name = %s value = \"<%%=%s%%>\">\n",
-                      VBScriptIdentifier(map->variable->GetFieldName()),
-                      VBScriptIdentifier(map->variable->GetFieldName()));
+                      VbsVariableName(*map->variable), VbsVariableName(*map->variable));
     for (const FieldVariableMap* map : page.GetFieldVariableMaps())
         if (map->variable != nullptr && map->variable->GetKind() == Variable::parameterKind)
             out.Write(indent, "<INPUT type = \"hidden\" name = %s >\n",
-                      VBScriptIdentifier(map->variable->GetFieldName()));
+                      VbsVariableName(*map->variable));
 }

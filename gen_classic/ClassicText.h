@@ -12,6 +12,7 @@ class FormInterface;
 class Procedure;
 class ProcedureInvokation;
 class TextFile;
+class Variable;
 struct VariablePair;
 
 // 0 when the page file has no visibility for the field, 3 when its visibility depends on data,
@@ -30,6 +31,16 @@ bool IsListControlKind(int kind);
 
 // The text with its blanks taken out, as in the name of a form.
 CString WithoutBlanks(CString text);
+
+// The part a table's or page's name gives the names of its form and script functions ("frm" +
+// part, "fn_validate_" + part ...): without its blanks, the characters as in a C# identifier.
+CString ScriptNamePart(const CString& name);
+
+// The page variable's name in the page's VBScript.
+CString VbsVariableName(const Variable& variable);
+
+// The script function that a click on the top or left menu of the page file calls.
+CString MenuClickFunction(const AspFile& file, bool top);
 
 // The check of a variable whose value stands bare in SQL text, the one every such value passes:
 // a value that is not a number becomes the refused text; with keepEmpty an empty value stays

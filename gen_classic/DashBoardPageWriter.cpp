@@ -113,7 +113,7 @@ void DashBoardPageWriter::WriteShowFromProcedure(const DashBoard& dashBoard,
     m_textFile.Write(0, "Function ShowFromProcedure_%s\n", FunctionName(dashBoard));
     m_textFile.Write(1, "set rsDashboardPage = Server.CreateObject(\"ADODB.Recordset\")\n");
     WriteProcedureCallText(m_textFile, placement, "strQry", 1,
-                           [](const VariablePair& pair) { return pair.second->GetFieldName(); });
+                           [](const VariablePair& pair) { return VbsVariableName(*pair.second); });
     m_textFile.Write(1, "rsDashboardPage.Open strQry, glb_con, 1, 2\n");
     m_textFile.Write(1, "If rsDashboardPage.EOF Then\n");
     m_textFile.Write(1, "%%>\n");
@@ -159,7 +159,7 @@ void DashBoardPageWriter::WriteShowOnce(const DashBoard& dashBoard)
         m_textFile.Write(1, "set rsDashBoard = Server.CreateObject(\"ADODB.Recordset\")\n");
         WriteProcedureCallText(m_textFile, *own, "strQry", 1,
                                [](const VariablePair& pair)
-                               { return pair.second->GetFieldName(); });
+                               { return VbsVariableName(*pair.second); });
         m_textFile.Write(1, "rsDashBoard.Open strQry, glb_con, 1, 2\n");
     }
     m_textFile.Write(0, "%%>\n");

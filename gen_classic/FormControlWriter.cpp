@@ -14,7 +14,6 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
-#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "model/VisibilityData.h"
@@ -128,9 +127,7 @@ CString FormControlWriter::ValueVariable(const Field* field) const
         Page() != nullptr && field != nullptr
             ? Page()->FindFieldVariableMapByField(const_cast<Field*>(field))
             : nullptr;
-    return map != nullptr && map->variable != nullptr
-               ? VBScriptIdentifier(map->variable->GetFieldName())
-               : CString();
+    return map != nullptr && map->variable != nullptr ? VbsVariableName(*map->variable) : CString();
 }
 
 CString FormControlWriter::Label(const FieldRep& control) const
@@ -141,13 +138,9 @@ CString FormControlWriter::Label(const FieldRep& control) const
     return label;
 }
 
-CString FormControlWriter::FieldOrCaption(const Control& control)
+CString FormControlWriter::EventFunctionName(const FieldRep& control, const EventRecmpFields& list)
 {
-    if (control.field != nullptr)
-        return control.field->GetFieldName();
-    CString caption = control.data->GetCaption();
-    caption.Replace(' ', '_');
-    return caption;
+    return control.GetControlName("fn_" + list.GetEventName() + "_");
 }
 
 void FormControlWriter::WriteFieldGrid(const std::vector<FieldRep*>& controls, int columns,
@@ -286,8 +279,8 @@ void FormControlWriter::WriteEvents(const Control& control)
     {
         if (list == nullptr)
             continue;
-        control.out.Write(0, " %s = \"fn_%s_%s('<%%=glb_conString%%>');\"", list->GetEventName(),
-                          list->GetEventName(), FieldOrCaption(control));
+        control.out.Write(0, " %s = \"%s('<%%=glb_conString%%>');\"", list->GetEventName(),
+                          EventFunctionName(*control.rep, *list));
     }
 }
 
@@ -337,7 +330,7 @@ void FormControlWriter::WriteControlMarkup(Control& control)
                                  "ID=\"Table1\"> \n");
         out.Write(control.level, "<TR> \n");
         out.Write(control.level, "<TD> \n");
-        WriteTextInput(control, "txt_" + FieldOrCaption(control));
+        WriteTextInput(control, control.rep->GetControlName("txt_"));
         WriteTagTail(control);
         break;
     case FieldRepData::DateControl:
@@ -453,8 +446,8 @@ void FormControlWriter::WriteCalendarCell(const Control& control, int level)
 void FormControlWriter::WritePeriodSelect(const Control& control, const char* prefix,
                                           const char* fill)
 {
-    control.out.Write(control.level, "<SELECT name = \"%s%s\" class = \"pagetext1inside\">\n",
-                      CString(prefix), FieldOrCaption(control));
+    control.out.Write(control.level, "<SELECT name = \"%s\" class = \"pagetext1inside\">\n",
+                      control.rep->GetControlName(prefix));
     control.out.Write(control.level + 1, "<%% call %s(%s) %%>\n", CString(fill), control.value);
     control.out.Write(control.level, "</SELECT>:\n");
 }
@@ -466,7 +459,8 @@ void FormControlWriter::WriteCheckBox(const Control& control)
     TextFile& out = control.out;
     CString tag = "<INPUT type = \"checkbox\" class=pagetext2inside name = \"" + control.id + "\"";
     if (control.data->HasEventRecmpFields())
-        tag += " onChange = \"fn_SetValue_" + FieldOrCaption(control) + "('<%=glb_conString%>');\"";
+        tag += " onChange = \"" + control.rep->GetControlName("fn_SetValue_") +
+               "('<%=glb_conString%>');\"";
     out.Write(control.level, "<%% if Trim(%s) = \"on\" Then %%>\n", control.value);
     out.Write(control.level, "%s checked ", tag);
     WriteTagTail(control);
@@ -490,7 +484,7 @@ void FormControlWriter::WriteRadioOptions(const Control& control, bool withTail)
             CString tag = "<INPUT type = \"radio\" class=pagetext2inside name = \"" + control.id +
                           "\" value=\"" + EscapeXml(values[j]) + "\"";
             if (control.data->HasEventRecmpFields())
-                tag += " OnClick = \"fn_OnClick_" + FieldOrCaption(control) +
+                tag += " OnClick = \"" + control.rep->GetControlName("fn_OnClick_") +
                        "('<%=glb_conString%>');\"";
             const bool isChecked = values[j] == selected;
             if (withTail)
@@ -600,7 +594,7 @@ void FormControlWriter::WriteConditionalBlock(const Control& control,
     const bool byVariable = data.GetVariable() != nullptr;
     if (byVariable)
     {
-        compared = data.GetVariable()->GetFieldName();
+        compared = VbsVariableName(*data.GetVariable());
         if (Page() != nullptr)
             comparedField = Page()->GetMappedFieldOfVariable(data.GetVariable());
     }
@@ -789,13 +783,14 @@ void FormControlWriter::WriteSearchCombo(const Control& control, int tailKind)
     TextFile& out = control.out;
     const int level = control.level;
     const CString& id = control.id;
-    const CString text = "txt_" + FieldOrCaption(control);
+    const CString text = control.rep->GetControlName("txt_");
     const CString all = id + "_all";
     const CString& value = control.value;
     const Table* table = control.field != nullptr ? control.field->GetTable() : nullptr;
     if (table == nullptr && control.field != nullptr && Page() != nullptr)
         table = Page()->GetRefOrDerivedFieldTable(control.field);
-    const CString form = table != nullptr ? "frm" + table->GetTableName() : CString();
+    const CString form =
+        table != nullptr ? "frm" + ScriptNamePart(table->GetTableName()) : CString();
     const bool internal = control.data->GetInternalSearch();
     out.Write(0, "\n");
     if (internal)
@@ -845,8 +840,8 @@ void FormControlWriter::WriteSearchCombo(const Control& control, int tailKind)
             for (const EventRecmpFields* list : control.data->GetEventRecmpFieldsList())
             {
                 if (list != nullptr)
-                    out.Write(0, "fn_%s_%s('<%%=glb_conString%%>');", list->GetEventName(),
-                              FieldOrCaption(control));
+                    out.Write(0, "%s('<%%=glb_conString%%>');",
+                              EventFunctionName(*control.rep, *list));
             }
         }
         out.Write(0, "\"> \n");
@@ -891,7 +886,7 @@ void FormControlWriter::WriteListQuery(TextFile& out, const ProcedureInvokation*
                 page != nullptr ? page->GetMappedFieldOfVariable(pair.second) : nullptr;
             return field != nullptr && IsQuotedSqlType(field->GetTypeCode());
         },
-        [](const VariablePair& pair) { return pair.second->GetFieldName(); });
+        [](const VariablePair& pair) { return VbsVariableName(*pair.second); });
 }
 
 void FormControlWriter::WriteRecordAssignments(TextFile& out,
@@ -909,11 +904,10 @@ void FormControlWriter::WriteRecordAssignments(TextFile& out,
     for (const FieldVariableMap* map : assigned)
         out.Write(indent + 1,
                   map->field->GetTypeCode() == FieldTypeInt ? "%s = 0\n" : "%s = \"\"\n",
-                  VBScriptIdentifier(map->variable->GetFieldName()));
+                  VbsVariableName(*map->variable));
     out.Write(indent, "ELSE\n");
     for (const FieldVariableMap* map : assigned)
-        out.Write(indent + 1, "%s = %s(\"%s\")\n",
-                  VBScriptIdentifier(map->variable->GetFieldName()), recordset,
+        out.Write(indent + 1, "%s = %s(\"%s\")\n", VbsVariableName(*map->variable), recordset,
                   map->field->GetFieldName());
     out.Write(indent, "END IF\n");
 }

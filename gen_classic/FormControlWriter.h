@@ -7,6 +7,7 @@
 class ApplicationReport;
 class AspFile;
 class DateValidation;
+class EventRecmpFields;
 class Field;
 class FieldRep;
 class FieldRepData;
@@ -131,8 +132,8 @@ private:
     const FieldVisibility* FindVisibility(const Field* field) const;
     CString ValueVariable(const Field* field) const;
     CString Label(const FieldRep& control) const;
-    // The field name, or the caption with blanks as "_" for a control without field.
-    static CString FieldOrCaption(const Control& control);
+    // The script function the control's event of the list calls.
+    static CString EventFunctionName(const FieldRep& control, const EventRecmpFields& list);
 
     void WriteControlCell(Control& control);
     void OpenLinkTables(Control& control);

@@ -53,9 +53,10 @@ CString ScriptCaption(const FieldRep& control)
     return EscapeJavaScriptString(Caption(control));
 }
 
-CString TableName(const Table* table)
+// The table's part of the names of its page's form and script functions.
+CString ScriptName(const Table* table)
 {
-    return table != nullptr ? table->GetTableName() : CString();
+    return table != nullptr ? ScriptNamePart(table->GetTableName()) : CString();
 }
 
 const char* ComparisonAlert(const CString& comparison)
@@ -82,8 +83,8 @@ CString FormControlWriter::ScriptControlId(const FieldRep& control)
         return {};
     // The kinds after the button have no prefix here.
     const int kind = ControlKind(control);
-    return (kind <= FieldRepData::Button ? FieldRep::GetControlPrefix(kind) : CString()) +
-           control.GetField()->GetFieldName();
+    return control.GetControlName(kind <= FieldRepData::Button ? FieldRep::GetControlPrefix(kind)
+                                                               : CString());
 }
 
 bool FormControlWriter::TakesPartInChecks(const FieldRep& control, bool clientSide) const
@@ -138,8 +139,8 @@ void FormControlWriter::WriteTransactionScripts(Table* table,
                                                 const std::vector<FieldRep*>& controls,
                                                 const CString& actionUrl, TextFile& out)
 {
-    WriteEventFunctions(table, "frm" + TableName(table), out);
-    WriteValidateFunction(TableName(table), controls, actionUrl, "formName.cmdadd.value", out);
+    WriteEventFunctions(table, "frm" + ScriptName(table), out);
+    WriteValidateFunction(ScriptName(table), controls, actionUrl, "formName.cmdadd.value", out);
     const int kind = m_file != nullptr ? m_file->GetFileKind() : 0;
     if (kind == 3 || kind == 7)
     {
@@ -153,8 +154,8 @@ void FormControlWriter::WriteMasterFormScripts(Table* table, const std::vector<F
 {
     const int kind = m_file != nullptr ? m_file->GetFileKind() : 0;
     const bool update = kind == 3 || kind == 7;
-    WriteEventFunctions(table, "frm" + TableName(table), out);
-    WriteValidateFunction(TableName(table), controls, actionUrl,
+    WriteEventFunctions(table, "frm" + ScriptName(table), out);
+    WriteValidateFunction(ScriptName(table), controls, actionUrl,
                           update ? CString("\"Update\"") : CString(), out);
     if (update)
     {
@@ -166,8 +167,8 @@ void FormControlWriter::WriteMasterFormScripts(Table* table, const std::vector<F
 void FormControlWriter::WriteMapFormScripts(Table* table, const std::vector<FieldRep*>& controls,
                                             const CString& actionUrl, TextFile& out)
 {
-    WriteEventFunctions(table, "frm" + TableName(table), out);
-    WriteValidateFunction(TableName(table), controls, actionUrl, "formName.cmdadd.value", out);
+    WriteEventFunctions(table, "frm" + ScriptName(table), out);
+    WriteValidateFunction(ScriptName(table), controls, actionUrl, "formName.cmdadd.value", out);
     WriteRemoveFunction(table, actionUrl, out);
 }
 
@@ -303,7 +304,7 @@ void FormControlWriter::WriteReportEventFunctions(ApplicationReport* report, Tex
     if (report == nullptr || report->GetReportGroups().empty() || m_file == nullptr)
         return;
     const CString line = "url = \"" + m_file->GetClassicRelativeUrl(TRUE, FALSE) + "\";\n";
-    const CString formName = "frm" + WithoutBlanks(report->GetFormName());
+    const CString formName = "frm" + ScriptNamePart(report->GetFormName());
     for (const FieldRep* control : report->GetReportGroups().front()->GetFilters())
         if (control != nullptr && control->GetFieldRepData() != nullptr)
             WriteEventFunction(*control, formName, line, false, out);
@@ -314,18 +315,13 @@ void FormControlWriter::WriteEventFunction(const FieldRep& control, const CStrin
 {
     if (control.GetFieldRepData() == nullptr)
         return;
-    // A control without field is named by its caption.
-    CString fieldName = Caption(control);
-    fieldName.Replace(' ', '_');
-    if (control.GetField() != nullptr)
-        fieldName = control.GetField()->GetFieldName();
-    const CString variable = ValueVariable(control.GetField());
+    const CString variable = JavaScriptIdentifier(ValueVariable(control.GetField()));
     const int I = m_indent;
     for (const EventRecmpFields* list : control.GetFieldRepData()->GetEventRecmpFieldsList())
     {
         if (list == nullptr)
             continue;
-        out.Write(I, "function fn_%s_%s(conn_str)\n", list->GetEventName(), fieldName);
+        out.Write(I, "function %s(conn_str)\n", EventFunctionName(control, *list));
         out.Write(I, "{\n");
         out.Write(I + 1, "var formName = document.%s;\n", formName);
         out.Write(I + 1, "var %s = formName.%s.value;\n", variable, control.GetControlId());
@@ -341,13 +337,12 @@ void FormControlWriter::WriteEventFunction(const FieldRep& control, const CStrin
 
 void FormControlWriter::WriteRemoveFunction(Table* table, const CString& actionUrl, TextFile& out)
 {
-    const CString name = TableName(table);
+    const CString name = ScriptName(table);
     if (name.IsEmpty())
         return;
     const FieldVariableMap* key = Page() != nullptr ? FindKeyFieldMap(*Page(), table) : nullptr;
-    const CString keyVariable = key != nullptr && key->variable != nullptr
-                                    ? VBScriptIdentifier(key->variable->GetFieldName())
-                                    : CString();
+    const CString keyVariable =
+        key != nullptr && key->variable != nullptr ? VbsVariableName(*key->variable) : CString();
     out.Write(0, "function fn_RemoveRecord_%s(id)\n", name);
     out.Write(0, "{\n");
     out.Write(1, "formName = document.frm%s;\n", name);
@@ -365,7 +360,7 @@ void FormControlWriter::WriteRemoveFunction(Table* table, const CString& actionU
 
 void FormControlWriter::WriteCancelFunction(Table* table, TextFile& out)
 {
-    const CString name = TableName(table);
+    const CString name = ScriptName(table);
     FormInterface* page = Page();
     if (name.IsEmpty() || page == nullptr)
         return;
@@ -438,7 +433,7 @@ void FormControlWriter::WriteSetQuery(const std::vector<FieldRep*>& filters,
     out.Write(I, "function set_query()\n");
     out.Write(I, "{\n");
     out.Write(I + 1, "var formName\n");
-    out.Write(I + 1, "formName = document.frm%s\n", formName);
+    out.Write(I + 1, "formName = document.frm%s\n", ScriptNamePart(formName));
     if (!filters.empty())
     {
         WriteFieldChecks(filters, out);
@@ -450,7 +445,7 @@ void FormControlWriter::WriteSetQuery(const std::vector<FieldRep*>& filters,
             // A control without a variable has no value to pass on.
             if (variable == nullptr)
                 continue;
-            const CString variableName = VBScriptIdentifier(variable->GetFieldName());
+            const CString variableName = VbsVariableName(*variable);
             const bool byControl = variable->GetKind() == Variable::parameterKind;
             const CString name = !byControl   ? variableName
                                  : controlIds ? control->GetControlId()
@@ -483,7 +478,7 @@ void FormControlWriter::WritePrintFunction(const CString& formName,
     out.Write(I, "function fn_print()\n");
     out.Write(I, "{\n");
     out.Write(I + 1, "var formName\n");
-    out.Write(I + 1, "formName = document.frm%s\n", formName);
+    out.Write(I + 1, "formName = document.frm%s\n", ScriptNamePart(formName));
     WriteFieldChecks(controls, out);
     out.Write(I + 1, "formName.action = \"Report_Print.asp\"\n");
     out.Write(I + 1, "formName.submit();\n");
@@ -518,7 +513,7 @@ void FormControlWriter::WriteButtonFunctions(ApplicationReport* report, const CS
         out.Write(0, ")\n");
         out.Write(I, "{\n");
         out.Write(I + 1, "var formName\n");
-        out.Write(I + 1, "formName = document.frm%s\n", formName);
+        out.Write(I + 1, "formName = document.frm%s\n", ScriptNamePart(formName));
         for (std::size_t j = 0; j < bindings.size(); ++j)
         {
             CString column;
@@ -545,8 +540,8 @@ void FormControlWriter::WriteValidateData(const std::vector<FieldVariableMap*>& 
                                           [map](const FieldRep* c)
                                           { return c != nullptr && c->GetField() == map->field; });
         if (control != controls.end() && TakesPartInChecks(**control, false))
-            WritePostedValueCheck(**control, VBScriptIdentifier(map->variable->GetFieldName()), out,
-                                  redirectPage, indent);
+            WritePostedValueCheck(**control, VbsVariableName(*map->variable), out, redirectPage,
+                                  indent);
     }
     if (auto* report = dynamic_cast<ApplicationReport*>(Page()))
     {
@@ -610,7 +605,7 @@ void FormControlWriter::WritePostedValueCheck(const FieldRep& control, const CSt
 CString FormControlWriter::RuleVariable(const DateValidation& rule, TextFile& out, int indent)
 {
     const CString name =
-        rule.GetVariable() != nullptr ? rule.GetVariable()->GetFieldName() : CString();
+        rule.GetVariable() != nullptr ? VbsVariableName(*rule.GetVariable()) : CString();
     if (rule.GetResultField() == nullptr)
         return name;
     CString column;

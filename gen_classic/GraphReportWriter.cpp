@@ -108,8 +108,7 @@ void GraphReportWriter::WriteGraphPage(AspFile* file)
     controls.WriteReportScripts(m_page, m_page->GetFormName(), filters, 0, m_textFile);
     position = InsertAtNextMarker(position);
 
-    CString formName = "frm" + m_page->GetFormName();
-    formName.Remove(' ');
+    const CString formName = "frm" + ScriptNamePart(m_page->GetFormName());
     controls.WriteFormOpen(formName, m_textFile, m_page->GetFormName(), 0, "strInfo");
     WriteFilterBlock(file, filters, formName, 4, 4, 1);
     WriteChartBlock();

@@ -13,7 +13,6 @@
 #include "model/Field.h"
 #include "model/FieldFilter.h"
 #include "model/GenerationReport.h"
-#include "model/Identifiers.h"
 #include "model/Module.h"
 
 namespace
@@ -22,9 +21,7 @@ namespace
 CString MapVariableName(const FormInterface* page, int index)
 {
     const FieldVariableMap* map = page != nullptr ? page->GetFieldVariableMapAt(index) : nullptr;
-    return map != nullptr && map->variable != nullptr
-               ? VBScriptIdentifier(map->variable->GetFieldName())
-               : CString();
+    return map != nullptr && map->variable != nullptr ? VbsVariableName(*map->variable) : CString();
 }
 
 // The procedure's select has a condition "field = @variable": only selects with a main table

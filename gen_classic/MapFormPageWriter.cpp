@@ -12,7 +12,6 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
-#include "model/Identifiers.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -69,12 +68,10 @@ void MapFormPageWriter::CollectPostedFields()
             continue;
         // A variable of the bottom master form named as one of the page's own is one variable
         // of the page script, declared and read once.
-        const CString name = VBScriptIdentifier(map->variable->GetFieldName());
+        const CString name = VbsVariableName(*map->variable);
         if (std::any_of(m_postedMaps.begin(), m_postedMaps.end(),
-                        [&name](const auto* posted) {
-                            return VBScriptIdentifier(posted->variable->GetFieldName())
-                                       .CompareNoCase(name) == 0;
-                        }))
+                        [&name](const auto* posted)
+                        { return VbsVariableName(*posted->variable).CompareNoCase(name) == 0; }))
             continue;
         m_postedMaps.push_back(map);
         if (FieldRep* control = GetFieldControl(map->field))
@@ -117,7 +114,7 @@ void MapFormPageWriter::WriteMapPage()
     int position = InsertGeneratedText(FindIncludePosition(0));
 
     CollectPageControls();
-    const CString formName = "frm" + TableName();
+    const CString formName = "frm" + ScriptNamePart(TableName());
     FormControlWriter controls(m_file);
     controls.WriteMapFormScripts(m_table, m_pageControls, RelativeUrlOfKind(6), m_textFile);
     if (HasBottomMaster())
@@ -269,10 +266,9 @@ void MapFormPageWriter::WriteExtractDataFromRecordSet()
     m_textFile.Write(3, "rsGetMapRecord.Open strQry,glb_con,1,2\n");
     m_textFile.Write(3, "if NOT rsGetMapRecord.EOF then\n");
     for (const FieldVariableMap* map : m_form.GetFieldVariableMaps())
-        if (map->variable != nullptr &&
-            VBScriptIdentifier(map->variable->GetFieldName()).Find("Is_Deleted") < 0 &&
+        if (map->variable != nullptr && VbsVariableName(*map->variable).Find("Is_Deleted") < 0 &&
             map->field != nullptr && map->field->GetTable() != nullptr)
-            WriteRecordAssignment(VBScriptIdentifier(map->variable->GetFieldName()), map->field);
+            WriteRecordAssignment(VbsVariableName(*map->variable), map->field);
     for (Field* field : m_form.GetTopFields())
     {
         const CString variable = VariableName(m_form.FindFieldVariableMapByField(field));
@@ -287,7 +283,7 @@ void MapFormPageWriter::WriteExtractDataFromRecordSet()
 
 void MapFormPageWriter::WriteRecordPickFunction()
 {
-    const CString table = TableName();
+    const CString table = ScriptNamePart(TableName());
     m_textFile.Write(0, "function fn_GetRecord_%s(id, conn_str)\n", table);
     m_textFile.Write(0, "{\n");
     m_textFile.Write(0, "var formName\n");
@@ -322,7 +318,7 @@ void MapFormPageWriter::WriteButtonRow(int indent, int span)
     m_textFile.Write(inner,
                      "<INPUT type = \"button\" class = \"button\" name = \"cmdadd\" value = "
                      "\"<%%=formType%%>\" Onclick = \"fn_validate_%s();\" >\n",
-                     TableName());
+                     ScriptNamePart(TableName()));
     WriteButtonCellClose(indent);
 }
 
@@ -422,7 +418,7 @@ void MapFormPageWriter::WriteRedirect()
         {
             const FieldVariableMap* map = m_form.FindFieldVariableMapByField(control->GetField());
             if (map != nullptr && map->variable != nullptr)
-                writeValue(VBScriptIdentifier(map->variable->GetFieldName()), VariableName(map));
+                writeValue(VbsVariableName(*map->variable), VariableName(map));
         }
     // Without values the address itself ends the text before the message.
     m_textFile.Write(0, first ? "?\" & \"strInfo=\"& %s" : "& \"&strInfo=\"& %s",

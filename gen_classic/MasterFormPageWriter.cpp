@@ -13,7 +13,6 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
-#include "model/Identifiers.h"
 #include "model/Table.h"
 
 MasterFormPageWriter::MasterFormPageWriter(ForgeonProject* project, Form& form,
@@ -114,7 +113,7 @@ void MasterFormPageWriter::WriteFormPage(bool update)
     position = InsertGeneratedText(FindIncludePosition(position));
 
     m_indent = 6;
-    const CString formName = "frm" + TableName();
+    const CString formName = "frm" + ScriptNamePart(TableName());
     PageLinkWriter links;
     links.WriteLinkTable(true, m_form, m_textFile, m_indent);
     controls.WriteFormOpen(formName, m_textFile, m_form.GetHeader(), m_indent, "strInfo");
@@ -170,7 +169,7 @@ void MasterFormPageWriter::WriteRecordRead()
             GetFieldVisibilityCode(m_file, field) == FieldVisibility::Invisible ||
             field->IsDeletedFlagField() || (field->IsKey() && !withKey))
             continue;
-        const CString variable = VBScriptIdentifier(map->variable->GetFieldName());
+        const CString variable = VbsVariableName(*map->variable);
         m_textFile.Write(3, "%s = rsQryBasic(\"%s\")\n", variable, field->GetFieldName());
         if (!field->IsAllowNull())
             continue;
@@ -187,7 +186,7 @@ void MasterFormPageWriter::WriteFieldLookups()
 {
     FieldLookupWriter lookups(m_file, m_textFile);
     for (const FieldVariableMap* map : m_maps)
-        lookups.Write(map->field, VBScriptIdentifier(map->variable->GetFieldName()),
+        lookups.Write(map->field, VbsVariableName(*map->variable),
                       m_form.GetFieldRepForField(map->field), 0);
 }
 
@@ -198,14 +197,14 @@ void MasterFormPageWriter::WriteButtonRow(int indent, int span)
     m_textFile.Write(inner, "<INPUT type=hidden name=hiddenActionControl value=\"Add\">\n");
     for (const FieldVariableMap* map : m_form.GetFieldVariableMaps())
         if (map->variable != nullptr && map->variable->GetKind() == Variable::pageKind)
-            WriteHiddenValue(inner, VBScriptIdentifier(map->variable->GetFieldName()));
+            WriteHiddenValue(inner, VbsVariableName(*map->variable));
     for (FieldRep* control : m_controls)
     {
         const FieldRepData* data = control->GetFieldRepData();
         if (data != nullptr && data->GetControlKind() == FieldRepData::Hidden)
             WriteHiddenValue(inner, VariableOf(control->GetField()));
     }
-    const CString table = TableName();
+    const CString table = ScriptNamePart(TableName());
     if (IsUpdatePage())
     {
         m_textFile.Write(

@@ -9,6 +9,7 @@
 #include "entities/Menu.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
+#include "gen_classic/ClassicText.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
@@ -55,8 +56,7 @@ CString FormNameOf(FormInterface* page, const Field* field)
     CString name = form == nullptr && mapForm == nullptr ? page->GetFormName()
                    : table != nullptr                    ? table->GetTableName()
                                                          : CString();
-    name.Remove(' ');
-    return "frm" + name;
+    return "frm" + ScriptNamePart(name);
 }
 
 } // namespace
@@ -238,10 +238,8 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
 {
     if (!HasClickFunction(file))
         return;
-    CString name = file.GetClassicFileName(FALSE);
-    name.Replace(".asp", top ? "_Top_MenuOnClick" : "_Left_MenuOnClick");
     TextFile& out = m_onClickFile;
-    out.Write(0, "function %s(id)\n", name);
+    out.Write(0, "function %s(id)\n", MenuClickFunction(file, top));
     out.Write(0, "{\n");
     const auto& maps = top ? file.GetTopMenuVariableMaps() : file.GetLeftMenuVariableMaps();
     std::vector<Variable*> variables;
@@ -253,7 +251,7 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
     FormInterface* page = file.GetOwnerPage();
     for (Variable* variable : variables)
     {
-        const CString& variableName = VBScriptIdentifier(variable->GetFieldName());
+        const CString variableName = VbsVariableName(*variable);
         const FieldVariableMap* fieldMap =
             page != nullptr ? page->FindFieldVariableMapByVariable(variable) : nullptr;
         if (fieldMap == nullptr)
@@ -288,7 +286,7 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
             out.Write(0, " + ");
             out.Write(0, "\"%s%s=\"+encodeURIComponent(%s)", separator,
                       pair.first != nullptr ? pair.first->GetFieldName() : CString(),
-                      pair.second != nullptr ? pair.second->GetFieldName() : CString());
+                      pair.second != nullptr ? VbsVariableName(*pair.second) : CString());
             separator = "&";
         }
         out.Write(0, "\n");

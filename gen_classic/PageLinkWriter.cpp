@@ -4,7 +4,6 @@
 #include "entities/LinkControl.h"
 #include "entities/Variable.h"
 #include "gen_classic/ClassicText.h"
-#include "model/Identifiers.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -56,7 +55,7 @@ void PageLinkWriter::WriteLinkAddress(const LinkControl& link, TextFile& out)
             continue;
         out.Write(0, "%s%s=<%%=%s%%>", first ? CString("?") : CString("&"),
                   map->pageVariable->GetFieldName(),
-                  UrlEncoded(VBScriptIdentifier(map->targetVariable->GetFieldName())));
+                  UrlEncoded(VbsVariableName(*map->targetVariable)));
         first = false;
     }
     if (first)

@@ -16,7 +16,6 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
-#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 
@@ -102,14 +101,11 @@ void PagePrologue::WriteMenuFunctionNames(const std::vector<CString>& names, int
     const int kind = m_file != nullptr ? m_file->GetFileKind() : 0;
     if (kind == 2 || kind == 4 || kind == 6 || kind == 8 || kind == 9 || kind == 11)
         return;
-    const CString fileName = m_file != nullptr ? m_file->GetClassicFileName(FALSE) : CString();
-    CString top = fileName;
-    top.Replace(".asp", "_Top_MenuOnClick");
-    CString left = fileName;
-    left.Replace(".asp", "_Left_MenuOnClick");
     m_out.Write(indent, "Dim formTopMenuFunctionName, formLeftMenuFunctionName\n");
-    m_out.Write(indent, "formTopMenuFunctionName = \"%s\"\n", top);
-    m_out.Write(indent, "formLeftMenuFunctionName = \"%s\"\n", left);
+    m_out.Write(indent, "formTopMenuFunctionName = \"%s\"\n",
+                m_file != nullptr ? MenuClickFunction(*m_file, true) : CString());
+    m_out.Write(indent, "formLeftMenuFunctionName = \"%s\"\n",
+                m_file != nullptr ? MenuClickFunction(*m_file, false) : CString());
 }
 
 bool PagePrologue::WriteVariableDim(const FieldVariableMap* map, bool first, int indent)
@@ -118,7 +114,7 @@ bool PagePrologue::WriteVariableDim(const FieldVariableMap* map, bool first, int
         map->variable->GetKind() == Variable::sharedKind)
         return false;
     m_out.Write(0, "%s%s%s", first ? CString('\t', indent) + "Dim " : CString(", "),
-                VBScriptIdentifier(map->variable->GetFieldName()), CString());
+                VbsVariableName(*map->variable), CString());
     return true;
 }
 
@@ -186,7 +182,7 @@ void PagePrologue::WriteFieldRequestBlock(const FieldVariableMap& map, const Fie
     if (map.variable == nullptr ||
         GetFieldVisibilityCode(m_file, map.field) == FieldVisibility::Invisible)
         return;
-    const CString variable = VBScriptIdentifier(map.variable->GetFieldName());
+    const CString variable = VbsVariableName(*map.variable);
     m_out.Write(indent, "if Trim(Request(\"%s\")) <> \"\" then\n", variable);
     WriteRequestRead(variable, variable, map.field, indent + 1);
     if (read != nullptr)
@@ -233,7 +229,7 @@ void PagePrologue::WriteExtractDataFunction(const std::vector<FieldVariableMap*>
         if (map == nullptr || map->field == nullptr || map->variable == nullptr)
             continue;
         const Field* field = map->field;
-        const CString variable = VBScriptIdentifier(map->variable->GetFieldName());
+        const CString variable = VbsVariableName(*map->variable);
         CString request;
         if (field->IsKey() ||
             std::find(linkedFields.begin(), linkedFields.end(), field) != linkedFields.end())
@@ -367,7 +363,7 @@ void PagePrologue::WriteDerivedFieldQueries()
                 for (const VariablePair* pair : invokation.GetVariablePairs())
                 {
                     if (pair != nullptr && pair->second != nullptr)
-                        names.push_back(pair->second->GetFieldName());
+                        names.push_back(VbsVariableName(*pair->second));
                 }
                 if (!names.empty())
                 {

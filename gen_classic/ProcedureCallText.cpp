@@ -11,7 +11,6 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
-#include "model/Identifiers.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "model/VisibilityData.h"
@@ -83,9 +82,7 @@ void FieldLookupWriter::Write(Field* field, const CString& variable, const Field
         if (!procedure->FindFieldParameterByField(parameter, entry) ||
             GetFieldVisibilityCode(m_file, parameter) == FieldVisibility::Invisible)
             continue;
-        CString name = entry.variable != nullptr
-                           ? VBScriptIdentifier(entry.variable->GetFieldName())
-                           : CString();
+        CString name = entry.variable != nullptr ? VbsVariableName(*entry.variable) : CString();
         name.Replace("PRC_", "");
         values.push_back({parameter, tableName + "_" + name});
     }

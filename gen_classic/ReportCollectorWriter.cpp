@@ -10,7 +10,6 @@
 #include "gen_classic/ReportPageWriter.h"
 #include "model/FieldRep.h"
 #include "model/GenerationReport.h"
-#include "model/Identifiers.h"
 
 #include <algorithm>
 
@@ -67,8 +66,7 @@ void ReportCollectorWriter::WriteFramePage(AspFile* file)
     controls.WriteCollectorScripts(m_collector, m_textFile);
     position = InsertAtNextMarker(position);
 
-    CString formName = "frm" + m_collector->GetFormName();
-    formName.Remove(' ');
+    const CString formName = "frm" + ScriptNamePart(m_collector->GetFormName());
     controls.WriteFormOpen(formName, m_textFile, m_collector->GetFormName(), 6, "strInfo");
     // A collector without a positive column count lays its frames out in one column.
     const int columns = std::max(1, m_collector->GetNumColumns());
@@ -124,9 +122,8 @@ void ReportCollectorWriter::WriteFrameAddress(const ApplicationReport* report)
             map->variable != nullptr ? report->FindFieldVariableMapByField(map->field) : nullptr;
         if (own == nullptr || own->variable == nullptr)
             continue;
-        m_textFile.Write(0, "%s%s=<%%= %s %%>", separator,
-                         VBScriptIdentifier(own->variable->GetFieldName()),
-                         UrlEncoded(VBScriptIdentifier(map->variable->GetFieldName())));
+        m_textFile.Write(0, "%s%s=<%%= %s %%>", separator, VbsVariableName(*own->variable),
+                         UrlEncoded(VbsVariableName(*map->variable)));
         separator = "&";
     }
     m_textFile.Write(0, "\" ");

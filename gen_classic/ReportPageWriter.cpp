@@ -14,7 +14,6 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/GenerationReport.h"
-#include "model/Identifiers.h"
 
 namespace
 {
@@ -95,7 +94,7 @@ int ReportPageWriter::WriteForm(AspFile* file, int position, int formIndent, int
     PageLinkWriter links;
     links.WriteLinkTable(true, *m_page, m_textFile, 1);
     m_textFile.Write(formIndent, "<FORM name = \"frm%s\" method = \"post\">\n ",
-                     WithoutBlanks(m_page->GetFormName()));
+                     ScriptNamePart(m_page->GetFormName()));
     m_textFile.Write(formIndent, "<TABLE align=center border=1 cellPadding=2 cellSpacing=1 "
                                  "class=tableborder2 width=\"98%%\">\n");
     position = InsertGeneratedText(FindIncludePosition(position));
@@ -173,12 +172,11 @@ void ReportPageWriter::WriteFilterExtractData(const std::vector<FieldVariableMap
         if (control == nullptr || control->GetFieldRepData() == nullptr)
             continue;
         const bool date = map->field->GetTypeCode() == dateTimeType;
-        m_textFile.Write(1, "%s = ", VBScriptIdentifier(map->variable->GetFieldName()));
+        m_textFile.Write(1, "%s = ", VbsVariableName(*map->variable));
         if (date)
             m_textFile.Write(0, "ConvertDate(");
         m_textFile.Write(0, "Trim(Request(\"%s\"))%s\n", control->GetControlId(), date ? ")" : "");
-        WriteNumericGuard(m_textFile, 1, map->field,
-                          VBScriptIdentifier(map->variable->GetFieldName()));
+        WriteNumericGuard(m_textFile, 1, map->field, VbsVariableName(*map->variable));
     }
     m_textFile.Write(0, "End Function\n\n");
 }

@@ -92,6 +92,12 @@ void WriteArray(TextFile& out, int indent, const char* prefix, const ReportGroup
     }
     out.Write(0, "\"\n");
 }
+
+// The page's VBScript function that makes the text of a call of the procedure.
+CString QueryFunctionName(const Procedure& procedure)
+{
+    return VBScriptIdentifier("FuncProc_" + procedure.GetName());
+}
 } // namespace
 
 ReportSectionWriter::ReportSectionWriter(AspFile* file, ApplicationReport* report)
@@ -150,9 +156,9 @@ void ReportSectionWriter::WriteParameterTail(const ProcedureInvokation& call)
             const bool quoted = IsQuotedSqlField(field);
             if (quoted)
                 m_text.Write(0, "%s& %s & SingleQuoteToDouble(%s)", separator, quoteMark,
-                             pair.second->GetFieldName());
+                             VbsVariableName(*pair.second));
             else
-                m_text.Write(0, "%s& %s", separator, pair.second->GetFieldName());
+                m_text.Write(0, "%s& %s", separator, VbsVariableName(*pair.second));
             ++written;
             if (i + 1 == pairs.size() && quoted)
                 m_text.Write(0, " & %s", quoteMark);
@@ -177,7 +183,7 @@ void ReportSectionWriter::WriteArgumentNames(const ProcedureInvokation& call)
         VariablePair* pair = call.FindVariablePair(parameters[i].variable);
         if (pair == nullptr || pair->second == nullptr)
             continue;
-        m_text.Write(0, "%s", pair->second->GetFieldName());
+        m_text.Write(0, "%s", VbsVariableName(*pair->second));
         if (i + 1 < parameters.size())
             m_text.Write(0, ", ");
     }
@@ -189,7 +195,7 @@ void ReportSectionWriter::WriteQueryFunction(const ReportGroup& group, int inden
     if (procedure == nullptr || procedure->GetFieldParameters().empty())
         return;
     const ProcedureInvokation& call = *group.GetProcedureCall();
-    m_text.Write(indent, "Function FuncProc_%s(", procedure->GetName());
+    m_text.Write(indent, "Function %s(", QueryFunctionName(*procedure));
     WriteArgumentNames(call);
     m_text.Write(0, ")\n");
     m_text.Write(indent + 1, "strParam = \"\"\n");
@@ -200,7 +206,7 @@ void ReportSectionWriter::WriteQueryFunction(const ReportGroup& group, int inden
         VariablePair* pair = call.FindVariablePair(parameters[i].variable);
         if (parameters[i].field == nullptr || pair == nullptr || pair->second == nullptr)
             continue;
-        const CString value = pair->second->GetFieldName();
+        const CString value = VbsVariableName(*pair->second);
         const bool quoted = IsQuotedSqlField(parameters[i].field);
         const char* joint = i + 1 < parameters.size() ? "_" : "";
         m_text.Write(indent + 1, quoted ? "If %s = \"\" Then\n" : "If %s = 0 Then\n", value);
@@ -222,7 +228,7 @@ void ReportSectionWriter::WriteQueryFunction(const ReportGroup& group, int inden
     }
     m_text.Write(indent + 1, "strQry = strQry & \" \" & strParam\n");
     m_text.Write(indent + 1, "strQry = Left(strQry, len(strQry)-1)\n");
-    m_text.Write(indent + 1, "FuncProc_%s = strQry\n", procedure->GetName());
+    m_text.Write(indent + 1, "%s = strQry\n", QueryFunctionName(*procedure));
     m_text.Write(indent, "End Function\n");
 }
 
@@ -323,7 +329,8 @@ void ReportSectionWriter::WriteGroupArguments(const ReportGroup& group)
         return;
     const auto& pairs = group.GetProcedureCall()->GetVariablePairs();
     for (size_t i = 0; i < pairs.size(); ++i)
-        m_text.Write(0, "%s%s", pairs[i]->second != nullptr ? pairs[i]->second->GetFieldName() : "",
+        m_text.Write(0, "%s%s",
+                     pairs[i]->second != nullptr ? VbsVariableName(*pairs[i]->second) : CString(),
                      i + 1 < pairs.size() ? "," : "");
 }
 
@@ -341,9 +348,9 @@ void ReportSectionWriter::WriteInnerParameterTail(const ProcedureInvokation& cal
         first = false;
         m_text.Write(0, ",");
         if (IsQuotedSqlField(map->field))
-            m_text.Write(0, "'\"&SingleQuoteToDouble(%s)&\"'", pair->second->GetFieldName());
+            m_text.Write(0, "'\"&SingleQuoteToDouble(%s)&\"'", VbsVariableName(*pair->second));
         else
-            m_text.Write(0, "\"&%s&\"", pair->second->GetFieldName());
+            m_text.Write(0, "\"&%s&\"", VbsVariableName(*pair->second));
     }
     if (!first)
         m_text.Write(0, "\"");
@@ -515,8 +522,7 @@ void ReportSectionWriter::WriteFilterArea(const ReportGroup& group, int indent)
             if (!excluded)
                 visible.push_back(filter);
         }
-        CString formName = "frm" + m_report->GetFormName();
-        formName.Remove(' ');
+        const CString formName = "frm" + ScriptNamePart(m_report->GetFormName());
         FormControlWriter(m_file).WriteFieldGrid(visible, 2, formName, m_text, 6);
         allHidden = visible.empty();
     }
@@ -583,7 +589,7 @@ void ReportSectionWriter::WriteResultBlock(const ReportGroup& group, int indent)
     Procedure* procedure = ProcedureOf(group);
     if (procedure != nullptr && !procedure->GetFieldParameters().empty())
     {
-        m_text.Write(indent + 1, "strQry = FuncProc_%s(", procedure->GetName());
+        m_text.Write(indent + 1, "strQry = %s(", QueryFunctionName(*procedure));
         WriteArgumentNames(*call);
         m_text.Write(0, ")\n");
     }
@@ -648,7 +654,7 @@ void ReportSectionWriter::WriteLinkSettings(int indent)
     if (auto* map = dynamic_cast<MapForm*>(owner))
     {
         Table* mapping = map->GetMappingTable();
-        table = mapping != nullptr ? mapping->GetTableName() : CString();
+        table = mapping != nullptr ? ScriptNamePart(mapping->GetTableName()) : CString();
         const PageTableFlags flags =
             map->GetBottomMasterForm() != nullptr
                 ? map->GetBottomMasterForm()->GetTableFlags(map->GetBottomMasterForm()->GetTable())
@@ -752,9 +758,8 @@ void ReportSectionWriter::WritePrintArrays(const ReportGroup& group, int indent)
         FieldVariableMap* map = m_report->FindFieldVariableMapByField(filter->GetField());
         m_text.Write(0, "&\"%s\"&%s",
                      VbsLiteral(EscapeXml(filter->GetFieldRepData()->GetCaption())),
-                     map != nullptr && map->variable != nullptr
-                         ? VBScriptIdentifier(map->variable->GetFieldName())
-                         : CString());
+                     map != nullptr && map->variable != nullptr ? VbsVariableName(*map->variable)
+                                                                : CString());
     }
     m_text.Write(0, "\n");
 }

@@ -15,7 +15,6 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
-#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/Table.h"
 
@@ -26,6 +25,12 @@ namespace
 CString NameOf(const Table* table)
 {
     return table != nullptr ? table->GetTableName() : CString();
+}
+
+// The table's part of the names of its form and script functions.
+CString ScriptName(const Table* table)
+{
+    return ScriptNamePart(NameOf(table));
 }
 
 bool HasData(const FieldRep* control)
@@ -224,7 +229,7 @@ int TransactionPageWriter::InsertShowOutputFunctions(const std::vector<Table*>& 
 int TransactionPageWriter::WriteTableForm(Table* table, const CString& messageParam, int position)
 {
     FormControlWriter controls(m_file);
-    const CString formName = "frm" + NameOf(table);
+    const CString formName = "frm" + ScriptName(table);
     controls.WriteFormOpen(formName, m_textFile, m_transaction.GetTableTitle(table), 6,
                            messageParam);
     controls.WriteFieldGrid(Rows(table), 2, formName, m_textFile, 7);
@@ -257,7 +262,7 @@ void TransactionPageWriter::WriteFooterRows(Table* table)
         m_textFile.Write(
             inner, "<INPUT type = \"hidden\" name = Recompute%s value = \"<%%=Recompute%s%%>\">\n",
             number, number);
-    const CString master = NameOf(m_master);
+    const CString master = ScriptName(m_master);
     if (!update)
         m_textFile.Write(inner,
                          "<INPUT type = \"button\" class = \"button\" name = \"cmdadd\" value = "
@@ -286,7 +291,7 @@ void TransactionPageWriter::WriteFooterRows(Table* table)
         m_textFile.Write(inner,
                          "<INPUT type = \"button\" class = \"button\" name = \"cmdadd\" value = "
                          "<%%=sAct%%> Onclick = \"fn_validate_%s();\" >\n",
-                         NameOf(table));
+                         ScriptName(table));
     }
     WriteButtonCellClose(7);
 }
@@ -340,11 +345,9 @@ void TransactionPageWriter::WriteUpdateServerScript()
     for (Table* detail : m_transaction.GetDetailTables())
         for (FieldVariableMap* map : PostedMaps(detail))
             if (std::none_of(declared.begin(), declared.end(),
-                             [map](const FieldVariableMap* d)
-                             {
-                                 return VBScriptIdentifier(d->variable->GetFieldName())
-                                            .CompareNoCase(VBScriptIdentifier(
-                                                map->variable->GetFieldName())) == 0;
+                             [map](const FieldVariableMap* d) {
+                                 return VbsVariableName(*d->variable)
+                                            .CompareNoCase(VbsVariableName(*map->variable)) == 0;
                              }))
                 declared.push_back(map);
     prologue.WriteDims(DeclaredNames(), declared, 1);
@@ -427,7 +430,7 @@ void TransactionPageWriter::WriteMasterRecordLoad()
         if (own != nullptr && own->FindFieldVariableByName(variable) != nullptr)
             for (const FieldVariableMap* entry : own->GetFieldVariableMaps())
                 if (source == nullptr && entry->variable != nullptr &&
-                    VBScriptIdentifier(entry->variable->GetFieldName()) == variable)
+                    VbsVariableName(*entry->variable) == variable)
                     source = entry;
         if (source != nullptr && source->field != nullptr)
             m_textFile.Write(3, "%s = rsQryBasic(\"%s\")\n\n", variable,
@@ -465,7 +468,7 @@ void TransactionPageWriter::WriteDetailExtractFunction(Table* detail)
 
 void TransactionPageWriter::WriteRecordFetchFunction(const Table* detail)
 {
-    const CString table = NameOf(detail);
+    const CString table = ScriptName(detail);
     const CString masterKey = KeyVariable(m_master);
     m_textFile.Write(0, "function fn_GetRecord_%s(id, conn_str)\n", table);
     m_textFile.Write(0, "{\n");

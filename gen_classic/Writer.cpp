@@ -13,7 +13,6 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/GenerationReport.h"
-#include "model/Identifiers.h"
 
 Writer::Writer(const CString& folder, AspFile* file, GenerationReport& report)
     : m_file(file), m_folder(folder), m_outputPath(folder),
@@ -57,7 +56,7 @@ void Writer::GetKeyNames(CString& variableName, CString& fieldName) const
     if (key == nullptr)
         return;
     if (key->variable != nullptr)
-        variableName = VBScriptIdentifier(key->variable->GetFieldName());
+        variableName = VbsVariableName(*key->variable);
     if (key->field != nullptr)
         fieldName = key->field->GetFieldName();
 }
@@ -82,8 +81,7 @@ void Writer::WriteVariableDims(int indent)
             if (!listA && (IsSkippedField(map->field) || !HasControl(map->field)))
                 continue;
             m_body.Write(0, "%s%s%s", written ? CString() : prefix,
-                         written ? CString(", ") : CString(),
-                         VBScriptIdentifier(map->variable->GetFieldName()));
+                         written ? CString(", ") : CString(), VbsVariableName(*map->variable));
             written = true;
         }
         m_body.Write(0, "\n");
@@ -189,13 +187,13 @@ CString Writer::GetControlVariable(Field* field)
     default:
         break;
     }
-    return prefix + field->GetFieldName();
+    return control->GetControlName(prefix);
 }
 
 void Writer::WriteRequestAssignment(const FieldVariableMap& map, const CString& requestName,
                                     int indent)
 {
-    const CString variable = VBScriptIdentifier(map.variable->GetFieldName());
+    const CString variable = VbsVariableName(*map.variable);
     const CString request = requestName.IsEmpty() ? variable : requestName;
     m_body.Write(indent, "if Trim(Request(\"%s\")) <> \"\" then\n", request);
     m_body.Write(indent + 1, "%s = Trim(Request(\"%s\"))\n", variable, request);
@@ -238,7 +236,7 @@ void Writer::WriteProcedureCallString(const ProcedureInvokation& invokation, con
         m_body, indent, target, invokation,
         [procedure](const VariablePair& pair) { return IsQuotedParameter(procedure, pair); },
         [this, convert, page](const VariablePair& pair)
-        { return convert ? GetParameterValueName(pair, page) : pair.second->GetFieldName(); });
+        { return convert ? GetParameterValueName(pair, page) : VbsVariableName(*pair.second); });
 }
 
 void Writer::SavePage()

@@ -15,7 +15,7 @@ constexpr const char* nonUserCode = "[System.Diagnostics.DebuggerNonUserCodeAttr
 
 DataSetCodeWriter::DataSetCodeWriter(const DataSetNames& names, TextFile& file)
     : m_names(names), m_file(file), m_dataSet(CSharpIdentifier(names.dataSetName)),
-      m_table(CSharpIdentifierPart(names.tableName)),
+      m_table(CSharpIdentifierPart(names.tableName)), m_columns(DataSetColumnParts(names.columns)),
       m_commandLiteral(EscapeCSharpString(names.commandText))
 {
 }
@@ -295,9 +295,9 @@ void DataSetCodeWriter::WriteTableClass()
                  "System.Collections.IEnumerable {\n",
                  m_table);
     m_file.Write(0, "\n");
-    for (const CString& column : m_names.columns)
+    for (const CString& column : m_columns)
     {
-        m_file.Write(3, "private System.Data.DataColumn column%s;\n", CSharpIdentifierPart(column));
+        m_file.Write(3, "private System.Data.DataColumn column%s;\n", column);
         m_file.Write(0, "\n");
     }
     WriteTableConstructors();
@@ -349,12 +349,11 @@ void DataSetCodeWriter::WriteTableConstructors()
 
 void DataSetCodeWriter::WriteTableAccessors()
 {
-    for (const CString& column : m_names.columns)
+    for (const CString& column : m_columns)
     {
         m_file.Write(3, nonUserCode);
-        WriteReadOnlyProperty(
-            3, "public System.Data.DataColumn " + CSharpIdentifierPart(column) + "Column",
-            "this.column" + CSharpIdentifierPart(column));
+        WriteReadOnlyProperty(3, "public System.Data.DataColumn " + column + "Column",
+                              "this.column" + column);
         m_file.Write(0, "\n");
     }
     m_file.Write(3, nonUserCode);
@@ -378,11 +377,11 @@ void DataSetCodeWriter::WriteTableRowMethods()
     CString values;
     for (std::size_t i = 1; i < m_names.columns.size(); ++i)
     {
-        parameters += (i > 1 ? ", string " : "string ") + CSharpIdentifier(m_names.columns[i]);
-        values += (i > 1 ? ", " : "") + CSharpIdentifier(m_names.columns[i]);
+        parameters += (i > 1 ? ", string " : "string ") + CSharpIdentifier(m_columns[i]);
+        values += (i > 1 ? ", " : "") + CSharpIdentifier(m_columns[i]);
     }
-    const CString key = CSharpIdentifierPart(m_names.columns.front());
-    const CString keyParameter = CSharpIdentifier(m_names.columns.front());
+    const CString& key = m_columns.front();
+    const CString keyParameter = CSharpIdentifier(key);
     m_file.Write(3, nonUserCode);
     m_file.Write(3, "public void Add%sRow(%sRow row) {\n", m_table, m_table);
     m_file.Write(4, "this.Rows.Add(row);\n");
@@ -425,22 +424,22 @@ void DataSetCodeWriter::WriteTableInitialization()
 {
     m_file.Write(3, nonUserCode);
     m_file.Write(3, "internal void InitVars() {\n");
-    for (const CString& column : m_names.columns)
-        m_file.Write(4, "this.column%s = base.Columns[\"%s\"];\n", CSharpIdentifierPart(column),
-                     column);
+    for (std::size_t i = 0; i < m_columns.size(); ++i)
+        m_file.Write(4, "this.column%s = base.Columns[\"%s\"];\n", m_columns[i],
+                     EscapeCSharpString(m_names.columns[i]));
     m_file.Write(3, "}\n");
     m_file.Write(0, "\n");
     m_file.Write(3, nonUserCode);
     m_file.Write(3, "private void InitClass() {\n");
-    for (const CString& column : m_names.columns)
+    for (std::size_t i = 0; i < m_columns.size(); ++i)
     {
         m_file.Write(4,
                      "this.column%s = new System.Data.DataColumn(\"%s\", typeof(%s), null, "
                      "System.Data.MappingType.Element);\n",
-                     CSharpIdentifierPart(column), column, "string");
-        m_file.Write(4, "base.Columns.Add(this.column%s);\n", CSharpIdentifierPart(column));
+                     m_columns[i], EscapeCSharpString(m_names.columns[i]), "string");
+        m_file.Write(4, "base.Columns.Add(this.column%s);\n", m_columns[i]);
     }
-    const CString key = CSharpIdentifierPart(m_names.columns.front());
+    const CString& key = m_columns.front();
     m_file.Write(4, "this.Constraints.Add(new System.Data.UniqueConstraint(\"Constraint1\", new "
                     "System.Data.DataColumn[] {\n");
     m_file.Write(8, "this.column%s}, true));\n", key);
@@ -450,7 +449,7 @@ void DataSetCodeWriter::WriteTableInitialization()
     m_file.Write(4, "this.column%s.Unique = true;\n", key);
     for (std::size_t i = 1; i < m_names.columns.size(); ++i)
     {
-        const CString column = CSharpIdentifierPart(m_names.columns[i]);
+        const CString& column = m_columns[i];
         m_file.Write(4, "this.column%s.AllowDBNull = false;\n", column);
         m_file.Write(4, "this.column%s.MaxLength = %d;\n", column, 50);
     }
@@ -547,12 +546,11 @@ void DataSetCodeWriter::WriteRowClass()
     m_file.Write(3, "base(rb) {\n");
     m_file.Write(4, "this.table%s = ((%sDataTable)(this.Table));\n", m_table, m_table);
     m_file.Write(3, "}\n");
-    for (const CString& column : m_names.columns)
+    for (const CString& part : m_columns)
     {
         m_file.Write(0, "\n");
         m_file.Write(3, nonUserCode);
-        const CString part = CSharpIdentifierPart(column);
-        m_file.Write(3, "public %s %s {\n", "string", CSharpIdentifier(column));
+        m_file.Write(3, "public %s %s {\n", "string", CSharpIdentifier(part));
         m_file.Write(4, "get {\n");
         m_file.Write(5, "return ((%s)(this[this.table%s.%sColumn]));\n", "string", m_table, part);
         m_file.Write(4, "}\n");
@@ -698,7 +696,8 @@ void DataSetCodeWriter::WriteTableAdapterInitialization()
     m_file.Write(3, "tableMapping.SourceTable = \"Table\";\n");
     m_file.Write(3, "tableMapping.DataSetTable = \"%s\";\n", m_names.tableName);
     for (const CString& column : m_names.columns)
-        m_file.Write(3, "tableMapping.ColumnMappings.Add(\"%s\", \"%s\");\n", column, column);
+        m_file.Write(3, "tableMapping.ColumnMappings.Add(\"%s\", \"%s\");\n",
+                     EscapeCSharpString(column), EscapeCSharpString(column));
     m_file.Write(3, "this._adapter.TableMappings.Add(tableMapping);\n");
     m_file.Write(2, "}\n");
     m_file.Write(0, "\n");

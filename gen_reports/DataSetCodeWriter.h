@@ -3,6 +3,8 @@
 #include "gen_reports/DataSetNames.h"
 #include "platform/core/CString.h"
 
+#include <vector>
+
 class TextFile;
 
 // The ".Designer.cs" code of a typed data set of one table with one table adapter and one
@@ -44,6 +46,8 @@ private:
     // The C# names of the data set's class and, inside others, of its table.
     const CString m_dataSet;
     const CString m_table;
+    // The columns' part of the names of their members.
+    const std::vector<CString> m_columns;
     // The command text inside its C# string literal.
     CString m_commandLiteral;
 };

@@ -1,10 +1,19 @@
 #include "gen_reports/DataSetSchemaWriter.h"
 
+#include "model/Identifiers.h"
 #include "model/TextFile.h"
 
 DataSetSchemaWriter::DataSetSchemaWriter(const DataSetNames& names, TextFile& file)
-    : m_names(names), m_file(file)
+    : m_names(EscapedForXml(names)), m_file(file), m_dataSetElement(XmlName(names.dataSetName)),
+      m_tableElement(XmlName(names.tableName)), m_dataSetClass(CSharpIdentifier(names.dataSetName)),
+      m_tablePart(CSharpIdentifierPart(names.tableName)),
+      m_tableProperty(CSharpIdentifier(names.tableName)),
+      m_columnParts(DataSetColumnParts(names.columns))
 {
+    for (const CString& column : names.columns)
+        m_columnElements.push_back(XmlName(column));
+    for (const CString& part : m_columnParts)
+        m_columnProperties.push_back(CSharpIdentifier(part));
 }
 
 void DataSetSchemaWriter::Write()
@@ -17,7 +26,7 @@ void DataSetSchemaWriter::Write()
                  "xmlns:msdata=\"urn:schemas-microsoft-com:xml-msdata\" "
                  "xmlns:msprop=\"urn:schemas-microsoft-com:xml-msprop\" "
                  "attributeFormDefault=\"qualified\" elementFormDefault=\"qualified\">\n",
-                 m_names.dataSetName, dataSetNamespace, dataSetNamespace, dataSetNamespace);
+                 m_dataSetElement, dataSetNamespace, dataSetNamespace, dataSetNamespace);
     WriteAnnotation();
     WriteElement();
     m_file.Write(0, "</xs:schema>\n");
@@ -97,10 +106,10 @@ void DataSetSchemaWriter::WriteElement()
                  "<xs:element name=\"%s\" msdata:IsDataSet=\"true\" "
                  "msdata:UseCurrentLocale=\"true\" msprop:Generator_UserDSName=\"%s\" "
                  "msprop:Generator_DataSetName=\"%s\">\n",
-                 m_names.dataSetName, m_names.dataSetName, m_names.dataSetName);
+                 m_dataSetElement, m_names.dataSetName, m_dataSetClass);
     m_file.Write(2, "<xs:complexType>\n");
     m_file.Write(3, "<xs:choice minOccurs=\"0\" maxOccurs=\"unbounded\">\n");
-    const CString& t = m_names.tableName;
+    const CString& t = m_tablePart;
     m_file.Write(4,
                  "<xs:element name=\"%s\" msprop:Generator_UserTableName=\"%s\" "
                  "msprop:Generator_RowDeletedName=\"%sRowDeleted\" "
@@ -112,7 +121,7 @@ void DataSetSchemaWriter::WriteElement()
                  "msprop:Generator_RowEvHandlerName=\"%sRowChangeEventHandler\" "
                  "msprop:Generator_TablePropName=\"%s\" msprop:Generator_TableVarName=\"table%s\" "
                  "msprop:Generator_RowDeletingName=\"%sRowDeleting\">\n",
-                 t, t, t, t, t, t, t, t, t, t, t, t);
+                 m_tableElement, m_names.tableName, t, t, t, t, t, t, t, m_tableProperty, t, t);
     m_file.Write(5, "<xs:complexType>\n");
     m_file.Write(6, "<xs:sequence>\n");
     WriteColumns();
@@ -122,31 +131,31 @@ void DataSetSchemaWriter::WriteElement()
     m_file.Write(3, "</xs:choice>\n");
     m_file.Write(2, "</xs:complexType>\n");
     m_file.Write(2, "<xs:unique name=\"Constraint1\" msdata:PrimaryKey=\"true\">\n");
-    m_file.Write(3, "<xs:selector xpath=\".//mstns:%s\" />\n", t);
-    m_file.Write(3, "<xs:field xpath=\"mstns:%s\" />\n", m_names.columns.front());
+    m_file.Write(3, "<xs:selector xpath=\".//mstns:%s\" />\n", m_tableElement);
+    m_file.Write(3, "<xs:field xpath=\"mstns:%s\" />\n", m_columnElements.front());
     m_file.Write(2, "</xs:unique>\n");
     m_file.Write(1, "</xs:element>\n");
 }
 
 void DataSetSchemaWriter::WriteColumns()
 {
-    const CString& key = m_names.columns.front();
     m_file.Write(7,
                  "<xs:element name=\"%s\" msdata:ReadOnly=\"true\" msdata:AutoIncrement=\"true\" "
                  "msprop:Generator_UserColumnName=\"%s\" "
                  "msprop:Generator_ColumnPropNameInRow=\"%s\" "
                  "msprop:Generator_ColumnVarNameInTable=\"column%s\" "
                  "msprop:Generator_ColumnPropNameInTable=\"%sColumn\" type=\"xs:int\" />\n",
-                 key, key, key, key, key);
+                 m_columnElements.front(), m_names.columns.front(), m_columnProperties.front(),
+                 m_columnParts.front(), m_columnParts.front());
     for (std::size_t i = 1; i < m_names.columns.size(); ++i)
     {
-        const CString& c = m_names.columns[i];
+        const CString& part = m_columnParts[i];
         m_file.Write(7,
                      "<xs:element name=\"%s\" msprop:Generator_UserColumnName=\"%s\" "
                      "msprop:Generator_ColumnPropNameInRow=\"%s\" "
                      "msprop:Generator_ColumnVarNameInTable=\"column%s\" "
                      "msprop:Generator_ColumnPropNameInTable=\"%sColumn\">\n",
-                     c, c, c, c, c);
+                     m_columnElements[i], m_names.columns[i], m_columnProperties[i], part, part);
         m_file.Write(8, "<xs:simpleType>\n");
         m_file.Write(9, "<xs:restriction base=\"xs:%s\">\n", "string");
         m_file.Write(10, "<xs:maxLength value=\"%d\" />\n", 50);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "gen_reports/DataSetNames.h"
+#include "platform/core/CString.h"
+
+#include <vector>
 
 class TextFile;
 
@@ -10,7 +13,6 @@ class TextFile;
 class DataSetSchemaWriter
 {
 public:
-    // Names come XML-escaped.
     DataSetSchemaWriter(const DataSetNames& names, TextFile& file);
 
     void Write();
@@ -21,6 +23,19 @@ private:
     void WriteElement();
     void WriteColumns();
 
-    const DataSetNames& m_names;
+    // The names XML-escaped, for attribute values and text.
+    DataSetNames m_names;
     TextFile& m_file;
+    // The element names of the data set, its table and its columns.
+    CString m_dataSetElement;
+    CString m_tableElement;
+    std::vector<CString> m_columnElements;
+    // The C# names the data set's code gives them: the data set's class, the table's part of the
+    // class names, and the table's property.
+    CString m_dataSetClass;
+    CString m_tablePart;
+    CString m_tableProperty;
+    // Each column's property in the row and its part of the table's names.
+    std::vector<CString> m_columnProperties;
+    std::vector<CString> m_columnParts;
 };

@@ -43,7 +43,7 @@ void RDLCFilesWriter::WriteDataSetFiles()
     const CString folder = GetFolder(dataSet->GetName());
 
     TextFile schema = Buffer();
-    DataSetSchemaWriter(xmlNames, schema).Write();
+    DataSetSchemaWriter(*names, schema).Write();
     Save(folder, names->dataSetName + ".xsd", schema.GetBuffer());
     TextFile code = Buffer();
     DataSetCodeWriter(*names, code).Write();
@@ -81,7 +81,7 @@ void RDLCFilesWriter::WriteReportDefinition()
 
     const CString path = info->GetName();
     TextFile definition = Buffer();
-    ReportDefinitionWriter(EscapedForXml(*names), EscapeHtmlText(heading), definition).Write();
+    ReportDefinitionWriter(*names, EscapeHtmlText(heading), definition).Write();
     Save(GetFolder(path), path.Mid(path.ReverseFind('\\') + 1), definition.GetBuffer());
 }
 

@@ -2,13 +2,16 @@
 
 #include "model/NameUtilities.h"
 #include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
 
 ReportDefinitionWriter::ReportDefinitionWriter(const DataSetNames& names, const CString& heading,
                                                TextFile& file)
-    : m_names(names), m_heading(heading), m_file(file),
-      m_reportDataSetName(names.dataSetName + "_" + names.tableName),
+    : m_names(EscapedForXml(names)), m_fields(ReportFieldNames(names.columns)), m_heading(heading),
+      m_file(file), m_reportDataSetName(ReportDataSetName(names.dataSetName, names.tableName)),
       m_count(static_cast<int>(names.columns.size()))
 {
+    for (const CString& column : names.columns)
+        m_captions.push_back(EscapeXml(MakeCaption(column)));
 }
 
 void ReportDefinitionWriter::Write()
@@ -112,11 +115,11 @@ void ReportDefinitionWriter::WriteRows(const char* element)
         m_file.Write(8, "<TableCell>\n");
         m_file.Write(9, "<ReportItems>\n");
         if (kind == "Header")
-            WriteHeaderCell(m_names.columns[k], 3 * m_count - k);
+            WriteHeaderCell(m_fields[k], m_captions[k], 3 * m_count - k);
         else if (kind == "Details")
-            WriteDetailCell(m_names.columns[k], m_count - k);
+            WriteDetailCell(m_fields[k], m_count - k);
         else
-            WriteFooterCell(m_names.columns[k], 2 * m_count - k);
+            WriteFooterCell(m_fields[k], 2 * m_count - k);
         m_file.Write(9, "</ReportItems>\n");
         m_file.Write(8, "</TableCell>\n");
     }
@@ -127,10 +130,11 @@ void ReportDefinitionWriter::WriteRows(const char* element)
     m_file.Write(4, "</%s>\n", kind);
 }
 
-void ReportDefinitionWriter::WriteHeaderCell(const CString& column, int zIndex)
+void ReportDefinitionWriter::WriteHeaderCell(const CString& field, const CString& caption,
+                                             int zIndex)
 {
-    m_file.Write(10, "<Textbox Name=\"head_%s\">\n", column);
-    m_file.Write(11, "<rd:DefaultName>head_%s</rd:DefaultName>\n", column);
+    m_file.Write(10, "<Textbox Name=\"head_%s\">\n", field);
+    m_file.Write(11, "<rd:DefaultName>head_%s</rd:DefaultName>\n", field);
     m_file.Write(11, "<ZIndex>%d</ZIndex>\n", zIndex);
     m_file.Write(11, "<Style>\n");
     WritePaddings();
@@ -150,14 +154,14 @@ void ReportDefinitionWriter::WriteHeaderCell(const CString& column, int zIndex)
     m_file.Write(12, "</BorderColor>\n");
     m_file.Write(11, "</Style>\n");
     m_file.Write(11, "<CanGrow>true</CanGrow>\n");
-    m_file.Write(11, "<Value>%s</Value>\n", MakeCaption(column));
+    m_file.Write(11, "<Value>%s</Value>\n", caption);
     m_file.Write(10, "</Textbox>\n");
 }
 
-void ReportDefinitionWriter::WriteDetailCell(const CString& column, int zIndex)
+void ReportDefinitionWriter::WriteDetailCell(const CString& field, int zIndex)
 {
-    m_file.Write(10, "<Textbox Name=\"%s\">\n", column);
-    m_file.Write(11, "<rd:DefaultName>%s</rd:DefaultName>\n", column);
+    m_file.Write(10, "<Textbox Name=\"%s\">\n", field);
+    m_file.Write(11, "<rd:DefaultName>%s</rd:DefaultName>\n", field);
     m_file.Write(11, "<ZIndex>%d</ZIndex>\n", zIndex);
     m_file.Write(11, "<Style>\n");
     WritePaddings();
@@ -166,14 +170,14 @@ void ReportDefinitionWriter::WriteDetailCell(const CString& column, int zIndex)
                      "\"Gainsboro\")</BackgroundColor>\n");
     m_file.Write(11, "</Style>\n");
     m_file.Write(11, "<CanGrow>true</CanGrow>\n");
-    m_file.Write(11, "<Value>=Fields!%s.Value</Value>\n", column);
+    m_file.Write(11, "<Value>=Fields!%s.Value</Value>\n", field);
     m_file.Write(10, "</Textbox>\n");
 }
 
-void ReportDefinitionWriter::WriteFooterCell(const CString& column, int zIndex)
+void ReportDefinitionWriter::WriteFooterCell(const CString& field, int zIndex)
 {
-    m_file.Write(10, "<Textbox Name=\"foot_%s\">\n", column);
-    m_file.Write(11, "<rd:DefaultName>foot_%s</rd:DefaultName>\n", column);
+    m_file.Write(10, "<Textbox Name=\"foot_%s\">\n", field);
+    m_file.Write(11, "<rd:DefaultName>foot_%s</rd:DefaultName>\n", field);
     m_file.Write(11, "<ZIndex>%d</ZIndex>\n", zIndex);
     m_file.Write(11, "<Style>\n");
     WritePaddings();
@@ -238,7 +242,7 @@ void ReportDefinitionWriter::WriteDataSets()
     m_file.Write(3, "<Fields>\n");
     for (int k = 1; k < m_count; ++k)
     {
-        m_file.Write(4, "<Field Name=\"%s\">\n", m_names.columns[k]);
+        m_file.Write(4, "<Field Name=\"%s\">\n", m_fields[k]);
         m_file.Write(5, "<rd:TypeName>System.%s</rd:TypeName>\n", "String");
         m_file.Write(5, "<DataField>%s</DataField>\n", m_names.columns[k]);
         m_file.Write(4, "</Field>\n");

@@ -4,6 +4,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/TableAdapter.h"
 #include "entities/XSDInfo.h"
+#include "gen_reports/DataSetNames.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -87,7 +88,7 @@ void RDLCReportParts::WriteViewerControl(int indent)
     for (const RDLCDataSetEntry& record : Records())
         m_out.Write(i + 3,
                     "<rsweb:ReportDataSource DataSourceId=\"ObjectDataSource%d\" Name=\"%s\" />\n",
-                    ++number, EscapeXml(record.m_dataSetName + "_" + record.m_tableName));
+                    ++number, ReportDataSetName(record.m_dataSetName, record.m_tableName));
     m_out.Write(i + 2, "</DataSources>\n");
     m_out.Write(i + 1, "</LocalReport>\n");
     m_out.Write(i, "</rsweb:ReportViewer>\n");
@@ -227,7 +228,7 @@ void RDLCReportParts::WriteQuery(int indent, const RDLCDataSetEntry& record,
     m_out.Write(indent, "%scommandType = \"%s\";\n", type,
                 EscapeCSharpString(adapter.GetCommandType()));
     m_out.Write(indent, "%sdataSetName = \"%s\";\n", type,
-                EscapeCSharpString(record.m_dataSetName + "_" + record.m_tableName));
+                ReportDataSetName(record.m_dataSetName, record.m_tableName));
     m_out.Write(indent, "%stableName = \"%s\";\n", type, EscapeCSharpString(record.m_tableName));
     m_out.Write(0, "\n");
 

@@ -13,6 +13,7 @@
 #include "model/Field.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/MainFrameAccess.h"
 #include "model/Ownership.h"
 #include "model/ReferenceList.h"
@@ -187,12 +188,16 @@ CString FieldRep::GetControlTypeName() const
 
 CString FieldRep::GetControlId() const
 {
+    return m_data != nullptr ? GetControlName(GetControlPrefix(m_data->GetControlKind()))
+                             : CString();
+}
+
+CString FieldRep::GetControlName(const CString& prefix) const
+{
     if (m_data == nullptr)
         return CString();
-    CString id = GetControlPrefix(m_data->GetControlKind()) +
-                 (m_field != nullptr ? m_field->GetFieldName() : m_data->GetCaption());
-    id.Replace(' ', '_');
-    return id;
+    return PageControlId(prefix +
+                         (m_field != nullptr ? m_field->GetFieldName() : m_data->GetCaption()));
 }
 
 EventRecmpFields* FieldRep::GetDefaultEventRecmpFields() const

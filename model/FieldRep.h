@@ -73,9 +73,11 @@ public:
     static CString GetControlTypeNameOf(int controlKind);
     // The name of the data's control kind; empty without data.
     CString GetControlTypeName() const;
-    // The prefix of the control kind and the field name (the caption for a control without
-    // field), blanks replaced by "_"; empty without data.
+    // GetControlName of the control kind's prefix.
     CString GetControlId() const;
+    // The name of the control's elements and script functions: the prefix and the field name
+    // (the caption for a control without field) as a page control id; empty without data.
+    CString GetControlName(const CString& prefix) const;
     // The data's event list for the default event of its control kind; null without data.
     EventRecmpFields* GetDefaultEventRecmpFields() const;
 

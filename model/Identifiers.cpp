@@ -7,11 +7,13 @@
 #include <clocale>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <iterator>
 #include <locale.h>
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 #include <wctype.h>
 
@@ -161,6 +163,36 @@ bool IsPageReservedWord(std::string_view word)
            words.all.contains(word);
 }
 
+// The identifier with the letter before it unless it starts with an ASCII letter.
+std::string LetterFirst(std::string identifier, char letter)
+{
+    if (identifier.empty() || !IsAsciiLetter(static_cast<unsigned char>(identifier.front())))
+        identifier.insert(identifier.begin(), letter);
+    return identifier;
+}
+
+bool IsHexDigit(char c)
+{
+    return IsAsciiDigit(static_cast<unsigned char>(c)) || (c >= 'a' && c <= 'f') ||
+           (c >= 'A' && c <= 'F');
+}
+
+// The text starts with "_x", four hex digits and "_": what XmlName writes for an escaped
+// character.
+bool StartsXmlEscape(std::string_view text)
+{
+    return text.size() >= 7 && text.starts_with("_x") && IsHexDigit(text[2]) &&
+           IsHexDigit(text[3]) && IsHexDigit(text[4]) && IsHexDigit(text[5]) && text[6] == '_';
+}
+
+// A character as XmlName escapes it: "_x", four hex digits, or eight above U+FFFF, and "_".
+std::string XmlEscape(unsigned long code)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, code > 0xFFFF ? "_x%08lX_" : "_x%04lX_", code);
+    return text;
+}
+
 std::string LowerCased(std::string text)
 {
     for (char& c : text)
@@ -258,11 +290,41 @@ bool IsPageIdentifierAsItStands(const CString& name)
            !IsAsciiDigit(static_cast<unsigned char>(bytes[0])) && !IsPageReservedWord(bytes);
 }
 
+CString XmlName(const CString& name)
+{
+    const std::string_view bytes = BytesOf(name);
+    if (bytes.empty())
+        return "_";
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t at = 0; at < bytes.size();)
+    {
+        const auto c = static_cast<unsigned char>(bytes[at]);
+        const bool kept = IsAsciiLetter(c) || (c == '_' && !StartsXmlEscape(bytes.substr(at))) ||
+                          (at != 0 && (IsAsciiDigit(c) || c == '-' || c == '.'));
+        if (kept)
+        {
+            out += static_cast<char>(c);
+            ++at;
+            continue;
+        }
+        const DecodedCharacter character = FirstCharacter(bytes.substr(at));
+        const bool decoded = c >= 0x80 && character.length != 0;
+        out += XmlEscape(decoded ? static_cast<unsigned long>(character.code) : c);
+        at += decoded ? character.length : 1;
+    }
+    return CString(out);
+}
+
+CString ReportName(const CString& name)
+{
+    return CString(LetterFirst(IdentifierCharacters(name, /*wide=*/false), 'r'));
+}
+
 CString VBScriptIdentifier(const CString& name)
 {
     std::string identifier = IdentifierCharacters(name, /*wide=*/false);
-    if (identifier.empty() || !IsAsciiLetter(static_cast<unsigned char>(identifier.front())) ||
-        IsListed(vbScriptWords, LowerCased(identifier)))
+    if (IsListed(vbScriptWords, LowerCased(identifier)))
         identifier.insert(identifier.begin(), 'v');
-    return CString(identifier);
+    return CString(LetterFirst(std::move(identifier), 'v'));
 }

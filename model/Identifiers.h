@@ -58,6 +58,16 @@ CString PageControlId(const CString& name);
 // same identifiers only when they are the same name.
 bool IsPageIdentifierAsItStands(const CString& name);
 
+// XML, the name of an element or the value of an ID: each character no name without a prefix
+// holds (one other than an ASCII letter, digit, "_", or "-" and "." after the first), and each
+// "_" that starts such an escape, as "_x", its code point in four (or eight) hex digits and "_";
+// reading the name decodes it back to the name. An empty name gives "_".
+CString XmlName(const CString& name);
+
+// Report definitions, the names of their data sets, fields and report items: only ASCII letters,
+// digits and "_", a letter first ("r" stands before another first character).
+CString ReportName(const CString& name);
+
 // VBScript: only ASCII letters, digits and "_", a letter first ("v" stands before another first
 // character), and "v" before a reserved word.
 CString VBScriptIdentifier(const CString& name);

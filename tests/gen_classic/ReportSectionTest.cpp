@@ -147,6 +147,27 @@ TEST_F(ReportSection, QueryFunctionPicksTheVariantByFilledValues)
     EXPECT_EQ(Section([&](ReportSectionWriter& w) { w.WriteQueryFunction(*bare, 1); }), "");
 }
 
+// Page variables and a procedure whose names VBScript does not take as they stand: the query
+// function and the query text name them as the page declares them.
+TEST_F(ReportSection, QueryTextNamesVariablesAndFunctionsAsVbScriptIdentifiers)
+{
+    Field* name = m_fixture.AddField("name", 4);
+    ReportGroup* group = AddGroup("PRC_x-y", {name, m_fixture.Key()});
+    const auto& pairs = group->GetProcedureCall()->GetVariablePairs();
+    pairs[0]->second->SetName("end");
+    pairs[1]->second->SetName("a-b");
+    const CString function =
+        Section([&](ReportSectionWriter& w) { w.WriteQueryFunction(*group, 0); });
+    for (const char* line : {"Function FuncProc_PRC_x_y(vend, a_b)\n", "If vend = \"\" Then\n",
+                             "If a_b = 0 Then\n", "FuncProc_PRC_x_y = strQry\n"})
+        EXPECT_NE(function.Find(line), -1) << line << function.str();
+    const CString assignment =
+        Section([&](ReportSectionWriter& w)
+                { w.WriteQueryAssignment(group->GetProcedureCall(), "strQry", 0); });
+    EXPECT_TRUE(assignment.str().ends_with("& \"'\" & SingleQuoteToDouble(vend) & \"',\" & a_b\n"))
+        << assignment.str();
+}
+
 TEST_F(ReportSection, ColumnArraysWithALinkedColumn)
 {
     Field* name = m_fixture.AddField("name", 4);

@@ -5,6 +5,8 @@
 #include "gen_reports/RDLCFilesWriter.h"
 #include "gen_web/AspxObjectWriter.h"
 #include "gen_web/ProjectWriterSet.h"
+#include "model/Identifiers.h"
+#include "model/NameUtilities.h"
 #include "model/RDLCCreator.h"
 
 #include "tests/gen_web/DataClassProject.h"
@@ -14,8 +16,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace
@@ -93,6 +99,28 @@ void ExpectXmlReadByXmllint(const std::vector<fs::path>& files, const std::strin
     EXPECT_EQ(0, valid.exitCode) << valid.output;
 }
 
+// The data sets' code compiles without a warning beside the Util classes.
+void ExpectDataSetsCompile(GenWebProject& fixture, const std::vector<std::string>& dataSets)
+{
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    writers.WriteVSProject();
+    for (const char* name : {"DBHandler.cs", "ControlFieldHandler.cs", "UtilHandler.cs",
+                             "CSSHandler.cs", "ReportXMLWriter.cs"})
+        writers.WriteUtilClass(name);
+    writers.WriteMenus();
+    const fs::path application = fixture.Root() / "Shop" / "Shop";
+    const ToolResult library = CompileUtilLibrary(application);
+    ASSERT_EQ(0, library.exitCode) << library.output;
+    const fs::path folder = ModuleFolder(fixture) / "DataSets";
+    std::string sources;
+    for (const std::string& dataSet : dataSets)
+        sources += " " + ShellQuoted(folder / (dataSet + ".Designer.cs"));
+    const ToolResult compile =
+        RunTool("mcs -warnaserror -target:library -out:" + ShellQuoted(folder / "DataSets.dll") +
+                references + " -r:" + ShellQuoted(application / "Util" / "Util.dll") + sources);
+    EXPECT_EQ(0, compile.exitCode) << compile.output;
+}
+
 // The lines of the file that hold the text, without their tabs and line ends.
 std::vector<std::string> LinesWith(const fs::path& file, const std::string& text)
 {
@@ -131,11 +159,6 @@ TEST(RDLCFiles, DefaultReportOfATableIsWrittenAndReadByItsConsumers)
                                   "<ship_to_id_>Bob</ship_to_id_><notes>n</notes>"
                                   "<photo>p.png</photo></orders>");
 
-    writers.WriteVSProject();
-    for (const char* name : {"DBHandler.cs", "ControlFieldHandler.cs", "UtilHandler.cs",
-                             "CSSHandler.cs", "ReportXMLWriter.cs"})
-        writers.WriteUtilClass(name);
-    writers.WriteMenus();
     HandBuiltReport odd({"items_id", "title"}, "SELECT items_id, title FROM items WHERE "
                                                "title <> 'a \"b\" & c\\d'");
     odd.WriteAll(fixture.Project(), fixture.Report());
@@ -143,16 +166,7 @@ TEST(RDLCFiles, DefaultReportOfATableIsWrittenAndReadByItsConsumers)
     ExpectXmlReadByXmllint(WrittenFiles(fixture, "items_SelectAllRecords"),
                            "<items><items_id>7</items_id><title>x</title></items>");
 
-    const fs::path application = fixture.Root() / "Shop" / "Shop";
-    const ToolResult library = CompileUtilLibrary(application);
-    ASSERT_EQ(0, library.exitCode) << library.output;
-    const fs::path dataSets = ModuleFolder(fixture) / "DataSets";
-    const ToolResult compile =
-        RunTool("mcs -warnaserror -target:library -out:" + ShellQuoted(dataSets / "DataSets.dll") +
-                references + " -r:" + ShellQuoted(application / "Util" / "Util.dll") + " " +
-                ShellQuoted(dataSets / "orders_SelectAllRecords.Designer.cs") + " " +
-                ShellQuoted(dataSets / "items_SelectAllRecords.Designer.cs"));
-    EXPECT_EQ(0, compile.exitCode) << compile.output;
+    ExpectDataSetsCompile(fixture, {"orders_SelectAllRecords", "items_SelectAllRecords"});
 }
 
 // Four adapter columns show three: header, footer and detail cells counted down from 3n-1,
@@ -246,4 +260,123 @@ TEST(RDLCFiles, IncompleteReportsAreSkippedWithTheirReason)
         EXPECT_EQ(c.reasons, reasons) << c.what;
         EXPECT_FALSE(fs::exists(ModuleFolder(fixture))) << c.what;
     }
+}
+
+namespace
+{
+// The names the field door takes from the program's lists of C# keywords and SQL reserved words,
+// and names no language takes as they stand; each once, compared ignoring case.
+std::vector<std::string> FieldNamesTaken()
+{
+    std::vector<std::string> names;
+    std::set<std::string> seen;
+    const auto take = [&](const CString& name)
+    {
+        if (RefuseReadFieldName(name).IsEmpty() && seen.insert(FoldedName(name)).second)
+            names.push_back(name.str());
+    };
+    for (const std::string_view keyword : cSharpKeywordTable)
+        take(CString(std::string(keyword)));
+    for (const char* word : SqlReservedWords())
+        take(CString(word).MakeLower());
+    for (const char* name : {"a-b", "a_b", "x--y", "MixedCase", "Ab:c", "x y", "2nd", "_x0041_",
+                             "Été", "a&b", "<i>", "table1", "txtReportHeading", "head_a_b"})
+        take(name);
+    return names;
+}
+
+// The character's UTF-8 bytes.
+std::string Utf8(unsigned long code)
+{
+    if (code < 0x80)
+        return std::string(1, static_cast<char>(code));
+    const int count = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+    std::string bytes(1, static_cast<char>(((0xF0 << (3 - count)) & 0xFF) | (code >> (6 * count))));
+    for (int shift = 6 * (count - 1); shift >= 0; shift -= 6)
+        bytes += static_cast<char>(0x80 | ((code >> shift) & 0x3F));
+    return bytes;
+}
+
+// The XML name with each "_xHHHH_" (or eight digits) read back as its character.
+std::string DecodedXmlName(const std::string& name)
+{
+    static const std::regex escape("_x([0-9A-F]{4}|[0-9A-F]{8})_");
+    std::string decoded;
+    auto from = name.cbegin();
+    for (auto it = std::sregex_iterator(name.begin(), name.end(), escape);
+         it != std::sregex_iterator(); ++it)
+    {
+        decoded.append(from, (*it)[0].first);
+        decoded += Utf8(std::stoul((*it)[1].str(), nullptr, 16));
+        from = (*it)[0].second;
+    }
+    return decoded.append(from, name.cend());
+}
+
+// Every capture of the pattern's first group in the file, XML entities resolved.
+std::vector<std::string> Captured(const fs::path& file, const std::string& pattern)
+{
+    const std::string text = ReadHostFile(file);
+    const std::regex expression(pattern);
+    const std::pair<const char*, const char*> entities[] = {
+        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), expression);
+         it != std::sregex_iterator(); ++it)
+    {
+        std::string capture = (*it)[1].str();
+        for (const auto& [entity, character] : entities)
+            capture = std::regex_replace(capture, std::regex(entity), character);
+        found.push_back(capture);
+    }
+    return found;
+}
+} // namespace
+
+// A data set whose columns are every name the field door takes: the schema's elements read back
+// as the columns and validate a row, the definition's fields are report names, each its own,
+// whose data fields are the columns and to which every text box refers; the code compiles.
+TEST(RDLCFiles, EveryFieldNameReachesTheDefinitionAndTheSchemaAsItsConsumersReadNames)
+{
+    const std::vector<std::string> names = FieldNamesTaken();
+    std::vector<const char*> columns = {"items_id"};
+    for (const std::string& name : names)
+        columns.push_back(name.c_str());
+    GenWebProject fixture;
+    HandBuiltReport hand(columns, "SELECT * FROM items");
+    hand.WriteAll(fixture.Project(), fixture.Report());
+    ASSERT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    const std::vector<fs::path> files = WrittenFiles(fixture, "items_SelectAllRecords");
+
+    std::vector<std::string> elements;
+    for (const std::string& element : Captured(files.front(), "<xs:element name=\"([^\"]*)\""))
+        elements.push_back(DecodedXmlName(element));
+    std::vector<std::string> expected = {"items_SelectAllRecords", "items"};
+    expected.insert(expected.end(), columns.begin(), columns.end());
+    EXPECT_EQ(expected, elements);
+    std::string row = "<items>";
+    for (const char* column : columns)
+        row += "<" + XmlName(column).str() + ">1</" + XmlName(column).str() + ">";
+    ExpectXmlReadByXmllint(files, row + "</items>");
+
+    const fs::path definition = files.back();
+    const std::vector<std::string> fields = Captured(definition, "<Field Name=\"([^\"]*)\"");
+    EXPECT_EQ(std::vector<std::string>(columns.begin() + 1, columns.end()),
+              Captured(definition, "<DataField>([^<]*)</DataField>"));
+    std::set<std::string> itemNames;
+    for (const std::string& item : Captured(definition, "<(?:Textbox|Table) Name=\"([^\"]*)\""))
+        EXPECT_TRUE(itemNames.insert(FoldedName(CString(item))).second) << item;
+    std::set<std::string> fieldNames;
+    for (const std::string& field : fields)
+    {
+        EXPECT_TRUE(std::regex_match(field, std::regex("[A-Za-z][A-Za-z0-9_]*"))) << field;
+        EXPECT_TRUE(fieldNames.insert(field).second) << field;
+    }
+    std::set<std::string> referred;
+    for (const std::string& field : Captured(definition, "=Fields!([^.]*)\\.Value"))
+        referred.insert(field);
+    EXPECT_EQ(fieldNames, referred);
+    EXPECT_EQ(itemNames.size(), 3 * fields.size() + 2);
+
+    ExpectDataSetsCompile(fixture, {"items_SelectAllRecords"});
 }

@@ -20,28 +20,39 @@ TEST(IdentifiersTest, EachLanguageWritesEachNameAsAnIdentifier)
         const char* pageControl;
         const char* javaScript;
         const char* vbScript;
+        const char* xml;
+        const char* report;
     } cases[] = {
-        {"customer_id", "customer_id", "customer_id", "customer_id", "customer_id", "customer_id"},
-        {"MixedCase", "MixedCase", "MixedCase", "MixedCase", "MixedCase", "MixedCase"},
-        {"event", "@event", "event", "event_", "event", "event"},
-        {"default", "@default", "default", "default_", "default_", "default"},
-        {"partial", "partial", "partial", "partial", "partial", "partial"},
-        {"function", "function", "function", "function_", "function_", "vfunction"},
-        {"values", "values", "values", "values_", "values", "values"},
-        {"Dim", "Dim", "Dim", "Dim", "Dim", "vDim"},
-        {"a-b", "a_b", "a_b", "a_b", "a_b", "a_b"},
-        {"x--y", "x__y", "x__y", "x__y", "x__y", "x__y"},
-        {"x y", "x_y", "x_y", "x_y", "x_y", "x_y"},
-        {"q\"x", "q_x", "q_x", "q_x", "q_x", "q_x"},
-        {"<b>x</b>", "_b_x__b_", "_b_x__b_", "_b_x__b_", "_b_x__b_", "v_b_x__b_"},
+        {"customer_id", "customer_id", "customer_id", "customer_id", "customer_id", "customer_id",
+         "customer_id", "customer_id"},
+        {"MixedCase", "MixedCase", "MixedCase", "MixedCase", "MixedCase", "MixedCase", "MixedCase",
+         "MixedCase"},
+        {"event", "@event", "event", "event_", "event", "event", "event", "event"},
+        {"default", "@default", "default", "default_", "default_", "default", "default", "default"},
+        {"partial", "partial", "partial", "partial", "partial", "partial", "partial", "partial"},
+        {"function", "function", "function", "function_", "function_", "vfunction", "function",
+         "function"},
+        {"values", "values", "values", "values_", "values", "values", "values", "values"},
+        {"Dim", "Dim", "Dim", "Dim", "Dim", "vDim", "Dim", "Dim"},
+        {"a-b", "a_b", "a_b", "a_b", "a_b", "a_b", "a-b", "a_b"},
+        {"x--y", "x__y", "x__y", "x__y", "x__y", "x__y", "x--y", "x__y"},
+        {"x y", "x_y", "x_y", "x_y", "x_y", "x_y", "x_x0020_y", "x_y"},
+        {"q\"x", "q_x", "q_x", "q_x", "q_x", "q_x", "q_x0022_x", "q_x"},
+        {"<b>x</b>", "_b_x__b_", "_b_x__b_", "_b_x__b_", "_b_x__b_", "v_b_x__b_",
+         "_x003C_b_x003E_x_x003C__x002F_b_x003E_", "r_b_x__b_"},
         {"View & Print", "View___Print", "View___Print", "View___Print", "View___Print",
-         "View___Print"},
+         "View___Print", "View_x0020__x0026__x0020_Print", "View___Print"},
         {"Orders (all)", "Orders__all_", "Orders__all_", "Orders__all_", "Orders__all_",
-         "Orders__all_"},
-        {"2nd page", "_2nd_page", "2nd_page", "_2nd_page", "_2nd_page", "v2nd_page"},
-        {"Été", "Été", "Été", "Été", "Été", "v_t_"},
-        {"a€b", "a_b", "a_b", "a_b", "a_b", "a_b"},
-        {"", "_", "", "_", "_", "v"},
+         "Orders__all_", "Orders_x0020__x0028_all_x0029_", "Orders__all_"},
+        {"2nd page", "_2nd_page", "2nd_page", "_2nd_page", "_2nd_page", "v2nd_page",
+         "_x0032_nd_x0020_page", "r2nd_page"},
+        {"Été", "Été", "Été", "Été", "Été", "v_t_", "_x00C9_t_x00E9_", "r_t_"},
+        {"a€b", "a_b", "a_b", "a_b", "a_b", "a_b", "a_x20AC_b", "a_b"},
+        {"", "_", "", "_", "_", "v", "_", "r"},
+        {"_x0041_", "_x0041_", "_x0041_", "_x0041_", "_x0041_", "v_x0041_", "_x005F_x0041_",
+         "r_x0041_"},
+        {"Ab:c.d", "Ab_c_d", "Ab_c_d", "Ab_c_d", "Ab_c_d", "Ab_c_d", "Ab_x003A_c.d", "Ab_c_d"},
+        {"a\U0001F600", "a_", "a_", "a_", "a_", "a_", "a_x0001F600_", "a_"},
     };
     for (const auto& each : cases)
     {
@@ -51,6 +62,8 @@ TEST(IdentifiersTest, EachLanguageWritesEachNameAsAnIdentifier)
         EXPECT_EQ(PageControlId(each.name), each.pageControl);
         EXPECT_EQ(JavaScriptIdentifier(each.name), each.javaScript);
         EXPECT_EQ(VBScriptIdentifier(each.name), each.vbScript);
+        EXPECT_EQ(XmlName(each.name), each.xml);
+        EXPECT_EQ(ReportName(each.name), each.report);
         EXPECT_EQ(IsCSharpIdentifier(each.name),
                   CString(each.name) == each.cSharp && !CString(each.name).IsEmpty());
     }

@@ -3,20 +3,30 @@
 // names, put into every string the project file stores that holds the name (the walk of the
 // stored strings as the loader reads them). One project holds them all; its Write All must say
 // success, its C# compile, its PostgreSQL script run, and its data classes insert, update and
-// select a row of every table.
+// select a row of every table; its XML files pass xmllint.
 #include "database/PgSqlScriptWriter.h"
+#include "editors/logic/RefFieldEditor.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
+#include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/LinkControl.h"
+#include "entities/LoginPage.h"
 #include "entities/Menu.h"
+#include "gen_classic/AspWriteAll.h"
 #include "model/Field.h"
 #include "model/GenerationReport.h"
 #include "model/Identifiers.h"
 #include "model/LoginPageCreator.h"
+#include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/ProjectStore.h"
 #include "model/TableFormCreator.h"
 #include "model/TransactionDataCreator.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/gen_classic/ClassicApplication.h"
+#include "tests/gen_classic/ClassicGolden.h"
+#include "tests/gen_classic/WrittenPages.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/site/GeneratedSite.h"
 #include "tests/support/StoredStrings.h"
@@ -25,7 +35,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <map>
+#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -77,8 +90,8 @@ void AddField(Table& table, const CString& name, int type)
     table.AddField(field);
 }
 
-// The placeholder of the field or table name at the index ("nfld007", "ntbl012"): no stored
-// string holds one but where the name was given.
+// The placeholder of the field, table or designed name (role, menu) at the index ("nfld007",
+// "ntbl012", "nnam020"): no stored string holds one but where the name was given.
 CString Placeholder(const char* kind, std::size_t index)
 {
     CString text;
@@ -86,20 +99,22 @@ CString Placeholder(const char* kind, std::size_t index)
     return text;
 }
 
-// The text with each placeholder of a field or table name replaced by that name.
-CString WithNames(const CString& text, const std::vector<CString>& fields,
-                  const std::vector<CString>& tables)
+// The names of each placeholder kind ("nfld", "ntbl", "nnam").
+using NameLists = std::map<std::string, std::vector<CString>>;
+
+// The text with each placeholder replaced by its name.
+CString WithNames(const CString& text, const NameLists& lists)
 {
     std::string out;
     const std::string& in = text.str();
     for (std::size_t i = 0; i < in.size();)
     {
-        const std::string kind = in.substr(i, 4);
-        if ((kind == "nfld" || kind == "ntbl") && i + 7 <= in.size() &&
+        const auto list = lists.find(in.substr(i, 4));
+        if (list != lists.end() && i + 7 <= in.size() &&
             std::isdigit(static_cast<unsigned char>(in[i + 4])) != 0)
         {
             const std::size_t index = std::stoul(in.substr(i + 4, 3));
-            out += (kind == "nfld" ? fields : tables).at(index).str();
+            out += list->second.at(index).str();
             i += 7;
             continue;
         }
@@ -112,26 +127,33 @@ CString WithNames(const CString& text, const std::vector<CString>& fields,
 // master-detail page, made the designers' way over placeholder names, saved; then read back
 // through the project file's door with every string the file stores that holds a placeholder
 // (a field's or table's name and the names made of it: variables, keys, classes, pages,
-// functions, menus) holding the name instead.
+// functions, menus; a role's or menu's name) holding the name instead.
 class NameSlotsProject
 {
 public:
-    explicit NameSlotsProject(const std::vector<CString>& names)
+    // Output kind 0 makes the project for classic pages, 1 for ASP.NET pages.
+    NameSlotsProject(const std::vector<CString>& names, int outputKind)
     {
-        std::vector<CString> tableNames;
+        NameLists lists = {{"nfld", names}, {"ntbl", {}}, {"nnam", {}}, {"nmod", {}}};
         for (const CString& name : names)
         {
             if (RefuseReadTableName(name).IsEmpty())
-                tableNames.push_back(CString(name).MakeLower());
+                lists["ntbl"].push_back(CString(name).MakeLower());
+            if (RefuseReadDesignedName(name).IsEmpty())
+                lists["nnam"].push_back(name);
+            if (RefuseReadModuleName(name).IsEmpty() && FoldedName(name) != "basemodule")
+                lists["nmod"].push_back(name);
         }
-        Build(names.size(), tableNames.size());
+        const std::vector<CString>& tableNames = lists["ntbl"];
+        Build(names.size(), tableNames.size(), lists["nnam"].size(), lists["nmod"].size(),
+              outputKind);
         const std::string file = (m_temp.Path() / "Names.wvt").string();
         ProjectStore saving;
         EXPECT_TRUE(saving.ArchiveProject(&m_project, file.c_str(), FALSE));
         const StoredStringReads reads(
             [&](const StringSlot& slot, CString& value)
             {
-                const CString named = WithNames(value, names, tableNames);
+                const CString named = WithNames(value, lists);
                 if (named != value)
                     slots.insert(slot);
                 value = named;
@@ -145,6 +167,16 @@ public:
                 << name.str();
         for (const CString& name : tableNames)
             EXPECT_NE(base.FindMasterTableByNameExact(name), nullptr) << name.str();
+        for (std::size_t i = 0; i < lists["nmod"].size(); i += designedStep)
+            EXPECT_NE(Project().FindModuleByName(lists["nmod"][i]), nullptr)
+                << lists["nmod"][i].str();
+        for (std::size_t i = 0; i < lists["nnam"].size(); i += designedStep)
+        {
+            EXPECT_NE(base.FindMenuByName(lists["nnam"][i]), nullptr) << lists["nnam"][i].str();
+            EXPECT_TRUE(std::ranges::any_of(base.GetDesignations(), [&](const Designation* role)
+                                            { return role->GetName() == lists["nnam"][i]; }))
+                << lists["nnam"][i].str();
+        }
     }
 
     // The places of the file whose strings held a name.
@@ -155,12 +187,28 @@ public:
     const fs::path& Root() const { return m_temp.Path(); }
 
 private:
-    void Build(std::size_t fieldCount, std::size_t tableCount)
+    // Every this many of the names a designer takes names a role and a menu, and of those a
+    // module takes a module with a table and its form.
+    static constexpr std::size_t designedStep = 8;
+
+    void Build(std::size_t fieldCount, std::size_t tableCount, std::size_t designedCount,
+               std::size_t moduleCount, int outputKind)
     {
         m_project.InitNewProject();
         m_project.SetProjectName("Names");
         m_project.SetProjectPath(m_temp.ModelPath());
+        m_project.SetOutputKind(outputKind);
         m_project.GetProjectSettings()->SetDatabaseKind(0);
+        if (outputKind == 0)
+        {
+            LoginPage& login = *m_project.GetBaseModule()->GetLoginPage();
+            while (AspFile* file = login.GetAspFileAt(0))
+            {
+                login.RemoveAspFile(file);
+                delete file;
+            }
+            login.CreateAspFile(0, AspFile::loginPageOwner);
+        }
         LoginPageCreator().Create();
         Module& base = *m_project.GetBaseModule();
         // Every name as a field of one table; each name a table may have names a table.
@@ -180,6 +228,29 @@ private:
             link->SetCaption(caption);
             form->AddPreLink(link);
         }
+        for (std::size_t i = 0; i < designedCount; i += designedStep)
+        {
+            auto* menu = new Menu;
+            menu->SetName(Placeholder("nam", i));
+            menu->SetAspFile(form->GetAspFiles()[0]);
+            base.AddMenu(menu);
+            auto* role = new Designation;
+            role->SetName(Placeholder("nam", i));
+            role->AddMenusOf(*base.GetDesignations().front());
+            base.Append(role);
+        }
+        for (std::size_t i = 0; i < moduleCount; i += designedStep)
+        {
+            auto* module = new Module(Placeholder("mod", i));
+            m_project.AddModule(module);
+            CString tableName;
+            tableName.Format("items%d", static_cast<int>(i));
+            Table* table = NewTable(tableName, Table::masterKind);
+            AddField(*table, Placeholder("fld", i), FieldTypeVarchar);
+            m_project.SetCurrentModule(module);
+            AddMasterTable(*module, table);
+        }
+        m_project.SetCurrentModule(&base);
         for (std::size_t i = 0; i < tableCount; ++i)
         {
             Table* table = NewTable(Placeholder("tbl", i), Table::masterKind);
@@ -213,6 +284,29 @@ private:
     ForgeonProject m_project;
     ProjectStore m_store;
 };
+
+// Reference fields typed into Manage Reference Fields of the form of "fields", with names no
+// identifier holds as they stand; the dialog shows no message.
+void AddReferenceFields(ForgeonProject& project)
+{
+    Module& base = *project.GetBaseModule();
+    Table* fields = base.FindMasterTableByNameExact("fields");
+    ASSERT_NE(fields, nullptr);
+    Form* form = base.GetMasterFormForTable(fields, false);
+    ASSERT_NE(form, nullptr);
+    ScriptedMessageBoxes boxes;
+    RefFieldEditor editor(*form, fields);
+    editor.Load();
+    for (const char* name : {"x y", "q\"x", "<i>y</i>", "Ref-Name"})
+    {
+        editor.Clear();
+        editor.SetName(name);
+        editor.SelectType(FieldTypeVarchar);
+        editor.AddOrUpdate();
+    }
+    EXPECT_EQ(form->GetRefFields().size(), 4u);
+    EXPECT_EQ("", Joined(boxes.ShownTexts()));
+}
 
 // A program that loads the compiled site and, for each data class of the values file, inserts a
 // row (SetValues, HandleAdd), updates it (HandleUpdate) and selects it (SelectRecord), in the
@@ -321,14 +415,23 @@ std::string DriverValues(ForgeonProject& project)
 TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenCompiledAndRunOnPostgreSql)
 {
     ASSERT_FALSE(Environment("WEAVO_PG_ODBC").empty()) << "runs beside with_pg_cluster.sh";
-    NameSlotsProject fixture(NamesTaken());
+    NameSlotsProject fixture(NamesTaken(), /*outputKind=*/1);
     std::string places;
     for (const StringSlot& slot : fixture.slots)
         places += slot.Describe() + "; ";
     RecordProperty("name_slots", places);
+    AddReferenceFields(fixture.Project());
+    ASSERT_FALSE(testing::Test::HasFatalFailure());
     served_site::GeneratedSite site(fixture.Project(), fixture.Root());
     site.Write();
     ASSERT_FALSE(testing::Test::HasFatalFailure());
+    std::string xmlFiles;
+    for (const fs::path& file :
+         FilesEndingIn(fixture.Root() / "Names", {".rdlc", ".xsd", ".xss", ".xsc", ".config"}))
+        xmlFiles += " " + ShellQuoted(file);
+    EXPECT_NE(xmlFiles.find(".rdlc"), std::string::npos);
+    const ToolResult lint = RunTool("xmllint --noout" + xmlFiles);
+    EXPECT_EQ(0, lint.exitCode) << lint.output;
     // The stand-in of the served-site tests, in this project's namespace.
     std::string handler = ReadHostFile(fs::path(WEAVO_TEST_DATA) / "site" / "PostgresDBHandler.cs");
     handler.replace(handler.find("namespace Guard"), 15, "namespace Names");
@@ -359,5 +462,53 @@ TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenCompiledAndRunOnPostgreSql)
         RunTool("mono " + ShellQuoted(bin / "Driver.exe") + " " + ShellQuoted(bin / "Names.dll") +
                 " " + ShellQuoted(fixture.Root() / "values.txt"));
     EXPECT_EQ(0, run.exitCode) << run.output;
+}
+
+// The names the page's VBScript declares: its variables (Dim) and functions.
+std::vector<std::string> DeclaredVbScriptNames(const std::string& page)
+{
+    static const std::regex declaration(R"((?:^|\n)[ \t]*(?:Dim|Function)[ \t]+([^\r\n(]*))",
+                                        std::regex::icase);
+    std::vector<std::string> names;
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), declaration);
+         it != std::sregex_iterator(); ++it)
+    {
+        std::stringstream list((*it)[1].str());
+        for (std::string name; std::getline(list, name, ',');)
+        {
+            name.erase(0, name.find_first_not_of(" \t"));
+            name.erase(name.find_last_not_of(" \t") + 1);
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+// The classic Write All of the same names says success, and every page it writes passes the
+// classic page check, declares VBScript identifiers only, and its scripts parse.
+TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenIntoClassicPagesThatPassTheirChecks)
+{
+    NameSlotsProject fixture(NamesTaken(), /*outputKind=*/0);
+    ScopedOpenProject open(&fixture.Project());
+    ClassicAnswers answers;
+    ScriptedMessageBoxes boxes;
+    AspWriteAll writeAll(&fixture.Project(), nullptr, answers);
+    writeAll.SetWriteErrorsLogPath(fixture.Project().GetProjectPath() + "ForgeonWriteErrors.txt");
+    EXPECT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText().str();
+    const fs::path root = fixture.Root();
+    fs::copy(ClassicData("_system"), root / "_system",
+             fs::copy_options::recursive | fs::copy_options::skip_existing);
+    const std::vector<fs::path> pages = FilesEndingIn(root / "BaseModule", {".asp"});
+    std::vector<Table*> tables;
+    fixture.Project().GetBaseModule()->GetAllTables(tables);
+    EXPECT_GT(pages.size(), tables.size());
+    for (const fs::path& page : pages)
+    {
+        EXPECT_EQ("", Joined(CheckPageFile(page))) << page.filename();
+        for (const std::string& name : DeclaredVbScriptNames(ReadPage(page)))
+            EXPECT_EQ(VBScriptIdentifier(CString(name)).str(), name) << page.filename();
+    }
+    const ToolResult scripts = ParseScripts(WrittenScripts(root), root / "scripts");
+    EXPECT_EQ(0, scripts.exitCode) << scripts.output;
 }
 } // namespace
