@@ -11,6 +11,7 @@
 #include "model/FieldFilter.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/Relation.h"
 #include "model/Table.h"
@@ -24,9 +25,7 @@ namespace
 {
 CString ProcedureName(const Procedure& procedure)
 {
-    CString name = procedure.GetName();
-    name.Replace(' ', '_');
-    return name;
+    return SqlProcedureName(procedure.GetName());
 }
 
 CString NameOf(const Field* field)

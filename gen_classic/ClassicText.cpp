@@ -97,6 +97,11 @@ CString VbsLiteral(CString text)
     return text;
 }
 
+CString ProcedureCallName(const CString& name)
+{
+    return VbsLiteral(SqlServerCalledName(SqlProcedureName(name)));
+}
+
 namespace
 {
 bool IsAsciiLetter(char c)
@@ -273,7 +278,7 @@ void WriteProcedureCall(TextFile& out, int indent, const CString& target,
     }
     const Procedure* procedure = invokation.GetProcedure();
     out.Write(indent, "%s = \"%s \"", target,
-              procedure != nullptr ? procedure->GetName() : CString());
+              ProcedureCallName(procedure != nullptr ? procedure->GetName() : CString()));
     for (std::size_t i = 0; i < arguments.size(); ++i)
     {
         const bool quote = arguments[i].quoted;

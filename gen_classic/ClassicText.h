@@ -58,6 +58,10 @@ void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CStr
 // line break stays, and the page check refuses the page.
 CString VbsLiteral(CString text);
 
+// A procedure's name in the VBScript string of a statement that calls it: the name the
+// procedure script creates it under, as SQL Server reads it (SqlServerCalledName).
+CString ProcedureCallName(const CString& name);
+
 // A stored value of a page variable as VBScript writes it: the expression, and why it cannot be
 // written (then the expression is empty). A string literal for a field of a character or text
 // type and for a variable without field whose value holds no "("; otherwise the value stands

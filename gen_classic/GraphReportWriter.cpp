@@ -160,7 +160,7 @@ bool GraphReportWriter::WriteChartDataPage(const AspFile& file)
                      VbsLiteral(EscapeXml(chart != nullptr ? chart->GetCaption() : CString())));
     m_textFile.Write(1, "OpenConnection()\n");
     m_textFile.Write(1, "Set oRs = Server.CreateObject(\"ADODB.Recordset\")\n");
-    m_textFile.Write(1, "strSQL = \"%s\"\n", VbsLiteral(procedure->GetName()));
+    m_textFile.Write(1, "strSQL = \"%s\"\n", ProcedureCallName(procedure->GetName()));
     m_textFile.Write(1, "oRs.Open strSQL, glb_con,1,2\n");
     m_textFile.Write(1, "intCounter=0\n");
     m_textFile.Write(1, "While not oRs.EOF\n");

@@ -261,7 +261,8 @@ void MapFormPageWriter::WriteExtractDataFromRecordSet()
     m_textFile.Write(0, "Function ExtractDataFromRecordSet()\n");
     m_textFile.Write(1, "if %s <> \"\" then\n", key);
     m_textFile.Write(2, "if Recompute <> 1 then\n");
-    m_textFile.Write(3, "strQry = \"PRC_%s_SelectRecord \" & %s\n", TableName(), key);
+    m_textFile.Write(3, "strQry = \"%s \" & %s\n",
+                     ProcedureCallName("PRC_" + TableName() + "_SelectRecord"), key);
     m_textFile.Write(3, "Set rsGetMapRecord = server.CreateObject(\"ADODB.RecordSet\")\n");
     m_textFile.Write(3, "rsGetMapRecord.Open strQry,glb_con,1,2\n");
     m_textFile.Write(3, "if NOT rsGetMapRecord.EOF then\n");
@@ -348,7 +349,8 @@ void MapFormPageWriter::WriteExecuteQuery()
     m_textFile.Write(1, "Elseif sAct = \"Update\" Then\n");
     WriteUpdateQuery();
     m_textFile.Write(1, "Elseif sAct = \"Remove\" Then\n");
-    m_textFile.Write(2, "strQry = \"%s \" &%s\n", "PRC_" + TableName() + "_Delete", KeyVariable());
+    m_textFile.Write(2, "strQry = \"%s \" &%s\n",
+                     ProcedureCallName("PRC_" + TableName() + "_Delete"), KeyVariable());
     m_textFile.Write(1, "End if\n\n");
     m_textFile.Write(1, "rsQry = glb_con.Execute(strQry)\n");
     m_textFile.Write(1, "sInfo = rsQry(\"sInfo\")\n\n");

@@ -155,8 +155,8 @@ void MasterFormPageWriter::WriteRecordRead()
     WriteKeyGuard(m_textFile, 1, key);
     m_textFile.Write(1, "if Recompute <> 1 then\n");
     m_textFile.Write(2, "set rsQryBasic = Server.CreateObject(\"ADODB.Recordset\")\n");
-    m_textFile.Write(2, "rsQryBasic.Open \"PRC_%s_SelectRecord \" &%s, glb_con,1,2\n", TableName(),
-                     key);
+    m_textFile.Write(2, "rsQryBasic.Open \"%s \" &%s, glb_con,1,2\n",
+                     ProcedureCallName("PRC_" + TableName() + "_SelectRecord"), key);
     m_textFile.Write(0, "\n");
     // A key that selects nothing leaves the values as the request gave them.
     m_textFile.Write(2, "if not rsQryBasic.EOF then\n");
@@ -271,7 +271,8 @@ void MasterFormPageWriter::WriteUpdateActionPage()
     m_textFile.Write(1, "Elseif sAct = \"Remove\" Then\n");
     const CString key = KeyVariable();
     WriteKeyGuard(m_textFile, 2, key);
-    m_textFile.Write(2, "strQry = \"%s \" &%s\n", "PRC_" + TableName() + "_Delete", key);
+    m_textFile.Write(2, "strQry = \"%s \" &%s\n",
+                     ProcedureCallName("PRC_" + TableName() + "_Delete"), key);
     m_textFile.Write(1, "End if\n\n");
     m_textFile.Write(1, "rsQry = glb_con.Execute(strQry)\n");
     m_textFile.Write(1, "sInfo = rsQry(\"sInfo\")\n");

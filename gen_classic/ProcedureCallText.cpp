@@ -28,7 +28,7 @@ bool IsDate(const Field* field)
 QueryText::QueryText(TextFile& out, int indent, int termIndent, const CString& procedureName)
     : m_out(out), m_termIndent(termIndent)
 {
-    m_out.Write(indent, "strQry = \"%s \" & _\n", procedureName);
+    m_out.Write(indent, "strQry = \"%s \" & _\n", ProcedureCallName(procedureName));
 }
 
 void QueryText::AddTerm(const Field* field, const CString& variable)
@@ -110,7 +110,7 @@ void FieldLookupWriter::Write(Field* field, const CString& variable, const Field
         if (!IsQuotedSqlField(value.field))
             WriteBareValueCheck(m_out, indent + 1, value.name);
     }
-    m_out.Write(indent + 1, "strQry%d = \"%s \"", number, procedure->GetName());
+    m_out.Write(indent + 1, "strQry%d = \"%s \"", number, ProcedureCallName(procedure->GetName()));
     for (std::size_t i = 0; i < values.size(); ++i)
     {
         m_out.Write(0, " & _\n");

@@ -93,7 +93,15 @@ void WriteArray(TextFile& out, int indent, const char* prefix, const ReportGroup
     out.Write(0, "\"\n");
 }
 
+// The name inside the brackets of a SQL Server name, in a VBScript string: "]" doubled.
+CString BracketedPart(const CString& name)
+{
+    const CString quoted = SqlServerName(name);
+    return VbsLiteral(quoted.Mid(1, quoted.GetLength() - 2));
+}
+
 // The page's VBScript function that makes the text of a call of the procedure.
+
 CString QueryFunctionName(const Procedure& procedure)
 {
     return VBScriptIdentifier("FuncProc_" + procedure.GetName());
@@ -126,9 +134,9 @@ void ReportSectionWriter::WriteQueryAssignment(const ProcedureInvokation* call, 
     {
         const Field* field = PairField(*call, *pair);
         if (field != nullptr && pair->second != nullptr && !IsQuotedSqlField(field))
-            WriteBareValueCheck(m_text, indent, pair->second->GetFieldName());
+            WriteBareValueCheck(m_text, indent, VbsVariableName(*pair->second));
     }
-    m_text.Write(indent, "%s = \"%s \"", name, call->GetProcedure()->GetName());
+    m_text.Write(indent, "%s = \"%s \"", name, ProcedureCallName(call->GetProcedure()->GetName()));
     WriteParameterTail(*call);
     m_text.Write(0, "\n");
 }
@@ -199,7 +207,8 @@ void ReportSectionWriter::WriteQueryFunction(const ReportGroup& group, int inden
     WriteArgumentNames(call);
     m_text.Write(0, ")\n");
     m_text.Write(indent + 1, "strParam = \"\"\n");
-    m_text.Write(indent + 1, "strQry = \"%s_\"\n\n", procedure->GetName());
+    m_text.Write(indent + 1, "strQry = \"[%s_\"\n\n",
+                 BracketedPart(SqlProcedureName(procedure->GetName())));
     const auto& parameters = procedure->GetFieldParameters();
     for (size_t i = 0; i < parameters.size(); ++i)
     {
@@ -213,7 +222,7 @@ void ReportSectionWriter::WriteQueryFunction(const ReportGroup& group, int inden
         m_text.Write(indent + 2, "strQry = strQry & \"All%s\"\n", joint);
         m_text.Write(indent + 1, "else\n");
         m_text.Write(indent + 2, "strQry = strQry & \"%s%s\"\n",
-                     parameters[i].field->GetFieldName(), joint);
+                     BracketedPart(parameters[i].field->GetFieldName()), joint);
         m_text.Write(indent + 2, "if %s <> \"\" then\n", value);
         if (quoted)
             m_text.Write(indent + 3,
@@ -226,7 +235,7 @@ void ReportSectionWriter::WriteQueryFunction(const ReportGroup& group, int inden
         m_text.Write(indent + 2, "end if\n");
         m_text.Write(indent + 1, "end if\n");
     }
-    m_text.Write(indent + 1, "strQry = strQry & \" \" & strParam\n");
+    m_text.Write(indent + 1, "strQry = strQry & \"] \" & strParam\n");
     m_text.Write(indent + 1, "strQry = Left(strQry, len(strQry)-1)\n");
     m_text.Write(indent + 1, "%s = strQry\n", QueryFunctionName(*procedure));
     m_text.Write(indent, "End Function\n");
@@ -427,10 +436,10 @@ void ReportSectionWriter::WriteShowOutputFunctions()
         {
             const FieldVariableMap* map = m_report->FindFieldVariableMapByVariable(pair->second);
             if (map != nullptr && !IsQuotedSqlField(map->field))
-                WriteBareValueCheck(m_text, 1, pair->second->GetFieldName());
+                WriteBareValueCheck(m_text, 1, VbsVariableName(*pair->second));
         }
         m_text.Write(1, "%s = \"%s \" &id", "strQry" + CString(std::to_string(last).c_str()),
-                     ProcedureOf(lastGroup)->GetName());
+                     ProcedureCallName(ProcedureOf(lastGroup)->GetName()));
         WriteInnerParameterTail(*lastGroup.GetProcedureCall());
     }
     WriteColumnArrays(lastGroup, 1);

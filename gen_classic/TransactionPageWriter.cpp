@@ -405,8 +405,8 @@ void TransactionPageWriter::WriteMasterRecordLoad()
     WriteKeyGuard(m_textFile, 1, key);
     m_textFile.Write(1, "if Recompute <> 1 then\n");
     m_textFile.Write(2, "set rsQryBasic = Server.CreateObject(\"ADODB.Recordset\")\n");
-    m_textFile.Write(2, "rsQryBasic.Open \"PRC_%s_SelectRecord \" &%s, glb_con,1,2\n\n",
-                     NameOf(m_master), key);
+    m_textFile.Write(2, "rsQryBasic.Open \"%s \" &%s, glb_con,1,2\n\n",
+                     ProcedureCallName("PRC_" + NameOf(m_master) + "_SelectRecord"), key);
     // A key that selects nothing leaves the values as the request gave them.
     m_textFile.Write(2, "if not rsQryBasic.EOF then\n");
     std::vector<std::pair<const FieldVariableMap*, const FieldRep*>> loaded;
@@ -453,7 +453,8 @@ void TransactionPageWriter::WriteDetailExtractFunction(Table* detail)
     WriteKeyGuard(m_textFile, 1, key);
     m_textFile.Write(1, "if %s <> \"\" then\n", key);
     m_textFile.Write(2, "if Recompute%d <> 1 then\n", DetailNumber(detail));
-    m_textFile.Write(3, "strQry = \"PRC_%s_SelectRecord \" & %s\n", NameOf(detail), key);
+    m_textFile.Write(3, "strQry = \"%s \" & %s\n",
+                     ProcedureCallName("PRC_" + NameOf(detail) + "_SelectRecord"), key);
     m_textFile.Write(3, "Set rsGetRecord = server.CreateObject(\"ADODB.RecordSet\")\n");
     m_textFile.Write(3, "rsGetRecord.Open strQry,glb_con,1,2\n");
     m_textFile.Write(3, "if NOT rsGetRecord.EOF then\n");

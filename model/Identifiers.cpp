@@ -1,5 +1,6 @@
 #include "model/Identifiers.h"
 
+#include "model/NameUtilities.h"
 #include "platform/core/TextBytes.h"
 
 #include <algorithm>
@@ -215,6 +216,21 @@ CString SqlServerName(const CString& name)
     }
     quoted += ']';
     return CString(quoted);
+}
+
+CString SqlProcedureName(CString name)
+{
+    name.Replace(' ', '_');
+    return name;
+}
+
+CString SqlServerCalledName(const CString& name)
+{
+    const std::string_view bytes = BytesOf(name);
+    if (!bytes.empty() && IsAsciiWord(bytes) &&
+        !IsAsciiDigit(static_cast<unsigned char>(bytes[0])) && !IsSqlKeyword(name))
+        return name;
+    return SqlServerName(name);
 }
 
 CString PgSqlName(const CString& name)

@@ -10,6 +10,12 @@
 
 // SQL Server: in brackets, each "]" doubled.
 CString SqlServerName(const CString& name);
+// SQL Server, the name a procedure of the model is created under: its blanks as "_".
+CString SqlProcedureName(CString name);
+// SQL Server, a name as a statement calls it: bare when it is a regular identifier (an ASCII
+// letter or "_" first, then ASCII letters, digits and "_", no reserved word), else as
+// SqlServerName writes it.
+CString SqlServerCalledName(const CString& name);
 // SQL Server, a parameter or local variable of a procedure made from a name: "@" and the
 // characters as CSharpIdentifierPart writes them.
 CString SqlServerVariable(const CString& name);

@@ -119,7 +119,7 @@ TEST_F(ReportSection, QueryFunctionPicksTheVariantByFilledValues)
     EXPECT_EQ(Section([&](ReportSectionWriter& w) { w.WriteQueryFunction(*group, 1); }),
               "\tFunction FuncProc_PRC_Find(v_name, v_orders_id)\n"
               "\t\tstrParam = \"\"\n"
-              "\t\tstrQry = \"PRC_Find_\"\n\n"
+              "\t\tstrQry = \"[PRC_Find_\"\n\n"
               "\t\tIf v_name = \"\" Then\n"
               "\t\t\tstrQry = strQry & \"All_\"\n"
               "\t\telse\n"
@@ -139,7 +139,7 @@ TEST_F(ReportSection, QueryFunctionPicksTheVariantByFilledValues)
               "\t\t\t\tstrParam = strParam &  v_orders_id & \",\"\n"
               "\t\t\tend if\n"
               "\t\tend if\n"
-              "\t\tstrQry = strQry & \" \" & strParam\n"
+              "\t\tstrQry = strQry & \"] \" & strParam\n"
               "\t\tstrQry = Left(strQry, len(strQry)-1)\n"
               "\t\tFuncProc_PRC_Find = strQry\n"
               "\tEnd Function\n");

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace
 {
@@ -85,5 +86,24 @@ TEST(IdentifiersTest, NoKeywordIsWrittenBare)
         for (const CString& longer : {name + "s", name + "_1", "x" + name})
             EXPECT_TRUE(IsPageIdentifierAsItStands(longer)) << longer.GetString();
     }
+}
+
+// A statement calls a procedure by the name its script creates it under, bare only where SQL
+// Server reads it so.
+TEST(IdentifiersTest, SqlServerCallsANameBareOnlyWhenItIsARegularIdentifier)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"PRC_orders_Delete", "PRC_orders_Delete"},
+        {"_x1", "_x1"},
+        {"PRC_a-b_Delete", "[PRC_a-b_Delete]"},
+        {"order", "[order]"},
+        {"2nd", "[2nd]"},
+        {"a]b", "[a]]b]"},
+        {"Été", "[Été]"},
+        {"Find big orders", "Find_big_orders"},
+        {"Find big-orders", "[Find_big-orders]"},
+    };
+    for (const auto& [name, called] : cases)
+        EXPECT_EQ(SqlServerCalledName(SqlProcedureName(name)), called) << name;
 }
 } // namespace

@@ -505,8 +505,17 @@ TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenIntoClassicPagesThatPassTheirCheck
     for (const fs::path& page : pages)
     {
         EXPECT_EQ("", Joined(CheckPageFile(page))) << page.filename();
-        for (const std::string& name : DeclaredVbScriptNames(ReadPage(page)))
+        const std::string text = ReadPage(page);
+        for (const std::string& name : DeclaredVbScriptNames(text))
             EXPECT_EQ(VBScriptIdentifier(CString(name)).str(), name) << page.filename();
+        // A procedure called by a bare name is one SQL Server reads bare.
+        for (std::size_t at = text.find("\"PRC_"); at != std::string::npos;
+             at = text.find("\"PRC_", at + 1))
+        {
+            const std::string called =
+                text.substr(at + 1, text.find_first_of(" \"", at + 1) - at - 1);
+            EXPECT_EQ(SqlServerCalledName(CString(called)).str(), called) << page.filename();
+        }
     }
     const ToolResult scripts = ParseScripts(WrittenScripts(root), root / "scripts");
     EXPECT_EQ(0, scripts.exitCode) << scripts.output;

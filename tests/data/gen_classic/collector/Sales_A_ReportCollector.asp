@@ -104,7 +104,7 @@ function fn_print()
 								call Show_ResultList_Plain(strQry,ListPage,glb_con,glb_ReportField_FieldName,glb_ReportField_FieldType,glb_ReportField_DisplayName,glb_ReportField_Width,glb_ReportField_Alignment,glb_ReportField_IsLink,glb_ReportField_LinkPage,glb_SequenceNo_Params,glb_UpdLink_Params,glb_DelLink_Params)
 								Function FuncProc_PRC_Sales(name, placed)
 									strParam = ""
-									strQry = "PRC_Sales_"
+									strQry = "[PRC_Sales_"
 
 									If name = "" Then
 										strQry = strQry & "All_"
@@ -122,7 +122,7 @@ function fn_print()
 											strParam = strParam & "'" & SingleQuoteToDouble(placed) & "',"
 										end if
 									end if
-									strQry = strQry & " " & strParam
+									strQry = strQry & "] " & strParam
 									strQry = Left(strQry, len(strQry)-1)
 									FuncProc_PRC_Sales = strQry
 								End Function

@@ -115,7 +115,7 @@ function fn_Close()
 								call Show_ResultList_Control(strQry,ListPage,glb_con,glb_ReportField_FieldName,glb_ReportField_FieldType,glb_ReportField_DisplayName,glb_ReportField_Width,glb_ReportField_Alignment,glb_ReportField_IsLink,glb_ReportField_LinkPage,glb_SequenceNo_Params,glb_UpdLink_Params,glb_DelLink_Params,glb_ReportField_ControlType,glb_ReportField_ControlValue)
 								Function FuncProc_PRC_Orders(name, placed)
 									strParam = ""
-									strQry = "PRC_Orders_"
+									strQry = "[PRC_Orders_"
 
 									If name = "" Then
 										strQry = strQry & "All_"
@@ -133,7 +133,7 @@ function fn_Close()
 											strParam = strParam & "'" & SingleQuoteToDouble(placed) & "',"
 										end if
 									end if
-									strQry = strQry & " " & strParam
+									strQry = strQry & "] " & strParam
 									strQry = Left(strQry, len(strQry)-1)
 									FuncProc_PRC_Orders = strQry
 								End Function

@@ -31,7 +31,7 @@
 				call Show_ResultList_Plain(strQry,ListPage,glb_con,glb_ReportField_FieldName,glb_ReportField_FieldType,glb_ReportField_DisplayName,glb_ReportField_Width,glb_ReportField_Alignment,glb_ReportField_IsLink,glb_ReportField_LinkPage,glb_SequenceNo_Params,glb_UpdLink_Params,glb_DelLink_Params)
 				Function FuncProc_PRC_List(v_name)
 					strParam = ""
-					strQry = "PRC_List_"
+					strQry = "[PRC_List_"
 
 					If v_name = "" Then
 						strQry = strQry & "All"
@@ -41,7 +41,7 @@
 							strParam = strParam & "'" & SingleQuoteToDouble(v_name) & "',"
 						end if
 					end if
-					strQry = strQry & " " & strParam
+					strQry = strQry & "] " & strParam
 					strQry = Left(strQry, len(strQry)-1)
 					FuncProc_PRC_List = strQry
 				End Function
