@@ -208,10 +208,11 @@ void Function::RemoveProcedureFieldInfo(ProcedureFieldInfo* outputField)
     const auto found = std::find(m_outputFields.begin(), m_outputFields.end(), outputField);
     if (outputField == nullptr || found == m_outputFields.end())
         return;
-    Field* alias = outputField->GetField();
-    DeleteOutputFields([outputField](const ProcedureFieldInfo* each)
-                       { return each == outputField; });
-    RemoveAliasField(alias);
+    // The alias goes only once no holder shows the output field.
+    Module::ReleaseFreedParts({outputField});
+    RemoveAliasField(outputField->GetField());
+    m_outputFields.erase(found);
+    delete outputField;
 }
 
 void Function::RemoveOutputFieldsOf(const Field* field)
@@ -226,10 +227,22 @@ void Function::DeleteOutputFields(const std::function<bool(const ProcedureFieldI
     std::ranges::copy_if(m_outputFields, std::inserter(freed, freed.end()), going);
     if (freed.empty())
         return;
+    std::vector<ProcedureFieldInfo*> freedFields;
+    std::erase_if(m_outputFields,
+                  [&](ProcedureFieldInfo* outputField)
+                  {
+                      if (!freed.contains(outputField))
+                          return false;
+                      freedFields.push_back(outputField);
+                      return true;
+                  });
     // Report columns, group headers and the like may hold them.
-    Module::ReleaseFreedParts(freed);
-    DeleteMatching(m_outputFields, [&freed](const ProcedureFieldInfo* outputField)
-                   { return freed.contains(outputField); });
+    Module::ReleaseThenFree(freed,
+                            [freedFields]
+                            {
+                                for (ProcedureFieldInfo* outputField : freedFields)
+                                    delete outputField;
+                            });
 }
 
 void Function::RemoveFieldWithReferences(Field* field)

@@ -84,8 +84,8 @@ public:
     // The first used table whose name equals the text ignoring case, or null.
     Table* FindTableByName(const CString& name) const;
     // When the table is used: erases and deletes the output fields of its fields, then erases
-    // the table from the list. Whatever deletes output fields lets Module::ReleaseFreedParts
-    // take them from their holders first.
+    // the table from the list. Whatever deletes output fields lets their holders let go of them
+    // first (Module::ReleaseThenFree).
     void RemoveTable(Table* table);
 
     // An output field names the field.

@@ -549,7 +549,8 @@ public:
     // when it holds this module, else this module alone.
     std::vector<Module*> GetReferringModules();
     // While one lives, parts freed within it are let go of by the entities of its modules; the
-    // innermost one counts.
+    // innermost one counts. Parts handed to ReleaseThenFree within it are let go of in one pass
+    // over its modules and freed when it ends.
     class PartHoldersScope
     {
     public:
@@ -559,11 +560,19 @@ public:
         PartHoldersScope& operator=(const PartHoldersScope&) = delete;
 
     private:
-        const std::vector<Module*>* m_previous;
+        friend class Module;
+        const std::vector<Module*>& m_modules;
+        PartHoldersScope* m_previous;
+        ReferenceList::Targets m_parts;
+        std::vector<std::function<void()>> m_frees;
     };
     // Every holder of the parts, which their owner is about to free, lets go of them: those of
     // the innermost PartHoldersScope's modules, or without one those of the open project.
     static void ReleaseFreedParts(const ReferenceList::Targets& parts);
+    // The parts, which their owner no longer lists, are let go of by every holder as
+    // ReleaseFreedParts does and then freed by free: at the end of the innermost
+    // PartHoldersScope, with the other parts handed to it, else at once.
+    static void ReleaseThenFree(const ReferenceList::Targets& parts, std::function<void()> free);
     // The pages of the modules let go of the output column; then the procedure frees it.
     static void RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
                                    ProcedureFieldInfo* column);

@@ -18,6 +18,7 @@
 #include "model/Table.h"
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -87,29 +88,46 @@ int Module::ReleaseReferences(const std::vector<Module*>& modules,
 
 namespace
 {
-const std::vector<Module*>*& PartHolders()
+Module::PartHoldersScope*& InnermostPartHolders()
 {
-    static const std::vector<Module*>* modules = nullptr;
-    return modules;
+    static Module::PartHoldersScope* scope = nullptr;
+    return scope;
 }
 } // namespace
 
 Module::PartHoldersScope::PartHoldersScope(const std::vector<Module*>& modules)
-    : m_previous(std::exchange(PartHolders(), &modules))
+    : m_modules(modules), m_previous(std::exchange(InnermostPartHolders(), this))
 {
 }
 
 Module::PartHoldersScope::~PartHoldersScope()
 {
-    PartHolders() = m_previous;
+    InnermostPartHolders() = m_previous;
+    // Letting go may free more parts into the scope that holds this one.
+    if (!m_parts.empty())
+        ReleaseReferences(m_modules, m_parts, ReferenceList::MenuMaps::skipped);
+    for (const std::function<void()>& free : m_frees)
+        free();
 }
 
 void Module::ReleaseFreedParts(const ReferenceList::Targets& parts)
 {
-    if (const std::vector<Module*>* modules = PartHolders())
-        ReleaseReferences(*modules, parts, ReferenceList::MenuMaps::skipped);
+    if (const PartHoldersScope* scope = InnermostPartHolders())
+        ReleaseReferences(scope->m_modules, parts, ReferenceList::MenuMaps::skipped);
     else if (ForgeonProject* project = MainFrameAccess::GetProject())
         ReleaseReferences(project->GetModules(), parts, ReferenceList::MenuMaps::skipped);
+}
+
+void Module::ReleaseThenFree(const ReferenceList::Targets& parts, std::function<void()> free)
+{
+    if (PartHoldersScope* scope = InnermostPartHolders())
+    {
+        scope->m_parts.insert(parts.begin(), parts.end());
+        scope->m_frees.push_back(std::move(free));
+        return;
+    }
+    ReleaseFreedParts(parts);
+    free();
 }
 
 std::vector<Module*> Module::GetReferringModules()
