@@ -277,11 +277,9 @@ private:
         // The page's top menu holds an item to the page that passes every variable of the page
         // to itself: the menu's click function declares each in the page's script.
         AspFile* file = form->GetAspFiles()[0];
-        auto* again = new Menu;
-        again->SetName("Again");
+        Menu* again = NewMenu("Again");
         again->SetAspFile(file);
-        auto* top = new Menu;
-        top->SetName("Pass");
+        Menu* top = NewMenu("Pass");
         top->AddSubMenu(again);
         base.AddMenu(top);
         file->SetTopMenu(top);
