@@ -74,6 +74,11 @@ CString VbsVariableName(const Variable& variable)
     return VBScriptIdentifier(variable.GetFieldName());
 }
 
+CString JsVariableName(const Variable& variable)
+{
+    return JavaScriptIdentifier(VbsVariableName(variable));
+}
+
 CString MenuClickFunction(const AspFile& file, bool top)
 {
     CString name = file.GetClassicFileName(FALSE);

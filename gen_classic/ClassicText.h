@@ -38,6 +38,9 @@ CString ScriptNamePart(const CString& name);
 
 // The page variable's name in the page's VBScript.
 CString VbsVariableName(const Variable& variable);
+// The name a page's script declares the variable under with "var": its VBScript name as
+// JavaScript takes it.
+CString JsVariableName(const Variable& variable);
 
 // The script function that a click on the top or left menu of the page file calls.
 CString MenuClickFunction(const AspFile& file, bool top);

@@ -251,12 +251,12 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
     FormInterface* page = file.GetOwnerPage();
     for (Variable* variable : variables)
     {
-        const CString variableName = VbsVariableName(*variable);
+        const CString declared = JsVariableName(*variable);
         const FieldVariableMap* fieldMap =
             page != nullptr ? page->FindFieldVariableMapByVariable(variable) : nullptr;
         if (fieldMap == nullptr)
         {
-            out.Write(1, "var %s\n", variableName);
+            out.Write(1, "var %s\n", declared);
             continue;
         }
         const CString form = FormNameOf(page, fieldMap->field);
@@ -264,12 +264,13 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
         const FieldRep* control =
             fieldMap->field != nullptr ? page->GetFieldRepForField(fieldMap->field) : nullptr;
         if (variable->GetKind() == Variable::pageKind || key)
-            out.Write(1, "var %s = document.%s.%s.value\n", variableName, form, variableName);
+            out.Write(1, "var %s = document.%s.%s.value\n", declared, form,
+                      VbsVariableName(*variable));
         else if (control != nullptr && !control->GetControlId().IsEmpty())
-            out.Write(1, "var %s = document.%s.%s.value\n", variableName, form,
+            out.Write(1, "var %s = document.%s.%s.value\n", declared, form,
                       control->GetControlId());
         else
-            out.Write(1, "var %s\n", variableName);
+            out.Write(1, "var %s\n", declared);
     }
     out.Write(1, "var url = \"constructionpage.asp\";\n");
     for (const MenuVariableMap& map : maps)
@@ -286,7 +287,7 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
             out.Write(0, " + ");
             out.Write(0, "\"%s%s=\"+encodeURIComponent(%s)", separator,
                       pair.first != nullptr ? pair.first->GetFieldName() : CString(),
-                      pair.second != nullptr ? VbsVariableName(*pair.second) : CString());
+                      pair.second != nullptr ? JsVariableName(*pair.second) : CString());
             separator = "&";
         }
         out.Write(0, "\n");

@@ -15,6 +15,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/Table.h"
 
@@ -471,17 +472,18 @@ void TransactionPageWriter::WriteRecordFetchFunction(const Table* detail)
 {
     const CString table = ScriptName(detail);
     const CString masterKey = KeyVariable(m_master);
+    const CString declared = JavaScriptIdentifier(masterKey);
     m_textFile.Write(0, "function fn_GetRecord_%s(id, conn_str)\n", table);
     m_textFile.Write(0, "{\n");
     m_textFile.Write(1, "var formName\n");
     m_textFile.Write(1, "formName = document.frm%s;\n", table);
     m_textFile.Write(1, "formName.hiddenActionControl.value =\"Update\";\n");
-    m_textFile.Write(1, "var %s = formName.%s.value;\n", masterKey, masterKey);
+    m_textFile.Write(1, "var %s = formName.%s.value;\n", declared, masterKey);
     m_textFile.Write(1,
                      "var url = \"%s?\" + \"%s=\" + encodeURIComponent(id) + "
                      "\"&%s=\"+encodeURIComponent(%s);\n",
                      m_file->GetClassicRelativeUrl(TRUE, FALSE),
-                     KeyVariable(const_cast<Table*>(detail)), masterKey, masterKey);
+                     KeyVariable(const_cast<Table*>(detail)), masterKey, declared);
     m_textFile.Write(1, "formName.action = url;\n");
     m_textFile.Write(1, "formName.submit();\n");
     m_textFile.Write(0, "}\n\n");

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <iterator>
 #include <locale.h>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -251,15 +252,24 @@ bool IsCSharpIdentifier(const CString& name)
     return !name.IsEmpty() && CSharpIdentifier(name) == name;
 }
 
+namespace
+{
+// A keyword, or "await", which compilers read as an operator where an expression holds the name.
+bool NeedsVerbatimPrefix(std::string_view name)
+{
+    return IsCSharpKeyword(name) || name == "await";
+}
+} // namespace
+
 CString CSharpIdentifier(const CString& name)
 {
     if (const std::string_view bytes = BytesOf(name);
         !bytes.empty() && IsAsciiWord(bytes) && !IsAsciiDigit(static_cast<unsigned char>(bytes[0])))
-        return IsCSharpKeyword(bytes) ? "@" + name : name;
+        return NeedsVerbatimPrefix(bytes) ? "@" + name : name;
     std::string identifier = IdentifierCharacters(name, /*wide=*/true);
     if (identifier.empty() || IsAsciiDigit(static_cast<unsigned char>(identifier.front())))
         identifier.insert(identifier.begin(), '_');
-    else if (IsCSharpKeyword(identifier))
+    else if (NeedsVerbatimPrefix(identifier))
         identifier.insert(identifier.begin(), '@');
     return CString(identifier);
 }
@@ -274,6 +284,11 @@ CString CSharpIdentifierPart(const CString& name)
 CString SqlServerVariable(const CString& name)
 {
     return "@" + CSharpIdentifierPart(name);
+}
+
+std::span<const char* const> JavaScriptReservedWords()
+{
+    return javaScriptWords;
 }
 
 CString JavaScriptIdentifier(const CString& name)

@@ -3,6 +3,7 @@
 #include "platform/core/CString.h"
 
 #include <array>
+#include <span>
 #include <string_view>
 
 // How a name of the model becomes an identifier of each language the generators write: one rule
@@ -25,7 +26,7 @@ CString PgSqlName(const CString& name);
 
 // C#: each character that no identifier holds (an ASCII one other than a letter, a digit or "_",
 // or one above ASCII that is no letter or digit) becomes "_", "_" stands before a digit first,
-// and "@" before a keyword. An empty name gives "_".
+// and "@" before a keyword or "await". An empty name gives "_".
 CString CSharpIdentifier(const CString& name);
 // C#, the part of an identifier after a prefix of letters ("m_" + part): the characters as above.
 CString CSharpIdentifierPart(const CString& name);
@@ -50,6 +51,8 @@ bool IsCSharpKeyword(std::string_view name);
 // "_", no keyword.
 bool IsCSharpIdentifier(const CString& name);
 
+// The words JavaScript reserves, sorted; JavaScript compares them with case.
+std::span<const char* const> JavaScriptReservedWords();
 // JavaScript, and the ids of HTML elements that scripts name: the characters as in C#, "_"
 // before a digit first, and "_" after a reserved word.
 CString JavaScriptIdentifier(const CString& name);

@@ -31,6 +31,8 @@ TEST(IdentifiersTest, EachLanguageWritesEachNameAsAnIdentifier)
         {"event", "@event", "event", "event_", "event", "event", "event", "event"},
         {"default", "@default", "default", "default_", "default_", "default", "default", "default"},
         {"partial", "partial", "partial", "partial", "partial", "partial", "partial", "partial"},
+        {"await", "@await", "await", "await_", "await_", "await", "await", "await"},
+        {"var", "var", "var", "var_", "var_", "var", "var", "var"},
         {"function", "function", "function", "function_", "function_", "vfunction", "function",
          "function"},
         {"values", "values", "values", "values_", "values", "values", "values", "values"},
@@ -85,6 +87,18 @@ TEST(IdentifiersTest, NoKeywordIsWrittenBare)
         EXPECT_EQ(PageControlId(name), reserved ? name + "_" : name) << keyword;
         for (const CString& longer : {name + "s", name + "_1", "x" + name})
             EXPECT_TRUE(IsPageIdentifierAsItStands(longer)) << longer.GetString();
+    }
+}
+
+// No word JavaScript reserves is declared bare by a script or stands bare as a control's id.
+TEST(IdentifiersTest, NoJavaScriptWordIsWrittenBare)
+{
+    for (const char* word : JavaScriptReservedWords())
+    {
+        const CString name(word);
+        EXPECT_EQ(JavaScriptIdentifier(name), name + "_") << word;
+        EXPECT_EQ(PageControlId(name), name + "_") << word;
+        EXPECT_FALSE(IsPageIdentifierAsItStands(name)) << word;
     }
 }
 

@@ -110,7 +110,8 @@ public:
 
     // Every Include of the project file names a written file (case aside); the Compile items
     // are compiled with mcs into bin/<project>.dll, a file of the replacements (by Include in
-    // lower case) in place of the written one.
+    // lower case) in place of the written one. The sources go to mcs in a response file, a line
+    // each, as a site's list may be longer than one argument of a command may be.
     void CheckAndCompile(const std::map<std::string, fs::path>& replacements = {})
     {
         const std::map<std::string, fs::path> written = WrittenFiles(m_application);
@@ -122,10 +123,12 @@ public:
         {
             if (const auto replacement = replacements.find(Lowered(include));
                 replacement != replacements.end())
-                sources += " " + ShellQuoted(replacement->second);
+                sources += "\"" + replacement->second.string() + "\"\n";
             else if (const auto file = written.find(Lowered(include)); file != written.end())
-                sources += " " + ShellQuoted(file->second);
+                sources += "\"" + file->second.string() + "\"\n";
         }
+        const fs::path sourceList = m_root / "sources.rsp";
+        WriteHostFile(sourceList, sources);
         const std::string name = m_project.GetProjectName().GetString();
         fs::create_directories(m_application / "bin");
         const ToolResult compile =
@@ -133,7 +136,7 @@ public:
                     ShellQuoted(m_application / "bin" / (name + ".dll")) +
                     " -r:System -r:System.Data -r:System.Xml -r:System.Web -r:System.Configuration"
                     " -r:System.Drawing" +
-                    ReportViewerReferences(m_application / "bin") + sources);
+                    ReportViewerReferences(m_application / "bin") + " @" + ShellQuoted(sourceList));
         ASSERT_EQ(0, compile.exitCode) << compile.output;
     }
 

@@ -6,6 +6,7 @@
 // select a row of every table; its XML files pass xmllint.
 #include "database/PgSqlScriptWriter.h"
 #include "editors/logic/RefFieldEditor.h"
+#include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/Designation.h"
@@ -13,6 +14,9 @@
 #include "entities/LinkControl.h"
 #include "entities/LoginPage.h"
 #include "entities/Menu.h"
+#include "entities/MenuInterface.h"
+#include "entities/RDLCReport.h"
+#include "entities/Variable.h"
 #include "gen_classic/AspWriteAll.h"
 #include "model/Field.h"
 #include "model/GenerationReport.h"
@@ -57,8 +61,8 @@ std::string Environment(const char* name)
 }
 
 // The names the doors take that the generated code must carry: the program's own lists of C#
-// keywords and SQL reserved words (those a file may bring as field names), and names with "-"
-// and in mixed case; each once, compared ignoring case.
+// keywords, JavaScript's reserved words and SQL reserved words (those a file may bring as field
+// names), and names with "-" and in mixed case; each once, compared ignoring case.
 std::vector<CString> NamesTaken()
 {
     std::vector<CString> names;
@@ -71,6 +75,8 @@ std::vector<CString> NamesTaken()
     };
     for (const std::string_view keyword : cSharpKeywordTable)
         take(CString(std::string(keyword)));
+    for (const char* word : JavaScriptReservedWords())
+        take(word);
     for (const char* word : SqlReservedWords())
         take(CString(word).MakeLower());
     for (const char* name : {"a-b", "x--y", "MixedCase", "Ab:c"})
@@ -90,8 +96,9 @@ void AddField(Table& table, const CString& name, int type)
     table.AddField(field);
 }
 
-// The placeholder of the field, table or designed name (role, menu) at the index ("nfld007",
-// "ntbl012", "nnam020"): no stored string holds one but where the name was given.
+// The placeholder of the field, table, designed name (role, menu), module, page, report, RDLC
+// report or page variable at the index ("nfld007", "ntbl012", "nnam020", "npag008"): no stored
+// string holds one but where the name was given.
 CString Placeholder(const char* kind, std::size_t index)
 {
     CString text;
@@ -99,7 +106,7 @@ CString Placeholder(const char* kind, std::size_t index)
     return text;
 }
 
-// The names of each placeholder kind ("nfld", "ntbl", "nnam").
+// The names of each placeholder kind ("nfld", "ntbl", "nnam", ...).
 using NameLists = std::map<std::string, std::vector<CString>>;
 
 // The text with each placeholder replaced by its name.
@@ -134,19 +141,33 @@ public:
     // Output kind 0 makes the project for classic pages, 1 for ASP.NET pages.
     NameSlotsProject(const std::vector<CString>& names, int outputKind)
     {
-        NameLists lists = {{"nfld", names}, {"ntbl", {}}, {"nnam", {}}, {"nmod", {}}};
+        NameLists lists = {{"nfld", names}, {"ntbl", {}}, {"nnam", {}}, {"nmod", {}}, {"nvar", {}}};
         for (const CString& name : names)
         {
-            if (RefuseReadTableName(name).IsEmpty())
-                lists["ntbl"].push_back(CString(name).MakeLower());
+            if (RefuseVariableName(name).IsEmpty())
+                lists["nvar"].push_back(name);
             if (RefuseReadDesignedName(name).IsEmpty())
                 lists["nnam"].push_back(name);
             if (RefuseReadModuleName(name).IsEmpty() && FoldedName(name) != "basemodule")
                 lists["nmod"].push_back(name);
         }
+        // Forms, search reports and RDLC reports take the names the designers take, each kind
+        // its own of every step's names: no two pages write the same file.
+        for (const char* kind : {"npag", "nrep", "nrdl"})
+            lists[kind] = lists["nnam"];
+        // A name names one table or page of the project: the pages' names name no table.
+        std::set<std::string> pageNames;
+        for (std::size_t i = 0; i + rdlcOffset < lists["nnam"].size(); i += designedStep)
+            for (const std::size_t offset : {formOffset, reportOffset, rdlcOffset})
+                pageNames.insert(FoldedName(lists["nnam"][i + offset]));
+        for (const CString& name : names)
+        {
+            if (RefuseReadTableName(name).IsEmpty() && !pageNames.contains(FoldedName(name)))
+                lists["ntbl"].push_back(CString(name).MakeLower());
+        }
         const std::vector<CString>& tableNames = lists["ntbl"];
         Build(names.size(), tableNames.size(), lists["nnam"].size(), lists["nmod"].size(),
-              outputKind);
+              lists["nvar"].size(), outputKind);
         const std::string file = (m_temp.Path() / "Names.wvt").string();
         ProjectStore saving;
         EXPECT_TRUE(saving.ArchiveProject(&m_project, file.c_str(), FALSE));
@@ -170,6 +191,18 @@ public:
         for (std::size_t i = 0; i < lists["nmod"].size(); i += designedStep)
             EXPECT_NE(Project().FindModuleByName(lists["nmod"][i]), nullptr)
                 << lists["nmod"][i].str();
+        for (std::size_t i = 0; i + rdlcOffset < lists["nnam"].size(); i += designedStep)
+        {
+            const CString& form = lists["npag"][i + formOffset];
+            const CString& report = lists["nrep"][i + reportOffset];
+            const CString& rdlcReport = lists["nrdl"][i + rdlcOffset];
+            EXPECT_NE(base.FindMasterFormByName(form), nullptr) << form.str();
+            EXPECT_NE(base.FindReportByName(report), nullptr) << report.str();
+            EXPECT_NE(base.FindRDLCReportByName(rdlcReport), nullptr) << rdlcReport.str();
+        }
+        const Form* form = base.FindMasterFormForTable(fields);
+        for (const CString& name : lists["nvar"])
+            EXPECT_TRUE(form != nullptr && form->FindVariableByName(name) != nullptr) << name.str();
         for (std::size_t i = 0; i < lists["nnam"].size(); i += designedStep)
         {
             EXPECT_NE(base.FindMenuByName(lists["nnam"][i]), nullptr) << lists["nnam"][i].str();
@@ -190,9 +223,14 @@ private:
     // Every this many of the names a designer takes names a role and a menu, and of those a
     // module takes a module with a table and its form.
     static constexpr std::size_t designedStep = 8;
+    // The names of a step's pages, after the step's role and menu: a page and a menu of the same
+    // name are names the project holds twice.
+    static constexpr std::size_t formOffset = 1;
+    static constexpr std::size_t reportOffset = 2;
+    static constexpr std::size_t rdlcOffset = 3;
 
     void Build(std::size_t fieldCount, std::size_t tableCount, std::size_t designedCount,
-               std::size_t moduleCount, int outputKind)
+               std::size_t moduleCount, std::size_t variableCount, int outputKind)
     {
         m_project.InitNewProject();
         m_project.SetProjectName("Names");
@@ -216,8 +254,16 @@ private:
         for (std::size_t i = 0; i < fieldCount; ++i)
             AddField(*fields, Placeholder("fld", i), fieldTypes[i % std::size(fieldTypes)]);
         AddMasterTable(base, fields);
-        // Links whose display names are free text: their ids follow the rule.
         Form* form = base.GetMasterFormForTable(fields, false);
+        // Every name a variable takes as a variable of the page, as Manage Variables adds it.
+        for (std::size_t i = 0; i < variableCount; ++i)
+        {
+            auto* variable = new Variable;
+            variable->SetName(Placeholder("var", i));
+            variable->SetKind(Variable::pageKind);
+            form->AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
+        }
+        // Links whose display names are free text: their ids follow the rule.
         auto* target = new Menu;
         target->SetName("Fields");
         target->SetAspFile(form->GetAspFiles()[0]);
@@ -228,6 +274,21 @@ private:
             link->SetCaption(caption);
             form->AddPreLink(link);
         }
+        // The page's top menu holds an item to the page that passes every variable of the page
+        // to itself: the menu's click function declares each in the page's script.
+        AspFile* file = form->GetAspFiles()[0];
+        Menu* again = NewMenu("Again");
+        again->SetAspFile(file);
+        Menu* top = NewMenu("Pass");
+        top->AddSubMenu(again);
+        base.AddMenu(top);
+        file->SetTopMenu(top);
+        std::vector<Variable*> passed;
+        form->GetVariables(passed, true);
+        MenuVariableMap passing(again);
+        for (Variable* variable : passed)
+            passing.AddVariablePair(variable, variable);
+        file->AddTopMenuVariableMap(passing);
         for (std::size_t i = 0; i < designedCount; i += designedStep)
         {
             auto* menu = new Menu;
@@ -251,6 +312,19 @@ private:
             AddMasterTable(*module, table);
         }
         m_project.SetCurrentModule(&base);
+        // Names of every step name the pages of a table of their own: its form, its search report
+        // and its RDLC report.
+        for (std::size_t i = 0; i + rdlcOffset < designedCount; i += designedStep)
+        {
+            CString tableName;
+            tableName.Format("pages%d", static_cast<int>(i));
+            Table* table = NewTable(tableName, Table::masterKind);
+            AddField(*table, "title", FieldTypeVarchar);
+            const Pages pages = AddMasterTable(base, table);
+            pages.form->SetName(Placeholder("pag", i + formOffset));
+            pages.report->SetName(Placeholder("rep", i + reportOffset));
+            pages.rdlcReport->SetName(Placeholder("rdl", i + rdlcOffset));
+        }
         for (std::size_t i = 0; i < tableCount; ++i)
         {
             Table* table = NewTable(Placeholder("tbl", i), Table::masterKind);
@@ -271,13 +345,24 @@ private:
         creator.AddClassFunctions();
     }
 
-    void AddMasterTable(Module& module, Table* table)
+    struct Pages
+    {
+        Form* form = nullptr;
+        ApplicationReport* report = nullptr;
+        RDLCReport* rdlcReport = nullptr;
+    };
+
+    // The table in the module with its form, search report and RDLC report.
+    Pages AddMasterTable(Module& module, Table* table)
     {
         module.AddTable(table);
         TableFormCreator creator(table, &m_project);
-        creator.CreateForm();
-        creator.CreateReport();
+        Pages pages;
+        pages.form = creator.CreateForm();
+        pages.report = creator.CreateReport();
         creator.CreateRDLCReport();
+        pages.rdlcReport = module.FindRDLCReportForTable(table);
+        return pages;
     }
 
     TempFolder m_temp;
