@@ -125,6 +125,14 @@ bool IsAsciiWord(std::string_view bytes)
                                });
 }
 
+// An ASCII word that does not start with a digit: an identifier as it stands, but for words a
+// language reserves.
+bool IsAsciiIdentifier(std::string_view bytes)
+{
+    return !bytes.empty() && IsAsciiWord(bytes) &&
+           !IsAsciiDigit(static_cast<unsigned char>(bytes[0]));
+}
+
 std::string_view BytesOf(const CString& name)
 {
     return {name.GetString(), static_cast<std::size_t>(name.GetLength())};
@@ -227,9 +235,7 @@ CString SqlProcedureName(CString name)
 
 CString SqlServerCalledName(const CString& name)
 {
-    const std::string_view bytes = BytesOf(name);
-    if (!bytes.empty() && IsAsciiWord(bytes) &&
-        !IsAsciiDigit(static_cast<unsigned char>(bytes[0])) && !IsSqlKeyword(name))
+    if (IsAsciiIdentifier(BytesOf(name)) && !IsSqlKeyword(name))
         return name;
     return SqlServerName(name);
 }
@@ -263,8 +269,7 @@ bool NeedsVerbatimPrefix(std::string_view name)
 
 CString CSharpIdentifier(const CString& name)
 {
-    if (const std::string_view bytes = BytesOf(name);
-        !bytes.empty() && IsAsciiWord(bytes) && !IsAsciiDigit(static_cast<unsigned char>(bytes[0])))
+    if (const std::string_view bytes = BytesOf(name); IsAsciiIdentifier(bytes))
         return NeedsVerbatimPrefix(bytes) ? "@" + name : name;
     std::string identifier = IdentifierCharacters(name, /*wide=*/true);
     if (identifier.empty() || IsAsciiDigit(static_cast<unsigned char>(identifier.front())))
@@ -303,8 +308,7 @@ CString JavaScriptIdentifier(const CString& name)
 
 CString PageControlId(const CString& name)
 {
-    if (const std::string_view bytes = BytesOf(name);
-        !bytes.empty() && IsAsciiWord(bytes) && !IsAsciiDigit(static_cast<unsigned char>(bytes[0])))
+    if (const std::string_view bytes = BytesOf(name); IsAsciiIdentifier(bytes))
         return IsPageReservedWord(bytes) ? name + "_" : name;
     std::string identifier = IdentifierCharacters(name, /*wide=*/true);
     if (identifier.empty() || IsAsciiDigit(static_cast<unsigned char>(identifier.front())))
@@ -317,8 +321,7 @@ CString PageControlId(const CString& name)
 bool IsPageIdentifierAsItStands(const CString& name)
 {
     const std::string_view bytes = BytesOf(name);
-    return !bytes.empty() && IsAsciiWord(bytes) &&
-           !IsAsciiDigit(static_cast<unsigned char>(bytes[0])) && !IsPageReservedWord(bytes);
+    return IsAsciiIdentifier(bytes) && !IsPageReservedWord(bytes);
 }
 
 CString XmlName(const CString& name)

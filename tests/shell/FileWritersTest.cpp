@@ -66,6 +66,17 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
         return out.str();
     };
 
+    // A merge report, or the phase log written as the merge goes.
+    const auto writeMergeFile = [](bool log, const char* path)
+    {
+        MergeReportFiles files;
+        TextFile file(/*disabled=*/false, /*flush=*/log, '=', 60);
+        EXPECT_TRUE(log ? files.OpenLog(file, path) : files.Open(file, path));
+        file.Write(0, "merged\n");
+        files.Close(file);
+        return std::string(MergeRunMessage(files));
+    };
+
     struct Writer
     {
         const char* name;
@@ -108,26 +119,9 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
          },
          false},
         {"merge report", traced("Report_ .txt"),
-         []
-         {
-             MergeReportFiles files;
-             TextFile report(/*disabled=*/false, /*flush=*/false, '=', 60);
-             EXPECT_TRUE(files.Open(report, "C:\\temp\\Report_ .txt"));
-             report.Write(0, "merged\n");
-             files.Close(report);
-             return std::string(MergeRunMessage(files));
-         },
-         true},
+         [&] { return writeMergeFile(/*log=*/false, "C:\\temp\\Report_ .txt"); }, true},
         {"merge log", traced("KestraneWeavo/merging.txt"),
-         []
-         {
-             MergeReportFiles files;
-             TextFile log(/*disabled=*/false, /*flush=*/true, '=', 60);
-             EXPECT_TRUE(files.OpenLog(log, "C:\\temp\\KestraneWeavo\\merging.txt"));
-             log.Write(0, "merged\n");
-             files.Close(log);
-             return std::string(MergeRunMessage(files));
-         },
+         [&] { return writeMergeFile(/*log=*/true, "C:\\temp\\KestraneWeavo\\merging.txt"); },
          true},
         {"debug report", traced("KestraneWeavoDebugReport.txt"),
          []
