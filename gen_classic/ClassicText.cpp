@@ -12,6 +12,7 @@
 #include "model/Identifiers.h"
 #include "model/ProjectNameCheck.h"
 #include "model/TextFile.h"
+#include "platform/core/TextBytes.h"
 
 #include <algorithm>
 #include <string_view>
@@ -109,16 +110,6 @@ CString ProcedureCallName(const CString& name)
 
 namespace
 {
-bool IsAsciiLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool IsAsciiDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 bool IsNameCharacter(char c)
 {
     return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '_';

@@ -71,16 +71,6 @@ template <std::size_t N> bool IsListed(const char* const (&words)[N], std::strin
                               [](std::string_view a, std::string_view b) { return a < b; });
 }
 
-bool IsAsciiLetter(unsigned char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool IsAsciiDigit(unsigned char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // Letters and digits above ASCII, as the C library's UTF-8 locale classes them.
 bool IsWideLetterOrDigit(char32_t point)
 {

@@ -5,6 +5,16 @@
 #include <string>
 #include <string_view>
 
+// ASCII letters and digits, whatever the locale.
+constexpr bool IsAsciiLetter(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+constexpr bool IsAsciiDigit(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // True when the bytes are well-formed UTF-8: no stray continuation byte, no truncated or
 // overlong sequence, no surrogate and nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view bytes);
