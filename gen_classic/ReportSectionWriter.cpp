@@ -38,14 +38,14 @@ int ColumnCount(const ReportGroup& group)
     return static_cast<int>(group.GetReportFields().size());
 }
 
-// Procedure name, "$", the caller variables of its pairs joined by "$", then "%", front and
-// back field names.
+// Procedure name as a statement calls it, "$", the caller variables of its pairs joined by "$",
+// then "%", front and back field names.
 CString ComboValue(const FieldRepData& data)
 {
     const ProcedureInvokation* call = data.GetDataProcedure();
     if (call == nullptr || call->GetProcedure() == nullptr)
         return {};
-    CString value = call->GetProcedure()->GetName();
+    CString value = SqlServerCalledName(SqlProcedureName(call->GetProcedure()->GetName()));
     for (VariablePair* pair : call->GetVariablePairs())
         value += "$" + (pair->second != nullptr ? pair->second->GetFieldName() : CString());
     value += "%";
@@ -687,7 +687,7 @@ CString ReportSectionWriter::GetButtonControlValue(const ReportFieldControlPrope
 {
     if (property.GetProcedure() == nullptr)
         return {};
-    CString names = property.GetProcedure()->GetName();
+    CString names = SqlServerCalledName(SqlProcedureName(property.GetProcedure()->GetName()));
     CString sources;
     for (ReportFieldBinding* binding : property.GetBindings())
     {
