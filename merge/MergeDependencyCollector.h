@@ -177,9 +177,14 @@ public:
     // Selects every XSD info of the second project with its table adapters, then every RDLC
     // info, each when it is not selected yet.
     void SelectReportDescriptions();
-    // Selects the whole selected module: report descriptions, tables with their classes and
-    // pages, classes, procedures, pages, menus with their descendants, dashboard pages with
-    // their dashboards. Nothing without a selected module.
+    // Selects each report description that no RDLC report of the second project uses when every
+    // table its data sets name is selected or in the first project: Write All writes no data
+    // set of a table the merged project lacks.
+    void SelectUnusedReportDescriptions();
+    // Selects the whole selected module: tables with their classes and pages, classes,
+    // procedures, pages, RDLC reports with their descriptions, menus with their descendants,
+    // dashboard pages with their dashboards, and the report descriptions that no RDLC report
+    // uses whose tables come. Nothing without a selected module.
     void SelectFullModule();
     // One entity of the selected module with the dependants the full-module selection adds for
     // it: a table with its classes and pages (a transaction's detail tables in turn), a menu with

@@ -28,6 +28,7 @@
 #include "model/Table.h"
 
 #include <algorithm>
+#include <set>
 
 namespace
 {
@@ -350,11 +351,52 @@ void MergeDependencyCollector::SelectReportDescriptions()
         AppendOnce(m_selectedRDLCInfos, info);
 }
 
+void MergeDependencyCollector::SelectUnusedReportDescriptions()
+{
+    std::set<const CObject*> used;
+    for (const Module* module : m_second->GetModules())
+        for (const RDLCReport* report : module->GetRDLCReports())
+        {
+            used.insert(report->GetRDLCInfo());
+            used.insert(report->GetXSDInfo());
+        }
+    const auto tableComes = [this](const CString& name)
+    {
+        return FirstProjectHasTable(name) ||
+               std::ranges::any_of(m_selectedTables, [&name](const Table* table)
+                                   { return table->GetTableName().CompareNoCase(name) == 0; });
+    };
+    // The data sets of the descriptions, which lie in the XSD files.
+    const auto tablesCome = [this, &tableComes](const auto& lies)
+    {
+        for (const RDLCInfo* info : m_second->GetRDLCInfos())
+            for (const RDLCDataSetEntry& entry : info->GetEntries())
+                if (lies(*info, entry) && !tableComes(entry.m_tableName))
+                    return false;
+        return true;
+    };
+    for (XSDInfo* info : m_second->GetXSDInfos())
+    {
+        const auto inFile = [info](const RDLCInfo&, const RDLCDataSetEntry& entry)
+        { return entry.IsInDataSetFile(info->GetName()); };
+        if (used.contains(info) || !tablesCome(inFile) || !AppendOnce(m_selectedXSDInfos, info))
+            continue;
+        for (TableAdapter* adapter : info->GetTableAdapters())
+            AppendOnce(m_selectedTableAdapters, adapter);
+    }
+    for (RDLCInfo* info : m_second->GetRDLCInfos())
+    {
+        const auto ofInfo = [info](const RDLCInfo& other, const RDLCDataSetEntry&)
+        { return &other == info; };
+        if (!used.contains(info) && tablesCome(ofInfo))
+            AppendOnce(m_selectedRDLCInfos, info);
+    }
+}
+
 void MergeDependencyCollector::SelectFullModule()
 {
     if (m_selectedModule == nullptr)
         return;
-    SelectReportDescriptions();
     std::vector<Table*> tables;
     m_selectedModule->GetAllTables(tables);
     for (Table* table : tables)
@@ -378,6 +420,7 @@ void MergeDependencyCollector::SelectFullModule()
         SelectMenuWithDescendants(menu);
     for (DashBoardPage* page : m_selectedModule->GetDashBoardPages())
         SelectDashBoardPageWithDashBoards(page);
+    SelectUnusedReportDescriptions();
 }
 
 void MergeDependencyCollector::SelectDashBoardPageWithDashBoards(DashBoardPage* page)

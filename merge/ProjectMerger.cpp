@@ -187,6 +187,7 @@ constexpr ModulePhase menuPhases[] = {
 
 void ProjectMerger::MergeModule(Module* source, Module* target)
 {
+    m_sourceModule = source;
     m_targetModule = target;
     m_targetInFirst =
         std::ranges::find(m_first->GetModules(), target) != m_first->GetModules().end();

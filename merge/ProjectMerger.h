@@ -246,8 +246,11 @@ private:
     void IndexModule(const Module& module);
     void DropIndexes();
     static void AddMenuTree(MergeNameIndex<Menu>& index, Menu* menu);
-    // Hands a new table to the target module; the module's table of the name when it has one.
+    // Hands a new table to the target module; the module's table of the name when it has one;
+    // null for a table of another module of the second project, which the merge leaves behind.
     Table* AdoptTable(Table* made, const Table* source);
+    // Whether the module being merged holds a table of the source table's name.
+    bool SourceModuleHolds(const Table* source) const;
     // Hands a new procedure to the target module under the source's name; null when no module
     // pair runs.
     Procedure* AdoptProcedure(Procedure* procedure, const Procedure* source);
@@ -394,6 +397,7 @@ private:
     // The source page whose phase runs, which the lines of lost calls name.
     const FormInterface* m_callingPage = nullptr;
     // The module pair whose phases run; whether its target belongs to the first project yet.
+    Module* m_sourceModule = nullptr;
     Module* m_targetModule = nullptr;
     bool m_targetInFirst = false;
     // The first project's tables and classes by name ignoring case and menus by full name, the

@@ -166,7 +166,7 @@ Table* ProjectMerger::AdoptTable(Table* made, const Table* source)
 {
     if (made == nullptr || !m_newEntities.OwnsCreated(made))
         return made;
-    if (m_targetModule == nullptr)
+    if (m_targetModule == nullptr || !SourceModuleHolds(source))
         return nullptr;
     CString name = source->GetTableName();
     if (Table* namesake = m_targetModule->FindTableByName(name))
@@ -178,6 +178,12 @@ Table* ProjectMerger::AdoptTable(Table* made, const Table* source)
     IndexTable(made);
     m_newEntities.HandOver(made);
     return made;
+}
+
+bool ProjectMerger::SourceModuleHolds(const Table* source) const
+{
+    CString name = source->GetLowerName();
+    return m_sourceModule != nullptr && m_sourceModule->FindTableByName(name) != nullptr;
 }
 
 Field* ProjectMerger::AdoptField(Field* made, const Field* source, Table* table)

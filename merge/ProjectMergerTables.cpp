@@ -22,8 +22,13 @@ void ProjectMerger::ResolveTables(Module* /*source*/, Module* target)
         ResolveTableFields(sourceTable, targetTable);
         if (existing || !m_newEntities.OwnsCreated(targetTable))
             continue;
-        // A table of another module of the second project joins the target module too, with
-        // its own kind.
+        // A table of another module of the second project that a function joins stays behind
+        // with it: the merge brings no table without its fields, key and pages.
+        if (!SourceModuleHolds(sourceTable))
+        {
+            Report("%s table not found in first file\n\n", sourceTable->GetTableName());
+            continue;
+        }
         targetTable->SetTableName(sourceTable->GetTableName());
         CString name = sourceTable->GetLowerName();
         if (target->FindTableByName(name) != nullptr)
@@ -104,8 +109,13 @@ void ProjectMerger::ResolveField(Field* source, Field* target)
         if (Field* resolved = ResolveFieldReference(foreignField))
             target->SetForeignField(resolved);
         else
+        {
             Report("%s foreign field for %s field not found in first file!\n\n",
                    foreignField->GetFieldName(), source->GetFieldName());
+            // The join stays behind with the table it names.
+            if (target->GetForeignField() == nullptr)
+                target->SetForeignKey(false);
+        }
     }
     MarkBoth(source, target);
 }

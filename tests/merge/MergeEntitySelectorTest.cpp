@@ -162,14 +162,14 @@ TEST_F(MergeEntitySelectorTest, RemoveKeepsTheSelectionOnNoAndEmptiesItOnYes)
     m_boxes.Answer(IDNO);
     Selector().Remove();
     EXPECT_EQ(Collector().GetSelectedTables().size(), tables);
-    EXPECT_FALSE(Collector().GetSelectedXSDInfos().empty());
+    EXPECT_FALSE(Collector().GetSelectedRDLCInfos().empty());
     EXPECT_NE(Selector().GetMergingLabel(), "");
     m_boxes.Answer(IDYES);
     Selector().Remove();
     EXPECT_EQ(Selector().GetMergingLabel(), "") << "the choice goes with the module";
     EXPECT_TRUE(Collector().GetSelectedTables().empty());
     EXPECT_TRUE(Collector().GetSelectedMasterForms().empty());
-    EXPECT_TRUE(Collector().GetSelectedXSDInfos().empty());
+    EXPECT_TRUE(Collector().GetSelectedRDLCInfos().empty());
     EXPECT_TRUE(Collector().GetSelectedMenus().empty());
 }
 

@@ -19,8 +19,9 @@
 
 // Projects as a user makes them, for the merge's whole-project properties.
 
-// A project with its base module and the module "Sales" current.
-inline std::unique_ptr<ForgeonProject> NewSalesProject(const char* name, const char* path)
+// A project with its base module and the module "Sales", or the one named, current.
+inline std::unique_ptr<ForgeonProject> NewSalesProject(const char* name, const char* path,
+                                                       const char* module = "Sales")
 {
     auto project = std::make_unique<ForgeonProject>();
     ScopedOpenProject open(project.get());
@@ -28,8 +29,8 @@ inline std::unique_ptr<ForgeonProject> NewSalesProject(const char* name, const c
     project->SetProjectName(name);
     project->SetProjectPath(path);
     Module* sales = project->AddNewModule();
-    sales->RenameDefaultObjects("Sales");
-    sales->SetName("Sales");
+    sales->RenameDefaultObjects(module);
+    sales->SetName(module);
     project->SetCurrentModule(sales);
     return project;
 }
@@ -91,5 +92,32 @@ inline std::unique_ptr<ForgeonProject> BuildSalesFixture(const char* name, const
     price->SetClass(customerClass);
     price->SetTable(customer);
     customerClass->AddFunction(price);
+    return project;
+}
+
+// A new project whose base module holds the table "customer" and whose module "Module2" holds
+// "orders" with the foreign key "customer_ref" to the customer's key, each made as the table
+// designer makes them: with their forms, reports, data classes and class functions.
+inline std::unique_ptr<ForgeonProject> BuildJoinedCustomerFixture(const char* name,
+                                                                  const char* path)
+{
+    auto project = NewSalesProject(name, path, "Module2");
+    ScopedOpenProject open(project.get());
+    Module* module2 = project->GetCurrentModule();
+    Module* base = project->GetBaseModule();
+    project->SetCurrentModule(base);
+    Table* customer = NewTable("customer", Table::masterKind, {"name"});
+    base->AddTable(customer);
+    TableFormCreator(customer, project.get()).CreateAll();
+
+    project->SetCurrentModule(module2);
+    Table* orders = NewTable("orders", Table::masterKind, {"total"});
+    auto* reference = new Field;
+    reference->Set("customer_ref", "customer_ref", FieldTypeInt, 4, 0,
+                   customer->GetPrimaryKeyField(), "", false, true, true, false, false);
+    reference->SetTable(orders);
+    orders->AddField(reference);
+    module2->AddTable(orders);
+    TableFormCreator(orders, project.get()).CreateAll();
     return project;
 }

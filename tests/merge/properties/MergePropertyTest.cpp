@@ -948,3 +948,57 @@ TEST_F(MergePropertyTest, FreedFunctionOutputFieldsLeaveTheirHolders)
         }
     }
 }
+
+namespace
+{
+// Each table of the project that lacks its key or any field, by module.
+std::string TablesWithoutKey(const ForgeonProject& project)
+{
+    std::string text;
+    for (const Module* module : project.GetModules())
+    {
+        std::vector<Table*> tables;
+        module->GetAllTables(tables);
+        for (const Table* table : tables)
+            if (table->GetFields().empty() || table->GetPrimaryKeyField() == nullptr)
+                text += std::string(module->GetName().GetString()) + " " +
+                        table->GetTableName().GetString() + "\n";
+    }
+    return text;
+}
+} // namespace
+
+// A module whose table joins a table of the base module, merged into a project that lacks the
+// joined table, kept and overwriting: the table stays behind and the report names it, the key
+// that joined it is a plain field, the module's own report descriptions alone come, the merged
+// project saves, loads and saves to the same bytes, and Write All writes everything it lists.
+TEST_F(MergePropertyTest, AMergedModuleBringsNoEmptyTable)
+{
+    for (const SelectionCase& test :
+         {SelectionCase{"keep", false}, SelectionCase{"overwrite", true}})
+    {
+        SCOPED_TRACE(test.name);
+        auto first = std::make_unique<ForgeonProject>();
+        {
+            ScopedOpenProject open(first.get());
+            first->InitNewProject();
+            first->SetProjectPath(Path("a"));
+        }
+        Load(std::move(first), BuildJoinedCustomerFixture("Second", Path("b")));
+        MergeAndRoundTrip(ScriptedMergeSelection::FullModule("Module2", test.overwrite));
+        const ForgeonProject& merged = *m_store.GetProject();
+        EXPECT_EQ(TablesWithoutKey(merged), "");
+        CString name = "customer";
+        EXPECT_EQ(merged.FindTableByName(name), nullptr);
+        name = "orders";
+        const Table* orders = merged.FindTableByName(name);
+        ASSERT_NE(orders, nullptr);
+        EXPECT_FALSE(orders->FindFieldByName("customer_ref")->IsForeignKey());
+        EXPECT_NE(TempText("Report_ .txt").find("customer table not found in first file\n\n"),
+                  std::string::npos);
+        EXPECT_EQ(Names(merged.GetRDLCInfos()) + Names(merged.GetXSDInfos()),
+                  " Module2\\RDLCs\\orders_SelectAllRecords.rdlc"
+                  " Module2\\DataSets\\orders_SelectAllRecords.xsd");
+        ExpectWriteAllWritesEverything();
+    }
+}
