@@ -234,7 +234,7 @@ bool MergeDependencyCollector::FirstProjectHasTable(const CString& name) const
 bool MergeDependencyCollector::FirstProjectHasProcedure(const CString& name) const
 {
     return AnyModuleFinds(m_first, [&name](const Module& module)
-                          { return module.FindProcedureByName(name); });
+                          { return module.FindProcedureByNameNoCase(name); });
 }
 
 bool MergeDependencyCollector::FirstProjectHasReport(const CString& name) const

@@ -34,7 +34,7 @@ void MergeNewProcEntities::CollectProcedures(Module* target, Module* source)
         .targets = target->GetProcedures(),
         .sources = source->GetProcedures(),
         .find = [target, source](const Procedure& procedure, bool inSource)
-        { return (inSource ? source : target)->FindProcedureByName(procedure.GetName()); },
+        { return (inSource ? source : target)->FindProcedureByNameNoCase(procedure.GetName()); },
         .make = [this](const Procedure&) { return Make<Procedure>(); },
         .keepsTargetCounterpart = nullptr,
         .overwrite = &MergeOverwriteSet::GetProcedureList,

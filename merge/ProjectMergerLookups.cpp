@@ -104,7 +104,7 @@ Field* ProjectMerger::FindFirstField(const Field* field, const FormInterface* pa
 Procedure* ProjectMerger::FindFirstProcedure(const CString& name) const
 {
     for (const Module* module : m_first->GetModules())
-        if (Procedure* procedure = module->FindProcedureByName(name))
+        if (Procedure* procedure = module->FindProcedureByNameNoCase(name))
             return procedure;
     return nullptr;
 }

@@ -25,7 +25,10 @@
 #include "model/Module.h"
 #include "model/Table.h"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
+#include <vector>
 
 Form* ProjectMerger::FindFirstMasterForm(const CString& name) const
 {
@@ -207,6 +210,12 @@ void ProjectMerger::ResolveReports(Module* /*source*/, Module* target)
         target);
 }
 
+namespace
+{
+// A group without class function or procedure.
+bool CallsNothing(const ReportGroup* group);
+} // namespace
+
 void ProjectMerger::ResolveReport(ApplicationReport* source, ApplicationReport* target)
 {
     if (BothMarked(source, target))
@@ -241,16 +250,25 @@ void ProjectMerger::ResolveReport(ApplicationReport* source, ApplicationReport* 
     // data source.
     if (ProcedureInvokation* call = ResolvedPageCall(source->GetReportProcedureCall()))
         target->SetReportProcedureCall(call);
+    // The groups that call nothing pair in their order: one merged again adds no group.
+    std::vector<ReportGroup*> idle;
+    std::ranges::copy_if(target->GetReportGroups(), std::back_inserter(idle), CallsNothing);
+    auto nextIdle = idle.begin();
     for (ReportGroup* group : source->GetReportGroups())
     {
-        ReportGroup* counterpart = FindReportGroupByFunctionName(target, group);
+        ReportGroup* counterpart = nullptr;
+        if (!CallsNothing(group))
+            counterpart = FindReportGroupByFunctionName(target, group);
+        else if (nextIdle != idle.end())
+            counterpart = *nextIdle++;
         const bool made = counterpart == nullptr;
         // A group that calls no function gets no class call.
         if (made)
             counterpart = new ReportGroup(
                 target, group->GetClassCall() != nullptr ? new ClassInvokation : nullptr);
         ResolveReportGroup(group, counterpart);
-        if (made && FindReportGroupByFunctionName(target, counterpart) == nullptr)
+        if (made && (CallsNothing(counterpart) ||
+                     FindReportGroupByFunctionName(target, counterpart) == nullptr))
             target->AddReportGroup(counterpart);
         else if (made)
             delete counterpart;
@@ -283,7 +301,12 @@ bool CallAlike(const ReportGroup* group, const ReportGroup* other)
     const Procedure* procedure = ProcedureOf(group);
     const Procedure* otherProcedure = ProcedureOf(other);
     return procedure != nullptr && otherProcedure != nullptr &&
-           procedure->GetName() == otherProcedure->GetName();
+           procedure->GetName().CompareNoCase(otherProcedure->GetName()) == 0;
+}
+
+bool CallsNothing(const ReportGroup* group)
+{
+    return FunctionOf(group) == nullptr && ProcedureOf(group) == nullptr;
 }
 } // namespace
 

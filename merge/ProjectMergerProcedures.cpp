@@ -30,7 +30,9 @@ void ProjectMerger::ResolveProcedure(Procedure* source, Procedure* target)
     if (source->GetMergeMark() != 0 && target->GetMergeMark() != 0)
         return;
     AdoptProcedure(target, source);
-    target->SetName(source->GetName());
+    // Procedure names match ignoring case; the project's procedure keeps its spelling.
+    if (target->GetName().CompareNoCase(source->GetName()) != 0)
+        target->SetName(source->GetName());
     target->SetWriteFlag(source->GetWriteFlag());
     Table* mainTable = ResolveTableReference(source->GetMainTable());
     if (mainTable == nullptr)

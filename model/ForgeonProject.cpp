@@ -153,14 +153,22 @@ void CollectEntityNames(const Module& module, std::vector<CString>& names,
         names.push_back(procedure->GetName());
 }
 
-// Each name that occurs more than once, once, in the order of its first repetition.
+// Names compare ignoring case, as the database compares them.
+auto SameNameAs(const CString& name)
+{
+    return [&name](const CString& other) { return other.CompareNoCase(name) == 0; };
+}
+
+// Each name that occurs more than once, once, as first spelt, in the order of its first
+// repetition.
 std::vector<CString> RepeatedNames(const std::vector<CString>& names)
 {
     std::vector<CString> repeated;
     for (auto name = names.begin(); name != names.end(); ++name)
     {
-        if (std::find(names.begin(), name, *name) != name && !Contains(repeated, *name))
-            repeated.push_back(*name);
+        const auto first = std::find_if(names.begin(), name, SameNameAs(*name));
+        if (first != name && std::ranges::none_of(repeated, SameNameAs(*name)))
+            repeated.push_back(*first);
     }
     return repeated;
 }
@@ -925,7 +933,7 @@ bool ForgeonProject::HasDuplicateNames() const
         CollectEntityNames(*module, names, dashBoardNames);
     std::vector<CString> repeated = RepeatedNames(names);
     for (const CString& name : RepeatedNames(dashBoardNames))
-        if (!Contains(repeated, name))
+        if (std::ranges::none_of(repeated, SameNameAs(name)))
             repeated.push_back(name);
     if (repeated.empty())
         return false;

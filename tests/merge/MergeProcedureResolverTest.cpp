@@ -37,7 +37,8 @@ Field* NewAliasField(const char* name)
     return field;
 }
 
-// First "Sales": customer(name, city), the procedure PRC_customer_SelectAll and PRC_orders_X
+// First "Sales": customer(name, city), the procedure PRC_customer_SelectAll (the second's
+// PRC_Customer_SelectAll, its name in another case) and PRC_orders_X
 // on customer with the detail table region_list and the columns name and city.
 // Second "Sales": Customer(name, city, Phone, region_ref -> Geo.region.code), orders(amount),
 // the procedure PRC_Customer_SelectAll (parameter name, columns name and the alias total,
@@ -288,7 +289,7 @@ TEST_F(MergeProcedureResolverTest,
        InvokedProceduresJoinTheFirstProjectAndOverwriteListsWhatOnlyItHad)
 {
     const std::string selectAll =
-        "procedure PRC_Customer_SelectAll on customer kind 0 text 'SELECT 1'\n"
+        "procedure PRC_customer_SelectAll on customer kind 0 text 'SELECT 1'\n"
         "  details:\n"
         "  parameters: name=PRC_Customer_name_Var/7 city=PRC_CUSTOMER_NAME_VAR/8\n"
         "  relations: customer-customer[city;]\n"
@@ -302,15 +303,7 @@ TEST_F(MergeProcedureResolverTest,
         std::string procedures;
     };
     const Case cases[] = {
-        {false, selectAll + "procedure PRC_customer_SelectAll on customer kind 0 text ''\n"
-                            "  details:\n"
-                            "  parameters:\n"
-                            "  relations:\n"
-                            "  filters:\n"
-                            "  columns:\n"
-                            "  aliases:\n"
-                            "  variables:\n"
-                            "procedure PRC_orders_X on customer kind 1 text ''\n"
+        {false, selectAll + "procedure PRC_orders_X on customer kind 1 text ''\n"
                             "  details: region_list\n"
                             "  parameters:\n"
                             "  relations:\n"
@@ -367,7 +360,8 @@ TEST_F(MergeProcedureResolverTest,
 
         const std::string module = DescribeModule(*FirstSales());
         EXPECT_EQ(module.substr(module.find("procedure ")), test.procedures) << test.overwrite;
-        Procedure* adopted = FirstSales()->FindProcedureByName("PRC_Customer_SelectAll");
+        // The procedure whose name differs only in case takes the second's in its own name.
+        Procedure* adopted = FirstSales()->FindProcedureByName("PRC_customer_SelectAll");
         ASSERT_NE(adopted, nullptr);
         EXPECT_EQ(resolved.GetProcedure(), adopted);
         Variable* adoptedParameter = adopted->GetFieldParameters().front().variable;

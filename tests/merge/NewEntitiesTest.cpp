@@ -295,7 +295,7 @@ TEST_F(NewEntitiesTest, TheSourceModulePairsWithTheTargetModuleNamedAlike)
     }
 }
 
-TEST_F(NewEntitiesTest, NamesIgnoreCaseForTablesClassesFunctionsAndReportsOnly)
+TEST_F(NewEntitiesTest, NamesIgnoreCaseForTablesClassesFunctionsProceduresAndReportsOnly)
 {
     Pair pair;
     pair.target->AppendMasterTable(NewTable("Person"));
@@ -335,8 +335,7 @@ TEST_F(NewEntitiesTest, NamesIgnoreCaseForTablesClassesFunctionsAndReportsOnly)
     // The functions of a target class paired with a selected source class are walked from the
     // target class.
     EXPECT_EQ(Log("_Class"), "FUNCTION : Total\r\n");
-    EXPECT_EQ(Log("_Proc"), "DESIGNATIONS : Clerk\r\nDESIGNATIONS : clerk\r\n"
-                            "PROCEDURE : Order\r\nPROCEDURE : order\r\n");
+    EXPECT_EQ(Log("_Proc"), "DESIGNATIONS : Clerk\r\nDESIGNATIONS : clerk\r\n");
     EXPECT_EQ(Log("_Report"), "");
     EXPECT_EQ(Log("_Form"), "");
     EXPECT_EQ(Log("_FormInterface"), "VARIABLE : qty\r\nVARIABLE : Qty\r\n");

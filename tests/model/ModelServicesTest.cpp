@@ -136,14 +136,15 @@ TEST_F(ModelServicesTest, DuplicateNamesAcrossKindsAndModulesAreShownAndReplaceT
     m_base->AddTable(NewTable("Customer"));
     m_base->AddTable(NewTable("Orders"));
     m_second->Append(NewForm("Customer_form", nullptr));
-    m_second->Append(NewProcedure("customer"));
+    m_second->Append(NewProcedure("customer_list"));
 
     EXPECT_FALSE(m_project.HasDuplicateNames());
     EXPECT_TRUE(boxes.Shown().empty());
     EXPECT_FALSE(std::filesystem::exists(report));
 
     std::ofstream(report) << "old findings\n";
-    m_second->Append(NewProcedure("Customer"));
+    // Names that differ only in case are one name to the database; the first spelling is shown.
+    m_second->Append(NewProcedure("CUSTOMER"));
     m_second->Append(NewForm("Orders", nullptr));
     m_second->Append(NewForm("Customer", nullptr));
 

@@ -1002,3 +1002,70 @@ TEST_F(MergePropertyTest, AMergedModuleBringsNoEmptyTable)
         ExpectWriteAllWritesEverything();
     }
 }
+
+namespace
+{
+// The fixture whose customer report has two groups that call nothing, with the procedure of the
+// name on the customer table.
+std::unique_ptr<ForgeonProject> WithIdleGroupsAndProcedure(std::unique_ptr<ForgeonProject> project,
+                                                           const char* procedure)
+{
+    ScopedOpenProject open(project.get());
+    Module* sales = project->FindModuleByName("Sales");
+    ApplicationReport* report = sales->FindReportByName("customer Report");
+    for (const char* header : {"Totals", "Notes"})
+    {
+        auto* group = new ReportGroup(report, nullptr);
+        group->SetHeader(header);
+        report->AddReportGroup(group);
+    }
+    CString customer = "customer";
+    sales->Append(NewProcedure(procedure, sales->FindTableByName(customer)));
+    return project;
+}
+
+// Each report of the project with the header of each of its groups.
+std::string DescribeGroups(const ForgeonProject& project)
+{
+    std::string text;
+    for (const Module* module : project.GetModules())
+        for (const ApplicationReport* report : module->GetReports())
+        {
+            text += report->GetFormName().GetString();
+            for (const ReportGroup* group : report->GetReportGroups())
+                text += std::string(" [") + group->GetHeader().GetString() + "]";
+            text += "\n";
+        }
+    return text;
+}
+} // namespace
+
+// A module merged into its namesake adds nothing empty and nothing twice: a report's groups that
+// call nothing pair with the namesake's in their order, and a procedure whose name differs only
+// in case is the project's own, which keeps its spelling; kept and overwriting, twice over.
+TEST_F(MergePropertyTest, AMergeIntoTheNamesakeAddsNoGroupNorProcedureTwice)
+{
+    for (const SelectionCase& test :
+         {SelectionCase{"keep", false}, SelectionCase{"overwrite", true}})
+    {
+        SCOPED_TRACE(test.name);
+        Load(WithIdleGroupsAndProcedure(BuildSalesFixture("First", Path("a")),
+                                        "PRC_customer_SelectAll"),
+             WithIdleGroupsAndProcedure(BuildSalesFixture("Second", Path("b")),
+                                        "prc_customer_selectall"));
+        const std::string lists = DescribeLists(*First());
+        const std::string groups = DescribeGroups(*First());
+        EXPECT_NE(groups.find("customer Report [] [Totals] [Notes]\n"), std::string::npos)
+            << groups;
+        const std::string once =
+            MergeAndRoundTrip(ScriptedMergeSelection::FullModule("Sales", test.overwrite));
+        EXPECT_EQ(DescribeLists(*m_store.GetProject()), lists);
+        EXPECT_EQ(DescribeGroups(*m_store.GetProject()), groups);
+        EXPECT_FALSE(m_store.GetProject()->HasDuplicateNames()) << LastBox();
+
+        ASSERT_TRUE(m_store.LoadFirstMergeProject(Path("merged.wvt"))) << LastBox();
+        ASSERT_TRUE(m_store.LoadSecondMergeProject(Path("second.wvt"))) << LastBox();
+        ExpectSameBytes(
+            once, MergeAndRoundTrip(ScriptedMergeSelection::FullModule("Sales", test.overwrite)));
+    }
+}
