@@ -245,7 +245,7 @@ void ReportSectionWriter::WriteLinkAddress(const ReportGroup& group, const Repor
 {
     AspFile* target = column.GetAspFile();
     if (target != nullptr)
-        m_text.Write(0, "%s", target->GetRelativeUrl(TRUE, FALSE));
+        m_text.Write(0, "%s", PageAddress(target, true));
     const auto& bindings = column.GetBindings();
     if (bindings.empty())
         return;
@@ -281,8 +281,7 @@ void ReportSectionWriter::WriteColumnArrays(const ReportGroup& group, int indent
 {
     if (m_report->GetReportKind() != 2)
     {
-        m_text.Write(indent, "ListPage = \"%s?strQry=strQry\"",
-                     m_file->GetRelativeUrl(TRUE, FALSE));
+        m_text.Write(indent, "ListPage = \"%s?strQry=strQry\"", PageAddress(m_file, true));
         if (group.GetProcedureCall() != nullptr)
             WriteParameterTail(*group.GetProcedureCall());
         m_text.Write(0, "\n");
