@@ -392,7 +392,8 @@ void ReportSectionWriter::WriteShowOutputFunctions()
         else if (ProcedureOf(group) != nullptr)
         {
             WriteBareValueCheck(m_text, 1, "id");
-            m_text.Write(1, "%s = \"%s \" & id\n", query, ProcedureOf(group)->GetName());
+            m_text.Write(1, "%s = \"%s \" & id\n", query,
+                         ProcedureCallName(ProcedureOf(group)->GetName()));
         }
         m_text.Write(1, "rsReport%d.Open strQry%d,glb_con,1,2\n\n", level, level);
         m_text.Write(1, "If rsReport%d.EOF Then\n", level);

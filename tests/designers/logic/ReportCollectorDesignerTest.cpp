@@ -229,6 +229,16 @@ TEST(ReportCollectorDesignerTest, AddCollectorRefusesAnotherOfTheNameButNotItsel
                                               "control characters.\nPlease enter another name."),
                   refused.ShownTexts());
         EXPECT_EQ("Board", board->GetFormName());
+        // The collector's files and scripts are named after it: a special character is refused
+        // as the other designers refuse it.
+        ScriptedMessageBoxes special;
+        d.designer.States().SetText(ReportCollectorDesigner::IDC_NAME, "Bo/ard");
+        d.designer.NameLostFocus();
+        d.designer.AddCollector();
+        EXPECT_EQ(std::vector<std::string>(2, "The name \"Bo/ard\" cannot be taken: it holds "
+                                              "special characters.\nPlease enter another name."),
+                  special.ShownTexts());
+        EXPECT_EQ("Board", board->GetFormName());
     }
     ScriptedMessageBoxes boxes;
     d.designer.States().SetText(ReportCollectorDesigner::IDC_NAME, "Board");

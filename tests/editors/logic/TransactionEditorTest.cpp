@@ -9,6 +9,7 @@
 #include "model/EventRecmpFields.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/ProjectNameCheck.h"
 #include "model/RefField.h"
 #include "tests/editors/logic/EditorTestSupport.h"
 #include "tests/editors/logic/RecordingPageDialogs.h"
@@ -337,6 +338,38 @@ TEST_F(TransactionEditorTest, OkRefusesANameWithControlCharacters)
         EXPECT_TRUE(editor.IsNew());
     }
     EXPECT_TRUE(open.Current().GetTransactions().empty());
+}
+
+// The page's files and scripts are named after it: a special character is refused as the other
+// designers refuse it, and a name an earlier version took with one opens the name box.
+TEST_F(TransactionEditorTest, OkRefusesANameWithSpecialCharactersAndAnEarlierOneIsRenamed)
+{
+    for (const char* name : {"Board\"q'r@{}", "a/b", "..", "x.y"})
+    {
+        editor.LoadTransaction(nullptr);
+        AddMaster("order_basic");
+        AddDetail("order_detail");
+        editor.States().SetText(TransactionEditor::IDC_NAME, name);
+        ScriptedMessageBoxes boxes;
+        editor.Ok();
+        EXPECT_EQ(std::vector<std::string>{"The name " + QuotedName(name).str() +
+                                           " cannot be taken: it holds special "
+                                           "characters.\nPlease enter another name."},
+                  Texts(boxes))
+            << name;
+        EXPECT_TRUE(editor.IsNew());
+    }
+    EXPECT_TRUE(open.Current().GetTransactions().empty());
+
+    auto* earlier = NewPage<Transaction>("Orders (old)");
+    earlier->SetBasicTable(basic);
+    earlier->AddDetailTable(detail);
+    open.Current().AddTransaction(earlier, /*withFiles=*/true);
+    editor.LoadTransaction(earlier);
+    EXPECT_TRUE(editor.States().IsEnabled(TransactionEditor::IDC_NAME));
+    editor.States().SetText(TransactionEditor::IDC_NAME, "Orders old");
+    editor.LeaveName();
+    EXPECT_EQ("Orders old", earlier->GetFormName());
 }
 
 TEST_F(TransactionEditorTest, AStoredTransactionIsRenamedOnLeavingTheNameAndItsFilesOpen)
