@@ -5,6 +5,7 @@
 #include "entities/FormInterface.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureInvokation.h"
+#include "entities/ReportField.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
 #include "model/FieldRepData.h"
@@ -70,6 +71,18 @@ void WriteNumberCheck(TextFile& out, int indent, const CString& variable, const 
 CString ScriptNamePart(const CString& name)
 {
     return CSharpIdentifierPart(WithoutBlanks(name));
+}
+
+CString ColumnRequestName(const ReportField& column)
+{
+    CString name = column.GetName();
+    name.Replace(' ', '_');
+    return name;
+}
+
+CString ColumnVariableName(const ReportField& column)
+{
+    return VBScriptIdentifier(ColumnRequestName(column));
 }
 
 CString VbsVariableName(const Variable& variable)

@@ -11,6 +11,7 @@ class Field;
 class FormInterface;
 class Procedure;
 class ProcedureInvokation;
+class ReportField;
 class TextFile;
 class Variable;
 struct VariablePair;
@@ -35,6 +36,11 @@ CString WithoutBlanks(CString text);
 // The part a table's or page's name gives the names of its form and script functions ("frm" +
 // part, "fn_validate_" + part ...): without its blanks, the characters as in a C# identifier.
 CString ScriptNamePart(const CString& name);
+
+// A report column's control as a report page reads it: the name its value is posted under (the
+// column's name, blanks as "_"), and the VBScript variable that holds it.
+CString ColumnRequestName(const ReportField& column);
+CString ColumnVariableName(const ReportField& column);
 
 // The page variable's name in the page's VBScript.
 CString VbsVariableName(const Variable& variable);

@@ -508,7 +508,7 @@ void FormControlWriter::WriteButtonFunctions(ApplicationReport* report, const CS
             item.Format("%svar%d", j > 1 ? ", " : "", static_cast<int>(j));
             parameters += item;
         }
-        out.Write(I, "function fn_%s(", button->GetName());
+        out.Write(I, "function %s(", JavaScriptIdentifier("fn_" + button->GetName()));
         out.Write(0, "%s", parameters);
         out.Write(0, ")\n");
         out.Write(I, "{\n");
@@ -552,9 +552,7 @@ void FormControlWriter::WriteValidateData(const std::vector<FieldVariableMap*>& 
             const FieldRep* control = column->GetControlFieldRep();
             if (!column->HasControl() || column->IsButton() || control == nullptr)
                 continue;
-            CString name = column->GetName();
-            name.Replace(' ', '_');
-            WritePostedValueCheck(*control, name, out, redirectPage, indent);
+            WritePostedValueCheck(*control, ColumnVariableName(*column), out, redirectPage, indent);
         }
     }
     out.Write(indent, "End Function\n\n");
