@@ -14,6 +14,7 @@
 #include "model/NameUtilities.h"
 #include "model/ProjectNameCheck.h"
 #include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
 #include "platform/core/TextBytes.h"
 
 #include <algorithm>
@@ -93,6 +94,13 @@ CString VbsVariableName(const Variable& variable)
 CString JsVariableName(const Variable& variable)
 {
     return JavaScriptIdentifier(VbsVariableName(variable));
+}
+
+CString FormElement(const CString& name)
+{
+    if (!name.IsEmpty() && JavaScriptIdentifier(name) == name)
+        return "." + name;
+    return "[\"" + EscapeJavaScriptString(name) + "\"]";
 }
 
 CString MenuClickFunction(const AspFile& file, bool top)

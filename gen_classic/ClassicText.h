@@ -48,6 +48,10 @@ CString VbsVariableName(const Variable& variable);
 // JavaScript takes it.
 CString JsVariableName(const Variable& variable);
 
+// The element of the form of the name as a script reaches it after the form: ".name" when the
+// name is a JavaScript identifier as it stands, else ["name"] with the name as a string.
+CString FormElement(const CString& name);
+
 // The script function that a click on the top or left menu of the page file calls.
 CString MenuClickFunction(const AspFile& file, bool top);
 

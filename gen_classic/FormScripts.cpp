@@ -519,7 +519,8 @@ void FormControlWriter::WriteButtonFunctions(ApplicationReport* report, const CS
             CString column;
             if (bindings[j] != nullptr && bindings[j]->m_sourceColumn != nullptr)
                 bindings[j]->m_sourceColumn->GetDisplayName(column);
-            out.Write(I + 1, "formName.%s.value = var%d\n", column, static_cast<int>(j + 1));
+            out.Write(I + 1, "formName%s.value = var%d\n", FormElement(column),
+                      static_cast<int>(j + 1));
         }
         out.Write(I + 1, "formName.action = \"%s\"\n", extraUrl);
         out.Write(I + 1, "formName.submit();\n");
