@@ -5,16 +5,20 @@
 #include "entities/FormInterface.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureInvokation.h"
+#include "entities/ReportField.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
 #include "model/Identifiers.h"
+#include "model/NameUtilities.h"
 #include "model/ProjectNameCheck.h"
 #include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
 #include "platform/core/TextBytes.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -70,6 +74,18 @@ CString ScriptNamePart(const CString& name)
     return CSharpIdentifierPart(WithoutBlanks(name));
 }
 
+CString ColumnRequestName(const ReportField& column)
+{
+    CString name = column.GetName();
+    name.Replace(' ', '_');
+    return name;
+}
+
+CString ColumnVariableName(const ReportField& column)
+{
+    return VBScriptIdentifier(ColumnRequestName(column));
+}
+
 CString VbsVariableName(const Variable& variable)
 {
     return VBScriptIdentifier(variable.GetFieldName());
@@ -78,6 +94,13 @@ CString VbsVariableName(const Variable& variable)
 CString JsVariableName(const Variable& variable)
 {
     return JavaScriptIdentifier(VbsVariableName(variable));
+}
+
+CString FormElement(const CString& name)
+{
+    if (!name.IsEmpty() && JavaScriptIdentifier(name) == name)
+        return "." + name;
+    return "[\"" + EscapeJavaScriptString(name) + "\"]";
 }
 
 CString MenuClickFunction(const AspFile& file, bool top)
@@ -238,6 +261,43 @@ CString ComparedValueText(const Field* field, const CString& value)
 CString UrlEncoded(const CString& expression)
 {
     return "Server.URLEncode(" + expression + " & \"\")";
+}
+
+CString AddressPath(const CString& path)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    std::string address;
+    for (const char c : path.str())
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsAsciiLetter(byte) || IsAsciiDigit(byte) ||
+            std::string_view("-._~/").find(c) != std::string_view::npos)
+            address += c;
+        else
+            address.append({'%', hex[byte >> 4], hex[byte & 15]});
+    }
+    return CString(address.c_str());
+}
+
+CString ClassicAddress(const AspFile* file, bool fromSubfolder, bool variant)
+{
+    return file != nullptr ? AddressPath(file->GetClassicRelativeUrl(fromSubfolder, variant))
+                           : CString();
+}
+
+CString PageAddress(const AspFile* file, bool fromSubfolder, bool variant)
+{
+    return file != nullptr ? AddressPath(file->GetRelativeUrl(fromSubfolder, variant)) : CString();
+}
+
+CString RefusePagePath(const CString& moduleName, const CString& fileName)
+{
+    if (const CString reason = moduleName.IsEmpty() ? CString() : RefuseFileName(moduleName);
+        !reason.IsEmpty())
+        return "the module name " + QuotedName(moduleName) + " cannot be a folder: " + reason;
+    if (const CString reason = RefuseFileName(fileName); !reason.IsEmpty())
+        return "the file name " + QuotedName(fileName) + " cannot be a file: " + reason;
+    return "";
 }
 
 CString HtmlEncoded(const CString& expression)

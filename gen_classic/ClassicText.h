@@ -11,6 +11,7 @@ class Field;
 class FormInterface;
 class Procedure;
 class ProcedureInvokation;
+class ReportField;
 class TextFile;
 class Variable;
 struct VariablePair;
@@ -36,11 +37,20 @@ CString WithoutBlanks(CString text);
 // part, "fn_validate_" + part ...): without its blanks, the characters as in a C# identifier.
 CString ScriptNamePart(const CString& name);
 
+// A report column's control as a report page reads it: the name its value is posted under (the
+// column's name, blanks as "_"), and the VBScript variable that holds it.
+CString ColumnRequestName(const ReportField& column);
+CString ColumnVariableName(const ReportField& column);
+
 // The page variable's name in the page's VBScript.
 CString VbsVariableName(const Variable& variable);
 // The name a page's script declares the variable under with "var": its VBScript name as
 // JavaScript takes it.
 CString JsVariableName(const Variable& variable);
+
+// The element of the form of the name as a script reaches it after the form: ".name" when the
+// name is a JavaScript identifier as it stands, else ["name"] with the name as a string.
+CString FormElement(const CString& name);
 
 // The script function that a click on the top or left menu of the page file calls.
 CString MenuClickFunction(const AspFile& file, bool top);
@@ -89,6 +99,20 @@ CString ComparedValueText(const Field* field, const CString& value);
 
 // The expression as a value in an address: URL-encoded, a null value giving "".
 CString UrlEncoded(const CString& expression);
+
+// A path as every page writes an address (in a script string, an attribute, a redirect): each
+// byte other than an ASCII letter or digit, "-", ".", "_", "~" or "/" as "%" and its two hex
+// digits, which the server decodes back to the name of the file.
+CString AddressPath(const CString& path);
+// The classic address of the page file (GetClassicRelativeUrl) as AddressPath writes it; empty
+// without a file.
+CString ClassicAddress(const AspFile* file, bool fromSubfolder, bool variant = false);
+// The address of the page file by its own class (GetRelativeUrl) as AddressPath writes it.
+CString PageAddress(const AspFile* file, bool fromSubfolder, bool variant = false);
+// Why a page cannot be written under the file name in the module's folder (none: the writer's
+// own folder), empty when it can: each a name a Windows folder holds (RefuseFileName), so that
+// no name puts the page into another folder than its module's.
+CString RefusePagePath(const CString& moduleName, const CString& fileName);
 
 // The expression written into HTML with its markup characters encoded; a null value gives "".
 CString HtmlEncoded(const CString& expression);

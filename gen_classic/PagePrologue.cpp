@@ -298,9 +298,8 @@ void PagePrologue::WriteReportFieldRequestReads(int indent)
     {
         if (column == nullptr || !column->HasControl() || column->IsButton())
             continue;
-        CString name = column->GetName();
-        name.Replace(' ', '_');
-        WriteRequestValue(column->GetControlFieldRep(), name, name, indent);
+        WriteRequestValue(column->GetControlFieldRep(), ColumnVariableName(*column),
+                          VbsLiteral(ColumnRequestName(*column)), indent);
     }
 }
 

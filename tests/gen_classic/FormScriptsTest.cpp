@@ -294,6 +294,23 @@ TEST(FormScriptsTest, AReportsScriptsSetTheQueryPrintCallItsButtonPagesAndCheckI
                                         "\t\tResponse.Redirect(redir)\n"
                                         "\tEND IF\n"
                                         "End Function\n\n");
+
+    // Column names as the report designer takes them (blanks, "-", a letter above ASCII): the
+    // button's function and the column's variable are named as their languages take them.
+    group->GetReportFields()[0]->SetName("Open It-2\xCE\xA9");
+    group->GetReportFields()[1]->SetName("Due-Date 2");
+    size->SetFieldName("box-size");
+    TextFile renamed = Collector();
+    writer.WriteReportScripts(&report, "Order List", {text}, 0, renamed);
+    EXPECT_NE(renamed.GetBuffer().Find("function fn_Open_It_2\xCE\xA9(var1, var2)"), -1)
+        << renamed.GetBuffer();
+    EXPECT_NE(renamed.GetBuffer().Find("formName[\"box-size\"].value = var1\n"), -1)
+        << renamed.GetBuffer();
+    ExpectPageAndNodePass(renamed.GetBuffer().str(), "");
+    TextFile renamedServer = Collector();
+    writer.WriteValidateData({}, {}, "Order_List_report.asp", renamedServer, 0);
+    EXPECT_NE(renamedServer.GetBuffer().Find("\tIF Due_Date_2 = \"\" THEN\n"), -1)
+        << renamedServer.GetBuffer();
 }
 
 TEST(FormScriptsTest, TheFormFrameEncodesTheMessageAndClosesWithOrWithoutTheCancelForm)

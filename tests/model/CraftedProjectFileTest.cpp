@@ -6,8 +6,11 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Menu.h"
 #include "entities/RDLCReport.h"
+#include "entities/ReportCollector.h"
+#include "entities/Transaction.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/ProjectNameCheck.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
 #include "platform/core/LargeStack.h"
@@ -25,6 +28,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -108,20 +112,30 @@ protected:
     // replace, and when asked a second module with a table.
     Bytes Saved(const char* name, bool secondModule)
     {
+        return SavedModule(
+            name,
+            [secondModule](ForgeonProject& project, Module& module)
+            {
+                module.AppendMasterTable(NewTable("tablemark1", Table::masterKind, {"name"}));
+                module.Append(NewMenu("DeepMenu"));
+                if (!secondModule)
+                    return;
+                auto* second = new Module("SecondMod");
+                second->AppendMasterTable(NewTable("tablemark2", Table::masterKind, {"name"}));
+                project.AddModule(second);
+            });
+    }
+
+    // The bytes saved to the file of a project of the module "BaseModule" as the fill makes it.
+    Bytes SavedModule(const char* name, const std::function<void(ForgeonProject&, Module&)>& fill)
+    {
         ForgeonProject project;
         ScopedOpenProject open(&project);
         project.SetProjectSettings(new ProjectSettings);
         auto* module = new Module("BaseModule");
-        module->AppendMasterTable(NewTable("tablemark1", Table::masterKind, {"name"}));
-        module->Append(NewMenu("DeepMenu"));
         project.AddModule(module);
         project.SetCurrentModule(module);
-        if (secondModule)
-        {
-            auto* second = new Module("SecondMod");
-            second->AppendMasterTable(NewTable("tablemark2", Table::masterKind, {"name"}));
-            project.AddModule(second);
-        }
+        fill(project, *module);
         ProjectStore store;
         EXPECT_TRUE(store.ArchiveProject(&project, PathOf(name), FALSE)) << LastBox();
         std::ifstream file(HostPathOf(name), std::ios::binary);
@@ -453,6 +467,52 @@ TEST_F(CraftedProjectFileTest, OnlyRegularFilesAreRead)
     }
 }
 
+// A transaction or report collector name from a file, which their editors of earlier versions
+// took whatever it held, loads at every door that reads a file with a warning that names it when
+// it breaks the designed pages' rule, so that Write All refuses it until it is renamed; one with
+// a control character refuses the file.
+TEST_F(CraftedProjectFileTest, TransactionAndCollectorNamesOfEarlierVersionsLoadToBeRenamed)
+{
+    const Bytes saved = SavedModule("kept.wvt",
+                                    [](ForgeonProject&, Module& module)
+                                    {
+                                        module.Append(NewPage<Transaction>("pagemark1"));
+                                        module.Append(NewPage<ReportCollector>("pagemark2"));
+                                    });
+    struct Kind
+    {
+        const char* mark;
+        const char* text;
+        const char* editor;
+    };
+    for (const Kind& kind : {Kind{"pagemark1", "transaction", "master-detail editor"},
+                             Kind{"pagemark2", "report collector", "report collector designer"}})
+        for (const std::string name : {"Board\"q'r@{}", "a/b", "Sales Plan-2", "Sa\nles"})
+        {
+            SCOPED_TRACE(std::string(kind.text) + " " + name);
+            Write("kept.wvt", ReplaceFirst(saved, ArchiveString(kind.mark), ArchiveString(name)));
+            const std::size_t shown = m_boxes.Shown().size();
+            const bool loads = name.find('\n') == std::string::npos;
+            const bool warns = loads && name.find_first_of("\"/") != std::string::npos;
+            ProjectStore store;
+            EXPECT_EQ(loads, store.ArchiveProject(nullptr, PathOf("kept.wvt"), TRUE) != FALSE);
+            EXPECT_EQ(loads, store.LoadFirstMergeProject(PathOf("kept.wvt")) != FALSE);
+            EXPECT_EQ(loads, store.LoadSecondMergeProject(PathOf("kept.wvt")) != FALSE);
+            ASSERT_EQ(shown + (loads && !warns ? 0 : 3), m_boxes.Shown().size()) << LastBox();
+            const std::string named = std::string("the ") + kind.text + " name " +
+                                      QuotedName(name.c_str()).str() + " of module \"BaseModule\"";
+            for (std::size_t box = shown; box < m_boxes.Shown().size(); ++box)
+                EXPECT_EQ(warns ? "Earlier versions took these names, which no file of the site "
+                                  "can take:\n- " +
+                                      named + ": it holds special characters: rename it in the " +
+                                      kind.editor + "\nRename them before the next Write All."
+                                : "Error in archiving\n" + PathOf("kept.wvt").str() +
+                                      ": invalid name in file: " + named +
+                                      " is refused: it holds control characters",
+                          m_boxes.Shown()[box].text);
+        }
+}
+
 // Page names from a file meet the designers' rules at every door that reads one: a report,
 // RDLC report, dashboard page or dashboard name with a special character is refused; a page name
 // whose longest file (<stem>.aspx.designer.cs) passes 255 bytes, which earlier designers took,
@@ -460,23 +520,14 @@ TEST_F(CraftedProjectFileTest, OnlyRegularFilesAreRead)
 // one file, names compared ignoring case, load with a warning that names them.
 TEST_F(CraftedProjectFileTest, PageNamesAreTakenAsTheDesignersTakeThemAtEveryDoor)
 {
-    Bytes saved;
-    {
-        ForgeonProject project;
-        ScopedOpenProject open(&project);
-        project.SetProjectSettings(new ProjectSettings);
-        auto* module = new Module("BaseModule");
-        module->Append(NewPage<ApplicationReport>("pagemark1"));
-        module->Append(NewPage<RDLCReport>("pagemark2"));
-        module->Append(NewPage<DashBoardPage>("pagemark3"));
-        module->Append(NewPage<DashBoard>("pagemark4"));
-        project.AddModule(module);
-        project.SetCurrentModule(module);
-        ProjectStore store;
-        ASSERT_TRUE(store.ArchiveProject(&project, PathOf("pages.wvt"), FALSE)) << LastBox();
-        std::ifstream file(HostPathOf("pages.wvt"), std::ios::binary);
-        saved.assign(std::istreambuf_iterator<char>(file), {});
-    }
+    const Bytes saved = SavedModule("pages.wvt",
+                                    [](ForgeonProject&, Module& module)
+                                    {
+                                        module.Append(NewPage<ApplicationReport>("pagemark1"));
+                                        module.Append(NewPage<RDLCReport>("pagemark2"));
+                                        module.Append(NewPage<DashBoardPage>("pagemark3"));
+                                        module.Append(NewPage<DashBoard>("pagemark4"));
+                                    });
     struct Kind
     {
         const char* mark;
