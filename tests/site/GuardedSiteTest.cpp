@@ -20,10 +20,7 @@ TEST(GuardedSite, AttacksChangeNothingAndReachablePagesWork)
     fixture.AddShips();
     fixture.AddAccountAvatars();
     served_site::GeneratedSite site(fixture.Project(), fixture.Root());
-    site.Write();
-    ASSERT_FALSE(testing::Test::HasFatalFailure());
-    site.CheckAndCompile({{"util/dbhandler.cs", std::filesystem::path(WEAVO_TEST_DATA) / "site" /
-                                                    "PostgresDBHandler.cs"}});
+    served_site::WriteForPostgres(site);
     ASSERT_FALSE(testing::Test::HasFatalFailure());
 
     std::filesystem::path log;

@@ -18,10 +18,7 @@ TEST(KeptRecordsSite, RecordsAreStoredAsTypedOrRefused)
     GuardProject fixture;
     fixture.AddTypedRecords();
     served_site::GeneratedSite site(fixture.Project(), fixture.Root());
-    site.Write();
-    ASSERT_FALSE(testing::Test::HasFatalFailure());
-    site.CheckAndCompile({{"util/dbhandler.cs", std::filesystem::path(WEAVO_TEST_DATA) / "site" /
-                                                    "PostgresDBHandler.cs"}});
+    served_site::WriteForPostgres(site);
     ASSERT_FALSE(testing::Test::HasFatalFailure());
     // The columns in PostgreSQL's types: dates as "date".
     fixture.Project().SetSqlServerDatabase(0);

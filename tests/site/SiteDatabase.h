@@ -5,6 +5,7 @@
 #include "model/GenerationReport.h"
 #include "tests/gen_web/GenWebProject.h"
 #include "tests/gen_web/ToolRun.h"
+#include "tests/site/GeneratedSite.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,16 @@ inline std::string EnvironmentValue(const char* name)
 {
     const char* value = std::getenv(name);
     return value != nullptr ? value : "";
+}
+
+// The site written and compiled with tests/data/site/PostgresDBHandler.cs in place of the
+// generated database class.
+inline void WriteForPostgres(GeneratedSite& site)
+{
+    site.Write();
+    ASSERT_FALSE(testing::Test::HasFatalFailure());
+    site.CheckAndCompile({{"util/dbhandler.cs", std::filesystem::path(WEAVO_TEST_DATA) / "site" /
+                                                    "PostgresDBHandler.cs"}});
 }
 
 // The project's tables, written by its PostgreSQL script into root, made on the throw-away
