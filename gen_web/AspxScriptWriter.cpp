@@ -7,6 +7,7 @@
 #include "entities/Transaction.h"
 #include "gen_web/FieldRowLayout.h"
 #include "gen_web/PageControls.h"
+#include "gen_web/PostedValueRead.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -67,53 +68,44 @@ void AspxScriptWriter::WriteValidateDataChecks(const std::vector<FieldRep*>& con
     m_out.Write(indent + 1, "var formName = document.aspnetForm;\n");
     for (const FieldRep* control : controls)
     {
-        const FieldRepData& data = *control->GetFieldRepData();
-        const CString visibility = VisibilityOf(*control);
-        if (!control->IsMandatory() || data.IsAddedBySync() || visibility == "Invisible" ||
-            visibility == "ReadOnly" || !FieldRowLayout::WritesCells(KindOf(*control)))
-            continue;
-        switch (KindOf(*control))
+        switch (MasterRequirement(m_pageFile, *control))
         {
-        case FieldRepData::TextBox:
-        case FieldRepData::Password:
-        case FieldRepData::TextArea:
-        case FieldRepData::DateControl:
+        case ScriptRequirement::text:
         {
             WriteStringCheck(*control, indent + 1);
             const int type = control->GetField()->GetTypeCode();
-            if (type == FieldTypeInt || type == FieldTypeFloat || type == FieldTypeMoney ||
-                type == FieldTypeBigInt)
+            if (IsNumberColumnType(type))
                 WriteNumericCheck(*control, indent + 1);
             else if (type == FieldTypeDateTime)
                 WriteDateCheck(*control, indent + 1);
             break;
         }
-        case FieldRepData::ComboBox:
-            WriteSelectCheck(*control, indent + 1, "", "null");
+        case ScriptRequirement::choice:
+            if (KindOf(*control) == FieldRepData::EditableComboBox)
+                WriteSelectCheck(*control, indent + 1, "_editable", "None");
+            else
+                WriteSelectCheck(*control, indent + 1, "", "null");
             break;
-        case FieldRepData::EditableComboBox:
-            WriteSelectCheck(*control, indent + 1, "_editable", "None");
-            break;
-        default:
+        case ScriptRequirement::none:
             break;
         }
     }
 }
 
 void AspxScriptWriter::WriteAccountValidateDataAdd(const std::vector<FieldRep*>& controls,
-                                                   int indent, bool changePassword)
+                                                   int indent)
 {
-    WriteAccountValidateData(controls, indent, changePassword, /*update=*/false);
+    WriteAccountValidateData(controls, indent, /*update=*/false);
 }
 
 void AspxScriptWriter::WriteAccountValidateDataUpdate(const std::vector<FieldRep*>& controls,
-                                                      int indent, bool changePassword)
+                                                      int indent)
 {
-    WriteAccountValidateData(controls, indent, changePassword, /*update=*/true);
+    WriteAccountValidateData(controls, indent, /*update=*/true);
 }
 
 void AspxScriptWriter::WriteAccountValidateData(const std::vector<FieldRep*>& controls, int indent,
-                                                bool changePassword, bool update)
+                                                bool update)
 {
     m_out.Write(indent, "function ValidateData()\n");
     m_out.Write(indent, "{\n");
@@ -125,11 +117,10 @@ void AspxScriptWriter::WriteAccountValidateData(const std::vector<FieldRep*>& co
         if (!control->IsMandatory() || (update && !IsControlVisible(*control)))
             continue;
         const CString name = NameOf(*control);
-        // The server checks the old password; an account without one leaves it empty.
-        const bool oldPassword = changePassword && update && name == "password";
-        if (name != "personnel_role_id" && (update || name != "new_password") && !oldPassword)
+        const ScriptRequirement requirement = MasterRequirement(m_pageFile, *control);
+        if (requirement == ScriptRequirement::text)
             WriteStringCheck(*control, indent + 1);
-        if (!changePassword && name == "personnel_role_id")
+        else if (requirement == ScriptRequirement::choice)
             WriteSelectCheck(*control, indent + 1, "", "null");
         if (name == (update ? "new_password" : "password"))
             passwordField = name;

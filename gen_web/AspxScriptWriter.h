@@ -24,11 +24,9 @@ public:
     void WriteValidateData(const std::vector<FieldRep*>& controls, int indent);
     // The head of ValidateData() and its checks, without its end.
     void WriteValidateDataChecks(const std::vector<FieldRep*>& controls, int indent);
-    // ValidateData() of the user-account forms; changePassword for "ChangePassword_form".
-    void WriteAccountValidateDataAdd(const std::vector<FieldRep*>& controls, int indent,
-                                     bool changePassword);
-    void WriteAccountValidateDataUpdate(const std::vector<FieldRep*>& controls, int indent,
-                                        bool changePassword);
+    // ValidateData() of the user-account forms ("useraccount_form", "ChangePassword_form").
+    void WriteAccountValidateDataAdd(const std::vector<FieldRep*>& controls, int indent);
+    void WriteAccountValidateDataUpdate(const std::vector<FieldRep*>& controls, int indent);
     // HandleAction of a form's Add page, its Update page, and a report page (action 'SHOW').
     void WriteAddHandleAction(const std::vector<FieldRep*>& controls, int indent);
     void WriteUpdateHandleAction(const std::vector<FieldRep*>& controls, int indent);
@@ -87,8 +85,7 @@ private:
     void WriteCancelBlock(int indent);
     void WriteRecomputeReply(FieldRep& parent, FieldRep& target, int indent);
     void WriteResetLine(FieldRep& control, int indent);
-    void WriteAccountValidateData(const std::vector<FieldRep*>& controls, int indent,
-                                  bool changePassword, bool update);
+    void WriteAccountValidateData(const std::vector<FieldRep*>& controls, int indent, bool update);
 
     void WriteStringCheck(const FieldRep& control, int indent);
     void WriteNumericCheck(const FieldRep& control, int indent);

@@ -338,20 +338,15 @@ void CodeBehindFragments::WriteFillRecomputeDateMethod(int indent)
                               {i + 1, "if (dataTable.Rows.Count > 0)"},
                               {i + 2, "val = dataTable.Rows[0][frontField].ToString();"},
                           });
-    if (IsDayFirst())
-        m_out.Write(i + 1, "val = util.ConvertDate(val);\n");
+    if (ShowsDatesTurned())
+        m_out.Write(i + 1, "val = util.ShownDate(val);\n");
     WriteValueElement(m_out, indent);
 }
 
-void CodeBehindFragments::WriteReadFieldValue(const FieldRep& control, int indent, int source,
-                                              bool posted)
+void CodeBehindFragments::WriteReadFieldValue(const FieldRep& control, int indent)
 {
     const CString name = ControlName(control);
-    if (source == 2)
-        m_out.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name, name);
-    else
-        m_out.Write(indent, "String %s = this.Request.%s[\"%s\"];\n", name,
-                    posted ? "Form" : "Params", name);
+    m_out.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", name, name);
     if (IsDayFirst())
     {
         m_out.Write(indent, "%s = util.ConvertDate(%s);\n", name, name);
@@ -519,7 +514,11 @@ void CodeBehindFragments::WriteColumnCondition(const FieldRep& control, int inde
 void CodeBehindFragments::WriteTextColumnFill(const FieldRep& control, int indent)
 {
     WriteColumnCondition(control, indent);
-    m_out.Write(indent + 1, "this.%s.Text = r[j].ToString();\n", ControlName(control));
+    if (control.GetField()->GetTypeCode() == FieldTypeDateTime && ShowsDatesTurned())
+        m_out.Write(indent + 1, "this.%s.Text = new UtilHandler().ShownDate(r[j].ToString());\n",
+                    ControlName(control));
+    else
+        m_out.Write(indent + 1, "this.%s.Text = r[j].ToString();\n", ControlName(control));
     m_out.Write(indent, "}\n");
 }
 
@@ -535,8 +534,8 @@ void CodeBehindFragments::WriteDateColumnFill(const FieldRep& control, int inden
     WriteColumnCondition(control, indent);
     m_out.Write(indent + 1, "UtilHandler util = new UtilHandler();\n");
     m_out.Write(indent + 1, "String val = r[j].ToString();\n");
-    if (IsDayFirst())
-        m_out.Write(indent + 1, "val = util.ConvertDate(val);\n");
+    if (ShowsDatesTurned())
+        m_out.Write(indent + 1, "val = util.ShownDate(val);\n");
     m_out.Write(indent + 1, "this.%s.Value = val;\n", ControlName(control));
     m_out.Write(indent, "}\n");
 }
@@ -705,8 +704,8 @@ void CodeBehindFragments::WriteRequestParamAssignment(const FieldRep& control, i
         m_out.Write(indent, "{\n");
         m_out.Write(indent + 1, "UtilHandler util = new UtilHandler();\n");
         m_out.Write(indent + 1, "reqParam = util.getDateAsMMDDYYYY();\n");
-        if (IsDayFirst())
-            m_out.Write(indent + 1, "reqParam = util.ConvertDate(reqParam);\n");
+        if (ShowsDatesTurned())
+            m_out.Write(indent + 1, "reqParam = util.ShownDate(reqParam);\n");
         m_out.Write(indent, "}\n");
         m_out.Write(indent, "%s.Value = reqParam;\n", id);
         return;
@@ -764,6 +763,13 @@ void CodeBehindFragments::WriteMenusMethod(int indent, const CString& pageFileNa
     m_out.Write(indent, "}\n");
 }
 
+bool CodeBehindFragments::ShowsDatesTurned() const
+{
+    CString format = m_project.GetDateFormat();
+    format.MakeLower();
+    return format != "mm/dd/yyyy";
+}
+
 bool CodeBehindFragments::IsDayFirst() const
 {
     CString format = m_project.GetDateFormat();
@@ -811,8 +817,6 @@ void CodeBehindFragments::WriteComboResets(const std::vector<FieldRep*>& control
 void CodeBehindFragments::WriteDateDefaults(const std::vector<FieldRep*>& controls, int indent)
 {
     bool first = true;
-    CString format = m_project.GetDateFormat();
-    format.MakeLower();
     for (const FieldRep* control : controls)
     {
         if (ControlKind(*control) != FieldRepData::DateControl)
@@ -824,8 +828,8 @@ void CodeBehindFragments::WriteDateDefaults(const std::vector<FieldRep*>& contro
             first = false;
         }
         m_out.Write(indent, "str = util.getDateAsMMDDYYYY();\n");
-        if (format == "dd/mm/yyyy")
-            m_out.Write(indent, "str = util.ConvertDate(str);\n");
+        if (ShowsDatesTurned())
+            m_out.Write(indent, "str = util.ShownDate(str);\n");
         m_out.Write(indent, "this.%s.Value = str;\n", ControlName(*control));
     }
 }

@@ -48,9 +48,8 @@ public:
     void WriteFillRecomputeTextMethod(int indent);
     void WriteFillRecomputeDateMethod(int indent);
 
-    // The value of a control from the stored record (source 2) or from the request: its form
-    // when posted, else wherever the request carries it.
-    void WriteReadFieldValue(const FieldRep& control, int indent, int source, bool posted);
+    // The value of a control wherever the request carries it, a date turned month first.
+    void WriteReadFieldValue(const FieldRep& control, int indent);
     // Saves a posted file into "location"; a file the server could run is refused with a
     // redirect to replyPage carrying the message.
     void WriteFileUploadValue(const FieldRep& control, int indent, const CString& replyPage);
@@ -127,6 +126,9 @@ public:
     void WriteMenusMethod(int indent, const CString& pageFileName);
     // The date format asks for day first.
     bool IsDayFirst() const;
+    // The page shows dates in another order than the stored month/day/year (UtilHandler's
+    // ShownDate).
+    bool ShowsDatesTurned() const;
 
 private:
     // The module login page, relative to a page of the module's UI folder.

@@ -10,6 +10,7 @@
 #include "gen_web/PageControls.h"
 #include "gen_web/PageFileKinds.h"
 #include "gen_web/PageHeaderWriter.h"
+#include "gen_web/PostedValueRead.h"
 #include "gen_web/ReportXmlCodeWriter.h"
 #include "model/DefaultNames.h"
 #include "model/EventRecmpFields.h"
@@ -24,6 +25,7 @@
 #include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -287,7 +289,7 @@ void FormCodeBehindWriter::WriteHandleAdd(int indent)
         m_fragments.WriteSaveCommit(i + 2, IsUploadPage());
     WriteActionReply(i + 2, IsUploadPage());
     WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts(),
-               /*showsRefusal=*/false);
+               /*showsRefusal=*/false, /*readsValues=*/true);
 }
 
 void FormCodeBehindWriter::WriteHandleUpdate(int indent)
@@ -301,7 +303,8 @@ void FormCodeBehindWriter::WriteHandleUpdate(int indent)
     m_textFile.Write(i + 3, "m_messageString = \"Can not Update Record!\";\n");
     m_textFile.Write(i + 2, "else\n");
     m_textFile.Write(i + 2, "{\n");
-    if (m_pageFile->HasInvisibleField() || IsAccountPage() || HasStoredPassword())
+    if (m_pageFile->HasInvisibleField() || IsAccountPage() || HasStoredPassword() ||
+        KeepsAnyStoredValue())
     {
         m_textFile.Write(i + 3, "// extracting record from database for invisible controls\n");
         m_textFile.Write(i + 3, "DataTable dtRecord = %s.SelectRecord(id);\n", m_dataObject);
@@ -321,7 +324,7 @@ void FormCodeBehindWriter::WriteHandleUpdate(int indent)
     else
         WriteActionReply(i + 2, /*upload=*/false);
     WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts(),
-               /*showsRefusal=*/IsUploadPage());
+               /*showsRefusal=*/IsUploadPage(), /*readsValues=*/true);
 }
 
 // A saved update goes where every answer of the page goes; a refused one stays on its record.
@@ -356,7 +359,7 @@ void FormCodeBehindWriter::WriteHandleDelete(int indent)
     }
     WriteActionReply(i + 2, m_form.HasFileUploadControl());
     WriteCatch(i, m_form.HasFileUploadControl(), /*savesUploads=*/false, /*endsSave=*/false,
-               /*showsRefusal=*/false);
+               /*showsRefusal=*/false, /*readsValues=*/false);
 }
 
 void FormCodeBehindWriter::WriteHandlerHead(int indent, const char* name)
@@ -465,7 +468,8 @@ void FormCodeBehindWriter::WriteRequestKey(int indent, bool fromHiddenField)
 
 void FormCodeBehindWriter::WriteValues(int indent, bool update)
 {
-    std::vector<CString> names;
+    // Each value under its column's name, which the data class looks up, from the control's local.
+    std::vector<std::pair<CString, CString>> names;
     bool locationWritten = false;
     bool utilWritten = false;
     for (const FieldRep* control : GetPlacedControls(m_form))
@@ -478,25 +482,23 @@ void FormCodeBehindWriter::WriteValues(int indent, bool update)
         }
         if (!update && GetVisibilityText(*m_pageFile, *control) == "Invisible")
             continue;
-        if ((kind == FieldRepData::DateControl || kind == FieldRepData::TextArea ||
-             kind == FieldRepData::TextBox || kind == FieldRepData::FileUpload) &&
-            !utilWritten)
+        if (!utilWritten)
         {
             m_textFile.Write(indent, "UtilHandler util = new UtilHandler();\n");
             utilWritten = true;
         }
         WriteValueLine(*control, indent, update);
-        names.push_back(ControlName(*control));
+        names.emplace_back(ColumnName(*control), ControlName(*control));
     }
     if (update && m_form.GetFormName() == "useraccount_form")
-        std::erase(names, CString("password"));
+        std::erase_if(names, [](const auto& name) { return name.first == "password"; });
     m_textFile.Write(indent, "String[,] values = ");
     m_textFile.Write(0, "{ \n");
     const char* separator = "";
-    for (const CString& name : names)
+    for (const auto& [column, local] : names)
     {
         m_textFile.Write(0, "%s", separator);
-        m_textFile.Write(indent, "{\"%s\", %s }", name, name);
+        m_textFile.Write(indent, "{\"%s\", %s }", column, local);
         separator = ",\n";
     }
     m_textFile.Write(indent, "\n");
@@ -511,33 +513,41 @@ void FormCodeBehindWriter::WriteValueLine(const FieldRep& control, int indent, b
                                             ? updateFile->FindFieldVisibility(control.GetField())
                                             : nullptr;
     const int source = visibility != nullptr ? visibility->GetVisibilityKind() : 0;
-    switch (ControlKind(control))
+    if (ControlKind(control) == FieldRepData::FileUpload)
     {
-    case FieldRepData::DateControl:
-        m_fragments.WriteReadFieldValue(control, indent, source, /*posted=*/true);
-        return;
-    case FieldRepData::FileUpload:
         if (update)
             m_fragments.WriteFileUploadUpdateValue(control, indent, m_pageBaseName + "Update.aspx");
         else
             m_fragments.WriteFileUploadValue(control, indent, m_pageBaseName + "Add.aspx");
         return;
-    default:
-        // The account's own page changes the password only: the rest stays as stored.
-        if (source == FieldVisibility::Invisible ||
-            (update && IsAccountPage() && name.Find("password") < 0))
-            m_textFile.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name,
-                             name);
-        else
-            m_textFile.Write(indent, "String %s = this.Request.Form[\"%s\"];\n", name, name);
-        // The page never shows a stored password: left empty, it stays.
-        if (update && IsStoredPassword(control))
-        {
-            m_textFile.Write(indent, "if (String.IsNullOrEmpty(%s))\n", name);
-            m_textFile.Write(indent + 1, "%s = dtRecord.Rows[0][\"%s\"].ToString();\n", name, name);
-        }
+    }
+    // The account's own page changes the password only: the rest stays as stored.
+    if (source == FieldVisibility::Invisible ||
+        (update && IsAccountPage() && name.Find("password") < 0))
+    {
+        WriteStoredValue(control, indent, /*declared=*/true);
         return;
     }
+    m_textFile.Write(
+        indent, "String %s = %s;\n", name,
+        PostedValueRead(*m_pageFile, control, "this.Request.Form[\"" + name + "\"]", CString()));
+    if (update && KeepsStoredWhenLeftOut(*m_pageFile, control))
+    {
+        m_textFile.Write(indent, "if (%s == null)\n", name);
+        WriteStoredValue(control, indent + 1, /*declared=*/false);
+    }
+    // The page never shows a stored password: left empty, it stays.
+    if (update && IsStoredPassword(control))
+    {
+        m_textFile.Write(indent, "if (String.IsNullOrEmpty(%s))\n", name);
+        WriteStoredValue(control, indent + 1, /*declared=*/false);
+    }
+}
+
+void FormCodeBehindWriter::WriteStoredValue(const FieldRep& control, int indent, bool declared)
+{
+    m_textFile.Write(indent, "%s%s = dtRecord.Rows[0][\"%s\"].ToString();\n",
+                     declared ? "String " : "", ControlName(control), ColumnName(control));
 }
 
 void FormCodeBehindWriter::WriteActionReply(int indent, bool upload)
@@ -564,12 +574,12 @@ void FormCodeBehindWriter::WriteActionReply(int indent, bool upload)
 }
 
 void FormCodeBehindWriter::WriteCatch(int indent, bool upload, bool savesUploads, bool endsSave,
-                                      bool showsRefusal)
+                                      bool showsRefusal, bool readsValues)
 {
     m_textFile.Write(indent + 1, "}\n");
-    if (showsRefusal)
-        WriteRefusalCatch(indent + 1, "SaveRefusedException", "e.Message", endsSave,
-                          /*upload=*/true, /*showsRefusal=*/true);
+    if (readsValues)
+        WriteRefusalCatch(indent + 1, "SaveRefusedException", "e.Message", endsSave, upload,
+                          showsRefusal);
     WriteRefusalCatch(indent + 1, "SqlException", "e.Errors[0].Message", endsSave, upload,
                       showsRefusal);
     m_fragments.WriteHandlerFinally(indent + 1, savesUploads, endsSave);
@@ -684,6 +694,12 @@ bool FormCodeBehindWriter::IsStoredPassword(const FieldRep& control) const
     return ControlKind(control) == FieldRepData::Password && !IsAccountPage() &&
            control.GetField() != nullptr && control.GetField()->GetTable() != nullptr &&
            m_form.GetFormName() != "useraccount_form";
+}
+
+bool FormCodeBehindWriter::KeepsAnyStoredValue() const
+{
+    return std::ranges::any_of(GetPlacedControls(m_form), [this](const FieldRep* control)
+                               { return KeepsStoredWhenLeftOut(*m_pageFile, *control); });
 }
 
 bool FormCodeBehindWriter::HasStoredPassword() const

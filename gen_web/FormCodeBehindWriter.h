@@ -48,7 +48,11 @@ private:
                                       const CString& confirmed);
     // The posted values and the "values" array handed to the data object.
     void WriteValues(int indent, bool update);
+    // A control's value: read from the post by the page's rule (UtilHandler.ReadPosted), or the
+    // stored one where the page keeps it.
     void WriteValueLine(const FieldRep& control, int indent, bool update);
+    // The stored value of the control's column in the record "dtRecord" into its local.
+    void WriteStoredValue(const FieldRep& control, int indent, bool declared);
     // The record key of a save or delete request.
     void WritePasswordChange(int indent);
     void WriteRequestKey(int indent, bool fromHiddenField);
@@ -59,9 +63,10 @@ private:
     void WriteUploadUpdateReply(int indent);
     // savesUploads: the handler saves uploaded files, removed when its record is not saved.
     // endsSave: the handler opened the request's save, which the catch and finally blocks drop.
-    // showsRefusal: the refusals, of the database and the SaveRefusedException of the file check
-    // too, are shown on the record's page.
-    void WriteCatch(int indent, bool upload, bool savesUploads, bool endsSave, bool showsRefusal);
+    // showsRefusal: the refusals are shown on the record's page. readsValues: the handler reads
+    // posted values, whose refusal (a SaveRefusedException, as of the file check) it answers.
+    void WriteCatch(int indent, bool upload, bool savesUploads, bool endsSave, bool showsRefusal,
+                    bool readsValues);
     void WriteRefusalCatch(int indent, const char* exception, const char* message, bool endsSave,
                            bool upload, bool showsRefusal);
     void WriteHandleRecompute(int indent);
@@ -84,6 +89,8 @@ private:
     // A password control of the form's table, which an Update page keeps when left empty.
     bool IsStoredPassword(const FieldRep& control) const;
     bool HasStoredPassword() const;
+    // Some control of the page keeps its stored value when an update's post leaves it out.
+    bool KeepsAnyStoredValue() const;
     // The name when the page shows it and "confirm_password", which must repeat it; else empty.
     CString ConfirmedPassword(const char* name) const;
     // Where an upload page's answer goes: the Add page, or the password page itself, which is

@@ -72,11 +72,10 @@ void FormMarkupWriter::WriteValidation(AspxScriptWriter& script, bool update)
     const CString& name = m_form.GetFormName();
     if (name != "useraccount_form" && name != "ChangePassword_form")
         return script.WriteValidateData(m_controls, 2);
-    const bool changePassword = name == "ChangePassword_form";
     if (update)
-        script.WriteAccountValidateDataUpdate(m_controls, 2, changePassword);
+        script.WriteAccountValidateDataUpdate(m_controls, 2);
     else
-        script.WriteAccountValidateDataAdd(m_controls, 2, changePassword);
+        script.WriteAccountValidateDataAdd(m_controls, 2);
 }
 
 void FormMarkupWriter::WriteFieldTableEnd(int indent)

@@ -174,7 +174,7 @@ void RDLCReportParts::WriteControlValue(const FieldRep* control, const CString& 
         m_utilDeclared = true;
     }
     if (date)
-        m_fragments.WriteReadFieldValue(*control, indent, 0, /*posted=*/false);
+        m_fragments.WriteReadFieldValue(*control, indent);
     else
         m_out.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", name,
                     EscapeCSharpString(name));

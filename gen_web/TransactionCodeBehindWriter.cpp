@@ -10,6 +10,7 @@
 #include "gen_web/PageControls.h"
 #include "gen_web/PageFileKinds.h"
 #include "gen_web/PageHeaderWriter.h"
+#include "gen_web/PostedValueRead.h"
 #include "gen_web/TransactionGridWriter.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
@@ -24,6 +25,7 @@
 #include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -637,7 +639,7 @@ void TransactionCodeBehindWriter::WritePostedGrid(const Table& table, int indent
             continue;
         controls.push_back(control);
         turnsDates = turnsDates || (ControlKind(*control) == FieldRepData::DateControl &&
-                                    m_fragments.IsDayFirst());
+                                    m_fragments.ShowsDatesTurned());
     }
     m_textFile.Write(i, "//The rows as the post sent them, shown with the refusal of their save\n");
     m_textFile.Write(i, "public void fillPostedGridFor%s(ReportXMLWriter w)\n", name);
@@ -666,7 +668,8 @@ void TransactionCodeBehindWriter::WritePostedGrid(const Table& table, int indent
         m_textFile.Write(i + 2, "searchString += rowNo;\n");
         writeValue(ControlName(*control), "this.Request.Form[searchString]");
         if (turnsDates && ControlKind(*control) == FieldRepData::DateControl)
-            m_textFile.Write(i + 2, "s.m_value = utilHandler.ConvertDate(s.m_value);\n");
+            m_textFile.Write(i + 2, "s.m_value = utilHandler.MonthFirstDate(s.m_value) ?? "
+                                    "s.m_value;\n");
         m_textFile.Write(i + 2, "strA.Add(s);\n");
     }
     m_textFile.Write(i + 2, "w.BeginGridDataRow(null);\n");
@@ -735,7 +738,10 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
 {
     const bool master = &table == m_transaction.GetBasicTable();
     const AspFile* updateFile = m_transaction.FindAspFileByType(transactionUpdateFileKind);
-    if (update && updateFile != nullptr && updateFile->HasInvisibleField())
+    const bool keepsStored = std::ranges::any_of(
+        ControlsOf(table), [this](const FieldRep* control)
+        { return IsPlaced(control) && KeepsStoredWhenLeftOut(*m_pageFile, *control); });
+    if (update && ((updateFile != nullptr && updateFile->HasInvisibleField()) || keepsStored))
     {
         // A detail row's hidden values come from its own stored record.
         m_textFile.Write(indent, "// extracting record from database for invisible controls\n");
@@ -745,7 +751,8 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
             m_textFile.Write(indent, "DataTable dtRecord = m_%s.SelectRecord(detailId);\n",
                              CSharpIdentifierPart(table.GetTableName()));
     }
-    std::vector<CString> names;
+    // Each value under its column's name, which the data class looks up, from its local.
+    std::vector<std::pair<CString, CString>> names;
     bool locationWritten = false;
     bool utilWritten = false;
     for (const FieldRep* control : ControlsOf(table))
@@ -754,6 +761,7 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
             continue;
         const int kind = ControlKind(*control);
         const CString name = ControlName(*control);
+        const CString column = ColumnName(*control);
         if (kind == FieldRepData::FileUpload && !locationWritten)
         {
             m_textFile.Write(indent, "String location = Server.MapPath(\"~/uploadedData/\");\n");
@@ -766,13 +774,12 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
             updateFile != nullptr ? updateFile->FindFieldVisibility(control->GetField()) : nullptr;
         const bool stored = update && visibility != nullptr &&
                             visibility->GetVisibilityKind() == FieldVisibility::Invisible;
-        if ((kind == FieldRepData::DateControl || kind == FieldRepData::TextArea ||
-             kind == FieldRepData::TextBox || kind == FieldRepData::FileUpload) &&
-            !utilWritten)
+        if (!utilWritten)
         {
             m_textFile.Write(indent, "UtilHandler util = new UtilHandler();\n");
             utilWritten = true;
         }
+        const bool keeps = update && KeepsStoredWhenLeftOut(*m_pageFile, *control);
         if (master && kind == FieldRepData::FileUpload)
         {
             if (update)
@@ -785,13 +792,17 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
         {
             if (stored)
                 m_textFile.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name,
-                                 name);
+                                 column);
             else
-                m_textFile.Write(indent, "String %s = this.Request.Form[\"%s\"];\n", name, name);
-            CString format = m_project->GetDateFormat();
-            format.MakeLower();
-            if (kind == FieldRepData::DateControl && format == "dd/mm/yyyy")
-                m_textFile.Write(indent, "%s = util.ConvertDate(%s);\n", name, name);
+                m_textFile.Write(indent, "String %s = %s;\n", name,
+                                 PostedValueRead(*m_pageFile, *control,
+                                                 "this.Request.Form[\"" + name + "\"]", CString()));
+            if (!stored && keeps)
+            {
+                m_textFile.Write(indent, "if (%s == null)\n", name);
+                m_textFile.Write(indent + 1, "%s = dtRecord.Rows[0][\"%s\"].ToString();\n", name,
+                                 column);
+            }
         }
         else
         {
@@ -802,22 +813,29 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
                 m_textFile.Write(indent,
                                  "String %s = dtRecord.Rows.Count > 0 ? "
                                  "dtRecord.Rows[0][\"%s\"].ToString() : null;\n",
-                                 name, name);
+                                 name, column);
             else
-                m_textFile.Write(indent, "String %s = this.Request.Form[searchString];\n", name);
+                m_textFile.Write(indent, "String %s = %s;\n", name,
+                                 PostedValueRead(*m_pageFile, *control,
+                                                 "this.Request.Form[searchString]", "rowNo"));
+            if (!stored && keeps)
+            {
+                m_textFile.Write(indent, "if (%s == null && dtRecord.Rows.Count > 0)\n", name);
+                m_textFile.Write(indent + 1, "%s = dtRecord.Rows[0][\"%s\"].ToString();\n", name,
+                                 column);
+            }
         }
-        names.push_back(name);
+        names.emplace_back(column, name);
     }
     if (!master)
-        names.push_back(table.FindForeignKeyFieldTo(m_transaction.GetBasicTable())->GetFieldName());
+        names.emplace_back(
+            table.FindForeignKeyFieldTo(m_transaction.GetBasicTable())->GetFieldName(), "basicId");
     m_textFile.Write(0, " \n");
     m_textFile.Write(indent, "String[,] values = ");
     m_textFile.Write(0, "{ \n");
     for (std::size_t n = 0; n < names.size(); ++n)
     {
-        const bool foreignKey = !master && n + 1 == names.size();
-        m_textFile.Write(indent, "{\"%s\", %s }", names[n],
-                         foreignKey ? CString("basicId") : names[n]);
+        m_textFile.Write(indent, "{\"%s\", %s }", names[n].first, names[n].second);
         m_textFile.Write(0, n + 1 < names.size() ? ",\n" : "\n");
     }
     m_textFile.Write(0, "\n");

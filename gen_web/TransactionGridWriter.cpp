@@ -550,20 +550,18 @@ void TransactionGridWriter::WriteComboCell(const FieldRep& control, int indent, 
 void TransactionGridWriter::WriteDateCell(const FieldRep& control, int indent, bool dataRow)
 {
     const CString name = ControlName(control);
-    CString format = m_project.GetDateFormat();
-    format.MakeLower();
-    const bool dayFirst = format == "dd/mm/yyyy";
+    const bool turned = m_fragments.ShowsDatesTurned();
     const bool readOnly = ReadOnlyFlag(control) == "true";
     if (dataRow)
     {
-        if (dayFirst)
-            m_out.Write(indent, "valueString = utilHandler.ConvertDate(valueString);\n");
+        if (turned)
+            m_out.Write(indent, "valueString = utilHandler.ShownDate(valueString);\n");
     }
     else
     {
         m_out.Write(indent, "val_%s = (DateTime.Today).ToString();\n", name);
-        if (dayFirst)
-            m_out.Write(indent, "val_%s = utilHandler.ConvertDate(val_%s);\n", name, name);
+        if (turned)
+            m_out.Write(indent, "val_%s = utilHandler.ShownDate(val_%s);\n", name, name);
     }
     m_out.Write(indent, readOnly ? "actionString = null;\n"
                                  : "actionString = \"onKeyUp=\\\"date_dash(this,event)\\\" "
@@ -588,7 +586,11 @@ void TransactionGridWriter::WriteDateCell(const FieldRep& control, int indent, b
                     "actionString = \" onmouseover=\\\"if (timeoutId) clearTimeout(timeoutId); "
                     "window.status= 'Show Calendar'; return true;\\\" onmouseout=\\\"if "
                     "(timeoutDelay) calendarTimeout();window.status='';\\\"\" +\n");
-        const char* format = dayFirst ? "dd/mm/yyyy" : "mm/dd/yyyy";
+        // The calendar writes the page's form, which the server reads.
+        CString format = m_project.GetDateFormat();
+        format.MakeLower();
+        if (format != "dd/mm/yyyy" && format != "yyyy/mm/dd")
+            format = "mm/dd/yyyy";
         if (dataRow)
             m_out.Write(
                 indent,

@@ -6,6 +6,7 @@
 #include "gen_web/FieldRowLayout.h"
 #include "gen_web/PageControls.h"
 #include "gen_web/PageFileKinds.h"
+#include "gen_web/PostedValueRead.h"
 #include "gen_web/TransactionGridWriter.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
@@ -245,16 +246,11 @@ void TransactionScriptWriter::WriteValidateDetailData(int indent)
 
 void TransactionScriptWriter::WriteDetailFieldChecks(const FieldRep& control, int indent)
 {
-    const CString visibility = VisibilityOf(control);
-    if (!control.IsMandatory() || visibility == "Invisible" || visibility == "ReadOnly")
-        return;
-    const int kind = ControlKind(control);
-    const bool text = kind == FieldRepData::TextBox || kind == FieldRepData::Password ||
-                      kind == FieldRepData::TextArea;
-    const bool combo = kind == FieldRepData::ComboBox || kind == FieldRepData::EditableTextBox;
     // Other kinds are not checked, or have no cell in the row.
-    if (!text && !combo)
+    const ScriptRequirement requirement = DetailRequirement(m_pageFile, control);
+    if (requirement == ScriptRequirement::none)
         return;
+    const bool combo = requirement == ScriptRequirement::choice;
     const CString name = ControlName(control);
     const CString caption = EscapeJavaScriptString(control.GetFieldRepData()->GetCaption());
     const CString rowText = " + \" in row no \" + i";
@@ -273,8 +269,7 @@ void TransactionScriptWriter::WriteDetailFieldChecks(const FieldRep& control, in
     }
     WriteInputStringCheck("control", control.GetFieldRepData()->GetCaption(), rowText, indent);
     const int type = control.GetField()->GetTypeCode();
-    if (type == FieldTypeInt || type == FieldTypeFloat || type == FieldTypeMoney ||
-        type == FieldTypeBigInt)
+    if (IsNumberColumnType(type))
         WriteInputNumericCheck("control", name, rowText, indent);
     else if (type == FieldTypeDateTime)
     {

@@ -24,6 +24,7 @@ void UtilHandlerWriter::Write()
     WriteConvertDate();
     WriteGetDateAsMMDDYYYY();
     WriteSqlHelpers();
+    WritePostedValueReader();
     WriteGetValueOfField();
     WriteGetValueOfVariable();
     WriteGetFileName();
@@ -150,6 +151,129 @@ void UtilHandlerWriter::WriteSqlHelpers()
                        {3, "return number;"},
                        {2, "}"},
                    });
+}
+
+void UtilHandlerWriter::WritePostedValueReader()
+{
+    CString format = m_project.GetDateFormat();
+    format.MakeLower();
+    WriteCodeLines(
+        m_file,
+        {
+            {2,
+             "//How ReadPosted reads a field: a number as the page shows it, a date in the page's "
+             "form, a value"},
+            {2, "//the page requires, a choice of a list (\"null\" for none), a field that a "
+                "browser leaves out"},
+            {2, "//by design (an unchecked check box, a disabled control, a radio list without a "
+                "choice)"},
+            {2, "public const int READ_NUMBER = 1;"},
+            {2, "public const int READ_DATE = 2;"},
+            {2, "public const int READ_REQUIRED = 4;"},
+            {2, "public const int READ_CHOICE = 8;"},
+            {2, "public const int READ_MAY_BE_ABSENT = 16;"},
+        });
+    m_file.Write(2, "public const String DATE_FORMAT = \"%s\";\n", EscapeCSharpString(format));
+    WriteCodeLines(
+        m_file,
+        {
+            {2,
+             "//A posted field read by the page's rule, a date given back month first as the SQL "
+             "reads it; null"},
+            {2,
+             "//when the post leaves out a field that may be left out. Anything else refuses the "
+             "save with the"},
+            {2, "//message of the page's script naming the field (in its row of a detail grid when "
+                "row is set)."},
+            {2, "public String ReadPosted(String value, String name, String caption, int rule, "
+                "String row)"},
+            {2, "{"},
+            {3, "String where = row == null ? \"\" : \" in row no \" + row;"},
+            {3, "if (value == null)"},
+            {3, "{"},
+            {4, "if ((rule & READ_MAY_BE_ABSENT) != 0)"},
+            {5, "return null;"},
+            {4, "throw new SaveRefusedException(\"The form did not send \" + caption + where + "
+                "\".\");"},
+            {3, "}"},
+            {3, "bool choice = (rule & READ_CHOICE) != 0;"},
+            {3, "String trimmed = value.Trim();"},
+            {3, "if (trimmed.Length == 0 || (choice && (value == \"null\" || (row != null && "
+                "trimmed == \"0\"))))"},
+            {3, "{"},
+            {4, "if ((rule & READ_REQUIRED) != 0)"},
+            {5, "throw new SaveRefusedException((choice ? \"Please select \" : \"Please enter \") "
+                "+ caption + where);"},
+            {4, "return value;"},
+            {3, "}"},
+            {3, "if ((rule & READ_NUMBER) != 0 && ToSqlNumber(value, null) == null)"},
+            {4, "throw new SaveRefusedException(\"Please enter valid numeric value for \" + name + "
+                "where);"},
+            {3, "if ((rule & READ_DATE) == 0)"},
+            {4, "return value;"},
+            {3, "String date = MonthFirstDate(value);"},
+            {3, "if (date == null)"},
+            {4, "throw new SaveRefusedException((row == null ? \"Please select valid \" : \"Please "
+                "enter valid \") + caption + where);"},
+            {3, "return date;"},
+            {2, "}"},
+            {2, "//A date of the calendar in the page's form (\"/\" or \"-\" between its parts, a "
+                "year of four"},
+            {2, "//digits) as month/day/year; null for any other text"},
+            {2, "public String MonthFirstDate(String value)"},
+            {2, "{"},
+            {3, "String[] parts = value.Trim().Split('/', '-');"},
+            {3, "String[] order = DATE_FORMAT.Split('/', '-');"},
+            {3, "if (parts.Length != 3 || order.Length != 3)"},
+            {4, "return null;"},
+            {3, "int day = 0, month = 0, year = 0;"},
+            {3, "for (int i = 0; i < 3; i++)"},
+            {3, "{"},
+            {4, "if (parts[i].Length == 0 || parts[i].Length > 9)"},
+            {5, "return null;"},
+            {4, "foreach (char c in parts[i])"},
+            {4, "{"},
+            {5, "if (c < '0' || c > '9')"},
+            {6, "return null;"},
+            {4, "}"},
+            {4, "int number = Int32.Parse(parts[i], "
+                "System.Globalization.CultureInfo.InvariantCulture);"},
+            {4, "if (order[i].StartsWith(\"d\"))"},
+            {5, "day = number;"},
+            {4, "else if (order[i].StartsWith(\"m\"))"},
+            {5, "month = number;"},
+            {4, "else if (parts[i].Length == 4)"},
+            {5, "year = number;"},
+            {3, "}"},
+            {3, "if (month < 1 || month > 12 || day < 1 || year < 1 || day > "
+                "DateTime.DaysInMonth(year, month))"},
+            {4, "return null;"},
+            {3, "return month.ToString(\"00\") + \"/\" + day.ToString(\"00\") + \"/\" + "
+                "year.ToString(\"0000\");"},
+            {2, "}"},
+            {2, "//A stored date as the queries give it (month/day/year, a time after the year "
+                "left out) in the"},
+            {2, "//page's form; any other text as it stands"},
+            {2, "public String ShownDate(String stored)"},
+            {2, "{"},
+            {3, "if (String.IsNullOrEmpty(stored))"},
+            {4, "return stored;"},
+            {3, "String[] parts = stored.Split('/');"},
+            {3, "String[] order = DATE_FORMAT.Split('/', '-');"},
+            {3, "if (parts.Length != 3 || order.Length != 3)"},
+            {4, "return stored;"},
+            {3, "String year = parts[2].Length > 4 ? parts[2].Substring(0, 4) : parts[2];"},
+            {3, "String shown = \"\";"},
+            {3, "for (int i = 0; i < 3; i++)"},
+            {3, "{"},
+            {4, "if (i > 0)"},
+            {5, "shown += DATE_FORMAT.IndexOf('-') >= 0 ? \"-\" : \"/\";"},
+            {4, "shown += order[i].StartsWith(\"d\") ? parts[1] : order[i].StartsWith(\"m\") ? "
+                "parts[0] : year;"},
+            {3, "}"},
+            {3, "return shown;"},
+            {2, "}"},
+        });
 }
 
 void UtilHandlerWriter::WriteGetValueOfField()

@@ -24,6 +24,10 @@ private:
     void WriteConvertDate();
     void WriteGetDateAsMMDDYYYY();
     void WriteSqlHelpers();
+    // The one reading of a posted field before it reaches the data class: numbers and dates in
+    // the page's forms, required values, fields a post may leave out; a refusal names the field.
+    // Beside it the stored dates shown in the page's form.
+    void WritePostedValueReader();
     void WriteGetValueOfField();
     void WriteGetValueOfVariable();
     void WriteGetFileName();

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 // A new project "Guard" with the login pages and the table "document" (a title and an uploaded
 // scan) with its form and search report, and the administrator's master-detail page "order" with
@@ -93,9 +94,95 @@ public:
             data->SetCaption("Avatar");
         }
     }
+    // "category" (a required name) and "product" with a field of every type its form writes: a
+    // required name and category (a combo), numbers of every numeric type (price money, stock
+    // int, weight float, ratio decimal, serial bigint), a date with its calendar ("made") and one
+    // typed in a text box ("sold_on"), a note, check boxes "active" and "sealed" (read-only on the
+    // Update page) and a radio list "grade"; "sale" over "sale_basic" (a required note and a
+    // date) and "sale_detail" (a required item, a quantity, a price and a date). Each has its
+    // menus for the administrator.
+    void AddTypedRecords()
+    {
+        Module& base = *m_project.GetBaseModule();
+        Table* category = NewTable("category");
+        AddTypedField(category, "name", FieldTypeVarchar, /*required=*/true)->SetFrontField(true);
+        base.AddTable(category);
+        TableFormCreator(category, &m_project).CreateForm();
+
+        Table* product = NewTable("product");
+        AddTypedField(product, "name", FieldTypeVarchar, /*required=*/true);
+        Field* chosen = AddTypedField(product, "category_id", FieldTypeInt, /*required=*/true);
+        chosen->SetForeignField(category->GetPrimaryKeyField());
+        chosen->SetForeignKey(true);
+        for (const auto& [name, type] : {std::pair{"price", FieldTypeMoney},
+                                         {"stock", FieldTypeInt},
+                                         {"weight", FieldTypeFloat},
+                                         {"ratio", FieldTypeDecimal},
+                                         {"serial", FieldTypeBigInt},
+                                         {"made", FieldTypeDateTime},
+                                         {"sold_on", FieldTypeDateTime},
+                                         {"note", FieldTypeText},
+                                         {"active", FieldTypeVarchar},
+                                         {"grade", FieldTypeVarchar},
+                                         {"sealed", FieldTypeVarchar}})
+            AddTypedField(product, name, type, /*required=*/false);
+        base.AddTable(product);
+        Form* form = TableFormCreator(product, &m_project).CreateForm();
+        for (FieldRep* control : form->GetFieldReps())
+        {
+            const CString name = control->GetField()->GetFieldName();
+            FieldRepData* data = control->GetFieldRepData();
+            if (name == "sold_on")
+                data->SetControlKind(FieldRepData::TextBox);
+            else if (name == "active" || name == "sealed")
+                data->SetControlKind(FieldRepData::CheckBox);
+            else if (name == "grade")
+            {
+                data->SetControlKind(FieldRepData::RadioButton);
+                data->SetDisplayTexts("Good,Fair,Poor");
+                data->SetStoredValues("G,F,P");
+            }
+        }
+        auto* readOnly = new FieldVisibility(product->FindFieldByName(CString("sealed")));
+        readOnly->SetVisibilityKind(FieldVisibility::ReadOnly);
+        form->FindAspFileByType(7)->AddFieldVisibility(readOnly);
+
+        Table* sales = NewTable("sale_basic", Table::masterDetailKind);
+        AddTypedField(sales, "note", FieldTypeVarchar, /*required=*/true);
+        AddTypedField(sales, "sold", FieldTypeDateTime, /*required=*/false);
+        base.AddTable(sales);
+        Table* lines = NewTable("sale_detail", Table::masterDetailKind);
+        AddTypedField(lines, "item", FieldTypeVarchar, /*required=*/true);
+        for (const auto& [name, type] : {std::pair{"quantity", FieldTypeInt},
+                                         {"price", FieldTypeMoney},
+                                         {"shipped", FieldTypeDateTime}})
+            AddTypedField(lines, name, type, /*required=*/false);
+        TransactionDataCreator creator(sales, lines, &m_project, nullptr);
+        creator.CreateDetailTable();
+        creator.CreateTransaction();
+        creator.AddClassFunctions();
+        Designation* administrator = base.GetDesignations().front();
+        for (const char* menu : {"Category", "Product", "Sale Basic"})
+            if (Menu* found = base.FindMenuByName(menu); found != nullptr)
+                administrator->AddMenu(found);
+    }
     const std::filesystem::path& Root() const { return m_temp.Path(); }
 
 private:
+    static Field* AddTypedField(Table* table, const char* name, int type, bool required)
+    {
+        auto* field = new Field;
+        field->Set(name, name, type, 0, 0, nullptr, "", /*keyFlag=*/false,
+                   /*foreignKeyFlag=*/false, /*allowNullFlag=*/!required, /*keyColumnMark=*/false,
+                   /*frontFieldFlag=*/false);
+        field->SetType(type);
+        if (type == FieldTypeDecimal)
+            field->SetPrecision(9);
+        field->SetTable(table);
+        table->AddField(field);
+        return field;
+    }
+
     // "order" over "order_basic" (a note) and "order_detail" (an item, the document chosen in a
     // combo and the link column "order_id"), made as the master-detail creator makes them.
     void AddOrders(Module& base, const Table& document)

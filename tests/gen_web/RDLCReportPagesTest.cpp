@@ -328,7 +328,7 @@ TEST(RDLCReportPages, ViewButtonAndDefaultsFollowTheShownControls)
          "dd/mm/yyyy",
          {viewButton},
          {},
-         {"String str = \"\";", "str = util.getDateAsMMDDYYYY();", "str = util.ConvertDate(str);",
+         {"String str = \"\";", "str = util.getDateAsMMDDYYYY();", "str = util.ShownDate(str);",
           "this.odate.Value = str;"}},
         {"month-first date",
          FieldRepData::DateControl,

@@ -186,19 +186,36 @@ public class FormPagesCheck
         // deleted) adds nothing; customer 3 is stored.
         foreach (string customer in new string[] { "3%20OR%201%3D1", "4" })
         {
-            object refused = NewPage(typeof(ordersAdd), new _orders(), "ACTION=ADD&customer_id=" + customer + "&notes=x");
+            object refused = NewPage(typeof(ordersAdd), new _orders(), "ACTION=ADD&customer_id=" + customer +
+                                     "&odate=25/12/2024&status=O&notes=x&credit=5");
             Call(refused, "handleAdd");
-            Check("handleAdd of customer " + customer, "Can not Add Record! False",
+            Check("handleAdd of customer " + customer,
+                  (customer == "4" ? "Can not Add Record!" : "Please enter valid numeric value for customer_id") + " False",
+                  Message(refused) + " " + LastStatement().StartsWith("INSERT"));
+        }
+        // A number that is not one, a date not in the page's form and a field the post left out
+        // add nothing and name the field.
+        string sound = "ACTION=ADD&customer_id=3&status=O&notes=x";
+        string[,] unread = { { sound + "&odate=25/12/2024&credit=5;%20DROP%20TABLE%20x", "Please enter valid numeric value for credit" },
+                             { sound + "&odate=25/12/2024&credit=12,50", "Please enter valid numeric value for credit" },
+                             { sound + "&odate=12/25/2024&credit=5", "Please select valid odate" },
+                             { sound + "&odate=5.4.2020&credit=5", "Please select valid odate" },
+                             { "ACTION=ADD&customer_id=3&status=O&odate=25/12/2024&credit=5", "The form did not send notes." } };
+        for (int i = 0; i < unread.GetLength(0); i++)
+        {
+            object refused = NewPage(typeof(ordersAdd), new _orders(), unread[i, 0]);
+            Call(refused, "handleAdd");
+            Check("handleAdd of " + unread[i, 0], unread[i, 1] + " False",
                   Message(refused) + " " + LastStatement().StartsWith("INSERT"));
         }
         StoreRecord("customer", "3");
         Call(NewPage(typeof(ordersAdd), new _orders(),
                      "ACTION=ADD&customer_id=3&odate=25/12/2024&status=O%27C&urgent=on&notes=" +
-                     quoted + "&credit=5;%20DROP%20TABLE%20x"),
+                     quoted + "&credit=5"),
              "handleAdd");
         Check("handleAdd",
               "INSERT INTO orders(Is_Deleted,customer_id,odate,status,urgent,notes,credit) VALUES(N'N',3," +
-              "N'12/25/2024',N'O''C',N'on',N'O''Brien''s''); DROP TABLE x; --',null);",
+              "N'12/25/2024',N'O''C',N'on',N'O''Brien''s''); DROP TABLE x; --',5);",
               LastStatement());
 
         Call(NewPage(typeof(ordersUpdate), new _orders(), "ACTION=DELETE&orders_id=5%20OR%201%3D1"), "handleDelete");

@@ -96,6 +96,14 @@ public class TransactionPagesCheck
         }
     }
 
+    // A detail row of the sale's grid as the page posts it: its number, key and every field, then
+    // the extra fields.
+    static string Row(int row, string id, string extra)
+    {
+        string n = row.ToString();
+        return "&inp" + n + "=" + n + "&id" + n + "=" + id + "&customer_id" + n + "=null&ddate" + n + "=&remark" + n + "=" + extra;
+    }
+
     public static int Main()
     {
         string quoted = HttpUtility.UrlEncode("O'Brien'); DROP TABLE x; --");
@@ -103,9 +111,12 @@ public class TransactionPagesCheck
         // deleted) saves nothing.
         foreach (string customer in new string[] { "3%20OR%201%3D1", "4" })
         {
-            object refused = NewPage(typeof(saleAdd), "ACTION=ADD&customer_id=" + customer + "&remark=x&inp1=1&qty1=5");
+            object refused = NewPage(typeof(saleAdd), "ACTION=ADD&customer_id=" + customer + "&sdate=&remark=x" +
+                                     Row(1, "0", "&qty1=5"));
             Call(refused, "handleAdd");
-            Check("handleAdd of customer " + customer, "Can not Add Record!|", Message(refused) + "|" + Changes());
+            Check("handleAdd of customer " + customer,
+                  (customer == "4" ? "Can not Add Record!" : "Please enter valid numeric value for customer_id") + "|",
+                  Message(refused) + "|" + Changes());
         }
         // Customers 2 and 3 are stored. A row's customer that the grid never offered saves
         // nothing, on either page.
@@ -114,7 +125,8 @@ public class TransactionPagesCheck
         foreach (Type pageType in new Type[] { typeof(saleAdd), typeof(saleUpdate) })
         {
             object refused = NewPage(pageType, "ACTION=" + (pageType == typeof(saleAdd) ? "ADD" : "UPDATE") +
-                                     "&sale_basic_id=5&customer_id=3&remark=x&inp1=1&customer_id1=2&inp2=2&customer_id2=4");
+                                     "&sale_basic_id=5&customer_id=3&sdate=&remark=x" + Row(1, "0", "&customer_id1=2&qty1=1") +
+                                     Row(2, "0", "&customer_id2=4&qty2=1"));
             StoreRow("sale_basic", "5", "remark", "x");
             Call(refused, pageType == typeof(saleAdd) ? "handleAdd" : "handleUpdate");
             string expected = pageType == typeof(saleAdd) ? "Can not Add Record!|" : "Can not Update Record!|";
@@ -124,7 +136,7 @@ public class TransactionPagesCheck
         // Rows 1, 2 and 4: row 2 is ticked for deletion, the walk stops at the absent row 3.
         Call(NewPage(typeof(saleAdd),
                      "ACTION=ADD&customer_id=3&sdate=25/12/2024&remark=" + quoted +
-                     "&inp1=1&customer_id1=2&shipped1=on&ddate1=12/24/2024&qty1=5&remark1=" + quoted +
+                     "&inp1=1&customer_id1=2&shipped1=on&ddate1=24/12/2024&qty1=5&remark1=" + quoted +
                      "&inp2=2&delete2=2&qty2=6&inp4=4&qty4=8"),
              "handleAdd");
         Check("handleAdd",
@@ -135,9 +147,9 @@ public class TransactionPagesCheck
               Changes());
 
         // More rows than a grid holds save nothing.
-        StringBuilder rows = new StringBuilder("ACTION=ADD&remark=x");
+        StringBuilder rows = new StringBuilder("ACTION=ADD&customer_id=null&sdate=&remark=x");
         for (int row = 1; row <= UtilHandler.MAX_DETAIL_ROWS + 1; row++)
-            rows.Append("&inp" + row + "=" + row + "&qty" + row + "=1");
+            rows.Append(Row(row, "0", "&qty" + row + "=1"));
         object crowded = NewPage(typeof(saleAdd), rows.ToString());
         Call(crowded, "handleAdd");
         Check("handleAdd of too many rows", UtilHandler.TOO_MANY_ROWS + "|", Message(crowded) + "|" + Changes());
@@ -145,8 +157,8 @@ public class TransactionPagesCheck
         // A master key that is not a number, or of no stored record, updates nothing.
         foreach (string key in new string[] { "5%20OR%201%3D1", "5" })
         {
-            object missing = NewPage(typeof(saleUpdate), "ACTION=UPDATE&sale_basic_id=" + key + "&remark=x" +
-                                     "&inp1=1&id1=4&qty1=1&inp2=2&id2=0&qty2=2");
+            object missing = NewPage(typeof(saleUpdate), "ACTION=UPDATE&sale_basic_id=" + key + "&customer_id=null&sdate=&remark=x" +
+                                     Row(1, "4", "") + Row(2, "0", ""));
             Call(missing, "handleUpdate");
             Check("handleUpdate of master " + key, "Can not Update Record!|", Message(missing) + "|" + Changes());
         }
@@ -158,21 +170,22 @@ public class TransactionPagesCheck
         StoreRow("sale_line", "6", "sale_id", "5");
         StoreRow("sale_line", "8", "sale_id", "2");
         StoreRow("sale_line", "9", "sale_id", "2");
-        string[,] foreign = { { "&inp2=2&id2=8", "Can not Update Detail Record!" }, { "&inp2=2&id2=10", "Can not Update Detail Record!" },
-                              { "&inp2=2&id2=9&delete2=2", "Can not Delete Detail Record!" } };
+        string[,] foreign = { { Row(2, "8", ""), "Can not Update Detail Record!" }, { Row(2, "10", ""), "Can not Update Detail Record!" },
+                              { Row(2, "9", "&delete2=2"), "Can not Delete Detail Record!" } };
         for (int i = 0; i < foreign.GetLength(0); i++)
         {
-            object refused = NewPage(typeof(saleUpdate), "ACTION=UPDATE&sale_basic_id=5&remark=x&inp1=1&id1=4" + foreign[i, 0] +
-                                     "&inp3=3&id3=6&delete3=3&inp4=4&id4=0&qty4=1");
+            object refused = NewPage(typeof(saleUpdate), "ACTION=UPDATE&sale_basic_id=5&customer_id=null&sdate=&remark=x" +
+                                     Row(1, "4", "") + foreign[i, 0] + Row(3, "6", "&delete3=3") + Row(4, "0", ""));
             Call(refused, "handleUpdate");
             Check("handleUpdate with " + foreign[i, 0], foreign[i, 1] + "|", Message(refused) + "|" + Changes());
         }
-        Call(NewPage(typeof(saleUpdate), "ACTION=UPDATE&sale_basic_id=5&remark=x&inp1=1&id1=4&inp2=2&id2=6&delete2=2"),
+        Call(NewPage(typeof(saleUpdate), "ACTION=UPDATE&sale_basic_id=5&customer_id=null&sdate=25/12/2024&remark=x" +
+                     "&inp1=1&id1=4&customer_id1=null&ddate1=24/12/2024&remark1=r" + Row(2, "6", "&delete2=2")),
              "handleUpdate");
         Check("handleUpdate",
-              "UPDATE sale_basic SET customer_id = null,sdate = N'',remark = N'x' WHERE sale_basic_id = 5\n" +
-              "UPDATE sale_line SET sale_id = 5,customer_id = null,shipped = N'',ddate = N'',qty = 3," +
-              "remark = N'' WHERE sale_line_id = 4\n" +
+              "UPDATE sale_basic SET customer_id = null,sdate = N'12/25/2024',remark = N'x' WHERE sale_basic_id = 5\n" +
+              "UPDATE sale_line SET sale_id = 5,customer_id = null,shipped = N'',ddate = N'12/24/2024',qty = 3," +
+              "remark = N'r' WHERE sale_line_id = 4\n" +
               "DELETE FROM  sale_line WHERE sale_line_id = 6",
               Changes());
 

@@ -35,6 +35,36 @@ public class UtilClassesCheck
         Check("null refused", "0", util.ToSqlNumber(null, "0"));
         Check("two points refused", null, util.ToSqlNumber("1.2.3", null));
         Check("sign alone refused", null, util.ToSqlNumber("+", null));
+        // The posted values read by the page's rule (dates month first, the project's form).
+        int number = UtilHandler.READ_NUMBER, date = UtilHandler.READ_DATE;
+        int required = UtilHandler.READ_REQUIRED, choice = UtilHandler.READ_CHOICE;
+        object[,] reads = {
+            { "12.50", number, null, "12.50" }, { "12,50", number, null, "Please enter valid numeric value for qty" },
+            { "1e5", number, null, "Please enter valid numeric value for qty" },
+            { "\u0661\u0662", number, "2", "Please enter valid numeric value for qty in row no 2" },
+            { "", number, null, "" }, { null, UtilHandler.READ_MAY_BE_ABSENT, null, null },
+            { null, number, null, "The form did not send Quantity." }, { null, 0, "3", "The form did not send Quantity in row no 3." },
+            { "  ", required, null, "Please enter Quantity" }, { "null", choice | required, null, "Please select Quantity" },
+            { "null", choice, null, "null" }, { "0", choice | required, "2", "Please select Quantity in row no 2" },
+            { "4/5/2020", date, null, "04/05/2020" }, { "04-05-2020", date, null, "04/05/2020" },
+            { "2/30/2020", date, null, "Please select valid Quantity" }, { "05/04/20201", date, null, "Please select valid Quantity" },
+            { "5.4.2020", date, "1", "Please enter valid Quantity in row no 1" }, { "2020/04/05", date, null, "Please select valid Quantity" },
+        };
+        for (int i = 0; i < reads.GetLength(0); i++)
+        {
+            string read;
+            try
+            {
+                read = util.ReadPosted((string)reads[i, 0], "qty", "Quantity", (int)reads[i, 1], (string)reads[i, 2]);
+            }
+            catch (SaveRefusedException e)
+            {
+                read = e.Message;
+            }
+            Check("read of \"" + reads[i, 0] + "\" by " + reads[i, 1], reads[i, 3], read);
+        }
+        Check("shown date", "04/05/2020", util.ShownDate("04/05/2020 00:00:00"));
+        Check("shown text", "soon", util.ShownDate("soon"));
         string[,] values = new string[,] { { "a", "1" }, { "b", "" } };
         Check("variable", "1", util.GetValueOfVariable("a", values));
         Check("empty variable", "null", util.GetValueOfVariable("b", values));

@@ -56,7 +56,7 @@ namespace Shop
 			try
 			{
 				UtilHandler util = new UtilHandler();
-				String title = this.Request.Form["title"];
+				String title = util.ReadPosted(this.Request.Form["title"], "title", "title", 0, null);
 				String location = Server.MapPath("~/uploadedData/");
 				String scan = "";
 				if(!IsPostBack || this.scan.PostedFile == null)
@@ -89,6 +89,12 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Add Record!";
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("documentAdd.aspx");
+			}
+			catch (SaveRefusedException e)
+			{
+				m_messageString = e.Message;
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("documentAdd.aspx");
 			}
@@ -158,7 +164,7 @@ namespace Shop
 			String val = "";
 			if (dataTable.Rows.Count > 0)
 				val = dataTable.Rows[0][frontField].ToString();
-			val = util.ConvertDate(val);
+			val = util.ShownDate(val);
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";

@@ -118,7 +118,7 @@ namespace Shop
 				else
 				{
 					UtilHandler util = new UtilHandler();
-					String title = this.Request.Form["title"];
+					String title = util.ReadPosted(this.Request.Form["title"], "title", "title", 0, null);
 					String location = Server.MapPath("~/uploadedData/");
 					DataTable scanRecord = m_document.SelectRecord(id);
 					String scan = scanRecord.Rows.Count > 0 ? scanRecord.Rows[0]["scan"].ToString() : "";
@@ -251,7 +251,7 @@ namespace Shop
 			String val = "";
 			if (dataTable.Rows.Count > 0)
 				val = dataTable.Rows[0][frontField].ToString();
-			val = util.ConvertDate(val);
+			val = util.ShownDate(val);
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";

@@ -52,7 +52,7 @@ namespace Shop
 				UtilHandler util = new UtilHandler();
 				String str = "";
 				str = util.getDateAsMMDDYYYY();
-				str = util.ConvertDate(str);
+				str = util.ShownDate(str);
 				this.odate.Value = str;
 				initializeControls();
 				extractAndAssignValuesToControls();
@@ -64,15 +64,13 @@ namespace Shop
 		{
 			try
 			{
-				String customer_id = this.Request.Form["customer_id"];
 				UtilHandler util = new UtilHandler();
-				String odate = this.Request.Form["odate"];
-				odate = util.ConvertDate(odate);
-
-				String status = this.Request.Form["status"];
-				String urgent = this.Request.Form["urgent"];
-				String notes = this.Request.Form["notes"];
-				String credit = this.Request.Form["credit"];
+				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, null);
+				String odate = util.ReadPosted(this.Request.Form["odate"], "odate", "odate", UtilHandler.READ_DATE, null);
+				String status = util.ReadPosted(this.Request.Form["status"], "status", "status", UtilHandler.READ_MAY_BE_ABSENT, null);
+				String urgent = util.ReadPosted(this.Request.Form["urgent"], "urgent", "urgent", UtilHandler.READ_MAY_BE_ABSENT, null);
+				String notes = util.ReadPosted(this.Request.Form["notes"], "notes", "notes", 0, null);
+				String credit = util.ReadPosted(this.Request.Form["credit"], "credit", "credit", UtilHandler.READ_NUMBER, null);
 				String[,] values = { 
 				{"customer_id", customer_id },
 				{"odate", odate },
@@ -92,6 +90,17 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Add Record!";
+				Response.CacheControl = "no-cache";
+				Response.ContentType = "text/xml";
+				ReportXMLWriter w = new ReportXMLWriter();
+				w.AddXMLTag("messageDiv", m_messageString);
+				string strReport = w.Close();
+				Response.Write(strReport);
+				Response.End();
+			}
+			catch (SaveRefusedException e)
+			{
+				m_messageString = new UtilHandler().ConvertToXML(e.Message);
 				Response.CacheControl = "no-cache";
 				Response.ContentType = "text/xml";
 				ReportXMLWriter w = new ReportXMLWriter();
@@ -132,7 +141,7 @@ namespace Shop
 			{
 				UtilHandler util = new UtilHandler();
 				reqParam = util.getDateAsMMDDYYYY();
-				reqParam = util.ConvertDate(reqParam);
+				reqParam = util.ShownDate(reqParam);
 			}
 			odate.Value = reqParam;
 			reqParam = Request.Params["status"];
@@ -200,7 +209,7 @@ namespace Shop
 			String val = "";
 			if (dataTable.Rows.Count > 0)
 				val = dataTable.Rows[0][frontField].ToString();
-			val = util.ConvertDate(val);
+			val = util.ShownDate(val);
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";

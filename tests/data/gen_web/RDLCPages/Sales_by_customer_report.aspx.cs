@@ -62,7 +62,7 @@ namespace Shop
 				UtilHandler util = new UtilHandler();
 				String str = "";
 				str = util.getDateAsMMDDYYYY();
-				str = util.ConvertDate(str);
+				str = util.ShownDate(str);
 				this.odate.Value = str;
 				initializeControls();
 				extractAndAssignValuesToControls();
@@ -98,7 +98,7 @@ namespace Shop
 			{
 				UtilHandler util = new UtilHandler();
 				reqParam = util.getDateAsMMDDYYYY();
-				reqParam = util.ConvertDate(reqParam);
+				reqParam = util.ShownDate(reqParam);
 			}
 			odate.Value = reqParam;
 			reqParam = Request.Params["notes"];
@@ -160,7 +160,7 @@ namespace Shop
 			String val = "";
 			if (dataTable.Rows.Count > 0)
 				val = dataTable.Rows[0][frontField].ToString();
-			val = util.ConvertDate(val);
+			val = util.ShownDate(val);
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";

@@ -77,7 +77,7 @@ namespace Shop
 			{
 				UtilHandler util = new UtilHandler();
 				reqParam = util.getDateAsMMDDYYYY();
-				reqParam = util.ConvertDate(reqParam);
+				reqParam = util.ShownDate(reqParam);
 			}
 			odate.Value = reqParam;
 			reqParam = Request.Params["notes"];
@@ -135,7 +135,7 @@ namespace Shop
 			String val = "";
 			if (dataTable.Rows.Count > 0)
 				val = dataTable.Rows[0][frontField].ToString();
-			val = util.ConvertDate(val);
+			val = util.ShownDate(val);
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";

@@ -97,7 +97,7 @@ namespace Shop
 			{
 				new DBHandler().BeginSave(null);
 				UtilHandler util = new UtilHandler();
-				String note = this.Request.Form["note"];
+				String note = util.ReadPosted(this.Request.Form["note"], "note", "note", 0, null);
 				String location = Server.MapPath("~/uploadedData/");
 				String scan = "";
 				if(!IsPostBack || this.scan.PostedFile == null)
@@ -116,8 +116,8 @@ namespace Shop
 					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
-				String customer_id = this.Request.Form["customer_id"];
-				String agent = this.Request.Form["agent"];
+				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, null);
+				String agent = util.ReadPosted(this.Request.Form["agent"], "agent", "agent", UtilHandler.READ_CHOICE, null);
  
 				String[,] values = { 
 				{"note", note },
@@ -194,16 +194,16 @@ namespace Shop
 					break;
 				if (rowNo != null && isDelete == null)
 				{
+					UtilHandler util = new UtilHandler();
 					searchString = "order_line_packed";
 					searchString += rowNo;
-					String packed = this.Request.Form[searchString];
-					UtilHandler util = new UtilHandler();
+					String packed = util.ReadPosted(this.Request.Form[searchString], "packed", "packed", UtilHandler.READ_MAY_BE_ABSENT, rowNo);
 					searchString = "order_line_item";
 					searchString += rowNo;
-					String item = this.Request.Form[searchString];
+					String item = util.ReadPosted(this.Request.Form[searchString], "item", "Item \"name\"", UtilHandler.READ_REQUIRED, rowNo);
 					searchString = "order_line_buyer_id";
 					searchString += rowNo;
-					String buyer_id = this.Request.Form[searchString];
+					String buyer_id = util.ReadPosted(this.Request.Form[searchString], "buyer_id", "buyer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, rowNo);
  
 					String[,] values = { 
 					{"packed", packed },
@@ -264,13 +264,13 @@ namespace Shop
 					break;
 				if (rowNo != null && isDelete == null)
 				{
+					UtilHandler util = new UtilHandler();
 					searchString = "order_payment_paid";
 					searchString += rowNo;
-					String paid = this.Request.Form[searchString];
-					UtilHandler util = new UtilHandler();
+					String paid = util.ReadPosted(this.Request.Form[searchString], "paid", "paid", UtilHandler.READ_MAY_BE_ABSENT, rowNo);
 					searchString = "order_payment_pdate";
 					searchString += rowNo;
-					String pdate = this.Request.Form[searchString];
+					String pdate = util.ReadPosted(this.Request.Form[searchString], "pdate", "pdate", UtilHandler.READ_DATE, rowNo);
  
 					String[,] values = { 
 					{"paid", paid },
@@ -535,7 +535,7 @@ namespace Shop
 			String val_pdate = null;
 			w.BeginGridData(null, null, 0, 0, 0);
 			val_pdate = (DateTime.Today).ToString();
-			val_pdate = utilHandler.ConvertDate(val_pdate);
+			val_pdate = utilHandler.ShownDate(val_pdate);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
 			w.WriteInputField("text", val_pdate, "order_payment_pdate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);
 			imagePath = "../../includes/images/calendar.gif";

@@ -91,7 +91,7 @@ namespace Shop
 				String id = this.order_basic_id.Value;
 				new DBHandler().BeginSave(new UtilHandler().RecordLockString("order_basic", "order_basic_id", id));
 				UtilHandler util = new UtilHandler();
-				String note = this.Request.Form["note"];
+				String note = util.ReadPosted(this.Request.Form["note"], "note", "note", 0, null);
 				String location = Server.MapPath("~/uploadedData/");
 				DataTable scanRecord = m_order_entry.SelectRecord(id);
 				String scan = scanRecord.Rows.Count > 0 ? scanRecord.Rows[0]["scan"].ToString() : "";
@@ -108,8 +108,8 @@ namespace Shop
 						throw new SaveRefusedException(util.UploadRefusal(scan, 50));
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
-				String customer_id = this.Request.Form["customer_id"];
-				String agent = this.Request.Form["agent"];
+				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, null);
+				String agent = util.ReadPosted(this.Request.Form["agent"], "agent", "agent", UtilHandler.READ_CHOICE, null);
  
 				String[,] values = { 
 				{"note", note },
@@ -203,16 +203,16 @@ namespace Shop
 					break;
 				if (rowNo != null && isDelete == null)
 				{
+					UtilHandler util = new UtilHandler();
 					searchString = "order_line_packed";
 					searchString += rowNo;
-					String packed = this.Request.Form[searchString];
-					UtilHandler util = new UtilHandler();
+					String packed = util.ReadPosted(this.Request.Form[searchString], "packed", "packed", UtilHandler.READ_MAY_BE_ABSENT, rowNo);
 					searchString = "order_line_item";
 					searchString += rowNo;
-					String item = this.Request.Form[searchString];
+					String item = util.ReadPosted(this.Request.Form[searchString], "item", "Item \"name\"", UtilHandler.READ_REQUIRED, rowNo);
 					searchString = "order_line_buyer_id";
 					searchString += rowNo;
-					String buyer_id = this.Request.Form[searchString];
+					String buyer_id = util.ReadPosted(this.Request.Form[searchString], "buyer_id", "buyer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, rowNo);
  
 					String[,] values = { 
 					{"packed", packed },
@@ -352,13 +352,13 @@ namespace Shop
 					break;
 				if (rowNo != null && isDelete == null)
 				{
+					UtilHandler util = new UtilHandler();
 					searchString = "order_payment_paid";
 					searchString += rowNo;
-					String paid = this.Request.Form[searchString];
-					UtilHandler util = new UtilHandler();
+					String paid = util.ReadPosted(this.Request.Form[searchString], "paid", "paid", UtilHandler.READ_MAY_BE_ABSENT, rowNo);
 					searchString = "order_payment_pdate";
 					searchString += rowNo;
-					String pdate = this.Request.Form[searchString];
+					String pdate = util.ReadPosted(this.Request.Form[searchString], "pdate", "pdate", UtilHandler.READ_DATE, rowNo);
  
 					String[,] values = { 
 					{"paid", paid },
@@ -443,7 +443,7 @@ namespace Shop
 				searchString += rowNo;
 				s.m_fieldName = "pdate";
 				s.m_value = this.Request.Form[searchString] ?? "";
-				s.m_value = utilHandler.ConvertDate(s.m_value);
+				s.m_value = utilHandler.MonthFirstDate(s.m_value) ?? s.m_value;
 				strA.Add(s);
 				w.BeginGridDataRow(null);
 				writeGridRowFororder_payment(w, strA, rowCount);
@@ -832,7 +832,7 @@ namespace Shop
 			String val_pdate = null;
 			w.BeginGridData(null, null, 0, 0, 0);
 			val_pdate = (DateTime.Today).ToString();
-			val_pdate = utilHandler.ConvertDate(val_pdate);
+			val_pdate = utilHandler.ShownDate(val_pdate);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
 			w.WriteInputField("text", val_pdate, "order_payment_pdate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);
 			imagePath = "../../includes/images/calendar.gif";
@@ -1007,7 +1007,7 @@ namespace Shop
 			idString = "order_payment_pdate" + count;
 			valueString = utilHandler.GetValueOfField(strA, "pdate");
 			w.BeginGridData(null, null, 0, 0, 0);
-			valueString = utilHandler.ConvertDate(valueString);
+			valueString = utilHandler.ShownDate(valueString);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
 			w.WriteInputField("text", valueString, idString, actionString, "CalenderBoxControl", false, false, false, false, null, null);
 			imagePath = "../../includes/images/calendar.gif";

@@ -54,7 +54,7 @@ namespace Shop
 				UtilHandler util = new UtilHandler();
 				String str = "";
 				str = util.getDateAsMMDDYYYY();
-				str = util.ConvertDate(str);
+				str = util.ShownDate(str);
 				this.sdate.Value = str;
 				initializeControls();
 				extractAndAssignValuesToControls();
@@ -74,7 +74,7 @@ namespace Shop
 				UtilHandler util = new UtilHandler();
 				String str = "";
 				str = util.getDateAsMMDDYYYY();
-				str = util.ConvertDate(str);
+				str = util.ShownDate(str);
 				this.sdate.Value = str;
 				initializeControls();
 				extractAndAssignValuesToControls();
@@ -88,11 +88,10 @@ namespace Shop
 			try
 			{
 				new DBHandler().BeginSave(null);
-				String customer_id = this.Request.Form["customer_id"];
 				UtilHandler util = new UtilHandler();
-				String sdate = this.Request.Form["sdate"];
-				sdate = util.ConvertDate(sdate);
-				String remark = this.Request.Form["remark"];
+				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, null);
+				String sdate = util.ReadPosted(this.Request.Form["sdate"], "sdate", "sdate", UtilHandler.READ_DATE, null);
+				String remark = util.ReadPosted(this.Request.Form["remark"], "remark", "remark", 0, null);
  
 				String[,] values = { 
 				{"customer_id", customer_id },
@@ -173,22 +172,22 @@ namespace Shop
 					break;
 				if (rowNo != null && isDelete == null)
 				{
+					UtilHandler util = new UtilHandler();
 					searchString = "customer_id";
 					searchString += rowNo;
-					String customer_id = this.Request.Form[searchString];
+					String customer_id = util.ReadPosted(this.Request.Form[searchString], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, rowNo);
 					searchString = "shipped";
 					searchString += rowNo;
-					String shipped = this.Request.Form[searchString];
-					UtilHandler util = new UtilHandler();
+					String shipped = util.ReadPosted(this.Request.Form[searchString], "shipped", "shipped", UtilHandler.READ_MAY_BE_ABSENT, rowNo);
 					searchString = "ddate";
 					searchString += rowNo;
-					String ddate = this.Request.Form[searchString];
+					String ddate = util.ReadPosted(this.Request.Form[searchString], "ddate", "ddate", UtilHandler.READ_DATE, rowNo);
 					searchString = "qty";
 					searchString += rowNo;
-					String qty = this.Request.Form[searchString];
+					String qty = util.ReadPosted(this.Request.Form[searchString], "qty", "qty", UtilHandler.READ_NUMBER, rowNo);
 					searchString = "remark";
 					searchString += rowNo;
-					String remark = this.Request.Form[searchString];
+					String remark = util.ReadPosted(this.Request.Form[searchString], "remark", "remark", 0, rowNo);
  
 					String[,] values = { 
 					{"customer_id", customer_id },
@@ -256,7 +255,7 @@ namespace Shop
 			{
 				UtilHandler util = new UtilHandler();
 				reqParam = util.getDateAsMMDDYYYY();
-				reqParam = util.ConvertDate(reqParam);
+				reqParam = util.ShownDate(reqParam);
 			}
 			sdate.Value = reqParam;
 			reqParam = Request.Params["remark"];
@@ -359,7 +358,7 @@ namespace Shop
 			String val = "";
 			if (dataTable.Rows.Count > 0)
 				val = dataTable.Rows[0][frontField].ToString();
-			val = util.ConvertDate(val);
+			val = util.ShownDate(val);
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";
@@ -457,7 +456,7 @@ namespace Shop
 			String val_ddate = null;
 			w.BeginGridData(null, null, 0, 0, 0);
 			val_ddate = (DateTime.Today).ToString();
-			val_ddate = utilHandler.ConvertDate(val_ddate);
+			val_ddate = utilHandler.ShownDate(val_ddate);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
 			w.WriteInputField("text", val_ddate, "ddate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);
 			imagePath = "../../includes/images/calendar.gif";

@@ -81,11 +81,10 @@ namespace Shop
 				new DBHandler().BeginSave(new UtilHandler().RecordLockString("sale_basic", "sale_basic_id", id));
 				// extracting record from database for invisible controls
 				DataTable dtRecord = m_sale.SelectRecord(id);
-				String customer_id = this.Request.Form["customer_id"];
 				UtilHandler util = new UtilHandler();
-				String sdate = this.Request.Form["sdate"];
-				sdate = util.ConvertDate(sdate);
-				String remark = this.Request.Form["remark"];
+				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, null);
+				String sdate = util.ReadPosted(this.Request.Form["sdate"], "sdate", "sdate", UtilHandler.READ_DATE, null);
+				String remark = util.ReadPosted(this.Request.Form["remark"], "remark", "remark", 0, null);
  
 				String[,] values = { 
 				{"customer_id", customer_id },
@@ -174,22 +173,22 @@ namespace Shop
 				{
 					// extracting record from database for invisible controls
 					DataTable dtRecord = m_sale_line.SelectRecord(detailId);
+					UtilHandler util = new UtilHandler();
 					searchString = "customer_id";
 					searchString += rowNo;
-					String customer_id = this.Request.Form[searchString];
+					String customer_id = util.ReadPosted(this.Request.Form[searchString], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, rowNo);
 					searchString = "shipped";
 					searchString += rowNo;
-					String shipped = this.Request.Form[searchString];
-					UtilHandler util = new UtilHandler();
+					String shipped = util.ReadPosted(this.Request.Form[searchString], "shipped", "shipped", UtilHandler.READ_MAY_BE_ABSENT, rowNo);
 					searchString = "ddate";
 					searchString += rowNo;
-					String ddate = this.Request.Form[searchString];
+					String ddate = util.ReadPosted(this.Request.Form[searchString], "ddate", "ddate", UtilHandler.READ_DATE, rowNo);
 					searchString = "qty";
 					searchString += rowNo;
 					String qty = dtRecord.Rows.Count > 0 ? dtRecord.Rows[0]["qty"].ToString() : null;
 					searchString = "remark";
 					searchString += rowNo;
-					String remark = this.Request.Form[searchString];
+					String remark = util.ReadPosted(this.Request.Form[searchString], "remark", "remark", 0, rowNo);
  
 					String[,] values = { 
 					{"customer_id", customer_id },
@@ -353,7 +352,7 @@ namespace Shop
 					{
 						UtilHandler util = new UtilHandler();
 						String val = r[j].ToString();
-						val = util.ConvertDate(val);
+						val = util.ShownDate(val);
 						this.sdate.Value = val;
 					}
 					if (columnName.Equals("remark"))
@@ -389,7 +388,7 @@ namespace Shop
 			{
 				UtilHandler util = new UtilHandler();
 				reqParam = util.getDateAsMMDDYYYY();
-				reqParam = util.ConvertDate(reqParam);
+				reqParam = util.ShownDate(reqParam);
 			}
 			sdate.Value = reqParam;
 			reqParam = Request.Params["remark"];
@@ -492,7 +491,7 @@ namespace Shop
 			String val = "";
 			if (dataTable.Rows.Count > 0)
 				val = dataTable.Rows[0][frontField].ToString();
-			val = util.ConvertDate(val);
+			val = util.ShownDate(val);
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";
@@ -593,7 +592,7 @@ namespace Shop
 			String val_ddate = null;
 			w.BeginGridData(null, null, 0, 0, 0);
 			val_ddate = (DateTime.Today).ToString();
-			val_ddate = utilHandler.ConvertDate(val_ddate);
+			val_ddate = utilHandler.ShownDate(val_ddate);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
 			w.WriteInputField("text", val_ddate, "ddate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);
 			imagePath = "../../includes/images/calendar.gif";
@@ -677,7 +676,7 @@ namespace Shop
 			idString = "ddate" + count;
 			valueString = utilHandler.GetValueOfField(strA, "ddate");
 			w.BeginGridData(null, null, 0, 0, 0);
-			valueString = utilHandler.ConvertDate(valueString);
+			valueString = utilHandler.ShownDate(valueString);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
 			w.WriteInputField("text", valueString, idString, actionString, "CalenderBoxControl", false, false, false, false, null, null);
 			imagePath = "../../includes/images/calendar.gif";

@@ -1,0 +1,245 @@
+// Saves records on the generated "Guard" site with its typed pages, served on a database, as the
+// administrator would in Chromium and as a client of its own would:
+//   node kept-records-site.mjs <base URL> <statement log> <screenshot prefix>
+// Every page kind that stores a record (a master form with a field of every type, a
+// master-detail page with its detail rows, the account and password pages) refuses a text the
+// server cannot read, a field the post left out and a blank required field with its message and
+// runs no change; sound values are stored as typed. Prints each failure and exits with their
+// number.
+import { execFileSync } from "node:child_process";
+import fs from "node:fs";
+import { launchChromium, plainText, watchedTab } from "./browser.mjs";
+import { siteClients } from "./site-client.mjs";
+
+const [base, log, shots] = process.argv.slice(2);
+const ui = "BaseModule/UI";
+const { Client, login } = siteClients(base, ui);
+const failures = [];
+// Each failure is printed, also when a step throws.
+process.on("exit", () => failures.forEach((failure) => console.log(failure)));
+const password = "Admin-pass1";
+
+function check(condition, text) {
+    if (!condition)
+        failures.push(text);
+}
+
+function statements() {
+    return fs.readFileSync(log, "utf8").split("\n").filter((line) => line !== "");
+}
+
+// Runs a query on the site's database; what it prints.
+function query(statement) {
+    return execFileSync("psql", ["-X", "-q", "-At", "-v", "ON_ERROR_STOP=1", "-h", "127.0.0.1", "-U", "postgres",
+        "-p", process.env.WEAVO_PG_PORT, "-d", process.env.WEAVO_PG_DATABASE, "-c", statement], { encoding: "utf8" }).trim();
+}
+
+// The text of the answer's message element, entities decoded.
+function answerMessage(text) {
+    const element = /<(messageDiv|messagestring)>([\s\S]*?)<\/\1>/.exec(text)?.[2] ?? "";
+    return element.replace(/&quot;/g, '"').replace(/&apos;/g, "'").replace(/&lt;/g, "<").replace(/&gt;/g, ">").replace(/&amp;/g, "&");
+}
+
+// The default account sets its password on the password page, which its login leads to.
+const admin = new Client();
+const passwordPage = `${ui}/ChangePassword_formUpdate.aspx`;
+check((await login(admin, "admin", "")).status === 302, "the default account cannot log in");
+const accountFields = { username: "admin", personnel_role_id: "1", password: "" };
+
+// Posts the page's action with the fields and the page's token; the answer, its message and the
+// changing statements it ran.
+async function save(page, fields) {
+    const token = await admin.token(page);
+    const before = statements().length;
+    const answer = await admin.request(page, { form: { ...fields, REQUEST_TOKEN: token } });
+    const ran = statements().slice(before).filter((line) => !/^\s*select/i.test(line));
+    return { answer, message: answerMessage(answer.text), ran };
+}
+
+// The post must be refused with the message, change nothing and leave the rows as they were.
+// A master-detail page reads its rows once its master record is written, in the save's
+// transaction (inSave), which the refusal drops.
+async function expectRefused(label, page, fields, message, rows, inSave = false) {
+    const before = query(rows);
+    const { answer, message: shown, ran } = await save(page, fields);
+    check(answer.status === 200 && shown === message, `${label}: "${shown}" instead of "${message}" (${answer.status}) ${answer.status === 200 ? "" : plainText(answer.text)}`);
+    check(inSave || ran.length === 0, `${label} ran ${ran.join(" | ")}`);
+    check(query(rows) === before, `${label} changed the rows`);
+}
+
+async function expectSaved(label, page, fields, message) {
+    const { answer, message: shown, ran } = await save(page, fields);
+    check(answer.status === 200 && shown === message && ran.length > 0, `${label}: "${shown}" (${answer.status}), ran ${ran.length}`);
+}
+
+const set = await save(passwordPage, { ACTION: "UPDATE", ...accountFields, new_password: password, confirm_password: password });
+check(set.message === "Record Updated Successfully!", `the default account's password change: "${set.message}"`);
+check((await login(admin, "admin", password)).status === 302, "the administrator cannot log in with the new password");
+
+// The page's script says each message the server gives for a blank required field.
+async function scriptSays(page, message) {
+    const html = (await admin.request(page)).text;
+    check(html.includes(`"${message}"`), `the script of ${page} does not say "${message}"`);
+}
+
+const bad = { numbers: ["12,50", "1e5", "1 000", "abc", "NaN", "\u0661\u0662"], dates: ["5.4.2020", "05/04/20201", "13/01/2020", "2020-04-05", "abc"] };
+
+// Master form: a category, then a product with a field of every type.
+const categoryAdd = `${ui}/categoryAdd.aspx`;
+await expectSaved("a category", categoryAdd, { ACTION: "ADD", name: "Tools" }, "Record Added Successfully!");
+const categories = "SELECT * FROM category ORDER BY category_id";
+await expectRefused("a category without its name", categoryAdd, { ACTION: "ADD" }, "The form did not send name.", categories);
+await expectRefused("a category with a blank name", categoryAdd, { ACTION: "ADD", name: "  " }, "Please enter name", categories);
+await scriptSays(categoryAdd, "Please enter name");
+const category = query("SELECT category_id FROM category WHERE name = 'Tools'");
+
+const productAdd = `${ui}/productAdd.aspx`;
+const products = "SELECT * FROM product ORDER BY product_id";
+const sound = {
+    name: "Hammer", category_id: category, price: "42.50", stock: "7", weight: "1.25", ratio: "3",
+    serial: "9007199254740993", made: "04/05/2020", sold_on: "12/31/2019", note: "Strong 'n' heavy",
+    active: "on", grade: "F", sealed_: "on",
+};
+// The controls' captions are their fields' names.
+const captions = ["name", "category_id", "price", "stock", "weight", "ratio", "serial", "made", "sold_on", "note"];
+await expectSaved("a product", productAdd, { ACTION: "ADD", ...sound }, "Record Added Successfully!");
+const product = query("SELECT product_id FROM product WHERE name = 'Hammer'");
+const stored = query(`SELECT name, category_id, price::numeric, stock, weight, ratio, serial, made, sold_on, note, active, grade, sealed FROM product WHERE product_id = ${product}`);
+check(stored === `Hammer|${category}|42.50|7|1.25|3|9007199254740993|2020-04-05|2019-12-31|Strong 'n' heavy|on|F|on`,
+    `the product is stored as ${stored}`);
+const productUpdate = `${ui}/productUpdate.aspx?product_id=${product}`;
+for (const [action, page, key] of [["ADD", productAdd, {}], ["UPDATE", productUpdate, { product_id: product }]]) {
+    for (const field of ["price", "stock", "weight", "ratio", "serial"])
+        for (const text of bad.numbers)
+            await expectRefused(`${action} with ${field} "${text}"`, page, { ACTION: action, ...key, ...sound, [field]: text },
+                `Please enter valid numeric value for ${field}`, products);
+    for (const field of ["made", "sold_on"])
+        for (const text of bad.dates)
+            await expectRefused(`${action} with ${field} "${text}"`, page, { ACTION: action, ...key, ...sound, [field]: text },
+                `Please select valid ${field}`, products);
+    for (const field of captions) {
+        const fields = { ACTION: action, ...key, ...sound };
+        delete fields[field];
+        await expectRefused(`${action} without ${field}`, page, fields, `The form did not send ${field}.`, products);
+    }
+    await expectRefused(`${action} with a blank name`, page, { ACTION: action, ...key, ...sound, name: " " }, "Please enter name", products);
+    await expectRefused(`${action} without a category`, page, { ACTION: action, ...key, ...sound, category_id: "null" },
+        "Please select category_id", products);
+}
+await scriptSays(productAdd, "Please select category_id");
+await expectRefused("an update with only its key", productUpdate, { ACTION: "UPDATE", product_id: product }, "The form did not send name.", products);
+// What a browser leaves out by design: an unchecked check box is unchecked, the read-only check
+// box and the radio list without a choice keep their stored values.
+const left = { ACTION: "UPDATE", product_id: product, ...sound, price: "12.5" };
+for (const field of ["active", "grade", "sealed_"])
+    delete left[field];
+await expectSaved("an update leaving out the check boxes and the radio list", productUpdate, left, "Record Updated Successfully!");
+const updated = query(`SELECT price::numeric, active, grade, sealed FROM product WHERE product_id = ${product}`);
+check(updated === "12.50||F|on", `after the update the product holds ${updated}`);
+
+// Master-detail page: the master record and its detail rows.
+const saleAdd = `${ui}/saleAdd.aspx`;
+const sales = "SELECT s.*, d.* FROM sale_basic s LEFT JOIN sale_detail d ON d.sale_id = s.sale_basic_id ORDER BY 1, d.sale_detail_id";
+const row = { inp1: "1", id1: "0", item1: "nails", quantity1: "3", price1: "0.75", shipped1: "04/06/2020" };
+const sale = { note: "first sale", sold: "04/05/2020" };
+await expectSaved("a sale", saleAdd, { ACTION: "ADD", ...sale, ...row }, "");
+const saleId = query("SELECT sale_basic_id FROM sale_basic WHERE note = 'first sale'");
+const storedSale = query(`SELECT s.sold, d.item, d.quantity, d.price::numeric, d.shipped FROM sale_basic s JOIN sale_detail d ON d.sale_id = s.sale_basic_id WHERE s.sale_basic_id = ${saleId}`);
+check(storedSale === "2020-04-05|nails|3|0.75|2020-04-06", `the sale is stored as ${storedSale}`);
+const detailId = query(`SELECT sale_detail_id FROM sale_detail WHERE sale_id = ${saleId}`);
+const saleUpdate = `${ui}/saleUpdate.aspx?sale_basic_id=${saleId}`;
+for (const [action, page, key, id] of [["ADD", saleAdd, {}, "0"], ["UPDATE", saleUpdate, { sale_basic_id: saleId }, detailId]]) {
+    const fields = (changes) => ({ ACTION: action, ...key, ...sale, ...row, id1: id, ...changes });
+    for (const [field, text, message] of [
+        ["quantity1", "12,50", "Please enter valid numeric value for quantity in row no 1"],
+        ["price1", "1e5", "Please enter valid numeric value for price in row no 1"],
+        ["shipped1", "5.4.2020", "Please enter valid shipped in row no 1"],
+        ["item1", "   ", "Please enter item in row no 1"],
+        ["sold", "05/04/20201", "Please select valid sold"],
+        ["note", "", "Please enter note"],
+    ])
+        await expectRefused(`a sale's ${action} with ${field} "${text}"`, page, fields({ [field]: text }), message, sales,
+            field.endsWith("1"));
+    for (const [field, caption] of [["item1", "item in row no 1"], ["quantity1", "quantity in row no 1"], ["note", "note"], ["sold", "sold"]]) {
+        const without = fields({});
+        delete without[field];
+        await expectRefused(`a sale's ${action} without ${field}`, page, without, `The form did not send ${caption}.`, sales,
+            field.endsWith("1"));
+    }
+}
+await scriptSays(saleAdd, "Please enter note");
+
+// The account and password pages.
+const accountAdd = `${ui}/useraccountAdd.aspx`;
+const accounts = "SELECT * FROM useraccount ORDER BY useraccount_id";
+const account = { ACTION: "ADD", username: "keeper", password: "Keeper-pass1", confirm_password: "Keeper-pass1", personnel_role_id: "1" };
+await expectRefused("an account with a blank user name", accountAdd, { ...account, username: " " }, "Please enter Username", accounts);
+await expectRefused("an account without a role", accountAdd, { ...account, personnel_role_id: "null" }, "Please select Personnel Role", accounts);
+await expectRefused("an account with a role that is no number", accountAdd, { ...account, personnel_role_id: "1,5" },
+    "Please enter valid numeric value for personnel_role_id", accounts);
+const noName = { ...account };
+delete noName.username;
+await expectRefused("an account without a user name", accountAdd, noName, "The form did not send Username.", accounts);
+await scriptSays(accountAdd, "Please enter Username");
+await expectSaved("an account", accountAdd, account, "Record Added Successfully!");
+// The password page keeps its own rules for the passwords; the rest of the account stays.
+await expectRefused("a password change with a wrong old password", passwordPage,
+    { ACTION: "UPDATE", ...accountFields, password: "wrong", new_password: "New-pass1", confirm_password: "New-pass1" },
+    "The old password is not correct.", accounts);
+
+// In Chromium, as the administrator: "12,50" typed over a price and a bad date are refused with
+// their messages and the record kept; "12.75" is saved.
+const chromium = await launchChromium();
+try {
+    const problems = [];
+    const tab = await watchedTab(chromium.browser, problems);
+    const alerts = [];
+    tab.on("dialog", (dialog) => {
+        if (dialog.type() === "alert")
+            alerts.push(dialog.message());
+        dialog.accept();
+    });
+    await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
+    await tab.type("#ctl00_KestraneWeavoContent_user_name", "admin");
+    await tab.type("#ctl00_KestraneWeavoContent_password", password);
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+    await tab.goto(`${base}/${productUpdate}`, { waitUntil: "networkidle0" });
+    // Types the text over the field's and saves: the message the page shows and the changes run.
+    const typed = async (field, text) => {
+        await tab.$eval(`#ctl00_KestraneWeavoContent_${field}`, (input) => { input.value = ""; });
+        await tab.type(`#ctl00_KestraneWeavoContent_${field}`, text);
+        await tab.$eval("#messageDiv", (element) => { element.textContent = ""; });
+        const before = statements().length;
+        await tab.click("#ctl00_KestraneWeavoContent_UpdateButton");
+        await tab.waitForFunction(() => document.getElementById("messageDiv").textContent.trim() !== "", { timeout: 15000 });
+        const shown = await tab.$eval("#messageDiv", (element) => element.textContent);
+        return { shown, ran: statements().slice(before).filter((line) => !/^\s*select/i.test(line)) };
+    };
+    for (const [field, text, message] of [
+        ["price", "12,50", "Please enter valid numeric value for price"],
+        ["sold_on", "5.4.2020", "Please select valid sold_on"],
+    ]) {
+        const { shown, ran } = await typed(field, text);
+        check(shown.trim() === message && ran.length === 0, `in Chromium, ${field} "${text}" shows "${shown}" and ran ${ran.join(" | ")}`);
+        check(await tab.$eval(`#ctl00_KestraneWeavoContent_${field}`, (input) => input.value) === text,
+            `in Chromium, the refused ${field} lost what was typed`);
+        await tab.$eval(`#ctl00_KestraneWeavoContent_${field}`, (input, old) => { input.value = old; },
+            field === "price" ? "12.50" : "12/31/2019");
+    }
+    await tab.screenshot({ path: `${shots}-Refused.png`, fullPage: true });
+    // A saved update leads to the Add page.
+    await tab.$eval("#ctl00_KestraneWeavoContent_price", (input) => { input.value = "12.75"; });
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }),
+        tab.click("#ctl00_KestraneWeavoContent_UpdateButton")]);
+    check(tab.url().endsWith("/productAdd.aspx"), `in Chromium, the saved update leads to ${tab.url()}`);
+    const kept = query(`SELECT price::numeric, sold_on FROM product WHERE product_id = ${product}`);
+    check(kept === "12.75|2019-12-31", `in Chromium, the product holds ${kept}`);
+    check(alerts.length === 0, `in Chromium, the page's script said ${alerts.join(" | ")}`);
+    failures.push(...problems.map((problem) => `in Chromium: ${problem}`));
+} catch (error) {
+    failures.push(`in Chromium: ${error.stack || error}`);
+} finally {
+    await chromium.close();
+}
+
+process.exit(failures.length);
