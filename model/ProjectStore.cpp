@@ -258,10 +258,17 @@ CString KeepUnreadableSave(const char* path, FileReplacement& replacement,
     const bool throughLink = replacement.GetTarget() != ToHostPath(path);
     struct stat info;
     const bool existed = ::stat(replacement.GetTarget().c_str(), &info) == 0;
-    CString kept = throughLink ? CString(replacement.GetTarget().c_str()) + unreadableSuffix
-                               : CString(path) + unreadableSuffix;
-    if (std::rename(replacement.GetTemporary().c_str(), ToHostPath(kept).c_str()) != 0)
-        kept = replacement.GetTemporary().c_str();
+    const std::string base = throughLink ? replacement.GetTarget() + unreadableSuffix
+                                         : std::string(path) + unreadableSuffix;
+    // An earlier save's kept file stays: "<name>.unreadable", then "<name>.unreadable-2", ...
+    const std::optional<std::string> keptName =
+        KeepUnderFreeName([&](int n) { return n == 1 ? base : base + "-" + std::to_string(n); },
+                          [&](const std::string& name)
+                          {
+                              return RenameKeepingExisting(replacement.GetTemporary().c_str(),
+                                                           ToHostPath(name.c_str()).c_str()) == 0;
+                          });
+    const CString kept = keptName ? keptName->c_str() : replacement.GetTemporary().c_str();
     replacement.Release();
     CString text = existed ? CString("The saved project could not be read back, so ") + path +
                                  " was left as it was."

@@ -336,19 +336,20 @@ std::optional<CString> ForgeonDoc::KeepUnfinishedSaveIn(const CString& folder, c
         inFolder += "/";
     // "Shop.wvt.weavo-123-4" is kept as "Shop~unfinished-123-4.wvt", or "...-4-2.wvt" when an
     // earlier one took that name.
-    for (int n = 1; n <= kKeptNameTries; ++n)
-    {
-        std::string suffix = "~unfinished-" + file.tag;
-        if (n > 1)
-            suffix += "-" + std::to_string(n);
-        const CString keptPath =
-            inFolder + NameWithSuffix(std::string(name), suffix + ".wvt").c_str();
-        if (ProjectStore::KeepUnfinishedSave(file.path, keptPath, kUnfinishedSaveAge))
-            return keptPath;
-        if (errno != EEXIST)
-            return std::nullopt;
-    }
-    return std::nullopt;
+    const std::optional<std::string> kept = KeepUnderFreeName(
+        [&](int n)
+        {
+            std::string suffix = "~unfinished-" + file.tag;
+            if (n > 1)
+                suffix += "-" + std::to_string(n);
+            return std::string(inFolder) + NameWithSuffix(std::string(name), suffix + ".wvt");
+        },
+        [&](const std::string& keptPath) {
+            return ProjectStore::KeepUnfinishedSave(file.path, keptPath.c_str(),
+                                                    kUnfinishedSaveAge);
+        },
+        kKeptNameTries);
+    return kept ? std::optional<CString>(kept->c_str()) : std::nullopt;
 }
 
 void ForgeonDoc::TellOfOtherNames() const
