@@ -21,6 +21,7 @@
 #include "model/VersionHistory.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CFile.h"
+#include "platform/core/Descriptor.h"
 #include "platform/core/FileReplacement.h"
 #include "platform/core/FileStamp.h"
 #include "platform/core/HostPath.h"
@@ -47,7 +48,9 @@
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <system_error>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -76,6 +79,18 @@ constexpr const char* kSaveQuestion = "Do you want to save changes in current pr
 constexpr std::time_t kUnfinishedSaveAge = 5 * 60;
 // Kept names tried for one left temporary file before the box says why none was free.
 constexpr int kKeptNameTries = 100;
+
+// Whether the backup folder of the project file is one the user's copies may go to: a folder,
+// not a link, of the user's or of the project file's owner (OpenOwnFolder), made when make is
+// set. False with errno set; refusal names a folder refused.
+bool IsOwnBackupFolder(const CString& projectPath, bool make, std::string& refusal)
+{
+    struct stat project;
+    const uid_t owner =
+        ::stat(ToHostPath(projectPath).c_str(), &project) == 0 ? project.st_uid : ::geteuid();
+    return OpenOwnFolder(ToHostPath(BackupPlace(projectPath).BackupFolder()), owner, make, refusal)
+        .IsOpen();
+}
 
 // The bytes a save would write, none when a save would refuse the project. Writing sets the
 // archive version; the one the project was read with comes back.
@@ -272,6 +287,10 @@ std::vector<FileReplacement::LeftTemporary> ForgeonDoc::UnfinishedSaves() const
 {
     std::vector<FileReplacement::LeftTemporary> left =
         ProjectStore::FindUnfinishedSaves(m_strPath, kUnfinishedSaveAge);
+    // Another user's folder at the backup folder's name holds none of this user's copies.
+    std::string refusal;
+    if (!IsOwnBackupFolder(m_strPath, /*make=*/false, refusal))
+        return left;
     const std::vector<FileReplacement::LeftTemporary> copies = ProjectStore::FindUnfinishedSavesIn(
         BackupPlace(m_strPath).BackupFolder(), [](const std::string&) { return true; },
         kUnfinishedSaveAge);
@@ -303,7 +322,8 @@ void ForgeonDoc::KeepUnfinishedSaves() const
     const CString backupFolder = ToHostPath(place.BackupFolder()).c_str();
     CString text = "Saves of " + CString(ToHostPath(m_strPath).c_str()) +
                    " and its backup copies that did not finish had left these files:";
-    const bool made = EnsureFolderExists(backupFolder);
+    std::string refusal;
+    const bool made = IsOwnBackupFolder(m_strPath, /*make=*/true, refusal);
     const int folderError = errno;
     for (const FileReplacement::LeftTemporary& file : left)
     {
@@ -324,6 +344,8 @@ void ForgeonDoc::KeepUnfinishedSaves() const
         else
             text += CString("\n    left where it is: ") + std::strerror(error);
     }
+    if (!refusal.empty())
+        text += CString("\nNone was kept in the backup folder: ") + refusal.c_str() + ".";
     text += "\nEach may hold work that the project lacks: open it to see.";
     AfxMessageBox(text, MB_OK | MB_ICONWARNING);
 }
@@ -619,8 +641,11 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
     std::optional<CString> failure;
     {
         CWaitCursor wait;
-        if (EnsureFolderExists(folder))
+        std::string refusal;
+        if (IsOwnBackupFolder(m_strPath, /*make=*/true, refusal))
             failure = m_pStore->SaveQuietly(GetProject(), target, /*projectPath=*/m_strPath);
+        else if (!refusal.empty())
+            failure = CString("no copy is made there: ") + refusal.c_str();
         else
             failure = "The folder " + folder + " could not be made: " + std::strerror(errno);
     }
