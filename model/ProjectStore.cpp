@@ -22,6 +22,7 @@
 #include "platform/core/Descriptor.h"
 #include "platform/core/FileReplacement.h"
 #include "platform/core/FileStamp.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
@@ -44,6 +45,15 @@
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
+
+namespace
+{
+// The kinds of file written here and the rules their writers keep.
+const FileWriterRegistration projectFileWriter("project file", replacesLinks | wholeOnFullDisk |
+                                                                   wholeAfterKill |
+                                                                   oneInstanceAtATime);
+const FileWriterRegistration unreadableSaveWriter("unreadable save", leavesLinks | keepsWhatStands);
+} // namespace
 
 namespace
 {

@@ -24,6 +24,7 @@
 #include "platform/core/Descriptor.h"
 #include "platform/core/FileReplacement.h"
 #include "platform/core/FileStamp.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
@@ -53,6 +54,16 @@
 #include <unistd.h>
 #include <utility>
 #include <vector>
+
+namespace
+{
+// The kinds of file written here and the rules their writers keep.
+const FileWriterRegistration backupCopyWriter("backup copy", replacesLinks | wholeOnFullDisk |
+                                                                 wholeAfterKill | usersOwnOnly);
+const FileWriterRegistration keptLeftoverWriter("kept leftover",
+                                                leavesLinks | keepsWhatStands | usersOwnOnly);
+const FileWriterRegistration firstSaveKeptWriter("first save kept", leavesLinks | keepsWhatStands);
+} // namespace
 
 IMPLEMENT_DYNCREATE(ForgeonDoc, CDocument)
 

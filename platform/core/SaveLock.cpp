@@ -1,6 +1,7 @@
 #include "platform/core/SaveLock.h"
 
 #include "platform/core/Descriptor.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/TemporaryName.h"
 #include "platform/core/UserNames.h"
 
@@ -18,6 +19,13 @@
 #include <unistd.h>
 #include <utility>
 #include <vector>
+
+namespace
+{
+// The kind of file written here and the rules its writer keeps.
+const FileWriterRegistration saveLockWriter("save lock",
+                                            leavesLinks | usersOwnOnly | oneInstanceAtATime);
+} // namespace
 
 namespace
 {

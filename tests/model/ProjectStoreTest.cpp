@@ -20,6 +20,7 @@
 #include "tests/model/EveryClassProject.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/model/ProjectRecordBytes.h"
+#include "tests/model/TrailingSettings.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/HostFiles.h"
 #include "tests/support/RecordBytes.h"
@@ -342,19 +343,6 @@ public:
         Module::Serialize(ar);
         if (ar.IsStoring())
             throw CFileException(CFileException::diskFull);
-    }
-};
-
-// Settings that write a stray int after their record: the file then holds bytes after the
-// project.
-class TrailingSettings : public ProjectSettings
-{
-public:
-    void Serialize(CArchive& ar) override
-    {
-        ProjectSettings::Serialize(ar);
-        if (ar.IsStoring())
-            ar << 0;
     }
 };
 
