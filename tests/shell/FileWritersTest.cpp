@@ -20,9 +20,15 @@
 #include "tests/support/EndedProcess.h"
 #include "tests/support/FileSizeLimit.h"
 
+#include <csignal>
 #include <functional>
 #include <map>
 #include <set>
+#include <sys/resource.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -30,6 +36,39 @@ namespace fs = std::filesystem;
 
 // The bytes a writer's file holds at least where the tests fill the disk at half of them.
 constexpr std::size_t kFullDiskBytes = 128;
+
+// The names in the folder.
+std::set<std::string> NamesIn(const fs::path& folder)
+{
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Runs the work in a child process whose files may not grow past half the bytes of a writer's
+// file, where the write past that ends the process (SIGXFSZ, no core), as a kill in the middle
+// of the write would; the signal that ended it, 0 when it ended by itself.
+int KilledAsItWrites(const std::function<std::string()>& work)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+    {
+        const rlimit noCore{0, 0};
+        const rlimit small{kFullDiskBytes / 2, kFullDiskBytes / 2};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::signal(SIGXFSZ, SIG_DFL);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        // A child that hangs ends as well.
+        ::alarm(60);
+        work();
+        ::_exit(0);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child)
+        return -1;
+    return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+}
 
 // What the run shown last said, every box of it.
 std::string SaidSince(const RunningProgram& program, std::size_t shown)
@@ -40,14 +79,14 @@ std::string SaidSince(const RunningProgram& program, std::size_t shown)
     return said;
 }
 
-// Every kind of file the program registers as written, each driven here, first on a full disk
-// where its rules say it writes whole, then with a link, a dangling link and a hard link planted
-// at its name: the file a link led to keeps its bytes and no file is made where a dangling link
-// points; a writer that replaces links writes a file of its own, one that leaves them leaves the
-// name as planted or empty; a writer that tells the user of its files names what it replaced.
-// The project file, whose name no longer holds the file opened, is asked about first, naming
-// where the link leads.
-TEST(FileWritersTest, EveryRegisteredWriterMeetsAFullDiskAndALinkAsItsRulesSay)
+// Every kind of file the program registers as written, each driven here, first killed as it
+// writes and on a full disk where its rules say it keeps its file whole, then with a link, a
+// dangling link and a hard link planted at its name: the file a link led to keeps its bytes and no
+// file is made where a dangling link points; a writer that replaces links writes a file of its own,
+// one that leaves them leaves the name as planted or empty; a writer that tells the user of its
+// files names what it replaced. The project file, whose name no longer holds the file opened, is
+// asked about first, naming where the link leads.
+TEST(FileWritersTest, EveryRegisteredWriterMeetsAKillAFullDiskAndALinkAsItsRulesSay)
 {
     RunningProgram program;
     // The trace folder in the test's own, so that "C:\temp\" no longer leads to the project.
@@ -73,7 +112,7 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsAFullDiskAndALinkAsItsRulesSay)
                                   << "\nTest one MASTERADDASPX\n{\n}\n";
     const std::string dead = std::to_string(EndedProcess());
     const fs::path supportSource = program.folder.Path() / "calendar.source";
-    std::ofstream(supportSource) << "calendar";
+    std::ofstream(supportSource) << std::string(kFullDiskBytes, 'c');
     // A page of the output tree written; what the run's report said.
     const auto writePage = [&](const std::string& text)
     {
@@ -300,6 +339,35 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsAFullDiskAndALinkAsItsRulesSay)
     for (const auto& [name, rule] : rules)
         registered.insert(name);
     EXPECT_EQ(registered, driven);
+
+    // A kill in the middle (the write past a file size limit ends the process, as a kill would):
+    // a writer that keeps its files whole after a kill leaves the file there as it was, and only
+    // the temporary it was writing beside it, which proves the kill came as it wrote.
+    for (const Writer& writer : writers)
+    {
+        if ((rules[writer.name] & wholeAfterKill) == 0)
+            continue;
+        SCOPED_TRACE(std::string(writer.name) + " killed as it writes");
+        const fs::path path = writer.path;
+        fs::create_directories(path.parent_path());
+        std::ofstream(path) << "old text";
+        const std::set<std::string> before = NamesIn(path.parent_path());
+        EXPECT_EQ(KilledAsItWrites(writer.write), SIGXFSZ);
+        EXPECT_EQ(ReadHostFile(path), "old text");
+        // Besides the temporary, a killed save leaves its lock file, which the next one takes over.
+        std::vector<std::string> temporaries;
+        for (const std::string& name : NamesIn(path.parent_path()))
+        {
+            if (before.contains(name))
+                continue;
+            if (name != path.filename().string() + ".weavo-lock")
+                temporaries.push_back(name);
+            fs::remove(path.parent_path() / name);
+        }
+        ASSERT_EQ(temporaries.size(), 1u);
+        EXPECT_EQ(temporaries.front().rfind(path.filename().string() + ".weavo-", 0), 0u)
+            << temporaries.front();
+    }
 
     // A full disk: a writer that writes its file whole leaves the file there as it was, and one
     // that tells the user of its files names it with the host's reason.
