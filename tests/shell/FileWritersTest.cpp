@@ -12,6 +12,7 @@
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectStore.h"
 #include "model/TextFile.h"
+#include "platform/core/Descriptor.h"
 #include "platform/core/HostPath.h"
 #include "shell/logic/TestHarness.h"
 #include "tests/model/ModelBuilders.h"
@@ -19,12 +20,15 @@
 #include "tests/shell/ShellTestSupport.h"
 #include "tests/support/EndedProcess.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/OtherUser.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <map>
 #include <set>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -80,13 +84,14 @@ std::string SaidSince(const RunningProgram& program, std::size_t shown)
 }
 
 // Every kind of file the program registers as written, each driven here, first killed as it
-// writes and on a full disk where its rules say it keeps its file whole, then with a link, a
-// dangling link and a hard link planted at its name: the file a link led to keeps its bytes and no
+// writes and on a full disk where its rules say it keeps its file whole, at another user's file
+// where they say it takes the user's own only, then with a link, a dangling link and a hard link
+// planted at its name: the file a link led to keeps its bytes and no
 // file is made where a dangling link points; a writer that replaces links writes a file of its own,
 // one that leaves them leaves the name as planted or empty; a writer that tells the user of its
 // files names what it replaced. The project file, whose name no longer holds the file opened, is
 // asked about first, naming where the link leads.
-TEST(FileWritersTest, EveryRegisteredWriterMeetsAKillAFullDiskAndALinkAsItsRulesSay)
+TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
 {
     RunningProgram program;
     // The trace folder in the test's own, so that "C:\temp\" no longer leads to the project.
@@ -133,8 +138,9 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsAKillAFullDiskAndALinkAsItsRules
     {
         MergeReportFiles files;
         TextFile file(/*disabled=*/false, /*flush=*/log, '=', 60);
-        EXPECT_TRUE(log ? files.OpenLog(file, path) : files.Open(file, path));
-        file.Write(0, "%s\n", std::string(kFullDiskBytes, 'm'));
+        // One refused is named in the message.
+        if (log ? files.OpenLog(file, path) : files.Open(file, path))
+            file.Write(0, "%s\n", std::string(kFullDiskBytes, 'm'));
         files.Close(file);
         return std::string(MergeRunMessage(files));
     };
@@ -389,6 +395,35 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsAKillAFullDiskAndALinkAsItsRules
             EXPECT_NE(said.find(writer.path), std::string::npos) << said;
             EXPECT_NE(said.find("File too large"), std::string::npos) << said;
         }
+    }
+
+    // The project file the full disk left is replaced as the document knows it.
+    program.boxes.Answer(IDYES);
+    ASSERT_TRUE(program.Doc().Save());
+
+    // Another user's file at its name, where the tests may act as other users: a writer that
+    // takes only the user's own never writes into it; the file keeps its bytes and its owner,
+    // whether it stays at the name or a file of the user's replaced it there.
+    for (const Writer& writer : writers)
+    {
+        if ((rules[writer.name] & usersOwnOnly) == 0 || !CanActAsOtherUsers())
+            continue;
+        SCOPED_TRACE(std::string(writer.name) + " at another user's file");
+        const fs::path path = writer.path;
+        fs::create_directories(path.parent_path());
+        fs::remove(path);
+        std::ofstream(path) << "theirs";
+        ASSERT_EQ(::chown(path.c_str(), kStranger, kStrangerGroup), 0);
+        const Descriptor theirs(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        ASSERT_TRUE(theirs.IsOpen());
+        writer.write();
+        struct stat info;
+        ASSERT_EQ(::fstat(theirs.Get(), &info), 0);
+        EXPECT_EQ(info.st_uid, kStranger);
+        char bytes[16] = {};
+        EXPECT_EQ(::pread(theirs.Get(), bytes, sizeof bytes, 0), 6);
+        EXPECT_EQ(std::string(bytes), "theirs");
+        fs::remove(path);
     }
 
     const fs::path outside = program.folder.Path() / "outside.txt";
