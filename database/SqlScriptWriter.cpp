@@ -8,6 +8,14 @@
 #include "model/GenerationReport.h"
 #include "model/Module.h"
 #include "model/Table.h"
+#include "platform/core/FileWriters.h"
+
+namespace
+{
+// The kind of file written here and the rules its writer keeps.
+const FileWriterRegistration sqlScriptWriter("sql script",
+                                             replacesLinks | wholeOnFullDisk | wholeAfterKill);
+} // namespace
 
 namespace
 {

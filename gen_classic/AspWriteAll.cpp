@@ -25,6 +25,7 @@
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectNameCheck.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
@@ -32,6 +33,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+
+namespace
+{
+// The kind of file written here and the rules its writer keeps.
+const FileWriterRegistration classicLogWriter("classic write-errors log",
+                                              replacesLinks | usersOwnOnly);
+} // namespace
 
 namespace
 {

@@ -4,12 +4,19 @@
 #include "gen_reports/CSharpScanner.h"
 #include "platform/core/CFile.h"
 #include "platform/core/Descriptor.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/HostPath.h"
 
 #include <cstdio>
 #include <new>
 #include <string>
 #include <unistd.h>
+
+namespace
+{
+// The kind of file written here and the rules its writer keeps.
+const FileWriterRegistration parserOutputWriter("C# parser output", replacesLinks);
+} // namespace
 
 CSharpParser::CSharpParser(bool collectBodies) : m_collectBodies(collectBodies) {}
 

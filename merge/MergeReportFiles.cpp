@@ -1,11 +1,20 @@
 #include "merge/MergeReportFiles.h"
 
 #include "model/TextFile.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/HostPath.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+namespace
+{
+// The kinds of file written here and the rules their writers keep.
+const FileWriterRegistration mergeReportWriter("merge report",
+                                               replacesLinks | wholeOnFullDisk | usersOwnOnly);
+const FileWriterRegistration mergeLogWriter("merge log", replacesLinks | usersOwnOnly);
+} // namespace
 
 namespace
 {

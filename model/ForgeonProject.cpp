@@ -31,12 +31,20 @@
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
 #include <string>
 #include <utility>
+
+namespace
+{
+// The kind of file written here and the rules its writer keeps.
+const FileWriterRegistration duplicateNamesWriter("duplicate-name report",
+                                                  replacesLinks | wholeOnFullDisk | usersOwnOnly);
+} // namespace
 
 IMPLEMENT_SERIAL(ForgeonProject, CObject, 0)
 

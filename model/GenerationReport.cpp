@@ -4,6 +4,7 @@
 #include "model/TextFile.h"
 #include "platform/core/FileCopy.h"
 #include "platform/core/FileReplacementAt.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/LeftTemporaryAt.h"
 #include "platform/core/TemporaryName.h"
@@ -22,6 +23,17 @@
 #include <unistd.h>
 #include <utility>
 #include <vector>
+
+namespace
+{
+// The kinds of file written here and the rules their writers keep.
+const FileWriterRegistration writeAllLogWriter("Write All log",
+                                               replacesLinks | wholeOnFullDisk | usersOwnOnly);
+const FileWriterRegistration outputTreeWriter("output tree",
+                                              replacesLinks | wholeOnFullDisk | wholeAfterKill);
+const FileWriterRegistration supportCopyWriter("support-file copy", replacesLinks | wholeAfterKill);
+const FileWriterRegistration sweepWriter("sweep", leavesLinks | usersOwnOnly);
+} // namespace
 
 namespace
 {

@@ -37,10 +37,17 @@
 #include "model/Relation.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
+#include "platform/core/FileWriters.h"
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+
+namespace
+{
+// The kind of file written here and the rules its writer keeps.
+const FileWriterRegistration debugReportWriter("debug report", replacesLinks | usersOwnOnly);
+} // namespace
 
 IMPLEMENT_SERIAL(Module, CObject, 0)
 

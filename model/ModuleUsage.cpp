@@ -33,6 +33,7 @@
 #include "model/ProjectDiagnostics.h"
 #include "model/ReferenceList.h"
 #include "model/Table.h"
+#include "platform/core/FileWriters.h"
 
 #include <algorithm>
 #include <array>
@@ -41,6 +42,12 @@
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+namespace
+{
+// The kind of file written here and the rules its writer keeps.
+const FileWriterRegistration usageDumpWriter("usage dump", replacesLinks | wholeOnFullDisk);
+} // namespace
 
 namespace
 {

@@ -30,6 +30,7 @@
 #include "model/ReferenceList.h"
 #include "model/Relation.h"
 #include "model/Table.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -37,6 +38,12 @@
 #include <iterator>
 #include <utility>
 #include <vector>
+
+namespace
+{
+// The kind of file written here and the rules its writer keeps.
+const FileWriterRegistration errorLogWriter("error log", replacesLinks | wholeOnFullDisk);
+} // namespace
 
 namespace
 {

@@ -22,6 +22,7 @@
 #include "platform/core/Descriptor.h"
 #include "platform/core/FileReplacement.h"
 #include "platform/core/FileStamp.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
@@ -44,6 +45,15 @@
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
+
+namespace
+{
+// The kinds of file written here and the rules their writers keep.
+const FileWriterRegistration projectFileWriter("project file", replacesLinks | wholeOnFullDisk |
+                                                                   wholeAfterKill |
+                                                                   oneInstanceAtATime);
+const FileWriterRegistration unreadableSaveWriter("unreadable save", leavesLinks | keepsWhatStands);
+} // namespace
 
 namespace
 {
@@ -258,10 +268,17 @@ CString KeepUnreadableSave(const char* path, FileReplacement& replacement,
     const bool throughLink = replacement.GetTarget() != ToHostPath(path);
     struct stat info;
     const bool existed = ::stat(replacement.GetTarget().c_str(), &info) == 0;
-    CString kept = throughLink ? CString(replacement.GetTarget().c_str()) + unreadableSuffix
-                               : CString(path) + unreadableSuffix;
-    if (std::rename(replacement.GetTemporary().c_str(), ToHostPath(kept).c_str()) != 0)
-        kept = replacement.GetTemporary().c_str();
+    const std::string base = throughLink ? replacement.GetTarget() + unreadableSuffix
+                                         : std::string(path) + unreadableSuffix;
+    // An earlier save's kept file stays: "<name>.unreadable", then "<name>.unreadable-2", ...
+    const std::optional<std::string> keptName =
+        KeepUnderFreeName([&](int n) { return n == 1 ? base : base + "-" + std::to_string(n); },
+                          [&](const std::string& name)
+                          {
+                              return RenameKeepingExisting(replacement.GetTemporary().c_str(),
+                                                           ToHostPath(name.c_str()).c_str()) == 0;
+                          });
+    const CString kept = keptName ? keptName->c_str() : replacement.GetTemporary().c_str();
     replacement.Release();
     CString text = existed ? CString("The saved project could not be read back, so ") + path +
                                  " was left as it was."

@@ -1,6 +1,7 @@
 #include "model/TextFile.h"
 
 #include "platform/core/Descriptor.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/HostPath.h"
 
 #include <cerrno>
@@ -12,6 +13,12 @@
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace
+{
+// The kind of file written here and the rules its writer keeps.
+const FileWriterRegistration textFileWriter("a text file written at its path", replacesLinks);
+} // namespace
 
 namespace
 {

@@ -2,6 +2,8 @@
 
 #include "model/ProjectStore.h"
 #include "platform/core/Descriptor.h"
+#include "platform/core/FileReplacementAt.h"
+#include "platform/core/FileWriters.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/DocTemplate.h"
@@ -16,11 +18,19 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
 #include <system_error>
 #include <thread>
 #include <unistd.h>
+
+namespace
+{
+// The kind of file written here and the rules its writer keeps.
+const FileWriterRegistration desktopEntryWriter("desktop entry",
+                                                replacesLinks | wholeOnFullDisk | wholeAfterKill);
+} // namespace
 
 namespace
 {
@@ -38,16 +48,21 @@ const DialogTemplateRegistration aboutTemplate{{
     },
 }};
 
-// Writes the text as the whole file, making its folder; false when it cannot.
+// Writes the text as the whole file, making its folder; false when it cannot. It replaces the file
+// through a temporary (FileReplacementAt): a link or a file with other names at the path is
+// replaced, never written through, a file that holds the text stays as it is, and a full disk or
+// a kill part way leaves the file before whole.
 bool WriteDesktopFile(const std::filesystem::path& path, const std::string& text)
 {
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
-    // A link or a file with other names at the path is replaced, never written through.
-    std::string removed;
-    const Descriptor file = CreateOwnFile(path.string(), removed);
-    return !error && file.IsOpen() && ::ftruncate(file.Get(), 0) == 0 &&
-           ::write(file.Get(), text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    const Descriptor folder(::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileReplacementAt file;
+    return folder.IsOpen() &&
+           file.Begin(folder.Get(), path.filename().string(), 0666,
+                      FileReplacementAt::FolderHold::borrow, FileReplacementAt::NameExpected::taken,
+                      FileReplacementAt::Bytes::whole) &&
+           file.CommitWhole(text);
 }
 
 std::string RunningProgramPath()

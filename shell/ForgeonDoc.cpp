@@ -21,8 +21,10 @@
 #include "model/VersionHistory.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CFile.h"
+#include "platform/core/Descriptor.h"
 #include "platform/core/FileReplacement.h"
 #include "platform/core/FileStamp.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
@@ -47,9 +49,21 @@
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <system_error>
+#include <unistd.h>
 #include <utility>
 #include <vector>
+
+namespace
+{
+// The kinds of file written here and the rules their writers keep.
+const FileWriterRegistration backupCopyWriter("backup copy", replacesLinks | wholeOnFullDisk |
+                                                                 wholeAfterKill | usersOwnOnly);
+const FileWriterRegistration keptLeftoverWriter("kept leftover",
+                                                leavesLinks | keepsWhatStands | usersOwnOnly);
+const FileWriterRegistration firstSaveKeptWriter("first save kept", leavesLinks | keepsWhatStands);
+} // namespace
 
 IMPLEMENT_DYNCREATE(ForgeonDoc, CDocument)
 
@@ -76,6 +90,18 @@ constexpr const char* kSaveQuestion = "Do you want to save changes in current pr
 constexpr std::time_t kUnfinishedSaveAge = 5 * 60;
 // Kept names tried for one left temporary file before the box says why none was free.
 constexpr int kKeptNameTries = 100;
+
+// Whether the backup folder of the project file is one the user's copies may go to: a folder,
+// not a link, of the user's or of the project file's owner (OpenOwnFolder), made when make is
+// set. False with errno set; refusal names a folder refused.
+bool IsOwnBackupFolder(const CString& projectPath, bool make, std::string& refusal)
+{
+    struct stat project;
+    const uid_t owner =
+        ::stat(ToHostPath(projectPath).c_str(), &project) == 0 ? project.st_uid : ::geteuid();
+    return OpenOwnFolder(ToHostPath(BackupPlace(projectPath).BackupFolder()), owner, make, refusal)
+        .IsOpen();
+}
 
 // The bytes a save would write, none when a save would refuse the project. Writing sets the
 // archive version; the one the project was read with comes back.
@@ -272,6 +298,10 @@ std::vector<FileReplacement::LeftTemporary> ForgeonDoc::UnfinishedSaves() const
 {
     std::vector<FileReplacement::LeftTemporary> left =
         ProjectStore::FindUnfinishedSaves(m_strPath, kUnfinishedSaveAge);
+    // Another user's folder at the backup folder's name holds none of this user's copies.
+    std::string refusal;
+    if (!IsOwnBackupFolder(m_strPath, /*make=*/false, refusal))
+        return left;
     const std::vector<FileReplacement::LeftTemporary> copies = ProjectStore::FindUnfinishedSavesIn(
         BackupPlace(m_strPath).BackupFolder(), [](const std::string&) { return true; },
         kUnfinishedSaveAge);
@@ -303,7 +333,8 @@ void ForgeonDoc::KeepUnfinishedSaves() const
     const CString backupFolder = ToHostPath(place.BackupFolder()).c_str();
     CString text = "Saves of " + CString(ToHostPath(m_strPath).c_str()) +
                    " and its backup copies that did not finish had left these files:";
-    const bool made = EnsureFolderExists(backupFolder);
+    std::string refusal;
+    const bool made = IsOwnBackupFolder(m_strPath, /*make=*/true, refusal);
     const int folderError = errno;
     for (const FileReplacement::LeftTemporary& file : left)
     {
@@ -324,6 +355,8 @@ void ForgeonDoc::KeepUnfinishedSaves() const
         else
             text += CString("\n    left where it is: ") + std::strerror(error);
     }
+    if (!refusal.empty())
+        text += CString("\nNone was kept in the backup folder: ") + refusal.c_str() + ".";
     text += "\nEach may hold work that the project lacks: open it to see.";
     AfxMessageBox(text, MB_OK | MB_ICONWARNING);
 }
@@ -336,19 +369,20 @@ std::optional<CString> ForgeonDoc::KeepUnfinishedSaveIn(const CString& folder, c
         inFolder += "/";
     // "Shop.wvt.weavo-123-4" is kept as "Shop~unfinished-123-4.wvt", or "...-4-2.wvt" when an
     // earlier one took that name.
-    for (int n = 1; n <= kKeptNameTries; ++n)
-    {
-        std::string suffix = "~unfinished-" + file.tag;
-        if (n > 1)
-            suffix += "-" + std::to_string(n);
-        const CString keptPath =
-            inFolder + NameWithSuffix(std::string(name), suffix + ".wvt").c_str();
-        if (ProjectStore::KeepUnfinishedSave(file.path, keptPath, kUnfinishedSaveAge))
-            return keptPath;
-        if (errno != EEXIST)
-            return std::nullopt;
-    }
-    return std::nullopt;
+    const std::optional<std::string> kept = KeepUnderFreeName(
+        [&](int n)
+        {
+            std::string suffix = "~unfinished-" + file.tag;
+            if (n > 1)
+                suffix += "-" + std::to_string(n);
+            return std::string(inFolder) + NameWithSuffix(std::string(name), suffix + ".wvt");
+        },
+        [&](const std::string& keptPath) {
+            return ProjectStore::KeepUnfinishedSave(file.path, keptPath.c_str(),
+                                                    kUnfinishedSaveAge);
+        },
+        kKeptNameTries);
+    return kept ? std::optional<CString>(kept->c_str()) : std::nullopt;
 }
 
 void ForgeonDoc::TellOfOtherNames() const
@@ -618,8 +652,11 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
     std::optional<CString> failure;
     {
         CWaitCursor wait;
-        if (EnsureFolderExists(folder))
+        std::string refusal;
+        if (IsOwnBackupFolder(m_strPath, /*make=*/true, refusal))
             failure = m_pStore->SaveQuietly(GetProject(), target, /*projectPath=*/m_strPath);
+        else if (!refusal.empty())
+            failure = CString("no copy is made there: ") + refusal.c_str();
         else
             failure = "The folder " + folder + " could not be made: " + std::strerror(errno);
     }

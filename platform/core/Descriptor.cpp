@@ -1,6 +1,7 @@
 #include "platform/core/Descriptor.h"
 
 #include "platform/core/HostPath.h"
+#include "platform/core/UserNames.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -226,4 +227,41 @@ Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal,
     if (::fchmod(file.Get(), S_IRUSR | S_IWUSR) != 0)
         return {};
     return file;
+}
+
+Descriptor OpenOwnFolder(const std::string& hostPath, uid_t otherOwner, bool make,
+                         std::string& refusal)
+{
+    refusal.clear();
+    const std::size_t slash = hostPath.rfind('/');
+    const std::string parent = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : hostPath.substr(0, slash);
+    const std::string name = slash == std::string::npos ? hostPath : hostPath.substr(slash + 1);
+    const Descriptor above(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!above.IsOpen())
+        return {};
+    Descriptor folder = OpenFolderAt(above.Get(), name, make, /*follow=*/false);
+    struct stat info;
+    if (!folder.IsOpen())
+    {
+        const int error = errno;
+        if (::fstatat(above.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISLNK(info.st_mode))
+        {
+            refusal = hostPath + " is a link (" + DescribeLinkAt(above.Get(), name, info) +
+                      "), not a folder of the user's own";
+            errno = EACCES;
+        }
+        else
+            errno = error;
+        return {};
+    }
+    if (::fstat(folder.Get(), &info) != 0)
+        return {};
+    if (info.st_uid == ::geteuid() || info.st_uid == otherOwner)
+        return folder;
+    refusal = hostPath + " belongs to another user, " + UserName(info.st_uid);
+    errno = EACCES;
+    return {};
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <utility>
 
 // An open file or folder of the host; closed when it goes.
@@ -95,3 +96,11 @@ Descriptor OpenUserTempSubfolder(const std::string& relative, bool make, std::st
 // Invalid with errno set.
 Descriptor CreateUserTempFile(const std::string& relative, std::string& refusal,
                               std::string& removed);
+
+// Opens the folder at the host path for files of the user's own, made (mode 0777 under the
+// umask) when missing and make is set: opened without following a link at its name, and taken
+// only when it belongs to the user or to otherOwner (the owner of the file it serves). A link
+// at the name or another user's folder is refused: refusal names it and errno is EACCES.
+// Invalid with errno set.
+Descriptor OpenOwnFolder(const std::string& hostPath, uid_t otherOwner, bool make,
+                         std::string& refusal);

@@ -77,8 +77,8 @@ Descriptor OpenLeftBehind(int folder, const char* entry, std::string_view header
     errno = EBUSY;
     return {};
 }
+} // namespace
 
-// Renames without replacing an existing target: EEXIST when there is one.
 int RenameKeepingExisting(const char* from, const char* to)
 {
 #ifdef RENAME_NOREPLACE
@@ -100,7 +100,21 @@ int RenameKeepingExisting(const char* from, const char* to)
     }
     return ::rename(from, to);
 }
-} // namespace
+
+std::optional<std::string> KeepUnderFreeName(const std::function<std::string(int)>& nameFor,
+                                             const std::function<bool(const std::string&)>& keep,
+                                             int tries)
+{
+    for (int n = 1; n <= tries; ++n)
+    {
+        std::string name = nameFor(n);
+        if (keep(name))
+            return name;
+        if (errno != EEXIST)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
 
 std::vector<std::string> GiveOwnerOf(const struct stat& replaced, int to)
 {

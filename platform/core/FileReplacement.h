@@ -106,6 +106,17 @@ private:
 // <group> (...)"; empty when the new file has both.
 std::vector<std::string> GiveOwnerOf(const struct stat& replaced, int to);
 
+// Renames without replacing an existing target: -1 with EEXIST when there is one, 0 when done.
+int RenameKeepingExisting(const char* from, const char* to);
+
+// Keeps a file under the first free name of those nameFor gives for 1, 2, ... (at most tries):
+// keep moves it to the name without replacing anything there, failing with EEXIST when the
+// name is taken. The name it took; nothing, with errno set, when none was free or keep failed
+// otherwise.
+std::optional<std::string> KeepUnderFreeName(const std::function<std::string(int)>& nameFor,
+                                             const std::function<bool(const std::string&)>& keep,
+                                             int tries = 100);
+
 // The text of the symbolic link at the host path; nothing when the path is not a link or the
 // link cannot be read.
 std::optional<std::string> LinkText(const std::string& hostPath);

@@ -133,6 +133,7 @@ FileReplacementAt& FileReplacementAt::operator=(FileReplacementAt&& other) noexc
     m_ownFolder = std::move(other.m_ownFolder);
     m_folder = std::exchange(other.m_folder, -1);
     m_madeAtName = other.m_madeAtName;
+    m_nameTaken = other.m_nameTaken;
     m_name = std::move(other.m_name);
     m_temporary = std::exchange(other.m_temporary, {});
     m_file = std::move(other.m_file);
@@ -168,6 +169,7 @@ bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFil
     m_replacesFile = false;
     m_replacedLink.clear();
     m_newFileMode = newFileMode;
+    m_nameTaken = false;
     m_unchanged = false;
     m_folderRefusal = false;
     m_leftCut = false;
@@ -175,11 +177,23 @@ bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFil
     constexpr int flags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
     struct stat info;
     bool exists = false;
-    if (expected == NameExpected::taken)
+    if (expected == NameExpected::taken || bytes == Bytes::streamed)
     {
         exists = ::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
         if (!exists && errno != ENOENT)
             return false;
+    }
+    // Streamed bytes, which a kill may cut, go beside the name even where nothing stands there.
+    if (!exists && bytes == Bytes::streamed)
+    {
+        m_madeAtName = false;
+        if (!HoldFolder(folder, hold))
+            return false;
+        m_begun = true;
+        if (MakeTemporary(newFileMode))
+            return true;
+        Abandon();
+        return false;
     }
     if (!exists)
     {
@@ -204,6 +218,7 @@ bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFil
             return false;
     }
     m_madeAtName = false;
+    m_nameTaken = true;
     m_replacedLink = DescribeLinkAt(folder, name, info);
     if (S_ISDIR(info.st_mode))
     {

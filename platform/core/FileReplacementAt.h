@@ -49,17 +49,18 @@ public:
         whole
     };
 
-    // Makes the file open for reading and writing, with the mode given (under the umask): at the
-    // name itself when nothing stands there (removed again unless committed), else as a temporary
-    // beside it, which takes the replaced file's mode; for whole bytes the temporary waits for
-    // CommitWhole. Refuses a name the user protected (a regular file without a write bit, or not
-    // writable for this user) with EACCES, a folder with EISDIR and whatever else is no regular
-    // file nor link with EINVAL. False with errno set.
+    // Makes the file open for reading and writing, with the mode given (under the umask): for
+    // whole bytes at the name itself when nothing stands there (removed again unless committed),
+    // else as a temporary beside it, which takes the replaced file's mode; for whole bytes the
+    // temporary waits for CommitWhole. Streamed bytes always go to a temporary, so that a kill
+    // part way leaves no cut file at the name. Refuses a name the user protected (a regular file
+    // without a write bit, or not writable for this user) with EACCES, a folder with EISDIR and
+    // whatever else is no regular file nor link with EINVAL. False with errno set.
     bool Begin(int folder, const std::string& name, mode_t newFileMode,
                FolderHold hold = FolderHold::duplicate, NameExpected expected = NameExpected::free,
                Bytes bytes = Bytes::streamed);
     // Something stood at the name: the file replaces it through a temporary.
-    bool IsReplacing() const { return !m_madeAtName; }
+    bool IsReplacing() const { return m_nameTaken; }
     // A file was begun and is neither committed nor abandoned.
     bool IsBegun() const { return m_begun; }
     // The open temporary; it stays this object's.
@@ -113,6 +114,8 @@ private:
     int m_folder = -1;
     // The file was made at its name: there is nothing to rename.
     bool m_madeAtName = false;
+    // Something stood at the name when the file was begun.
+    bool m_nameTaken = false;
     std::string m_name;
     std::string m_temporary;
     Descriptor m_file;

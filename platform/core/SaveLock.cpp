@@ -1,18 +1,31 @@
 #include "platform/core/SaveLock.h"
 
 #include "platform/core/Descriptor.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/TemporaryName.h"
+#include "platform/core/UserNames.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <optional>
+#include <pwd.h>
 #include <string>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
+#include <vector>
+
+namespace
+{
+// The kind of file written here and the rules its writer keeps.
+const FileWriterRegistration saveLockWriter("save lock",
+                                            leavesLinks | usersOwnOnly | oneInstanceAtATime);
+} // namespace
 
 namespace
 {
@@ -34,6 +47,8 @@ struct LockFileAccess
 {
     mode_t mode;
     std::optional<gid_t> group;
+    // The file locked, when it exists.
+    std::optional<struct stat> target;
 };
 
 LockFileAccess LockFileAccessOf(const std::string& target)
@@ -44,7 +59,47 @@ LockFileAccess LockFileAccessOf(const std::string& target)
     const mode_t mode = exists ? info.st_mode : 0666 & ~CurrentUmask();
     const mode_t writers = mode & (S_IWUSR | S_IWGRP | S_IWOTH);
     return {static_cast<mode_t>(S_IRUSR | S_IWUSR | writers | (writers << 1)),
-            exists ? std::optional<gid_t>(info.st_gid) : std::nullopt};
+            exists ? std::optional<gid_t>(info.st_gid) : std::nullopt,
+            exists ? std::optional<struct stat>(info) : std::nullopt};
+}
+
+// The user is a member of the group, as the user database says.
+bool IsInGroup(uid_t user, gid_t group)
+{
+    std::vector<char> buffer(1 << 14);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr)
+        return false;
+    if (entry.pw_gid == group)
+        return true;
+    int count = 64;
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &count) < 0)
+    {
+        groups.resize(static_cast<std::size_t>(count));
+        if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &count) < 0)
+            return false;
+    }
+    groups.resize(static_cast<std::size_t>(count));
+    return std::find(groups.begin(), groups.end(), group) != groups.end();
+}
+
+// The maker of the lock file may write the file it locks, as a save of it must: its owner with
+// the write bit, a member of its group (or one who gave the lock file that group) with the
+// group's, anyone with the others' bit, and the superuser.
+bool MayMakeLock(const struct stat& lockFile, const LockFileAccess& access)
+{
+    if (!access.target)
+        return true;
+    const struct stat& target = *access.target;
+    const uid_t maker = lockFile.st_uid;
+    if (maker == 0 || maker == ::geteuid() || (target.st_mode & S_IWOTH) != 0)
+        return true;
+    if (maker == target.st_uid)
+        return (target.st_mode & S_IWUSR) != 0;
+    return (target.st_mode & S_IWGRP) != 0 &&
+           (lockFile.st_gid == target.st_gid || IsInGroup(maker, target.st_gid));
 }
 
 // Gives a lock file just made its mode and group; without that group it opens to no group.
@@ -128,6 +183,16 @@ SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds
         if (!S_ISREG(opened.st_mode))
         {
             lock.m_reason = lock.m_path + " is not a regular file";
+            return lock;
+        }
+        // One made by a user who may not write the file is no save's: it goes where the folder
+        // lets it, and otherwise no lock can be had while it stands.
+        if (!made && !MayMakeLock(opened, access))
+        {
+            if (IsAtName(lock.m_path, opened) && ::unlink(lock.m_path.c_str()) == 0)
+                continue;
+            lock.m_reason = lock.m_path + " belongs to " + UserName(opened.st_uid) +
+                            ", who may not write the file it locks";
             return lock;
         }
         int error = LockWholeFile(fd.Get());

@@ -3,6 +3,7 @@
 #include "model/GenerationReport.h"
 #include "model/TextFile.h"
 #include "platform/core/CFile.h"
+#include "platform/core/FileWriters.h"
 #include "platform/core/HostPath.h"
 #include "shell/logic/RegressionTest.h"
 
@@ -17,6 +18,17 @@
 #include <system_error>
 #include <utility>
 #include <vector>
+
+namespace
+{
+// The kinds of file written here and the rules their writers keep.
+const FileWriterRegistration harnessSetWriter("harness set", replacesLinks | usersOwnOnly);
+const FileWriterRegistration harnessReportWriter("harness report",
+                                                 replacesLinks | wholeOnFullDisk | usersOwnOnly);
+const FileWriterRegistration harnessFailedWriter("harness failed-files list",
+                                                 replacesLinks | usersOwnOnly);
+const FileWriterRegistration harnessResultWriter("harness result", replacesLinks);
+} // namespace
 
 namespace
 {

@@ -455,6 +455,52 @@ TEST(GeneratedFileReplacement, TheSweepTakesOnlyTemporariesOfFilesTheRunWritesTh
     EXPECT_EQ(kept, NameSetIn(site.Path()));
 }
 
+// A support file's copy killed part way (a write past the file size limit ends the process)
+// leaves nothing at its name, only a temporary; the next run, which keeps a copy that is there,
+// copies it whole with the source's mode and takes the temporary away.
+TEST(GeneratedFileReplacement, ASupportCopyKilledPartWayIsMadeWholeByTheNextRun)
+{
+    TempFolder site("WeavoCopied");
+    const fs::path source = site.Path() / "calendar.source";
+    const std::string bytes(256 * 1024, 'c');
+    WriteHostFile(source, bytes);
+    ASSERT_EQ(0, ::chmod(source.c_str(), 0644));
+    fs::create_directories(site.Path() / "includes");
+    const CString copy = site.ModelPath("includes\\calendar.css");
+    const auto run = [&]
+    {
+        GenerationReport report;
+        report.SetOutputRoot(site.ModelPath());
+        report.CopyFile(source.c_str(), copy, /*overwrite=*/false);
+        return std::string(report.GetFullText());
+    };
+    const pid_t killed = ::fork();
+    if (killed == 0)
+    {
+        const rlimit noCore{0, 0};
+        const rlimit small{4096, 4096};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::signal(SIGXFSZ, SIG_DFL);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        run();
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(killed, ::waitpid(killed, &status, 0));
+    ASSERT_TRUE(WIFSIGNALED(status)) << status;
+    EXPECT_EQ(SIGXFSZ, WTERMSIG(status));
+    const std::vector<std::string> left = NamesIn(site.Path() / "includes");
+    ASSERT_EQ(1u, left.size());
+    EXPECT_EQ(0u, left.front().rfind("calendar.css.weavo-", 0)) << left.front();
+
+    EXPECT_EQ("", run());
+    EXPECT_EQ(bytes, ReadHostFile(site.Path() / "includes" / "calendar.css"));
+    struct stat info;
+    ASSERT_EQ(0, ::stat((site.Path() / "includes" / "calendar.css").c_str(), &info));
+    EXPECT_EQ(0644u, info.st_mode & 07777);
+    EXPECT_EQ(std::vector<std::string>{"calendar.css"}, NamesIn(site.Path() / "includes"));
+}
+
 // In a tree that users of one group share, another user's temporary that no live writer holds is
 // named in the run's closing message and left for that user; one that a live writer of that
 // user holds is neither.

@@ -4,6 +4,7 @@
 #include "model/ProjectStore.h"
 #include "platform/core/FileStamp.h"
 #include "platform/core/FileSync.h"
+#include "platform/core/SaveLock.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "platform/core/UserNames.h"
 #include "tests/model/EveryClassProject.h"
@@ -14,11 +15,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -238,6 +241,80 @@ TEST(ProjectFileWritesTest, AFolderThatLetsNoFileBeMadeIsNamedAndNothingIsLeft)
                               "folder, or make the folder writable.\n--\n";
     EXPECT_EQ(*texts, named + named);
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+}
+
+// A lock file that a user who may not write the project made and holds, in a folder that everyone
+// may write, stops no save of its owner: where the folder lets the owner remove it, the save goes
+// unasked; in a sticky folder the lock cannot be had, and the owner is asked, the file named.
+TEST(ProjectFileWritesTest, AStrangersLockFileDoesNotStopTheOwnersSave)
+{
+    if (!CanActAsOtherUsers())
+        GTEST_SKIP() << "acting as other users needs the superuser";
+    const PassableFolder folders;
+    const struct
+    {
+        const char* folder;
+        mode_t mode;
+        uid_t owner;
+        bool asked;
+    } cases[] = {
+        {"sticky", 01777, 0, true},
+        {"owners", 0777, kFirstUser, false},
+    };
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(each.folder);
+        const std::filesystem::path folder = folders.Path() / each.folder;
+        std::filesystem::create_directory(folder);
+        ASSERT_EQ(0, ::chown(folder.c_str(), each.owner, kSharedGroup));
+        ASSERT_EQ(0, ::chmod(folder.c_str(), each.mode));
+        const std::string path = (folder / "shop.wvt").string();
+        const std::string lockPath = path + ".weavo-lock";
+        {
+            ProjectStore made;
+            made.GetProject()->InitNewProject();
+            ASSERT_TRUE(made.ArchiveProject(made.GetProject(), path.c_str(), FALSE));
+        }
+        ASSERT_EQ(0, ::chown(path.c_str(), kFirstUser, kSharedGroup));
+        ASSERT_EQ(0, ::chmod(path.c_str(), 0644));
+        OtherUserProcess stranger(
+            kStranger, kStrangerGroup,
+            [&]
+            {
+                const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
+                return std::string(fd >= 0 && ::fchmod(fd, 0666) == 0 && LockWholeFile(fd) == 0
+                                       ? "holding"
+                                       : "failed");
+            },
+            /*keepRunning=*/true);
+        ASSERT_EQ("holding", stranger.Text());
+        const auto save = [&path]
+        {
+            ScriptedMessageBoxes boxes;
+            boxes.Answer(IDYES);
+            ProjectStore::SetSaveLockWait(std::chrono::milliseconds(200));
+            ProjectStore store;
+            if (!store.ArchiveProject(nullptr, path.c_str(), TRUE))
+                return std::string("not opened");
+            std::optional<FileStamp> known = store.GetFileStamp();
+            store.GetProject()->AddNewModule();
+            const BOOL saved = store.SaveOver(store.GetProject(), path.c_str(), known,
+                                              [](const FileStamp&) { return false; });
+            std::string said = saved ? "saved" : "not saved";
+            for (const std::string& text : boxes.ShownTexts())
+                said += "\n--\n" + text;
+            return said;
+        };
+        const std::string question =
+            "\n--\n" + path + "\ncould not be locked for saving: " + lockPath + " belongs to " +
+            UserName(kStranger) +
+            ", who may not write the file it locks.\nAnother instance of the program saving this "
+            "project at the same time would not be noticed. The file has not changed since this "
+            "save began.\nSave the project?";
+        EXPECT_EQ(AsUser(kFirstUser, kSharedGroup, save),
+                  "saved" + (each.asked ? question : std::string()));
+        EXPECT_EQ(std::filesystem::exists(lockPath), each.asked);
+    }
 }
 
 // A save over another user's project file that everyone may write keeps its owner where the

@@ -20,6 +20,7 @@
 #include "tests/model/EveryClassProject.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/model/ProjectRecordBytes.h"
+#include "tests/model/TrailingSettings.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/HostFiles.h"
 #include "tests/support/RecordBytes.h"
@@ -345,19 +346,6 @@ public:
     }
 };
 
-// Settings that write a stray int after their record: the file then holds bytes after the
-// project.
-class TrailingSettings : public ProjectSettings
-{
-public:
-    void Serialize(CArchive& ar) override
-    {
-        ProjectSettings::Serialize(ar);
-        if (ar.IsStoring())
-            ar << 0;
-    }
-};
-
 // The files of the folder, by name.
 std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder)
 {
@@ -560,6 +548,37 @@ TEST_F(ProjectStoreTest, SaveThatDoesNotReadBackKeepsTheOldFileAndTheNewBytesBes
         for (const std::filesystem::path& file : expectedFiles)
             std::filesystem::remove(file);
     }
+}
+
+// Each save that does not read back keeps its new file under a free name: an earlier kept file,
+// and a link planted at the kept name, stay as they were.
+TEST_F(ProjectStoreTest, SavesThatDoNotReadBackKeepEachNewFileUnderAFreeName)
+{
+    EveryClassProject built;
+    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
+    built.GetProject()->SetProjectSettings(new TrailingSettings);
+    std::filesystem::create_symlink(HostPathOf("elsewhere.txt"), HostPathOf("shop.wvt.unreadable"));
+    std::vector<std::vector<BYTE>> kept;
+    for (const char* name : {"shop.wvt.unreadable-2", "shop.wvt.unreadable-3"})
+    {
+        SCOPED_TRACE(name);
+        const std::size_t shown = m_boxes.Shown().size();
+        EXPECT_FALSE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
+        ASSERT_EQ(shown + 1, m_boxes.Shown().size());
+        const std::string text = m_boxes.Shown().back().text;
+        EXPECT_NE(std::string::npos,
+                  text.find("\nThe new file was kept as " + PathOf(name).str() + ".\n"))
+            << text;
+        kept.push_back(HostFileBytes(HostPathOf(name)));
+        EXPECT_FALSE(kept.back().empty());
+    }
+    EXPECT_EQ(kept.front(), kept.back());
+    EXPECT_TRUE(std::filesystem::is_symlink(HostPathOf("shop.wvt.unreadable")));
+    EXPECT_FALSE(std::filesystem::exists(HostPathOf("elsewhere.txt")));
+    const std::vector<std::filesystem::path> expectedFiles{
+        HostPathOf("shop.wvt"), HostPathOf("shop.wvt.unreadable"),
+        HostPathOf("shop.wvt.unreadable-2"), HostPathOf("shop.wvt.unreadable-3")};
+    EXPECT_EQ(expectedFiles, FilesIn(m_folder.Path()));
 }
 
 // A project file whose theme name climbs out of the themes folder is refused at Open, naming it.

@@ -5,7 +5,9 @@
 #   PG_WORK  the temporary folder (removed afterwards)
 #   PG_PORT  the server's port
 #   PG_PSQL  an array running psql against the server as postgres
-# The server is stopped and the folder removed when the script exits, also on failure.
+# The server is stopped and the folder removed when the script exits, also on failure. It runs
+# as a child of the script, not as a daemon, so that a test runner that kills the script's
+# processes at its time limit kills the server with them.
 # pg_create_database <name> creates a database; pg_odbc_string <name> prints the connection
 # string of the PostgreSQL ODBC driver for it; pg_run_written_script <name> <writer> has the
 # writer write its project into $PG_WORK/project (it prints the script's path) and runs that
@@ -17,11 +19,21 @@ PG_PORT=
 PG_PSQL=()
 _pg_as_server=()
 _pg_started=0
+_pg_server=
+# How long a started server may take to answer, for a busy machine.
+_pg_ready_seconds=120
+
+_pg_stop_server() {
+    if [ -n "$_pg_server" ]; then
+        "${_pg_as_server[@]}" "$PG_BIN/pg_ctl" -D "$PG_WORK/data" -m immediate stop >/dev/null 2>&1 ||
+            kill -KILL "$_pg_server" 2>/dev/null || true
+        wait "$_pg_server" 2>/dev/null || true
+        _pg_server=
+    fi
+}
 
 _pg_cleanup() {
-    if [ "$_pg_started" -eq 1 ]; then
-        "${_pg_as_server[@]}" "$PG_BIN/pg_ctl" -D "$PG_WORK/data" -m immediate stop >/dev/null 2>&1 || true
-    fi
+    _pg_stop_server
     if [ -n "$PG_WORK" ]; then
         rm -rf "$PG_WORK"
     fi
@@ -47,11 +59,22 @@ pg_cluster_start() {
         if (exec 3<>"/dev/tcp/127.0.0.1/$PG_PORT") 2>/dev/null; then
             continue
         fi
-        if "${_pg_as_server[@]}" "$PG_BIN/pg_ctl" -D "$PG_WORK/data" -l "$PG_WORK/server.log" -w \
-            -o "-p $PG_PORT -k $PG_WORK -c listen_addresses=127.0.0.1" start >/dev/null; then
-            _pg_started=1
+        "${_pg_as_server[@]}" "$PG_BIN/postgres" -D "$PG_WORK/data" -p "$PG_PORT" -k "$PG_WORK" \
+            -c listen_addresses=127.0.0.1 >>"$PG_WORK/server.log" 2>&1 </dev/null &
+        _pg_server=$!
+        for _ in $(seq $((_pg_ready_seconds * 10))); do
+            if "$PG_BIN/pg_isready" -q -h 127.0.0.1 -p "$PG_PORT"; then
+                _pg_started=1
+                break
+            fi
+            # A port taken meanwhile ends the server; another port is tried.
+            kill -0 "$_pg_server" 2>/dev/null || break
+            sleep 0.1
+        done
+        if [ "$_pg_started" -eq 1 ]; then
             break
         fi
+        _pg_stop_server
     done
     if [ "$_pg_started" -ne 1 ]; then
         echo "the PostgreSQL server did not start" >&2

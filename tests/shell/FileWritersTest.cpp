@@ -1,25 +1,78 @@
+#include "platform/core/FileWriters.h"
 #include "editors/WarningDlg.h"
 #include "editors/WriteSelectionDlg.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "gen_classic/AspWriteAll.h"
+#include "gen_reports/CSharpParser.h"
 #include "gen_web/AspxWriteAll.h"
 #include "merge/MergeReportFiles.h"
 #include "merge/MergeRunMessage.h"
 #include "model/GenerationReport.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ProjectStore.h"
 #include "model/TextFile.h"
+#include "platform/core/Descriptor.h"
 #include "platform/core/HostPath.h"
 #include "shell/logic/TestHarness.h"
 #include "tests/model/ModelBuilders.h"
+#include "tests/model/TrailingSettings.h"
 #include "tests/shell/ShellTestSupport.h"
+#include "tests/support/EndedProcess.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/OtherUser.h"
 
+#include <csignal>
+#include <fcntl.h>
 #include <functional>
+#include <map>
+#include <set>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace
 {
 namespace fs = std::filesystem;
+
+// The bytes a writer's file holds at least where the tests fill the disk at half of them.
+constexpr std::size_t kFullDiskBytes = 128;
+
+// The names in the folder.
+std::set<std::string> NamesIn(const fs::path& folder)
+{
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Runs the work in a child process whose files may not grow past half the bytes of a writer's
+// file, where the write past that ends the process (SIGXFSZ, no core), as a kill in the middle
+// of the write would; the signal that ended it, 0 when it ended by itself.
+int KilledAsItWrites(const std::function<std::string()>& work)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+    {
+        const rlimit noCore{0, 0};
+        const rlimit small{kFullDiskBytes / 2, kFullDiskBytes / 2};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::signal(SIGXFSZ, SIG_DFL);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        // A child that hangs ends as well.
+        ::alarm(60);
+        work();
+        ::_exit(0);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child)
+        return -1;
+    return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+}
 
 // What the run shown last said, every box of it.
 std::string SaidSince(const RunningProgram& program, std::size_t shown)
@@ -30,12 +83,15 @@ std::string SaidSince(const RunningProgram& program, std::size_t shown)
     return said;
 }
 
-// Every place that writes a file, with a link, a dangling link and a hard link planted at its
-// name: the file written is one of its own, the file a link led to keeps its bytes and no file
-// is made where a dangling link points; a writer that tells the user of its files names what it
-// replaced. The project file, whose name no longer holds the file opened, is asked about first,
-// naming where the link leads.
-TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
+// Every kind of file the program registers as written, each driven here, first killed as it
+// writes and on a full disk where its rules say it keeps its file whole, at another user's file
+// where they say it takes the user's own only, then with a link, a dangling link and a hard link
+// planted at its name: the file a link led to keeps its bytes and no
+// file is made where a dangling link points; a writer that replaces links writes a file of its own,
+// one that leaves them leaves the name as planted or empty; a writer that tells the user of its
+// files names what it replaced. The project file, whose name no longer holds the file opened, is
+// asked about first, naming where the link leads.
+TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
 {
     RunningProgram program;
     // The trace folder in the test's own, so that "C:\temp\" no longer leads to the project.
@@ -59,6 +115,17 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
     std::ofstream(tests / "a.tg") << "MasterTest\nOutDir "
                                   << (program.folder.Path() / "out").string()
                                   << "\nTest one MASTERADDASPX\n{\n}\n";
+    const std::string dead = std::to_string(EndedProcess());
+    const fs::path supportSource = program.folder.Path() / "calendar.source";
+    std::ofstream(supportSource) << std::string(kFullDiskBytes, 'c');
+    // A page of the output tree written; what the run's report said.
+    const auto writePage = [&](const std::string& text)
+    {
+        GenerationReport report;
+        report.SetOutputRoot(outputRoot);
+        SaveTextFile(outputRoot + "Page.aspx", text.c_str(), report);
+        return std::string(report.GetText());
+    };
     const auto runHarness = [&]
     {
         std::ostringstream out;
@@ -71,8 +138,9 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
     {
         MergeReportFiles files;
         TextFile file(/*disabled=*/false, /*flush=*/log, '=', 60);
-        EXPECT_TRUE(log ? files.OpenLog(file, path) : files.Open(file, path));
-        file.Write(0, "merged\n");
+        // One refused is named in the message.
+        if (log ? files.OpenLog(file, path) : files.Open(file, path))
+            file.Write(0, "%s\n", std::string(kFullDiskBytes, 'm'));
         files.Close(file);
         return std::string(MergeRunMessage(files));
     };
@@ -91,10 +159,11 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
          [&]
          {
              program.boxes.Answer(IDYES);
-             EXPECT_TRUE(program.Doc().Save());
-             EXPECT_NE(program.boxes.Shown().back().text.find("was changed by another program"),
-                       std::string::npos);
-             return std::string();
+             const std::size_t shown = program.boxes.Shown().size();
+             program.Doc().Save();
+             const std::string said = SaidSince(program, shown);
+             EXPECT_NE(said.find("was changed by another program"), std::string::npos);
+             return said;
          },
          false},
         {"backup copy", program.PathOf("Shop_backup/Shop~planted.wvt"),
@@ -107,14 +176,18 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
         {"error log", host("errorLog.txt"),
          []
          {
-             TheProjectDiagnostics().ReportErrors(false);
+             ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+             diagnostics.AddError(CString(std::string(kFullDiskBytes, 'e').c_str()));
+             diagnostics.ReportErrors(false);
+             diagnostics.ClearErrorsAndWarnings();
              return std::string();
          },
          false},
         {"usage dump", host("ObjectRefDump.txt"),
          [&]
          {
-             project.GetBaseModule()->ReportUsage("Orders", "used");
+             project.GetBaseModule()->ReportUsage("Orders",
+                                                  std::string(kFullDiskBytes, 'u').c_str());
              return std::string();
          },
          false},
@@ -138,8 +211,9 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
              ForgeonProject duplicates;
              Module* module = NewModule("BaseModule", 1);
              duplicates.AddModule(module);
-             module->AddTable(NewTable("Customer"));
-             module->Append(NewForm("Customer", nullptr));
+             const std::string name(kFullDiskBytes, 'n');
+             module->AddTable(NewTable(name.c_str()));
+             module->Append(NewForm(name.c_str(), nullptr));
              const std::size_t shown = program.boxes.Shown().size();
              EXPECT_TRUE(duplicates.HasDuplicateNames());
              return SaidSince(program, shown);
@@ -180,14 +254,7 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
          },
          false},
         {"output tree", host("Shop\\Page.aspx"),
-         [&]
-         {
-             GenerationReport report;
-             report.SetOutputRoot(outputRoot);
-             EXPECT_TRUE(SaveTextFile(outputRoot + "Page.aspx", "page\n", report));
-             return std::string(report.GetText());
-         },
-         true},
+         [&] { return writePage(std::string(kFullDiskBytes, 'p')); }, true},
         {"sql script", ToHostPath(project.GetScriptFilePath()),
          [&]
          {
@@ -196,7 +263,168 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
              return SaidSince(program, shown);
          },
          true},
+        {"save lock", projectFile + ".weavo-lock",
+         [&]
+         {
+             EXPECT_TRUE(program.Doc().Save());
+             return std::string();
+         },
+         false},
+        {"support-file copy", host("Shop\\includes\\calendar.css"),
+         [&]
+         {
+             GenerationReport report;
+             report.SetOutputRoot(outputRoot);
+             EXPECT_TRUE(report.CopyFile(supportSource.c_str(),
+                                         outputRoot + "includes\\calendar.css",
+                                         /*overwrite=*/true));
+             return std::string(report.GetText());
+         },
+         true},
+        {"sweep", host(("Shop\\Page.aspx.weavo-" + dead + "-3").c_str()),
+         [&] { return writePage("swept\n"); }, false},
+        {"kept leftover",
+         program.PathOf(("Shop_backup/Shop~unfinished-" + dead + "-7.wvt").c_str()),
+         [&]
+         {
+             fs::copy_file(projectFile, projectFile + ".weavo-" + dead + "-7");
+             EXPECT_TRUE(program.Doc().Save());
+             EXPECT_FALSE(fs::exists(projectFile + ".weavo-" + dead + "-7"));
+             return std::string();
+         },
+         false},
+        {"unreadable save", program.PathOf("Spoilt.wvt.unreadable"),
+         [&]
+         {
+             ForgeonProject spoilt;
+             spoilt.InitNewProject();
+             spoilt.SetProjectSettings(new TrailingSettings);
+             ProjectStore store;
+             EXPECT_FALSE(
+                 store.ArchiveProject(&spoilt, program.PathOf("Spoilt.wvt").c_str(), FALSE));
+             return std::string();
+         },
+         false},
+        {"desktop entry",
+         (program.folder.Path() / "data" / "applications" / "kestraneweavo.desktop").string(),
+         [&]
+         {
+             program.app.RegisterFileAssociation();
+             return std::string();
+         },
+         false},
+        {"C# parser output", program.PathOf("parsed.txt"),
+         [&]
+         {
+             std::ofstream(program.PathOf("parsed.cs")) << "class A { }\n";
+             CSharpParser(false).Parse(program.PathOf("parsed.cs").c_str(),
+                                       program.PathOf("parsed.txt").c_str());
+             return std::string();
+         },
+         false},
+        // Last: opening the project again replaces the one the writers above use.
+        {"first save kept", program.PathOf("New.wvt"),
+         [&]
+         {
+             fs::copy_file(projectFile, program.PathOf(("New.wvt.weavo-" + dead + "-3").c_str()),
+                           fs::copy_options::overwrite_existing);
+             EXPECT_TRUE(program.Doc().OpenProjectFile(projectFile.c_str()));
+             EXPECT_TRUE(fs::exists(program.PathOf(("New.wvt.weavo-" + dead + "-3").c_str())));
+             return std::string();
+         },
+         false},
     };
+    // The program's own list of what it writes, each kind driven above.
+    std::map<std::string, unsigned> rules;
+    for (const FileWriterKind& kind : RegisteredFileWriters())
+        rules[kind.name] = kind.rules;
+    std::set<std::string> driven;
+    for (const Writer& writer : writers)
+        driven.insert(writer.name);
+    std::set<std::string> registered;
+    for (const auto& [name, rule] : rules)
+        registered.insert(name);
+    EXPECT_EQ(registered, driven);
+
+    // A kill in the middle (the write past a file size limit ends the process, as a kill would):
+    // a writer that keeps its files whole after a kill leaves the file there as it was, and only
+    // the temporary it was writing beside it, which proves the kill came as it wrote.
+    for (const Writer& writer : writers)
+    {
+        if ((rules[writer.name] & wholeAfterKill) == 0)
+            continue;
+        SCOPED_TRACE(std::string(writer.name) + " killed as it writes");
+        const fs::path path = writer.path;
+        fs::create_directories(path.parent_path());
+        std::ofstream(path) << "old text";
+        const std::set<std::string> before = NamesIn(path.parent_path());
+        EXPECT_EQ(KilledAsItWrites(writer.write), SIGXFSZ);
+        EXPECT_EQ(ReadHostFile(path), "old text");
+        // Besides the temporary, a killed save leaves its lock file, which the next one takes over.
+        std::vector<std::string> temporaries;
+        for (const std::string& name : NamesIn(path.parent_path()))
+        {
+            if (before.contains(name))
+                continue;
+            if (name != path.filename().string() + ".weavo-lock")
+                temporaries.push_back(name);
+            fs::remove(path.parent_path() / name);
+        }
+        ASSERT_EQ(temporaries.size(), 1u);
+        EXPECT_EQ(temporaries.front().rfind(path.filename().string() + ".weavo-", 0), 0u)
+            << temporaries.front();
+    }
+
+    // A full disk: a writer that writes its file whole leaves the file there as it was, and one
+    // that tells the user of its files names it with the host's reason.
+    for (const Writer& writer : writers)
+    {
+        if ((rules[writer.name] & wholeOnFullDisk) == 0)
+            continue;
+        SCOPED_TRACE(std::string(writer.name) + " on a full disk");
+        fs::create_directories(fs::path(writer.path).parent_path());
+        std::ofstream(writer.path) << "old text";
+        std::string said;
+        {
+            const ScopedFileSizeLimit fullDisk(kFullDiskBytes / 2);
+            said = writer.write();
+        }
+        EXPECT_EQ(ReadHostFile(writer.path), "old text");
+        if (writer.namesLinks)
+        {
+            EXPECT_NE(said.find(writer.path), std::string::npos) << said;
+            EXPECT_NE(said.find("File too large"), std::string::npos) << said;
+        }
+    }
+
+    // The project file the full disk left is replaced as the document knows it.
+    program.boxes.Answer(IDYES);
+    ASSERT_TRUE(program.Doc().Save());
+
+    // Another user's file at its name, where the tests may act as other users: a writer that
+    // takes only the user's own never writes into it; the file keeps its bytes and its owner,
+    // whether it stays at the name or a file of the user's replaced it there.
+    for (const Writer& writer : writers)
+    {
+        if ((rules[writer.name] & usersOwnOnly) == 0 || !CanActAsOtherUsers())
+            continue;
+        SCOPED_TRACE(std::string(writer.name) + " at another user's file");
+        const fs::path path = writer.path;
+        fs::create_directories(path.parent_path());
+        fs::remove(path);
+        std::ofstream(path) << "theirs";
+        ASSERT_EQ(::chown(path.c_str(), kStranger, kStrangerGroup), 0);
+        const Descriptor theirs(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        ASSERT_TRUE(theirs.IsOpen());
+        writer.write();
+        struct stat info;
+        ASSERT_EQ(::fstat(theirs.Get(), &info), 0);
+        EXPECT_EQ(info.st_uid, kStranger);
+        char bytes[16] = {};
+        EXPECT_EQ(::pread(theirs.Get(), bytes, sizeof bytes, 0), 6);
+        EXPECT_EQ(std::string(bytes), "theirs");
+        fs::remove(path);
+    }
 
     const fs::path outside = program.folder.Path() / "outside.txt";
     const fs::path absent = program.folder.Path() / "absent.txt";
@@ -226,9 +454,21 @@ TEST(FileWritersTest, NoWriterWritesThroughALinkOrAHardLinkPlantedAtItsName)
             fs::remove(at);
             plant.plant(at);
             const std::string said = writer.write();
-            EXPECT_FALSE(fs::is_symlink(at));
-            EXPECT_TRUE(fs::is_regular_file(at));
-            EXPECT_EQ(fs::hard_link_count(at), 1u);
+            const unsigned rule = rules[writer.name];
+            EXPECT_NE(rule & (replacesLinks | leavesLinks), 0u);
+            if (rule & replacesLinks)
+            {
+                EXPECT_FALSE(fs::is_symlink(at));
+                EXPECT_TRUE(fs::is_regular_file(at));
+                EXPECT_EQ(fs::hard_link_count(at), 1u);
+            }
+            else
+            {
+                // As planted, or taken away.
+                const fs::file_status status = fs::symlink_status(at);
+                EXPECT_TRUE(!fs::exists(status) || fs::is_symlink(status) ||
+                            fs::equivalent(at, outside));
+            }
             EXPECT_EQ(ReadHostFile(outside), "outside");
             EXPECT_FALSE(fs::exists(absent));
             if (writer.namesLinks)

@@ -1,15 +1,18 @@
 #include "entities/Menu.h"
 #include "model/Module.h"
 #include "platform/core/FileReplacement.h"
+#include "platform/core/UserNames.h"
 #include "shell/BackupCopy.h"
 #include "shell/ForgeonView.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 #include "tests/support/EndedProcess.h"
+#include "tests/support/OtherUser.h"
 
 #include <algorithm>
 #include <ctime>
 #include <fcntl.h>
+#include <functional>
 #include <map>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -163,6 +166,80 @@ TEST(ProjectFileSavingTest, ALeftFileTheBackupFolderCannotTakeIsKeptBesideThePro
                      "saves, so that each saves a project of its own.\nOpen a shared project "
                      "under one name, or reach it through a symbolic link.");
     EXPECT_EQ(program.boxes.Shown().back().type, MB_OK | MB_ICONWARNING);
+}
+
+// A link or another user's folder at the backup folder's name takes no copy: the timed backup
+// says why none was made, and what a killed save left is kept beside the project, saying why it
+// is not among the backups. The folder of the project file's owner serves as the user's own.
+TEST(ProjectFileSavingTest, TheBackupFolderIsUsedOnlyWhenItIsTheUsersOwn)
+{
+    RunningProgram program;
+    const std::string path = program.PathOf("Shop.wvt");
+    program.files.Answer(path.c_str());
+    ASSERT_TRUE(program.Doc().Save());
+    const fs::path backups = program.PathOf("Shop_backup");
+    const fs::path elsewhere = program.PathOf("elsewhere");
+    fs::create_directory(elsewhere);
+    const auto ownedBy = [&](uid_t user, gid_t group)
+    {
+        fs::create_directory(backups);
+        ASSERT_EQ(::chown(backups.c_str(), user, group), 0);
+        ASSERT_EQ(::chown(path.c_str(), user == kStranger ? 0 : user, group), 0);
+    };
+    const struct
+    {
+        const char* name;
+        bool asRoot;
+        std::function<void()> plant;
+        // Why the folder is refused; empty where it is used.
+        std::string refusal;
+    } cases[] = {
+        {"link", false, [&] { fs::create_directory_symlink(elsewhere, backups); },
+         backups.string() + " is a link (it led to " + elsewhere.string() +
+             "), not a folder of the user's own"},
+        {"another user's folder", true, [&] { ownedBy(kStranger, kStrangerGroup); },
+         backups.string() + " belongs to another user, " + UserName(kStranger)},
+        {"the project file owner's folder", true, [&] { ownedBy(kFirstUser, kSharedGroup); }, ""},
+    };
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(each.name);
+        if (each.asRoot && !CanActAsOtherUsers())
+            continue;
+        each.plant();
+        program.Doc().SaveBackupCopy("~given");
+        const std::string copy = (backups / "Shop~given.wvt").string();
+        const std::string status(program.Frame().GetStatusBar()->GetPaneText(0).GetString());
+        EXPECT_EQ(status,
+                  each.refusal.empty()
+                      ? std::string()
+                      : std::string(BackupFailureText(
+                            copy.c_str(), ("no copy is made there: " + each.refusal).c_str())));
+        EXPECT_EQ(fs::exists(copy), each.refusal.empty());
+        EXPECT_TRUE(fs::is_empty(elsewhere));
+
+        const std::string dead = "Shop.wvt.weavo-" + std::to_string(EndedProcess()) + "-7";
+        fs::copy_file(path, program.PathOf(dead.c_str()));
+        const timespec old[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, program.PathOf(dead.c_str()).c_str(), old, 0), 0);
+        const std::string kept = (each.refusal.empty() ? backups / "Shop~unfinished-"
+                                                       : program.folder.Path() / "Shop~unfinished-")
+                                     .string() +
+                                 dead.substr(15) + ".wvt";
+        ASSERT_TRUE(program.Doc().Save());
+        EXPECT_EQ(program.boxes.Shown().back().text,
+                  "Saves of " + path +
+                      " and its backup copies that did not finish had left these files:\n" +
+                      program.PathOf(dead.c_str()) + "\n    kept as " + kept +
+                      (each.refusal.empty()
+                           ? std::string()
+                           : "\nNone was kept in the backup folder: " + each.refusal + ".") +
+                      "\nEach may hold work that the project lacks: open it to see.");
+        EXPECT_TRUE(fs::exists(kept));
+        EXPECT_TRUE(fs::is_empty(elsewhere));
+        fs::remove_all(backups);
+        fs::remove(kept);
+    }
 }
 } // namespace
 

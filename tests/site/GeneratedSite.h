@@ -219,6 +219,10 @@ private:
                "    # may not write into the test's folder.\n"
                "    client_max_body_size 16m;\n"
                "    client_body_buffer_size 16m;\n"
+               "    # A busy machine answers a page slowly (the first request of a page compiles\n"
+               "    # it): the gateway waits for it as long as a test's limit allows.\n"
+               "    fastcgi_read_timeout 300s;\n"
+               "    fastcgi_send_timeout 300s;\n"
                "    server {\n"
                "        listen 127.0.0.1:" +
                std::to_string(webPort) +

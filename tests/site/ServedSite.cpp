@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <stdexcept>
@@ -19,6 +20,47 @@ sockaddr_in LoopbackAddress(int port)
     address.sin_port = htons(static_cast<uint16_t>(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     return address;
+}
+
+// The process groups of the servers running, for a signal that ends the tests to stop them: each
+// runs in a group of its own, which the signal to the tests' group does not reach.
+constexpr std::size_t kMostServers = 16;
+volatile std::sig_atomic_t runningGroups[kMostServers] = {};
+
+void StopServersAndEnd(int signal)
+{
+    for (volatile std::sig_atomic_t& group : runningGroups)
+        if (group > 0)
+            ::kill(-static_cast<pid_t>(group), SIGKILL);
+    constexpr char said[] = "\nThe tests were stopped by a signal; the servers they started were "
+                            "stopped.\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, said, sizeof said - 1);
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+void RememberGroup(pid_t group)
+{
+    static const bool installed = []
+    {
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+            ::signal(signal, StopServersAndEnd);
+        return true;
+    }();
+    (void)installed;
+    for (volatile std::sig_atomic_t& slot : runningGroups)
+        if (slot == 0)
+        {
+            slot = group;
+            return;
+        }
+}
+
+void ForgetGroup(pid_t group)
+{
+    for (volatile std::sig_atomic_t& slot : runningGroups)
+        if (slot == group)
+            slot = 0;
 }
 
 std::vector<char*> Pointers(std::vector<std::string>& texts)
@@ -72,6 +114,7 @@ ServerProcess::ServerProcess(const std::vector<std::string>& command,
         ::_exit(127);
     }
     ::setpgid(m_pid, m_pid);
+    RememberGroup(m_pid);
 }
 
 ServerProcess::~ServerProcess()
@@ -79,17 +122,17 @@ ServerProcess::~ServerProcess()
     if (m_pid <= 0)
         return;
     ::kill(-m_pid, SIGTERM);
-    for (int i = 0; i < 40; ++i)
+    bool ended = false;
+    for (int i = 0; i < 40 && !ended; ++i)
     {
-        if (::waitpid(m_pid, nullptr, WNOHANG) == m_pid)
-        {
-            ::kill(-m_pid, SIGKILL);
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ended = ::waitpid(m_pid, nullptr, WNOHANG) == m_pid;
+        if (!ended)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     ::kill(-m_pid, SIGKILL);
-    ::waitpid(m_pid, nullptr, 0);
+    if (!ended)
+        ::waitpid(m_pid, nullptr, 0);
+    ForgetGroup(m_pid);
 }
 
 bool ServerProcess::WaitForPort(int port, int seconds) const

@@ -10,7 +10,8 @@ int FreeLoopbackPort();
 
 // A server started in a process group of its own, its output going to a log file; stopped with
 // the whole group (SIGTERM, then SIGKILL after two seconds) when the object goes, also when a
-// test fails on the way.
+// test fails on the way. A SIGTERM, SIGINT or SIGHUP that ends the tests stops every server
+// running first (SIGKILL to its group).
 class ServerProcess
 {
 public:
