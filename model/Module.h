@@ -624,10 +624,11 @@ public:
     // procedure's parameter of the field; a finding is reported and filed as an error.
     bool CheckProcedureFieldUsage(Procedure* procedure, Field* field);
     // Each erases the entity from its list and deletes it; false when it is not listed.
-    // DeleteTable first removes the table's usages (the cascades run by the project, the open
-    // one when none is given) and searches master, transaction, then map tables.
-    bool DeleteTable(Table* table, ForgeonProject* project);
+    // DeleteTable first removes the table's usages (the cascades run by the open project);
+    // EraseTable, for a deletion that removed them, does not. Both search master, transaction,
+    // then map tables.
     bool DeleteTable(Table* table);
+    bool EraseTable(Table* table);
     // Classes whose table is gone leave the class list, as a read leaves them out; they are
     // kept, not freed, for the function references pages may still hold.
     void SetAsideUnboundClasses();

@@ -684,12 +684,12 @@ bool Module::CheckProcedureFieldUsage(Procedure* procedure, Field* field)
 
 bool Module::DeleteTable(Table* table)
 {
-    return DeleteTable(table, MainFrameAccess::GetProject());
+    RemoveTableUsages(table);
+    return EraseTable(table);
 }
 
-bool Module::DeleteTable(Table* table, ForgeonProject* project)
+bool Module::EraseTable(Table* table)
 {
-    RemoveTableUsages(table, FindReportsOnTable({this}, table), project);
     ForgetPasted(m_pastedTable, table);
     return DeleteFromFirst(table, m_masterTables, m_transactionTables, m_mapTables);
 }

@@ -174,7 +174,7 @@ bool ForgeonProject::DeleteTable(Table* table)
         m_modules, table,
         [this, &onTable](Module* module, Table* gone)
         { return module->RemoveTableUsages(gone, onTable, this); },
-        [this](Module* module, Table* gone) { return module->DeleteTable(gone, this); });
+        &Module::EraseTable);
     // The classes the table took with it, in any module.
     for (Module* module : m_modules)
         module->SetAsideUnboundClasses();
