@@ -9,10 +9,11 @@
 
 namespace
 {
-// The table designer stores a master table of one text field in the current module, with its
+// The table designer stores a master table of the text field in the current module, with its
 // forms, report and data class; with a foreign module, the key of the module's "customer"
 // first.
-void DesignTable(ForgeonProject& project, const char* name, int foreignModule = -1)
+void DesignTable(ForgeonProject& project, const char* name, const char* field,
+                 int foreignModule = -1)
 {
     RecordingHost host;
     TableDesigner designer(project, host);
@@ -31,7 +32,7 @@ void DesignTable(ForgeonProject& project, const char* name, int foreignModule = 
         }
         designer.AddOrUpdate(true);
     }
-    states.SetText(TableDesigner::IDC_FIELD_NAME, "label");
+    states.SetText(TableDesigner::IDC_FIELD_NAME, field);
     designer.ChooseType(4);
     designer.AddOrUpdate(true);
     states.SetText(TableDesigner::IDC_TABLE_NAME, name);
@@ -39,7 +40,7 @@ void DesignTable(ForgeonProject& project, const char* name, int foreignModule = 
 }
 
 // A new project whose base module holds "customer" and whose "Module2" holds "orders", which
-// refers to it.
+// refers to it, with a user function that shows the customer's label.
 std::unique_ptr<ForgeonProject> CustomerOrdersProject(const CString& path)
 {
     auto project = std::make_unique<ForgeonProject>();
@@ -47,12 +48,15 @@ std::unique_ptr<ForgeonProject> CustomerOrdersProject(const CString& path)
     project->InitNewProject();
     project->SetProjectName("Shop");
     project->SetProjectPath(path);
-    DesignTable(*project, "customer");
+    DesignTable(*project, "customer", "label");
     Module* second = project->AddNewModule();
     second->RenameDefaultObjects("Module2");
     second->SetName("Module2");
     project->SetCurrentModule(second);
-    DesignTable(*project, "orders", 0);
+    DesignTable(*project, "orders", "note", 0);
+    // A user function of the orders' class shows the customer's label beside each order.
+    CString className = "_orders";
+    second->GetOrAddClassFunction("WithCustomer", second->FindClassByName(className));
     return project;
 }
 
