@@ -1,8 +1,8 @@
 // Every ordered pair of the suite's project files merged: each module of the second whole, kept
-// and overwriting, run as the model runs it (no project open) and as the window runs it (the
-// first file open beside the merge inputs). Each merged project saves, loads and saves to the same
-// bytes, and both runs of a merge save the same bytes. The pairs are dealt to shards, so that the
-// walk runs as several tests side by side.
+// and overwriting, run as the model runs it (no project open), as the window runs it (the first
+// file open beside the merge inputs) and with the merge's own first project open. Each merged
+// project saves, loads and saves to the same bytes, and the three runs of a merge save the same
+// bytes. The pairs are dealt to shards, so that the walk runs as several tests side by side.
 #include "tests/merge/MergeRunFixture.h"
 
 #include <algorithm>
@@ -64,12 +64,19 @@ protected:
         return fixtures;
     }
 
-    // The module of the second file merged into the first, with the window's open project when
-    // asked: the merged project's bytes, which load and save to the same bytes.
-    std::string Merge(const std::filesystem::path& first, const std::filesystem::path& second,
-                      const CString& module, bool overwrite, bool window)
+    enum class Way
     {
-        if (window)
+        model,
+        window,
+        own,
+    };
+
+    // The module of the second file merged into the first, run the way given: the merged
+    // project's bytes, which load and save to the same bytes.
+    std::string Merge(const std::filesystem::path& first, const std::filesystem::path& second,
+                      const CString& module, bool overwrite, Way way)
+    {
+        if (way == Way::window)
         {
             EXPECT_TRUE(m_store.ArchiveProject(nullptr, first.string().c_str(), TRUE));
         }
@@ -78,8 +85,11 @@ protected:
         ScriptedMergeSelection selection = ScriptedMergeSelection::FullModule(module, overwrite);
         bool merged = false;
         {
-            const std::optional<ScopedOpenProject> open =
-                window ? std::optional<ScopedOpenProject>(std::in_place, m_store) : std::nullopt;
+            std::optional<ScopedOpenProject> open;
+            if (way == Way::window)
+                open.emplace(m_store);
+            else if (way == Way::own)
+                open.emplace(First());
             merged = RunStoreMerge(selection);
         }
         if (!merged)
@@ -92,7 +102,7 @@ protected:
     }
 };
 
-TEST_P(FixturePairMergeTest, EveryPairSavesTheSameBytesBothWays)
+TEST_P(FixturePairMergeTest, EveryPairSavesTheSameBytesEveryWay)
 {
     const std::vector<Fixture> fixtures = Fixtures();
     // Some of the files are refused on purpose; most are read.
@@ -111,10 +121,13 @@ TEST_P(FixturePairMergeTest, EveryPairSavesTheSameBytesBothWays)
                     SCOPED_TRACE(FixtureName(first.file) + " <- " + FixtureName(second.file) + " " +
                                  module.GetString() + (overwrite ? " overwrite" : " keep"));
                     const std::string model =
-                        Merge(first.file, second.file, module, overwrite, false);
-                    const std::string window =
-                        Merge(first.file, second.file, module, overwrite, true);
-                    EXPECT_TRUE(model == window) << "the window's merge saves other bytes";
+                        Merge(first.file, second.file, module, overwrite, Way::model);
+                    EXPECT_TRUE(model ==
+                                Merge(first.file, second.file, module, overwrite, Way::window))
+                        << "the window's merge saves other bytes";
+                    EXPECT_TRUE(model ==
+                                Merge(first.file, second.file, module, overwrite, Way::own))
+                        << "the merge with its own project open saves other bytes";
                 }
             }
         }
