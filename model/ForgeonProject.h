@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 class ApplicationReport;

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 class ApplicationReport;

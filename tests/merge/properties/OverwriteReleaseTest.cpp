@@ -4,8 +4,10 @@
 #include "tests/editors/logic/EditorTestSupport.h"
 #include "tests/merge/MergeRunFixture.h"
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace
 {
