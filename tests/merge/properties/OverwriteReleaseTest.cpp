@@ -1,6 +1,11 @@
 // An overwrite merge deletes what it replaces as the project's own deletions do: a table that
 // another module's table refers to by a foreign key goes with every holder released.
 #include "editors/logic/TableDesigner.h"
+#include "entities/Class.h"
+#include "entities/Function.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "model/Field.h"
+#include "model/Table.h"
 #include "tests/editors/logic/EditorTestSupport.h"
 #include "tests/merge/MergeRunFixture.h"
 
@@ -68,6 +73,30 @@ Table* Customer(const ForgeonProject& project)
     return project.GetModuleAt(0)->FindTableByName(name);
 }
 
+// The module's tables and procedures, then each class function with the tables and fields of its
+// output.
+std::string DescribeWithFunctions(const Module& module)
+{
+    std::string text = DescribeModule(module);
+    for (const Class* dataClass : module.GetClasses())
+    {
+        for (const Function* function : dataClass->GetFunctions())
+        {
+            text += StdString(dataClass->GetFieldName()) + "." +
+                    StdString(function->GetFieldName()) + ":";
+            for (const ProcedureFieldInfo* output : function->GetOutputFields())
+            {
+                const Field* field = output->GetField();
+                const Table* table = field != nullptr ? field->GetTable() : nullptr;
+                text += " " + (table != nullptr ? StdString(table->GetTableName()) : "-") + "." +
+                        (field != nullptr ? StdString(field->GetFieldName()) : "-");
+            }
+            text += "\n";
+        }
+    }
+    return text;
+}
+
 std::unique_ptr<ForgeonProject> EmptyProject(const CString& path)
 {
     auto project = std::make_unique<ForgeonProject>();
@@ -83,17 +112,24 @@ class OverwriteReleaseTest : public MergeRun
 };
 
 // The base module overwritten by one without "customer": the table leaves the merged project as
-// a plain delete takes it, Module2 keeping what the delete leaves it, and the merged project
+// a plain delete takes it, Module2 keeping what the delete leaves it (the user function no
+// longer shows the customer's label), and the merged project
 // saves, loads and saves to the same bytes, whichever project is open.
 TEST_F(OverwriteReleaseTest, ATableAnotherModuleRefersToGoesWithEveryHolder)
 {
     Load(CustomerOrdersProject(Path("a")), EmptyProject(Path("b")));
     ASSERT_NE(Customer(*First()), nullptr);
+    const std::string before = DescribeWithFunctions(*First()->FindModuleByName("Module2"));
+    ASSERT_NE(before.find("_orders.WithCustomer: orders.orders_id orders.customer_id orders.note "
+                          "customer.label\n"),
+              std::string::npos)
+        << before;
     {
         ScopedOpenProject open(First());
         ASSERT_TRUE(First()->DeleteTable(Customer(*First())));
     }
-    const std::string deleted = DescribeModule(*First()->FindModuleByName("Module2"));
+    const std::string deleted = DescribeWithFunctions(*First()->FindModuleByName("Module2"));
+    EXPECT_EQ(deleted.find("customer."), std::string::npos) << deleted;
     for (const bool window : {false, true})
     {
         SCOPED_TRACE(window ? "window" : "model");
@@ -109,7 +145,7 @@ TEST_F(OverwriteReleaseTest, ATableAnotherModuleRefersToGoesWithEveryHolder)
             ASSERT_TRUE(RunStoreMerge(selection));
         }
         EXPECT_EQ(Customer(*First()), nullptr);
-        EXPECT_EQ(DescribeModule(*First()->FindModuleByName("Module2")), deleted);
+        EXPECT_EQ(DescribeWithFunctions(*First()->FindModuleByName("Module2")), deleted);
         const std::string merged = SavedBytes(First(), "merged.wvt");
         m_store.DeleteMergeProjects();
         ASSERT_TRUE(m_store.ArchiveProject(nullptr, Path("merged.wvt"), TRUE)) << LastBox();
