@@ -35,6 +35,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace
@@ -486,9 +487,32 @@ void MergeOverwriteSet::DeleteMenus()
                                                 return menus;
                                             });
     const bool moved = MoveKeptMenuItemsOut(held);
-    DeleteHeld(
-        "\nDELETED MENUS: \n", m_menus, [](const Menu* menu) { return menu->GetName(); }, held,
-        [this](Menu* menu) { m_first->DeleteMenu(menu); });
+    // Every menu with the module that holds it; a menu leaves with the tree of one deleted.
+    std::unordered_map<const Menu*, Module*> owners;
+    for (Module* module : m_first->GetModules())
+    {
+        std::vector<Menu*> menus;
+        module->CollectMenus(menus, nullptr);
+        for (const Menu* menu : menus)
+            owners.emplace(menu, module);
+    }
+    m_report.Write(0, "\nDELETED MENUS: \n");
+    Module::HeldMenus deleted;
+    for (Menu* menu : m_menus)
+    {
+        const auto owner =
+            menu != nullptr && !m_kept.Holds(menu) ? owners.find(menu) : owners.end();
+        if (owner == owners.end())
+            continue;
+        WriteName(menu->GetName());
+        deleted.emplace_back(owner->second, menu);
+        std::vector<Menu*> tree{menu};
+        menu->CollectSubMenus(tree, nullptr);
+        for (const Menu* item : tree)
+            owners.erase(item);
+    }
+    // In one deletion, each walk of the project made once for all of them.
+    m_first->DeleteMenus(deleted);
     // The page files map the moved items as a load maps them.
     if (!moved)
         return;

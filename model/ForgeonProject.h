@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 class ApplicationReport;
@@ -274,6 +275,8 @@ public:
     bool DeleteLoginPage(LoginPage* page);
     // Then every module's page files are tidied (Module::CleanUpPageFiles).
     bool DeleteMenu(Menu* menu);
+    // As DeleteMenu for each menu, paired with its module, in one deletion (Module::DeleteMenus).
+    void DeleteMenus(const std::vector<std::pair<Module*, Menu*>>& menus);
     // Every module lets go of the role, then the first module that holds it deletes it; false
     // when none does.
     bool DeleteDesignation(Designation* designation);

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 class ApplicationReport;
@@ -510,16 +511,18 @@ public:
     // recording them in the current usage set, reports the text, and when it is not empty
     // takes the references out of the recorded users. They answer true.
     bool RemoveFieldUsages(Field* field);
+    // Of the open project.
     bool RemoveTableUsages(Table* table);
     // The reports, RDLC reports and graphs of the modules built on the table.
     static GoingPages FindReportsOnTable(const std::vector<Module*>& modules, const Table* table);
     // RemoveTableUsages with the pages on the table found before any module let go of it:
-    // those of this module go with it.
-    bool RemoveTableUsages(Table* table, const GoingPages& onTable);
+    // those of this module go with it, deleted by the project that deletes the table.
+    bool RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project);
     // The reports and graphs of the module that nothing the loss leaves feeds.
     GoingPages PagesGoingWith(const DataLoss& loss) const;
-    // The open project deletes those of the pages that the module still lists.
-    void DeleteStillListed(const GoingPages& pages) const;
+    // The project (the module's) deletes those of the pages that the module still lists; none
+    // without a project.
+    void DeleteStillListed(const GoingPages& pages, ForgeonProject* project) const;
     // Entities of the module, by address.
     using AskedEntities = std::unordered_set<const void*>;
     bool RemoveFormUsages(Form* form);
@@ -533,8 +536,8 @@ public:
     // parameters are named in this order, and let go of them: master forms, map forms,
     // transactions, dashboards, reports, multi-page reports (named with "_multiReport"),
     // dashboard pages, RDLC reports, report collectors, the login page. The reports and graphs
-    // that the procedure alone fed then go.
-    bool RemoveProcedureUsages(Procedure* procedure);
+    // that the procedure alone fed then go, deleted by the project.
+    bool RemoveProcedureUsages(Procedure* procedure, ForgeonProject* project);
     // The pages of GetAllPages, then the report collectors and the login page.
     void GetEveryPage(std::vector<FormInterface*>& out) const;
     // Every table, class with its functions, procedure and page of the module, the login page
@@ -593,10 +596,12 @@ public:
     // The pages whose listed references reach the function, its output or its parameters are
     // named in this order, and let go of them: master forms, transactions, reports, RDLC
     // reports, dashboards, map forms, multi-page reports, dashboard pages, report collectors,
-    // the login page. The reports and graphs that the function alone fed then go.
-    bool RemoveFunctionUsages(Function* function);
-    // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
-    bool RemoveMenuUsages(Menu* menu);
+    // the login page. The reports and graphs that the function alone fed then go, deleted by
+    // the project.
+    bool RemoveFunctionUsages(Function* function, ForgeonProject* project);
+    // Without a report: the pages and roles let go of each menu, then of each of its
+    // sub-menus, the module listed once for all of them.
+    void RemoveMenuUsages(const std::vector<Menu*>& roots);
     // The page files of every page erase their maps of the menus.
     void EraseMenuMaps(const ReferenceList::Targets& menus) const;
     // The pages that show a field of the table through the function as front or back field
@@ -620,9 +625,11 @@ public:
     // procedure's parameter of the field; a finding is reported and filed as an error.
     bool CheckProcedureFieldUsage(Procedure* procedure, Field* field);
     // Each erases the entity from its list and deletes it; false when it is not listed.
-    // DeleteTable first removes the table's usages and searches master, transaction, then map
-    // tables.
+    // DeleteTable first removes the table's usages (the cascades run by the open project);
+    // EraseTable, for a deletion that removed them, does not. Both search master, transaction,
+    // then map tables.
     bool DeleteTable(Table* table);
+    bool EraseTable(Table* table);
     // Classes whose table is gone leave the class list, as a read leaves them out; they are
     // kept, not freed, for the function references pages may still hold.
     void SetAsideUnboundClasses();
@@ -636,6 +643,8 @@ public:
     bool DeleteProcedure(Procedure* procedure);
     // The roles and menus of the referring modules let go of the role first.
     void DeleteDesignation(Designation* designation);
+    // As DeleteDesignation, the roles and menus of the modules given letting go of it.
+    void DeleteDesignation(Designation* designation, const std::vector<Module*>& modules);
     // What the referring modules list of the menu and its subtree, page files' maps among it,
     // is let go of; a sub-menu leaves its parent, a top-level menu the module's menus; a parent
     // left without sub-menus gets its maps as a leaf, and the menu is deleted. False, nothing
@@ -644,6 +653,10 @@ public:
     // As DeleteMenu, for the page files of the modules given, those that may show the menu's
     // tree; when a parent is left without sub-menus, their page files follow the trees.
     bool DeleteMenu(Menu* menu, const std::vector<Module*>& modules);
+    // As DeleteMenu for each menu, paired with the module that holds it, in one sweep of the
+    // modules' page files and lists; none may lie in the tree of one deleted before it.
+    using HeldMenus = std::vector<std::pair<Module*, Menu*>>;
+    static void DeleteMenus(const HeldMenus& menus, const std::vector<Module*>& modules);
     // The class that owns the function deletes it; false when no class of the module does.
     bool DeleteClassFunction(Function* function);
     // After the table's front field changed from previous: the non-user functions of the
@@ -679,7 +692,8 @@ private:
     // The field's usage check of RemoveFieldUsages, asking of the tables, procedures, functions
     // and login page only those given (all when null), and listing only the pages given; the
     // reports are all asked whether they show the row the field refers to.
-    void AskFieldUsers(Field* field, const AskedEntities* asked);
+    // The project runs the cascades.
+    void AskFieldUsers(Field* field, const AskedEntities* asked, ForgeonProject* project);
     // What refers to one of the fields or to a field one of them refers to.
     AskedEntities FieldUsersOf(const std::vector<Field*>& fields) const;
     // The usage of a page being deleted: the users found so far, the menus and report columns

@@ -286,7 +286,7 @@ void Module::RemoveSelectRecordForFunction(Field* field, Table* table)
             project->DeleteFunction(function);
             continue;
         }
-        RemoveFunctionUsages(function);
+        RemoveFunctionUsages(function, nullptr);
         dataClass->DeleteFunction(function);
     }
 }

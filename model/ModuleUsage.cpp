@@ -218,14 +218,14 @@ bool Module::ReportUsage(const CString& name, const CString& usage, bool)
 
 bool Module::RemoveFieldUsages(Field* field)
 {
-    AskFieldUsers(field, nullptr);
+    AskFieldUsers(field, nullptr, MainFrameAccess::GetProject());
     // What the recorded entities do not reach lets go of the field through the module's list.
     ReleaseReferences({this}, {field}, noMenuMaps);
     CurrentUsageSet().Clear();
     return true;
 }
 
-void Module::AskFieldUsers(Field* field, const AskedEntities* asked)
+void Module::AskFieldUsers(Field* field, const AskedEntities* asked, ForgeonProject* project)
 {
     const ReferenceList::Targets targets{field};
     CString usage;
@@ -270,7 +270,7 @@ void Module::AskFieldUsers(Field* field, const AskedEntities* asked)
     if (m_loginPage != nullptr)
         NameListedUsers(std::vector{m_loginPage}, targets, usage, recordNothing, asked);
     if (!ReportUsage(field->GetFieldName(), usage))
-        TheProjectDiagnostics().RemoveFieldReferences(field);
+        TheProjectDiagnostics().RemoveFieldReferences(field, project);
 }
 
 Module::AskedEntities Module::FieldUsersOf(const std::vector<Field*>& fields) const
@@ -327,9 +327,8 @@ void RecordUnrecorded(const std::vector<Page*>& pages,
 // Deletes each of the pages that the module still lists.
 template <class Page>
 void DeleteStillListed(const std::vector<Page*>& pages, const std::vector<Page*>& listed,
-                       bool (ForgeonProject::*erase)(Page*))
+                       ForgeonProject* project, bool (ForgeonProject::*erase)(Page*))
 {
-    ForgeonProject* project = MainFrameAccess::GetProject();
     for (Page* page : pages)
     {
         if (project != nullptr && std::ranges::find(listed, page) != listed.end())
@@ -358,7 +357,8 @@ GoingPages Module::FindReportsOnTable(const std::vector<Module*>& modules, const
 
 bool Module::RemoveTableUsages(Table* table)
 {
-    return RemoveTableUsages(table, FindReportsOnTable({this}, table));
+    return RemoveTableUsages(table, FindReportsOnTable({this}, table),
+                             MainFrameAccess::GetProject());
 }
 
 GoingPages Module::PagesGoingWith(const DataLoss& loss) const
@@ -372,14 +372,16 @@ GoingPages Module::PagesGoingWith(const DataLoss& loss) const
     return going;
 }
 
-void Module::DeleteStillListed(const GoingPages& pages) const
+void Module::DeleteStillListed(const GoingPages& pages, ForgeonProject* project) const
 {
-    ::DeleteStillListed(pages.reports, m_reports, &ForgeonProject::DeleteApplicationReport);
-    ::DeleteStillListed(pages.rdlcReports, m_rdlcReports, &ForgeonProject::DeleteRDLCReport);
-    ::DeleteStillListed(pages.dashBoards, m_dashBoards, &ForgeonProject::DeleteDashBoard);
+    ::DeleteStillListed(pages.reports, m_reports, project,
+                        &ForgeonProject::DeleteApplicationReport);
+    ::DeleteStillListed(pages.rdlcReports, m_rdlcReports, project,
+                        &ForgeonProject::DeleteRDLCReport);
+    ::DeleteStillListed(pages.dashBoards, m_dashBoards, project, &ForgeonProject::DeleteDashBoard);
 }
 
-bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable)
+bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project)
 {
     UsageSetScope scope;
     // The pages built on the table go with it, whatever its fields' removal leaves of them.
@@ -399,7 +401,7 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable)
     const AskedEntities asked = FieldUsersOf(fields);
     for (Field* field : fields)
     {
-        AskFieldUsers(field, &asked);
+        AskFieldUsers(field, &asked, project);
         CurrentUsageSet().Clear();
     }
     CString usage;
@@ -431,9 +433,9 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable)
     AddReferringPages(targets, noMenuMaps, usage,
                       [&recorded](FormInterface& page) { return recorded.contains(&page); });
     if (!ReportUsage(table->GetTableName(), usage))
-        TheProjectDiagnostics().RemoveTableReferences(table, onTable);
+        TheProjectDiagnostics().RemoveTableReferences(table, onTable, project);
     // Those whose link to the table an earlier deletion or the fields' removal took.
-    DeleteStillListed(own);
+    DeleteStillListed(own, project);
     // What the removals above do not reach lets go of the table and its fields through the
     // list.
     ReferenceList::Targets tableAndFields(fields.begin(), fields.end());
@@ -522,7 +524,7 @@ void Module::ReleaseUsers(std::vector<FormInterface*> pages, const CString& name
     list.Release(freed);
 }
 
-bool Module::RemoveProcedureUsages(Procedure* procedure)
+bool Module::RemoveProcedureUsages(Procedure* procedure, ForgeonProject* project)
 {
     // Of what the procedure frees, only its parameters' variables may be passed by menu maps.
     std::vector<const Variable*> variables;
@@ -537,25 +539,29 @@ bool Module::RemoveProcedureUsages(Procedure* procedure)
     ReleaseUsers(PagesOf(m_masterForms, m_mapForms, m_transactions, m_dashBoards, m_reports,
                          m_multiPageReports, m_dashBoardPages, m_rdlcReports, m_reportCollectors),
                  procedure->GetName(), procedure->FreedWithIt(), AspFile::MenuMapsFor(variables));
-    DeleteStillListed(fed);
+    DeleteStillListed(fed, project);
     return true;
 }
 
-bool Module::RemoveFunctionUsages(Function* function)
+bool Module::RemoveFunctionUsages(Function* function, ForgeonProject* project)
 {
     // The reports and graphs that only the function feeds go with it, as with a procedure.
     const GoingPages fed = PagesGoingWith(DataLoss::OfFunction(function));
     ReleaseUsers(PagesOf(m_masterForms, m_transactions, m_reports, m_rdlcReports, m_dashBoards,
                          m_mapForms, m_multiPageReports, m_dashBoardPages, m_reportCollectors),
                  function->GetFieldName(), function->FreedWithIt(), noMenuMaps);
-    DeleteStillListed(fed);
+    DeleteStillListed(fed, project);
     return true;
 }
 
-bool Module::RemoveMenuUsages(Menu* menu)
+void Module::RemoveMenuUsages(const std::vector<Menu*>& roots)
 {
-    std::vector<Menu*> subtree{menu};
-    menu->CollectSubMenus(subtree, nullptr);
+    std::vector<Menu*> subtree;
+    for (Menu* menu : roots)
+    {
+        subtree.push_back(menu);
+        menu->CollectSubMenus(subtree, nullptr);
+    }
     const ReferenceList::Targets menus(subtree.begin(), subtree.end());
     // The lists leave the page files' menu maps out: Module::DeleteMenu erases the maps of the
     // menus in one pass. Each item asks only the pages found referring to it in one listing.
@@ -572,7 +578,6 @@ bool Module::RemoveMenuUsages(Menu* menu)
     // What the removals above do not reach, the roles among it, lets go of the menus through
     // one list.
     ReleaseReferences({this}, menus, ReferenceList::MenuMaps::skipped);
-    return true;
 }
 
 void Module::EraseMenuMaps(const ReferenceList::Targets& menus) const
@@ -687,6 +692,11 @@ bool Module::CheckProcedureFieldUsage(Procedure* procedure, Field* field)
 bool Module::DeleteTable(Table* table)
 {
     RemoveTableUsages(table);
+    return EraseTable(table);
+}
+
+bool Module::EraseTable(Table* table)
+{
     ForgetPasted(m_pastedTable, table);
     return DeleteFromFirst(table, m_masterTables, m_transactionTables, m_mapTables);
 }
@@ -736,11 +746,16 @@ bool Module::DeleteProcedure(Procedure* procedure)
 
 void Module::DeleteDesignation(Designation* designation)
 {
+    DeleteDesignation(designation, GetReferringModules());
+}
+
+void Module::DeleteDesignation(Designation* designation, const std::vector<Module*>& modules)
+{
     if (!ContainsDesignation(designation))
         return;
     // The roles reporting to it and the menus granted to it would otherwise keep a pointer to
     // a deleted role.
-    ReleaseReferences(GetReferringModules(), {designation}, noMenuMaps);
+    ReleaseReferences(modules, {designation}, noMenuMaps);
     DeleteFromFirst(designation, m_designations);
 }
 
@@ -757,29 +772,54 @@ bool Module::DeleteMenu(Menu* menu, const std::vector<Module*>& modules)
         std::ranges::find(parent->GetSubMenus(), menu) != parent->GetSubMenus().end();
     if (!subMenu && std::ranges::find(m_menus, menu) == m_menus.end())
         return false;
-    // What refers to the menu or its sub-menus lets go of them before they go; the page files'
-    // maps of them are erased in one sweep.
-    std::vector<Menu*> subtree{menu};
-    menu->CollectSubMenus(subtree, nullptr);
-    const ReferenceList::Targets menus(subtree.begin(), subtree.end());
+    DeleteMenus({{this, menu}}, modules);
+    return true;
+}
+
+void Module::DeleteMenus(const HeldMenus& menus, const std::vector<Module*>& modules)
+{
+    // Whether each is a sub-menu, judged before any goes.
+    std::vector<bool> subMenus;
+    for (const auto& [owner, menu] : menus)
+    {
+        const Menu* parent = menu->GetParent();
+        subMenus.push_back(parent != nullptr && parent != menu &&
+                           std::ranges::find(parent->GetSubMenus(), menu) !=
+                               parent->GetSubMenus().end());
+    }
+    // What refers to the menus or their sub-menus lets go of them before they go; the page
+    // files' maps of them are erased in one sweep.
+    std::vector<Menu*> subtree;
+    for (const auto& [owner, menu] : menus)
+    {
+        subtree.push_back(menu);
+        menu->CollectSubMenus(subtree, nullptr);
+    }
+    const ReferenceList::Targets targets(subtree.begin(), subtree.end());
     for (Module* module : modules)
-        module->EraseMenuMaps(menus);
-    ReleaseReferences(modules, menus, ReferenceList::MenuMaps::skipped);
+        module->EraseMenuMaps(targets);
+    ReleaseReferences(modules, targets, ReferenceList::MenuMaps::skipped);
     for (const Menu* item : subtree)
         TheProjectDiagnostics().ForgetFreed(item);
-    const bool parentBecomesLeaf = subMenu && parent->GetSubMenus().size() == 1;
-    if (subMenu)
-        parent->RemoveSubMenu(menu);
-    else
-        RemoveMenu(menu);
+    bool parentBecomesLeaf = false;
+    for (std::size_t index = 0; index < menus.size(); ++index)
+    {
+        const auto& [owner, menu] = menus[index];
+        if (subMenus[index])
+        {
+            parentBecomesLeaf = parentBecomesLeaf || menu->GetParent()->GetSubMenus().size() == 1;
+            menu->GetParent()->RemoveSubMenu(menu);
+        }
+        else
+            owner->RemoveMenu(menu);
+        delete menu;
+    }
     // The other leaves keep their maps; a parent left without sub-menus is mapped as a leaf.
     if (parentBecomesLeaf)
     {
         for (Module* module : modules)
             module->CleanUpPageFiles();
     }
-    delete menu;
-    return true;
 }
 
 bool Module::DeleteClassFunction(Function* function)

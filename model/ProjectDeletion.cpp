@@ -172,9 +172,9 @@ bool ForgeonProject::DeleteTable(Table* table)
         table != nullptr ? Module::FindReportsOnTable(m_modules, table) : GoingPages{};
     const bool deleted = RemoveThenDelete(
         m_modules, table,
-        [&onTable](Module* module, Table* gone)
-        { return module->RemoveTableUsages(gone, onTable); },
-        &Module::DeleteTable);
+        [this, &onTable](Module* module, Table* gone)
+        { return module->RemoveTableUsages(gone, onTable, this); },
+        &Module::EraseTable);
     // The classes the table took with it, in any module.
     for (Module* module : m_modules)
         module->SetAsideUnboundClasses();
@@ -283,9 +283,25 @@ bool ForgeonProject::DeleteMenu(Menu* menu)
         return false;
     // A page file may show a menu tree of another module: the owner erases the maps of every
     // module's page files.
-    return RemoveThenDelete(m_modules, menu, &Module::RemoveMenuUsages,
-                            [this](Module* module, Menu* gone)
-                            { return module->DeleteMenu(gone, m_modules); });
+    return RemoveThenDelete(
+        m_modules, menu,
+        [](Module* module, Menu* gone) { module->RemoveMenuUsages(std::vector{gone}); },
+        [this](Module* module, Menu* gone) { return module->DeleteMenu(gone, m_modules); });
+}
+
+void ForgeonProject::DeleteMenus(const std::vector<std::pair<Module*, Menu*>>& menus)
+{
+    std::vector<Menu*> roots;
+    for (const auto& [owner, menu] : menus)
+        roots.push_back(menu);
+    RemoveThenDelete(
+        m_modules, &roots,
+        [](Module* module, const std::vector<Menu*>* gone) { module->RemoveMenuUsages(*gone); },
+        [this, &menus](Module*, const std::vector<Menu*>*)
+        {
+            Module::DeleteMenus(menus, m_modules);
+            return true;
+        });
 }
 
 bool ForgeonProject::DeleteDesignation(Designation* designation)
@@ -295,10 +311,8 @@ bool ForgeonProject::DeleteDesignation(Designation* designation)
     if (owner == m_modules.end())
         return false;
     const UsageSetScope scope;
-    // The owner reaches the other modules only of the open project; this one may be another,
-    // such as the merge's.
-    ReleaseReferences({designation}, ReferenceList::MenuMaps::skipped);
-    (*owner)->DeleteDesignation(designation);
+    // Every module of this project, which may be other than the open one (a merge's).
+    (*owner)->DeleteDesignation(designation, m_modules);
     return true;
 }
 
@@ -306,16 +320,21 @@ bool ForgeonProject::DeleteProcedure(Procedure* procedure)
 {
     if (procedure == nullptr)
         return false;
-    return RemoveThenDelete(m_modules, procedure, &Module::RemoveProcedureUsages,
-                            &Module::DeleteProcedure);
+    return RemoveThenDelete(
+        m_modules, procedure,
+        [this](Module* module, Procedure* gone)
+        { return module->RemoveProcedureUsages(gone, this); },
+        &Module::DeleteProcedure);
 }
 
 bool ForgeonProject::DeleteFunction(Function* function)
 {
     if (function == nullptr)
         return false;
-    return RemoveThenDelete(m_modules, function, &Module::RemoveFunctionUsages,
-                            &Module::DeleteClassFunction);
+    return RemoveThenDelete(
+        m_modules, function,
+        [this](Module* module, Function* gone) { return module->RemoveFunctionUsages(gone, this); },
+        &Module::DeleteClassFunction);
 }
 
 void ForgeonProject::RemoveFunctionDependentTableReferences(Function* function, Table* table)

@@ -217,12 +217,11 @@ void RemoveOutputColumnUsers(const EntityUsageSet& users, Procedure* procedure,
 }
 
 // The procedure's output column of the field goes with the pages' uses of it.
-void RemoveOutputColumnOf(Procedure* procedure, Field* field)
+void RemoveOutputColumnOf(Procedure* procedure, Field* field, ForgeonProject* project)
 {
     ProcedureFieldInfo* column = procedure->FindOutputColumnByField(field);
     if (column == nullptr)
         return;
-    ForgeonProject* project = MainFrameAccess::GetProject();
     if (project != nullptr)
         project->CollectProcedureFieldUsage(procedure, column, false,
                                             [procedure, column](const EntityUsageSet& users)
@@ -232,7 +231,7 @@ void RemoveOutputColumnOf(Procedure* procedure, Field* field)
 }
 } // namespace
 
-void ProjectDiagnostics::RemoveFieldReferences(Field* field)
+void ProjectDiagnostics::RemoveFieldReferences(Field* field, ForgeonProject* project)
 {
     EntityUsageSet& set = GetCurrentUsageSet();
     if (field != nullptr)
@@ -249,7 +248,7 @@ void ProjectDiagnostics::RemoveFieldReferences(Field* field)
             }
         }
         for (Procedure* procedure : set.GetProcedures())
-            RemoveOutputColumnOf(procedure, field);
+            RemoveOutputColumnOf(procedure, field, project);
         // The recorded entities let go of the field through their lists; map forms are listed
         // after the pages whose controls they share, so that they let go of those first.
         ReferenceList list({field}, ReferenceList::MenuMaps::skipped);
@@ -294,9 +293,9 @@ template <class Page> auto AmongPages(const std::vector<Page*>& pages)
 // Step one of the table cascade: each recorded page built on the table is deleted (map forms
 // included), each other one lets go of the table; a page that an earlier deletion freed has left
 // the set and is not asked.
-void DeleteOrReleasePages(const EntityUsageSet& set, Table* table, const GoingPages& onTable)
+void DeleteOrReleasePages(const EntityUsageSet& set, Table* table, const GoingPages& onTable,
+                          ForgeonProject* project)
 {
-    ForgeonProject* project = MainFrameAccess::GetProject();
     const auto deleteOrRelease =
         [&set, project, table](const auto& pages, auto builtOnTable, auto deletePage)
     {
@@ -345,7 +344,7 @@ void ReleaseFunctionsAndClasses(const EntityUsageSet& set, const Table* table)
 
 // Step three: the other procedures let go of the table and their relations with it, their
 // derived procedures made again; then the procedures on the table are deleted.
-void DeleteOrReleaseProcedures(const EntityUsageSet& set, Table* table)
+void DeleteOrReleaseProcedures(const EntityUsageSet& set, Table* table, ForgeonProject* project)
 {
     std::vector<Procedure*> onTable;
     ReferenceList list({table}, ReferenceList::MenuMaps::skipped);
@@ -357,7 +356,6 @@ void DeleteOrReleaseProcedures(const EntityUsageSet& set, Table* table)
             procedure->ListReferences(list);
     }
     list.Release({table});
-    ForgeonProject* project = MainFrameAccess::GetProject();
     for (Procedure* procedure : onTable)
     {
         if (project != nullptr && set.Holds(procedure))
@@ -366,14 +364,15 @@ void DeleteOrReleaseProcedures(const EntityUsageSet& set, Table* table)
 }
 } // namespace
 
-void ProjectDiagnostics::RemoveTableReferences(Table* table, const GoingPages& onTable)
+void ProjectDiagnostics::RemoveTableReferences(Table* table, const GoingPages& onTable,
+                                               ForgeonProject* project)
 {
     EntityUsageSet& set = GetCurrentUsageSet();
     if (table != nullptr)
     {
-        DeleteOrReleasePages(set, table, onTable);
+        DeleteOrReleasePages(set, table, onTable, project);
         ReleaseFunctionsAndClasses(set, table);
-        DeleteOrReleaseProcedures(set, table);
+        DeleteOrReleaseProcedures(set, table, project);
     }
     set.Clear();
 }

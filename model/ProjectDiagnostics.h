@@ -7,6 +7,7 @@
 
 class EntityUsageSet;
 class Field;
+class ForgeonProject;
 class Table;
 struct FieldVariableMap;
 
@@ -74,12 +75,12 @@ public:
     // The cascades that need sets of their own besides the current one (the others are the
     // current usage set's), run after a module's usage check has filled the current set; each
     // ends with the current set emptied. A field about to be deleted: every recorded user lets go
-    // of it.
-    void RemoveFieldReferences(Field* field);
+    // of it. The project (null: none) runs the deletions and walks that the cascades need.
+    void RemoveFieldReferences(Field* field, ForgeonProject* project);
     // A table about to be deleted: the recorded pages, procedures and classes built on it are
     // deleted or unbound, the others let go of it. Reports, RDLC reports and graphs are built on
     // it when they are among those found before anything let go of it.
-    void RemoveTableReferences(Table* table, const GoingPages& onTable);
+    void RemoveTableReferences(Table* table, const GoingPages& onTable, ForgeonProject* project);
     // The mapping's variable leaves the report variable maps of the pages that use it.
     void RemoveVariableMapReferences(FieldVariableMap* map);
 

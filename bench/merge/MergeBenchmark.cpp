@@ -1,10 +1,12 @@
 // Builds two projects of one module each through the model, half of the second's tables shared
 // with the first, and times loading both merge inputs beside loading both and merging the
-// module whole. Not a test: run scripts/bench-merge.sh. Times are processor times of this
-// process, the best of three runs.
+// module whole, kept and overwriting. Not a test: run scripts/bench-merge.sh. Times are processor
+// times of this process, the best of three runs.
 //
 //   bench_merge                  250, 500 and 1,000 tables, one line each
-//   bench_merge <tables>...      the given numbers of tables (for a profiler)
+//   bench_merge <tables>...      the given numbers of tables
+//   bench_merge --keep|--overwrite <tables>...
+//                                one merge kind alone, run once (for a profiler)
 
 #include "bench/store/BenchTables.h"
 #include "merge/MergeSelection.h"
@@ -21,6 +23,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,18 +69,27 @@ bool Build(int tables, int sharedUpTo, const char* prefix, const std::string& pa
     return saved;
 }
 
-// Loads both inputs and, with merge set, merges them; the best time of the runs.
-double Time(const std::string& first, const std::string& second, bool merge)
+enum class Run
+{
+    load,
+    keep,
+    overwrite,
+};
+
+// Loads both inputs and, unless only loading, merges them so; the best time of the runs.
+double Time(const std::string& first, const std::string& second, Run kind, int runs = repeats)
 {
     double best = 0;
-    for (int run = 0; run < repeats; ++run)
+    for (int run = 0; run < runs; ++run)
     {
         ProjectStore store;
-        ScriptedMergeSelection selection = ScriptedMergeSelection::FullModule("Sales", false);
+        ScriptedMergeSelection selection =
+            ScriptedMergeSelection::FullModule("Sales", kind == Run::overwrite);
         ProjectMergerRegistration registration(selection);
         const double start = CpuMilliseconds();
         if (!store.LoadFirstMergeProject(first.c_str()) ||
-            !store.LoadSecondMergeProject(second.c_str()) || (merge && !store.MergeProjects()))
+            !store.LoadSecondMergeProject(second.c_str()) ||
+            (kind != Run::load && !store.MergeProjects()))
         {
             std::fprintf(stderr, "the run failed\n");
             std::exit(1);
@@ -94,10 +106,18 @@ double Time(const std::string& first, const std::string& second, bool merge)
 int main(int argc, char** argv)
 {
     std::vector<int> sizes = {250, 500, 1000};
-    if (argc > 1)
+    std::optional<Run> alone;
+    int firstSize = 1;
+    if (argc > 1 && std::string(argv[1]) == "--keep")
+        alone = Run::keep;
+    else if (argc > 1 && std::string(argv[1]) == "--overwrite")
+        alone = Run::overwrite;
+    if (alone)
+        firstSize = 2;
+    if (argc > firstSize)
     {
         sizes.clear();
-        for (int index = 1; index < argc; ++index)
+        for (int index = firstSize; index < argc; ++index)
         {
             char* end = nullptr;
             const long tables = std::strtol(argv[index], &end, 10);
@@ -116,7 +136,9 @@ int main(int argc, char** argv)
     ::setenv("TMPDIR", folder.c_str(), 1);
     const std::string first = (folder / "first.wvt").string();
     const std::string second = (folder / "second.wvt").string();
-    std::printf("tables | load both ms | load+merge ms | merge ms | merge/load\n");
+    if (!alone)
+        std::printf("tables | load both ms | keep merge ms | keep/load | overwrite merge ms | "
+                    "overwrite/load\n");
     for (const int tables : sizes)
     {
         if (!Build(tables, tables, "first_", first) ||
@@ -125,10 +147,16 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "the projects could not be saved\n");
             return 1;
         }
-        const double load = Time(first, second, false);
-        const double merged = Time(first, second, true);
-        std::printf("%6d | %12.0f | %13.0f | %8.0f | %9.2fx\n", tables, load, merged, merged - load,
-                    (merged - load) / load);
+        if (alone)
+        {
+            Time(first, second, *alone, 1);
+            continue;
+        }
+        const double load = Time(first, second, Run::load);
+        const double keep = Time(first, second, Run::keep) - load;
+        const double overwrite = Time(first, second, Run::overwrite) - load;
+        std::printf("%6d | %12.0f | %13.0f | %8.2fx | %18.0f | %13.2fx\n", tables, load, keep,
+                    keep / load, overwrite, overwrite / load);
         std::fflush(stdout);
     }
     std::filesystem::remove_all(folder);

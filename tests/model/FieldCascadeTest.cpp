@@ -97,7 +97,7 @@ TEST_F(FieldCascadeTest, PagesDeleteControlsOfTheFieldAndClearItAsFrontField)
     UsageSet().AddFormInterface(&form);
     UsageSet().AddFormInterface(&transaction);
 
-    TheProjectDiagnostics().RemoveFieldReferences(m_price);
+    TheProjectDiagnostics().RemoveFieldReferences(m_price, nullptr);
 
     EXPECT_EQ(std::vector<FieldRep*>{lookup}, form.GetFieldReps());
     EXPECT_EQ(nullptr, lookup->GetFieldRepData()->GetFrontField());
@@ -124,7 +124,7 @@ TEST_F(FieldCascadeTest, MapFormLetsGoOfTheControlItSharesAndTheFormDeletesIt)
     UsageSet().AddFormInterface(&form);
     UsageSet().AddFormInterface(&mapForm);
 
-    TheProjectDiagnostics().RemoveFieldReferences(m_price);
+    TheProjectDiagnostics().RemoveFieldReferences(m_price, nullptr);
 
     EXPECT_FALSE(ShowsField(form.GetFieldReps(), m_price));
     EXPECT_FALSE(ShowsField(mapForm.GetFieldReps(), m_price));
@@ -140,7 +140,7 @@ TEST_F(FieldCascadeTest, RDLCReportDropsControlsAndAdapterParametersOfTheField)
     report.AddTableAdapterMap(TableAdapterMap{nullptr, {{"@p3", m_customerRef}}});
     UsageSet().AddFormInterface(&report);
 
-    TheProjectDiagnostics().RemoveFieldReferences(m_price);
+    TheProjectDiagnostics().RemoveFieldReferences(m_price, nullptr);
 
     EXPECT_TRUE(report.GetFieldReps().empty());
     ASSERT_EQ(2u, report.GetTableAdapterMaps().size());
@@ -171,7 +171,7 @@ TEST_F(FieldCascadeTest, ProcedureLosesColumnParameterFilterAndRelationsOfTheFie
     procedure.CreateDerivedProcedures();
     UsageSet().AddProcedure(&procedure);
 
-    TheProjectDiagnostics().RemoveFieldReferences(m_price);
+    TheProjectDiagnostics().RemoveFieldReferences(m_price, nullptr);
 
     EXPECT_FALSE(procedure.HasOutputField(m_price));
     EXPECT_TRUE(procedure.HasOutputField(m_customerRef));
@@ -272,7 +272,7 @@ TEST_F(FieldCascadeReportTest, ReportLosesColumnsAndFiltersShowingTheField)
     ASSERT_NE(priceColumn, qtyColumn);
     UsageSet().AddFormInterface(&m_report);
 
-    TheProjectDiagnostics().RemoveFieldReferences(m_price);
+    TheProjectDiagnostics().RemoveFieldReferences(m_price, nullptr);
 
     EXPECT_EQ(std::vector<ReportField*>{qtyColumn}, group->GetReportFields());
     EXPECT_EQ(std::vector<FieldRep*>{qtyFilter}, group->GetFilters());
@@ -322,7 +322,7 @@ TEST_F(FieldCascadeReportTest, ReportLosesTheDisplayFieldColumnOnlyWhereTheKeySh
         UsageSet().AddFormInterface(&m_report);
         EXPECT_EQ(m_report.ShowsRowReferredBy(customerRef), !test.keepsName) << test.name;
 
-        TheProjectDiagnostics().RemoveFieldReferences(customerRef);
+        TheProjectDiagnostics().RemoveFieldReferences(customerRef, nullptr);
 
         const std::vector<ReportField*> left =
             test.keepsName ? std::vector<ReportField*>{nameColumn, priceColumn}
@@ -353,7 +353,7 @@ TEST_F(FieldCascadeProjectTest, ReportVariableMapsOfTheFieldsVariableAreRemoved)
     UsageSet().AddFormInterface(form);
     const int depth = TheProjectDiagnostics().GetUsageSetDepth();
 
-    TheProjectDiagnostics().RemoveFieldReferences(m_price);
+    TheProjectDiagnostics().RemoveFieldReferences(m_price, &m_open.Project());
 
     EXPECT_EQ(depth, TheProjectDiagnostics().GetUsageSetDepth());
     EXPECT_EQ(nullptr, form->GetReportVariableMapAt(0));
@@ -376,7 +376,7 @@ TEST_F(FieldCascadeProjectTest, PagesUsingTheProceduresOutputColumnOfTheFieldLet
     lookup->GetFieldRepData()->SetDataProcedure(CallOfProcedure(procedure));
     UsageSet().AddProcedure(procedure);
 
-    TheProjectDiagnostics().RemoveFieldReferences(m_price);
+    TheProjectDiagnostics().RemoveFieldReferences(m_price, &m_open.Project());
 
     EXPECT_TRUE(procedure->GetOutputColumns().empty());
     EXPECT_EQ(nullptr, lookup->GetFieldRepData()->GetFrontField());
@@ -421,7 +421,7 @@ protected:
     void RemoveCustomerReferences()
     {
         TheProjectDiagnostics().RemoveTableReferences(
-            m_customer, Module::FindReportsOnTable({&m_module}, m_customer));
+            m_customer, Module::FindReportsOnTable({&m_module}, m_customer), &m_open.Project());
     }
 
     // A table of no module; it outlives the project, whose pages may show its fields.
@@ -577,7 +577,7 @@ TEST_F(FieldCascadeTest, AFreedProjectTakesItsPagesOutOfTheUsageSet)
     int pages = 0;
     UsageSet().ForEachPage([&pages](FormInterface*) { ++pages; });
     EXPECT_EQ(0, pages);
-    TheProjectDiagnostics().RemoveFieldReferences(m_price);
+    TheProjectDiagnostics().RemoveFieldReferences(m_price, nullptr);
 }
 
 } // namespace

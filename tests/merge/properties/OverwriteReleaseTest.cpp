@@ -1,0 +1,154 @@
+// An overwrite merge deletes what it replaces as the project's own deletions do: a table that
+// another module's table refers to by a foreign key goes with every holder released.
+#include "editors/logic/TableDesigner.h"
+#include "entities/Class.h"
+#include "entities/Function.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "model/Field.h"
+#include "model/Table.h"
+#include "tests/editors/logic/EditorTestSupport.h"
+#include "tests/merge/MergeRunFixture.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace
+{
+// The table designer stores a master table of the text field in the current module, with its
+// forms, report and data class; with a foreign module, the key of the module's "customer"
+// first.
+void DesignTable(ForgeonProject& project, const char* name, const char* field,
+                 int foreignModule = -1)
+{
+    RecordingHost host;
+    TableDesigner designer(project, host);
+    designer.InitialUpdate();
+    ControlStates& states = designer.States();
+    designer.LoadTable(nullptr, Table::masterKind);
+    if (foreignModule >= 0)
+    {
+        designer.ToggleForeignKey();
+        designer.ChooseModule(foreignModule);
+        const std::vector<CString>& tables = states.GetItems(TableDesigner::IDC_FOREIGN_TABLE);
+        for (std::size_t i = 0; i < tables.size(); ++i)
+        {
+            if (tables[i] == "customer")
+                designer.ChooseForeignTable(static_cast<int>(i));
+        }
+        designer.AddOrUpdate(true);
+    }
+    states.SetText(TableDesigner::IDC_FIELD_NAME, field);
+    designer.ChooseType(4);
+    designer.AddOrUpdate(true);
+    states.SetText(TableDesigner::IDC_TABLE_NAME, name);
+    designer.Ok(true);
+}
+
+// A new project whose base module holds "customer" and whose "Module2" holds "orders", which
+// refers to it, with a user function that shows the customer's label.
+std::unique_ptr<ForgeonProject> CustomerOrdersProject(const CString& path)
+{
+    auto project = std::make_unique<ForgeonProject>();
+    ScopedOpenProject open(project.get());
+    project->InitNewProject();
+    project->SetProjectName("Shop");
+    project->SetProjectPath(path);
+    DesignTable(*project, "customer", "label");
+    Module* second = project->AddNewModule();
+    second->RenameDefaultObjects("Module2");
+    second->SetName("Module2");
+    project->SetCurrentModule(second);
+    DesignTable(*project, "orders", "note", 0);
+    // A user function of the orders' class shows the customer's label beside each order.
+    CString className = "_orders";
+    second->GetOrAddClassFunction("WithCustomer", second->FindClassByName(className));
+    return project;
+}
+
+Table* Customer(const ForgeonProject& project)
+{
+    CString name = "customer";
+    return project.GetModuleAt(0)->FindTableByName(name);
+}
+
+// The module's tables and procedures, then each class function with the tables and fields of its
+// output.
+std::string DescribeWithFunctions(const Module& module)
+{
+    std::string text = DescribeModule(module);
+    for (const Class* dataClass : module.GetClasses())
+    {
+        for (const Function* function : dataClass->GetFunctions())
+        {
+            text += StdString(dataClass->GetFieldName()) + "." +
+                    StdString(function->GetFieldName()) + ":";
+            for (const ProcedureFieldInfo* output : function->GetOutputFields())
+            {
+                const Field* field = output->GetField();
+                const Table* table = field != nullptr ? field->GetTable() : nullptr;
+                text += " " + (table != nullptr ? StdString(table->GetTableName()) : "-") + "." +
+                        (field != nullptr ? StdString(field->GetFieldName()) : "-");
+            }
+            text += "\n";
+        }
+    }
+    return text;
+}
+
+std::unique_ptr<ForgeonProject> EmptyProject(const CString& path)
+{
+    auto project = std::make_unique<ForgeonProject>();
+    ScopedOpenProject open(project.get());
+    project->InitNewProject();
+    project->SetProjectPath(path);
+    return project;
+}
+} // namespace
+
+class OverwriteReleaseTest : public MergeRun
+{
+};
+
+// The base module overwritten by one without "customer": the table leaves the merged project as
+// a plain delete takes it, Module2 keeping what the delete leaves it (the user function no
+// longer shows the customer's label), and the merged project
+// saves, loads and saves to the same bytes, whichever project is open.
+TEST_F(OverwriteReleaseTest, ATableAnotherModuleRefersToGoesWithEveryHolder)
+{
+    Load(CustomerOrdersProject(Path("a")), EmptyProject(Path("b")));
+    ASSERT_NE(Customer(*First()), nullptr);
+    const std::string before = DescribeWithFunctions(*First()->FindModuleByName("Module2"));
+    ASSERT_NE(before.find("_orders.WithCustomer: orders.orders_id orders.customer_id orders.note "
+                          "customer.label\n"),
+              std::string::npos)
+        << before;
+    {
+        ScopedOpenProject open(First());
+        ASSERT_TRUE(First()->DeleteTable(Customer(*First())));
+    }
+    const std::string deleted = DescribeWithFunctions(*First()->FindModuleByName("Module2"));
+    EXPECT_EQ(deleted.find("customer."), std::string::npos) << deleted;
+    for (const bool window : {false, true})
+    {
+        SCOPED_TRACE(window ? "window" : "model");
+        Load(CustomerOrdersProject(Path("a")), EmptyProject(Path("b")));
+        if (window)
+        {
+            ASSERT_TRUE(m_store.ArchiveProject(nullptr, Path("first.wvt"), TRUE));
+        }
+        ScriptedMergeSelection selection = ScriptedMergeSelection::FullModule("BaseModule", true);
+        {
+            const std::optional<ScopedOpenProject> open =
+                window ? std::optional<ScopedOpenProject>(std::in_place, m_store) : std::nullopt;
+            ASSERT_TRUE(RunStoreMerge(selection));
+        }
+        EXPECT_EQ(Customer(*First()), nullptr);
+        EXPECT_EQ(DescribeWithFunctions(*First()->FindModuleByName("Module2")), deleted);
+        const std::string merged = SavedBytes(First(), "merged.wvt");
+        m_store.DeleteMergeProjects();
+        ASSERT_TRUE(m_store.ArchiveProject(nullptr, Path("merged.wvt"), TRUE)) << LastBox();
+        ExpectSameBytes(merged, SavedBytes(m_store.GetProject(), "again.wvt"));
+    }
+}
