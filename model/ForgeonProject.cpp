@@ -139,39 +139,53 @@ CString WithoutLeadingBlanks(CString text)
     return text;
 }
 
+// A name of the project's duplicate check: tables and procedures are objects of the database,
+// which compares their names ignoring case; a page's name is its file's and compares as written.
+struct EntityName
+{
+    CString name;
+    bool databaseObject;
+
+    bool SameAs(const EntityName& other) const
+    {
+        if (databaseObject && other.databaseObject)
+            return name.CompareNoCase(other.name) == 0;
+        return name == other.name;
+    }
+};
+
 // The names of the tables, pages and procedures of the module, in that order.
 // Dashboards write no page of their own: they are compared among themselves only, so that a
 // dashboard page may carry the name of the dashboard it was made with.
-void CollectEntityNames(const Module& module, std::vector<CString>& names,
-                        std::vector<CString>& dashBoardNames)
+void CollectEntityNames(const Module& module, std::vector<EntityName>& names,
+                        std::vector<EntityName>& dashBoardNames)
 {
     std::vector<Table*> tables;
     module.GetAllTables(tables);
     for (const Table* table : tables)
-        names.push_back(table->GetTableName());
+        names.push_back({table->GetTableName(), true});
     std::vector<FormInterface*> pages;
     module.GetAllPages(pages);
     const std::vector<DashBoard*>& dashBoards = module.GetDashBoards();
     for (const FormInterface* page : pages)
     {
         const bool dashBoard = std::ranges::find(dashBoards, page) != dashBoards.end();
-        (dashBoard ? dashBoardNames : names).push_back(page->GetFormName());
+        (dashBoard ? dashBoardNames : names).push_back({page->GetFormName(), false});
     }
     for (const Procedure* procedure : module.GetProcedures())
-        names.push_back(procedure->GetName());
+        names.push_back({procedure->GetName(), true});
 }
 
-// Names compare ignoring case, as the database compares them.
-auto SameNameAs(const CString& name)
+auto SameNameAs(const EntityName& name)
 {
-    return [&name](const CString& other) { return other.CompareNoCase(name) == 0; };
+    return [&name](const EntityName& other) { return other.SameAs(name); };
 }
 
 // Each name that occurs more than once, once, as first spelt, in the order of its first
 // repetition.
-std::vector<CString> RepeatedNames(const std::vector<CString>& names)
+std::vector<EntityName> RepeatedNames(const std::vector<EntityName>& names)
 {
-    std::vector<CString> repeated;
+    std::vector<EntityName> repeated;
     for (auto name = names.begin(); name != names.end(); ++name)
     {
         const auto first = std::find_if(names.begin(), name, SameNameAs(*name));
@@ -935,20 +949,20 @@ Table* ForgeonProject::FindTableByName(CString name) const
 
 bool ForgeonProject::HasDuplicateNames() const
 {
-    std::vector<CString> names;
-    std::vector<CString> dashBoardNames;
+    std::vector<EntityName> names;
+    std::vector<EntityName> dashBoardNames;
     for (const Module* module : m_modules)
         CollectEntityNames(*module, names, dashBoardNames);
-    std::vector<CString> repeated = RepeatedNames(names);
-    for (const CString& name : RepeatedNames(dashBoardNames))
+    std::vector<EntityName> repeated = RepeatedNames(names);
+    for (const EntityName& name : RepeatedNames(dashBoardNames))
         if (std::ranges::none_of(repeated, SameNameAs(name)))
             repeated.push_back(name);
     if (repeated.empty())
         return false;
 
     CString list;
-    for (const CString& name : repeated)
-        list += name + "\n";
+    for (const EntityName& name : repeated)
+        list += name.name + "\n";
     // The trace is written whole; what its write met follows the list.
     GenerationReport written;
     SaveTextFile("C:\\temp\\KestraneWeavoReport.txt", list, written);

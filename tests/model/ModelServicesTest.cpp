@@ -137,6 +137,9 @@ TEST_F(ModelServicesTest, DuplicateNamesAcrossKindsAndModulesAreShownAndReplaceT
     m_base->AddTable(NewTable("Orders"));
     m_second->Append(NewForm("Customer_form", nullptr));
     m_second->Append(NewProcedure("customer_list"));
+    // A page's name is its file's: it differs from a table's or procedure's in case alone.
+    m_second->Append(NewForm("CUSTOMER_LIST", nullptr));
+    m_second->Append(NewForm("orders", nullptr));
 
     EXPECT_FALSE(m_project.HasDuplicateNames());
     EXPECT_TRUE(boxes.Shown().empty());
