@@ -407,9 +407,17 @@ void FieldRepDlg::OnOK()
 void FieldRepDlg::OnCancel()
 {
     if (m_owner != nullptr)
-        m_owner->EndDialog(IDCANCEL);
+        m_owner->OnCancel();
     else
-        EndDialog(IDCANCEL);
+        CDialog::OnCancel();
+}
+
+int FieldRepDlg::AskAboutChanges()
+{
+    // Boxes that do not read stay open, as for OK.
+    if (!ReadControls())
+        return IDCANCEL;
+    return m_editor.AskAboutChanges();
 }
 
 void FieldRepTabCtrl::InitPages()
@@ -471,6 +479,12 @@ void FieldRepPropertiesDlg::FitPage()
         SetWindowPos(nullptr, 0, 0, std::max(window.Width(), layout->minimumSize().width()),
                      layout->minimumSize().height(), SWP_NOMOVE | SWP_NOZORDER);
     }
+}
+
+int FieldRepPropertiesDlg::AskAboutChanges()
+{
+    FieldRepDlg* page = m_tabs.GetFieldRepPage();
+    return page != nullptr ? page->AskAboutChanges() : IDNO;
 }
 
 void FieldRepPropertiesDlg::OnOK()

@@ -40,7 +40,9 @@ public:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
+    // A page hands Escape to its owner.
     void OnCancel() override;
+    int AskAboutChanges() override;
     ControlPropertiesEditor& Editor() { return m_editor; }
     // The owner's OK: the controls read and written back; false keeps the owner open.
     bool WriteBack();
@@ -103,6 +105,10 @@ public:
 
     BOOL OnInitDialog() override;
     void OnOK() override;
+    // Public for the page, which hands Escape to its owner.
+    void OnCancel() override { CDialog::OnCancel(); }
+    // The page's question.
+    int AskAboutChanges() override;
     FieldRepTabCtrl& Tabs() { return m_tabs; }
     // The tab control and the window grow or shrink to the page's size.
     void FitPage();

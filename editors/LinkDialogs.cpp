@@ -370,6 +370,12 @@ void LinkControlDlg::ReadControls()
                      {PageLinkEditor::IDC_PRE_COLUMNS, PageLinkEditor::IDC_POST_COLUMNS});
 }
 
+int LinkControlDlg::AskAboutChanges()
+{
+    ReadControls();
+    return PageEditor().AskAboutChanges();
+}
+
 void LinkControlDlg::OnPlacement(bool preLink)
 {
     ReadControls();

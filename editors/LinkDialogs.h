@@ -91,6 +91,7 @@ public:
 
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
+    int AskAboutChanges() override;
 
 protected:
     // The column counts typed are kept when the editor's state is shown again.

@@ -64,12 +64,10 @@ void DashBoardPage::ListReferences(ReferenceList& list)
     FormInterface::ListReferences(list);
     for (DashBoardPageData* placement : m_placements)
     {
-        // A placement goes with its dashboard, its call's references first.
+        // A placement goes with its dashboard, its own references first.
         const DashBoard* dashBoard = placement->GetDashBoard();
         list.Add(dashBoard, [this, dashBoard] { RemoveDashBoard(dashBoard); });
-        ProcedureInvokation::ListHeld(list, placement->GetProcedureInvokation(),
-                                      [placement]
-                                      { placement->RemoveProcedureInvokation(nullptr); });
+        placement->ListReferences(list);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "model/Field.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ReferenceList.h"
 
 IMPLEMENT_SERIAL(DashBoardPageData, CObject, 0)
 
@@ -34,6 +35,29 @@ void DashBoardPageData::RemoveProcedureInvokation(const Procedure* procedure)
         return;
     delete m_procedureInvokation;
     m_procedureInvokation = nullptr;
+}
+
+void DashBoardPageData::ListReferences(ReferenceList& list)
+{
+    ProcedureInvokation::ListHeld(list, m_procedureInvokation,
+                                  [this] { RemoveProcedureInvokation(nullptr); });
+    ClassInvokation::ListReferences(list, m_classInvokation);
+    for (VariablePair* pair : m_variablePairs)
+    {
+        if (pair == nullptr)
+            continue;
+        for (const Variable* variable : {pair->first, pair->second})
+            list.Add(variable, [this, pair] { RemoveVariablePair(pair); });
+    }
+    for (DashBoardVariableMap* map : m_variableMaps)
+    {
+        if (map == nullptr)
+            continue;
+        const auto drop = [this, map] { EraseAndDelete(m_variableMaps, map); };
+        for (const Variable* variable : {map->target, map->sourceVariable})
+            list.Add(variable, drop);
+        list.Add(map->sourceField, drop);
+    }
 }
 
 Procedure* DashBoardPageData::GetProcedure() const

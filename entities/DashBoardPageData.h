@@ -9,6 +9,7 @@ class ClassInvokation;
 class DashBoard;
 class Procedure;
 class ProcedureInvokation;
+class ReferenceList;
 class Variable;
 struct DashBoardVariableMap;
 struct VariablePair;
@@ -33,6 +34,10 @@ public:
     // Dashboard, procedure invocation, pairs, maps (source field, target, source variable),
     // class invocation (after version 78).
     void Serialize(CArchive& ar) override;
+
+    // Lists the calls' references (each release deletes its call), then the variables and
+    // fields of the pairs and maps (each release drops its pair or map).
+    void ListReferences(ReferenceList& list);
 
     // With null deletes the procedure invocation; with a procedure only when the invocation
     // calls it. The pointer is then null.

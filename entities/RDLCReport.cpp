@@ -470,9 +470,19 @@ CString RDLCReport::FieldUseName(const CString&) const
 void RDLCReport::ListReferences(ReferenceList& list)
 {
     FormInterface::ListReferences(list);
+    list.AddSlot(m_rdlcInfo);
+    list.AddSlot(m_xsdInfo);
     list.SetUse([this] { return FieldUseName({}); }, controlUseWeight);
     for (const TableAdapterMap& map : m_tableAdapterMaps)
     {
+        // A map goes with the data set's table adapter, its pairs' references first.
+        const TableAdapter* adapter = map.m_tableAdapter;
+        list.Add(adapter,
+                 [this, adapter]
+                 {
+                     std::erase_if(m_tableAdapterMaps, [adapter](const TableAdapterMap& each)
+                                   { return each.m_tableAdapter == adapter; });
+                 });
         for (const ColumnFieldPair& pair : map.m_pairs)
         {
             const Field* field = pair.m_field;

@@ -30,6 +30,7 @@
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectSettings.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 #include "platform/core/FileWriters.h"
 #include "platform/core/LargeStack.h"
@@ -195,25 +196,33 @@ std::vector<EntityName> RepeatedNames(const std::vector<EntityName>& names)
     return repeated;
 }
 
-// Every module lets go of the description, and so does every RDLC report that still points at
-// it without using it; then the list erases and deletes it when it holds it.
+// What the description owns that reports refer to: a data set description's table adapters.
+ReferenceList::Targets DescriptionParts(const RDLCInfo* info)
+{
+    return {info};
+}
+
+ReferenceList::Targets DescriptionParts(const XSDInfo* info)
+{
+    ReferenceList::Targets parts{info};
+    parts.insert(info->GetTableAdapters().begin(), info->GetTableAdapters().end());
+    return parts;
+}
+
+// Every module lets go of the description, and every page of it and of what it owns (an RDLC
+// report that still points at it without using it); then the list erases and deletes it when it
+// holds it.
 template <class Info>
 bool DeleteListedInfo(const std::vector<Module*>& modules, std::vector<Info*>& list, Info* info,
-                      bool (Module::*release)(Info*), Info* (RDLCReport::*get)() const,
-                      void (RDLCReport::*set)(Info*))
+                      bool (Module::*release)(Info*))
 {
     {
         const UsageSetScope scope;
         for (Module* module : modules)
-        {
             (module->*release)(info);
-            for (RDLCReport* report : module->GetRDLCReports())
-            {
-                if ((report->*get)() == info)
-                    (report->*set)(nullptr);
-            }
-        }
     }
+    if (info != nullptr)
+        Module::ReleaseReferences(modules, DescriptionParts(info));
     if (!Contains(list, info))
         return false;
     EraseFirst(list, info);
@@ -995,12 +1004,10 @@ int ForgeonProject::IndexOfCurrentModule() const
 
 bool ForgeonProject::DeleteRDLCInfo(RDLCInfo* info)
 {
-    return DeleteListedInfo(m_modules, m_rdlcInfos, info, &Module::CanDeleteRDLCInfo,
-                            &RDLCReport::GetRDLCInfo, &RDLCReport::SetRDLCInfo);
+    return DeleteListedInfo(m_modules, m_rdlcInfos, info, &Module::CanDeleteRDLCInfo);
 }
 
 bool ForgeonProject::DeleteXSDInfo(XSDInfo* info)
 {
-    return DeleteListedInfo(m_modules, m_xsdInfos, info, &Module::CanDeleteXSDInfo,
-                            &RDLCReport::GetXSDInfo, &RDLCReport::SetXSDInfo);
+    return DeleteListedInfo(m_modules, m_xsdInfos, info, &Module::CanDeleteXSDInfo);
 }

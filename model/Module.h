@@ -421,6 +421,10 @@ public:
     void LinkProjectDashboardCell(const Module& base);
     // The back link, top menu, category item and links of a page added with its files.
     void AddDefaultMenuEntries(FormInterface* page);
+    // A pasted page, added with its menu entries, becomes what a load makes of it: a
+    // master-detail form's table titles, the table flags, its controls carrying their fields'
+    // variables, a variable for every field of its tables, the lists in order.
+    void SettlePastedPage(FormInterface& page);
     // An item under "Dashboards" opening the page's first page file.
     void AddDashboardPageMenuEntry(DashBoardPage* page);
     // An item under the page kind's category menu (or at top level when it is missing) that

@@ -114,6 +114,14 @@ void SyncControlsWithTable(FormInterface& page, Table* table)
     page.AddVariablesForTable(table);
 }
 
+// A master-detail form's controls of its basic and detail tables.
+void SyncTransactionControls(Transaction& transaction)
+{
+    SyncControlsWithTable(transaction, transaction.GetBasicTable());
+    for (Table* detail : transaction.GetDetailTables())
+        SyncControlsWithTable(transaction, detail);
+}
+
 void ClearSyncFlag(const FieldRep* rep)
 {
     if (rep->GetFieldRepData() != nullptr)
@@ -261,11 +269,26 @@ void Module::SyncPageControlsWithTables()
     for (MapForm* mapForm : m_mapForms)
         SyncControlsWithTable(*mapForm, mapForm->GetMappingTable());
     for (Transaction* transaction : m_transactions)
+        SyncTransactionControls(*transaction);
+}
+
+void Module::SettlePastedPage(FormInterface& page)
+{
+    if (auto* form = dynamic_cast<Form*>(&page))
     {
-        SyncControlsWithTable(*transaction, transaction->GetBasicTable());
-        for (Table* detail : transaction->GetDetailTables())
-            SyncControlsWithTable(*transaction, detail);
+        form->SyncTableFlags();
+        SyncControlsWithTable(*form, form->GetTable());
+        DeleteControlsAddedBySync(*form);
     }
+    else if (auto* transaction = dynamic_cast<Transaction*>(&page))
+    {
+        transaction->EnsureTableTitles();
+        transaction->SyncTableFlags();
+        SyncTransactionControls(*transaction);
+        DeleteControlsAddedBySync(*transaction);
+    }
+    // The category items its menu entries made take their places.
+    SortLists();
 }
 
 // A map form without bottom controls keeps its bottom part as it is.

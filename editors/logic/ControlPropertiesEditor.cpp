@@ -19,10 +19,12 @@
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
 #include "model/Table.h"
+#include "model/TypedText.h"
 #include "model/TypedTexts.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace
 {
@@ -251,9 +253,7 @@ void ControlPropertiesEditor::Load()
     const FieldRepData* data = m_control.GetFieldRepData();
     if (data == nullptr)
         return;
-    caption = data->GetCaption();
-    if (caption.IsEmpty() && field != nullptr)
-        caption = field->GetDisplayName();
+    caption = ShownCaption(*data);
     const auto found = std::ranges::find(m_kinds, m_control.GetControlTypeName());
     m_kind = found == m_kinds.end() ? -1 : static_cast<int>(found - m_kinds.begin());
     separateRow = data->GetSeparateRow();
@@ -496,16 +496,61 @@ void ControlPropertiesEditor::StoreValues(FieldRepData& data)
     const ClassInvokation* dataCall = data.GetDataCall();
     if (dataCall != nullptr && dataCall->GetFunction() != nullptr)
     {
-        const auto fieldAt = [this](int index)
-        { return m_frontBackFields[static_cast<size_t>(index)]; };
-        if (frontSelection >= 0 && frontSelection < static_cast<int>(m_frontBackFields.size()))
-            data.SetFrontField(fieldAt(frontSelection));
-        if (backSelection >= 0 && backSelection < static_cast<int>(m_frontBackFields.size()))
-            data.SetBackField(fieldAt(backSelection));
+        if (Field* front = FrontBackFieldAt(frontSelection))
+            data.SetFrontField(front);
+        if (Field* back = FrontBackFieldAt(backSelection))
+            data.SetBackField(back);
     }
     if (!KindText().IsEmpty())
         data.SetControlKind(CodeOf(KindText()));
     data.SetSeparateRow(separateRow);
+}
+
+CString ControlPropertiesEditor::ShownCaption(const FieldRepData& data) const
+{
+    const Field* field = m_control.GetField();
+    return data.GetCaption().IsEmpty() && field != nullptr ? field->GetDisplayName()
+                                                           : data.GetCaption();
+}
+
+Field* ControlPropertiesEditor::FrontBackFieldAt(int selection) const
+{
+    return selection >= 0 && selection < static_cast<int>(m_frontBackFields.size())
+               ? m_frontBackFields[static_cast<std::size_t>(selection)]
+               : nullptr;
+}
+
+bool ControlPropertiesEditor::HasUnstoredChanges() const
+{
+    const FieldRepData* data = m_control.GetFieldRepData();
+    if (!m_hasData || data == nullptr)
+        return false;
+    if (caption != ShownCaption(*data) || valueStrings != data->GetStoredValues() ||
+        maxLength != data->GetMaxLength() || separateRow != data->GetSeparateRow())
+        return true;
+    if ((KindIs(FieldRepData::RadioButton) || KindIs(FieldRepData::ComboBox)) &&
+        displayStrings != data->GetDisplayTexts())
+        return true;
+    if (KindIs(FieldRepData::TextBox) && width != data->GetWidth())
+        return true;
+    if (KindIs(FieldRepData::TextArea) &&
+        (rows != data->GetRows() || columns != data->GetColumns()))
+        return true;
+    const ClassInvokation* dataCall = data->GetDataCall();
+    if (dataCall == nullptr || dataCall->GetFunction() == nullptr)
+        return false;
+    const Field* front = FrontBackFieldAt(frontSelection);
+    const Field* back = FrontBackFieldAt(backSelection);
+    return (front != nullptr && front != data->GetFrontField()) ||
+           (back != nullptr && back != data->GetBackField());
+}
+
+int ControlPropertiesEditor::AskAboutChanges() const
+{
+    if (!HasUnstoredChanges())
+        return IDNO;
+    return AskAboutEditedItem("control", ShownCaption(*m_control.GetFieldRepData()),
+                              /*isNew=*/false);
 }
 
 bool ControlPropertiesEditor::WriteBack()

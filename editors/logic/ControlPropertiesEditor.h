@@ -158,10 +158,20 @@ public:
     // OK: the write-back and, for a transaction, the visibility update. True when the dialog
     // closes: a standalone dialog closes after a failed write-back, a hosted one stays open.
     bool Ok(bool hosted);
+    // A box OK stores holds what the control's data does not: the caption, the value and
+    // display strings, the sizes, the separate-row check, the front and back fields.
+    bool HasUnstoredChanges() const;
+    // Escape and the close box: with unstored changes "The control "<caption>" has not been
+    // updated. Update it?", answered Yes, No or Cancel; IDNO without asking otherwise.
+    int AskAboutChanges() const;
 
 private:
     // The typed values, the kind and the front and back fields into the data.
     void StoreValues(FieldRepData& data);
+    // The caption the box shows for the data: its own, else the field's display name.
+    CString ShownCaption(const FieldRepData& data) const;
+    // The field a front or back combo's selection stands for; null for none.
+    Field* FrontBackFieldAt(int selection) const;
     CString KindText() const;
     bool KindIs(int code) const;
     void RunKindChange();

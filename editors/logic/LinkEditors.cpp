@@ -503,6 +503,20 @@ void PageLinkEditor::Ok(int preColumns, int postColumns)
     m_page.SetPostLinkColumnCount(postColumns);
 }
 
+int PageLinkEditor::AskAboutChanges() const
+{
+    const auto differs = [this](int box, int count)
+    {
+        CString typed = m_states.GetText(box);
+        typed.Trim();
+        return typed != CString(std::to_string(count).c_str());
+    };
+    if (!differs(IDC_PRE_COLUMNS, m_page.GetPreLinkColumnCount()) &&
+        !differs(IDC_POST_COLUMNS, m_page.GetPostLinkColumnCount()))
+        return IDNO;
+    return AskAboutEditedItem("link layout of page", m_page.GetFormName(), /*isNew=*/false);
+}
+
 LinkControl* PageLinkEditor::FindLink(Menu* menu, int alignment) const
 {
     return m_page.FindLinkControl(menu, alignment);

@@ -191,6 +191,10 @@ public:
     void Delete() override;
     // The counts read and checked by the view (1 to 4) go into the page.
     void Ok(int preColumns, int postColumns);
+    // Escape and the close box: when a count box holds another count than the page's, "The
+    // link layout of page "<page>" has not been updated. Update it?", answered Yes, No or
+    // Cancel; IDNO without asking otherwise.
+    int AskAboutChanges() const;
 
 private:
     std::vector<LinkControl*> Links() const override;

@@ -18,6 +18,8 @@ CArchive* CArchive::s_latestLoading = nullptr;
 CArchive* CArchive::s_latestStoring = nullptr;
 CArchive::StringReadHook CArchive::s_stringReadHook = nullptr;
 void* CArchive::s_stringReadContext = nullptr;
+CArchive::ObjectLinkHook CArchive::s_objectLinkHook = nullptr;
+void* CArchive::s_objectLinkContext = nullptr;
 
 namespace
 {
@@ -292,6 +294,12 @@ void CArchive::SetStringReadHook(StringReadHook hook, void* context)
     s_stringReadContext = context;
 }
 
+void CArchive::SetObjectLinkHook(ObjectLinkHook hook, void* context)
+{
+    s_objectLinkHook = hook;
+    s_objectLinkContext = context;
+}
+
 CArchive& CArchive::operator<<(const CObject* object)
 {
     WriteObject(object);
@@ -343,6 +351,9 @@ void CArchive::WriteObject(const CObject* object)
 {
     if (object == nullptr)
         return WriteLittleEndian(nullTag);
+    if (s_objectLinkHook != nullptr) [[unlikely]]
+        s_objectLinkHook(ObjectLink::written, m_writing.empty() ? nullptr : m_writing.back(),
+                         object, s_objectLinkContext);
     if (const DWORD index = StoredIndex(object))
         return WriteReference(index, 0, 0);
     // A new object is numbered after its class.
@@ -352,14 +363,14 @@ void CArchive::WriteObject(const CObject* object)
     if (LargeStack::IsNearlyFull())
         Fail(CArchiveException::tooDeep,
              std::string("a ") + runtimeClass->m_lpszClassName + " lies inside " +
-                 std::to_string(m_writingDepth) +
+                 std::to_string(m_writing.size()) +
                  " other records; the project is too deeply nested to save here");
     WriteClass(runtimeClass);
     AddStored(object);
     // Serialize takes a non-const archive and object; storing does not change the object.
-    ++m_writingDepth;
+    m_writing.push_back(object);
     const_cast<CObject*>(object)->Serialize(*this);
-    --m_writingDepth;
+    m_writing.pop_back();
 }
 
 DWORD CArchive::StoredIndex(const CObject* object) const
@@ -505,6 +516,8 @@ void CArchive::ClaimObject(const CObject* object)
     }
     m_loaded[index].claimed = true;
     m_loaded[index].owner = owner;
+    if (s_objectLinkHook != nullptr) [[unlikely]]
+        s_objectLinkHook(ObjectLink::claimed, m_loaded[owner].object, object, s_objectLinkContext);
 }
 
 void CArchive::ReleaseClaim(const CObject* object)
@@ -513,6 +526,8 @@ void CArchive::ReleaseClaim(const CObject* object)
     {
         m_loaded[index].claimed = false;
         m_loaded[index].owner = 0;
+        if (s_objectLinkHook != nullptr) [[unlikely]]
+            s_objectLinkHook(ObjectLink::released, nullptr, object, s_objectLinkContext);
     }
 }
 

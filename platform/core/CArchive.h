@@ -103,6 +103,19 @@ public:
     using StringReadHook = void (*)(const CArchive& ar, DWORD position, CString& value,
                                     void* context);
     static void SetStringReadHook(StringReadHook hook, void* context);
+    // A seam for tests: while set, each object a record writes (a back-reference too) and each
+    // claim or release a loading record makes of an object pass to the hook, with the object
+    // whose record it is (null outside every record). Set it only while no other thread loads
+    // or stores.
+    enum class ObjectLink
+    {
+        written,
+        claimed,
+        released
+    };
+    using ObjectLinkHook = void (*)(ObjectLink link, const CObject* record, const CObject* object,
+                                    void* context);
+    static void SetObjectLinkHook(ObjectLinkHook hook, void* context);
 
     // The objects created that nobody claimed, in creation order.
     std::vector<CObject*> GetUnclaimedObjects() const;
@@ -196,12 +209,14 @@ private:
     std::vector<DWORD> m_reading;
     // Loading: the strings read so far by the innermost record being read.
     DWORD m_recordStrings = 0;
-    // Storing: the number of object records being written inside one another.
-    std::size_t m_writingDepth = 0;
+    // Storing: the objects whose records are being written, innermost last.
+    std::vector<const CObject*> m_writing;
     // The archives open for loading (storing), the latest first, chained through m_previous.
     static CArchive* s_latestLoading;
     static CArchive* s_latestStoring;
     static StringReadHook s_stringReadHook;
     static void* s_stringReadContext;
+    static ObjectLinkHook s_objectLinkHook;
+    static void* s_objectLinkContext;
     CArchive* m_previous = nullptr;
 };

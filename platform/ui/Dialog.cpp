@@ -186,8 +186,16 @@ void CDialog::OnOK()
 
 void CDialog::OnCancel()
 {
-    if (MayClose())
+    switch (AskAboutChanges())
     {
-        EndDialog(IDCANCEL);
+    case IDYES:
+        OnOK();
+        break;
+    case IDNO:
+        if (MayClose())
+            EndDialog(IDCANCEL);
+        break;
+    default:
+        break;
     }
 }

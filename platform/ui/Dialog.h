@@ -47,12 +47,17 @@ protected:
     // Saves the controls into the members and ends with IDOK; stays open when a check fails or
     // MayClose refuses.
     virtual void OnOK();
-    // Ends with IDCANCEL unless MayClose refuses.
+    // Escape and the close box: asks AskAboutChanges first; Yes runs OnOK, No ends with
+    // IDCANCEL unless MayClose refuses, Cancel keeps the dialog open.
     virtual void OnCancel();
     // Asked before OK or Cancel (Escape, the close box) ends the dialog: a dialog whose boxes add
     // to its list takes or drops, as the user answers, what was typed there and not yet taken.
     // False keeps the dialog open.
     virtual bool MayClose() { return true; }
+    // Asked before Escape or the close box drops what the boxes hold that OK would store: a
+    // dialog with such boxes asks the user about those changed and answers IDYES, IDNO or
+    // IDCANCEL; IDNO without asking when nothing changed.
+    virtual int AskAboutChanges() { return IDNO; }
 
 private:
     // Makes the widget and its controls; FALSE when the template is unknown.

@@ -781,6 +781,7 @@ void ProjectTreeCommands::PastePage(T* (Module::*take)(), bool (Module::*add)(T*
     T* page = copy.release();
     (module.*add)(page, /*withFiles=*/true);
     module.AddDefaultMenuEntries(page);
+    module.SettlePastedPage(*page);
     (ProjectTreeBuilder(m_tree.Control()).*addItem)(module, *page);
 }
 

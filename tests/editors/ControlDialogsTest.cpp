@@ -273,6 +273,55 @@ TEST_F(ControlDialogsTest, ControlPropertiesAloneCloseAfterTheirMessage)
     EXPECT_EQ(city.GetFieldRepData()->GetControlKind(), FieldRepData::Hidden);
 }
 
+// Escape and the close box ask about a caption typed and not stored: Cancel keeps the dialog
+// open, No drops the caption, Yes stores it as OK does.
+TEST_F(ControlDialogsTest, ControlPropertiesAskBeforeEscapeOrTheCloseBoxDropsACaption)
+{
+    struct Case
+    {
+        bool closeBox;
+        int answer;
+        INT_PTR result;
+        const char* caption;
+    };
+    for (const Case& test : {Case{false, IDNO, IDCANCEL, "City"}, Case{false, IDYES, IDOK, "Town"},
+                             Case{true, IDNO, IDCANCEL, "City"}, Case{true, IDYES, IDOK, "Town"}})
+    {
+        FieldRep& city = *form->GetFieldReps()[1];
+        city.GetFieldRepData()->SetCaption("City");
+        dialogs.Answer(
+            [&](CDialog& dialog, DialogDriver& user)
+            {
+                const auto leave = [&]
+                {
+                    if (test.closeBox)
+                        dialog.GetSafeHwnd()->close();
+                    else
+                        EXPECT_TRUE(user.TypeKeys(ControlPropertiesEditor::CaptionBox, "\x1b"));
+                };
+                user.SetText(ControlPropertiesEditor::CaptionBox, "Town");
+                // The first question is cancelled: the dialog stays open.
+                leave();
+                EXPECT_FALSE(dialog.IsEnded());
+                leave();
+            });
+        ScriptedMessageBoxes boxes{IDCANCEL, test.answer};
+        FieldRepDlg dialog(open.Project(), *form, city);
+        EXPECT_EQ(dialog.DoModal(), test.result);
+        EXPECT_EQ(
+            boxes.ShownTexts(),
+            std::vector<std::string>(2, "The control \"City\" has not been updated. Update it?"));
+        EXPECT_EQ(std::string(city.GetFieldRepData()->GetCaption()), test.caption);
+    }
+    // Nothing changed: Escape closes without a question.
+    dialogs.Answer([](CDialog&, DialogDriver& user)
+                   { EXPECT_TRUE(user.TypeKeys(ControlPropertiesEditor::CaptionBox, "\x1b")); });
+    ScriptedMessageBoxes none;
+    FieldRepDlg dialog(open.Project(), *form, Name());
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(none.ShownTexts().empty());
+}
+
 TEST_F(ControlDialogsTest, FieldVisibilityIsSetRowByRow)
 {
     AspFile* file = form->FindAspFileByType(5);

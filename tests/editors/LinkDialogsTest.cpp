@@ -6,6 +6,7 @@
 #include "entities/Variable.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "platform/core/MessageBox.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "platform/ui/DialogDriver.h"
 #include "tests/editors/logic/LinkedPages.h"
@@ -191,5 +192,49 @@ TEST_F(LinkDialogsTest, PageLinksAreAddedMovedMappedAndDeleted)
     EXPECT_EQ(GapBelow(shown, LinkEditor::IDC_ADVANCED), 10);
     shown.DestroyWindow();
     EXPECT_EQ(control->GetFieldRepData()->GetLinkControls().size(), 1u);
+}
+// Escape and the close box ask about a column count typed and not stored: No drops it, Yes
+// stores it as OK does; an untouched dialog closes without a question.
+TEST_F(LinkDialogsTest, EscapeOrTheCloseBoxAsksAboutChangedColumnCounts)
+{
+    struct Case
+    {
+        bool closeBox;
+        int box;
+        int answer;
+        INT_PTR result;
+        int pre;
+        int post;
+    };
+    for (const Case& test : {Case{false, PageLinkEditor::IDC_PRE_COLUMNS, IDNO, IDCANCEL, 2, 2},
+                             Case{true, PageLinkEditor::IDC_PRE_COLUMNS, IDYES, IDOK, 3, 2},
+                             Case{false, PageLinkEditor::IDC_POST_COLUMNS, IDYES, IDOK, 2, 3},
+                             Case{true, PageLinkEditor::IDC_POST_COLUMNS, IDNO, IDCANCEL, 2, 2}})
+    {
+        invoices->SetPreLinkColumnCount(2);
+        invoices->SetPostLinkColumnCount(2);
+        dialogs.Answer(
+            [&](CDialog& dialog, DialogDriver& user)
+            {
+                user.SetText(test.box, "3");
+                if (test.closeBox)
+                    dialog.GetSafeHwnd()->close();
+                else
+                    EXPECT_TRUE(user.TypeKeys(test.box, "\x1b"));
+            });
+        ScriptedMessageBoxes boxes{test.answer};
+        LinkControlDlg dialog(open.Project(), *invoices);
+        EXPECT_EQ(dialog.DoModal(), test.result);
+        EXPECT_EQ(boxes.ShownTexts(),
+                  std::vector<std::string>{
+                      "The link layout of page \"invoices\" has not been updated. Update it?"});
+        EXPECT_EQ(invoices->GetPreLinkColumnCount(), test.pre);
+        EXPECT_EQ(invoices->GetPostLinkColumnCount(), test.post);
+    }
+    dialogs.Answer([](CDialog& dialog, DialogDriver&) { dialog.GetSafeHwnd()->close(); });
+    ScriptedMessageBoxes none;
+    LinkControlDlg dialog(open.Project(), *invoices);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(none.ShownTexts().empty());
 }
 } // namespace

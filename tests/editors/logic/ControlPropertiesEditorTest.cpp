@@ -21,6 +21,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -225,8 +226,12 @@ TEST(ControlPropertiesEditorTest, FrontAndBackComeFromTheFunctionOutputFields)
     EXPECT_EQ(Joined(editor.GetFrontBackItems()), "orders.Name;orders.City;");
     EXPECT_EQ(editor.frontSelection, -1);
     EXPECT_EQ(editor.backSelection, 1);
+    // Escape asks about another front or back field picked, not about the stored ones.
+    EXPECT_FALSE(editor.HasUnstoredChanges());
     editor.frontSelection = 0;
+    EXPECT_TRUE(editor.HasUnstoredChanges());
     EXPECT_TRUE(editor.WriteBack());
+    EXPECT_FALSE(editor.HasUnstoredChanges());
     EXPECT_EQ(data->GetFrontField(), fixture.table->FindFieldByName("Name"));
     EXPECT_EQ(data->GetBackField(), fixture.table->FindFieldByName("City"));
 
@@ -472,3 +477,57 @@ TEST(ControlPropertiesEditorTest, SubDialogsTitleCompulsoryAndControlsWithoutDat
     }
 }
 } // namespace
+
+// Escape asks about each box OK stores once it holds what the data does not, naming the
+// control by the caption it had; the boxes of another kind and an untouched dialog ask nothing.
+TEST(ControlPropertiesEditorTest, EscapeAsksAboutEveryBoxOkWouldStore)
+{
+    struct Case
+    {
+        const char* box;
+        int kind;
+        void (*change)(ControlPropertiesEditor&);
+        bool asks;
+    };
+    const Case cases[] = {
+        {"nothing", FieldRepData::TextBox, [](ControlPropertiesEditor&) {}, false},
+        {"caption", FieldRepData::TextBox, [](ControlPropertiesEditor& e) { e.caption = "Town"; },
+         true},
+        {"value strings", FieldRepData::TextBox,
+         [](ControlPropertiesEditor& e) { e.valueStrings = "1,2"; }, true},
+        {"max length", FieldRepData::TextBox, [](ControlPropertiesEditor& e) { e.maxLength = 9; },
+         true},
+        {"separate row", FieldRepData::TextBox,
+         [](ControlPropertiesEditor& e) { e.separateRow = true; }, true},
+        {"width", FieldRepData::TextBox, [](ControlPropertiesEditor& e) { e.width = 61; }, true},
+        {"width of a text area", FieldRepData::TextArea,
+         [](ControlPropertiesEditor& e) { e.width = 61; }, false},
+        {"rows", FieldRepData::TextArea, [](ControlPropertiesEditor& e) { e.rows = 7; }, true},
+        {"columns", FieldRepData::TextArea, [](ControlPropertiesEditor& e) { e.columns = 9; },
+         true},
+        {"display strings", FieldRepData::RadioButton,
+         [](ControlPropertiesEditor& e) { e.displayStrings = "One"; }, true},
+        {"display strings of a text box", FieldRepData::TextBox,
+         [](ControlPropertiesEditor& e) { e.displayStrings = "One"; }, false},
+    };
+    for (const Case& test : cases)
+    {
+        PropertiesFixture fixture;
+        fixture.Control(1).GetFieldRepData()->SetControlKind(test.kind);
+        ControlPropertiesEditor editor(*fixture.form, fixture.Control(1));
+        editor.Load();
+        test.change(editor);
+        EXPECT_EQ(editor.HasUnstoredChanges(), test.asks) << test.box;
+        ScriptedMessageBoxes boxes{IDCANCEL};
+        EXPECT_EQ(editor.AskAboutChanges(), test.asks ? IDCANCEL : IDNO) << test.box;
+        EXPECT_EQ(boxes.ShownTexts(),
+                  test.asks ? std::vector<std::string>{"The control \"City\" has not been "
+                                                       "updated. Update it?"}
+                            : std::vector<std::string>{})
+            << test.box;
+        // Once stored, nothing is left to ask about.
+        ScriptedMessageBoxes none;
+        EXPECT_TRUE(editor.WriteBack()) << test.box;
+        EXPECT_FALSE(editor.HasUnstoredChanges()) << test.box;
+    }
+}

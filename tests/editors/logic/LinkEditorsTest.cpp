@@ -4,6 +4,7 @@
 #include "entities/Variable.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "platform/core/MessageBox.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/editors/logic/LinkedPages.h"
 
@@ -530,6 +531,19 @@ TEST_F(LinkEditorsTest, OpeningShowsTitlesCountsAndVariables)
     EXPECT_TRUE(page.States().IsChecked(PageLinkEditor::IDC_PRE_LINK));
     EXPECT_FALSE(page.States().IsEnabled(LinkEditor::IDC_DELETE));
     EXPECT_EQ(Rows(page.GetFormVariableRows()), (std::vector<std::string>{"CustId", "Region"}));
+    // Escape asks once a count box holds another count than the page's.
+    EXPECT_EQ(page.AskAboutChanges(), IDNO);
+    for (int box : {PageLinkEditor::IDC_PRE_COLUMNS, PageLinkEditor::IDC_POST_COLUMNS})
+    {
+        const CString stored = page.States().GetText(box);
+        page.States().SetText(box, "4");
+        ScriptedMessageBoxes boxes{IDYES};
+        EXPECT_EQ(page.AskAboutChanges(), IDYES);
+        EXPECT_EQ(boxes.ShownTexts(),
+                  std::vector<std::string>{
+                      "The link layout of page \"invoices\" has not been updated. Update it?"});
+        page.States().SetText(box, stored);
+    }
     page.Ok(1, 4);
     EXPECT_EQ(invoices->GetPreLinkColumnCount(), 1);
     EXPECT_EQ(invoices->GetPostLinkColumnCount(), 4);
