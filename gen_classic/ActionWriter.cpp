@@ -213,7 +213,7 @@ void ActionWriter::WriteExecuteQuery(int indent)
 
 CString ActionWriter::GetErrorRedirectPage()
 {
-    CString page = m_file != nullptr ? m_file->GetClassicRelativeUrl(FALSE, FALSE) : CString();
+    CString page = m_file != nullptr ? ClassicAddress(m_file, false) : CString();
     page.Replace("_action", "");
     return "../Login" + page;
 }

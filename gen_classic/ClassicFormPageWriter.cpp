@@ -24,7 +24,7 @@ void ClassicFormPageWriter::LoadPageTemplate()
 CString ClassicFormPageWriter::RelativeUrlOfKind(int fileKind) const
 {
     const AspFile* file = m_owner->FindAspFileByType(fileKind);
-    return file != nullptr ? file->GetClassicRelativeUrl(TRUE, FALSE) : CString();
+    return file != nullptr ? ClassicAddress(file, true) : CString();
 }
 
 int ClassicFormPageWriter::InsertListSection(ApplicationReport* report, int indent, int position)

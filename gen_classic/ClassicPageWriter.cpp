@@ -74,6 +74,8 @@ void ClassicPageWriter::SaveInModule(const CString& fileName)
         m_refusedValues.clear();
         return;
     }
+    if (const CString refusal = RefusePagePath(module->GetName(), fileName); !refusal.IsEmpty())
+        m_refusedValues.push_back(refusal);
     SaveClassicPage(PagePath(fileName, module->GetName()), m_pageText, m_report, m_refusedValues);
     ClearPage();
     m_refusedValues.clear();

@@ -10,11 +10,13 @@
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
 #include "model/Identifiers.h"
+#include "model/NameUtilities.h"
 #include "model/ProjectNameCheck.h"
 #include "model/TextFile.h"
 #include "platform/core/TextBytes.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -238,6 +240,43 @@ CString ComparedValueText(const Field* field, const CString& value)
 CString UrlEncoded(const CString& expression)
 {
     return "Server.URLEncode(" + expression + " & \"\")";
+}
+
+CString AddressPath(const CString& path)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    std::string address;
+    for (const char c : path.str())
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsAsciiLetter(byte) || IsAsciiDigit(byte) ||
+            std::string_view("-._~/").find(c) != std::string_view::npos)
+            address += c;
+        else
+            address.append({'%', hex[byte >> 4], hex[byte & 15]});
+    }
+    return CString(address.c_str());
+}
+
+CString ClassicAddress(const AspFile* file, bool fromSubfolder, bool variant)
+{
+    return file != nullptr ? AddressPath(file->GetClassicRelativeUrl(fromSubfolder, variant))
+                           : CString();
+}
+
+CString PageAddress(const AspFile* file, bool fromSubfolder, bool variant)
+{
+    return file != nullptr ? AddressPath(file->GetRelativeUrl(fromSubfolder, variant)) : CString();
+}
+
+CString RefusePagePath(const CString& moduleName, const CString& fileName)
+{
+    if (const CString reason = moduleName.IsEmpty() ? CString() : RefuseFileName(moduleName);
+        !reason.IsEmpty())
+        return "the module name " + QuotedName(moduleName) + " cannot be a folder: " + reason;
+    if (const CString reason = RefuseFileName(fileName); !reason.IsEmpty())
+        return "the file name " + QuotedName(fileName) + " cannot be a file: " + reason;
+    return "";
 }
 
 CString HtmlEncoded(const CString& expression)

@@ -90,6 +90,20 @@ CString ComparedValueText(const Field* field, const CString& value);
 // The expression as a value in an address: URL-encoded, a null value giving "".
 CString UrlEncoded(const CString& expression);
 
+// A path as every page writes an address (in a script string, an attribute, a redirect): each
+// byte other than an ASCII letter or digit, "-", ".", "_", "~" or "/" as "%" and its two hex
+// digits, which the server decodes back to the name of the file.
+CString AddressPath(const CString& path);
+// The classic address of the page file (GetClassicRelativeUrl) as AddressPath writes it; empty
+// without a file.
+CString ClassicAddress(const AspFile* file, bool fromSubfolder, bool variant = false);
+// The address of the page file by its own class (GetRelativeUrl) as AddressPath writes it.
+CString PageAddress(const AspFile* file, bool fromSubfolder, bool variant = false);
+// Why a page cannot be written under the file name in the module's folder (none: the writer's
+// own folder), empty when it can: each a name a Windows folder holds (RefuseFileName), so that
+// no name puts the page into another folder than its module's.
+CString RefusePagePath(const CString& moduleName, const CString& fileName);
+
 // The expression written into HTML with its markup characters encoded; a null value gives "".
 CString HtmlEncoded(const CString& expression);
 

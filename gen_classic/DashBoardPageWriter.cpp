@@ -17,6 +17,7 @@
 #include "model/Field.h"
 #include "model/FieldFilter.h"
 #include "model/GenerationReport.h"
+#include "model/Identifiers.h"
 #include "platform/core/LiteralEscaping.h"
 
 namespace
@@ -26,11 +27,12 @@ const char* const dashBoardTableOpen =
 const char* const cellOpen = "<TD align = center valign = middle bgColor = white class = menutitle "
                              "width = \"23%\">";
 
-CString FunctionName(const DashBoard& dashBoard)
+// The VBScript function of the page that shows the dashboard, by the prefix of its kind.
+CString FunctionName(const char* prefix, const DashBoard& dashBoard)
 {
     CString name = dashBoard.GetFormName();
     name.Replace(' ', '_');
-    return name;
+    return VBScriptIdentifier(prefix + name);
 }
 
 bool HasProcedure(const ProcedureInvokation* call)
@@ -77,11 +79,11 @@ void DashBoardPageWriter::Write()
         if (placement->GetDashBoard() == nullptr)
             continue;
         m_textFile.Write(6, "<%%\n");
-        m_textFile.Write(7,
-                         HasProcedure(placement->GetProcedureInvokation())
-                             ? "call ShowFromProcedure_%s\n"
-                             : "call ShowOnceDashBoard_%s\n",
-                         FunctionName(*placement->GetDashBoard()));
+        m_textFile.Write(7, "call %s\n",
+                         FunctionName(HasProcedure(placement->GetProcedureInvokation())
+                                          ? "ShowFromProcedure_"
+                                          : "ShowOnceDashBoard_",
+                                      *placement->GetDashBoard()));
         m_textFile.Write(6, "%%>\n\n");
         m_textFile.Write(6, "<BR>\n");
     }
@@ -110,7 +112,7 @@ void DashBoardPageWriter::WriteShowFromProcedure(const DashBoard& dashBoard,
                                                  const ProcedureInvokation& placement)
 {
     m_textFile.Write(0, "<%%\n");
-    m_textFile.Write(0, "Function ShowFromProcedure_%s\n", FunctionName(dashBoard));
+    m_textFile.Write(0, "Function %s\n", FunctionName("ShowFromProcedure_", dashBoard));
     m_textFile.Write(1, "set rsDashboardPage = Server.CreateObject(\"ADODB.Recordset\")\n");
     WriteProcedureCallText(m_textFile, placement, "strQry", 1,
                            [](const VariablePair& pair) { return VbsVariableName(*pair.second); });
@@ -153,7 +155,7 @@ void DashBoardPageWriter::WriteShowFromProcedure(const DashBoard& dashBoard,
 void DashBoardPageWriter::WriteShowOnce(const DashBoard& dashBoard)
 {
     m_textFile.Write(0, "<%%\n");
-    m_textFile.Write(0, "Function ShowOnceDashBoard_%s\n", FunctionName(dashBoard));
+    m_textFile.Write(0, "Function %s\n", FunctionName("ShowOnceDashBoard_", dashBoard));
     if (const ProcedureInvokation* own = dashBoard.GetProcedureInvokation(); HasProcedure(own))
     {
         m_textFile.Write(1, "set rsDashBoard = Server.CreateObject(\"ADODB.Recordset\")\n");
@@ -226,7 +228,7 @@ void DashBoardPageWriter::WriteCell(const GridCell* cell, int indent)
         if (target == nullptr)
             return;
         m_textFile.Write(indent, "%s <A href = \"%s\" class = link7> ", cellOpen,
-                         EscapeXml(target->GetRelativeUrl(TRUE, FALSE)));
+                         PageAddress(target, true));
         if (!info->GetDisplayFields().empty())
             WriteValues(*info);
         else

@@ -262,7 +262,7 @@ void FormControlWriter::CloseLinkTables(Control& control)
         out.Write(level, "</TD>\n");
         out.Write(level, "<TD align = \"%s\">\n", link->GetAlignmentText());
         out.Write(level + 1, "<a href = \"%s\" class=\"Link7\"> %s </a>\n",
-                  EscapeXml(link->GetClassicTargetUrl()), EscapeHtmlText(link->GetCaption()));
+                  AddressPath(link->GetClassicTargetUrl()), EscapeHtmlText(link->GetCaption()));
         out.Write(level, "</TD>\n");
         out.Write(level - 1, "</TR>\n");
         out.Write(level - 2, "</TABLE>\n");

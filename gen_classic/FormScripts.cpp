@@ -178,10 +178,11 @@ void FormControlWriter::WriteValidateFunction(const CString& name,
                                               TextFile& out)
 {
     const int I = m_indent;
-    out.Write(0, "function fn_validate_%s()\n", name);
+    const CString part = ScriptNamePart(name);
+    out.Write(0, "function fn_validate_%s()\n", part);
     out.Write(I, "{\n");
     out.Write(I + 1, "var formName\n");
-    out.Write(I + 1, "formName = document.frm%s;\n", name);
+    out.Write(I + 1, "formName = document.frm%s;\n", part);
     WriteFieldChecks(controls, out);
     if (!hiddenValue.IsEmpty())
         out.Write(I + 1, "formName.hiddenActionControl.value = %s\n", hiddenValue);
@@ -277,7 +278,7 @@ void FormControlWriter::WriteEventFunctions(Table* table, const CString& formNam
         return;
     std::vector<FieldRep*> events;
     page->GetEventFieldReps(events);
-    const CString url = m_file->GetClassicRelativeUrl(TRUE, FALSE);
+    const CString url = ClassicAddress(m_file, true);
     for (const FieldRep* control : events)
     {
         Field* field = control->GetField();
@@ -303,7 +304,7 @@ void FormControlWriter::WriteReportEventFunctions(ApplicationReport* report, Tex
 {
     if (report == nullptr || report->GetReportGroups().empty() || m_file == nullptr)
         return;
-    const CString line = "url = \"" + m_file->GetClassicRelativeUrl(TRUE, FALSE) + "\";\n";
+    const CString line = "url = \"" + ClassicAddress(m_file, true) + "\";\n";
     const CString formName = "frm" + ScriptNamePart(report->GetFormName());
     for (const FieldRep* control : report->GetReportGroups().front()->GetFilters())
         if (control != nullptr && control->GetFieldRepData() != nullptr)
@@ -379,7 +380,7 @@ void FormControlWriter::WriteCancelFunction(Table* table, TextFile& out)
     out.Write(0, "{\n");
     out.Write(1, "var formName;\n");
     out.Write(1, "formName = document.frmcancel;\n");
-    out.Write(1, "formName.action = \"../%s\";\n", (*target)->GetClassicRelativeUrl(FALSE, FALSE));
+    out.Write(1, "formName.action = \"../%s\";\n", ClassicAddress(*target, false));
     out.Write(1, "formName.submit();\n");
     out.Write(0, "}\n");
 }
@@ -407,8 +408,8 @@ void FormControlWriter::WriteReportScripts(ApplicationReport* report, const CStr
             report->GetReportGroups().empty() ? std::vector<FieldRep*>()
                                               : report->GetReportGroups().front()->GetFilters();
         WriteSetQuery(filters, formName,
-                      m_file != nullptr ? m_file->GetClassicRelativeUrl(TRUE, FALSE) : CString(),
-                      true, false, out);
+                      m_file != nullptr ? ClassicAddress(m_file, true) : CString(), true, false,
+                      out);
     }
     WritePrintFunction(formName, controls, out);
     WriteButtonFunctions(report, formName, out);
@@ -419,7 +420,7 @@ void FormControlWriter::WriteCollectorScripts(ReportCollector* collector, TextFi
     if (collector == nullptr)
         return;
     const std::vector<FieldRep*>& filters = collector->GetFieldReps();
-    const CString url = m_file != nullptr ? m_file->GetClassicRelativeUrl(TRUE, FALSE) : CString();
+    const CString url = m_file != nullptr ? ClassicAddress(m_file, true) : CString();
     const CString name = WithoutBlanks(collector->GetFormName());
     WriteValidateFunction(name, filters, url, CString(), out);
     WriteSetQuery(filters, name, url, false, true, out);
@@ -495,8 +496,7 @@ void FormControlWriter::WriteButtonFunctions(ApplicationReport* report, const CS
     const auto& files = report->GetAspFiles();
     const auto extra = std::find_if(files.begin(), files.end(),
                                     [](const AspFile* f) { return f->GetFileKind() == 11; });
-    const CString extraUrl =
-        extra != files.end() ? (*extra)->GetClassicRelativeUrl(TRUE, FALSE) : CString();
+    const CString extraUrl = extra != files.end() ? ClassicAddress(*extra, true) : CString();
     const int I = m_indent;
     for (const ReportField* button : buttons)
     {

@@ -91,7 +91,7 @@ void GraphReportWriter::WriteGraphPage(AspFile* file)
         Prologue(file).WritePagePrologue({}, maps, reads, 0);
         if (AspFile* data = m_page->FindAspFileByType(chartDataFileKind))
         {
-            m_textFile.Write(1, "strDataURL = \"%s\"\n", data->GetRelativeUrl(TRUE, FALSE));
+            m_textFile.Write(1, "strDataURL = \"%s\"\n", PageAddress(data, true));
             m_textFile.Write(1, "strGraph = \"./Charts/%s.swf?chartWidth=350&chartHeight=300\"\n\n",
                              chart->GetChartTypeName());
         }

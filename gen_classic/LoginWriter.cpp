@@ -245,8 +245,7 @@ void LoginActionWriter::WriteDecideDashboard(int indent)
         const DashBoardPage* page = role->GetDashBoardPage();
         const AspFile* file = page != nullptr ? page->GetAspFileAt(0) : nullptr;
         if (file != nullptr)
-            m_body.Write(indent + 2, "DecideDashboard = \"%s\"\n",
-                         file->GetClassicRelativeUrl(TRUE, FALSE));
+            m_body.Write(indent + 2, "DecideDashboard = \"%s\"\n", ClassicAddress(file, true));
     }
     if (!m_module->GetDesignations().empty())
         m_body.Write(indent + 1, "End If\n");

@@ -291,7 +291,7 @@ void MapFormPageWriter::WriteRecordPickFunction()
     m_textFile.Write(0, "formName = document.frm%s;\n", table);
     m_textFile.Write(0, "formName.hiddenActionControl.value =\"Update\";\n");
     m_textFile.Write(0, "var url = \"%s?\" + \"%s=\" + id + \"&cmdAdd=Update\";\n",
-                     m_file->GetClassicRelativeUrl(TRUE, FALSE), KeyVariable());
+                     ClassicAddress(m_file, true), KeyVariable());
     m_textFile.Write(0, "formName.action = url;\n");
     m_textFile.Write(0, "formName.submit();\n");
     m_textFile.Write(0, "}\n\n");

@@ -280,7 +280,7 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
             continue;
         out.Write(1, "if (id == %d)\n", map.m_menu->GetId());
         out.Write(1, "{\n");
-        out.Write(2, "url = \"%s?\"", target->GetClassicRelativeUrl(TRUE, FALSE));
+        out.Write(2, "url = \"%s?\"", ClassicAddress(target, true));
         const char* separator = "";
         for (const auto& pair : map.GetVariablePairs())
         {

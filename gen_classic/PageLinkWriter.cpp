@@ -47,7 +47,7 @@ void PageLinkWriter::WriteLinkTable(bool pre, const FormInterface& page, TextFil
 
 void PageLinkWriter::WriteLinkAddress(const LinkControl& link, TextFile& out)
 {
-    out.Write(0, "%s", EscapeXml(link.GetClassicTargetUrl()));
+    out.Write(0, "%s", AddressPath(link.GetClassicTargetUrl()));
     bool first = true;
     for (const LinkVariableMap* map : link.GetVariableMaps())
     {

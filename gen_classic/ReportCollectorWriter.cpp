@@ -114,7 +114,7 @@ void ReportCollectorWriter::WriteFrameAddress(const ApplicationReport* report)
         m_textFile.Write(0, "\"\" ");
         return;
     }
-    m_textFile.Write(0, "\"%s", file->GetRelativeUrl(TRUE, TRUE));
+    m_textFile.Write(0, "\"%s", PageAddress(file, true, true));
     const char* separator = "?";
     for (const FieldVariableMap* map : m_collector->GetFieldVariableMaps())
     {

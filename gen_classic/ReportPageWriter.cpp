@@ -192,7 +192,7 @@ void ReportPageWriter::WriteButtonActionPage(AspFile* file)
     for (AspFile* candidate : m_page->GetAspFiles())
         if (candidate->GetFileKind() == 0 && listFile == nullptr)
             listFile = candidate;
-    const CString listUrl = listFile != nullptr ? listFile->GetRelativeUrl(TRUE, FALSE) : CString();
+    const CString listUrl = listFile != nullptr ? PageAddress(listFile, true) : CString();
     FormControlWriter(file).WriteValidateData(maps, m_page->GetFieldReps(), listUrl, m_textFile, 0);
     m_textFile.Write(0, "Function ExecuteQuery()\n\n");
     std::vector<ReportField*> buttons;

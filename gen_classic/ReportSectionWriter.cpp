@@ -245,7 +245,7 @@ void ReportSectionWriter::WriteLinkAddress(const ReportGroup& group, const Repor
 {
     AspFile* target = column.GetAspFile();
     if (target != nullptr)
-        m_text.Write(0, "%s", target->GetRelativeUrl(TRUE, FALSE));
+        m_text.Write(0, "%s", PageAddress(target, true));
     const auto& bindings = column.GetBindings();
     if (bindings.empty())
         return;
@@ -281,8 +281,7 @@ void ReportSectionWriter::WriteColumnArrays(const ReportGroup& group, int indent
 {
     if (m_report->GetReportKind() != 2)
     {
-        m_text.Write(indent, "ListPage = \"%s?strQry=strQry\"",
-                     m_file->GetRelativeUrl(TRUE, FALSE));
+        m_text.Write(indent, "ListPage = \"%s?strQry=strQry\"", PageAddress(m_file, true));
         if (group.GetProcedureCall() != nullptr)
             WriteParameterTail(*group.GetProcedureCall());
         m_text.Write(0, "\n");
@@ -393,7 +392,8 @@ void ReportSectionWriter::WriteShowOutputFunctions()
         else if (ProcedureOf(group) != nullptr)
         {
             WriteBareValueCheck(m_text, 1, "id");
-            m_text.Write(1, "%s = \"%s \" & id\n", query, ProcedureOf(group)->GetName());
+            m_text.Write(1, "%s = \"%s \" & id\n", query,
+                         ProcedureCallName(ProcedureOf(group)->GetName()));
         }
         m_text.Write(1, "rsReport%d.Open strQry%d,glb_con,1,2\n\n", level, level);
         m_text.Write(1, "If rsReport%d.EOF Then\n", level);

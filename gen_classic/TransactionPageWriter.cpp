@@ -34,6 +34,12 @@ CString ScriptName(const Table* table)
     return ScriptNamePart(NameOf(table));
 }
 
+// The VBScript function that reads the posted rows of a detail table.
+CString ExtractFunction(const Table* detail)
+{
+    return VBScriptIdentifier("ExtractData_" + NameOf(detail));
+}
+
 bool HasData(const FieldRep* control)
 {
     return control != nullptr && control->GetFieldRepData() != nullptr;
@@ -88,8 +94,8 @@ CString TransactionPageWriter::DetailActionFileName(const Table* detail) const
 CString TransactionPageWriter::DetailActionUrl(const Table* detail) const
 {
     const Module* module = m_transaction.GetModule();
-    return "../../" + (module != nullptr ? module->GetName() : CString()) + "/" +
-           DetailActionFileName(detail);
+    return AddressPath("../../" + (module != nullptr ? module->GetName() : CString()) + "/" +
+                       DetailActionFileName(detail));
 }
 
 Table* TransactionPageWriter::TableOf(Field* field) const
@@ -369,7 +375,7 @@ void TransactionPageWriter::WriteUpdateServerScript()
     m_textFile.Write(1, "end if\n\n");
     m_textFile.Write(1, "if sAct <> \"\" then\n");
     for (Table* detail : m_transaction.GetDetailTables())
-        m_textFile.Write(2, "call ExtractData_%s()\n", NameOf(detail));
+        m_textFile.Write(2, "call %s()\n", ExtractFunction(detail));
     m_textFile.Write(1, "end if\n\n");
     for (Table* detail : m_transaction.GetDetailTables())
         WriteDetailExtractFunction(detail);
@@ -449,7 +455,7 @@ void TransactionPageWriter::WriteMasterRecordLoad()
 void TransactionPageWriter::WriteDetailExtractFunction(Table* detail)
 {
     const CString key = KeyVariable(detail);
-    m_textFile.Write(0, "Function ExtractData_%s()\n", NameOf(detail));
+    m_textFile.Write(0, "Function %s()\n", ExtractFunction(detail));
     m_textFile.Write(1, "%s = Trim(Request(\"%s\"))\n", key, key);
     WriteKeyGuard(m_textFile, 1, key);
     m_textFile.Write(1, "if %s <> \"\" then\n", key);
@@ -482,8 +488,8 @@ void TransactionPageWriter::WriteRecordFetchFunction(const Table* detail)
     m_textFile.Write(1,
                      "var url = \"%s?\" + \"%s=\" + encodeURIComponent(id) + "
                      "\"&%s=\"+encodeURIComponent(%s);\n",
-                     m_file->GetClassicRelativeUrl(TRUE, FALSE),
-                     KeyVariable(const_cast<Table*>(detail)), masterKey, declared);
+                     ClassicAddress(m_file, true), KeyVariable(const_cast<Table*>(detail)),
+                     masterKey, declared);
     m_textFile.Write(1, "formName.action = url;\n");
     m_textFile.Write(1, "formName.submit();\n");
     m_textFile.Write(0, "}\n\n");

@@ -242,6 +242,14 @@ void Writer::WriteProcedureCallString(const ProcedureInvokation& invokation, con
 void Writer::SavePage()
 {
     CString address = GetOutputAddress();
+    // The address is the module's folder and the file's name, or the name alone.
+    const CString fileName = m_file != nullptr ? m_file->GetClassicFileName(FALSE) : CString();
+    const CString folder = address.GetLength() > fileName.GetLength() &&
+                                   address.Right(fileName.GetLength() + 1) == "/" + fileName
+                               ? address.Left(address.GetLength() - fileName.GetLength() - 1)
+                               : CString();
+    if (const CString refusal = RefusePagePath(folder, fileName); !refusal.IsEmpty())
+        m_refusedValues.push_back(refusal);
     address.Replace(' ', '_');
     m_outputPath = m_folder + address;
     SaveClassicPage(m_outputPath, m_body.GetBuffer(), m_report, m_refusedValues);

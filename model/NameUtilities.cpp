@@ -743,6 +743,17 @@ CString RefuseReadModuleName(const CString& name)
     return "";
 }
 
+CString RefuseFileName(const CString& name)
+{
+    if (const CString refusal = RefuseReadName(name); !refusal.IsEmpty())
+        return refusal;
+    if (const CString refusal = RefuseFolderName(name); !refusal.IsEmpty())
+        return refusal;
+    if (name.Find('"') >= 0)
+        return "it holds \", which no file name holds";
+    return IsReservedDeviceName(name) ? CString("Windows keeps it for a device") : CString();
+}
+
 CString RefuseReadThemeName(const CString& name)
 {
     if (name.IsEmpty())

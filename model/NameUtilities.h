@@ -94,6 +94,10 @@ CString RefuseReadDesignedName(const CString& name);
 // "." nor ".."), well-formed UTF-8 without control characters. Project Properties takes a project
 // name, which names the project's folder, by the same rule.
 CString RefuseReadModuleName(const CString& name);
+// Why the name is no name of a file or folder of a site on a Windows host, empty when it is one:
+// not empty, well-formed UTF-8 without control characters, none of * | / \ < > ? : ", neither
+// "." nor "..", no name Windows keeps for a device.
+CString RefuseFileName(const CString& name);
 // Why a theme or colour-scheme name is no folder of the program's themes folder, empty when it is
 // one: none (no theme chosen), or the name of one folder as the themes folder holds them
 // (well-formed UTF-8 without control characters, none of * | / \ < > ? :, neither "." nor ".."),

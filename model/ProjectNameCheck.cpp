@@ -414,7 +414,7 @@ std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)
                                  QuotedName(same->second->GetName()) +
                                  " in another case, and a Windows folder holds the folders of "
                                  "both as one: rename one of them with Rename Module"});
-        for (const LongPageFile& page : FindLongPageFiles(*module))
+        for (const PageToRename& page : FindPagesToRename(*module))
             found.push_back({module, nullptr, page.page, page.text});
         for (const Table* table : TablesOf(*module))
         {

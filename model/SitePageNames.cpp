@@ -6,6 +6,7 @@
 #include "entities/Form.h"
 #include "entities/LoginPage.h"
 #include "entities/RDLCReport.h"
+#include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -100,7 +101,9 @@ CString PageNameText(const Module& module, const FormInterface& page)
     const std::optional<SitePageKind> kind = SitePageKindOf(page);
     const char* kindText = kind ? SitePageKindText(*kind)
                            : dynamic_cast<const DashBoard*>(&page) != nullptr ? "dashboard"
-                                                                              : "page";
+                           : dynamic_cast<const ReportCollector*>(&page) != nullptr
+                               ? "report collector"
+                               : "page";
     return CString("the ") + kindText + " name " + QuotedName(Elided(page.GetFormName())) +
            " of module " + QuotedName(module.GetName());
 }
@@ -117,6 +120,8 @@ CString WhereToRename(const Module& module, const FormInterface& page)
                                                       : CString()) +
                " in the table designer";
     const std::optional<SitePageKind> kind = SitePageKindOf(page);
+    if (dynamic_cast<const ReportCollector*>(&page) != nullptr)
+        return "rename it in the report collector designer";
     switch (kind.value_or(SitePageKind::loginPage))
     {
     case SitePageKind::form:
@@ -248,9 +253,19 @@ CString RefuseDesignedPageName(const ForgeonProject& project, const FormInterfac
         page.GetModule() != nullptr ? page.GetModule() : project.GetCurrentModule(), page, name);
 }
 
+CString RefuseTransactionOrCollectorName(const FormInterface& page, const CString& name)
+{
+    const bool ruled = dynamic_cast<const Transaction*>(&page) != nullptr ||
+                       dynamic_cast<const ReportCollector*>(&page) != nullptr;
+    return ruled ? RefuseReadDesignedName(name) : CString();
+}
+
 CString RefuseDesignedPageName(const Module* module, const FormInterface& page, const CString& name)
 {
     if (const CString refusal = RefuseControlCharacters(name); !refusal.IsEmpty())
+        return refusal;
+    if (const CString refusal = NameRefusal(name, RefuseTransactionOrCollectorName(page, name));
+        !refusal.IsEmpty())
         return refusal;
     const std::optional<SitePageKind> kind = SitePageKindOf(page);
     const auto* form = dynamic_cast<const Form*>(&page);
@@ -311,14 +326,16 @@ CString RefuseModulePageNames(const Module& module)
     return "";
 }
 
-std::vector<LongPageFile> FindLongPageFiles(const Module& module)
+std::vector<PageToRename> FindPagesToRename(const Module& module)
 {
     std::vector<FormInterface*> pages;
     module.GetEveryPage(pages);
-    std::vector<LongPageFile> found;
+    std::vector<PageToRename> found;
     for (const FormInterface* page : pages)
     {
-        const CString reason = RefuseStems(SitePageStemsOf(*page), NoneTaken);
+        CString reason = RefuseTransactionOrCollectorName(*page, page->GetFormName());
+        if (reason.IsEmpty())
+            reason = RefuseStems(SitePageStemsOf(*page), NoneTaken);
         if (!reason.IsEmpty())
             found.push_back({page, PageNameText(module, *page) + ": " + reason + ": " +
                                        WhereToRename(module, *page)});
@@ -330,6 +347,8 @@ bool IsPageNameToRename(const FormInterface& page)
 {
     const std::optional<SitePageKind> kind = SitePageKindOf(page);
     const Module* module = page.GetModule();
+    if (!RefuseTransactionOrCollectorName(page, page.GetFormName()).IsEmpty())
+        return true;
     return kind && module != nullptr && FileNameOf(page) == page.GetFormName() &&
            !IsModuleDashboard(*module, page) &&
            !RefuseSitePageName(*module, *kind, page.GetFormName(), &page).IsEmpty();

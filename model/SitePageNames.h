@@ -57,6 +57,11 @@ CString RefuseDesignedPageName(const Module* module, const FormInterface& page,
 CString RefuseDesignedPageName(const ForgeonProject& project, const FormInterface& page,
                                const CString& name);
 
+// Why a transaction or a report collector cannot take the name, empty when it can and for the
+// other pages: the rule of the names the other designers take (RefuseReadDesignedName), which
+// their pages' files and scripts are named after. Earlier versions took any such name.
+CString RefuseTransactionOrCollectorName(const FormInterface& page, const CString& name);
+
 // The message that refuses the name for the reason; empty when the reason is.
 CString NameRefusal(const CString& name, const CString& reason);
 // The message that refuses a typed name holding control characters (HasControlCharacters);
@@ -69,8 +74,9 @@ CString RefuseTablePageNames(const CString& tableName);
 
 // Why the name of a form, report, RDLC report, dashboard or dashboard page read from a file is
 // refused, empty when it is kept: what the designers take (not empty, well-formed UTF-8 without
-// control characters, no special character). Other pages' names, which no designer types, are
-// not looked at.
+// control characters, no special character). Other pages' names are looked at for control
+// characters only: a transaction or report collector name of earlier versions that breaks their
+// rule is read, for Write All to refuse until it is renamed (FindPagesToRename).
 CString RefuseReadPageName(const FormInterface& page);
 
 // The first page of the module whose name is refused at a door, by the rules above (but for the
@@ -78,18 +84,20 @@ CString RefuseReadPageName(const FormInterface& page);
 // module "y" is refused: <reason>"; empty when every name is taken.
 CString RefuseModulePageNames(const Module& module);
 
-// A page whose longest file would be longer than a file system holds, which designers of earlier
-// versions took: the file holding it loads, Write All refuses it until it is renamed.
-struct LongPageFile
+// A page whose longest file would be longer than a file system holds, or a transaction or report
+// collector whose name breaks their rule, which designers of earlier versions took: the file
+// holding it loads, Write All refuses it until it is renamed.
+struct PageToRename
 {
     const FormInterface* page;
     // "the report name "x" of module "y": its file ... : rename it in the report designer".
     CString text;
 };
 // Each such page of the module, in page order.
-std::vector<LongPageFile> FindLongPageFiles(const Module& module);
+std::vector<PageToRename> FindPagesToRename(const Module& module);
 // Whether Write All refuses the name the page of a module holds: a file of it longer than a file
-// system holds, or of the name of another page's file of the module compared ignoring case.
+// system holds, or of the name of another page's file of the module compared ignoring case, or a
+// transaction's name that breaks its rule.
 // The designers open the name box of such a page, which earlier versions made, to rename it.
 bool IsPageNameToRename(const FormInterface& page);
 

@@ -254,7 +254,8 @@ void ReportCollectorDesigner::NameLostFocus()
     if (m_collector == nullptr)
         return;
     const CString name = m_states.GetText(IDC_NAME);
-    if (const CString refusal = RefuseControlCharacters(name); !refusal.IsEmpty())
+    if (const CString refusal = RefuseDesignedPageName(m_project, *m_collector, name);
+        !refusal.IsEmpty())
     {
         AfxMessageBox(refusal);
         return;
@@ -440,7 +441,8 @@ void ReportCollectorDesigner::AddCollector()
     if (m_collector == nullptr || module == nullptr || !TakeTypedSize())
         return;
     const CString name = m_states.GetText(IDC_NAME);
-    if (const CString refusal = RefuseControlCharacters(name); !refusal.IsEmpty())
+    if (const CString refusal = RefuseDesignedPageName(m_project, *m_collector, name);
+        !refusal.IsEmpty())
     {
         AfxMessageBox(refusal);
         return;

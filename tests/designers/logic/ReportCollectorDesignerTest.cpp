@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace
 {
 
@@ -219,14 +223,20 @@ TEST(ReportCollectorDesignerTest, AddCollectorRefusesAnotherOfTheNameButNotItsel
     EXPECT_EQ("collector item BaseModule Board", d.host.calls.back());
     EXPECT_TRUE(d.designer.IsNew());
 
+    // A name with a line break, or with a special character, which no file or script named after
+    // the collector may hold, is refused when the box is left and at Add Collector.
+    for (const auto& [name, shown] :
+         {std::pair{"Bo\nard", "\"Bo\\x0Aard\" cannot be taken: it holds "
+                               "control"},
+          std::pair{"Bo/ard", "\"Bo/ard\" cannot be taken: it holds "
+                              "special"}})
     {
-        // A name with a line break is refused when the box is left and at Add Collector.
         ScriptedMessageBoxes refused;
-        d.designer.States().SetText(ReportCollectorDesigner::IDC_NAME, "Bo\nard");
+        d.designer.States().SetText(ReportCollectorDesigner::IDC_NAME, name);
         d.designer.NameLostFocus();
         d.designer.AddCollector();
-        EXPECT_EQ(std::vector<std::string>(2, "The name \"Bo\\x0Aard\" cannot be taken: it holds "
-                                              "control characters.\nPlease enter another name."),
+        EXPECT_EQ(std::vector<std::string>(2, std::string("The name ") + shown +
+                                                  " characters.\nPlease enter another name."),
                   refused.ShownTexts());
         EXPECT_EQ("Board", board->GetFormName());
     }

@@ -3,10 +3,13 @@
 #include "entities/Function.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
+#include "entities/ReportCollector.h"
+#include "entities/Transaction.h"
 #include "model/Field.h"
 #include "model/NameUtilities.h"
 #include "model/ProjectNameCheck.h"
 #include "model/ProjectSettings.h"
+#include "model/SitePageNames.h"
 #include "platform/core/TextBytes.h"
 #include "shell/logic/ModuleRenamer.h"
 #include "shell/logic/RoleManager.h"
@@ -262,4 +265,74 @@ TEST_F(TreeFixture, AProjectNamedAsADeviceIsNamedWithTheModulesAndTables)
         EXPECT_EQ(std::ranges::count(found, "the project name " + QuotedName(name)), named ? 1 : 0)
             << name;
     }
+}
+
+// A transaction's and a report collector's name, which their files and scripts are named after,
+// follow the rule of the other designed pages at every door, one row a name: typed in their
+// editor or pasted as a copy (RefuseDesignedPageName), read from a file or a merge ('x' the
+// file refused, 'w' read with the warning of names to rename, whose editor opens the name box),
+// and Write All, which refuses such a name until it is renamed. Each column holds the
+// transaction's verdict, then the collector's.
+TEST_F(TreeFixture, TransactionAndCollectorNamesFollowTheDesignedPagesRuleAtEveryDoor)
+{
+    Module& base = Base();
+    Table* basic = NewTable("order_basic", Table::masterDetailKind, {"note"});
+    base.AddTable(basic);
+    Transaction* transaction = NewTransaction("order", basic);
+    base.AddTransaction(transaction, /*withFiles=*/true);
+    auto* collector = NewPage<ReportCollector>("Board");
+    collector->SetModule(&base);
+    base.Append(collector);
+    ASSERT_EQ(RefuseProjectNames(project), "");
+    ASSERT_EQ(RefuseWritingNamesToRename(project, nullptr, nullptr), "");
+
+    const std::pair<std::string, std::string> cases[] = {
+        {"Sales", "-- -- -- --"},
+        {"Sale\xC5\x9B", "-- -- -- --"},
+        {"Sales-2", "-- -- -- --"},
+        {"Blue Sky", "-- -- -- --"},
+        {"a:b", "-- -- -- --"},
+        {"a.b", "xx xx ww xx"},
+        {"..", "xx xx ww xx"},
+        {"a/b", "xx xx ww xx"},
+        {"Board\"q'r@{}", "xx xx ww xx"},
+        {"..\\..\\evil", "xx xx ww xx"},
+        {"Sa\nles", "xx xx xx xx"},
+        {"Sa\u2028les", "xx xx xx xx"},
+    };
+    for (const auto& [name, expected] : cases)
+    {
+        std::string typed;
+        std::string pasted;
+        std::string read;
+        std::string written;
+        for (FormInterface* page : std::initializer_list<FormInterface*>{transaction, collector})
+        {
+            const CString kept = page->GetFormName();
+            const CString given(name.c_str());
+            typed += RefuseDesignedPageName(project, *page, given).IsEmpty() ? '-' : 'x';
+            pasted +=
+                RefuseDesignedPageName(project, *page, "Copy_of_" + given).IsEmpty() ? '-' : 'x';
+            page->SetName(given);
+            read += !RefuseProjectNames(project).IsEmpty() ? 'x'
+                    : IsPageNameToRename(*page)            ? 'w'
+                                                           : '-';
+            written += RefuseWritingNamesToRename(project, nullptr, nullptr).IsEmpty() ? '-' : 'x';
+            page->SetName(kept);
+        }
+        EXPECT_EQ(typed + " " + pasted + " " + read + " " + written, expected)
+            << PrintableBytes(name);
+    }
+    transaction->SetName("Orders (old)");
+    EXPECT_EQ(NamesToRenameWarning(project).str(),
+              "Earlier versions took these names, which no file of the site can take:\n- the "
+              "transaction name \"Orders (old)\" of module \"BaseModule\": it holds special "
+              "characters: rename it in the master-detail editor\nRename them before the next "
+              "Write All.");
+    transaction->SetName("order");
+    collector->SetName("Board.");
+    EXPECT_NE(NamesToRenameWarning(project).Find(
+                  "the report collector name \"Board.\" of module \"BaseModule\": it holds "
+                  "special characters: rename it in the report collector designer"),
+              -1);
 }
