@@ -1,7 +1,7 @@
 // Every string a rich project file stores, replaced in turn by each name payload: the file door
 // refuses it with a message, or a Write All names what it leaves unwritten, or every file the
 // Write All writes is taken by the consumer that reads it (mcs, node, xmllint, the solution and
-// project files read back, psql, the classic page check).
+// project files and the pages' Inherits read back, psql, the classic page check).
 //
 // One test a fixture and Write All, each its own ctest entry. A string is the first string of
 // its place in the file (its slot: the class of the record and the string's place in it) that
@@ -266,6 +266,30 @@ std::vector<std::string> ReadBackSolution(const fs::path& solution)
     return faults;
 }
 
+// The class a page's directive inherits, as the runtime finds it: its CodeBehind file declares
+// it in the namespace named ("@" before a keyword in the code, none in the directive).
+std::vector<std::string> ReadBackPageDirective(const fs::path& page, const std::string& markup)
+{
+    static const std::regex directive(R"re(CodeBehind="([^"]*)" Inherits="([^".]+)\.([^"]+)")re");
+    std::smatch found;
+    if (!std::regex_search(markup, found, directive))
+        return {page.filename().string() + ": no Inherits of a namespace's class"};
+    const fs::path code = page.parent_path() / Decoded(found[1].str());
+    if (!fs::exists(code))
+        return {page.filename().string() + ": its CodeBehind file " + found[1].str() +
+                " was not written"};
+    const std::string text = ReadHostFile(code);
+    if (text.find("namespace " + found[2].str() + "\r") == std::string::npos &&
+        text.find("namespace @" + found[2].str() + "\r") == std::string::npos)
+        return {page.filename().string() + ": no namespace " + found[2].str() + " in " +
+                code.filename().string()};
+    const std::regex declared("partial class @?" + found[3].str() + "[ \r]");
+    if (!std::regex_search(text, declared))
+        return {page.filename().string() + ": no class " + found[3].str() + " in " +
+                code.filename().string()};
+    return {};
+}
+
 // Every Include of the project file names a written file (case aside).
 std::vector<std::string> ReadBackProjectFile(const fs::path& projectFile)
 {
@@ -289,6 +313,7 @@ struct WalkCounts
     std::size_t written = 0;
     std::size_t compiled = 0;
     std::size_t compilesLeft = 0;
+    std::size_t pageDirectives = 0;
     std::size_t solutions = 0;
     std::size_t projectFiles = 0;
     std::size_t pgScripts = 0;
@@ -395,6 +420,15 @@ protected:
         for (const fs::path& file :
              FilesEndingIn(root, {".config", ".csproj", ".rdlc", ".xsd", ".xsc", ".xss"}))
             m_xml.Add(ReadHostFile(file), label + " " + file.filename().string());
+        for (const fs::path& page : FilesEndingIn(root, {".aspx"}))
+        {
+            const std::string markup = ReadHostFile(page);
+            if (!m_directives.insert(page.string() + "\n" + markup).second)
+                continue;
+            ++m_counts.pageDirectives;
+            for (const std::string& fault : ReadBackPageDirective(page, markup))
+                Fault(label, "page directive read back", fault);
+        }
         for (const fs::path& solution : FilesEndingIn(root, {".sln"}))
         {
             ++m_counts.solutions;
@@ -554,6 +588,8 @@ protected:
     std::unordered_set<std::string> m_compiledSources;
     std::unordered_set<std::string> m_pgScripts;
     std::unordered_set<std::string> m_classicPages;
+    // The pages whose directives have been read back, by path and text.
+    std::unordered_set<std::string> m_directives;
     // The pages whose scripts node has been given.
     std::unordered_set<std::string> m_pages;
     static constexpr std::size_t unlimited = static_cast<std::size_t>(-1);
@@ -619,7 +655,8 @@ TEST_P(NameWalk, EveryStoredStringWithEveryNamePayloadIsRefusedOrWrittenAsItsCon
         std::to_string(m_xml.offered) + " XML files, mcs " + std::to_string(m_counts.compiled) +
         " compiles (" + std::to_string(m_counts.compilesLeft) + " left), " +
         std::to_string(m_counts.solutions) + " solutions and " +
-        std::to_string(m_counts.projectFiles) + " project files read back, psql " +
+        std::to_string(m_counts.projectFiles) + " project files and " +
+        std::to_string(m_counts.pageDirectives) + " page directives read back, psql " +
         std::to_string(m_counts.pgScripts) + " scripts, the page check " +
         std::to_string(m_counts.classicPages) + " pages";
     RecordProperty("walk", summary);
