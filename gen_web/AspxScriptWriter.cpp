@@ -5,6 +5,7 @@
 #include "entities/Form.h"
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
+#include "gen_web/CodeBehindFragments.h"
 #include "gen_web/FieldRowLayout.h"
 #include "gen_web/PageControls.h"
 #include "gen_web/PostedValueRead.h"
@@ -25,9 +26,10 @@ int KindOf(const FieldRep& control)
     return GetWrittenControlKind(control);
 }
 
+// The control's id in the markup, by which every script line names it.
 CString NameOf(const FieldRep& control)
 {
-    return control.GetField()->GetFieldName();
+    return ControlName(control);
 }
 
 CString ScriptText(const CString& text)

@@ -45,7 +45,7 @@ void AspxWriter::WritePageDirective(const CString& pageName, const CString& clas
                      "EnableEventValidation=\"false\" AutoEventWireup=\"true\" CodeBehind=\"",
                      EscapeXml(GetMasterPageFile()));
     m_textFile.Write(0, "%s.cs\" Inherits=\"%s.%s\"%%>\n", EscapeXml(pageName),
-                     CSharpIdentifier(m_project->GetProjectName()), CSharpIdentifier(className));
+                     CSharpTypeName(m_project->GetProjectName()), CSharpTypeName(className));
     m_textFile.Write(0, "\n");
 }
 

@@ -16,7 +16,8 @@ DashBoardPageCodeBehindWriter::DashBoardPageCodeBehindWriter(ForgeonProject* pro
                                                              DashBoardPage& page,
                                                              GenerationReport& report)
     : AspxWriter(project, &page, report), m_dashBoardPage(page),
-      m_fileName(DashBoardPageFileName(page)), m_className(DashBoardPageClassName(page))
+      m_fileName(DashBoardPageFileName(page)),
+      m_className(CSharpIdentifier(DashBoardPageClassName(page)))
 {
 }
 
@@ -101,7 +102,8 @@ DashBoardPageDesignerWriter::DashBoardPageDesignerWriter(ForgeonProject* project
                                                          GenerationReport& report)
     : AspxWriter(project, &page, report), m_dashBoardPage(page),
       m_pageTemplate(project->GetProjectSettings()->GetPageTemplate()),
-      m_fileName(DashBoardPageFileName(page)), m_className(DashBoardPageClassName(page))
+      m_fileName(DashBoardPageFileName(page)),
+      m_className(CSharpIdentifier(DashBoardPageClassName(page)))
 {
 }
 

@@ -9,23 +9,11 @@
 #include "entities/Menu.h"
 #include "gen_web/PageHeaderWriter.h"
 
-#include <string>
-
 CString DashBoardPageClassName(const DashBoardPage& page)
 {
     CString trimmed = page.GetFormName();
     trimmed.Trim();
-    std::string name;
-    for (const char c : trimmed.str())
-    {
-        const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                          (c >= '0' && c <= '9') || c == '_' ||
-                          static_cast<unsigned char>(c) >= 0x80;
-        name += kept ? c : '_';
-    }
-    if (name.empty() || (name[0] >= '0' && name[0] <= '9'))
-        name = "_" + name;
-    return CString(name);
+    return trimmed;
 }
 
 CString DashBoardPageFileName(const DashBoardPage& page)

@@ -7,9 +7,9 @@
 class DashBoardCellInfo;
 class DashBoardPage;
 
-// The name of a dashboard page's class: the page name trimmed, every blank and every other
-// character that cannot stand in a C# name made "_", and "_" before a leading digit. For a name
-// of letters, digits and blanks it is the stem of the page's file name.
+// The name of a dashboard page's class before the C# rule: the page name trimmed. Its code, its
+// designer file and its markup's Inherits write it as CSharpIdentifier makes it, as for every
+// page kind; for a name of letters, digits and blanks that is the stem of the page's file name.
 CString DashBoardPageClassName(const DashBoardPage& page);
 // The name of the page's .aspx file, its first page file's; empty without one. The code-behind
 // and designer files add ".cs" and ".designer.cs".

@@ -51,7 +51,7 @@ ProjectFileWriter::ProjectFileWriter(ForgeonProject& project,
     : m_project(project), m_file(file),
       m_target(VisualStudioTarget::ForVersionCode(
           project.GetProjectSettings()->GetVisualStudioVersion())),
-      m_projectName(CSharpIdentifier(project.GetProjectName())),
+      m_projectName(CSharpTypeName(project.GetProjectName())),
       m_applicationFolder(GetOutputRoot(project))
 {
     for (const CString& masterPage : masterPages)

@@ -56,8 +56,8 @@ void RDLCPrintPageWriter::WritePageDirectives()
     m_textFile.Write(0, "<%%@ Page Language=\"C#\" EnableEventValidation=\"false\" "
                         "AutoEventWireup=\"true\" CodeBehind=\"");
     m_textFile.Write(0, "%s.aspx.cs\" Inherits=\"%s.%s\"%%>\n", GetPrintPageName(),
-                     CSharpIdentifier(m_project->GetProjectName()),
-                     CSharpIdentifier(GetPrintPageName()));
+                     CSharpTypeName(m_project->GetProjectName()),
+                     CSharpTypeName(GetPrintPageName()));
     m_textFile.Write(0, "\n");
     // The print page registers the first viewer version whatever the target.
     RDLCReportParts(*m_project, *m_rdlcReport, m_textFile).WriteRegisterDirective("8.0.0.0");

@@ -269,6 +269,12 @@ CString CSharpIdentifier(const CString& name)
     return CString(identifier);
 }
 
+CString CSharpTypeName(const CString& name)
+{
+    const CString identifier = CSharpIdentifier(name);
+    return identifier.Left(1) == "@" ? identifier.Mid(1) : identifier;
+}
+
 CString CSharpIdentifierPart(const CString& name)
 {
     if (IsAsciiWord(BytesOf(name)))

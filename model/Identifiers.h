@@ -28,6 +28,10 @@ CString PgSqlName(const CString& name);
 // or one above ASCII that is no letter or digit) becomes "_", "_" stands before a digit first,
 // and "@" before a keyword or "await". An empty name gives "_".
 CString CSharpIdentifier(const CString& name);
+// The name of the type or namespace that CSharpIdentifier declares, as the runtime and the
+// files that name it by text (a page's Inherits, a project's root namespace) read it: without
+// the "@" that lets a keyword stand as a name in C# code.
+CString CSharpTypeName(const CString& name);
 // C#, the part of an identifier after a prefix of letters ("m_" + part): the characters as above.
 CString CSharpIdentifierPart(const CString& name);
 // The keywords of C#, the contextual "partial" among them, sorted by byte value.

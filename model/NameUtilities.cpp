@@ -735,7 +735,12 @@ CString RefuseReadModuleName(const CString& name)
         return refusal;
     if (HasBlanks(name))
         return "it holds blanks";
-    return RefuseFolderName(name);
+    if (const CString folderRefusal = RefuseFolderName(name); !folderRefusal.IsEmpty())
+        return folderRefusal;
+    // The solution quotes each project's name and folder, and no Windows folder name holds one.
+    if (name.Find('"') >= 0)
+        return "it holds \", which no folder name holds";
+    return "";
 }
 
 CString RefuseFileName(const CString& name)
@@ -799,6 +804,11 @@ CString DeviceNameRefusal(const CString& name)
 bool IsDotName(const CString& name)
 {
     return name == "." || name == "..";
+}
+
+CString TypedNameRefusal(const char* what, const CString& reason)
+{
+    return CString(what) + " name cannot be taken: " + reason + ".\nPlease enter valid name";
 }
 
 const CString& GetProjectFileExtension()

@@ -90,9 +90,9 @@ CString RefuseReadFieldName(const CString& name);
 // without control characters.
 CString RefuseReadDesignedName(const CString& name);
 // Why a module name read from a file is refused, empty when it is kept: what Rename Module takes
-// (not empty, no blank, none of the characters no file or folder name may hold, neither "." nor
-// ".."), well-formed UTF-8 without control characters. Project Properties takes a project name,
-// which names the project's folder, by the same rule.
+// (not empty, no blank, none of the characters no file or folder name may hold nor '"', neither
+// "." nor ".."), well-formed UTF-8 without control characters. Project Properties takes a project
+// name, which names the project's folder, by the same rule.
 CString RefuseReadModuleName(const CString& name);
 // Why the name is no name of a file or folder of a site on a Windows host, empty when it is one:
 // not empty, well-formed UTF-8 without control characters, none of * | / \ < > ? : ", neither
@@ -125,6 +125,10 @@ bool IsDotName(const CString& name);
 // What Rename Module and Project Properties say of such a name.
 inline constexpr const char* dotNameRefusal =
     "\".\" and \"..\" name no folder of their own.\nPlease enter valid name";
+
+// What Rename Module and Project Properties say of a typed name ("Module", "Project") that
+// RefuseReadModuleName refuses for a reason their own messages do not name.
+CString TypedNameRefusal(const char* what, const CString& reason);
 
 // The extension of project files, without the dot.
 const CString& GetProjectFileExtension();

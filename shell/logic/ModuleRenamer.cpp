@@ -43,6 +43,8 @@ CString ModuleRenamer::Check(const CString& name) const
         return kNameCharacterRefusal;
     if (IsDotName(trimmed))
         return dotNameRefusal;
+    if (const CString reason = RefuseReadModuleName(trimmed); !reason.IsEmpty())
+        return TypedNameRefusal("Module", reason);
     if (IsReservedDeviceName(trimmed) && trimmed.CompareNoCase(m_module.GetName()) != 0)
         return DeviceNameRefusal(trimmed);
     for (const Module* other : m_project.GetModules())

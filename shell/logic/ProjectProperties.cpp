@@ -347,6 +347,8 @@ CString ProjectProperties::Refusal() const
         return "Please enter Project Name without space/s in between";
     if (IsDotName(name))
         return dotNameRefusal;
+    if (const CString reason = RefuseReadModuleName(name); !reason.IsEmpty())
+        return TypedNameRefusal("Project", reason);
     const ProjectSettings& settings = *m_project->GetProjectSettings();
     // The project's folder and files are named after it, as a module's after the module.
     if (IsReservedDeviceName(name) && name.CompareNoCase(settings.GetProjectName()) != 0)

@@ -16,6 +16,8 @@
 #include "tests/gen_web/ShopProject.h"
 #include "tests/model/ModelBuilders.h"
 
+#include <utility>
+
 // The Shop project with three more forms in its base module, besides the user-account forms:
 // - "product_form" on the table "product", two columns, a control of every kind, those that
 //   older project files hold among them (a caption
@@ -155,6 +157,23 @@ public:
     Form& Note() { return *m_note; }
     // Shop\Shop\BaseModule\UI on the host.
     std::filesystem::path PageFolder() const { return ApplicationFolder() / "BaseModule" / "UI"; }
+
+    // The fields of "product" that the script checks and resets, renamed as the table designer
+    // and a project file take names: with "-" and with characters above ASCII that are no
+    // letters (the euro sign, a guillemet, a no-break space). The ids of their controls: column_1_x
+    // (the quantity), made_on, supplier_id, p_name, col_our.
+    void RenameProductFields()
+    {
+        const std::pair<const char*, const char*> renamed[] = {
+            {"quantity", "column_1-x"},
+            {"made_on", "made\xE2\x82\xACon"},
+            {"supplier_id", "supplier\xC2\xA0id"},
+            {"pname", "p\xC2\xABname"},
+            {"colour", "col-our"},
+        };
+        for (const auto& [from, to] : renamed)
+            m_product->GetTable()->FindFieldByName(from)->SetFieldName(to);
+    }
 
     static FieldRep* NewControl(Field* field, int kind, const char* caption, bool mandatory)
     {

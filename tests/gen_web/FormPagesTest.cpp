@@ -5,6 +5,7 @@
 #include "gen_web/PageControls.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "gen_web/ProjectWriterSet.h"
+#include "model/Identifiers.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -16,9 +17,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <regex>
 #include <set>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace
 {
@@ -244,3 +249,56 @@ TEST(FormPages, AccountFormsCompareThePasswordsOnlyWhenBothAreThere)
     }
 }
 } // namespace
+
+namespace
+{
+// The page's script lines that name a control of the page ("ctl00_KestraneWeavoContent_").
+std::set<std::string> ScriptControlNames(const std::string& script)
+{
+    std::set<std::string> names;
+    const std::string prefix = "ctl00_KestraneWeavoContent_";
+    for (std::size_t at = script.find(prefix); at != std::string::npos;
+         at = script.find(prefix, at + 1))
+    {
+        std::size_t end = at + prefix.size();
+        while (end < script.size() &&
+               std::string_view("., ;)=\n'\"").find(script[end]) == std::string_view::npos)
+            ++end;
+        names.insert(script.substr(at + prefix.size(), end - at - prefix.size()));
+    }
+    return names;
+}
+} // namespace
+
+// Fields named with "-" and with characters above ASCII that are no letters, as the table
+// designer and a project file take them: every script line of the Add and Update pages names
+// each control by the id its markup gives it, and node parses the scripts.
+TEST(FormPages, ScriptsNameEachControlByItsIdInTheMarkup)
+{
+    FormPagesProject shop;
+    shop.RenameProductFields();
+    ProjectWriterSet writers(shop.Project(), shop.Report());
+    writers.WriteFormMarkup(shop.Product());
+    ASSERT_TRUE(shop.Report().IsEmpty()) << shop.Report().GetText();
+    const fs::path scripts = shop.Root() / "scripts";
+    fs::create_directories(scripts);
+    for (const char* page : {"productAdd.aspx", "productUpdate.aspx"})
+    {
+        const std::string markup = ReadHostFile(shop.PageFolder() / page);
+        const std::string script = PageScript(markup);
+        const std::set<std::string> named = ScriptControlNames(script);
+        for (const char* id : {"column_1_x", "made_on", "supplier_id", "p_name", "col_our"})
+        {
+            EXPECT_TRUE(std::ranges::any_of(named, [&](const std::string& name)
+                                            { return name.starts_with(id); }))
+                << page << " " << id;
+            EXPECT_NE(std::string::npos, markup.find("\"" + std::string(id) + "\"")) << page;
+        }
+        for (const std::string& name : named)
+            EXPECT_TRUE(IsPageIdentifierAsItStands(name.c_str())) << page << " " << name;
+        WriteHostFile(scripts / (std::string(page) + ".js"), script);
+    }
+    const ToolResult check = RunTool("cd " + ShellQuoted(scripts.string()) +
+                                     " && for f in *.js; do node --check \"$f\" || exit 1; done");
+    EXPECT_EQ(0, check.exitCode) << check.output;
+}

@@ -1,7 +1,9 @@
+#include "entities/DashBoardPage.h"
 #include "gen_web/AspxObjectWriter.h"
 #include "gen_web/ProjectWriterSet.h"
 #include "model/DefaultNames.h"
 #include "model/Field.h"
+#include "model/Identifiers.h"
 #include "model/Module.h"
 #include "model/Table.h"
 
@@ -11,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -111,3 +115,61 @@ TEST(LoginAndDashBoardPages, PagesCompileWithTheUtilAndDataClasses)
     EXPECT_EQ("all checks passed\n", run.output);
 }
 } // namespace
+
+// A page named as a C# keyword or with a sign above ASCII: its code-behind and designer file
+// declare the class that its markup's Inherits names as the runtime names types, and they
+// compile.
+TEST(LoginAndDashBoardPages, APageDeclaresTheClassItsMarkupInherits)
+{
+    DashBoardProject fixture;
+    for (const char* name : {"event", "Stock\xE2\x82\xAC"
+                                      "Board"})
+    {
+        DashBoardPage* page = NewPage<DashBoardPage>(name);
+        fixture.Stock().AddDashBoardPage(page, false);
+        page->CreateAspFile(1);
+    }
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    WriteUtilClasses(writers);
+    writers.WriteLoginDataClasses();
+    fixture.Project().SetCurrentModule(&fixture.Stock());
+    for (DashBoardPage* page : fixture.Stock().GetDashBoardPages())
+        AspxObjectWriter(&fixture.Project(), page, writers, fixture.Report()).WriteDashBoardPage();
+    ASSERT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    const fs::path application = fixture.Root() / "Shop" / "Shop";
+    const ToolResult library = CompileUtilLibrary(application);
+    ASSERT_EQ(0, library.exitCode) << library.output;
+    const std::regex inherits(R"re(CodeBehind="([^"]*)" Inherits="Shop\.([^"]*)")re");
+    std::set<std::string> classes;
+    std::string sources;
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(application / "BaseModule" / "CS"))
+        if (entry.path().extension() == ".cs")
+            sources += " " + ShellQuoted(entry.path());
+    for (const fs::directory_entry& entry : fs::directory_iterator(application / "Stock" / "UI"))
+    {
+        if (entry.path().extension() == ".cs")
+            sources += " " + ShellQuoted(entry.path());
+        if (entry.path().extension() != ".aspx")
+            continue;
+        const std::string markup = ReadHostFile(entry.path());
+        std::smatch found;
+        ASSERT_TRUE(std::regex_search(markup, found, inherits)) << entry.path();
+        classes.insert(found[2]);
+        const fs::path code = entry.path().parent_path() /
+                              std::regex_replace(found[1].str(), std::regex("&amp;"), "&");
+        const std::regex declared("public partial class " +
+                                  std::regex_replace(CSharpIdentifier(found[2].str().c_str()).str(),
+                                                     std::regex("[@]"), "[@]") +
+                                  "[ \r]");
+        for (const fs::path& file : {code, fs::path(code).replace_extension(".designer.cs")})
+            EXPECT_TRUE(std::regex_search(ReadHostFile(file), declared)) << file;
+    }
+    // The runtime finds the class "event" that the code declares as "@event".
+    EXPECT_EQ(classes, (std::set<std::string>{"event", "Stock_Board", "Stock___Reorders"}));
+    const ToolResult compile =
+        RunTool("mcs -warnaserror -nowarn:219,414 -target:library -out:" +
+                ShellQuoted(application / "Pages.dll") + references +
+                " -r:" + ShellQuoted(application / "Util" / "Util.dll") + sources);
+    EXPECT_EQ(0, compile.exitCode) << compile.output;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <regex>
 #include <set>
 #include <string>
@@ -19,12 +20,18 @@ inline std::string Decoded(std::string text)
 inline std::string PageScript(const std::string& page)
 {
     std::string script;
-    const std::regex block(R"(<script([^>]*)>([\s\S]*?)</script>)");
-    for (auto it = std::sregex_iterator(page.begin(), page.end(), block);
-         it != std::sregex_iterator(); ++it)
+    // Found without a regular expression, which recurses once a character over a long block.
+    for (std::size_t open = page.find("<script"); open != std::string::npos;
+         open = page.find("<script", open + 1))
     {
-        if ((*it)[1].str().find("src=") == std::string::npos)
-            script += (*it)[2].str() + "\n";
+        const std::size_t tagEnd = page.find('>', open);
+        const std::size_t close =
+            tagEnd == std::string::npos ? tagEnd : page.find("</script>", tagEnd);
+        if (close == std::string::npos)
+            break;
+        if (page.substr(open, tagEnd - open).find("src=") == std::string::npos)
+            script += page.substr(tagEnd + 1, close - tagEnd - 1) + "\n";
+        open = close;
     }
     const std::regex handler(R"re(\s(on\w+)\s*=\s*("([^"]*)"|'([^']*)'))re", std::regex::icase);
     int count = 0;

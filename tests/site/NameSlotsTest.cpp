@@ -3,7 +3,7 @@
 // names, put into every string the project file stores that holds the name (the walk of the
 // stored strings as the loader reads them). One project holds them all; its Write All must say
 // success, its C# compile, its PostgreSQL script run, and its data classes insert, update and
-// select a row of every table; its XML files pass xmllint.
+// select a row of every table; its XML files pass xmllint and its pages' scripts node.
 #include "database/PgSqlScriptWriter.h"
 #include "editors/logic/RefFieldEditor.h"
 #include "entities/ApplicationReport.h"
@@ -517,6 +517,10 @@ TEST(NameSlots, EveryNameTheDoorsTakeIsWrittenCompiledAndRunOnPostgreSql)
     EXPECT_NE(xmlFiles.find(".rdlc"), std::string::npos);
     const ToolResult lint = RunTool("xmllint --noout" + xmlFiles);
     EXPECT_EQ(0, lint.exitCode) << lint.output;
+    // Every script block and event attribute of every page, and every script file.
+    const ToolResult scripts =
+        ParseScripts(WrittenScripts(fixture.Root() / "Names"), fixture.Root() / "scripts");
+    EXPECT_EQ(0, scripts.exitCode) << scripts.output;
     // The stand-in of the served-site tests, in this project's namespace.
     std::string handler = ReadHostFile(fs::path(WEAVO_TEST_DATA) / "site" / "PostgresDBHandler.cs");
     handler.replace(handler.find("namespace Guard"), 15, "namespace Names");

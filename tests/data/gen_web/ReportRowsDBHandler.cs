@@ -37,6 +37,13 @@ namespace Shop
             return "1";
         }
 
+        // The RDLC reports' print pages find no rows.
+        public DataSet ExecuteRDLCQuery(String commandText, String commandType, String ds,
+                                        String tbl, String[] sqlParams, String[] sqlParamVals)
+        {
+            return new DataSet(ds);
+        }
+
         public DataTable ExecuteQuery(String queryString)
         {
             DataTable rows = new DataTable();

@@ -31,6 +31,8 @@ TEST_F(TreeFixture, AModuleNameIsCheckedTheSameOnEveryRoad)
         {"C:Sales", kCharacterRefusal},
         {"Sales/Team", kCharacterRefusal},
         {"Sales?", kCharacterRefusal},
+        {"Sales\"Team", "Module name cannot be taken: it holds \", which no folder name holds.\n"
+                        "Please enter valid name"},
         {"basemodule", "A Module with this name already exists."},
         {"BASEMODULE ", "A Module with this name already exists."},
         {"  Sales  ", ""},

@@ -184,7 +184,7 @@ TEST_F(TreeFixture, EveryKindOfNameFollowsOneRuleAtEveryDoor)
         {"Sales-2", "---x-xx---------"},     {"Blue Sky", "xx---xxxxw---x--"},
         {"select", "-x---xx-x-------"},      {"a.b", "-xxx-xx-xw------"},
         {"..", "xxxx-xxxxw---x-x"},          {"a/b", "xxxx-xxxxx---xxx"},
-        {"\"]--;", "-xxx-xx-xx------"},      {"..\\..\\evil", "xxxx-xxxxx---xxx"},
+        {"\"]--;", "xxxx-xxxxx---x--"},      {"..\\..\\evil", "xxxx-xxxxx---xxx"},
         {"Sa\nles", "xxxxxxxxxxxxxxxx"},     {"Sa\x01les", "xxxxxxxxxxxxxxxx"},
         {"Sales\x7f", "xxxxxxxxxxxxxxxx"},   {"Sa\u0085les", "xxxxxxxxxxxxxxxx"},
         {"Sa\u2028les", "xxxxxxxxxxxxxxxx"}, {"Sa\u2029les", "xxxxxxxxxxxxxxxx"},

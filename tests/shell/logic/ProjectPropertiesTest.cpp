@@ -382,6 +382,9 @@ TEST_F(ProjectPropertiesTest, TheFirstFaultOfTheValuesIsShownAndNothingIsStored)
         {"ShopData", "Sh\\op", "", kProjectCharacters},
         {"ShopData", "Sh:op", "", kProjectCharacters},
         {"ShopData", "Sh*op", "", kProjectCharacters},
+        {"ShopData", "Sh\"op", "",
+         "Project name cannot be taken: it holds \", which no folder name holds.\nPlease enter "
+         "valid name"},
         {"ShopData", " My Shop ", "", "Please enter Project Name without space/s in between"},
         {"ShopData", "..", "", dotNameRefusal},
         {"ShopData", ".", "", dotNameRefusal},
