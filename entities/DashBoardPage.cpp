@@ -1,6 +1,7 @@
 #include "entities/DashBoardPage.h"
 
 #include "entities/AspFile.h"
+#include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPageData.h"
 #include "entities/ProcedureInvokation.h"
@@ -70,6 +71,8 @@ void DashBoardPage::ListReferences(ReferenceList& list)
         ProcedureInvokation::ListHeld(list, placement->GetProcedureInvokation(),
                                       [placement]
                                       { placement->RemoveProcedureInvokation(nullptr); });
+        ClassInvokation::ListHeld(list, placement->GetClassInvokation(),
+                                  [placement] { placement->RemoveClassInvokation(); });
     }
 }
 

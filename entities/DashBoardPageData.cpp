@@ -36,6 +36,12 @@ void DashBoardPageData::RemoveProcedureInvokation(const Procedure* procedure)
     m_procedureInvokation = nullptr;
 }
 
+void DashBoardPageData::RemoveClassInvokation()
+{
+    delete m_classInvokation;
+    m_classInvokation = nullptr;
+}
+
 Procedure* DashBoardPageData::GetProcedure() const
 {
     return m_procedureInvokation == nullptr ? nullptr : m_procedureInvokation->GetProcedure();

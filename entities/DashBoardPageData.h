@@ -49,6 +49,8 @@ public:
         m_procedureInvokation = invokation;
     }
     ClassInvokation* GetClassInvokation() const { return m_classInvokation; }
+    // Deletes the class invocation; the pointer is then null.
+    void RemoveClassInvokation();
     // Takes the invocation; the previous one is not deleted.
     void SetClassInvokation(ClassInvokation* invokation) { m_classInvokation = invokation; }
 
