@@ -487,8 +487,28 @@ void AspFile::RemoveMenu(const MenuInterface* item)
     EraseMapsOfMenu(m_leftMenuMaps, item);
 }
 
+namespace
+{
+// Erases the maps of the one menu, found by address alone; the others move up once for each.
+void EraseMapsOfOneMenu(std::vector<MenuVariableMap>& maps, const void* menu)
+{
+    auto found = std::ranges::find(maps, menu, &MenuVariableMap::m_menu);
+    while (found != maps.end())
+    {
+        const auto next = maps.erase(found);
+        found = std::ranges::find(next, maps.end(), menu, &MenuVariableMap::m_menu);
+    }
+}
+} // namespace
+
 void AspFile::EraseMapsOfMenus(const TargetMatch& isMenu)
 {
+    if (const void* single = isMenu.Single())
+    {
+        EraseMapsOfOneMenu(m_topMenuMaps, single);
+        EraseMapsOfOneMenu(m_leftMenuMaps, single);
+        return;
+    }
     for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
         std::erase_if(*maps, [&isMenu](const MenuVariableMap& map) { return isMenu(map.m_menu); });
 }

@@ -394,14 +394,28 @@ ProcedureFieldInfo* Procedure::FindOutputColumnByDisplayName(const CString& name
 
 void Procedure::RemoveOutputColumn(ProcedureFieldInfo* column)
 {
-    if (!Contains(m_outputColumns, column))
+    Field* alias = nullptr;
+    if (!DetachOutputColumn(column, alias))
         return;
+    delete alias;
+    delete column;
+}
+
+bool Procedure::DetachOutputColumn(ProcedureFieldInfo* column, Field*& alias)
+{
+    alias = nullptr;
+    if (!Contains(m_outputColumns, column))
+        return false;
     EraseFirst(m_outputColumns, column);
     // The derived procedures share the column.
     for (Procedure* derived : m_derivedProcedures)
         EraseFirst(derived->m_outputColumns, column);
-    RemoveAliasField(column->GetField());
-    delete column;
+    if (Contains(m_aliasFields, column->GetField()))
+    {
+        alias = column->GetField();
+        EraseFirst(m_aliasFields, alias);
+    }
+    return true;
 }
 
 void Procedure::ClearOutputColumns()

@@ -140,6 +140,9 @@ public:
     ProcedureFieldInfo* FindOutputColumnByDisplayName(const CString& name) const;
     // Erases and deletes a listed column, and its field when that is an alias field.
     void RemoveOutputColumn(ProcedureFieldInfo* column);
+    // Erases a listed column from this and the derived procedures, and its field from the alias
+    // fields when it is one (alias, else null), without freeing them; false when not listed.
+    bool DetachOutputColumn(ProcedureFieldInfo* column, Field*& alias);
     void ClearOutputColumns();
     // The main table when a column shows the field, else null.
     Table* GetTableOfOutputField(Field* field) const;

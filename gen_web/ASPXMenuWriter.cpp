@@ -17,6 +17,8 @@
 #include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 
 namespace
 {
@@ -26,6 +28,16 @@ CString ItemId(const Menu& menu)
     CString id;
     id.Format("Menu1n%d", menu.GetId());
     return id;
+}
+
+// The role's address, the file name and the structure name, the names each after its length.
+std::string EntryKey(const void* role, const CString& fileName, const CString& structureName)
+{
+    const std::uintptr_t address = reinterpret_cast<std::uintptr_t>(role);
+    std::string key(reinterpret_cast<const char*>(&address), sizeof address);
+    for (const CString* name : {&fileName, &structureName})
+        key += std::to_string(name->GetLength()) + ':' + name->str();
+    return key;
 }
 
 // The roles' ids as the generated tables hold them.
@@ -151,10 +163,10 @@ void ASPXMenuWriter::WritePageBranches(const FormInterface& page)
         for (const Designation* role : MenuBarRoles(*topMenu))
         {
             const CString structureName = StructureName(*topMenu, *role);
-            if (!HasStructure(structureName))
+            if (m_structures.insert(structureName).second)
                 WriteBranch(*topMenu, *role, structureName);
             const Entry entry{role, file->GetDefaultFileName(), structureName};
-            if (std::ranges::find(m_entries, entry) == m_entries.end())
+            if (m_entryKeys.insert(EntryKey(role, entry.fileName, structureName)).second)
                 m_entries.push_back(entry);
         }
     }
@@ -391,12 +403,6 @@ bool ASPXMenuWriter::OpensMissingReport(const Menu& menu) const
     const auto* report =
         page != nullptr ? dynamic_cast<const RDLCReport*>(page->GetOwnerPage()) : nullptr;
     return report != nullptr && !report->FilesExist(m_project);
-}
-
-bool ASPXMenuWriter::HasStructure(const CString& structureName) const
-{
-    return std::ranges::any_of(m_entries, [&structureName](const Entry& entry)
-                               { return entry.structureName == structureName; });
 }
 
 void WriteMenuBarMarkup(TextFile& file, int indent)

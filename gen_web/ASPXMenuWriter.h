@@ -3,6 +3,8 @@
 #include "gen_web/AspxWriter.h"
 #include "platform/core/CString.h"
 
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 class Designation;
@@ -29,7 +31,6 @@ private:
         const Designation* role;
         CString fileName;
         CString structureName;
-        bool operator==(const Entry&) const = default;
     };
 
     void WriteHead();
@@ -56,9 +57,12 @@ private:
     static CString StructureName(const Menu& menu, const Designation& role);
     // Whether the menu's page is an RDLC report whose files are missing.
     bool OpensMissingReport(const Menu& menu) const;
-    bool HasStructure(const CString& structureName) const;
 
+    // In the order written; the sets index them: the structures written and the entries by
+    // role, file and structure.
     std::vector<Entry> m_entries;
+    std::unordered_set<CString> m_structures;
+    std::unordered_set<std::string> m_entryKeys;
 };
 
 // The menu bar that generated pages place their top menu in ("Menu1"), at indent n.

@@ -821,6 +821,11 @@ XSDInfo* ForgeonProject::FindXSDInfoByName(const CString& name) const
     return FindInfoByNameNoCase(m_xsdInfos, name);
 }
 
+bool ForgeonProject::XSDNameMatches(const CString& ownLower, const CString& nameLower)
+{
+    return ownLower == nameLower || ownLower.Find(nameLower) > 0;
+}
+
 XSDInfo* ForgeonProject::FindXSDInfoMatchingName(CString name) const
 {
     name.MakeLower();
@@ -829,7 +834,7 @@ XSDInfo* ForgeonProject::FindXSDInfoMatchingName(CString name) const
                                     {
                                         CString own = info->GetName();
                                         own.MakeLower();
-                                        return own == name || own.Find(name) > 0;
+                                        return XSDNameMatches(own, name);
                                     });
     return found == m_xsdInfos.end() ? nullptr : *found;
 }

@@ -214,6 +214,8 @@ public:
     // The first element whose lower-cased name equals the lower-cased argument or holds it
     // after its first character.
     XSDInfo* FindXSDInfoMatchingName(CString name) const;
+    // Whether a lower-cased description name answers to a lower-cased name there.
+    static bool XSDNameMatches(const CString& ownLower, const CString& nameLower);
     // The lower-cased name matches an element of the list or the description of an RDLC report
     // of any module.
     bool IsRDLCInfoNameUsed(const RDLCInfo* info) const;

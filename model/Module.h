@@ -580,7 +580,16 @@ public:
     // ReleaseFreedParts does and then freed by free: at the end of the innermost
     // PartHoldersScope, with the other parts handed to it, else at once.
     static void ReleaseThenFree(const ReferenceList::Targets& parts, std::function<void()> free);
-    // The pages of the modules let go of the output column; then the procedure frees it.
+    // The same with the holders of the modules: at the end of the innermost PartHoldersScope
+    // when it is of these modules, else at once.
+    static void ReleaseThenFree(const std::vector<Module*>& modules,
+                                const ReferenceList::Targets& parts, std::function<void()> free);
+    // What this module's entities list of the targets, which outlive the innermost
+    // PartHoldersScope, is let go of with the parts handed to that scope when it holds this
+    // module (by every module of it), else at once.
+    void ReleaseWithFreedParts(const ReferenceList::Targets& targets);
+    // The procedure lets go of the output column; the pages of the modules let go of it, then it
+    // is freed, as ReleaseThenFree with the modules does.
     static void RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
                                    ProcedureFieldInfo* column);
     // RemoveOutputColumn for each output column whose field belongs to the table.

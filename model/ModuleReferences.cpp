@@ -130,6 +130,28 @@ void Module::ReleaseThenFree(const ReferenceList::Targets& parts, std::function<
     free();
 }
 
+void Module::ReleaseThenFree(const std::vector<Module*>& modules,
+                             const ReferenceList::Targets& parts, std::function<void()> free)
+{
+    PartHoldersScope* scope = InnermostPartHolders();
+    if (scope != nullptr && scope->m_modules == modules)
+    {
+        ReleaseThenFree(parts, std::move(free));
+        return;
+    }
+    ReleaseReferences(modules, parts, ReferenceList::MenuMaps::skipped);
+    free();
+}
+
+void Module::ReleaseWithFreedParts(const ReferenceList::Targets& targets)
+{
+    PartHoldersScope* scope = InnermostPartHolders();
+    if (scope != nullptr && Contains(scope->m_modules, this))
+        scope->m_parts.insert(targets.begin(), targets.end());
+    else
+        ReleaseReferences({this}, targets, ReferenceList::MenuMaps::skipped);
+}
+
 std::vector<Module*> Module::GetReferringModules()
 {
     ForgeonProject* project = MainFrameAccess::GetProject();
@@ -141,8 +163,18 @@ std::vector<Module*> Module::GetReferringModules()
 void Module::RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
                                 ProcedureFieldInfo* column)
 {
-    ReleaseReferences(modules, {column}, ReferenceList::MenuMaps::skipped);
-    procedure->RemoveOutputColumn(column);
+    Field* alias = nullptr;
+    if (!procedure->DetachOutputColumn(column, alias))
+    {
+        ReleaseReferences(modules, {column}, ReferenceList::MenuMaps::skipped);
+        return;
+    }
+    ReleaseThenFree(modules, {column},
+                    [column, alias]
+                    {
+                        delete alias;
+                        delete column;
+                    });
 }
 
 void Module::RemoveOutputColumnsOfTable(const std::vector<Module*>& modules, Procedure* procedure,

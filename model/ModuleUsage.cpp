@@ -219,8 +219,9 @@ bool Module::ReportUsage(const CString& name, const CString& usage, bool)
 bool Module::RemoveFieldUsages(Field* field)
 {
     AskFieldUsers(field, nullptr, MainFrameAccess::GetProject());
-    // What the recorded entities do not reach lets go of the field through the module's list.
-    ReleaseReferences({this}, {field}, noMenuMaps);
+    // What the recorded entities do not reach lets go of the field through the module's list,
+    // in the walk that lets go of the parts the removal freed.
+    ReleaseWithFreedParts({field});
     CurrentUsageSet().Clear();
     return true;
 }

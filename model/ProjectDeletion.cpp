@@ -236,26 +236,32 @@ void ForgeonProject::EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts,
 
 bool ForgeonProject::IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const
 {
-    return std::ranges::any_of(
-        m_modules,
-        [this, dataSet](const Module* module)
-        {
-            return std::ranges::any_of(
-                module->GetRDLCReports(),
-                [this, dataSet](const RDLCReport* report)
-                {
-                    if (report->GetXSDInfo() == dataSet)
-                        return true;
-                    const RDLCInfo* layout = report->GetRDLCInfo();
-                    return layout != nullptr &&
-                           std::ranges::any_of(layout->GetEntries(),
-                                               [this, dataSet](const RDLCDataSetEntry& entry) {
-                                                   return FindXSDInfoMatchingName(
-                                                              entry.m_dataSetName + ".xsd") ==
-                                                          dataSet;
-                                               });
-                });
-        });
+    if (dataSet == nullptr)
+        return false;
+    CString own = dataSet->GetName();
+    own.MakeLower();
+    // Only a name the data set answers to may find it, so that the descriptions are searched
+    // for those names alone.
+    const auto finds = [this, dataSet, &own](const RDLCDataSetEntry& entry)
+    {
+        CString name = entry.m_dataSetName + ".xsd";
+        name.MakeLower();
+        return XSDNameMatches(own, name) && FindXSDInfoMatchingName(name) == dataSet;
+    };
+    return std::ranges::any_of(m_modules,
+                               [dataSet, &finds](const Module* module)
+                               {
+                                   return std::ranges::any_of(
+                                       module->GetRDLCReports(),
+                                       [dataSet, &finds](const RDLCReport* report)
+                                       {
+                                           if (report->GetXSDInfo() == dataSet)
+                                               return true;
+                                           const RDLCInfo* layout = report->GetRDLCInfo();
+                                           return layout != nullptr &&
+                                                  std::ranges::any_of(layout->GetEntries(), finds);
+                                       });
+                               });
 }
 
 bool ForgeonProject::DeleteDashBoard(DashBoard* dashBoard)

@@ -31,6 +31,9 @@ public:
 
     explicit TargetMatch(const Targets* targets = nullptr);
 
+    // The target when there is exactly one, else null.
+    const void* Single() const { return !m_all && m_fewCount == 1 ? m_few.front() : nullptr; }
+
     bool operator()(const void* target) const
     {
         if (m_all)

@@ -1,5 +1,9 @@
+#include "entities/AspFile.h"
+#include "entities/Designation.h"
+#include "entities/Menu.h"
 #include "gen_web/ASPXMenuWriter.h"
 #include "gen_web/ProjectWriterSet.h"
+#include "model/Module.h"
 #include "model/TextFile.h"
 
 #include "tests/gen_web/ControlRuns.h"
@@ -10,7 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -79,5 +86,68 @@ TEST(MenuBarMarkup, PlacesMenu1InTheMenuTable)
               "\t\t</tr>\n"
               "\t</table>\n",
               file.GetBuffer());
+}
+} // namespace
+
+namespace
+{
+// The lines of the text, tabs and line ends trimmed, that begin with start and hold the piece.
+std::string LinesHolding(const std::string& text, const std::string& start,
+                         const std::string& piece)
+{
+    std::string lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+    {
+        line.erase(0, line.find_first_not_of('\t'));
+        if (line.ends_with('\r'))
+            line.pop_back();
+        if (line.starts_with(start) && line.find(piece) != std::string::npos)
+            lines += line + "\n";
+    }
+    return lines;
+}
+
+// Each top menu is written once for each role that has an item on it, however many page files
+// show it, and each role and page file resolve to it once, in the order of the pages.
+TEST(UtilClasses, MenusWriteEachStructureAndEachPageFileOfARoleOnce)
+{
+    ShopProject shop;
+    auto* clerk = new Designation(TRUE);
+    clerk->SetName("Clerk");
+    shop.Project().GetBaseModule()->Append(clerk);
+    std::vector<Menu*> menus;
+    for (const Module* module : shop.Project().GetModules())
+        module->CollectMenus(menus, nullptr);
+    for (Menu* menu : menus)
+    {
+        const AspFile* file = menu->GetAspFile();
+        if (menu->GetSubMenus().empty() && file != nullptr &&
+            (file->GetDefaultFileName() == "customerAdd.aspx" ||
+             file->GetDefaultFileName() == "order_lineAdd.aspx"))
+            clerk->AddMenu(menu);
+    }
+    ASPXMenuWriter(&shop.Project(), shop.Report()).Write();
+    ASSERT_TRUE(shop.Report().IsEmpty()) << shop.Report().GetText();
+    const std::string text = ReadHostFile(shop.ApplicationFolder() / "Util" / "Menus.cs");
+    EXPECT_EQ("if(menuStructureName == \"BASEMODULEMENU_ADMIN\")\n"
+              "else if(menuStructureName == \"BASEMODULEMENU_CLERK\")\n"
+              "else if(menuStructureName == \"SALES_&_STOCKMENU_ADMIN\")\n"
+              "else if(menuStructureName == \"SALES_&_STOCKMENU_CLERK\")\n",
+              LinesHolding(text, "", "menuStructureName == \""));
+    std::string rows;
+    for (const char* page :
+         {"ChangePassword_formAdd", "ChangePassword_formUpdate", "customerAdd", "customerUpdate",
+          "useraccountAdd", "useraccountUpdate", "order_lineAdd", "order_lineUpdate",
+          "customer_Report_report", "useraccount_Report_report", "order_line_Report_report",
+          "customer_rdlc_report"})
+    {
+        const std::string menu =
+            std::string(page).starts_with("order_line") ? "SALES_&_STOCKMENU" : "BASEMODULEMENU";
+        for (const auto& [id, role] : {std::pair{"1", "ADMIN"}, std::pair{"2", "CLERK"}})
+            rows += std::string("{\"") + id + "\", \"" + page + ".aspx\", \"" + menu + "_" + role +
+                    "\"},\n";
+    }
+    EXPECT_EQ(rows, LinesHolding(text, "{", "MENU_"));
 }
 } // namespace

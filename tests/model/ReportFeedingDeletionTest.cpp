@@ -355,6 +355,52 @@ TEST(ReportFeedingDeletionTest, EachTableProcedureAndFunctionDeletedAloneLeavesT
         std::ofstream(std::filesystem::path(renewed) / expectedName, std::ios::binary) << outcome;
     EXPECT_EQ(outcome, ReadHostFile(fixtureFolder / expectedName));
 }
+// Each class function of the fixture deleted alone is let go of by the dashboard page placements
+// that call it, and what is left saves.
+TEST(ReportFeedingDeletionTest, EachClassFunctionDeletedAloneLeavesNoPlacementCallingIt)
+{
+    ScriptedMessageBoxes boxes;
+    TempFolder temp;
+    const std::filesystem::path fixture = fixtureFolder / fixtureName;
+    std::size_t count = 0;
+    int placed = 0;
+    for (std::size_t index = 0; index == 0 || index < count; ++index)
+    {
+        ProjectStore store;
+        ScopedOpenProject open(store);
+        ASSERT_TRUE(store.ArchiveProject(nullptr, fixture.string().c_str(), TRUE));
+        ForgeonProject& project = *store.GetProject();
+        std::vector<Function*> functions;
+        for (const Module* module : project.GetModules())
+            for (const Class* dataClass : module->GetClasses())
+                functions.insert(functions.end(), dataClass->GetFunctions().begin(),
+                                 dataClass->GetFunctions().end());
+        count = functions.size();
+        ASSERT_LT(index, count);
+        Function* function = functions[index];
+        const CString name = function->GetFieldName();
+        std::vector<DashBoardPage*> pages;
+        for (const Module* module : project.GetModules())
+            pages.insert(pages.end(), module->GetDashBoardPages().begin(),
+                         module->GetDashBoardPages().end());
+        const auto calls = [&pages](const Function* called)
+        {
+            int found = 0;
+            for (const DashBoardPage* page : pages)
+                for (const DashBoardPageData* placement : page->GetPlacements())
+                    if (placement->GetClassInvokation() != nullptr &&
+                        placement->GetClassInvokation()->GetFunction() == called)
+                        ++found;
+            return found;
+        };
+        placed += calls(function);
+        EXPECT_TRUE(project.DeleteFunction(function)) << name;
+        EXPECT_EQ(calls(function), 0) << name;
+        EXPECT_TRUE(store.ArchiveProject(&project, (temp.Path() / "after.wvt").c_str(), FALSE))
+            << name;
+    }
+    EXPECT_GT(placed, 0) << "a placement calls a class function";
+}
 } // namespace
 
 // The graph page's second placement calls table_7's function itself: deleting that function
