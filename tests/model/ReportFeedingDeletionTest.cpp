@@ -402,28 +402,3 @@ TEST(ReportFeedingDeletionTest, EachClassFunctionDeletedAloneLeavesNoPlacementCa
     EXPECT_GT(placed, 0) << "a placement calls a class function";
 }
 } // namespace
-
-// The graph page's second placement calls table_7's function itself: deleting that function
-// leaves the placement without a class call, and the project saves and opens again.
-TEST(ReportFeedingDeletionTest, APlacementLetsGoOfTheFunctionItCalls)
-{
-    ScriptedMessageBoxes boxes;
-    TempFolder temp;
-    ProjectStore store;
-    ScopedOpenProject open(store);
-    ASSERT_TRUE(
-        store.ArchiveProject(nullptr, (fixtureFolder / fixtureName).string().c_str(), TRUE));
-    ForgeonProject& project = *store.GetProject();
-    Module& base = *project.GetBaseModule();
-    Function* function = base.GetClassForTable(TableNamed(base, "table_7"), false)
-                             ->FindFunctionByName("SelectAllRecords");
-    const DashBoardPageData* placement = base.FindDashBoardPageByName("graphs")->GetPlacements()[1];
-    ASSERT_EQ(placement->GetClassInvokation()->GetFunction(), function);
-    EXPECT_TRUE(project.DeleteFunction(function));
-    EXPECT_EQ(placement->GetClassInvokation(), nullptr);
-    const std::string after = (temp.Path() / "after.wvt").string();
-    ASSERT_TRUE(store.ArchiveProject(&project, after.c_str(), FALSE));
-    ProjectStore reopened;
-    ScopedOpenProject openAgain(reopened);
-    EXPECT_TRUE(reopened.ArchiveProject(nullptr, after.c_str(), TRUE));
-}
