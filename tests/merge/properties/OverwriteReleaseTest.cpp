@@ -46,8 +46,14 @@ void DesignTable(ForgeonProject& project, const char* name, const char* field,
     designer.Ok(true);
 }
 
+Table* Customer(const ForgeonProject& project)
+{
+    CString name = "customer";
+    return project.GetModuleAt(0)->FindTableByName(name);
+}
+
 // A new project whose base module holds "customer" and whose "Module2" holds "orders", which
-// refers to it, with a user function that shows the customer's label.
+// refers to it, with a user function that shows the customer's label and key.
 std::unique_ptr<ForgeonProject> CustomerOrdersProject(const CString& path)
 {
     auto project = std::make_unique<ForgeonProject>();
@@ -61,20 +67,19 @@ std::unique_ptr<ForgeonProject> CustomerOrdersProject(const CString& path)
     second->SetName("Module2");
     project->SetCurrentModule(second);
     DesignTable(*project, "orders", "note", 0);
-    // A user function of the orders' class shows the customer's label beside each order.
+    // A user function of the orders' class joins the customer and shows its label and key
+    // beside each order.
     CString className = "_orders";
-    second->GetOrAddClassFunction("WithCustomer", second->FindClassByName(className));
+    Function* function =
+        second->GetOrAddClassFunction("WithCustomer", second->FindClassByName(className));
+    Table* customer = Customer(*project);
+    function->AddOutputField(
+        new ProcedureFieldInfo(customer->GetPrimaryKeyField(), ProcedureFieldInfo::noAggregate));
     return project;
 }
 
-Table* Customer(const ForgeonProject& project)
-{
-    CString name = "customer";
-    return project.GetModuleAt(0)->FindTableByName(name);
-}
-
-// The module's tables and procedures, then each class function with the tables and fields of its
-// output.
+// The module's tables and procedures, then each class function with the tables it joins and the
+// tables and fields of its output.
 std::string DescribeWithFunctions(const Module& module)
 {
     std::string text = DescribeModule(module);
@@ -83,7 +88,10 @@ std::string DescribeWithFunctions(const Module& module)
         for (const Function* function : dataClass->GetFunctions())
         {
             text += StdString(dataClass->GetFieldName()) + "." +
-                    StdString(function->GetFieldName()) + ":";
+                    StdString(function->GetFieldName()) + " [";
+            for (const Table* table : function->GetUsedTables())
+                text += " " + StdString(table->GetTableName());
+            text += " ]:";
             for (const ProcedureFieldInfo* output : function->GetOutputFields())
             {
                 const Field* field = output->GetField();
@@ -113,15 +121,15 @@ class OverwriteReleaseTest : public MergeRun
 
 // The base module overwritten by one without "customer": the table leaves the merged project as
 // a plain delete takes it, Module2 keeping what the delete leaves it (the user function no
-// longer shows the customer's label), and the merged project
-// saves, loads and saves to the same bytes, whichever project is open.
+// longer joins the customer nor shows its fields), and the merged project saves, loads and saves
+// to the same bytes, whichever project is open: none, the window's, or the merge's own.
 TEST_F(OverwriteReleaseTest, ATableAnotherModuleRefersToGoesWithEveryHolder)
 {
     Load(CustomerOrdersProject(Path("a")), EmptyProject(Path("b")));
     ASSERT_NE(Customer(*First()), nullptr);
     const std::string before = DescribeWithFunctions(*First()->FindModuleByName("Module2"));
-    ASSERT_NE(before.find("_orders.WithCustomer: orders.orders_id orders.customer_id orders.note "
-                          "customer.label\n"),
+    ASSERT_NE(before.find("_orders.WithCustomer [ customer ]: orders.orders_id "
+                          "orders.customer_id orders.note customer.label customer.customer_id\n"),
               std::string::npos)
         << before;
     {
@@ -129,19 +137,32 @@ TEST_F(OverwriteReleaseTest, ATableAnotherModuleRefersToGoesWithEveryHolder)
         ASSERT_TRUE(First()->DeleteTable(Customer(*First())));
     }
     const std::string deleted = DescribeWithFunctions(*First()->FindModuleByName("Module2"));
+    EXPECT_NE(deleted.find("_orders.WithCustomer [ ]: orders.orders_id orders.customer_id "
+                           "orders.note\n"),
+              std::string::npos)
+        << deleted;
     EXPECT_EQ(deleted.find("customer."), std::string::npos) << deleted;
-    for (const bool window : {false, true})
+    enum class Open
     {
-        SCOPED_TRACE(window ? "window" : "model");
+        none,
+        window,
+        merge,
+    };
+    for (const Open way : {Open::none, Open::window, Open::merge})
+    {
+        SCOPED_TRACE(static_cast<int>(way));
         Load(CustomerOrdersProject(Path("a")), EmptyProject(Path("b")));
-        if (window)
+        if (way == Open::window)
         {
             ASSERT_TRUE(m_store.ArchiveProject(nullptr, Path("first.wvt"), TRUE));
         }
         ScriptedMergeSelection selection = ScriptedMergeSelection::FullModule("BaseModule", true);
         {
-            const std::optional<ScopedOpenProject> open =
-                window ? std::optional<ScopedOpenProject>(std::in_place, m_store) : std::nullopt;
+            std::optional<ScopedOpenProject> open;
+            if (way == Open::window)
+                open.emplace(m_store);
+            else if (way == Open::merge)
+                open.emplace(First());
             ASSERT_TRUE(RunStoreMerge(selection));
         }
         EXPECT_EQ(Customer(*First()), nullptr);
