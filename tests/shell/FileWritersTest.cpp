@@ -558,9 +558,10 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
             }
         }
     }
-    // A folder maker at a link to a folder, a dangling link, a file: the link stays, and is
-    // followed by a maker that follows links and refused by one that leaves them, nothing made
-    // where a dangling one points; the file keeps its bytes; each refusal is given.
+    // A folder maker at a link to a folder, a dangling link, a file, another user's folder: the
+    // link stays, and is followed by a maker that follows links and refused by one that leaves
+    // them, nothing made where a dangling one points; the file keeps its bytes; each refusal is
+    // given; the other user's folder keeps its owner and mode.
     const fs::path outsideFolder = program.folder.Path() / "outside.d";
     for (const Writer& writer : writers)
     {
@@ -604,6 +605,25 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
             EXPECT_EQ(ReadHostFile(at), "a file");
         }
         fs::remove(at);
+        if (CanActAsOtherUsers())
+        {
+            SCOPED_TRACE(std::string(writer.name) + " at another user's folder");
+            fs::create_directory(at);
+            ASSERT_EQ(::chown(at.c_str(), kStranger, kStrangerGroup), 0);
+            fs::permissions(at, fs::perms::owner_all | fs::perms::group_read |
+                                    fs::perms::group_exec | fs::perms::others_exec);
+            const std::string said = writer.write();
+            struct stat info;
+            ASSERT_EQ(::lstat(at.c_str(), &info), 0);
+            EXPECT_EQ(info.st_uid, kStranger);
+            EXPECT_EQ(info.st_mode & 07777, 0751u);
+            // One that takes the user's own only puts nothing in it; any other takes it as it is.
+            if (rule & usersOwnFolderOnly)
+                EXPECT_EQ(NamesIn(at), std::set<std::string>());
+            else
+                EXPECT_EQ(said, "");
+        }
+        fs::remove_all(at);
         fs::remove_all(outsideFolder);
     }
 
