@@ -170,7 +170,9 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
              program.Doc().Save();
              const std::string said = SaidSince(program, shown);
              if (!anotherInstanceSaves)
+             {
                  EXPECT_NE(said.find("was changed by another program"), std::string::npos);
+             }
              return said;
          },
          false},
@@ -619,9 +621,13 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
             EXPECT_EQ(info.st_mode & 07777, 0751u);
             // One that takes the user's own only puts nothing in it; any other takes it as it is.
             if (rule & usersOwnFolderOnly)
+            {
                 EXPECT_EQ(NamesIn(at), std::set<std::string>());
+            }
             else
+            {
                 EXPECT_EQ(said, "");
+            }
         }
         fs::remove_all(at);
         fs::remove_all(outsideFolder);
