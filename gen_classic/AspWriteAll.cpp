@@ -38,7 +38,7 @@ namespace
 {
 // The kind of file written here and the rules its writer keeps.
 const FileWriterRegistration classicLogWriter("classic write-errors log",
-                                              replacesLinks | usersOwnOnly);
+                                              replacesLinks | usersOwnOnly | usersOwnFolderOnly);
 } // namespace
 
 namespace

@@ -11,9 +11,11 @@
 namespace
 {
 // The kinds of file written here and the rules their writers keep.
-const FileWriterRegistration mergeReportWriter("merge report",
-                                               replacesLinks | wholeOnFullDisk | usersOwnOnly);
-const FileWriterRegistration mergeLogWriter("merge log", replacesLinks | usersOwnOnly);
+const FileWriterRegistration mergeReportWriter("merge report", replacesLinks | wholeOnFullDisk |
+                                                                   usersOwnOnly |
+                                                                   usersOwnFolderOnly);
+const FileWriterRegistration mergeLogWriter("merge log",
+                                            replacesLinks | usersOwnOnly | usersOwnFolderOnly);
 } // namespace
 
 namespace

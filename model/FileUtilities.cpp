@@ -4,20 +4,10 @@
 #include "platform/core/FileReplacement.h"
 #include "platform/core/HostPath.h"
 
-#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
-
-namespace
-{
-bool IsFolder(const std::string& hostPath)
-{
-    struct stat info;
-    return ::stat(hostPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-} // namespace
 
 bool FileExists(CString path)
 {
@@ -30,10 +20,7 @@ bool FileExists(CString path)
 
 BOOL CreateFolderIfMissing(CString path)
 {
-    const std::string hostPath = ToHostPath(path);
-    if (::mkdir(hostPath.c_str(), 0777) == 0)
-        return TRUE;
-    return errno == EEXIST && IsFolder(hostPath) ? TRUE : FALSE;
+    return EnsureHostFolder(ToHostPath(path)) ? TRUE : FALSE;
 }
 
 bool IsFolderWritable(CString folder)

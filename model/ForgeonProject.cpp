@@ -44,7 +44,8 @@ namespace
 {
 // The kind of file written here and the rules its writer keeps.
 const FileWriterRegistration duplicateNamesWriter("duplicate-name report",
-                                                  replacesLinks | wholeOnFullDisk | usersOwnOnly);
+                                                  replacesLinks | wholeOnFullDisk | usersOwnOnly |
+                                                      usersOwnFolderOnly);
 } // namespace
 
 IMPLEMENT_SERIAL(ForgeonProject, CObject, 0)

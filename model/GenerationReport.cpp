@@ -27,8 +27,9 @@
 namespace
 {
 // The kinds of file written here and the rules their writers keep.
-const FileWriterRegistration writeAllLogWriter("Write All log",
-                                               replacesLinks | wholeOnFullDisk | usersOwnOnly);
+const FileWriterRegistration writeAllLogWriter("Write All log", replacesLinks | wholeOnFullDisk |
+                                                                    usersOwnOnly |
+                                                                    usersOwnFolderOnly);
 const FileWriterRegistration outputTreeWriter("output tree",
                                               replacesLinks | wholeOnFullDisk | wholeAfterKill);
 const FileWriterRegistration supportCopyWriter("support-file copy", replacesLinks | wholeAfterKill);

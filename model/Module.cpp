@@ -46,7 +46,8 @@
 namespace
 {
 // The kind of file written here and the rules its writer keeps.
-const FileWriterRegistration debugReportWriter("debug report", replacesLinks | usersOwnOnly);
+const FileWriterRegistration debugReportWriter("debug report",
+                                               replacesLinks | usersOwnOnly | usersOwnFolderOnly);
 } // namespace
 
 IMPLEMENT_SERIAL(Module, CObject, 0)

@@ -1,5 +1,6 @@
 #include "model/OutputRoot.h"
 
+#include "platform/core/FileWriters.h"
 #include "platform/core/HostPath.h"
 
 #include <algorithm>
@@ -15,6 +16,9 @@
 namespace
 {
 namespace fs = std::filesystem;
+
+// The kind of folder made here and the rules its maker keeps.
+const FileWriterRegistration outputFolderWriter("output-tree folder", makesFolders | leavesLinks);
 
 // A host path with "." and ".." resolved: whether it begins at "/", and its names in order. A
 // relative path keeps the ".." that climb above its start, and only those.

@@ -59,9 +59,11 @@ namespace
 {
 // The kinds of file written here and the rules their writers keep.
 const FileWriterRegistration backupCopyWriter("backup copy", replacesLinks | wholeOnFullDisk |
-                                                                 wholeAfterKill | usersOwnOnly);
-const FileWriterRegistration keptLeftoverWriter("kept leftover",
-                                                leavesLinks | keepsWhatStands | usersOwnOnly);
+                                                                 wholeAfterKill | usersOwnOnly |
+                                                                 usersOwnFolderOnly);
+const FileWriterRegistration keptLeftoverWriter("kept leftover", leavesLinks | keepsWhatStands |
+                                                                     usersOwnOnly |
+                                                                     usersOwnFolderOnly);
 const FileWriterRegistration firstSaveKeptWriter("first save kept", leavesLinks | keepsWhatStands);
 } // namespace
 

@@ -16,13 +16,21 @@ enum FileWriterRule : unsigned
     wholeOnFullDisk = 1u << 2,
     // A kill part way leaves the file before or the new one whole, never a cut one at its name.
     wholeAfterKill = 1u << 3,
-    // Its folder (or what it takes away) is taken only when it is the user's own; another user's
-    // is refused or named.
+    // What stands at its name (or what it takes away) is taken only when it is the user's own;
+    // another user's is refused or named.
     usersOwnOnly = 1u << 4,
     // A second instance writing the same file waits, or the user is asked.
     oneInstanceAtATime = 1u << 5,
     // What stands at its name stays: the file goes under a free name.
     keepsWhatStands = 1u << 6,
+    // The folder it writes in is taken only when it is the user's own: nothing goes into another
+    // user's folder at that name.
+    usersOwnFolderOnly = 1u << 7,
+    // It makes folders: a file at a folder's name stays as it was and the failure is given.
+    makesFolders = 1u << 8,
+    // A symbolic link at its name, a path the user set, is followed to the folder it leads to; a
+    // link that leads nowhere stays and nothing is made where it points.
+    followsLinks = 1u << 9,
 };
 
 // A kind of file the program writes (or takes away), and the rules its writer keeps.

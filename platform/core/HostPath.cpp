@@ -1,6 +1,7 @@
 #include "platform/core/HostPath.h"
 
 #include "platform/core/Descriptor.h"
+#include "platform/core/FileWriters.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,6 +18,10 @@
 
 namespace
 {
+// The kind of folder made here and the rules its maker keeps.
+const FileWriterRegistration folderChainWriter("folder made at a path",
+                                               makesFolders | followsLinks);
+
 bool IsSeparator(char c)
 {
     return c == '\\' || c == '/';
@@ -72,26 +77,6 @@ std::string WithoutTrailingSlashes(std::string path)
     return path;
 }
 
-// Makes one folder unless it is there already; a file in its place fails with ENOTDIR.
-bool EnsureFolder(const std::string& folder)
-{
-    NoteFolderProbe(folder);
-    struct stat info;
-    if (::stat(folder.c_str(), &info) != 0)
-    {
-        if (errno != ENOENT)
-            return false;
-        if (::mkdir(folder.c_str(), 0777) == 0)
-            return true;
-        if (errno != EEXIST || ::stat(folder.c_str(), &info) != 0)
-            return false;
-    }
-    if (S_ISDIR(info.st_mode))
-        return true;
-    errno = ENOTDIR;
-    return false;
-}
-
 // Makes every missing folder of the host path; folders in known, when given, are taken as
 // there, and the folders found or made are added to it.
 bool EnsureHostFolderChain(const std::string& path, std::unordered_set<std::string>* known)
@@ -110,7 +95,7 @@ bool EnsureHostFolderChain(const std::string& path, std::unordered_set<std::stri
         std::string folder = path.substr(0, end);
         if (known != nullptr && known->contains(folder))
             continue;
-        if (!EnsureFolder(folder))
+        if (!EnsureHostFolder(folder))
             return false;
         if (known != nullptr)
             known->insert(std::move(folder));
@@ -206,6 +191,25 @@ std::string AbsolutePath(const char* path)
     std::error_code error;
     const std::filesystem::path current = std::filesystem::current_path(error);
     return error ? given : WithoutTrailingSlashes(current.string()) + "/" + given;
+}
+
+bool EnsureHostFolder(const std::string& folder)
+{
+    NoteFolderProbe(folder);
+    struct stat info;
+    if (::stat(folder.c_str(), &info) != 0)
+    {
+        if (errno != ENOENT)
+            return false;
+        if (::mkdir(folder.c_str(), 0777) == 0)
+            return true;
+        if (errno != EEXIST || ::stat(folder.c_str(), &info) != 0)
+            return false;
+    }
+    if (S_ISDIR(info.st_mode))
+        return true;
+    errno = ENOTDIR;
+    return false;
 }
 
 bool EnsureFolderChain(const char* modelPath)

@@ -51,6 +51,11 @@ std::optional<std::string> TraceFolderRelativePath(const char* modelPath);
 // folder cannot be made or a component is not a folder.
 bool EnsureFolderChain(const char* modelPath);
 
+// Makes the one host folder unless it is there already (a link to a folder is taken as it); its
+// parent is not made. A file in its place fails with ENOTDIR, and a link that leads nowhere
+// stays, nothing made where it points.
+bool EnsureHostFolder(const std::string& hostFolder);
+
 // EnsureFolderChain for the many files of one run of writes: each folder found or made is
 // remembered and not looked at again. A folder removed meanwhile is not noticed, so one cache
 // serves one run and is cleared or dropped after it. Failures are not remembered.

@@ -22,11 +22,13 @@
 namespace
 {
 // The kinds of file written here and the rules their writers keep.
-const FileWriterRegistration harnessSetWriter("harness set", replacesLinks | usersOwnOnly);
-const FileWriterRegistration harnessReportWriter("harness report",
-                                                 replacesLinks | wholeOnFullDisk | usersOwnOnly);
+const FileWriterRegistration harnessSetWriter("harness set",
+                                              replacesLinks | usersOwnOnly | usersOwnFolderOnly);
+const FileWriterRegistration harnessReportWriter("harness report", replacesLinks | wholeOnFullDisk |
+                                                                       usersOwnOnly |
+                                                                       usersOwnFolderOnly);
 const FileWriterRegistration harnessFailedWriter("harness failed-files list",
-                                                 replacesLinks | usersOwnOnly);
+                                                 replacesLinks | usersOwnOnly | usersOwnFolderOnly);
 const FileWriterRegistration harnessResultWriter("harness result", replacesLinks);
 } // namespace
 

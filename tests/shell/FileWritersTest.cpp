@@ -14,6 +14,7 @@
 #include "model/TextFile.h"
 #include "platform/core/Descriptor.h"
 #include "platform/core/HostPath.h"
+#include "platform/core/SaveLock.h"
 #include "shell/logic/TestHarness.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/model/TrailingSettings.h"
@@ -22,7 +23,9 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/OtherUser.h"
 
+#include <chrono>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <map>
@@ -133,6 +136,9 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
         return out.str();
     };
 
+    // While set, another instance holds the save lock: the save asks, and the project is unsaved.
+    bool anotherInstanceSaves = false;
+
     // A merge report, or the phase log written as the merge goes.
     const auto writeMergeFile = [](bool log, const char* path)
     {
@@ -158,11 +164,15 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
         {"project file", projectFile,
          [&]
          {
-             program.boxes.Answer(IDYES);
+             if (!anotherInstanceSaves)
+                 program.boxes.Answer(IDYES);
              const std::size_t shown = program.boxes.Shown().size();
              program.Doc().Save();
              const std::string said = SaidSince(program, shown);
-             EXPECT_NE(said.find("was changed by another program"), std::string::npos);
+             if (!anotherInstanceSaves)
+             {
+                 EXPECT_NE(said.find("was changed by another program"), std::string::npos);
+             }
              return said;
          },
          false},
@@ -266,8 +276,9 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
         {"save lock", projectFile + ".weavo-lock",
          [&]
          {
-             EXPECT_TRUE(program.Doc().Save());
-             return std::string();
+             const std::size_t shown = program.boxes.Shown().size();
+             EXPECT_EQ(program.Doc().Save(), !anotherInstanceSaves);
+             return SaidSince(program, shown);
          },
          false},
         {"support-file copy", host("Shop\\includes\\calendar.css"),
@@ -320,6 +331,23 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
              CSharpParser(false).Parse(program.PathOf("parsed.cs").c_str(),
                                        program.PathOf("parsed.txt").c_str());
              return std::string();
+         },
+         false},
+        {"folder made at a path", program.PathOf("chain/made"),
+         [&]
+         {
+             const bool made =
+                 EnsureFolderChain(ToModelPath(program.PathOf("chain/made").c_str()).c_str());
+             return made ? std::string() : std::string(std::strerror(errno));
+         },
+         false},
+        {"output-tree folder", host("Shop\\made"),
+         [&]
+         {
+             GenerationReport report;
+             report.SetOutputRoot(outputRoot);
+             SaveTextFile(outputRoot + "made\\Page.aspx", "made\n", report);
+             return std::string(report.GetText());
          },
          false},
         // Last: opening the project again replaces the one the writers above use.
@@ -401,6 +429,32 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
     program.boxes.Answer(IDYES);
     ASSERT_TRUE(program.Doc().Save());
 
+    // A second instance saving (another open lock file holds the lock, as that instance would):
+    // a writer that writes one instance at a time asks, and Cancel leaves the file and its folder
+    // as they were, the other instance's lock file in place.
+    for (const Writer& writer : writers)
+    {
+        if ((rules[writer.name] & oneInstanceAtATime) == 0)
+            continue;
+        SCOPED_TRACE(std::string(writer.name) + " while a second instance saves");
+        const SaveLock other = SaveLock::Take(projectFile, std::chrono::milliseconds(0));
+        ASSERT_TRUE(other.IsHeld());
+        const std::string before = ReadHostFile(projectFile);
+        const std::set<std::string> names = NamesIn(program.folder.Path());
+        ProjectStore::SetSaveLockWait(std::chrono::milliseconds(100));
+        anotherInstanceSaves = true;
+        program.boxes.Answer(IDCANCEL);
+        const std::string said = writer.write();
+        anotherInstanceSaves = false;
+        ProjectStore::SetSaveLockWait(std::chrono::milliseconds(5000));
+        EXPECT_NE(said.find(projectFile + "\nis being saved by another instance"),
+                  std::string::npos)
+            << said;
+        EXPECT_EQ(ReadHostFile(projectFile), before);
+        EXPECT_EQ(NamesIn(program.folder.Path()), names);
+        EXPECT_EQ(program.boxes.PendingAnswers(), 0u);
+    }
+
     // Another user's file at its name, where the tests may act as other users: a writer that
     // takes only the user's own never writes into it; the file keeps its bytes and its owner,
     // whether it stays at the name or a file of the user's replaced it there.
@@ -426,6 +480,33 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
         fs::remove(path);
     }
 
+    // Another user's folder where the writer's folder goes (open to all, so that only the
+    // writer's own check keeps it out): a writer that takes only the user's own folder puts
+    // nothing in it, and it stays the other user's.
+    for (const Writer& writer : writers)
+    {
+        const unsigned rule = rules[writer.name];
+        if ((rule & usersOwnFolderOnly) == 0 || !CanActAsOtherUsers())
+            continue;
+        SCOPED_TRACE(std::string(writer.name) + " in another user's folder");
+        const fs::path folder =
+            rule & makesFolders ? fs::path(writer.path) : fs::path(writer.path).parent_path();
+        const fs::path mine = folder.string() + ".mine";
+        if (fs::exists(folder))
+            fs::rename(folder, mine);
+        fs::create_directories(folder);
+        ASSERT_EQ(::chown(folder.c_str(), kStranger, kStrangerGroup), 0);
+        fs::permissions(folder, fs::perms::all);
+        writer.write();
+        EXPECT_EQ(NamesIn(folder), std::set<std::string>());
+        struct stat info;
+        ASSERT_EQ(::lstat(folder.c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, kStranger);
+        fs::remove_all(folder);
+        if (fs::exists(mine))
+            fs::rename(mine, folder);
+    }
+
     const fs::path outside = program.folder.Path() / "outside.txt";
     const fs::path absent = program.folder.Path() / "absent.txt";
     struct Plant
@@ -445,6 +526,8 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
     };
     for (const Writer& writer : writers)
     {
+        if (rules[writer.name] & makesFolders)
+            continue;
         for (const Plant& plant : plants)
         {
             SCOPED_TRACE(std::string(writer.name) + " at a " + plant.name);
@@ -477,6 +560,79 @@ TEST(FileWritersTest, EveryRegisteredWriterMeetsTheFaultsItsRulesName)
             }
         }
     }
+    // A folder maker at a link to a folder, a dangling link, a file, another user's folder: the
+    // link stays, and is followed by a maker that follows links and refused by one that leaves
+    // them, nothing made where a dangling one points; the file keeps its bytes; each refusal is
+    // given; the other user's folder keeps its owner and mode.
+    const fs::path outsideFolder = program.folder.Path() / "outside.d";
+    for (const Writer& writer : writers)
+    {
+        const unsigned rule = rules[writer.name];
+        if ((rule & makesFolders) == 0)
+            continue;
+        EXPECT_NE(rule & (followsLinks | leavesLinks), 0u) << writer.name;
+        const fs::path at = writer.path;
+        fs::create_directories(at.parent_path());
+        fs::create_directories(outsideFolder);
+        {
+            SCOPED_TRACE(std::string(writer.name) + " at a link to a folder");
+            fs::remove_all(at);
+            fs::create_directory_symlink(outsideFolder, at);
+            const std::string said = writer.write();
+            EXPECT_TRUE(fs::is_symlink(at));
+            if (rule & followsLinks)
+            {
+                EXPECT_EQ(said, "");
+            }
+            else
+            {
+                EXPECT_EQ(NamesIn(outsideFolder), std::set<std::string>());
+                EXPECT_NE(said.find(at.string() + " is a symbolic link"), std::string::npos)
+                    << said;
+            }
+        }
+        {
+            SCOPED_TRACE(std::string(writer.name) + " at a dangling link");
+            fs::remove(at);
+            fs::create_directory_symlink(absent, at);
+            EXPECT_NE(writer.write(), "");
+            EXPECT_TRUE(fs::is_symlink(at));
+            EXPECT_FALSE(fs::exists(fs::symlink_status(absent)));
+        }
+        {
+            SCOPED_TRACE(std::string(writer.name) + " at a file");
+            fs::remove(at);
+            std::ofstream(at) << "a file";
+            EXPECT_NE(writer.write(), "");
+            EXPECT_EQ(ReadHostFile(at), "a file");
+        }
+        fs::remove(at);
+        if (CanActAsOtherUsers())
+        {
+            SCOPED_TRACE(std::string(writer.name) + " at another user's folder");
+            fs::create_directory(at);
+            ASSERT_EQ(::chown(at.c_str(), kStranger, kStrangerGroup), 0);
+            fs::permissions(at, fs::perms::owner_all | fs::perms::group_read |
+                                    fs::perms::group_exec | fs::perms::others_exec);
+            const std::string said = writer.write();
+            struct stat info;
+            ASSERT_EQ(::lstat(at.c_str(), &info), 0);
+            EXPECT_EQ(info.st_uid, kStranger);
+            EXPECT_EQ(info.st_mode & 07777, 0751u);
+            // One that takes the user's own only puts nothing in it; any other takes it as it is.
+            if (rule & usersOwnFolderOnly)
+            {
+                EXPECT_EQ(NamesIn(at), std::set<std::string>());
+            }
+            else
+            {
+                EXPECT_EQ(said, "");
+            }
+        }
+        fs::remove_all(at);
+        fs::remove_all(outsideFolder);
+    }
+
     // The question named where the link led.
     bool named = false;
     for (const ScriptedMessageBoxes::ShownBox& box : program.boxes.Shown())
