@@ -341,7 +341,9 @@ TEST(HeldReferencesTest, EveryReferenceOfEveryStoredClassIsListedAndLetGoWhenIts
     {
         const std::string name = runtimeClass->m_lpszClassName;
         if (!notStored.contains(name))
+        {
             EXPECT_TRUE(storedClasses.contains(name)) << name << " is stored by no project";
+        }
     }
     std::set<std::string> holders;
     for (const auto& [classes, found] : pairs)
