@@ -355,12 +355,11 @@ void CodeBehindFragments::WriteReadFieldValue(const FieldRep& control, int inden
 }
 
 void CodeBehindFragments::WriteFileUploadValue(const FieldRep& control, int indent,
-                                               const CString& replyPage)
+                                               const CString& replyPage, bool refusalShownHere)
 {
     const CString name = ControlName(control);
     m_out.Write(indent, "String %s = \"\";\n", name);
-    WriteFileSave(control, indent, "\"" + EscapeCSharpString(replyPage) + "\"",
-                  /*refusalShownHere=*/false);
+    WriteFileSave(control, indent, "\"" + EscapeCSharpString(replyPage) + "\"", refusalShownHere);
 }
 
 void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, int indent,
@@ -407,7 +406,7 @@ void CodeBehindFragments::WriteKeptMessage(int indent)
 
 void CodeBehindFragments::WriteShowRefusedUpdate(int indent, bool writesReport, bool writesGrids)
 {
-    m_out.Write(indent, "//A refused update stays on its record: the page shows the message, its "
+    m_out.Write(indent, "//A refused save stays on its page: the page shows the message, its "
                         "controls the values as posted\n");
     m_out.Write(indent, "void showRefusedUpdate()\n");
     m_out.Write(indent, "{\n");

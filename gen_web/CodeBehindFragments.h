@@ -51,13 +51,15 @@ public:
     // The value of a control wherever the request carries it, a date turned month first.
     void WriteReadFieldValue(const FieldRep& control, int indent);
     // Saves a posted file into "location"; a file the server could run is refused with a
-    // redirect to replyPage carrying the message.
-    void WriteFileUploadValue(const FieldRep& control, int indent, const CString& replyPage);
+    // redirect to replyPage carrying the message, or with refusalShownHere by a
+    // SaveRefusedException, which the page shows with the values as posted.
+    void WriteFileUploadValue(const FieldRep& control, int indent, const CString& replyPage,
+                              bool refusalShownHere);
     // The same on an update page, starting from the name that the record "id" holds; a refused
     // file throws a SaveRefusedException with the message, which the update shows on the page of
     // its record; a post without the page's form returns to that page.
     void WriteFileUploadUpdateValue(const FieldRep& control, int indent, const CString& replyPage);
-    // showRefusedUpdate() of an Update page whose form posts the whole page: the message in
+    // showRefusedUpdate() of a page whose form posts the whole page (an upload's): the message in
     // "MessageLabel" and the page drawn as its first answer draws it, the report and the grids
     // too when asked, while the controls keep the values as posted.
     void WriteShowRefusedUpdate(int indent, bool writesReport, bool writesGrids);

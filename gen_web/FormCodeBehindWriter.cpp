@@ -78,7 +78,11 @@ void FormCodeBehindWriter::WriteAddPage()
     WriteAddPageLoad(2);
     WriteHandleAdd(2);
     if (IsUploadPage())
+    {
+        m_fragments.WriteShowRefusedUpdate(2, m_form.GetReport() != nullptr,
+                                           /*writesGrids=*/false);
         m_fragments.WriteRequestLimitReply(2, m_pageBaseName + "Add.aspx", "");
+    }
     m_fragments.ClearObjects();
     m_fragments.AddUnique(m_form.GetTable());
     FormControlFill fill(m_form, m_form.GetTable(), m_form.GetFieldReps(), m_textFile, m_fragments,
@@ -287,9 +291,12 @@ void FormCodeBehindWriter::WriteHandleAdd(int indent)
         WriteConfirmedDataObjectCall(i + 2, "Add", "Added", ConfirmedPassword("password"));
     if (SavesAccounts())
         m_fragments.WriteSaveCommit(i + 2, IsUploadPage());
-    WriteActionReply(i + 2, IsUploadPage());
+    if (IsUploadPage())
+        WriteUploadReply(i + 2, "Record Added Successfully!");
+    else
+        WriteActionReply(i + 2, /*upload=*/false);
     WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts(),
-               /*showsRefusal=*/false, /*readsValues=*/true);
+               /*showsRefusal=*/IsUploadPage(), /*readsValues=*/true);
 }
 
 void FormCodeBehindWriter::WriteHandleUpdate(int indent)
@@ -320,17 +327,17 @@ void FormCodeBehindWriter::WriteHandleUpdate(int indent)
     if (SavesAccounts())
         m_fragments.WriteSaveCommit(i + 2, IsUploadPage());
     if (IsUploadPage())
-        WriteUploadUpdateReply(i + 2);
+        WriteUploadReply(i + 2, "Record Updated Successfully!");
     else
         WriteActionReply(i + 2, /*upload=*/false);
     WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts(),
                /*showsRefusal=*/IsUploadPage(), /*readsValues=*/true);
 }
 
-// A saved update goes where every answer of the page goes; a refused one stays on its record.
-void FormCodeBehindWriter::WriteUploadUpdateReply(int indent)
+// A saved record goes where every answer of the page goes; a refused one stays on its page.
+void FormCodeBehindWriter::WriteUploadReply(int indent, const char* savedMessage)
 {
-    m_textFile.Write(indent, "if (m_messageString != \"Record Updated Successfully!\")\n");
+    m_textFile.Write(indent, "if (m_messageString != \"%s\")\n", savedMessage);
     m_textFile.Write(indent + 1, "showRefusedUpdate();\n");
     m_textFile.Write(indent, "else\n");
     m_textFile.Write(indent, "{\n");
@@ -518,7 +525,8 @@ void FormCodeBehindWriter::WriteValueLine(const FieldRep& control, int indent, b
         if (update)
             m_fragments.WriteFileUploadUpdateValue(control, indent, m_pageBaseName + "Update.aspx");
         else
-            m_fragments.WriteFileUploadValue(control, indent, m_pageBaseName + "Add.aspx");
+            m_fragments.WriteFileUploadValue(control, indent, m_pageBaseName + "Add.aspx",
+                                             /*refusalShownHere=*/true);
         return;
     }
     // The account's own page changes the password only: the rest stays as stored.

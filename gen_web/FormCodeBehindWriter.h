@@ -58,9 +58,9 @@ private:
     void WriteRequestKey(int indent, bool fromHiddenField);
     // The handler's result: a redirect to ReplyPage on an upload page, else the XML answer.
     void WriteActionReply(int indent, bool upload);
-    // The result of an upload page's update: a saved one is answered as any, a refused one
-    // shown on its record's page (showRefusedUpdate).
-    void WriteUploadUpdateReply(int indent);
+    // The result of an upload page's save: a saved one (savedMessage) is answered as any, a
+    // refused one shown on its page with the values as posted (showRefusedUpdate).
+    void WriteUploadReply(int indent, const char* savedMessage);
     // savesUploads: the handler saves uploaded files, removed when its record is not saved.
     // endsSave: the handler opened the request's save, which the catch and finally blocks drop.
     // showsRefusal: the refusals are shown on the record's page. readsValues: the handler reads

@@ -786,7 +786,8 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
                 m_fragments.WriteFileUploadUpdateValue(*control, indent,
                                                        m_baseName + "Update.aspx");
             else
-                m_fragments.WriteFileUploadValue(*control, indent, m_baseName + "Add.aspx");
+                m_fragments.WriteFileUploadValue(*control, indent, m_baseName + "Add.aspx",
+                                                 /*refusalShownHere=*/false);
         }
         else if (master)
         {

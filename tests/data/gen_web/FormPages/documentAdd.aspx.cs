@@ -69,10 +69,7 @@ namespace Shop
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
 					if(util.UploadRefusal(scan, 50) != null)
-					{
-						util.KeepPageMessage(this, util.UploadRefusal(scan, 50));
-						Response.Redirect("documentAdd.aspx");
-					}
+						throw new SaveRefusedException(util.UploadRefusal(scan, 50));
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
 				String[,] values = { 
@@ -89,25 +86,35 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Add Record!";
-				new UtilHandler().KeepPageMessage(this, m_messageString);
-				Response.Redirect("documentAdd.aspx");
+				if (m_messageString != "Record Added Successfully!")
+					showRefusedUpdate();
+				else
+				{
+					new UtilHandler().KeepPageMessage(this, m_messageString);
+					Response.Redirect("documentAdd.aspx");
+				}
 			}
 			catch (SaveRefusedException e)
 			{
 				m_messageString = e.Message;
-				new UtilHandler().KeepPageMessage(this, m_messageString);
-				Response.Redirect("documentAdd.aspx");
+				showRefusedUpdate();
 			}
 			catch (SqlException e)
 			{
 				m_messageString = e.Errors[0].Message;
-				new UtilHandler().KeepPageMessage(this, m_messageString);
-				Response.Redirect("documentAdd.aspx");
+				showRefusedUpdate();
 			}
 			finally
 			{
 				new UtilHandler().RemoveUnkeptUploads();
 			}
+		}
+		//A refused save stays on its page: the page shows the message, its controls the values as posted
+		void showRefusedUpdate()
+		{
+			this.MessageLabel.Text = Server.HtmlEncode(m_messageString);
+			WriteMenus();
+			ManageLinkVisibility();
 		}
 		void Page_Error(object sender, EventArgs e)
 		{

@@ -167,7 +167,7 @@ namespace Shop
 				new UtilHandler().RemoveUnkeptUploads();
 			}
 		}
-		//A refused update stays on its record: the page shows the message, its controls the values as posted
+		//A refused save stays on its page: the page shows the message, its controls the values as posted
 		void showRefusedUpdate()
 		{
 			this.MessageLabel.Text = Server.HtmlEncode(m_messageString);
