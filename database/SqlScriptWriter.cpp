@@ -15,10 +15,7 @@ namespace
 // The kind of file written here and the rules its writer keeps.
 const FileWriterRegistration sqlScriptWriter("sql script",
                                              replacesLinks | wholeOnFullDisk | wholeAfterKill);
-} // namespace
 
-namespace
-{
 // The tables of the database script: master tables, then transaction tables.
 template <class Visit> void ForEachScriptTable(const Module& module, Visit visit)
 {

@@ -39,10 +39,6 @@ namespace
 // The kind of file written here and the rules its writer keeps.
 const FileWriterRegistration classicLogWriter("classic write-errors log",
                                               replacesLinks | usersOwnOnly | usersOwnFolderOnly);
-} // namespace
-
-namespace
-{
 
 // A module's output folder replaced by the user's copy of its files.
 class ModifiedFilesCopy : public MirroringEnumerateFolders

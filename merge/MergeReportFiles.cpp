@@ -16,10 +16,7 @@ const FileWriterRegistration mergeReportWriter("merge report", replacesLinks | w
                                                                    usersOwnFolderOnly);
 const FileWriterRegistration mergeLogWriter("merge log",
                                             replacesLinks | usersOwnOnly | usersOwnFolderOnly);
-} // namespace
 
-namespace
-{
 // The folder part of a model path, without its last separator; empty without a folder.
 CString FolderOf(const CString& path)
 {

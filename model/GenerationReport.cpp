@@ -34,10 +34,7 @@ const FileWriterRegistration outputTreeWriter("output tree",
                                               replacesLinks | wholeOnFullDisk | wholeAfterKill);
 const FileWriterRegistration supportCopyWriter("support-file copy", replacesLinks | wholeAfterKill);
 const FileWriterRegistration sweepWriter("sweep", leavesLinks | usersOwnOnly);
-} // namespace
 
-namespace
-{
 constexpr const char* kLeftTemporariesHeading =
     "These files that writes killed part way left could not be removed:";
 // Where the file system has no locks, a temporary unchanged for this long is no live write's.

@@ -47,10 +47,7 @@ namespace
 {
 // The kind of file written here and the rules its writer keeps.
 const FileWriterRegistration usageDumpWriter("usage dump", replacesLinks | wholeOnFullDisk);
-} // namespace
 
-namespace
-{
 EntityUsageSet& CurrentUsageSet()
 {
     return TheProjectDiagnostics().GetCurrentUsageSet();

@@ -43,10 +43,7 @@ namespace
 {
 // The kind of file written here and the rules its writer keeps.
 const FileWriterRegistration errorLogWriter("error log", replacesLinks | wholeOnFullDisk);
-} // namespace
 
-namespace
-{
 CString TextAt(const std::vector<CString>& list, int index)
 {
     return IsValidIndex(list, index) ? list[static_cast<std::size_t>(index)] : CString();

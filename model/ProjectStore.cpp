@@ -53,10 +53,7 @@ const FileWriterRegistration projectFileWriter("project file", replacesLinks | w
                                                                    wholeAfterKill |
                                                                    oneInstanceAtATime);
 const FileWriterRegistration unreadableSaveWriter("unreadable save", leavesLinks | keepsWhatStands);
-} // namespace
 
-namespace
-{
 constexpr int archiveBufferSize = 1 << 16;
 // A project file holds some 50 bytes an object; the room a load reserves for more than it
 // needs costs address space only. Past a file of 256 MB the room grows as objects arrive, so that

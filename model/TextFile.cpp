@@ -18,10 +18,7 @@ namespace
 {
 // The kind of file written here and the rules its writer keeps.
 const FileWriterRegistration textFileWriter("a text file written at its path", replacesLinks);
-} // namespace
 
-namespace
-{
 bool IsKind(const FormatArg& arg, FormatArg::Kind kind)
 {
     return arg.kind() == kind;

@@ -30,10 +30,7 @@ namespace
 // The kind of file written here and the rules its writer keeps.
 const FileWriterRegistration desktopEntryWriter("desktop entry",
                                                 replacesLinks | wholeOnFullDisk | wholeAfterKill);
-} // namespace
 
-namespace
-{
 constexpr UINT IDD_ABOUTBOX = 100;
 int startupPauseMs = 2500;
 

@@ -25,10 +25,7 @@ namespace
 // The kind of file written here and the rules its writer keeps.
 const FileWriterRegistration saveLockWriter("save lock",
                                             leavesLinks | usersOwnOnly | oneInstanceAtATime);
-} // namespace
 
-namespace
-{
 constexpr const char* lockSuffix = ".weavo-lock";
 // How often a waiting save looks at the lock again.
 constexpr std::chrono::milliseconds lockPoll{20};

@@ -30,10 +30,7 @@ const FileWriterRegistration harnessReportWriter("harness report", replacesLinks
 const FileWriterRegistration harnessFailedWriter("harness failed-files list",
                                                  replacesLinks | usersOwnOnly | usersOwnFolderOnly);
 const FileWriterRegistration harnessResultWriter("harness result", replacesLinks);
-} // namespace
 
-namespace
-{
 constexpr char kSeparatorChar = '=';
 constexpr int kSeparatorLength = 40;
 constexpr const char* kFileSeparator =
