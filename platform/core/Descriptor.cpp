@@ -9,6 +9,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace
@@ -21,6 +22,15 @@ std::string LinkTextAt(int folder, const std::string& name, const struct stat& i
     if (length < 0 || static_cast<std::size_t>(length) >= buffer.size())
         return {};
     return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+// The folder a host path names its last part in ("." without a folder) and that part.
+std::pair<std::string, std::string> FolderAndName(const std::string& hostPath)
+{
+    const std::size_t slash = hostPath.rfind('/');
+    if (slash == std::string::npos)
+        return {".", hostPath};
+    return {slash == 0 ? "/" : hostPath.substr(0, slash), hostPath.substr(slash + 1)};
 }
 } // namespace
 
@@ -111,11 +121,7 @@ Descriptor CreateOwnFileAt(int folder, const std::string& name, std::string& rem
 Descriptor CreateOwnFile(const std::string& hostPath, std::string& removed)
 {
     removed.clear();
-    const std::size_t slash = hostPath.rfind('/');
-    const std::string folder = slash == std::string::npos ? "."
-                               : slash == 0               ? "/"
-                                                          : hostPath.substr(0, slash);
-    const std::string name = slash == std::string::npos ? hostPath : hostPath.substr(slash + 1);
+    const auto [folder, name] = FolderAndName(hostPath);
     if (name.empty())
     {
         errno = EISDIR;
@@ -233,11 +239,7 @@ Descriptor OpenOwnFolder(const std::string& hostPath, uid_t otherOwner, bool mak
                          std::string& refusal)
 {
     refusal.clear();
-    const std::size_t slash = hostPath.rfind('/');
-    const std::string parent = slash == std::string::npos ? "."
-                               : slash == 0               ? "/"
-                                                          : hostPath.substr(0, slash);
-    const std::string name = slash == std::string::npos ? hostPath : hostPath.substr(slash + 1);
+    const auto [parent, name] = FolderAndName(hostPath);
     const Descriptor above(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!above.IsOpen())
         return {};
