@@ -559,7 +559,8 @@ void TransactionGridWriter::WriteDateCell(const FieldRep& control, int indent, b
     }
     else
     {
-        m_out.Write(indent, "val_%s = (DateTime.Today).ToString();\n", name);
+        // A new row's date is today's in the form the server reads, as a master date's default.
+        m_out.Write(indent, "val_%s = utilHandler.getDateAsMMDDYYYY();\n", name);
         if (turned)
             m_out.Write(indent, "val_%s = utilHandler.ShownDate(val_%s);\n", name, name);
     }

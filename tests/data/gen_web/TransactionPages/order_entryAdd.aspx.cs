@@ -534,7 +534,7 @@ namespace Shop
 			String imagePath = "";
 			String val_pdate = null;
 			w.BeginGridData(null, null, 0, 0, 0);
-			val_pdate = (DateTime.Today).ToString();
+			val_pdate = utilHandler.getDateAsMMDDYYYY();
 			val_pdate = utilHandler.ShownDate(val_pdate);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
 			w.WriteInputField("text", val_pdate, "order_payment_pdate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);

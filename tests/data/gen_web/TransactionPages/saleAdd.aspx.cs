@@ -455,7 +455,7 @@ namespace Shop
 			String imagePath = "";
 			String val_ddate = null;
 			w.BeginGridData(null, null, 0, 0, 0);
-			val_ddate = (DateTime.Today).ToString();
+			val_ddate = utilHandler.getDateAsMMDDYYYY();
 			val_ddate = utilHandler.ShownDate(val_ddate);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
 			w.WriteInputField("text", val_ddate, "ddate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);
