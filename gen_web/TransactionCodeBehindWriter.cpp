@@ -101,12 +101,13 @@ void TransactionCodeBehindWriter::WriteAddPage()
     WriteDataObjects(2);
     WriteAddPageLoad(2);
     WriteHandleAdd(2);
-    if (IsUploadPage())
-        m_fragments.WriteRequestLimitReply(2, m_baseName + "Add.aspx", "");
+    WriteUploadReplies("Add.aspx", "");
     for (const Table* table : m_transaction.GetDetailTables())
     {
         WriteAddDetails(*table, 2);
         WriteRowKeysOffered(*table, 2);
+        if (IsUploadPage())
+            WritePostedGrid(*table, 2);
     }
     m_fragments.AddUnique(m_transaction.GetBasicTable());
     FormControlFill fill(m_transaction, m_transaction.GetBasicTable(),
@@ -133,11 +134,7 @@ void TransactionCodeBehindWriter::WriteUpdatePage()
     WriteValueMembers(2);
     WriteUpdatePageLoad(2);
     WriteHandleUpdate(2);
-    if (IsUploadPage())
-    {
-        m_fragments.WriteShowRefusedUpdate(2, /*writesReport=*/false, /*writesGrids=*/true);
-        m_fragments.WriteRequestLimitReply(2, m_baseName + "Update.aspx", m_key);
-    }
+    WriteUploadReplies("Update.aspx", m_key);
     for (const Table* table : m_transaction.GetDetailTables())
     {
         WriteUpdateDetails(*table, 2);
@@ -164,6 +161,16 @@ void TransactionCodeBehindWriter::WriteUpdatePage()
         .WriteUpdateGridData(2);
     WriteClassTail();
     Save("Update");
+}
+
+// An upload page's answers on itself: a refused save with the values as posted, a request
+// over the site's limit.
+void TransactionCodeBehindWriter::WriteUploadReplies(const char* page, const CString& key)
+{
+    if (!IsUploadPage())
+        return;
+    m_fragments.WriteShowRefusedUpdate(2, /*writesReport=*/false, /*writesGrids=*/true);
+    m_fragments.WriteRequestLimitReply(2, m_baseName + page, key);
 }
 
 void TransactionCodeBehindWriter::WriteClassHead()
@@ -348,9 +355,9 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i + 1, "m_messageString = \"Can not Add Basic Record!\";\n");
     m_fragments.WriteSaveCommit(i, IsUploadPage());
-    WriteReply(i);
+    WriteSaveReply(i);
     WriteCatch(indent, /*savesUploads=*/IsUploadPage(), /*refusesRows=*/true,
-               /*showsRefusal=*/false);
+               /*showsRefusal=*/IsUploadPage());
 }
 
 // The walk over a grid's rows of the record "basicId": rows 1, 2, ... up to the first without its
@@ -473,20 +480,25 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i + 1, "m_messageString = \"Can not Update Basic Record\";\n");
     m_fragments.WriteSaveCommit(i, IsUploadPage());
-    if (IsUploadPage())
-    {
-        // A saved update says nothing; a refused one stays on its record.
-        m_textFile.Write(i, "if (m_messageString != \"\")\n");
-        m_textFile.Write(i + 1, "showRefusedUpdate();\n");
-        m_textFile.Write(i, "else\n");
-        m_textFile.Write(i, "{\n");
-        WriteReply(i + 1);
-        m_textFile.Write(i, "}\n");
-    }
-    else
-        WriteReply(i);
+    WriteSaveReply(i);
     WriteCatch(indent, /*savesUploads=*/IsUploadPage(), /*refusesRows=*/true,
                /*showsRefusal=*/IsUploadPage());
+}
+
+// A saved record says nothing; on an upload page a refused one stays on its page.
+void TransactionCodeBehindWriter::WriteSaveReply(int indent)
+{
+    if (!IsUploadPage())
+    {
+        WriteReply(indent);
+        return;
+    }
+    m_textFile.Write(indent, "if (m_messageString != \"\")\n");
+    m_textFile.Write(indent + 1, "showRefusedUpdate();\n");
+    m_textFile.Write(indent, "else\n");
+    m_textFile.Write(indent, "{\n");
+    WriteReply(indent + 1);
+    m_textFile.Write(indent, "}\n");
 }
 
 // An update of a record that is gone, a combo value that the page never offered, of the master
@@ -646,7 +658,10 @@ void TransactionCodeBehindWriter::WritePostedGrid(const Table& table, int indent
     m_textFile.Write(i, "{\n");
     if (turnsDates)
         m_textFile.Write(i + 1, "UtilHandler utilHandler = new UtilHandler();\n");
-    WriteRequestKey("basicId", i + 1);
+    if (IsUpdatePage())
+        WriteRequestKey("basicId", i + 1);
+    else
+        m_textFile.Write(i + 1, "String basicId = null;\n");
     WriteRowWalkHead(table, i + 1);
     WriteRowParams(table, i + 2, /*withId=*/true, /*withDelete=*/true);
     WriteRowWalkEnd(i + 2);
@@ -787,7 +802,7 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
                                                        m_baseName + "Update.aspx");
             else
                 m_fragments.WriteFileUploadValue(*control, indent, m_baseName + "Add.aspx",
-                                                 /*refusalShownHere=*/false);
+                                                 /*refusalShownHere=*/true);
         }
         else if (master)
         {

@@ -88,13 +88,19 @@ private:
     void WriteRequestKey(const char* local, int indent);
     // The handler's answer: a redirect on an upload page, else the grids and the message as XML.
     void WriteReply(int indent);
+    // The answer after the save: on an upload page a refused save (a message) is shown on the
+    // page with the values and rows as posted (showRefusedUpdate), a saved one answered as any.
+    void WriteSaveReply(int indent);
+    // On an upload page, showRefusedUpdate() and the answer to a request over the site's limit,
+    // which returns to the page (its file name after the page's name) of the record key.
+    void WriteUploadReplies(const char* page, const CString& key);
     // The catch blocks with the refusal's (refusesRows) and the server's message, answered like
-    // the try block, or with showsRefusal shown on the record's page. savesUploads: the handler
+    // the try block, or with showsRefusal shown on the page. savesUploads: the handler
     // saves uploaded files, removed when its record is not saved.
     void WriteCatch(int indent, bool savesUploads, bool refusesRows, bool showsRefusal);
     void WriteCatchBlock(int indent, const char* exception, const char* message, bool showsRefusal);
     // fillPostedGridFor<T>(): the table's grid rows as the page posted them, for the page that
-    // shows a refused update, each row through the row method of the stored rows.
+    // shows a refused save, each row through the row method of the stored rows.
     void WritePostedGrid(const Table& table, int indent);
 
     void WriteHandleRecompute(int indent);

@@ -8,6 +8,7 @@
 #include "gen_web/CodeBehindFragments.h"
 #include "gen_web/CodeLines.h"
 #include "gen_web/PageControls.h"
+#include "gen_web/PageFileKinds.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -142,13 +143,14 @@ void TransactionGridWriter::WriteGridData(int indent, bool update)
             m_out.Write(indent, "}\n");
         }
     }
-    if (update)
+    // The row method draws the stored rows and, on an upload page, the posted rows of a refused
+    // save.
+    for (Table* table : details)
     {
-        for (Table* table : details)
-        {
+        if (update || m_transaction.HasFileUploadControl())
             WriteGridRowMethod(*table, indent);
+        if (update)
             WriteFillGridMethod(*table, indent);
-        }
     }
     WriteFillOptionsMethod(indent);
 }
@@ -176,6 +178,12 @@ void TransactionGridWriter::WriteGridBlock(Table& table, int indent, bool update
     m_out.Write(0, "\n");
     if (update)
         m_out.Write(indent, "fillGridFor%s(w);\n", name);
+    else if (m_transaction.HasFileUploadControl())
+    {
+        // Only a refused save draws the Add page's grid after its whole form posted.
+        m_out.Write(indent, "if (\"ADD\".Equals(this.Request.Params[\"ACTION\"]))\n");
+        m_out.Write(indent + 1, "fillPostedGridFor%s(w);\n", name);
+    }
     WriteFooters(table, indent, update);
     m_out.Write(0, "\n");
     m_out.Write(indent, "w.EndGrid();\n");
@@ -503,7 +511,7 @@ void TransactionGridWriter::WriteDataCall(const FieldRep& control, int indent)
 
 CString TransactionGridWriter::MasterValueMember(const FieldRep& control) const
 {
-    if (m_pageFile.GetFileKind() != 3)
+    if (!IsUpdatePage())
         return CString();
     std::vector<FieldRep*> master;
     m_transaction.GetFieldRepsOfTable(m_transaction.GetBasicTable(), master);
@@ -603,8 +611,9 @@ void TransactionGridWriter::WriteDateCell(const FieldRep& control, int indent, b
                         RowId(name), format);
     }
     // A stored row shows a role that only views the record no calendar button.
-    WriteMayActTest(indent, dataRow);
-    m_out.Write(indent + (dataRow ? 1 : 0),
+    const bool mayActTested = dataRow && IsUpdatePage();
+    WriteMayActTest(indent, mayActTested);
+    m_out.Write(indent + (mayActTested ? 1 : 0),
                 "w.WriteImageField(imagePath, null, null, null, actionString, "
                 "\"CalenderButtonImage_In\", 0, 0, 0, 0, 0);\n");
 }
@@ -688,9 +697,9 @@ void TransactionGridWriter::WriteGridRowMethod(Table& table, int indent)
                               {i + 1, "valueString = null;"},
                           });
     m_out.Write(i + 1, "idString = \"%s\" + count;\n", RowId("delete"));
-    WriteMayActTest(i + 1, /*update=*/true);
+    WriteMayActTest(i + 1, IsUpdatePage());
     // A posted row keeps its delete box as posted.
-    m_out.Write(i + 2,
+    m_out.Write(i + (IsUpdatePage() ? 2 : 1),
                 "w.WriteInputField(\"checkbox\", valueString, idString, null, null, false, false, "
                 "false, %s, null, null);\n",
                 m_transaction.HasFileUploadControl()
@@ -821,6 +830,11 @@ void TransactionGridWriter::WriteFillOptionsMethod(int indent)
             {i + 1, "}"},
             {i, "}"},
         });
+}
+
+bool TransactionGridWriter::IsUpdatePage() const
+{
+    return m_pageFile.GetFileKind() == transactionUpdateFileKind;
 }
 
 CString TransactionGridWriter::HiddenFlag(const FieldRep& control) const

@@ -63,14 +63,24 @@ public:
     ForgeonProject& Project() { return m_project; }
 
     // "ship" over "ship_basic" (a note and an uploaded scan) and "ship_detail" (an item), made as
-    // the master-detail creator makes them: a page that saves a file with its rows.
-    void AddShips()
+    // the master-detail creator makes them: a page that saves a file with its rows. Laden, the
+    // note and the item are required and the ship has a "tonnage" (money), each row a
+    // "quantity" (int).
+    void AddShips(bool laden = false)
     {
         Module& base = *m_project.GetBaseModule();
-        Table* ships = NewTable("ship_basic", Table::masterDetailKind, {"note", "scan"});
+        Table* ships = NewTable("ship_basic", Table::masterDetailKind);
+        AddTypedField(ships, "note", FieldTypeVarchar, laden);
+        AddVarcharField(ships, "scan");
+        Table* rows = NewTable("ship_detail", Table::masterDetailKind);
+        AddTypedField(rows, "item", FieldTypeVarchar, laden);
+        if (laden)
+        {
+            AddTypedField(ships, "tonnage", FieldTypeMoney, /*required=*/false);
+            AddTypedField(rows, "quantity", FieldTypeInt, /*required=*/false);
+        }
         base.AddTable(ships);
-        TransactionDataCreator creator(
-            ships, NewTable("ship_detail", Table::masterDetailKind, {"item"}), &m_project, nullptr);
+        TransactionDataCreator creator(ships, rows, &m_project, nullptr);
         creator.CreateDetailTable();
         creator.CreateTransaction();
         creator.AddClassFunctions();

@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 // with two detail tables), handleRecompute whose REFRESHGRID branch draws the grid that the master
 // combo refills into its container, a recompute method each for the master and the detail combo
 // of one name, the answer of handleDelete, the redirect and upload lines of a page with an upload,
-// and the file and class names of a page name with a blank. In the markup: the script with
+// whose Add page shows a refused save on itself with the posted rows, and the file and class
+// names of a page name with a blank. In the markup: the script with
 // HandleAction (the grid reset of a master combo that refills a detail combo, the editable combo
 // addressed by its client id, the empty blocks of the Update page), HandleGridRecompute,
 // ValidateDetailData with the row names and an escaped caption, the field table and one
@@ -47,7 +48,8 @@ TEST(TransactionCodeBehind, PagesAreWrittenAsExpected)
 // Both pages compile with their designer files, the data classes and the Util classes. Run under
 // mono against the recording DBHandler, the handlers save the posted rows up to the first absent
 // one, leave out rows ticked for deletion, put a posted value with quotes inside its literal once
-// and refuse keys that are not numbers.
+// and refuse keys that are not numbers; the Add page with an upload draws the rows of a refused
+// save as posted.
 TEST(TransactionCodeBehind, PagesCompileWithDataAndUtilClasses)
 {
     TransactionProject fixture;

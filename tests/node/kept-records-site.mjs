@@ -2,18 +2,21 @@
 // administrator would in Chromium and as a client of its own would:
 //   node kept-records-site.mjs <base URL> <statement log> <screenshot prefix>
 // Every page kind that stores a record (a master form with a field of every type, a
-// master-detail page with its detail rows, the account and password pages) refuses a text the
-// server cannot read, a field the post left out and a blank required field with its message and
-// runs no change; sound values are stored as typed. Prints each failure and exits with their
-// number.
+// master-detail page with its detail rows, one with an upload, the account and password pages)
+// refuses a text the server cannot read, a field the post left out and a blank required field
+// with its message and runs no change, the pages that post their whole form answering on
+// themselves with the values as typed; sound values are stored as typed. Prints each failure and
+// exits with their number.
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
 import { launchChromium, plainText, watchedTab } from "./browser.mjs";
-import { siteClients } from "./site-client.mjs";
+import { inputTag, inputValue, pageMessage, siteClients } from "./site-client.mjs";
 
 const [base, log, shots] = process.argv.slice(2);
 const ui = "BaseModule/UI";
-const { Client, login } = siteClients(base, ui);
+const { Client, login, pageForm } = siteClients(base, ui);
 const failures = [];
 // Each failure is printed, also when a step throws.
 process.on("exit", () => failures.forEach((failure) => console.log(failure)));
@@ -169,6 +172,66 @@ for (const [action, page, key, id] of [["ADD", saleAdd, {}, "0"], ["UPDATE", sal
 }
 await scriptSays(saleAdd, "Please enter note");
 
+// Master-detail page with an upload, whose whole form posts: a refused save answers on the page
+// with its message, the master values and every row as typed, a row ticked for deletion ticked,
+// and stores nothing; a sound save is stored and returns to the page.
+const shipAdd = `${ui}/shipAdd.aspx`;
+const ships = "SELECT s.*, d.* FROM ship_basic s LEFT JOIN ship_detail d ON d.ship_id = s.ship_basic_id ORDER BY 1, d.ship_detail_id";
+const masters = ["note", "tonnage"];
+const ship = { note: "Ark", tonnage: "42.50" };
+const cargo = { inp1: "1", id1: "0", item1: "rope", quantity1: "3", inp2: "2", id2: "0", item2: "anchor", quantity2: "12",
+    inp3: "3", id3: "0", item3: "ballast", quantity3: "", delete3: "3" };
+
+// Posts the ship's form as its script does, each master value also under its text box's name.
+async function postShip(fields, file = {}) {
+    const posted = { ACTION: "ADD", ...fields };
+    for (const name of masters)
+        if (name in fields)
+            posted[`ctl00$KestraneWeavoContent$${name}`] = fields[name];
+    return admin.request(shipAdd, { body: await pageForm(admin, shipAdd, posted, { field: "scan", ...file }) });
+}
+
+// What the page shows of the ship: each master text box and each row's inputs, its delete box
+// under its name when ticked, in the order of their names.
+function shownShip(html) {
+    const shown = Object.fromEntries(masters.map((name) => [name, inputValue(html, `ctl00$KestraneWeavoContent$${name}`)]));
+    for (let n = 1; inputTag(html, `inp${n}`) !== ""; n++) {
+        for (const name of ["inp", "id", "item", "quantity"])
+            shown[`${name}${n}`] = inputValue(html, `${name}${n}`);
+        if (inputTag(html, `delete${n}`).includes(" checked"))
+            shown[`delete${n}`] = `${n}`;
+    }
+    return JSON.stringify(Object.entries(shown).sort());
+}
+
+// The same of a page that shows the fields as typed: a master value not sent shows empty.
+function typedShip(fields) {
+    const shown = { ...Object.fromEntries(masters.map((name) => [name, ""])), ...fields };
+    return JSON.stringify(Object.entries(shown).sort());
+}
+
+for (const [label, changes, message, file] of [
+    ["a tonnage the server cannot read", { tonnage: "12,50" }, "Please enter valid numeric value for tonnage"],
+    ["a row's quantity the server cannot read", { quantity2: "12,50" }, "Please enter valid numeric value for quantity in row no 2"],
+    ["a blank note", { note: "  " }, "Please enter note"],
+    ["a row's blank item", { item1: " " }, "Please enter item in row no 1"],
+    ["no tonnage", { tonnage: undefined }, "The form did not send tonnage."],
+    ["a file the server refuses", {}, "The file x9.aspq was not uploaded: files of this type are not accepted.",
+        { name: "x9.aspq", content: "<% %>" }],
+]) {
+    const fields = Object.fromEntries(Object.entries({ ...ship, ...cargo, ...changes }).filter(([, value]) => value !== undefined));
+    const before = query(ships);
+    const answer = await postShip(fields, file);
+    check(answer.status === 200 && pageMessage(answer.text) === message && shownShip(answer.text) === typedShip(fields),
+        `a ship with ${label} answers ${answer.status} "${pageMessage(answer.text)}" showing ${shownShip(answer.text)}`);
+    check(query(ships) === before, `a ship with ${label} changed the rows`);
+}
+const sailed = await postShip({ ...ship, ...cargo }, { name: "manifest.txt", content: "cargo" });
+const storedShip = query("SELECT s.note, s.tonnage::numeric, d.item, d.quantity, s.scan LIKE '%/manifest.txt' FROM ship_basic s " +
+    "JOIN ship_detail d ON d.ship_id = s.ship_basic_id ORDER BY d.ship_detail_id");
+check(sailed.status === 302 && sailed.location.endsWith("/shipAdd.aspx") && storedShip === "Ark|42.50|rope|3|t\nArk|42.50|anchor|12|t",
+    `a sound ship answers ${sailed.status} to "${sailed.location}" and is stored as ${storedShip}`);
+
 // The account and password pages.
 const accountAdd = `${ui}/useraccountAdd.aspx`;
 const accounts = "SELECT * FROM useraccount ORDER BY useraccount_id";
@@ -234,6 +297,64 @@ try {
     check(tab.url().endsWith("/productAdd.aspx"), `in Chromium, the saved update leads to ${tab.url()}`);
     const kept = query(`SELECT price::numeric, sold_on FROM product WHERE product_id = ${product}`);
     check(kept === "12.75|2019-12-31", `in Chromium, the product holds ${kept}`);
+
+    // A master-detail Add page without an upload shows a refused save in its message box and
+    // keeps what was typed; the sound save is stored and leads to the empty page.
+    await tab.goto(`${base}/${saleAdd}`, { waitUntil: "networkidle0" });
+    await tab.type("#ctl00_KestraneWeavoContent_note", "typed sale");
+    await tab.click("input[value='Add New Row']");
+    await tab.type("input[name=item1]", "screws");
+    await tab.type("input[name=price1]", "12,50");
+    await tab.click("input[value=Commit]");
+    await tab.waitForFunction(() => document.getElementById("messageDiv").textContent.trim() !== "", { timeout: 15000 });
+    const typedSale = () => tab.evaluate(() => [document.getElementById("messageDiv").textContent.trim(),
+        document.getElementById("ctl00_KestraneWeavoContent_note").value,
+        ...["item1", "price1"].map((name) => document.getElementsByName(name)[0]?.value)].join("|"));
+    const refusedSale = await typedSale();
+    check(refusedSale === "Please enter valid numeric value for price in row no 1|typed sale|screws|12,50" &&
+        tab.url().endsWith(`/${saleAdd}`) && query("SELECT COUNT(*) FROM sale_basic WHERE note = 'typed sale'") === "0",
+    `in Chromium, a refused sale shows ${refusedSale} on ${tab.url()}`);
+    await tab.$eval("input[name=price1]", (input) => { input.value = "12.50"; });
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Commit]")]);
+    const soldSale = query("SELECT d.item, d.price::numeric FROM sale_basic s JOIN sale_detail d ON d.sale_id = s.sale_basic_id WHERE s.note = 'typed sale'");
+    check(soldSale === "screws|12.50" && tab.url().endsWith(`/${saleAdd}`), `in Chromium, the sale saved is stored as "${soldSale}", leading to ${tab.url()}`);
+
+    // The master-detail Add page with an upload: a file the server refuses brings the page back
+    // with its message, the master values and the rows as typed; with another file the save is
+    // stored and the page comes back empty.
+    const folder = fs.mkdtempSync(path.join(os.tmpdir(), "weavo-ship-"));
+    const [refusedFile, manifest] = [["x9.aspq", "<% %>"], ["manifest.txt", "cargo"]].map(([name, content]) => {
+        fs.writeFileSync(path.join(folder, name), content);
+        return path.join(folder, name);
+    });
+    await tab.goto(`${base}/${shipAdd}`, { waitUntil: "networkidle0" });
+    await tab.type("#ctl00_KestraneWeavoContent_note", "Chromium ark");
+    await tab.type("#ctl00_KestraneWeavoContent_tonnage", "7.25");
+    for (const [n, item, quantity] of [[1, "sail", "2"], [2, "mast", "1"], [3, "oar", "9"]]) {
+        await tab.click("input[value='Add New Row']");
+        await tab.type(`input[name=item${n}]`, item);
+        await tab.type(`input[name=quantity${n}]`, quantity);
+    }
+    await tab.click("input[name=delete3]");
+    await (await tab.$("#ctl00_KestraneWeavoContent_scan")).uploadFile(refusedFile);
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Commit]")]);
+    const typedShipInTab = () => tab.evaluate(() => [document.getElementById("ctl00_KestraneWeavoContent_MessageLabel").textContent,
+        ...["note", "tonnage"].map((name) => document.getElementById(`ctl00_KestraneWeavoContent_${name}`).value),
+        ...[1, 2, 3].map((n) => `${document.getElementsByName(`item${n}`)[0]?.value} ${document.getElementsByName(`quantity${n}`)[0]?.value}` +
+            (document.getElementsByName(`delete${n}`)[0]?.checked ? " ticked" : ""))].join("|"));
+    const refusedShip = await typedShipInTab();
+    check(refusedShip === "The file x9.aspq was not uploaded: files of this type are not accepted.|Chromium ark|7.25|sail 2|mast 1|oar 9 ticked" &&
+        query("SELECT COUNT(*) FROM ship_basic WHERE note = 'Chromium ark'") === "0",
+    `in Chromium, a refused ship shows ${refusedShip}`);
+    await tab.screenshot({ path: `${shots}-RefusedShip.png`, fullPage: true });
+    await (await tab.$("#ctl00_KestraneWeavoContent_scan")).uploadFile(manifest);
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Commit]")]);
+    const sailedShip = query("SELECT s.tonnage::numeric, d.item, d.quantity FROM ship_basic s JOIN ship_detail d ON d.ship_id = s.ship_basic_id " +
+        "WHERE s.note = 'Chromium ark' AND s.scan LIKE '%/manifest.txt' ORDER BY d.ship_detail_id");
+    const emptied = await typedShipInTab();
+    check(sailedShip === "7.25|sail|2\n7.25|mast|1" && tab.url().endsWith(`/${shipAdd}`) && emptied === "|||undefined undefined|undefined undefined|undefined undefined",
+        `in Chromium, the ship saved is stored as "${sailedShip}", leading to ${tab.url()} showing ${emptied}`);
+    fs.rmSync(folder, { recursive: true, force: true });
     check(alerts.length === 0, `in Chromium, the page's script said ${alerts.join(" | ")}`);
     failures.push(...problems.map((problem) => `in Chromium: ${problem}`));
 } catch (error) {

@@ -1,6 +1,8 @@
 // The plain HTTP client of the served-site tests: a client of the site at base that keeps its
-// cookies and follows no redirect, the hidden fields of a page, and the login through the login
-// page of the folder ui.
+// cookies and follows no redirect, the hidden fields of a page, the form of a page with an
+// upload, and the login through the login page of the folder ui; and what a page's HTML shows.
+import { plainText } from "./browser.mjs";
+
 export function siteClients(base, ui) {
     // A client keeping its cookies, following no redirect.
     class Client {
@@ -61,5 +63,44 @@ export function siteClients(base, ui) {
         });
     }
 
-    return { Client, hiddenFields, login };
+    // The form that a page with an upload posts, as its script sends it: the page's hidden fields
+    // (its view state and token), the fields (in place of hidden fields of their names) and the
+    // file input, holding the named file or, with neither name nor content, none.
+    async function pageForm(client, page, fields, { field, name = "", content = "" }) {
+        const form = new FormData();
+        const given = new URLSearchParams(fields);
+        for (const [key, value] of Object.entries(hiddenFields((await client.request(page)).text)))
+            if (!given.has(key))
+                form.append(key, value);
+        for (const [key, value] of given)
+            form.append(key, value);
+        // A browser posts an input without a file as an empty one named ""; the client's form
+        // leaves such a name out, so its own name for an unnamed file stands in.
+        if (name === "" && content === "")
+            form.append(`ctl00$KestraneWeavoContent$${field}`, new Blob([]));
+        else
+            form.append(`ctl00$KestraneWeavoContent$${field}`, new Blob([content]), name);
+        return form;
+    }
+
+    return { Client, hiddenFields, login, pageForm };
+}
+
+// The tag of the page's input of that name, "" without one.
+export function inputTag(html, name) {
+    return new RegExp(`<input[^>]*name="${name.replace(/[$]/g, "\\$")}"[^>]*>`).exec(html)?.[0] || "";
+}
+
+// The value of the page's input of that name, its text decoded; null without one.
+export function inputValue(html, name) {
+    const input = inputTag(html, name);
+    if (!input)
+        return null;
+    const value = /value="([^"]*)"/.exec(input)?.[1] || "";
+    return value.replace(/&quot;/g, '"').replace(/&lt;/g, "<").replace(/&gt;/g, ">").replace(/&#39;/g, "'").replace(/&amp;/g, "&");
+}
+
+// The message label of a page with an upload, "" without one.
+export function pageMessage(html) {
+    return plainText(/<span[^>]*id="ctl00_KestraneWeavoContent_MessageLabel"[^>]*>([^<]*)<\/span>/.exec(html)?.[1] || "");
 }

@@ -12,11 +12,13 @@ namespace
 // The site served on a database built by the project's PostgreSQL script: every page kind that
 // stores a record, in Chromium and from a plain HTTP client, refuses what it cannot read as
 // typed, what the post left out and a blank required field, with the page's message, and keeps
-// the record; sound values are stored as typed.
+// the record and what was typed, the master-detail pages their rows too; sound values are stored
+// as typed.
 TEST(KeptRecordsSite, RecordsAreStoredAsTypedOrRefused)
 {
     GuardProject fixture;
     fixture.AddTypedRecords();
+    fixture.AddShips(/*laden=*/true);
     served_site::GeneratedSite site(fixture.Project(), fixture.Root());
     served_site::WriteForPostgres(site);
     ASSERT_FALSE(testing::Test::HasFatalFailure());

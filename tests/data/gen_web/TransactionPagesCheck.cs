@@ -6,6 +6,7 @@ using System.Collections.Generic;
 using System.IO;
 using System.Reflection;
 using System.Text;
+using System.Text.RegularExpressions;
 using System.Runtime.Serialization;
 using System.Web;
 using System.Web.SessionState;
@@ -220,6 +221,20 @@ public class TransactionPagesCheck
         object gone = NewPage(typeof(order_entryUpdate), "ACTION=DELETE&order_basic_id=8&order_line_inp1=1&order_line_id1=4");
         Call(gone, "handleDelete");
         Check("handleDelete of an order that is gone", "Can not Delete Record!|", Message(gone) + "|" + Changes());
+
+        // The Add page with an upload draws the rows of a refused save as posted: each value as
+        // typed (a date the server cannot read too), a row ticked for deletion ticked.
+        object posted = NewPage(typeof(order_entryAdd), "ACTION=ADD&order_payment_inp1=1&order_payment_id1=0" +
+                                "&order_payment_paid1=on&order_payment_pdate1=24/12/2024&order_payment_inp2=2" +
+                                "&order_payment_id2=0&order_payment_delete2=2&order_payment_pdate2=5.4.2020");
+        ReportXMLWriter drawn = new ReportXMLWriter();
+        posted.GetType().GetMethod("fillPostedGridFororder_payment").Invoke(posted, new object[] { drawn });
+        List<string> inputs = new List<string>();
+        foreach (Match input in Regex.Matches(drawn.Close(), "<inputfield type='[^']*' id='order_payment_([^']*)'(?: value='([^']*)')?( checked='')?"))
+            inputs.Add(input.Groups[1].Value + "=" + input.Groups[2].Value + (input.Groups[3].Success ? "+" : ""));
+        Check("the Add page's posted rows",
+              "paid1=on+ pdate1=24/12/2024 delete1= inp1=1 id1=0 paid2= pdate2=5.4.2020 delete2=+ inp2=2 id2=0",
+              string.Join(" ", inputs.ToArray()));
 
         if (failures > 0)
             return 1;

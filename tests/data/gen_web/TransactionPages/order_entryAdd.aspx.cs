@@ -110,10 +110,7 @@ namespace Shop
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
 					if(util.UploadRefusal(scan, 50) != null)
-					{
-						util.KeepPageMessage(this, util.UploadRefusal(scan, 50));
-						Response.Redirect("order_entryAdd.aspx");
-					}
+						throw new SaveRefusedException(util.UploadRefusal(scan, 50));
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
 				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, null);
@@ -147,28 +144,39 @@ namespace Shop
 					m_messageString = "Can not Add Basic Record!";
 				new DBHandler().CommitSave();
 				new UtilHandler().KeepHeldUploads();
-				new UtilHandler().KeepPageMessage(this, m_messageString);
-				Response.Redirect("order_entryAdd.aspx");
+				if (m_messageString != "")
+					showRefusedUpdate();
+				else
+				{
+					new UtilHandler().KeepPageMessage(this, m_messageString);
+					Response.Redirect("order_entryAdd.aspx");
+				}
 			}
 			catch (SaveRefusedException e)
 			{
 				new DBHandler().EndSave();
 				m_messageString = e.Message;
-				new UtilHandler().KeepPageMessage(this, m_messageString);
-				Response.Redirect("order_entryAdd.aspx");
+				showRefusedUpdate();
 			}
 			catch (SqlException e)
 			{
 				new DBHandler().EndSave();
 				m_messageString = e.Errors[0].Message;
-				new UtilHandler().KeepPageMessage(this, m_messageString);
-				Response.Redirect("order_entryAdd.aspx");
+				showRefusedUpdate();
 			}
 			finally
 			{
 				new DBHandler().EndSave();
 				new UtilHandler().RemoveUnkeptUploads();
 			}
+		}
+		//A refused save stays on its page: the page shows the message, its controls the values as posted
+		void showRefusedUpdate()
+		{
+			this.MessageLabel.Text = Server.HtmlEncode(m_messageString);
+			WriteMenus();
+			ManageLinkVisibility();
+			WriteGridServer();
 		}
 		void Page_Error(object sender, EventArgs e)
 		{
@@ -249,6 +257,52 @@ namespace Shop
 			}
 			return true;
 		}
+		//The rows as the post sent them, shown with the refusal of their save
+		public void fillPostedGridFororder_line(ReportXMLWriter w)
+		{
+			String basicId = null;
+			int rowLimit = new UtilHandler().DetailRowLimit("order_line", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
+			{
+				String searchString = "order_line_inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Form[searchString];
+				searchString = "order_line_id";
+				searchString += rowCount;
+				String detailId = this.Request.Form[searchString];
+				searchString = "order_line_delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Form[searchString];
+				if (rowNo == null)
+					break;
+				ArrayList strA = new ArrayList();
+				FieldValues s = new FieldValues();
+				s.m_fieldName = "order_line_id";
+				s.m_value = detailId ?? "";
+				strA.Add(s);
+				s.m_fieldName = "delete";
+				s.m_value = isDelete ?? "";
+				strA.Add(s);
+				searchString = "order_line_packed";
+				searchString += rowNo;
+				s.m_fieldName = "packed";
+				s.m_value = this.Request.Form[searchString] ?? "";
+				strA.Add(s);
+				searchString = "order_line_item";
+				searchString += rowNo;
+				s.m_fieldName = "item";
+				s.m_value = this.Request.Form[searchString] ?? "";
+				strA.Add(s);
+				searchString = "order_line_buyer_id";
+				searchString += rowNo;
+				s.m_fieldName = "buyer_id";
+				s.m_value = this.Request.Form[searchString] ?? "";
+				strA.Add(s);
+				w.BeginGridDataRow(null);
+				writeGridRowFororder_line(w, strA, rowCount);
+				w.EndGridDataRow();
+			}
+		}
 		void addDetailsFororder_payment(String basicId)
 		{
 			int rowLimit = new UtilHandler().DetailRowLimit("order_payment", "order_id", basicId);
@@ -288,6 +342,49 @@ namespace Shop
 					else
 						throw new SaveRefusedException("Can not Add Detail Record!");
 				}
+			}
+		}
+		//The rows as the post sent them, shown with the refusal of their save
+		public void fillPostedGridFororder_payment(ReportXMLWriter w)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			String basicId = null;
+			int rowLimit = new UtilHandler().DetailRowLimit("order_payment", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
+			{
+				String searchString = "order_payment_inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Form[searchString];
+				searchString = "order_payment_id";
+				searchString += rowCount;
+				String detailId = this.Request.Form[searchString];
+				searchString = "order_payment_delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Form[searchString];
+				if (rowNo == null)
+					break;
+				ArrayList strA = new ArrayList();
+				FieldValues s = new FieldValues();
+				s.m_fieldName = "order_payment_id";
+				s.m_value = detailId ?? "";
+				strA.Add(s);
+				s.m_fieldName = "delete";
+				s.m_value = isDelete ?? "";
+				strA.Add(s);
+				searchString = "order_payment_paid";
+				searchString += rowNo;
+				s.m_fieldName = "paid";
+				s.m_value = this.Request.Form[searchString] ?? "";
+				strA.Add(s);
+				searchString = "order_payment_pdate";
+				searchString += rowNo;
+				s.m_fieldName = "pdate";
+				s.m_value = this.Request.Form[searchString] ?? "";
+				s.m_value = utilHandler.MonthFirstDate(s.m_value) ?? s.m_value;
+				strA.Add(s);
+				w.BeginGridDataRow(null);
+				writeGridRowFororder_payment(w, strA, rowCount);
+				w.EndGridDataRow();
 			}
 		}
 		void initializeControls()
@@ -502,6 +599,8 @@ namespace Shop
 
 			w.EndGridDefaultRow();
 
+			if ("ADD".Equals(this.Request.Params["ACTION"]))
+				fillPostedGridFororder_line(w);
 			w.BeginGridFooter(null, "right", colSpan);
 			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_lineDiv_body, order_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
 			w.EndGridFooter();
@@ -559,6 +658,8 @@ namespace Shop
 
 			w.EndGridDefaultRow();
 
+			if ("ADD".Equals(this.Request.Params["ACTION"]))
+				fillPostedGridFororder_payment(w);
 			w.BeginGridFooter(null, "right", colSpan);
 			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_paymentDiv_body, order_paymentDiv_defaultRow);'", "AddRowButton", false, false, false);
 			w.EndGridFooter();
@@ -569,6 +670,105 @@ namespace Shop
 			w.EndGridFooter();
 
 			w.EndGrid();
+		}
+		public void writeGridRowFororder_line(ReportXMLWriter w, ArrayList strA, int count)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			String idString = "";
+			String valueString = "";
+			String inpString = "order_line_inp";
+			inpString += count;
+			w.BeginGridData(null, null, 0, 0 ,0);
+			idString = "order_line_packed" + count;
+			valueString = utilHandler.GetValueOfField(strA, "packed");
+			valueString = valueString.Trim();
+			bool is_checked = false;
+			if(valueString == "on")
+				is_checked = true;
+			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, is_checked, null, null);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			idString = "order_line_item" + count;
+			valueString = utilHandler.GetValueOfField(strA, "item");
+			w.WriteInputField("input", valueString, idString, null, "TextControl", false, false, false, false, null, null);
+			w.EndGridData();
+
+			DataTable dataTable = new DataTable();
+			w.BeginGridData(null, null, 0, 0 ,0);
+			idString = "order_line_buyer_id" + count;
+			valueString = utilHandler.GetValueOfField(strA, "buyer_id");
+			String buyer_id = valueString;
+			w.BeginComboField(idString, "GridComboControl", false, false, false, null, null, null);
+			_customer m_customer = new _customer(); 
+			String id = this.Request.Params["customer_id"];
+			dataTable = m_customer.SelectRecord(id);
+			fillOptionsForGridCombo(w, dataTable, "cname", "customer_id", valueString);
+			w.EndComboField();
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = null;
+			idString = "order_line_delete" + count;
+			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, utilHandler.GetValueOfField(strA, "delete") != "", null, null);
+			w.EndGridData();
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = "" + count;
+			idString = inpString;
+			w.WriteInputField("hidden", valueString, idString, null, null, false, false, false, false, null, null);
+			w.EndGridData();
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = utilHandler.GetValueOfField(strA, "order_line_id");
+			idString = "order_line_id" + count;
+			w.WriteInputField("hidden", valueString, idString, null, null, false, false, false, false, null, null);
+			w.EndGridData();
+		}
+		public void writeGridRowFororder_payment(ReportXMLWriter w, ArrayList strA, int count)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			String idString = "";
+			String valueString = "";
+			String inpString = "order_payment_inp";
+			inpString += count;
+			w.BeginGridData(null, null, 0, 0 ,0);
+			idString = "order_payment_paid" + count;
+			valueString = utilHandler.GetValueOfField(strA, "paid");
+			valueString = valueString.Trim();
+			bool is_checked = false;
+			if(valueString == "on")
+				is_checked = true;
+			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, is_checked, null, null);
+			w.EndGridData();
+
+			String actionString = "";
+			String imagePath = "";
+			idString = "order_payment_pdate" + count;
+			valueString = utilHandler.GetValueOfField(strA, "pdate");
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = utilHandler.ShownDate(valueString);
+			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
+			w.WriteInputField("text", valueString, idString, actionString, "CalenderBoxControl", false, false, false, false, null, null);
+			imagePath = "../../includes/images/calendar.gif";
+			actionString = " onmouseover=\"if (timeoutId) clearTimeout(timeoutId); window.status= 'Show Calendar'; return true;\" onmouseout=\"if (timeoutDelay) calendarTimeout();window.status='';\"" +
+			" onclick = 'g_Calendar.show(event," + idString + ",false,\"dd/mm/yyyy\");'";
+			w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = null;
+			idString = "order_payment_delete" + count;
+			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, utilHandler.GetValueOfField(strA, "delete") != "", null, null);
+			w.EndGridData();
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = "" + count;
+			idString = inpString;
+			w.WriteInputField("hidden", valueString, idString, null, null, false, false, false, false, null, null);
+			w.EndGridData();
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = utilHandler.GetValueOfField(strA, "order_payment_id");
+			idString = "order_payment_id" + count;
+			w.WriteInputField("hidden", valueString, idString, null, null, false, false, false, false, null, null);
+			w.EndGridData();
 		}
 		public void fillOptionsForGridCombo(ReportXMLWriter w, DataTable dataTable, String frontField, String backField, String selectString)
 		{
