@@ -1,13 +1,19 @@
+#include "entities/Transaction.h"
 #include "gen_web/AspxObjectWriter.h"
+#include "gen_web/PageControls.h"
 #include "gen_web/ProjectWriterSet.h"
+#include "model/GenerationReport.h"
+#include "model/Table.h"
 
 #include "tests/gen_web/GoldenFiles.h"
+#include "tests/gen_web/GuardProject.h"
 #include "tests/gen_web/TransactionProject.h"
 #include "tests/gen_web/UtilLibrary.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -91,6 +97,49 @@ TEST(TransactionCodeBehind, PagesCompileWithDataAndUtilClasses)
     const ToolResult run = RunTool("mono " + ShellQuoted(program));
     EXPECT_EQ(0, run.exitCode) << run.output;
     EXPECT_EQ("all checks passed\n", run.output);
+}
+
+// Every master-detail page of the test projects, as their modules list them: the Add page of
+// each one with an upload shows a refused save on itself with every grid's posted rows, and
+// redirects only a saved one; the Add page of each one without answers in its XML message.
+TEST(TransactionCodeBehind, EveryUploadAddPageShowsARefusedSaveWithItsRows)
+{
+    TransactionProject shop;
+    GuardProject guard;
+    guard.AddShips(/*laden=*/true);
+    guard.AddTypedRecords();
+    int uploadPages = 0;
+    int otherPages = 0;
+    for (const auto& [project, root] :
+         {std::pair{&shop.Project(), shop.Root()}, std::pair{&guard.Project(), guard.Root()}})
+    {
+        GenerationReport report;
+        ProjectWriterSet writers(*project, report);
+        const std::string name = project->GetProjectName().GetString();
+        const fs::path folder = root / name / name / "BaseModule" / "UI";
+        for (Transaction* page : project->GetBaseModule()->GetTransactions())
+        {
+            writers.WriteTransactionCodeBehind(*page);
+            const std::string code = ReadHostFile(
+                folder / (std::string(GetFormNameStem(*page).GetString()) + "Add.aspx.cs"));
+            const bool upload = page->HasFileUploadControl();
+            ++(upload ? uploadPages : otherPages);
+            EXPECT_EQ(upload,
+                      code.find("catch (SaveRefusedException e)\r\n\t\t\t{\r\n\t\t\t\t"
+                                "new DBHandler().EndSave();\r\n\t\t\t\tm_messageString = "
+                                "e.Message;\r\n\t\t\t\tshowRefusedUpdate();") != std::string::npos)
+                << page->GetFormName();
+            for (const Table* table : page->GetDetailTables())
+                EXPECT_EQ(upload,
+                          code.find("fillPostedGridFor" + std::string(table->GetTableName()) +
+                                    "(w);") != std::string::npos)
+                    << page->GetFormName();
+        }
+        EXPECT_TRUE(report.IsEmpty()) << report.GetText();
+    }
+    // order_entry and ship; sale, order and the other sale.
+    EXPECT_EQ(2, uploadPages);
+    EXPECT_EQ(3, otherPages);
 }
 
 // A text area of a detail grid takes the columns and rows set for it, not the width of a text
