@@ -84,6 +84,19 @@ bool IsNumberColumnType(int typeCode)
     return !IsQuotedSqlType(typeCode);
 }
 
+int WholeNumberBits(int typeCode)
+{
+    switch (typeCode)
+    {
+    case FieldTypeInt:
+        return 32;
+    case FieldTypeBigInt:
+        return 64;
+    default:
+        return 0;
+    }
+}
+
 bool MayBeLeftOut(const AspFile& pageFile, const FieldRep& control)
 {
     const int kind = GetWrittenControlKind(control);
@@ -114,7 +127,11 @@ CString PostedValueRead(const AspFile& pageFile, const FieldRep& control, const 
     const auto add = [&rule](const char* flag)
     { rule += CString(rule.IsEmpty() ? "" : " | ") + "UtilHandler." + flag; };
     if (IsNumberColumnType(type) && kind != FieldRepData::CheckBox)
+    {
         add("READ_NUMBER");
+        if (const int bits = WholeNumberBits(type); bits != 0)
+            add(bits == 32 ? "READ_INT" : "READ_BIGINT");
+    }
     if ((type == FieldTypeDateTime && IsTextInputKind(kind) && kind != FieldRepData::Password) ||
         kind == FieldRepData::DateControl)
         add("READ_DATE");

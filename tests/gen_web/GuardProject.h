@@ -114,6 +114,7 @@ public:
         Field* chosen = AddTypedField(product, "category_id", FieldTypeInt, /*required=*/true);
         chosen->SetForeignField(category->GetPrimaryKeyField());
         chosen->SetForeignKey(true);
+        // The stock is required: the page's script checks its number too.
         for (const auto& [name, type] : {std::pair{"price", FieldTypeMoney},
                                          {"stock", FieldTypeInt},
                                          {"weight", FieldTypeFloat},
@@ -125,7 +126,7 @@ public:
                                          {"active", FieldTypeVarchar},
                                          {"grade", FieldTypeVarchar},
                                          {"sealed", FieldTypeVarchar}})
-            AddTypedField(product, name, type, /*required=*/false);
+            AddTypedField(product, name, type, /*required=*/CString(name) == "stock");
         base.AddTable(product);
         Form* form = TableFormCreator(product, &m_project).CreateForm();
         for (FieldRep* control : form->GetFieldReps())

@@ -113,6 +113,11 @@ for (const [action, page, key] of [["ADD", productAdd, {}], ["UPDATE", productUp
         for (const text of bad.numbers)
             await expectRefused(`${action} with ${field} "${text}"`, page, { ACTION: action, ...key, ...sound, [field]: text },
                 `Please enter valid numeric value for ${field}`, products);
+    // The int and the bigint column take whole numbers of their range only.
+    for (const [field, texts] of [["stock", ["12.5", "2147483648", "-2147483649"]], ["serial", ["12.5", "9223372036854775808"]]])
+        for (const text of texts)
+            await expectRefused(`${action} with ${field} "${text}"`, page, { ACTION: action, ...key, ...sound, [field]: text },
+                `Please enter valid numeric value for ${field}`, products);
     for (const field of ["made", "sold_on"])
         for (const text of bad.dates)
             await expectRefused(`${action} with ${field} "${text}"`, page, { ACTION: action, ...key, ...sound, [field]: text },
@@ -127,6 +132,12 @@ for (const [action, page, key] of [["ADD", productAdd, {}], ["UPDATE", productUp
         "Please select category_id", products);
 }
 await scriptSays(productAdd, "Please select category_id");
+for (const [stock, serial] of [["12", "-7"], ["-7", "12"], ["-2147483648", "9223372036854775807"]]) {
+    await expectSaved(`an update with stock ${stock} and serial ${serial}`, productUpdate,
+        { ACTION: "UPDATE", product_id: product, ...sound, stock, serial }, "Record Updated Successfully!");
+    const wholes = query(`SELECT stock, serial FROM product WHERE product_id = ${product}`);
+    check(wholes === `${stock}|${serial}`, `stock ${stock} and serial ${serial} are stored as ${wholes}`);
+}
 await expectRefused("an update with only its key", productUpdate, { ACTION: "UPDATE", product_id: product }, "The form did not send name.", products);
 // What a browser leaves out by design: an unchecked check box is unchecked, the read-only check
 // box and the radio list without a choice keep their stored values.
@@ -152,6 +163,8 @@ for (const [action, page, key, id] of [["ADD", saleAdd, {}, "0"], ["UPDATE", sal
     const fields = (changes) => ({ ACTION: action, ...key, ...sale, ...row, id1: id, ...changes });
     for (const [field, text, message] of [
         ["quantity1", "12,50", "Please enter valid numeric value for quantity in row no 1"],
+        ["quantity1", "12.5", "Please enter valid numeric value for quantity in row no 1"],
+        ["quantity1", "2147483648", "Please enter valid numeric value for quantity in row no 1"],
         ["price1", "1e5", "Please enter valid numeric value for price in row no 1"],
         ["shipped1", "5.4.2020", "Please enter valid shipped in row no 1"],
         ["item1", "   ", "Please enter item in row no 1"],
@@ -187,8 +200,9 @@ await expectRefused("a password change with a wrong old password", passwordPage,
     { ACTION: "UPDATE", ...accountFields, password: "wrong", new_password: "New-pass1", confirm_password: "New-pass1" },
     "The old password is not correct.", accounts);
 
-// In Chromium, as the administrator: "12,50" typed over a price and a bad date are refused with
-// their messages and the record kept; "12.75" is saved.
+// In Chromium, as the administrator: "12,50" typed over a price, "12.5" over the bigint serial and
+// a bad date are refused by the server, "12.5" and "-7.0" over the required int stock by the
+// page's script, each with its message and the record kept; "12.75" is saved.
 const chromium = await launchChromium();
 try {
     const problems = [];
@@ -215,16 +229,34 @@ try {
         const shown = await tab.$eval("#messageDiv", (element) => element.textContent);
         return { shown, ran: statements().slice(before).filter((line) => !/^\s*select/i.test(line)) };
     };
+    const valueOf = (field) => tab.$eval(`#ctl00_KestraneWeavoContent_${field}`, (input) => input.value);
+    const restore = (field, old) => tab.$eval(`#ctl00_KestraneWeavoContent_${field}`, (input, value) => { input.value = value; }, old);
     for (const [field, text, message] of [
         ["price", "12,50", "Please enter valid numeric value for price"],
+        ["serial", "12.5", "Please enter valid numeric value for serial"],
         ["sold_on", "5.4.2020", "Please select valid sold_on"],
     ]) {
+        const old = await valueOf(field);
         const { shown, ran } = await typed(field, text);
         check(shown.trim() === message && ran.length === 0, `in Chromium, ${field} "${text}" shows "${shown}" and ran ${ran.join(" | ")}`);
-        check(await tab.$eval(`#ctl00_KestraneWeavoContent_${field}`, (input) => input.value) === text,
-            `in Chromium, the refused ${field} lost what was typed`);
-        await tab.$eval(`#ctl00_KestraneWeavoContent_${field}`, (input, old) => { input.value = old; },
-            field === "price" ? "12.50" : "12/31/2019");
+        check(await valueOf(field) === text, `in Chromium, the refused ${field} lost what was typed`);
+        await restore(field, old);
+    }
+    // The required int's check in the page's script says the server's message and posts nothing.
+    for (const text of ["12.5", "-7.0"]) {
+        const old = await valueOf("stock");
+        await tab.$eval("#ctl00_KestraneWeavoContent_stock", (input) => { input.value = ""; });
+        await tab.type("#ctl00_KestraneWeavoContent_stock", text);
+        const before = statements().length;
+        const said = alerts.length;
+        await tab.click("#ctl00_KestraneWeavoContent_UpdateButton");
+        for (let tries = 0; alerts.length === said && tries < 100; tries++)
+            await new Promise((resolve) => setTimeout(resolve, 100));
+        const alerted = alerts.splice(said).join(" | ");
+        check(alerted === "Please enter valid numeric value for stock" && statements().length === before,
+            `in Chromium, stock "${text}" is answered by "${alerted}" and ran ${statements().slice(before).join(" | ")}`);
+        check(await valueOf("stock") === text, "in Chromium, the refused stock lost what was typed");
+        await restore("stock", old);
     }
     await tab.screenshot({ path: `${shots}-Refused.png`, fullPage: true });
     // A saved update leads to the Add page.
