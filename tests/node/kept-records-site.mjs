@@ -199,6 +199,21 @@ await expectSaved("an account", accountAdd, account, "Record Added Successfully!
 await expectRefused("a password change with a wrong old password", passwordPage,
     { ACTION: "UPDATE", ...accountFields, password: "wrong", new_password: "New-pass1", confirm_password: "New-pass1" },
     "The old password is not correct.", accounts);
+// The Update pages' scripts require the new password and its confirmation: so does the server.
+const keeper = query("SELECT useraccount_id FROM useraccount WHERE username = 'keeper'");
+const accountUpdate = `${ui}/useraccountUpdate.aspx?useraccount_id=${keeper}`;
+for (const [page, fields] of [[passwordPage, { ...accountFields, password }],
+    [accountUpdate, { useraccount_id: keeper, username: "keeper", personnel_role_id: "1" }]]) {
+    for (const [what, passwords, message] of [
+        ["a blank new password", { new_password: " ", confirm_password: " " }, "Please enter New Password"],
+        ["an empty new password", { new_password: "", confirm_password: "" }, "Please enter New Password"],
+        ["an empty confirmation", { new_password: "New-pass1", confirm_password: "" }, "Please enter Confirm Password"],
+        ["no new password", { confirm_password: "New-pass1" }, "The form did not send New Password."],
+    ])
+        await expectRefused(`${page}: ${what}`, page, { ACTION: "UPDATE", ...fields, ...passwords }, message, accounts);
+    await scriptSays(page, "Please enter New Password");
+    await scriptSays(page, "Please enter Confirm Password");
+}
 
 // In Chromium, as the administrator: "12,50" typed over a price, "12.5" over the bigint serial and
 // a bad date are refused by the server, "12.5" and "-7.0" over the required int stock by the
