@@ -114,7 +114,8 @@ public:
         Field* chosen = AddTypedField(product, "category_id", FieldTypeInt, /*required=*/true);
         chosen->SetForeignField(category->GetPrimaryKeyField());
         chosen->SetForeignKey(true);
-        // The stock is required: the page's script checks its number too.
+        // The stock and a detail row's quantity are required: the pages' scripts check their
+        // numbers too.
         for (const auto& [name, type] : {std::pair{"price", FieldTypeMoney},
                                          {"stock", FieldTypeInt},
                                          {"weight", FieldTypeFloat},
@@ -157,7 +158,7 @@ public:
         for (const auto& [name, type] : {std::pair{"quantity", FieldTypeInt},
                                          {"price", FieldTypeMoney},
                                          {"shipped", FieldTypeDateTime}})
-            AddTypedField(lines, name, type, /*required=*/false);
+            AddTypedField(lines, name, type, /*required=*/CString(name) == "quantity");
         TransactionDataCreator creator(sales, lines, &m_project, nullptr);
         creator.CreateDetailTable();
         creator.CreateTransaction();

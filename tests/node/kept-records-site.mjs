@@ -217,7 +217,8 @@ for (const [page, fields] of [[passwordPage, { ...accountFields, password }],
 
 // In Chromium, as the administrator: "12,50" typed over a price, "12.5" over the bigint serial and
 // a bad date are refused by the server, "12.5" and "-7.0" over the required int stock by the
-// page's script, each with its message and the record kept; "12.75" is saved.
+// page's script, each with its message and the record kept; "12.75" is saved. The master-detail
+// page's script refuses "12.5" over a row's required int quantity.
 const chromium = await launchChromium();
 try {
     const problems = [];
@@ -281,6 +282,20 @@ try {
     check(tab.url().endsWith("/productAdd.aspx"), `in Chromium, the saved update leads to ${tab.url()}`);
     const kept = query(`SELECT price::numeric, sold_on FROM product WHERE product_id = ${product}`);
     check(kept === "12.75|2019-12-31", `in Chromium, the product holds ${kept}`);
+    // So does a detail row's required int on the master-detail page.
+    await tab.goto(`${base}/${saleUpdate}`, { waitUntil: "networkidle0" });
+    const quantity = await tab.$('[name="quantity1"]');
+    await quantity.click({ clickCount: 3 });
+    await quantity.type("12.5");
+    const before = statements().length;
+    await tab.click('input[type="button"][value="Commit"]');
+    for (let tries = 0; alerts.length === 0 && tries < 100; tries++)
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    const alerted = alerts.splice(0).join(" | ");
+    check(alerted === "Please enter valid numeric value for quantity in row no 1" && statements().length === before,
+        `in Chromium, a row's quantity "12.5" is answered by "${alerted}" and ran ${statements().slice(before).join(" | ")}`);
+    check(await quantity.evaluate((input) => input.value) === "12.5", "in Chromium, the refused quantity lost what was typed");
+    await tab.screenshot({ path: `${shots}-RefusedRow.png`, fullPage: true });
     check(alerts.length === 0, `in Chromium, the page's script said ${alerts.join(" | ")}`);
     failures.push(...problems.map((problem) => `in Chromium: ${problem}`));
 } catch (error) {
