@@ -18,6 +18,7 @@
 #include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -77,7 +78,7 @@ void AspxScriptWriter::WriteValidateDataChecks(const std::vector<FieldRep*>& con
             WriteStringCheck(*control, indent + 1);
             const int type = control->GetField()->GetTypeCode();
             if (IsNumberColumnType(type))
-                WriteNumericCheck(*control, indent + 1);
+                WriteNumericCheck(*control, type, indent + 1);
             else if (type == FieldTypeDateTime)
                 WriteDateCheck(*control, indent + 1);
             break;
@@ -161,22 +162,33 @@ void AspxScriptWriter::WriteInputStringCheck(const CString& element, const CStri
     m_out.Write(indent, "}\n");
 }
 
-void AspxScriptWriter::WriteNumericCheck(const FieldRep& control, int indent)
+void AspxScriptWriter::WriteNumericCheck(const FieldRep& control, int typeCode, int indent)
 {
     WriteInputNumericCheck("formName.ctl00_KestraneWeavoContent_" + NameOf(control),
-                           NameOf(control), "", indent);
+                           NameOf(control), typeCode, "", indent);
 }
 
 void AspxScriptWriter::WriteInputNumericCheck(const CString& element, const CString& name,
-                                              const CString& rowText, int indent)
+                                              int typeCode, const CString& rowText, int indent)
 {
-    m_out.Write(indent, "if(!(isNumber1(%s.value)))\n", element);
-    m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "alert(\"Please enter valid numeric value for %s\"%s);\n",
-                ScriptText(name), rowText);
-    m_out.Write(indent + 1, "%s.focus();\n", element);
-    m_out.Write(indent + 1, "return false\n");
-    m_out.Write(indent, "}\n");
+    // An int or bigint column holds whole numbers of its range only.
+    std::vector<CString> tests{"isNumber1(" + element + ".value)"};
+    if (const int bits = WholeNumberBits(typeCode); bits != 0)
+    {
+        CString wholeTest;
+        wholeTest.Format("isWholeNumber(%s.value, %d)", element, bits);
+        tests.push_back(wholeTest);
+    }
+    for (const CString& test : tests)
+    {
+        m_out.Write(indent, "if(!(%s))\n", test);
+        m_out.Write(indent, "{\n");
+        m_out.Write(indent + 1, "alert(\"Please enter valid numeric value for %s\"%s);\n",
+                    ScriptText(name), rowText);
+        m_out.Write(indent + 1, "%s.focus();\n", element);
+        m_out.Write(indent + 1, "return false\n");
+        m_out.Write(indent, "}\n");
+    }
 }
 
 void AspxScriptWriter::WriteDateCheck(const FieldRep& control, int indent)

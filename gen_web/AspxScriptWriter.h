@@ -67,12 +67,13 @@ protected:
     CString DateFormat() const;
     // The key of the record that the page's form or master-detail page saves, empty without one.
     CString RecordKeyName() const;
-    // The checks that an input has text and that it holds a number: element is the input's
-    // script expression, rowText an expression added to the message (empty, or the grid row).
+    // The checks that an input has text and that it holds a number of the column type (a whole
+    // number within its range for int and bigint): element is the input's script expression,
+    // rowText an expression added to the message (empty, or the grid row).
     void WriteInputStringCheck(const CString& element, const CString& caption,
                                const CString& rowText, int indent);
-    void WriteInputNumericCheck(const CString& element, const CString& name, const CString& rowText,
-                                int indent);
+    void WriteInputNumericCheck(const CString& element, const CString& name, int typeCode,
+                                const CString& rowText, int indent);
     // False only when the page file makes the control's field invisible.
     bool IsControlVisible(const FieldRep& control) const;
     CString VisibilityOf(const FieldRep& control) const;
@@ -88,7 +89,7 @@ private:
     void WriteAccountValidateData(const std::vector<FieldRep*>& controls, int indent, bool update);
 
     void WriteStringCheck(const FieldRep& control, int indent);
-    void WriteNumericCheck(const FieldRep& control, int indent);
+    void WriteNumericCheck(const FieldRep& control, int typeCode, int indent);
     void WriteDateCheck(const FieldRep& control, int indent);
     // The check that a list has a choice: part "" and "null" for a combo box, "_editable" and
     // "None" for an editable combo box.

@@ -84,6 +84,19 @@ bool IsNumberColumnType(int typeCode)
     return !IsQuotedSqlType(typeCode);
 }
 
+int WholeNumberBits(int typeCode)
+{
+    switch (typeCode)
+    {
+    case FieldTypeInt:
+        return 32;
+    case FieldTypeBigInt:
+        return 64;
+    default:
+        return 0;
+    }
+}
+
 bool MayBeLeftOut(const AspFile& pageFile, const FieldRep& control)
 {
     const int kind = GetWrittenControlKind(control);
@@ -104,9 +117,12 @@ CString PostedValueRead(const AspFile& pageFile, const FieldRep& control, const 
     const int kind = GetWrittenControlKind(control);
     const int type = control.GetField()->GetTypeCode();
     // The account forms' passwords have rules of their own, with their own messages: an account
-    // is not added without a password, an empty new one keeps the stored one, the old one is
-    // checked, a confirmation that differs is refused.
-    const bool ownChecks = IsAccountForm(pageFile) && kind == FieldRepData::Password;
+    // is not added without a password, the old one is checked, a confirmation that differs is
+    // refused. An Update page's new password and its confirmation, fields of the page alone, are
+    // required where its script requires them.
+    const bool pageField = control.GetField()->GetTable() == nullptr;
+    const bool ownChecks = IsAccountForm(pageFile) && kind == FieldRepData::Password &&
+                           !(pageField && pageFile.GetFileKind() == formUpdateFileKind);
     const ScriptRequirement requirement = ownChecks       ? ScriptRequirement::none
                                           : row.IsEmpty() ? MasterRequirement(pageFile, control)
                                                           : DetailRequirement(pageFile, control);
@@ -114,7 +130,11 @@ CString PostedValueRead(const AspFile& pageFile, const FieldRep& control, const 
     const auto add = [&rule](const char* flag)
     { rule += CString(rule.IsEmpty() ? "" : " | ") + "UtilHandler." + flag; };
     if (IsNumberColumnType(type) && kind != FieldRepData::CheckBox)
+    {
         add("READ_NUMBER");
+        if (const int bits = WholeNumberBits(type); bits != 0)
+            add(bits == 32 ? "READ_INT" : "READ_BIGINT");
+    }
     if ((type == FieldTypeDateTime && IsTextInputKind(kind) && kind != FieldRepData::Password) ||
         kind == FieldRepData::DateControl)
         add("READ_DATE");

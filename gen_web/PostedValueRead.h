@@ -25,6 +25,9 @@ ScriptRequirement MasterRequirement(const AspFile& pageFile, const FieldRep& con
 ScriptRequirement DetailRequirement(const AspFile& pageFile, const FieldRep& control);
 // The column type holds a number: the data class passes its value through ToSqlNumber.
 bool IsNumberColumnType(int typeCode);
+// The bits of the signed whole numbers that an int (32) or bigint (64) column holds; 0 for a
+// column of any other type.
+int WholeNumberBits(int typeCode);
 // A browser may leave the control out of a post by design: a check box or radio list without a
 // choice, a disabled control.
 bool MayBeLeftOut(const AspFile& pageFile, const FieldRep& control);

@@ -270,7 +270,7 @@ void TransactionScriptWriter::WriteDetailFieldChecks(const FieldRep& control, in
     WriteInputStringCheck("control", control.GetFieldRepData()->GetCaption(), rowText, indent);
     const int type = control.GetField()->GetTypeCode();
     if (IsNumberColumnType(type))
-        WriteInputNumericCheck("control", name, rowText, indent);
+        WriteInputNumericCheck("control", name, type, rowText, indent);
     else if (type == FieldTypeDateTime)
     {
         m_out.Write(indent, "if(!(isDate(control.value, '%s')))\n", DateFormat());

@@ -172,6 +172,10 @@ void UtilHandlerWriter::WritePostedValueReader()
             {2, "public const int READ_REQUIRED = 4;"},
             {2, "public const int READ_CHOICE = 8;"},
             {2, "public const int READ_MAY_BE_ABSENT = 16;"},
+            {2,
+             "//A number of an int or a bigint column: a whole number within the column's range"},
+            {2, "public const int READ_INT = 32;"},
+            {2, "public const int READ_BIGINT = 64;"},
         });
     m_file.Write(2, "public const String DATE_FORMAT = \"%s\";\n", EscapeCSharpString(format));
     WriteCodeLines(
@@ -206,7 +210,8 @@ void UtilHandlerWriter::WritePostedValueReader()
                 "+ caption + where);"},
             {4, "return value;"},
             {3, "}"},
-            {3, "if ((rule & READ_NUMBER) != 0 && ToSqlNumber(value, null) == null)"},
+            {3, "if ((rule & READ_NUMBER) != 0 && (ToSqlNumber(value, null) == null || "
+                "!FitsWholeNumberRule(trimmed, rule)))"},
             {4, "throw new SaveRefusedException(\"Please enter valid numeric value for \" + name + "
                 "where);"},
             {3, "if ((rule & READ_DATE) == 0)"},
@@ -216,6 +221,22 @@ void UtilHandlerWriter::WritePostedValueReader()
             {4, "throw new SaveRefusedException((row == null ? \"Please select valid \" : \"Please "
                 "enter valid \") + caption + where);"},
             {3, "return date;"},
+            {2, "}"},
+            {2, "//A number (digits, a point, a leading sign) that the rule's int or bigint "
+                "column can hold: digits"},
+            {2, "//after an optional sign, within 32 or 64 bits; any number when the rule asks "
+                "for neither"},
+            {2, "public bool FitsWholeNumberRule(String number, int rule)"},
+            {2, "{"},
+            {3, "if ((rule & (READ_INT | READ_BIGINT)) == 0)"},
+            {4, "return true;"},
+            {3, "long whole;"},
+            {3, "if (number.IndexOf('.') >= 0 || !Int64.TryParse(number, "
+                "System.Globalization.NumberStyles.AllowLeadingSign,"},
+            {4, "System.Globalization.CultureInfo.InvariantCulture, out whole))"},
+            {4, "return false;"},
+            {3, "return (rule & READ_INT) == 0 || (whole >= Int32.MinValue && whole <= "
+                "Int32.MaxValue);"},
             {2, "}"},
             {2, "//A date of the calendar in the page's form (\"/\" or \"-\" between its parts, a "
                 "year of four"},

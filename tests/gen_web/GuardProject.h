@@ -124,6 +124,8 @@ public:
         Field* chosen = AddTypedField(product, "category_id", FieldTypeInt, /*required=*/true);
         chosen->SetForeignField(category->GetPrimaryKeyField());
         chosen->SetForeignKey(true);
+        // The stock and a detail row's quantity are required: the pages' scripts check their
+        // numbers too.
         for (const auto& [name, type] : {std::pair{"price", FieldTypeMoney},
                                          {"stock", FieldTypeInt},
                                          {"weight", FieldTypeFloat},
@@ -135,7 +137,7 @@ public:
                                          {"active", FieldTypeVarchar},
                                          {"grade", FieldTypeVarchar},
                                          {"sealed", FieldTypeVarchar}})
-            AddTypedField(product, name, type, /*required=*/false);
+            AddTypedField(product, name, type, /*required=*/CString(name) == "stock");
         base.AddTable(product);
         Form* form = TableFormCreator(product, &m_project).CreateForm();
         for (FieldRep* control : form->GetFieldReps())
@@ -166,7 +168,7 @@ public:
         for (const auto& [name, type] : {std::pair{"quantity", FieldTypeInt},
                                          {"price", FieldTypeMoney},
                                          {"shipped", FieldTypeDateTime}})
-            AddTypedField(lines, name, type, /*required=*/false);
+            AddTypedField(lines, name, type, /*required=*/CString(name) == "quantity");
         TransactionDataCreator creator(sales, lines, &m_project, nullptr);
         creator.CreateDetailTable();
         creator.CreateTransaction();

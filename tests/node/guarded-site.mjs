@@ -729,8 +729,9 @@ async function addAccount(user, password, role) {
     return { id: stored ? Number(stored[2]) : 0, digest: stored ? stored[1] : "" };
 }
 
-// The administrator's change of an account on its page; an empty new password keeps the stored one.
-async function changeAccount(id, user, role, newPassword = "") {
+// The administrator's change of an account on its page, which takes a new password: the one the
+// account has changes only its other fields.
+async function changeAccount(id, user, role, newPassword) {
     return changesOf(() => accountPost(admin, `${ui}/useraccountUpdate.aspx?useraccount_id=${id}`, {
         ACTION: "UPDATE", useraccount_id: String(id), username: user, new_password: newPassword,
         confirm_password: newPassword, personnel_role_id: role,
@@ -759,12 +760,12 @@ async function changedAccountsEndTheirSessions() {
         check(again.status === 302 && /\/Login\.aspx$/.test(again.location), `the session ended by ${what.name} answers again`);
     };
     await refusedAfter(async function roleChange() {
-        expectMessage("the administrator makes temp a clerk", (await changeAccount(id, "temp", "3")).answer, "Record Updated Successfully!");
+        expectMessage("the administrator makes temp a clerk", (await changeAccount(id, "temp", "3", password)).answer, "Record Updated Successfully!");
     }, await signedIn(password));
     const clerkTemp = new Client();
     check((await login(clerkTemp, "temp", password)).status === 302, "temp cannot log in as a clerk");
     await expectRefused("temp, now a clerk, opens the document's Add page", () => clerkTemp.request(`${ui}/documentAdd.aspx`));
-    expectMessage("the administrator makes temp an editor again", (await changeAccount(id, "temp", "2")).answer, "Record Updated Successfully!");
+    expectMessage("the administrator makes temp an editor again", (await changeAccount(id, "temp", "2", password)).answer, "Record Updated Successfully!");
     await refusedAfter(async function passwordReset() {
         expectMessage("the administrator resets temp's password", (await changeAccount(id, "temp", "2", "Temp-pass2")).answer,
             "Record Updated Successfully!");
@@ -911,7 +912,7 @@ async function goneRecordsSaySo() {
     const missing = await admin.request(`${ui}/useraccountUpdate.aspx?useraccount_id=9999`);
     check(missing.status === 200 && missing.text.includes("The record does not exist."),
         `the account page of a missing account: ${missing.status} ${plainText(missing.text).slice(0, 300)}`);
-    const account = await changeAccount(9999, "ghost", "3");
+    const account = await changeAccount(9999, "ghost", "3", "Ghost-pass1");
     expectMessage("an update of a missing account", account.answer, "Can not Update Record!");
     check(account.answer.redirected === "", `an update of a missing account is sent to "${account.answer.redirected}"`);
     check(account.ran.length === 0, `an update of a missing account ran ${account.ran.join(" | ")}`);
@@ -1576,7 +1577,7 @@ async function refusedUpdatesStayOnTheirRecords() {
     const clerkId = runOnDatabase("SELECT useraccount_id FROM useraccount WHERE username = 'clerk' AND Is_Deleted = 'N'");
     const renamed = await changesOf(() => accountPost(admin, `${ui}/useraccountUpdate.aspx?useraccount_id=${clerkId}`, {
         ACTION: "UPDATE", useraccount_id: clerkId, username: "editor", "ctl00$KestraneWeavoContent$username": "editor",
-        new_password: "", confirm_password: "", personnel_role_id: "3",
+        new_password: passwords.clerk, confirm_password: passwords.clerk, personnel_role_id: "3",
     }));
     check(renamed.answer.status === 200 && renamed.answer.redirected === "" && pageMessage(renamed.answer.text) === "Can not Update Record!" &&
         fieldText(renamed.answer.text, "ctl00$KestraneWeavoContent$username") === "editor" && renamed.ran.length === 0,

@@ -116,6 +116,11 @@ for (const [action, page, key] of [["ADD", productAdd, {}], ["UPDATE", productUp
         for (const text of bad.numbers)
             await expectRefused(`${action} with ${field} "${text}"`, page, { ACTION: action, ...key, ...sound, [field]: text },
                 `Please enter valid numeric value for ${field}`, products);
+    // The int and the bigint column take whole numbers of their range only.
+    for (const [field, texts] of [["stock", ["12.5", "2147483648", "-2147483649"]], ["serial", ["12.5", "9223372036854775808"]]])
+        for (const text of texts)
+            await expectRefused(`${action} with ${field} "${text}"`, page, { ACTION: action, ...key, ...sound, [field]: text },
+                `Please enter valid numeric value for ${field}`, products);
     for (const field of ["made", "sold_on"])
         for (const text of bad.dates)
             await expectRefused(`${action} with ${field} "${text}"`, page, { ACTION: action, ...key, ...sound, [field]: text },
@@ -130,6 +135,12 @@ for (const [action, page, key] of [["ADD", productAdd, {}], ["UPDATE", productUp
         "Please select category_id", products);
 }
 await scriptSays(productAdd, "Please select category_id");
+for (const [stock, serial] of [["12", "-7"], ["-7", "12"], ["-2147483648", "9223372036854775807"]]) {
+    await expectSaved(`an update with stock ${stock} and serial ${serial}`, productUpdate,
+        { ACTION: "UPDATE", product_id: product, ...sound, stock, serial }, "Record Updated Successfully!");
+    const wholes = query(`SELECT stock, serial FROM product WHERE product_id = ${product}`);
+    check(wholes === `${stock}|${serial}`, `stock ${stock} and serial ${serial} are stored as ${wholes}`);
+}
 await expectRefused("an update with only its key", productUpdate, { ACTION: "UPDATE", product_id: product }, "The form did not send name.", products);
 // What a browser leaves out by design: an unchecked check box is unchecked, the read-only check
 // box and the radio list without a choice keep their stored values.
@@ -155,6 +166,8 @@ for (const [action, page, key, id] of [["ADD", saleAdd, {}, "0"], ["UPDATE", sal
     const fields = (changes) => ({ ACTION: action, ...key, ...sale, ...row, id1: id, ...changes });
     for (const [field, text, message] of [
         ["quantity1", "12,50", "Please enter valid numeric value for quantity in row no 1"],
+        ["quantity1", "12.5", "Please enter valid numeric value for quantity in row no 1"],
+        ["quantity1", "2147483648", "Please enter valid numeric value for quantity in row no 1"],
         ["price1", "1e5", "Please enter valid numeric value for price in row no 1"],
         ["shipped1", "5.4.2020", "Please enter valid shipped in row no 1"],
         ["item1", "   ", "Please enter item in row no 1"],
@@ -249,9 +262,26 @@ await expectSaved("an account", accountAdd, account, "Record Added Successfully!
 await expectRefused("a password change with a wrong old password", passwordPage,
     { ACTION: "UPDATE", ...accountFields, password: "wrong", new_password: "New-pass1", confirm_password: "New-pass1" },
     "The old password is not correct.", accounts);
+// The Update pages' scripts require the new password and its confirmation: so does the server.
+const keeper = query("SELECT useraccount_id FROM useraccount WHERE username = 'keeper'");
+const accountUpdate = `${ui}/useraccountUpdate.aspx?useraccount_id=${keeper}`;
+for (const [page, fields] of [[passwordPage, { ...accountFields, password }],
+    [accountUpdate, { useraccount_id: keeper, username: "keeper", personnel_role_id: "1" }]]) {
+    for (const [what, passwords, message] of [
+        ["a blank new password", { new_password: " ", confirm_password: " " }, "Please enter New Password"],
+        ["an empty new password", { new_password: "", confirm_password: "" }, "Please enter New Password"],
+        ["an empty confirmation", { new_password: "New-pass1", confirm_password: "" }, "Please enter Confirm Password"],
+        ["no new password", { confirm_password: "New-pass1" }, "The form did not send New Password."],
+    ])
+        await expectRefused(`${page}: ${what}`, page, { ACTION: "UPDATE", ...fields, ...passwords }, message, accounts);
+    await scriptSays(page, "Please enter New Password");
+    await scriptSays(page, "Please enter Confirm Password");
+}
 
-// In Chromium, as the administrator: "12,50" typed over a price and a bad date are refused with
-// their messages and the record kept; "12.75" is saved.
+// In Chromium, as the administrator: "12,50" typed over a price, "12.5" over the bigint serial and
+// a bad date are refused by the server, "12.5" and "-7.0" over the required int stock by the
+// page's script, each with its message and the record kept; "12.75" is saved. The master-detail
+// page's script refuses "12.5" over a row's required int quantity.
 const chromium = await launchChromium();
 try {
     const problems = [];
@@ -278,16 +308,34 @@ try {
         const shown = await tab.$eval("#messageDiv", (element) => element.textContent);
         return { shown, ran: statements().slice(before).filter((line) => !/^\s*select/i.test(line)) };
     };
+    const valueOf = (field) => tab.$eval(`#ctl00_KestraneWeavoContent_${field}`, (input) => input.value);
+    const restore = (field, old) => tab.$eval(`#ctl00_KestraneWeavoContent_${field}`, (input, value) => { input.value = value; }, old);
     for (const [field, text, message] of [
         ["price", "12,50", "Please enter valid numeric value for price"],
+        ["serial", "12.5", "Please enter valid numeric value for serial"],
         ["sold_on", "5.4.2020", "Please select valid sold_on"],
     ]) {
+        const old = await valueOf(field);
         const { shown, ran } = await typed(field, text);
         check(shown.trim() === message && ran.length === 0, `in Chromium, ${field} "${text}" shows "${shown}" and ran ${ran.join(" | ")}`);
-        check(await tab.$eval(`#ctl00_KestraneWeavoContent_${field}`, (input) => input.value) === text,
-            `in Chromium, the refused ${field} lost what was typed`);
-        await tab.$eval(`#ctl00_KestraneWeavoContent_${field}`, (input, old) => { input.value = old; },
-            field === "price" ? "12.50" : "12/31/2019");
+        check(await valueOf(field) === text, `in Chromium, the refused ${field} lost what was typed`);
+        await restore(field, old);
+    }
+    // The required int's check in the page's script says the server's message and posts nothing.
+    for (const text of ["12.5", "-7.0"]) {
+        const old = await valueOf("stock");
+        await tab.$eval("#ctl00_KestraneWeavoContent_stock", (input) => { input.value = ""; });
+        await tab.type("#ctl00_KestraneWeavoContent_stock", text);
+        const before = statements().length;
+        const said = alerts.length;
+        await tab.click("#ctl00_KestraneWeavoContent_UpdateButton");
+        for (let tries = 0; alerts.length === said && tries < 100; tries++)
+            await new Promise((resolve) => setTimeout(resolve, 100));
+        const alerted = alerts.splice(said).join(" | ");
+        check(alerted === "Please enter valid numeric value for stock" && statements().length === before,
+            `in Chromium, stock "${text}" is answered by "${alerted}" and ran ${statements().slice(before).join(" | ")}`);
+        check(await valueOf("stock") === text, "in Chromium, the refused stock lost what was typed");
+        await restore("stock", old);
     }
     await tab.screenshot({ path: `${shots}-Refused.png`, fullPage: true });
     // A saved update leads to the Add page.
@@ -297,6 +345,20 @@ try {
     check(tab.url().endsWith("/productAdd.aspx"), `in Chromium, the saved update leads to ${tab.url()}`);
     const kept = query(`SELECT price::numeric, sold_on FROM product WHERE product_id = ${product}`);
     check(kept === "12.75|2019-12-31", `in Chromium, the product holds ${kept}`);
+    // So does a detail row's required int on the master-detail page.
+    await tab.goto(`${base}/${saleUpdate}`, { waitUntil: "networkidle0" });
+    const quantity = await tab.$('[name="quantity1"]');
+    await quantity.click({ clickCount: 3 });
+    await quantity.type("12.5");
+    const before = statements().length;
+    await tab.click('input[type="button"][value="Commit"]');
+    for (let tries = 0; alerts.length === 0 && tries < 100; tries++)
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    const alerted = alerts.splice(0).join(" | ");
+    check(alerted === "Please enter valid numeric value for quantity in row no 1" && statements().length === before,
+        `in Chromium, a row's quantity "12.5" is answered by "${alerted}" and ran ${statements().slice(before).join(" | ")}`);
+    check(await quantity.evaluate((input) => input.value) === "12.5", "in Chromium, the refused quantity lost what was typed");
+    await tab.screenshot({ path: `${shots}-RefusedRow.png`, fullPage: true });
 
     // A master-detail Add page without an upload shows a refused save in its message box and
     // keeps what was typed; the sound save is stored and leads to the empty page.
@@ -304,6 +366,7 @@ try {
     await tab.type("#ctl00_KestraneWeavoContent_note", "typed sale");
     await tab.click("input[value='Add New Row']");
     await tab.type("input[name=item1]", "screws");
+    await tab.type("input[name=quantity1]", "3");
     await tab.type("input[name=price1]", "12,50");
     await tab.click("input[value=Commit]");
     await tab.waitForFunction(() => document.getElementById("messageDiv").textContent.trim() !== "", { timeout: 15000 });

@@ -113,6 +113,10 @@ try {
         results.alerts = alerts;
         results.isNumber1 = ["12", "-3.5", "+.5", " 7 ", "1e3", "", "abc", "1.2.3", "0012.50"]
             .map((text) => [text, isNumber1(text)]);
+        results.isWholeNumber = [["12", 32], [" -7 ", 32], ["+12", 32], ["12.5", 32], ["12.", 32], ["", 32], ["0x1F", 32],
+            ["2147483647", 32], ["2147483648", 32], ["-2147483648", 32], ["-2147483649", 32], ["2147483648", 64],
+            ["9223372036854775807", 64], ["9223372036854775808", 64], ["-9223372036854775808", 64], ["\u0661\u0662", 64]]
+            .map(([text, bits]) => [text, bits, isWholeNumber(text, bits)]);
         results.isDate = [["02/29/2008", "mm/dd/yyyy"], ["02/29/2009", "mm/dd/yyyy"], ["31/12/2009", "dd/mm/yyyy"],
             ["12/31/2009", "dd/mm/yyyy"], ["1-2-2009", "mm/dd/yyyy"], ["1/2/09", "mm/dd/yyyy"], ["", "mm/dd/yyyy"]]
             .map(([text, format]) => [text, format, isDate(text, format)]);

@@ -38,6 +38,7 @@ public class UtilClassesCheck
         // The posted values read by the page's rule (dates month first, the project's form).
         int number = UtilHandler.READ_NUMBER, date = UtilHandler.READ_DATE;
         int required = UtilHandler.READ_REQUIRED, choice = UtilHandler.READ_CHOICE;
+        int whole = UtilHandler.READ_INT, big = UtilHandler.READ_BIGINT;
         object[,] reads = {
             { "12.50", number, null, "12.50" }, { "12,50", number, null, "Please enter valid numeric value for qty" },
             { "1e5", number, null, "Please enter valid numeric value for qty" },
@@ -49,6 +50,16 @@ public class UtilClassesCheck
             { "4/5/2020", date, null, "04/05/2020" }, { "04-05-2020", date, null, "04/05/2020" },
             { "2/30/2020", date, null, "Please select valid Quantity" }, { "05/04/20201", date, null, "Please select valid Quantity" },
             { "5.4.2020", date, "1", "Please enter valid Quantity in row no 1" }, { "2020/04/05", date, null, "Please select valid Quantity" },
+            // An int or a bigint column's number: a whole number within the column's range.
+            { "12", number | whole, null, "12" }, { " -7 ", number | whole, null, " -7 " }, { "+12", number | big, null, "+12" },
+            { "12.5", number | whole, null, "Please enter valid numeric value for qty" }, { "12.", number | whole, null, "Please enter valid numeric value for qty" },
+            { "12.5", number | big, "2", "Please enter valid numeric value for qty in row no 2" }, { "", number | whole, null, "" },
+            { "2147483647", number | whole, null, "2147483647" }, { "-2147483648", number | whole, null, "-2147483648" },
+            { "2147483648", number | whole, null, "Please enter valid numeric value for qty" },
+            { "-2147483649", number | whole, null, "Please enter valid numeric value for qty" }, { "2147483648", number | big, null, "2147483648" },
+            { "9223372036854775807", number | big, null, "9223372036854775807" }, { "-9223372036854775808", number | big, null, "-9223372036854775808" },
+            { "9223372036854775808", number | big, null, "Please enter valid numeric value for qty" },
+            { "00000000000000000000012", number | whole, null, "00000000000000000000012" }, { "1e5", number | big, null, "Please enter valid numeric value for qty" },
         };
         for (int i = 0; i < reads.GetLength(0); i++)
         {

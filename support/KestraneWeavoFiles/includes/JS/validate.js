@@ -21,6 +21,17 @@ function isNumber1(value)
 	return /^\s*[-+]?([0-9]+(\.[0-9]*)?|\.[0-9]+)\s*$/.test(value == null ? "" : String(value));
 }
 
+// True for a whole number, digits after an optional sign, that a signed integer of the bits
+// (32 for an int column, 64 for a bigint one) holds.
+function isWholeNumber(value, bits)
+{
+	var text = value == null ? "" : String(value).replace(/^\s+|\s+$/g, "");
+	if (!/^[-+]?[0-9]+$/.test(text))
+		return false;
+	var number = BigInt(text);
+	return BigInt.asIntN(bits, number) == number;
+}
+
 // True when the text is a date of the calendar written in the format ("mm/dd/yyyy",
 // "dd/mm/yyyy" or "yyyy/mm/dd"; "/" or "-" between the parts); the parsing is the calendar's.
 function isDate(value, format)

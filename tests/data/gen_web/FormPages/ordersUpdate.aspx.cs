@@ -181,7 +181,7 @@ namespace Shop
 					// extracting record from database for invisible controls
 					DataTable dtRecord = m_orders.SelectRecord(id);
 					UtilHandler util = new UtilHandler();
-					String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, null);
+					String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_INT | UtilHandler.READ_CHOICE, null);
 					String odate = util.ReadPosted(this.Request.Form["odate"], "odate", "odate", UtilHandler.READ_DATE, null);
 					String status = util.ReadPosted(this.Request.Form["status"], "status", "status", UtilHandler.READ_MAY_BE_ABSENT, null);
 					if (status == null)

@@ -157,6 +157,12 @@
 				formName.ctl00_KestraneWeavoContent_quantity.focus();
 				return false
 			}
+			if(!(isWholeNumber(formName.ctl00_KestraneWeavoContent_quantity.value, 32)))
+			{
+				alert("Please enter valid numeric value for quantity");
+				formName.ctl00_KestraneWeavoContent_quantity.focus();
+				return false
+			}
 			if(!(validateString(formName.ctl00_KestraneWeavoContent_made_on, "Please enter Made on")))
 			{
 				return false

@@ -113,7 +113,7 @@ namespace Shop
 						throw new SaveRefusedException(util.UploadRefusal(scan, 50));
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
-				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, null);
+				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_INT | UtilHandler.READ_CHOICE, null);
 				String agent = util.ReadPosted(this.Request.Form["agent"], "agent", "agent", UtilHandler.READ_CHOICE, null);
  
 				String[,] values = { 
@@ -211,7 +211,7 @@ namespace Shop
 					String item = util.ReadPosted(this.Request.Form[searchString], "item", "Item \"name\"", UtilHandler.READ_REQUIRED, rowNo);
 					searchString = "order_line_buyer_id";
 					searchString += rowNo;
-					String buyer_id = util.ReadPosted(this.Request.Form[searchString], "buyer_id", "buyer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, rowNo);
+					String buyer_id = util.ReadPosted(this.Request.Form[searchString], "buyer_id", "buyer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_INT | UtilHandler.READ_CHOICE, rowNo);
  
 					String[,] values = { 
 					{"packed", packed },

@@ -89,7 +89,7 @@ namespace Shop
 			{
 				new DBHandler().BeginSave(null);
 				UtilHandler util = new UtilHandler();
-				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, null);
+				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_INT | UtilHandler.READ_CHOICE, null);
 				String sdate = util.ReadPosted(this.Request.Form["sdate"], "sdate", "sdate", UtilHandler.READ_DATE, null);
 				String remark = util.ReadPosted(this.Request.Form["remark"], "remark", "remark", 0, null);
  
@@ -175,7 +175,7 @@ namespace Shop
 					UtilHandler util = new UtilHandler();
 					searchString = "customer_id";
 					searchString += rowNo;
-					String customer_id = util.ReadPosted(this.Request.Form[searchString], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, rowNo);
+					String customer_id = util.ReadPosted(this.Request.Form[searchString], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_INT | UtilHandler.READ_CHOICE, rowNo);
 					searchString = "shipped";
 					searchString += rowNo;
 					String shipped = util.ReadPosted(this.Request.Form[searchString], "shipped", "shipped", UtilHandler.READ_MAY_BE_ABSENT, rowNo);
@@ -184,7 +184,7 @@ namespace Shop
 					String ddate = util.ReadPosted(this.Request.Form[searchString], "ddate", "ddate", UtilHandler.READ_DATE, rowNo);
 					searchString = "qty";
 					searchString += rowNo;
-					String qty = util.ReadPosted(this.Request.Form[searchString], "qty", "qty", UtilHandler.READ_NUMBER, rowNo);
+					String qty = util.ReadPosted(this.Request.Form[searchString], "qty", "qty", UtilHandler.READ_NUMBER | UtilHandler.READ_INT, rowNo);
 					searchString = "remark";
 					searchString += rowNo;
 					String remark = util.ReadPosted(this.Request.Form[searchString], "remark", "remark", 0, rowNo);

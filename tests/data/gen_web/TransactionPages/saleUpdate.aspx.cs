@@ -82,7 +82,7 @@ namespace Shop
 				// extracting record from database for invisible controls
 				DataTable dtRecord = m_sale.SelectRecord(id);
 				UtilHandler util = new UtilHandler();
-				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, null);
+				String customer_id = util.ReadPosted(this.Request.Form["customer_id"], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_INT | UtilHandler.READ_CHOICE, null);
 				String sdate = util.ReadPosted(this.Request.Form["sdate"], "sdate", "sdate", UtilHandler.READ_DATE, null);
 				String remark = util.ReadPosted(this.Request.Form["remark"], "remark", "remark", 0, null);
  
@@ -176,7 +176,7 @@ namespace Shop
 					UtilHandler util = new UtilHandler();
 					searchString = "customer_id";
 					searchString += rowNo;
-					String customer_id = util.ReadPosted(this.Request.Form[searchString], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_CHOICE, rowNo);
+					String customer_id = util.ReadPosted(this.Request.Form[searchString], "customer_id", "customer_id", UtilHandler.READ_NUMBER | UtilHandler.READ_INT | UtilHandler.READ_CHOICE, rowNo);
 					searchString = "shipped";
 					searchString += rowNo;
 					String shipped = util.ReadPosted(this.Request.Form[searchString], "shipped", "shipped", UtilHandler.READ_MAY_BE_ABSENT, rowNo);
