@@ -116,13 +116,13 @@ CString PostedValueRead(const AspFile& pageFile, const FieldRep& control, const 
 {
     const int kind = GetWrittenControlKind(control);
     const int type = control.GetField()->GetTypeCode();
-    // The account forms' passwords have rules of their own, with their own messages: an account
-    // is not added without a password, the old one is checked, a confirmation that differs is
-    // refused. An Update page's new password and its confirmation, fields of the page alone, are
-    // required where its script requires them.
+    // An Update page's stored password has rules of its own, with their own messages: the old one
+    // is checked, one left empty stays. The passwords of an Add page and an Update page's new
+    // password and its confirmation, fields of the page alone, are required where the page's
+    // script requires them.
     const bool pageField = control.GetField()->GetTable() == nullptr;
     const bool ownChecks = IsAccountForm(pageFile) && kind == FieldRepData::Password &&
-                           !(pageField && pageFile.GetFileKind() == formUpdateFileKind);
+                           pageFile.GetFileKind() == formUpdateFileKind && !pageField;
     const ScriptRequirement requirement = ownChecks       ? ScriptRequirement::none
                                           : row.IsEmpty() ? MasterRequirement(pageFile, control)
                                                           : DetailRequirement(pageFile, control);

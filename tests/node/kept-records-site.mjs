@@ -257,6 +257,9 @@ const noName = { ...account };
 delete noName.username;
 await expectRefused("an account without a user name", accountAdd, noName, "The form did not send Username.", accounts);
 await scriptSays(accountAdd, "Please enter Username");
+// The Add page's password is required as its script requires it, with its text.
+await expectRefused("an account with a blank password", accountAdd, { ...account, password: " ", confirm_password: " " }, "Please enter Password", accounts);
+await scriptSays(accountAdd, "Please enter Password");
 await expectSaved("an account", accountAdd, account, "Record Added Successfully!");
 // The password page keeps its own rules for the passwords; the rest of the account stays.
 await expectRefused("a password change with a wrong old password", passwordPage,
