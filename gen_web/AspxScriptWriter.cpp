@@ -18,7 +18,6 @@
 #include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace
 {
@@ -171,24 +170,20 @@ void AspxScriptWriter::WriteNumericCheck(const FieldRep& control, int typeCode, 
 void AspxScriptWriter::WriteInputNumericCheck(const CString& element, const CString& name,
                                               int typeCode, const CString& rowText, int indent)
 {
-    // An int or bigint column holds whole numbers of its range only.
-    std::vector<CString> tests{"isNumber1(" + element + ".value)"};
+    // An int or bigint column holds whole numbers of its range only (isWholeNumber takes no
+    // text that isNumber1 refuses).
+    CString test;
     if (const int bits = WholeNumberBits(typeCode); bits != 0)
-    {
-        CString wholeTest;
-        wholeTest.Format("isWholeNumber(%s.value, %d)", element, bits);
-        tests.push_back(wholeTest);
-    }
-    for (const CString& test : tests)
-    {
-        m_out.Write(indent, "if(!(%s))\n", test);
-        m_out.Write(indent, "{\n");
-        m_out.Write(indent + 1, "alert(\"Please enter valid numeric value for %s\"%s);\n",
-                    ScriptText(name), rowText);
-        m_out.Write(indent + 1, "%s.focus();\n", element);
-        m_out.Write(indent + 1, "return false\n");
-        m_out.Write(indent, "}\n");
-    }
+        test.Format("isWholeNumber(%s.value, %d)", element, bits);
+    else
+        test = "isNumber1(" + element + ".value)";
+    m_out.Write(indent, "if(!(%s))\n", test);
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1, "alert(\"Please enter valid numeric value for %s\"%s);\n",
+                ScriptText(name), rowText);
+    m_out.Write(indent + 1, "%s.focus();\n", element);
+    m_out.Write(indent + 1, "return false\n");
+    m_out.Write(indent, "}\n");
 }
 
 void AspxScriptWriter::WriteDateCheck(const FieldRep& control, int indent)

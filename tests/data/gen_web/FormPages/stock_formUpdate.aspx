@@ -112,12 +112,6 @@
 			{
 				return false
 			}
-			if(!(isNumber1(formName.ctl00_KestraneWeavoContent_quantity.value)))
-			{
-				alert("Please enter valid numeric value for quantity");
-				formName.ctl00_KestraneWeavoContent_quantity.focus();
-				return false
-			}
 			if(!(isWholeNumber(formName.ctl00_KestraneWeavoContent_quantity.value, 32)))
 			{
 				alert("Please enter valid numeric value for quantity");
