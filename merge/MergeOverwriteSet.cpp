@@ -180,6 +180,24 @@ void MergeOverwriteSet::DeleteHeld(const char* heading, const std::vector<T*>& l
     }
 }
 
+template <class T, class Name, class Held, class RemoveAll>
+void MergeOverwriteSet::DeleteHeldTogether(const char* heading, const std::vector<T*>& list,
+                                           Name name, Held held, RemoveAll removeAll)
+{
+    m_report.Write(0, heading);
+    std::vector<T*> deleted;
+    std::unordered_set<const T*> taken;
+    for (T* entity : list)
+    {
+        // One listed twice is gone by its second turn.
+        if (!Deletes(entity, held) || !taken.insert(entity).second)
+            continue;
+        WriteName(name(entity));
+        deleted.push_back(entity);
+    }
+    removeAll(deleted);
+}
+
 template <class Page, class ModuleList>
 void MergeOverwriteSet::DeletePageList(const char* heading, const std::vector<Page*>& list,
                                        ModuleList moduleList, bool (ForgeonProject::*remove)(Page*))
@@ -188,6 +206,17 @@ void MergeOverwriteSet::DeletePageList(const char* heading, const std::vector<Pa
         heading, list, [](const FormInterface* page) { return page->GetFormName(); },
         HeldByAnyModule<Page>(m_first, moduleList),
         [this, remove](Page* page) { (m_first->*remove)(page); });
+}
+
+template <class Page, class ModuleList>
+void MergeOverwriteSet::DeletePageList(const char* heading, const std::vector<Page*>& list,
+                                       ModuleList moduleList,
+                                       int (ForgeonProject::*removeAll)(const std::vector<Page*>&))
+{
+    DeleteHeldTogether(
+        heading, list, [](const FormInterface* page) { return page->GetFormName(); },
+        HeldByAnyModule<Page>(m_first, moduleList),
+        [this, removeAll](const std::vector<Page*>& pages) { (m_first->*removeAll)(pages); });
 }
 
 bool MergeOverwriteSet::RemoveVariable(Variable* variable)
@@ -525,15 +554,15 @@ void MergeOverwriteSet::DeletePages()
     DeletePageList(
         "\nDELETED MASTERFORMS: \n", m_masterForms,
         [](const Module& module) -> const auto& { return module.GetMasterForms(); },
-        &ForgeonProject::DeleteForm);
+        &ForgeonProject::DeleteForms);
     DeletePageList(
         "\nDELETED MAPFORMS: \n", m_mapForms,
         [](const Module& module) -> const auto& { return module.GetMapForms(); },
-        &ForgeonProject::DeleteMapForm);
+        &ForgeonProject::DeleteMapForms);
     DeletePageList(
         "\nDELETED TRANSACTIONS: \n", m_transactions,
         [](const Module& module) -> const auto& { return module.GetTransactions(); },
-        &ForgeonProject::DeleteTransaction);
+        &ForgeonProject::DeleteTransactions);
 }
 
 void MergeOverwriteSet::DeleteReportDescriptions()
@@ -579,7 +608,7 @@ void MergeOverwriteSet::DeleteReports()
     DeletePageList(
         "\nDELETED REPORTS: \n", m_reports,
         [](const Module& module) -> const auto& { return module.GetReports(); },
-        &ForgeonProject::DeleteApplicationReport);
+        &ForgeonProject::DeleteApplicationReports);
 }
 
 void MergeOverwriteSet::DeleteLoginPage()

@@ -275,6 +275,13 @@ public:
     bool DeleteDashBoard(DashBoard* dashBoard);
     bool DeleteDashBoardPage(DashBoardPage* page);
     bool DeleteLoginPage(LoginPage* page);
+    // As the single deletions for every page of the list, in one deletion: each walk of the
+    // project is made once for all of them. None may be listed twice, nor be null. Answer how
+    // many were deleted.
+    int DeleteForms(const std::vector<Form*>& forms);
+    int DeleteMapForms(const std::vector<MapForm*>& mapForms);
+    int DeleteTransactions(const std::vector<Transaction*>& transactions);
+    int DeleteApplicationReports(const std::vector<ApplicationReport*>& reports);
     // Then every module's page files are tidied (Module::CleanUpPageFiles).
     bool DeleteMenu(Menu* menu);
     // As DeleteMenu for each menu, paired with its module, in one deletion (Module::DeleteMenus).

@@ -533,6 +533,12 @@ public:
     bool RemoveMapFormUsages(MapForm* mapForm);
     bool RemoveTransactionUsages(Transaction* transaction);
     bool RemoveReportUsages(ApplicationReport* report);
+    // Each as the one above for every page of the list, in order, the module's entities listed
+    // once for all of them.
+    bool RemoveFormUsages(const std::vector<Form*>& forms);
+    bool RemoveMapFormUsages(const std::vector<MapForm*>& mapForms);
+    bool RemoveTransactionUsages(const std::vector<Transaction*>& transactions);
+    bool RemoveReportUsages(const std::vector<ApplicationReport*>& reports);
     bool RemoveRDLCReportUsages(RDLCReport* report);
     bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);
@@ -622,6 +628,9 @@ public:
     void CollectFunctionFieldUsage(Function* function, Table* table);
     // The menus (with their sub-menus) and report columns that link to the page.
     void CollectPageLinkUsage(FormInterface* page, CString& usage);
+    // As CollectPageLinkUsage for each page, appending to its usage (usages[i] of pages[i]).
+    void CollectPageLinkUsage(const std::vector<FormInterface*>& pages,
+                              std::vector<CString>& usages);
     // The roles whose default dashboard page is the page, by name.
     void CollectDesignationsOfDashBoardPage(DashBoardPage* page, CString& usage);
     // Usage checks that only answer. A control that other controls of its page need is
@@ -713,6 +722,9 @@ private:
     // linking to it, then the pages showing it; when there are any, the menus and columns let
     // go of its page files. Then every page lets go of it through the list.
     bool RemovePageUsages(FormInterface* page, CString usage = {}, const CString& shownBy = {});
+    // RemovePageUsages for each page in order, with its usage and shownBy (or none).
+    void RemovePageUsages(const std::vector<FormInterface*>& pages, std::vector<CString> usages,
+                          const std::vector<CString>& shownBy);
     // The pages, then the login page, list their references (their page files' menu maps as
     // menuMaps says); the users of the freed entities are reported under the name, one line each
     // in that order, and let go of them.

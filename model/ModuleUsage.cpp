@@ -99,11 +99,12 @@ void FileRefusal(const CString& name, const CString& usage)
         TheProjectDiagnostics().AddError(RefusalMessage(name, usage));
 }
 
-void CollectMenuPageUsage(Menu* menu, const ReferenceList::Targets& pageFiles, CString& usage)
+// The menu, then each sub-menu's tree.
+void CollectMenuTree(Menu* menu, std::vector<Menu*>& tree)
 {
-    menu->CollectPageUsage(pageFiles, usage);
+    tree.push_back(menu);
     for (Menu* subMenu : menu->GetSubMenus())
-        CollectMenuPageUsage(subMenu, pageFiles, usage);
+        CollectMenuTree(subMenu, tree);
 }
 
 // The pages that refer to some of the menus, other than through page files' menu maps, by
@@ -442,31 +443,93 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
     return true;
 }
 
+namespace
+{
+// The pages of the list as pages.
+template <class Page> std::vector<FormInterface*> AsPages(const std::vector<Page*>& pages)
+{
+    return {pages.begin(), pages.end()};
+}
+
+// NameListedUsers for each page (usages[i] of pages[i]) with one listing of each entity: a page
+// gains the users the entity's list names when it refers to the page.
+template <class Entities>
+void NameListedUsersOfEach(const Entities& entities, const std::vector<FormInterface*>& pages,
+                           std::vector<CString>& usages)
+{
+    const ReferenceList::Targets targets(pages.begin(), pages.end());
+    std::unordered_map<const void*, std::size_t> indexOf;
+    for (std::size_t index = 0; index < pages.size(); ++index)
+        indexOf.emplace(pages[index], index);
+    // One list serves every entity, emptied after each.
+    ReferenceList list(targets, noMenuMaps);
+    for (auto* entity : entities)
+    {
+        ListNamedReferences(list, *entity);
+        for (const void* page : list.ReferredAmong(targets))
+            usages[indexOf.at(page)] += UsageText(list.UsersOf({page}));
+        list.Release({});
+    }
+}
+} // namespace
+
 bool Module::RemoveFormUsages(Form* form)
 {
-    CString usage;
-    NameListedUsers(m_mapForms, {static_cast<FormInterface*>(form)}, usage, recordNothing);
-    return RemovePageUsages(form, usage);
+    return RemoveFormUsages(std::vector{form});
+}
+
+bool Module::RemoveFormUsages(const std::vector<Form*>& forms)
+{
+    const std::vector<FormInterface*> pages = AsPages(forms);
+    std::vector<CString> usages(pages.size());
+    NameListedUsersOfEach(m_mapForms, pages, usages);
+    RemovePageUsages(pages, std::move(usages), {});
+    return true;
 }
 
 bool Module::RemovePageUsages(FormInterface* page, CString usage, const CString& shownBy)
 {
-    CollectPageLinkUsage(page, usage);
-    if (!ReportUsage(page->GetFormName(), usage + shownBy))
-        CurrentUsageSet().RemovePageLinks(page);
-    ReleaseReferences({this}, {page}, noMenuMaps);
-    CurrentUsageSet().Clear();
+    RemovePageUsages(std::vector{page}, std::vector{std::move(usage)}, std::vector{shownBy});
     return true;
+}
+
+void Module::RemovePageUsages(const std::vector<FormInterface*>& pages, std::vector<CString> usages,
+                              const std::vector<CString>& shownBy)
+{
+    CollectPageLinkUsage(pages, usages);
+    // Only the pages with a usage have menus or columns linking to their page files.
+    std::vector<FormInterface*> linked;
+    for (std::size_t index = 0; index < pages.size(); ++index)
+    {
+        if (!ReportUsage(pages[index]->GetFormName(),
+                         usages[index] + (shownBy.empty() ? CString() : shownBy[index])))
+            linked.push_back(pages[index]);
+    }
+    CurrentUsageSet().RemovePageLinks(linked);
+    ReleaseReferences({this}, {pages.begin(), pages.end()}, noMenuMaps);
+    CurrentUsageSet().Clear();
 }
 
 bool Module::RemoveMapFormUsages(MapForm* mapForm)
 {
-    return RemovePageUsages(mapForm);
+    return RemoveMapFormUsages(std::vector{mapForm});
+}
+
+bool Module::RemoveMapFormUsages(const std::vector<MapForm*>& mapForms)
+{
+    RemovePageUsages(AsPages(mapForms), std::vector<CString>(mapForms.size()), {});
+    return true;
 }
 
 bool Module::RemoveTransactionUsages(Transaction* transaction)
 {
-    return RemovePageUsages(transaction);
+    return RemoveTransactionUsages(std::vector{transaction});
+}
+
+bool Module::RemoveTransactionUsages(const std::vector<Transaction*>& transactions)
+{
+    RemovePageUsages(AsPages(transactions), std::vector<CString>(transactions.size()), {});
+    return true;
 }
 
 bool Module::RemoveRDLCReportUsages(RDLCReport* report)
@@ -476,16 +539,22 @@ bool Module::RemoveRDLCReportUsages(RDLCReport* report)
 
 bool Module::RemoveReportUsages(ApplicationReport* report)
 {
-    CString usage;
-    const ReferenceList::Targets targets{report};
-    NameListedUsers(m_masterForms, targets, usage, recordNothing);
-    NameListedUsers(m_transactions, targets, usage, recordNothing);
-    NameListedUsers(m_mapForms, targets, usage, recordNothing);
+    return RemoveReportUsages(std::vector{report});
+}
+
+bool Module::RemoveReportUsages(const std::vector<ApplicationReport*>& reports)
+{
+    const std::vector<FormInterface*> pages = AsPages(reports);
+    std::vector<CString> usages(pages.size());
+    NameListedUsersOfEach(m_masterForms, pages, usages);
+    NameListedUsersOfEach(m_transactions, pages, usages);
+    NameListedUsersOfEach(m_mapForms, pages, usages);
     // Multi-page reports and report collectors show reports as well.
-    CString shownBy;
-    NameListedUsers(m_multiPageReports, targets, shownBy, recordNothing);
-    NameListedUsers(m_reportCollectors, targets, shownBy, recordNothing);
-    return RemovePageUsages(report, usage, shownBy);
+    std::vector<CString> shownBy(pages.size());
+    NameListedUsersOfEach(m_multiPageReports, pages, shownBy);
+    NameListedUsersOfEach(m_reportCollectors, pages, shownBy);
+    RemovePageUsages(pages, std::move(usages), shownBy);
+    return true;
 }
 
 bool Module::RemoveDashBoardUsages(DashBoard* dashBoard)
@@ -601,16 +670,59 @@ void Module::CollectFunctionFieldUsage(Function* function, Table* table)
 
 void Module::CollectPageLinkUsage(FormInterface* page, CString& usage)
 {
-    const std::vector<AspFile*>& files = page->GetAspFiles();
-    const ReferenceList::Targets pageFiles(files.begin(), files.end());
+    std::vector<CString> usages{usage};
+    CollectPageLinkUsage(std::vector{page}, usages);
+    usage = usages.front();
+}
+
+void Module::CollectPageLinkUsage(const std::vector<FormInterface*>& pages,
+                                  std::vector<CString>& usages)
+{
+    // The pages of each page file.
+    std::unordered_map<const void*, std::vector<std::size_t>> pagesOfFile;
+    ReferenceList::Targets pageFiles;
+    for (std::size_t index = 0; index < pages.size(); ++index)
+    {
+        for (const AspFile* file : pages[index]->GetAspFiles())
+        {
+            pageFiles.insert(file);
+            pagesOfFile[file].push_back(index);
+        }
+    }
+    if (pageFiles.empty())
+        return;
+    // One list serves every item, emptied after each.
+    ReferenceList list(pageFiles);
+    const auto collect = [&list, &pageFiles, &pagesOfFile, &usages](MenuInterface& item)
+    {
+        item.ListReferences(list);
+        std::vector<std::size_t> linked;
+        for (const void* file : list.ReferredAmong(pageFiles))
+        {
+            for (const std::size_t index : pagesOfFile[file])
+            {
+                if (std::ranges::find(linked, index) == linked.end())
+                    linked.push_back(index);
+            }
+        }
+        list.Release({});
+        if (linked.empty())
+            return;
+        for (const std::size_t index : linked)
+            usages[index] += item.GetName() + "\n";
+        CurrentUsageSet().AddMenuItem(&item);
+    };
+    std::vector<Menu*> menus;
     for (Menu* menu : m_menus)
-        CollectMenuPageUsage(menu, pageFiles, usage);
+        CollectMenuTree(menu, menus);
+    for (Menu* menu : menus)
+        collect(*menu);
     for (const ApplicationReport* report : m_reports)
     {
         std::vector<ReportField*> columns;
         report->CollectReportFields(columns);
         for (ReportField* column : columns)
-            column->CollectPageUsage(pageFiles, usage);
+            collect(*column);
     }
 }
 

@@ -38,11 +38,12 @@
 
 namespace
 {
-// Every module removes its references to the entity, the parts a removal frees let go of by
-// every module's entities; then the modules are asked in order to delete it, up to the first
-// that owns it.
+// Every module removes its references to the entities (remove, given them all), the parts the
+// removals free let go of by every module's entities; then each entity is deleted by the first
+// module, in order, that owns it. Answers how many were.
 template <class T, class Remove, class Erase>
-bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove, Erase erase)
+int RemoveThenDeleteEach(const std::vector<Module*>& modules, const std::vector<T*>& entities,
+                         Remove remove, Erase erase)
 {
     const UsageSetScope scope;
     const Module::PartHoldersScope holders(modules);
@@ -51,10 +52,26 @@ bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove rem
         [&]
         {
             for (Module* module : modules)
-                std::invoke(remove, module, entity);
-            return std::ranges::any_of(modules, [entity, &erase](Module* module)
-                                       { return std::invoke(erase, module, entity); });
+                std::invoke(remove, module, entities);
+            return static_cast<int>(std::ranges::count_if(
+                entities,
+                [&modules, &erase](T* entity)
+                {
+                    return std::ranges::any_of(modules, [entity, &erase](Module* module)
+                                               { return std::invoke(erase, module, entity); });
+                }));
         });
+}
+
+// RemoveThenDeleteEach for one entity, removed from each module by remove.
+template <class T, class Remove, class Erase>
+bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove, Erase erase)
+{
+    return RemoveThenDeleteEach(
+               modules, std::vector{entity},
+               [&remove](Module* module, const std::vector<T*>& one)
+               { std::invoke(remove, module, one.front()); },
+               erase) > 0;
 }
 
 using Variables = std::unordered_set<const Variable*>;
@@ -81,20 +98,33 @@ void AddFreedVariables(const ApplicationReport& report, Variables& variables)
     AddOwnVariables(report.GetDetachedMaps(), variables);
 }
 
-// The variables the page frees first leave every binding, link and call of the other pages,
-// which would otherwise outlive them; then as RemoveThenDelete.
+// The variables the pages free first leave every binding, link and call of the other pages,
+// which would otherwise outlive them; then as RemoveThenDeleteEach.
+template <class Page, class Remove>
+int RemovePagesThenDelete(const std::vector<Module*>& modules, const std::vector<Page*>& pages,
+                          Remove remove, bool (Module::*erase)(Page*))
+{
+    Variables variables;
+    for (const Page* page : pages)
+    {
+        if (page != nullptr)
+            AddFreedVariables(*page, variables);
+    }
+    Module::ReleaseReferences(modules, {variables.begin(), variables.end()},
+                              AspFile::MenuMapsFor(variables));
+    return RemoveThenDeleteEach(modules, pages, remove, erase);
+}
+
+// RemovePagesThenDelete for one page, removed from each module by remove.
 template <class Page, class Remove>
 bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remove remove,
                           bool (Module::*erase)(Page*))
 {
-    if (page != nullptr)
-    {
-        Variables variables;
-        AddFreedVariables(*page, variables);
-        Module::ReleaseReferences(modules, {variables.begin(), variables.end()},
-                                  AspFile::MenuMapsFor(variables));
-    }
-    return RemoveThenDelete(modules, page, remove, erase);
+    return RemovePagesThenDelete(
+               modules, std::vector{page},
+               [&remove](Module* module, const std::vector<Page*>& one)
+               { std::invoke(remove, module, one.front()); },
+               erase) > 0;
 }
 
 // Erases and frees the descriptions among the candidates that no report uses, each judged
@@ -146,20 +176,52 @@ bool RunUsageCheck(const std::vector<Module*>& modules, const Check& check, bool
 
 bool ForgeonProject::DeleteForm(Form* form)
 {
-    return RemovePageThenDelete(m_modules, form, &Module::RemoveFormUsages,
-                                &Module::DeleteMasterForm);
+    return form != nullptr && DeleteForms({form}) > 0;
 }
 
 bool ForgeonProject::DeleteMapForm(MapForm* mapForm)
 {
-    return RemovePageThenDelete(m_modules, mapForm, &Module::RemoveMapFormUsages,
-                                &Module::DeleteMapForm);
+    return mapForm != nullptr && DeleteMapForms({mapForm}) > 0;
 }
 
 bool ForgeonProject::DeleteTransaction(Transaction* transaction)
 {
-    return RemovePageThenDelete(m_modules, transaction, &Module::RemoveTransactionUsages,
-                                &Module::DeleteTransaction);
+    return transaction != nullptr && DeleteTransactions({transaction}) > 0;
+}
+
+int ForgeonProject::DeleteForms(const std::vector<Form*>& forms)
+{
+    return RemovePagesThenDelete(
+        m_modules, forms,
+        [](Module* module, const std::vector<Form*>& gone) { module->RemoveFormUsages(gone); },
+        &Module::DeleteMasterForm);
+}
+
+int ForgeonProject::DeleteMapForms(const std::vector<MapForm*>& mapForms)
+{
+    return RemovePagesThenDelete(
+        m_modules, mapForms,
+        [](Module* module, const std::vector<MapForm*>& gone)
+        { module->RemoveMapFormUsages(gone); },
+        &Module::DeleteMapForm);
+}
+
+int ForgeonProject::DeleteTransactions(const std::vector<Transaction*>& transactions)
+{
+    return RemovePagesThenDelete(
+        m_modules, transactions,
+        [](Module* module, const std::vector<Transaction*>& gone)
+        { module->RemoveTransactionUsages(gone); },
+        &Module::DeleteTransaction);
+}
+
+int ForgeonProject::DeleteApplicationReports(const std::vector<ApplicationReport*>& reports)
+{
+    return RemovePagesThenDelete(
+        m_modules, reports,
+        [](Module* module, const std::vector<ApplicationReport*>& gone)
+        { module->RemoveReportUsages(gone); },
+        &Module::DeleteReport);
 }
 
 bool ForgeonProject::DeleteTable(Table* table)
@@ -204,8 +266,7 @@ bool ForgeonProject::DeleteTable(Table* table)
 
 bool ForgeonProject::DeleteApplicationReport(ApplicationReport* report)
 {
-    return RemovePageThenDelete(m_modules, report, &Module::RemoveReportUsages,
-                                &Module::DeleteReport);
+    return report != nullptr && DeleteApplicationReports({report}) > 0;
 }
 
 bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
