@@ -659,12 +659,12 @@ void MergeOverwriteSet::DeleteFunctions()
 
 void MergeOverwriteSet::DeleteTables()
 {
-    DeleteHeld(
+    DeleteHeldTogether(
         "\nDELETED TABLES: \n", m_tables, [](const Table* table) { return table->GetTableName(); },
         [this](const Table* table)
         {
             return std::ranges::any_of(m_first->GetModules(), [table](const Module* module)
                                        { return module->ContainsTable(table); });
         },
-        [this](Table* table) { m_first->DeleteTable(table); });
+        [this](const std::vector<Table*>& tables) { m_first->DeleteTables(tables); });
 }

@@ -5,6 +5,7 @@
 #include "platform/core/CString.h"
 
 #include <functional>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -270,6 +271,10 @@ public:
     // Empties the error and warning lists first; afterwards every module sets aside the classes
     // left without table (Module::SetAsideUnboundClasses).
     bool DeleteTable(Table* table);
+    // As DeleteTable for each table of the list in order, in one deletion: what refers to them
+    // is found in one walk of the project, and they are freed at its end, once every holder let
+    // go of them. None may be listed twice, nor be null. Answers how many were deleted.
+    int DeleteTables(const std::vector<Table*>& tables);
     bool DeleteApplicationReport(ApplicationReport* report);
     bool DeleteRDLCReport(RDLCReport* report);
     bool DeleteDashBoard(DashBoard* dashBoard);
@@ -360,6 +365,10 @@ private:
     // One more than the highest module number, at least 1.
     int NextModuleNumber() const;
     bool HoldsModule(const Module* module) const;
+    // One table of DeleteTables, its users indexed (Module::UsersIndex).
+    bool DeleteIndexedTable(
+        Table* table,
+        const std::unordered_map<const void*, std::unordered_set<const void*>>& users);
     // Erases and frees the descriptions among these that no report uses any more.
     void EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts, std::vector<XSDInfo*> dataSets);
     // -1 when there is no current module or the list does not hold it.

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -519,9 +520,18 @@ public:
     bool RemoveTableUsages(Table* table);
     // The reports, RDLC reports and graphs of the modules built on the table.
     static GoingPages FindReportsOnTable(const std::vector<Module*>& modules, const Table* table);
+    // The fields and those they refer to.
+    static ReferenceList::Targets FieldTargets(const std::vector<Field*>& fields);
+    // For each target, the entities of the module (those ListReferences walks) whose lists
+    // refer to it.
+    using UsersIndex = std::unordered_map<const void*, std::unordered_set<const void*>>;
+    void IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index);
     // RemoveTableUsages with the pages on the table found before any module let go of it:
-    // those of this module go with it, deleted by the project that deletes the table.
-    bool RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project);
+    // those of this module go with it, deleted by the project that deletes the table. With
+    // users, indexed for the table, its fields and the fields they refer to, only the entities
+    // it names are asked and listed for them.
+    bool RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project,
+                           const UsersIndex* users = nullptr);
     // The reports and graphs of the module that nothing the loss leaves feeds.
     GoingPages PagesGoingWith(const DataLoss& loss) const;
     // The project (the module's) deletes those of the pages that the module still lists; none
@@ -553,6 +563,12 @@ public:
     // Every table, class with its functions, procedure and page of the module, the login page
     // too, then every menu and sub-menu and every role lists its references under its name.
     void ListReferences(ReferenceList& list);
+    // As ListReferences, of the entities among those given alone.
+    void ListReferences(ReferenceList& list, const std::unordered_set<const void*>& among);
+    // As ReleaseReferences of this module (no menu maps), its entities among those given alone
+    // listing their references.
+    int ReleaseReferencesAmong(const ReferenceList::Targets& targets,
+                               const std::unordered_set<const void*>& among);
     // What the modules list lets go of every reference to the targets (entities that are
     // about to be freed); answers how many there were.
     static int
@@ -652,6 +668,9 @@ public:
     // then map tables.
     bool DeleteTable(Table* table);
     bool EraseTable(Table* table);
+    // As EraseTable, the table, which its users may still list, let go of by every holder and
+    // freed with the parts of the innermost PartHoldersScope (ReleaseThenFree).
+    bool EraseTableWithFreedParts(Table* table);
     // Classes whose table is gone leave the class list, as a read leaves them out; they are
     // kept, not freed, for the function references pages may still hold.
     void SetAsideUnboundClasses();

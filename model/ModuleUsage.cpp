@@ -272,7 +272,7 @@ void Module::AskFieldUsers(Field* field, const AskedEntities* asked, ForgeonProj
         TheProjectDiagnostics().RemoveFieldReferences(field, project);
 }
 
-Module::AskedEntities Module::FieldUsersOf(const std::vector<Field*>& fields) const
+ReferenceList::Targets Module::FieldTargets(const std::vector<Field*>& fields)
 {
     ReferenceList::Targets targets(fields.begin(), fields.end());
     for (const Field* field : fields)
@@ -280,6 +280,12 @@ Module::AskedEntities Module::FieldUsersOf(const std::vector<Field*>& fields) co
         if (field->GetForeignField() != nullptr)
             targets.insert(field->GetForeignField());
     }
+    return targets;
+}
+
+Module::AskedEntities Module::FieldUsersOf(const std::vector<Field*>& fields) const
+{
+    const ReferenceList::Targets targets = FieldTargets(fields);
     AskedEntities referring;
     std::vector<Table*> tables;
     GetAllTables(tables);
@@ -380,7 +386,25 @@ void Module::DeleteStillListed(const GoingPages& pages, ForgeonProject* project)
     ::DeleteStillListed(pages.dashBoards, m_dashBoards, project, &ForgeonProject::DeleteDashBoard);
 }
 
-bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project)
+namespace
+{
+// The entities the index gives for the targets.
+Module::AskedEntities IndexedUsers(const Module::UsersIndex& index,
+                                   const ReferenceList::Targets& targets)
+{
+    Module::AskedEntities users;
+    for (const void* target : targets)
+    {
+        const auto found = index.find(target);
+        if (found != index.end())
+            users.insert(found->second.begin(), found->second.end());
+    }
+    return users;
+}
+} // namespace
+
+bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project,
+                               const UsersIndex* users)
 {
     UsageSetScope scope;
     // The pages built on the table go with it, whatever its fields' removal leaves of them.
@@ -395,9 +419,17 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
             report->DeleteGroupsShowingOnly(table);
     }
     const std::vector<Field*> fields = table->GetFields();
+    ReferenceList::Targets tableAndFields(fields.begin(), fields.end());
+    tableAndFields.insert(table);
     // Only what refers to one of the fields is asked about each; the table's list below lets go
     // of what the recorded users do not reach.
-    const AskedEntities asked = FieldUsersOf(fields);
+    const AskedEntities asked =
+        users != nullptr ? IndexedUsers(*users, FieldTargets(fields)) : FieldUsersOf(fields);
+    // Without an index every entity is asked about the table.
+    const AskedEntities tableUsers =
+        users != nullptr ? IndexedUsers(*users, {table}) : AskedEntities{};
+    const auto usesTable = [users, &tableUsers](const void* entity)
+    { return users == nullptr || tableUsers.contains(entity); };
     for (Field* field : fields)
     {
         AskFieldUsers(field, &asked, project);
@@ -407,22 +439,26 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
     const ReferenceList::Targets targets{table};
     // The pages whose lists refer to the table: those built on it (a map form on its mapping
     // table among them), and those that use it through their controls, groups or class calls.
-    const auto askPage = [&targets, &usage](FormInterface* page)
+    const auto askPage = [&targets, &usage, &usesTable](FormInterface* page)
     {
-        if (NameListedUser(*page, targets, usage))
+        if (usesTable(page) && NameListedUser(*page, targets, usage))
             CurrentUsageSet().AddFormInterface(page);
     };
     AskEach(askPage, m_masterForms, m_transactions, m_reports, m_dashBoards, m_rdlcReports,
             m_mapForms);
+    const AskedEntities* asksTable = users != nullptr ? &tableUsers : nullptr;
     for (const Class* dataClass : m_classes)
     {
-        NameListedUsers(dataClass->GetFunctions(), targets, usage,
-                        [](Function* function) { CurrentUsageSet().AddFunction(function); });
+        NameListedUsers(
+            dataClass->GetFunctions(), targets, usage,
+            [](Function* function) { CurrentUsageSet().AddFunction(function); }, asksTable);
     }
-    NameListedUsers(m_classes, targets, usage,
-                    [](Class* dataClass) { CurrentUsageSet().AddClass(dataClass); });
-    NameListedUsers(m_procedures, targets, usage,
-                    [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); });
+    NameListedUsers(
+        m_classes, targets, usage, [](Class* dataClass) { CurrentUsageSet().AddClass(dataClass); },
+        asksTable);
+    NameListedUsers(
+        m_procedures, targets, usage,
+        [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); }, asksTable);
     // Pages of other kinds may take reference or derived fields from it.
     std::unordered_set<const FormInterface*> recorded;
     CurrentUsageSet().ForEachPage([&recorded](FormInterface* page) { recorded.insert(page); });
@@ -430,16 +466,20 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
     RecordUnrecorded(own.rdlcReports, recorded, usage);
     RecordUnrecorded(own.dashBoards, recorded, usage);
     AddReferringPages(targets, noMenuMaps, usage,
-                      [&recorded](FormInterface& page) { return recorded.contains(&page); });
+                      [&recorded, &usesTable](FormInterface& page)
+                      { return recorded.contains(&page) || !usesTable(&page); });
     if (!ReportUsage(table->GetTableName(), usage))
         TheProjectDiagnostics().RemoveTableReferences(table, onTable, project);
     // Those whose link to the table an earlier deletion or the fields' removal took.
     DeleteStillListed(own, project);
     // What the removals above do not reach lets go of the table and its fields through the
     // list.
-    ReferenceList::Targets tableAndFields(fields.begin(), fields.end());
-    tableAndFields.insert(table);
-    ReleaseReferences({this}, tableAndFields, noMenuMaps);
+    if (users == nullptr)
+    {
+        ReleaseReferences({this}, tableAndFields, noMenuMaps);
+        return true;
+    }
+    ReleaseReferencesAmong(tableAndFields, IndexedUsers(*users, tableAndFields));
     return true;
 }
 
@@ -809,6 +849,23 @@ bool Module::EraseTable(Table* table)
 {
     ForgetPasted(m_pastedTable, table);
     return DeleteFromFirst(table, m_masterTables, m_transactionTables, m_mapTables);
+}
+
+bool Module::EraseTableWithFreedParts(Table* table)
+{
+    ForgetPasted(m_pastedTable, table);
+    std::vector<Table*>* list = Contains(m_masterTables, table)        ? &m_masterTables
+                                : Contains(m_transactionTables, table) ? &m_transactionTables
+                                : Contains(m_mapTables, table)         ? &m_mapTables
+                                                                       : nullptr;
+    if (list == nullptr)
+        return false;
+    TheProjectDiagnostics().ForgetFreed(table);
+    EraseFirst(*list, table);
+    ReferenceList::Targets parts(table->GetFields().begin(), table->GetFields().end());
+    parts.insert(table);
+    ReleaseThenFree(parts, [table] { delete table; });
+    return true;
 }
 
 bool Module::DeleteMasterForm(Form* form)

@@ -226,17 +226,52 @@ int ForgeonProject::DeleteApplicationReports(const std::vector<ApplicationReport
 
 bool ForgeonProject::DeleteTable(Table* table)
 {
-    const AspFile::PairlessMapsScope pairless;
+    if (table != nullptr)
+        return DeleteTables({table}) > 0;
     TheProjectDiagnostics().ClearErrorsAndWarnings();
-    const CString dataSet = table != nullptr ? RDLCReport::DataSetNameOf(*table) : CString();
+    return false;
+}
+
+int ForgeonProject::DeleteTables(const std::vector<Table*>& tables)
+{
+    const AspFile::PairlessMapsScope pairless;
+    // What refers to the tables, to their fields and to the fields those refer to, found in one
+    // walk: each table's checks ask those alone.
+    Module::UsersIndex users;
+    ReferenceList::Targets targets;
+    for (const Table* table : tables)
+    {
+        targets.insert(table);
+        targets.merge(Module::FieldTargets(table->GetFields()));
+    }
+    for (Module* module : m_modules)
+        module->IndexUsers(targets, users);
+    // The tables and the parts their deletions free are let go of by every holder in one walk
+    // and freed when this ends.
+    const Module::PartHoldersScope holders(m_modules);
+    return static_cast<int>(std::ranges::count_if(tables, [this, &users](Table* table)
+                                                  { return DeleteIndexedTable(table, users); }));
+}
+
+bool ForgeonProject::DeleteIndexedTable(Table* table, const Module::UsersIndex& users)
+{
+    TheProjectDiagnostics().ClearErrorsAndWarnings();
+    const CString dataSet = RDLCReport::DataSetNameOf(*table);
     // Every module's reports are judged before a module lets go of what they call.
-    const GoingPages onTable =
-        table != nullptr ? Module::FindReportsOnTable(m_modules, table) : GoingPages{};
-    const bool deleted = RemoveThenDelete(
-        m_modules, table,
-        [this, &onTable](Module* module, Table* gone)
-        { return module->RemoveTableUsages(gone, onTable, this); },
-        &Module::EraseTable);
+    const GoingPages onTable = Module::FindReportsOnTable(m_modules, table);
+    bool deleted = false;
+    {
+        const UsageSetScope scope;
+        // The walks over menu trees recurse as deep as the trees nest.
+        deleted = LargeStack::Run(
+            [&]
+            {
+                for (Module* module : m_modules)
+                    module->RemoveTableUsages(table, onTable, this, &users);
+                return std::ranges::any_of(m_modules, [table](Module* module)
+                                           { return module->EraseTableWithFreedParts(table); });
+            });
+    }
     // The classes the table took with it, in any module.
     for (Module* module : m_modules)
         module->SetAsideUnboundClasses();
