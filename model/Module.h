@@ -7,6 +7,7 @@
 #include "platform/core/CString.h"
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <unordered_map>
 #include <unordered_set>
@@ -735,6 +736,13 @@ private:
     // reports are all asked whether they show the row the field refers to.
     // The project runs the cascades.
     void AskFieldUsers(Field* field, const AskedEntities* asked, ForgeonProject* project);
+    // The entities the check asks, in its order, taken once for several fields: those asked
+    // (all without a set) and every report; with the sizes of the module's lists they were
+    // taken from (AskedListSizes).
+    struct FieldAskees;
+    FieldAskees FieldAskeesAmong(const AskedEntities* asked) const;
+    std::vector<std::size_t> AskedListSizes() const;
+    void AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProject* project);
     // What refers to one of the fields or to a field one of them refers to.
     AskedEntities FieldUsersOf(const std::vector<Field*>& fields) const;
     // The usage of a page being deleted: the users found so far, the menus and report columns

@@ -41,6 +41,7 @@
 #include <iterator>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace
@@ -224,32 +225,87 @@ bool Module::RemoveFieldUsages(Field* field)
     return true;
 }
 
+struct Module::FieldAskees
+{
+    std::vector<Table*> tables;
+    std::vector<Procedure*> procedures;
+    std::vector<Function*> functions;
+    // Each with whether it is asked for its references.
+    std::vector<std::pair<FormInterface*, bool>> pages;
+    LoginPage* loginPage = nullptr;
+    std::vector<std::size_t> sizes;
+};
+
+std::vector<std::size_t> Module::AskedListSizes() const
+{
+    std::size_t functions = 0;
+    for (const Class* dataClass : m_classes)
+        functions += dataClass->GetFunctions().size();
+    return {m_masterTables.size(),     m_transactionTables.size(),
+            m_mapTables.size(),        m_procedures.size(),
+            m_classes.size(),          functions,
+            m_masterForms.size(),      m_transactions.size(),
+            m_reports.size(),          m_rdlcReports.size(),
+            m_mapForms.size(),         m_dashBoards.size(),
+            m_dashBoardPages.size(),   m_multiPageReports.size(),
+            m_reportCollectors.size(), m_loginPage != nullptr ? 1U : 0U};
+}
+
+Module::FieldAskees Module::FieldAskeesAmong(const AskedEntities* asked) const
+{
+    const auto isAsked = [asked](const void* entity)
+    { return asked == nullptr || asked->contains(entity); };
+    FieldAskees askees;
+    std::vector<Table*> tables;
+    GetAllTables(tables);
+    std::ranges::copy_if(tables, std::back_inserter(askees.tables), isAsked);
+    std::ranges::copy_if(m_procedures, std::back_inserter(askees.procedures), isAsked);
+    for (const Class* dataClass : m_classes)
+        std::ranges::copy_if(dataClass->GetFunctions(), std::back_inserter(askees.functions),
+                             isAsked);
+    // The reports are asked whether they show the row a field refers to.
+    const auto addPage = [&askees, &isAsked](FormInterface* page)
+    {
+        const bool listed = isAsked(page);
+        if (listed || dynamic_cast<const ApplicationReport*>(page) != nullptr)
+            askees.pages.emplace_back(page, listed);
+    };
+    AskEach(addPage, m_masterForms, m_transactions, m_reports, m_rdlcReports, m_mapForms,
+            m_dashBoards, m_dashBoardPages, m_multiPageReports, m_reportCollectors);
+    if (m_loginPage != nullptr && isAsked(m_loginPage))
+        askees.loginPage = m_loginPage;
+    askees.sizes = AskedListSizes();
+    return askees;
+}
+
 void Module::AskFieldUsers(Field* field, const AskedEntities* asked, ForgeonProject* project)
+{
+    AskFieldUsers(field, FieldAskeesAmong(asked), project);
+}
+
+void Module::AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProject* project)
 {
     const ReferenceList::Targets targets{field};
     CString usage;
     // The field's own table is not named; its keys on the field go all the same.
-    std::vector<Table*> tables;
-    GetAllTables(tables);
-    std::erase(tables, field->GetTable());
-    NameListedUsers(
-        tables, targets, usage, [](Table* table) { CurrentUsageSet().AddTable(table); }, asked);
-    NameListedUsers(
-        m_procedures, targets, usage,
-        [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); }, asked);
-    // A function showing the field's foreign field shows it for the field.
-    for (const Class* dataClass : m_classes)
+    for (Table* table : askees.tables)
     {
-        NameListedUsers(
-            dataClass->GetFunctions(), {field, field->GetForeignField()}, usage,
-            [](Function* function) { CurrentUsageSet().AddFunction(function); }, asked);
+        if (table != field->GetTable() && NameListedUser(*table, targets, usage))
+            CurrentUsageSet().AddTable(table);
     }
+    NameListedUsers(askees.procedures, targets, usage,
+                    [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); });
+    // A function showing the field's foreign field shows it for the field.
+    NameListedUsers(askees.functions, {field, field->GetForeignField()}, usage,
+                    [](Function* function) { CurrentUsageSet().AddFunction(function); });
     // Each page once, by its first use of the field; a report also by a column showing through
-    // the field the row it refers to.
-    const auto askPage = [field, asked, &targets, &usage](FormInterface* page)
+    // the field the row it refers to, which a field referring to none cannot show.
+    for (const auto& [page, listed] : askees.pages)
     {
+        if (!listed && field->GetForeignField() == nullptr)
+            continue;
         CString use;
-        if (asked == nullptr || asked->contains(page))
+        if (listed)
         {
             ReferenceList list(targets, noMenuMaps);
             ListNamedReferences(list, *page);
@@ -259,15 +315,13 @@ void Module::AskFieldUsers(Field* field, const AskedEntities* asked, ForgeonProj
         if (use.IsEmpty() && report != nullptr && report->ShowsRowReferredBy(field))
             use = page->FieldUseName(" report output field");
         if (use.IsEmpty())
-            return;
+            continue;
         usage += use + "\n";
         CurrentUsageSet().AddFormInterface(page);
-    };
-    AskEach(askPage, m_masterForms, m_transactions, m_reports, m_rdlcReports, m_mapForms,
-            m_dashBoards, m_dashBoardPages, m_multiPageReports, m_reportCollectors);
+    }
     // The login page names fields of its procedure's output.
-    if (m_loginPage != nullptr)
-        NameListedUsers(std::vector{m_loginPage}, targets, usage, recordNothing, asked);
+    if (askees.loginPage != nullptr)
+        NameListedUsers(std::vector{askees.loginPage}, targets, usage, recordNothing);
     if (!ReportUsage(field->GetFieldName(), usage))
         TheProjectDiagnostics().RemoveFieldReferences(field, project);
 }
@@ -430,9 +484,13 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
         users != nullptr ? IndexedUsers(*users, {table}) : AskedEntities{};
     const auto usesTable = [users, &tableUsers](const void* entity)
     { return users == nullptr || tableUsers.contains(entity); };
+    FieldAskees askees = FieldAskeesAmong(&asked);
     for (Field* field : fields)
     {
-        AskFieldUsers(field, &asked, project);
+        // A removal that changed the module's lists has them taken again.
+        if (askees.sizes != AskedListSizes())
+            askees = FieldAskeesAmong(&asked);
+        AskFieldUsers(field, askees, project);
         CurrentUsageSet().Clear();
     }
     CString usage;
