@@ -567,15 +567,15 @@ void MergeOverwriteSet::DeletePages()
 
 void MergeOverwriteSet::DeleteReportDescriptions()
 {
-    DeleteHeld(
+    DeleteHeldTogether(
         "\nDELETED XSDINFOS: \n", m_xsdInfos, [](const XSDInfo* info) { return info->GetName(); },
         [this](const XSDInfo* info) { return Holds(m_first->GetXSDInfos(), info); },
-        [this](XSDInfo* info) { m_first->DeleteXSDInfo(info); });
-    DeleteHeld(
+        [this](const std::vector<XSDInfo*>& infos) { m_first->DeleteXSDInfos(infos); });
+    DeleteHeldTogether(
         "\nDELETED RDLCINFOS: \n", m_rdlcInfos,
         [](const RDLCInfo* info) { return info->GetName(); },
         [this](const RDLCInfo* info) { return Holds(m_first->GetRDLCInfos(), info); },
-        [this](RDLCInfo* info) { m_first->DeleteRDLCInfo(info); });
+        [this](const std::vector<RDLCInfo*>& infos) { m_first->DeleteRDLCInfos(infos); });
 }
 
 void MergeOverwriteSet::DeleteTableAdapterMaps(const std::vector<CString>& adapterNames)
@@ -604,7 +604,7 @@ void MergeOverwriteSet::DeleteReports()
     DeletePageList(
         "\nDELETED RDLCREPORTS: \n", m_rdlcReports,
         [](const Module& module) -> const auto& { return module.GetRDLCReports(); },
-        &ForgeonProject::DeleteRDLCReport);
+        &ForgeonProject::DeleteRDLCReports);
     DeletePageList(
         "\nDELETED REPORTS: \n", m_reports,
         [](const Module& module) -> const auto& { return module.GetReports(); },

@@ -144,6 +144,9 @@ public:
     bool IsRDLCInfoUsedByOtherReport(const RDLCInfo* info, const RDLCReport* report) const;
     // Whether an RDLC report has the data set as its own or names it in its RDLC's entries.
     bool IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const;
+    // The report uses the data set description: its own, or one its RDLC description's data
+    // sets name.
+    bool UsesDataSet(const RDLCReport& report, const XSDInfo* dataSet) const;
     // Every module renames the variables of the pages built on the table after its fields.
     void UpdatePagesForTable(Table* table);
     // With qualify, every field name of every table not holding "<table>." gets that prefix;
@@ -261,6 +264,10 @@ public:
     // not hold it.
     bool DeleteRDLCInfo(RDLCInfo* info);
     bool DeleteXSDInfo(XSDInfo* info);
+    // As those for each description of the list, the project walked once for all of them; none
+    // may be listed twice. Answer how many were deleted.
+    int DeleteRDLCInfos(const std::vector<RDLCInfo*>& infos);
+    int DeleteXSDInfos(const std::vector<XSDInfo*>& infos);
 
     // Deletions and usage checks (model/ProjectDeletion.cpp).
     // Each lets every module remove its references to the entity, then the first module that
@@ -287,6 +294,7 @@ public:
     int DeleteMapForms(const std::vector<MapForm*>& mapForms);
     int DeleteTransactions(const std::vector<Transaction*>& transactions);
     int DeleteApplicationReports(const std::vector<ApplicationReport*>& reports);
+    int DeleteRDLCReports(const std::vector<RDLCReport*>& reports);
     // Then every module's page files are tidied (Module::CleanUpPageFiles).
     bool DeleteMenu(Menu* menu);
     // As DeleteMenu for each menu, paired with its module, in one deletion (Module::DeleteMenus).

@@ -550,6 +550,7 @@ public:
     bool RemoveMapFormUsages(const std::vector<MapForm*>& mapForms);
     bool RemoveTransactionUsages(const std::vector<Transaction*>& transactions);
     bool RemoveReportUsages(const std::vector<ApplicationReport*>& reports);
+    bool RemoveRDLCReportUsages(const std::vector<RDLCReport*>& reports);
     bool RemoveRDLCReportUsages(RDLCReport* report);
     bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);

@@ -632,7 +632,13 @@ bool Module::RemoveTransactionUsages(const std::vector<Transaction*>& transactio
 
 bool Module::RemoveRDLCReportUsages(RDLCReport* report)
 {
-    return RemovePageUsages(report);
+    return RemoveRDLCReportUsages(std::vector{report});
+}
+
+bool Module::RemoveRDLCReportUsages(const std::vector<RDLCReport*>& reports)
+{
+    RemovePageUsages(AsPages(reports), std::vector<CString>(reports.size()), {});
+    return true;
 }
 
 bool Module::RemoveReportUsages(ApplicationReport* report)

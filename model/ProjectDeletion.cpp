@@ -306,18 +306,41 @@ bool ForgeonProject::DeleteApplicationReport(ApplicationReport* report)
 
 bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
 {
+    return report != nullptr && DeleteRDLCReports({report}) > 0;
+}
+
+int ForgeonProject::DeleteRDLCReports(const std::vector<RDLCReport*>& reports)
+{
     // A report made for its table (mode 0) made its own RDLC and data set descriptions; they go
     // with it unless another report uses them, so that the project file no longer lists the
-    // files of a report that is gone.
-    RDLCInfo* ownLayout =
-        report != nullptr && report->GetMode() == 0 ? report->GetRDLCInfo() : nullptr;
-    XSDInfo* ownDataSet =
-        report != nullptr && report->GetMode() == 0 ? report->GetXSDInfo() : nullptr;
-    if (!RemovePageThenDelete(m_modules, report, &Module::RemoveRDLCReportUsages,
-                              &Module::DeleteRDLCReport))
-        return false;
-    EraseUnusedReportFiles({ownLayout}, {ownDataSet});
-    return true;
+    // files of a report that is gone. A report deleted later in the list still uses them when
+    // this one goes.
+    std::vector<RDLCInfo*> layouts;
+    std::vector<XSDInfo*> dataSets;
+    for (auto report = reports.begin(); report != reports.end(); ++report)
+    {
+        const bool held =
+            std::ranges::any_of(m_modules, [report](const Module* module)
+                                { return Contains(module->GetRDLCReports(), *report); });
+        if (!held || (*report)->GetMode() != 0)
+            continue;
+        RDLCInfo* layout = (*report)->GetRDLCInfo();
+        XSDInfo* dataSet = (*report)->GetXSDInfo();
+        const auto later = std::ranges::subrange(report + 1, reports.end());
+        if (std::ranges::none_of(later, [layout](const RDLCReport* other)
+                                 { return other->GetRDLCInfo() == layout; }))
+            layouts.push_back(layout);
+        if (std::ranges::none_of(later, [this, dataSet](const RDLCReport* other)
+                                 { return UsesDataSet(*other, dataSet); }))
+            dataSets.push_back(dataSet);
+    }
+    const int deleted = RemovePagesThenDelete(
+        m_modules, reports,
+        [](Module* module, const std::vector<RDLCReport*>& gone)
+        { module->RemoveRDLCReportUsages(gone); },
+        &Module::DeleteRDLCReport);
+    EraseUnusedReportFiles(std::move(layouts), std::move(dataSets));
+    return deleted;
 }
 
 void ForgeonProject::EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts,
@@ -332,8 +355,23 @@ void ForgeonProject::EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts,
 
 bool ForgeonProject::IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const
 {
+    return dataSet != nullptr &&
+           std::ranges::any_of(m_modules,
+                               [this, dataSet](const Module* module)
+                               {
+                                   return std::ranges::any_of(
+                                       module->GetRDLCReports(),
+                                       [this, dataSet](const RDLCReport* report)
+                                       { return UsesDataSet(*report, dataSet); });
+                               });
+}
+
+bool ForgeonProject::UsesDataSet(const RDLCReport& report, const XSDInfo* dataSet) const
+{
     if (dataSet == nullptr)
         return false;
+    if (report.GetXSDInfo() == dataSet)
+        return true;
     CString own = dataSet->GetName();
     own.MakeLower();
     // Only a name the data set answers to may find it, so that the descriptions are searched
@@ -344,20 +382,8 @@ bool ForgeonProject::IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const
         name.MakeLower();
         return XSDNameMatches(own, name) && FindXSDInfoMatchingName(name) == dataSet;
     };
-    return std::ranges::any_of(m_modules,
-                               [dataSet, &finds](const Module* module)
-                               {
-                                   return std::ranges::any_of(
-                                       module->GetRDLCReports(),
-                                       [dataSet, &finds](const RDLCReport* report)
-                                       {
-                                           if (report->GetXSDInfo() == dataSet)
-                                               return true;
-                                           const RDLCInfo* layout = report->GetRDLCInfo();
-                                           return layout != nullptr &&
-                                                  std::ranges::any_of(layout->GetEntries(), finds);
-                                       });
-                               });
+    const RDLCInfo* layout = report.GetRDLCInfo();
+    return layout != nullptr && std::ranges::any_of(layout->GetEntries(), finds);
 }
 
 bool ForgeonProject::DeleteDashBoard(DashBoard* dashBoard)
