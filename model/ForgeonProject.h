@@ -144,9 +144,9 @@ public:
     bool IsRDLCInfoUsedByOtherReport(const RDLCInfo* info, const RDLCReport* report) const;
     // Whether an RDLC report has the data set as its own or names it in its RDLC's entries.
     bool IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const;
-    // The report uses the data set description: its own, or one its RDLC description's data
-    // sets name.
-    bool UsesDataSet(const RDLCReport& report, const XSDInfo* dataSet) const;
+    // Whether a report uses the data set description: its own, or one its RDLC description's
+    // data sets name.
+    std::function<bool(const RDLCReport&)> DataSetUser(const XSDInfo* dataSet) const;
     // Every module renames the variables of the pages built on the table after its fields.
     void UpdatePagesForTable(Table* table);
     // With qualify, every field name of every table not holding "<table>." gets that prefix;

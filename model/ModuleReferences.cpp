@@ -108,13 +108,14 @@ void Module::IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index
 {
     // One list serves every entity, emptied after each.
     ReferenceList list(targets, ReferenceList::MenuMaps::skipped);
+    const ReferenceList::Targets none;
     ForEachReferrer(*this,
-                    [&list, &targets, &index](auto& entity)
+                    [&list, &none, &targets, &index](auto& entity)
                     {
                         entity.ListReferences(list);
                         for (const void* target : list.ReferredAmong(targets))
                             index[target].insert(&entity);
-                        list.Release({});
+                        list.Release(none);
                     });
 }
 

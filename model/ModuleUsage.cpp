@@ -561,12 +561,13 @@ void NameListedUsersOfEach(const Entities& entities, const std::vector<FormInter
         indexOf.emplace(pages[index], index);
     // One list serves every entity, emptied after each.
     ReferenceList list(targets, noMenuMaps);
+    const ReferenceList::Targets none;
     for (auto* entity : entities)
     {
         ListNamedReferences(list, *entity);
         for (const void* page : list.ReferredAmong(targets))
             usages[indexOf.at(page)] += UsageText(list.UsersOf({page}));
-        list.Release({});
+        list.Release(none);
     }
 }
 } // namespace
@@ -797,7 +798,8 @@ void Module::CollectPageLinkUsage(const std::vector<FormInterface*>& pages,
         return;
     // One list serves every item, emptied after each.
     ReferenceList list(pageFiles);
-    const auto collect = [&list, &pageFiles, &pagesOfFile, &usages](MenuInterface& item)
+    const ReferenceList::Targets none;
+    const auto collect = [&list, &none, &pageFiles, &pagesOfFile, &usages](MenuInterface& item)
     {
         item.ListReferences(list);
         std::vector<std::size_t> linked;
@@ -809,7 +811,7 @@ void Module::CollectPageLinkUsage(const std::vector<FormInterface*>& pages,
                     linked.push_back(index);
             }
         }
-        list.Release({});
+        list.Release(none);
         if (linked.empty())
             return;
         for (const std::size_t index : linked)

@@ -330,8 +330,9 @@ int ForgeonProject::DeleteRDLCReports(const std::vector<RDLCReport*>& reports)
         if (std::ranges::none_of(later, [layout](const RDLCReport* other)
                                  { return other->GetRDLCInfo() == layout; }))
             layouts.push_back(layout);
-        if (std::ranges::none_of(later, [this, dataSet](const RDLCReport* other)
-                                 { return UsesDataSet(*other, dataSet); }))
+        const std::function<bool(const RDLCReport&)> usesDataSet = DataSetUser(dataSet);
+        if (std::ranges::none_of(later, [&usesDataSet](const RDLCReport* other)
+                                 { return usesDataSet(*other); }))
             dataSets.push_back(dataSet);
     }
     const int deleted = RemovePagesThenDelete(
@@ -355,35 +356,38 @@ void ForgeonProject::EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts,
 
 bool ForgeonProject::IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const
 {
+    const std::function<bool(const RDLCReport&)> uses = DataSetUser(dataSet);
     return dataSet != nullptr &&
            std::ranges::any_of(m_modules,
-                               [this, dataSet](const Module* module)
+                               [&uses](const Module* module)
                                {
-                                   return std::ranges::any_of(
-                                       module->GetRDLCReports(),
-                                       [this, dataSet](const RDLCReport* report)
-                                       { return UsesDataSet(*report, dataSet); });
+                                   return std::ranges::any_of(module->GetRDLCReports(),
+                                                              [&uses](const RDLCReport* report)
+                                                              { return uses(*report); });
                                });
 }
 
-bool ForgeonProject::UsesDataSet(const RDLCReport& report, const XSDInfo* dataSet) const
+std::function<bool(const RDLCReport&)> ForgeonProject::DataSetUser(const XSDInfo* dataSet) const
 {
-    if (dataSet == nullptr)
-        return false;
-    if (report.GetXSDInfo() == dataSet)
-        return true;
-    CString own = dataSet->GetName();
+    CString own = dataSet != nullptr ? dataSet->GetName() : CString();
     own.MakeLower();
-    // Only a name the data set answers to may find it, so that the descriptions are searched
-    // for those names alone.
-    const auto finds = [this, dataSet, &own](const RDLCDataSetEntry& entry)
+    return [this, dataSet, own](const RDLCReport& report)
     {
-        CString name = entry.m_dataSetName + ".xsd";
-        name.MakeLower();
-        return XSDNameMatches(own, name) && FindXSDInfoMatchingName(name) == dataSet;
+        if (dataSet == nullptr)
+            return false;
+        if (report.GetXSDInfo() == dataSet)
+            return true;
+        // Only a name the data set answers to may find it, so that the descriptions are
+        // searched for those names alone.
+        const auto finds = [this, dataSet, &own](const RDLCDataSetEntry& entry)
+        {
+            CString name = entry.m_dataSetName + ".xsd";
+            name.MakeLower();
+            return XSDNameMatches(own, name) && FindXSDInfoMatchingName(name) == dataSet;
+        };
+        const RDLCInfo* layout = report.GetRDLCInfo();
+        return layout != nullptr && std::ranges::any_of(layout->GetEntries(), finds);
     };
-    const RDLCInfo* layout = report.GetRDLCInfo();
-    return layout != nullptr && std::ranges::any_of(layout->GetEntries(), finds);
 }
 
 bool ForgeonProject::DeleteDashBoard(DashBoard* dashBoard)
