@@ -180,6 +180,24 @@ void MergeOverwriteSet::DeleteHeld(const char* heading, const std::vector<T*>& l
     }
 }
 
+template <class T, class Name, class Held, class RemoveAll>
+void MergeOverwriteSet::DeleteHeldTogether(const char* heading, const std::vector<T*>& list,
+                                           Name name, Held held, RemoveAll removeAll)
+{
+    m_report.Write(0, heading);
+    std::vector<T*> deleted;
+    std::unordered_set<const T*> taken;
+    for (T* entity : list)
+    {
+        // One listed twice is gone by its second turn.
+        if (!Deletes(entity, held) || !taken.insert(entity).second)
+            continue;
+        WriteName(name(entity));
+        deleted.push_back(entity);
+    }
+    removeAll(deleted);
+}
+
 template <class Page, class ModuleList>
 void MergeOverwriteSet::DeletePageList(const char* heading, const std::vector<Page*>& list,
                                        ModuleList moduleList, bool (ForgeonProject::*remove)(Page*))
@@ -188,6 +206,17 @@ void MergeOverwriteSet::DeletePageList(const char* heading, const std::vector<Pa
         heading, list, [](const FormInterface* page) { return page->GetFormName(); },
         HeldByAnyModule<Page>(m_first, moduleList),
         [this, remove](Page* page) { (m_first->*remove)(page); });
+}
+
+template <class Page, class ModuleList>
+void MergeOverwriteSet::DeletePageList(const char* heading, const std::vector<Page*>& list,
+                                       ModuleList moduleList,
+                                       int (ForgeonProject::*removeAll)(const std::vector<Page*>&))
+{
+    DeleteHeldTogether(
+        heading, list, [](const FormInterface* page) { return page->GetFormName(); },
+        HeldByAnyModule<Page>(m_first, moduleList),
+        [this, removeAll](const std::vector<Page*>& pages) { (m_first->*removeAll)(pages); });
 }
 
 bool MergeOverwriteSet::RemoveVariable(Variable* variable)
@@ -525,28 +554,28 @@ void MergeOverwriteSet::DeletePages()
     DeletePageList(
         "\nDELETED MASTERFORMS: \n", m_masterForms,
         [](const Module& module) -> const auto& { return module.GetMasterForms(); },
-        &ForgeonProject::DeleteForm);
+        &ForgeonProject::DeleteForms);
     DeletePageList(
         "\nDELETED MAPFORMS: \n", m_mapForms,
         [](const Module& module) -> const auto& { return module.GetMapForms(); },
-        &ForgeonProject::DeleteMapForm);
+        &ForgeonProject::DeleteMapForms);
     DeletePageList(
         "\nDELETED TRANSACTIONS: \n", m_transactions,
         [](const Module& module) -> const auto& { return module.GetTransactions(); },
-        &ForgeonProject::DeleteTransaction);
+        &ForgeonProject::DeleteTransactions);
 }
 
 void MergeOverwriteSet::DeleteReportDescriptions()
 {
-    DeleteHeld(
+    DeleteHeldTogether(
         "\nDELETED XSDINFOS: \n", m_xsdInfos, [](const XSDInfo* info) { return info->GetName(); },
         [this](const XSDInfo* info) { return Holds(m_first->GetXSDInfos(), info); },
-        [this](XSDInfo* info) { m_first->DeleteXSDInfo(info); });
-    DeleteHeld(
+        [this](const std::vector<XSDInfo*>& infos) { m_first->DeleteXSDInfos(infos); });
+    DeleteHeldTogether(
         "\nDELETED RDLCINFOS: \n", m_rdlcInfos,
         [](const RDLCInfo* info) { return info->GetName(); },
         [this](const RDLCInfo* info) { return Holds(m_first->GetRDLCInfos(), info); },
-        [this](RDLCInfo* info) { m_first->DeleteRDLCInfo(info); });
+        [this](const std::vector<RDLCInfo*>& infos) { m_first->DeleteRDLCInfos(infos); });
 }
 
 void MergeOverwriteSet::DeleteTableAdapterMaps(const std::vector<CString>& adapterNames)
@@ -575,11 +604,11 @@ void MergeOverwriteSet::DeleteReports()
     DeletePageList(
         "\nDELETED RDLCREPORTS: \n", m_rdlcReports,
         [](const Module& module) -> const auto& { return module.GetRDLCReports(); },
-        &ForgeonProject::DeleteRDLCReport);
+        &ForgeonProject::DeleteRDLCReports);
     DeletePageList(
         "\nDELETED REPORTS: \n", m_reports,
         [](const Module& module) -> const auto& { return module.GetReports(); },
-        &ForgeonProject::DeleteApplicationReport);
+        &ForgeonProject::DeleteApplicationReports);
 }
 
 void MergeOverwriteSet::DeleteLoginPage()
@@ -630,12 +659,12 @@ void MergeOverwriteSet::DeleteFunctions()
 
 void MergeOverwriteSet::DeleteTables()
 {
-    DeleteHeld(
+    DeleteHeldTogether(
         "\nDELETED TABLES: \n", m_tables, [](const Table* table) { return table->GetTableName(); },
         [this](const Table* table)
         {
             return std::ranges::any_of(m_first->GetModules(), [table](const Module* module)
                                        { return module->ContainsTable(table); });
         },
-        [this](Table* table) { m_first->DeleteTable(table); });
+        [this](const std::vector<Table*>& tables) { m_first->DeleteTables(tables); });
 }

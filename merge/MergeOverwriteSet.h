@@ -135,10 +135,19 @@ private:
     template <class T, class Name, class Holds, class Remove>
     void DeleteHeld(const char* heading, const std::vector<T*>& list, Name name, Holds holds,
                     Remove remove);
-    // DeleteHeld for pages, written with their names and removed by the project's deletion.
+    // As DeleteHeld, each entity written as it is taken, once; those taken are then removed
+    // together by removeAll.
+    template <class T, class Name, class Held, class RemoveAll>
+    void DeleteHeldTogether(const char* heading, const std::vector<T*>& list, Name name, Held held,
+                            RemoveAll removeAll);
+    // DeleteHeld for pages, written with their names and removed by the project's deletion, one
+    // by one or (removeAll) together.
     template <class Page, class ModuleList>
     void DeletePageList(const char* heading, const std::vector<Page*>& list, ModuleList moduleList,
                         bool (ForgeonProject::*remove)(Page*));
+    template <class Page, class ModuleList>
+    void DeletePageList(const char* heading, const std::vector<Page*>& list, ModuleList moduleList,
+                        int (ForgeonProject::*removeAll)(const std::vector<Page*>&));
     // The derived or reference fields under their heading: each leaves the first page holding
     // it, written with the name of its field.
     template <class Part, class Parts, class Remove>

@@ -144,10 +144,17 @@ void EntityUsageSet::ForEachPage(const std::function<void(FormInterface*)>& acti
 
 void EntityUsageSet::RemovePageLinks(FormInterface* page)
 {
-    if (page == nullptr)
+    if (page != nullptr)
+        RemovePageLinks(std::vector{page});
+}
+
+void EntityUsageSet::RemovePageLinks(const std::vector<FormInterface*>& pages)
+{
+    ReferenceList::Targets targets;
+    for (const FormInterface* page : pages)
+        targets.insert(page->GetAspFiles().begin(), page->GetAspFiles().end());
+    if (targets.empty())
         return;
-    const std::vector<AspFile*>& files = page->GetAspFiles();
-    const ReferenceList::Targets targets(files.begin(), files.end());
     ReferenceList list(targets);
     for (MenuInterface* item : m_menuItems)
         item->ListReferences(list);

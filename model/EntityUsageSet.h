@@ -64,6 +64,8 @@ public:
     // Menu items let go of the page's page files as they list them: they stop showing and
     // opening them, and a report column opening one loses its bindings as well.
     void RemovePageLinks(FormInterface* page);
+    // RemovePageLinks for each of the pages, the items listed once for all of them.
+    void RemovePageLinks(const std::vector<FormInterface*>& pages);
     // The roles lose the page as their default page; then RemovePageLinks.
     void RemoveDashBoardPageReferences(DashBoardPage* page);
     // The RDLC reports drop the description.

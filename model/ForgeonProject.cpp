@@ -210,25 +210,33 @@ ReferenceList::Targets DescriptionParts(const XSDInfo* info)
     return parts;
 }
 
-// Every module lets go of the description, and every page of it and of what it owns (an RDLC
-// report that still points at it without using it); then the list erases and deletes it when it
-// holds it.
+// Every module lets go of each description, and every page of them and of what they own (an
+// RDLC report that still points at one without using it) in one walk; then the list erases and
+// deletes those it holds. Answers how many.
 template <class Info>
-bool DeleteListedInfo(const std::vector<Module*>& modules, std::vector<Info*>& list, Info* info,
-                      bool (Module::*release)(Info*))
+int DeleteListedInfos(const std::vector<Module*>& modules, std::vector<Info*>& list,
+                      const std::vector<Info*>& infos, bool (Module::*release)(Info*))
 {
+    ReferenceList::Targets parts;
+    for (Info* info : infos)
     {
         const UsageSetScope scope;
         for (Module* module : modules)
             (module->*release)(info);
+        if (info != nullptr)
+            parts.merge(DescriptionParts(info));
     }
-    if (info != nullptr)
-        Module::ReleaseReferences(modules, DescriptionParts(info));
-    if (!Contains(list, info))
-        return false;
-    EraseFirst(list, info);
-    delete info;
-    return true;
+    Module::ReleaseReferences(modules, parts);
+    int deleted = 0;
+    for (Info* info : infos)
+    {
+        if (!Contains(list, info))
+            continue;
+        EraseFirst(list, info);
+        delete info;
+        ++deleted;
+    }
+    return deleted;
 }
 } // namespace
 
@@ -1010,10 +1018,20 @@ int ForgeonProject::IndexOfCurrentModule() const
 
 bool ForgeonProject::DeleteRDLCInfo(RDLCInfo* info)
 {
-    return DeleteListedInfo(m_modules, m_rdlcInfos, info, &Module::CanDeleteRDLCInfo);
+    return DeleteRDLCInfos({info}) > 0;
 }
 
 bool ForgeonProject::DeleteXSDInfo(XSDInfo* info)
 {
-    return DeleteListedInfo(m_modules, m_xsdInfos, info, &Module::CanDeleteXSDInfo);
+    return DeleteXSDInfos({info}) > 0;
+}
+
+int ForgeonProject::DeleteRDLCInfos(const std::vector<RDLCInfo*>& infos)
+{
+    return DeleteListedInfos(m_modules, m_rdlcInfos, infos, &Module::CanDeleteRDLCInfo);
+}
+
+int ForgeonProject::DeleteXSDInfos(const std::vector<XSDInfo*>& infos)
+{
+    return DeleteListedInfos(m_modules, m_xsdInfos, infos, &Module::CanDeleteXSDInfo);
 }

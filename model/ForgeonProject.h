@@ -5,6 +5,7 @@
 #include "platform/core/CString.h"
 
 #include <functional>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -143,6 +144,9 @@ public:
     bool IsRDLCInfoUsedByOtherReport(const RDLCInfo* info, const RDLCReport* report) const;
     // Whether an RDLC report has the data set as its own or names it in its RDLC's entries.
     bool IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const;
+    // Whether a report uses the data set description: its own, or one its RDLC description's
+    // data sets name.
+    std::function<bool(const RDLCReport&)> DataSetUser(const XSDInfo* dataSet) const;
     // Every module renames the variables of the pages built on the table after its fields.
     void UpdatePagesForTable(Table* table);
     // With qualify, every field name of every table not holding "<table>." gets that prefix;
@@ -260,6 +264,10 @@ public:
     // not hold it.
     bool DeleteRDLCInfo(RDLCInfo* info);
     bool DeleteXSDInfo(XSDInfo* info);
+    // As those for each description of the list, the project walked once for all of them; none
+    // may be listed twice. Answer how many were deleted.
+    int DeleteRDLCInfos(const std::vector<RDLCInfo*>& infos);
+    int DeleteXSDInfos(const std::vector<XSDInfo*>& infos);
 
     // Deletions and usage checks (model/ProjectDeletion.cpp).
     // Each lets every module remove its references to the entity, then the first module that
@@ -270,11 +278,23 @@ public:
     // Empties the error and warning lists first; afterwards every module sets aside the classes
     // left without table (Module::SetAsideUnboundClasses).
     bool DeleteTable(Table* table);
+    // As DeleteTable for each table of the list in order, in one deletion: what refers to them
+    // is found in one walk of the project, and they are freed at its end, once every holder let
+    // go of them. None may be listed twice, nor be null. Answers how many were deleted.
+    int DeleteTables(const std::vector<Table*>& tables);
     bool DeleteApplicationReport(ApplicationReport* report);
     bool DeleteRDLCReport(RDLCReport* report);
     bool DeleteDashBoard(DashBoard* dashBoard);
     bool DeleteDashBoardPage(DashBoardPage* page);
     bool DeleteLoginPage(LoginPage* page);
+    // As the single deletions for every page of the list, in one deletion: each walk of the
+    // project is made once for all of them. None may be listed twice, nor be null. Answer how
+    // many were deleted.
+    int DeleteForms(const std::vector<Form*>& forms);
+    int DeleteMapForms(const std::vector<MapForm*>& mapForms);
+    int DeleteTransactions(const std::vector<Transaction*>& transactions);
+    int DeleteApplicationReports(const std::vector<ApplicationReport*>& reports);
+    int DeleteRDLCReports(const std::vector<RDLCReport*>& reports);
     // Then every module's page files are tidied (Module::CleanUpPageFiles).
     bool DeleteMenu(Menu* menu);
     // As DeleteMenu for each menu, paired with its module, in one deletion (Module::DeleteMenus).
@@ -353,6 +373,10 @@ private:
     // One more than the highest module number, at least 1.
     int NextModuleNumber() const;
     bool HoldsModule(const Module* module) const;
+    // One table of DeleteTables, its users indexed (Module::UsersIndex).
+    bool DeleteIndexedTable(
+        Table* table,
+        const std::unordered_map<const void*, std::unordered_set<const void*>>& users);
     // Erases and frees the descriptions among these that no report uses any more.
     void EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts, std::vector<XSDInfo*> dataSets);
     // -1 when there is no current module or the list does not hold it.

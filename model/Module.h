@@ -7,7 +7,9 @@
 #include "platform/core/CString.h"
 
 #include <array>
+#include <cstddef>
 #include <functional>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -519,9 +521,18 @@ public:
     bool RemoveTableUsages(Table* table);
     // The reports, RDLC reports and graphs of the modules built on the table.
     static GoingPages FindReportsOnTable(const std::vector<Module*>& modules, const Table* table);
+    // The fields and those they refer to.
+    static ReferenceList::Targets FieldTargets(const std::vector<Field*>& fields);
+    // For each target, the entities of the module (those ListReferences walks) whose lists
+    // refer to it.
+    using UsersIndex = std::unordered_map<const void*, std::unordered_set<const void*>>;
+    void IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index);
     // RemoveTableUsages with the pages on the table found before any module let go of it:
-    // those of this module go with it, deleted by the project that deletes the table.
-    bool RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project);
+    // those of this module go with it, deleted by the project that deletes the table. With
+    // users, indexed for the table, its fields and the fields they refer to, only the entities
+    // it names are asked and listed for them.
+    bool RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project,
+                           const UsersIndex* users = nullptr);
     // The reports and graphs of the module that nothing the loss leaves feeds.
     GoingPages PagesGoingWith(const DataLoss& loss) const;
     // The project (the module's) deletes those of the pages that the module still lists; none
@@ -533,6 +544,13 @@ public:
     bool RemoveMapFormUsages(MapForm* mapForm);
     bool RemoveTransactionUsages(Transaction* transaction);
     bool RemoveReportUsages(ApplicationReport* report);
+    // Each as the one above for every page of the list, in order, the module's entities listed
+    // once for all of them.
+    bool RemoveFormUsages(const std::vector<Form*>& forms);
+    bool RemoveMapFormUsages(const std::vector<MapForm*>& mapForms);
+    bool RemoveTransactionUsages(const std::vector<Transaction*>& transactions);
+    bool RemoveReportUsages(const std::vector<ApplicationReport*>& reports);
+    bool RemoveRDLCReportUsages(const std::vector<RDLCReport*>& reports);
     bool RemoveRDLCReportUsages(RDLCReport* report);
     bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);
@@ -547,6 +565,12 @@ public:
     // Every table, class with its functions, procedure and page of the module, the login page
     // too, then every menu and sub-menu and every role lists its references under its name.
     void ListReferences(ReferenceList& list);
+    // As ListReferences, of the entities among those given alone.
+    void ListReferences(ReferenceList& list, const std::unordered_set<const void*>& among);
+    // As ReleaseReferences of this module (no menu maps), its entities among those given alone
+    // listing their references.
+    int ReleaseReferencesAmong(const ReferenceList::Targets& targets,
+                               const std::unordered_set<const void*>& among);
     // What the modules list lets go of every reference to the targets (entities that are
     // about to be freed); answers how many there were.
     static int
@@ -622,6 +646,9 @@ public:
     void CollectFunctionFieldUsage(Function* function, Table* table);
     // The menus (with their sub-menus) and report columns that link to the page.
     void CollectPageLinkUsage(FormInterface* page, CString& usage);
+    // As CollectPageLinkUsage for each page, appending to its usage (usages[i] of pages[i]).
+    void CollectPageLinkUsage(const std::vector<FormInterface*>& pages,
+                              std::vector<CString>& usages);
     // The roles whose default dashboard page is the page, by name.
     void CollectDesignationsOfDashBoardPage(DashBoardPage* page, CString& usage);
     // Usage checks that only answer. A control that other controls of its page need is
@@ -643,6 +670,9 @@ public:
     // then map tables.
     bool DeleteTable(Table* table);
     bool EraseTable(Table* table);
+    // As EraseTable, the table, which its users may still list, let go of by every holder and
+    // freed with the parts of the innermost PartHoldersScope (ReleaseThenFree).
+    bool EraseTableWithFreedParts(Table* table);
     // Classes whose table is gone leave the class list, as a read leaves them out; they are
     // kept, not freed, for the function references pages may still hold.
     void SetAsideUnboundClasses();
@@ -707,12 +737,22 @@ private:
     // reports are all asked whether they show the row the field refers to.
     // The project runs the cascades.
     void AskFieldUsers(Field* field, const AskedEntities* asked, ForgeonProject* project);
+    // The entities the check asks, in its order, taken once for several fields: those asked
+    // (all without a set) and every report; with the sizes of the module's lists they were
+    // taken from (AskedListSizes).
+    struct FieldAskees;
+    FieldAskees FieldAskeesAmong(const AskedEntities* asked) const;
+    std::vector<std::size_t> AskedListSizes() const;
+    void AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProject* project);
     // What refers to one of the fields or to a field one of them refers to.
     AskedEntities FieldUsersOf(const std::vector<Field*>& fields) const;
     // The usage of a page being deleted: the users found so far, the menus and report columns
     // linking to it, then the pages showing it; when there are any, the menus and columns let
     // go of its page files. Then every page lets go of it through the list.
     bool RemovePageUsages(FormInterface* page, CString usage = {}, const CString& shownBy = {});
+    // RemovePageUsages for each page in order, with its usage and shownBy (or none).
+    void RemovePageUsages(const std::vector<FormInterface*>& pages, std::vector<CString> usages,
+                          const std::vector<CString>& shownBy);
     // The pages, then the login page, list their references (their page files' menu maps as
     // menuMaps says); the users of the freed entities are reported under the name, one line each
     // in that order, and let go of them.

@@ -47,30 +47,76 @@ void Module::GetEveryPage(std::vector<FormInterface*>& out) const
         out.push_back(m_loginPage);
 }
 
-void Module::ListReferences(ReferenceList& list)
+namespace
+{
+// Calls list with every entity the module's references are listed of, in ListReferences' order.
+template <class List> void ForEachReferrer(const Module& module, const List& list)
 {
     std::vector<Table*> tables;
-    GetAllTables(tables);
+    module.GetAllTables(tables);
     for (Table* table : tables)
-        ListNamedReferences(list, *table);
-    for (Class* dataClass : m_classes)
+        list(*table);
+    for (Class* dataClass : module.GetClasses())
     {
-        ListNamedReferences(list, *dataClass);
+        list(*dataClass);
         for (Function* function : dataClass->GetFunctions())
-            ListNamedReferences(list, *function);
+            list(*function);
     }
-    for (Procedure* procedure : m_procedures)
-        ListNamedReferences(list, *procedure);
+    for (Procedure* procedure : module.GetProcedures())
+        list(*procedure);
     std::vector<FormInterface*> pages;
-    GetEveryPage(pages);
+    module.GetEveryPage(pages);
     for (FormInterface* page : pages)
-        ListNamedReferences(list, *page);
+        list(*page);
     std::vector<Menu*> menus;
-    CollectMenus(menus, nullptr);
+    module.CollectMenus(menus, nullptr);
     for (Menu* menu : menus)
-        ListNamedReferences(list, *menu);
-    for (Designation* designation : m_designations)
-        ListNamedReferences(list, *designation);
+        list(*menu);
+    for (Designation* designation : module.GetDesignations())
+        list(*designation);
+}
+} // namespace
+
+void Module::ListReferences(ReferenceList& list)
+{
+    ForEachReferrer(*this, [&list](auto& entity) { ListNamedReferences(list, entity); });
+}
+
+void Module::ListReferences(ReferenceList& list, const std::unordered_set<const void*>& among)
+{
+    ForEachReferrer(*this,
+                    [&list, &among](auto& entity)
+                    {
+                        if (among.contains(&entity))
+                            ListNamedReferences(list, entity);
+                    });
+}
+
+int Module::ReleaseReferencesAmong(const ReferenceList::Targets& targets,
+                                   const std::unordered_set<const void*>& among)
+{
+    if (targets.empty())
+        return 0;
+    const std::vector<Module*> modules{this};
+    const PartHoldersScope scope(modules);
+    ReferenceList list(targets, ReferenceList::MenuMaps::skipped);
+    ListReferences(list, among);
+    return list.Release(targets);
+}
+
+void Module::IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index)
+{
+    // One list serves every entity, emptied after each.
+    ReferenceList list(targets, ReferenceList::MenuMaps::skipped);
+    const ReferenceList::Targets none;
+    ForEachReferrer(*this,
+                    [&list, &none, &targets, &index](auto& entity)
+                    {
+                        entity.ListReferences(list);
+                        for (const void* target : list.ReferredAmong(targets))
+                            index[target].insert(&entity);
+                        list.Release(none);
+                    });
 }
 
 int Module::ReleaseReferences(const std::vector<Module*>& modules,

@@ -41,6 +41,7 @@
 #include <iterator>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace
@@ -99,11 +100,12 @@ void FileRefusal(const CString& name, const CString& usage)
         TheProjectDiagnostics().AddError(RefusalMessage(name, usage));
 }
 
-void CollectMenuPageUsage(Menu* menu, const ReferenceList::Targets& pageFiles, CString& usage)
+// The menu, then each sub-menu's tree.
+void CollectMenuTree(Menu* menu, std::vector<Menu*>& tree)
 {
-    menu->CollectPageUsage(pageFiles, usage);
+    tree.push_back(menu);
     for (Menu* subMenu : menu->GetSubMenus())
-        CollectMenuPageUsage(subMenu, pageFiles, usage);
+        CollectMenuTree(subMenu, tree);
 }
 
 // The pages that refer to some of the menus, other than through page files' menu maps, by
@@ -223,32 +225,87 @@ bool Module::RemoveFieldUsages(Field* field)
     return true;
 }
 
+struct Module::FieldAskees
+{
+    std::vector<Table*> tables;
+    std::vector<Procedure*> procedures;
+    std::vector<Function*> functions;
+    // Each with whether it is asked for its references.
+    std::vector<std::pair<FormInterface*, bool>> pages;
+    LoginPage* loginPage = nullptr;
+    std::vector<std::size_t> sizes;
+};
+
+std::vector<std::size_t> Module::AskedListSizes() const
+{
+    std::size_t functions = 0;
+    for (const Class* dataClass : m_classes)
+        functions += dataClass->GetFunctions().size();
+    return {m_masterTables.size(),     m_transactionTables.size(),
+            m_mapTables.size(),        m_procedures.size(),
+            m_classes.size(),          functions,
+            m_masterForms.size(),      m_transactions.size(),
+            m_reports.size(),          m_rdlcReports.size(),
+            m_mapForms.size(),         m_dashBoards.size(),
+            m_dashBoardPages.size(),   m_multiPageReports.size(),
+            m_reportCollectors.size(), m_loginPage != nullptr ? 1U : 0U};
+}
+
+Module::FieldAskees Module::FieldAskeesAmong(const AskedEntities* asked) const
+{
+    const auto isAsked = [asked](const void* entity)
+    { return asked == nullptr || asked->contains(entity); };
+    FieldAskees askees;
+    std::vector<Table*> tables;
+    GetAllTables(tables);
+    std::ranges::copy_if(tables, std::back_inserter(askees.tables), isAsked);
+    std::ranges::copy_if(m_procedures, std::back_inserter(askees.procedures), isAsked);
+    for (const Class* dataClass : m_classes)
+        std::ranges::copy_if(dataClass->GetFunctions(), std::back_inserter(askees.functions),
+                             isAsked);
+    // The reports are asked whether they show the row a field refers to.
+    const auto addPage = [&askees, &isAsked](FormInterface* page)
+    {
+        const bool listed = isAsked(page);
+        if (listed || dynamic_cast<const ApplicationReport*>(page) != nullptr)
+            askees.pages.emplace_back(page, listed);
+    };
+    AskEach(addPage, m_masterForms, m_transactions, m_reports, m_rdlcReports, m_mapForms,
+            m_dashBoards, m_dashBoardPages, m_multiPageReports, m_reportCollectors);
+    if (m_loginPage != nullptr && isAsked(m_loginPage))
+        askees.loginPage = m_loginPage;
+    askees.sizes = AskedListSizes();
+    return askees;
+}
+
 void Module::AskFieldUsers(Field* field, const AskedEntities* asked, ForgeonProject* project)
+{
+    AskFieldUsers(field, FieldAskeesAmong(asked), project);
+}
+
+void Module::AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProject* project)
 {
     const ReferenceList::Targets targets{field};
     CString usage;
     // The field's own table is not named; its keys on the field go all the same.
-    std::vector<Table*> tables;
-    GetAllTables(tables);
-    std::erase(tables, field->GetTable());
-    NameListedUsers(
-        tables, targets, usage, [](Table* table) { CurrentUsageSet().AddTable(table); }, asked);
-    NameListedUsers(
-        m_procedures, targets, usage,
-        [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); }, asked);
-    // A function showing the field's foreign field shows it for the field.
-    for (const Class* dataClass : m_classes)
+    for (Table* table : askees.tables)
     {
-        NameListedUsers(
-            dataClass->GetFunctions(), {field, field->GetForeignField()}, usage,
-            [](Function* function) { CurrentUsageSet().AddFunction(function); }, asked);
+        if (table != field->GetTable() && NameListedUser(*table, targets, usage))
+            CurrentUsageSet().AddTable(table);
     }
+    NameListedUsers(askees.procedures, targets, usage,
+                    [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); });
+    // A function showing the field's foreign field shows it for the field.
+    NameListedUsers(askees.functions, {field, field->GetForeignField()}, usage,
+                    [](Function* function) { CurrentUsageSet().AddFunction(function); });
     // Each page once, by its first use of the field; a report also by a column showing through
-    // the field the row it refers to.
-    const auto askPage = [field, asked, &targets, &usage](FormInterface* page)
+    // the field the row it refers to, which a field referring to none cannot show.
+    for (const auto& [page, listed] : askees.pages)
     {
+        if (!listed && field->GetForeignField() == nullptr)
+            continue;
         CString use;
-        if (asked == nullptr || asked->contains(page))
+        if (listed)
         {
             ReferenceList list(targets, noMenuMaps);
             ListNamedReferences(list, *page);
@@ -258,20 +315,18 @@ void Module::AskFieldUsers(Field* field, const AskedEntities* asked, ForgeonProj
         if (use.IsEmpty() && report != nullptr && report->ShowsRowReferredBy(field))
             use = page->FieldUseName(" report output field");
         if (use.IsEmpty())
-            return;
+            continue;
         usage += use + "\n";
         CurrentUsageSet().AddFormInterface(page);
-    };
-    AskEach(askPage, m_masterForms, m_transactions, m_reports, m_rdlcReports, m_mapForms,
-            m_dashBoards, m_dashBoardPages, m_multiPageReports, m_reportCollectors);
+    }
     // The login page names fields of its procedure's output.
-    if (m_loginPage != nullptr)
-        NameListedUsers(std::vector{m_loginPage}, targets, usage, recordNothing, asked);
+    if (askees.loginPage != nullptr)
+        NameListedUsers(std::vector{askees.loginPage}, targets, usage, recordNothing);
     if (!ReportUsage(field->GetFieldName(), usage))
         TheProjectDiagnostics().RemoveFieldReferences(field, project);
 }
 
-Module::AskedEntities Module::FieldUsersOf(const std::vector<Field*>& fields) const
+ReferenceList::Targets Module::FieldTargets(const std::vector<Field*>& fields)
 {
     ReferenceList::Targets targets(fields.begin(), fields.end());
     for (const Field* field : fields)
@@ -279,6 +334,12 @@ Module::AskedEntities Module::FieldUsersOf(const std::vector<Field*>& fields) co
         if (field->GetForeignField() != nullptr)
             targets.insert(field->GetForeignField());
     }
+    return targets;
+}
+
+Module::AskedEntities Module::FieldUsersOf(const std::vector<Field*>& fields) const
+{
+    const ReferenceList::Targets targets = FieldTargets(fields);
     AskedEntities referring;
     std::vector<Table*> tables;
     GetAllTables(tables);
@@ -379,7 +440,25 @@ void Module::DeleteStillListed(const GoingPages& pages, ForgeonProject* project)
     ::DeleteStillListed(pages.dashBoards, m_dashBoards, project, &ForgeonProject::DeleteDashBoard);
 }
 
-bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project)
+namespace
+{
+// The entities the index gives for the targets.
+Module::AskedEntities IndexedUsers(const Module::UsersIndex& index,
+                                   const ReferenceList::Targets& targets)
+{
+    Module::AskedEntities users;
+    for (const void* target : targets)
+    {
+        const auto found = index.find(target);
+        if (found != index.end())
+            users.insert(found->second.begin(), found->second.end());
+    }
+    return users;
+}
+} // namespace
+
+bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project,
+                               const UsersIndex* users)
 {
     UsageSetScope scope;
     // The pages built on the table go with it, whatever its fields' removal leaves of them.
@@ -394,34 +473,50 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
             report->DeleteGroupsShowingOnly(table);
     }
     const std::vector<Field*> fields = table->GetFields();
+    ReferenceList::Targets tableAndFields(fields.begin(), fields.end());
+    tableAndFields.insert(table);
     // Only what refers to one of the fields is asked about each; the table's list below lets go
     // of what the recorded users do not reach.
-    const AskedEntities asked = FieldUsersOf(fields);
+    const AskedEntities asked =
+        users != nullptr ? IndexedUsers(*users, FieldTargets(fields)) : FieldUsersOf(fields);
+    // Without an index every entity is asked about the table.
+    const AskedEntities tableUsers =
+        users != nullptr ? IndexedUsers(*users, {table}) : AskedEntities{};
+    const auto usesTable = [users, &tableUsers](const void* entity)
+    { return users == nullptr || tableUsers.contains(entity); };
+    FieldAskees askees = FieldAskeesAmong(&asked);
     for (Field* field : fields)
     {
-        AskFieldUsers(field, &asked, project);
+        // A removal that changed the module's lists has them taken again.
+        if (askees.sizes != AskedListSizes())
+            askees = FieldAskeesAmong(&asked);
+        AskFieldUsers(field, askees, project);
         CurrentUsageSet().Clear();
     }
     CString usage;
     const ReferenceList::Targets targets{table};
     // The pages whose lists refer to the table: those built on it (a map form on its mapping
     // table among them), and those that use it through their controls, groups or class calls.
-    const auto askPage = [&targets, &usage](FormInterface* page)
+    const auto askPage = [&targets, &usage, &usesTable](FormInterface* page)
     {
-        if (NameListedUser(*page, targets, usage))
+        if (usesTable(page) && NameListedUser(*page, targets, usage))
             CurrentUsageSet().AddFormInterface(page);
     };
     AskEach(askPage, m_masterForms, m_transactions, m_reports, m_dashBoards, m_rdlcReports,
             m_mapForms);
+    const AskedEntities* asksTable = users != nullptr ? &tableUsers : nullptr;
     for (const Class* dataClass : m_classes)
     {
-        NameListedUsers(dataClass->GetFunctions(), targets, usage,
-                        [](Function* function) { CurrentUsageSet().AddFunction(function); });
+        NameListedUsers(
+            dataClass->GetFunctions(), targets, usage,
+            [](Function* function) { CurrentUsageSet().AddFunction(function); }, asksTable);
     }
-    NameListedUsers(m_classes, targets, usage,
-                    [](Class* dataClass) { CurrentUsageSet().AddClass(dataClass); });
-    NameListedUsers(m_procedures, targets, usage,
-                    [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); });
+    NameListedUsers(
+        m_classes, targets, usage, [](Class* dataClass) { CurrentUsageSet().AddClass(dataClass); },
+        asksTable);
+    NameListedUsers(
+        m_procedures, targets, usage,
+        [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); }, asksTable);
     // Pages of other kinds may take reference or derived fields from it.
     std::unordered_set<const FormInterface*> recorded;
     CurrentUsageSet().ForEachPage([&recorded](FormInterface* page) { recorded.insert(page); });
@@ -429,63 +524,142 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
     RecordUnrecorded(own.rdlcReports, recorded, usage);
     RecordUnrecorded(own.dashBoards, recorded, usage);
     AddReferringPages(targets, noMenuMaps, usage,
-                      [&recorded](FormInterface& page) { return recorded.contains(&page); });
+                      [&recorded, &usesTable](FormInterface& page)
+                      { return recorded.contains(&page) || !usesTable(&page); });
     if (!ReportUsage(table->GetTableName(), usage))
         TheProjectDiagnostics().RemoveTableReferences(table, onTable, project);
     // Those whose link to the table an earlier deletion or the fields' removal took.
     DeleteStillListed(own, project);
     // What the removals above do not reach lets go of the table and its fields through the
     // list.
-    ReferenceList::Targets tableAndFields(fields.begin(), fields.end());
-    tableAndFields.insert(table);
-    ReleaseReferences({this}, tableAndFields, noMenuMaps);
+    if (users == nullptr)
+    {
+        ReleaseReferences({this}, tableAndFields, noMenuMaps);
+        return true;
+    }
+    ReleaseReferencesAmong(tableAndFields, IndexedUsers(*users, tableAndFields));
     return true;
 }
 
+namespace
+{
+// The pages of the list as pages.
+template <class Page> std::vector<FormInterface*> AsPages(const std::vector<Page*>& pages)
+{
+    return {pages.begin(), pages.end()};
+}
+
+// NameListedUsers for each page (usages[i] of pages[i]) with one listing of each entity: a page
+// gains the users the entity's list names when it refers to the page.
+template <class Entities>
+void NameListedUsersOfEach(const Entities& entities, const std::vector<FormInterface*>& pages,
+                           std::vector<CString>& usages)
+{
+    const ReferenceList::Targets targets(pages.begin(), pages.end());
+    std::unordered_map<const void*, std::size_t> indexOf;
+    for (std::size_t index = 0; index < pages.size(); ++index)
+        indexOf.emplace(pages[index], index);
+    // One list serves every entity, emptied after each.
+    ReferenceList list(targets, noMenuMaps);
+    const ReferenceList::Targets none;
+    for (auto* entity : entities)
+    {
+        ListNamedReferences(list, *entity);
+        for (const void* page : list.ReferredAmong(targets))
+            usages[indexOf.at(page)] += UsageText(list.UsersOf({page}));
+        list.Release(none);
+    }
+}
+} // namespace
+
 bool Module::RemoveFormUsages(Form* form)
 {
-    CString usage;
-    NameListedUsers(m_mapForms, {static_cast<FormInterface*>(form)}, usage, recordNothing);
-    return RemovePageUsages(form, usage);
+    return RemoveFormUsages(std::vector{form});
+}
+
+bool Module::RemoveFormUsages(const std::vector<Form*>& forms)
+{
+    const std::vector<FormInterface*> pages = AsPages(forms);
+    std::vector<CString> usages(pages.size());
+    NameListedUsersOfEach(m_mapForms, pages, usages);
+    RemovePageUsages(pages, std::move(usages), {});
+    return true;
 }
 
 bool Module::RemovePageUsages(FormInterface* page, CString usage, const CString& shownBy)
 {
-    CollectPageLinkUsage(page, usage);
-    if (!ReportUsage(page->GetFormName(), usage + shownBy))
-        CurrentUsageSet().RemovePageLinks(page);
-    ReleaseReferences({this}, {page}, noMenuMaps);
-    CurrentUsageSet().Clear();
+    RemovePageUsages(std::vector{page}, std::vector{std::move(usage)}, std::vector{shownBy});
     return true;
+}
+
+void Module::RemovePageUsages(const std::vector<FormInterface*>& pages, std::vector<CString> usages,
+                              const std::vector<CString>& shownBy)
+{
+    CollectPageLinkUsage(pages, usages);
+    // Only the pages with a usage have menus or columns linking to their page files.
+    std::vector<FormInterface*> linked;
+    for (std::size_t index = 0; index < pages.size(); ++index)
+    {
+        if (!ReportUsage(pages[index]->GetFormName(),
+                         usages[index] + (shownBy.empty() ? CString() : shownBy[index])))
+            linked.push_back(pages[index]);
+    }
+    CurrentUsageSet().RemovePageLinks(linked);
+    ReleaseReferences({this}, {pages.begin(), pages.end()}, noMenuMaps);
+    CurrentUsageSet().Clear();
 }
 
 bool Module::RemoveMapFormUsages(MapForm* mapForm)
 {
-    return RemovePageUsages(mapForm);
+    return RemoveMapFormUsages(std::vector{mapForm});
+}
+
+bool Module::RemoveMapFormUsages(const std::vector<MapForm*>& mapForms)
+{
+    RemovePageUsages(AsPages(mapForms), std::vector<CString>(mapForms.size()), {});
+    return true;
 }
 
 bool Module::RemoveTransactionUsages(Transaction* transaction)
 {
-    return RemovePageUsages(transaction);
+    return RemoveTransactionUsages(std::vector{transaction});
+}
+
+bool Module::RemoveTransactionUsages(const std::vector<Transaction*>& transactions)
+{
+    RemovePageUsages(AsPages(transactions), std::vector<CString>(transactions.size()), {});
+    return true;
 }
 
 bool Module::RemoveRDLCReportUsages(RDLCReport* report)
 {
-    return RemovePageUsages(report);
+    return RemoveRDLCReportUsages(std::vector{report});
+}
+
+bool Module::RemoveRDLCReportUsages(const std::vector<RDLCReport*>& reports)
+{
+    RemovePageUsages(AsPages(reports), std::vector<CString>(reports.size()), {});
+    return true;
 }
 
 bool Module::RemoveReportUsages(ApplicationReport* report)
 {
-    CString usage;
-    const ReferenceList::Targets targets{report};
-    NameListedUsers(m_masterForms, targets, usage, recordNothing);
-    NameListedUsers(m_transactions, targets, usage, recordNothing);
-    NameListedUsers(m_mapForms, targets, usage, recordNothing);
+    return RemoveReportUsages(std::vector{report});
+}
+
+bool Module::RemoveReportUsages(const std::vector<ApplicationReport*>& reports)
+{
+    const std::vector<FormInterface*> pages = AsPages(reports);
+    std::vector<CString> usages(pages.size());
+    NameListedUsersOfEach(m_masterForms, pages, usages);
+    NameListedUsersOfEach(m_transactions, pages, usages);
+    NameListedUsersOfEach(m_mapForms, pages, usages);
     // Multi-page reports and report collectors show reports as well.
-    CString shownBy;
-    NameListedUsers(m_multiPageReports, targets, shownBy, recordNothing);
-    NameListedUsers(m_reportCollectors, targets, shownBy, recordNothing);
-    return RemovePageUsages(report, usage, shownBy);
+    std::vector<CString> shownBy(pages.size());
+    NameListedUsersOfEach(m_multiPageReports, pages, shownBy);
+    NameListedUsersOfEach(m_reportCollectors, pages, shownBy);
+    RemovePageUsages(pages, std::move(usages), shownBy);
+    return true;
 }
 
 bool Module::RemoveDashBoardUsages(DashBoard* dashBoard)
@@ -601,16 +775,60 @@ void Module::CollectFunctionFieldUsage(Function* function, Table* table)
 
 void Module::CollectPageLinkUsage(FormInterface* page, CString& usage)
 {
-    const std::vector<AspFile*>& files = page->GetAspFiles();
-    const ReferenceList::Targets pageFiles(files.begin(), files.end());
+    std::vector<CString> usages{usage};
+    CollectPageLinkUsage(std::vector{page}, usages);
+    usage = usages.front();
+}
+
+void Module::CollectPageLinkUsage(const std::vector<FormInterface*>& pages,
+                                  std::vector<CString>& usages)
+{
+    // The pages of each page file.
+    std::unordered_map<const void*, std::vector<std::size_t>> pagesOfFile;
+    ReferenceList::Targets pageFiles;
+    for (std::size_t index = 0; index < pages.size(); ++index)
+    {
+        for (const AspFile* file : pages[index]->GetAspFiles())
+        {
+            pageFiles.insert(file);
+            pagesOfFile[file].push_back(index);
+        }
+    }
+    if (pageFiles.empty())
+        return;
+    // One list serves every item, emptied after each.
+    ReferenceList list(pageFiles);
+    const ReferenceList::Targets none;
+    const auto collect = [&list, &none, &pageFiles, &pagesOfFile, &usages](MenuInterface& item)
+    {
+        item.ListReferences(list);
+        std::vector<std::size_t> linked;
+        for (const void* file : list.ReferredAmong(pageFiles))
+        {
+            for (const std::size_t index : pagesOfFile[file])
+            {
+                if (std::ranges::find(linked, index) == linked.end())
+                    linked.push_back(index);
+            }
+        }
+        list.Release(none);
+        if (linked.empty())
+            return;
+        for (const std::size_t index : linked)
+            usages[index] += item.GetName() + "\n";
+        CurrentUsageSet().AddMenuItem(&item);
+    };
+    std::vector<Menu*> menus;
     for (Menu* menu : m_menus)
-        CollectMenuPageUsage(menu, pageFiles, usage);
+        CollectMenuTree(menu, menus);
+    for (Menu* menu : menus)
+        collect(*menu);
     for (const ApplicationReport* report : m_reports)
     {
         std::vector<ReportField*> columns;
         report->CollectReportFields(columns);
         for (ReportField* column : columns)
-            column->CollectPageUsage(pageFiles, usage);
+            collect(*column);
     }
 }
 
@@ -697,6 +915,23 @@ bool Module::EraseTable(Table* table)
 {
     ForgetPasted(m_pastedTable, table);
     return DeleteFromFirst(table, m_masterTables, m_transactionTables, m_mapTables);
+}
+
+bool Module::EraseTableWithFreedParts(Table* table)
+{
+    ForgetPasted(m_pastedTable, table);
+    std::vector<Table*>* list = Contains(m_masterTables, table)        ? &m_masterTables
+                                : Contains(m_transactionTables, table) ? &m_transactionTables
+                                : Contains(m_mapTables, table)         ? &m_mapTables
+                                                                       : nullptr;
+    if (list == nullptr)
+        return false;
+    TheProjectDiagnostics().ForgetFreed(table);
+    EraseFirst(*list, table);
+    ReferenceList::Targets parts(table->GetFields().begin(), table->GetFields().end());
+    parts.insert(table);
+    ReleaseThenFree(parts, [table] { delete table; });
+    return true;
 }
 
 bool Module::DeleteMasterForm(Form* form)

@@ -38,11 +38,12 @@
 
 namespace
 {
-// Every module removes its references to the entity, the parts a removal frees let go of by
-// every module's entities; then the modules are asked in order to delete it, up to the first
-// that owns it.
+// Every module removes its references to the entities (remove, given them all), the parts the
+// removals free let go of by every module's entities; then each entity is deleted by the first
+// module, in order, that owns it. Answers how many were.
 template <class T, class Remove, class Erase>
-bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove, Erase erase)
+int RemoveThenDeleteEach(const std::vector<Module*>& modules, const std::vector<T*>& entities,
+                         Remove remove, Erase erase)
 {
     const UsageSetScope scope;
     const Module::PartHoldersScope holders(modules);
@@ -51,10 +52,26 @@ bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove rem
         [&]
         {
             for (Module* module : modules)
-                std::invoke(remove, module, entity);
-            return std::ranges::any_of(modules, [entity, &erase](Module* module)
-                                       { return std::invoke(erase, module, entity); });
+                std::invoke(remove, module, entities);
+            return static_cast<int>(std::ranges::count_if(
+                entities,
+                [&modules, &erase](T* entity)
+                {
+                    return std::ranges::any_of(modules, [entity, &erase](Module* module)
+                                               { return std::invoke(erase, module, entity); });
+                }));
         });
+}
+
+// RemoveThenDeleteEach for one entity, removed from each module by remove.
+template <class T, class Remove, class Erase>
+bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove, Erase erase)
+{
+    return RemoveThenDeleteEach(
+               modules, std::vector{entity},
+               [&remove](Module* module, const std::vector<T*>& one)
+               { std::invoke(remove, module, one.front()); },
+               erase) > 0;
 }
 
 using Variables = std::unordered_set<const Variable*>;
@@ -81,20 +98,33 @@ void AddFreedVariables(const ApplicationReport& report, Variables& variables)
     AddOwnVariables(report.GetDetachedMaps(), variables);
 }
 
-// The variables the page frees first leave every binding, link and call of the other pages,
-// which would otherwise outlive them; then as RemoveThenDelete.
+// The variables the pages free first leave every binding, link and call of the other pages,
+// which would otherwise outlive them; then as RemoveThenDeleteEach.
+template <class Page, class Remove>
+int RemovePagesThenDelete(const std::vector<Module*>& modules, const std::vector<Page*>& pages,
+                          Remove remove, bool (Module::*erase)(Page*))
+{
+    Variables variables;
+    for (const Page* page : pages)
+    {
+        if (page != nullptr)
+            AddFreedVariables(*page, variables);
+    }
+    Module::ReleaseReferences(modules, {variables.begin(), variables.end()},
+                              AspFile::MenuMapsFor(variables));
+    return RemoveThenDeleteEach(modules, pages, remove, erase);
+}
+
+// RemovePagesThenDelete for one page, removed from each module by remove.
 template <class Page, class Remove>
 bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remove remove,
                           bool (Module::*erase)(Page*))
 {
-    if (page != nullptr)
-    {
-        Variables variables;
-        AddFreedVariables(*page, variables);
-        Module::ReleaseReferences(modules, {variables.begin(), variables.end()},
-                                  AspFile::MenuMapsFor(variables));
-    }
-    return RemoveThenDelete(modules, page, remove, erase);
+    return RemovePagesThenDelete(
+               modules, std::vector{page},
+               [&remove](Module* module, const std::vector<Page*>& one)
+               { std::invoke(remove, module, one.front()); },
+               erase) > 0;
 }
 
 // Erases and frees the descriptions among the candidates that no report uses, each judged
@@ -146,35 +176,102 @@ bool RunUsageCheck(const std::vector<Module*>& modules, const Check& check, bool
 
 bool ForgeonProject::DeleteForm(Form* form)
 {
-    return RemovePageThenDelete(m_modules, form, &Module::RemoveFormUsages,
-                                &Module::DeleteMasterForm);
+    return form != nullptr && DeleteForms({form}) > 0;
 }
 
 bool ForgeonProject::DeleteMapForm(MapForm* mapForm)
 {
-    return RemovePageThenDelete(m_modules, mapForm, &Module::RemoveMapFormUsages,
-                                &Module::DeleteMapForm);
+    return mapForm != nullptr && DeleteMapForms({mapForm}) > 0;
 }
 
 bool ForgeonProject::DeleteTransaction(Transaction* transaction)
 {
-    return RemovePageThenDelete(m_modules, transaction, &Module::RemoveTransactionUsages,
-                                &Module::DeleteTransaction);
+    return transaction != nullptr && DeleteTransactions({transaction}) > 0;
+}
+
+int ForgeonProject::DeleteForms(const std::vector<Form*>& forms)
+{
+    return RemovePagesThenDelete(
+        m_modules, forms,
+        [](Module* module, const std::vector<Form*>& gone) { module->RemoveFormUsages(gone); },
+        &Module::DeleteMasterForm);
+}
+
+int ForgeonProject::DeleteMapForms(const std::vector<MapForm*>& mapForms)
+{
+    return RemovePagesThenDelete(
+        m_modules, mapForms,
+        [](Module* module, const std::vector<MapForm*>& gone)
+        { module->RemoveMapFormUsages(gone); },
+        &Module::DeleteMapForm);
+}
+
+int ForgeonProject::DeleteTransactions(const std::vector<Transaction*>& transactions)
+{
+    return RemovePagesThenDelete(
+        m_modules, transactions,
+        [](Module* module, const std::vector<Transaction*>& gone)
+        { module->RemoveTransactionUsages(gone); },
+        &Module::DeleteTransaction);
+}
+
+int ForgeonProject::DeleteApplicationReports(const std::vector<ApplicationReport*>& reports)
+{
+    return RemovePagesThenDelete(
+        m_modules, reports,
+        [](Module* module, const std::vector<ApplicationReport*>& gone)
+        { module->RemoveReportUsages(gone); },
+        &Module::DeleteReport);
 }
 
 bool ForgeonProject::DeleteTable(Table* table)
 {
-    const AspFile::PairlessMapsScope pairless;
+    if (table != nullptr)
+        return DeleteTables({table}) > 0;
     TheProjectDiagnostics().ClearErrorsAndWarnings();
-    const CString dataSet = table != nullptr ? RDLCReport::DataSetNameOf(*table) : CString();
+    return false;
+}
+
+int ForgeonProject::DeleteTables(const std::vector<Table*>& tables)
+{
+    const AspFile::PairlessMapsScope pairless;
+    // What refers to the tables, to their fields and to the fields those refer to, found in one
+    // walk: each table's checks ask those alone.
+    Module::UsersIndex users;
+    ReferenceList::Targets targets;
+    for (const Table* table : tables)
+    {
+        targets.insert(table);
+        targets.merge(Module::FieldTargets(table->GetFields()));
+    }
+    for (Module* module : m_modules)
+        module->IndexUsers(targets, users);
+    // The tables and the parts their deletions free are let go of by every holder in one walk
+    // and freed when this ends.
+    const Module::PartHoldersScope holders(m_modules);
+    return static_cast<int>(std::ranges::count_if(tables, [this, &users](Table* table)
+                                                  { return DeleteIndexedTable(table, users); }));
+}
+
+bool ForgeonProject::DeleteIndexedTable(Table* table, const Module::UsersIndex& users)
+{
+    TheProjectDiagnostics().ClearErrorsAndWarnings();
+    const CString dataSet = RDLCReport::DataSetNameOf(*table);
     // Every module's reports are judged before a module lets go of what they call.
-    const GoingPages onTable =
-        table != nullptr ? Module::FindReportsOnTable(m_modules, table) : GoingPages{};
-    const bool deleted = RemoveThenDelete(
-        m_modules, table,
-        [this, &onTable](Module* module, Table* gone)
-        { return module->RemoveTableUsages(gone, onTable, this); },
-        &Module::EraseTable);
+    const GoingPages onTable = Module::FindReportsOnTable(m_modules, table);
+    bool deleted = false;
+    {
+        const UsageSetScope scope;
+        // The walks over menu trees recurse as deep as the trees nest.
+        deleted = LargeStack::Run(
+            [&]
+            {
+                for (Module* module : m_modules)
+                    module->RemoveTableUsages(table, onTable, this, &users);
+                return std::ranges::any_of(m_modules, [table](Module* module)
+                                           { return module->EraseTableWithFreedParts(table); });
+            });
+    }
     // The classes the table took with it, in any module.
     for (Module* module : m_modules)
         module->SetAsideUnboundClasses();
@@ -204,24 +301,47 @@ bool ForgeonProject::DeleteTable(Table* table)
 
 bool ForgeonProject::DeleteApplicationReport(ApplicationReport* report)
 {
-    return RemovePageThenDelete(m_modules, report, &Module::RemoveReportUsages,
-                                &Module::DeleteReport);
+    return report != nullptr && DeleteApplicationReports({report}) > 0;
 }
 
 bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
 {
+    return report != nullptr && DeleteRDLCReports({report}) > 0;
+}
+
+int ForgeonProject::DeleteRDLCReports(const std::vector<RDLCReport*>& reports)
+{
     // A report made for its table (mode 0) made its own RDLC and data set descriptions; they go
     // with it unless another report uses them, so that the project file no longer lists the
-    // files of a report that is gone.
-    RDLCInfo* ownLayout =
-        report != nullptr && report->GetMode() == 0 ? report->GetRDLCInfo() : nullptr;
-    XSDInfo* ownDataSet =
-        report != nullptr && report->GetMode() == 0 ? report->GetXSDInfo() : nullptr;
-    if (!RemovePageThenDelete(m_modules, report, &Module::RemoveRDLCReportUsages,
-                              &Module::DeleteRDLCReport))
-        return false;
-    EraseUnusedReportFiles({ownLayout}, {ownDataSet});
-    return true;
+    // files of a report that is gone. A report deleted later in the list still uses them when
+    // this one goes.
+    std::vector<RDLCInfo*> layouts;
+    std::vector<XSDInfo*> dataSets;
+    for (auto report = reports.begin(); report != reports.end(); ++report)
+    {
+        const bool held =
+            std::ranges::any_of(m_modules, [report](const Module* module)
+                                { return Contains(module->GetRDLCReports(), *report); });
+        if (!held || (*report)->GetMode() != 0)
+            continue;
+        RDLCInfo* layout = (*report)->GetRDLCInfo();
+        XSDInfo* dataSet = (*report)->GetXSDInfo();
+        const auto later = std::ranges::subrange(report + 1, reports.end());
+        if (std::ranges::none_of(later, [layout](const RDLCReport* other)
+                                 { return other->GetRDLCInfo() == layout; }))
+            layouts.push_back(layout);
+        const std::function<bool(const RDLCReport&)> usesDataSet = DataSetUser(dataSet);
+        if (std::ranges::none_of(later, [&usesDataSet](const RDLCReport* other)
+                                 { return usesDataSet(*other); }))
+            dataSets.push_back(dataSet);
+    }
+    const int deleted = RemovePagesThenDelete(
+        m_modules, reports,
+        [](Module* module, const std::vector<RDLCReport*>& gone)
+        { module->RemoveRDLCReportUsages(gone); },
+        &Module::DeleteRDLCReport);
+    EraseUnusedReportFiles(std::move(layouts), std::move(dataSets));
+    return deleted;
 }
 
 void ForgeonProject::EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts,
@@ -236,32 +356,38 @@ void ForgeonProject::EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts,
 
 bool ForgeonProject::IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const
 {
-    if (dataSet == nullptr)
-        return false;
-    CString own = dataSet->GetName();
-    own.MakeLower();
-    // Only a name the data set answers to may find it, so that the descriptions are searched
-    // for those names alone.
-    const auto finds = [this, dataSet, &own](const RDLCDataSetEntry& entry)
-    {
-        CString name = entry.m_dataSetName + ".xsd";
-        name.MakeLower();
-        return XSDNameMatches(own, name) && FindXSDInfoMatchingName(name) == dataSet;
-    };
-    return std::ranges::any_of(m_modules,
-                               [dataSet, &finds](const Module* module)
+    const std::function<bool(const RDLCReport&)> uses = DataSetUser(dataSet);
+    return dataSet != nullptr &&
+           std::ranges::any_of(m_modules,
+                               [&uses](const Module* module)
                                {
-                                   return std::ranges::any_of(
-                                       module->GetRDLCReports(),
-                                       [dataSet, &finds](const RDLCReport* report)
-                                       {
-                                           if (report->GetXSDInfo() == dataSet)
-                                               return true;
-                                           const RDLCInfo* layout = report->GetRDLCInfo();
-                                           return layout != nullptr &&
-                                                  std::ranges::any_of(layout->GetEntries(), finds);
-                                       });
+                                   return std::ranges::any_of(module->GetRDLCReports(),
+                                                              [&uses](const RDLCReport* report)
+                                                              { return uses(*report); });
                                });
+}
+
+std::function<bool(const RDLCReport&)> ForgeonProject::DataSetUser(const XSDInfo* dataSet) const
+{
+    CString own = dataSet != nullptr ? dataSet->GetName() : CString();
+    own.MakeLower();
+    return [this, dataSet, own](const RDLCReport& report)
+    {
+        if (dataSet == nullptr)
+            return false;
+        if (report.GetXSDInfo() == dataSet)
+            return true;
+        // Only a name the data set answers to may find it, so that the descriptions are
+        // searched for those names alone.
+        const auto finds = [this, dataSet, &own](const RDLCDataSetEntry& entry)
+        {
+            CString name = entry.m_dataSetName + ".xsd";
+            name.MakeLower();
+            return XSDNameMatches(own, name) && FindXSDInfoMatchingName(name) == dataSet;
+        };
+        const RDLCInfo* layout = report.GetRDLCInfo();
+        return layout != nullptr && std::ranges::any_of(layout->GetEntries(), finds);
+    };
 }
 
 bool ForgeonProject::DeleteDashBoard(DashBoard* dashBoard)

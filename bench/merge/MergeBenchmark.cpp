@@ -13,9 +13,7 @@
 #include "merge/ProjectMerger.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
-#include "model/Module.h"
 #include "model/ProjectStore.h"
-#include "model/TableFormCreator.h"
 
 #include <unistd.h>
 
@@ -46,23 +44,7 @@ bool Build(int tables, int sharedUpTo, const char* prefix, const std::string& pa
     ForgeonProject project;
     MainFrameAccess::SetProjectSource([&project] { return &project; });
     project.InitNewProject();
-    Module* sales = project.AddNewModule();
-    sales->RenameDefaultObjects("Sales");
-    sales->SetName("Sales");
-    project.SetCurrentModule(sales);
-    Table* previous = nullptr;
-    for (int number = 0; number < tables; ++number)
-    {
-        const std::string name =
-            (number < sharedUpTo ? std::string("table_") : std::string(prefix)) +
-            std::to_string(number);
-        Table* table = NewBenchTable(name.c_str(), previous);
-        sales->AddTable(table);
-        TableFormCreator creator(table, &project);
-        creator.CreateForm();
-        creator.CreateReport();
-        previous = table;
-    }
+    AddSalesModule(project, tables, sharedUpTo, prefix, false);
     ProjectStore store;
     const bool saved = store.ArchiveProject(&project, path.c_str(), FALSE);
     MainFrameAccess::SetProjectSource({});

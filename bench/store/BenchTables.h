@@ -69,6 +69,32 @@ inline std::vector<Table*> AddGeneratedBenchTables(ForgeonProject& project, int 
     return tables;
 }
 
+// A merge input: the module "Sales" made current, with the tables: "table_<n>" below shared,
+// named after the prefix from there, each keyed by the one before and made as AddDesignedTable
+// makes them, or with generated set as AddGeneratedBenchTables does.
+inline void AddSalesModule(ForgeonProject& project, int tables, int shared, const char* prefix,
+                           bool generated)
+{
+    Module* sales = project.AddNewModule();
+    sales->RenameDefaultObjects("Sales");
+    sales->SetName("Sales");
+    project.SetCurrentModule(sales);
+    Table* previous = nullptr;
+    for (int number = 0; number < tables; ++number)
+    {
+        previous = NewBenchTable(CString(number < shared ? "table_" : prefix) +
+                                     std::to_string(number).c_str(),
+                                 previous);
+        if (!generated)
+        {
+            AddDesignedTable(project, previous);
+            continue;
+        }
+        sales->AddTable(previous);
+        TableFormCreator(previous, &project).CreateAll();
+    }
+}
+
 // The menu item that opens the page's first file, null when there is none.
 inline Menu* MenuOpening(const Module& module, const FormInterface* page)
 {
