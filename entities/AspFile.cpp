@@ -520,15 +520,15 @@ void AspFile::RemoveMenu(const MenuInterface* item)
 
 void AspFile::EraseMapsOfMenus(MapErasure& erasure)
 {
-    if (const void* single = erasure.m_isMenu.Single())
+    const TargetMatch& isMenu = erasure.m_isMenu;
+    if (const void* single = isMenu.Single())
     {
         m_topMaps.MarkMapsOf(single, erasure.m_top);
         m_leftMaps.MarkMapsOf(single, erasure.m_left);
         return;
     }
-    for (MenuMapList* list : {&m_topMaps, &m_leftMaps})
-        std::erase_if(list->Edit(), [&erasure](const MenuVariableMap& map)
-                      { return erasure.m_isMenu(map.m_menu); });
+    for (std::vector<MenuVariableMap>* maps : {&m_topMaps.Edit(), &m_leftMaps.Edit()})
+        std::erase_if(*maps, [&isMenu](const MenuVariableMap& map) { return isMenu(map.m_menu); });
 }
 
 void AspFile::AddTopMenuVariableMap(MenuVariableMap map)

@@ -4,13 +4,6 @@
 #include <cstddef>
 #include <vector>
 
-namespace
-{
-// The menu of a marked map: an address no menu has.
-alignas(std::max_align_t) std::byte markedMenuSlot;
-Menu* const markedMenu = reinterpret_cast<Menu*>(&markedMenuSlot);
-} // namespace
-
 void MenuMapList::Places::Add(std::size_t place)
 {
     std::size_t* const first = m_places.data();
@@ -24,18 +17,6 @@ void MenuMapList::Places::Add(std::size_t place)
     *first = place;
 }
 
-const std::vector<MenuVariableMap>& MenuMapList::Read() const
-{
-    DropMarked();
-    return m_maps;
-}
-
-std::vector<MenuVariableMap>& MenuMapList::Edit()
-{
-    DropMarked();
-    return m_maps;
-}
-
 void MenuMapList::Clear()
 {
     m_maps.clear();
@@ -43,21 +24,14 @@ void MenuMapList::Clear()
     m_single = true;
 }
 
-bool MenuMapList::IsMarked(const MenuVariableMap& map)
-{
-    return map.m_menu == markedMenu;
-}
-
 void MenuMapList::Mark(MenuVariableMap& map)
 {
-    map.m_menu = markedMenu;
+    map.m_menu = MarkedMenu();
     ++m_marked;
 }
 
 void MenuMapList::DropMarked() const
 {
-    if (m_marked == 0)
-        return;
     std::erase_if(m_maps, IsMarked);
     m_marked = 0;
 }

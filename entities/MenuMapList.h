@@ -29,10 +29,20 @@ public:
     };
 
     // The maps, marked ones dropped first.
-    const std::vector<MenuVariableMap>& Read() const;
+    const std::vector<MenuVariableMap>& Read() const
+    {
+        if (m_marked != 0)
+            DropMarked();
+        return m_maps;
+    }
     // As Read, to change the maps; a change that may give a menu a second map says so with
     // SetSingle(false).
-    std::vector<MenuVariableMap>& Edit();
+    std::vector<MenuVariableMap>& Edit()
+    {
+        if (m_marked != 0)
+            DropMarked();
+        return m_maps;
+    }
     // Whether every menu is known to have at most one map in the list.
     void SetSingle(bool single) { m_single = single; }
     // No maps, so one map per menu.
@@ -56,7 +66,9 @@ public:
     static std::uint64_t Compared() { return s_compared; }
 
 private:
-    static bool IsMarked(const MenuVariableMap& map);
+    // The menu of a marked map: an address no menu has.
+    static Menu* MarkedMenu() { return reinterpret_cast<Menu*>(&s_markSlot); }
+    static bool IsMarked(const MenuVariableMap& map) { return map.m_menu == MarkedMenu(); }
     void Mark(MenuVariableMap& map);
     void DropMarked() const;
 
@@ -64,4 +76,5 @@ private:
     mutable std::size_t m_marked = 0;
     bool m_single = true;
     static inline std::uint64_t s_compared = 0;
+    alignas(std::max_align_t) static inline std::byte s_markSlot{};
 };
