@@ -2,6 +2,7 @@
 
 #include "entities/MenuInterface.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -52,6 +53,11 @@ public:
     std::size_t LiveCount() const { return m_maps.size() - m_marked; }
     template <class Visit> void ForEachLive(Visit visit) const
     {
+        if (m_marked == 0)
+        {
+            std::ranges::for_each(m_maps, visit);
+            return;
+        }
         for (const MenuVariableMap& map : m_maps)
         {
             if (!IsMarked(map))
