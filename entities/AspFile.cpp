@@ -66,23 +66,25 @@ FormInterface* ReadOwnerPage(CArchive& ar, int ownerKind)
 }
 
 // Per map: its menu, the count of pairs and each pair's two variables.
-void WriteMenuVariableMaps(CArchive& ar, const std::vector<MenuVariableMap>& maps)
+void WriteMenuVariableMaps(CArchive& ar, const MenuMapList& list)
 {
-    ar << static_cast<int>(maps.size());
-    for (const MenuVariableMap& map : maps)
-    {
-        ar.WriteObject(map.m_menu);
-        ar << static_cast<int>(map.GetVariablePairs().size());
-        for (const MenuVariableMap::VariablePair& pair : map.GetVariablePairs())
+    ar << static_cast<int>(list.LiveCount());
+    list.ForEachLive(
+        [&ar](const MenuVariableMap& map)
         {
-            ar.WriteObject(pair.first);
-            ar.WriteObject(pair.second);
-        }
-    }
+            ar.WriteObject(map.m_menu);
+            ar << static_cast<int>(map.GetVariablePairs().size());
+            for (const MenuVariableMap::VariablePair& pair : map.GetVariablePairs())
+            {
+                ar.WriteObject(pair.first);
+                ar.WriteObject(pair.second);
+            }
+        });
 }
 
-void ReadMenuVariableMaps(CArchive& ar, std::vector<MenuVariableMap>& maps)
+void ReadMenuVariableMaps(CArchive& ar, MenuMapList& list)
 {
+    std::vector<MenuVariableMap>& maps = list.Edit();
     const int count = ReadCount(ar);
     ReserveMore(maps, count);
     for (int i = 0; i < count; ++i)
@@ -98,6 +100,8 @@ void ReadMenuVariableMaps(CArchive& ar, std::vector<MenuVariableMap>& maps)
             map.AddVariablePair(first, ReadRef<Variable>(ar));
         }
     }
+    if (maps.size() > 1)
+        list.SetSingle(false);
 }
 
 // Every blank of the name replaced by "_".
@@ -234,6 +238,14 @@ bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
     return repeated;
 }
 
+// SyncMenuSide; the list holds one map per menu unless a leaf had more.
+bool SyncMenuList(const MenuLeafIndex::Leaves& leaves, MenuMapList& list)
+{
+    const bool repeated = SyncMenuSide(leaves, list.Edit());
+    list.SetSingle(!repeated);
+    return repeated;
+}
+
 // Erases every later map of a menu an earlier map has.
 void RemoveDuplicateMaps(std::vector<MenuVariableMap>& maps)
 {
@@ -265,6 +277,25 @@ void AddLeafMapsToSide(std::vector<MenuVariableMap>& maps,
                 maps.emplace_back(leaves[i]);
         }
     }
+}
+
+// As AddLeafMapsToSide. A leaf never mapped when its addition was made gets its map without a
+// look, which keeps one map per menu only when nothing mapped it since: the addition was made
+// just before, reaches no leaf twice and reaches this list the first time (its last map is none
+// of the leaves, as it would be once they were added).
+void AddLeafMapsToList(MenuMapList& list, const std::vector<MenuLeafAddition>& additions,
+                       bool madeJustBefore)
+{
+    std::vector<MenuVariableMap>& maps = list.Edit();
+    const auto mayRepeat = [&maps](const MenuLeafAddition& addition)
+    {
+        return addition.RepeatsALeaf() ||
+               (!maps.empty() && std::ranges::find(addition.GetLeaves(), maps.back().m_menu) !=
+                                     addition.GetLeaves().end());
+    };
+    if (!madeJustBefore || std::ranges::any_of(additions, mayRepeat))
+        list.SetSingle(false);
+    AddLeafMapsToSide(maps, additions);
 }
 
 // The innermost open batch.
@@ -374,8 +405,8 @@ void AspFile::Serialize(CArchive& ar)
         }
         ar.WriteObject(m_topMenu);
         ar.WriteObject(m_leftMenu);
-        WriteMenuVariableMaps(ar, m_topMenuMaps);
-        WriteMenuVariableMaps(ar, m_leftMenuMaps);
+        WriteMenuVariableMaps(ar, m_topMaps);
+        WriteMenuVariableMaps(ar, m_leftMaps);
         ar << m_baseName << static_cast<int>(m_flag);
         WriteObjectList(ar, m_fieldVisibilities);
         ar << m_title;
@@ -409,8 +440,8 @@ void AspFile::Serialize(CArchive& ar)
     }
     m_topMenu = ReadRef<Menu>(ar);
     m_leftMenu = ReadRef<Menu>(ar);
-    ReadMenuVariableMaps(ar, m_topMenuMaps);
-    ReadMenuVariableMaps(ar, m_leftMenuMaps);
+    ReadMenuVariableMaps(ar, m_topMaps);
+    ReadMenuVariableMaps(ar, m_leftMaps);
     if (version > 54)
     {
         int droppedFlag = 0;
@@ -483,34 +514,33 @@ void AspFile::RemoveMenu(const MenuInterface* item)
         DeleteLeftMenuVariableMaps();
     }
     // A map of the item as a leaf of either menu would point at it once it is gone.
-    EraseMapsOfMenu(m_topMenuMaps, item);
-    EraseMapsOfMenu(m_leftMenuMaps, item);
+    EraseMapsOfMenu(m_topMaps.Edit(), item);
+    EraseMapsOfMenu(m_leftMaps.Edit(), item);
 }
 
-namespace
+void AspFile::EraseMapsOfMenus(MapErasure& erasure)
 {
-// Erases the maps of the one menu, found by address alone; the others move up once for each.
-void EraseMapsOfOneMenu(std::vector<MenuVariableMap>& maps, const void* menu)
-{
-    auto found = std::ranges::find(maps, menu, &MenuVariableMap::m_menu);
-    while (found != maps.end())
-    {
-        const auto next = maps.erase(found);
-        found = std::ranges::find(next, maps.end(), menu, &MenuVariableMap::m_menu);
-    }
-}
-} // namespace
-
-void AspFile::EraseMapsOfMenus(const TargetMatch& isMenu)
-{
+    const TargetMatch& isMenu = erasure.m_isMenu;
     if (const void* single = isMenu.Single())
     {
-        EraseMapsOfOneMenu(m_topMenuMaps, single);
-        EraseMapsOfOneMenu(m_leftMenuMaps, single);
+        m_topMaps.MarkMapsOf(single, erasure.m_top);
+        m_leftMaps.MarkMapsOf(single, erasure.m_left);
         return;
     }
-    for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
+    for (std::vector<MenuVariableMap>* maps : {&m_topMaps.Edit(), &m_leftMaps.Edit()})
         std::erase_if(*maps, [&isMenu](const MenuVariableMap& map) { return isMenu(map.m_menu); });
+}
+
+void AspFile::AddTopMenuVariableMap(MenuVariableMap map)
+{
+    m_topMaps.Edit().push_back(std::move(map));
+    m_topMaps.SetSingle(false);
+}
+
+void AspFile::AddLeftMenuVariableMap(MenuVariableMap map)
+{
+    m_leftMaps.Edit().push_back(std::move(map));
+    m_leftMaps.SetSingle(false);
 }
 
 AspFile::PairlessMapsScope::PairlessMapsScope()
@@ -535,12 +565,13 @@ void AspFile::ListReferences(ReferenceList& list)
         (menuMaps == ReferenceList::MenuMaps::variables && !s_pairless.contains(this)))
     {
         bool pairs = false;
-        for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
+        for (MenuMapList* side : {&m_topMaps, &m_leftMaps})
         {
-            for (MenuVariableMap& map : *maps)
+            std::vector<MenuVariableMap>& maps = side->Edit();
+            for (MenuVariableMap& map : maps)
             {
                 pairs = pairs || !map.GetVariablePairs().empty();
-                ListMenuMapReferences(list, *maps, map);
+                ListMenuMapReferences(list, maps, map);
             }
         }
         if (!pairs && s_pairlessScopes > 0)
@@ -792,22 +823,24 @@ bool AspFile::HasInvisibleField() const
 
 MenuVariableMap* AspFile::GetTopMenuVariableMapAt(int index)
 {
-    return IsValidIndex(m_topMenuMaps, index) ? &m_topMenuMaps[index] : nullptr;
+    std::vector<MenuVariableMap>& maps = m_topMaps.Edit();
+    return IsValidIndex(maps, index) ? &maps[index] : nullptr;
 }
 
 MenuVariableMap* AspFile::GetLeftMenuVariableMapAt(int index)
 {
-    return IsValidIndex(m_leftMenuMaps, index) ? &m_leftMenuMaps[index] : nullptr;
+    std::vector<MenuVariableMap>& maps = m_leftMaps.Edit();
+    return IsValidIndex(maps, index) ? &maps[index] : nullptr;
 }
 
 MenuVariableMap* AspFile::FindTopMenuVariableMap(const Menu* menu)
 {
-    return FindMapOfMenu(m_topMenuMaps, menu);
+    return FindMapOfMenu(m_topMaps.Edit(), menu);
 }
 
 MenuVariableMap* AspFile::FindLeftMenuVariableMap(const Menu* menu)
 {
-    return FindMapOfMenu(m_leftMenuMaps, menu);
+    return FindMapOfMenu(m_leftMaps.Edit(), menu);
 }
 
 MenuVariableMap* AspFile::FindMenuVariableMapByName(const MenuVariableMap* map)
@@ -817,8 +850,8 @@ MenuVariableMap* AspFile::FindMenuVariableMapByName(const MenuVariableMap* map)
     const CString& name = map->m_menu->GetName();
     const auto sameName = [&name](const MenuVariableMap& candidate)
     { return candidate.m_menu != nullptr && candidate.m_menu->GetName().CompareNoCase(name) == 0; };
-    MenuVariableMap* found = FirstMap(m_topMenuMaps, sameName);
-    return found != nullptr ? found : FirstMap(m_leftMenuMaps, sameName);
+    MenuVariableMap* found = FirstMap(m_topMaps.Edit(), sameName);
+    return found != nullptr ? found : FirstMap(m_leftMaps.Edit(), sameName);
 }
 
 std::size_t MenuLeafIndex::Leaves::Home(const Menu* leaf) const
@@ -899,9 +932,9 @@ bool AspFile::SyncSide(BOOL top, MenuLeafIndex& leafIndex)
 {
     bool repeated = false;
     if (top && m_topMenu != nullptr)
-        repeated = SyncMenuSide(leafIndex.Of(*m_topMenu), m_topMenuMaps);
+        repeated = SyncMenuList(leafIndex.Of(*m_topMenu), m_topMaps);
     else if (m_leftMenu != nullptr)
-        repeated = SyncMenuSide(leafIndex.Of(*m_leftMenu), m_leftMenuMaps);
+        repeated = SyncMenuList(leafIndex.Of(*m_leftMenu), m_leftMaps);
     // The maps of a side without menu belong to nothing any more.
     if (m_topMenu == nullptr)
         DeleteTopMenuVariableMaps();
@@ -921,8 +954,11 @@ void AspFile::CleanUpMenuVariableMaps(MenuLeafIndex& leafIndex, bool dropDuplica
 
 void AspFile::RemoveDuplicateMenuVariableMaps()
 {
-    RemoveDuplicateMaps(m_topMenuMaps);
-    RemoveDuplicateMaps(m_leftMenuMaps);
+    for (MenuMapList* side : {&m_topMaps, &m_leftMaps})
+    {
+        RemoveDuplicateMaps(side->Edit());
+        side->SetSingle(true);
+    }
 }
 
 MenuLeafAddition::MenuLeafAddition(const Menu* formerLeaf, Menu& child)
@@ -936,14 +972,21 @@ MenuLeafAddition::MenuLeafAddition(const Menu* formerLeaf, Menu& child)
     m_mapped.reserve(m_leaves.size());
     for (const Menu* leaf : m_leaves)
         m_mapped.push_back(leaf->HasBeenMapped());
+    if (m_leaves.size() > 1)
+    {
+        std::vector<const Menu*> sorted(m_leaves.begin(), m_leaves.end());
+        std::ranges::sort(sorted);
+        m_repeatsALeaf = std::ranges::adjacent_find(sorted) != sorted.end();
+    }
 }
 
-void AspFile::AddMenuLeafMaps(const Menu& topLevel, const std::vector<MenuLeafAddition>& additions)
+void AspFile::AddMenuLeafMaps(const Menu& topLevel, const std::vector<MenuLeafAddition>& additions,
+                              bool madeJustBefore)
 {
     if (m_topMenu == &topLevel)
-        AddLeafMapsToSide(m_topMenuMaps, additions);
+        AddLeafMapsToList(m_topMaps, additions, madeJustBefore);
     if (m_leftMenu == &topLevel)
-        AddLeafMapsToSide(m_leftMenuMaps, additions);
+        AddLeafMapsToList(m_leftMaps, additions, madeJustBefore);
 }
 
 MenuLeafMapBatch::MenuLeafMapBatch() : m_outer(std::exchange(currentBatch, this)) {}
@@ -954,7 +997,7 @@ MenuLeafMapBatch::~MenuLeafMapBatch()
     for (const auto& [topLevel, additions] : m_additions)
     {
         for (AspFile* file : topLevel->GetPageFiles())
-            file->AddMenuLeafMaps(*topLevel, additions);
+            file->AddMenuLeafMaps(*topLevel, additions, false);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entities/MenuInterface.h"
+#include "entities/MenuMapList.h"
 #include "entities/Variable.h"
 #include "model/ReferenceList.h"
 #include "platform/core/CArchive.h"
@@ -40,10 +41,13 @@ public:
     // A page file may hold a map of the leaf already.
     bool MayBeMapped(std::size_t leaf) const { return m_mapped[leaf]; }
     bool FormerLeafMayBeMapped() const { return m_formerLeafMapped; }
+    // A damaged tree may reach a leaf twice.
+    bool RepeatsALeaf() const { return m_repeatsALeaf; }
 
 private:
     const Menu* m_formerLeaf;
     bool m_formerLeafMapped;
+    bool m_repeatsALeaf = false;
     std::vector<Menu*> m_leaves;
     std::vector<bool> m_mapped;
 };
@@ -194,8 +198,21 @@ public:
     // left menu, clears that menu and deletes that side's maps. The maps of the item as a leaf
     // are deleted too, so that none outlives a deleted sub-menu.
     void RemoveMenu(const MenuInterface* item);
-    // Erases the maps of the menus that match from both sides, in one pass each.
-    void EraseMapsOfMenus(const TargetMatch& isMenu);
+    // One erasure of the maps of deleted menus from page files, one file after another.
+    class MapErasure
+    {
+    public:
+        explicit MapErasure(const TargetMatch& isMenu) : m_isMenu(isMenu) {}
+
+    private:
+        friend class AspFile;
+        const TargetMatch& m_isMenu;
+        MenuMapList::Places m_top;
+        MenuMapList::Places m_left;
+    };
+    // Erases the maps of the menus that match from both sides: those of a single menu are
+    // marked where they stand (MenuMapList), those of several erased in one pass each.
+    void EraseMapsOfMenus(MapErasure& erasure);
     void RemoveNullLinks();
     // Lists the linking items and the top and left menus, each released by unlinking it from
     // the file on both sides (MenuInterface::UnlinkAspFile); then per map of either side its menu,
@@ -261,12 +278,15 @@ public:
     void SetLeftMenu(Menu* menu);
 
     // Held by value; a pointer to one of them is valid until that side's maps change.
-    const std::vector<MenuVariableMap>& GetTopMenuVariableMaps() const { return m_topMenuMaps; }
-    const std::vector<MenuVariableMap>& GetLeftMenuVariableMaps() const { return m_leftMenuMaps; }
-    void AddTopMenuVariableMap(MenuVariableMap map) { m_topMenuMaps.push_back(std::move(map)); }
-    void AddLeftMenuVariableMap(MenuVariableMap map) { m_leftMenuMaps.push_back(std::move(map)); }
-    void DeleteTopMenuVariableMaps() { m_topMenuMaps.clear(); }
-    void DeleteLeftMenuVariableMaps() { m_leftMenuMaps.clear(); }
+    const std::vector<MenuVariableMap>& GetTopMenuVariableMaps() const { return m_topMaps.Read(); }
+    const std::vector<MenuVariableMap>& GetLeftMenuVariableMaps() const
+    {
+        return m_leftMaps.Read();
+    }
+    void AddTopMenuVariableMap(MenuVariableMap map);
+    void AddLeftMenuVariableMap(MenuVariableMap map);
+    void DeleteTopMenuVariableMaps() { m_topMaps.Clear(); }
+    void DeleteLeftMenuVariableMaps() { m_leftMaps.Clear(); }
     // Null for a bad index.
     MenuVariableMap* GetTopMenuVariableMapAt(int index);
     MenuVariableMap* GetLeftMenuVariableMapAt(int index);
@@ -283,7 +303,10 @@ public:
     void SyncMenuVariableMaps(BOOL top, MenuLeafIndex& leafIndex);
     // The side of the file that shows the top-level menu of the grown tree gets the maps of
     // the new leaves and loses those of the former leaf, as SyncMenuVariableMaps would.
-    void AddMenuLeafMaps(const Menu& topLevel, const std::vector<MenuLeafAddition>& additions);
+    // Additions made just before (madeJustBefore, not waiting in a batch) keep a side's one map
+    // per menu.
+    void AddMenuLeafMaps(const Menu& topLevel, const std::vector<MenuLeafAddition>& additions,
+                         bool madeJustBefore);
     // Erases from each side every later map of a menu an earlier map has.
     void RemoveDuplicateMenuVariableMaps();
     // The load-time clean-up: SyncMenuVariableMaps for the top, then for the left side, then,
@@ -315,6 +338,6 @@ private:
     std::vector<FieldVisibility*> m_fieldVisibilities;
     Menu* m_topMenu = nullptr;
     Menu* m_leftMenu = nullptr;
-    std::vector<MenuVariableMap> m_topMenuMaps;
-    std::vector<MenuVariableMap> m_leftMenuMaps;
+    MenuMapList m_topMaps;
+    MenuMapList m_leftMaps;
 };

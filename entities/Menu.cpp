@@ -92,7 +92,7 @@ void Menu::AddSubMenu(Menu* child)
     }
     const std::vector<MenuLeafAddition> additions{addition};
     for (AspFile* file : topLevel.GetPageFiles())
-        file->AddMenuLeafMaps(topLevel, additions);
+        file->AddMenuLeafMaps(topLevel, additions, true);
 }
 
 bool Menu::RemoveSubMenu(Menu* child)

@@ -755,12 +755,13 @@ void Module::RemoveMenuUsages(const std::vector<Menu*>& roots)
 void Module::EraseMenuMaps(const ReferenceList::Targets& menus) const
 {
     const TargetMatch isMenu(&menus);
+    AspFile::MapErasure erasure(isMenu);
     std::vector<FormInterface*> pages;
     GetEveryPage(pages);
     for (const FormInterface* page : pages)
     {
         for (AspFile* file : page->GetAspFiles())
-            file->EraseMapsOfMenus(isMenu);
+            file->EraseMapsOfMenus(erasure);
     }
 }
 

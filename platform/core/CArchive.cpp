@@ -536,7 +536,11 @@ void CArchive::ForgetDestroyedObject(const CObject* object)
     for (CArchive* archive = s_latestLoading; archive != nullptr; archive = archive->m_previous)
     {
         if (const DWORD index = archive->SlotOf(object))
+        {
             archive->m_loaded[index] = LoadedEntry{};
+            if (s_objectLinkHook != nullptr) [[unlikely]]
+                s_objectLinkHook(ObjectLink::released, nullptr, object, s_objectLinkContext);
+        }
     }
 }
 

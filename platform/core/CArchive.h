@@ -105,8 +105,8 @@ public:
     static void SetStringReadHook(StringReadHook hook, void* context);
     // A seam for tests: while set, each object a record writes (a back-reference too) and each
     // claim or release a loading record makes of an object pass to the hook, with the object
-    // whose record it is (null outside every record). Set it only while no other thread loads
-    // or stores.
+    // whose record it is (null outside every record); a loaded object destroyed while its
+    // archive is open passes as released. Set it only while no other thread loads or stores.
     enum class ObjectLink
     {
         written,

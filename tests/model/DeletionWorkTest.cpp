@@ -1,14 +1,15 @@
 // What a deletion costs grows with what it touches: deleting one table, field, page or menu of a
 // module made the table designer's way offers the reference lists about three times as much
 // work in a module of three times the tables, not nine times, as when each step listed the
-// references of the whole module again. The page files' maps of a deleted menu are erased in one
-// pass, outside the lists.
+// references of the whole module again. The page files' maps of a deleted menu are erased
+// outside the lists, a single item's map looked for first where the files before held it.
 #include "bench/store/BenchTables.h"
 #include "entities/ApplicationReport.h"
 #include "entities/Class.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/Menu.h"
+#include "entities/MenuMapList.h"
 #include "entities/Procedure.h"
 #include "entities/RDLCReport.h"
 #include "model/Field.h"
@@ -43,9 +44,10 @@ struct DeletionWork
     std::uint64_t growth;
 };
 
-// The references offered to lists while one entity of the middle table of a module of the
-// given number of designed tables is deleted.
-std::uint64_t WorkOf(const DeletionWork& deletion, int tables)
+// The work counted (by default the references offered to lists) while one entity of the middle
+// table of a module of the given number of designed tables is deleted.
+std::uint64_t WorkOf(const DeletionWork& deletion, int tables,
+                     std::uint64_t (*count)() = &ReferenceList::Offered)
 {
     ScriptedMessageBoxes boxes;
     ForgeonProject project;
@@ -53,9 +55,14 @@ std::uint64_t WorkOf(const DeletionWork& deletion, int tables)
     project.InitNewProject();
     Module& module = *project.GetCurrentModule();
     Table* middle = AddGeneratedBenchTables(project, tables)[tables / 2];
-    const std::uint64_t before = ReferenceList::Offered();
+    const std::uint64_t before = count();
     EXPECT_TRUE(deletion.remove(project, module, *middle)) << deletion.name;
-    return ReferenceList::Offered() - before;
+    return count() - before;
+}
+
+bool DeleteMenuItem(ForgeonProject& project, Module& module, Table& table)
+{
+    return project.DeleteMenu(MenuOpening(module, FormOf(module, &table)));
 }
 
 // The references offered to lists by one listing of every module of the project.
@@ -150,10 +157,7 @@ TEST(DeletionWorkTest, TheWorkOfADeletionGrowsAboutLinearlyWithTheModule)
                  module.FindReportByName(table.GetTableName() + " Report"));
          },
          4},
-        {"menu item",
-         [](ForgeonProject& project, Module& module, Table& table)
-         { return project.DeleteMenu(MenuOpening(module, FormOf(module, &table))); },
-         4},
+        {"menu item", DeleteMenuItem, 4},
         {"menu of every form",
          [](ForgeonProject& project, Module& module, Table&)
          { return project.DeleteMenu(module.FindMenuByName("Masters")); },
@@ -167,5 +171,17 @@ TEST(DeletionWorkTest, TheWorkOfADeletionGrowsAboutLinearlyWithTheModule)
         EXPECT_LT(large, deletion.growth * small)
             << deletion.name << ": " << small << " then " << large;
     }
+}
+
+// Each page file holds a map per menu item of its module: a menu item's map is looked for first
+// where the page files before held it, so that its deletion compares about one map per page
+// file, three times as many in a module of three times the tables, not nine times.
+TEST(DeletionWorkTest, AMenuItemsDeletionComparesAboutOneMapPerPageFile)
+{
+    const DeletionWork item{"menu item", DeleteMenuItem, 4};
+    const std::uint64_t small = WorkOf(item, 20, &MenuMapList::Compared);
+    const std::uint64_t large = WorkOf(item, 60, &MenuMapList::Compared);
+    EXPECT_GT(small, 0u);
+    EXPECT_LT(large, 4 * small) << small << " then " << large;
 }
 } // namespace
