@@ -230,8 +230,15 @@ struct Module::FieldAskees
     std::vector<Table*> tables;
     std::vector<Procedure*> procedures;
     std::vector<Function*> functions;
-    // Each with whether it is asked for its references.
-    std::vector<std::pair<FormInterface*, bool>> pages;
+    struct Page
+    {
+        FormInterface* page;
+        // Whether it is asked for its references.
+        bool listed;
+        // Set for a report, which is asked all the same.
+        const ApplicationReport* report;
+    };
+    std::vector<Page> pages;
     LoginPage* loginPage = nullptr;
     std::vector<std::size_t> sizes;
 };
@@ -263,15 +270,19 @@ Module::FieldAskees Module::FieldAskeesAmong(const AskedEntities* asked) const
     for (const Class* dataClass : m_classes)
         std::ranges::copy_if(dataClass->GetFunctions(), std::back_inserter(askees.functions),
                              isAsked);
-    // The reports are asked whether they show the row a field refers to.
     const auto addPage = [&askees, &isAsked](FormInterface* page)
     {
-        const bool listed = isAsked(page);
-        if (listed || dynamic_cast<const ApplicationReport*>(page) != nullptr)
-            askees.pages.emplace_back(page, listed);
+        if (isAsked(page))
+            askees.pages.push_back({page, true, nullptr});
     };
-    AskEach(addPage, m_masterForms, m_transactions, m_reports, m_rdlcReports, m_mapForms,
-            m_dashBoards, m_dashBoardPages, m_multiPageReports, m_reportCollectors);
+    // The reports are asked whether they show the row a field refers to.
+    const auto addReport = [&askees, &isAsked](ApplicationReport* report) {
+        askees.pages.push_back({report, isAsked(report), report});
+    };
+    AskEach(addPage, m_masterForms, m_transactions);
+    AskEach(addReport, m_reports);
+    AskEach(addPage, m_rdlcReports, m_mapForms, m_dashBoards, m_dashBoardPages, m_multiPageReports,
+            m_reportCollectors);
     if (m_loginPage != nullptr && isAsked(m_loginPage))
         askees.loginPage = m_loginPage;
     askees.sizes = AskedListSizes();
@@ -300,7 +311,7 @@ void Module::AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProje
                     [](Function* function) { CurrentUsageSet().AddFunction(function); });
     // Each page once, by its first use of the field; a report also by a column showing through
     // the field the row it refers to, which a field referring to none cannot show.
-    for (const auto& [page, listed] : askees.pages)
+    for (const auto& [page, listed, report] : askees.pages)
     {
         if (!listed && field->GetForeignField() == nullptr)
             continue;
@@ -311,7 +322,6 @@ void Module::AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProje
             ListNamedReferences(list, *page);
             use = list.FirstUseOf(targets);
         }
-        const auto* report = dynamic_cast<const ApplicationReport*>(page);
         if (use.IsEmpty() && report != nullptr && report->ShowsRowReferredBy(field))
             use = page->FieldUseName(" report output field");
         if (use.IsEmpty())
