@@ -326,13 +326,14 @@ int ForgeonProject::DeleteRDLCReports(const std::vector<RDLCReport*>& reports)
             continue;
         RDLCInfo* layout = (*report)->GetRDLCInfo();
         XSDInfo* dataSet = (*report)->GetXSDInfo();
-        const auto later = std::ranges::subrange(report + 1, reports.end());
-        if (std::ranges::none_of(later, [layout](const RDLCReport* other)
-                                 { return other->GetRDLCInfo() == layout; }))
+        const auto later = report + 1;
+        if (std::none_of(later, reports.end(),
+                         [layout](const RDLCReport* other)
+                         { return other->GetRDLCInfo() == layout; }))
             layouts.push_back(layout);
         const std::function<bool(const RDLCReport&)> usesDataSet = DataSetUser(dataSet);
-        if (std::ranges::none_of(later, [&usesDataSet](const RDLCReport* other)
-                                 { return usesDataSet(*other); }))
+        if (std::none_of(later, reports.end(),
+                         [&usesDataSet](const RDLCReport* other) { return usesDataSet(*other); }))
             dataSets.push_back(dataSet);
     }
     const int deleted = RemovePagesThenDelete(
