@@ -2,8 +2,6 @@
 
 #include "entities/AspFile.h"
 #include "model/ArchiveIO.h"
-#include "model/EntityUsageSet.h"
-#include "model/ProjectDiagnostics.h"
 #include "model/ReferenceList.h"
 
 #include <algorithm>
@@ -75,12 +73,4 @@ void MenuInterface::ListReferences(ReferenceList& list)
         list.Add(opened, [this, opened] { UnlinkAspFile(opened); });
     for (AspFile* file : m_pageFiles)
         list.Add(file, [this, file] { UnlinkAspFile(file); });
-}
-
-void MenuInterface::CollectPageUsage(const ReferenceList::Targets& pageFiles, CString& list)
-{
-    if (!ReferenceList::Reaches(*this, pageFiles))
-        return;
-    list += m_name + "\n";
-    TheProjectDiagnostics().GetCurrentUsageSet().AddMenuItem(this);
 }

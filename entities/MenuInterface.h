@@ -92,10 +92,6 @@ public:
     // item from that file (UnlinkAspFile).
     virtual void ListReferences(ReferenceList& list);
 
-    // When its listed references reach one of the page files of a page: appends the name and
-    // "\n" to the list and records the item in the current usage set.
-    void CollectPageUsage(const ReferenceList::Targets& pageFiles, CString& list);
-
 protected:
     // Derived classes give their item kind.
     explicit MenuInterface(int itemKind) : m_itemKind(itemKind) {}

@@ -540,18 +540,14 @@ public:
     void DeleteStillListed(const GoingPages& pages, ForgeonProject* project) const;
     // Entities of the module, by address.
     using AskedEntities = std::unordered_set<const void*>;
-    bool RemoveFormUsages(Form* form);
-    bool RemoveMapFormUsages(MapForm* mapForm);
-    bool RemoveTransactionUsages(Transaction* transaction);
-    bool RemoveReportUsages(ApplicationReport* report);
-    // Each as the one above for every page of the list, in order, the module's entities listed
-    // once for all of them.
-    bool RemoveFormUsages(const std::vector<Form*>& forms);
-    bool RemoveMapFormUsages(const std::vector<MapForm*>& mapForms);
-    bool RemoveTransactionUsages(const std::vector<Transaction*>& transactions);
-    bool RemoveReportUsages(const std::vector<ApplicationReport*>& reports);
-    bool RemoveRDLCReportUsages(const std::vector<RDLCReport*>& reports);
-    bool RemoveRDLCReportUsages(RDLCReport* report);
+    // RemovePageUsages for every page of the list, in order, the module's entities listed once
+    // for all of them: a form is named by the map forms referring to it, a report by the forms,
+    // master-detail and map forms calling it and shown by multi-page reports and collectors.
+    void RemoveFormUsages(const std::vector<Form*>& forms);
+    void RemoveMapFormUsages(const std::vector<MapForm*>& mapForms);
+    void RemoveTransactionUsages(const std::vector<Transaction*>& transactions);
+    void RemoveReportUsages(const std::vector<ApplicationReport*>& reports);
+    void RemoveRDLCReportUsages(const std::vector<RDLCReport*>& reports);
     bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);
     // The pages whose listed references reach the procedure, its columns, computed fields or
@@ -746,11 +742,10 @@ private:
     void AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProject* project);
     // What refers to one of the fields or to a field one of them refers to.
     AskedEntities FieldUsersOf(const std::vector<Field*>& fields) const;
-    // The usage of a page being deleted: the users found so far, the menus and report columns
-    // linking to it, then the pages showing it; when there are any, the menus and columns let
-    // go of its page files. Then every page lets go of it through the list.
-    bool RemovePageUsages(FormInterface* page, CString usage = {}, const CString& shownBy = {});
-    // RemovePageUsages for each page in order, with its usage and shownBy (or none).
+    // The usage of each page being deleted, in order: the users found so far (usages), the
+    // menus and report columns linking to it, then the pages showing it (shownBy, or none);
+    // when there are any, the menus and columns let go of its page files. Then every page lets
+    // go of the pages through the list.
     void RemovePageUsages(const std::vector<FormInterface*>& pages, std::vector<CString> usages,
                           const std::vector<CString>& shownBy);
     // The pages, then the login page, list their references (their page files' menu maps as

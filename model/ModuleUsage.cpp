@@ -29,7 +29,6 @@
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
 #include "model/NamedReferences.h"
-#include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ReferenceList.h"
 #include "model/Table.h"
@@ -135,14 +134,31 @@ private:
     std::unordered_map<const void*, std::vector<FormInterface*>> m_users;
 };
 
-// The list the entity is in loses it, and the entity, in no usage set any more, is deleted;
+// The first list holding the entity loses it, and the entity is in no usage set any more;
 // false when no list holds it.
-template <class T, class... Lists> bool DeleteFromFirst(T* entity, Lists&... lists)
+template <class T, class... Lists> bool TakeFromFirst(T* entity, Lists&... lists)
 {
     if (!(Contains(lists, entity) || ...))
         return false;
     TheProjectDiagnostics().ForgetFreed(entity);
-    return (EraseAndDelete(lists, entity) || ...);
+    const auto erase = [entity](auto& list)
+    {
+        if (!Contains(list, entity))
+            return false;
+        EraseFirst(list, entity);
+        return true;
+    };
+    (erase(lists) || ...);
+    return true;
+}
+
+// TakeFromFirst, then the entity is deleted.
+template <class T, class... Lists> bool DeleteFromFirst(T* entity, Lists&... lists)
+{
+    if (!TakeFromFirst(entity, lists...))
+        return false;
+    delete entity;
+    return true;
 }
 
 // Page files' menu maps refer to none of the entities that the checks below ask for.
@@ -582,24 +598,12 @@ void NameListedUsersOfEach(const Entities& entities, const std::vector<FormInter
 }
 } // namespace
 
-bool Module::RemoveFormUsages(Form* form)
-{
-    return RemoveFormUsages(std::vector{form});
-}
-
-bool Module::RemoveFormUsages(const std::vector<Form*>& forms)
+void Module::RemoveFormUsages(const std::vector<Form*>& forms)
 {
     const std::vector<FormInterface*> pages = AsPages(forms);
     std::vector<CString> usages(pages.size());
     NameListedUsersOfEach(m_mapForms, pages, usages);
     RemovePageUsages(pages, std::move(usages), {});
-    return true;
-}
-
-bool Module::RemovePageUsages(FormInterface* page, CString usage, const CString& shownBy)
-{
-    RemovePageUsages(std::vector{page}, std::vector{std::move(usage)}, std::vector{shownBy});
-    return true;
 }
 
 void Module::RemovePageUsages(const std::vector<FormInterface*>& pages, std::vector<CString> usages,
@@ -619,45 +623,22 @@ void Module::RemovePageUsages(const std::vector<FormInterface*>& pages, std::vec
     CurrentUsageSet().Clear();
 }
 
-bool Module::RemoveMapFormUsages(MapForm* mapForm)
-{
-    return RemoveMapFormUsages(std::vector{mapForm});
-}
-
-bool Module::RemoveMapFormUsages(const std::vector<MapForm*>& mapForms)
+void Module::RemoveMapFormUsages(const std::vector<MapForm*>& mapForms)
 {
     RemovePageUsages(AsPages(mapForms), std::vector<CString>(mapForms.size()), {});
-    return true;
 }
 
-bool Module::RemoveTransactionUsages(Transaction* transaction)
-{
-    return RemoveTransactionUsages(std::vector{transaction});
-}
-
-bool Module::RemoveTransactionUsages(const std::vector<Transaction*>& transactions)
+void Module::RemoveTransactionUsages(const std::vector<Transaction*>& transactions)
 {
     RemovePageUsages(AsPages(transactions), std::vector<CString>(transactions.size()), {});
-    return true;
 }
 
-bool Module::RemoveRDLCReportUsages(RDLCReport* report)
-{
-    return RemoveRDLCReportUsages(std::vector{report});
-}
-
-bool Module::RemoveRDLCReportUsages(const std::vector<RDLCReport*>& reports)
+void Module::RemoveRDLCReportUsages(const std::vector<RDLCReport*>& reports)
 {
     RemovePageUsages(AsPages(reports), std::vector<CString>(reports.size()), {});
-    return true;
 }
 
-bool Module::RemoveReportUsages(ApplicationReport* report)
-{
-    return RemoveReportUsages(std::vector{report});
-}
-
-bool Module::RemoveReportUsages(const std::vector<ApplicationReport*>& reports)
+void Module::RemoveReportUsages(const std::vector<ApplicationReport*>& reports)
 {
     const std::vector<FormInterface*> pages = AsPages(reports);
     std::vector<CString> usages(pages.size());
@@ -669,7 +650,6 @@ bool Module::RemoveReportUsages(const std::vector<ApplicationReport*>& reports)
     NameListedUsersOfEach(m_multiPageReports, pages, shownBy);
     NameListedUsersOfEach(m_reportCollectors, pages, shownBy);
     RemovePageUsages(pages, std::move(usages), shownBy);
-    return true;
 }
 
 bool Module::RemoveDashBoardUsages(DashBoard* dashBoard)
@@ -931,14 +911,8 @@ bool Module::EraseTable(Table* table)
 bool Module::EraseTableWithFreedParts(Table* table)
 {
     ForgetPasted(m_pastedTable, table);
-    std::vector<Table*>* list = Contains(m_masterTables, table)        ? &m_masterTables
-                                : Contains(m_transactionTables, table) ? &m_transactionTables
-                                : Contains(m_mapTables, table)         ? &m_mapTables
-                                                                       : nullptr;
-    if (list == nullptr)
+    if (!TakeFromFirst(table, m_masterTables, m_transactionTables, m_mapTables))
         return false;
-    TheProjectDiagnostics().ForgetFreed(table);
-    EraseFirst(*list, table);
     ReferenceList::Targets parts(table->GetFields().begin(), table->GetFields().end());
     parts.insert(table);
     ReleaseThenFree(parts, [table] { delete table; });

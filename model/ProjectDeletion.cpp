@@ -191,37 +191,26 @@ bool ForgeonProject::DeleteTransaction(Transaction* transaction)
 
 int ForgeonProject::DeleteForms(const std::vector<Form*>& forms)
 {
-    return RemovePagesThenDelete(
-        m_modules, forms,
-        [](Module* module, const std::vector<Form*>& gone) { module->RemoveFormUsages(gone); },
-        &Module::DeleteMasterForm);
+    return RemovePagesThenDelete(m_modules, forms, &Module::RemoveFormUsages,
+                                 &Module::DeleteMasterForm);
 }
 
 int ForgeonProject::DeleteMapForms(const std::vector<MapForm*>& mapForms)
 {
-    return RemovePagesThenDelete(
-        m_modules, mapForms,
-        [](Module* module, const std::vector<MapForm*>& gone)
-        { module->RemoveMapFormUsages(gone); },
-        &Module::DeleteMapForm);
+    return RemovePagesThenDelete(m_modules, mapForms, &Module::RemoveMapFormUsages,
+                                 &Module::DeleteMapForm);
 }
 
 int ForgeonProject::DeleteTransactions(const std::vector<Transaction*>& transactions)
 {
-    return RemovePagesThenDelete(
-        m_modules, transactions,
-        [](Module* module, const std::vector<Transaction*>& gone)
-        { module->RemoveTransactionUsages(gone); },
-        &Module::DeleteTransaction);
+    return RemovePagesThenDelete(m_modules, transactions, &Module::RemoveTransactionUsages,
+                                 &Module::DeleteTransaction);
 }
 
 int ForgeonProject::DeleteApplicationReports(const std::vector<ApplicationReport*>& reports)
 {
-    return RemovePagesThenDelete(
-        m_modules, reports,
-        [](Module* module, const std::vector<ApplicationReport*>& gone)
-        { module->RemoveReportUsages(gone); },
-        &Module::DeleteReport);
+    return RemovePagesThenDelete(m_modules, reports, &Module::RemoveReportUsages,
+                                 &Module::DeleteReport);
 }
 
 bool ForgeonProject::DeleteTable(Table* table)
@@ -336,11 +325,8 @@ int ForgeonProject::DeleteRDLCReports(const std::vector<RDLCReport*>& reports)
                          [&usesDataSet](const RDLCReport* other) { return usesDataSet(*other); }))
             dataSets.push_back(dataSet);
     }
-    const int deleted = RemovePagesThenDelete(
-        m_modules, reports,
-        [](Module* module, const std::vector<RDLCReport*>& gone)
-        { module->RemoveRDLCReportUsages(gone); },
-        &Module::DeleteRDLCReport);
+    const int deleted = RemovePagesThenDelete(m_modules, reports, &Module::RemoveRDLCReportUsages,
+                                              &Module::DeleteRDLCReport);
     EraseUnusedReportFiles(std::move(layouts), std::move(dataSets));
     return deleted;
 }

@@ -3,15 +3,11 @@
 #include "entities/Form.h"
 #include "entities/Menu.h"
 #include "entities/ReportField.h"
-#include "model/EntityUsageSet.h"
-#include "model/ProjectDiagnostics.h"
-#include "model/ReferenceList.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/support/ListedRelease.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 // Deleting either side of a link between page files and the items that open or show them
@@ -256,39 +252,4 @@ TEST(MenuPageFileLinkTest, MenuDeletedBeforeOrAfterACopiedFileLeavesNoPointerBeh
     EXPECT_EQ(nullptr, source.GetTopMenu());
     EXPECT_EQ(nullptr, copy->GetTopMenu());
     delete copy;
-}
-
-TEST(MenuPageUsageTest, MenuOpeningOrShownInAFileOfThePageIsListedAndRecorded)
-{
-    TheProjectDiagnostics().PushUsageSet();
-    const std::vector<MenuInterface*>& recorded =
-        TheProjectDiagnostics().GetCurrentUsageSet().GetMenuItems();
-    std::unique_ptr<Form> page(NewPage<Form>("Order"));
-    auto* file = new AspFile;
-    page->AddAspFile(file);
-    AspFile elsewhere;
-    Menu opener;
-    opener.SetName("Orders");
-    opener.SetAspFile(file);
-    Menu shown;
-    shown.SetName("Main");
-    ShowAsTopAndLeftMenu(elsewhere, shown);
-    Menu unrelated;
-    unrelated.SetAspFile(&elsewhere);
-    CString list = "Before\n";
-    const std::vector<AspFile*>& files = page->GetAspFiles();
-    const ReferenceList::Targets pageFiles(files.begin(), files.end());
-
-    opener.CollectPageUsage(pageFiles, list);
-    opener.CollectPageUsage(pageFiles, list);
-    unrelated.CollectPageUsage(pageFiles, list);
-    unrelated.CollectPageUsage({}, list);
-    EXPECT_EQ("Before\nOrders\nOrders\n", list);
-    EXPECT_EQ((std::vector<MenuInterface*>{&opener}), recorded);
-
-    ShowAsTopAndLeftMenu(*file, shown);
-    shown.CollectPageUsage(pageFiles, list);
-    EXPECT_EQ("Before\nOrders\nOrders\nMain\n", list);
-    EXPECT_EQ((std::vector<MenuInterface*>{&opener, &shown}), recorded);
-    TheProjectDiagnostics().PopUsageSet();
 }

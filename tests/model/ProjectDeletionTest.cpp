@@ -761,6 +761,43 @@ TEST_F(ModuleUsageTest, PageLinksAreTheMenusAtAnyDepthAndTheReportColumnsOpening
     EXPECT_EQ(expected, TheProjectDiagnostics().GetCurrentUsageSet().GetMenuItems());
 }
 
+// Pages deleted together: each is named with the items that open its files or that its files
+// show, once each, and with no item of another page.
+TEST_F(ModuleUsageTest, EachPageGetsTheItemsOpeningOrShownInItsOwnFilesOnce)
+{
+    Form* orders = NewForm("OrderForm", nullptr);
+    Form* stock = NewForm("StockForm", nullptr);
+    Form* other = NewForm("OtherForm", nullptr);
+    for (Form* form : {orders, stock, other})
+        m_module->Append(form);
+    AspFile* ordersFile = AddPageFile(orders);
+    AspFile* stockFile = AddPageFile(stock);
+    const auto item = [this](const char* name, AspFile* opens)
+    {
+        auto* menu = new Menu;
+        menu->SetName(name);
+        menu->SetAspFile(opens);
+        m_module->Append(menu);
+        return menu;
+    };
+    Menu* opener = item("Orders", ordersFile);
+    item("Other", AddPageFile(other));
+    // Opens the order page's first file and lists its second and the stock page's.
+    Menu* both = item("Both", ordersFile);
+    both->AddPageFile(AddPageFile(orders));
+    both->AddPageFile(stockFile);
+    Menu* shown = item("Main", nullptr);
+    stockFile->SetTopMenu(shown);
+    stockFile->AddTopMenuVariableMap(MenuVariableMap{shown, {}});
+
+    std::vector<CString> usages{"Before\n", ""};
+    m_module->CollectPageLinkUsage({orders, stock}, usages);
+
+    EXPECT_EQ((std::vector<CString>{"Before\nOrders\nBoth\n", "Both\nMain\n"}), usages);
+    const std::vector<MenuInterface*> expected{opener, both, shown};
+    EXPECT_EQ(expected, TheProjectDiagnostics().GetCurrentUsageSet().GetMenuItems());
+}
+
 TEST_F(ModuleUsageTest, OwnedEntitiesAreErasedAndTheCopySlotsForgetThemButOthersAreNotFreed)
 {
     auto* top = new Menu;
