@@ -1,13 +1,15 @@
-// Deleting several tables, forms, map forms, transactions, search reports or RDLC reports in
-// one deletion leaves the project as deleting them one by one in the same order does: in every
-// project file of the test data that opens, the entities of each kind of every module deleted
-// together save the bytes of the same entities deleted one at a time, with the project open and
-// without.
+// Deleting several tables, forms, map forms, transactions, search reports, RDLC reports or
+// report and data set descriptions in one deletion leaves the project as deleting them one by one
+// in the same order does: in every project file of the test data that opens, the entities of each
+// kind of every module deleted together save the bytes of the same entities deleted one at a time,
+// with the project open and without.
 #include "entities/ApplicationReport.h"
 #include "entities/Form.h"
 #include "entities/MapForm.h"
+#include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
+#include "entities/XSDInfo.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/ProjectStore.h"
@@ -36,8 +38,7 @@
 
 namespace
 {
-// Deletes every entity of one kind, module by module, together or one by one; answers how many
-// there were.
+// Deletes every entity of one kind, together or one by one; answers how many there were.
 using KindDeletion = std::function<std::size_t(ForgeonProject&, bool together)>;
 
 template <class T, class List>
@@ -46,12 +47,7 @@ KindDeletion DeletingEvery(List list, bool (ForgeonProject::*one)(T*),
 {
     return [list, one, all](ForgeonProject& project, bool together)
     {
-        std::vector<T*> entities;
-        for (const Module* module : project.GetModules())
-        {
-            const std::vector<T*> held = list(*module);
-            entities.insert(entities.end(), held.begin(), held.end());
-        }
+        const std::vector<T*> entities = list(project);
         if (together)
             (project.*all)(entities);
         else
@@ -63,6 +59,21 @@ KindDeletion DeletingEvery(List list, bool (ForgeonProject::*one)(T*),
     };
 }
 
+// The entities of every module's list, module by module.
+template <class T, class List> auto OfEveryModule(List list)
+{
+    return [list](const ForgeonProject& project)
+    {
+        std::vector<T*> entities;
+        for (const Module* module : project.GetModules())
+        {
+            const std::vector<T*>& held = list(*module);
+            entities.insert(entities.end(), held.begin(), held.end());
+        }
+        return entities;
+    };
+}
+
 struct TogetherKind
 {
     const char* name;
@@ -70,29 +81,39 @@ struct TogetherKind
 };
 
 const TogetherKind togetherKinds[] = {
-    {"tables", DeletingEvery<Table>(
-                   [](const Module& module)
-                   {
-                       std::vector<Table*> tables;
-                       module.GetAllTables(tables);
-                       return tables;
-                   },
-                   &ForgeonProject::DeleteTable, &ForgeonProject::DeleteTables)},
-    {"forms", DeletingEvery<Form>([](const Module& module) { return module.GetMasterForms(); },
-                                  &ForgeonProject::DeleteForm, &ForgeonProject::DeleteForms)},
+    {"tables", DeletingEvery<Table>(OfEveryModule<Table>(
+                                        [](const Module& module)
+                                        {
+                                            std::vector<Table*> tables;
+                                            module.GetAllTables(tables);
+                                            return tables;
+                                        }),
+                                    &ForgeonProject::DeleteTable, &ForgeonProject::DeleteTables)},
+    {"forms", DeletingEvery<Form>(
+                  OfEveryModule<Form>([](const Module& module) { return module.GetMasterForms(); }),
+                  &ForgeonProject::DeleteForm, &ForgeonProject::DeleteForms)},
     {"map forms",
-     DeletingEvery<MapForm>([](const Module& module) { return module.GetMapForms(); },
-                            &ForgeonProject::DeleteMapForm, &ForgeonProject::DeleteMapForms)},
-    {"transactions", DeletingEvery<Transaction>(
-                         [](const Module& module) { return module.GetTransactions(); },
-                         &ForgeonProject::DeleteTransaction, &ForgeonProject::DeleteTransactions)},
+     DeletingEvery<MapForm>(
+         OfEveryModule<MapForm>([](const Module& module) { return module.GetMapForms(); }),
+         &ForgeonProject::DeleteMapForm, &ForgeonProject::DeleteMapForms)},
+    {"transactions",
+     DeletingEvery<Transaction>(
+         OfEveryModule<Transaction>([](const Module& module) { return module.GetTransactions(); }),
+         &ForgeonProject::DeleteTransaction, &ForgeonProject::DeleteTransactions)},
     {"search reports",
-     DeletingEvery<ApplicationReport>([](const Module& module) { return module.GetReports(); },
-                                      &ForgeonProject::DeleteApplicationReport,
-                                      &ForgeonProject::DeleteApplicationReports)},
-    {"RDLC reports", DeletingEvery<RDLCReport>(
-                         [](const Module& module) { return module.GetRDLCReports(); },
-                         &ForgeonProject::DeleteRDLCReport, &ForgeonProject::DeleteRDLCReports)},
+     DeletingEvery<ApplicationReport>(
+         OfEveryModule<ApplicationReport>([](const Module& module) { return module.GetReports(); }),
+         &ForgeonProject::DeleteApplicationReport, &ForgeonProject::DeleteApplicationReports)},
+    {"RDLC reports",
+     DeletingEvery<RDLCReport>(
+         OfEveryModule<RDLCReport>([](const Module& module) { return module.GetRDLCReports(); }),
+         &ForgeonProject::DeleteRDLCReport, &ForgeonProject::DeleteRDLCReports)},
+    {"RDLC descriptions",
+     DeletingEvery<RDLCInfo>([](const ForgeonProject& project) { return project.GetRDLCInfos(); },
+                             &ForgeonProject::DeleteRDLCInfo, &ForgeonProject::DeleteRDLCInfos)},
+    {"data set descriptions",
+     DeletingEvery<XSDInfo>([](const ForgeonProject& project) { return project.GetXSDInfos(); },
+                            &ForgeonProject::DeleteXSDInfo, &ForgeonProject::DeleteXSDInfos)},
 };
 
 // The bytes of the project once the kind's entities are deleted, and how many there were; none
