@@ -1,11 +1,12 @@
-// Deleting several tables, forms, map forms, transactions, search reports, RDLC reports or
-// report and data set descriptions in one deletion leaves the project as deleting them one by one
-// in the same order does: in every project file of the test data that opens, the entities of each
-// kind of every module deleted together save the bytes of the same entities deleted one at a time,
-// with the project open and without.
+// Deleting several tables, forms, map forms, transactions, search reports, RDLC reports, menus
+// or report and data set descriptions in one deletion leaves the project as deleting them one by
+// one in the same order does: in every project file of the test data that opens, the entities of
+// each kind of every module deleted together save the bytes of the same entities deleted one at a
+// time, with the project open and without.
 #include "entities/ApplicationReport.h"
 #include "entities/Form.h"
 #include "entities/MapForm.h"
+#include "entities/Menu.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
@@ -30,6 +31,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #ifndef WEAVO_TEST_DATA
@@ -111,6 +113,25 @@ const TogetherKind togetherKinds[] = {
     {"RDLC descriptions",
      DeletingEvery<RDLCInfo>([](const ForgeonProject& project) { return project.GetRDLCInfos(); },
                              &ForgeonProject::DeleteRDLCInfo, &ForgeonProject::DeleteRDLCInfos)},
+    // Each module's top menus with their trees.
+    {"menus",
+     [](ForgeonProject& project, bool together)
+     {
+         std::vector<std::pair<Module*, Menu*>> menus;
+         for (Module* module : project.GetModules())
+         {
+             for (Menu* menu : module->GetMenus())
+                 menus.emplace_back(module, menu);
+         }
+         if (together)
+             project.DeleteMenus(menus);
+         else
+         {
+             for (const auto& [module, menu] : menus)
+                 project.DeleteMenu(menu);
+         }
+         return menus.size();
+     }},
     {"data set descriptions",
      DeletingEvery<XSDInfo>([](const ForgeonProject& project) { return project.GetXSDInfos(); },
                             &ForgeonProject::DeleteXSDInfo, &ForgeonProject::DeleteXSDInfos)},
