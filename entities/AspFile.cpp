@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <memory>
 #include <unordered_set>
 #include <utility>
 
@@ -312,9 +313,23 @@ MenuVariableMap::MenuVariableMap(Menu* menu) : m_menu(menu)
 MenuVariableMap::MenuVariableMap(Menu* menu, const std::vector<VariablePair>& pairs)
     : MenuVariableMap(menu)
 {
-    m_variablePairs.reserve(pairs.size());
     for (const auto& [menuFileVariable, fileVariable] : pairs)
         AddVariablePair(menuFileVariable, fileVariable);
+}
+
+MenuVariableMap::MenuVariableMap(const MenuVariableMap& other)
+    : m_menu(other.m_menu),
+      m_variablePairs(other.m_variablePairs != nullptr
+                          ? std::make_unique<std::vector<VariablePair>>(*other.m_variablePairs)
+                          : nullptr)
+{
+}
+
+MenuVariableMap& MenuVariableMap::operator=(const MenuVariableMap& other)
+{
+    if (this != &other)
+        *this = MenuVariableMap(other);
+    return *this;
 }
 
 void MenuVariableMap::AddVariablePair(Variable* menuFileVariable, Variable* fileVariable)
@@ -324,29 +339,34 @@ void MenuVariableMap::AddVariablePair(Variable* menuFileVariable, Variable* file
         if (variable != nullptr)
             variable->MarkPassedByMenu();
     }
-    m_variablePairs.emplace_back(menuFileVariable, fileVariable);
+    if (m_variablePairs == nullptr)
+        m_variablePairs = std::make_unique<std::vector<VariablePair>>();
+    m_variablePairs->emplace_back(menuFileVariable, fileVariable);
 }
 
 void MenuVariableMap::RemoveVariablePairsOf(const Variable* variable)
 {
-    std::erase_if(m_variablePairs, [variable](const VariablePair& pair)
-                  { return pair.first == variable || pair.second == variable; });
+    if (m_variablePairs != nullptr)
+        std::erase_if(*m_variablePairs, [variable](const VariablePair& pair)
+                      { return pair.first == variable || pair.second == variable; });
 }
 
 void MenuVariableMap::RemoveVariablePairOfMenuFileVariable(const Variable* menuFileVariable)
 {
+    if (m_variablePairs == nullptr)
+        return;
     const auto found =
-        std::ranges::find_if(m_variablePairs, [menuFileVariable](const VariablePair& pair)
+        std::ranges::find_if(*m_variablePairs, [menuFileVariable](const VariablePair& pair)
                              { return pair.first == menuFileVariable; });
-    if (found != m_variablePairs.end())
-        m_variablePairs.erase(found);
+    if (found != m_variablePairs->end())
+        m_variablePairs->erase(found);
 }
 
 bool MenuVariableMap::FindByMenuFileVariable(const Variable* menuFileVariable,
                                              VariablePair& out) const
 {
     return CopyFirstPair(
-        m_variablePairs,
+        GetVariablePairs(),
         [menuFileVariable](const VariablePair& pair) { return pair.first == menuFileVariable; },
         out);
 }
@@ -357,7 +377,7 @@ bool MenuVariableMap::FindByFileVariableName(const Variable* fileVariable, Varia
         return false;
     const CString name = fileVariable->GetFieldName();
     return CopyFirstPair(
-        m_variablePairs,
+        GetVariablePairs(),
         [&name](const VariablePair& pair)
         { return pair.second != nullptr && pair.second->GetFieldName().CompareNoCase(name) == 0; },
         out);

@@ -5,6 +5,7 @@
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -24,15 +25,23 @@ struct MenuVariableMap
     // The map of the leaf item, which is marked as mapped (Menu::MarkMapped).
     explicit MenuVariableMap(Menu* menu);
     MenuVariableMap(Menu* menu, const std::vector<VariablePair>& pairs);
+    MenuVariableMap(const MenuVariableMap& other);
+    MenuVariableMap& operator=(const MenuVariableMap& other);
+    MenuVariableMap(MenuVariableMap&&) noexcept = default;
+    MenuVariableMap& operator=(MenuVariableMap&&) noexcept = default;
+    ~MenuVariableMap() = default;
 
-    const std::vector<VariablePair>& GetVariablePairs() const { return m_variablePairs; }
+    const std::vector<VariablePair>& GetVariablePairs() const
+    {
+        return m_variablePairs != nullptr ? *m_variablePairs : s_noPairs;
+    }
     // Every pair's variables are marked as passed by a menu (Variable::MarkPassedByMenu).
     void AddVariablePair(Variable* menuFileVariable, Variable* fileVariable);
     // Erases the pairs that pass the variable on either side / the first whose first variable
     // it is.
     void RemoveVariablePairsOf(const Variable* variable);
     void RemoveVariablePairOfMenuFileVariable(const Variable* menuFileVariable);
-    void ClearVariablePairs() { m_variablePairs.clear(); }
+    void ClearVariablePairs() { m_variablePairs.reset(); }
 
     // Lookups of the page-file operations (defined with AspFile). Each copies the first pair
     // whose first variable is the argument / whose second variable has the argument's name
@@ -43,7 +52,10 @@ struct MenuVariableMap
     Menu* m_menu = nullptr;
 
 private:
-    std::vector<VariablePair> m_variablePairs;
+    static inline const std::vector<VariablePair> s_noPairs;
+    // Every page file holds a map per leaf and most pass nothing: the pairs are held apart,
+    // made with the first, so that a map is two pointers.
+    std::unique_ptr<std::vector<VariablePair>> m_variablePairs;
 };
 
 // What a menu item and a report column share: a name, the page file the item opens and the

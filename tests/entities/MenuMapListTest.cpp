@@ -3,12 +3,14 @@
 // lists held the menu are looked at first.
 #include "entities/MenuMapList.h"
 #include "entities/Menu.h"
+#include "entities/Variable.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -100,3 +102,27 @@ TEST(MenuMapListTest, PlacesKeepTheLatestEightLatestFirst)
     EXPECT_EQ(PlacesOf(places), (std::vector<std::size_t>{4, 9, 8, 7, 6, 5, 3, 2}));
 }
 } // namespace
+
+// A map holds its pairs apart from itself: a copy gets pairs of its own, and a map without any
+// answers an empty list to every lookup and removal.
+TEST(MenuMapListTest, ACopiedMapKeepsPairsOfItsOwn)
+{
+    Menu menu;
+    std::array<Variable, 3> variables;
+    MenuVariableMap map(&menu, {{&variables[0], &variables[1]}});
+    MenuVariableMap copy = map;
+    copy.AddVariablePair(&variables[1], &variables[2]);
+    map.RemoveVariablePairsOf(&variables[0]);
+    EXPECT_TRUE(map.GetVariablePairs().empty());
+    ASSERT_EQ(copy.GetVariablePairs().size(), 2u);
+    EXPECT_EQ(copy.GetVariablePairs()[0], std::make_pair(&variables[0], &variables[1]));
+    map = copy;
+    copy.ClearVariablePairs();
+    EXPECT_EQ(map.GetVariablePairs().size(), 2u);
+    MenuVariableMap::VariablePair found;
+    EXPECT_FALSE(copy.FindByMenuFileVariable(&variables[1], found));
+    copy.RemoveVariablePairOfMenuFileVariable(&variables[1]);
+    EXPECT_TRUE(copy.GetVariablePairs().empty());
+    EXPECT_TRUE(map.FindByMenuFileVariable(&variables[1], found));
+    EXPECT_EQ(found.second, &variables[2]);
+}
