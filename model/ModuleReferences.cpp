@@ -84,10 +84,11 @@ void Module::ListReferences(ReferenceList& list)
 
 void Module::ListReferences(ReferenceList& list, const std::unordered_set<const void*>& among)
 {
+    const TargetMatch isAmong(&among);
     ForEachReferrer(*this,
-                    [&list, &among](auto& entity)
+                    [&list, &isAmong](auto& entity)
                     {
-                        if (among.contains(&entity))
+                        if (isAmong(&entity))
                             ListNamedReferences(list, entity);
                     });
 }

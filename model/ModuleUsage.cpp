@@ -114,12 +114,15 @@ class MenuUsers
 public:
     MenuUsers(const std::vector<FormInterface*>& pages, const ReferenceList::Targets& menus)
     {
+        // One list serves every page, emptied after each.
+        ReferenceList list(menus, ReferenceList::MenuMaps::skipped);
+        const ReferenceList::Targets none;
         for (FormInterface* page : pages)
         {
-            ReferenceList list(menus, ReferenceList::MenuMaps::skipped);
             page->ListReferences(list);
             for (const void* menu : list.ReferredAmong(menus))
                 m_users[menu].push_back(page);
+            list.Release(none);
         }
     }
 
@@ -177,16 +180,15 @@ bool NameListedUser(Entity& entity, const ReferenceList::Targets& targets, CStri
     return !users.empty();
 }
 
-// NameListedUser for each entity (of those asked, when given); those named are recorded.
+// NameListedUser for each entity the match asks (every one by default); those named are
+// recorded.
 template <class Entities, class Record>
 void NameListedUsers(const Entities& entities, const ReferenceList::Targets& targets,
-                     CString& usage, const Record& record,
-                     const Module::AskedEntities* asked = nullptr)
+                     CString& usage, const Record& record, const TargetMatch& asked = TargetMatch())
 {
     for (auto* entity : entities)
     {
-        if ((asked == nullptr || asked->contains(entity)) &&
-            NameListedUser(*entity, targets, usage))
+        if (asked(entity) && NameListedUser(*entity, targets, usage))
             record(entity);
     }
 }
@@ -276,8 +278,8 @@ std::vector<std::size_t> Module::AskedListSizes() const
 
 Module::FieldAskees Module::FieldAskeesAmong(const AskedEntities* asked) const
 {
-    const auto isAsked = [asked](const void* entity)
-    { return asked == nullptr || asked->contains(entity); };
+    // Every entity without a set.
+    const TargetMatch isAsked(asked);
     FieldAskees askees;
     std::vector<Table*> tables;
     GetAllTables(tables);
@@ -508,8 +510,7 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
     // Without an index every entity is asked about the table.
     const AskedEntities tableUsers =
         users != nullptr ? IndexedUsers(*users, {table}) : AskedEntities{};
-    const auto usesTable = [users, &tableUsers](const void* entity)
-    { return users == nullptr || tableUsers.contains(entity); };
+    const TargetMatch usesTable(users != nullptr ? &tableUsers : nullptr);
     FieldAskees askees = FieldAskeesAmong(&asked);
     for (Field* field : fields)
     {
@@ -530,19 +531,18 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
     };
     AskEach(askPage, m_masterForms, m_transactions, m_reports, m_dashBoards, m_rdlcReports,
             m_mapForms);
-    const AskedEntities* asksTable = users != nullptr ? &tableUsers : nullptr;
     for (const Class* dataClass : m_classes)
     {
         NameListedUsers(
             dataClass->GetFunctions(), targets, usage,
-            [](Function* function) { CurrentUsageSet().AddFunction(function); }, asksTable);
+            [](Function* function) { CurrentUsageSet().AddFunction(function); }, usesTable);
     }
     NameListedUsers(
         m_classes, targets, usage, [](Class* dataClass) { CurrentUsageSet().AddClass(dataClass); },
-        asksTable);
+        usesTable);
     NameListedUsers(
         m_procedures, targets, usage,
-        [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); }, asksTable);
+        [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); }, usesTable);
     // Pages of other kinds may take reference or derived fields from it.
     std::unordered_set<const FormInterface*> recorded;
     CurrentUsageSet().ForEachPage([&recorded](FormInterface* page) { recorded.insert(page); });
