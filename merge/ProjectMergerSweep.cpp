@@ -11,8 +11,9 @@
 #include "model/Module.h"
 #include "model/ReferenceList.h"
 
-#include <map>
 #include <set>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace
@@ -20,10 +21,11 @@ namespace
 // What a project holds of the kinds that merges move between projects.
 struct ProjectContents
 {
-    std::set<const MenuInterface*> menuItems;
+    std::unordered_set<const MenuInterface*> menuItems;
+    // In address order, the order the page files' owners are set in.
     std::set<const FormInterface*> pages;
-    std::set<const AspFile*> pageFiles;
-    std::set<const Designation*> roles;
+    std::unordered_set<const AspFile*> pageFiles;
+    std::unordered_set<const Designation*> roles;
 
     void AddMenuTree(const Menu* menu)
     {
@@ -58,40 +60,45 @@ ProjectContents ContentsOf(const ForgeonProject& project)
     return contents;
 }
 
-// What the second project holds and the first does not, with the report line of each that is
-// named when the first still refers to it.
+// What the second project holds and the first does not, with what the second holds, of which
+// the menu items and reports are named when the first still refers to them.
 struct ForeignEntities
 {
     ReferenceList::Targets targets;
-    std::map<const void*, CString> lines;
+    ProjectContents second;
 
-    template <class T> void Add(const std::set<const T*>& second, const std::set<const T*>& first)
+    template <class Set> void Add(const Set& inSecond, const Set& first)
     {
-        for (const T* entity : second)
+        for (const auto* entity : inSecond)
         {
             if (!first.contains(entity))
                 targets.insert(entity);
         }
     }
+
+    // The report line of a target the first project still refers to; empty when it is neither
+    // a menu item nor a report of the second.
+    CString LineOf(const void* target) const
+    {
+        if (const auto item = second.menuItems.find(static_cast<const MenuInterface*>(target));
+            item != second.menuItems.end())
+            return (*item)->GetName() +
+                   (dynamic_cast<const Menu*>(*item) != nullptr ? " menu" : " linking item");
+        const auto page = second.pages.find(static_cast<const FormInterface*>(target));
+        if (page != second.pages.end() && dynamic_cast<const ApplicationReport*>(*page) != nullptr)
+            return (*page)->GetFormName() + " report";
+        return CString();
+    }
 };
 
-ForeignEntities ForeignTo(const ProjectContents& first, const ProjectContents& second)
+ForeignEntities ForeignTo(const ProjectContents& first, ProjectContents second)
 {
     ForeignEntities foreign;
-    foreign.Add(second.menuItems, first.menuItems);
-    foreign.Add(second.pages, first.pages);
-    foreign.Add(second.pageFiles, first.pageFiles);
-    foreign.Add(second.roles, first.roles);
-    for (const MenuInterface* item : second.menuItems)
-    {
-        const auto* menu = dynamic_cast<const Menu*>(item);
-        foreign.lines[item] = item->GetName() + (menu != nullptr ? " menu" : " linking item");
-    }
-    for (const FormInterface* page : second.pages)
-    {
-        if (dynamic_cast<const ApplicationReport*>(page) != nullptr)
-            foreign.lines[page] = page->GetFormName() + " report";
-    }
+    foreign.second = std::move(second);
+    foreign.Add(foreign.second.menuItems, first.menuItems);
+    foreign.Add(foreign.second.pages, first.pages);
+    foreign.Add(foreign.second.pageFiles, first.pageFiles);
+    foreign.Add(foreign.second.roles, first.roles);
     return foreign;
 }
 
@@ -175,8 +182,8 @@ void ProjectMerger::SweepForeignReferences()
         module->ListReferences(list);
     for (const void* target : list.ReferredAmong(foreign.targets))
     {
-        if (const auto line = foreign.lines.find(target); line != foreign.lines.end())
-            Report("%s not found in first file!\n\n", line->second);
+        if (const CString line = foreign.LineOf(target); !line.IsEmpty())
+            Report("%s not found in first file!\n\n", line);
     }
     list.Release(foreign.targets);
 }
