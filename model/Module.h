@@ -738,7 +738,8 @@ private:
     // taken from (AskedListSizes).
     struct FieldAskees;
     FieldAskees FieldAskeesAmong(const AskedEntities* asked) const;
-    std::vector<std::size_t> AskedListSizes() const;
+    using ListSizes = std::array<std::size_t, 16>;
+    ListSizes AskedListSizes() const;
     void AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProject* project);
     // What refers to one of the fields or to a field one of them refers to.
     AskedEntities FieldUsersOf(const std::vector<Field*>& fields) const;

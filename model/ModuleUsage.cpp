@@ -258,10 +258,10 @@ struct Module::FieldAskees
     };
     std::vector<Page> pages;
     LoginPage* loginPage = nullptr;
-    std::vector<std::size_t> sizes;
+    ListSizes sizes{};
 };
 
-std::vector<std::size_t> Module::AskedListSizes() const
+Module::ListSizes Module::AskedListSizes() const
 {
     std::size_t functions = 0;
     for (const Class* dataClass : m_classes)
