@@ -180,6 +180,8 @@ void ListMenuMapReferences(ReferenceList& list, std::vector<MenuVariableMap>& ma
                      std::erase_if(maps,
                                    [&map](const MenuVariableMap& each) { return &each == &map; });
                  });
+    if (!map.HasVariablePairs())
+        return;
     for (const MenuVariableMap::VariablePair& pair : map.GetVariablePairs())
     {
         for (const Variable* variable : {pair.first, pair.second})
@@ -590,7 +592,7 @@ void AspFile::ListReferences(ReferenceList& list)
             std::vector<MenuVariableMap>& maps = side->Edit();
             for (MenuVariableMap& map : maps)
             {
-                pairs = pairs || !map.GetVariablePairs().empty();
+                pairs = pairs || map.HasVariablePairs();
                 ListMenuMapReferences(list, maps, map);
             }
         }

@@ -35,6 +35,11 @@ struct MenuVariableMap
     {
         return m_variablePairs != nullptr ? *m_variablePairs : s_noPairs;
     }
+    // Whether the map passes a variable: one look where the walks over every map need no more.
+    bool HasVariablePairs() const
+    {
+        return m_variablePairs != nullptr && !m_variablePairs->empty();
+    }
     // Every pair's variables are marked as passed by a menu (Variable::MarkPassedByMenu).
     void AddVariablePair(Variable* menuFileVariable, Variable* fileVariable);
     // Erases the pairs that pass the variable on either side / the first whose first variable

@@ -540,10 +540,10 @@ void ProjectMerger::ResolveMenuVariableMap(const MenuVariableMap& source, AspFil
 {
     // The file's maps follow its side menus' leaves; an empty one takes the source's pairs
     // between the variables of the page its leaf opens and those of the file's page.
-    if (source.GetVariablePairs().empty())
+    if (!source.HasVariablePairs())
         return;
     MenuVariableMap* own = target->FindMenuVariableMapByName(&source);
-    if (own == nullptr || !own->GetVariablePairs().empty() || own->m_menu == nullptr)
+    if (own == nullptr || own->HasVariablePairs() || own->m_menu == nullptr)
         return;
     const AspFile* opened = own->m_menu->GetAspFile();
     const FormInterface* openedPage = opened != nullptr ? opened->GetOwnerPage() : nullptr;

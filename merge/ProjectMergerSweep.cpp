@@ -106,14 +106,21 @@ ForeignEntities ForeignTo(const ProjectContents& first, ProjectContents second)
 bool ShowsTarget(const std::vector<MenuVariableMap>& maps, const TargetMatch& isTarget,
                  bool& variables)
 {
+    // Kept apart from the caller's flag, which the compiler cannot tell from the match's own.
+    bool passes = variables;
+    bool shows = false;
     for (const MenuVariableMap& map : maps)
     {
-        if (isTarget(map.m_menu))
-            return true;
+        shows = isTarget(map.m_menu);
+        if (shows)
+            break;
+        if (passes || !map.HasVariablePairs())
+            continue;
         for (const auto& [menuVariable, fileVariable] : map.GetVariablePairs())
-            variables = variables || isTarget(menuVariable) || isTarget(fileVariable);
+            passes = passes || isTarget(menuVariable) || isTarget(fileVariable);
     }
-    return false;
+    variables = passes;
+    return shows;
 }
 
 // What the list needs of the page files' menu maps, which refer to menus and variables only and
