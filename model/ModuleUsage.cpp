@@ -198,12 +198,15 @@ template <class Entities>
 void AddReferring(const Entities& entities, const ReferenceList::Targets& targets,
                   Module::AskedEntities& referring)
 {
+    // One list serves every entity, emptied after each.
+    ReferenceList list(targets, noMenuMaps);
+    const ReferenceList::Targets none;
     for (auto* entity : entities)
     {
-        ReferenceList list(targets, noMenuMaps);
         ListNamedReferences(list, *entity);
         if (list.Refers(targets))
             referring.insert(entity);
+        list.Release(none);
     }
 }
 
