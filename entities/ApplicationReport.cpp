@@ -482,6 +482,15 @@ void ApplicationReport::DeleteGroupsShowingOnly(const Table* table)
                    { return group->FateWhen(shown) == DataFate::goes; });
 }
 
+void ApplicationReport::ListTablesItMayGoWith(std::vector<const Table*>& tables) const
+{
+    if (m_table != nullptr)
+        tables.push_back(m_table);
+    ClassInvokation::ListTablesOn(m_classCall, tables);
+    for (const ReportGroup* group : m_groups)
+        group->ListTablesItMayGoWith(tables);
+}
+
 void ApplicationReport::AddMissingFieldsToGroups()
 {
     for (ReportGroup* group : m_groups)

@@ -136,6 +136,10 @@ public:
     // The groups that go with the table's loss by what they show alone go: those without calls
     // whose columns show fields of the table only.
     void DeleteGroupsShowingOnly(const Table* table);
+    // Adds the tables a loss of which may make IsBuiltOnTable true or DeleteGroupsShowingOnly
+    // delete a group: its own table, those of its data call's class and function and those its
+    // groups may go with. Taking a loss only ever drops some of them.
+    void ListTablesItMayGoWith(std::vector<const Table*>& tables) const;
     CString GetTitle() const { return m_header; }
     void SetTitle(CString header) { m_header = std::move(header); }
     int GetColumnLayout() const { return m_columnLayout; }

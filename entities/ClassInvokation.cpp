@@ -102,6 +102,16 @@ bool ClassInvokation::IsOnTable(const Table* table) const
            (m_function != nullptr && m_function->GetTable() == table);
 }
 
+void ClassInvokation::ListTablesOn(const ClassInvokation* call, std::vector<const Table*>& tables)
+{
+    if (call == nullptr)
+        return;
+    if (call->m_class != nullptr)
+        tables.push_back(call->m_class->GetTable());
+    if (call->m_function != nullptr)
+        tables.push_back(call->m_function->GetTable());
+}
+
 void ClassInvokation::DeleteParameterMaps()
 {
     DeleteAll(m_parameterMaps);

@@ -93,6 +93,9 @@ public:
     // The invoked class is bound to the table, or the invoked function is the table's own: the
     // call's data is the table's.
     bool IsOnTable(const Table* table) const;
+    // Adds the tables IsOnTable may be true of: those of the class and of the function (nothing
+    // for none).
+    static void ListTablesOn(const ClassInvokation* call, std::vector<const Table*>& tables);
 
 private:
     void DeleteParameterMaps();

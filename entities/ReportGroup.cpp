@@ -383,6 +383,14 @@ DataFate ReportGroup::FateWhen(const DataLoss& loss) const
     return shown.size() == 1 && loss.TakesTable(shown.front()) ? DataFate::goes : DataFate::stays;
 }
 
+void ReportGroup::ListTablesItMayGoWith(std::vector<const Table*>& tables) const
+{
+    ClassInvokation::ListTablesOn(m_classCall, tables);
+    if (m_procedureCall != nullptr && m_procedureCall->GetProcedure() != nullptr)
+        tables.push_back(m_procedureCall->GetProcedure()->GetMainTable());
+    std::ranges::copy(TablesShown(m_reportFields), std::back_inserter(tables));
+}
+
 void ReportGroup::LetGoOf(const DataLoss& loss)
 {
     if (m_report != nullptr && FateWhen(loss) == DataFate::goes)

@@ -115,6 +115,9 @@ public:
     // What the group comes to once the loss is taken: with calls, it goes when each of them
     // goes; without, when its columns show the fields of one table only and that table goes.
     DataFate FateWhen(const DataLoss& loss) const;
+    // Adds the tables whose loss FateWhen may say the group goes with: those of its class call's
+    // class and function and of its procedure call's procedure, and those its columns show.
+    void ListTablesItMayGoWith(std::vector<const Table*>& tables) const;
     // When FateWhen says it goes, the report deletes the group; otherwise the group lets go of
     // the calls the loss takes.
     void LetGoOf(const DataLoss& loss);

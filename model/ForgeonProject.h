@@ -373,10 +373,11 @@ private:
     // One more than the highest module number, at least 1.
     int NextModuleNumber() const;
     bool HoldsModule(const Module* module) const;
-    // One table of DeleteTables, its users indexed (Module::UsersIndex).
+    // One table of DeleteTables, its users and the reports it may take indexed
+    // (Module::UsersIndex, Module::ReportsByTable).
     bool DeleteIndexedTable(
-        Table* table,
-        const std::unordered_map<const void*, std::unordered_set<const void*>>& users);
+        Table* table, const std::unordered_map<const void*, std::unordered_set<const void*>>& users,
+        const std::unordered_map<const Table*, std::vector<ApplicationReport*>>& reports);
     // Erases and frees the descriptions among these that no report uses any more.
     void EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts, std::vector<XSDInfo*> dataSets);
     // -1 when there is no current module or the list does not hold it.

@@ -519,8 +519,15 @@ public:
     bool RemoveFieldUsages(Field* field);
     // Of the open project.
     bool RemoveTableUsages(Table* table);
-    // The reports, RDLC reports and graphs of the modules built on the table.
-    static GoingPages FindReportsOnTable(const std::vector<Module*>& modules, const Table* table);
+    // For each table, the reports of the modules, in module and list order, that a loss of the
+    // table may take or leave without a group (ApplicationReport::ListTablesItMayGoWith). As
+    // losses only drop what a report may go with, it holds while tables are deleted.
+    using ReportsByTable = std::unordered_map<const Table*, std::vector<ApplicationReport*>>;
+    static ReportsByTable IndexReportsByTable(const std::vector<Module*>& modules);
+    // The reports, RDLC reports and graphs of the modules built on the table; with reports, the
+    // index's reports still listed are the only ones asked.
+    static GoingPages FindReportsOnTable(const std::vector<Module*>& modules, const Table* table,
+                                         const ReportsByTable* reports = nullptr);
     // The fields and those they refer to.
     static ReferenceList::Targets FieldTargets(const std::vector<Field*>& fields);
     // For each target, the entities of the module (those ListReferences walks) whose lists
@@ -530,9 +537,11 @@ public:
     // RemoveTableUsages with the pages on the table found before any module let go of it:
     // those of this module go with it, deleted by the project that deletes the table. With
     // users, indexed for the table, its fields and the fields they refer to, only the entities
-    // it names are asked and listed for them.
+    // it names are asked and listed for them; with reports, only the index's reports of the
+    // table are asked to drop groups.
     bool RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project,
-                           const UsersIndex* users = nullptr);
+                           const UsersIndex* users = nullptr,
+                           const ReportsByTable* reports = nullptr);
     // The reports and graphs of the module that nothing the loss leaves feeds.
     GoingPages PagesGoingWith(const DataLoss& loss) const;
     // The project (the module's) deletes those of the pages that the module still lists; none

@@ -427,14 +427,55 @@ void DeleteStillListed(const std::vector<Page*>& pages, const std::vector<Page*>
 }
 } // namespace
 
-GoingPages Module::FindReportsOnTable(const std::vector<Module*>& modules, const Table* table)
+Module::ReportsByTable Module::IndexReportsByTable(const std::vector<Module*>& modules)
+{
+    ReportsByTable index;
+    std::vector<const Table*> tables;
+    for (const Module* module : modules)
+    {
+        for (ApplicationReport* report : module->m_reports)
+        {
+            tables.clear();
+            report->ListTablesItMayGoWith(tables);
+            std::ranges::sort(tables);
+            const auto [first, last] = std::ranges::unique(tables);
+            tables.erase(first, last);
+            for (const Table* table : tables)
+                index[table].push_back(report);
+        }
+    }
+    return index;
+}
+
+namespace
+{
+// The reports the index gives for the table that the list still holds, in list order.
+std::vector<ApplicationReport*> ListedReportsOf(const Module::ReportsByTable& index,
+                                                const Table* table,
+                                                const std::vector<ApplicationReport*>& listed)
+{
+    std::vector<ApplicationReport*> reports;
+    const auto found = index.find(table);
+    if (found != index.end())
+        reports = ListedAmong(found->second, listed);
+    return reports;
+}
+} // namespace
+
+GoingPages Module::FindReportsOnTable(const std::vector<Module*>& modules, const Table* table,
+                                      const ReportsByTable* reports)
 {
     GoingPages onTable;
     for (const Module* module : modules)
     {
-        std::ranges::copy_if(module->m_reports, std::back_inserter(onTable.reports),
-                             [table](const ApplicationReport* report)
-                             { return report->IsBuiltOnTable(table); });
+        const auto builtOnTable = [table](const ApplicationReport* report)
+        { return report->IsBuiltOnTable(table); };
+        if (reports != nullptr)
+            std::ranges::copy_if(ListedReportsOf(*reports, table, module->m_reports),
+                                 std::back_inserter(onTable.reports), builtOnTable);
+        else
+            std::ranges::copy_if(module->m_reports, std::back_inserter(onTable.reports),
+                                 builtOnTable);
         std::ranges::copy_if(module->m_rdlcReports, std::back_inserter(onTable.rdlcReports),
                              [table](const RDLCReport* report)
                              { return report->IsBuiltOnTable(table); });
@@ -489,7 +530,7 @@ Module::AskedEntities IndexedUsers(const Module::UsersIndex& index,
 } // namespace
 
 bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project,
-                               const UsersIndex* users)
+                               const UsersIndex* users, const ReportsByTable* reports)
 {
     UsageSetScope scope;
     // The pages built on the table go with it, whatever its fields' removal leaves of them.
@@ -498,11 +539,15 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
                          ListedAmong(onTable.dashBoards, m_dashBoards)};
     // The other reports keep what is not on the table, a group without calls showing its fields
     // alone going at once.
-    for (ApplicationReport* report : m_reports)
+    const auto dropGroups = [&own, table](ApplicationReport* report)
     {
         if (std::ranges::find(own.reports, report) == own.reports.end())
             report->DeleteGroupsShowingOnly(table);
-    }
+    };
+    if (reports != nullptr)
+        std::ranges::for_each(ListedReportsOf(*reports, table, m_reports), dropGroups);
+    else
+        std::ranges::for_each(m_reports, dropGroups);
     const std::vector<Field*> fields = table->GetFields();
     ReferenceList::Targets tableAndFields(fields.begin(), fields.end());
     tableAndFields.insert(table);

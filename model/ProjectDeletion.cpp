@@ -237,17 +237,20 @@ int ForgeonProject::DeleteTables(const std::vector<Table*>& tables)
         module->IndexUsers(targets, users);
     // The tables and the parts their deletions free are let go of by every holder in one walk
     // and freed when this ends.
+    const Module::ReportsByTable reports = Module::IndexReportsByTable(m_modules);
     const Module::PartHoldersScope holders(m_modules);
-    return static_cast<int>(std::ranges::count_if(tables, [this, &users](Table* table)
-                                                  { return DeleteIndexedTable(table, users); }));
+    return static_cast<int>(
+        std::ranges::count_if(tables, [this, &users, &reports](Table* table)
+                              { return DeleteIndexedTable(table, users, reports); }));
 }
 
-bool ForgeonProject::DeleteIndexedTable(Table* table, const Module::UsersIndex& users)
+bool ForgeonProject::DeleteIndexedTable(Table* table, const Module::UsersIndex& users,
+                                        const Module::ReportsByTable& reports)
 {
     TheProjectDiagnostics().ClearErrorsAndWarnings();
     const CString dataSet = RDLCReport::DataSetNameOf(*table);
     // Every module's reports are judged before a module lets go of what they call.
-    const GoingPages onTable = Module::FindReportsOnTable(m_modules, table);
+    const GoingPages onTable = Module::FindReportsOnTable(m_modules, table, &reports);
     bool deleted = false;
     {
         const UsageSetScope scope;
@@ -256,7 +259,7 @@ bool ForgeonProject::DeleteIndexedTable(Table* table, const Module::UsersIndex& 
             [&]
             {
                 for (Module* module : m_modules)
-                    module->RemoveTableUsages(table, onTable, this, &users);
+                    module->RemoveTableUsages(table, onTable, this, &users, &reports);
                 return std::ranges::any_of(m_modules, [table](Module* module)
                                            { return module->EraseTableWithFreedParts(table); });
             });

@@ -12,6 +12,8 @@
 #include "entities/Transaction.h"
 #include "entities/XSDInfo.h"
 #include "model/ForgeonProject.h"
+#include "model/GoingPages.h"
+#include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/ProjectStore.h"
 #include "model/Table.h"
@@ -151,12 +153,10 @@ SavedAfter(const std::vector<BYTE>& bytes, const TogetherKind& kind, bool togeth
     const std::size_t count = kind.remove(*store.GetProject(), together);
     return std::pair{SaveObject(store.GetProject()), count};
 }
-} // namespace
 
-TEST(TogetherDeletionTest, EachKindDeletedTogetherSavesTheBytesOfItsDeletionsOneByOne)
+// The project files of the test data, in name order.
+std::vector<std::filesystem::path> TestDataProjects()
 {
-    const ScriptedMessageBoxes boxes;
-    const ScopedArchiveVersion version{CurrentVersion()};
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(WEAVO_TEST_DATA))
     {
@@ -164,9 +164,17 @@ TEST(TogetherDeletionTest, EachKindDeletedTogetherSavesTheBytesOfItsDeletionsOne
             files.push_back(entry.path());
     }
     std::ranges::sort(files);
+    return files;
+}
+} // namespace
+
+TEST(TogetherDeletionTest, EachKindDeletedTogetherSavesTheBytesOfItsDeletionsOneByOne)
+{
+    const ScriptedMessageBoxes boxes;
+    const ScopedArchiveVersion version{CurrentVersion()};
     std::size_t opened = 0;
     std::map<std::string, std::size_t> deleted;
-    for (const std::filesystem::path& file : files)
+    for (const std::filesystem::path& file : TestDataProjects())
     {
         const std::string text = ReadHostFile(file);
         const std::vector<BYTE> bytes(text.begin(), text.end());
@@ -190,4 +198,48 @@ TEST(TogetherDeletionTest, EachKindDeletedTogetherSavesTheBytesOfItsDeletionsOne
     EXPECT_GT(opened, 10u);
     for (const TogetherKind& kind : togetherKinds)
         EXPECT_GT(deleted[kind.name], 0u) << kind.name;
+}
+
+// Deleting tables together asks only the reports the index gives for a table: in every project
+// file of the test data that opens, those are the reports built on it, and a report it does not
+// give keeps its groups when the table's are dropped.
+TEST(TogetherDeletionTest, TheReportIndexGivesEveryReportATableTakesOrThinsOut)
+{
+    const ScriptedMessageBoxes boxes;
+    std::size_t built = 0;
+    for (const std::filesystem::path& file : TestDataProjects())
+    {
+        const std::string text = ReadHostFile(file);
+        ProjectStore store;
+        if (!store.RestoreProject(std::vector<BYTE>(text.begin(), text.end())))
+            continue;
+        const std::vector<Module*>& modules = store.GetProject()->GetModules();
+        const Module::ReportsByTable index = Module::IndexReportsByTable(modules);
+        for (const Module* module : modules)
+        {
+            std::vector<Table*> tables;
+            module->GetAllTables(tables);
+            for (const Table* table : tables)
+            {
+                const GoingPages all = Module::FindReportsOnTable(modules, table);
+                EXPECT_EQ(Module::FindReportsOnTable(modules, table, &index).reports, all.reports)
+                    << file << ": " << table->GetTableName().GetString();
+                built += all.reports.size();
+                const auto given = index.find(table);
+                for (const Module* each : modules)
+                {
+                    for (ApplicationReport* report : each->GetReports())
+                    {
+                        if (given != index.end() && Contains(given->second, report))
+                            continue;
+                        const std::size_t groups = report->GetReportGroups().size();
+                        report->DeleteGroupsShowingOnly(table);
+                        EXPECT_EQ(report->GetReportGroups().size(), groups)
+                            << file << ": " << report->GetFormName().GetString();
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(built, 0u);
 }
