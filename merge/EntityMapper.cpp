@@ -139,7 +139,7 @@ void EntityMapper::FillEntities()
             mapped = NamesOf(module->GetMasterForms());
         break;
     case MapForms:
-        mapped = NamesOf(m_collector.GetSelectedMapForms());
+        mapped = NamesOf(m_collector.GetSelectedMapForms().Items());
         break;
     default:
         break;

@@ -48,21 +48,21 @@ public:
 
     // The selection lists; callers append after the matching query, so that each holds an
     // entity once (the full-module menus excepted).
-    std::vector<Table*>& GetSelectedTables() { return m_selectedTables; }
-    std::vector<Procedure*>& GetSelectedProcedures() { return m_selectedProcedures; }
-    std::vector<ApplicationReport*>& GetSelectedReports() { return m_selectedReports; }
-    std::vector<Form*>& GetSelectedMasterForms() { return m_selectedMasterForms; }
-    std::vector<MapForm*>& GetSelectedMapForms() { return m_selectedMapForms; }
-    std::vector<Transaction*>& GetSelectedTransactions() { return m_selectedTransactions; }
-    std::vector<Menu*>& GetSelectedMenus() { return m_selectedMenus; }
-    std::vector<DashBoard*>& GetSelectedDashBoards() { return m_selectedDashBoards; }
-    std::vector<DashBoardPage*>& GetSelectedDashBoardPages() { return m_selectedDashBoardPages; }
-    std::vector<Class*>& GetSelectedClasses() { return m_selectedClasses; }
-    std::vector<Function*>& GetSelectedFunctions() { return m_selectedFunctions; }
-    std::vector<RDLCReport*>& GetSelectedRDLCReports() { return m_selectedRDLCReports; }
-    std::vector<RDLCInfo*>& GetSelectedRDLCInfos() { return m_selectedRDLCInfos; }
-    std::vector<TableAdapter*>& GetSelectedTableAdapters() { return m_selectedTableAdapters; }
-    std::vector<XSDInfo*>& GetSelectedXSDInfos() { return m_selectedXSDInfos; }
+    PointerList<Table>& GetSelectedTables() { return m_selectedTables; }
+    PointerList<Procedure>& GetSelectedProcedures() { return m_selectedProcedures; }
+    PointerList<ApplicationReport>& GetSelectedReports() { return m_selectedReports; }
+    PointerList<Form>& GetSelectedMasterForms() { return m_selectedMasterForms; }
+    PointerList<MapForm>& GetSelectedMapForms() { return m_selectedMapForms; }
+    PointerList<Transaction>& GetSelectedTransactions() { return m_selectedTransactions; }
+    PointerList<Menu>& GetSelectedMenus() { return m_selectedMenus; }
+    PointerList<DashBoard>& GetSelectedDashBoards() { return m_selectedDashBoards; }
+    PointerList<DashBoardPage>& GetSelectedDashBoardPages() { return m_selectedDashBoardPages; }
+    PointerList<Class>& GetSelectedClasses() { return m_selectedClasses; }
+    PointerList<Function>& GetSelectedFunctions() { return m_selectedFunctions; }
+    PointerList<RDLCReport>& GetSelectedRDLCReports() { return m_selectedRDLCReports; }
+    PointerList<RDLCInfo>& GetSelectedRDLCInfos() { return m_selectedRDLCInfos; }
+    PointerList<TableAdapter>& GetSelectedTableAdapters() { return m_selectedTableAdapters; }
+    PointerList<XSDInfo>& GetSelectedXSDInfos() { return m_selectedXSDInfos; }
 
     // The entity is in its selection list (pointer equality).
     bool IsTableSelected(const Table* table) const;
@@ -225,21 +225,21 @@ private:
     ForgeonProject* m_second;
     Module* m_selectedModule = nullptr;
 
-    std::vector<Table*> m_selectedTables;
-    std::vector<Procedure*> m_selectedProcedures;
-    std::vector<ApplicationReport*> m_selectedReports;
-    std::vector<Form*> m_selectedMasterForms;
-    std::vector<MapForm*> m_selectedMapForms;
-    std::vector<Transaction*> m_selectedTransactions;
-    std::vector<Menu*> m_selectedMenus;
-    std::vector<DashBoard*> m_selectedDashBoards;
-    std::vector<DashBoardPage*> m_selectedDashBoardPages;
-    std::vector<Class*> m_selectedClasses;
-    std::vector<Function*> m_selectedFunctions;
-    std::vector<RDLCReport*> m_selectedRDLCReports;
-    std::vector<RDLCInfo*> m_selectedRDLCInfos;
-    std::vector<TableAdapter*> m_selectedTableAdapters;
-    std::vector<XSDInfo*> m_selectedXSDInfos;
+    PointerList<Table> m_selectedTables;
+    PointerList<Procedure> m_selectedProcedures;
+    PointerList<ApplicationReport> m_selectedReports;
+    PointerList<Form> m_selectedMasterForms;
+    PointerList<MapForm> m_selectedMapForms;
+    PointerList<Transaction> m_selectedTransactions;
+    PointerList<Menu> m_selectedMenus;
+    PointerList<DashBoard> m_selectedDashBoards;
+    PointerList<DashBoardPage> m_selectedDashBoardPages;
+    PointerList<Class> m_selectedClasses;
+    PointerList<Function> m_selectedFunctions;
+    PointerList<RDLCReport> m_selectedRDLCReports;
+    PointerList<RDLCInfo> m_selectedRDLCInfos;
+    PointerList<TableAdapter> m_selectedTableAdapters;
+    PointerList<XSDInfo> m_selectedXSDInfos;
 
     std::vector<Table*> m_neededTables;
     std::vector<Procedure*> m_neededProcedures;

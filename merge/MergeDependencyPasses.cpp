@@ -42,7 +42,7 @@ Table* ClassCallTable(const FieldRep* control)
 }
 
 // Each descendant of the menu, depth first.
-void AppendDescendants(const Menu* menu, std::vector<Menu*>& out)
+void AppendDescendants(const Menu* menu, PointerList<Menu>& out)
 {
     for (Menu* child : menu->GetSubMenus())
     {

@@ -54,7 +54,7 @@ void AppendItems(std::vector<MergeEntitySelector::TreeItem>& tree, const std::ve
 }
 
 // The entity joins the selected list once; an id that names none adds nothing.
-template <class T> void AppendIfFound(std::vector<T*>& list, T* entity)
+template <class T> void AppendIfFound(PointerList<T>& list, T* entity)
 {
     if (entity != nullptr)
         AppendOnce(list, entity);

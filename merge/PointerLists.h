@@ -78,6 +78,70 @@ private:
     std::unordered_map<const Key*, std::size_t> m_index;
 };
 
+// A list of entity pointers in the order they were added that tells whether it holds an entity
+// without searching it.
+template <class T> class PointerList
+{
+public:
+    using value_type = T*;
+    using const_iterator = typename std::vector<T*>::const_iterator;
+    using iterator = const_iterator;
+
+    const_iterator begin() const { return m_items.begin(); }
+    const_iterator end() const { return m_items.end(); }
+    std::size_t size() const { return m_items.size(); }
+    bool empty() const { return m_items.empty(); }
+    T* operator[](std::size_t index) const { return m_items[index]; }
+    T* front() const { return m_items.front(); }
+    T* back() const { return m_items.back(); }
+    const std::vector<T*>& Items() const { return m_items; }
+
+    void push_back(T* item)
+    {
+        m_items.push_back(item);
+        ++m_counts[item];
+    }
+    void clear()
+    {
+        m_items.clear();
+        m_counts.clear();
+    }
+    bool contains(const T* item) const { return m_counts.contains(item); }
+    // Erases the first entry of the item; false when absent.
+    bool EraseFirst(const T* item)
+    {
+        const auto counted = m_counts.find(item);
+        if (counted == m_counts.end())
+            return false;
+        if (--counted->second == 0)
+            m_counts.erase(counted);
+        m_items.erase(std::ranges::find(m_items, item));
+        return true;
+    }
+
+private:
+    std::vector<T*> m_items;
+    std::unordered_map<const T*, std::size_t> m_counts;
+};
+
+template <class T> bool Holds(const PointerList<T>& list, const T* item)
+{
+    return list.contains(item);
+}
+
+template <class T> void RemoveFirst(PointerList<T>& list, const T* item)
+{
+    list.EraseFirst(item);
+}
+
+template <class T> bool AppendOnce(PointerList<T>& list, T* item)
+{
+    if (list.contains(item))
+        return false;
+    list.push_back(item);
+    return true;
+}
+
 template <class T> bool Holds(const std::vector<T*>& list, const T* item)
 {
     return std::ranges::find(list, item) != list.end();

@@ -35,7 +35,7 @@ std::optional<bool> Test(const MergeDependencyCollector& collector, const T* ent
 }
 
 // Appends the entity unless selected, or takes it out.
-template <class T> void Toggle(std::vector<T*>& list, T* entity, bool checked)
+template <class T> void Toggle(PointerList<T>& list, T* entity, bool checked)
 {
     if (entity == nullptr)
         return;

@@ -161,11 +161,10 @@ std::unique_ptr<ForgeonProject> BuildCollectorFirst()
     return project;
 }
 
-template <class T, class Name>
-std::vector<std::string> NamesOf(const std::vector<T*>& list, Name name)
+template <class List, class Name> std::vector<std::string> NamesOf(const List& list, Name name)
 {
     std::vector<std::string> names;
-    for (const T* item : list)
+    for (const auto* item : list)
         names.emplace_back(name(item).GetString());
     return names;
 }

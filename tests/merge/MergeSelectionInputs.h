@@ -98,10 +98,11 @@ template <class T> CString NameOf(const T* item)
         return item->GetName();
 }
 
-template <class T> std::vector<std::string> NamesOf(const std::vector<T*>& list)
+// The names of a list of entities or of a selection list.
+template <class List> std::vector<std::string> NamesOf(const List& list)
 {
     std::vector<std::string> names;
-    for (const T* item : list)
+    for (const auto* item : list)
         names.emplace_back(NameOf(item).GetString());
     return names;
 }

@@ -352,7 +352,10 @@ TEST_F(NewEntitiesTest, MenusArePairedOnlyWithSelectedMenus)
         Menu* own = NewMenu("Stock");
         pair.source->Append(own);
         if (selected)
-            pair.dependencies.GetSelectedMenus() = {shared[1], own};
+        {
+            pair.dependencies.GetSelectedMenus().push_back(shared[1]);
+            pair.dependencies.GetSelectedMenus().push_back(own);
+        }
         auto collector = Collect(pair);
         EXPECT_EQ(collector->GetMenuCount(), selected ? 2 : 0);
         EXPECT_EQ(collector->GetMenuCounterpart(shared[1]), selected ? shared[0] : nullptr);

@@ -46,3 +46,25 @@ TEST(PointerMapTest, PairsKeepTheOrderTheyWereAddedInAndAnInsertNeverReplaces)
     EXPECT_EQ(Pairs(map), (std::vector<std::pair<int, int>>{{2, 2}, {3, 1}, {4, -1}}));
 }
 } // namespace
+
+// A selection list keeps its order and entries held twice (as the full-module menus may be): it
+// holds an item until its last entry goes.
+TEST(PointerMapTest, AListHoldsAnItemUntilItsLastEntryIsErased)
+{
+    std::array<Item, 3> items{Item{0}, Item{1}, Item{2}};
+    PointerList<Item> list;
+    EXPECT_TRUE(AppendOnce(list, &items[2]));
+    EXPECT_FALSE(AppendOnce(list, &items[2]));
+    list.push_back(&items[0]);
+    list.push_back(&items[2]);
+    EXPECT_EQ(list.Items(), (std::vector<Item*>{&items[2], &items[0], &items[2]}));
+    RemoveFirst(list, static_cast<const Item*>(&items[2]));
+    EXPECT_EQ(list.Items(), (std::vector<Item*>{&items[0], &items[2]}));
+    EXPECT_TRUE(Holds(list, static_cast<const Item*>(&items[2])));
+    EXPECT_FALSE(list.EraseFirst(&items[1]));
+    EXPECT_TRUE(list.EraseFirst(&items[2]));
+    EXPECT_FALSE(Holds(list, static_cast<const Item*>(&items[2])));
+    list.clear();
+    EXPECT_FALSE(Holds(list, static_cast<const Item*>(&items[0])));
+    EXPECT_TRUE(AppendOnce(list, &items[0]));
+}
