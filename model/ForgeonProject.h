@@ -5,7 +5,6 @@
 #include "platform/core/CString.h"
 
 #include <functional>
-#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -36,6 +35,7 @@ class Menu;
 class Transaction;
 class XSDInfo;
 struct FieldVariableMap;
+struct TableUsersIndex;
 
 // The root of the model and the first object of the project file: the modules (the first is the
 // base module), the current module, the project settings and the project-wide lists of report
@@ -373,11 +373,8 @@ private:
     // One more than the highest module number, at least 1.
     int NextModuleNumber() const;
     bool HoldsModule(const Module* module) const;
-    // One table of DeleteTables, its users and the reports it may take indexed
-    // (Module::UsersIndex, Module::ReportsByTable).
-    bool DeleteIndexedTable(
-        Table* table, const std::unordered_map<const void*, std::unordered_set<const void*>>& users,
-        const std::unordered_map<const Table*, std::vector<ApplicationReport*>>& reports);
+    // One table of DeleteTables, with what DeleteTables indexed of every table.
+    bool DeleteIndexedTable(Table* table, const TableUsersIndex& index);
     // Erases and frees the descriptions among these that no report uses any more.
     void EraseUnusedReportFiles(std::vector<RDLCInfo*> layouts, std::vector<XSDInfo*> dataSets);
     // -1 when there is no current module or the list does not hold it.

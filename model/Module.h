@@ -46,6 +46,7 @@ class XSDInfo;
 struct DataLoss;
 struct FieldVariableMap;
 struct ReportFieldBinding;
+struct TableUsersIndex;
 
 // One named part of a project. It owns the tables, pages, roles, menus, procedures, data classes
 // and login page of that part; pages point back to it.
@@ -533,15 +534,37 @@ public:
     // For each target, the entities of the module (those ListReferences walks) whose lists
     // refer to it.
     using UsersIndex = std::unordered_map<const void*, std::unordered_set<const void*>>;
-    void IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index);
+    // Where ListReferences meets an entity: the kind of list, and for a function the class whose
+    // list holds it.
+    struct Referrer
+    {
+        enum class Kind
+        {
+            table,
+            dataClass,
+            function,
+            procedure,
+            page,
+            menu,
+            designation,
+        };
+        Kind kind;
+        const Class* owner = nullptr;
+    };
+    using Referrers = std::unordered_map<const void*, Referrer>;
+    // The classes whose lists held the functions among the entities when the referrers were
+    // taken, gathered in classes; null when one of the entities was not met.
+    using ClassSet = std::unordered_set<const Class*>;
+    static const ClassSet* FunctionClassesAmong(const std::unordered_set<const void*>& among,
+                                                const Referrers& referrers, ClassSet& classes);
+    // Adds the users of the targets to the index, and where each stands to the referrers.
+    void IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index, Referrers& referrers);
     // RemoveTableUsages with the pages on the table found before any module let go of it:
-    // those of this module go with it, deleted by the project that deletes the table. With
-    // users, indexed for the table, its fields and the fields they refer to, only the entities
-    // it names are asked and listed for them; with reports, only the index's reports of the
-    // table are asked to drop groups.
+    // those of this module go with it, deleted by the project that deletes the table. With an
+    // index of the table, its fields and the fields they refer to, only the entities it names
+    // are asked and listed for them, and only its reports of the table are asked to drop groups.
     bool RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project,
-                           const UsersIndex* users = nullptr,
-                           const ReportsByTable* reports = nullptr);
+                           const TableUsersIndex* index = nullptr);
     // The reports and graphs of the module that nothing the loss leaves feeds.
     GoingPages PagesGoingWith(const DataLoss& loss) const;
     // The project (the module's) deletes those of the pages that the module still lists; none
@@ -570,12 +593,15 @@ public:
     // Every table, class with its functions, procedure and page of the module, the login page
     // too, then every menu and sub-menu and every role lists its references under its name.
     void ListReferences(ReferenceList& list);
-    // As ListReferences, of the entities among those given alone.
-    void ListReferences(ReferenceList& list, const std::unordered_set<const void*>& among);
+    // As ListReferences, of the entities among those given alone; the lists of kinds that the
+    // referrers say none of them stands in are not entered (all are without an entry for each).
+    void ListReferences(ReferenceList& list, const std::unordered_set<const void*>& among,
+                        const Referrers& referrers = {});
     // As ReleaseReferences of this module (no menu maps), its entities among those given alone
     // listing their references.
     int ReleaseReferencesAmong(const ReferenceList::Targets& targets,
-                               const std::unordered_set<const void*>& among);
+                               const std::unordered_set<const void*>& among,
+                               const Referrers& referrers = {});
     // What the modules list lets go of every reference to the targets (entities that are
     // about to be freed); answers how many there were.
     static int
@@ -745,10 +771,13 @@ private:
     // The entities the check asks, in its order, taken once for several fields: those asked
     // (all without a set) and every report; with the sizes of the module's lists they were
     // taken from (AskedListSizes).
+    // With classes, the functions of those classes alone are asked and counted: those that
+    // hold every asked function.
     struct FieldAskees;
-    FieldAskees FieldAskeesAmong(const AskedEntities* asked) const;
+    FieldAskees FieldAskeesAmong(const AskedEntities* asked,
+                                 const ClassSet* functionClasses = nullptr) const;
     using ListSizes = std::array<std::size_t, 16>;
-    ListSizes AskedListSizes() const;
+    ListSizes AskedListSizes(const ClassSet* functionClasses = nullptr) const;
     void AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProject* project);
     // What refers to one of the fields or to a field one of them refers to.
     AskedEntities FieldUsersOf(const std::vector<Field*>& fields) const;
@@ -830,6 +859,16 @@ private:
     ApplicationReport* m_pastedReport = nullptr;
     Transaction* m_pastedTransaction = nullptr;
     Form* m_pastedForm = nullptr;
+};
+
+// What a deletion of tables finds in one walk before it deletes any, so that each table's checks
+// ask only the entities concerned.
+struct TableUsersIndex
+{
+    // The users of the tables, of their fields and of the fields those refer to.
+    Module::UsersIndex users;
+    Module::Referrers referrers;
+    Module::ReportsByTable reports;
 };
 
 // The trace on "C:\temp\KestraneWeavoDebugReport.txt", opened when the program starts; module

@@ -18,8 +18,12 @@
 #include "model/Table.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <iterator>
+#include <type_traits>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -49,31 +53,110 @@ void Module::GetEveryPage(std::vector<FormInterface*>& out) const
 
 namespace
 {
-// Calls list with every entity the module's references are listed of, in ListReferences' order.
-template <class List> void ForEachReferrer(const Module& module, const List& list)
+// Which of the module's lists a walk over its referrers enters; all unless told otherwise.
+struct ReferrerWalk
 {
-    std::vector<Table*> tables;
-    module.GetAllTables(tables);
-    for (Table* table : tables)
-        list(*table);
-    for (Class* dataClass : module.GetClasses())
+    bool tables = true;
+    bool classes = true;
+    bool procedures = true;
+    bool pages = true;
+    bool menus = true;
+    bool designations = true;
+    // Whether the class's functions are walked; all without one.
+    std::function<bool(const Class&)> functionsOf;
+};
+
+// Calls list with every entity the module's references are listed of, in ListReferences' order,
+// in the lists the walk enters.
+template <class List>
+void ForEachReferrer(const Module& module, const List& list, const ReferrerWalk& walk = {})
+{
+    if (walk.tables)
     {
-        list(*dataClass);
-        for (Function* function : dataClass->GetFunctions())
-            list(*function);
+        std::vector<Table*> tables;
+        module.GetAllTables(tables);
+        for (Table* table : tables)
+            list(*table);
     }
-    for (Procedure* procedure : module.GetProcedures())
-        list(*procedure);
-    std::vector<FormInterface*> pages;
-    module.GetEveryPage(pages);
-    for (FormInterface* page : pages)
-        list(*page);
-    std::vector<Menu*> menus;
-    module.CollectMenus(menus, nullptr);
-    for (Menu* menu : menus)
-        list(*menu);
-    for (Designation* designation : module.GetDesignations())
-        list(*designation);
+    if (walk.classes)
+    {
+        for (Class* dataClass : module.GetClasses())
+        {
+            list(*dataClass);
+            if (walk.functionsOf && !walk.functionsOf(*dataClass))
+                continue;
+            for (Function* function : dataClass->GetFunctions())
+                list(*function);
+        }
+    }
+    if (walk.procedures)
+    {
+        for (Procedure* procedure : module.GetProcedures())
+            list(*procedure);
+    }
+    if (walk.pages)
+    {
+        std::vector<FormInterface*> pages;
+        module.GetEveryPage(pages);
+        for (FormInterface* page : pages)
+            list(*page);
+    }
+    if (walk.menus)
+    {
+        std::vector<Menu*> menus;
+        module.CollectMenus(menus, nullptr);
+        for (Menu* menu : menus)
+            list(*menu);
+    }
+    if (walk.designations)
+    {
+        for (Designation* designation : module.GetDesignations())
+            list(*designation);
+    }
+}
+
+// Where the walk meets an entity of the type.
+template <class T> constexpr Module::Referrer::Kind KindOf()
+{
+    using Kind = Module::Referrer::Kind;
+    if constexpr (std::is_same_v<T, Table>)
+        return Kind::table;
+    else if constexpr (std::is_same_v<T, Class>)
+        return Kind::dataClass;
+    else if constexpr (std::is_same_v<T, Function>)
+        return Kind::function;
+    else if constexpr (std::is_same_v<T, Procedure>)
+        return Kind::procedure;
+    else if constexpr (std::is_same_v<T, Menu>)
+        return Kind::menu;
+    else if constexpr (std::is_same_v<T, Designation>)
+        return Kind::designation;
+    else
+        return Kind::page;
+}
+
+// The lists where the referrers met the entities, with the classes of the functions among them;
+// every list when one of them was not met.
+ReferrerWalk WalkTo(const std::unordered_set<const void*>& among,
+                    const Module::Referrers& referrers, std::unordered_set<const Class*>& owners)
+{
+    // The list of each kind, in the order of Module::Referrer::Kind.
+    static constexpr std::array<bool ReferrerWalk::*, 7> enters{
+        &ReferrerWalk::tables,      &ReferrerWalk::classes, &ReferrerWalk::classes,
+        &ReferrerWalk::procedures,  &ReferrerWalk::pages,   &ReferrerWalk::menus,
+        &ReferrerWalk::designations};
+    ReferrerWalk walk{false, false, false, false, false, false, {}};
+    for (const void* entity : among)
+    {
+        const auto found = referrers.find(entity);
+        if (found == referrers.end())
+            return {};
+        walk.*enters[static_cast<std::size_t>(found->second.kind)] = true;
+        if (found->second.kind == Module::Referrer::Kind::function)
+            owners.insert(found->second.owner);
+    }
+    walk.functionsOf = [&owners](const Class& dataClass) { return owners.contains(&dataClass); };
+    return walk;
 }
 } // namespace
 
@@ -82,42 +165,64 @@ void Module::ListReferences(ReferenceList& list)
     ForEachReferrer(*this, [&list](auto& entity) { ListNamedReferences(list, entity); });
 }
 
-void Module::ListReferences(ReferenceList& list, const std::unordered_set<const void*>& among)
+void Module::ListReferences(ReferenceList& list, const std::unordered_set<const void*>& among,
+                            const Referrers& referrers)
 {
     const TargetMatch isAmong(&among);
-    ForEachReferrer(*this,
-                    [&list, &isAmong](auto& entity)
-                    {
-                        if (isAmong(&entity))
-                            ListNamedReferences(list, entity);
-                    });
+    std::unordered_set<const Class*> owners;
+    ForEachReferrer(
+        *this,
+        [&list, &isAmong](auto& entity)
+        {
+            if (isAmong(&entity))
+                ListNamedReferences(list, entity);
+        },
+        WalkTo(among, referrers, owners));
 }
 
 int Module::ReleaseReferencesAmong(const ReferenceList::Targets& targets,
-                                   const std::unordered_set<const void*>& among)
+                                   const std::unordered_set<const void*>& among,
+                                   const Referrers& referrers)
 {
     if (targets.empty())
         return 0;
     const std::vector<Module*> modules{this};
     const PartHoldersScope scope(modules);
     ReferenceList list(targets, ReferenceList::MenuMaps::skipped);
-    ListReferences(list, among);
+    ListReferences(list, among, referrers);
     return list.Release(targets);
 }
 
-void Module::IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index)
+void Module::IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index,
+                        Referrers& referrers)
 {
     // One list serves every entity, emptied after each.
     ReferenceList list(targets, ReferenceList::MenuMaps::skipped);
     const ReferenceList::Targets none;
-    ForEachReferrer(*this,
-                    [&list, &none, &targets, &index](auto& entity)
-                    {
-                        entity.ListReferences(list);
-                        for (const void* target : list.ReferredAmong(targets))
-                            index[target].insert(&entity);
-                        list.Release(none);
-                    });
+    const Class* owner = nullptr;
+    ReferrerWalk walk;
+    walk.functionsOf = [&owner](const Class& dataClass)
+    {
+        owner = &dataClass;
+        return true;
+    };
+    ForEachReferrer(
+        *this,
+        [&](auto& entity)
+        {
+            using Entity = std::remove_cvref_t<decltype(entity)>;
+            entity.ListReferences(list);
+            const std::vector<const void*> referred = list.ReferredAmong(targets);
+            for (const void* target : referred)
+                index[target].insert(&entity);
+            if (!referred.empty())
+            {
+                const bool function = std::is_same_v<Entity, Function>;
+                referrers.emplace(&entity, Referrer{KindOf<Entity>(), function ? owner : nullptr});
+            }
+            list.Release(none);
+        },
+        walk);
 }
 
 int Module::ReleaseReferences(const std::vector<Module*>& modules,

@@ -264,11 +264,14 @@ struct Module::FieldAskees
     ListSizes sizes{};
 };
 
-Module::ListSizes Module::AskedListSizes() const
+Module::ListSizes Module::AskedListSizes(const ClassSet* functionClasses) const
 {
     std::size_t functions = 0;
     for (const Class* dataClass : m_classes)
-        functions += dataClass->GetFunctions().size();
+    {
+        if (functionClasses == nullptr || functionClasses->contains(dataClass))
+            functions += dataClass->GetFunctions().size();
+    }
     return {m_masterTables.size(),     m_transactionTables.size(),
             m_mapTables.size(),        m_procedures.size(),
             m_classes.size(),          functions,
@@ -279,7 +282,22 @@ Module::ListSizes Module::AskedListSizes() const
             m_reportCollectors.size(), m_loginPage != nullptr ? 1U : 0U};
 }
 
-Module::FieldAskees Module::FieldAskeesAmong(const AskedEntities* asked) const
+const Module::ClassSet* Module::FunctionClassesAmong(const AskedEntities& among,
+                                                     const Referrers& referrers, ClassSet& classes)
+{
+    for (const void* entity : among)
+    {
+        const auto found = referrers.find(entity);
+        if (found == referrers.end())
+            return nullptr;
+        if (found->second.kind == Referrer::Kind::function)
+            classes.insert(found->second.owner);
+    }
+    return &classes;
+}
+
+Module::FieldAskees Module::FieldAskeesAmong(const AskedEntities* asked,
+                                             const ClassSet* functionClasses) const
 {
     // Every entity without a set.
     const TargetMatch isAsked(asked);
@@ -289,8 +307,11 @@ Module::FieldAskees Module::FieldAskeesAmong(const AskedEntities* asked) const
     std::ranges::copy_if(tables, std::back_inserter(askees.tables), isAsked);
     std::ranges::copy_if(m_procedures, std::back_inserter(askees.procedures), isAsked);
     for (const Class* dataClass : m_classes)
-        std::ranges::copy_if(dataClass->GetFunctions(), std::back_inserter(askees.functions),
-                             isAsked);
+    {
+        if (functionClasses == nullptr || functionClasses->contains(dataClass))
+            std::ranges::copy_if(dataClass->GetFunctions(), std::back_inserter(askees.functions),
+                                 isAsked);
+    }
     const auto addPage = [&askees, &isAsked](FormInterface* page)
     {
         if (isAsked(page))
@@ -306,7 +327,7 @@ Module::FieldAskees Module::FieldAskeesAmong(const AskedEntities* asked) const
             m_reportCollectors);
     if (m_loginPage != nullptr && isAsked(m_loginPage))
         askees.loginPage = m_loginPage;
-    askees.sizes = AskedListSizes();
+    askees.sizes = AskedListSizes(functionClasses);
     return askees;
 }
 
@@ -530,8 +551,9 @@ Module::AskedEntities IndexedUsers(const Module::UsersIndex& index,
 } // namespace
 
 bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project,
-                               const UsersIndex* users, const ReportsByTable* reports)
+                               const TableUsersIndex* index)
 {
+    const UsersIndex* users = index != nullptr ? &index->users : nullptr;
     UsageSetScope scope;
     // The pages built on the table go with it, whatever its fields' removal leaves of them.
     const GoingPages own{ListedAmong(onTable.reports, m_reports),
@@ -544,8 +566,8 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
         if (std::ranges::find(own.reports, report) == own.reports.end())
             report->DeleteGroupsShowingOnly(table);
     };
-    if (reports != nullptr)
-        std::ranges::for_each(ListedReportsOf(*reports, table, m_reports), dropGroups);
+    if (index != nullptr)
+        std::ranges::for_each(ListedReportsOf(index->reports, table, m_reports), dropGroups);
     else
         std::ranges::for_each(m_reports, dropGroups);
     const std::vector<Field*> fields = table->GetFields();
@@ -559,12 +581,20 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
     const AskedEntities tableUsers =
         users != nullptr ? IndexedUsers(*users, {table}) : AskedEntities{};
     const TargetMatch usesTable(users != nullptr ? &tableUsers : nullptr);
-    FieldAskees askees = FieldAskeesAmong(&asked);
+    // With an index, only the classes holding functions asked are walked for functions.
+    ClassSet askedClasses;
+    ClassSet tableClasses;
+    const ClassSet* askedFunctionClasses =
+        index != nullptr ? FunctionClassesAmong(asked, index->referrers, askedClasses) : nullptr;
+    const ClassSet* tableFunctionClasses =
+        index != nullptr ? FunctionClassesAmong(tableUsers, index->referrers, tableClasses)
+                         : nullptr;
+    FieldAskees askees = FieldAskeesAmong(&asked, askedFunctionClasses);
     for (Field* field : fields)
     {
         // A removal that changed the module's lists has them taken again.
-        if (askees.sizes != AskedListSizes())
-            askees = FieldAskeesAmong(&asked);
+        if (askees.sizes != AskedListSizes(askedFunctionClasses))
+            askees = FieldAskeesAmong(&asked, askedFunctionClasses);
         AskFieldUsers(field, askees, project);
         CurrentUsageSet().Clear();
     }
@@ -581,6 +611,8 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
             m_mapForms);
     for (const Class* dataClass : m_classes)
     {
+        if (tableFunctionClasses != nullptr && !tableFunctionClasses->contains(dataClass))
+            continue;
         NameListedUsers(
             dataClass->GetFunctions(), targets, usage,
             [](Function* function) { CurrentUsageSet().AddFunction(function); }, usesTable);
@@ -611,7 +643,7 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
         ReleaseReferences({this}, tableAndFields, noMenuMaps);
         return true;
     }
-    ReleaseReferencesAmong(tableAndFields, IndexedUsers(*users, tableAndFields));
+    ReleaseReferencesAmong(tableAndFields, IndexedUsers(*users, tableAndFields), index->referrers);
     return true;
 }
 

@@ -226,7 +226,7 @@ int ForgeonProject::DeleteTables(const std::vector<Table*>& tables)
     const AspFile::PairlessMapsScope pairless;
     // What refers to the tables, to their fields and to the fields those refer to, found in one
     // walk: each table's checks ask those alone.
-    Module::UsersIndex users;
+    TableUsersIndex index;
     ReferenceList::Targets targets;
     for (const Table* table : tables)
     {
@@ -234,23 +234,21 @@ int ForgeonProject::DeleteTables(const std::vector<Table*>& tables)
         targets.merge(Module::FieldTargets(table->GetFields()));
     }
     for (Module* module : m_modules)
-        module->IndexUsers(targets, users);
+        module->IndexUsers(targets, index.users, index.referrers);
+    index.reports = Module::IndexReportsByTable(m_modules);
     // The tables and the parts their deletions free are let go of by every holder in one walk
     // and freed when this ends.
-    const Module::ReportsByTable reports = Module::IndexReportsByTable(m_modules);
     const Module::PartHoldersScope holders(m_modules);
-    return static_cast<int>(
-        std::ranges::count_if(tables, [this, &users, &reports](Table* table)
-                              { return DeleteIndexedTable(table, users, reports); }));
+    return static_cast<int>(std::ranges::count_if(tables, [this, &index](Table* table)
+                                                  { return DeleteIndexedTable(table, index); }));
 }
 
-bool ForgeonProject::DeleteIndexedTable(Table* table, const Module::UsersIndex& users,
-                                        const Module::ReportsByTable& reports)
+bool ForgeonProject::DeleteIndexedTable(Table* table, const TableUsersIndex& index)
 {
     TheProjectDiagnostics().ClearErrorsAndWarnings();
     const CString dataSet = RDLCReport::DataSetNameOf(*table);
     // Every module's reports are judged before a module lets go of what they call.
-    const GoingPages onTable = Module::FindReportsOnTable(m_modules, table, &reports);
+    const GoingPages onTable = Module::FindReportsOnTable(m_modules, table, &index.reports);
     bool deleted = false;
     {
         const UsageSetScope scope;
@@ -259,7 +257,7 @@ bool ForgeonProject::DeleteIndexedTable(Table* table, const Module::UsersIndex& 
             [&]
             {
                 for (Module* module : m_modules)
-                    module->RemoveTableUsages(table, onTable, this, &users, &reports);
+                    module->RemoveTableUsages(table, onTable, this, &index);
                 return std::ranges::any_of(m_modules, [table](Module* module)
                                            { return module->EraseTableWithFreedParts(table); });
             });

@@ -4,7 +4,9 @@
 // each kind of every module deleted together save the bytes of the same entities deleted one at a
 // time, with the project open and without.
 #include "entities/ApplicationReport.h"
+#include "entities/Class.h"
 #include "entities/Form.h"
+#include "entities/Function.h"
 #include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/RDLCInfo.h"
@@ -16,6 +18,7 @@
 #include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/ProjectStore.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "platform/core/Types.h"
@@ -33,6 +36,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -166,6 +170,18 @@ std::vector<std::filesystem::path> TestDataProjects()
     std::ranges::sort(files);
     return files;
 }
+
+// Calls check with each project file of the test data that opens and its project.
+template <class Check> void ForEachOpenedProject(const Check& check)
+{
+    for (const std::filesystem::path& file : TestDataProjects())
+    {
+        const std::string text = ReadHostFile(file);
+        ProjectStore store;
+        if (store.RestoreProject(std::vector<BYTE>(text.begin(), text.end())))
+            check(file, *store.GetProject());
+    }
+}
 } // namespace
 
 TEST(TogetherDeletionTest, EachKindDeletedTogetherSavesTheBytesOfItsDeletionsOneByOne)
@@ -207,39 +223,97 @@ TEST(TogetherDeletionTest, TheReportIndexGivesEveryReportATableTakesOrThinsOut)
 {
     const ScriptedMessageBoxes boxes;
     std::size_t built = 0;
-    for (const std::filesystem::path& file : TestDataProjects())
-    {
-        const std::string text = ReadHostFile(file);
-        ProjectStore store;
-        if (!store.RestoreProject(std::vector<BYTE>(text.begin(), text.end())))
-            continue;
-        const std::vector<Module*>& modules = store.GetProject()->GetModules();
-        const Module::ReportsByTable index = Module::IndexReportsByTable(modules);
-        for (const Module* module : modules)
+    ForEachOpenedProject(
+        [&built](const std::filesystem::path& file, ForgeonProject& project)
         {
-            std::vector<Table*> tables;
-            module->GetAllTables(tables);
-            for (const Table* table : tables)
+            const std::vector<Module*>& modules = project.GetModules();
+            const Module::ReportsByTable index = Module::IndexReportsByTable(modules);
+            for (const Module* module : modules)
             {
-                const GoingPages all = Module::FindReportsOnTable(modules, table);
-                EXPECT_EQ(Module::FindReportsOnTable(modules, table, &index).reports, all.reports)
-                    << file << ": " << table->GetTableName().GetString();
-                built += all.reports.size();
-                const auto given = index.find(table);
-                for (const Module* each : modules)
+                std::vector<Table*> tables;
+                module->GetAllTables(tables);
+                for (const Table* table : tables)
                 {
-                    for (ApplicationReport* report : each->GetReports())
+                    const GoingPages all = Module::FindReportsOnTable(modules, table);
+                    EXPECT_EQ(Module::FindReportsOnTable(modules, table, &index).reports,
+                              all.reports)
+                        << file << ": " << table->GetTableName().GetString();
+                    built += all.reports.size();
+                    const auto given = index.find(table);
+                    for (const Module* each : modules)
                     {
-                        if (given != index.end() && Contains(given->second, report))
-                            continue;
-                        const std::size_t groups = report->GetReportGroups().size();
-                        report->DeleteGroupsShowingOnly(table);
-                        EXPECT_EQ(report->GetReportGroups().size(), groups)
-                            << file << ": " << report->GetFormName().GetString();
+                        for (ApplicationReport* report : each->GetReports())
+                        {
+                            if (given != index.end() && Contains(given->second, report))
+                                continue;
+                            const std::size_t groups = report->GetReportGroups().size();
+                            report->DeleteGroupsShowingOnly(table);
+                            EXPECT_EQ(report->GetReportGroups().size(), groups)
+                                << file << ": " << report->GetFormName().GetString();
+                        }
                     }
                 }
             }
-        }
-    }
+        });
     EXPECT_GT(built, 0u);
+}
+
+// The users a deletion of tables indexes are listed again for each table through the lists the
+// index says they stand in: in every project file of the test data that opens, each table's
+// users list what a walk of every list gives, in the same order.
+TEST(TogetherDeletionTest, TheIndexedUsersListWhatAWalkOfEveryListGives)
+{
+    const ScriptedMessageBoxes boxes;
+    std::size_t listed = 0;
+    ForEachOpenedProject(
+        [&listed](const std::filesystem::path& file, ForgeonProject& project)
+        {
+            std::vector<Table*> tables;
+            for (const Module* module : project.GetModules())
+                module->GetAllTables(tables);
+            ReferenceList::Targets targets;
+            for (const Table* table : tables)
+            {
+                targets.insert(table);
+                targets.merge(Module::FieldTargets(table->GetFields()));
+            }
+            TableUsersIndex index;
+            for (Module* module : project.GetModules())
+                module->IndexUsers(targets, index.users, index.referrers);
+            for (const Table* table : tables)
+            {
+                ReferenceList::Targets tableAndFields(table->GetFields().begin(),
+                                                      table->GetFields().end());
+                tableAndFields.insert(table);
+                std::unordered_set<const void*> among;
+                for (const void* target : tableAndFields)
+                {
+                    if (const auto found = index.users.find(target); found != index.users.end())
+                        among.insert(found->second.begin(), found->second.end());
+                }
+                // The checks walk the functions of these classes alone.
+                Module::ClassSet classes;
+                const Module::ClassSet* functionClasses =
+                    Module::FunctionClassesAmong(among, index.referrers, classes);
+                ASSERT_NE(functionClasses, nullptr);
+                for (Module* module : project.GetModules())
+                {
+                    for (const Class* dataClass : module->GetClasses())
+                    {
+                        for (const Function* function : dataClass->GetFunctions())
+                            EXPECT_TRUE(!among.contains(function) ||
+                                        functionClasses->contains(dataClass))
+                                << file << ": " << function->GetFieldName().GetString();
+                    }
+                    ReferenceList walked(tableAndFields, ReferenceList::MenuMaps::skipped);
+                    module->ListReferences(walked, among);
+                    ReferenceList indexed(tableAndFields, ReferenceList::MenuMaps::skipped);
+                    module->ListReferences(indexed, among, index.referrers);
+                    EXPECT_EQ(indexed.UsersOf(tableAndFields), walked.UsersOf(tableAndFields))
+                        << file << ": " << table->GetTableName().GetString();
+                    listed += walked.UsersOf(tableAndFields).size();
+                }
+            }
+        });
+    EXPECT_GT(listed, 0u);
 }
