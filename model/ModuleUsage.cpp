@@ -459,8 +459,7 @@ Module::ReportsByTable Module::IndexReportsByTable(const std::vector<Module*>& m
             tables.clear();
             report->ListTablesItMayGoWith(tables);
             std::ranges::sort(tables);
-            const auto [first, last] = std::ranges::unique(tables);
-            tables.erase(first, last);
+            tables.erase(std::unique(tables.begin(), tables.end()), tables.end());
             for (const Table* table : tables)
                 index[table].push_back(report);
         }
