@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -74,7 +75,7 @@ public:
     }
 
 private:
-    std::map<const CObject*, std::unique_ptr<CObject>> m_objects;
+    std::unordered_map<const CObject*, std::unique_ptr<CObject>> m_objects;
 };
 
 // What every kind collector of one collection shares. The overwrite set is null when the merge
