@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -550,13 +551,18 @@ public:
         };
         Kind kind;
         const Class* owner = nullptr;
+
+        // The kind's bit in a set of kinds.
+        static constexpr unsigned Bit(Kind of) { return 1U << static_cast<unsigned>(of); }
     };
     using Referrers = std::unordered_map<const void*, Referrer>;
-    // The classes whose lists held the functions among the entities when the referrers were
-    // taken, gathered in classes; null when one of the entities was not met.
+    // The kinds of list the entities stand in (Referrer::Bit of each), the classes whose lists
+    // held the functions among them gathered in functionClasses, as the referrers met them; none
+    // when one of the entities was not met.
     using ClassSet = std::unordered_set<const Class*>;
-    static const ClassSet* FunctionClassesAmong(const std::unordered_set<const void*>& among,
-                                                const Referrers& referrers, ClassSet& classes);
+    static std::optional<unsigned> ReferrerKindsAmong(const std::unordered_set<const void*>& among,
+                                                      const Referrers& referrers,
+                                                      ClassSet& functionClasses);
     // Adds the users of the targets to the index, and where each stands to the referrers.
     void IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index, Referrers& referrers);
     // RemoveTableUsages with the pages on the table found before any module let go of it:
@@ -601,7 +607,7 @@ public:
     // listing their references.
     int ReleaseReferencesAmong(const ReferenceList::Targets& targets,
                                const std::unordered_set<const void*>& among,
-                               const Referrers& referrers = {});
+                               const Referrers& referrers);
     // What the modules list lets go of every reference to the targets (entities that are
     // about to be freed); answers how many there were.
     static int

@@ -18,10 +18,9 @@
 #include "model/Table.h"
 
 #include <algorithm>
-#include <array>
-#include <cstddef>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <type_traits>
 #include <unordered_set>
 #include <utility>
@@ -53,62 +52,62 @@ void Module::GetEveryPage(std::vector<FormInterface*>& out) const
 
 namespace
 {
-// Which of the module's lists a walk over its referrers enters; all unless told otherwise.
+using Kind = Module::Referrer::Kind;
+
+// Which of the module's lists a walk over its referrers enters: those of the kinds given, and of
+// the classes' function lists those of the classes given; all unless told otherwise.
 struct ReferrerWalk
 {
-    bool tables = true;
-    bool classes = true;
-    bool procedures = true;
-    bool pages = true;
-    bool menus = true;
-    bool designations = true;
-    // Whether the class's functions are walked; all without one.
-    std::function<bool(const Class&)> functionsOf;
+    unsigned kinds = ~0U;
+    const Module::ClassSet* functionClasses = nullptr;
+
+    bool Enters(Kind kind) const { return (kinds & Module::Referrer::Bit(kind)) != 0; }
 };
 
 // Calls list with every entity the module's references are listed of, in ListReferences' order,
-// in the lists the walk enters.
+// in the lists the walk enters; a class comes just before its functions.
 template <class List>
 void ForEachReferrer(const Module& module, const List& list, const ReferrerWalk& walk = {})
 {
-    if (walk.tables)
+    if (walk.Enters(Kind::table))
     {
         std::vector<Table*> tables;
         module.GetAllTables(tables);
         for (Table* table : tables)
             list(*table);
     }
-    if (walk.classes)
+    if (walk.Enters(Kind::dataClass) || walk.Enters(Kind::function))
     {
         for (Class* dataClass : module.GetClasses())
         {
             list(*dataClass);
-            if (walk.functionsOf && !walk.functionsOf(*dataClass))
+            if (!walk.Enters(Kind::function) ||
+                (walk.functionClasses != nullptr && !walk.functionClasses->contains(dataClass)))
                 continue;
             for (Function* function : dataClass->GetFunctions())
                 list(*function);
         }
     }
-    if (walk.procedures)
+    if (walk.Enters(Kind::procedure))
     {
         for (Procedure* procedure : module.GetProcedures())
             list(*procedure);
     }
-    if (walk.pages)
+    if (walk.Enters(Kind::page))
     {
         std::vector<FormInterface*> pages;
         module.GetEveryPage(pages);
         for (FormInterface* page : pages)
             list(*page);
     }
-    if (walk.menus)
+    if (walk.Enters(Kind::menu))
     {
         std::vector<Menu*> menus;
         module.CollectMenus(menus, nullptr);
         for (Menu* menu : menus)
             list(*menu);
     }
-    if (walk.designations)
+    if (walk.Enters(Kind::designation))
     {
         for (Designation* designation : module.GetDesignations())
             list(*designation);
@@ -116,9 +115,8 @@ void ForEachReferrer(const Module& module, const List& list, const ReferrerWalk&
 }
 
 // Where the walk meets an entity of the type.
-template <class T> constexpr Module::Referrer::Kind KindOf()
+template <class T> constexpr Kind KindOf()
 {
-    using Kind = Module::Referrer::Kind;
     if constexpr (std::is_same_v<T, Table>)
         return Kind::table;
     else if constexpr (std::is_same_v<T, Class>)
@@ -134,31 +132,24 @@ template <class T> constexpr Module::Referrer::Kind KindOf()
     else
         return Kind::page;
 }
+} // namespace
 
-// The lists where the referrers met the entities, with the classes of the functions among them;
-// every list when one of them was not met.
-ReferrerWalk WalkTo(const std::unordered_set<const void*>& among,
-                    const Module::Referrers& referrers, std::unordered_set<const Class*>& owners)
+std::optional<unsigned> Module::ReferrerKindsAmong(const std::unordered_set<const void*>& among,
+                                                   const Referrers& referrers,
+                                                   ClassSet& functionClasses)
 {
-    // The list of each kind, in the order of Module::Referrer::Kind.
-    static constexpr std::array<bool ReferrerWalk::*, 7> enters{
-        &ReferrerWalk::tables,      &ReferrerWalk::classes, &ReferrerWalk::classes,
-        &ReferrerWalk::procedures,  &ReferrerWalk::pages,   &ReferrerWalk::menus,
-        &ReferrerWalk::designations};
-    ReferrerWalk walk{false, false, false, false, false, false, {}};
+    unsigned kinds = 0;
     for (const void* entity : among)
     {
         const auto found = referrers.find(entity);
         if (found == referrers.end())
-            return {};
-        walk.*enters[static_cast<std::size_t>(found->second.kind)] = true;
-        if (found->second.kind == Module::Referrer::Kind::function)
-            owners.insert(found->second.owner);
+            return std::nullopt;
+        kinds |= Referrer::Bit(found->second.kind);
+        if (found->second.kind == Kind::function)
+            functionClasses.insert(found->second.owner);
     }
-    walk.functionsOf = [&owners](const Class& dataClass) { return owners.contains(&dataClass); };
-    return walk;
+    return kinds;
 }
-} // namespace
 
 void Module::ListReferences(ReferenceList& list)
 {
@@ -169,7 +160,10 @@ void Module::ListReferences(ReferenceList& list, const std::unordered_set<const 
                             const Referrers& referrers)
 {
     const TargetMatch isAmong(&among);
-    std::unordered_set<const Class*> owners;
+    ClassSet functionClasses;
+    ReferrerWalk walk;
+    if (const std::optional<unsigned> kinds = ReferrerKindsAmong(among, referrers, functionClasses))
+        walk = {*kinds, &functionClasses};
     ForEachReferrer(
         *this,
         [&list, &isAmong](auto& entity)
@@ -177,7 +171,7 @@ void Module::ListReferences(ReferenceList& list, const std::unordered_set<const 
             if (isAmong(&entity))
                 ListNamedReferences(list, entity);
         },
-        WalkTo(among, referrers, owners));
+        walk);
 }
 
 int Module::ReleaseReferencesAmong(const ReferenceList::Targets& targets,
@@ -199,30 +193,25 @@ void Module::IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index
     // One list serves every entity, emptied after each.
     ReferenceList list(targets, ReferenceList::MenuMaps::skipped);
     const ReferenceList::Targets none;
+    // The class whose functions come next.
     const Class* owner = nullptr;
-    ReferrerWalk walk;
-    walk.functionsOf = [&owner](const Class& dataClass)
-    {
-        owner = &dataClass;
-        return true;
-    };
-    ForEachReferrer(
-        *this,
-        [&](auto& entity)
-        {
-            using Entity = std::remove_cvref_t<decltype(entity)>;
-            entity.ListReferences(list);
-            const std::vector<const void*> referred = list.ReferredAmong(targets);
-            for (const void* target : referred)
-                index[target].insert(&entity);
-            if (!referred.empty())
-            {
-                const bool function = std::is_same_v<Entity, Function>;
-                referrers.emplace(&entity, Referrer{KindOf<Entity>(), function ? owner : nullptr});
-            }
-            list.Release(none);
-        },
-        walk);
+    ForEachReferrer(*this,
+                    [&](auto& entity)
+                    {
+                        using Entity = std::remove_cvref_t<decltype(entity)>;
+                        if constexpr (std::is_same_v<Entity, Class>)
+                            owner = &entity;
+                        entity.ListReferences(list);
+                        const std::vector<const void*> referred = list.ReferredAmong(targets);
+                        for (const void* target : referred)
+                            index[target].insert(&entity);
+                        if (!referred.empty())
+                            referrers.emplace(
+                                &entity,
+                                Referrer{KindOf<Entity>(),
+                                         KindOf<Entity>() == Kind::function ? owner : nullptr});
+                        list.Release(none);
+                    });
 }
 
 int Module::ReleaseReferences(const std::vector<Module*>& modules,

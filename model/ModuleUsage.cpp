@@ -282,20 +282,6 @@ Module::ListSizes Module::AskedListSizes(const ClassSet* functionClasses) const
             m_reportCollectors.size(), m_loginPage != nullptr ? 1U : 0U};
 }
 
-const Module::ClassSet* Module::FunctionClassesAmong(const AskedEntities& among,
-                                                     const Referrers& referrers, ClassSet& classes)
-{
-    for (const void* entity : among)
-    {
-        const auto found = referrers.find(entity);
-        if (found == referrers.end())
-            return nullptr;
-        if (found->second.kind == Referrer::Kind::function)
-            classes.insert(found->second.owner);
-    }
-    return &classes;
-}
-
 Module::FieldAskees Module::FieldAskeesAmong(const AskedEntities* asked,
                                              const ClassSet* functionClasses) const
 {
@@ -584,10 +570,13 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
     ClassSet askedClasses;
     ClassSet tableClasses;
     const ClassSet* askedFunctionClasses =
-        index != nullptr ? FunctionClassesAmong(asked, index->referrers, askedClasses) : nullptr;
+        index != nullptr && ReferrerKindsAmong(asked, index->referrers, askedClasses)
+            ? &askedClasses
+            : nullptr;
     const ClassSet* tableFunctionClasses =
-        index != nullptr ? FunctionClassesAmong(tableUsers, index->referrers, tableClasses)
-                         : nullptr;
+        index != nullptr && ReferrerKindsAmong(tableUsers, index->referrers, tableClasses)
+            ? &tableClasses
+            : nullptr;
     FieldAskees askees = FieldAskeesAmong(&asked, askedFunctionClasses);
     for (Field* field : fields)
     {

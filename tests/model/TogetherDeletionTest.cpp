@@ -292,17 +292,15 @@ TEST(TogetherDeletionTest, TheIndexedUsersListWhatAWalkOfEveryListGives)
                         among.insert(found->second.begin(), found->second.end());
                 }
                 // The checks walk the functions of these classes alone.
-                Module::ClassSet classes;
-                const Module::ClassSet* functionClasses =
-                    Module::FunctionClassesAmong(among, index.referrers, classes);
-                ASSERT_NE(functionClasses, nullptr);
+                Module::ClassSet functionClasses;
+                ASSERT_TRUE(Module::ReferrerKindsAmong(among, index.referrers, functionClasses));
                 for (Module* module : project.GetModules())
                 {
                     for (const Class* dataClass : module->GetClasses())
                     {
                         for (const Function* function : dataClass->GetFunctions())
                             EXPECT_TRUE(!among.contains(function) ||
-                                        functionClasses->contains(dataClass))
+                                        functionClasses.contains(dataClass))
                                 << file << ": " << function->GetFieldName().GetString();
                     }
                     ReferenceList walked(tableAndFields, ReferenceList::MenuMaps::skipped);
