@@ -12,12 +12,16 @@
 #include "model/Module.h"
 #include "model/Table.h"
 
+#include <type_traits>
+#include <vector>
+
 namespace
 {
-template <class T> std::vector<CString> NamesOf(const std::vector<T*>& list)
+// The names of a list of entities or of a selection list.
+template <class List> std::vector<CString> NamesOf(const List& list)
 {
     std::vector<CString> names;
-    for (const T* item : list)
+    for (const auto* item : list)
         names.push_back(EntityName(*item));
     return names;
 }
@@ -32,7 +36,7 @@ template <class T> std::vector<CString> PairTexts(const PointerMap<T, T>& map)
 }
 
 // The entry at the index, or null.
-template <class T> T* At(const std::vector<T*>& list, int index)
+template <class List> auto At(const List& list, int index) -> std::remove_cvref_t<decltype(list[0])>
 {
     return index >= 0 && index < static_cast<int>(list.size()) ? list[index] : nullptr;
 }
@@ -139,7 +143,7 @@ void EntityMapper::FillEntities()
             mapped = NamesOf(module->GetMasterForms());
         break;
     case MapForms:
-        mapped = NamesOf(m_collector.GetSelectedMapForms().Items());
+        mapped = NamesOf(m_collector.GetSelectedMapForms());
         break;
     default:
         break;

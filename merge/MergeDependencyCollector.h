@@ -97,16 +97,16 @@ public:
     void ClearNeeded();
 
     // The needed lists: entities of the second project that the passes found missing.
-    const std::vector<Table*>& GetNeededTables() const { return m_neededTables; }
-    const std::vector<Procedure*>& GetNeededProcedures() const { return m_neededProcedures; }
-    const std::vector<ApplicationReport*>& GetNeededReports() const { return m_neededReports; }
-    const std::vector<Function*>& GetNeededFunctions() const { return m_neededFunctions; }
-    const std::vector<RDLCInfo*>& GetNeededRDLCInfos() const { return m_neededRDLCInfos; }
-    const std::vector<TableAdapter*>& GetNeededTableAdapters() const
+    const PointerList<Table>& GetNeededTables() const { return m_neededTables; }
+    const PointerList<Procedure>& GetNeededProcedures() const { return m_neededProcedures; }
+    const PointerList<ApplicationReport>& GetNeededReports() const { return m_neededReports; }
+    const PointerList<Function>& GetNeededFunctions() const { return m_neededFunctions; }
+    const PointerList<RDLCInfo>& GetNeededRDLCInfos() const { return m_neededRDLCInfos; }
+    const PointerList<TableAdapter>& GetNeededTableAdapters() const
     {
         return m_neededTableAdapters;
     }
-    const std::vector<XSDInfo*>& GetNeededXSDInfos() const { return m_neededXSDInfos; }
+    const PointerList<XSDInfo>& GetNeededXSDInfos() const { return m_neededXSDInfos; }
     bool IsTableNeeded(const Table* table) const;
     bool IsReportNeeded(const ApplicationReport* report) const;
     bool IsFunctionNeeded(const Function* function) const;
@@ -218,7 +218,7 @@ private:
     // Appends the line and the entity to the needed list unless it is there.
     template <class T>
     static void AddFinding(std::vector<CString>& lines, const CString& name, const char* literal,
-                           const CString& owner, std::vector<T*>& needed, T* entity);
+                           const CString& owner, PointerList<T>& needed, T* entity);
     void SelectClassWithFunctions(Class* dataClass);
 
     ForgeonProject* m_first;
@@ -241,13 +241,13 @@ private:
     PointerList<TableAdapter> m_selectedTableAdapters;
     PointerList<XSDInfo> m_selectedXSDInfos;
 
-    std::vector<Table*> m_neededTables;
-    std::vector<Procedure*> m_neededProcedures;
-    std::vector<ApplicationReport*> m_neededReports;
-    std::vector<Function*> m_neededFunctions;
-    std::vector<RDLCInfo*> m_neededRDLCInfos;
-    std::vector<TableAdapter*> m_neededTableAdapters;
-    std::vector<XSDInfo*> m_neededXSDInfos;
+    PointerList<Table> m_neededTables;
+    PointerList<Procedure> m_neededProcedures;
+    PointerList<ApplicationReport> m_neededReports;
+    PointerList<Function> m_neededFunctions;
+    PointerList<RDLCInfo> m_neededRDLCInfos;
+    PointerList<TableAdapter> m_neededTableAdapters;
+    PointerList<XSDInfo> m_neededXSDInfos;
 
     EntityMap<Table> m_tableMap;
     EntityMap<Procedure> m_procedureMap;

@@ -91,7 +91,7 @@ bool MergeDependencyCollector::IsMissing(TableAdapter* adapter) const
 template <class T>
 void MergeDependencyCollector::AddFinding(std::vector<CString>& lines, const CString& name,
                                           const char* literal, const CString& owner,
-                                          std::vector<T*>& needed, T* entity)
+                                          PointerList<T>& needed, T* entity)
 {
     lines.push_back(name + literal + owner);
     AppendOnce(needed, entity);
