@@ -14,8 +14,9 @@
 
 #include <algorithm>
 #include <functional>
-#include <iterator>
 #include <set>
+#include <utility>
+#include <vector>
 
 IMPLEMENT_SERIAL(Function, CObject, 0)
 
@@ -223,22 +224,21 @@ void Function::RemoveOutputFieldsOf(const Field* field)
 
 void Function::DeleteOutputFields(const std::function<bool(const ProcedureFieldInfo*)>& going)
 {
-    ReferenceList::Targets freed;
-    std::ranges::copy_if(m_outputFields, std::inserter(freed, freed.end()), going);
-    if (freed.empty())
-        return;
     std::vector<ProcedureFieldInfo*> freedFields;
     std::erase_if(m_outputFields,
                   [&](ProcedureFieldInfo* outputField)
                   {
-                      if (!freed.contains(outputField))
+                      if (!going(outputField))
                           return false;
                       freedFields.push_back(outputField);
                       return true;
                   });
+    if (freedFields.empty())
+        return;
+    const ReferenceList::Targets freed(freedFields.begin(), freedFields.end());
     // Report columns, group headers and the like may hold them.
     Module::ReleaseThenFree(freed,
-                            [freedFields]
+                            [freedFields = std::move(freedFields)]
                             {
                                 for (ProcedureFieldInfo* outputField : freedFields)
                                     delete outputField;

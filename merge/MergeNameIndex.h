@@ -73,16 +73,17 @@ public:
     {
         m_entries.reserve(list.size());
         for (T* entity : list)
-            if (entity != nullptr)
-                m_entries.push_back({nameOf(*entity), entity});
+            m_entries.push_back({entity != nullptr ? nameOf(*entity) : CString(), entity});
     }
+    // The name of the list's entity at the index; empty for a null one.
+    const CString& NameAt(std::size_t index) const { return m_entries[index].name; }
     // Null when no entity has the name.
     T* Find(const CString& name) const
     {
         // Names of one list tend to share their start, so the last letters are tried first.
         const int length = name.GetLength();
         for (const Entry& entry : m_entries)
-            if (entry.name.GetLength() == length &&
+            if (entry.entity != nullptr && entry.name.GetLength() == length &&
                 (length == 0 || CString::FoldNoCase(entry.name[length - 1]) ==
                                     CString::FoldNoCase(name[length - 1])) &&
                 entry.name.CompareNoCase(name) == 0)

@@ -256,7 +256,7 @@ void MergeNewClassEntities::CollectFunctionTables(Function* f, Function* g)
 
 void MergeNewClassEntities::CollectOutputColumns(Function* f, Function* g)
 {
-    // The pass adds no column to either function.
+    // The pass adds no column to either function: each is named once, by its list.
     const auto displayName = [](const ProcedureFieldInfo& column)
     { return ColumnDisplayName(&column); };
     const MergeNameList<ProcedureFieldInfo> fColumns(f->GetOutputFields(), displayName);
@@ -265,7 +265,9 @@ void MergeNewClassEntities::CollectOutputColumns(Function* f, Function* g)
         MergeNewPartPass<ProcedureFieldInfo>{
             .xs = f->GetOutputFields(),
             .ys = g->GetOutputFields(),
-            .name = displayName,
+            .name = nullptr,
+            .xNames = &fColumns,
+            .yNames = &gColumns,
             .find = [&fColumns, &gColumns](const CString& name, bool inY)
             { return (inY ? gColumns : fColumns).Find(name); },
             .make =

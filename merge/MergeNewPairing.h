@@ -4,8 +4,10 @@
 
 #include "entities/Menu.h"
 #include "merge/MergeEntityNames.h"
+#include "merge/MergeNameIndex.h"
 #include "merge/MergeNewKinds.h"
 
+#include <cstddef>
 #include <optional>
 
 inline bool SameNameNoCase(const CString& a, const CString& b)
@@ -66,7 +68,12 @@ template <class T> struct MergeNewPartPass
     // Copies: a pass may append to the lists it walks.
     std::vector<T*> xs;
     std::vector<T*> ys;
+    // Null when the lists below name the parts.
     std::function<CString(const T&)> name;
+    // The parts of xs and of ys by position with their names, taken once; null: name gives
+    // each.
+    const MergeNameList<T>* xNames = nullptr;
+    const MergeNameList<T>* yNames = nullptr;
     // The text the log shows for a part; null: its name.
     std::function<CString(const T&)> shown = nullptr;
     // The part of the name in y (inY) or in x.
@@ -89,30 +96,49 @@ void MergeNewKindCollector::RunPartPass(const MergeNewPartPass<T>& pass, bool fl
 {
     const auto passedOver = [&pass](T* part)
     { return pass.passOverKeysOf != nullptr && pass.passOverKeysOf->contains(part); };
-    for (T* part : pass.xs)
+    const auto nameOf = [&pass](const MergeNameList<T>* names, std::size_t index, T* part,
+                                CString& named) -> const CString&
     {
+        if (names != nullptr)
+            return names->NameAt(index);
+        named = pass.name(*part);
+        return named;
+    };
+    const auto log = [this, &pass](const char* line, T* part, const CString& name)
+    {
+        if (pass.shown)
+            Log(line, pass.shown(*part));
+        else
+            Log(line, name);
+    };
+    for (std::size_t index = 0; index < pass.xs.size(); ++index)
+    {
+        T* part = pass.xs[index];
         if (passedOver(part))
             continue;
-        const CString name = pass.name(*part);
+        CString named;
+        const CString& name = nameOf(pass.xNames, index, part, named);
         T* counterpart = pass.find(name, true);
         const bool made = counterpart == nullptr;
         if (made)
             counterpart = pass.make(*part, true);
         if (made || pass.logEveryPair)
-            Log(pass.firstLine, pass.shown ? pass.shown(*part) : name);
+            log(pass.firstLine, part, name);
         pass.enter(part, counterpart);
     }
-    for (T* part : pass.ys)
+    for (std::size_t index = 0; index < pass.ys.size(); ++index)
     {
+        T* part = pass.ys[index];
         if (passedOver(part))
             continue;
-        const CString name = pass.name(*part);
+        CString named;
+        const CString& name = nameOf(pass.yNames, index, part, named);
         if (pass.find(name, false) != nullptr)
             continue;
         if (!flag && pass.overwrite != nullptr)
             AppendOverwrite(pass.overwrite, part, pass.overwriteOnce);
         T* made = pass.make(*part, false);
-        Log(pass.secondLine, pass.shown ? pass.shown(*part) : name);
+        log(pass.secondLine, part, name);
         pass.enter(part, made);
     }
 }

@@ -673,8 +673,9 @@ public:
     // the login page. The reports and graphs that the function alone fed then go, deleted by
     // the project.
     bool RemoveFunctionUsages(Function* function, ForgeonProject* project);
-    // Without a report: the pages and roles let go of each menu, then of each of its
-    // sub-menus, the module listed once for all of them.
+    // Without a report: the pages let go of each menu, then of each of its sub-menus, the
+    // module listed once for all of them. What they do not reach, the roles among it, lets go
+    // of the menus in the deletion's walk over every module (DeleteMenus).
     void RemoveMenuUsages(const std::vector<Menu*>& roots);
     // The page files of every page erase their maps of the menus.
     void EraseMenuMaps(const ReferenceList::Targets& menus) const;

@@ -169,26 +169,39 @@ constexpr ReferenceList::MenuMaps noMenuMaps = ReferenceList::MenuMaps::skipped;
 
 // Appends the users of the targets, neither menus nor variables, that the entity's list names,
 // one line each; answers whether there was one.
+// The list, made for the targets, is emptied for the next entity.
+template <class Entity>
+bool NameListedUser(Entity& entity, ReferenceList& list, const ReferenceList::Targets& targets,
+                    CString& usage)
+{
+    ListNamedReferences(list, entity);
+    const std::vector<CString> users = list.UsersOf(targets);
+    for (const CString& user : users)
+    {
+        usage += user;
+        usage += '\n';
+    }
+    list.Release({});
+    return !users.empty();
+}
+
 template <class Entity>
 bool NameListedUser(Entity& entity, const ReferenceList::Targets& targets, CString& usage)
 {
     ReferenceList list(targets, noMenuMaps);
-    ListNamedReferences(list, entity);
-    const std::vector<CString> users = list.UsersOf(targets);
-    for (const CString& user : users)
-        usage += user + "\n";
-    return !users.empty();
+    return NameListedUser(entity, list, targets, usage);
 }
 
-// NameListedUser for each entity the match asks (every one by default); those named are
-// recorded.
+// NameListedUser for each entity the match asks (every one by default), one list serving
+// them all; those named are recorded.
 template <class Entities, class Record>
 void NameListedUsers(const Entities& entities, const ReferenceList::Targets& targets,
                      CString& usage, const Record& record, const TargetMatch& asked = TargetMatch())
 {
+    ReferenceList list(targets, noMenuMaps);
     for (auto* entity : entities)
     {
-        if (asked(entity) && NameListedUser(*entity, targets, usage))
+        if (asked(entity) && NameListedUser(*entity, list, targets, usage))
             record(entity);
     }
 }
@@ -267,10 +280,24 @@ struct Module::FieldAskees
 Module::ListSizes Module::AskedListSizes(const ClassSet* functionClasses) const
 {
     std::size_t functions = 0;
-    for (const Class* dataClass : m_classes)
+    // A few classes are each counted where the module lists them, cheaper than a look-up for
+    // every class of the module; one the module no longer lists is not read.
+    constexpr std::size_t fewClasses = 8;
+    if (functionClasses != nullptr && functionClasses->size() <= fewClasses)
     {
-        if (functionClasses == nullptr || functionClasses->contains(dataClass))
-            functions += dataClass->GetFunctions().size();
+        for (const Class* dataClass : *functionClasses)
+        {
+            if (const auto listed = std::ranges::count(m_classes, dataClass); listed > 0)
+                functions += static_cast<std::size_t>(listed) * dataClass->GetFunctions().size();
+        }
+    }
+    else
+    {
+        for (const Class* dataClass : m_classes)
+        {
+            if (functionClasses == nullptr || functionClasses->contains(dataClass))
+                functions += dataClass->GetFunctions().size();
+        }
     }
     return {m_masterTables.size(),     m_transactionTables.size(),
             m_mapTables.size(),        m_procedures.size(),
@@ -805,9 +832,6 @@ void Module::RemoveMenuUsages(const std::vector<Menu*>& roots)
             page->CollectMenuLinkUsage(item);
         CurrentUsageSet().RemoveMenuReferences(item);
     }
-    // What the removals above do not reach, the roles among it, lets go of the menus through
-    // one list.
-    ReleaseReferences({this}, menus, ReferenceList::MenuMaps::skipped);
 }
 
 void Module::EraseMenuMaps(const ReferenceList::Targets& menus) const

@@ -5,6 +5,7 @@
 #include "tests/merge/MergeRunFixture.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -132,6 +133,10 @@ TEST(MergeNameIndexTest, ShortListFindsAsTheIndexDoes)
         ASSERT_EQ(list.Find(name), index.Find(name)) << name.GetString();
     }
     EXPECT_EQ(list.Find("none"), nullptr);
+    // Each name stands at its entity's place, the null entry's empty.
+    for (std::size_t index = 0; index < entered.size(); ++index)
+        ASSERT_EQ(list.NameAt(index), entered[index] != nullptr ? entered[index]->name : CString())
+            << index;
 }
 
 class MergeFirstLookupTest : public MergeRun
