@@ -87,10 +87,11 @@ void ProjectMerger::DropIndexes()
 
 Field* ProjectMerger::FindFirstField(const Field* field, const FormInterface* page) const
 {
-    const CString name = field->GetFieldName();
+    const CString& name = field->GetFieldName();
     if (const Table* owner = field->GetTable())
     {
-        const Table* table = FindFirstTable(owner->GetLowerName());
+        // The index ignores the case of ASCII letters, as the lower-case name does.
+        const Table* table = FindFirstTable(owner->GetTableName());
         return table != nullptr ? table->FindFieldByName(name) : nullptr;
     }
     if (page == nullptr)

@@ -4,6 +4,8 @@
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
+#include <utility>
+
 class Table;
 
 // The SQL type codes a field carries; the code is what the project file stores.
@@ -47,7 +49,7 @@ public:
              bool allowNullFlag, bool keyColumnMark, bool frontFieldFlag);
 
     const CString& GetFieldName() const { return m_name; }
-    void SetFieldName(CString name) { m_name = name; }
+    void SetFieldName(CString name) { m_name = std::move(name); }
     CString GetDisplayName() const { return m_displayName; }
     void SetDisplayName(CString displayName) { m_displayName = displayName; }
     CString GetDefaultValue() const { return m_defaultValue; }

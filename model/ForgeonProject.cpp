@@ -110,7 +110,7 @@ void QualifyFieldNamesOf(const Table& table, bool qualify)
     const CString prefix = table.GetTableName() + ".";
     for (Field* field : table.GetFields())
     {
-        const CString name = field->GetFieldName();
+        const CString& name = field->GetFieldName();
         if (qualify && name.Find(prefix) < 0)
             field->SetFieldName(prefix + name);
         else if (!qualify)
