@@ -5,14 +5,71 @@
 #include "merge/MergeReportFiles.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/ReferenceList.h"
+#include "platform/core/CObject.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <memory>
+#include <utility>
+#include <vector>
+
+MergeCreatedObjects::~MergeCreatedObjects() = default;
+
+std::size_t MergeCreatedObjects::SlotOf(const CObject* object) const
+{
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t slot = AddressSlot(object, m_shift);
+    while (m_slots[slot] != nullptr && m_slots[slot].get() != object)
+        slot = (slot + 1) & mask;
+    return slot;
+}
+
+bool MergeCreatedObjects::Holds(const CObject* object) const
+{
+    return !m_slots.empty() && m_slots[SlotOf(object)] != nullptr;
+}
+
+void MergeCreatedObjects::Keep(std::unique_ptr<CObject> object)
+{
+    if (2 * (m_count + 1) > m_slots.size())
+    {
+        std::vector<std::unique_ptr<CObject>> held = std::move(m_slots);
+        const std::size_t size = std::max<std::size_t>(64, 2 * held.size());
+        m_slots = std::vector<std::unique_ptr<CObject>>(size);
+        m_shift = 64 - std::countr_zero(size);
+        for (std::unique_ptr<CObject>& owned : held)
+        {
+            if (owned != nullptr)
+                m_slots[SlotOf(owned.get())] = std::move(owned);
+        }
+    }
+    // A new object is at no held object's address.
+    m_slots[SlotOf(object.get())] = std::move(object);
+    ++m_count;
+}
 
 bool MergeCreatedObjects::HandOver(const CObject* object)
 {
-    const auto found = m_objects.find(object);
-    if (found == m_objects.end())
+    if (m_slots.empty())
         return false;
-    static_cast<void>(found->second.release());
-    m_objects.erase(found);
+    std::size_t hole = SlotOf(object);
+    if (m_slots[hole] == nullptr)
+        return false;
+    static_cast<void>(m_slots[hole].release());
+    --m_count;
+    // A later object of the run moves into the hole unless its own slot lies after the hole.
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t next = (hole + 1) & mask; m_slots[next] != nullptr; next = (next + 1) & mask)
+    {
+        const std::size_t home = AddressSlot(m_slots[next].get(), m_shift);
+        if (((next - home) & mask) >= ((next - hole) & mask))
+        {
+            m_slots[hole] = std::move(m_slots[next]);
+            hole = next;
+        }
+    }
     return true;
 }
 

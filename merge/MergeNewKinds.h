@@ -6,10 +6,10 @@
 #include "platform/core/CString.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <memory>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -53,6 +53,7 @@ class MergeCreatedObjects
 {
 public:
     MergeCreatedObjects() = default;
+    ~MergeCreatedObjects();
     MergeCreatedObjects(const MergeCreatedObjects&) = delete;
     MergeCreatedObjects& operator=(const MergeCreatedObjects&) = delete;
 
@@ -60,22 +61,34 @@ public:
     {
         auto object = std::make_unique<T>(std::forward<Args>(args)...);
         T* made = object.get();
-        m_objects.emplace(made, std::move(object));
+        Keep(std::move(object));
         return made;
     }
     // Gives the object up to its new owner; false when it is not held here.
     bool HandOver(const CObject* object);
-    bool Holds(const CObject* object) const { return m_objects.contains(object); }
-    int GetCount() const { return static_cast<int>(m_objects.size()); }
+    bool Holds(const CObject* object) const;
+    int GetCount() const { return static_cast<int>(m_count); }
     // Each object still held, in no particular order.
     template <class Visit> void VisitHeld(Visit visit) const
     {
-        for (const auto& [object, owned] : m_objects)
-            visit(owned.get());
+        for (const std::unique_ptr<CObject>& owned : m_slots)
+        {
+            if (owned != nullptr)
+                visit(owned.get());
+        }
     }
 
 private:
-    std::unordered_map<const CObject*, std::unique_ptr<CObject>> m_objects;
+    void Keep(std::unique_ptr<CObject> object);
+    // The slot holding the object, else the empty slot that ends its run.
+    std::size_t SlotOf(const CObject* object) const;
+
+    // Open addressing by address, at most half the slots taken, so that a look-up reads one
+    // stretch of memory; a handed-over object's slot takes back the later objects of its run,
+    // so that a look-up ends at the first empty slot.
+    std::vector<std::unique_ptr<CObject>> m_slots;
+    std::size_t m_count = 0;
+    int m_shift = 64;
 };
 
 // What every kind collector of one collection shares. The overwrite set is null when the merge
