@@ -560,6 +560,11 @@ public:
     // held the functions among them gathered in functionClasses, as the referrers met them; none
     // when one of the entities was not met.
     using ClassSet = std::unordered_set<const Class*>;
+    // Whether the class is among the classes; every class is without a set.
+    static bool AmongClasses(const ClassSet* classes, const Class* dataClass)
+    {
+        return classes == nullptr || classes->contains(dataClass);
+    }
     static std::optional<unsigned> ReferrerKindsAmong(const std::unordered_set<const void*>& among,
                                                       const Referrers& referrers,
                                                       ClassSet& functionClasses);

@@ -82,7 +82,7 @@ void ForEachReferrer(const Module& module, const List& list, const ReferrerWalk&
         {
             list(*dataClass);
             if (!walk.Enters(Kind::function) ||
-                (walk.functionClasses != nullptr && !walk.functionClasses->contains(dataClass)))
+                !Module::AmongClasses(walk.functionClasses, dataClass))
                 continue;
             for (Function* function : dataClass->GetFunctions())
                 list(*function);

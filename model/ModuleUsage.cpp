@@ -168,8 +168,8 @@ template <class T, class... Lists> bool DeleteFromFirst(T* entity, Lists&... lis
 constexpr ReferenceList::MenuMaps noMenuMaps = ReferenceList::MenuMaps::skipped;
 
 // Appends the users of the targets, neither menus nor variables, that the entity's list names,
-// one line each; answers whether there was one.
-// The list, made for the targets, is emptied for the next entity.
+// one line each; answers whether there was one. The list, made for the targets, is left empty
+// for the next entity.
 template <class Entity>
 bool NameListedUser(Entity& entity, ReferenceList& list, const ReferenceList::Targets& targets,
                     CString& usage)
@@ -185,6 +185,7 @@ bool NameListedUser(Entity& entity, ReferenceList& list, const ReferenceList::Ta
     return !users.empty();
 }
 
+// The same with a list of its own.
 template <class Entity>
 bool NameListedUser(Entity& entity, const ReferenceList::Targets& targets, CString& usage)
 {
@@ -295,7 +296,7 @@ Module::ListSizes Module::AskedListSizes(const ClassSet* functionClasses) const
     {
         for (const Class* dataClass : m_classes)
         {
-            if (functionClasses == nullptr || functionClasses->contains(dataClass))
+            if (AmongClasses(functionClasses, dataClass))
                 functions += dataClass->GetFunctions().size();
         }
     }
@@ -321,7 +322,7 @@ Module::FieldAskees Module::FieldAskeesAmong(const AskedEntities* asked,
     std::ranges::copy_if(m_procedures, std::back_inserter(askees.procedures), isAsked);
     for (const Class* dataClass : m_classes)
     {
-        if (functionClasses == nullptr || functionClasses->contains(dataClass))
+        if (AmongClasses(functionClasses, dataClass))
             std::ranges::copy_if(dataClass->GetFunctions(), std::back_inserter(askees.functions),
                                  isAsked);
     }
@@ -560,6 +561,17 @@ Module::AskedEntities IndexedUsers(const Module::UsersIndex& index,
     }
     return users;
 }
+
+// The classes holding the functions among the entities, gathered in classes, when the index met
+// every one of them; null (every class) otherwise or without an index.
+const Module::ClassSet* FunctionClassesAmong(const Module::AskedEntities& entities,
+                                             const TableUsersIndex* index,
+                                             Module::ClassSet& classes)
+{
+    return index != nullptr && Module::ReferrerKindsAmong(entities, index->referrers, classes)
+               ? &classes
+               : nullptr;
+}
 } // namespace
 
 bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonProject* project,
@@ -596,14 +608,8 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
     // With an index, only the classes holding functions asked are walked for functions.
     ClassSet askedClasses;
     ClassSet tableClasses;
-    const ClassSet* askedFunctionClasses =
-        index != nullptr && ReferrerKindsAmong(asked, index->referrers, askedClasses)
-            ? &askedClasses
-            : nullptr;
-    const ClassSet* tableFunctionClasses =
-        index != nullptr && ReferrerKindsAmong(tableUsers, index->referrers, tableClasses)
-            ? &tableClasses
-            : nullptr;
+    const ClassSet* askedFunctionClasses = FunctionClassesAmong(asked, index, askedClasses);
+    const ClassSet* tableFunctionClasses = FunctionClassesAmong(tableUsers, index, tableClasses);
     FieldAskees askees = FieldAskeesAmong(&asked, askedFunctionClasses);
     for (Field* field : fields)
     {
@@ -626,7 +632,7 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
             m_mapForms);
     for (const Class* dataClass : m_classes)
     {
-        if (tableFunctionClasses != nullptr && !tableFunctionClasses->contains(dataClass))
+        if (!AmongClasses(tableFunctionClasses, dataClass))
             continue;
         NameListedUsers(
             dataClass->GetFunctions(), targets, usage,
