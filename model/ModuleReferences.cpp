@@ -192,7 +192,6 @@ void Module::IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index
 {
     // One list serves every entity, emptied after each.
     ReferenceList list(targets, ReferenceList::MenuMaps::skipped);
-    const ReferenceList::Targets none;
     // The class whose functions come next.
     const Class* owner = nullptr;
     ForEachReferrer(*this,
@@ -210,7 +209,7 @@ void Module::IndexUsers(const ReferenceList::Targets& targets, UsersIndex& index
                                 &entity,
                                 Referrer{KindOf<Entity>(),
                                          KindOf<Entity>() == Kind::function ? owner : nullptr});
-                        list.Release(none);
+                        list.Clear();
                     });
 }
 

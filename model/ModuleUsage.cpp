@@ -116,13 +116,12 @@ public:
     {
         // One list serves every page, emptied after each.
         ReferenceList list(menus, ReferenceList::MenuMaps::skipped);
-        const ReferenceList::Targets none;
         for (FormInterface* page : pages)
         {
             page->ListReferences(list);
             for (const void* menu : list.ReferredAmong(menus))
                 m_users[menu].push_back(page);
-            list.Release(none);
+            list.Clear();
         }
     }
 
@@ -181,23 +180,15 @@ bool NameListedUser(Entity& entity, ReferenceList& list, const ReferenceList::Ta
         usage += user;
         usage += '\n';
     }
-    list.Release({});
+    list.Clear();
     return !users.empty();
 }
 
-// The same with a list of its own.
-template <class Entity>
-bool NameListedUser(Entity& entity, const ReferenceList::Targets& targets, CString& usage)
-{
-    ReferenceList list(targets, noMenuMaps);
-    return NameListedUser(entity, list, targets, usage);
-}
-
-// NameListedUser for each entity the match asks (every one by default), one list serving
-// them all; those named are recorded.
-template <class Entities, class Record>
+// NameListedUser for each entity asked (every one by default), one list serving them all;
+// those named are recorded.
+template <class Entities, class Record, class Asked = TargetMatch>
 void NameListedUsers(const Entities& entities, const ReferenceList::Targets& targets,
-                     CString& usage, const Record& record, const TargetMatch& asked = TargetMatch())
+                     CString& usage, const Record& record, const Asked& asked = Asked())
 {
     ReferenceList list(targets, noMenuMaps);
     for (auto* entity : entities)
@@ -214,13 +205,12 @@ void AddReferring(const Entities& entities, const ReferenceList::Targets& target
 {
     // One list serves every entity, emptied after each.
     ReferenceList list(targets, noMenuMaps);
-    const ReferenceList::Targets none;
     for (auto* entity : entities)
     {
         ListNamedReferences(list, *entity);
         if (list.Refers(targets))
             referring.insert(entity);
-        list.Release(none);
+        list.Clear();
     }
 }
 
@@ -355,11 +345,9 @@ void Module::AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProje
     const ReferenceList::Targets targets{field};
     CString usage;
     // The field's own table is not named; its keys on the field go all the same.
-    for (Table* table : askees.tables)
-    {
-        if (table != field->GetTable() && NameListedUser(*table, targets, usage))
-            CurrentUsageSet().AddTable(table);
-    }
+    NameListedUsers(
+        askees.tables, targets, usage, [](Table* table) { CurrentUsageSet().AddTable(table); },
+        [field](const Table* table) { return table != field->GetTable(); });
     NameListedUsers(askees.procedures, targets, usage,
                     [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); });
     // A function showing the field's foreign field shows it for the field.
@@ -367,6 +355,7 @@ void Module::AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProje
                     [](Function* function) { CurrentUsageSet().AddFunction(function); });
     // Each page once, by its first use of the field; a report also by a column showing through
     // the field the row it refers to, which a field referring to none cannot show.
+    ReferenceList list(targets, noMenuMaps);
     for (const auto& [page, listed, report] : askees.pages)
     {
         if (!listed && field->GetForeignField() == nullptr)
@@ -374,9 +363,9 @@ void Module::AskFieldUsers(Field* field, const FieldAskees& askees, ForgeonProje
         CString use;
         if (listed)
         {
-            ReferenceList list(targets, noMenuMaps);
             ListNamedReferences(list, *page);
             use = list.FirstUseOf(targets);
+            list.Clear();
         }
         if (use.IsEmpty() && report != nullptr && report->ShowsRowReferredBy(field))
             use = page->FieldUseName(" report output field");
@@ -623,9 +612,10 @@ bool Module::RemoveTableUsages(Table* table, const GoingPages& onTable, ForgeonP
     const ReferenceList::Targets targets{table};
     // The pages whose lists refer to the table: those built on it (a map form on its mapping
     // table among them), and those that use it through their controls, groups or class calls.
-    const auto askPage = [&targets, &usage, &usesTable](FormInterface* page)
+    ReferenceList list(targets, noMenuMaps);
+    const auto askPage = [&list, &targets, &usage, &usesTable](FormInterface* page)
     {
-        if (usesTable(page) && NameListedUser(*page, targets, usage))
+        if (usesTable(page) && NameListedUser(*page, list, targets, usage))
             CurrentUsageSet().AddFormInterface(page);
     };
     AskEach(askPage, m_masterForms, m_transactions, m_reports, m_dashBoards, m_rdlcReports,
@@ -688,13 +678,12 @@ void NameListedUsersOfEach(const Entities& entities, const std::vector<FormInter
         indexOf.emplace(pages[index], index);
     // One list serves every entity, emptied after each.
     ReferenceList list(targets, noMenuMaps);
-    const ReferenceList::Targets none;
     for (auto* entity : entities)
     {
         ListNamedReferences(list, *entity);
         for (const void* page : list.ReferredAmong(targets))
             usages[indexOf.at(page)] += UsageText(list.UsersOf({page}));
-        list.Release(none);
+        list.Clear();
     }
 }
 } // namespace
@@ -887,8 +876,7 @@ void Module::CollectPageLinkUsage(const std::vector<FormInterface*>& pages,
         return;
     // One list serves every item, emptied after each.
     ReferenceList list(pageFiles);
-    const ReferenceList::Targets none;
-    const auto collect = [&list, &none, &pageFiles, &pagesOfFile, &usages](MenuInterface& item)
+    const auto collect = [&list, &pageFiles, &pagesOfFile, &usages](MenuInterface& item)
     {
         item.ListReferences(list);
         std::vector<std::size_t> linked;
@@ -900,7 +888,7 @@ void Module::CollectPageLinkUsage(const std::vector<FormInterface*>& pages,
                     linked.push_back(index);
             }
         }
-        list.Release(none);
+        list.Clear();
         if (linked.empty())
             return;
         for (const std::size_t index : linked)

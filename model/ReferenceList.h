@@ -151,6 +151,9 @@ public:
     CString FirstUseOf(const Targets& targets) const;
     // Lets go of every reference to the targets, last listed first; answers how many.
     int Release(const Targets& targets);
+    // Forgets the references listed, letting go of none, so that the list serves the next
+    // entity of a check.
+    void Clear() { m_references.clear(); }
 
     // How many references were offered to lists so far, kept or not: the work of listing.
     static std::uint64_t Offered() { return s_offered; }
