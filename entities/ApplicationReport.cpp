@@ -293,17 +293,19 @@ void ApplicationReport::CollectVariableMappingUsage(Variable* variable, CString&
     const ReferenceList::Targets targets{variable};
     const auto callReaches = [&targets](ProcedureInvokation* call)
     { return call != nullptr && ReferenceList::Reaches(*call, targets); };
+    // One list serves every column, emptied after each.
+    ReferenceList references(targets);
     for (ReportGroup* group : m_groups)
     {
         if (callReaches(group->GetProcedureCall()))
             addEntry(m_name + "_" + "_Var Mapped with group procedure");
         for (ReportField* column : group->GetReportFields())
         {
-            ReferenceList list(targets);
-            column->ListReferences(list, *group);
-            if (list.Refers(targets))
+            column->ListReferences(references, *group);
+            if (references.Refers(targets))
                 addEntry(m_name + "_" + column->GetName() +
                          "_Var Mapped with asp file atached to report field");
+            references.Clear();
         }
         if (std::ranges::any_of(group->GetFilters(),
                                 [&callReaches](const FieldRep* filter)

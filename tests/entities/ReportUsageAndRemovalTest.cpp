@@ -93,6 +93,8 @@ TEST_F(ReportUsageTest, VariableMappingUsageListsGroupCallsBindingsAndFilterProc
     ReportGroup* group = AddGroupMapping(m_callerVariable.get());
     ReportField* column = AddColumn(group, m_procedure.GetOutputColumnAt(1));
     column->SetBinding(new ReportFieldBinding{nullptr, m_callerVariable.get(), nullptr, nullptr});
+    // A column after it without the variable is not listed.
+    AddColumn(group, m_procedure.GetOutputColumnAt(0));
     FieldRep* filter = AddFilter(group, m_price);
     ProcedureInvokation* dataCall = CallOfProcedure(&m_other);
     dataCall->AddVariablePair(new VariablePair{nullptr, m_callerVariable.get()});
