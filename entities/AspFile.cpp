@@ -876,35 +876,27 @@ MenuVariableMap* AspFile::FindMenuVariableMapByName(const MenuVariableMap* map)
     return found != nullptr ? found : FirstMap(m_leftMaps.Edit(), sameName);
 }
 
-std::size_t MenuLeafIndex::Leaves::Home(const Menu* leaf) const
+std::size_t MenuLeafIndex::Leaves::SlotOf(const Menu* leaf) const
 {
-    return AddressSlot(leaf, m_shift);
+    return ProbeAddress(m_slots, leaf, m_shift,
+                        [this, leaf](std::uint32_t held) { return items[held - 1] == leaf; });
 }
 
 void MenuLeafIndex::Leaves::Rehash(std::size_t capacity)
 {
     m_slots.assign(capacity, 0);
     m_shift = 64 - std::countr_zero(capacity);
+    // Each leaf once: none is in a slot before its own turn.
     for (std::size_t position = 0; position < items.size(); ++position)
-    {
-        std::size_t slot = Home(items[position]);
-        while (m_slots[slot] != 0)
-            slot = (slot + 1) & (capacity - 1);
-        m_slots[slot] = static_cast<std::uint32_t>(position + 1);
-    }
+        m_slots[SlotOf(items[position])] = static_cast<std::uint32_t>(position + 1);
 }
 
 std::size_t MenuLeafIndex::Leaves::PositionOf(const Menu* leaf) const
 {
     if (m_slots.empty())
         return none;
-    const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t slot = Home(leaf); m_slots[slot] != 0; slot = (slot + 1) & mask)
-    {
-        if (items[m_slots[slot] - 1] == leaf)
-            return m_slots[slot] - 1;
-    }
-    return none;
+    const std::uint32_t held = m_slots[SlotOf(leaf)];
+    return held != 0 ? held - 1 : none;
 }
 
 void MenuLeafIndex::Leaves::Add(Menu* leaf)
@@ -916,12 +908,7 @@ void MenuLeafIndex::Leaves::Add(Menu* leaf)
     if (items.size() * 2 > m_slots.size())
         Rehash(std::bit_ceil(std::max<std::size_t>(items.size() * 4, 16)));
     else
-    {
-        std::size_t slot = Home(leaf);
-        while (m_slots[slot] != 0)
-            slot = (slot + 1) & (m_slots.size() - 1);
-        m_slots[slot] = static_cast<std::uint32_t>(items.size());
-    }
+        m_slots[SlotOf(leaf)] = static_cast<std::uint32_t>(items.size());
 }
 
 const MenuLeafIndex::Leaves& MenuLeafIndex::Of(const Menu& menu)

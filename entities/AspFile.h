@@ -91,7 +91,8 @@ public:
         std::vector<Menu*> items;
 
     private:
-        std::size_t Home(const Menu* leaf) const;
+        // The slot holding the leaf's position, else the free slot that ends its run.
+        std::size_t SlotOf(const Menu* leaf) const;
         void Rehash(std::size_t capacity);
 
         // Open addressing: position + 1 of the leaf that took the slot, 0 for a free slot.

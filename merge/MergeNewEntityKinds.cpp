@@ -19,11 +19,9 @@ MergeCreatedObjects::~MergeCreatedObjects() = default;
 
 std::size_t MergeCreatedObjects::SlotOf(const CObject* object) const
 {
-    const std::size_t mask = m_slots.size() - 1;
-    std::size_t slot = AddressSlot(object, m_shift);
-    while (m_slots[slot] != nullptr && m_slots[slot].get() != object)
-        slot = (slot + 1) & mask;
-    return slot;
+    return ProbeAddress(m_slots, object, m_shift,
+                        [object](const std::unique_ptr<CObject>& held)
+                        { return held.get() == object; });
 }
 
 bool MergeCreatedObjects::Holds(const CObject* object) const

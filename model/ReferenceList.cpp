@@ -43,10 +43,7 @@ TargetMatch::TargetMatch(const Targets* targets) : m_all(targets == nullptr)
         // A null target is matched by no reference: nothing is listed for null.
         if (target == nullptr)
             continue;
-        std::size_t slot = Home(target);
-        while (m_slots[slot] != nullptr && m_slots[slot] != target)
-            slot = (slot + 1) & (capacity - 1);
-        m_slots[slot] = target;
+        m_slots[SlotOf(target)] = target;
     }
 }
 

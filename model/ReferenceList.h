@@ -21,6 +21,20 @@ inline std::size_t AddressSlot(const void* address, int shift)
         shift);
 }
 
+// Linear probing in an open-addressing table by address (a power of two of slots, never full, a
+// free slot's entry false): from the address's own slot on, the first whose entry holds() says
+// is the address's, else the free slot that ends the run.
+template <class Entry, class Holds>
+std::size_t ProbeAddress(const std::vector<Entry>& entries, const void* address, int shift,
+                         Holds holds)
+{
+    const std::size_t mask = entries.size() - 1;
+    std::size_t slot = AddressSlot(address, shift);
+    while (static_cast<bool>(entries[slot]) && !holds(entries[slot]))
+        slot = (slot + 1) & mask;
+    return slot;
+}
+
 // Whether a pointer is among targets; all are when there are none. A few targets are compared
 // one by one, as most lists are made for one or two; more are looked up in a table of their own
 // (open addressing), cheaper than the set's buckets.
@@ -41,18 +55,16 @@ public:
         if (m_slots.empty())
             return std::find(m_few.begin(), m_few.begin() + m_fewCount, target) !=
                    m_few.begin() + m_fewCount;
-        const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t slot = Home(target);; slot = (slot + 1) & mask)
-        {
-            if (m_slots[slot] == nullptr)
-                return false;
-            if (m_slots[slot] == target)
-                return true;
-        }
+        return m_slots[SlotOf(target)] != nullptr;
     }
 
 private:
-    std::size_t Home(const void* target) const { return AddressSlot(target, m_shift); }
+    // The slot of the target, else the free slot that ends its run.
+    std::size_t SlotOf(const void* target) const
+    {
+        return ProbeAddress(m_slots, target, m_shift,
+                            [target](const void* held) { return held == target; });
+    }
 
     bool m_all = true;
     std::array<const void*, 8> m_few{};
