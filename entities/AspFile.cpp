@@ -885,7 +885,7 @@ std::size_t MenuLeafIndex::Leaves::SlotOf(const Menu* leaf) const
 void MenuLeafIndex::Leaves::Rehash(std::size_t capacity)
 {
     m_slots.assign(capacity, 0);
-    m_shift = 64 - std::countr_zero(capacity);
+    m_shift = AddressShift(capacity);
     // Each leaf once: none is in a slot before its own turn.
     for (std::size_t position = 0; position < items.size(); ++position)
         m_slots[SlotOf(items[position])] = static_cast<std::uint32_t>(position + 1);

@@ -9,7 +9,6 @@
 #include "platform/core/CObject.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstddef>
 #include <memory>
 #include <utility>
@@ -36,7 +35,7 @@ void MergeCreatedObjects::Keep(std::unique_ptr<CObject> object)
         std::vector<std::unique_ptr<CObject>> held = std::move(m_slots);
         const std::size_t size = std::max<std::size_t>(64, 2 * held.size());
         m_slots = std::vector<std::unique_ptr<CObject>>(size);
-        m_shift = 64 - std::countr_zero(size);
+        m_shift = AddressShift(size);
         for (std::unique_ptr<CObject>& owned : held)
         {
             if (owned != nullptr)

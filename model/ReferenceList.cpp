@@ -37,7 +37,7 @@ TargetMatch::TargetMatch(const Targets* targets) : m_all(targets == nullptr)
     }
     const std::size_t capacity = std::bit_ceil(targets->size() * 2);
     m_slots.assign(capacity, nullptr);
-    m_shift = 64 - std::countr_zero(capacity);
+    m_shift = AddressShift(capacity);
     for (const void* target : *targets)
     {
         // A null target is matched by no reference: nothing is listed for null.

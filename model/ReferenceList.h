@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -19,6 +20,12 @@ inline std::size_t AddressSlot(const void* address, int shift)
         (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(address)) *
          0x9E3779B97F4A7C15ULL) >>
         shift);
+}
+
+// The shift AddressSlot takes for a table of size slots, a power of two above one.
+inline int AddressShift(std::size_t size)
+{
+    return 64 - std::countr_zero(size);
 }
 
 // Linear probing in an open-addressing table by address (a power of two of slots, never full, a
