@@ -7,6 +7,7 @@
 void ReferenceList::SetUser(NameMaker makeName)
 {
     m_makeUserName = std::move(makeName);
+    m_userNamed = static_cast<bool>(m_makeUserName);
     m_userKept = false;
     ClearUse();
 }
@@ -17,12 +18,6 @@ void ReferenceList::SetUse(NameMaker makeUse, int weight)
     m_useKept = false;
     m_useIsUser = false;
     m_useWeight = weight;
-}
-
-void ReferenceList::ClearUse()
-{
-    m_useIsUser = true;
-    m_useWeight = unnamedUseWeight;
 }
 
 TargetMatch::TargetMatch(const Targets* targets) : m_all(targets == nullptr)
@@ -52,7 +47,7 @@ void ReferenceList::Keep(const void* target, Action release)
     if (!m_userKept)
     {
         // A list whose user was never named keeps an empty name.
-        m_names.push_back(m_makeUserName ? m_makeUserName() : CString());
+        m_names.push_back(m_userNamed ? m_makeUserName() : CString());
         m_user = m_names.size() - 1;
         m_userKept = true;
     }

@@ -130,7 +130,11 @@ public:
     // unnamed uses weigh most.
     void SetUse(NameMaker makeUse, int weight);
     // The references listed next are unnamed uses of the user again.
-    void ClearUse();
+    void ClearUse()
+    {
+        m_useIsUser = true;
+        m_useWeight = unnamedUseWeight;
+    }
     // Lists a reference to target (none for null, nor for what the list is not made for). A
     // holder lists its own references before those of its parts: the releases run last listed
     // first, so that a release never reaches a part that an earlier release freed.
@@ -170,9 +174,16 @@ public:
     CString FirstUseOf(const Targets& targets) const;
     // Lets go of every reference to the targets, last listed first; answers how many.
     int Release(const Targets& targets);
-    // Forgets the references listed, letting go of none, so that the list serves the next
-    // entity of a check.
-    void Clear() { m_references.clear(); }
+    // Forgets the references listed and their names, letting go of none: the list serves the
+    // next entity of a check as a list made for it would, its user not yet named.
+    void Clear()
+    {
+        m_references.clear();
+        m_names.clear();
+        m_userNamed = false;
+        m_userKept = false;
+        ClearUse();
+    }
 
     // How many references were offered to lists so far, kept or not: the work of listing.
     static std::uint64_t Offered() { return s_offered; }
@@ -199,6 +210,8 @@ private:
     std::vector<Reference> m_references;
     std::vector<CString> m_names;
     NameMaker m_makeUserName;
+    // Whether the user was named since the list was made or last cleared.
+    bool m_userNamed = false;
     NameMaker m_makeUseName;
     std::size_t m_user = 0;
     std::size_t m_use = 0;

@@ -1,6 +1,7 @@
 // A reference list keeps exactly the references to its targets, whether it holds a few (compared
-// one by one) or many (its own table); null is never a kept target.
+// one by one) or many (its own table); null is never a kept target. A cleared list starts afresh.
 #include "model/ReferenceList.h"
+#include "platform/core/CString.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,26 @@ TEST(TargetMatchTest, AListKeepsTheReferencesToItsTargetsOnly)
         EXPECT_EQ(static_cast<int>(count), list.Release(targets)) << count;
         EXPECT_EQ(static_cast<int>(count), released) << count;
     }
+}
+
+TEST(TargetMatchTest, AClearedListServesTheNextEntityAsAFreshList)
+{
+    std::array<int, 2> entities{};
+    const ReferenceList::Targets targets{&entities[0]};
+    ReferenceList list(targets);
+    list.SetUser([] { return CString("first"); });
+    list.SetUse([] { return CString("first use"); }, 1);
+    list.AddUse(&entities[0]);
+    list.Add(&entities[1], [] {});
+    EXPECT_EQ(std::vector<CString>{"first"}, list.UsersOf(targets));
+    list.Clear();
+    // Listed without a user of its own, the next entity is named as a fresh list names it.
+    bool released = false;
+    list.Add(&entities[0], [&released] { released = true; });
+    EXPECT_EQ(std::vector<CString>{CString()}, list.UsersOf(targets));
+    EXPECT_EQ(CString(), list.FirstUseOf(targets));
+    EXPECT_EQ(1, list.Release(targets));
+    EXPECT_TRUE(released);
 }
 
 TEST(TargetMatchTest, ATableOfManyTargetsMatchesNeitherNullNorOthers)
