@@ -258,16 +258,17 @@ void RemoveDuplicateMaps(std::vector<MenuVariableMap>& maps)
 }
 
 // The side's maps for the new leaves of each addition in turn, each unless a map of it is there
-// already; the former leaf's maps go.
+// already; the former leaf's maps go. Room is made for all at once: just enough for a batch,
+// else growing as push_back would, for additions made one by one.
 void AddLeafMapsToSide(std::vector<MenuVariableMap>& maps,
-                       const std::vector<MenuLeafAddition>& additions)
+                       const std::vector<MenuLeafAddition>& additions, bool batch)
 {
     std::size_t added = 0;
     for (const MenuLeafAddition& addition : additions)
         added += addition.GetLeaves().size();
-    // Room for all at once, growing as push_back would.
     if (maps.size() + added > maps.capacity())
-        maps.reserve(std::max(maps.size() + added, 2 * maps.capacity()));
+        maps.reserve(batch ? maps.size() + added
+                           : std::max(maps.size() + added, 2 * maps.capacity()));
     for (const MenuLeafAddition& addition : additions)
     {
         const Menu* formerLeaf = addition.GetFormerLeaf();
@@ -298,7 +299,7 @@ void AddLeafMapsToList(MenuMapList& list, const std::vector<MenuLeafAddition>& a
     };
     if (!madeJustBefore || std::ranges::any_of(additions, mayRepeat))
         list.SetSingle(false);
-    AddLeafMapsToSide(maps, additions);
+    AddLeafMapsToSide(maps, additions, !madeJustBefore);
 }
 
 // The innermost open batch.

@@ -191,4 +191,39 @@ TEST(MenuLeafMapBatchTest, InnerBatchHandsItsAdditionsOverWhenItCloses)
     EXPECT_EQ("A B Old C1 ", tree.Maps()[0]);
 }
 
+// A batch gives each side room for its new maps once, and no more: the maps of every page file
+// of a large project grow in a merge.
+TEST(MenuLeafMapBatchTest, ABatchGivesEachSideJustTheRoomItsMapsNeed)
+{
+    for (const bool batched : {false, true})
+    {
+        SCOPED_TRACE(batched ? "batched" : "one by one");
+        Menu top;
+        top.SetName("Top");
+        AspFile file;
+        file.SetTopMenu(&top);
+        const auto hang = [&top](int count)
+        {
+            for (int i = 0; i < count; ++i)
+            {
+                auto* item = new Menu;
+                item->SetName(std::to_string(top.GetSubMenus().size()).c_str());
+                top.AddSubMenu(item);
+            }
+        };
+        hang(8);
+        ASSERT_EQ(8U, file.GetTopMenuVariableMaps().size());
+        {
+            std::unique_ptr<MenuLeafMapBatch> batch;
+            if (batched)
+                batch = std::make_unique<MenuLeafMapBatch>();
+            hang(4);
+        }
+        EXPECT_EQ(12U, file.GetTopMenuVariableMaps().size());
+        EXPECT_EQ(batched ? 12U : 16U, file.GetTopMenuVariableMaps().capacity());
+        file.DeleteTopMenuVariableMaps();
+        file.SetTopMenu(nullptr);
+    }
+}
+
 } // namespace
