@@ -258,17 +258,17 @@ void RemoveDuplicateMaps(std::vector<MenuVariableMap>& maps)
 }
 
 // The side's maps for the new leaves of each addition in turn, each unless a map of it is there
-// already; the former leaf's maps go. Room is made for all at once: just enough for a batch,
-// else growing as push_back would, for additions made one by one.
+// already; the former leaf's maps go. Room is made for all at once: as push_back would grow it
+// for additions made one by one, just enough for those a batch gathered.
 void AddLeafMapsToSide(std::vector<MenuVariableMap>& maps,
-                       const std::vector<MenuLeafAddition>& additions, bool batch)
+                       const std::vector<MenuLeafAddition>& additions, bool madeJustBefore)
 {
     std::size_t added = 0;
     for (const MenuLeafAddition& addition : additions)
         added += addition.GetLeaves().size();
     if (maps.size() + added > maps.capacity())
-        maps.reserve(batch ? maps.size() + added
-                           : std::max(maps.size() + added, 2 * maps.capacity()));
+        maps.reserve(madeJustBefore ? std::max(maps.size() + added, 2 * maps.capacity())
+                                    : maps.size() + added);
     for (const MenuLeafAddition& addition : additions)
     {
         const Menu* formerLeaf = addition.GetFormerLeaf();
@@ -299,7 +299,7 @@ void AddLeafMapsToList(MenuMapList& list, const std::vector<MenuLeafAddition>& a
     };
     if (!madeJustBefore || std::ranges::any_of(additions, mayRepeat))
         list.SetSingle(false);
-    AddLeafMapsToSide(maps, additions, !madeJustBefore);
+    AddLeafMapsToSide(maps, additions, madeJustBefore);
 }
 
 // The innermost open batch.
