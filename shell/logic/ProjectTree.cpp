@@ -120,16 +120,10 @@ bool ProjectTree::IsModuleItem(TreeHandle item) const
 
 bool ProjectTree::IsCategoryNode(TreeHandle item) const
 {
-    if (item == nullptr)
-        return false;
-    const TreeHandle parent = m_tree.GetParentItem(item);
-    if (IsModuleItem(parent))
-        return true;
-    // The groups of the default procedures stand under their category node.
-    Module* module = parent != nullptr && IsModuleItem(m_tree.GetParentItem(parent))
-                         ? FindModuleOfTreeItem(parent)
-                         : nullptr;
-    return module != nullptr && parent == CategoryNode(*module, TreeSlot::DefaultProcedures);
+    // A node of one of the module's slots; the groups of the default procedures stand under a
+    // category node, beside procedures.
+    Module* module = FindModuleOfTreeItem(item);
+    return module != nullptr && SlotOfItem(*module, item) != 0;
 }
 
 bool ProjectTree::IsEntityItem(TreeHandle item) const

@@ -20,6 +20,8 @@
 #include "shell/logic/ProjectTreeLayout.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <functional>
 
 namespace
 {
@@ -76,6 +78,8 @@ void ProjectTreeBuilder::AddCategoryNodes(TreeHandle moduleItem, Module& module)
 
 void ProjectTreeBuilder::AddModuleEntities(Module& module)
 {
+    m_listedPages.clear();
+    m_listedPages.reserve(module.GetMasterForms().size() + module.GetMapForms().size());
     for (Table* table : module.GetMasterTables())
     {
         AddTableItem(module, *table);
@@ -90,6 +94,7 @@ void ProjectTreeBuilder::AddModuleEntities(Module& module)
                 AddFormItem(module, *form);
         }
     }
+    AddUnlistedPages(module, module.GetMasterForms(), &ProjectTreeBuilder::AddFormItem);
     for (Procedure* procedure : module.GetProcedures())
         AddProcedureItem(module, *procedure);
     for (Transaction* transaction : module.GetTransactions())
@@ -108,6 +113,7 @@ void ProjectTreeBuilder::AddModuleEntities(Module& module)
         if (MapForm* mapForm = module.FindMapFormByTable(table))
             AddMapFormItem(module, *mapForm);
     }
+    AddUnlistedPages(module, module.GetMapForms(), &ProjectTreeBuilder::AddMapFormItem);
     for (DashBoardPage* page : module.GetDashBoardPages())
         AddDashBoardPageItem(module, *page);
     for (MultiPageReport* report : module.GetMultiPageReports())
@@ -123,6 +129,21 @@ void ProjectTreeBuilder::AddModuleEntities(Module& module)
         }
     }
     AddLoginPageItem(module);
+}
+
+template <class Page>
+void ProjectTreeBuilder::AddUnlistedPages(Module& module, const std::vector<Page*>& pages,
+                                          void (ProjectTreeBuilder::*addItem)(Module&, Page&))
+{
+    // The pages listed before, in address order; those added here go after them.
+    std::ranges::sort(m_listedPages);
+    const auto listed = static_cast<std::ptrdiff_t>(m_listedPages.size());
+    for (Page* page : pages)
+    {
+        if (!std::binary_search(m_listedPages.begin(), m_listedPages.begin() + listed,
+                                static_cast<const FormInterface*>(page), std::ranges::less{}))
+            (this->*addItem)(module, *page);
+    }
 }
 
 TreeHandle ProjectTreeBuilder::AddEntityItem(Module& module, int slot, const CString& text, int id,
@@ -195,6 +216,8 @@ int ProjectTreeBuilder::CountOfSlot(const Module& module, int slot)
         return static_cast<int>(module.GetDashBoardPages().size());
     case TreeSlot::MultiPageReports:
         return static_cast<int>(module.GetMultiPageReports().size());
+    case TreeSlot::LoginPage:
+        return module.GetLoginPage() != nullptr ? 1 : 0;
     case TreeSlot::ReportCollectors:
         return module.GetReportCollectorCount();
     case TreeSlot::UserFunctions:
@@ -219,6 +242,7 @@ void ProjectTreeBuilder::AddFormItem(Module& module, Form& form)
     if (form.GetFormName().IsEmpty() && form.GetTable() != nullptr)
         form.SetName(form.GetTable()->GetTableName() + "_form");
     AddEntityItem(module, TreeSlot::MasterForms, form.GetFormName(), form.GetId(), 6);
+    m_listedPages.push_back(&form);
 }
 
 void ProjectTreeBuilder::AddFormsOfTable(Module& module, Table& table)
@@ -237,15 +261,15 @@ void ProjectTreeBuilder::AddProcedureItem(Module& module, Procedure& procedure)
                       TreeImage::Module);
         return;
     }
-    // A default procedure shows in its group when it is one of the select procedures; the count
-    // of all of them goes on the node of the groups.
-    int slot = 0;
+    // A default procedure shows in its group when it is one of the select procedures, any other
+    // under the node of the groups, which counts all of them.
+    int slot = TreeSlot::DefaultProcedures;
     if (procedure.GetName().Find("SelectAll") >= 0)
         slot = TreeSlot::SelectAllProcedures;
     else if (procedure.GetName().Find("SelectRecord") >= 0 ||
              procedure.GetName().Find("SelectLastRecord") >= 0)
         slot = TreeSlot::SelectRecordProcedures;
-    const TreeHandle node = slot != 0 ? CategoryNode(module, slot) : nullptr;
+    const TreeHandle node = CategoryNode(module, slot);
     if (node == nullptr)
         return;
     m_tree.InsertItem(procedure.GetName(), TreeImage::Module, procedure.GetId(), node);
@@ -282,6 +306,7 @@ void ProjectTreeBuilder::AddMapFormItem(Module& module, MapForm& mapForm)
 {
     AddEntityItem(module, TreeSlot::MapForms, mapForm.GetFormName(), mapForm.GetId(),
                   TreeImage::Module);
+    m_listedPages.push_back(&mapForm);
 }
 
 void ProjectTreeBuilder::AddDashBoardPageItem(Module& module, DashBoardPage& page)

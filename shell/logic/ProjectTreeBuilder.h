@@ -12,6 +12,7 @@ class ApplicationReport;
 class DashBoard;
 class DashBoardPage;
 class Form;
+class FormInterface;
 class Function;
 struct TreeCategory;
 class MapForm;
@@ -26,7 +27,8 @@ class Transaction;
 // Inserts the category nodes of a module and the items of its entities. Made on the stack
 // wherever entities are inserted. Entity items carry the entity's id, field items the field's
 // id; a category node's text turns into its count text once an entity of its kind is inserted.
-// An entity whose category node the tree does not create gets no item.
+// An entity whose category node the tree does not create gets no item. Every entity the module
+// holds of a kind the tree shows stands under the module's node of that kind.
 class ProjectTreeBuilder
 {
 public:
@@ -35,6 +37,9 @@ public:
     void PopulateModule(TreeHandle moduleItem, Module& module);
     // The ten category nodes with their bare names, their handles stored in the module's slots.
     void AddCategoryNodes(TreeHandle moduleItem, Module& module);
+    // Forms and map forms stand in the order of their tables; those whose table is not one of
+    // the module's own (a merge or a move leaves a page on another module's table) follow, in
+    // the module's order.
     void AddModuleEntities(Module& module);
 
     // The table under the node of its kind, with one child item per field.
@@ -42,6 +47,8 @@ public:
     // A form without a name is first named after its table with "_form".
     void AddFormItem(Module& module, Form& form);
     void AddFormsOfTable(Module& module, Table& table);
+    // A default procedure stands in the group of the select procedures it is one of, else under
+    // the node of the groups.
     void AddProcedureItem(Module& module, Procedure& procedure);
     void AddTransactionItem(Module& module, Transaction& transaction);
     void AddApplicationReportItem(Module& module, ApplicationReport& report);
@@ -79,6 +86,10 @@ private:
     TreeHandle AddEntityItem(Module& module, int slot, const CString& text, int id, int image);
     // An entity of the slot went in: its count text now, or once the module is populated.
     void CountInsert(Module& module, int slot);
+    // Adds the item of each page that has none yet.
+    template <class Page>
+    void AddUnlistedPages(Module& module, const std::vector<Page*>& pages,
+                          void (ProjectTreeBuilder::*addItem)(Module&, Page&));
     // Is the item the module item or below it.
     bool IsWithin(TreeHandle item, TreeHandle moduleItem) const;
     ItemKey KeyOf(TreeHandle item) const;
@@ -87,4 +98,6 @@ private:
     bool m_countsDeferred = false;
     // The slots that took an entity while the counts were deferred.
     std::bitset<Module::treeItemCount> m_inserted;
+    // The forms and map forms given an item since the module's entities began to go in.
+    std::vector<const FormInterface*> m_listedPages;
 };

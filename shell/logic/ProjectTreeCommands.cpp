@@ -70,8 +70,7 @@ bool IsTableSlot(int slot)
 
 bool IsProcedureSlot(int slot)
 {
-    return slot == TreeSlot::UserProcedures || slot == TreeSlot::SelectAllProcedures ||
-           slot == TreeSlot::SelectRecordProcedures;
+    return std::ranges::find(kProcedureSlots, slot) != kProcedureSlots.end();
 }
 
 // Is the entity of the item under the module's node of the slot still in the module.
@@ -182,10 +181,12 @@ void RunWriter(const CString& written, const CString& folder, const Write& write
 }
 
 // The kinds the model deletes with a table, and the counts a table delete refreshes.
-constexpr std::array<int, 9> kTableDependentSlots = {
-    TreeSlot::MasterForms,    TreeSlot::DetailForms,         TreeSlot::SearchReports,
-    TreeSlot::Reports,        TreeSlot::UserFunctions,       TreeSlot::MapForms,
-    TreeSlot::UserProcedures, TreeSlot::SelectAllProcedures, TreeSlot::SelectRecordProcedures};
+constexpr std::array<int, 10> kTableDependentSlots = {
+    TreeSlot::MasterForms,         TreeSlot::DetailForms,
+    TreeSlot::SearchReports,       TreeSlot::Reports,
+    TreeSlot::UserFunctions,       TreeSlot::MapForms,
+    TreeSlot::UserProcedures,      TreeSlot::DefaultProcedures,
+    TreeSlot::SelectAllProcedures, TreeSlot::SelectRecordProcedures};
 constexpr std::array<int, 9> kTableCountSlots = {
     TreeSlot::MasterForms,    TreeSlot::DetailForms,       TreeSlot::SearchReports,
     TreeSlot::Reports,        TreeSlot::UserFunctions,     TreeSlot::MapForms,
@@ -882,6 +883,7 @@ bool ProjectTreeCommands::OpenEntityOfSlot(Module& module, int slot, int id)
     case TreeSlot::UserFunctions:
         return open(RightPane::UserFunctionView, module.FindFunctionById(id));
     case TreeSlot::UserProcedures:
+    case TreeSlot::DefaultProcedures:
     case TreeSlot::SelectAllProcedures:
     case TreeSlot::SelectRecordProcedures:
         return open(RightPane::ProcedureView, module.FindProcedureById(id));
@@ -1010,6 +1012,7 @@ void ProjectTreeCommands::DeleteEntityOfSlot(Module& module, int slot, TreeHandl
                      RightPane::DashBoardPageView, {TreeSlot::DashBoardPages});
         return;
     case TreeSlot::UserProcedures:
+    case TreeSlot::DefaultProcedures:
     case TreeSlot::SelectAllProcedures:
     case TreeSlot::SelectRecordProcedures:
         DeleteProcedure(module.FindProcedureById(id), item);
@@ -1198,7 +1201,8 @@ void ProjectTreeCommands::RemoveStaleItems(const std::vector<int>& slots)
                  item != nullptr;)
             {
                 const TreeHandle next = m_tree.Control().GetNextSiblingItem(item);
-                if (!ItemEntityExists(*module, slot, m_tree.Control().GetItemData(item)))
+                if (!m_tree.IsCategoryNode(item) &&
+                    !ItemEntityExists(*module, slot, m_tree.Control().GetItemData(item)))
                     m_tree.Control().DeleteItem(item);
                 item = next;
             }

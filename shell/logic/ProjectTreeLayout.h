@@ -90,8 +90,9 @@ const TreeCategory* FindCategory(int slot);
 // The slot a table of the kind goes under.
 int TableSlot(int kind);
 // The slots of the procedures' items.
-constexpr std::array<int, 3> kProcedureSlots = {
-    TreeSlot::UserProcedures, TreeSlot::SelectAllProcedures, TreeSlot::SelectRecordProcedures};
+constexpr std::array<int, 4> kProcedureSlots = {
+    TreeSlot::UserProcedures, TreeSlot::DefaultProcedures, TreeSlot::SelectAllProcedures,
+    TreeSlot::SelectRecordProcedures};
 
 // The module's category node of the slot; null while the tree holds none.
 inline Module::TreeItemHandle& CategoryNode(Module& module, int slot)

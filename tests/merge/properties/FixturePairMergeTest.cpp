@@ -2,8 +2,10 @@
 // and overwriting, run as the model runs it (no project open), as the window runs it (the first
 // file open beside the merge inputs) and with the merge's own first project open. Each merged
 // project saves, loads and saves to the same bytes, and the three runs of a merge save the same
-// bytes. The pairs are dealt to shards, so that the walk runs as several tests side by side.
+// bytes. The project tree lists every entity of each fixture and of each kept merge where its
+// count says. The pairs are dealt to shards, so that the walk runs as several tests side by side.
 #include "tests/merge/MergeRunFixture.h"
+#include "tests/shell/logic/TreeListingCheck.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -57,6 +59,10 @@ protected:
             if (!m_store.LoadSecondMergeProject(file.string().c_str()))
                 continue;
             Fixture& fixture = fixtures.emplace_back(Fixture{file, {}});
+            if (GetParam() == 0)
+            {
+                EXPECT_EQ(UnlistedEntities(*Second()), "") << FixtureName(file);
+            }
             for (const Module* module : Second()->GetModules())
                 fixture.modules.push_back(module->GetName());
         }
@@ -122,6 +128,10 @@ TEST_P(FixturePairMergeTest, EveryPairSavesTheSameBytesEveryWay)
                                  module.GetString() + (overwrite ? " overwrite" : " keep"));
                     const std::string model =
                         Merge(first.file, second.file, module, overwrite, Way::model);
+                    if (!overwrite && model != "not merged" && m_store.GetProject() != nullptr)
+                    {
+                        EXPECT_EQ(UnlistedEntities(*m_store.GetProject()), "");
+                    }
                     EXPECT_TRUE(model ==
                                 Merge(first.file, second.file, module, overwrite, Way::window))
                         << "the window's merge saves other bytes";

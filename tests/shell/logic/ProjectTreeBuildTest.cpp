@@ -7,8 +7,11 @@
 #include "model/Table.h"
 #include "shell/logic/ProjectTreeBuilder.h"
 #include "tests/shell/logic/TreeFixture.h"
+#include "tests/shell/logic/TreeListingCheck.h"
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace
 {
@@ -127,6 +130,39 @@ TEST_F(TreeFixture, AMasterFormWithoutANameIsNamedAfterItsTable)
     tree.BuildTree(&project);
     EXPECT_EQ(form->GetFormName(), "customer_form");
     EXPECT_NE(Item(Base(), TreeSlot::MasterForms, "customer_form"), nullptr);
+}
+
+TEST_F(TreeFixture, PagesOnTablesOfAnotherModuleStandUnderTheModuleThatHoldsThem)
+{
+    // Module2 holds a form on the base module's "customer" besides one on its own "orders", a
+    // map form on the base module's map table and two map forms on its own.
+    Table* customer = NewTable("customer");
+    Base().AddTable(customer);
+    Table* regions = NewTable("customer_region", Table::mapKind);
+    Base().AppendMapTable(regions);
+    Module* second = project.AddNewModule();
+    Table* orders = NewTable("orders");
+    second->AddTable(orders);
+    Table* lines = NewTable("orders_line", Table::mapKind);
+    second->AppendMapTable(lines);
+    for (Form* form : {NewForm("customer_card", customer), NewForm("orders_card", orders)})
+        second->AddMasterForm(form, /*withFiles=*/false);
+    for (const auto& [name, table] :
+         {std::pair{"regions_map", regions}, std::pair{"lines_map", lines},
+          std::pair{"lines_map2", lines}})
+    {
+        auto* map = NewPage<MapForm>(name);
+        map->SetMappingTable(table);
+        second->Append(map);
+    }
+    tree.BuildTree(&project);
+
+    EXPECT_EQ(control.Dump(Node(*second, TreeSlot::MasterForms), 1, /*withData=*/false),
+              "orders_card [6]\ncustomer_card [6]\n");
+    EXPECT_EQ(control.Dump(Node(*second, TreeSlot::MapForms), 1, /*withData=*/false),
+              "lines_map [1]\nregions_map [1]\nlines_map2 [1]\n");
+    // Each node's count, items and the entities they open agree.
+    EXPECT_EQ(UnlistedEntities(project), "");
 }
 
 TEST_F(TreeFixture, AClearedTreeLeavesNoHandlesInTheModules)
@@ -306,8 +342,8 @@ TEST_F(TreeFixture, ProceduresMapFormsAndReportPagesShowUnderTheirNodesWithTheir
     Module* module = project.AddNewModule();
     const OtherKinds kinds(*module);
     tree.BuildTree(&project);
-    // Default procedures show in their groups, unless neither group takes them; a module without
-    // a login page has no node for it.
+    // Default procedures show in their groups, those neither group takes under the groups' node;
+    // a module without a login page has no node for it.
     EXPECT_EQ(control.Dump(tree.GetModuleItem(1), 3, /*withData=*/false),
               "Master Tables [2]\n"
               "Master Forms [5]\n"
@@ -323,6 +359,7 @@ TEST_F(TreeFixture, ProceduresMapFormsAndReportPagesShowUnderTheirNodesWithTheir
               "  SelectRecord [1]\n"
               "    PRC_orders_SelectRecord [1]\n"
               "    PRC_orders_SelectLastRecord [1]\n"
+              "  PRC_orders_Insert [1]\n"
               "Search Reports [13]\n"
               "Reports [11]\n"
               "Menus(1) [19]\n"
@@ -361,18 +398,20 @@ TEST_F(TreeFixture, ProceduresMapFormsAndReportPagesShowUnderTheirNodesWithTheir
     EXPECT_EQ(tree.FindModuleOfTreeItem(control.GetChildItem(selectAll)), module);
     EXPECT_EQ(tree.FindEntityItem(-9, tree.GetModuleItem(1)), nullptr);
 
-    // An editor's insert counts the procedures of the kind, shown or not; one that no group
-    // takes gets no item and leaves the count as it was.
-    for (const char* name : {"PRC_orders_Update", "PRC_customer_SelectAll"})
+    // An editor's insert counts the procedures of the kind; one that no group takes stands
+    // under the groups' node.
+    for (const auto& [name, count, slot] :
+         {std::tuple{"PRC_orders_Update", "Default Procedures(5)", TreeSlot::DefaultProcedures},
+          std::tuple{"PRC_customer_SelectAll", "Default Procedures(6)",
+                     TreeSlot::SelectAllProcedures}})
     {
         auto* other = new Procedure;
         other->SetName(name);
         other->SetKind(Procedure::standardKind);
         module->AddProcedure(other);
         ProjectTreeBuilder(control).AddProcedureItem(*module, *other);
-        EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::DefaultProcedures)),
-                  other->GetName().Find("Update") >= 0 ? "Default Procedures(4)"
-                                                       : "Default Procedures(6)");
+        EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::DefaultProcedures)), count);
+        EXPECT_NE(Item(*module, slot, name), nullptr) << name;
     }
     auto* custom = new Procedure;
     custom->SetName("PRC_Totals");

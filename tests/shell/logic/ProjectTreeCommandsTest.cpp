@@ -938,6 +938,7 @@ TEST_F(CommandFixture, ProceduresMapFormsAndReportPagesHaveTheirMenusAndOpenInTh
         {Item(Base(), TreeSlot::SelectRecordProcedures, "PRC_orders_SelectLastRecord"),
          TreeMenu::Procedure,
          {}},
+        {Item(Base(), TreeSlot::DefaultProcedures, "PRC_orders_Insert"), TreeMenu::Procedure, {}},
         {Node(Base(), TreeSlot::MapForms), TreeMenu::None, {}},
         {Item(Base(), TreeSlot::MapForms, "orders_map"), TreeMenu::MapFormItem, {}},
         {Node(Base(), TreeSlot::MultiPageReports), TreeMenu::MultiPageReport, {}},
@@ -967,6 +968,8 @@ TEST_F(CommandFixture, ProceduresMapFormsAndReportPagesHaveTheirMenusAndOpenInTh
          RightPane::ProcedureView, Entity(kinds.selectAll)},
         {Item(Base(), TreeSlot::SelectRecordProcedures, "PRC_orders_SelectLastRecord"),
          RightPane::ProcedureView, Entity(kinds.selectLast)},
+        {Item(Base(), TreeSlot::DefaultProcedures, "PRC_orders_Insert"), RightPane::ProcedureView,
+         Entity(kinds.insert)},
         {link, RightPane::TableView, kinds.link},
         {Item(Base(), TreeSlot::MapForms, "orders_map"), RightPane::MapFormView, Entity(kinds.map)},
         {Item(Base(), TreeSlot::MultiPageReports, "Overview"), RightPane::MultiPageReportView,
@@ -1020,7 +1023,7 @@ TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNod
     const OtherKinds kinds(Base());
     kinds.selectAll->SetMainTable(customer);
     tree.BuildTree(&project);
-    ScriptedMessageBoxes answers({IDOK, IDOK, IDOK, IDOK});
+    ScriptedMessageBoxes answers({IDOK, IDOK, IDOK, IDOK, IDOK});
     const auto text = [this](int slot) { return control.GetItemText(Node(Base(), slot)); };
 
     // The login page, pages of reports and report collectors are not deleted, and not asked for:
@@ -1045,10 +1048,16 @@ TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNod
     EXPECT_EQ(text(TreeSlot::UserProcedures), "Procedures");
     EXPECT_EQ(host.reset, std::vector<RightPane>{RightPane::ProcedureView});
 
-    // A default procedure goes with its table.
+    // A default procedure goes with its table; the groups stay.
     Delete(Item(Base(), TreeSlot::MasterTables, "customer"));
     EXPECT_EQ(Item(Base(), TreeSlot::SelectAllProcedures, "PRC_orders_SelectAll"), nullptr);
     EXPECT_EQ(text(TreeSlot::DefaultProcedures), "Default Procedures(3)");
+    EXPECT_EQ(control.Dump(Node(Base(), TreeSlot::DefaultProcedures), 1, /*withData=*/false),
+              "SelectAll [1]\nSelectRecord [1]\nPRC_orders_Insert [1]\n");
+    // One that no group takes, from beside the groups.
+    Delete(Item(Base(), TreeSlot::DefaultProcedures, "PRC_orders_Insert"));
+    EXPECT_EQ(Base().FindProcedureByName("PRC_orders_Insert"), nullptr);
+    EXPECT_EQ(text(TreeSlot::DefaultProcedures), "Default Procedures(2)");
 
     Delete(Item(Base(), TreeSlot::MapForms, "orders_map"));
     EXPECT_TRUE(Base().GetMapForms().empty());
@@ -1058,8 +1067,8 @@ TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNod
     Delete(Item(Base(), TreeSlot::MapTables, "orders_region"));
     EXPECT_TRUE(Base().GetMapTables().empty());
     EXPECT_EQ(text(TreeSlot::MapTables), "Map Tables");
-    EXPECT_EQ(answers.Shown().size(), 7u);
-    EXPECT_EQ(answers.Shown()[6].text, ConfirmDelete("orders_region"));
+    EXPECT_EQ(answers.Shown().size(), 8u);
+    EXPECT_EQ(answers.Shown()[7].text, ConfirmDelete("orders_region"));
 }
 
 // A report that only the procedure fed goes with it, out of the tree, and the report designer
