@@ -201,10 +201,17 @@ void CDialog::OnCancel()
         break;
     case IDNO:
         if (MayClose())
-            EndDialog(IDCANCEL);
+            EndDialog(!HasCancelButton() && MadeChanges() ? IDOK : IDCANCEL);
         break;
     default:
         break;
     }
 }
 
+bool CDialog::HasCancelButton() const
+{
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_templateId);
+    return dialogTemplate != nullptr &&
+           std::ranges::any_of(dialogTemplate->controls, [](const DialogControl& control)
+                               { return control.id == IDCANCEL && !control.hidden; });
+}

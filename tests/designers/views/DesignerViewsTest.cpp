@@ -126,6 +126,18 @@ public:
     Procedure* procedure = nullptr;
 };
 
+// Chooses "_book.ListBooks" in "Assign Function", without assigning it.
+void ChooseListBooks(CDialog& dialog, DialogDriver& assign)
+{
+    ASSERT_EQ(FunctionAssignment::IDD, dialog.GetTemplateId());
+    const ControlStates& states = dynamic_cast<AssignFunctionDlg&>(dialog).Assignment().States();
+    ASSERT_TRUE(assign.Select(FunctionAssignment::IDC_CLASS,
+                              PositionIn(states.GetItems(FunctionAssignment::IDC_CLASS), "_book")));
+    ASSERT_TRUE(
+        assign.Select(FunctionAssignment::IDC_FUNCTION,
+                      PositionIn(states.GetItems(FunctionAssignment::IDC_FUNCTION), "ListBooks")));
+}
+
 // Makes "Sales" in the report view: the population function chosen in "Assign Function", a
 // filter on title and the columns title and price.
 void MakeReport(DesignerProgram& p)
@@ -137,15 +149,7 @@ void MakeReport(DesignerProgram& p)
     p.program.dialogs.Answer(
         [](CDialog& dialog, DialogDriver& assign)
         {
-            ASSERT_EQ(FunctionAssignment::IDD, dialog.GetTemplateId());
-            const ControlStates& states =
-                dynamic_cast<AssignFunctionDlg&>(dialog).Assignment().States();
-            ASSERT_TRUE(
-                assign.Select(FunctionAssignment::IDC_CLASS,
-                              PositionIn(states.GetItems(FunctionAssignment::IDC_CLASS), "_book")));
-            ASSERT_TRUE(assign.Select(
-                FunctionAssignment::IDC_FUNCTION,
-                PositionIn(states.GetItems(FunctionAssignment::IDC_FUNCTION), "ListBooks")));
+            ChooseListBooks(dialog, assign);
             ASSERT_TRUE(assign.Click(FunctionAssignment::IDC_ASSIGN));
             ASSERT_TRUE(assign.PressOk());
         });
@@ -410,6 +414,38 @@ void PressEscape(QWidget* widget)
 {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(widget, &escape);
+}
+
+// "Assign Function" has OK and Help only: Escape and the close box after "Assign" keep the
+// report's population function as OK would; with nothing assigned the report stays without one.
+TEST(DesignerViewsTest, LeavingAssignFunctionWithoutOkKeepsWhatAssignDid)
+{
+    for (const bool closeBox : {false, true})
+        for (const bool assign : {false, true})
+        {
+            DesignerProgram p;
+            ASSERT_TRUE(p.program.started);
+            DialogDriver user(p.OpenNewReport());
+            p.program.dialogs.Answer(
+                [&](CDialog& dialog, DialogDriver& chooser)
+                {
+                    ChooseListBooks(dialog, chooser);
+                    if (assign)
+                    {
+                        ASSERT_TRUE(chooser.Click(FunctionAssignment::IDC_ASSIGN));
+                    }
+                    if (closeBox)
+                        dialog.GetSafeHwnd()->close();
+                    else
+                        PressEscape(dialog.GetSafeHwnd());
+                    EXPECT_TRUE(dialog.IsEnded());
+                });
+            ASSERT_TRUE(user.Click(ReportDesigner::IDC_ASSIGN));
+            EXPECT_EQ(std::string(assign ? "_book.ListBooks" : "Function not assigned."),
+                      user.GetText(ReportDesigner::IDC_FUNCTION_LABEL))
+                << closeBox;
+            EXPECT_TRUE(p.program.boxes.ShownTexts().empty());
+        }
 }
 
 // The dialog pages inside the window: dialogs that are not windows of their own.
