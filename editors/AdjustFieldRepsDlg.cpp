@@ -128,6 +128,24 @@ void AdjustFieldRepsDlg::OnProperties()
     }
 }
 
+void AdjustFieldRepsDlg::OnOK()
+{
+    CString header;
+    GetDlgItemText(FormControlsEditor::HeaderBox, header);
+    m_editor.TakeHeader(header);
+    CDialog::OnOK();
+}
+
+int AdjustFieldRepsDlg::AskAboutChanges()
+{
+    CString header;
+    GetDlgItemText(FormControlsEditor::HeaderBox, header);
+    const int answer = m_editor.AskAboutHeader(header);
+    if (answer == IDNO)
+        SetDlgItemText(FormControlsEditor::HeaderBox, GetHeader());
+    return answer;
+}
+
 void AdjustFieldRepsDlg::OnHeaderLeft()
 {
     CString header;

@@ -20,12 +20,18 @@ public:
                        Module* module, CWnd* parent = nullptr);
 
     BOOL OnInitDialog() override;
+    // A header typed and not yet taken is taken first.
+    void OnOK() override;
     FormControlsEditor& Editor() { return m_editor; }
     // The "Form Header" text as last left.
     CString GetHeader() const
     {
         return m_editor.GetStates().GetText(FormControlsEditor::HeaderBox);
     }
+
+protected:
+    // A header typed and not taken is asked about; No shows the header taken again.
+    int AskAboutChanges() override;
 
 private:
     void Run(void (FormControlsEditor::*command)());

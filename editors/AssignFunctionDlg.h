@@ -20,6 +20,10 @@ public:
     FunctionAssignment& Assignment() { return m_assignment; }
     ClassInvokation* TakeCreatedInvokation() { return m_assignment.TakeCreatedInvokation(); }
 
+protected:
+    // Escape and the close box keep what "Assign", "<" and ">" did, as OK does.
+    bool MadeChanges() const override { return m_assignment.HasChanges(); }
+
 private:
     void Run(void (FunctionAssignment::*command)());
     void RunChoice(void (FunctionAssignment::*command)(int), int combo);

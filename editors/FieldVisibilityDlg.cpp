@@ -120,12 +120,27 @@ void FieldVisibilityDlg::OnRowSelected(int row)
 
 void FieldVisibilityDlg::OnOK()
 {
+    CString title;
+    GetDlgItemText(FieldVisibilityEditor::TitleBox, title);
+    m_editor.TakeTitle(title);
     m_editor.Close();
     EndDialog(IDOK);
 }
 
 void FieldVisibilityDlg::OnCancel()
 {
-    m_editor.Close();
-    EndDialog(IDCANCEL);
+    CDialog::OnCancel();
+    if (IsEnded())
+        m_editor.Close();
+}
+
+int FieldVisibilityDlg::AskAboutChanges()
+{
+    CString title;
+    GetDlgItemText(FieldVisibilityEditor::TitleBox, title);
+    const int answer = m_editor.AskAboutTitle(title);
+    if (answer == IDNO)
+        SetDlgItemText(FieldVisibilityEditor::TitleBox,
+                       m_editor.GetStates().GetText(FieldVisibilityEditor::TitleBox));
+    return answer;
 }

@@ -20,6 +20,10 @@ public:
     void OnCancel() override;
     FieldVisibilityEditor& Editor() { return m_editor; }
 
+protected:
+    // A title typed and not taken is asked about; No shows the title taken again.
+    int AskAboutChanges() override;
+
 private:
     void Run(void (FieldVisibilityEditor::*command)());
     void OnRadio(int id);

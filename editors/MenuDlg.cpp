@@ -698,6 +698,13 @@ void ChildMenuDlg::OnOK()
     EndDialog(IDOK);
 }
 
+int ChildMenuDlg::AskAboutChanges()
+{
+    CString name;
+    GetDlgItemText(IDC_NAME, name);
+    return AskAboutChildMenuName(name);
+}
+
 AssignFileToMenu::AssignFileToMenu(const ForgeonProject& project, Menu& menu, CWnd* owner)
     : ToolTipDialog(IDD, owner), m_choice(project, menu), m_view(*this)
 {

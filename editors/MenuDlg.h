@@ -46,6 +46,10 @@ public:
     void OnOK() override;
     const CString& GetName() const { return m_name; }
 
+protected:
+    // Escape and the close box ask about a name typed.
+    int AskAboutChanges() override;
+
 private:
     const Menu& m_parent;
     CString m_name;
@@ -64,6 +68,10 @@ public:
     AssignFileToMenu(const ForgeonProject& project, Menu& menu, CWnd* owner);
     BOOL OnInitDialog() override;
     void OnOK() override;
+
+protected:
+    // Escape and the close box ask about a page file chosen.
+    int AskAboutChanges() override { return m_choice.AskAboutChanges(); }
 
 private:
     void Choose(void (PageFileChoice::*choose)(int), int id);
@@ -87,6 +95,10 @@ public:
     SelectMenuDlg(const ForgeonProject& project, CWnd* owner);
     BOOL OnInitDialog() override;
     Menu* GetChosen() const { return m_choice.GetChosen(); }
+
+protected:
+    // Escape and the close box hand the menu "Select" chose to the caller, as OK does.
+    bool MadeChanges() const override { return GetChosen() != nullptr; }
 
 private:
     void OnSelect();

@@ -6,6 +6,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 namespace
@@ -217,6 +218,19 @@ void FieldVisibilityEditor::LeaveTitle(const CString& title)
     m_states.SetText(TitleBox, title);
     if (m_file != nullptr)
         m_file->SetTitle(title);
+}
+
+void FieldVisibilityEditor::TakeTitle(const CString& shown)
+{
+    if (shown != m_states.GetText(TitleBox))
+        LeaveTitle(shown);
+}
+
+int FieldVisibilityEditor::AskAboutTitle(const CString& shown) const
+{
+    if (m_file == nullptr || shown == m_states.GetText(TitleBox))
+        return IDNO;
+    return AskAboutEditedItem("page title", shown, /*isNew=*/false);
 }
 
 void FieldVisibilityEditor::Close()

@@ -57,6 +57,11 @@ public:
     void Clear();
     // The title box was left with this text.
     void LeaveTitle(const CString& title);
+    // OK while the title box shows a title it did not take (it was not left): the title is taken.
+    void TakeTitle(const CString& shown);
+    // Escape or the close box while the box shows a title it did not take: "The page title
+    // "<title>" has not been updated. Update it?"; IDNO without asking otherwise.
+    int AskAboutTitle(const CString& shown) const;
     // OK or Cancel: a record made here and never stored is freed.
     void Close();
 

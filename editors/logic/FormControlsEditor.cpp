@@ -9,6 +9,7 @@
 #include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/NamedQuestion.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -151,6 +152,19 @@ void FormControlsEditor::Move(int step)
     m_page.SwapFieldReps(rep, m_controls[static_cast<size_t>(other)]);
     m_selectedControl = other;
     FillControls();
+}
+
+void FormControlsEditor::TakeHeader(const CString& shown)
+{
+    if (m_headerShown && shown != m_states.GetText(HeaderBox))
+        LeaveHeader(shown);
+}
+
+int FormControlsEditor::AskAboutHeader(const CString& shown) const
+{
+    if (!m_headerShown || shown == m_states.GetText(HeaderBox))
+        return IDNO;
+    return AskAboutEditedItem("form header", shown, /*isNew=*/false);
 }
 
 void FormControlsEditor::LeaveHeader(const CString& header)

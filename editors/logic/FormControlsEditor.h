@@ -58,6 +58,11 @@ public:
     void MoveDown() { Move(1); }
     // The header box lost the focus with this text.
     void LeaveHeader(const CString& header);
+    // OK while the header box shows a header it did not take (it was not left): it is taken.
+    void TakeHeader(const CString& shown);
+    // Escape or the close box while the box shows a header it did not take: "The form header
+    // "<header>" has not been updated. Update it?"; IDNO without asking otherwise.
+    int AskAboutHeader(const CString& shown) const;
 
 private:
     void FillControls();

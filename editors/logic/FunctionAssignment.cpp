@@ -116,6 +116,7 @@ void FunctionAssignment::Map()
         map->m_field = field;
     else
         m_invokation->AddParameterMap(parameter, field);
+    m_changed = true;
     FillParameters();
 }
 
@@ -129,8 +130,11 @@ void FunctionAssignment::Unmap()
             NamedQuestion("Do you really want to remove the mapping?", parameter->GetFieldName()),
             MB_YESNO) != IDYES)
         return;
-    m_invokation->RemoveParameterMap(
-        m_invokation->FindParameterMapByName(parameter->GetFieldName()));
+    if (ClassParameterMap* map = m_invokation->FindParameterMapByName(parameter->GetFieldName()))
+    {
+        m_invokation->RemoveParameterMap(map);
+        m_changed = true;
+    }
     FillParameters();
 }
 
@@ -141,6 +145,7 @@ void FunctionAssignment::Assign()
     if (chosenClass == nullptr || function == nullptr)
         return;
     m_invokation->SetFunction(chosenClass, function);
+    m_changed = true;
     FillParameters();
     ShowAssignment();
 }

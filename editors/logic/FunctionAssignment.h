@@ -60,6 +60,9 @@ public:
     // ">": the selected parameter's map goes after asking.
     void Unmap();
     void Assign();
+    // "Assign", "<" or ">" changed the invocation: OK had nothing more to take, so leaving
+    // without it keeps the change as well.
+    bool HasChanges() const { return m_changed; }
 
 private:
     Class* ChosenClass() const;
@@ -82,5 +85,6 @@ private:
     std::vector<ListRow> m_parameterRows;
     int m_selectedField = -1;
     int m_selectedParameter = -1;
+    bool m_changed = false;
     ControlStates m_states;
 };

@@ -32,6 +32,11 @@ bool CheckChildMenuName(const CString& name)
     return true;
 }
 
+int AskAboutChildMenuName(const CString& name)
+{
+    return AskAboutTypedText("menu", name, /*update=*/false);
+}
+
 MenuCreation::MenuCreation(ForgeonProject& project, MenuEditorHost& host)
     : PaneEditor(m_controls), m_project(project), m_host(host)
 {

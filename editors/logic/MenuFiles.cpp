@@ -8,6 +8,7 @@
 #include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/NamedQuestion.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 #include <utility>
@@ -100,6 +101,15 @@ void MenuFileAssignment::Ok()
 {
     if (AspFile* file = FindSelectedFile())
         m_menu.SetAspFile(file);
+}
+
+int MenuFileAssignment::AskAboutChanges() const
+{
+    const AspFile* file = FindSelectedFile();
+    if (file == nullptr || file == m_menu.GetAspFile())
+        return IDNO;
+    return AskAboutTypedText("page file", file->GetRelativeUrl(FALSE, FALSE),
+                             /*update=*/m_menu.GetAspFile() != nullptr);
 }
 
 const std::vector<CString>& MenuInterfaceFiles::TypeNames()

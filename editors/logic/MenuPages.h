@@ -39,6 +39,9 @@ public:
 
 // Refuses an empty name and one with a menu special character, with the message.
 bool CheckChildMenuName(const CString& name);
+// Before the name of a new sub-menu is dropped unused: "The menu "<name>" has not been added.
+// Add it?", answered Yes, No or Cancel; IDNO without asking when nothing was typed.
+int AskAboutChildMenuName(const CString& name);
 
 // The module, page-type, page and page-file combos that pick a page file.
 class PageFileChoice
@@ -97,6 +100,9 @@ public:
 
     MenuFileAssignment(const ForgeonProject& project, Menu& menu);
     void Ok();
+    // Before the page file chosen is dropped unused: "The page file "<url>" has not been added.
+    // Add it?", answered Yes, No or Cancel; IDNO without asking when OK would assign nothing.
+    int AskAboutChanges() const;
 
 private:
     Menu& m_menu;

@@ -19,14 +19,15 @@ ModalHook& InstalledHook()
 }
 
 // Escape, the close button and Enter without a default button reach the dialog as the
-// commands IDCANCEL and IDOK; a page inside another window leaves them to that window.
+// commands IDCANCEL and IDOK. Pressed in a page inside another dialog, they reach that dialog,
+// as if pressed on it; a page inside a window that is no dialog lets them go.
 class DialogWidget : public QDialog
 {
 public:
     using QDialog::QDialog;
 
-    void accept() override { Route(IDOK); }
-    void reject() override { Route(IDCANCEL); }
+    void accept() override { Holder().Route(IDOK); }
+    void reject() override { Holder().Route(IDCANCEL); }
 
     // Wide enough for the whole caption beside the title bar's icon and buttons.
     QSize sizeHint() const override
@@ -38,6 +39,13 @@ public:
     }
 
 private:
+    // The dialog window the keys are meant for: this one, or the one its page is in.
+    DialogWidget& Holder()
+    {
+        auto* holder = dynamic_cast<DialogWidget*>(window());
+        return holder != nullptr ? *holder : *this;
+    }
+
     void Route(int command)
     {
         if (!isWindow())
@@ -193,9 +201,17 @@ void CDialog::OnCancel()
         break;
     case IDNO:
         if (MayClose())
-            EndDialog(IDCANCEL);
+            EndDialog(!HasCancelButton() && MadeChanges() ? IDOK : IDCANCEL);
         break;
     default:
         break;
     }
+}
+
+bool CDialog::HasCancelButton() const
+{
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_templateId);
+    return dialogTemplate != nullptr &&
+           std::ranges::any_of(dialogTemplate->controls, [](const DialogControl& control)
+                               { return control.id == IDCANCEL && !control.hidden; });
 }

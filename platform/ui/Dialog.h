@@ -47,8 +47,9 @@ protected:
     // Saves the controls into the members and ends with IDOK; stays open when a check fails or
     // MayClose refuses.
     virtual void OnOK();
-    // Escape and the close box: asks AskAboutChanges first; Yes runs OnOK, No ends with
-    // IDCANCEL unless MayClose refuses, Cancel keeps the dialog open.
+    // Escape and the close box: asks AskAboutChanges first; Yes runs OnOK, Cancel keeps the
+    // dialog open, No ends it unless MayClose refuses: with IDCANCEL, but with IDOK for a dialog
+    // without a Cancel button whose own buttons made changes, so that its caller keeps them.
     virtual void OnCancel();
     // Asked before OK or Cancel (Escape, the close box) ends the dialog: a dialog whose boxes add
     // to its list takes or drops, as the user answers, what was typed there and not yet taken.
@@ -58,6 +59,11 @@ protected:
     // dialog with such boxes asks the user about those changed and answers IDYES, IDNO or
     // IDCANCEL; IDNO without asking when nothing changed.
     virtual int AskAboutChanges() { return IDNO; }
+    // Whether the dialog's own buttons changed what it edits or chose what its caller reads;
+    // asked only of a dialog without a Cancel button, which Escape cannot undo.
+    virtual bool MadeChanges() const { return false; }
+    // The template holds a Cancel button that shows.
+    bool HasCancelButton() const;
 
 private:
     // Makes the widget and its controls; FALSE when the template is unknown.

@@ -14,6 +14,8 @@
 #include <QTreeWidget>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -184,4 +186,105 @@ TEST(MenuEditorViewTest, TheMenusPanelFollowsTheSelectionMovedByKeys)
     EXPECT_EQ(program.boxes.ShownTexts(),
               std::vector<std::string>{"Do you really want to delete menu \"" +
                                        std::string(nextName) + "\"?"});
+}
+
+// The menu editor's dialogs have OK and Help only. Escape and the title-bar close ask about a
+// sub-menu name typed and a page file chosen (Cancel stays, No drops it, Yes adds it as OK
+// does), and keep the menu that "Select" chose as a page file's top menu.
+TEST(MenuEditorViewTest, ItsDialogsWithoutCancelAskOrKeepWhenLeftByEscapeOrTheCloseBox)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    Module& base = *program.Project().GetBaseModule();
+    Form* form = NewForm("invoices", NewTable("invoices"));
+    base.AppendMasterTable(form->GetTable());
+    base.Append(form);
+    form->CreateAspFile(0, AspFile::formOwner);
+    AspFile* file = form->GetAspFileAt(0);
+    const int formIndex = static_cast<int>(base.GetMasterForms().size()) - 1;
+    Menu* top = base.GetMenuAt(0);
+    Menu* masters = top->FindSubMenuByName("Masters");
+    ASSERT_NE(masters, nullptr);
+    program.Frame().EditMenu(top);
+    MenuDlgTabCtrl& tabs =
+        dynamic_cast<MenuDlg&>(*program.Frame().GetRightPaneView(RightPane::MenuView)).Tabs();
+    CWnd& menus = *tabs.GetPage(0);
+    DialogDriver menusUser(menus);
+    const auto leave = [](CDialog& dialog, bool closeBox)
+    {
+        if (closeBox)
+            dialog.GetSafeHwnd()->close();
+        else
+            QTest::keyClick(dialog.GetSafeHwnd(), Qt::Key_Escape);
+    };
+    // Each leave is asked about twice: Cancel first, then the answer.
+    const auto leaveTwice = [&leave](CDialog& dialog, bool closeBox)
+    {
+        leave(dialog, closeBox);
+        EXPECT_FALSE(dialog.IsEnded());
+        leave(dialog, closeBox);
+        EXPECT_TRUE(dialog.IsEnded());
+    };
+
+    for (const bool closeBox : {false, true})
+        for (const int answer : {IDNO, IDYES})
+        {
+            const std::string name =
+                std::string("Orders ") + (closeBox ? "C" : "E") + (answer == IDYES ? "Y" : "N");
+            ScriptedMessageBoxes boxes{IDCANCEL, answer};
+            program.dialogs.Answer(
+                [&](CDialog& dialog, DialogDriver& user)
+                {
+                    ASSERT_TRUE(user.SetText(ChildMenuDlg::IDC_NAME, name.c_str()));
+                    leaveTwice(dialog, closeBox);
+                });
+            ASSERT_TRUE(menusUser.ClickTreeItem(MenuCreation::IDC_TREE, ItemOf(menus, "Masters")));
+            ASSERT_TRUE(menusUser.Click(MenuCreation::IDC_ADD_SUB));
+            EXPECT_EQ(masters->FindSubMenuByName(name.c_str()) != nullptr, answer == IDYES) << name;
+            EXPECT_EQ(boxes.ShownTexts(),
+                      std::vector<std::string>(2, "The menu \"" + name +
+                                                      "\" has not been added. Add it?"));
+        }
+
+    Menu* leaf = masters->FindSubMenuByName("Orders EY");
+    ASSERT_NE(leaf, nullptr);
+    for (const bool closeBox : {false, true})
+    {
+        ScriptedMessageBoxes boxes{IDCANCEL, closeBox ? IDYES : IDNO};
+        program.dialogs.Answer(
+            [&](CDialog& dialog, DialogDriver& user)
+            {
+                ASSERT_TRUE(user.Select(PageFileChoice::IDC_FILE_TYPE, 0));
+                ASSERT_TRUE(user.Select(PageFileChoice::IDC_PAGE, formIndex));
+                leaveTwice(dialog, closeBox);
+            });
+        ASSERT_TRUE(menusUser.ClickTreeItem(MenuCreation::IDC_TREE, ItemOf(menus, "Orders EY")));
+        ASSERT_TRUE(menusUser.Click(MenuCreation::IDC_ATTACH));
+        EXPECT_EQ(leaf->GetAspFile(), closeBox ? file : nullptr);
+        EXPECT_EQ(boxes.ShownTexts(),
+                  std::vector<std::string>(2, "The page file \"" +
+                                                  std::string(file->GetRelativeUrl(FALSE, FALSE)) +
+                                                  "\" has not been added. Add it?"));
+    }
+
+    ASSERT_TRUE(DialogDriver(*program.Frame().GetRightPaneView(RightPane::MenuView))
+                    .SelectTab(MenuDlg::IDC_TABS, 1));
+    DialogDriver filesUser(*tabs.GetPage(1));
+    ASSERT_TRUE(filesUser.Select(PageFileChoice::IDC_FILE_TYPE, 0));
+    ASSERT_TRUE(filesUser.Select(PageFileChoice::IDC_PAGE, formIndex));
+    ASSERT_TRUE(filesUser.Click(MenuInterfaceFiles::IDC_SELECT_FILE));
+    ScriptedMessageBoxes none;
+    program.dialogs.Answer(
+        [&leave](CDialog& dialog, DialogDriver& user)
+        {
+            auto& tree = dynamic_cast<CTreeCtrl&>(*dialog.GetDlgItem(SelectMenuDlg::IDC_TREE));
+            tree.Expand(tree.GetRootItem(), TVE_EXPAND);
+            ASSERT_TRUE(
+                user.ClickTreeItem(SelectMenuDlg::IDC_TREE, tree.GetChildItem(tree.GetRootItem())));
+            ASSERT_TRUE(user.Click(SelectMenuDlg::IDC_SELECT));
+            leave(dialog, false);
+        });
+    ASSERT_TRUE(filesUser.Click(MenuInterfaceFiles::IDC_ASSIGN));
+    EXPECT_EQ(file->GetTopMenu(), top);
+    EXPECT_TRUE(none.ShownTexts().empty());
 }

@@ -9,12 +9,18 @@
 #include "editors/AssignFunctionDlg.h"
 #include "editors/AssignProcedureDlg.h"
 #include "editors/FieldRepDlg.h"
+#include "editors/MenuDlg.h"
+#include "editors/ViewPageDialogs.h"
+#include "entities/ApplicationReport.h"
 #include "entities/MultiPageData.h"
 #include "entities/MultiPageReport.h"
 #include "entities/Procedure.h"
 #include "entities/ReportField.h"
+#include "entities/ReportGroup.h"
 #include "entities/Variable.h"
 #include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "platform/core/ScriptedMessageBoxes.h"
 #include "platform/ui/ScriptedPopupMenus.h"
 #include "shell/ForgeonView.h"
 #include "shell/ShellResources.h"
@@ -24,6 +30,8 @@
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QScrollArea>
 
 #include <functional>
@@ -118,6 +126,18 @@ public:
     Procedure* procedure = nullptr;
 };
 
+// Chooses "_book.ListBooks" in "Assign Function", without assigning it.
+void ChooseListBooks(CDialog& dialog, DialogDriver& assign)
+{
+    ASSERT_EQ(FunctionAssignment::IDD, dialog.GetTemplateId());
+    const ControlStates& states = dynamic_cast<AssignFunctionDlg&>(dialog).Assignment().States();
+    ASSERT_TRUE(assign.Select(FunctionAssignment::IDC_CLASS,
+                              PositionIn(states.GetItems(FunctionAssignment::IDC_CLASS), "_book")));
+    ASSERT_TRUE(
+        assign.Select(FunctionAssignment::IDC_FUNCTION,
+                      PositionIn(states.GetItems(FunctionAssignment::IDC_FUNCTION), "ListBooks")));
+}
+
 // Makes "Sales" in the report view: the population function chosen in "Assign Function", a
 // filter on title and the columns title and price.
 void MakeReport(DesignerProgram& p)
@@ -129,15 +149,7 @@ void MakeReport(DesignerProgram& p)
     p.program.dialogs.Answer(
         [](CDialog& dialog, DialogDriver& assign)
         {
-            ASSERT_EQ(FunctionAssignment::IDD, dialog.GetTemplateId());
-            const ControlStates& states =
-                dynamic_cast<AssignFunctionDlg&>(dialog).Assignment().States();
-            ASSERT_TRUE(
-                assign.Select(FunctionAssignment::IDC_CLASS,
-                              PositionIn(states.GetItems(FunctionAssignment::IDC_CLASS), "_book")));
-            ASSERT_TRUE(assign.Select(
-                FunctionAssignment::IDC_FUNCTION,
-                PositionIn(states.GetItems(FunctionAssignment::IDC_FUNCTION), "ListBooks")));
+            ChooseListBooks(dialog, assign);
             ASSERT_TRUE(assign.Click(FunctionAssignment::IDC_ASSIGN));
             ASSERT_TRUE(assign.PressOk());
         });
@@ -393,5 +405,127 @@ TEST(DesignerViewsTest, TheReportDesignerOpensItsSubDialogs)
         EXPECT_EQ(templateId, p.program.dialogs.Shown().back());
     }
     EXPECT_EQ(0u, p.program.dialogs.PendingScripts());
+}
+} // namespace
+
+namespace
+{
+void PressEscape(QWidget* widget)
+{
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(widget, &escape);
+}
+
+// "Assign Function" has OK and Help only: Escape and the close box after "Assign" keep the
+// report's population function as OK would; with nothing assigned the report stays without one.
+TEST(DesignerViewsTest, LeavingAssignFunctionWithoutOkKeepsWhatAssignDid)
+{
+    for (const bool closeBox : {false, true})
+        for (const bool assign : {false, true})
+        {
+            DesignerProgram p;
+            ASSERT_TRUE(p.program.started);
+            DialogDriver user(p.OpenNewReport());
+            p.program.dialogs.Answer(
+                [&](CDialog& dialog, DialogDriver& chooser)
+                {
+                    ChooseListBooks(dialog, chooser);
+                    if (assign)
+                    {
+                        ASSERT_TRUE(chooser.Click(FunctionAssignment::IDC_ASSIGN));
+                    }
+                    if (closeBox)
+                        dialog.GetSafeHwnd()->close();
+                    else
+                        PressEscape(dialog.GetSafeHwnd());
+                    EXPECT_TRUE(dialog.IsEnded());
+                });
+            ASSERT_TRUE(user.Click(ReportDesigner::IDC_ASSIGN));
+            EXPECT_EQ(std::string(assign ? "_book.ListBooks" : "Function not assigned."),
+                      user.GetText(ReportDesigner::IDC_FUNCTION_LABEL))
+                << closeBox;
+            EXPECT_TRUE(p.program.boxes.ShownTexts().empty());
+        }
+}
+
+// The dialog pages inside the window: dialogs that are not windows of their own.
+std::vector<CDialog*> PagesIn(const QWidget& window)
+{
+    std::vector<CDialog*> pages;
+    for (QDialog* widget : window.findChildren<QDialog*>())
+    {
+        if (auto* page = dynamic_cast<CDialog*>(CWnd::FromHandle(widget));
+            page != nullptr && !widget->isWindow())
+            pages.push_back(page);
+    }
+    return pages;
+}
+
+// Escape in a page acts on the window the page is in, as Escape pressed there does. "Manage
+// Control Settings", opened by a search report's filter and by the map form editor's host, asks
+// after a change (Cancel stays, No closes) and closes at once without one; the menu editor's
+// pages in the right pane stay as they are.
+TEST(DesignerViewsTest, EscapeInEveryPageActsOnTheWindowThePageIsIn)
+{
+    DesignerProgram p;
+    ASSERT_TRUE(p.program.started);
+    MakeReport(p);
+    ApplicationReport* sales = p.Current().FindReportByName("Sales");
+    ASSERT_NE(nullptr, sales);
+    FieldRep& filter = *sales->GetReportGroups().front()->GetFilters().front();
+    const CString caption = filter.GetFieldRepData()->GetCaption();
+    auto& view = p.OpenNew<ApplicationReportDlg>(RightPane::ReportView);
+    view.LoadReport(sales);
+    const std::pair<const char*, std::function<void()>> hosts[] = {
+        {"report filter",
+         [&] {
+             ASSERT_TRUE(DialogDriver(view).DoubleClickListRow(ReportDesigner::IDC_FILTER_LIST, 0));
+         }},
+        {"map form host", [&] { ViewPageDialogs::Get().EditControlProperties(*sales, filter); }},
+    };
+    for (const auto& [name, open] : hosts)
+        for (const bool changed : {false, true})
+        {
+            SCOPED_TRACE(std::string(name) + (changed ? ", changed" : ""));
+            ScriptedMessageBoxes boxes{IDCANCEL, IDNO};
+            p.program.dialogs.Answer(
+                [changed](CDialog& dialog, DialogDriver&)
+                {
+                    const std::vector<CDialog*> pages = PagesIn(*dialog.GetSafeHwnd());
+                    ASSERT_EQ(1u, pages.size());
+                    DialogDriver page(*pages[0]);
+                    if (changed)
+                    {
+                        ASSERT_TRUE(page.SetText(ControlPropertiesEditor::CaptionBox, "Heading"));
+                        ASSERT_TRUE(page.TypeKeys(ControlPropertiesEditor::CaptionBox, "\x1b"));
+                        EXPECT_FALSE(dialog.IsEnded());
+                    }
+                    ASSERT_TRUE(page.TypeKeys(ControlPropertiesEditor::CaptionBox, "\x1b"));
+                    EXPECT_TRUE(dialog.IsEnded());
+                });
+            open();
+            EXPECT_EQ(changed ? 2u : 0u, boxes.ShownTexts().size());
+            for (const std::string& question : boxes.ShownTexts())
+                EXPECT_TRUE(question.ends_with("has not been updated. Update it?")) << question;
+            EXPECT_EQ(caption, filter.GetFieldRepData()->GetCaption());
+            EXPECT_EQ(0u, p.program.dialogs.PendingScripts());
+        }
+
+    // The pages of the main window are the menu editor's; Escape leaves them and the pane shown.
+    p.program.Frame().EditMenu(p.Current().GetMenuAt(0));
+    const std::vector<CDialog*> pages = PagesIn(*p.program.Frame().GetSafeHwnd());
+    EXPECT_EQ(3u, pages.size());
+    auto& tabs =
+        dynamic_cast<MenuDlg&>(*p.program.Frame().GetRightPaneView(RightPane::MenuView)).Tabs();
+    for (int index = 0; index < tabs.GetPageCount(); ++index)
+    {
+        ASSERT_TRUE(DialogDriver(*p.program.Frame().GetRightPaneView(RightPane::MenuView))
+                        .SelectTab(MenuDlg::IDC_TABS, index));
+        CWnd* page = tabs.GetPage(index);
+        PressEscape(page->GetSafeHwnd());
+        EXPECT_TRUE(page->IsWindowVisible()) << index;
+        EXPECT_FALSE(dynamic_cast<CDialog&>(*page).IsEnded()) << index;
+    }
+    EXPECT_EQ(RightPane::MenuView, p.program.Frame().GetCurrentRightPane());
 }
 } // namespace

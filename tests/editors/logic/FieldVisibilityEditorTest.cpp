@@ -4,12 +4,14 @@
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
 #include "model/VisibilityData.h"
+#include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -195,5 +197,27 @@ TEST(FieldVisibilityEditorTest, LeavingTheTitleBoxRetitlesTheFile)
     editor.Load();
     editor.LeaveTitle("Change order");
     EXPECT_EQ(std::string(fixture.file->GetPageTitle()), "Change order");
+}
+
+// A title typed in a box that was not left: OK takes it, Escape asks about it first; the title
+// shown as loaded is neither taken nor asked about.
+TEST(FieldVisibilityEditorTest, ATitleTypedAndNotTakenIsTakenByOkAndAskedAboutOnEscape)
+{
+    VisibilityFixture fixture;
+    FieldVisibilityEditor editor(*fixture.form, fixture.file);
+    editor.Load();
+    const CString stored = fixture.file->GetTitle();
+    const CString shown = editor.GetStates().GetText(FieldVisibilityEditor::TitleBox);
+    ScriptedMessageBoxes boxes{IDCANCEL};
+    EXPECT_EQ(editor.AskAboutTitle(shown), IDNO);
+    editor.TakeTitle(shown);
+    EXPECT_EQ(fixture.file->GetTitle(), stored);
+    EXPECT_EQ(editor.AskAboutTitle("Change order"), IDCANCEL);
+    EXPECT_EQ(boxes.ShownTexts(),
+              std::vector<std::string>{
+                  "The page title \"Change order\" has not been updated. Update it?"});
+    editor.TakeTitle("Change order");
+    EXPECT_EQ(std::string(fixture.file->GetPageTitle()), "Change order");
+    EXPECT_EQ(editor.AskAboutTitle("Change order"), IDNO);
 }
 } // namespace

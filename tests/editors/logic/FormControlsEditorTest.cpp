@@ -1,5 +1,6 @@
 #include "editors/logic/FormControlsEditor.h"
 #include "entities/FormInterface.h"
+#include "entities/Transaction.h"
 #include "entities/Variable.h"
 #include "model/EventRecmpFields.h"
 #include "model/FieldRep.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -160,6 +162,28 @@ TEST(FormControlsEditorTest, UpAndDownSwapNeighboursAndStopAtTheEnds)
         test.up ? editor.MoveUp() : editor.MoveDown();
         EXPECT_EQ(Controls(editor), test.controls) << test.row << test.up;
         EXPECT_EQ(editor.GetSelectedControl(), test.selected) << test.row << test.up;
+    }
+}
+
+// The header box of a transaction, typed and not left: OK takes it, Escape asks about it first.
+TEST(FormControlsEditorTest, AHeaderTypedAndNotTakenIsTakenByOkAndAskedAboutOnEscape)
+{
+    ControlsFixture fixture;
+    Transaction transaction;
+    for (FormInterface* page :
+         std::initializer_list<FormInterface*>{fixture.form.get(), &transaction})
+    {
+        FormControlsEditor editor(fixture.Fields(), *page, &fixture.module, fixture.host);
+        editor.Load();
+        const bool shown = editor.IsHeaderShown();
+        ScriptedMessageBoxes boxes{IDYES};
+        EXPECT_EQ(editor.AskAboutHeader(editor.GetStates().GetText(FormControlsEditor::HeaderBox)),
+                  IDNO);
+        EXPECT_EQ(editor.AskAboutHeader("Orders"), shown ? IDYES : IDNO);
+        EXPECT_EQ(boxes.ShownTexts().size(), shown ? 1u : 0u);
+        editor.TakeHeader("Orders");
+        EXPECT_EQ(editor.GetStates().GetText(FormControlsEditor::HeaderBox) == "Orders", shown);
+        EXPECT_EQ(editor.AskAboutHeader("Orders"), IDNO);
     }
 }
 

@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace
@@ -246,6 +247,41 @@ TEST_F(FunctionAssignmentTest, AssignLocksTheChoiceAndAnotherFunctionDropsTheMap
     dialog->Assign();
     EXPECT_EQ(fresh.GetFunction()->GetFieldName(), "ByCity");
     EXPECT_TRUE(fresh.GetParameterMaps().empty());
+}
+
+// Only "Assign", "<" and a ">" that removed a map change the invocation: what leaving the dialog
+// without OK must keep. Choosing in the combos and a refused or empty ">" change nothing.
+TEST_F(FunctionAssignmentTest, AssignAndTheMapButtonsMakeTheChangesLeavingKeeps)
+{
+    const struct
+    {
+        bool assign;
+        int mappedField;
+        bool changed;
+    } fresh[] = {{false, -1, false}, {true, -1, true}, {false, 0, true}};
+    for (const auto& each : fresh)
+    {
+        auto dialog = Opened(nullptr);
+        Choose(*dialog, ClassIndex(orders), 0);
+        if (each.assign)
+            dialog->Assign();
+        MapRow(*dialog, each.mappedField, 0);
+        EXPECT_EQ(dialog->HasChanges(), each.changed) << each.assign << each.mappedField;
+    }
+    // ">" on the mapped "city" answered No, on the unmapped "state" answered Yes, then on "city"
+    // answered Yes.
+    ClassInvokation mapped;
+    mapped.SetFunction(orders, orders->GetFunctions()[3]);
+    mapped.AddParameterMap(orders->GetFunctions()[3]->GetParameters()[0], FieldOf("City"));
+    auto dialog = Opened(&mapped);
+    for (const auto& [parameter, answer, changed] :
+         {std::tuple{0, IDNO, false}, std::tuple{1, IDYES, false}, std::tuple{0, IDYES, true}})
+    {
+        boxes.Answer(answer);
+        dialog->SelectParameter(parameter);
+        dialog->Unmap();
+        EXPECT_EQ(dialog->HasChanges(), changed) << parameter << answer;
+    }
 }
 
 TEST_F(FunctionAssignmentTest, WithoutChangeTheClassAndFunctionCombosStayDisabled)

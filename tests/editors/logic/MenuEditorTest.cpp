@@ -931,8 +931,19 @@ TEST_F(MenuEditorTest, AssignFileToMenuGivesTheChosenFileOrNothing)
         dialog.ChoosePage(each.page);
         if (each.file >= 0)
             dialog.ChooseFile(each.file);
+        // Leaving without OK asks about a file OK would assign, and only then.
+        ScriptedMessageBoxes boxes{IDNO};
+        EXPECT_EQ(dialog.AskAboutChanges(), IDNO);
+        EXPECT_EQ(boxes.ShownTexts(),
+                  each.expected == nullptr
+                      ? std::vector<std::string>{}
+                      : std::vector<std::string>{
+                            "The page file \"" +
+                            std::string(each.expected->GetRelativeUrl(FALSE, FALSE)) +
+                            "\" has not been added. Add it?"});
         dialog.Ok();
         EXPECT_EQ(invoices->GetAspFile(), each.expected) << each.type << each.page << each.file;
+        EXPECT_EQ(dialog.AskAboutChanges(), IDNO);
         for (int id : {1015, 1245, 1246})
             EXPECT_EQ(dialog.Controls().IsEnabled(id), each.combosEnabled) << each.type << id;
     }

@@ -182,13 +182,40 @@ TEST(DialogCompositionTest, TabControlHoldsTwoEmbeddedPages)
 
     DialogDriver user(second);
     EXPECT_TRUE(user.Click(IDC_APPLY));
-    QTest::keyClick(second.GetSafeHwnd(), Qt::Key_Escape);
     EXPECT_EQ(second.m_applied, 1);
     EXPECT_EQ(first.m_applied, 0);
-    EXPECT_TRUE(second.IsWindowVisible());
 
     dialog.GetSafeHwnd()->grab();
     EXPECT_GT(dialog.m_preview.m_paints, 0);
+}
+
+// Escape in a page is Escape in the dialog the page is in: that dialog ends, modal or not, and
+// the page is not ended alone. In a window that is no dialog, Escape leaves the page as it is.
+TEST(DialogCompositionTest, EscapeInAPageReachesTheDialogItIsIn)
+{
+    PagesDlg modeless;
+    ASSERT_TRUE(modeless.Create(IDD_PAGES));
+    QTest::keyClick(modeless.m_pages[1]->GetDlgItem(IDC_APPLY)->GetSafeHwnd(), Qt::Key_Escape);
+    EXPECT_TRUE(modeless.IsEnded());
+    EXPECT_FALSE(modeless.m_pages[1]->IsEnded());
+
+    ScriptedDialogs dialogs;
+    PagesDlg modal;
+    dialogs.Answer(
+        [&modal](CDialog&, DialogDriver&) {
+            QTest::keyClick(modal.m_pages[0]->GetDlgItem(IDC_APPLY)->GetSafeHwnd(), Qt::Key_Escape);
+        });
+    EXPECT_EQ(modal.DoModal(), IDCANCEL);
+
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "Frame", WS_POPUP | WS_CAPTION, CRect(0, 0, 300, 200),
+                               nullptr, 0));
+    PageDlg page(IDD_FIRST_PAGE);
+    ASSERT_TRUE(page.Create(IDD_FIRST_PAGE, &frame));
+    frame.ShowWindow(SW_SHOW);
+    QTest::keyClick(page.GetDlgItem(IDC_APPLY)->GetSafeHwnd(), Qt::Key_Escape);
+    EXPECT_FALSE(page.IsEnded());
+    EXPECT_TRUE(page.IsWindowVisible());
 }
 
 TEST(DialogCompositionTest, ScriptClicksAListRowAtTheRealColumnWidths)

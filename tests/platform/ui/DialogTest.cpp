@@ -135,6 +135,38 @@ bool IsChecked(CWnd& dialog, int id)
 {
     return dialog.IsDlgButtonChecked(id) == BST_CHECKED;
 }
+
+constexpr UINT IDD_ADD_OK = 9304;
+constexpr UINT IDD_ADD_OK_CANCEL = 9305;
+constexpr int IDC_ADD = 1020;
+
+const DialogTemplateRegistration addingTemplates{
+    {IDD_ADD_OK,
+     "Adding",
+     {{IDC_ADD, ControlKind::PushButton, "Add"}, {IDOK, ControlKind::DefPushButton, "OK"}}},
+    {IDD_ADD_OK_CANCEL,
+     "Adding",
+     {{IDC_ADD, ControlKind::PushButton, "Add"},
+      {IDOK, ControlKind::DefPushButton, "OK"},
+      {IDCANCEL, ControlKind::PushButton, "Cancel"}}},
+};
+
+// A dialog whose "Add" changes what it edits at once.
+class AddingDialog : public CDialog
+{
+public:
+    explicit AddingDialog(UINT templateId) : CDialog(templateId)
+    {
+        MapCommand(IDC_ADD, &AddingDialog::OnAdd);
+    }
+
+protected:
+    bool MadeChanges() const override { return m_added; }
+
+private:
+    void OnAdd() { m_added = true; }
+    bool m_added = false;
+};
 } // namespace
 
 TEST(DialogTest, ControlsShowTheMembersWhenTheDialogOpens)
@@ -376,6 +408,42 @@ TEST(DialogTest, EscapeCancels)
         });
 
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+// Escape and the close box cannot undo what the buttons of a dialog without Cancel did: it ends
+// with IDOK then, as OK would, and with IDCANCEL when they did nothing or Cancel is offered.
+TEST(DialogTest, EscapeKeepsWhatTheButtonsOfADialogWithoutCancelDid)
+{
+    struct Case
+    {
+        UINT templateId;
+        bool add;
+        bool closeBox;
+        INT_PTR result;
+    };
+    for (const Case& each :
+         {Case{IDD_ADD_OK, true, false, IDOK}, Case{IDD_ADD_OK, true, true, IDOK},
+          Case{IDD_ADD_OK, false, false, IDCANCEL}, Case{IDD_ADD_OK, false, true, IDCANCEL},
+          Case{IDD_ADD_OK_CANCEL, true, false, IDCANCEL},
+          Case{IDD_ADD_OK_CANCEL, true, true, IDCANCEL}})
+    {
+        ScriptedDialogs dialogs;
+        dialogs.Answer(
+            [&each](CDialog& shown, DialogDriver& user)
+            {
+                if (each.add)
+                {
+                    EXPECT_TRUE(user.Click(IDC_ADD));
+                }
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                if (each.closeBox)
+                    shown.GetSafeHwnd()->close();
+                else
+                    QCoreApplication::sendEvent(shown.GetSafeHwnd(), &escape);
+            });
+        AddingDialog dialog(each.templateId);
+        EXPECT_EQ(dialog.DoModal(), each.result) << each.templateId << each.add << each.closeBox;
+    }
 }
 
 TEST(DialogTest, WithoutAHookTheDialogRunsItsOwnEventLoop)
