@@ -244,8 +244,9 @@ TEST(ProjectFileWritesTest, AFolderThatLetsNoFileBeMadeIsNamedAndNothingIsLeft)
 }
 
 // A lock file that a user who may not write the project made and holds, in a folder that everyone
-// may write, stops no save of its owner: where the folder lets the owner remove it, the save goes
-// unasked; in a sticky folder the lock cannot be had, and the owner is asked, the file named.
+// may write, stops no save of its owner, also where the folder gives it the project's group:
+// where the folder lets the owner remove it, the save goes unasked; in a sticky folder the lock
+// cannot be had, and the owner is asked, the file named.
 TEST(ProjectFileWritesTest, AStrangersLockFileDoesNotStopTheOwnersSave)
 {
     if (!CanActAsOtherUsers())
@@ -260,6 +261,8 @@ TEST(ProjectFileWritesTest, AStrangersLockFileDoesNotStopTheOwnersSave)
     } cases[] = {
         {"sticky", 01777, 0, true},
         {"owners", 0777, kFirstUser, false},
+        {"sticky, giving its group", 03777, 0, true},
+        {"owners, giving its group", 02777, kFirstUser, false},
     };
     for (const auto& each : cases)
     {
@@ -275,8 +278,9 @@ TEST(ProjectFileWritesTest, AStrangersLockFileDoesNotStopTheOwnersSave)
             made.GetProject()->InitNewProject();
             ASSERT_TRUE(made.ArchiveProject(made.GetProject(), path.c_str(), FALSE));
         }
+        // Shared with its group, as the folders that give their group are made for.
         ASSERT_EQ(0, ::chown(path.c_str(), kFirstUser, kSharedGroup));
-        ASSERT_EQ(0, ::chmod(path.c_str(), 0644));
+        ASSERT_EQ(0, ::chmod(path.c_str(), 0664));
         OtherUserProcess stranger(
             kStranger, kStrangerGroup,
             [&]
