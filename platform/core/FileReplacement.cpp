@@ -43,6 +43,18 @@ std::string NamePart(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The text of the symbolic link whose status info is; nothing when it is none or cannot be read.
+std::optional<std::string> LinkTextOf(const std::string& hostPath, const struct stat& info)
+{
+    if (!S_ISLNK(info.st_mode))
+        return std::nullopt;
+    std::vector<char> buffer(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
+    const ssize_t length = ::readlink(hostPath.c_str(), buffer.data(), buffer.size());
+    if (length < 0 || static_cast<std::size_t>(length) >= buffer.size())
+        return std::nullopt;
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
 // A rename reaches the disk with its folder. A folder that cannot be synced leaves the file in
 // place all the same.
 void SyncFolder(const std::string& folder)
@@ -139,13 +151,22 @@ std::vector<std::string> GiveOwnerOf(const struct stat& replaced, int to)
 std::optional<std::string> LinkText(const std::string& hostPath)
 {
     struct stat info;
-    if (::lstat(hostPath.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+    if (::lstat(hostPath.c_str(), &info) != 0)
         return std::nullopt;
-    std::vector<char> buffer(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
-    const ssize_t length = ::readlink(hostPath.c_str(), buffer.data(), buffer.size());
-    if (length < 0 || static_cast<std::size_t>(length) >= buffer.size())
-        return std::nullopt;
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
+    return LinkTextOf(hostPath, info);
+}
+
+bool MayTakeAwayFromFolder(const std::string& hostPath)
+{
+    struct stat folder;
+    struct stat entry;
+    const uid_t user = ::geteuid();
+    const std::string folderPath = FolderPart(hostPath);
+    if (::stat(folderPath.empty() ? "." : folderPath.c_str(), &folder) != 0 ||
+        ::lstat(hostPath.c_str(), &entry) != 0)
+        return true;
+    return (folder.st_mode & S_ISVTX) == 0 || user == 0 || entry.st_uid == user ||
+           folder.st_uid == user;
 }
 
 FileReplacement::FileReplacement(const std::string& hostPath, bool followLinks)
@@ -153,9 +174,14 @@ FileReplacement::FileReplacement(const std::string& hostPath, bool followLinks)
 {
     for (int hop = 0; followLinks; ++hop)
     {
-        const std::optional<std::string> link = LinkText(m_target);
+        struct stat info;
+        if (::lstat(m_target.c_str(), &info) != 0)
+            return;
+        const std::optional<std::string> link = LinkTextOf(m_target, info);
         if (!link)
             return;
+        if (!m_othersLink && info.st_uid != ::geteuid())
+            m_othersLink = OthersLink{m_target, info.st_uid, *link};
         if (hop == maxLinkHops)
         {
             m_followError = ELOOP;
