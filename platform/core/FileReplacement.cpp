@@ -19,6 +19,7 @@
 #include <functional>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -41,6 +42,23 @@ std::string NamePart(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The extended attribute that marks a file which a save finished at a name of the temporaries'
+// form: the user named it so, and no save left it.
+constexpr const char* finishedSaveMark = "user.weavo.finished-save";
+
+// A file at a name of the temporaries' form is marked as a finished save. A file system that
+// keeps no such attributes leaves it unmarked.
+void MarkFinishedSaveAtName(int fd, const std::string& name)
+{
+    if (ReadTemporaryName(name))
+        ::fsetxattr(fd, finishedSaveMark, "1", 1, 0);
+}
+
+bool IsFinishedSave(int fd)
+{
+    return ::fgetxattr(fd, finishedSaveMark, nullptr, 0) >= 0;
 }
 
 // The text of the symbolic link whose status info is; nothing when it is none or cannot be read.
@@ -68,16 +86,16 @@ void SyncFolder(const std::string& folder)
 }
 
 // The entry of the folder, open and locked, when it is what a save of this program left: a
-// regular file of this user that begins with the header and whose lock no live writer holds, as
-// a save holds its temporary file's from before it writes the header to the rename
-// (LeftTemporaryAt). Invalid otherwise.
+// regular file of this user that begins with the header, that no save finished at its name, and
+// whose lock no live writer holds, as a save holds its temporary file's from before it writes the
+// header to the rename (LeftTemporaryAt). Invalid otherwise.
 Descriptor OpenLeftBehind(int folder, const char* entry, std::string_view header,
                           std::time_t minimumAge, struct stat& info)
 {
     LeftTemporaryAt left = FindLeftTemporaryAt(folder, entry, minimumAge);
     std::string start(header.size(), '\0');
     const bool ours = left.state == LeftTemporaryAt::State::own &&
-                      ::fstat(left.file.Get(), &info) == 0 &&
+                      !IsFinishedSave(left.file.Get()) && ::fstat(left.file.Get(), &info) == 0 &&
                       ::pread(left.file.Get(), start.data(), start.size(), 0) ==
                           static_cast<ssize_t>(start.size()) &&
                       start == header;
@@ -332,6 +350,8 @@ bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMod
         errno = error;
         return false;
     }
+    // Once at its name, so that a kill before leaves no temporary marked.
+    MarkFinishedSaveAtName(m_descriptor, NamePart(m_target));
     CloseDescriptor();
     m_temporary.clear();
     SyncFolder(FolderPart(m_target));

@@ -25,7 +25,9 @@ struct OthersLink
 // A symbolic link at the path is followed, when asked to: the file it leads to is replaced and
 // the link stays; otherwise the link itself is replaced. The temporary file is readable by the
 // user only until the commit gives it its mode; its data and the rename reach the disk before the
-// commit returns.
+// commit returns. A file committed at a name of the temporaries' form (TemporaryNameFor) is
+// marked as a finished save where the file system keeps extended attributes, so that no search
+// for what saves left takes it.
 class FileReplacement
 {
 public:
@@ -56,9 +58,9 @@ public:
     // of its write bits is set (which also counts for the superuser, whom access() lets write).
     bool IsTargetProtected() const;
     // The temporary files of the target (TemporaryNameFor) that a save left behind,
-    // oldest first: regular files of this user that begin with the header and whose lock no
-    // process holds, whatever process number their names give; where the file system has no
-    // locks, those unchanged for at least minimumAge seconds.
+    // oldest first: regular files of this user that begin with the header, that no save finished
+    // at their names and whose lock no process holds, whatever process number their names give;
+    // where the file system has no locks, those unchanged for at least minimumAge seconds.
     std::vector<LeftTemporary> FindLeftTemporaries(std::string_view header,
                                                    std::time_t minimumAge) const;
     // The same of every target in the host folder whose name (without the folder) ofTarget takes;
