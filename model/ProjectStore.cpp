@@ -27,6 +27,7 @@
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/SaveLock.h"
+#include "platform/core/UserNames.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -427,10 +428,48 @@ std::function<void()> saveLockWaiting;
 // What Cancel does while another instance saves the file, for a project that stays open.
 constexpr const char* projectUnsaved = "leave the project unsaved for now";
 
-// The file whose save lock a save of the model path takes: the one its links lead to.
-std::string LockedTarget(const char* path)
+// The file whose save lock a save of the model path takes: the one its links lead to, when the
+// save follows them.
+std::string LockedTarget(const char* path, bool followLinks = true)
 {
-    return FileReplacement(ToHostPath(path)).GetTarget();
+    return FileReplacement(ToHostPath(path), followLinks).GetTarget();
+}
+
+// Whether a save to a path the user gave follows the symbolic links there: it does when the user
+// made every link on the way. Another user's link would put the project where that user decides:
+// the user is asked whether to replace the link at the path with the project's own file, or told
+// that the folder keeps it. Nothing when the project is not to be saved there.
+std::optional<bool> FollowsLinksAt(const char* path)
+{
+    const std::string hostPath = ToHostPath(path);
+    const std::optional<OthersLink> link = FileReplacement(hostPath).GetOthersLink();
+    if (!link)
+        return true;
+    CString said = CString(hostPath.c_str());
+    if (link->path == hostPath)
+        said += CString("\nis a symbolic link that ") + UserName(link->owner).c_str() +
+                " made, to " + link->text.c_str();
+    else
+        said += CString("\nleads through ") + link->path.c_str() + ", a symbolic link that " +
+                UserName(link->owner).c_str() + " made, to " + link->text.c_str();
+    const CString where = CString(": saving through it would put this project where ") +
+                          UserName(link->owner).c_str() + " decides.";
+    if (!MayTakeAwayFromFolder(hostPath))
+    {
+        AfxMessageBox(said +
+                          ", in a folder that lets only the owner of the link replace it, so the "
+                          "project was not saved there" +
+                          where + "\nSave it under another name.",
+                      MB_OK | MB_ICONERROR);
+        return std::nullopt;
+    }
+    const CString question = said + where +
+                             "\nReplace the link with this project's own file? The file it leads "
+                             "to is left as it is.\nChoose No to save nothing there; Save As saves "
+                             "this project under another name.";
+    if (AfxMessageBox(question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+        return std::nullopt;
+    return false;
 }
 
 // Whether the file at the path is no longer the writing agreed on; a file that is gone is not
@@ -482,22 +521,25 @@ BOOL ProjectStore::ArchiveProject(ForgeonProject* project, const char* path, BOO
         return FALSE;
     if (load)
         return LoadInto(path);
+    const std::optional<bool> followLinks = FollowsLinksAt(path);
+    if (!followLinks)
+        return FALSE;
     std::optional<FileStamp> written;
     std::optional<SaveFailure> failure;
     {
         // A merge's result that is not saved goes with the merge inputs.
-        const std::optional<SaveLock> lock =
-            LockForSave(path, project != nullptr && project == m_firstMergeProject
-                                  ? "drop the merged project without saving it; merging again "
-                                    "makes it anew"
-                                  : projectUnsaved);
+        const std::optional<SaveLock> lock = LockForSave(
+            path,
+            project != nullptr && project == m_firstMergeProject
+                ? "drop the merged project without saving it; merging again makes it anew"
+                : projectUnsaved,
+            *followLinks);
         if (!lock)
             return FALSE;
         const CommitCheck check =
             UnlockedCommitCheck(path, *lock, lock->IsHeld() ? std::nullopt : FileStamp::Of(path));
         failure = LargeStack::Run(
-            [&]
-            { return Save(project, path, std::nullopt, /*followLinks=*/true, check, &written); });
+            [&] { return Save(project, path, std::nullopt, *followLinks, check, &written); });
     }
     // The boxes come once the lock is let go, so that no other instance waits on an answer.
     if (!failure)
@@ -579,9 +621,10 @@ void ProjectStore::SetSaveLockWaiting(std::function<void()> waiting)
     saveLockWaiting = std::move(waiting);
 }
 
-std::optional<SaveLock> ProjectStore::LockForSave(const char* path, const char* onCancel)
+std::optional<SaveLock> ProjectStore::LockForSave(const char* path, const char* onCancel,
+                                                  bool followLinks)
 {
-    const std::string target = LockedTarget(path);
+    const std::string target = LockedTarget(path, followLinks);
     for (;;)
     {
         SaveLock lock = SaveLock::Take(target, saveLockWait, saveLockWaiting);

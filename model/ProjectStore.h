@@ -62,8 +62,11 @@ public:
 
     // load FALSE saves the project to the path; load TRUE reads the path as the open project
     // (the project argument is then not used). FALSE for an empty path, and after a failure,
-    // which has been reported. A save goes through a symbolic link to the file it leads to,
-    // keeps the old file's permission bits and refuses a file the user made read-only.
+    // which has been reported. A save goes through a symbolic link of the user's own to the file
+    // it leads to, keeps the old file's permission bits and refuses a file the user made
+    // read-only. A link on the way that another user made is never gone through: the user is
+    // asked whether to replace the link at the path with the project's own file, or told that a
+    // sticky folder keeps it; FALSE when not replaced.
     BOOL ArchiveProject(ForgeonProject* project, const char* path, BOOL load);
     // Reads the project the bytes hold, as a save writes them, into the open project's place as
     // opening a file does; the archive version the open project was read with stays. FALSE after
@@ -160,11 +163,12 @@ private:
                                     std::optional<mode_t> mode, bool followLinks,
                                     const CommitCheck& beforeCommit = {},
                                     std::optional<FileStamp>* written = nullptr);
-    // The save lock of the file at the model path (SaveLock). While another instance holds it
-    // past the wait, asks whether to wait again, onCancel saying what Cancel does ("Cancel to
-    // <onCancel>."); nothing when the user cancelled. A lock that cannot be had is given as it
-    // is: UnlockedCommitCheck then asks.
-    static std::optional<SaveLock> LockForSave(const char* path, const char* onCancel);
+    // The save lock of the file at the model path (SaveLock), or of the file its links lead to
+    // when the save follows them. While another instance holds it past the wait, asks whether to
+    // wait again, onCancel saying what Cancel does ("Cancel to <onCancel>."); nothing when the
+    // user cancelled. A lock that cannot be had is given as it is: UnlockedCommitCheck then asks.
+    static std::optional<SaveLock> LockForSave(const char* path, const char* onCancel,
+                                               bool followLinks = true);
     // Names the attributes the last save lost, when it lost any.
     void ShowLostAttributes(const char* path) const;
     // Without the lock, right before the rename: a file changed since it was found (agreed)

@@ -405,7 +405,7 @@ void ForgeonDoc::TellOfOtherNames() const
         MB_OK | MB_ICONWARNING);
 }
 
-void ForgeonDoc::OfferUnfinishedFirstSaves(const CString& path)
+void ForgeonDoc::OfferUnfinishedFirstSaves(const CString& path) const
 {
     const std::string file = ToHostPath(path);
     const std::size_t slash = file.rfind('/');
@@ -416,9 +416,19 @@ void ForgeonDoc::OfferUnfinishedFirstSaves(const CString& path)
         return target.ends_with(".wvt") && ::lstat((folder + "/" + target).c_str(), &info) != 0 &&
                errno == ENOENT;
     };
+    // The file saved or opened, and the document's own, are the user's whatever their names.
+    const std::string own = ToHostPath(m_strPath);
+    const auto usersOwn = [&](const std::string& left)
+    {
+        std::error_code none;
+        return std::filesystem::equivalent(left, file, none) ||
+               std::filesystem::equivalent(left, own, none);
+    };
     for (const FileReplacement::LeftTemporary& left :
          ProjectStore::FindUnfinishedSavesIn(folder.c_str(), neverSaved, kUnfinishedSaveAge))
     {
+        if (usersOwn(left.path))
+            continue;
         const CString question =
             "The first save of " + CString(left.target.c_str()) + " did not finish and left\n" +
             left.path.c_str() + "\nwhich may be the only copy of that project.\nKeep it as " +

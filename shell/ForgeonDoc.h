@@ -178,8 +178,9 @@ private:
                                                        const FileReplacement::LeftTemporary& file);
     // The first saves of projects never saved that did not finish in the folder of the file at
     // the path: each temporary left, which may be the only copy of its project, is offered to be
-    // kept under the name its save was to give it.
-    static void OfferUnfinishedFirstSaves(const CString& path);
+    // kept under the name its save was to give it. That file and the document's own are never
+    // taken for one, whatever their names.
+    void OfferUnfinishedFirstSaves(const CString& path) const;
     // The project as a save would write it now becomes the one to compare with.
     void RememberSavedState();
     // The tree and the start page of the open project, with an empty status bar.

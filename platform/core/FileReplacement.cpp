@@ -19,6 +19,7 @@
 #include <functional>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -43,6 +44,35 @@ std::string NamePart(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The extended attribute that marks a file which a save finished at a name of the temporaries'
+// form: the user named it so, and no save left it.
+constexpr const char* finishedSaveMark = "user.weavo.finished-save";
+
+// A file at a name of the temporaries' form is marked as a finished save. A file system that
+// keeps no such attributes leaves it unmarked.
+void MarkFinishedSaveAtName(int fd, const std::string& name)
+{
+    if (ReadTemporaryName(name))
+        ::fsetxattr(fd, finishedSaveMark, "1", 1, 0);
+}
+
+bool IsFinishedSave(int fd)
+{
+    return ::fgetxattr(fd, finishedSaveMark, nullptr, 0) >= 0;
+}
+
+// The text of the symbolic link whose status info is; nothing when it is none or cannot be read.
+std::optional<std::string> LinkTextOf(const std::string& hostPath, const struct stat& info)
+{
+    if (!S_ISLNK(info.st_mode))
+        return std::nullopt;
+    std::vector<char> buffer(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
+    const ssize_t length = ::readlink(hostPath.c_str(), buffer.data(), buffer.size());
+    if (length < 0 || static_cast<std::size_t>(length) >= buffer.size())
+        return std::nullopt;
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
 // A rename reaches the disk with its folder. A folder that cannot be synced leaves the file in
 // place all the same.
 void SyncFolder(const std::string& folder)
@@ -56,16 +86,16 @@ void SyncFolder(const std::string& folder)
 }
 
 // The entry of the folder, open and locked, when it is what a save of this program left: a
-// regular file of this user that begins with the header and whose lock no live writer holds, as
-// a save holds its temporary file's from before it writes the header to the rename
-// (LeftTemporaryAt). Invalid otherwise.
+// regular file of this user that begins with the header, that no save finished at its name, and
+// whose lock no live writer holds, as a save holds its temporary file's from before it writes the
+// header to the rename (LeftTemporaryAt). Invalid otherwise.
 Descriptor OpenLeftBehind(int folder, const char* entry, std::string_view header,
                           std::time_t minimumAge, struct stat& info)
 {
     LeftTemporaryAt left = FindLeftTemporaryAt(folder, entry, minimumAge);
     std::string start(header.size(), '\0');
     const bool ours = left.state == LeftTemporaryAt::State::own &&
-                      ::fstat(left.file.Get(), &info) == 0 &&
+                      !IsFinishedSave(left.file.Get()) && ::fstat(left.file.Get(), &info) == 0 &&
                       ::pread(left.file.Get(), start.data(), start.size(), 0) ==
                           static_cast<ssize_t>(start.size()) &&
                       start == header;
@@ -139,13 +169,22 @@ std::vector<std::string> GiveOwnerOf(const struct stat& replaced, int to)
 std::optional<std::string> LinkText(const std::string& hostPath)
 {
     struct stat info;
-    if (::lstat(hostPath.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+    if (::lstat(hostPath.c_str(), &info) != 0)
         return std::nullopt;
-    std::vector<char> buffer(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
-    const ssize_t length = ::readlink(hostPath.c_str(), buffer.data(), buffer.size());
-    if (length < 0 || static_cast<std::size_t>(length) >= buffer.size())
-        return std::nullopt;
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
+    return LinkTextOf(hostPath, info);
+}
+
+bool MayTakeAwayFromFolder(const std::string& hostPath)
+{
+    struct stat folder;
+    struct stat entry;
+    const uid_t user = ::geteuid();
+    const std::string folderPath = FolderPart(hostPath);
+    if (::stat(folderPath.empty() ? "." : folderPath.c_str(), &folder) != 0 ||
+        ::lstat(hostPath.c_str(), &entry) != 0)
+        return true;
+    return (folder.st_mode & S_ISVTX) == 0 || user == 0 || entry.st_uid == user ||
+           folder.st_uid == user;
 }
 
 FileReplacement::FileReplacement(const std::string& hostPath, bool followLinks)
@@ -153,9 +192,14 @@ FileReplacement::FileReplacement(const std::string& hostPath, bool followLinks)
 {
     for (int hop = 0; followLinks; ++hop)
     {
-        const std::optional<std::string> link = LinkText(m_target);
+        struct stat info;
+        if (::lstat(m_target.c_str(), &info) != 0)
+            return;
+        const std::optional<std::string> link = LinkTextOf(m_target, info);
         if (!link)
             return;
+        if (!m_othersLink && info.st_uid != ::geteuid())
+            m_othersLink = OthersLink{m_target, info.st_uid, *link};
         if (hop == maxLinkHops)
         {
             m_followError = ELOOP;
@@ -306,6 +350,8 @@ bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMod
         errno = error;
         return false;
     }
+    // Once at its name, so that a kill before leaves no temporary marked.
+    MarkFinishedSaveAtName(m_descriptor, NamePart(m_target));
     CloseDescriptor();
     m_temporary.clear();
     SyncFolder(FolderPart(m_target));

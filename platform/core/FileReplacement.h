@@ -12,12 +12,22 @@
 
 struct TemporaryName;
 
+// A symbolic link that another user made: where it stands, its owner and its text.
+struct OthersLink
+{
+    std::string path;
+    uid_t owner = 0;
+    std::string text;
+};
+
 // A file written under a temporary name beside the file it replaces and renamed over it once
 // complete, so that a failed write leaves the old file, or no file, and never a part of one.
 // A symbolic link at the path is followed, when asked to: the file it leads to is replaced and
 // the link stays; otherwise the link itself is replaced. The temporary file is readable by the
 // user only until the commit gives it its mode; its data and the rename reach the disk before the
-// commit returns.
+// commit returns. A file committed at a name of the temporaries' form (TemporaryNameFor) is
+// marked as a finished save where the file system keeps extended attributes, so that no search
+// for what saves left takes it.
 class FileReplacement
 {
 public:
@@ -41,13 +51,16 @@ public:
 
     // The file replaced: the path, or the file its symbolic links lead to.
     const std::string& GetTarget() const { return m_target; }
+    // The first symbolic link followed on the way to the target that another user made; nothing
+    // when the user made every link followed.
+    const std::optional<OthersLink>& GetOthersLink() const { return m_othersLink; }
     // The target exists and the user protected it: it is not writable for this user, or none
     // of its write bits is set (which also counts for the superuser, whom access() lets write).
     bool IsTargetProtected() const;
     // The temporary files of the target (TemporaryNameFor) that a save left behind,
-    // oldest first: regular files of this user that begin with the header and whose lock no
-    // process holds, whatever process number their names give; where the file system has no
-    // locks, those unchanged for at least minimumAge seconds.
+    // oldest first: regular files of this user that begin with the header, that no save finished
+    // at their names and whose lock no process holds, whatever process number their names give;
+    // where the file system has no locks, those unchanged for at least minimumAge seconds.
     std::vector<LeftTemporary> FindLeftTemporaries(std::string_view header,
                                                    std::time_t minimumAge) const;
     // The same of every target in the host folder whose name (without the folder) ofTarget takes;
@@ -93,6 +106,7 @@ private:
     bool m_followLinks;
     // A link chain that does not end (errno of following it), 0 when it ends.
     int m_followError = 0;
+    std::optional<OthersLink> m_othersLink;
     std::string m_temporary;
     int m_descriptor = -1;
     std::optional<mode_t> m_mode;
@@ -120,3 +134,7 @@ std::optional<std::string> KeepUnderFreeName(const std::function<std::string(int
 // The text of the symbolic link at the host path; nothing when the path is not a link or the
 // link cannot be read.
 std::optional<std::string> LinkText(const std::string& hostPath);
+
+// The user may take what stands at the host path away from its folder, as far as a sticky folder
+// lets only the owners of the entry and of the folder (and the superuser) do.
+bool MayTakeAwayFromFolder(const std::string& hostPath);

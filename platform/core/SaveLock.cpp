@@ -82,9 +82,10 @@ bool IsInGroup(uid_t user, gid_t group)
     return std::find(groups.begin(), groups.end(), group) != groups.end();
 }
 
-// The maker of the lock file may write the file it locks, as a save of it must: its owner with
-// the write bit, a member of its group (or one who gave the lock file that group) with the
-// group's, anyone with the others' bit, and the superuser.
+// The maker of the lock file, its owner, may write the file it locks, as a save of it must: the
+// file's owner with the write bit, a member of its group with the group's, anyone with the
+// others' bit, and the superuser. The lock file's own group tells nothing of its maker: a folder
+// that gives its files its group gives it to a stranger's as well.
 bool MayMakeLock(const struct stat& lockFile, const LockFileAccess& access)
 {
     if (!access.target)
@@ -95,8 +96,7 @@ bool MayMakeLock(const struct stat& lockFile, const LockFileAccess& access)
         return true;
     if (maker == target.st_uid)
         return (target.st_mode & S_IWUSR) != 0;
-    return (target.st_mode & S_IWGRP) != 0 &&
-           (lockFile.st_gid == target.st_gid || IsInGroup(maker, target.st_gid));
+    return (target.st_mode & S_IWGRP) != 0 && IsInGroup(maker, target.st_gid);
 }
 
 // Gives a lock file just made its mode and group; without that group it opens to no group.

@@ -25,8 +25,9 @@ bool IsHeldElsewhere(int lockError);
 // save. A lock file left by an instance that was killed is taken over, as the lock went with the
 // instance; one left with other names is made anew when no instance holds it, and one that others
 // could open is made anew whoever holds it. One whose owner may not write the file (a stranger's,
-// in a folder that all may write) was made by no save: it is removed where the folder lets this
-// user, and otherwise no lock can be had, its name and owner given as the reason.
+// in a folder that all may write, whatever group the folder gave it) was made by no save: it is
+// removed where the folder lets this user, and otherwise no lock can be had, its name and owner
+// given as the reason.
 class SaveLock
 {
 public:

@@ -2,6 +2,7 @@
 // where the file system can sync, refused with its cause where writing fails.
 #include "model/ForgeonProject.h"
 #include "model/ProjectStore.h"
+#include "platform/core/Descriptor.h"
 #include "platform/core/FileStamp.h"
 #include "platform/core/FileSync.h"
 #include "platform/core/SaveLock.h"
@@ -244,8 +245,9 @@ TEST(ProjectFileWritesTest, AFolderThatLetsNoFileBeMadeIsNamedAndNothingIsLeft)
 }
 
 // A lock file that a user who may not write the project made and holds, in a folder that everyone
-// may write, stops no save of its owner: where the folder lets the owner remove it, the save goes
-// unasked; in a sticky folder the lock cannot be had, and the owner is asked, the file named.
+// may write, stops no save of its owner, also where the folder gives it the project's group:
+// where the folder lets the owner remove it, the save goes unasked; in a sticky folder the lock
+// cannot be had, and the owner is asked, the file named.
 TEST(ProjectFileWritesTest, AStrangersLockFileDoesNotStopTheOwnersSave)
 {
     if (!CanActAsOtherUsers())
@@ -260,6 +262,8 @@ TEST(ProjectFileWritesTest, AStrangersLockFileDoesNotStopTheOwnersSave)
     } cases[] = {
         {"sticky", 01777, 0, true},
         {"owners", 0777, kFirstUser, false},
+        {"sticky, giving its group", 03777, 0, true},
+        {"owners, giving its group", 02777, kFirstUser, false},
     };
     for (const auto& each : cases)
     {
@@ -275,8 +279,9 @@ TEST(ProjectFileWritesTest, AStrangersLockFileDoesNotStopTheOwnersSave)
             made.GetProject()->InitNewProject();
             ASSERT_TRUE(made.ArchiveProject(made.GetProject(), path.c_str(), FALSE));
         }
+        // Shared with its group, as the folders that give their group are made for.
         ASSERT_EQ(0, ::chown(path.c_str(), kFirstUser, kSharedGroup));
-        ASSERT_EQ(0, ::chmod(path.c_str(), 0644));
+        ASSERT_EQ(0, ::chmod(path.c_str(), 0664));
         OtherUserProcess stranger(
             kStranger, kStrangerGroup,
             [&]
@@ -314,6 +319,81 @@ TEST(ProjectFileWritesTest, AStrangersLockFileDoesNotStopTheOwnersSave)
         EXPECT_EQ(AsUser(kFirstUser, kSharedGroup, save),
                   "saved" + (each.asked ? question : std::string()));
         EXPECT_EQ(std::filesystem::exists(lockPath), each.asked);
+    }
+}
+
+// Save As at a name where another user planted a symbolic link, in a folder that everyone may
+// write, never writes where the link leads: their file keeps its bytes and nothing is made where a
+// dangling one points. A sticky folder keeps the link, and the user is told so; elsewhere the user
+// is asked, naming where it leads, and Yes puts the user's own file there, which opens.
+TEST(ProjectFileWritesTest, SaveAsNeverGoesThroughAnotherUsersLink)
+{
+    if (!CanActAsOtherUsers())
+        GTEST_SKIP() << "acting as other users needs the superuser";
+    namespace fs = std::filesystem;
+    const PassableFolder folders;
+    // Their folder and file are open to all, so that a save through the link would succeed.
+    const fs::path theirs = folders.Path() / "theirs";
+    fs::create_directory(theirs);
+    std::ofstream(theirs / "Shop.wvt") << "theirs";
+    for (const fs::path& path : {theirs, theirs / "Shop.wvt"})
+        ASSERT_EQ(0,
+                  ::chown(path.c_str(), kStranger, kStrangerGroup) + ::chmod(path.c_str(), 0777));
+    const std::string at = (folders.Path() / "shared" / "New.wvt").string();
+    const std::string link = at + "\nis a symbolic link that " + UserName(kStranger) + " made, to ";
+    const std::string where =
+        ": saving through it would put this project where " + UserName(kStranger) + " decides.";
+    const std::string question = where +
+                                 "\nReplace the link with this project's own file? The file it "
+                                 "leads to is left as it is.\nChoose No to save nothing there; "
+                                 "Save As saves this project under another name.";
+    const struct
+    {
+        mode_t folder;
+        fs::path leadsTo;
+        int answer;
+        std::string said;
+    } cases[] = {
+        {01777, theirs / "Shop.wvt", IDYES,
+         "not saved|" + link + (theirs / "Shop.wvt").string() +
+             ", in a folder that lets only the owner of the link replace it, so the project was "
+             "not saved there" +
+             where + "\nSave it under another name."},
+        {0777, theirs / "New.wvt", IDNO,
+         "not saved|" + link + (theirs / "New.wvt").string() + question},
+        {0777, theirs / "Shop.wvt", IDYES,
+         "saved, opens|" + link + (theirs / "Shop.wvt").string() + question},
+    };
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(each.said);
+        fs::create_directory(fs::path(at).parent_path());
+        ASSERT_EQ(0, ::chmod(fs::path(at).parent_path().c_str(), each.folder));
+        fs::create_symlink(each.leadsTo, at);
+        ASSERT_EQ(0, ::lchown(at.c_str(), kStranger, kStrangerGroup));
+        const auto saveAs = [&]
+        {
+            ScriptedMessageBoxes boxes{each.answer};
+            ProjectStore store;
+            store.GetProject()->InitNewProject();
+            const bool saved = store.ArchiveProject(store.GetProject(), at.c_str(), FALSE);
+            std::string said = !saved ? "not saved"
+                               : ProjectStore().ArchiveProject(nullptr, at.c_str(), TRUE)
+                                   ? "saved, opens"
+                                   : "saved";
+            for (const std::string& text : boxes.ShownTexts())
+                said += "|" + text;
+            return said;
+        };
+        EXPECT_EQ(AsUser(kFirstUser, kSharedGroup, saveAs), each.said);
+        EXPECT_EQ(ReadHostFile(theirs / "Shop.wvt"), "theirs");
+        EXPECT_EQ(1, std::distance(fs::directory_iterator(theirs), {}));
+        struct stat info;
+        ASSERT_EQ(0, ::lstat(at.c_str(), &info));
+        EXPECT_EQ(each.said.starts_with("saved") ? kFirstUser : kStranger, info.st_uid);
+        EXPECT_EQ(each.said.starts_with("saved") ? 0666 & ~CurrentUmask() : 0777,
+                  info.st_mode & 07777);
+        fs::remove_all(fs::path(at).parent_path());
     }
 }
 

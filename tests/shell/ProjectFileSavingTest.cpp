@@ -10,12 +10,14 @@
 #include "tests/support/OtherUser.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
 #include <fcntl.h>
 #include <functional>
 #include <map>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace
@@ -166,6 +168,37 @@ TEST(ProjectFileSavingTest, ALeftFileTheBackupFolderCannotTakeIsKeptBesideThePro
                      "saves, so that each saves a project of its own.\nOpen a shared project "
                      "under one name, or reach it through a symbolic link.");
     EXPECT_EQ(program.boxes.Shown().back().type, MB_OK | MB_ICONWARNING);
+}
+
+// A file the user named in the form of a save's temporaries is the user's: Save As there asks
+// nothing, and no later save of the name it seems to be a temporary of, nor an Open of that,
+// takes it for what a killed save left. The document's own file is never taken for one, also
+// where no save finished at its name (a copy, or a file system that keeps no mark of it).
+TEST(ProjectFileSavingTest, AFileTheUserNamedAsATemporaryIsTheUsers)
+{
+    RunningProgram program;
+    const std::string named = program.PathOf("Shop.wvt.weavo-1-0");
+    program.files.Answer(named.c_str());
+    ASSERT_TRUE(program.Doc().SaveAs(program.Doc().GetProject(), false));
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>());
+    EXPECT_EQ(program.Doc().GetPath(), named.c_str());
+
+    const std::string copy = program.PathOf("copies/New.wvt.weavo-2-0");
+    fs::create_directory(program.PathOf("copies"));
+    fs::copy_file(named, copy);
+    ASSERT_TRUE(program.Doc().OpenProjectFile(copy.c_str()));
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>());
+
+    if (::setxattr(named.c_str(), "user.probe", "1", 1, 0) != 0 && errno == ENOTSUP)
+        GTEST_SKIP() << "the file system keeps no extended attributes";
+    ::removexattr(named.c_str(), "user.probe");
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    ASSERT_TRUE(program.Doc().SaveAs(program.Doc().GetProject(), false));
+    ASSERT_TRUE(program.Doc().Save());
+    ASSERT_TRUE(program.Doc().OpenProjectFile(program.PathOf("Shop.wvt").c_str()));
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>());
+    EXPECT_TRUE(fs::is_regular_file(named));
+    EXPECT_FALSE(fs::exists(program.PathOf("Shop_backup")));
 }
 
 // A link or another user's folder at the backup folder's name takes no copy: the timed backup
