@@ -520,6 +520,7 @@ void TransactionCodeBehindWriter::WriteSaveRefusals(int indent, bool update)
             posted.push_back(control);
     m_fragments.WriteOfferedKeyRefusal(posted, indent, refusal, /*afterElse=*/update);
     WriteTooManyRowsRefusal(indent, update ? "id" : "null", /*adds=*/update);
+    WriteRowNumberingRefusal(indent);
     CString rowKeysRefused;
     for (const Table* table : m_transaction.GetDetailTables())
         if (!RowKeyCombos(*table).empty())
@@ -600,6 +601,21 @@ void TransactionCodeBehindWriter::WriteTooManyRowsRefusal(int indent, const char
     }
     m_textFile.Write(0, "if (%s)\n", tests.IsEmpty() ? CString("false") : tests);
     m_textFile.Write(indent + 1, "m_messageString = UtilHandler.TOO_MANY_ROWS;\n");
+}
+
+// "else if" a grid's rows are not numbered as the page numbers them, the refusal; nothing
+// without grids.
+void TransactionCodeBehindWriter::WriteRowNumberingRefusal(int indent)
+{
+    CString tests;
+    for (const Table* table : m_transaction.GetDetailTables())
+        tests += CString(tests.IsEmpty() ? "" : " || ") +
+                 "!new UtilHandler().AreRowsNumbered(this, \"" +
+                 GetGridRowPrefix(m_transaction, *table) + "\")";
+    if (tests.IsEmpty())
+        return;
+    m_textFile.Write(indent, "else if (%s)\n", tests);
+    m_textFile.Write(indent + 1, "m_messageString = UtilHandler.ROWS_MISNUMBERED;\n");
 }
 
 void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int indent)

@@ -3,11 +3,12 @@
 //   node kept-records-site.mjs <base URL> <statement log> <screenshot prefix>
 // Every page kind that stores a record (a master form with a field of every type, a
 // master-detail page with its detail rows, one with an upload, the account and password pages)
-// refuses a text the server cannot read, a field the post left out and a blank required field
-// with its message and runs no change, the pages that post their whole form answering on
-// themselves with the values as typed; sound values are stored as typed. A field that the page
-// draws no input for (a hidden one, a detail row's upload and password) is not asked of a post:
-// an Add leaves it empty, an Update keeps it. Prints each failure and exits with their number.
+// refuses a text the server cannot read, a field the post left out, a blank required field and
+// detail rows numbered with a gap or twice with its message and runs no change, the pages that
+// post their whole form answering on themselves with the values as typed; sound values are
+// stored as typed. A field that the page draws no input for (a hidden one, a detail row's upload
+// and password) is not asked of a post: an Add leaves it empty, an Update keeps it. Prints each
+// failure and exits with their number.
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
@@ -187,6 +188,16 @@ for (const [action, page, key, id] of [["ADD", saleAdd, {}, "0"], ["UPDATE", sal
     }
 }
 await scriptSays(saleAdd, "Please enter note");
+// Rows numbered with a gap, one number twice, or a stored row named twice save nothing, with the
+// message: each posted row is stored once or the save is refused.
+const misnumbered = "The detail rows were not sent numbered 1, 2, 3 and so on, each once: nothing was saved.";
+const line = (n, number = n) => ({ [`inp${n}`]: `${number}`, [`id${n}`]: "0", [`item${n}`]: "rope", [`quantity${n}`]: "2" });
+for (const [action, page, key, id] of [["ADD", saleAdd, {}, "0"], ["UPDATE", saleUpdate, { sale_basic_id: saleId }, detailId]]) {
+    const fields = { ACTION: action, ...key, ...sale, ...row, id1: id };
+    for (const [what, rows] of [["rows 1 and 3", line(3)], ["row 1 twice", line(2, 1)],
+        ...(action === "UPDATE" ? [["its stored row twice", { ...line(2), id2: detailId }]] : [])])
+        await expectRefused(`a sale's ${action} with ${what}`, page, { ...fields, ...rows }, misnumbered, sales);
+}
 
 // Master-detail page with an upload, whose whole form posts: a refused save answers on the page
 // with its message, the master values and every row as typed, a row ticked for deletion ticked,
@@ -242,6 +253,10 @@ for (const [label, changes, message, file] of [
         `a ship with ${label} answers ${answer.status} "${pageMessage(answer.text)}" showing ${shownShip(answer.text)}`);
     check(query(ships) === before, `a ship with ${label} changed the rows`);
 }
+const gapBefore = query(ships);
+const gap = await postShip({ ...ship, ...cargo, inp5: "5", id5: "0", item5: "sail", quantity5: "1" });
+check(gap.status === 200 && pageMessage(gap.text) === misnumbered && query(ships) === gapBefore,
+    `a ship with rows 1, 2, 3 and 5 answers ${gap.status} "${pageMessage(gap.text)}"`);
 const sailed = await postShip({ ...ship, ...cargo }, { name: "manifest.txt", content: "cargo" });
 const storedShip = query("SELECT s.note, s.tonnage::numeric, d.item, d.quantity, s.scan LIKE '%/manifest.txt' FROM ship_basic s " +
     "JOIN ship_detail d ON d.ship_id = s.ship_basic_id ORDER BY d.ship_detail_id");
