@@ -487,7 +487,8 @@ void FormCodeBehindWriter::WriteValues(int indent, bool update)
             m_textFile.Write(indent, "String location = Server.MapPath(\"~/uploadedData/\");\n");
             locationWritten = true;
         }
-        if (!update && GetVisibilityText(*m_pageFile, *control) == "Invisible")
+        if (!update && (GetVisibilityText(*m_pageFile, *control) == "Invisible" ||
+                        !IsPostedByPage(*control, /*detailRow=*/false)))
             continue;
         if (!utilWritten)
         {
@@ -529,9 +530,11 @@ void FormCodeBehindWriter::WriteValueLine(const FieldRep& control, int indent, b
                                              /*refusalShownHere=*/true);
         return;
     }
-    // The account's own page changes the password only: the rest stays as stored.
+    // The account's own page changes the password only: the rest stays as stored, as does a
+    // control that the page draws no input for.
     if (source == FieldVisibility::Invisible ||
-        (update && IsAccountPage() && name.Find("password") < 0))
+        (update && IsAccountPage() && name.Find("password") < 0) ||
+        !IsPostedByPage(control, /*detailRow=*/false))
     {
         WriteStoredValue(control, indent, /*declared=*/true);
         return;
@@ -706,8 +709,12 @@ bool FormCodeBehindWriter::IsStoredPassword(const FieldRep& control) const
 
 bool FormCodeBehindWriter::KeepsAnyStoredValue() const
 {
-    return std::ranges::any_of(GetPlacedControls(m_form), [this](const FieldRep* control)
-                               { return KeepsStoredWhenLeftOut(*m_pageFile, *control); });
+    return std::ranges::any_of(GetPlacedControls(m_form),
+                               [this](const FieldRep* control)
+                               {
+                                   return KeepsStoredWhenLeftOut(*m_pageFile, *control) ||
+                                          !IsPostedByPage(*control, /*detailRow=*/false);
+                               });
 }
 
 bool FormCodeBehindWriter::HasStoredPassword() const

@@ -89,7 +89,8 @@ private:
     // A password control of the form's table, which an Update page keeps when left empty.
     bool IsStoredPassword(const FieldRep& control) const;
     bool HasStoredPassword() const;
-    // Some control of the page keeps its stored value when an update's post leaves it out.
+    // Some control of the page keeps its stored value when an update's post leaves it out, or
+    // the page posts none.
     bool KeepsAnyStoredValue() const;
     // The name when the page shows it and "confirm_password", which must repeat it; else empty.
     CString ConfirmedPassword(const char* name) const;

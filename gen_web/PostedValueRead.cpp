@@ -6,6 +6,7 @@
 #include "gen_web/FieldRowLayout.h"
 #include "gen_web/PageControls.h"
 #include "gen_web/PageFileKinds.h"
+#include "gen_web/TransactionGridWriter.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -57,7 +58,8 @@ ScriptRequirement MasterRequirement(const AspFile& pageFile, const FieldRep& con
     const CString visibility = GetVisibilityText(pageFile, control);
     const int kind = GetWrittenControlKind(control);
     if (!control.IsMandatory() || control.GetFieldRepData()->IsAddedBySync() ||
-        visibility == "Invisible" || visibility == "ReadOnly" || !FieldRowLayout::WritesCells(kind))
+        visibility == "Invisible" || visibility == "ReadOnly" ||
+        !IsPostedByPage(control, /*detailRow=*/false))
         return ScriptRequirement::none;
     if (IsTextInputKind(kind) || kind == FieldRepData::DateControl)
         return ScriptRequirement::text;
@@ -69,7 +71,8 @@ ScriptRequirement MasterRequirement(const AspFile& pageFile, const FieldRep& con
 ScriptRequirement DetailRequirement(const AspFile& pageFile, const FieldRep& control)
 {
     const CString visibility = GetVisibilityText(pageFile, control);
-    if (!control.IsMandatory() || visibility == "Invisible" || visibility == "ReadOnly")
+    if (!control.IsMandatory() || visibility == "Invisible" || visibility == "ReadOnly" ||
+        !IsPostedByPage(control, /*detailRow=*/true))
         return ScriptRequirement::none;
     const int kind = GetWrittenControlKind(control);
     if (IsTextInputKind(kind))
@@ -95,6 +98,12 @@ int WholeNumberBits(int typeCode)
     default:
         return 0;
     }
+}
+
+bool IsPostedByPage(const FieldRep& control, bool detailRow)
+{
+    return detailRow ? TransactionGridWriter::PostsInRow(control)
+                     : FieldRowLayout::WritesCells(GetWrittenControlKind(control));
 }
 
 bool MayBeLeftOut(const AspFile& pageFile, const FieldRep& control)

@@ -28,6 +28,11 @@ bool IsNumberColumnType(int typeCode);
 // The bits of the signed whole numbers that an int (32) or bigint (64) column holds; 0 for a
 // column of any other type.
 int WholeNumberBits(int typeCode);
+// The page's post carries the control's value: the field rows of a form or of a master-detail
+// page's master part (detailRow false), or the rows of a detail grid, draw an input for it. A
+// control that they do not is read as an invisible one: not on the Add page, as stored on the
+// Update page.
+bool IsPostedByPage(const FieldRep& control, bool detailRow);
 // A browser may leave the control out of a post by design: a check box or radio list without a
 // choice, a disabled control.
 bool MayBeLeftOut(const AspFile& pageFile, const FieldRep& control);

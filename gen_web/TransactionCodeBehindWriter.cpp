@@ -520,6 +520,7 @@ void TransactionCodeBehindWriter::WriteSaveRefusals(int indent, bool update)
             posted.push_back(control);
     m_fragments.WriteOfferedKeyRefusal(posted, indent, refusal, /*afterElse=*/update);
     WriteTooManyRowsRefusal(indent, update ? "id" : "null", /*adds=*/update);
+    WriteRowNumberingRefusal(indent);
     CString rowKeysRefused;
     for (const Table* table : m_transaction.GetDetailTables())
         if (!RowKeyCombos(*table).empty())
@@ -572,7 +573,7 @@ std::vector<FieldRep*> TransactionCodeBehindWriter::RowKeyCombos(const Table& ta
     std::vector<FieldRep*> combos;
     for (FieldRep* control : ControlsOf(table))
         if (IsPlaced(control) && GetVisibilityText(*m_pageFile, *control) != "Invisible" &&
-            TakesValuesFromKey(*control))
+            IsPostedByPage(*control, /*detailRow=*/true) && TakesValuesFromKey(*control))
             combos.push_back(control);
     return combos;
 }
@@ -600,6 +601,21 @@ void TransactionCodeBehindWriter::WriteTooManyRowsRefusal(int indent, const char
     }
     m_textFile.Write(0, "if (%s)\n", tests.IsEmpty() ? CString("false") : tests);
     m_textFile.Write(indent + 1, "m_messageString = UtilHandler.TOO_MANY_ROWS;\n");
+}
+
+// "else if" a grid's rows are not numbered as the page numbers them, the refusal; nothing
+// without grids.
+void TransactionCodeBehindWriter::WriteRowNumberingRefusal(int indent)
+{
+    CString tests;
+    for (const Table* table : m_transaction.GetDetailTables())
+        tests += CString(tests.IsEmpty() ? "" : " || ") +
+                 "!new UtilHandler().AreRowsNumbered(this, \"" +
+                 GetGridRowPrefix(m_transaction, *table) + "\")";
+    if (tests.IsEmpty())
+        return;
+    m_textFile.Write(indent, "else if (%s)\n", tests);
+    m_textFile.Write(indent + 1, "m_messageString = UtilHandler.ROWS_MISNUMBERED;\n");
 }
 
 void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int indent)
@@ -754,8 +770,12 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
     const bool master = &table == m_transaction.GetBasicTable();
     const AspFile* updateFile = m_transaction.FindAspFileByType(transactionUpdateFileKind);
     const bool keepsStored = std::ranges::any_of(
-        ControlsOf(table), [this](const FieldRep* control)
-        { return IsPlaced(control) && KeepsStoredWhenLeftOut(*m_pageFile, *control); });
+        ControlsOf(table),
+        [this, master](const FieldRep* control)
+        {
+            return IsPlaced(control) && (KeepsStoredWhenLeftOut(*m_pageFile, *control) ||
+                                         !IsPostedByPage(*control, !master));
+        });
     if (update && ((updateFile != nullptr && updateFile->HasInvisibleField()) || keepsStored))
     {
         // A detail row's hidden values come from its own stored record.
@@ -777,18 +797,20 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
         const int kind = ControlKind(*control);
         const CString name = ControlName(*control);
         const CString column = ColumnName(*control);
-        if (kind == FieldRepData::FileUpload && !locationWritten)
+        const bool posted = IsPostedByPage(*control, !master);
+        if (kind == FieldRepData::FileUpload && posted && !locationWritten)
         {
             m_textFile.Write(indent, "String location = Server.MapPath(\"~/uploadedData/\");\n");
             locationWritten = true;
         }
-        // Hidden on the Add page: no value; on the Update page: the stored one.
-        if (!update && GetVisibilityText(*m_pageFile, *control) == "Invisible")
+        // Hidden on the Add page, or not posted: no value; on the Update page: the stored one.
+        if (!update && (GetVisibilityText(*m_pageFile, *control) == "Invisible" || !posted))
             continue;
         const FieldVisibility* visibility =
             updateFile != nullptr ? updateFile->FindFieldVisibility(control->GetField()) : nullptr;
-        const bool stored = update && visibility != nullptr &&
-                            visibility->GetVisibilityKind() == FieldVisibility::Invisible;
+        const bool stored = update && ((visibility != nullptr && visibility->GetVisibilityKind() ==
+                                                                     FieldVisibility::Invisible) ||
+                                       !posted);
         if (!utilWritten)
         {
             m_textFile.Write(indent, "UtilHandler util = new UtilHandler();\n");

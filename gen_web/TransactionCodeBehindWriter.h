@@ -42,6 +42,9 @@ private:
     void WriteHandleUpdate(int indent);
     void WriteSaveRefusals(int indent, bool update);
     void WriteTooManyRowsRefusal(int indent, const char* basicId, bool adds);
+    // A post whose rows skip a number, or name one twice, is refused before anything is saved:
+    // each posted row is stored once.
+    void WriteRowNumberingRefusal(int indent);
     // rowKeysOfferedFor<T>(): false when a grid row to be saved holds a combo value that the
     // page does not offer; not written when no combo of the table's rows takes its values from a
     // table's key.

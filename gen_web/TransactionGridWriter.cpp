@@ -77,6 +77,32 @@ CString TransactionGridWriter::RecomputeEvent(Transaction& transaction, const Fi
     return name;
 }
 
+TransactionGridWriter::RowCell TransactionGridWriter::CellOf(const FieldRep& control)
+{
+    switch (ControlKind(control))
+    {
+    case FieldRepData::TextBox:
+        return RowCell::text;
+    case FieldRepData::TextArea:
+        return RowCell::textArea;
+    case FieldRepData::CheckBox:
+        return RowCell::checkBox;
+    case FieldRepData::ComboBox:
+        return RowCell::combo;
+    case FieldRepData::DateControl:
+        return RowCell::date;
+    case FieldRepData::RadioButton:
+        return RowCell::radio;
+    default:
+        return RowCell::none;
+    }
+}
+
+bool TransactionGridWriter::PostsInRow(const FieldRep& control)
+{
+    return CellOf(control) != RowCell::none;
+}
+
 CString TransactionGridWriter::RecomputeCall(const FieldRep& control) const
 {
     return "HandleGridRecompute(\\\"RECOMPUTEON" + RecomputeEvent(m_transaction, control) +
@@ -155,7 +181,7 @@ void TransactionGridWriter::WriteGridData(int indent, bool update)
     WriteFillOptionsMethod(indent);
 }
 
-void TransactionGridWriter::WriteGridBlock(Table& table, int indent, bool update)
+void TransactionGridWriter::BeginTable(Table& table)
 {
     m_table = &table;
     m_transaction.GetFieldRepsOfTable(&table, m_controls);
@@ -163,8 +189,13 @@ void TransactionGridWriter::WriteGridBlock(Table& table, int indent, bool update
                   [](const FieldRep* control)
                   {
                       return control == nullptr || control->GetField() == nullptr ||
-                             control->GetFieldRepData() == nullptr;
+                             control->GetFieldRepData() == nullptr || !PostsInRow(*control);
                   });
+}
+
+void TransactionGridWriter::WriteGridBlock(Table& table, int indent, bool update)
+{
+    BeginTable(table);
     m_prefix = GetGridRowPrefix(m_transaction, table);
     m_declaredObjects.clear();
     m_dataTableDeclared = false;
@@ -282,14 +313,13 @@ void TransactionGridWriter::WriteFooters(const Table& table, int indent, bool up
 
 void TransactionGridWriter::WriteRowDeclarations(const FieldRep& control, int indent)
 {
-    const int kind = ControlKind(control);
-    if ((kind == FieldRepData::ComboBox || kind == FieldRepData::EditableTextBox) &&
-        !m_dataTableDeclared)
+    const RowCell cell = CellOf(control);
+    if (cell == RowCell::combo && !m_dataTableDeclared)
     {
         m_out.Write(indent, "DataTable dataTable = new DataTable();\n");
         m_dataTableDeclared = true;
     }
-    if (kind == FieldRepData::DateControl && !m_dateLocalsDeclared)
+    if (cell == RowCell::date && !m_dateLocalsDeclared)
     {
         m_out.Write(indent, "String actionString = \"\";\n");
         m_out.Write(indent, "String imagePath = \"\";\n");
@@ -302,9 +332,9 @@ void TransactionGridWriter::WriteDefaultCell(const FieldRep& control, int indent
     const CString name = ControlName(control);
     const FieldRepData& data = *control.GetFieldRepData();
     WriteRowDeclarations(control, indent);
-    switch (ControlKind(control))
+    switch (CellOf(control))
     {
-    case FieldRepData::TextBox:
+    case RowCell::text:
         WriteDefaultValue(control, indent);
         m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
         m_out.Write(
@@ -314,7 +344,7 @@ void TransactionGridWriter::WriteDefaultCell(const FieldRep& control, int indent
             name, RowId(name), HiddenFlag(control), ReadOnlyFlag(control),
             RecomputeArgument(control));
         break;
-    case FieldRepData::TextArea:
+    case RowCell::textArea:
         WriteDefaultValue(control, indent);
         m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
         m_out.Write(indent,
@@ -323,7 +353,7 @@ void TransactionGridWriter::WriteDefaultCell(const FieldRep& control, int indent
                     data.GetColumns(), data.GetRows(), name, RowId(name), HiddenFlag(control),
                     ReadOnlyFlag(control), RecomputeArgument(control));
         break;
-    case FieldRepData::CheckBox:
+    case RowCell::checkBox:
         WriteDefaultValue(control, indent);
         m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
         m_out.Write(indent,
@@ -332,21 +362,20 @@ void TransactionGridWriter::WriteDefaultCell(const FieldRep& control, int indent
                     RowId(name), HiddenFlag(control), ReadOnlyFlag(control), name,
                     RecomputeArgument(control));
         break;
-    case FieldRepData::ComboBox:
-    case FieldRepData::EditableTextBox:
+    case RowCell::combo:
         m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
         WriteComboCell(control, indent, /*dataRow=*/false);
         break;
-    case FieldRepData::DateControl:
+    case RowCell::date:
         WriteDefaultValue(control, indent);
         m_out.Write(indent, "w.BeginGridData(null, null, 0, 0, 0);\n");
         WriteDateCell(control, indent, /*dataRow=*/false);
         break;
-    case FieldRepData::RadioButton:
+    case RowCell::radio:
         WriteDefaultValue(control, indent);
         WriteRadioDefaultCell(control, indent);
         return;
-    default:
+    case RowCell::none:
         return;
     }
     m_out.Write(indent, "w.EndGridData();\n");
@@ -357,18 +386,13 @@ void TransactionGridWriter::WriteDataCell(const FieldRep& control, int indent)
 {
     const CString name = ControlName(control);
     const FieldRepData& data = *control.GetFieldRepData();
-    const int kind = ControlKind(control);
+    const RowCell cell = CellOf(control);
     WriteRowDeclarations(control, indent);
-    if (kind != FieldRepData::TextBox && kind != FieldRepData::TextArea &&
-        kind != FieldRepData::CheckBox && kind != FieldRepData::ComboBox &&
-        kind != FieldRepData::EditableTextBox && kind != FieldRepData::DateControl &&
-        kind != FieldRepData::RadioButton)
-        return;
-    if (kind == FieldRepData::RadioButton || kind == FieldRepData::DateControl)
+    if (cell == RowCell::radio || cell == RowCell::date)
     {
         m_out.Write(indent, "idString = \"%s\" + count;\n", RowId(name));
         m_out.Write(indent, "valueString = utilHandler.GetValueOfField(strA, \"%s\");\n", name);
-        if (kind == FieldRepData::RadioButton)
+        if (cell == RowCell::radio)
         {
             WriteRadioDataCell(control, indent);
             return;
@@ -382,23 +406,23 @@ void TransactionGridWriter::WriteDataCell(const FieldRep& control, int indent)
     m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
     m_out.Write(indent, "idString = \"%s\" + count;\n", RowId(name));
     m_out.Write(indent, "valueString = utilHandler.GetValueOfField(strA, \"%s\");\n", name);
-    switch (kind)
+    switch (cell)
     {
-    case FieldRepData::TextBox:
+    case RowCell::text:
         m_out.Write(
             indent,
             "w.WriteInputField(\"input\", valueString, idString, null, \"TextControl\", %s, "
             "false, false, false, null, %s);\n",
             HiddenFlag(control), RecomputeArgument(control, /*dataRow=*/true));
         break;
-    case FieldRepData::TextArea:
+    case RowCell::textArea:
         m_out.Write(indent,
                     "w.WriteTextAreaField(%d, %d, valueString, idString, %s, %s, false, "
                     "\"TextAreaControl\", %s);\n",
                     data.GetColumns(), data.GetRows(), HiddenFlag(control), ReadOnlyFlag(control),
                     RecomputeArgument(control, /*dataRow=*/true));
         break;
-    case FieldRepData::CheckBox:
+    case RowCell::checkBox:
         m_out.Write(indent, "valueString = valueString.Trim();\n");
         // One flag per row method, declared by its first check box.
         m_out.Write(indent,
@@ -665,14 +689,7 @@ void TransactionGridWriter::WriteRadioDataCell(const FieldRep& control, int inde
 
 void TransactionGridWriter::WriteGridRowMethod(Table& table, int indent)
 {
-    m_table = &table;
-    m_transaction.GetFieldRepsOfTable(&table, m_controls);
-    std::erase_if(m_controls,
-                  [](const FieldRep* control)
-                  {
-                      return control == nullptr || control->GetField() == nullptr ||
-                             control->GetFieldRepData() == nullptr;
-                  });
+    BeginTable(table);
     m_declaredObjects.clear();
     m_dataTableDeclared = false;
     m_dateLocalsDeclared = false;

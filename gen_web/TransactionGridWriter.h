@@ -28,6 +28,24 @@ public:
     void WriteAddGridData(int indent);
     void WriteUpdateGridData(int indent);
 
+    // The cell that a grid row draws for a detail control, by the kind it is written as: none
+    // for the kinds whose value no row can carry (FileUpload, Password, Hidden, Editable Combo
+    // Box), which a row neither shows nor posts.
+    enum class RowCell
+    {
+        none,
+        text,
+        textArea,
+        checkBox,
+        combo,
+        date,
+        radio,
+    };
+    static RowCell CellOf(const FieldRep& control);
+    // A posted row carries the control's value: the grid draws an input for it. The page's
+    // script checks, and its code-behind reads, only what this grants.
+    static bool PostsInRow(const FieldRep& control);
+
     // The name of the method that writes the table's grid alone: GetXMLDataForGrid with one
     // detail table, else GetXMLDataForGridOf<T>.
     static CString GridMethodName(const Transaction& transaction, const Table& table);
@@ -41,6 +59,9 @@ public:
 
 private:
     void WriteGridData(int indent, bool update);
+    // The table and its controls that the rows carry, each a column of the grid: a control whose
+    // value no row can carry gets neither header nor cell.
+    void BeginTable(Table& table);
     void WriteGridBlock(Table& table, int indent, bool update);
     void WriteHeaderRow(int indent, bool update);
     void WriteDefaultRow(int indent, bool update);

@@ -35,6 +35,7 @@ void UtilHandlerWriter::Write()
     WriteDetailCheck();
     WritePageMessage();
     WriteRecordChecks();
+    WriteRowNumberCheck();
     WriteUploadStore();
     WriteControlCharacterCheck();
     WritePrintedReports();
@@ -779,6 +780,58 @@ void UtilHandlerWriter::WriteRecordChecks()
             {3, "if (softDeleted)"},
             {4, "sqlString += \" AND Is_Deleted = 'N'\";"},
             {3, "return new DBHandler().ExecuteQuery(sqlString).Rows.Count > 0;"},
+            {2, "}"},
+        });
+}
+
+void UtilHandlerWriter::WriteRowNumberCheck()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {2, "//The answer to a post whose detail rows are not numbered as its page numbers "
+                "them"},
+            {2, "public const String ROWS_MISNUMBERED = \"The detail rows were not sent numbered "
+                "1, 2, 3 and so on, each once: nothing was saved.\";"},
+            {2, "//True when the post numbers a grid's rows as its page does: rows 1, 2, ... "
+                "each with its numbering"},
+            {2, "//input sent once holding its number, no row input of the grid named beyond "
+                "them, and no stored"},
+            {2, "//row named by two of them"},
+            {2, "public bool AreRowsNumbered(System.Web.UI.Page page, String prefix)"},
+            {2, "{"},
+            {3, "System.Collections.Specialized.NameValueCollection form = page.Request.Form;"},
+            {3, "ArrayList stored = new ArrayList();"},
+            {3, "int rows = 0;"},
+            {3, "for (String[] numbers = form.GetValues(prefix + \"inp1\"); numbers != null; "
+                "numbers = form.GetValues(prefix + \"inp\" + (rows + 1)))"},
+            {3, "{"},
+            {4, "rows++;"},
+            {4, "String[] ids = form.GetValues(prefix + \"id\" + rows);"},
+            {4, "if (numbers.Length != 1 || numbers[0] != rows.ToString() || (ids != null && "
+                "ids.Length != 1))"},
+            {5, "return false;"},
+            {4, "String number = ids == null ? null : ToSqlNumber(ids[0], null);"},
+            {4, "decimal id;"},
+            {4, "if (number == null || !Decimal.TryParse(number, "
+                "System.Globalization.NumberStyles.AllowLeadingSign | "
+                "System.Globalization.NumberStyles.AllowDecimalPoint,"},
+            {5, "System.Globalization.CultureInfo.InvariantCulture, out id) || id == 0)"},
+            {5, "continue;"},
+            {4, "if (stored.Contains(id))"},
+            {5, "return false;"},
+            {4, "stored.Add(id);"},
+            {3, "}"},
+            {3, "String[] inputs = { \"inp\", \"id\", \"delete\" };"},
+            {3, "foreach (String name in form.AllKeys)"},
+            {3, "{"},
+            {4, "String row = PostedRowNumber(name, prefix, inputs);"},
+            {4, "int named;"},
+            {4, "if (row != null && (!Int32.TryParse(row, out named) || named < 1 || named > rows "
+                "|| row != named.ToString()))"},
+            {5, "return false;"},
+            {3, "}"},
+            {3, "return true;"},
             {2, "}"},
         });
 }

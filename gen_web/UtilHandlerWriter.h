@@ -44,6 +44,8 @@ private:
     void WritePageMessage();
     // The notice of a record that is gone and the check of a key that a combo posts.
     void WriteRecordChecks();
+    // Whether a post numbers a grid's rows as its page does, each row once.
+    void WriteRowNumberCheck();
     // The upload check and store, and the removal of files whose record was not saved.
     void WriteUploadStore();
     // The check for the characters of the program's own name rule that end a line or turn the

@@ -65,7 +65,8 @@ public:
     // "ship" over "ship_basic" (a note and an uploaded scan) and "ship_detail" (an item), made as
     // the master-detail creator makes them: a page that saves a file with its rows. Laden, the
     // note and the item are required and the ship has a "tonnage" (money), each row a
-    // "quantity" (int).
+    // "quantity" (int), a "label" shown as an upload and a "code" shown as a password, kinds
+    // that a grid row cannot carry.
     void AddShips(bool laden = false)
     {
         Module& base = *m_project.GetBaseModule();
@@ -78,6 +79,8 @@ public:
         {
             AddTypedField(ships, "tonnage", FieldTypeMoney, /*required=*/false);
             AddTypedField(rows, "quantity", FieldTypeInt, /*required=*/false);
+            AddTypedField(rows, "label", FieldTypeVarchar, /*required=*/false);
+            AddTypedField(rows, "code", FieldTypeVarchar, /*required=*/false);
         }
         base.AddTable(ships);
         TransactionDataCreator creator(ships, rows, &m_project, nullptr);
@@ -85,8 +88,13 @@ public:
         creator.CreateTransaction();
         creator.AddClassFunctions();
         for (FieldRep* control : base.GetTransactions().back()->GetFieldReps())
-            if (control->GetField()->GetFieldName() == "scan")
+        {
+            const CString name = control->GetField()->GetFieldName();
+            if (name == "scan" || name == "label")
                 control->GetFieldRepData()->SetControlKind(FieldRepData::FileUpload);
+            else if (name == "code")
+                control->GetFieldRepData()->SetControlKind(FieldRepData::Password);
+        }
     }
     // An uploaded "avatar" on the account table, on the account form and the password page.
     void AddAccountAvatars()
@@ -108,7 +116,8 @@ public:
     // required name and category (a combo), numbers of every numeric type (price money, stock
     // int, weight float, ratio decimal, serial bigint), a date with its calendar ("made") and one
     // typed in a text box ("sold_on"), a note, check boxes "active" and "sealed" (read-only on the
-    // Update page) and a radio list "grade"; "sale" over "sale_basic" (a required note and a
+    // Update page), a radio list "grade" and a hidden "batch", for which the page draws no input;
+    // "sale" over "sale_basic" (a required note and a
     // date) and "sale_detail" (a required item, a quantity, a price and a date). Each has its
     // menus for the administrator.
     void AddTypedRecords()
@@ -136,7 +145,8 @@ public:
                                          {"note", FieldTypeText},
                                          {"active", FieldTypeVarchar},
                                          {"grade", FieldTypeVarchar},
-                                         {"sealed", FieldTypeVarchar}})
+                                         {"sealed", FieldTypeVarchar},
+                                         {"batch", FieldTypeVarchar}})
             AddTypedField(product, name, type, /*required=*/CString(name) == "stock");
         base.AddTable(product);
         Form* form = TableFormCreator(product, &m_project).CreateForm();
@@ -148,6 +158,8 @@ public:
                 data->SetControlKind(FieldRepData::TextBox);
             else if (name == "active" || name == "sealed")
                 data->SetControlKind(FieldRepData::CheckBox);
+            else if (name == "batch")
+                data->SetControlKind(FieldRepData::Hidden);
             else if (name == "grade")
             {
                 data->SetControlKind(FieldRepData::RadioButton);

@@ -3,10 +3,12 @@
 //   node kept-records-site.mjs <base URL> <statement log> <screenshot prefix>
 // Every page kind that stores a record (a master form with a field of every type, a
 // master-detail page with its detail rows, one with an upload, the account and password pages)
-// refuses a text the server cannot read, a field the post left out and a blank required field
-// with its message and runs no change, the pages that post their whole form answering on
-// themselves with the values as typed; sound values are stored as typed. Prints each failure and
-// exits with their number.
+// refuses a text the server cannot read, a field the post left out, a blank required field and
+// detail rows numbered with a gap or twice with its message and runs no change, the pages that
+// post their whole form answering on themselves with the values as typed; sound values are
+// stored as typed. A field that the page draws no input for (a hidden one, a detail row's upload
+// and password) is not asked of a post: an Add leaves it empty, an Update keeps it. Prints each
+// failure and exits with their number.
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
@@ -107,9 +109,11 @@ const sound = {
 const captions = ["name", "category_id", "price", "stock", "weight", "ratio", "serial", "made", "sold_on", "note"];
 await expectSaved("a product", productAdd, { ACTION: "ADD", ...sound }, "Record Added Successfully!");
 const product = query("SELECT product_id FROM product WHERE name = 'Hammer'");
-const stored = query(`SELECT name, category_id, price::numeric, stock, weight, ratio, serial, made, sold_on, note, active, grade, sealed FROM product WHERE product_id = ${product}`);
-check(stored === `Hammer|${category}|42.50|7|1.25|3|9007199254740993|2020-04-05|2019-12-31|Strong 'n' heavy|on|F|on`,
+const stored = query(`SELECT name, category_id, price::numeric, stock, weight, ratio, serial, made, sold_on, note, active, grade, sealed, batch IS NULL FROM product WHERE product_id = ${product}`);
+check(stored === `Hammer|${category}|42.50|7|1.25|3|9007199254740993|2020-04-05|2019-12-31|Strong 'n' heavy|on|F|on|t`,
     `the product is stored as ${stored}`);
+// The hidden batch, which the page does not post, keeps its stored value through every update.
+query(`UPDATE product SET batch = 'B-7' WHERE product_id = ${product}`);
 const productUpdate = `${ui}/productUpdate.aspx?product_id=${product}`;
 for (const [action, page, key] of [["ADD", productAdd, {}], ["UPDATE", productUpdate, { product_id: product }]]) {
     for (const field of ["price", "stock", "weight", "ratio", "serial"])
@@ -184,6 +188,16 @@ for (const [action, page, key, id] of [["ADD", saleAdd, {}, "0"], ["UPDATE", sal
     }
 }
 await scriptSays(saleAdd, "Please enter note");
+// Rows numbered with a gap, one number twice, or a stored row named twice save nothing, with the
+// message: each posted row is stored once or the save is refused.
+const misnumbered = "The detail rows were not sent numbered 1, 2, 3 and so on, each once: nothing was saved.";
+const line = (n, number = n) => ({ [`inp${n}`]: `${number}`, [`id${n}`]: "0", [`item${n}`]: "rope", [`quantity${n}`]: "2" });
+for (const [action, page, key, id] of [["ADD", saleAdd, {}, "0"], ["UPDATE", saleUpdate, { sale_basic_id: saleId }, detailId]]) {
+    const fields = { ACTION: action, ...key, ...sale, ...row, id1: id };
+    for (const [what, rows] of [["rows 1 and 3", line(3)], ["row 1 twice", line(2, 1)],
+        ...(action === "UPDATE" ? [["its stored row twice", { ...line(2), id2: detailId }]] : [])])
+        await expectRefused(`a sale's ${action} with ${what}`, page, { ...fields, ...rows }, misnumbered, sales);
+}
 
 // Master-detail page with an upload, whose whole form posts: a refused save answers on the page
 // with its message, the master values and every row as typed, a row ticked for deletion ticked,
@@ -239,6 +253,10 @@ for (const [label, changes, message, file] of [
         `a ship with ${label} answers ${answer.status} "${pageMessage(answer.text)}" showing ${shownShip(answer.text)}`);
     check(query(ships) === before, `a ship with ${label} changed the rows`);
 }
+const gapBefore = query(ships);
+const gap = await postShip({ ...ship, ...cargo, inp5: "5", id5: "0", item5: "sail", quantity5: "1" });
+check(gap.status === 200 && pageMessage(gap.text) === misnumbered && query(ships) === gapBefore,
+    `a ship with rows 1, 2, 3 and 5 answers ${gap.status} "${pageMessage(gap.text)}"`);
 const sailed = await postShip({ ...ship, ...cargo }, { name: "manifest.txt", content: "cargo" });
 const storedShip = query("SELECT s.note, s.tonnage::numeric, d.item, d.quantity, s.scan LIKE '%/manifest.txt' FROM ship_basic s " +
     "JOIN ship_detail d ON d.ship_id = s.ship_basic_id ORDER BY d.ship_detail_id");
@@ -346,8 +364,8 @@ try {
     await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }),
         tab.click("#ctl00_KestraneWeavoContent_UpdateButton")]);
     check(tab.url().endsWith("/productAdd.aspx"), `in Chromium, the saved update leads to ${tab.url()}`);
-    const kept = query(`SELECT price::numeric, sold_on FROM product WHERE product_id = ${product}`);
-    check(kept === "12.75|2019-12-31", `in Chromium, the product holds ${kept}`);
+    const kept = query(`SELECT price::numeric, sold_on, batch FROM product WHERE product_id = ${product}`);
+    check(kept === "12.75|2019-12-31|B-7", `in Chromium, the product holds ${kept}`);
     // So does a detail row's required int on the master-detail page.
     await tab.goto(`${base}/${saleUpdate}`, { waitUntil: "networkidle0" });
     const quantity = await tab.$('[name="quantity1"]');
@@ -402,6 +420,9 @@ try {
         await tab.type(`input[name=quantity${n}]`, quantity);
     }
     await tab.click("input[name=delete3]");
+    // The rows' upload and password, which no row can carry, have no column.
+    const headers = await tab.$$eval("th.GridDataHeader", (cells) => cells.map((cell) => cell.textContent.trim()).join("|"));
+    check(headers === "item|quantity|Delete Row", `in Chromium, the ship's grid has the columns ${headers}`);
     await (await tab.$("#ctl00_KestraneWeavoContent_scan")).uploadFile(refusedFile);
     await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Commit]")]);
     const typedShipInTab = () => tab.evaluate(() => [document.getElementById("ctl00_KestraneWeavoContent_MessageLabel").textContent,
@@ -415,11 +436,23 @@ try {
     await tab.screenshot({ path: `${shots}-RefusedShip.png`, fullPage: true });
     await (await tab.$("#ctl00_KestraneWeavoContent_scan")).uploadFile(manifest);
     await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Commit]")]);
-    const sailedShip = query("SELECT s.tonnage::numeric, d.item, d.quantity FROM ship_basic s JOIN ship_detail d ON d.ship_id = s.ship_basic_id " +
-        "WHERE s.note = 'Chromium ark' AND s.scan LIKE '%/manifest.txt' ORDER BY d.ship_detail_id");
+    const sailedShip = query("SELECT s.tonnage::numeric, d.item, d.quantity, d.label IS NULL AND d.code IS NULL FROM ship_basic s " +
+        "JOIN ship_detail d ON d.ship_id = s.ship_basic_id WHERE s.note = 'Chromium ark' AND s.scan LIKE '%/manifest.txt' ORDER BY d.ship_detail_id");
     const emptied = await typedShipInTab();
-    check(sailedShip === "7.25|sail|2\n7.25|mast|1" && tab.url().endsWith(`/${shipAdd}`) && emptied === "|||undefined undefined|undefined undefined|undefined undefined",
+    check(sailedShip === "7.25|sail|2|t\n7.25|mast|1|t" && tab.url().endsWith(`/${shipAdd}`) && emptied === "|||undefined undefined|undefined undefined|undefined undefined",
         `in Chromium, the ship saved is stored as "${sailedShip}", leading to ${tab.url()} showing ${emptied}`);
+    // Its Update page keeps the rows' stored upload and password as they were.
+    const ark = query("SELECT ship_basic_id FROM ship_basic WHERE note = 'Chromium ark'");
+    query(`UPDATE ship_detail SET label = 'ark/label.txt', code = 'Ark-code1' WHERE ship_id = ${ark}`);
+    await tab.goto(`${base}/${ui}/shipUpdate.aspx?ship_basic_id=${ark}`, { waitUntil: "networkidle0" });
+    const sails = await tab.$("input[name=quantity1]");
+    await sails.click({ clickCount: 3 });
+    await sails.type("5");
+    await tab.screenshot({ path: `${shots}-ShipUpdate.png`, fullPage: true });
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Commit]")]);
+    const updatedShip = query(`SELECT item, quantity, label, code FROM ship_detail WHERE ship_id = ${ark} ORDER BY ship_detail_id`);
+    check(updatedShip === "sail|5|ark/label.txt|Ark-code1\nmast|1|ark/label.txt|Ark-code1" && tab.url().endsWith(`/${shipAdd}`),
+        `in Chromium, the ship updated is stored as "${updatedShip}", leading to ${tab.url()}`);
     fs.rmSync(folder, { recursive: true, force: true });
     check(alerts.length === 0, `in Chromium, the page's script said ${alerts.join(" | ")}`);
     failures.push(...problems.map((problem) => `in Chromium: ${problem}`));

@@ -11,9 +11,10 @@ namespace
 
 // The site served on a database built by the project's PostgreSQL script: every page kind that
 // stores a record, in Chromium and from a plain HTTP client, refuses what it cannot read as
-// typed, what the post left out and a blank required field, with the page's message, and keeps
-// the record and what was typed, the master-detail pages their rows too; sound values are stored
-// as typed.
+// typed, what the post left out, a blank required field and rows numbered with a gap or twice,
+// with the page's message, and keeps the record and what was typed, the master-detail pages
+// their rows too; sound values are stored as typed, and a field the page has no input for is
+// neither asked for nor lost.
 TEST(KeptRecordsSite, RecordsAreStoredAsTypedOrRefused)
 {
     GuardProject fixture;

@@ -134,12 +134,18 @@ public class TransactionPagesCheck
             Check(pageType.Name + " of a row's customer 4", expected, Message(refused) + "|" + Changes());
             DBHandler.Answers.Remove("FROM sale_basic WHERE sale_basic_id = 5");
         }
-        // Rows 1, 2 and 4: row 2 is ticked for deletion, the walk stops at the absent row 3.
-        Call(NewPage(typeof(saleAdd),
-                     "ACTION=ADD&customer_id=3&sdate=25/12/2024&remark=" + quoted +
-                     "&inp1=1&customer_id1=2&shipped1=on&ddate1=24/12/2024&qty1=5&remark1=" + quoted +
-                     "&inp2=2&delete2=2&qty2=6&inp4=4&qty4=8"),
-             "handleAdd");
+        // Rows 1 and 2, row 2 ticked for deletion; with a row 4 after the absent row 3, or a row 3
+        // numbered 1, nothing is saved.
+        string sold = "ACTION=ADD&customer_id=3&sdate=25/12/2024&remark=" + quoted +
+                      "&inp1=1&customer_id1=2&shipped1=on&ddate1=24/12/2024&qty1=5&remark1=" + quoted +
+                      "&inp2=2&delete2=2&qty2=6";
+        foreach (string misnumbered in new string[] { "&inp4=4&qty4=8", "&inp3=1&qty3=8" })
+        {
+            object refused = NewPage(typeof(saleAdd), sold + misnumbered);
+            Call(refused, "handleAdd");
+            Check("handleAdd with " + misnumbered, UtilHandler.ROWS_MISNUMBERED + "|", Message(refused) + "|" + Changes());
+        }
+        Call(NewPage(typeof(saleAdd), sold), "handleAdd");
         Check("handleAdd",
               "INSERT INTO sale_basic(customer_id,sdate,remark) VALUES(3,N'12/25/2024'," +
               "N'O''Brien''); DROP TABLE x; --')\n" +
@@ -165,14 +171,16 @@ public class TransactionPagesCheck
         }
 
         // Rows 4 and 6 are master 5's, rows 8 and 9 master 2's, row 10 none's: a save that names
-        // a row not master 5's, to update or delete, saves nothing and says so.
+        // a row not master 5's, to update or delete, or names row 4 twice, saves nothing and says
+        // so.
         StoreRow("sale_basic", "5", "remark", "x");
         StoreRow("sale_line", "4", "sale_id", "5");
         StoreRow("sale_line", "6", "sale_id", "5");
         StoreRow("sale_line", "8", "sale_id", "2");
         StoreRow("sale_line", "9", "sale_id", "2");
         string[,] foreign = { { Row(2, "8", ""), "Can not Update Detail Record!" }, { Row(2, "10", ""), "Can not Update Detail Record!" },
-                              { Row(2, "9", "&delete2=2"), "Can not Delete Detail Record!" } };
+                              { Row(2, "9", "&delete2=2"), "Can not Delete Detail Record!" },
+                              { Row(2, "4.0", ""), UtilHandler.ROWS_MISNUMBERED } };
         for (int i = 0; i < foreign.GetLength(0); i++)
         {
             object refused = NewPage(typeof(saleUpdate), "ACTION=UPDATE&sale_basic_id=5&customer_id=null&sdate=&remark=x" +

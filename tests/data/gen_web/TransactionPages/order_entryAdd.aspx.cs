@@ -129,6 +129,8 @@ namespace Shop
 					m_messageString = "Can not Add Record!";
 				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }, "order_line", "order_id", null) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }, "order_payment", "order_id", null))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if (!new UtilHandler().AreRowsNumbered(this, "order_line_") || !new UtilHandler().AreRowsNumbered(this, "order_payment_"))
+					m_messageString = UtilHandler.ROWS_MISNUMBERED;
 				else if (!rowKeysOfferedFororder_line(null))
 					m_messageString = "Can not Add Record!";
 				else if(m_order_entry.HandlePreAdd())

@@ -127,6 +127,8 @@ namespace Shop
 					m_messageString = "Can not Update Record!";
 				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }, "order_line", "order_id", id) || new UtilHandler().AddsTooManyRows(this, "order_line_", "order_line", "order_line_id", "order_id", id) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }, "order_payment", "order_id", id) || new UtilHandler().AddsTooManyRows(this, "order_payment_", "order_payment", "order_payment_id", "order_id", id))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if (!new UtilHandler().AreRowsNumbered(this, "order_line_") || !new UtilHandler().AreRowsNumbered(this, "order_payment_"))
+					m_messageString = UtilHandler.ROWS_MISNUMBERED;
 				else if (!rowKeysOfferedFororder_line(id))
 					m_messageString = "Can not Update Record!";
 				else if(m_order_entry.HandlePreUpdate())

@@ -105,6 +105,8 @@ namespace Shop
 					m_messageString = "Can not Add Record!";
 				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }, "sale_line", "sale_id", null))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if (!new UtilHandler().AreRowsNumbered(this, ""))
+					m_messageString = UtilHandler.ROWS_MISNUMBERED;
 				else if (!rowKeysOfferedForsale_line(null))
 					m_messageString = "Can not Add Record!";
 				else if(m_sale.HandlePreAdd())

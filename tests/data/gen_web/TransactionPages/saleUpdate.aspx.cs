@@ -101,6 +101,8 @@ namespace Shop
 					m_messageString = "Can not Update Record!";
 				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }, "sale_line", "sale_id", id) || new UtilHandler().AddsTooManyRows(this, "", "sale_line", "sale_line_id", "sale_id", id))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if (!new UtilHandler().AreRowsNumbered(this, ""))
+					m_messageString = UtilHandler.ROWS_MISNUMBERED;
 				else if (!rowKeysOfferedForsale_line(id))
 					m_messageString = "Can not Update Record!";
 				else if(m_sale.HandlePreUpdate())
