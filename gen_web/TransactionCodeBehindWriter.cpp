@@ -657,23 +657,17 @@ void TransactionCodeBehindWriter::WritePostedGrid(const Table& table, int indent
 {
     const int i = indent;
     const CString name = table.GetTableName();
-    // The row method shows a stored date turned to the page's order: a posted one is turned
-    // back first.
+    // Every value, a date the server cannot read included, is shown as typed.
     std::vector<const FieldRep*> controls;
-    bool turnsDates = false;
     for (const FieldRep* control : ControlsOf(table))
     {
         if (control->GetField() == nullptr || control->GetFieldRepData() == nullptr)
             continue;
         controls.push_back(control);
-        turnsDates = turnsDates || (ControlKind(*control) == FieldRepData::DateControl &&
-                                    m_fragments.ShowsDatesTurned());
     }
     m_textFile.Write(i, "//The rows as the post sent them, shown with the refusal of their save\n");
     m_textFile.Write(i, "public void fillPostedGridFor%s(ReportXMLWriter w)\n", name);
     m_textFile.Write(i, "{\n");
-    if (turnsDates)
-        m_textFile.Write(i + 1, "UtilHandler utilHandler = new UtilHandler();\n");
     if (IsUpdatePage())
         WriteRequestKey("basicId", i + 1);
     else
@@ -698,9 +692,6 @@ void TransactionCodeBehindWriter::WritePostedGrid(const Table& table, int indent
                          GetGridRowPrefix(m_transaction, table), ControlName(*control));
         m_textFile.Write(i + 2, "searchString += rowNo;\n");
         writeValue(ControlName(*control), "this.Request.Form[searchString]");
-        if (turnsDates && ControlKind(*control) == FieldRepData::DateControl)
-            m_textFile.Write(i + 2, "s.m_value = utilHandler.MonthFirstDate(s.m_value) ?? "
-                                    "s.m_value;\n");
         m_textFile.Write(i + 2, "strA.Add(s);\n");
     }
     m_textFile.Write(i + 2, "w.BeginGridDataRow(null);\n");

@@ -103,7 +103,8 @@ private:
     void WriteCatch(int indent, bool savesUploads, bool refusesRows, bool showsRefusal);
     void WriteCatchBlock(int indent, const char* exception, const char* message, bool showsRefusal);
     // fillPostedGridFor<T>(): the table's grid rows as the page posted them, for the page that
-    // shows a refused save, each row through the row method of the stored rows.
+    // shows a refused save, each row through the row method of the stored rows, every value as
+    // typed.
     void WritePostedGrid(const Table& table, int indent);
 
     void WriteHandleRecompute(int indent);

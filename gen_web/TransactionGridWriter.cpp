@@ -584,12 +584,8 @@ void TransactionGridWriter::WriteDateCell(const FieldRep& control, int indent, b
     const CString name = ControlName(control);
     const bool turned = m_fragments.ShowsDatesTurned();
     const bool readOnly = ReadOnlyFlag(control) == "true";
-    if (dataRow)
-    {
-        if (turned)
-            m_out.Write(indent, "valueString = utilHandler.ShownDate(valueString);\n");
-    }
-    else
+    // A stored row's date comes in the page's form (fillGridFor turns it).
+    if (!dataRow)
     {
         // A new row's date is today's in the form the server reads, as a master date's default.
         m_out.Write(indent, "val_%s = utilHandler.getDateAsMMDDYYYY();\n", name);
@@ -782,18 +778,23 @@ void TransactionGridWriter::WriteFillGridMethod(Table& table, int indent)
                        {i + 3, "String columnName = dataTable.Columns[j].ColumnName.ToString();"},
                    });
     // Each column's name in the query's table and the id of its cells.
-    std::vector<std::pair<CString, CString>> columns{
-        {GetPrimaryKeyName(&table), GetPrimaryKeyName(&table)}};
+    std::vector<std::pair<CString, const FieldRep*>> columns{{GetPrimaryKeyName(&table), nullptr}};
     for (const FieldRep* control : m_controls)
-        columns.emplace_back(ColumnName(*control), ControlName(*control));
-    for (const auto& [column, id] : columns)
+        columns.emplace_back(ColumnName(*control), control);
+    for (const auto& [column, control] : columns)
     {
         m_out.Write(i + 3, "if (columnName.Equals(\"%s\"))\n", column);
         m_out.Write(i + 3, "{\n");
         m_out.Write(i + 4, "valueString = r[j].ToString();\n");
         m_out.Write(i + 4, "FieldValues s = new FieldValues();\n");
-        m_out.Write(i + 4, "s.m_fieldName = \"%s\";\n", id);
-        m_out.Write(i + 4, "s.m_value = valueString;\n");
+        m_out.Write(i + 4, "s.m_fieldName = \"%s\";\n",
+                    control != nullptr ? ControlName(*control) : column);
+        // The row shows a stored date in the page's form, as a posted row shows it as typed.
+        if (control != nullptr && ControlKind(*control) == FieldRepData::DateControl &&
+            m_fragments.ShowsDatesTurned())
+            m_out.Write(i + 4, "s.m_value = new UtilHandler().ShownDate(valueString);\n");
+        else
+            m_out.Write(i + 4, "s.m_value = valueString;\n");
         m_out.Write(i + 4, "strA.Add(s);\n");
         m_out.Write(i + 3, "}\n");
     }

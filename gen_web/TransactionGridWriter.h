@@ -14,8 +14,9 @@ class Transaction;
 
 // The grid code of a master-detail page's code-behind: GetXMLDataForGrid with one grid per
 // detail table, on the Update page the stored rows of each grid (writeGridRowFor<T>,
-// fillGridFor<T>), on an upload page's Add page the rows of a refused save (writeGridRowFor<T>
-// for fillPostedGridFor<T>), and fillOptionsForGridCombo. With two or more detail tables each grid
+// fillGridFor<T>, which gives a stored date in the page's form), on an upload page's Add page the
+// rows of a refused save as typed (writeGridRowFor<T> for fillPostedGridFor<T>), and
+// fillOptionsForGridCombo. With two or more detail tables each grid
 // is a method of its own (GetXMLDataForGridOf<T>), so that its locals stand apart and each grid's
 // container can be given its own grid, and its row inputs are named with its table's prefix
 // (GetGridRowPrefix), so that the rows of two grids post apart.

@@ -38,6 +38,7 @@ void UtilHandlerWriter::Write()
     WriteRowNumberCheck();
     WriteUploadStore();
     WriteControlCharacterCheck();
+    WriteXmlCharacterCheck();
     WritePrintedReports();
     m_file.Write(1, "}\n");
     WriteFieldValues();
@@ -70,6 +71,7 @@ void UtilHandlerWriter::WriteConvertToXML()
                                {2, "{"},
                                {3, "if (value == null)"},
                                {4, "return value;"},
+                               {3, "value = CarriedText(value);"},
                                {3, "value = value.Replace(\"&\", \"&amp;\");"},
                                {3, "value = value.Replace(\"<\", \"&lt;\");"},
                                {3, "value = value.Replace(\">\", \"&gt;\");"},
@@ -201,6 +203,9 @@ void UtilHandlerWriter::WritePostedValueReader()
             {4, "throw new SaveRefusedException(\"The form did not send \" + caption + where + "
                 "\".\");"},
             {3, "}"},
+            {3, "if (HasUncarriedCharacter(value))"},
+            {4, "throw new SaveRefusedException(\"Please enter \" + caption + where + \" without "
+                "control characters\");"},
             {3, "bool choice = (rule & READ_CHOICE) != 0;"},
             {3, "String trimmed = value.Trim();"},
             {3, "if (trimmed.Length == 0 || (choice && (value == \"null\" || (row != null && "
@@ -891,7 +896,7 @@ void UtilHandlerWriter::WriteUploadStore()
                 "the file system cannot store"},
             {2, "public String UploadRefusal(String name, int columnLength)"},
             {2, "{"},
-            {3, "if (HasControlCharacter(name))"},
+            {3, "if (HasControlCharacter(name) || HasUncarriedCharacter(name))"},
             {4, "return \"The file was not uploaded: its name holds control characters.\";"},
             {3, "if (IsExecutableFile(name))"},
             {4, "return \"The file \" + name + \" was not uploaded: files of this type are not "
@@ -1050,6 +1055,57 @@ void UtilHandlerWriter::WriteControlCharacterCheck()
                                {3, "return false;"},
                                {2, "}"},
                            });
+}
+
+void UtilHandlerWriter::WriteXmlCharacterCheck()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {2, "//The length of the character at i when an XML document can carry it (2 for a "
+                "surrogate pair); 0 for"},
+            {2, "//a C0 control but tab, line feed and carriage return, U+FFFE, U+FFFF and a "
+                "surrogate without its pair"},
+            {2, "static int CarriedLength(String text, int i)"},
+            {2, "{"},
+            {3, "char c = text[i];"},
+            {3, "if (Char.IsHighSurrogate(c) && i + 1 < text.Length && "
+                "Char.IsLowSurrogate(text[i + 1]))"},
+            {4, "return 2;"},
+            {3, "if ((c < ' ' && c != '\\t' && c != '\\n' && c != '\\r') || c == '\\uFFFE' || "
+                "c == '\\uFFFF' || Char.IsSurrogate(c))"},
+            {4, "return 0;"},
+            {3, "return 1;"},
+            {2, "}"},
+            {2, "//True when the text holds a character that no XML document can carry"},
+            {2, "public bool HasUncarriedCharacter(String text)"},
+            {2, "{"},
+            {3, "for (int i = 0; i < text.Length; i++)"},
+            {3, "{"},
+            {4, "int length = CarriedLength(text, i);"},
+            {4, "if (length == 0)"},
+            {5, "return true;"},
+            {4, "i += length - 1;"},
+            {3, "}"},
+            {3, "return false;"},
+            {2, "}"},
+            {2, "//The text with each character that no XML document can carry replaced by "
+                "U+FFFD, so that what is"},
+            {2, "//stored shows whatever it holds"},
+            {2, "public String CarriedText(String text)"},
+            {2, "{"},
+            {3, "if (!HasUncarriedCharacter(text))"},
+            {4, "return text;"},
+            {3, "StringBuilder carried = new StringBuilder(text.Length);"},
+            {3, "for (int i = 0; i < text.Length; i++)"},
+            {3, "{"},
+            {4, "int length = CarriedLength(text, i);"},
+            {4, "carried.Append(length == 0 ? \"\\uFFFD\" : text.Substring(i, length));"},
+            {4, "i += Math.Max(length, 1) - 1;"},
+            {3, "}"},
+            {3, "return carried.ToString();"},
+            {2, "}"},
+        });
 }
 
 void UtilHandlerWriter::WritePrintedReports()

@@ -51,6 +51,9 @@ private:
     // The check for the characters of the program's own name rule that end a line or turn the
     // text around, which no stored upload name holds.
     void WriteControlCharacterCheck();
+    // The characters that no XML document carries: refused in a posted text, shown as U+FFFD
+    // where a stored text goes into an XML answer.
+    void WriteXmlCharacterCheck();
     // Printed reports kept for the session that printed them until they are sent.
     void WritePrintedReports();
     void WriteApplicationModule();

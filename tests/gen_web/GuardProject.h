@@ -190,6 +190,30 @@ public:
             if (Menu* found = base.FindMenuByName(menu); found != nullptr)
                 administrator->AddMenu(found);
     }
+    // "delivery" over "delivery_basic" (a required note, a date "due" and an uploaded "receipt")
+    // and "delivery_detail" (a required item and a date "landed"): a page that saves a file with
+    // its rows, showing a refused save with its dates, with its menu for the administrator.
+    void AddDeliveries()
+    {
+        Module& base = *m_project.GetBaseModule();
+        Table* deliveries = NewTable("delivery_basic", Table::masterDetailKind);
+        AddTypedField(deliveries, "note", FieldTypeVarchar, /*required=*/true);
+        AddTypedField(deliveries, "due", FieldTypeDateTime, /*required=*/false);
+        AddVarcharField(deliveries, "receipt");
+        base.AddTable(deliveries);
+        Table* lines = NewTable("delivery_detail", Table::masterDetailKind);
+        AddTypedField(lines, "item", FieldTypeVarchar, /*required=*/true);
+        AddTypedField(lines, "landed", FieldTypeDateTime, /*required=*/false);
+        TransactionDataCreator creator(deliveries, lines, &m_project, nullptr);
+        creator.CreateDetailTable();
+        Transaction* delivery = creator.CreateTransaction();
+        creator.AddClassFunctions();
+        for (FieldRep* control : delivery->GetFieldReps())
+            if (control->GetField()->GetFieldName() == "receipt")
+                control->GetFieldRepData()->SetControlKind(FieldRepData::FileUpload);
+        if (Menu* menu = base.FindMenuByName("Delivery Basic"); menu != nullptr)
+            base.GetDesignations().front()->AddMenu(menu);
+    }
     const std::filesystem::path& Root() const { return m_temp.Path(); }
 
 private:

@@ -55,7 +55,7 @@ TEST(TransactionCodeBehind, PagesAreWrittenAsExpected)
 // mono against the recording DBHandler, the handlers save the posted rows up to the first absent
 // one, leave out rows ticked for deletion, put a posted value with quotes inside its literal once
 // and refuse keys that are not numbers; the Add page with an upload draws the rows of a refused
-// save as posted.
+// save as posted, dates as typed, and the Update page its stored rows' dates in the page's form.
 TEST(TransactionCodeBehind, PagesCompileWithDataAndUtilClasses)
 {
     TransactionProject fixture;

@@ -25,9 +25,10 @@ namespace fs = std::filesystem;
 
 // Written through the driver's writer set, the Util classes compile without a warning, and a
 // C# program that runs them under mono finds every answer it expects: dates with short and
-// long years, quote doubling, the number check, password hashes, list filling, XML answers
-// that parse, and upload names refused for each character of the runs that the program's own
-// name rule holds as control characters.
+// long years, quote doubling, the number check, posted texts with a character that no XML
+// document carries refused, password hashes, list filling, XML answers that parse (a stored text
+// with such a character too), and upload names refused for each character of the runs that the
+// program's own name rule holds as control characters.
 TEST(UtilClasses, CompileAndAnswerAsExpectedUnderMono)
 {
     ShopProject shop;

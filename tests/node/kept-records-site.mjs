@@ -1,22 +1,24 @@
 // Saves records on the generated "Guard" site with its typed pages, served on a database, as the
 // administrator would in Chromium and as a client of its own would:
-//   node kept-records-site.mjs <base URL> <statement log> <screenshot prefix>
+//   node kept-records-site.mjs <base URL> <statement log> <screenshot prefix> <record pages>
 // Every page kind that stores a record (a master form with a field of every type, a
 // master-detail page with its detail rows, one with an upload, the account and password pages)
 // refuses a text the server cannot read, a field the post left out, a blank required field and
 // detail rows numbered with a gap or twice with its message and runs no change, the pages that
 // post their whole form answering on themselves with the values as typed; sound values are
 // stored as typed. A field that the page draws no input for (a hidden one, a detail row's upload
-// and password) is not asked of a post: an Add leaves it empty, an Update keeps it. Prints each
-// failure and exits with their number.
+// and password) is not asked of a post: an Add leaves it empty, an Update keeps it. Every page of
+// the record pages (paths below the site, comma-separated) refuses a character no page carries
+// (typed-texts.mjs). Prints each failure and exits with their number.
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { launchChromium, plainText, watchedTab } from "./browser.mjs";
 import { inputTag, inputValue, pageMessage, siteClients } from "./site-client.mjs";
+import { typedTexts } from "./typed-texts.mjs";
 
-const [base, log, shots] = process.argv.slice(2);
+const [base, log, shots, recordPages] = process.argv.slice(2);
 const ui = "BaseModule/UI";
 const { Client, login, pageForm } = siteClients(base, ui);
 const failures = [];
@@ -87,7 +89,7 @@ async function scriptSays(page, message) {
     check(html.includes(`"${message}"`), `the script of ${page} does not say "${message}"`);
 }
 
-const bad = { numbers: ["12,50", "1e5", "1 000", "abc", "NaN", "\u0661\u0662"], dates: ["5.4.2020", "05/04/20201", "13/01/2020", "2020-04-05", "abc"] };
+const bad = { numbers: ["12,50", "1e5", "1 000", "abc", "NaN", "\u0661\u0662"], dates: ["5.4.2020", "05/04/20201", "01/13/2020", "2020-04-05", "abc"] };
 
 // Master form: a category, then a product with a field of every type.
 const categoryAdd = `${ui}/categoryAdd.aspx`;
@@ -102,7 +104,7 @@ const productAdd = `${ui}/productAdd.aspx`;
 const products = "SELECT * FROM product ORDER BY product_id";
 const sound = {
     name: "Hammer", category_id: category, price: "42.50", stock: "7", weight: "1.25", ratio: "3",
-    serial: "9007199254740993", made: "04/05/2020", sold_on: "12/31/2019", note: "Strong 'n' heavy",
+    serial: "9007199254740993", made: "05/04/2020", sold_on: "31/12/2019", note: "Strong 'n' heavy",
     active: "on", grade: "F", sealed_: "on",
 };
 // The controls' captions are their fields' names.
@@ -158,8 +160,8 @@ check(updated === "12.50||F|on", `after the update the product holds ${updated}`
 // Master-detail page: the master record and its detail rows.
 const saleAdd = `${ui}/saleAdd.aspx`;
 const sales = "SELECT s.*, d.* FROM sale_basic s LEFT JOIN sale_detail d ON d.sale_id = s.sale_basic_id ORDER BY 1, d.sale_detail_id";
-const row = { inp1: "1", id1: "0", item1: "nails", quantity1: "3", price1: "0.75", shipped1: "04/06/2020" };
-const sale = { note: "first sale", sold: "04/05/2020" };
+const row = { inp1: "1", id1: "0", item1: "nails", quantity1: "3", price1: "0.75", shipped1: "06/04/2020" };
+const sale = { note: "first sale", sold: "05/04/2020" };
 await expectSaved("a sale", saleAdd, { ACTION: "ADD", ...sale, ...row }, "");
 const saleId = query("SELECT sale_basic_id FROM sale_basic WHERE note = 'first sale'");
 const storedSale = query(`SELECT s.sold, d.item, d.quantity, d.price::numeric, d.shipped FROM sale_basic s JOIN sale_detail d ON d.sale_id = s.sale_basic_id WHERE s.sale_basic_id = ${saleId}`);
@@ -298,6 +300,10 @@ for (const [page, fields] of [[passwordPage, { ...accountFields, password }],
     await scriptSays(page, "Please enter New Password");
     await scriptSays(page, "Please enter Confirm Password");
 }
+
+// Characters no page carries and dates as typed, on every page that stores a record.
+const texts = typedTexts({ ui, admin, pageForm, query, statements, check });
+await texts.run(recordPages.split(","), password);
 
 // In Chromium, as the administrator: "12,50" typed over a price, "12.5" over the bigint serial and
 // a bad date are refused by the server, "12.5" and "-7.0" over the required int stock by the
@@ -454,6 +460,7 @@ try {
     check(updatedShip === "sail|5|ark/label.txt|Ark-code1\nmast|1|ark/label.txt|Ark-code1" && tab.url().endsWith(`/${shipAdd}`),
         `in Chromium, the ship updated is stored as "${updatedShip}", leading to ${tab.url()}`);
     fs.rmSync(folder, { recursive: true, force: true });
+    await texts.runInChromium(tab, base, shots);
     check(alerts.length === 0, `in Chromium, the page's script said ${alerts.join(" | ")}`);
     failures.push(...problems.map((problem) => `in Chromium: ${problem}`));
 } catch (error) {

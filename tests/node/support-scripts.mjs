@@ -1,6 +1,6 @@
 // Runs the client functions of the support tree's scripts in headless Chromium against XML
-// answers of the generated ReportXMLWriter and compares everything they did with the expected
-// results:
+// answers of the generated ReportXMLWriter, types dates into a date box, and compares everything
+// they did with the expected results:
 //   node support-scripts.mjs <KestraneWeavoFiles folder> <answers folder> <expected.json>
 // Prints the results that differ and exits non-zero when any does.
 import fs from "node:fs";
@@ -30,7 +30,9 @@ const page = `<html><head><link rel="icon" href="data:,"/>${scripts}</head><body
 <input type="hidden" name="ctl00$KestraneWeavoContent$page_no" id="ctl00_KestraneWeavoContent_page_no" value="0"/>
 <div id="ctl00_KestraneWeavoContent_reportDiv"></div>
 <div id="ctl00_KestraneWeavoContent_sale_lineDiv"></div>
-</form></body></html>`;
+</form>
+<input type="text" id="date_box" class="CalenderBoxControl" onkeyup="date_dash(this,event)" onkeydown="date_dash(this,event)"/>
+</body></html>`;
 
 const { server, url } = await serveFolders(
     { "/answers/": answersFolder, "/": filesFolder },
@@ -140,6 +142,14 @@ try {
         });
         return results;
     }, gridHtml, reportHtml);
+    // The date box typed key by key: the "/" it writes after the day and the month, a "/" or "-"
+    // typed there standing once.
+    actual.typedDates = [];
+    for (const text of ["05/04/2026", "05042026", "5/4/2026", "05/4/2026", "5/04/2026", "05-04-2026"]) {
+        await tab.$eval("#date_box", (box) => { box.value = ""; });
+        await tab.type("#date_box", text);
+        actual.typedDates.push([text, await tab.$eval("#date_box", (box) => box.value)]);
+    }
     actual.pageErrors = errors;
 
     const expected = JSON.parse(fs.readFileSync(expectedFile, "utf8"));

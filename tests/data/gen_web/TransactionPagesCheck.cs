@@ -105,6 +105,18 @@ public class TransactionPagesCheck
         return "&inp" + n + "=" + n + "&id" + n + "=" + id + "&customer_id" + n + "=null&ddate" + n + "=&remark" + n + "=" + extra;
     }
 
+    // The inputs of the payment rows that the page's grid method draws, each as its name after
+    // the table's prefix, "=", its value, and "+" when checked.
+    static string DrawnRows(object page, string method)
+    {
+        ReportXMLWriter drawn = new ReportXMLWriter();
+        page.GetType().GetMethod(method).Invoke(page, new object[] { drawn });
+        List<string> inputs = new List<string>();
+        foreach (Match input in Regex.Matches(drawn.Close(), "<inputfield type='[^']*' id='order_payment_([^']*)'(?: value='([^']*)')?( checked='')?"))
+            inputs.Add(input.Groups[1].Value + "=" + input.Groups[2].Value + (input.Groups[3].Success ? "+" : ""));
+        return string.Join(" ", inputs.ToArray());
+    }
+
     public static int Main()
     {
         string quoted = HttpUtility.UrlEncode("O'Brien'); DROP TABLE x; --");
@@ -231,18 +243,24 @@ public class TransactionPagesCheck
         Check("handleDelete of an order that is gone", "Can not Delete Record!|", Message(gone) + "|" + Changes());
 
         // The Add page with an upload draws the rows of a refused save as posted: each value as
-        // typed (a date the server cannot read too), a row ticked for deletion ticked.
+        // typed (dates the server cannot read too, never turned), a row ticked for deletion ticked.
         object posted = NewPage(typeof(order_entryAdd), "ACTION=ADD&order_payment_inp1=1&order_payment_id1=0" +
                                 "&order_payment_paid1=on&order_payment_pdate1=24/12/2024&order_payment_inp2=2" +
-                                "&order_payment_id2=0&order_payment_delete2=2&order_payment_pdate2=5.4.2020");
-        ReportXMLWriter drawn = new ReportXMLWriter();
-        posted.GetType().GetMethod("fillPostedGridFororder_payment").Invoke(posted, new object[] { drawn });
-        List<string> inputs = new List<string>();
-        foreach (Match input in Regex.Matches(drawn.Close(), "<inputfield type='[^']*' id='order_payment_([^']*)'(?: value='([^']*)')?( checked='')?"))
-            inputs.Add(input.Groups[1].Value + "=" + input.Groups[2].Value + (input.Groups[3].Success ? "+" : ""));
+                                "&order_payment_id2=0&order_payment_delete2=2&order_payment_pdate2=5.4.2020" +
+                                "&order_payment_inp3=3&order_payment_id3=0&order_payment_pdate3=31/02/2026" +
+                                "&order_payment_inp4=4&order_payment_id4=0&order_payment_pdate4=1/2/26");
         Check("the Add page's posted rows",
-              "paid1=on+ pdate1=24/12/2024 delete1= inp1=1 id1=0 paid2= pdate2=5.4.2020 delete2=+ inp2=2 id2=0",
-              string.Join(" ", inputs.ToArray()));
+              "paid1=on+ pdate1=24/12/2024 delete1= inp1=1 id1=0 paid2= pdate2=5.4.2020 delete2=+ inp2=2 id2=0" +
+              " paid3= pdate3=31/02/2026 delete3= inp3=3 id3=0 paid4= pdate4=1/2/26 delete4= inp4=4 id4=0",
+              DrawnRows(posted, "fillPostedGridFororder_payment"));
+        // The Update page draws a stored row's date in the page's form.
+        System.Data.DataTable payments = new System.Data.DataTable();
+        foreach (string column in new string[] { "order_payment_id", "paid", "pdate" })
+            payments.Columns.Add(column);
+        payments.Rows.Add(new object[] { "4", "on", "12/24/2024 00:00:00" });
+        DBHandler.Answers["FROM order_payment WHERE order_id = 9"] = payments;
+        Check("the Update page's stored rows", "paid1=on+ pdate1=24/12/2024 delete1= inp1=1 id1=4",
+              DrawnRows(NewPage(typeof(order_entryUpdate), "order_basic_id=9"), "fillGridFororder_payment"));
 
         if (failures > 0)
             return 1;

@@ -28,6 +28,10 @@ public class UtilClassesCheck
         Check("empty date", "", util.ConvertDate(""));
         Check("quotes doubled", "O''Brien''s", util.ReplaceSingleQuoteInString("O'Brien's"));
         Check("xml", "&lt;a &amp; &apos;b&apos;&gt;&quot;", util.ConvertToXML("<a & 'b'>\""));
+        Check("xml of what no XML carries", "a\uFFFDb\uFFFD&amp;\uFFFD\uFFFD\t\uD83D\uDE00\uFFFD",
+              util.ConvertToXML("a\u0001b\u000B&\uFFFE\uDC00\t\uD83D\uDE00\uD800"));
+        Check("upload name with U+FFFE", "The file was not uploaded: its name holds control characters.",
+              util.UploadRefusal("a\uFFFE.txt", 0));
         Check("number", "12", util.ToSqlNumber("12", null));
         Check("signed decimal", "-3.5", util.ToSqlNumber(" -3.5 ", null));
         Check("injection refused", null, util.ToSqlNumber("1; DROP TABLE x", null));
@@ -60,6 +64,15 @@ public class UtilClassesCheck
             { "9223372036854775807", number | big, null, "9223372036854775807" }, { "-9223372036854775808", number | big, null, "-9223372036854775808" },
             { "9223372036854775808", number | big, null, "Please enter valid numeric value for qty" },
             { "00000000000000000000012", number | whole, null, "00000000000000000000012" }, { "1e5", number | big, null, "Please enter valid numeric value for qty" },
+            // A character that no XML document carries, in any field, before any other rule.
+            { "a\vb", 0, null, "Please enter Quantity without control characters" },
+            { "a\fb", number | required, "2", "Please enter Quantity in row no 2 without control characters" },
+            { "\u0001", choice, null, "Please enter Quantity without control characters" },
+            { "4/5/2020\uFFFE", date, null, "Please enter Quantity without control characters" },
+            { "\uFFFF", 0, null, "Please enter Quantity without control characters" },
+            { "a\uD800", 0, null, "Please enter Quantity without control characters" }, { "\uDC00a", 0, null, "Please enter Quantity without control characters" },
+            { "\u001F", 0, null, "Please enter Quantity without control characters" },
+            { "a\tb\r\nc\u007F\u0085\uD83D\uDE00\uFFFD", 0, null, "a\tb\r\nc\u007F\u0085\uD83D\uDE00\uFFFD" },
         };
         for (int i = 0; i < reads.GetLength(0); i++)
         {
@@ -209,6 +222,7 @@ public class UtilClassesCheck
         writer.WriteSubMenu("Orders", "m1", "../../Main/UI/OrdersAdd.aspx");
         writer.EndMenus();
         writer.AddXMLTag("messageDiv", "Saved");
+        writer.AddXMLTag("stored", new UtilHandler().ConvertToXML("held\u000Bhere\uFFFF"));
         XmlDocument document = new XmlDocument();
         document.LoadXml(writer.Close());
         Check("root", "root", document.DocumentElement.Name);
@@ -226,6 +240,7 @@ public class UtilClassesCheck
         Check("grid input action", "f()", Element(document, "gridinputfield").GetAttribute("onchange"));
         Check("sub-menu url", "../../Main/UI/OrdersAdd.aspx", Element(document, "submenu").GetAttribute("url"));
         Check("message", "Saved", Element(document, "messageDiv").InnerText);
+        Check("stored text no XML carries", "held\uFFFDhere\uFFFD", Element(document, "stored").InnerText);
     }
 
     static void CheckMenus()

@@ -39,15 +39,22 @@ function isDate(value, format)
 	return parseCalendarDate(value, format) != null;
 }
 
-// Writes the "/" after the day and the month while a date is typed.
+// Writes the "/" after the day and the month while a date is typed; a "/" or "-" typed where it
+// wrote one stands once, in its place.
 function date_dash(control, event)
 {
 	if (!control || !event || event.type != "keyup")
 		return;
 	var key = event.key || String.fromCharCode(event.keyCode || 0);
+	var value = control.value;
+	if (key == "/" || key == "-")
+	{
+		if (/^([0-9]{2}|[0-9]{1,2}\/[0-9]{2})\/[\/-]$/.test(value))
+			control.value = value.slice(0, -2) + key;
+		return;
+	}
 	if (!/^[0-9]$/.test(key))
 		return;
-	var value = control.value;
 	if (/^[0-9]{2}$/.test(value) || /^[0-9]{1,2}\/[0-9]{2}$/.test(value))
 		control.value = value + "/";
 }

@@ -412,7 +412,6 @@ namespace Shop
 		//The rows as the post sent them, shown with the refusal of their save
 		public void fillPostedGridFororder_payment(ReportXMLWriter w)
 		{
-			UtilHandler utilHandler = new UtilHandler();
 			String basicId = this.order_basic_id.Value;
 			int rowLimit = new UtilHandler().DetailRowLimit("order_payment", "order_id", basicId);
 			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
@@ -445,7 +444,6 @@ namespace Shop
 				searchString += rowNo;
 				s.m_fieldName = "pdate";
 				s.m_value = this.Request.Form[searchString] ?? "";
-				s.m_value = utilHandler.MonthFirstDate(s.m_value) ?? s.m_value;
 				strA.Add(s);
 				w.BeginGridDataRow(null);
 				writeGridRowFororder_payment(w, strA, rowCount);
@@ -1009,7 +1007,6 @@ namespace Shop
 			idString = "order_payment_pdate" + count;
 			valueString = utilHandler.GetValueOfField(strA, "pdate");
 			w.BeginGridData(null, null, 0, 0, 0);
-			valueString = utilHandler.ShownDate(valueString);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
 			w.WriteInputField("text", valueString, idString, actionString, "CalenderBoxControl", false, false, false, false, null, null);
 			imagePath = "../../includes/images/calendar.gif";
@@ -1079,7 +1076,7 @@ namespace Shop
 						valueString = r[j].ToString();
 						FieldValues s = new FieldValues();
 						s.m_fieldName = "pdate";
-						s.m_value = valueString;
+						s.m_value = new UtilHandler().ShownDate(valueString);
 						strA.Add(s);
 					}
 				}

@@ -678,7 +678,6 @@ namespace Shop
 			idString = "ddate" + count;
 			valueString = utilHandler.GetValueOfField(strA, "ddate");
 			w.BeginGridData(null, null, 0, 0, 0);
-			valueString = utilHandler.ShownDate(valueString);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
 			w.WriteInputField("text", valueString, idString, actionString, "CalenderBoxControl", false, false, false, false, null, null);
 			imagePath = "../../includes/images/calendar.gif";
@@ -763,7 +762,7 @@ namespace Shop
 						valueString = r[j].ToString();
 						FieldValues s = new FieldValues();
 						s.m_fieldName = "ddate";
-						s.m_value = valueString;
+						s.m_value = new UtilHandler().ShownDate(valueString);
 						strA.Add(s);
 					}
 					if (columnName.Equals("qty"))
