@@ -106,8 +106,8 @@ CString FirstLineOfFailure(SilentListener& server, const std::function<void(int)
     server.CloseAll();
     EXPECT_TRUE(reached) << "the driver reached the server";
     EXPECT_TRUE(ended) << "the connection waited past its login timeout";
-    EXPECT_FALSE(database.IsOpen());
     const CString text = failure.get();
+    EXPECT_FALSE(database.IsOpen());
     return text.Left(text.Find('\n'));
 }
 
