@@ -138,6 +138,7 @@ TEST(SilentServerTest, AnAnswerThatStopsHalfWayIsNoAnswerAlsoWhenTheDriverGivesU
                            });
     EXPECT_EQ(line, "The server did not answer within 2 seconds.");
 }
+
 TEST(SilentServerTest, TheDriversTimeoutIsKnownByItsStateOrItsMessage)
 {
     struct Record
@@ -147,16 +148,13 @@ TEST(SilentServerTest, TheDriversTimeoutIsKnownByItsStateOrItsMessage)
         bool timedOut;
     };
     const Record records[] = {
-        {"HYT00", "Login timeout expired", true},
-        {"HYT01", "Connection timeout expired", true},
+        {"HYT00", "", true},
+        {"HYT01", "", true},
         {"08001", "connection to server at \"127.0.0.1\", port 5432 failed: timeout expired\n",
          true},
-        {"08001",
-         "connection to server at \"127.0.0.1\", port 1 failed: Connection refused\n\tIs the "
-         "server running on that host and accepting TCP/IP connections?\n",
+        {"08001", "connection to server at \"127.0.0.1\", port 1 failed: Connection refused\n",
          false},
         {"08001", "could not receive data from server: Connection timed out\n", false},
-        {"28P01", "FATAL: password authentication failed for user \"clerk\"", false},
         {"HY000", "", false},
     };
     for (const Record& record : records)
