@@ -18,26 +18,32 @@ public:
     // Reads the diagnostic records of the handle; without a handle, or when it has none, the
     // error text says what the return code means.
     CDBException(RETCODE retCode, SQLSMALLINT handleType = 0, SQLHANDLE handle = nullptr);
-    // As above, with a line of the system's own before the driver's texts.
-    CDBException(RETCODE retCode, const CString& firstLine, SQLSMALLINT handleType,
-                 SQLHANDLE handle);
+    // The failure with a line of the system's own before the driver's texts.
+    CDBException(const CDBException& failure, const CString& firstLine);
 
     RETCODE m_nRetCode;
     CString m_strError;
     // "State:...,Native:..." of each diagnostic record.
     CString m_strStateNativeOrigin;
+    // A diagnostic record says that the call's timeout expired.
+    bool m_bTimedOut;
 
 private:
     struct Diagnostics
     {
         CString messages;
         CString states;
+        bool timedOut = false;
     };
 
     CDBException(RETCODE retCode, const Diagnostics& diagnostics);
     static Diagnostics WithFirstLine(const CString& line, Diagnostics diagnostics);
     static Diagnostics ReadDiagnostics(RETCODE retCode, SQLSMALLINT handleType, SQLHANDLE handle);
 };
+
+// True when a diagnostic record says that the call ended because its timeout expired: the states
+// HYT00 and HYT01, or a message ending in "timeout expired" as the PostgreSQL driver's does.
+bool IsTimeoutDiagnostic(const char* state, const char* message);
 
 // Asked for a data source when a connect string names none: sets the full connection string
 // and returns true, or returns false when the user cancels.
@@ -57,8 +63,8 @@ public:
 
     // Connects with the connect string ("ODBC;" and the driver's keywords). A string without
     // "DSN=", "FILEDSN=" or "Driver=" asks the data-source prompt; false when it is cancelled.
-    // A failing connection raises CDBException; one that the server did not answer within the
-    // login timeout says so.
+    // A failing connection raises CDBException; one that ended at the login timeout, as the
+    // driver reports it or as the time waited shows, says that the server did not answer.
     BOOL OpenEx(const char* connect);
     // Seconds a connection waits for the server's answer; 0 waits as long as the driver does.
     void SetLoginTimeout(DWORD seconds) { m_dwLoginTimeout = seconds; }

@@ -1,21 +1,31 @@
-// A server that takes the connection and never answers, on a loopback port of the test's own,
-// reached through the driver manager and the PostgreSQL ODBC driver.
+// A server that takes the connection and never answers, or stops half way, on a loopback port of
+// the test's own, reached through the driver manager and the PostgreSQL ODBC driver.
 #include "platform/odbc/CDatabase.h"
 
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
 #include <chrono>
+#include <functional>
 #include <future>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace
 {
+using std::chrono::milliseconds;
 using std::chrono::seconds;
-using std::chrono::steady_clock;
+using std::chrono::system_clock;
+
+// The start of the next second of the wall clock.
+system_clock::time_point NextSecond()
+{
+    return std::chrono::floor<seconds>(system_clock::now()) + seconds(1);
+}
 
 // Listens on a free loopback port; the connections it takes get no answer until it closes.
 class SilentListener
@@ -39,6 +49,7 @@ public:
     SilentListener& operator=(const SilentListener&) = delete;
 
     int Port() const { return m_port; }
+    int Taken() const { return m_taken; }
 
     // Takes the connection that comes within the time; false when none came.
     bool TakeConnection(int milliseconds)
@@ -64,17 +75,16 @@ private:
     int m_port = 0;
 };
 
-TEST(SilentServerTest, AConnectionThatGetsNoAnswerEndsAtTheLoginTimeoutAndSaysSo)
+// Connects to the listener with a login timeout of 2 seconds; returns the first line of the
+// error text, or "connected". The server's answer, if any, is answer(taken connection).
+CString FirstLineOfFailure(SilentListener& server, const std::function<void(int)>& answer)
 {
-    SilentListener server;
-    ASSERT_NE(server.Port(), 0);
     CString connect;
     connect.Format("ODBC;Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=%d;Database=shop;"
                    "Uid=clerk;Pwd=secret;",
                    server.Port());
     CDatabase database;
     database.SetLoginTimeout(2);
-    const steady_clock::time_point start = steady_clock::now();
     std::future<CString> failure = std::async(std::launch::async,
                                               [&]
                                               {
@@ -88,15 +98,67 @@ TEST(SilentServerTest, AConnectionThatGetsNoAnswerEndsAtTheLoginTimeoutAndSaysSo
                                                   }
                                                   return CString("connected");
                                               });
-    EXPECT_TRUE(server.TakeConnection(10000)) << "the driver reached the server";
+    const bool reached = server.TakeConnection(10000);
+    if (reached)
+        answer(server.Taken());
     const bool ended = failure.wait_for(seconds(10)) == std::future_status::ready;
     // A connection still waiting is let go, so that the test ends either way.
     server.CloseAll();
-    ASSERT_TRUE(ended) << "the connection waited past its login timeout";
-    const auto waited = steady_clock::now() - start;
-    EXPECT_GE(waited, seconds(2));
+    EXPECT_TRUE(reached) << "the driver reached the server";
+    EXPECT_TRUE(ended) << "the connection waited past its login timeout";
     const CString text = failure.get();
-    EXPECT_EQ(text.Left(text.Find('\n')), "The server did not answer within 2 seconds.") << text;
     EXPECT_FALSE(database.IsOpen());
+    return text.Left(text.Find('\n'));
+}
+
+TEST(SilentServerTest, AConnectionThatGetsNoAnswerEndsAtTheLoginTimeoutAndSaysSo)
+{
+    SilentListener server;
+    ASSERT_NE(server.Port(), 0);
+    EXPECT_EQ(FirstLineOfFailure(server, [](int) {}),
+              "The server did not answer within 2 seconds.");
+}
+
+// The driver counts its timeout in whole seconds of the clock: an answer begun after the next
+// second makes it wait only the whole seconds left, so it gives up before the 2 seconds.
+TEST(SilentServerTest, AnAnswerThatStopsHalfWayIsNoAnswerAlsoWhenTheDriverGivesUpEarly)
+{
+    SilentListener server;
+    ASSERT_NE(server.Port(), 0);
+    std::this_thread::sleep_until(NextSecond() + milliseconds(500));
+    const CString line =
+        FirstLineOfFailure(server,
+                           [](int taken)
+                           {
+                               char startup[512];
+                               ASSERT_GT(::read(taken, startup, sizeof startup), 0);
+                               std::this_thread::sleep_until(NextSecond() + milliseconds(100));
+                               // The first byte of an authentication request.
+                               ASSERT_EQ(::write(taken, "R", 1), 1);
+                           });
+    EXPECT_EQ(line, "The server did not answer within 2 seconds.");
+}
+
+TEST(SilentServerTest, TheDriversTimeoutIsKnownByItsStateOrItsMessage)
+{
+    struct Record
+    {
+        const char* state;
+        const char* message;
+        bool timedOut;
+    };
+    const Record records[] = {
+        {"HYT00", "", true},
+        {"HYT01", "", true},
+        {"08001", "connection to server at \"127.0.0.1\", port 5432 failed: timeout expired\n",
+         true},
+        {"08001", "connection to server at \"127.0.0.1\", port 1 failed: Connection refused\n",
+         false},
+        {"08001", "could not receive data from server: Connection timed out\n", false},
+        {"HY000", "", false},
+    };
+    for (const Record& record : records)
+        EXPECT_EQ(IsTimeoutDiagnostic(record.state, record.message), record.timedOut)
+            << record.state << " " << record.message;
 }
 } // namespace
