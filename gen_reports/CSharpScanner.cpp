@@ -1,9 +1,11 @@
 #include "gen_reports/CSharpScanner.h"
 
 #include "model/Identifiers.h"
+#include "platform/core/TextBytes.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -217,7 +219,10 @@ int CSharpScanner::Next()
         else
             token = Operator();
         if (token != noToken)
+        {
+            ++m_tokens;
             return token;
+        }
     }
 }
 
@@ -500,12 +505,44 @@ int CSharpScanner::Operator()
     return LexicalError();
 }
 
-// Reports the character at the token start and skips it; no token.
+// The number of bytes of the well-formed character beyond ASCII at the token start that is no
+// control character; 0 when none starts there.
+std::size_t CSharpScanner::WideCharacterLength()
+{
+    char bytes[4];
+    std::size_t count = 0;
+    for (int c; count < sizeof bytes && (c = Peek(count)) >= 0x80; ++count)
+        bytes[count] = static_cast<char>(c);
+    const DecodedCharacter character = FirstCharacter({bytes, count});
+    return IsControlCharacter(character.code) ? 0 : character.length;
+}
+
+// Reports the character at the token start and skips it; no token. A control character there
+// (Ctrl-Z, which old editors end a file with, aside), or too many errors, ends the scan.
 int CSharpScanner::LexicalError()
 {
     m_position = m_start;
-    const std::string text(1, static_cast<char>(Peek(0)));
-    std::fprintf(stderr, "%d:lexical error (%s) [%s]\n", m_line, "invalid token", text.c_str());
-    Consume(1, true);
+    const int c = Peek(0);
+    if (c < 0x80 && c != 0x1A && IsControlCharacter(static_cast<char32_t>(c)))
+    {
+        char reason[64];
+        std::snprintf(reason, sizeof reason, "control character 0x%02X on line %d", c, m_line);
+        throw CSharpNotSource(reason);
+    }
+    const std::size_t wide = WideCharacterLength();
+    const std::size_t count = std::max<std::size_t>(wide, 1);
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        const std::string text(1, static_cast<char>(Peek(i)));
+        std::fprintf(stderr, "%d:lexical error (%s) [%s]\n", m_line, "invalid token", text.c_str());
+    }
+    Consume(count, true);
+    if (wide == 0 && ++m_errors > maxLexicalErrors && m_errors > m_tokens)
+    {
+        char reason[64];
+        std::snprintf(reason, sizeof reason, "%d characters that start no token by line %d",
+                      m_errors, m_line);
+        throw CSharpNotSource(reason);
+    }
     return noToken;
 }

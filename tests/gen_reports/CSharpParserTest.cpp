@@ -1,10 +1,15 @@
 #include "gen_reports/CSharpParser.h"
+#include "gen_reports/CSharpScanner.h"
+#include "platform/core/CString.h"
+#include "platform/core/Collections.h"
 
 #include "tests/gen_reports/CSharpSource.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/ThreadTime.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -292,5 +297,140 @@ TEST(CSharpParser, NestingDeeperThanTheStackAllowsGivesTwo)
     CSharpParser parser(true);
     EXPECT_EQ(0, ParseText(parser, "class C { C() { x = " + std::string(500, '(') + "1" +
                                        std::string(500, ')') + "; } }"));
+}
+
+// The last line of the text.
+std::string LastLine(const std::string& text)
+{
+    const std::size_t start =
+        text.size() < 2 ? std::string::npos : text.rfind('\n', text.size() - 2);
+    return text.substr(start == std::string::npos ? 0 : start + 1);
+}
+
+std::string Repeated(const std::string& text, int count)
+{
+    std::string repeated;
+    for (int i = 0; i < count; ++i)
+        repeated += text;
+    return repeated;
+}
+
+TEST(CSharpParser, AFileThatIsNotCSharpIsRefusedByName)
+{
+    TempFolder folder("WeavoCSharp");
+    std::ofstream(folder.Path() / "crashed.cs", std::ios::binary) << std::string(4096, '\0');
+    CSharpParser parser(true);
+    const CString path = folder.ModelPath("crashed.cs");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(3, parser.Parse(path, nullptr));
+    EXPECT_EQ("ERROR - \"" + std::string(path) +
+                  "\" is not C# source: control character 0x00 on line 1\n",
+              testing::internal::GetCapturedStderr());
+    EXPECT_EQ("", IndexText(parser));
+
+    // A stray character, Ctrl-Z at the end, and the letters of names beyond ASCII are read past
+    // as before; invalid UTF-8 counts as any other error.
+    const std::string refused = "ERROR - the input is not C# source: ";
+    struct Case
+    {
+        std::string text;
+        const char* index;
+        int result;
+        std::string lastLine;
+    };
+    const std::vector<Case> cases = {
+        {"class A { void M() {} }\n\n\x01 class B {}", "A\n  void M() [ {}]\n", 3,
+         "control character 0x01 on line 3\n"},
+        {"class A {}\n" + Repeated("$ ", 101), "A\n", 3,
+         "101 characters that start no token by line 2\n"},
+        {Repeated("class C { } $\n", 150), "C\n", 0, "150:lexical error (invalid token) [$]\n"},
+        {"class A {}\n" + Repeated("\xC3\xA9", 200), "A\n", 0,
+         "2:lexical error (invalid token) [\xA9]\n"},
+        {"\xEF\xBB\xBF"
+         "class A {}\x1A",
+         "A\n", 0, "1:lexical error (invalid token) [\x1A]\n"},
+        {"class A {}\n" + std::string(101, '\xFF'), "A\n", 3,
+         "101 characters that start no token by line 2\n"},
+    };
+    for (const auto& [text, index, result, lastLine] : cases)
+    {
+        SCOPED_TRACE(text.substr(0, 20));
+        CSharpParser parser(true);
+        const Outcome outcome = ParseCapturing(parser, text);
+        EXPECT_EQ(result, outcome.result);
+        EXPECT_EQ(index, IndexText(parser));
+        EXPECT_EQ((result == 3 ? refused : "") + lastLine, LastLine(outcome.errors));
+    }
+}
+
+// The best of three parses' processor time of the text; how far the stream was read.
+struct Cost
+{
+    double seconds;
+    long read;
+};
+
+Cost CostOfParsing(const std::string& text)
+{
+    Cost cost{1e9, 0};
+    for (int run = 0; run < 3; ++run)
+    {
+        CSharpParser parser(true);
+        auto stream = SourceStream(text);
+        testing::internal::CaptureStderr();
+        const double start = ThreadProcessorSeconds();
+        parser.ParseStream(stream.get());
+        cost.seconds = std::min(cost.seconds, ThreadProcessorSeconds() - start);
+        testing::internal::GetCapturedStderr();
+        cost.read = std::ftell(stream.get());
+    }
+    return cost;
+}
+
+// A file of NUL bytes is left at its first buffer: four times the size costs about the same,
+// where every byte was reported one by one.
+TEST(CSharpParser, AFileOfNulBytesIsReadNoFurtherThanItsStart)
+{
+    const Cost small = CostOfParsing(std::string(1 << 20, '\0'));
+    const Cost large = CostOfParsing(std::string(4 << 20, '\0'));
+    EXPECT_LE(large.read, static_cast<long>(CSharpScanner::bufferSize));
+    EXPECT_LT(large.seconds, 2 * small.seconds) << small.seconds << " s then " << large.seconds;
+}
+
+// The classes, each with a method, and one class with as many methods, then every class again.
+std::string ManyClasses(int count)
+{
+    std::string text;
+    for (int pass = 0; pass < 2; ++pass)
+        for (int i = 0; i < count; ++i)
+            text += "class C" + std::to_string(i) + " { void M" + std::to_string(i * pass) +
+                    "() {} }\n";
+    text += "class Wide {\n";
+    for (int i = 0; i < count; ++i)
+        text += "void M" + std::to_string(i % (count / 2)) + "() {}\n";
+    return text + "}\n";
+}
+
+// Classes and methods are found by name: four times as many cost about four times as long, not
+// sixteen; the classes keep the order they were met in, and a class met again gets no second
+// record.
+TEST(CSharpParser, FindingClassesAndMethodsGrowsLinearly)
+{
+    const int count = 2500;
+    CSharpParser parser(true);
+    ASSERT_EQ(0, ParseText(parser, ManyClasses(count)));
+    const std::vector<CSharpClassInfo*>& classes = parser.GetClasses();
+    ASSERT_EQ(static_cast<std::size_t>(count + 1), classes.size());
+    EXPECT_EQ(CString("C2499"), classes[count - 1]->name.text);
+    EXPECT_EQ(2u, classes[1]->methods.size());
+    EXPECT_EQ(static_cast<std::size_t>(count / 2), classes[count]->methods.size());
+    CStringArray methods;
+    parser.GetClassMethods(methods, "C7");
+    ASSERT_EQ(2, methods.GetSize());
+    EXPECT_EQ(CString("M7"), methods[1]);
+
+    const double small = CostOfParsing(ManyClasses(count)).seconds;
+    const double large = CostOfParsing(ManyClasses(4 * count)).seconds;
+    EXPECT_LT(large, 8 * small) << small << " s then " << large << " s";
 }
 } // namespace
