@@ -228,15 +228,25 @@ int CSharpScanner::Next()
 
 int CSharpScanner::NextInBody()
 {
-    for (int c; (c = Peek(0)) >= 0;)
+    while (Peek(0) >= 0)
     {
+        // What the buffer holds, up to the brace that closes the body.
+        const char* const begin = m_buffer.get() + m_position;
+        const char* const end = m_buffer.get() + m_length;
+        const char* at = begin;
+        while (at != end && m_depth > 0)
+        {
+            const char c = *at++;
+            if (c == '{')
+                ++m_depth;
+            else if (c == '}')
+                --m_depth;
+        }
+        m_collected.append(begin, at);
         m_start = m_position;
-        Consume(1, false);
+        Consume(static_cast<std::size_t>(at - begin), false);
         m_start = m_position;
-        m_collected += static_cast<char>(c);
-        if (c == '{')
-            ++m_depth;
-        else if (c == '}' && --m_depth == 0)
+        if (m_depth == 0)
         {
             LeaveMode();
             return '}';
@@ -529,15 +539,14 @@ int CSharpScanner::LexicalError()
         std::snprintf(reason, sizeof reason, "control character 0x%02X on line %d", c, m_line);
         throw CSharpNotSource(reason);
     }
-    const std::size_t wide = WideCharacterLength();
-    const std::size_t count = std::max<std::size_t>(wide, 1);
-    for (std::size_t i = 0; i < count; ++i)
-    {
-        const std::string text(1, static_cast<char>(Peek(i)));
-        std::fprintf(stderr, "%d:lexical error (%s) [%s]\n", m_line, "invalid token", text.c_str());
-    }
-    Consume(count, true);
-    if (wide == 0 && ++m_errors > maxLexicalErrors && m_errors > m_tokens)
+    // The bytes of a character beyond ASCII are reported one by one, and do not count.
+    const bool wide = m_wideBytesLeft > 0 || (m_wideBytesLeft = WideCharacterLength()) > 0;
+    if (wide)
+        --m_wideBytesLeft;
+    const std::string text(1, static_cast<char>(c));
+    std::fprintf(stderr, "%d:lexical error (%s) [%s]\n", m_line, "invalid token", text.c_str());
+    Consume(1, true);
+    if (!wide && ++m_errors > maxLexicalErrors && m_errors > m_tokens)
     {
         char reason[64];
         std::snprintf(reason, sizeof reason, "%d characters that start no token by line %d",

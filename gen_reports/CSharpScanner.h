@@ -223,5 +223,6 @@ private:
     int m_line = 1;
     int m_depth = 0;
     int m_errors = 0;
+    std::size_t m_wideBytesLeft = 0;
     int m_tokens = 0;
 };
