@@ -53,6 +53,7 @@ CSharpParser::~CSharpParser()
 
 int CSharpParser::Parse(const char* inputPath, const char* outputPath)
 {
+    m_refusal.clear();
     std::FILE* input = stdin;
     if (inputPath != nullptr)
     {
@@ -101,6 +102,7 @@ int CSharpParser::ParseStream(std::FILE* input, const std::string& name)
     m_currentClass = nullptr;
     m_currentMethod = nullptr;
     m_collected.clear();
+    m_refusal.clear();
     int result = 0;
     try
     {
@@ -117,7 +119,8 @@ int CSharpParser::ParseStream(std::FILE* input, const std::string& name)
     }
     catch (const CSharpNotSource& reason)
     {
-        std::fprintf(stderr, "ERROR - %s is not C# source: %s\n", name.c_str(), reason.what());
+        m_refusal = name + " is not C# source: " + reason.what();
+        std::fprintf(stderr, "ERROR - %s\n", m_refusal.c_str());
         result = 3;
     }
     catch (const CSharpScanFailure& failure)
@@ -145,6 +148,7 @@ void CSharpParser::Clear()
     m_methodIndex.clear();
     m_currentClass = nullptr;
     m_currentMethod = nullptr;
+    m_refusal.clear();
 }
 
 void CSharpParser::GetClassMethods(CStringArray& methods, const CString& className) const

@@ -42,6 +42,9 @@ public:
 
     const std::vector<CSharpClassInfo*>& GetClasses() const { return m_classes; }
     const CSharpSymbolTable& GetSymbols() const { return m_symbols; }
+    // Why the last parse found no C# source (the file's name and the reason), empty after any
+    // other outcome and after Clear.
+    const std::string& GetRefusal() const { return m_refusal; }
 
 private:
     friend class CSharpGrammar;
@@ -67,4 +70,5 @@ private:
     const CSharpClassInfo* m_currentMethodOwner = nullptr;
     bool m_collectBodies;
     std::string m_collected;
+    std::string m_refusal;
 };
