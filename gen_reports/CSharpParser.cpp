@@ -8,14 +8,40 @@
 #include "platform/core/HostPath.h"
 
 #include <cstdio>
+#include <memory>
 #include <new>
 #include <string>
 #include <unistd.h>
+#include <unordered_map>
+#include <vector>
 
 namespace
 {
 // The kind of file written here and the rules its writer keeps.
 const FileWriterRegistration parserOutputWriter("C# parser output", replacesLinks);
+
+// The record under the key, or the one make gives, appended to the list and entered in the index;
+// on a failure neither holds it.
+template <typename Record, typename Make>
+Record* FindOrAppend(std::vector<Record*>& list, std::unordered_map<std::string, Record*>& index,
+                     const std::string& key, Make make)
+{
+    const auto found = index.find(key);
+    if (found != index.end())
+        return found->second;
+    std::unique_ptr<Record> record = make();
+    const auto entry = index.emplace(key, record.get()).first;
+    try
+    {
+        list.push_back(record.get());
+    }
+    catch (...)
+    {
+        index.erase(entry);
+        throw;
+    }
+    return record.release();
+}
 } // namespace
 
 CSharpParser::CSharpParser(bool collectBodies) : m_collectBodies(collectBodies) {}
@@ -27,6 +53,7 @@ CSharpParser::~CSharpParser()
 
 int CSharpParser::Parse(const char* inputPath, const char* outputPath)
 {
+    m_refusal.clear();
     std::FILE* input = stdin;
     if (inputPath != nullptr)
     {
@@ -60,7 +87,9 @@ int CSharpParser::Parse(const char* inputPath, const char* outputPath)
             return -1;
         }
     }
-    const int result = ParseStream(input);
+    const int result =
+        ParseStream(input, inputPath != nullptr ? "\"" + std::string(inputPath) + "\""
+                                                : std::string("standard input"));
     if (input != stdin)
         std::fclose(input);
     if (output != stdout)
@@ -68,11 +97,12 @@ int CSharpParser::Parse(const char* inputPath, const char* outputPath)
     return result;
 }
 
-int CSharpParser::ParseStream(std::FILE* input)
+int CSharpParser::ParseStream(std::FILE* input, const std::string& name)
 {
     m_currentClass = nullptr;
     m_currentMethod = nullptr;
     m_collected.clear();
+    m_refusal.clear();
     int result = 0;
     try
     {
@@ -86,6 +116,12 @@ int CSharpParser::ParseStream(std::FILE* input)
     catch (const CSharpStackOverflow&)
     {
         result = 2;
+    }
+    catch (const CSharpNotSource& reason)
+    {
+        m_refusal = name + " is not C# source: " + reason.what();
+        std::fprintf(stderr, "ERROR - %s\n", m_refusal.c_str());
+        result = 3;
     }
     catch (const CSharpScanFailure& failure)
     {
@@ -108,19 +144,20 @@ void CSharpParser::Clear()
     for (CSharpClassInfo* info : m_classes)
         delete info;
     m_classes.clear();
+    m_classIndex.clear();
+    m_methodIndex.clear();
     m_currentClass = nullptr;
     m_currentMethod = nullptr;
+    m_refusal.clear();
 }
 
 void CSharpParser::GetClassMethods(CStringArray& methods, const CString& className) const
 {
-    for (const CSharpClassInfo* info : m_classes)
+    const auto found = m_classIndex.find(std::string(className));
+    if (found != m_classIndex.end())
     {
-        if (info->name.text == className)
-        {
-            for (const CSharpMethodInfo* method : info->methods)
-                methods.Add(method->name.text);
-        }
+        for (const CSharpMethodInfo* method : found->second->methods)
+            methods.Add(method->name.text);
     }
 }
 
@@ -156,18 +193,13 @@ const CSharpMethodInfo* CSharpParser::FindMethod(const CString& name) const
 void CSharpParser::StartClass(int nameSymbol)
 {
     const CSharpSymbol& name = m_symbols.At(nameSymbol);
-    m_currentClass = nullptr;
-    for (CSharpClassInfo* info : m_classes)
-    {
-        if (info->name.text == name.text)
-        {
-            m_currentClass = info;
-            return;
-        }
-    }
-    m_currentClass = new CSharpClassInfo;
-    m_currentClass->name = name;
-    m_classes.push_back(m_currentClass);
+    m_currentClass = FindOrAppend(m_classes, m_classIndex, std::string(name.text),
+                                  [&name]
+                                  {
+                                      auto info = std::make_unique<CSharpClassInfo>();
+                                      info->name = name;
+                                      return info;
+                                  });
 }
 
 void CSharpParser::EndClass()
@@ -183,6 +215,7 @@ void CSharpParser::AddParameter(const CString& type, int nameSymbol)
     {
         m_currentMethod = new CSharpMethodInfo;
         m_currentClass->methods.push_back(m_currentMethod);
+        m_currentMethodOwner = m_currentClass;
     }
     m_currentMethod->parameters.push_back(new CSharpParameterInfo{m_symbols.At(nameSymbol), type});
 }
@@ -194,22 +227,31 @@ void CSharpParser::MethodHeader(const CString& returnType, int nameSymbol)
     const CSharpSymbol& name = m_symbols.At(nameSymbol);
     if (m_currentMethod != nullptr)
     {
+        const bool renamed = !m_currentMethod->name.text.IsEmpty();
         m_currentMethod->name = name;
         m_currentMethod->returnType = returnType;
+        auto& methods = m_methodIndex[m_currentMethodOwner];
+        if (!renamed)
+            methods.try_emplace(std::string(name.text), m_currentMethod);
+        else
+        {
+            // Named again after a syntax error: the first method of each name is looked up anew.
+            methods.clear();
+            for (CSharpMethodInfo* method : m_currentMethodOwner->methods)
+                methods.try_emplace(std::string(method->name.text), method);
+        }
         return;
     }
-    for (CSharpMethodInfo* method : m_currentClass->methods)
-    {
-        if (method->name.text == name.text)
-        {
-            m_currentMethod = method;
-            return;
-        }
-    }
-    m_currentMethod = new CSharpMethodInfo;
-    m_currentMethod->name = name;
-    m_currentMethod->returnType = returnType;
-    m_currentClass->methods.push_back(m_currentMethod);
+    m_currentMethodOwner = m_currentClass;
+    m_currentMethod =
+        FindOrAppend(m_currentClass->methods, m_methodIndex[m_currentClass], std::string(name.text),
+                     [&name, &returnType]
+                     {
+                         auto method = std::make_unique<CSharpMethodInfo>();
+                         method->name = name;
+                         method->returnType = returnType;
+                         return method;
+                     });
 }
 
 void CSharpParser::EndMethod()

@@ -1,9 +1,11 @@
 #include "gen_reports/CSharpScanner.h"
 
 #include "model/Identifiers.h"
+#include "platform/core/TextBytes.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -217,21 +219,34 @@ int CSharpScanner::Next()
         else
             token = Operator();
         if (token != noToken)
+        {
+            ++m_tokens;
             return token;
+        }
     }
 }
 
 int CSharpScanner::NextInBody()
 {
-    for (int c; (c = Peek(0)) >= 0;)
+    while (Peek(0) >= 0)
     {
+        // What the buffer holds, up to the brace that closes the body.
+        const char* const begin = m_buffer.get() + m_position;
+        const char* const end = m_buffer.get() + m_length;
+        const char* at = begin;
+        while (at != end && m_depth > 0)
+        {
+            const char c = *at++;
+            if (c == '{')
+                ++m_depth;
+            else if (c == '}')
+                --m_depth;
+        }
+        m_collected.append(begin, at);
         m_start = m_position;
-        Consume(1, false);
+        Consume(static_cast<std::size_t>(at - begin), false);
         m_start = m_position;
-        m_collected += static_cast<char>(c);
-        if (c == '{')
-            ++m_depth;
-        else if (c == '}' && --m_depth == 0)
+        if (m_depth == 0)
         {
             LeaveMode();
             return '}';
@@ -500,12 +515,43 @@ int CSharpScanner::Operator()
     return LexicalError();
 }
 
-// Reports the character at the token start and skips it; no token.
+// The number of bytes of the well-formed character beyond ASCII at the token start that is no
+// control character; 0 when none starts there.
+std::size_t CSharpScanner::WideCharacterLength()
+{
+    char bytes[4];
+    std::size_t count = 0;
+    for (int c; count < sizeof bytes && (c = Peek(count)) >= 0x80; ++count)
+        bytes[count] = static_cast<char>(c);
+    const DecodedCharacter character = FirstCharacter({bytes, count});
+    return IsControlCharacter(character.code) ? 0 : character.length;
+}
+
+// Reports the character at the token start and skips it; no token. A control character there
+// (Ctrl-Z, which old editors end a file with, aside), or too many errors, ends the scan.
 int CSharpScanner::LexicalError()
 {
     m_position = m_start;
-    const std::string text(1, static_cast<char>(Peek(0)));
+    const int c = Peek(0);
+    if (c < 0x80 && c != 0x1A && IsControlCharacter(static_cast<char32_t>(c)))
+    {
+        char reason[64];
+        std::snprintf(reason, sizeof reason, "control character 0x%02X on line %d", c, m_line);
+        throw CSharpNotSource(reason);
+    }
+    // The bytes of a character beyond ASCII are reported one by one, and do not count.
+    const bool wide = m_wideBytesLeft > 0 || (m_wideBytesLeft = WideCharacterLength()) > 0;
+    if (wide)
+        --m_wideBytesLeft;
+    const std::string text(1, static_cast<char>(c));
     std::fprintf(stderr, "%d:lexical error (%s) [%s]\n", m_line, "invalid token", text.c_str());
     Consume(1, true);
+    if (!wide && ++m_errors > maxLexicalErrors && m_errors > m_tokens)
+    {
+        char reason[64];
+        std::snprintf(reason, sizeof reason, "%d characters that start no token by line %d",
+                      m_errors, m_line);
+        throw CSharpNotSource(reason);
+    }
     return noToken;
 }

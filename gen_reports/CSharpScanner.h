@@ -141,9 +141,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Thrown when the input is no C# source: a control character where a token would start, or more
+// lexical errors than the scanner reads past. The text says why and where.
+class CSharpNotSource : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Splits C# source read from a stream into the tokens of the C# parser. Identifiers go into the
 // parser's symbol table, and the characters of a method body into its collector. Lexical errors
-// are reported on the standard error stream and skipped; failures throw CSharpScanFailure.
+// are reported on the standard error stream and skipped, up to a limit (CSharpNotSource);
+// failures throw CSharpScanFailure.
 class CSharpScanner
 {
 public:
@@ -157,6 +166,9 @@ public:
     };
 
     static constexpr std::size_t bufferSize = 16384;
+    // Beyond this many lexical errors, once they outnumber the tokens, the input is no C# source.
+    // The bytes of a well-formed character beyond ASCII (a letter of a name) do not count.
+    static constexpr int maxLexicalErrors = 100;
 
     CSharpScanner(std::FILE* input, CSharpSymbolTable& symbols, std::string& collected);
 
@@ -193,6 +205,7 @@ private:
     int StringLiteral();
     int Operator();
     int LexicalError();
+    std::size_t WideCharacterLength();
 
     std::FILE* m_input;
     CSharpSymbolTable& m_symbols;
@@ -209,4 +222,7 @@ private:
     int m_value = 0;
     int m_line = 1;
     int m_depth = 0;
+    int m_errors = 0;
+    std::size_t m_wideBytesLeft = 0;
+    int m_tokens = 0;
 };

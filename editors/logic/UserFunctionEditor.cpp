@@ -308,10 +308,16 @@ void UserFunctionEditor::FillMethods()
         m_parser.Clear();
         const std::string path = ToHostPath(ClassFilePath(m_project, *module, *chosen));
         std::error_code error;
-        if (std::filesystem::exists(path, error) && m_parser.Parse(path.c_str(), nullptr) == 0)
+        const int parsed =
+            std::filesystem::exists(path, error) ? m_parser.Parse(path.c_str(), nullptr) : -1;
+        if (parsed == 0)
+        {
             for (const CSharpClassInfo* info : m_parser.GetClasses())
                 if (info->name.text == chosen->GetFieldName())
                     m_methods.insert(m_methods.end(), info->methods.begin(), info->methods.end());
+        }
+        else if (parsed == 3)
+            AfxMessageBox(m_parser.GetRefusal().c_str());
     }
     std::vector<CString> names;
     for (const CSharpMethodInfo* method : m_methods)

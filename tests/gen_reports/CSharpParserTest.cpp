@@ -1,16 +1,23 @@
 #include "gen_reports/CSharpParser.h"
+#include "gen_reports/CSharpScanner.h"
+#include "platform/core/CString.h"
+#include "platform/core/Collections.h"
 
 #include "tests/gen_reports/CSharpSource.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/ThreadTime.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <sys/stat.h>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace
@@ -292,5 +299,98 @@ TEST(CSharpParser, NestingDeeperThanTheStackAllowsGivesTwo)
     CSharpParser parser(true);
     EXPECT_EQ(0, ParseText(parser, "class C { C() { x = " + std::string(500, '(') + "1" +
                                        std::string(500, ')') + "; } }"));
+}
+
+std::string Times(const std::string& text, int count)
+{
+    std::string repeated;
+    while (count-- > 0)
+        repeated += text;
+    return repeated;
+}
+
+TEST(CSharpParser, AFileThatIsNotCSharpIsRefusedByName)
+{
+    TempFolder folder("WeavoCSharp");
+    std::ofstream(folder.Path() / "crashed.cs", std::ios::binary) << std::string(4096, '\0');
+    CSharpParser parser(true);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(3, parser.Parse(folder.ModelPath("crashed.cs"), nullptr));
+    EXPECT_EQ("ERROR - \"" + std::string(folder.ModelPath("crashed.cs")) +
+                  "\" is not C# source: control character 0x00 on line 1\n",
+              testing::internal::GetCapturedStderr());
+
+    // A stray character, Ctrl-Z at the end and the letters of names beyond ASCII are read past.
+    const std::string refused = "ERROR - the input is not C# source: ";
+    const std::vector<std::tuple<std::string, int, std::string>> cases = {
+        {"class A { void M() {} }\n\n\x01 class B {}", 3,
+         refused + "control character 0x01 on line 3"},
+        {"class A {}\n" + Times("$ ", 101), 3,
+         refused + "101 characters that start no token by line 2"},
+        {"class A {}\n" + std::string(101, '\xFF'), 3,
+         refused + "101 characters that start no token by line 2"},
+        {Times("class A { } $\n", 150), 0, "150:lexical error (invalid token) [$]"},
+        {"class A {}\n" + Times("\xC3\xA9", 200), 0, "2:lexical error (invalid token) [\xA9]"},
+        {"\xEF\xBB\xBF"
+         "class A {}\x1A",
+         0, "1:lexical error (invalid token) [\x1A]"},
+    };
+    for (const auto& [text, result, lastError] : cases)
+    {
+        SCOPED_TRACE(lastError);
+        CSharpParser parser(true);
+        const Outcome outcome = ParseCapturing(parser, text);
+        EXPECT_EQ(result, outcome.result);
+        EXPECT_TRUE(outcome.errors.ends_with(lastError + "\n")) << outcome.errors.substr(0, 200);
+        ASSERT_EQ(1u, parser.GetClasses().size());
+    }
+}
+
+// The best of three parses' processor time; how far the stream was read.
+std::pair<double, long> CostOfParsing(const std::string& text)
+{
+    std::pair<double, long> cost{1e9, 0};
+    for (int run = 0; run < 3; ++run)
+    {
+        CSharpParser parser(true);
+        auto stream = SourceStream(text);
+        testing::internal::CaptureStderr();
+        const double start = ThreadProcessorSeconds();
+        parser.ParseStream(stream.get());
+        cost = {std::min(cost.first, ThreadProcessorSeconds() - start), std::ftell(stream.get())};
+        testing::internal::GetCapturedStderr();
+    }
+    return cost;
+}
+
+// Four times the NUL bytes cost about the same, four times the classes and methods about four
+// times as much (not sixteen); a class met again adds to its record.
+TEST(CSharpParser, ReadingStopsAtNulBytesAndFindsClassesAndMethodsByName)
+{
+    const auto nul = CostOfParsing(std::string(1 << 20, '\0'));
+    const auto moreNul = CostOfParsing(std::string(4 << 20, '\0'));
+    EXPECT_LE(moreNul.second, static_cast<long>(CSharpScanner::bufferSize));
+    EXPECT_LT(moreNul.first, 2 * nul.first) << nul.first << " s then " << moreNul.first;
+
+    const auto classes = [](int count)
+    {
+        std::string text = "class Wide {\n";
+        for (int i = 0; i < 2 * count; ++i)
+            text += "void W" + std::to_string(i % count) + "() {}\n";
+        text += "}\n";
+        for (int i = 0; i < 2 * count; ++i)
+            text += "class C" + std::to_string(i % count) + " { void M" + std::to_string(i) +
+                    "() {} }\n";
+        return text;
+    };
+    CSharpParser parser(true);
+    ASSERT_EQ(0, ParseText(parser, classes(1500)));
+    ASSERT_EQ(1501u, parser.GetClasses().size());
+    EXPECT_EQ(CString("C1499"), parser.GetClasses().back()->name.text);
+    EXPECT_EQ(1500u, parser.GetClasses().front()->methods.size());
+    EXPECT_EQ(2u, parser.GetClasses()[8]->methods.size());
+    const double small = CostOfParsing(classes(1500)).first;
+    const double large = CostOfParsing(classes(6000)).first;
+    EXPECT_LT(large, 8 * small) << small << " s then " << large << " s";
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include "entities/Parameter.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "model/ForgeonProject.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/editors/logic/EditorTestSupport.h"
 #include "tests/model/ModelBuilders.h"
@@ -149,6 +150,28 @@ TEST_F(UserFunctionEditorTest, TheClassFileOffersItsMethodsAndTheChosenOnesParam
                   std::string::npos)
             << each.method;
     }
+}
+
+TEST_F(UserFunctionEditorTest, AClassFileThatIsNoSourceIsNamedOnceAndOffersNoMethods)
+{
+    // The customers class file holds NUL bytes, as one another program wrote may.
+    const std::string path =
+        ToHostPath(Editor::ClassFilePath(open.project, open.Current(), *Class(1)));
+    const char damaged[] = "public class _customers\0\0{";
+    std::ofstream(path, std::ios::binary) << std::string(damaged, sizeof damaged - 1);
+
+    editor.ChooseClass(1);
+    EXPECT_EQ(Texts(boxes),
+              NameList{"\"" + path + "\" is not C# source: control character 0x00 on line 1"});
+    EXPECT_TRUE(Items(Editor::IDC_FUNCTION).empty());
+    editor.ChooseMethod(0);
+    EXPECT_TRUE(editor.GetParameterRows().empty());
+    EXPECT_EQ(std::string(editor.States().GetText(Editor::IDC_BODY)), "");
+
+    // The sound orders file then offers its methods and shows no box.
+    editor.ChooseClass(0);
+    EXPECT_EQ(Items(Editor::IDC_FUNCTION), (NameList{"HandlePreAdd", "ByCity", "ByCity"}));
+    EXPECT_EQ(boxes.Shown().size(), 1u);
 }
 
 TEST_F(UserFunctionEditorTest, OkRegistersTheFunctionOnce)
