@@ -1149,9 +1149,9 @@ async function secondRoundRefused() {
         "The file was not uploaded: its name is missing, made of dots only or too long.", "the long upload name's message");
 
     // Error pages are not framed either.
-    for (const [what, page] of [["a missing page", `${ui}/missing.aspx`], ["a forbidden type", "Guard.csproj.user"],
-        ["a refused request", `${ui}/Login.aspx?Refused=%3Cscript%3E`]]) {
-        const answer = await fetch(`${base}/${page}`, { redirect: "manual" });
+    for (const [what, page, post] of [["a missing page", `${ui}/missing.aspx`], ["a forbidden type", "Guard.csproj.user"],
+        ["a refused request", `${ui}/Login.aspx`, { method: "POST", body: new URLSearchParams({ __VIEWSTATE: "forged" }) }]]) {
+        const answer = await fetch(`${base}/${page}`, { redirect: "manual", ...post });
         check(answer.status >= 400 && answer.headers.get("x-frame-options") === "SAMEORIGIN",
             `${what} answers ${answer.status} with X-Frame-Options "${answer.headers.get("x-frame-options")}"`);
     }
