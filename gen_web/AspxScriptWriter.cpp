@@ -296,7 +296,12 @@ void AspxScriptWriter::WriteHandleAction(const std::vector<FieldRep*>& controls,
 
 void AspxScriptWriter::WriteFileUploadSubmit(int indent)
 {
-    m_out.Write(indent, "if(formAction == '%s')\n", IsUpdatePage() ? "UPDATE" : "ADD");
+    // The server answers a page with an upload by leading the browser to the Add page, where the
+    // message shows: a delete goes with the whole form as a save does.
+    if (IsUpdatePage())
+        m_out.Write(indent, "if(formAction == 'UPDATE' || formAction == 'DELETE')\n");
+    else
+        m_out.Write(indent, "if(formAction == 'ADD')\n");
     m_out.Write(indent, "{\n");
     // The values go with the file in the form; the address carries only the Update page's record
     // key, which a reply to a post too large to be read returns to.

@@ -460,6 +460,11 @@ try {
     const updatedShip = query(`SELECT item, quantity, label, code FROM ship_detail WHERE ship_id = ${ark} ORDER BY ship_detail_id`);
     check(updatedShip === "sail|5|ark/label.txt|Ark-code1\nmast|1|ark/label.txt|Ark-code1" && tab.url().endsWith(`/${shipAdd}`),
         `in Chromium, the ship updated is stored as "${updatedShip}", leading to ${tab.url()}`);
+    // Its Delete removes the ship with its rows and leads to the Add page.
+    await tab.goto(`${base}/${ui}/shipUpdate.aspx?ship_basic_id=${ark}`, { waitUntil: "networkidle0" });
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Delete]")]);
+    const sunk = query(`SELECT (SELECT COUNT(*) FROM ship_basic WHERE ship_basic_id = ${ark}) || '|' || COUNT(*) FROM ship_detail WHERE ship_id = ${ark}`);
+    check(sunk === "0|0" && tab.url().endsWith(`/${shipAdd}`), `in Chromium, the ship deleted leaves "${sunk}", leading to ${tab.url()}`);
     fs.rmSync(folder, { recursive: true, force: true });
     await texts.runInChromium(tab, base, shots);
     check(alerts.length === 0, `in Chromium, the page's script said ${alerts.join(" | ")}`);
