@@ -463,8 +463,7 @@ void AspxScriptWriter::WriteResetAllControls(const std::vector<FieldRep*>& contr
 {
     m_out.Write(indent, "function resetAllControls()\n");
     m_out.Write(indent, "{\n");
-    const FormInterface* owner = m_pageFile.GetOwnerPage();
-    if (owner != nullptr && owner->HasFileUploadControl())
+    if (ResetReloadsPage())
         m_out.Write(indent + 1, "window.location = \"%s\";\n", PageFileName());
     else
     {
@@ -533,6 +532,12 @@ void AspxScriptWriter::WriteResetLine(FieldRep& control, int indent)
         m_out.Write(indent, "var currentDate = dt.getDate() +\"/\"+ (dt.getMonth()+1) +\"/\"+ "
                             "dt.getFullYear();\n");
     m_out.Write(indent, "formName.ctl00_KestraneWeavoContent_%s.value = currentDate;\n", name);
+}
+
+bool AspxScriptWriter::ResetReloadsPage() const
+{
+    const FormInterface* owner = m_pageFile.GetOwnerPage();
+    return owner != nullptr && owner->HasFileUploadControl();
 }
 
 bool AspxScriptWriter::IsUpdatePage() const

@@ -448,6 +448,13 @@ try {
     const emptied = await typedShipInTab();
     check(sailedShip === "7.25|sail|2|t\n7.25|mast|1|t" && tab.url().endsWith(`/${shipAdd}`) && emptied === "|||undefined undefined|undefined undefined|undefined undefined",
         `in Chromium, the ship saved is stored as "${sailedShip}", leading to ${tab.url()} showing ${emptied}`);
+    // Clear empties the master values and the rows typed.
+    await tab.type("#ctl00_KestraneWeavoContent_note", "cleared ark");
+    await tab.click("input[value='Add New Row']");
+    await tab.type("input[name=item1]", "keel");
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Clear]")]);
+    const cleared = await typedShipInTab();
+    check(cleared === emptied, `in Chromium, the ship's Clear leaves ${cleared}`);
     // Its Update page keeps the rows' stored upload and password as they were.
     const ark = query("SELECT ship_basic_id FROM ship_basic WHERE note = 'Chromium <ark> &#38;'");
     query(`UPDATE ship_detail SET label = 'ark/label.txt', code = 'Ark-code1' WHERE ship_id = ${ark}`);
