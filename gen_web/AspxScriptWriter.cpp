@@ -296,7 +296,12 @@ void AspxScriptWriter::WriteHandleAction(const std::vector<FieldRep*>& controls,
 
 void AspxScriptWriter::WriteFileUploadSubmit(int indent)
 {
-    m_out.Write(indent, "if(formAction == '%s')\n", IsUpdatePage() ? "UPDATE" : "ADD");
+    // The server answers a page with an upload by leading the browser to the Add page, where the
+    // message shows: a delete goes with the whole form as a save does.
+    if (IsUpdatePage())
+        m_out.Write(indent, "if(formAction == 'UPDATE' || formAction == 'DELETE')\n");
+    else
+        m_out.Write(indent, "if(formAction == 'ADD')\n");
     m_out.Write(indent, "{\n");
     // The values go with the file in the form; the address carries only the Update page's record
     // key, which a reply to a post too large to be read returns to.
@@ -458,8 +463,7 @@ void AspxScriptWriter::WriteResetAllControls(const std::vector<FieldRep*>& contr
 {
     m_out.Write(indent, "function resetAllControls()\n");
     m_out.Write(indent, "{\n");
-    const FormInterface* owner = m_pageFile.GetOwnerPage();
-    if (owner != nullptr && owner->HasFileUploadControl())
+    if (ResetReloadsPage())
         m_out.Write(indent + 1, "window.location = \"%s\";\n", PageFileName());
     else
     {
@@ -528,6 +532,12 @@ void AspxScriptWriter::WriteResetLine(FieldRep& control, int indent)
         m_out.Write(indent, "var currentDate = dt.getDate() +\"/\"+ (dt.getMonth()+1) +\"/\"+ "
                             "dt.getFullYear();\n");
     m_out.Write(indent, "formName.ctl00_KestraneWeavoContent_%s.value = currentDate;\n", name);
+}
+
+bool AspxScriptWriter::ResetReloadsPage() const
+{
+    const FormInterface* owner = m_pageFile.GetOwnerPage();
+    return owner != nullptr && owner->HasFileUploadControl();
 }
 
 bool AspxScriptWriter::IsUpdatePage() const

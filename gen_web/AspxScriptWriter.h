@@ -42,8 +42,10 @@ protected:
     void WriteSaveBlock(const char* action, const char* message, bool confirm, int indent);
     // The post of the action to the page and the handling of the XML answer.
     void WriteRequest(const std::vector<FieldRep*>& controls, int indent);
-    // A save of a page with an upload posts the whole form.
+    // A save or delete of a page with an upload posts the whole form.
     void WriteFileUploadSubmit(int indent);
+    // The page holds an upload, which no script can clear: resetAllControls reloads the page.
+    bool ResetReloadsPage() const;
     // One block per control with event lists, run when the answer to its recompute comes.
     virtual void WriteRecomputeReplies(const std::vector<FieldRep*>& controls, int indent);
 

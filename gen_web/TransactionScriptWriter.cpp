@@ -285,6 +285,13 @@ void TransactionScriptWriter::WriteReloadForm(int indent)
 {
     m_out.Write(indent, "function reloadForm()\n");
     m_out.Write(indent, "{\n");
+    // A post of the form would bring back what the reload clears.
+    if (ResetReloadsPage())
+    {
+        m_out.Write(indent + 1, "resetAllControls();\n");
+        m_out.Write(indent, "}\n");
+        return;
+    }
     m_out.Write(indent + 1, "var formName;\n");
     m_out.Write(indent + 1, "formName = document.aspnetForm;\n");
     m_out.Write(indent + 1, "formName.action = \"%s\";\n", AddPageName());

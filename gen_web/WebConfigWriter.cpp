@@ -31,6 +31,9 @@ void WebConfigWriter::Write()
     WriteCompilation();
     m_file.Write(2, "<authentication mode=\"Windows\"/>\n");
     m_file.Write(2, "<httpCookies httpOnlyCookies=\"true\"/>\n");
+    // The pages encode every value they show, so a text holding markup ("<b>", "&#") is read and
+    // stored as typed rather than failing the request without a word.
+    m_file.Write(2, "<pages validateRequest=\"false\"/>\n");
     m_file.Write(1, "</system.web>\n");
     WriteDataFolder();
     m_file.Write(0, "</configuration>\n");

@@ -286,12 +286,13 @@ try {
     const update = statements().filter((line) => /^UPDATE document set/i.test(line)).pop() || "";
     check(update.includes(`title = N'First updated'`) && update.includes(`scan = N'${stored[0]}'`),
         `the editor's update does not keep the stored file: ${update}`);
+    // The delete leads to the Add page, which says so.
     await tab.goto(`${base}/${ui}/documentUpdate.aspx?document_id=1`, { waitUntil: "networkidle0" });
-    await tab.click("#ctl00_KestraneWeavoContent_DeleteButton");
-    const deleted = () => statements().some((line) => /^update document set Is_Deleted = 'Y' where document_id = 1$/i.test(line));
-    for (let wait = 0; wait < 50 && !deleted(); ++wait)
-        await new Promise((resolve) => setTimeout(resolve, 200));
-    check(deleted(), "no delete statement for the editor's delete");
+    await submitted("the editor's delete", "#ctl00_KestraneWeavoContent_DeleteButton");
+    const deleted = statements().some((line) => /^update document set Is_Deleted = 'Y' where document_id = 1$/i.test(line));
+    const said = await tab.evaluate(() => document.getElementById("ctl00_KestraneWeavoContent_MessageLabel")?.textContent || "");
+    check(deleted && said === "Record Deleted Successfully!" && tab.url().endsWith("/documentAdd.aspx"),
+        `the editor's delete ran ${deleted ? "its" : "no"} statement and shows "${said}" at ${tab.url()}`);
     await settledScreenshot(tab, `${shots}-Deleted.png`);
     check(posted.length > 0 && posted.every((url) => !url.includes("REQUEST_TOKEN")),
         `posted to addresses with the token: ${posted.join(" | ")}`);
@@ -1149,9 +1150,9 @@ async function secondRoundRefused() {
         "The file was not uploaded: its name is missing, made of dots only or too long.", "the long upload name's message");
 
     // Error pages are not framed either.
-    for (const [what, page] of [["a missing page", `${ui}/missing.aspx`], ["a forbidden type", "Guard.csproj.user"],
-        ["a refused request", `${ui}/Login.aspx?Refused=%3Cscript%3E`]]) {
-        const answer = await fetch(`${base}/${page}`, { redirect: "manual" });
+    for (const [what, page, post] of [["a missing page", `${ui}/missing.aspx`], ["a forbidden type", "Guard.csproj.user"],
+        ["a refused request", `${ui}/Login.aspx`, { method: "POST", body: new URLSearchParams({ __VIEWSTATE: "forged" }) }]]) {
+        const answer = await fetch(`${base}/${page}`, { redirect: "manual", ...post });
         check(answer.status >= 400 && answer.headers.get("x-frame-options") === "SAMEORIGIN",
             `${what} answers ${answer.status} with X-Frame-Options "${answer.headers.get("x-frame-options")}"`);
     }

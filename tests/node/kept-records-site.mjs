@@ -388,9 +388,10 @@ try {
     await tab.screenshot({ path: `${shots}-RefusedRow.png`, fullPage: true });
 
     // A master-detail Add page without an upload shows a refused save in its message box and
-    // keeps what was typed; the sound save is stored and leads to the empty page.
+    // keeps what was typed, a note holding markup included; the sound save is stored as typed and
+    // leads to the empty page.
     await tab.goto(`${base}/${saleAdd}`, { waitUntil: "networkidle0" });
-    await tab.type("#ctl00_KestraneWeavoContent_note", "typed sale");
+    await tab.type("#ctl00_KestraneWeavoContent_note", "typed <b>sale</b> &#38;");
     await tab.click("input[value='Add New Row']");
     await tab.type("input[name=item1]", "screws");
     await tab.type("input[name=quantity1]", "3");
@@ -401,24 +402,24 @@ try {
         document.getElementById("ctl00_KestraneWeavoContent_note").value,
         ...["item1", "price1"].map((name) => document.getElementsByName(name)[0]?.value)].join("|"));
     const refusedSale = await typedSale();
-    check(refusedSale === "Please enter valid numeric value for price in row no 1|typed sale|screws|12,50" &&
-        tab.url().endsWith(`/${saleAdd}`) && query("SELECT COUNT(*) FROM sale_basic WHERE note = 'typed sale'") === "0",
+    check(refusedSale === "Please enter valid numeric value for price in row no 1|typed <b>sale</b> &#38;|screws|12,50" &&
+        tab.url().endsWith(`/${saleAdd}`) && query("SELECT COUNT(*) FROM sale_basic WHERE note = 'typed <b>sale</b> &#38;'") === "0",
     `in Chromium, a refused sale shows ${refusedSale} on ${tab.url()}`);
     await tab.$eval("input[name=price1]", (input) => { input.value = "12.50"; });
     await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Commit]")]);
-    const soldSale = query("SELECT d.item, d.price::numeric FROM sale_basic s JOIN sale_detail d ON d.sale_id = s.sale_basic_id WHERE s.note = 'typed sale'");
+    const soldSale = query("SELECT d.item, d.price::numeric FROM sale_basic s JOIN sale_detail d ON d.sale_id = s.sale_basic_id WHERE s.note = 'typed <b>sale</b> &#38;'");
     check(soldSale === "screws|12.50" && tab.url().endsWith(`/${saleAdd}`), `in Chromium, the sale saved is stored as "${soldSale}", leading to ${tab.url()}`);
 
     // The master-detail Add page with an upload: a file the server refuses brings the page back
-    // with its message, the master values and the rows as typed; with another file the save is
-    // stored and the page comes back empty.
+    // with its message, the master values (a note holding markup) and the rows as typed; with
+    // another file the save is stored and the page comes back empty.
     const folder = fs.mkdtempSync(path.join(os.tmpdir(), "weavo-ship-"));
     const [refusedFile, manifest] = [["x9.aspq", "<% %>"], ["manifest.txt", "cargo"]].map(([name, content]) => {
         fs.writeFileSync(path.join(folder, name), content);
         return path.join(folder, name);
     });
     await tab.goto(`${base}/${shipAdd}`, { waitUntil: "networkidle0" });
-    await tab.type("#ctl00_KestraneWeavoContent_note", "Chromium ark");
+    await tab.type("#ctl00_KestraneWeavoContent_note", "Chromium <ark> &#38;");
     await tab.type("#ctl00_KestraneWeavoContent_tonnage", "7.25");
     for (const [n, item, quantity] of [[1, "sail", "2"], [2, "mast", "1"], [3, "oar", "9"]]) {
         await tab.click("input[value='Add New Row']");
@@ -436,19 +437,26 @@ try {
         ...[1, 2, 3].map((n) => `${document.getElementsByName(`item${n}`)[0]?.value} ${document.getElementsByName(`quantity${n}`)[0]?.value}` +
             (document.getElementsByName(`delete${n}`)[0]?.checked ? " ticked" : ""))].join("|"));
     const refusedShip = await typedShipInTab();
-    check(refusedShip === "The file x9.aspq was not uploaded: files of this type are not accepted.|Chromium ark|7.25|sail 2|mast 1|oar 9 ticked" &&
-        query("SELECT COUNT(*) FROM ship_basic WHERE note = 'Chromium ark'") === "0",
+    check(refusedShip === "The file x9.aspq was not uploaded: files of this type are not accepted.|Chromium <ark> &#38;|7.25|sail 2|mast 1|oar 9 ticked" &&
+        query("SELECT COUNT(*) FROM ship_basic WHERE note = 'Chromium <ark> &#38;'") === "0",
     `in Chromium, a refused ship shows ${refusedShip}`);
     await tab.screenshot({ path: `${shots}-RefusedShip.png`, fullPage: true });
     await (await tab.$("#ctl00_KestraneWeavoContent_scan")).uploadFile(manifest);
     await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Commit]")]);
     const sailedShip = query("SELECT s.tonnage::numeric, d.item, d.quantity, d.label IS NULL AND d.code IS NULL FROM ship_basic s " +
-        "JOIN ship_detail d ON d.ship_id = s.ship_basic_id WHERE s.note = 'Chromium ark' AND s.scan LIKE '%/manifest.txt' ORDER BY d.ship_detail_id");
+        "JOIN ship_detail d ON d.ship_id = s.ship_basic_id WHERE s.note = 'Chromium <ark> &#38;' AND s.scan LIKE '%/manifest.txt' ORDER BY d.ship_detail_id");
     const emptied = await typedShipInTab();
     check(sailedShip === "7.25|sail|2|t\n7.25|mast|1|t" && tab.url().endsWith(`/${shipAdd}`) && emptied === "|||undefined undefined|undefined undefined|undefined undefined",
         `in Chromium, the ship saved is stored as "${sailedShip}", leading to ${tab.url()} showing ${emptied}`);
+    // Clear empties the master values and the rows typed.
+    await tab.type("#ctl00_KestraneWeavoContent_note", "cleared ark");
+    await tab.click("input[value='Add New Row']");
+    await tab.type("input[name=item1]", "keel");
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Clear]")]);
+    const cleared = await typedShipInTab();
+    check(cleared === emptied, `in Chromium, the ship's Clear leaves ${cleared}`);
     // Its Update page keeps the rows' stored upload and password as they were.
-    const ark = query("SELECT ship_basic_id FROM ship_basic WHERE note = 'Chromium ark'");
+    const ark = query("SELECT ship_basic_id FROM ship_basic WHERE note = 'Chromium <ark> &#38;'");
     query(`UPDATE ship_detail SET label = 'ark/label.txt', code = 'Ark-code1' WHERE ship_id = ${ark}`);
     await tab.goto(`${base}/${ui}/shipUpdate.aspx?ship_basic_id=${ark}`, { waitUntil: "networkidle0" });
     const sails = await tab.$("input[name=quantity1]");
@@ -459,6 +467,11 @@ try {
     const updatedShip = query(`SELECT item, quantity, label, code FROM ship_detail WHERE ship_id = ${ark} ORDER BY ship_detail_id`);
     check(updatedShip === "sail|5|ark/label.txt|Ark-code1\nmast|1|ark/label.txt|Ark-code1" && tab.url().endsWith(`/${shipAdd}`),
         `in Chromium, the ship updated is stored as "${updatedShip}", leading to ${tab.url()}`);
+    // Its Delete removes the ship with its rows and leads to the Add page.
+    await tab.goto(`${base}/${ui}/shipUpdate.aspx?ship_basic_id=${ark}`, { waitUntil: "networkidle0" });
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click("input[value=Delete]")]);
+    const sunk = query(`SELECT (SELECT COUNT(*) FROM ship_basic WHERE ship_basic_id = ${ark}) || '|' || COUNT(*) FROM ship_detail WHERE ship_id = ${ark}`);
+    check(sunk === "0|0" && tab.url().endsWith(`/${shipAdd}`), `in Chromium, the ship deleted leaves "${sunk}", leading to ${tab.url()}`);
     fs.rmSync(folder, { recursive: true, force: true });
     await texts.runInChromium(tab, base, shots);
     check(alerts.length === 0, `in Chromium, the page's script said ${alerts.join(" | ")}`);

@@ -1,6 +1,6 @@
 // The texts and dates of the served "Guard" site with its typed pages, for kept-records-site.mjs:
 // every page that stores a record refuses, in each field it reads (master and detail row), a
-// character that no XML document carries, naming the field, and runs no change; a page meeting
+// character that no XML document carries after markup, naming the field, and runs no change; a page meeting
 // such a character already stored still opens and shows it as U+FFFD where XML carries it, and so
 // does a search report; a refused save of a master-detail page with an upload shows every value
 // as typed, its dates and its rows' dates included. In Chromium the date box keeps a date typed
@@ -91,8 +91,8 @@ export function typedTexts({ ui, admin, pageForm, query, statements, check }) {
     }
 
     // A field of the master and of row 1 that each page reads, every field on the pages with a
-    // field of every type, with one of the characters in turn: refused naming the field (in its
-    // row).
+    // field of every type, with markup and one of the characters in turn: refused naming the field
+    // (in its row), the markup read as any text.
     async function refuseInEveryField(pages, ids) {
         const known = recordPages(ids);
         let turn = 0;
@@ -112,7 +112,7 @@ export function typedTexts({ ui, admin, pageForm, query, statements, check }) {
                 const row = /^(\w+?)1$/.exec(field);
                 const caption = (spec.captions ?? {})[row ? row[1] : field] ?? (row ? row[1] : field);
                 const character = uncarried[turn++ % uncarried.length];
-                const { answer, message } = await post(address, { ...spec.fields, [field]: spec.fields[field] + character }, spec.upload);
+                const { answer, message } = await post(address, { ...spec.fields, [field]: `${spec.fields[field]}<b>&#38;${character}` }, spec.upload);
                 const expected = `Please enter ${caption}${row ? " in row no 1" : ""} without control characters`;
                 check(answer.status === 200 && message === expected,
                     `${name} with U+${character.codePointAt(0).toString(16)} in ${field}: ${answer.status} "${message}"`);

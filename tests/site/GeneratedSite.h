@@ -64,8 +64,9 @@ inline std::map<std::string, fs::path> WrittenFiles(const fs::path& folder)
 
 // The configuration as served here: without the report viewer's handler, assemblies and build
 // provider, which the site does not load, and with the request path check of Mono's runtime
-// letting "&" through (a module name, and so a folder, may hold one), as the ASP.NET 2.0
-// runtime that the projects target does.
+// letting "&" through (a module name, and so a folder, may hold one) and its check of the
+// posted values following the pages' setting, as the ASP.NET 2.0 runtime that the projects
+// target does.
 inline std::string ServedConfiguration(const std::string& config)
 {
     std::string served;
@@ -78,7 +79,8 @@ inline std::string ServedConfiguration(const std::string& config)
         if (line.find("ReportViewer") == std::string::npos)
             served += line;
         if (line.find("<system.web>") != std::string::npos)
-            served += "<httpRuntime requestPathInvalidCharacters=\"&lt;,&gt;,*,%,:,\\,?\" />\r\n";
+            served += "<httpRuntime requestValidationMode=\"2.0\" "
+                      "requestPathInvalidCharacters=\"&lt;,&gt;,*,%,:,\\,?\" />\r\n";
         start = end;
     }
     return served;

@@ -36,7 +36,7 @@
 				window.location = "../UI/stock_formAdd.aspx";
 				return;
 			}
-			if(formAction == 'UPDATE')
+			if(formAction == 'UPDATE' || formAction == 'DELETE')
 			{
 				submitWithValues(document.aspnetForm, recordPageUrl("stock_formUpdate.aspx", "product_id"), sBody);
 				return;

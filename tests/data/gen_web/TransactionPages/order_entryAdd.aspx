@@ -150,11 +150,7 @@
 
 		function reloadForm()
 		{
-			var formName;
-			formName = document.aspnetForm;
-			formName.action = "order_entryAdd.aspx";
 			resetAllControls();
-			formName.submit();
 		}
 	</script>
 <table cellpadding = "0" cellspacing= "0" style="width:100%">
