@@ -689,9 +689,8 @@ TEST_F(ProjectStoreTest, AHugeSparseFileIsRefusedWithoutRunningOutOfMemory)
 }
 
 // Bytes after the project (a copy that broke off, room kept in advance) are named, not read:
-// eight times as many take no longer to open. The stamp of Open still sees a changed byte of the
-// project where size and time stay; a save writes the project alone. A project alone opens
-// without a word, its stamp the whole file's.
+// eight times as many take no longer. The stamp still sees a changed byte of the project, size
+// and time kept; a save drops them. A project alone opens silently, stamped whole.
 TEST_F(ProjectStoreTest, BytesAfterTheProjectAreNamedNotReadAndNotSaved)
 {
     ProjectStore made;
@@ -699,7 +698,7 @@ TEST_F(ProjectStoreTest, BytesAfterTheProjectAreNamedNotReadAndNotSaved)
     ASSERT_TRUE(made.ArchiveProject(made.GetProject(), PathOf("shop.wvt"), FALSE));
     const std::vector<BYTE> saved = HostFileBytes(HostPathOf("shop.wvt"));
     const std::filesystem::path padded = HostPathOf("padded.wvt");
-    // The fastest of five opens, in processor seconds, of the project and zeros, sparse.
+    // The fastest of five opens of the project and zeros (sparse), in processor seconds.
     const auto open = [&](std::uintmax_t zeros)
     {
         WriteFileBytes(padded, saved);
@@ -726,17 +725,13 @@ TEST_F(ProjectStoreTest, BytesAfterTheProjectAreNamedNotReadAndNotSaved)
               LastBox());
 
     std::optional<FileStamp> known = m_store.GetFileStamp();
-    const std::filesystem::file_time_type time = std::filesystem::last_write_time(padded);
+    const auto time = std::filesystem::last_write_time(padded);
     std::fstream(padded, std::ios::binary | std::ios::in | std::ios::out)
         .seekp(40)
         .put(static_cast<char>(saved[40] ^ 1));
     std::filesystem::last_write_time(padded, time);
     int asked = 0;
-    const auto decline = [&asked](const FileStamp&)
-    {
-        ++asked;
-        return false;
-    };
+    const auto decline = [&asked](const FileStamp&) { return ++asked == 0; };
     EXPECT_FALSE(m_store.SaveOver(m_store.GetProject(), PathOf("padded.wvt"), known, decline));
     open(3u << 20);
     known = m_store.GetFileStamp();
