@@ -220,9 +220,10 @@ private:
 
 // Opens the file for reading and hands its archive to the reader. The stamp, when asked for,
 // is the file's as it was opened, whatever another instance puts at its name while it is read,
-// its checksum taken in the same pass.
+// its checksum taken in the same pass over the bytes read. Returns how many bytes of the file
+// follow where the reader stopped, which are not read.
 template <class Reader>
-void ReadArchive(const char* path, Reader read, std::optional<FileStamp>* stamp = nullptr)
+std::uint64_t ReadArchive(const char* path, Reader read, std::optional<FileStamp>* stamp = nullptr)
 {
     const std::string hostPath = ToHostPath(path);
     std::optional<std::string> link = stamp != nullptr ? LinkText(hostPath) : std::nullopt;
@@ -241,9 +242,23 @@ void ReadArchive(const char* path, Reader read, std::optional<FileStamp>* stamp 
         std::min<std::uint64_t>(opening.size / fileBytesPerObject, mostObjectsReserved)));
     read(ar);
     ar.Close();
+    const std::uint64_t end = file.GetPosition();
     if (reading)
-        *stamp = reading->Finish();
+        *stamp = reading->Finish(end);
     file.Close();
+    return opening.size > end ? opening.size - end : 0;
+}
+
+// What a load says of the bytes that follow the project in its file; empty when none do.
+CString FollowingBytesWarning(const char* path, std::uint64_t count)
+{
+    if (count == 0)
+        return CString();
+    return CString(ToHostPath(path).c_str()) + "\nholds " + std::to_string(count).c_str() +
+           (count == 1 ? " byte" : " bytes") +
+           " after the end of the project, which were not read: a copy that broke off or room "
+           "kept for the file in advance leaves such bytes. The project before them was read; a "
+           "save writes the project without them.";
 }
 
 // Why nothing was saved where the folder of the host target lets no file be made.
@@ -472,11 +487,18 @@ std::optional<bool> FollowsLinksAt(const char* path)
     return false;
 }
 
+// The stamp of the file at the path now, its checksum over as many bytes as the agreed one's, so
+// that the two are the same while nobody changes the file.
+std::optional<FileStamp> StampNow(const char* path, const std::optional<FileStamp>& agreed)
+{
+    return FileStamp::Of(path, agreed ? agreed->checked : FileStamp::wholeFile);
+}
+
 // Whether the file at the path is no longer the writing agreed on; a file that is gone is not
 // taken for a change.
 bool ChangedSince(const char* path, const std::optional<FileStamp>& agreed)
 {
-    const std::optional<FileStamp> now = FileStamp::Of(path);
+    const std::optional<FileStamp> now = StampNow(path, agreed);
     return now && now != agreed;
 }
 } // namespace
@@ -573,7 +595,7 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
             const std::optional<SaveLock> lock = LockForSave(path, projectUnsaved);
             if (!lock)
                 return FALSE;
-            const std::optional<FileStamp> now = FileStamp::Of(path);
+            const std::optional<FileStamp> now = StampNow(path, agreed);
             if (now && now != agreed)
                 changed = now;
             else
@@ -591,7 +613,7 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
                     saved = true;
                 }
                 else if (failure->kind == SaveFailure::Kind::Changed)
-                    changed = FileStamp::Of(path).value_or(FileStamp{});
+                    changed = StampNow(path, agreed).value_or(FileStamp{});
             }
         }
         if (saved)
@@ -799,16 +821,9 @@ std::optional<std::string> ProjectStore::ReadBackFailure(const char* path,
     std::optional<std::string> failure = FailureOf(
         [&]
         {
-            ReadArchive(
-                path,
-                [&](CArchive& ar)
-                {
-                    ReadAsOpenProject(ar);
-                    BYTE next = 0;
-                    if (ar.Read(&next, 1) != 0)
-                        throw std::runtime_error("The file holds bytes after the project.");
-                },
-                stamp);
+            if (ReadArchive(
+                    path, [&](CArchive& ar) { ReadAsOpenProject(ar); }, stamp) != 0)
+                throw std::runtime_error("The file holds bytes after the project.");
         });
     rollback.Restore();
     return failure;
@@ -816,6 +831,7 @@ std::optional<std::string> ProjectStore::ReadBackFailure(const char* path,
 
 BOOL ProjectStore::LoadInto(const char* path)
 {
+    std::uint64_t following = 0;
     const BOOL loaded = Guarded(
         [&]
         {
@@ -823,7 +839,7 @@ BOOL ProjectStore::LoadInto(const char* path)
                 [&]
                 {
                     std::optional<FileStamp> stamp;
-                    ReadArchive(
+                    following = ReadArchive(
                         path,
                         [&](CArchive& ar)
                         {
@@ -843,7 +859,8 @@ BOOL ProjectStore::LoadInto(const char* path)
         ProjectSettings* settings = read->GetProjectSettings();
         for (const CString& warning :
              {settings != nullptr ? TakeAwayUnusableThemeNames(*settings) : CString(),
-              DeviceNameWarning(*read), PageFileClashWarning(*read), NamesToRenameWarning(*read)})
+              DeviceNameWarning(*read), PageFileClashWarning(*read), NamesToRenameWarning(*read),
+              FollowingBytesWarning(path, following)})
         {
             if (!warning.IsEmpty())
                 AfxMessageBox(warning, MB_OK | MB_ICONWARNING);

@@ -32,8 +32,9 @@ void FreeLoadedObjects(CArchive& ar);
 // it succeeded. Failures are reported with "Error in archiving"; a save that does not read back
 // keeps the target as it was, leaves the new file beside it as "<target>.unreadable" and says so.
 // Every read refuses module and table names that the table designer or Rename Module would not
-// take, and a load warns of names that Windows keeps for devices. Nothing is removed that killed
-// saves left beside a file: they are found and kept where the caller says.
+// take, and a load warns of names that Windows keeps for devices and names the bytes the file
+// holds after the project, which it does not read; a save writes none. Nothing is removed that
+// killed saves left beside a file: they are found and kept where the caller says.
 class ProjectStore
 {
 public:
@@ -94,7 +95,8 @@ public:
     // or extended attributes), one a line; empty when it kept everything.
     CString LostAttributesWarning(const char* path) const;
     // The stamp of the file that this store last read as the open project or saved, taken on
-    // the file read or under the save lock; nothing before either.
+    // the file read or under the save lock, its checksum over the bytes read; nothing before
+    // either.
     const std::optional<FileStamp>& GetFileStamp() const { return m_fileStamp; }
     // How long a save waits for another instance's save of the same file before it asks.
     static void SetSaveLockWait(std::chrono::milliseconds wait);

@@ -70,13 +70,13 @@ void FileChecksum::AddBlock(const unsigned char* block)
     }
 }
 
-std::optional<FileStamp> FileStamp::Of(const char* modelPath)
+std::optional<FileStamp> FileStamp::Of(const char* modelPath, std::uint64_t checkedBytes)
 {
     const std::string hostPath = ToHostPath(modelPath);
     std::optional<std::string> link = LinkText(hostPath);
     const Descriptor fd(::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     std::optional<FileStamp> stamp =
-        fd.IsOpen() ? FileStampReading(fd.Get(), link).Finish() : std::nullopt;
+        fd.IsOpen() ? FileStampReading(fd.Get(), link).Finish(checkedBytes) : std::nullopt;
     if (!stamp && link)
         return FileStamp{.link = std::move(link)};
     return stamp;
@@ -87,7 +87,7 @@ FileStampReading::FileStampReading(int fd, std::optional<std::string> link) : m_
     struct stat info;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
         m_stamp =
-            FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, 0, std::move(link)};
+            FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, 0, 0, std::move(link)};
 }
 
 void FileStampReading::Read(std::uint64_t offset, const void* bytes, std::size_t count)
@@ -99,15 +99,16 @@ void FileStampReading::Read(std::uint64_t offset, const void* bytes, std::size_t
     m_checked = offset + count;
 }
 
-std::optional<FileStamp> FileStampReading::Finish()
+std::optional<FileStamp> FileStampReading::Finish(std::uint64_t checkedBytes)
 {
     if (!m_stamp)
         return std::nullopt;
     std::array<unsigned char, 1 << 16> buffer;
-    for (;;)
+    while (m_checked < checkedBytes)
     {
-        const ssize_t count =
-            ::pread(m_fd, buffer.data(), buffer.size(), static_cast<off_t>(m_checked));
+        const std::size_t wanted = static_cast<std::size_t>(
+            std::min<std::uint64_t>(buffer.size(), checkedBytes - m_checked));
+        const ssize_t count = ::pread(m_fd, buffer.data(), wanted, static_cast<off_t>(m_checked));
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
@@ -119,6 +120,7 @@ std::optional<FileStamp> FileStampReading::Finish()
     FileStamp stamp = std::move(*m_stamp);
     m_stamp.reset();
     stamp.checksum = m_checksum.Value();
+    stamp.checked = m_checked;
     return stamp;
 }
 
@@ -126,5 +128,5 @@ bool FileStamp::operator==(const FileStamp& other) const
 {
     return device == other.device && inode == other.inode && size == other.size &&
            modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
-           checksum == other.checksum && link == other.link;
+           checksum == other.checksum && checked == other.checked && link == other.link;
 }
