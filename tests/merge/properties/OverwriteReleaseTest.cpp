@@ -9,6 +9,7 @@
 #include "tests/editors/logic/EditorTestSupport.h"
 #include "tests/merge/MergeRunFixture.h"
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -167,6 +168,55 @@ TEST_F(OverwriteReleaseTest, ATableAnotherModuleRefersToGoesWithEveryHolder)
         }
         EXPECT_EQ(Customer(*First()), nullptr);
         EXPECT_EQ(DescribeWithFunctions(*First()->FindModuleByName("Module2")), deleted);
+        const std::string merged = SavedBytes(First(), "merged.wvt");
+        m_store.DeleteMergeProjects();
+        ASSERT_TRUE(m_store.ArchiveProject(nullptr, Path("merged.wvt"), TRUE)) << LastBox();
+        ExpectSameBytes(merged, SavedBytes(m_store.GetProject(), "again.wvt"));
+    }
+}
+
+namespace
+{
+std::string DataFile(const char* relative)
+{
+    return (std::filesystem::path(WEAVO_TEST_DATA) / relative).string();
+}
+} // namespace
+
+// A project whose Module2 pages, procedures and class functions use the base module's
+// "customer", its base module overwritten by one without it; and its Module2 first merged into
+// another project whose base module holds "customer", then the same base module merged over it. The
+// merged project saves, loads and saves to the same bytes, no function of Module2 still showing a
+// field of "customer".
+TEST_F(OverwriteReleaseTest, AnOverwrittenTableLeavesEveryFunctionOfAnotherModule)
+{
+    const std::string user = DataFile("merge/foreign-key-into-base-module.wvt");
+    const std::string base = DataFile("merge/base-module-without-customer.wvt");
+    for (const bool mergedFirst : {false, true})
+    {
+        SCOPED_TRACE(mergedFirst ? "Module2 merged into another project first" : "as saved");
+        std::string first = user;
+        if (mergedFirst)
+        {
+            const std::string other = DataFile("fuzz/seeds/every-class.wvt");
+            ASSERT_TRUE(m_store.LoadFirstMergeProject(other.c_str())) << LastBox();
+            ASSERT_TRUE(m_store.LoadSecondMergeProject(user.c_str())) << LastBox();
+            ScriptedMergeSelection keep = ScriptedMergeSelection::FullModule("Module2", false);
+            ASSERT_TRUE(RunStoreMerge(keep));
+            first = StdString(Path("joined.wvt"));
+            ASSERT_TRUE(m_store.ArchiveProject(First(), first.c_str(), FALSE)) << LastBox();
+            m_store.DeleteMergeProjects();
+        }
+        ASSERT_TRUE(m_store.LoadFirstMergeProject(first.c_str())) << LastBox();
+        ASSERT_TRUE(m_store.LoadSecondMergeProject(base.c_str())) << LastBox();
+        ASSERT_NE(Customer(*First()), nullptr);
+        ASSERT_NE(DescribeWithFunctions(*First()->FindModuleByName("Module2")).find("customer."),
+                  std::string::npos);
+        ScriptedMergeSelection overwrite = ScriptedMergeSelection::FullModule("BaseModule", true);
+        ASSERT_TRUE(RunStoreMerge(overwrite));
+        EXPECT_EQ(Customer(*First()), nullptr);
+        const std::string left = DescribeWithFunctions(*First()->FindModuleByName("Module2"));
+        EXPECT_EQ(left.find("customer."), std::string::npos) << left;
         const std::string merged = SavedBytes(First(), "merged.wvt");
         m_store.DeleteMergeProjects();
         ASSERT_TRUE(m_store.ArchiveProject(nullptr, Path("merged.wvt"), TRUE)) << LastBox();
