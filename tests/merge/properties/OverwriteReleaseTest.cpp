@@ -3,6 +3,7 @@
 #include "editors/logic/TableDesigner.h"
 #include "entities/Class.h"
 #include "entities/Function.h"
+#include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "model/Field.h"
 #include "model/Table.h"
@@ -54,7 +55,8 @@ Table* Customer(const ForgeonProject& project)
 }
 
 // A new project whose base module holds "customer" and whose "Module2" holds "orders", which
-// refers to it, with a user function that shows the customer's label and key.
+// refers to it, with a user function that shows the customer's label and key and a procedure
+// that joins the customer and shows its label.
 std::unique_ptr<ForgeonProject> CustomerOrdersProject(const CString& path)
 {
     auto project = std::make_unique<ForgeonProject>();
@@ -76,6 +78,12 @@ std::unique_ptr<ForgeonProject> CustomerOrdersProject(const CString& path)
     Table* customer = Customer(*project);
     function->AddOutputField(
         new ProcedureFieldInfo(customer->GetPrimaryKeyField(), ProcedureFieldInfo::noAggregate));
+    CString orders = "orders";
+    Procedure* procedure =
+        NewProcedure("PRC_orders_with_customer", second->FindTableByName(orders));
+    procedure->AddTable(customer);
+    procedure->AddOutputField(customer->FindFieldByName("label"));
+    second->Append(procedure);
     return project;
 }
 
