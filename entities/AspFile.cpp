@@ -503,6 +503,10 @@ void AspFile::CopyFrom(const AspFile& source, FormInterface* owner)
         if (menu != nullptr)
             menu->AddPageFile(this);
     }
+    // The source's maps pass its own variables: the copy has a map of each leaf of its menus, as
+    // a load makes them.
+    MenuLeafIndex leafIndex;
+    CleanUpMenuVariableMaps(leafIndex, false);
 }
 
 bool AspFile::IsLinkedFrom(const MenuInterface* item) const

@@ -2,6 +2,7 @@
 
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
 #include "entities/FormInterface.h"
 #include "entities/Menu.h"
 #include "merge/MergeDependencyCollector.h"
@@ -84,6 +85,9 @@ bool ProjectMerger::Merge()
     m_first->QualifyFieldNames(true);
     m_second->QualifyFieldNames(true);
     MainFrameAccess::SetStatusText("Mapping started");
+    // The roles the merge makes are numbered after those of the project they join, whichever
+    // project is open.
+    Designation::SetIdCounter(m_first->GetHighestDesignationId());
     m_newEntities.Collect();
     const int count = m_newEntities.GetModulePairCount();
     if (count == 0)

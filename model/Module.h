@@ -95,6 +95,8 @@ public:
     const std::vector<MultiPageReport*>& GetMultiPageReports() const { return m_multiPageReports; }
     const std::vector<ReportCollector*>& GetReportCollectors() const { return m_reportCollectors; }
     const std::vector<Class*>& GetClasses() const { return m_classes; }
+    // The classes whose table is gone, kept for the calls pages may still make to them.
+    const std::vector<Class*>& GetUnboundClasses() const { return m_unboundClasses; }
     // The class bound to the table; when there is none and create is set, a new class named
     // "_" + table name, bound to it, is appended and returned; else null.
     Class* GetClassForTable(Table* table, bool create);

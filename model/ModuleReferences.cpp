@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <type_traits>
@@ -78,14 +79,19 @@ void ForEachReferrer(const Module& module, const List& list, const ReferrerWalk&
     }
     if (walk.Enters(Kind::dataClass) || walk.Enters(Kind::function))
     {
-        for (Class* dataClass : module.GetClasses())
+        // A class without a table still holds what its functions use while pages call them.
+        for (const std::vector<Class*>* classes :
+             {&module.GetClasses(), &module.GetUnboundClasses()})
         {
-            list(*dataClass);
-            if (!walk.Enters(Kind::function) ||
-                !Module::AmongClasses(walk.functionClasses, dataClass))
-                continue;
-            for (Function* function : dataClass->GetFunctions())
-                list(*function);
+            for (Class* dataClass : *classes)
+            {
+                list(*dataClass);
+                if (!walk.Enters(Kind::function) ||
+                    !Module::AmongClasses(walk.functionClasses, dataClass))
+                    continue;
+                for (Function* function : dataClass->GetFunctions())
+                    list(*function);
+            }
         }
     }
     if (walk.Enters(Kind::procedure))

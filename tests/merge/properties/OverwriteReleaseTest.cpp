@@ -3,12 +3,14 @@
 #include "editors/logic/TableDesigner.h"
 #include "entities/Class.h"
 #include "entities/Function.h"
+#include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "model/Field.h"
 #include "model/Table.h"
 #include "tests/editors/logic/EditorTestSupport.h"
 #include "tests/merge/MergeRunFixture.h"
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,7 +55,8 @@ Table* Customer(const ForgeonProject& project)
 }
 
 // A new project whose base module holds "customer" and whose "Module2" holds "orders", which
-// refers to it, with a user function that shows the customer's label and key.
+// refers to it, with a user function that shows the customer's label and key and a procedure
+// that joins the customer and shows its label.
 std::unique_ptr<ForgeonProject> CustomerOrdersProject(const CString& path)
 {
     auto project = std::make_unique<ForgeonProject>();
@@ -75,6 +78,12 @@ std::unique_ptr<ForgeonProject> CustomerOrdersProject(const CString& path)
     Table* customer = Customer(*project);
     function->AddOutputField(
         new ProcedureFieldInfo(customer->GetPrimaryKeyField(), ProcedureFieldInfo::noAggregate));
+    CString orders = "orders";
+    Procedure* procedure =
+        NewProcedure("PRC_orders_with_customer", second->FindTableByName(orders));
+    procedure->AddTable(customer);
+    procedure->AddOutputField(customer->FindFieldByName("label"));
+    second->Append(procedure);
     return project;
 }
 
@@ -167,6 +176,55 @@ TEST_F(OverwriteReleaseTest, ATableAnotherModuleRefersToGoesWithEveryHolder)
         }
         EXPECT_EQ(Customer(*First()), nullptr);
         EXPECT_EQ(DescribeWithFunctions(*First()->FindModuleByName("Module2")), deleted);
+        const std::string merged = SavedBytes(First(), "merged.wvt");
+        m_store.DeleteMergeProjects();
+        ASSERT_TRUE(m_store.ArchiveProject(nullptr, Path("merged.wvt"), TRUE)) << LastBox();
+        ExpectSameBytes(merged, SavedBytes(m_store.GetProject(), "again.wvt"));
+    }
+}
+
+namespace
+{
+std::string DataFile(const char* relative)
+{
+    return (std::filesystem::path(WEAVO_TEST_DATA) / relative).string();
+}
+} // namespace
+
+// A project whose Module2 pages, procedures and class functions use the base module's
+// "customer", its base module overwritten by one without it; and its Module2 first merged into
+// another project whose base module holds "customer", then the same base module merged over it. The
+// merged project saves, loads and saves to the same bytes, no function of Module2 still showing a
+// field of "customer".
+TEST_F(OverwriteReleaseTest, AnOverwrittenTableLeavesEveryFunctionOfAnotherModule)
+{
+    const std::string user = DataFile("merge/foreign-key-into-base-module.wvt");
+    const std::string base = DataFile("merge/base-module-without-customer.wvt");
+    for (const bool mergedFirst : {false, true})
+    {
+        SCOPED_TRACE(mergedFirst ? "Module2 merged into another project first" : "as saved");
+        std::string first = user;
+        if (mergedFirst)
+        {
+            const std::string other = DataFile("fuzz/seeds/every-class.wvt");
+            ASSERT_TRUE(m_store.LoadFirstMergeProject(other.c_str())) << LastBox();
+            ASSERT_TRUE(m_store.LoadSecondMergeProject(user.c_str())) << LastBox();
+            ScriptedMergeSelection keep = ScriptedMergeSelection::FullModule("Module2", false);
+            ASSERT_TRUE(RunStoreMerge(keep));
+            first = StdString(Path("joined.wvt"));
+            ASSERT_TRUE(m_store.ArchiveProject(First(), first.c_str(), FALSE)) << LastBox();
+            m_store.DeleteMergeProjects();
+        }
+        ASSERT_TRUE(m_store.LoadFirstMergeProject(first.c_str())) << LastBox();
+        ASSERT_TRUE(m_store.LoadSecondMergeProject(base.c_str())) << LastBox();
+        ASSERT_NE(Customer(*First()), nullptr);
+        ASSERT_NE(DescribeWithFunctions(*First()->FindModuleByName("Module2")).find("customer."),
+                  std::string::npos);
+        ScriptedMergeSelection overwrite = ScriptedMergeSelection::FullModule("BaseModule", true);
+        ASSERT_TRUE(RunStoreMerge(overwrite));
+        EXPECT_EQ(Customer(*First()), nullptr);
+        const std::string left = DescribeWithFunctions(*First()->FindModuleByName("Module2"));
+        EXPECT_EQ(left.find("customer."), std::string::npos) << left;
         const std::string merged = SavedBytes(First(), "merged.wvt");
         m_store.DeleteMergeProjects();
         ASSERT_TRUE(m_store.ArchiveProject(nullptr, Path("merged.wvt"), TRUE)) << LastBox();
